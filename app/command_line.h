@@ -1,0 +1,32 @@
+// The headless command line: everything `vellamor` does without a display.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "app/pipeline.h"
+
+namespace vellamor {
+
+// True when the arguments ask for a headless mode (an option such as --json,
+// --print or --help), false when the windowed program should start.
+bool IsHeadlessInvocation(const std::vector<std::string>& args);
+
+// Runs a headless mode; returns the process exit status (0 success, 1 when a
+// chart was refused or failed validation, 2 for a usage error).
+int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+struct OpenedChart {
+    bool ok = false;
+    std::string error;  // the program's own message
+    Chart chart;
+};
+
+// Opens a chart file as a freshly started program would: default controls,
+// the file's fields, validation, calculation.
+OpenedChart OpenChartFile(const std::string& path);
+
+std::string UsageText();
+
+}  // namespace vellamor

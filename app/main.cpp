@@ -1,0 +1,17 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/desktop.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // The headless modes never touch the display, the single-instance lock or
+    // the settings: they can run beside an open window.
+    if (vellamor::IsHeadlessInvocation(args)) {
+        std::ios::sync_with_stdio(false);
+        return vellamor::RunHeadless(args, std::cout, std::cerr);
+    }
+    return vellamor::RunDesktop(argc, argv);
+}

@@ -1,0 +1,103 @@
+// Cost of one chart: the whole pipeline from BirthData to the finished
+// chakra model, and the Moon, the planets and the Ascendant separately.
+// Target: the whole pipeline under 5 microseconds per chart.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+#include "app/pipeline.h"
+#include "planets/time_zones.h"
+
+namespace {
+
+using vellamor::BirthData;
+
+// A fixed, varied set of births so that branch prediction and caches see
+// realistic inputs rather than one instant.
+const std::vector<BirthData>& Births() {
+    static const std::vector<BirthData> births = [] {
+        std::mt19937 rng(20261207);
+        auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        std::vector<BirthData> v;
+        for (int i = 0; i < 1024; ++i) {
+            BirthData b;
+            b.name = "Bench Native";
+            b.year = pick(1901, 2050);
+            b.month = pick(1, 12);
+            b.day = pick(1, 28);
+            b.hour = pick(0, 23);
+            b.minute = pick(0, 59);
+            b.zoneIndex = pick(0, 70);
+            const auto* zone = vellamor::TimeZoneAt(b.zoneIndex);
+            b.zoneHours = std::abs(zone->hours);
+            b.zoneMinutes = std::abs(zone->minutes);
+            b.lonDegrees = pick(0, 179);
+            b.lonMinutes = pick(0, 59);
+            b.latDegrees = pick(0, 66);
+            b.latMinutes = pick(0, 59);
+            b.eastLongitude = pick(0, 1);
+            b.southLatitude = pick(0, 1);
+            b.daylightSaving = pick(0, 3) == 0;
+            b.city = "Pune";
+            b.state = "Maharashtra";
+            b.country = "India";
+            v.push_back(b);
+        }
+        return v;
+    }();
+    return births;
+}
+
+void BM_WholePipeline(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto chart = vellamor::CalculateChart(births[i++ & 1023]);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+BENCHMARK(BM_WholePipeline);
+
+void BM_Ascendant(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto s = vellamor::ComputeAscendant(births[i++ & 1023]);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_Ascendant);
+
+void BM_Moon(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto m = vellamor::ComputeMoonChart(births[i++ & 1023]);
+        benchmark::DoNotOptimize(m);
+    }
+}
+BENCHMARK(BM_Moon);
+
+void BM_Planets(benchmark::State& state) {
+    const auto& births = Births();
+    std::vector<vellamor::PositionState> asc;
+    std::vector<vellamor::MoonChart> moon;
+    for (const auto& b : births) {
+        asc.push_back(vellamor::ComputeAscendant(b));
+        moon.push_back(vellamor::ComputeMoonChart(b));
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const std::size_t k = i++ & 1023;
+        const auto* zone = vellamor::TimeZoneAt(births[k].zoneIndex);
+        auto p = vellamor::ComputePlanetPositions(births[k], asc[k], moon[k], zone->hours,
+                                                  zone->minutes);
+        benchmark::DoNotOptimize(p);
+    }
+}
+BENCHMARK(BM_Planets);
+
+}  // namespace
+
+BENCHMARK_MAIN();

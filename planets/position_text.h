@@ -1,0 +1,26 @@
+// The two position-text forms.
+//
+// Long form (FormatSignPosition): degrees, minutes and truncated seconds
+// within the sign and the sign's abbreviation, e.g. 5° 30' 0" Ari (UTF-8).
+// Short form (ShortPositionText): two-digit degrees, abbreviation, two-digit
+// minutes, e.g. "05 Ari 30"; the abbreviation always stands at characters 4
+// to 6.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vellamor {
+
+// Longitude in degrees (its sign is ignored) to the long form. Degrees,
+// minutes and seconds are truncated, never rounded.
+std::string FormatSignPosition(double longitudeDegrees);
+
+// Long form to short form; the seconds are dropped.
+std::string ShortPositionText(std::string_view longText);
+
+// The sign index (0 = Aries .. 11 = Pisces) that FormatSignPosition shows for
+// a longitude.
+int SignIndexOf(double longitudeDegrees);
+
+}  // namespace vellamor
