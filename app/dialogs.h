@@ -1,0 +1,42 @@
+// The one seam through which the windows ask the user something: message
+// boxes and file dialogs. The desktop program uses the Qt implementation;
+// tests install their own to answer without a display.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vellamor {
+
+enum class DialogIcon { Critical, Information, Question, Warning };
+enum class DialogAnswer { Ok, Yes, No, Cancel };
+enum class DialogButtons { Ok, YesNo };
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;            // e.g. "Vellamor Sudarshan Chakra (*.sud)"
+    QString defaultSuffix;     // e.g. "sud"
+    QString initialPath;       // pre-filled file name or folder
+    bool confirmOverwrite = false;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Caption is always the application's title.
+    virtual DialogAnswer message(QWidget* parent, DialogIcon icon, const QString& text,
+                                 DialogButtons buttons = DialogButtons::Ok) = 0;
+    // Empty when cancelled.
+    virtual QString openFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString saveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+};
+
+// The dialogs in use; Qt's own unless a test installed others.
+Dialogs& CurrentDialogs();
+// Installs replacement dialogs (nullptr restores Qt's). Not owned.
+void SetDialogs(Dialogs* dialogs);
+
+inline const QString kAppTitle = QStringLiteral("Vellamor v1.15");
+
+}  // namespace vellamor
