@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# Run as root on Debian 12.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl1-mesa-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libswe-dev swe-basic-data
+  libgeonames-dev
+  fonts-dejavu-core
+  xvfb xauth
+  desktop-file-utils shared-mime-info
+  clang libclang-rt-14-dev valgrind
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi
