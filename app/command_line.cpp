@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -15,15 +16,23 @@ enum class Mode { None, Json, Print, Help };
 struct Options {
     Mode mode = Mode::None;
     std::vector<std::string> files;
+    std::optional<std::string> place;  // --place "City[, State][, Country]"
     std::string error;
 };
 
 Options Parse(const std::vector<std::string>& args) {
     Options o;
     bool filesOnly = false;
-    for (const std::string& a : args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
         if (!filesOnly && a == "--") {
             filesOnly = true;
+        } else if (!filesOnly && (a == "--place" || a.starts_with("--place="))) {
+            if (a == "--place" && i + 1 == args.size()) {
+                o.error = "--place needs a place: --place \"City[, State][, Country]\"";
+                return o;
+            }
+            o.place = a == "--place" ? args[++i] : a.substr(8);
         } else if (!filesOnly && (a == "--json" || a == "--print" || a == "--help" || a == "-h")) {
             const Mode m = a == "--json" ? Mode::Json : a == "--print" ? Mode::Print : Mode::Help;
             if (o.mode != Mode::None && o.mode != m) {
@@ -49,28 +58,44 @@ std::string UsageText() {
            "  vellamor FILE.sud             start the desktop program with a chart\n"
            "  vellamor --json FILE.sud...   print one JSON object per chart, one per line\n"
            "  vellamor --print FILE.sud...  print each chart as readable text\n"
+           "  --place \"City[, State][, Country]\"\n"
+           "                                with --json or --print: the birth place, its\n"
+           "                                coordinates, time zone and daylight saving\n"
+           "                                from the atlas, for each chart's date and time\n"
            "  vellamor --help               show this text\n"
            "\n"
            "A chart that is refused or fails validation prints \"FILE: message\" on\n"
            "standard error; the exit status is then 1, and the other files are still\n"
-           "processed.\n";
+           "processed.\n"
+           "\n"
+           "--place looks up the city, keeps the places whose state or country\n"
+           "contains each further part, and takes the most populous; what the atlas\n"
+           "decided about the zone is printed on standard error. A place the atlas\n"
+           "does not know is an error that lists the nearest ones.\n";
 }
 
 bool IsHeadlessInvocation(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
-        if (a.size() > 1 && a[0] == '-') return true;
+        if (a.size() > 1 && a[0] == '-')
+            return true;
     }
     return false;
 }
 
 OpenedChart OpenChartFile(const std::string& path) {
+    return OpenChartFile(path, {});
+}
+
+OpenedChart OpenChartFile(const std::string& path, const FormAdjustment& adjust) {
     OpenedChart result;
     ChartReadResult read = ReadChartFile(path);
     if (!read.ok()) {
         result.error = read.error;
         return result;
     }
-    const EntryForm form = ApplyChartFields(EntryForm{}, *read.fields);
+    EntryForm form = ApplyChartFields(EntryForm{}, *read.fields);
+    if (adjust)
+        adjust(form);
     if (auto problem = ValidateInput(form)) {
         result.error = problem->message;
         return result;
@@ -80,10 +105,15 @@ OpenedChart OpenChartFile(const std::string& path) {
     return result;
 }
 
-int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const PlaceResolver& resolvePlace) {
     const Options o = Parse(args);
     if (!o.error.empty()) {
         err << "vellamor: " << o.error << "\n" << UsageText();
+        return 2;
+    }
+    if (o.place && !resolvePlace) {
+        err << "vellamor: --place needs the atlas, which this build does not have\n";
         return 2;
     }
     if (o.mode == Mode::Help) {
@@ -94,10 +124,39 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         err << "vellamor: no chart file given\n" << UsageText();
         return 2;
     }
+    if (o.place) {
+        // An unknown place is an error before any chart is read.
+        const PlaceResolution probe = resolvePlace(*o.place, EntryForm{}, ExplicitPlaceFields{});
+        if (!probe.ok) {
+            err << "vellamor: " << probe.error << "\n";
+            return 2;
+        }
+    }
     int status = 0;
     bool first = true;
     for (const std::string& file : o.files) {
-        OpenedChart opened = OpenChartFile(file);
+        // The place is the same for every file; its zone follows each date.
+        std::string placeError, placeNote;
+        FormAdjustment atPlace;
+        if (o.place) {
+            atPlace = [&](EntryForm& form) {
+                PlaceResolution r = resolvePlace(*o.place, form, ExplicitPlaceFields{});
+                if (!r.ok) {
+                    placeError = r.error;
+                    return;
+                }
+                form = r.form;
+                placeNote = r.note;
+            };
+        }
+        OpenedChart opened = OpenChartFile(file, atPlace);
+        if (!placeError.empty()) {
+            out.flush();
+            err << "vellamor: " << placeError << "\n";
+            return 2;
+        }
+        if (!placeNote.empty())
+            err << file << ": " << placeNote << "\n";
         if (!opened.ok) {
             out.flush();
             err << file << ": " << opened.error << "\n";
@@ -107,7 +166,8 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         if (o.mode == Mode::Json) {
             out << ChartJson(opened.chart) << "\n";
         } else {
-            if (!first) out << "\n";
+            if (!first)
+                out << "\n";
             out << ChartPrintout(opened.chart);
         }
         first = false;

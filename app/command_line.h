@@ -1,11 +1,13 @@
 // The headless command line: everything `vellamor` does without a display.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 #include "app/pipeline.h"
+#include "app/place_option.h"
 
 namespace vellamor {
 
@@ -14,8 +16,11 @@ namespace vellamor {
 bool IsHeadlessInvocation(const std::vector<std::string>& args);
 
 // Runs a headless mode; returns the process exit status (0 success, 1 when a
-// chart was refused or failed validation, 2 for a usage error).
-int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// chart was refused or failed validation, 2 for a usage error or a place the
+// atlas does not know). `resolvePlace` serves --place; without it --place is
+// refused.
+int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const PlaceResolver& resolvePlace = {});
 
 struct OpenedChart {
     bool ok = false;
@@ -26,6 +31,10 @@ struct OpenedChart {
 // Opens a chart file as a freshly started program would: default controls,
 // the file's fields, validation, calculation.
 OpenedChart OpenChartFile(const std::string& path);
+
+// A change made to the form between reading it and validating it (--place).
+using FormAdjustment = std::function<void(EntryForm&)>;
+OpenedChart OpenChartFile(const std::string& path, const FormAdjustment& adjust);
 
 std::string UsageText();
 

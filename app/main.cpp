@@ -4,6 +4,9 @@
 
 #include "app/command_line.h"
 #include "app/desktop.h"
+#ifdef VELLAMOR_HAVE_ATLAS
+#include "atlas/place_fill.h"
+#endif
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -11,7 +14,11 @@ int main(int argc, char** argv) {
     // the settings: they can run beside an open window.
     if (vellamor::IsHeadlessInvocation(args)) {
         std::ios::sync_with_stdio(false);
+#ifdef VELLAMOR_HAVE_ATLAS
+        return vellamor::RunHeadless(args, std::cout, std::cerr, vellamor::atlas::ResolvePlace);
+#else
         return vellamor::RunHeadless(args, std::cout, std::cerr);
+#endif
     }
     return vellamor::RunDesktop(argc, argv);
 }

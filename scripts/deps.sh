@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libswe-dev swe-basic-data
-  libgeonames-dev
+  libgeonames-dev libgeonames0 tzdata
   fonts-dejavu-core
   xvfb xauth
   desktop-file-utils shared-mime-info
