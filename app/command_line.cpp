@@ -58,7 +58,8 @@ std::string UsageText() {
 
 bool IsHeadlessInvocation(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
-        if (a.size() > 1 && a[0] == '-') return true;
+        if (a.size() > 1 && a[0] == '-')
+            return true;
     }
     return false;
 }
@@ -107,7 +108,8 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         if (o.mode == Mode::Json) {
             out << ChartJson(opened.chart) << "\n";
         } else {
-            if (!first) out << "\n";
+            if (!first)
+                out << "\n";
             out << ChartPrintout(opened.chart);
         }
         first = false;

@@ -18,8 +18,10 @@ void AppendInt(std::string& out, long long v) {
 }
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     return s;
 }
 
@@ -28,7 +30,8 @@ std::string_view LastCharacters(std::string_view s, std::size_t n) {
     std::size_t pos = s.size();
     while (n > 0 && pos > 0) {
         --pos;
-        while (pos > 0 && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80) --pos;
+        while (pos > 0 && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80)
+            --pos;
         --n;
     }
     return s.substr(pos);
@@ -38,7 +41,8 @@ std::string_view LastCharacters(std::string_view s, std::size_t n) {
 
 int SignIndexOf(double longitudeDegrees) {
     double a = std::fabs(longitudeDegrees);
-    if (!std::isfinite(a)) return 0;
+    if (!std::isfinite(a))
+        return 0;
     // A longitude of exactly 360 (reachable by rounding when a tiny negative
     // value gets a turn added) is the start of Aries, not a thirteenth sign.
     return static_cast<int>(std::fmod(std::floor(std::floor(a) / 30.0), 12.0));
@@ -48,8 +52,10 @@ std::string FormatSignPosition(double longitudeDegrees) {
     double a = std::fabs(longitudeDegrees);
     // Non-finite or absurdly large values cannot come from the formulas; keep
     // the integer conversions below defined all the same.
-    if (!std::isfinite(a)) a = 0;
-    if (a >= 1e12) a = std::fmod(a, 360.0);
+    if (!std::isfinite(a))
+        a = 0;
+    if (a >= 1e12)
+        a = std::fmod(a, 360.0);
     double d = std::floor(a);
     const double f = a - d;
     const double m = 60.0 * f;
@@ -88,12 +94,14 @@ std::string ShortPositionText(std::string_view t) {
 
     std::string out;
     out.reserve(12);
-    if (degreesPart.size() <= 1) out.push_back('0');
+    if (degreesPart.size() <= 1)
+        out.push_back('0');
     out.append(degreesPart);
     out.push_back(' ');
     out.append(abbreviation);
     out.push_back(' ');
-    if (minutesPart.size() <= 1) out.push_back('0');
+    if (minutesPart.size() <= 1)
+        out.push_back('0');
     out.append(minutesPart);
     return out;
 }
