@@ -186,7 +186,7 @@ PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& 
         const double sidereal = AddTurnsWhileNegative(tropical - ayanamsa);
         p.tropical[i] = tropical;
         p.longitudes[i] = sidereal;
-        p.longTexts[i] = FormatSignPosition(sidereal);
+        FormatPositionTexts(sidereal, p.longTexts[i], p.positionTexts[i]);
     }
 
     const int rahu = BodyIndex(Body::Rahu);
@@ -195,10 +195,10 @@ PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& 
     const double r = AddTurnsWhileNegative(rahuTropical - ayanamsa);
     p.tropical[rahu] = rahuTropical;
     p.longitudes[rahu] = r;
-    p.longTexts[rahu] = FormatSignPosition(r);
+    FormatPositionTexts(r, p.longTexts[rahu], p.positionTexts[rahu]);
     const double k = std::fabs(SubtractTurnsWhileAbove360(r + 180.0));
     p.longitudes[ketu] = k;
-    p.longTexts[ketu] = FormatSignPosition(k);
+    FormatPositionTexts(k, p.longTexts[ketu], p.positionTexts[ketu]);
 
     const int moonIndex = BodyIndex(Body::Moon);
     p.longitudes[moonIndex] = moon.state.moonLongitude;
@@ -207,9 +207,10 @@ PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& 
     p.longitudes[ascIndex] = asc.ascendant;
     p.longTexts[ascIndex] = asc.ascendantText;
 
-    for (int i = 0; i < kBodyCount; ++i) {
-        p.positionTexts[i] = ShortPositionText(p.longTexts[i]);
-    }
+    // The Moon's and the Ascendant's short forms are read from the texts
+    // their own computations left.
+    p.positionTexts[moonIndex] = ShortPositionText(p.longTexts[moonIndex]);
+    p.positionTexts[ascIndex] = ShortPositionText(p.longTexts[ascIndex]);
     return p;
 }
 

@@ -34,6 +34,15 @@ TEST(PositionText, LongAndShortFormsOfWorkedAngles) {
     EXPECT_EQ(FormatSignPosition(5.5).size(), 14u);
 }
 
+TEST(PositionText, BothFormsAtOnceEqualTheLongFormReadBack) {
+    std::string longText, shortText;
+    for (double a = -400; a <= 400; a += 0.0137) {
+        FormatPositionTexts(a, longText, shortText);
+        ASSERT_EQ(longText, FormatSignPosition(a)) << a;
+        ASSERT_EQ(shortText, ShortPositionText(longText)) << a;
+    }
+}
+
 TEST(PositionText, ShortFormAlwaysCarriesTheSignAtCharactersFourToSix) {
     for (double a = 0; a < 360; a += 0.37) {
         const std::string s = ShortPositionText(FormatSignPosition(a));
