@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/chart_report.h"
+#include "app/chart_stability.h"
 #include "app/entry_form.h"
 #include "chakra/chart_file.h"
 
@@ -14,6 +15,7 @@ enum class Mode { None, Json, Print, Help };
 
 struct Options {
     Mode mode = Mode::None;
+    bool stability = false;
     std::vector<std::string> files;
     std::string error;
 };
@@ -31,6 +33,8 @@ Options Parse(const std::vector<std::string>& args) {
                 return o;
             }
             o.mode = m;
+        } else if (!filesOnly && a == "--stability") {
+            o.stability = true;
         } else if (!filesOnly && a.size() > 1 && a[0] == '-') {
             o.error = "unknown option " + a;
             return o;
@@ -48,7 +52,10 @@ std::string UsageText() {
            "  vellamor                      start the desktop program\n"
            "  vellamor FILE.sud             start the desktop program with a chart\n"
            "  vellamor --json FILE.sud...   print one JSON object per chart, one per line\n"
-           "  vellamor --print FILE.sud...  print each chart as readable text\n"
+           "  vellamor --print FILE.sud...  print each chart as readable text, with how far\n"
+           "                                it can be trusted (sign changes, stations, zone)\n"
+           "  vellamor --json --stability FILE.sud...\n"
+           "                                add that information under \"stability\"\n"
            "  vellamor --help               show this text\n"
            "\n"
            "A chart that is refused or fails validation prints \"FILE: message\" on\n"
@@ -106,11 +113,18 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             continue;
         }
         if (o.mode == Mode::Json) {
-            out << ChartJson(opened.chart) << "\n";
+            std::string json = ChartJson(opened.chart);
+            if (o.stability) {
+                json.pop_back();  // the closing brace
+                json +=
+                    ", \"stability\": " + StabilityJson(AnalyzeChartStability(opened.chart)) + "}";
+            }
+            out << json << "\n";
         } else {
             if (!first)
                 out << "\n";
-            out << ChartPrintout(opened.chart);
+            out << ChartPrintout(opened.chart) << "\n"
+                << StabilityText(AnalyzeChartStability(opened.chart));
         }
         first = false;
     }

@@ -87,10 +87,11 @@ double TropicalMoonLongitude(double t) {
     return lambda;
 }
 
-MoonChart ComputeMoonChart(const BirthData& b) {
-    MoonChart chart;
-    EphemerisState& s = chart.state;
+EphemerisState ComputeMoonState(const BirthData& b, double extraHours) {
+    EphemerisState s;
     s.localHours = b.hour + b.minute / 60.0;
+    if (extraHours != 0)
+        s.localHours += extraHours;
     s.zoneOffset = b.zoneHours + b.zoneMinutes / 60.0;
     s.longitudeEastNegative = b.lonDegrees + b.lonMinutes / 60.0;
     if (b.eastLongitude)
@@ -112,7 +113,13 @@ MoonChart ComputeMoonChart(const BirthData& b) {
     if (moon < 0)
         moon += 360.0;
     s.moonLongitude = moon;
-    chart.positionText = FormatSignPosition(moon);
+    return s;
+}
+
+MoonChart ComputeMoonChart(const BirthData& b) {
+    MoonChart chart;
+    chart.state = ComputeMoonState(b, 0.0);
+    chart.positionText = FormatSignPosition(chart.state.moonLongitude);
     return chart;
 }
 

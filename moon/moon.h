@@ -39,4 +39,8 @@ struct MoonChart {
 
 MoonChart ComputeMoonChart(const BirthData& birth);
 
+// The Moon for a birth `extraHours` later (negative: earlier) on the entered
+// date, without the text; for searches over the birth time.
+EphemerisState ComputeMoonState(const BirthData& birth, double extraHours);
+
 }  // namespace vellamor

@@ -16,9 +16,13 @@ double AyanamsaOffset(double t) {
     return (p - 80861.27) / 3600.0;
 }
 
-PositionState ComputeAscendant(const BirthData& b) {
+PositionState ComputeAscendantWithoutText(const BirthData& b, double extraHours) {
     PositionState s;
     s.localHours = b.hour + b.minute / 60.0;
+    // A shifted birth time keeps the entered date, like any local time the
+    // formulas accept: an hour of 24 or more is absorbed by T.
+    if (extraHours != 0)
+        s.localHours += extraHours;
     s.zoneOffset = b.zoneHours + b.zoneMinutes / 60.0;
     double longitude = b.lonDegrees + b.lonMinutes / 60.0;
     if (b.eastLongitude)
@@ -67,7 +71,12 @@ PositionState ComputeAscendant(const BirthData& b) {
     a = a + s.ayanamsaOffset;
     WrapDegrees(a);
     s.ascendant = a;
-    s.ascendantText = FormatSignPosition(a);
+    return s;
+}
+
+PositionState ComputeAscendant(const BirthData& b) {
+    PositionState s = ComputeAscendantWithoutText(b, 0.0);
+    s.ascendantText = FormatSignPosition(s.ascendant);
     return s;
 }
 

@@ -34,4 +34,8 @@ struct PositionState {
 // zone row; daylight saving widens an East zone and narrows a West one.
 PositionState ComputeAscendant(const BirthData& birth);
 
+// The same for a birth `extraHours` later (negative: earlier) on the entered
+// date, without the text; for searches over the birth time.
+PositionState ComputeAscendantWithoutText(const BirthData& birth, double extraHours);
+
 }  // namespace vellamor

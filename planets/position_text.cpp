@@ -18,7 +18,8 @@ char* WriteWhole(char* p, long long v) {
         digits[n++] = static_cast<char>('0' + v % 10);
         v /= 10;
     } while (v > 0);
-    while (n > 0) *p++ = digits[--n];
+    while (n > 0)
+        *p++ = digits[--n];
     return p;
 }
 
@@ -56,8 +57,10 @@ SignPosition Split(double x) {
     double a = std::fabs(x);
     // Non-finite or absurdly large values cannot come from the formulas; keep
     // the integer conversions below defined all the same.
-    if (!std::isfinite(a)) a = 0;
-    if (a >= 1e12) a = std::fmod(a, 360.0);
+    if (!std::isfinite(a))
+        a = 0;
+    if (a >= 1e12)
+        a = std::fmod(a, 360.0);
     const double d = std::floor(a);
     const double f = a - d;
     const double m = 60.0 * f;
@@ -91,7 +94,9 @@ std::string LongText(const SignPosition& s) {
 
 }  // namespace
 
-int SignIndexOf(double longitudeDegrees) { return Split(longitudeDegrees).sign; }
+int SignIndexOf(double longitudeDegrees) {
+    return Split(longitudeDegrees).sign;
+}
 
 std::string FormatSignPosition(double longitudeDegrees) {
     return LongText(Split(longitudeDegrees));
@@ -136,12 +141,14 @@ std::string ShortPositionText(std::string_view t) {
 
     std::string out;
     out.reserve(degreesPart.size() + minutesPart.size() + abbreviation.size() + 4);
-    if (degreesPart.size() <= 1) out.push_back('0');
+    if (degreesPart.size() <= 1)
+        out.push_back('0');
     out.append(degreesPart);
     out.push_back(' ');
     out.append(abbreviation);
     out.push_back(' ');
-    if (minutesPart.size() <= 1) out.push_back('0');
+    if (minutesPart.size() <= 1)
+        out.push_back('0');
     out.append(minutesPart);
     return out;
 }
