@@ -6,11 +6,12 @@
 #include "app/chart_report.h"
 #include "app/entry_form.h"
 #include "chakra/chart_file.h"
+#include "retro/station_table.h"
 
 namespace vellamor {
 namespace {
 
-enum class Mode { None, Json, Print, Help };
+enum class Mode { None, Json, Print, Stations, Help };
 
 struct Options {
     Mode mode = Mode::None;
@@ -24,10 +25,14 @@ Options Parse(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
         if (!filesOnly && a == "--") {
             filesOnly = true;
-        } else if (!filesOnly && (a == "--json" || a == "--print" || a == "--help" || a == "-h")) {
-            const Mode m = a == "--json" ? Mode::Json : a == "--print" ? Mode::Print : Mode::Help;
+        } else if (!filesOnly && (a == "--json" || a == "--print" || a == "--stations" ||
+                                  a == "--help" || a == "-h")) {
+            const Mode m = a == "--json"       ? Mode::Json
+                           : a == "--print"    ? Mode::Print
+                           : a == "--stations" ? Mode::Stations
+                                               : Mode::Help;
             if (o.mode != Mode::None && o.mode != m) {
-                o.error = "choose one of --json and --print";
+                o.error = "choose one of --json, --print and --stations";
                 return o;
             }
             o.mode = m;
@@ -49,6 +54,7 @@ std::string UsageText() {
            "  vellamor FILE.sud             start the desktop program with a chart\n"
            "  vellamor --json FILE.sud...   print one JSON object per chart, one per line\n"
            "  vellamor --print FILE.sud...  print each chart as readable text\n"
+           "  vellamor --stations           print the retrograde station tables as CSV\n"
            "  vellamor --help               show this text\n"
            "\n"
            "A chart that is refused or fails validation prints \"FILE: message\" on\n"
@@ -58,7 +64,8 @@ std::string UsageText() {
 
 bool IsHeadlessInvocation(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
-        if (a.size() > 1 && a[0] == '-') return true;
+        if (a.size() > 1 && a[0] == '-')
+            return true;
     }
     return false;
 }
@@ -90,6 +97,14 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         out << UsageText();
         return 0;
     }
+    if (o.mode == Mode::Stations) {
+        if (!o.files.empty()) {
+            err << "vellamor: --stations takes no chart file\n" << UsageText();
+            return 2;
+        }
+        out << StationTablesCsv();
+        return 0;
+    }
     if (o.files.empty()) {
         err << "vellamor: no chart file given\n" << UsageText();
         return 2;
@@ -107,7 +122,8 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         if (o.mode == Mode::Json) {
             out << ChartJson(opened.chart) << "\n";
         } else {
-            if (!first) out << "\n";
+            if (!first)
+                out << "\n";
             out << ChartPrintout(opened.chart);
         }
         first = false;
