@@ -7,11 +7,12 @@
 #include "app/chart_stability.h"
 #include "app/entry_form.h"
 #include "chakra/chart_file.h"
+#include "retro/station_table.h"
 
 namespace vellamor {
 namespace {
 
-enum class Mode { None, Json, Print, Help };
+enum class Mode { None, Json, Print, Stations, Help };
 
 struct Options {
     Mode mode = Mode::None;
@@ -26,10 +27,14 @@ Options Parse(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
         if (!filesOnly && a == "--") {
             filesOnly = true;
-        } else if (!filesOnly && (a == "--json" || a == "--print" || a == "--help" || a == "-h")) {
-            const Mode m = a == "--json" ? Mode::Json : a == "--print" ? Mode::Print : Mode::Help;
+        } else if (!filesOnly && (a == "--json" || a == "--print" || a == "--stations" ||
+                                  a == "--help" || a == "-h")) {
+            const Mode m = a == "--json"       ? Mode::Json
+                           : a == "--print"    ? Mode::Print
+                           : a == "--stations" ? Mode::Stations
+                                               : Mode::Help;
             if (o.mode != Mode::None && o.mode != m) {
-                o.error = "choose one of --json and --print";
+                o.error = "choose one of --json, --print and --stations";
                 return o;
             }
             o.mode = m;
@@ -56,6 +61,7 @@ std::string UsageText() {
            "                                it can be trusted (sign changes, stations, zone)\n"
            "  vellamor --json --stability FILE.sud...\n"
            "                                add that information under \"stability\"\n"
+           "  vellamor --stations           print the retrograde station tables as CSV\n"
            "  vellamor --help               show this text\n"
            "\n"
            "A chart that is refused or fails validation prints \"FILE: message\" on\n"
@@ -96,6 +102,14 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     if (o.mode == Mode::Help) {
         out << UsageText();
+        return 0;
+    }
+    if (o.mode == Mode::Stations) {
+        if (!o.files.empty()) {
+            err << "vellamor: --stations takes no chart file\n" << UsageText();
+            return 2;
+        }
+        out << StationTablesCsv();
         return 0;
     }
     if (o.files.empty()) {
