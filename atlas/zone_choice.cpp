@@ -37,15 +37,29 @@ struct NamedRows {
 // that describe a zone the table knows under another name.
 const std::array<NamedRows, 22> kAbbreviationAliases{{
     {"CEST", {19, 40}},  // Central European Daylight, Middle European Daylight
-    {"MEST", {40, 19}}, {"EEST", {25}}, {"WET", {29}}, {"WEST", {16}}, {"UTC", {61, 29}},
-    {"AKST", {69}},                      // Yukon Standard Time, the old name of the same offset
-    {"AKDT", {68}},     {"NZST", {47}},  // the database's standard time is the table's "NZT"
-    {"NZDT", {46}},     {"NZMT", {49}}, {"EPT", {24}},  // the peace time of 1945 kept the war
-                                                        // time's offset
-    {"CPT", {18}},      {"MPT", {43}},  {"PPT", {53}}, {"HPT", {31}},  {"ADT", {4}},
-    {"HKT", {23}},      {"KST", {38}},  {"WAT", {20}},  // West Africa's +1; the table's "WAT" row
-                                                        // is -1
-    {"CAT", {26}},      {"EAT", {12}},
+    {"MEST", {40, 19}},
+    {"EEST", {25}},
+    {"WET", {29}},
+    {"WEST", {16}},
+    {"UTC", {61, 29}},
+    {"AKST", {69}},  // Yukon Standard Time, the old name of the same offset
+    {"AKDT", {68}},
+    {"NZST", {47}},  // the database's standard time is the table's "NZT"
+    {"NZDT", {46}},
+    {"NZMT", {49}},
+    {"EPT", {24}},  // the peace time of 1945 kept the war
+                    // time's offset
+    {"CPT", {18}},
+    {"MPT", {43}},
+    {"PPT", {53}},
+    {"HPT", {31}},
+    {"ADT", {4}},
+    {"HKT", {23}},
+    {"KST", {38}},
+    {"WAT", {20}},  // West Africa's +1; the table's "WAT" row
+                    // is -1
+    {"CAT", {26}},
+    {"EAT", {12}},
 }};
 
 // Rows named for a country (two-letter code) or for one zone (IANA name).
