@@ -94,6 +94,16 @@ bool PartDescribes(const Place& p, std::string_view part) {
     return !alias.empty() && alias == p.countryCode;
 }
 
+// "York" names York and "Washington" Washington D.C., not New York or Port
+// Washington: the name is the city part, or begins with it as whole words.
+bool NameBeginsWith(std::string_view name, std::string_view city) {
+    const std::string n = FoldPlaceName(name);
+    const std::string c = FoldPlaceName(city);
+    if (c.empty() || n.size() < c.size() || !FoldedEquals(n.substr(0, c.size()), c))
+        return false;
+    return n.size() == c.size() || n[c.size()] == ' ';
+}
+
 void ByPopulation(std::vector<Place>& places) {
     std::stable_sort(places.begin(), places.end(),
                      [](const Place& a, const Place& b) { return a.population > b.population; });
@@ -148,7 +158,7 @@ PlaceSearch SearchPlace(std::string_view query, std::size_t nearestCount) {
     if (!kept.empty()) {
         // Already by population; a stable partition keeps that order.
         std::stable_partition(kept.begin(), kept.end(),
-                              [&](const Place& p) { return FoldedEquals(p.name, city); });
+                              [&](const Place& p) { return NameBeginsWith(p.name, city); });
         result.place = kept.front();
         return result;
     }

@@ -43,8 +43,9 @@ struct PlaceSearch {
 // Resolves "City[, State][, Country]": the city part is looked up, then only
 // candidates whose state or country contains every further part (folded,
 // ignoring case; a part may also be the country's two-letter code, "UK" or
-// "USA") stay. A candidate whose name is the city part itself beats one that
-// merely contains it ("York" is York, not New York); then the most populous.
+// "USA") stay. A candidate whose name begins with the city part as whole
+// words beats one that merely contains it ("York" is York, not New York;
+// "Washington" is Washington D.C.); then the most populous.
 // When nothing is left, `nearest` lists up to `nearestCount` candidates: those
 // of the city part alone, or of ever shorter beginnings of it.
 PlaceSearch SearchPlace(std::string_view query, std::size_t nearestCount = 5);

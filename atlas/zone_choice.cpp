@@ -35,7 +35,7 @@ struct NamedRows {
 
 // Zone database abbreviations that the table spells differently, or names
 // that describe a zone the table knows under another name.
-const std::array<NamedRows, 22> kAbbreviationAliases{{
+const std::array<NamedRows, 23> kAbbreviationAliases{{
     {"CEST", {19, 40}},  // Central European Daylight, Middle European Daylight
     {"MEST", {40, 19}},
     {"EEST", {25}},
@@ -60,6 +60,7 @@ const std::array<NamedRows, 22> kAbbreviationAliases{{
                     // is -1
     {"CAT", {26}},
     {"EAT", {12}},
+    {"SAST", {26}},  // South Africa's +2; the table's "SAST" is South Australia
 }};
 
 // Rows named for a country (two-letter code) or for one zone (IANA name).
@@ -96,6 +97,17 @@ const std::array<NamedRows, 31> kRegionRows{{
     {"Asia/Kuala_Lumpur", {39}},
     {"Asia/Singapore", {39}},
 }};
+
+// Rows for clocks put forward: daylight, summer and war time.
+bool IsDaylightRow(int row) {
+    const std::string_view text = LoadTimeZoneTable()[static_cast<std::size_t>(row)].text;
+    const std::string_view name = text.substr(0, text.find(','));
+    for (std::string_view word : {"Daylight", "Summer", "War"}) {
+        if (name.find(word) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
 
 void AppendUnique(std::vector<int>& rows, int row) {
     if (std::find(rows.begin(), rows.end(), row) == rows.end())
@@ -174,7 +186,7 @@ ZoneChoice ChooseZoneRow(int trueOffsetSeconds, bool eastOfGreenwich,
 }
 
 std::vector<int> PreferredZoneRows(std::string_view ianaZone, std::string_view countryCode,
-                                   std::string_view abbreviation) {
+                                   std::string_view abbreviation, bool daylightInForce) {
     std::vector<int> rows;
     if (!abbreviation.empty()) {
         for (int row = 0; row < kTimeZoneCount; ++row) {
@@ -193,6 +205,12 @@ std::vector<int> PreferredZoneRows(std::string_view ianaZone, std::string_view c
             for (int row : region.rows)
                 AppendUnique(rows, row);
         }
+    }
+    // Then any row of the right kind: Bogota's -5 all year reads better as
+    // Eastern Standard than as Central Daylight Time.
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        if (IsDaylightRow(row) == daylightInForce)
+            AppendUnique(rows, row);
     }
     return rows;
 }

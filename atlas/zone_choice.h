@@ -53,10 +53,12 @@ ZoneChoice ChooseZoneRow(int trueOffsetSeconds, bool eastOfGreenwich,
 
 // Rows whose names describe a zone, best first: rows whose abbreviation is
 // the zone database's abbreviation at that moment, rows named for it by a
-// short list of common aliases ("CEST" is the table's "CED"), and rows named
-// for the zone's region or country (Shanghai keeps "China Coast Time").
+// short list of common aliases ("CEST" is the table's "CED"), rows named
+// for the zone's region or country (Shanghai keeps "China Coast Time"), and
+// last every row of the right kind: daylight, summer and war rows while
+// daylight saving is in force, the others when it is not.
 // `ianaZone` is e.g. "Europe/Paris", `countryCode` the two-letter ISO code.
 std::vector<int> PreferredZoneRows(std::string_view ianaZone, std::string_view countryCode,
-                                   std::string_view abbreviation);
+                                   std::string_view abbreviation, bool daylightInForce);
 
 }  // namespace vellamor::atlas

@@ -177,7 +177,7 @@ ZoneDecision DecideZone(std::string_view ianaZone, std::string_view countryCode,
     d.decided = true;
     d.facts = *facts;
     const std::vector<int> preferred =
-        PreferredZoneRows(ianaZone, countryCode, facts->abbreviation);
+        PreferredZoneRows(ianaZone, countryCode, facts->abbreviation, facts->daylightSeconds != 0);
     d.choice = ChooseZoneRow(facts->offsetSeconds, eastOfGreenwich, preferred, fixed);
     d.note = DecisionNote(ianaZone, when, eastOfGreenwich, d.facts, d.choice, fixed);
     return d;

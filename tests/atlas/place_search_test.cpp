@@ -76,8 +76,11 @@ TEST(SearchPlace, FurtherPartsNarrowByStateOrCountry) {
         {"Sao Paulo, Brazil", "São Paulo, São Paulo, Brazil"},
         {"Saint Denis, Ile de France", "Saint-Denis, Île-de-France Region, France"},
         {"Saint-Denis", "Saint-Denis, Réunion, Réunion"},
-        // The city itself beats a bigger one that merely contains its name.
+        // A name that begins with the city part beats a bigger one that merely
+        // contains it.
         {"York", "York, England, United Kingdom"},
+        {"Washington", "Washington D.C., District of Columbia, United States of America"},
+        {"Washington, England", "Washington, England, United Kingdom"},
         {"York, Pennsylvania", "York, Pennsylvania, United States of America"},
         {"New York", "New York, New York, United States of America"},
     };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace vellamor::atlas {
@@ -82,15 +83,29 @@ TEST(ChooseZoneRow, KeepsWhatTheUserChoseByHand) {
               (ZoneChoice{24, false, 0, 0}));
 }
 
-TEST(PreferredZoneRows, AbbreviationsAliasesAndRegions) {
-    EXPECT_EQ(PreferredZoneRows("America/New_York", "US", "EDT"), (std::vector<int>{24}));
-    EXPECT_EQ(PreferredZoneRows("Europe/Paris", "FR", "CEST"), (std::vector<int>{19, 40}));
-    EXPECT_EQ(PreferredZoneRows("Europe/Paris", "FR", "CET"), (std::vector<int>{20}));
+// The first rows of the preference.
+std::vector<int> First(const char* zone, const char* country, const char* abbreviation,
+                       bool daylight, std::size_t count) {
+    std::vector<int> rows = PreferredZoneRows(zone, country, abbreviation, daylight);
+    rows.resize(std::min(rows.size(), count));
+    return rows;
+}
+
+TEST(PreferredZoneRows, AbbreviationsAliasesRegionsThenKind) {
+    EXPECT_EQ(First("America/New_York", "US", "EDT", true, 1), (std::vector<int>{24}));
+    EXPECT_EQ(First("Europe/Paris", "FR", "CEST", true, 2), (std::vector<int>{19, 40}));
+    EXPECT_EQ(First("Europe/Paris", "FR", "CET", false, 1), (std::vector<int>{20}));
     // NST names two rows of the table; the offset decides between them later.
-    EXPECT_EQ(PreferredZoneRows("America/St_Johns", "CA", "NST"), (std::vector<int>{50, 52}));
-    EXPECT_EQ(PreferredZoneRows("Asia/Shanghai", "CN", "CST"), (std::vector<int>{21, 23}));
-    EXPECT_EQ(PreferredZoneRows("Asia/Kathmandu", "NP", "+0545"), (std::vector<int>{}));
-    EXPECT_EQ(PreferredZoneRows("Europe/London", "GB", "BST"), (std::vector<int>{16, 29, 15, 17}));
+    EXPECT_EQ(First("America/St_Johns", "CA", "NST", false, 2), (std::vector<int>{50, 52}));
+    EXPECT_EQ(First("Asia/Shanghai", "CN", "CST", false, 2), (std::vector<int>{21, 23}));
+    EXPECT_EQ(First("Europe/London", "GB", "BST", true, 4), (std::vector<int>{16, 29, 15, 17}));
+    // Nothing named: standard rows first without daylight saving; daylight,
+    // summer and war rows with it.
+    EXPECT_EQ(First("Asia/Kathmandu", "NP", "+0545", false, 3), (std::vector<int>{1, 3, 6}));
+    EXPECT_EQ(First("America/Havana", "CU", "-04", true, 3), (std::vector<int>{0, 2, 4}));
+    EXPECT_EQ(PreferredZoneRows("Asia/Kathmandu", "NP", "+0545", false).size() +
+                  PreferredZoneRows("Asia/Kathmandu", "NP", "+0545", true).size(),
+              71u);
 }
 
 }  // namespace
