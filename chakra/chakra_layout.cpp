@@ -119,4 +119,43 @@ std::optional<Point> PlaceOccupantBlock(Ring ring, int houseIndex, double width,
     return best;
 }
 
+std::optional<std::vector<Rect>> PlaceOccupantLines(Ring ring, int houseIndex,
+                                                    const std::vector<double>& widths,
+                                                    double lineHeight) {
+    if (widths.empty())
+        return std::nullopt;
+    const RingGeometry& g = GeometryOf(ring);
+    const double angle = Radians(HouseCentreAngle(houseIndex));
+    // Sideways step per unit of height along the centre line, or none: a
+    // straight stack suits a house that lies nearly level.
+    const double sine = std::sin(angle);
+    const double follow =
+        std::abs(sine) < 1e-9 ? 0.0 : std::clamp(std::cos(angle) / sine, -2.0, 2.0);
+    const double n = static_cast<double>(widths.size());
+
+    std::optional<std::vector<Rect>> best;
+    double bestDistance = 0;
+    std::vector<Rect> lines(widths.size());
+    for (double slant : {follow, 0.0})
+        for (double d = g.innerRadius; d <= g.outerRadius; d += kPlacementStep) {
+            const Point c = PolarPoint(d, HouseCentreAngle(houseIndex));
+            bool fits = true;
+            for (std::size_t i = 0; i < widths.size() && fits; ++i) {
+                const double y = c.y + (static_cast<double>(i) + 0.5 - n / 2) * lineHeight;
+                // Up the screen is outwards for the upper houses: x follows.
+                const double x = c.x + (c.y - y) * slant;
+                lines[i] = Rect::Centred({x, y}, widths[i], lineHeight);
+                fits = FitsInHouse(ring, houseIndex, lines[i]);
+            }
+            if (!fits)
+                continue;
+            const double off = std::abs(d - g.occupantsDistance);
+            if (!best || off < bestDistance) {
+                best = lines;
+                bestDistance = off;
+            }
+        }
+    return best;
+}
+
 }  // namespace vellamor

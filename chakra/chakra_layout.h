@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "chakra/chakra_model.h"
 
@@ -115,5 +116,15 @@ bool FitsInHouse(Ring ring, int houseIndex, const Rect& block);
 // as near the preferred occupant distance as possible; nothing when it fits
 // nowhere in the house.
 std::optional<Point> PlaceOccupantBlock(Ring ring, int houseIndex, double width, double height);
+
+// Places lines of text (their widths, one height) stacked downwards in a
+// house: either centred one above the other, or each centred on the house's
+// centre line where it crosses the line's height, so that in a slanting
+// house the lines step sideways with it. Every line must fit on its own; the
+// block sits as near the preferred occupant distance as it can. Nothing when
+// no place in the house takes every line.
+std::optional<std::vector<Rect>> PlaceOccupantLines(Ring ring, int houseIndex,
+                                                    const std::vector<double>& widths,
+                                                    double lineHeight);
 
 }  // namespace vellamor

@@ -16,6 +16,8 @@ namespace {
 constexpr int kSmallestOccupantFont = 66;
 constexpr int kFontStep = 8;
 constexpr double kLineWidthTwips = 18;
+// Thinnest line drawn, in device pixels: thinner ones fade to grey.
+constexpr double kThinnestLinePixels = 1.3;
 
 struct Span {
     int start;
@@ -81,7 +83,7 @@ std::vector<int> BalancedBreaks(const std::vector<std::vector<double>>& widths, 
 // The four circles and twelve spokes, in twips on a painter scaled by `scale`.
 void PaintWheel(QPainter& painter, double scale) {
     // Hairlines never vanish however small the chart is drawn.
-    const double lineWidth = std::max(kLineWidthTwips, 1.0 / scale);
+    const double lineWidth = std::max(kLineWidthTwips, kThinnestLinePixels / scale);
     auto pen = [&](Rgb c) {
         QPen p(ToQColor(c), lineWidth);
         p.setCapStyle(Qt::FlatCap);
@@ -167,16 +169,22 @@ OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text) {
         for (int k = 1; k <= n; ++k) {
             double widest = 0;
             const std::vector<int> starts = BalancedBreaks(widths, k, widest);
-            const double height = k * fm.height();
-            const auto centre = PlaceOccupantBlock(ring, houseIndex, widest, height);
-            if (!centre)
-                continue;
-            layout.box = QRectF(centre->x - widest / 2, centre->y - height / 2, widest, height);
-            layout.fontHeight = size;
-            layout.fits = true;
+            std::vector<double> lineWidths(k);
+            QStringList lines;
             for (int m = 0; m < k; ++m) {
                 const int last = m + 1 < k ? starts[m + 1] - 1 : n - 1;
-                layout.lines << lineText(starts[m], last);
+                lineWidths[m] = widths[starts[m]][last];
+                lines << lineText(starts[m], last);
+            }
+            const auto placed = PlaceOccupantLines(ring, houseIndex, lineWidths, fm.height());
+            if (!placed)
+                continue;
+            layout.fontHeight = size;
+            layout.fits = true;
+            layout.lines = lines;
+            for (const Rect& r : *placed) {
+                layout.lineBoxes << QRectF(r.left, r.top, r.width, r.height);
+                layout.box |= layout.lineBoxes.back();
             }
             return layout;
         }
@@ -192,6 +200,10 @@ OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text) {
     const Point anchor = OccupantAnchor(ring, houseIndex);
     const double height = n * fm.height();
     layout.box = QRectF(anchor.x - widest / 2, anchor.y - height / 2, widest, height);
+    for (int i = 0; i < n; ++i) {
+        layout.lineBoxes << QRectF(layout.box.left(), layout.box.top() + i * fm.height(), widest,
+                                   fm.height());
+    }
     layout.fontHeight = kSmallestOccupantFont;
     return layout;
 }
@@ -233,11 +245,9 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
             const QFont font = ChakraLabelFont(layout.fontHeight, true);
             const QFontMetricsF fm(font);
             painter.setFont(font);
-            double y = layout.box.top();
-            for (const QString& line : layout.lines) {
-                painter.drawText(QRectF(layout.box.left(), y, layout.box.width(), fm.height()),
-                                 Qt::AlignCenter | Qt::TextDontClip, line);
-                y += fm.height();
+            for (int i = 0; i < layout.lines.size(); ++i) {
+                painter.drawText(layout.lineBoxes[i], Qt::AlignCenter | Qt::TextDontClip,
+                                 layout.lines[i]);
             }
         }
     }

@@ -33,7 +33,8 @@ QFont ChakraLabelFont(int heightTwips, bool bold);
 // fewest lines at that size and the block's place, all in twips. A retrograde
 // label " (R) " never splits from its planet.
 struct OccupantLayout {
-    QRectF box;
+    QRectF box;               // all lines together
+    QList<QRectF> lineBoxes;  // one per line
     int fontHeight = 0;
     QStringList lines;
     bool fits = false;  // false: even the smallest font overflows the house

@@ -32,9 +32,9 @@ namespace {
 // Twips to pixels at the screen's logical resolution (96 dots per inch
 // before any high-DPI scaling, which Qt applies on top).
 constexpr double kTwipsPerPixel = 15;
-// The chart is drawn half as large again as its twips give, so that a
-// crowded house stays readable; it grows and shrinks with the window.
-constexpr double kChartZoom = 1.4;
+// The chart is drawn larger than its twips give, so that a crowded house
+// stays readable; it grows and shrinks with the window.
+constexpr double kChartZoom = 1.6;
 
 int Px(double twips) {
     return static_cast<int>(twips / kTwipsPerPixel + 0.5);
@@ -111,7 +111,7 @@ ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* 
     setCentralWidget(central);
     buildMenus();
 
-    // Half as large again as the twips give, if the screen has room.
+    // As large as the chart asks, if the screen has room.
     QSize size = sizeHint();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize room = screen->availableSize() * 0.92;
