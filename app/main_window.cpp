@@ -12,8 +12,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLinearGradient>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -62,11 +64,15 @@ QLabel* Caption(const QString& text, QWidget* parent) {
     return label;
 }
 
-QComboBox* List(const char* name, QWidget* parent) {
+// A pick-only list as wide as its longest entry, given in characters: sizing
+// from the length spares measuring every entry at start-up.
+QComboBox* List(const char* name, int longestEntry, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(false);
     box->setMaxVisibleItems(16);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(longestEntry);
     return box;
 }
 
@@ -92,6 +98,36 @@ void SelectOption(QButtonGroup* group, int id) {
         b->setChecked(false);
     group->setExclusive(true);
 }
+
+// The dark band across the top of the window.
+class Banner : public QFrame {
+  public:
+    using QFrame::QFrame;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        QLinearGradient g(rect().topLeft(), rect().topRight());
+        g.setColorAt(0, QColor(0x1d, 0x1a, 0x33));
+        g.setColorAt(1, QColor(0x43, 0x26, 0x5f));
+        p.fillRect(rect(), g);
+    }
+};
+
+// A white card with a soft border that holds one half of the form.
+class Card : public QFrame {
+  public:
+    using QFrame::QFrame;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QColor(0xd6, 0xd0, 0xc4));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    }
+};
 
 void SelectIndex(QComboBox* box, int index) {
     if (index >= 0 && index < box->count())
@@ -140,25 +176,20 @@ MainWindow::~MainWindow() {
 void MainWindow::buildControls() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("entryArea"));
-    central->setStyleSheet(QStringLiteral(
-        "#entryArea { background: #efece6; }"
-        "QFrame#banner { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1d1a33, "
-        "stop:1 #43265f); }"
-        "QFrame#banner QLabel { color: #f4ecd8; }"
-        "QFrame#whoCard, QFrame#whereCard { background: #ffffff; border: 1px solid #d6d0c4; "
-        "border-radius: 6px; }"
-        "QPushButton#cmdCalculate { background: #5e2a82; color: white; border: 1px solid #43205c;"
-        " border-radius: 4px; padding: 6px 14px; }"
-        "QPushButton#cmdCalculate:hover { background: #70359a; }"
-        "QPushButton#cmdCalculate:pressed { background: #4b2068; }"
-        "QPushButton#cmdCalculate:focus { border: 2px solid #e8a93c; }"));
+    central->setAutoFillBackground(true);
+    QPalette ground = central->palette();
+    ground.setColor(QPalette::Window, QColor(0xef, 0xec, 0xe6));
+    central->setPalette(ground);
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
     // The banner across the top: the wheel and what the chart is.
-    auto* banner = new QFrame(central);
+    auto* banner = new Banner(central);
     banner->setObjectName(QStringLiteral("banner"));
+    QPalette light = banner->palette();
+    light.setColor(QPalette::WindowText, QColor(0xf4, 0xec, 0xd8));
+    banner->setPalette(light);
     auto* bannerLayout = new QHBoxLayout(banner);
     bannerLayout->setContentsMargins(18, 12, 20, 12);
     bannerLayout->setSpacing(16);
@@ -178,7 +209,7 @@ void MainWindow::buildControls() {
     outer->addLayout(body, 1);
 
     auto card = [&](const char* name) {
-        auto* frame = new QFrame(central);
+        auto* frame = new Card(central);
         frame->setObjectName(QString::fromLatin1(name));
         auto* grid = new QGridLayout(frame);
         grid->setContentsMargins(16, 14, 16, 14);
@@ -193,13 +224,12 @@ void MainWindow::buildControls() {
     cmdOpen = new QPushButton(tr("&Open Previously Saved Reading"), who);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     txtName = Box("txtName", CharacterClass::Letters, who);
-    cboMonth = List("cboMonth", who);
-    cboDate = List("cboDate", who);
-    cboYear = List("cboYear", who);
-    cboHour = List("cboHour", who);
-    cboMinute = List("cboMinute", who);
-    cboTimeZone = List("cboTimeZone", who);
-    cboTimeZone->setMinimumContentsLength(34);
+    cboMonth = List("cboMonth", 9, who);
+    cboDate = List("cboDate", 2, who);
+    cboYear = List("cboYear", 4, who);
+    cboHour = List("cboHour", 2, who);
+    cboMinute = List("cboMinute", 2, who);
+    cboTimeZone = List("cboTimeZone", 36, who);
     chkDST = new QCheckBox(tr("Daylight Saving Time"), who);
     chkDST->setObjectName(QStringLiteral("chkDST"));
 
@@ -274,6 +304,10 @@ void MainWindow::buildControls() {
     QFont bold = cmdCalculate->font();
     bold.setBold(true);
     cmdCalculate->setFont(bold);
+    QPalette accent = cmdCalculate->palette();
+    accent.setColor(QPalette::Button, QColor(0x5e, 0x2a, 0x82));
+    accent.setColor(QPalette::ButtonText, Qt::white);
+    cmdCalculate->setPalette(accent);
     right->addWidget(cmdCalculate, 5, 0, 1, 6);
     right->setColumnStretch(3, 1);
     right->setRowStretch(6, 1);

@@ -108,9 +108,11 @@ void PaintWheel(QPainter& painter, double scale) {
 }  // namespace
 
 QIcon ChakraIcon() {
-    QIcon icon;
+    static QIcon icon;
+    if (!icon.isNull())
+        return icon;
     const Rect bounds = ChakraBounds();
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : {32, 64}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
