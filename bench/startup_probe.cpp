@@ -4,10 +4,13 @@
 //   startup_probe entry   the program's own start: look, single-instance
 //                         lock, update reminder, entry window
 //   startup_probe bare    a bare Qt window, the yardstick
+//   startup_probe label   a bare Qt window showing one line of text (the
+//                         fonts loaded, as any real window needs)
 //
 // Either way the process ends as soon as the window has been painted once.
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -49,6 +52,9 @@ int main(int argc, char** argv) {
             return 1;
         vellamor::CheckUpdateReminder();
         window = std::make_unique<vellamor::MainWindow>();
+    } else if (argc > 1 && std::strcmp(argv[1], "label") == 0) {
+        window = std::make_unique<QLabel>(QStringLiteral("Vellamor v1.15"));
+        window->resize(640, 320);
     } else {
         window = std::make_unique<QWidget>();
         window->setWindowTitle(QStringLiteral("bare"));
