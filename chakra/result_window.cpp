@@ -12,12 +12,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/about_box.h"
+#include "app/chart_stability.h"
 #include "app/desktop.h"
 #include "app/dialogs.h"
 #include "app/web_links.h"
@@ -102,7 +104,28 @@ ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* 
     central->setPalette(black);
     central->setAutoFillBackground(true);
 
-    auto* row = new QHBoxLayout(central);
+    m_stability = AnalyzeChartStability(m_chart);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    if (!m_stability.zoneNote.empty()) {
+        // Not a message box: the chart is shown as computed, and the note
+        // says under which assumption.
+        auto* note = new QLabel(QString::fromStdString(m_stability.zoneNote), central);
+        note->setObjectName(QStringLiteral("lblZoneNote"));
+        note->setWordWrap(true);
+        note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        note->setFont(WindowFont(false));
+        note->setAutoFillBackground(true);
+        QPalette amber = note->palette();
+        amber.setColor(QPalette::Window, QColor(255, 231, 153));
+        amber.setColor(QPalette::WindowText, Qt::black);
+        note->setPalette(amber);
+        note->setContentsMargins(Px(150), Px(75), Px(150), Px(75));
+        outer->addWidget(note);
+    }
+    auto* row = new QHBoxLayout;
+    outer->addLayout(row, 1);
     row->setContentsMargins(Px(60), Px(60), Px(300), Px(120));
     row->setSpacing(Px(180));
     m_view = new ChakraView(chart.chakra, central);
@@ -149,13 +172,15 @@ QWidget* ResultWindow::buildRightColumn() {
     TS->addTab(tr("Birth Details"));
     TS->addTab(tr("Chart Details"));
     TS->addTab(tr("Planetary Positions"));
+    TS->addTab(tr("Chart Stability"));
     connect(TS, &QTabBar::tabBarClicked, this, &ResultWindow::TS_Click);
     connect(TS, &QTabBar::currentChanged, this, &ResultWindow::TS_Click);
 
     m_panels = new QStackedWidget(column);
     m_panels->setObjectName(QStringLiteral("fraDisplay"));
-    const QList<QWidget*> panels{buildBirthDetails(), buildLegend(), buildPositions()};
-    for (int k = 0; k < 3; ++k) {
+    const QList<QWidget*> panels{buildBirthDetails(), buildLegend(), buildPositions(),
+                                 buildStability()};
+    for (int k = 0; k < static_cast<int>(panels.size()); ++k) {
         QWidget* panel = panels[k];
         panel->setObjectName(QStringLiteral("fraDisplay(%1)").arg(k));
         panel->setPalette(PanelPalette());
@@ -229,6 +254,17 @@ QWidget* ResultWindow::buildLegend() {
                   QStringLiteral("lblLabel2(%1)").arg(i), false, panel),
             row, 1);
     }
+    // Each planet's row names the station dates that decide its mark.
+    for (const StationEvidence& e : m_stability.stations) {
+        const int i = BodyIndex(e.planet);
+        const QString tip = FromUtf8(kPlanetNames[static_cast<std::size_t>(i)]) +
+                            QStringLiteral(": ") + QString::fromStdString(StationEvidenceText(e));
+        for (const QString& name :
+             {QStringLiteral("lblLabel1(%1)"), QStringLiteral("lblLabel2(%1)")}) {
+            if (QLabel* l = panel->findChild<QLabel*>(name.arg(i)))
+                l->setToolTip(tip);
+        }
+    }
     grid->setRowMinimumHeight(row++, Px(240));
 
     // The ring key: each ring's colour beside its name.
@@ -276,6 +312,62 @@ QWidget* ResultWindow::buildPositions() {
     return panel;
 }
 
+QWidget* ResultWindow::buildStability() {
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(Px(90), Px(120), Px(90), Px(120));
+    layout->setSpacing(Px(45));
+    auto heading = [&](const QString& text, const QString& name) {
+        if (layout->count() > 0)
+            layout->addSpacing(Px(120));
+        layout->addWidget(label(text, name, true, panel));
+    };
+    auto line = [&](const std::string& text, const QString& name) {
+        QLabel* l = label(QString::fromStdString(text), name, false, panel);
+        l->setWordWrap(true);
+        layout->addWidget(l);
+        return l;
+    };
+    heading(tr("Birth time"), QStringLiteral("lblStabilityTime"));
+    line(SignChangeSentence("Lagna", m_stability.ascendant), QStringLiteral("lblLagnaWindow"));
+    line(SignChangeSentence("Moon", m_stability.moon), QStringLiteral("lblMoonWindow"));
+
+    heading(tr("Sign boundaries"), QStringLiteral("lblStabilityBoundary"));
+    std::string near;
+    for (Body b : m_stability.nearBoundary) {
+        if (!near.empty())
+            near += ", ";
+        near += kPlanetNames[static_cast<std::size_t>(BodyIndex(b))];
+    }
+    line(near.empty() ? std::string("No body stands within one arcminute of a sign boundary.")
+                      : "Within one arcminute of a sign boundary, so their house rests on the "
+                        "last digit: " +
+                            near + ".",
+         QStringLiteral("lblNearBoundary"));
+
+    heading(tr("Retrograde stations"), QStringLiteral("lblStabilityStations"));
+    for (const StationEvidence& e : m_stability.stations) {
+        line(std::string(kPlanetNames[static_cast<std::size_t>(BodyIndex(e.planet))]) + ": " +
+                 StationEvidenceText(e),
+             QStringLiteral("lblStation(%1)").arg(BodyIndex(e.planet)));
+    }
+    if (!m_stability.zoneNote.empty()) {
+        heading(tr("Time zone"), QStringLiteral("lblStabilityZone"));
+        line(m_stability.zoneNote, QStringLiteral("lblZoneNoteDetail"));
+    }
+    layout->addStretch(1);
+    // Long station lines and the zone note may need more room than the
+    // panel has at small window sizes.
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panel->setPalette(PanelPalette());
+    panel->setAutoFillBackground(true);
+    scroll->setWidget(panel);
+    return scroll;
+}
+
 void ResultWindow::buildMenus() {
     QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
@@ -310,7 +402,7 @@ int ResultWindow::currentPanel() const {
 }
 
 void ResultWindow::TS_Click(int index) {
-    if (index < 0 || index > 2)
+    if (index < 0 || index >= m_panels->count())
         return;
     if (TS->currentIndex() != index)
         TS->setCurrentIndex(index);

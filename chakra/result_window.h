@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/chart_stability.h"
 #include "app/pipeline.h"
 #include "chakra/chakra_model.h"
 
@@ -46,7 +47,9 @@ class ResultWindow : public QMainWindow {
     ResultWindow(const Chart& chart, QString& chartFileName, QWidget* parent = nullptr);
 
     const Chart& chart() const { return m_chart; }
-    // The panel in front: 0 birth details, 1 chart details, 2 positions.
+    const ChartStability& stability() const { return m_stability; }
+    // The panel in front: 0 birth details, 1 chart details, 2 positions,
+    // 3 chart stability.
     int currentPanel() const;
 
   public slots:
@@ -67,10 +70,12 @@ class ResultWindow : public QMainWindow {
     QWidget* buildBirthDetails();
     QWidget* buildLegend();
     QWidget* buildPositions();
+    QWidget* buildStability();
     void buildMenus();
     QLabel* label(const QString& text, const QString& name, bool bold, QWidget* parent);
 
     Chart m_chart;
+    ChartStability m_stability;
     QString& m_chartFileName;
     bool m_goingBack = false;
     ChakraView* m_view = nullptr;

@@ -139,12 +139,13 @@ class ResultWindowTest : public QObject {
         QString fileName;
         ResultWindow w(SampleChart(), fileName);
         auto* tabs = w.findChild<QTabBar*>(QStringLiteral("TS"));
-        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->count(), 4);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Birth Details"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Chart Details"));
         QCOMPARE(tabs->tabText(2), QStringLiteral("Planetary Positions"));
+        QCOMPARE(tabs->tabText(3), QStringLiteral("Chart Stability"));
         QCOMPARE(w.currentPanel(), 0);
-        for (int k : {2, 2, 1, 0}) {
+        for (int k : {2, 2, 3, 1, 0}) {
             tabs->setCurrentIndex(k);
             QCOMPARE(w.currentPanel(), k);
         }
@@ -161,6 +162,33 @@ class ResultWindowTest : public QObject {
         QCOMPARE(menus, (QStringList{"&File", "&Back", "-", "&Save", "&Help", "&Online Help",
                                      "&Visit Us Online", "-", "Check for Software &Update", "-",
                                      "&About Software"}));
+    }
+
+    // The stability panel, the station dates on the legend and the zone note
+    // beside the chart; the chart itself is the same with or without them.
+    void stabilityIsShownBesideTheChart() {
+        QString fileName;
+        ResultWindow w(SampleChart(), fileName);
+        auto text = [&](const QString& name) {
+            QLabel* l = w.findChild<QLabel*>(name);
+            return l ? l->text() : QStringLiteral("<missing %1>").arg(name);
+        };
+        QVERIFY(text("lblLagnaWindow").startsWith("Lagna changes sign if birth was "));
+        QVERIFY(text("lblMoonWindow").startsWith("Moon changes sign if birth was "));
+        QCOMPARE(text("lblStation(2)"),
+                 QStringLiteral("Mercury: retrograde from 2,26,1980 to 3,19,1980"));
+        const QString tip = w.findChild<QLabel*>("lblLabel2(2)")->toolTip();
+        QVERIFY2(tip.contains("2,26,1980"), qPrintable(tip));
+        QVERIFY(!w.findChild<QLabel*>("lblZoneNote"));  // IST fits Pune
+
+        Chart wrongZone = SampleChart();
+        BirthData b = wrongZone.birth;
+        b.zoneIndex = 27, b.zoneHours = 5, b.zoneMinutes = 0;  // EST in Pune
+        ResultWindow note(CalculateChart(b), fileName);
+        QLabel* banner = note.findChild<QLabel*>("lblZoneNote");
+        QVERIFY(banner);
+        QVERIFY2(banner->text().contains("Eastern Standard Time"), qPrintable(banner->text()));
+        QCOMPARE(note.chart().chakra.rings, CalculateChart(b).chakra.rings);
     }
 
     // The circles and the texts land where the twips put them, at any size
