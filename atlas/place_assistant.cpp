@@ -6,10 +6,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardItemModel>
 #include <QTimer>
+#include <algorithm>
 
 namespace vellamor::atlas {
 namespace {
@@ -31,6 +34,8 @@ PlaceAssistant::PlaceAssistant(const EntryControls& controls, QObject* parent)
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(kMaxOffered);
     completer_->setWidget(c_.city);
+    // Installed after the completer's own filter, so it sees keys first.
+    completer_->popup()->installEventFilter(this);
     typingPause_ = new QTimer(this);
     typingPause_->setSingleShot(true);
     typingPause_->setInterval(kTypingPauseMs);
@@ -51,11 +56,28 @@ PlaceAssistant::PlaceAssistant(const EntryControls& controls, QObject* parent)
     connect(c_.daylightSaving, &QCheckBox::clicked, this, &PlaceAssistant::boxClicked);
 }
 
+bool PlaceAssistant::eventFilter(QObject* watched, QEvent* event) {
+    // Enter picks the entry: the completer would also hand the key on to the
+    // city box, whose letter filter refuses it with a message.
+    QAbstractItemView* popup = completer_->popup();
+    if (watched == popup && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && popup->isVisible() &&
+            popup->currentIndex().isValid()) {
+            const QModelIndex picked = popup->currentIndex();
+            popup->hide();
+            placeActivated(picked);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void PlaceAssistant::forget() {
     follower_.Forget();
     typingPause_->stop();
     completer_->popup()->hide();
-    checkedCity_.clear();
+    cityTyped_ = false;
     showNote({});
 }
 
@@ -65,6 +87,7 @@ void PlaceAssistant::cityEdited(const QString&) {
         follower_.Forget();
         showNote({});
     }
+    cityTyped_ = true;
     typingPause_->start();
 }
 
@@ -84,7 +107,15 @@ void PlaceAssistant::lookUpNow() {
     if (offered_.empty() || !c_.city->hasFocus()) {
         completer_->popup()->hide();
     } else {
-        completer_->complete();
+        // As wide as the longest "City, State, Country", not just the box.
+        const QFontMetrics metrics = completer_->popup()->fontMetrics();
+        int width = c_.city->width();
+        for (int row = 0; row < model_->rowCount(); ++row) {
+            width = std::max(width, metrics.horizontalAdvance(model_->item(row)->text()) + 40);
+        }
+        QRect area = c_.city->rect();
+        area.setWidth(width);
+        completer_->complete(area);
     }
 }
 
@@ -97,15 +128,17 @@ void PlaceAssistant::placeActivated(const QModelIndex& index) {
     const ZoneDecision d = follower_.Pick(form, place);
     writePlace(form);
     writeZone(form);
-    checkedCity_ = c_.city->text();
+    cityTyped_ = false;
     showNote(d.note);
 }
 
 void PlaceAssistant::cityFinished() {
+    // Only what the user typed is checked: a city a chart file brought in
+    // is the file's business.
     const QString typed = c_.city->text().trimmed();
-    if (follower_.place() || typed.isEmpty() || typed == checkedCity_)
+    if (!cityTyped_ || follower_.place() || typed.isEmpty())
         return;
-    checkedCity_ = typed;
+    cityTyped_ = false;
     // Only a name the atlas cannot place at all is worth a note: anything
     // else is in the list to pick from.
     if (!SearchPlace(typed.toStdString()).place)

@@ -74,6 +74,9 @@ class PlaceAssistant : public QObject {
     QCompleter* completer() const { return completer_; }
     const PlaceFollower& follower() const { return follower_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void cityEdited(const QString& text);
     void cityFinished();
@@ -93,7 +96,7 @@ class PlaceAssistant : public QObject {
     QStandardItemModel* model_ = nullptr;
     QCompleter* completer_ = nullptr;
     QTimer* typingPause_ = nullptr;
-    QString checkedCity_;  // the last text looked up when the city box was left
+    bool cityTyped_ = false;  // typed by the user since the last pick or check
 };
 
 }  // namespace vellamor::atlas

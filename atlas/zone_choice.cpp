@@ -13,21 +13,6 @@ namespace {
 
 constexpr int kHour = 3600;
 
-// The abbreviation field of a row text: "Name,ABBR,+1.0" or "Name, ABBR, +1.0".
-std::string_view RowAbbreviation(int row) {
-    std::string_view text = LoadTimeZoneTable()[static_cast<std::size_t>(row)].text;
-    const auto first = text.find(',');
-    if (first == std::string_view::npos)
-        return {};
-    text.remove_prefix(first + 1);
-    text = text.substr(0, text.find(','));
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 struct NamedRows {
     std::string_view key;
     std::initializer_list<int> rows;
@@ -127,6 +112,23 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+std::string_view ZoneRowAbbreviation(int row) {
+    const TimeZoneRow* zone = TimeZoneAt(row);
+    if (zone == nullptr)
+        return {};
+    std::string_view text = zone->text;
+    const auto first = text.find(',');
+    if (first == std::string_view::npos)
+        return {};
+    text.remove_prefix(first + 1);
+    text = text.substr(0, text.find(','));
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
 int AscendantOffsetSeconds(int row, bool daylightSaving, bool eastOfGreenwich) {
     const TimeZoneRow* zone = TimeZoneAt(row);
     if (zone == nullptr)
@@ -190,7 +192,7 @@ std::vector<int> PreferredZoneRows(std::string_view ianaZone, std::string_view c
     std::vector<int> rows;
     if (!abbreviation.empty()) {
         for (int row = 0; row < kTimeZoneCount; ++row) {
-            if (EqualsIgnoringCase(RowAbbreviation(row), abbreviation))
+            if (EqualsIgnoringCase(ZoneRowAbbreviation(row), abbreviation))
                 AppendUnique(rows, row);
         }
         for (const NamedRows& alias : kAbbreviationAliases) {

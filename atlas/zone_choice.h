@@ -18,6 +18,10 @@
 
 namespace vellamor::atlas {
 
+// The abbreviation in a row's text ("IST" from "Indian Time, IST, +5.3");
+// empty for a row outside the table.
+std::string_view ZoneRowAbbreviation(int row);
+
 // Offset ahead of universal time that the Ascendant and the Moon use for a
 // row and box: magnitude with the hemisphere's direction, then the box moves
 // universal time one hour earlier in either hemisphere. A longitude of

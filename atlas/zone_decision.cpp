@@ -23,20 +23,8 @@ QDateTime AtUtc(qint64 seconds) {
     return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
 }
 
-// The zone name of a row, without its abbreviation and offset.
-std::string RowName(int row) {
-    const TimeZoneRow* zone = TimeZoneAt(row);
-    if (zone == nullptr)
-        return {};
-    return std::string(zone->text.substr(0, zone->text.find(',')));
-}
-
 std::string ClockText(int hour, int minute) {
     return std::to_string(hour) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
-}
-
-std::string RowAndBox(const ZoneChoice& c) {
-    return RowName(c.row) + (c.daylightSaving ? " with daylight saving" : "");
 }
 
 }  // namespace
@@ -136,31 +124,28 @@ std::string DecisionNote(std::string_view ianaZone, const LocalMoment& when, boo
     }
 
     const bool byHand = fixed.row.has_value() || fixed.daylightSaving.has_value();
-    const std::string planets = "the planets " + FormatDuration(choice.planetErrorSeconds) + " off";
+    const std::string ascendantError = FormatDuration(choice.ascendantErrorSeconds);
+    const std::string planetError = FormatDuration(choice.planetErrorSeconds);
     if (byHand && (choice.ascendantErrorSeconds != 0 || choice.planetErrorSeconds != 0)) {
-        note += ". With the zone and box as chosen by hand, ";
-        note += choice.ascendantErrorSeconds != 0
-                    ? "the Ascendant and the Moon are " +
-                          FormatDuration(choice.ascendantErrorSeconds) + " off"
-                    : "the Ascendant and the Moon are right";
-        note += choice.planetErrorSeconds != 0 ? "; " + planets : "; the planets are right";
-        note += ".";
+        note += ". As set by hand: the Ascendant and the Moon ";
+        note += choice.ascendantErrorSeconds != 0 ? ascendantError + " off" : "right";
+        note += ", the planets ";
+        note += choice.planetErrorSeconds != 0 ? planetError + " off." : "right.";
     } else if (choice.ascendantErrorSeconds != 0) {
-        note +=
-            ". No zone row gives the Ascendant and the Moon " + FormatOffset(facts.offsetSeconds);
+        note += ". No row gives the Ascendant and the Moon " + FormatOffset(facts.offsetSeconds);
         // Say so when the hemisphere rule is what stands in the way (Madrid).
         if (ChooseZoneRow(facts.offsetSeconds, !eastOfGreenwich, {}).ascendantErrorSeconds <
             choice.ascendantErrorSeconds) {
             note += eastOfGreenwich ? " east of Greenwich" : " west of Greenwich";
         }
-        note += ": " + RowAndBox(choice) + " comes closest, " +
-                FormatDuration(choice.ascendantErrorSeconds) + " off";
+        note += "; closest: " + std::string(ZoneRowAbbreviation(choice.row)) +
+                (choice.daylightSaving ? " with daylight saving, " : ", ") + ascendantError +
+                " off";
         if (choice.planetErrorSeconds != 0)
-            note += "; " + planets;
+            note += " (the planets " + planetError + ")";
         note += ".";
     } else if (choice.planetErrorSeconds != 0) {
-        note += ". The planets, which take the row's own offset, are " +
-                FormatDuration(choice.planetErrorSeconds) + " off.";
+        note += ". The planets, which take the row's own offset, are " + planetError + " off.";
     }
     return note;
 }

@@ -3,7 +3,6 @@
 #include "atlas/place_assistant.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,11 +10,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "app/filtered_line_edit.h"
+#include "app/main_window.h"
 #include "planets/time_zones.h"
+#include "tests/app/fake_dialogs.h"
+#include "tests/gui_tests.h"
 
 namespace vellamor::atlas {
 
@@ -180,6 +182,64 @@ class PlaceAssistantTest : public QObject {
         QCOMPARE(w.c.zone->currentIndex(), 19);  // left where July put it
     }
 
+    // The same on the entry window itself: its letter-only city box, its
+    // note beside the zone list, and a chart file that takes over.
+    void entryWindowFillsFromTheAtlasAndForgetsOnOpen() {
+        FakeDialogs dialogs;
+        MainWindow window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        EntryForm f = window.form();
+        f.name = "Ananya Sharma";
+        f.yearIndex = 1980 - kFirstYear;
+        f.monthIndex = 2;  // March
+        f.dayIndex = 4;
+        f.hourIndex = 7;
+        f.minuteIndex = 5;
+        window.setForm(f);
+
+        auto* city = window.findChild<FilteredLineEdit*>(QStringLiteral("txtCity"));
+        auto* assistant = window.findChild<PlaceAssistant*>();
+        auto* note = window.findChild<QLabel*>(QStringLiteral("lblAtlasNote"));
+        QVERIFY(city && assistant && note);
+        city->setFocus();
+        QTest::keyClicks(city, QStringLiteral("Kolkata"));
+        assistant->lookUpNow();
+        QAbstractItemView* popup = assistant->completer()->popup();
+        QVERIFY(popup->isVisible());
+        QCOMPARE(popup->model()->index(0, 0).data().toString(),
+                 QStringLiteral("Kolkata, State of West Bengal, India"));
+        popup->setCurrentIndex(popup->model()->index(0, 0));
+        QTest::keyClick(popup, Qt::Key_Return);
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastText()));
+
+        const EntryForm filled = window.form();
+        QCOMPARE(filled.city, std::string("Kolkata"));
+        QCOMPARE(filled.state, std::string("State of West Bengal"));
+        QCOMPARE(filled.country, std::string("India"));
+        QCOMPARE(filled.latDegrees, std::string("22"));
+        QCOMPARE(filled.lonDegrees, std::string("88"));
+        QCOMPARE(filled.latitude, LatitudeOption::North);
+        QCOMPARE(filled.longitude, LongitudeOption::East);
+        QCOMPARE(filled.zoneIndex, 34);  // Indian Time
+        QVERIFY(!filled.daylightSaving);
+        QCOMPARE(filled.name, std::string("Ananya Sharma"));  // untouched
+        QCOMPARE(note->text(),
+                 QStringLiteral("Asia/Kolkata on 5 March 1980: +5:30, no daylight saving"));
+        QVERIFY(!ValidateInput(filled));
+
+        // A chart file fills the window: the atlas lets go of Kolkata.
+        QVERIFY(window.openChartFile(QStringLiteral(VELLAMOR_REFERENCE_CHARTS) +
+                                     QStringLiteral("/chart-03.sud")));
+        QVERIFY(note->text().isEmpty());
+        QVERIFY(!assistant->follower().place());
+        const int fileZone = window.form().zoneIndex;
+        auto* month = window.findChild<QComboBox*>(QStringLiteral("cboMonth"));
+        Window::Choose(month, 0);
+        QCOMPARE(window.form().zoneIndex, fileZone);
+    }
+
     void unknownPlaceIsLeftAsTypedAndSaidSo() {
         Window w;
         w.c.latDegrees->setText(QStringLiteral("12"));
@@ -197,15 +257,8 @@ class PlaceAssistantTest : public QObject {
     }
 };
 
-}  // namespace vellamor::atlas
+VELLAMOR_GUI_TEST(PlaceAssistantTest)
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    vellamor::atlas::PlaceAssistantTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace vellamor::atlas
 
 #include "place_assistant_test.moc"

@@ -50,7 +50,7 @@ TEST(PlaceFollower, ZoneAndBoxFollowUntilSetByHand) {
     ASSERT_TRUE(both);
     EXPECT_EQ(f.zoneIndex, 27);
     EXPECT_TRUE(f.daylightSaving);
-    EXPECT_NE(both->note.find("chosen by hand"), std::string::npos) << both->note;
+    EXPECT_NE(both->note.find("As set by hand"), std::string::npos) << both->note;
 
     // A new pick starts afresh.
     follower.Pick(f, NewYork());
