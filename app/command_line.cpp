@@ -119,7 +119,8 @@ OpenedChart OpenChartFile(const std::string& path, const FormAdjustment& adjust)
 }
 
 int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                const PlaceResolver& resolvePlace) {
+                const HeadlessServices& services) {
+    const PlaceResolver& resolvePlace = services.resolvePlace;
     const Options o = Parse(args);
     if (!o.error.empty()) {
         err << "vellamor: " << o.error << "\n" << UsageText();
@@ -161,6 +162,8 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         FormAdjustment atPlace;
         if (o.place) {
             atPlace = [&](EntryForm& form) {
+                // A chart file's fields are not options given by hand: the
+                // atlas replaces the place, its coordinates, zone and box.
                 PlaceResolution r = resolvePlace(*o.place, form, ExplicitPlaceFields{});
                 if (!r.ok) {
                     placeError = r.error;

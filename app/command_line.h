@@ -15,12 +15,16 @@ namespace vellamor {
 // --print or --help), false when the windowed program should start.
 bool IsHeadlessInvocation(const std::vector<std::string>& args);
 
+// What the headless modes need from outside the core.
+struct HeadlessServices {
+    PlaceResolver resolvePlace;  // empty: --place is not available in this build
+};
+
 // Runs a headless mode; returns the process exit status (0 success, 1 when a
 // chart was refused or failed validation, 2 for a usage error or a place the
-// atlas does not know). `resolvePlace` serves --place; without it --place is
-// refused.
+// atlas does not know).
 int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                const PlaceResolver& resolvePlace = {});
+                const HeadlessServices& services = {});
 
 struct OpenedChart {
     bool ok = false;

@@ -14,11 +14,11 @@ int main(int argc, char** argv) {
     // the settings: they can run beside an open window.
     if (vellamor::IsHeadlessInvocation(args)) {
         std::ios::sync_with_stdio(false);
+        vellamor::HeadlessServices services;
 #ifdef VELLAMOR_HAVE_ATLAS
-        return vellamor::RunHeadless(args, std::cout, std::cerr, vellamor::atlas::ResolvePlace);
-#else
-        return vellamor::RunHeadless(args, std::cout, std::cerr);
+        services.resolvePlace = vellamor::atlas::ResolvePlace;
 #endif
+        return vellamor::RunHeadless(args, std::cout, std::cerr, services);
     }
     return vellamor::RunDesktop(argc, argv);
 }

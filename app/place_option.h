@@ -37,4 +37,22 @@ struct PlaceResolution {
 using PlaceResolver = std::function<PlaceResolution(std::string_view query, const EntryForm& form,
                                                     const ExplicitPlaceFields& given)>;
 
+// The fields set by command-line options, from the options' names as given
+// ("--city", "--lat", "--dst", ...); other names are ignored.
+template <typename Names>
+ExplicitPlaceFields ExplicitPlaceFieldsFromOptions(const Names& optionNames) {
+    ExplicitPlaceFields given;
+    for (const auto& name : optionNames) {
+        const std::string_view n = name;
+        given.city |= n == "--city";
+        given.state |= n == "--state";
+        given.country |= n == "--country";
+        given.latitude |= n == "--lat";
+        given.longitude |= n == "--lon";
+        given.zone |= n == "--zone";
+        given.daylightSaving |= n == "--dst";
+    }
+    return given;
+}
+
 }  // namespace vellamor

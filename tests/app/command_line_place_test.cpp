@@ -38,7 +38,7 @@ TEST(CommandLinePlace, ResolverFillsEachChartBeforeValidation) {
     FakeAtlas atlas;
     std::ostringstream out, err;
     const int status = RunHeadless({"--json", "--place", "Somewhere, Else", kChart, kChart}, out,
-                                   err, std::ref(atlas));
+                                   err, HeadlessServices{std::ref(atlas)});
     EXPECT_EQ(status, 0) << err.str();
     // Once to check the place, then once per chart with that chart's form.
     ASSERT_EQ(atlas.queries.size(), 3u);
@@ -50,6 +50,16 @@ TEST(CommandLinePlace, ResolverFillsEachChartBeforeValidation) {
     EXPECT_NE(json.find("Greenwich Mean Time,GMT,0.0"), std::string::npos) << json;
     // The note goes to standard error, so the JSON lines stay clean.
     EXPECT_EQ(err.str(), kChart + ": decided\n" + kChart + ": decided\n");
+}
+
+TEST(CommandLinePlace, OptionsGivenByHandNameTheirFields) {
+    const ExplicitPlaceFields given =
+        ExplicitPlaceFieldsFromOptions(std::vector<std::string>{"--name", "--lon", "--dst"});
+    EXPECT_TRUE(given.longitude);
+    EXPECT_TRUE(given.daylightSaving);
+    EXPECT_FALSE(given.latitude);
+    EXPECT_FALSE(given.zone);
+    EXPECT_FALSE(given.city);
 }
 
 TEST(CommandLinePlace, Errors) {
@@ -65,8 +75,9 @@ TEST(CommandLinePlace, Errors) {
     for (const auto& c : cases) {
         FakeAtlas atlas;
         std::ostringstream out, err;
-        const int status = c.withAtlas ? RunHeadless(c.args, out, err, std::ref(atlas))
-                                       : RunHeadless(c.args, out, err);
+        const int status = c.withAtlas
+                               ? RunHeadless(c.args, out, err, HeadlessServices{std::ref(atlas)})
+                               : RunHeadless(c.args, out, err);
         EXPECT_EQ(status, 2) << c.message;
         EXPECT_TRUE(out.str().empty()) << c.message;
         EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();

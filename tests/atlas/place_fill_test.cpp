@@ -104,8 +104,8 @@ TEST(ResolvePlace, UnknownPlaceIsAnErrorWithTheNearest) {
 TEST(AtlasCommandLine, ChartFileRecomputedForThePlace) {
     const std::string chart = std::string(VELLAMOR_REFERENCE_CHARTS) + "/chart-03.sud";
     std::ostringstream out, err;
-    const int status =
-        RunHeadless({"--print", "--place", "Phoenix, Arizona", chart}, out, err, ResolvePlace);
+    const int status = RunHeadless({"--print", "--place", "Phoenix, Arizona", chart}, out, err,
+                                   HeadlessServices{ResolvePlace});
     EXPECT_EQ(status, 0) << err.str();
     EXPECT_NE(out.str().find("Mountain Standard Time,MST,-7.0"), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("City           Phoenix"), std::string::npos) << out.str();
@@ -114,7 +114,9 @@ TEST(AtlasCommandLine, ChartFileRecomputedForThePlace) {
         << err.str();
 
     std::ostringstream out2, err2;
-    EXPECT_EQ(RunHeadless({"--json", "--place=Nowhere Qx", chart}, out2, err2, ResolvePlace), 2);
+    EXPECT_EQ(RunHeadless({"--json", "--place=Nowhere Qx", chart}, out2, err2,
+                          HeadlessServices{ResolvePlace}),
+              2);
     EXPECT_TRUE(out2.str().empty());
     EXPECT_NE(err2.str().find("no place"), std::string::npos) << err2.str();
 }
