@@ -1,5 +1,6 @@
 #include "planets/position_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -10,11 +11,10 @@ namespace {
 
 constexpr std::string_view kDegreeSign = "\xC2\xB0";  // U+00B0 in UTF-8
 
-void AppendInt(std::string& out, long long v) {
-    char buf[24];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-    (void)ec;
-    out.append(buf, end);
+// Writes the decimal digits of v at p (at most 20 characters); returns the
+// end.
+char* AppendInt(char* p, long long v) {
+    return std::to_chars(p, p + 20, v).ptr;
 }
 
 std::string_view Trim(std::string_view s) {
@@ -59,17 +59,22 @@ std::string FormatSignPosition(double longitudeDegrees) {
     const int sign = static_cast<int>(std::fmod(std::floor(d / 30.0), 12.0));
     d = d - 30.0 * std::floor(d / 30.0);  // the "subtract 30 while >= 30" loop, exactly
 
-    std::string out;
-    out.reserve(20);
-    AppendInt(out, static_cast<long long>(d));
-    out.append(kDegreeSign);
-    out.push_back(' ');
-    AppendInt(out, static_cast<long long>(wholeMinutes));
-    out.append("' ");
-    AppendInt(out, static_cast<long long>(seconds));
-    out.append("\" ");
-    out.append(kSignAbbreviationString.substr(static_cast<std::size_t>(sign) * 3, 3));
-    return out;
+    // Built in place and copied once: most texts fit the string's own buffer
+    // and need no allocation at all.
+    char buf[96];  // three numbers of at most 20 characters and 10 more
+    char* p = AppendInt(buf, static_cast<long long>(d));
+    p = std::copy(kDegreeSign.begin(), kDegreeSign.end(), p);
+    *p++ = ' ';
+    p = AppendInt(p, static_cast<long long>(wholeMinutes));
+    *p++ = '\'';
+    *p++ = ' ';
+    p = AppendInt(p, static_cast<long long>(seconds));
+    *p++ = '"';
+    *p++ = ' ';
+    const std::string_view abbreviation =
+        kSignAbbreviationString.substr(static_cast<std::size_t>(sign) * 3, 3);
+    p = std::copy(abbreviation.begin(), abbreviation.end(), p);
+    return std::string(buf, p);
 }
 
 std::string ShortPositionText(std::string_view t) {
