@@ -20,7 +20,7 @@ seconds=${FUZZ_SECONDS:-60}
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_CXX_COMPILER=clang++ \
   -DVELLAMOR_FUZZ=ON -DVELLAMOR_GUI=OFF -DVELLAMOR_TESTS=OFF >/dev/null
 cmake --build "$build" --target "${targets[@]/#/fuzz_}"
 

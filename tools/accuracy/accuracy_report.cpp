@@ -175,8 +175,8 @@ void WriteReport(const SampleSets& samples, long count, const char* version) {
         "Vellamor computes its positions with short formulas of its own: a lunar series of 25 "
         "terms, mean Keplerian elements for the Sun and the planets, a linear mean node for Rahu "
         "and a classical formula for the Ascendant. This page says how far they lie from Swiss "
-        "Ephemeris %s with its data files, the reference that professional astrology software is "
-        "measured by.\n\n",
+        "Ephemeris %s with its data files, a high-precision ephemeris widely used by astrology "
+        "software.\n\n",
         version);
     std::printf(
         "**Method.** %ld births at random whole minutes from 1901 to 2050 and at random places "
