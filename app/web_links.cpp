@@ -5,8 +5,14 @@
 
 namespace vellamor {
 
-void OpenHelpPage() { QDesktopServices::openUrl(QUrl("https://vellamor.example/help")); }
-void OpenHomePage() { QDesktopServices::openUrl(QUrl("https://vellamor.example/")); }
-void OpenDownloadPage() { QDesktopServices::openUrl(QUrl("https://vellamor.example/download")); }
+void OpenHelpPage() {
+    QDesktopServices::openUrl(QUrl("https://vellamor.example/help"));
+}
+void OpenHomePage() {
+    QDesktopServices::openUrl(QUrl("https://vellamor.example/"));
+}
+void OpenDownloadPage() {
+    QDesktopServices::openUrl(QUrl("https://vellamor.example/download"));
+}
 
 }  // namespace vellamor

@@ -1,13 +1,16 @@
 // Cost of one chart: the whole pipeline from BirthData to the finished
-// chakra model, and the Moon, the planets and the Ascendant separately.
+// chakra model, and the Moon, the planets, the Ascendant and the retrograde
+// marks separately.
 // Target: the whole pipeline under 5 microseconds per chart.
 #include <benchmark/benchmark.h>
 
 #include <random>
 #include <vector>
 
+#include "app/chart_stability.h"
 #include "app/pipeline.h"
 #include "planets/time_zones.h"
+#include "retro/retrogrades.h"
 
 namespace {
 
@@ -97,6 +100,33 @@ void BM_Planets(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Planets);
+
+// How far the chart can be trusted: two sign-change searches each for the
+// Ascendant and the Moon, the boundary check and the zone check. Target: at
+// most 50 microseconds per chart.
+void BM_ChartStability(benchmark::State& state) {
+    const auto& births = Births();
+    std::vector<vellamor::Chart> charts;
+    for (const auto& b : births)
+        charts.push_back(vellamor::CalculateChart(b));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto s = vellamor::AnalyzeChartStability(charts[i++ & 1023]);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_ChartStability);
+
+// The retrograde marks of one chart: eight table lookups and the labels.
+void BM_ComputeRetrogrades(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto marks = vellamor::ComputeRetrogrades(births[i++ & 1023]);
+        benchmark::DoNotOptimize(marks);
+    }
+}
+BENCHMARK(BM_ComputeRetrogrades);
 
 }  // namespace
 

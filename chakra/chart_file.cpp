@@ -21,9 +21,15 @@ constexpr int kNameLine = 0, kMonthLine = 1, kDayLine = 2, kYearLine = 3, kHourL
 
 constexpr std::array<int, 4> kTextLines{kNameLine, kCityLine, kStateLine, kCountryLine};
 constexpr std::array<std::string_view, kChartFieldCount> kFieldNames{
-    "Name",      "Month",     "Day",           "Year",     "Hour",  "Minute",
-    "Time Zone", "Longitude", "Longitude",     "Latitude", "Latitude",
-    "East/West", "North/South", "Daylight Saving Time", "City", "State", "Country"};
+    "Name",        "Month",
+    "Day",         "Year",
+    "Hour",        "Minute",
+    "Time Zone",   "Longitude",
+    "Longitude",   "Latitude",
+    "Latitude",    "East/West",
+    "North/South", "Daylight Saving Time",
+    "City",        "State",
+    "Country"};
 
 // Decodes one UTF-8 code point; -1 for an invalid sequence.
 int NextCodePoint(std::string_view s, std::size_t& i) {
@@ -69,7 +75,8 @@ void AppendUtf8(std::string& out, int cp) {
 
 std::size_t CharacterCount(std::string_view utf8) {
     std::size_t n = 0;
-    for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
+    for (unsigned char c : utf8)
+        n += (c & 0xC0) != 0x80;
     return n;
 }
 
@@ -88,10 +95,13 @@ bool ParseInt(std::string_view s, int& value) {
 }
 
 bool IsCoordinateText(std::string_view s) {
-    if (s.empty()) return true;  // missing: validation names the field
-    if (s.size() > 3) return false;
+    if (s.empty())
+        return true;  // missing: validation names the field
+    if (s.size() > 3)
+        return false;
     for (char c : s) {
-        if (c < '0' || c > '9') return false;
+        if (c < '0' || c > '9')
+            return false;
     }
     return true;
 }
@@ -100,17 +110,22 @@ std::optional<bool> ParseFlag(std::string_view s) {
     auto lower = [](std::string_view t) {
         std::string r(t);
         for (char& c : r) {
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
         }
         return r;
     };
     const std::string l = lower(s);
-    if (l == "true") return true;
-    if (l == "false") return false;
+    if (l == "true")
+        return true;
+    if (l == "false")
+        return false;
     double v = 0;
-    if (s.empty()) return std::nullopt;
+    if (s.empty())
+        return std::nullopt;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
+    if (ec != std::errc() || p != s.data() + s.size())
+        return std::nullopt;
     return v != 0;
 }
 
@@ -124,7 +139,9 @@ void SelectByText(int& index, std::string_view text, int first, int count) {
     index = v - first;
 }
 
-ChartReadResult Refuse() { return ChartReadResult{std::nullopt, std::string(kCheckFileMessage)}; }
+ChartReadResult Refuse() {
+    return ChartReadResult{std::nullopt, std::string(kCheckFileMessage)};
+}
 
 }  // namespace
 
@@ -133,7 +150,8 @@ std::optional<std::string> EncodeChartField(std::string_view utf8) {
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const int cp = NextCodePoint(utf8, i);
-        if (cp < 0 || cp > kMaxEncodableCode) return std::nullopt;
+        if (cp < 0 || cp > kMaxEncodableCode)
+            return std::nullopt;
         out.push_back(static_cast<char>(static_cast<unsigned char>(cp + kChartShift)));
     }
     return out;
@@ -144,7 +162,8 @@ std::optional<std::string> DecodeChartField(std::string_view bytes) {
     out.reserve(bytes.size());
     for (unsigned char b : bytes) {
         const int code = static_cast<int>(b) - kChartShift;
-        if (code < 32) return std::nullopt;
+        if (code < 32)
+            return std::nullopt;
         AppendUtf8(out, code);
     }
     return out;
@@ -155,23 +174,30 @@ bool HasChartExtension(std::string_view path) {
 }
 
 ChartReadResult ParseChartFile(std::string_view bytes) {
-    if (bytes.size() > kMaxChartFileBytes) return Refuse();
+    if (bytes.size() > kMaxChartFileBytes)
+        return Refuse();
     ChartFields fields;
     std::size_t pos = 0;
     for (int line = 0; line < kChartFieldCount && pos < bytes.size(); ++line) {
         std::size_t end = pos;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-        if (end - pos > kMaxChartLineBytes) return Refuse();
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        if (end - pos > kMaxChartLineBytes)
+            return Refuse();
         auto decoded = DecodeChartField(bytes.substr(pos, end - pos));
-        if (!decoded) return Refuse();
+        if (!decoded)
+            return Refuse();
         fields[static_cast<std::size_t>(line)] = std::move(*decoded);
         // CR LF ends a line; a lone CR or LF is taken as a line end as well.
-        if (end < bytes.size() && bytes[end] == '\r') ++end;
-        if (end < bytes.size() && bytes[end] == '\n') ++end;
+        if (end < bytes.size() && bytes[end] == '\r')
+            ++end;
+        if (end < bytes.size() && bytes[end] == '\n')
+            ++end;
         pos = end;
     }
     for (int line : {kLonDegLine, kLonMinLine, kLatDegLine, kLatMinLine}) {
-        if (!IsCoordinateText(fields[static_cast<std::size_t>(line)])) return Refuse();
+        if (!IsCoordinateText(fields[static_cast<std::size_t>(line)]))
+            return Refuse();
     }
     for (int line : kTextLines) {
         if (CharacterCount(fields[static_cast<std::size_t>(line)]) >
@@ -182,7 +208,8 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
 }
 
 ChartReadResult ReadChartFile(const std::string& path) {
-    if (!HasChartExtension(path)) return Refuse();
+    if (!HasChartExtension(path))
+        return Refuse();
     // Opened without waiting (a FIFO or device under a chart's name must not
     // hang the program), then checked on the open file itself, so nothing
     // can be swapped in between the check and the read.
@@ -222,23 +249,13 @@ ChartReadResult ReadChartFile(const std::string& path) {
 
 ChartFields ChartFieldsFromBirthData(const BirthData& b) {
     auto flag = [](bool v) { return std::string(v ? "True" : "False"); };
-    return {TrimBlanks(b.name),
-            std::to_string(b.month),
-            std::to_string(b.day),
-            std::to_string(b.year),
-            std::to_string(b.hour),
-            std::to_string(b.minute),
-            std::to_string(b.zoneIndex),
-            std::to_string(b.lonDegrees),
-            std::to_string(b.lonMinutes),
-            std::to_string(b.latDegrees),
-            std::to_string(b.latMinutes),
-            flag(b.eastLongitude),
-            flag(b.southLatitude),
-            flag(b.daylightSaving),
-            TrimBlanks(b.city),
-            TrimBlanks(b.state),
-            TrimBlanks(b.country)};
+    return {
+        TrimBlanks(b.name),           std::to_string(b.month),      std::to_string(b.day),
+        std::to_string(b.year),       std::to_string(b.hour),       std::to_string(b.minute),
+        std::to_string(b.zoneIndex),  std::to_string(b.lonDegrees), std::to_string(b.lonMinutes),
+        std::to_string(b.latDegrees), std::to_string(b.latMinutes), flag(b.eastLongitude),
+        flag(b.southLatitude),        flag(b.daylightSaving),       TrimBlanks(b.city),
+        TrimBlanks(b.state),          TrimBlanks(b.country)};
 }
 
 ChartWriteResult SerializeChartFile(const ChartFields& fields, std::string& out) {
@@ -269,15 +286,17 @@ ChartWriteResult SerializeChartFile(const ChartFields& fields, std::string& out)
 ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth) {
     std::string content;
     ChartWriteResult encoded = SerializeChartFile(ChartFieldsFromBirthData(birth), content);
-    if (!encoded.ok) return encoded;
+    if (!encoded.ok)
+        return encoded;
 
     auto failure = [&](const char* what, int err) {
-        return ChartWriteResult{false, "The chart could not be saved to \"" + path + "\": " +
-                                           what + " (" + std::strerror(err) + ")."};
+        return ChartWriteResult{false, "The chart could not be saved to \"" + path + "\": " + what +
+                                           " (" + std::strerror(err) + ")."};
     };
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return failure("the folder cannot be written", errno);
+    if (fd < 0)
+        return failure("the folder cannot be written", errno);
     // Keep the permissions of a file that is being replaced; a new file gets
     // the usual ones.
     struct stat st {};
@@ -292,7 +311,8 @@ ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth)
     while (written < content.size()) {
         const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             const int err = errno;
             ::close(fd);
             ::unlink(temp.c_str());
@@ -338,7 +358,8 @@ EntryForm ApplyChartFields(EntryForm form, const ChartFields& f) {
         form.longitude = *east ? LongitudeOption::East : LongitudeOption::West;
     if (auto south = ParseFlag(at(kSouthLine)))
         form.latitude = *south ? LatitudeOption::South : LatitudeOption::North;
-    if (auto dst = ParseFlag(at(kDstLine))) form.daylightSaving = *dst;
+    if (auto dst = ParseFlag(at(kDstLine)))
+        form.daylightSaving = *dst;
     form.city = at(kCityLine);
     form.state = at(kStateLine);
     form.country = at(kCountryLine);
