@@ -1,7 +1,7 @@
 // Chart files come from anywhere: this target feeds arbitrary bytes through
 // everything that opening a file does (reading, restoring the form, the
-// checks, the calculation, the JSON and the printout) and checks what must
-// hold for any input.
+// checks, the calculation, the stability analysis, the JSON and the
+// printout) and checks what must hold for any input.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/chart_report.h"
+#include "app/chart_stability.h"
 #include "app/entry_form.h"
 #include "app/pipeline.h"
 #include "chakra/chart_file.h"
@@ -74,6 +75,17 @@ void CheckChart(const Chart& chart) {
     }
     const std::string printout = ChartPrintout(chart);
     Require(!printout.empty() && IsUtf8(printout), "printout");
+
+    const ChartStability stability = AnalyzeChartStability(chart);
+    const std::string stabilityJson = StabilityJson(stability);
+    Require(IsUtf8(stabilityJson), "stability JSON is not UTF-8");
+    try {
+        testjson::Parse(stabilityJson);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        Fail("stability JSON does not parse");
+    }
+    Require(IsUtf8(StabilityText(stability)), "stability text is not UTF-8");
 }
 
 }  // namespace
