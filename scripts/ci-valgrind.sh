@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the headless program under Valgrind's memcheck: --json and --print on
-# the reference charts and on generated ones, and --json on the damaged seed
-# files of the chart-file fuzzer (refused with a message, exit status 1).
+# Runs the headless program under Valgrind's memcheck: --json, --json
+# --stability and --print on the reference charts and on generated ones,
+# and --json on the damaged seed files of the chart-file fuzzer (refused
+# with a message, exit status 1).
 # Fails on any memory error or definite/indirect leak.
 #
 #   VALGRIND_BUILD_DIR  build folder (default build, as scripts/build-and-test.sh)
@@ -22,9 +23,10 @@ damaged=(fuzz/corpus/chart_file/damaged-*.sud)
 
 memcheck=(valgrind --quiet --leak-check=full --errors-for-leak-kinds=definite,indirect)
 status=0
-for mode in --json --print; do
+for mode in "--json" "--json --stability" "--print"; do
   echo "== valgrind vellamor $mode on ${#charts[@]} charts"
-  if ! "${memcheck[@]}" --error-exitcode=1 "$build/app/vellamor" "$mode" "${charts[@]}" >/dev/null; then
+  # shellcheck disable=SC2086 # the mode is one or two options
+  if ! "${memcheck[@]}" --error-exitcode=1 "$build/app/vellamor" $mode "${charts[@]}" >/dev/null; then
     echo "ci-valgrind: vellamor $mode failed" >&2
     status=1
   fi
