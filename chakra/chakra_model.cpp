@@ -14,29 +14,65 @@ std::string_view SignOfShortText(const std::string& text) {
     return std::string_view(text).substr(3, 3);
 }
 
-// Sign number 1..12 of an abbreviation, 0 when it names no sign.
+// Sign number 1..12 of an abbreviation, 0 when it names no sign. Exact and
+// case-sensitive; compared character by character, as this runs thirteen
+// times per chart.
 int SignNumber(std::string_view abbreviation) {
-    for (int i = 0; i < 12; ++i) {
-        if (kSignAbbreviations[static_cast<std::size_t>(i)] == abbreviation)
+    if (abbreviation.size() != 3)
+        return 0;
+    const char* table = kSignAbbreviationString.data();
+    for (int i = 0; i < 12; ++i, table += 3) {
+        if (table[0] == abbreviation[0] && table[1] == abbreviation[1] &&
+            table[2] == abbreviation[2])
             return i + 1;
     }
     return 0;
 }
 
+void AppendNumber(std::string& out, int v) {
+    char buf[16];
+    int n = 0;
+    const bool negative = v < 0;
+    unsigned u = negative ? 0u - static_cast<unsigned>(v) : static_cast<unsigned>(v);
+    do {
+        buf[n++] = static_cast<char>('0' + u % 10);
+        u /= 10;
+    } while (u > 0);
+    if (negative)
+        out.push_back('-');
+    while (n > 0)
+        out.push_back(buf[--n]);
+}
+
+// "<a><text><b><text>" for the number pairs of the details panel.
+std::string NumberText(int a, std::string_view middle, int b, std::string_view end) {
+    std::string out;
+    out.reserve(middle.size() + end.size() + 12);
+    AppendNumber(out, a);
+    out.append(middle);
+    AppendNumber(out, b);
+    out.append(end);
+    return out;
+}
+
 }  // namespace
 
 std::array<std::string, kDetailCount> BirthDetailTexts(const BirthData& b) {
-    const std::string month = b.month >= 1 && b.month <= 12
-                                  ? std::string(kMonthNames[static_cast<std::size_t>(b.month - 1)])
-                                  : std::string();
+    std::string date;
+    if (b.month >= 1 && b.month <= 12)
+        date = kMonthNames[static_cast<std::size_t>(b.month - 1)];
+    date.push_back(' ');
+    AppendNumber(date, b.day);
+    date.append(", ");
+    AppendNumber(date, b.year);
     const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex);
     return {
         b.name,
-        month + " " + std::to_string(b.day) + ", " + std::to_string(b.year),
-        std::to_string(b.hour) + " HH " + std::to_string(b.minute) + " MM",
+        std::move(date),
+        NumberText(b.hour, " HH ", b.minute, " MM"),
         zone ? std::string(zone->text) : std::string(),
-        std::to_string(b.latDegrees) + " Degree " + std::to_string(b.latMinutes) + " Minute",
-        std::to_string(b.lonDegrees) + " Degree " + std::to_string(b.lonMinutes) + " Minute",
+        NumberText(b.latDegrees, " Degree ", b.latMinutes, " Minute"),
+        NumberText(b.lonDegrees, " Degree ", b.lonMinutes, " Minute"),
         b.city,
         b.state,
         b.country,
