@@ -1,76 +1,412 @@
 #include "app/command_line.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <ostream>
-#include <string_view>
 
 #include "app/chart_report.h"
-#include "app/entry_form.h"
 #include "chakra/chart_file.h"
+#include "planets/time_zones.h"
 
 namespace vellamor {
 namespace {
 
-enum class Mode { None, Json, Print, Help };
+using Error = std::optional<CommandLineError>;
 
-struct Options {
-    Mode mode = Mode::None;
-    std::vector<std::string> files;
-    std::string error;
-};
+CommandLineError Usage(std::string message) {
+    return {std::move(message), 2};
+}
+CommandLineError Refused(std::string_view option, std::string_view message) {
+    return {std::string(option) + ": " + std::string(message), 1};
+}
+std::string Quoted(std::string_view s) {
+    return "\"" + std::string(s) + "\"";
+}
 
-Options Parse(const std::vector<std::string>& args) {
-    Options o;
-    bool filesOnly = false;
-    for (const std::string& a : args) {
-        if (!filesOnly && a == "--") {
-            filesOnly = true;
-        } else if (!filesOnly && (a == "--json" || a == "--print" || a == "--help" || a == "-h")) {
-            const Mode m = a == "--json" ? Mode::Json : a == "--print" ? Mode::Print : Mode::Help;
-            if (o.mode != Mode::None && o.mode != m) {
-                o.error = "choose one of --json and --print";
-                return o;
-            }
-            o.mode = m;
-        } else if (!filesOnly && a.size() > 1 && a[0] == '-') {
-            o.error = "unknown option " + a;
-            return o;
-        } else {
-            o.files.push_back(a);
+// A run of ASCII digits of the given length range, as a number.
+std::optional<int> Number(std::string_view s, std::size_t minDigits, std::size_t maxDigits) {
+    if (s.size() < minDigits || s.size() > maxDigits)
+        return std::nullopt;
+    int v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+Error OutOfRange(std::string_view option, std::string_view what, int low, int high, int got) {
+    return Usage(std::string(option) + ": the " + std::string(what) + " must be " +
+                 std::to_string(low) + " to " + std::to_string(high) + " (got " +
+                 std::to_string(got) + ")");
+}
+
+Error SetMode(Invocation& inv, HeadlessMode mode, std::string_view option) {
+    if (inv.mode != HeadlessMode::None && inv.mode != mode)
+        return Usage("choose one of --json, --print, --save, --export and --zones");
+    inv.mode = mode;
+    inv.modeOption = option;
+    return std::nullopt;
+}
+
+// The letter boxes: what the keystroke filter lets through, up to the box's
+// length.
+Error LetterText(std::string_view option, std::string_view value, std::string& box) {
+    if (!IsLetterText(value))
+        return Refused(option, kLettersOnlyMessage);
+    if (value.size() > static_cast<std::size_t>(kMaxTextLength))
+        return Usage(std::string(option) + ": at most " + std::to_string(kMaxTextLength) +
+                     " characters");
+    box = value;
+    return std::nullopt;
+}
+
+// DEG:MIN followed by a hemisphere letter (optional): each part goes into its
+// box as typed, so an empty part meets the window's own "Please Enter ..."
+// check.
+template <typename Option>
+Error Coordinate(std::string_view option, std::string_view value, std::string& degrees,
+                 std::string& minutes, Option& hemisphere, char first, char second) {
+    const std::string expected = std::string(option) + ": expected DD:MM followed by " + first +
+                                 " or " + second + ", got " + Quoted(value);
+    std::string_view v = value;
+    if (!v.empty()) {
+        const char last = static_cast<char>(v.back() & ~0x20);  // ASCII upper case
+        if (last == first || last == second) {
+            hemisphere = last == first ? static_cast<Option>(0) : static_cast<Option>(1);
+            v.remove_suffix(1);
+        } else if (last >= 'A' && last <= 'Z') {
+            return Usage(expected);
         }
     }
-    return o;
+    const std::size_t colon = v.find(':');
+    if (colon == std::string_view::npos || v.find(':', colon + 1) != std::string_view::npos)
+        return Usage(expected);
+    const std::string_view deg = v.substr(0, colon);
+    const std::string_view min = v.substr(colon + 1);
+    if (!IsDigitText(deg) || !IsDigitText(min))
+        return Refused(option, kNumbersOnlyMessage);
+    if (deg.size() > static_cast<std::size_t>(kMaxDigits) ||
+        min.size() > static_cast<std::size_t>(kMaxDigits))
+        return Usage(std::string(option) +
+                     ": degrees and minutes take at most three digits each (0 to 999)");
+    degrees = deg;
+    minutes = min;
+    return std::nullopt;
 }
 
-}  // namespace
-
-std::string UsageText() {
-    return "Usage:\n"
-           "  vellamor                      start the desktop program\n"
-           "  vellamor FILE.sud             start the desktop program with a chart\n"
-           "  vellamor --json FILE.sud...   print one JSON object per chart, one per line\n"
-           "  vellamor --print FILE.sud...  print each chart as readable text\n"
-           "  vellamor --help               show this text\n"
-           "\n"
-           "A chart that is refused or fails validation prints \"FILE: message\" on\n"
-           "standard error; the exit status is then 1, and the other files are still\n"
-           "processed.\n";
+Error ApplyDate(std::string_view value, Invocation& inv) {
+    const std::size_t a = value.find('-');
+    const std::size_t b = a == std::string_view::npos ? a : value.find('-', a + 1);
+    std::optional<int> y, m, d;
+    if (b != std::string_view::npos) {
+        y = Number(value.substr(0, a), 4, 4);
+        m = Number(value.substr(a + 1, b - a - 1), 1, 2);
+        d = Number(value.substr(b + 1), 1, 2);
+    }
+    if (!y || !m || !d)
+        return Usage("--date: expected YYYY-MM-DD, got " + Quoted(value));
+    if (*y < kFirstYear || *y > kLastYear)
+        return OutOfRange("--date", "year", kFirstYear, kLastYear, *y);
+    if (*m < 1 || *m > 12)
+        return OutOfRange("--date", "month", 1, 12, *m);
+    // Day 31 of a 30-day month is on the list; the window's own date checks
+    // refuse it later, with their messages.
+    if (*d < 1 || *d > 31)
+        return OutOfRange("--date", "day", 1, 31, *d);
+    inv.form.yearIndex = *y - kFirstYear;
+    inv.form.monthIndex = *m - 1;
+    inv.form.dayIndex = *d - 1;
+    return std::nullopt;
 }
 
-bool IsHeadlessInvocation(const std::vector<std::string>& args) {
+Error ApplyTime(std::string_view value, Invocation& inv) {
+    const std::size_t colon = value.find(':');
+    std::optional<int> h, m;
+    if (colon != std::string_view::npos) {
+        h = Number(value.substr(0, colon), 1, 2);
+        m = Number(value.substr(colon + 1), 1, 2);
+    }
+    if (!h || !m)
+        return Usage("--time: expected HH:MM, got " + Quoted(value));
+    if (*h > 23)
+        return OutOfRange("--time", "hour", 0, 23, *h);
+    if (*m > 59)
+        return OutOfRange("--time", "minute", 0, 59, *m);
+    inv.form.hourIndex = *h;
+    inv.form.minuteIndex = *m;
+    return std::nullopt;
+}
+
+Error ApplyZone(std::string_view value, Invocation& inv) {
+    const auto row = Number(value, 1, 3);
+    if (!row)
+        return Usage("--zone: expected a row number 0 to " + std::to_string(kTimeZoneCount - 1) +
+                     " (see --zones), got " + Quoted(value));
+    if (*row >= kTimeZoneCount)
+        return OutOfRange("--zone", "row", 0, kTimeZoneCount - 1, *row);
+    inv.form.zoneIndex = *row;
+    return std::nullopt;
+}
+
+const std::vector<CommandLineOption> kOptions{
+    // Modes.
+    {"--help", "-h", "", "show this text", false,
+     [](std::string_view, Invocation& inv) { return SetMode(inv, HeadlessMode::Help, "--help"); }},
+    {"--json", "", "", "print one JSON object per chart, one per line", false,
+     [](std::string_view, Invocation& inv) { return SetMode(inv, HeadlessMode::Json, "--json"); }},
+    {"--print", "", "", "print each chart as readable text", false,
+     [](std::string_view, Invocation& inv) {
+         return SetMode(inv, HeadlessMode::Print, "--print");
+     }},
+    {"--save", "", "OUT.sud", "write the chart of the chart options to a file", false,
+     [](std::string_view v, Invocation& inv) {
+         if (!HasChartExtension(v))
+             return Error(Usage("--save: the file name must end in .sud"));
+         inv.outputPath = v;
+         return SetMode(inv, HeadlessMode::Save, "--save");
+     }},
+    {"--export", "", "OUT.png|OUT.svg|OUT.pdf", "draw the chart sheet (chakra, details, key)",
+     false,
+     [](std::string_view v, Invocation& inv) {
+         inv.outputPath = v;
+         return SetMode(inv, HeadlessMode::Export, "--export");
+     }},
+    {"--zones", "", "", "list the time-zone rows for --zone", false,
+     [](std::string_view, Invocation& inv) {
+         return SetMode(inv, HeadlessMode::ListZones, "--zones");
+     }},
+    // The chart: one option per box or list of the entry window.
+    {"--name", "", "TEXT", "name (letters and blanks)", true,
+     [](std::string_view v, Invocation& inv) { return LetterText("--name", v, inv.form.name); }},
+    {"--date", "", "YYYY-MM-DD", "date of birth, 1901-01-01 to 2050-12-31", true, ApplyDate},
+    {"--time", "", "HH:MM", "local clock time of birth, 00:00 to 23:59", true, ApplyTime},
+    {"--zone", "", "ROW", "time-zone row, 0 to 70 (see --zones)", true, ApplyZone},
+    {"--dst", "", "", "daylight saving time was in force", true,
+     [](std::string_view, Invocation& inv) {
+         inv.form.daylightSaving = true;
+         return Error();
+     }},
+    {"--lat", "", "DD:MM[N|S]", "latitude, degrees and minutes (N if no letter)", true,
+     [](std::string_view v, Invocation& inv) {
+         return Coordinate("--lat", v, inv.form.latDegrees, inv.form.latMinutes, inv.form.latitude,
+                           'N', 'S');
+     }},
+    {"--lon", "", "DDD:MM[E|W]", "longitude, degrees and minutes (E if no letter)", true,
+     [](std::string_view v, Invocation& inv) {
+         return Coordinate("--lon", v, inv.form.lonDegrees, inv.form.lonMinutes, inv.form.longitude,
+                           'E', 'W');
+     }},
+    {"--city", "", "TEXT", "city of birth (letters and blanks)", true,
+     [](std::string_view v, Invocation& inv) { return LetterText("--city", v, inv.form.city); }},
+    {"--state", "", "TEXT", "state of birth (letters and blanks)", true,
+     [](std::string_view v, Invocation& inv) { return LetterText("--state", v, inv.form.state); }},
+    {"--country", "", "TEXT", "country of birth (letters and blanks)", true,
+     [](std::string_view v, Invocation& inv) {
+         return LetterText("--country", v, inv.form.country);
+     }},
+};
+
+const CommandLineOption* FindOption(std::string_view name) {
+    for (const CommandLineOption& o : kOptions)
+        if (o.name == name || (!o.alias.empty() && o.alias == name))
+            return &o;
+    return nullptr;
+}
+
+bool IsHelpRequest(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
-        if (a.size() > 1 && a[0] == '-') return true;
+        if (a == "--")
+            return false;
+        if (a == "--help" || a == "-h")
+            return true;
     }
     return false;
 }
 
-OpenedChart OpenChartFile(const std::string& path) {
-    OpenedChart result;
-    ChartReadResult read = ReadChartFile(path);
-    if (!read.ok()) {
-        result.error = read.error;
-        return result;
+// Checks that concern the whole command line rather than one option.
+Error CheckSources(const Invocation& inv) {
+    const bool byOptions = !inv.chartOptions.empty();
+    const bool byFiles = !inv.files.empty();
+    switch (inv.mode) {
+        case HeadlessMode::Help:
+            return std::nullopt;
+        case HeadlessMode::ListZones:
+            if (byOptions || byFiles)
+                return Usage("--zones takes no chart");
+            return std::nullopt;
+        case HeadlessMode::None:
+            if (byOptions)
+                return Usage(inv.chartOptions.front() +
+                             " needs one of --json, --print, --save and --export");
+            break;
+        case HeadlessMode::Save:
+            if (byFiles)
+                return Usage(
+                    "--save writes the chart given by the chart options; it takes no "
+                    "chart file");
+            return std::nullopt;
+        case HeadlessMode::Export:
+            if (inv.files.size() > 1)
+                return Usage("--export draws one chart");
+            break;
+        case HeadlessMode::Json:
+        case HeadlessMode::Print:
+            break;
     }
-    const EntryForm form = ApplyChartFields(EntryForm{}, *read.fields);
+    if (byOptions && byFiles)
+        return Usage("give either chart files or chart options, not both");
+    if (!byOptions && !byFiles)
+        return Usage("no chart file given");
+    return std::nullopt;
+}
+
+int Fail(std::ostream& err, const CommandLineError& e) {
+    err << "vellamor: " << e.message << "\n";
+    if (e.status == 2)
+        err << "Try vellamor --help\n";
+    return e.status;
+}
+
+void ListZones(std::ostream& out) {
+    const auto& table = LoadTimeZoneTable();
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "%2d  ", row);
+        out << buf << table[static_cast<std::size_t>(row)].text << "\n";
+    }
+}
+
+}  // namespace
+
+const std::vector<CommandLineOption>& CommandLineOptions() {
+    return kOptions;
+}
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    ParsedCommandLine parsed;
+    Invocation& inv = parsed.invocation;
+    if (IsHelpRequest(args)) {
+        inv.mode = HeadlessMode::Help;
+        inv.modeOption = "--help";
+        return parsed;
+    }
+    std::vector<std::string_view> seen;
+    bool filesOnly = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (filesOnly || a.size() < 2 || a[0] != '-') {
+            inv.files.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            filesOnly = true;
+            continue;
+        }
+        const std::size_t eq = a.rfind("--", 0) == 0 ? a.find('=') : std::string::npos;
+        const std::string name = a.substr(0, eq);
+        const CommandLineOption* option = FindOption(name);
+        if (!option) {
+            parsed.error = Usage("unknown option " + name);
+            return parsed;
+        }
+        std::string value;
+        if (option->value.empty()) {
+            if (eq != std::string::npos) {
+                parsed.error = Usage(std::string(option->name) + " takes no value");
+                return parsed;
+            }
+        } else if (eq != std::string::npos) {
+            value = a.substr(eq + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            parsed.error = Usage(std::string(option->name) + " needs a value (" +
+                                 std::string(option->value) + ")");
+            return parsed;
+        }
+        if (std::find(seen.begin(), seen.end(), option->name) != seen.end()) {
+            parsed.error = Usage(std::string(option->name) + " is given twice");
+            return parsed;
+        }
+        seen.push_back(option->name);
+        if (auto e = option->apply(value, inv)) {
+            parsed.error = std::move(e);
+            return parsed;
+        }
+        if (option->describesChart)
+            inv.chartOptions.emplace_back(option->name);
+    }
+    parsed.error = CheckSources(inv);
+    return parsed;
+}
+
+std::string UsageText() {
+    std::string text =
+        "Usage:\n"
+        "  vellamor                      start the desktop program\n"
+        "  vellamor FILE.sud             start the desktop program with a chart\n"
+        "  vellamor --json FILE.sud...   print one JSON object per chart, one per line\n"
+        "  vellamor --print FILE.sud...  print each chart as readable text\n"
+        "  vellamor --json|--print CHART-OPTIONS\n"
+        "                                the same for the chart given by the options\n"
+        "  vellamor --save OUT.sud CHART-OPTIONS\n"
+        "                                write a chart file that the program opens\n"
+        "  vellamor --export OUT.png|OUT.svg|OUT.pdf FILE.sud|CHART-OPTIONS\n"
+        "                                draw the printable chart sheet (PNG 2000 x 2000\n"
+        "                                pixels; SVG and PDF as vectors); no display\n"
+        "  vellamor --zones              list the time-zone rows\n"
+        "  vellamor --help               show this text\n"
+        "\nOptions:\n";
+    auto append = [&text](const CommandLineOption& o) {
+        std::string left = "  " + std::string(o.name);
+        if (!o.alias.empty())
+            left = "  " + std::string(o.alias) + ", " + std::string(o.name);
+        if (!o.value.empty())
+            left += " " + std::string(o.value);
+        if (left.size() < 32)
+            left.resize(32, ' ');
+        else
+            left += "\n" + std::string(32, ' ');
+        text += left + std::string(o.help) + "\n";
+    };
+    for (const CommandLineOption& o : kOptions)
+        if (!o.describesChart)
+            append(o);
+    text +=
+        "\nChart options (as on the entry window; an option left out keeps the fresh\n"
+        "window's value: date 1901-01-01, time 00:00, zone row 0, North, East, no\n"
+        "daylight saving, empty texts):\n";
+    for (const CommandLineOption& o : kOptions)
+        if (o.describesChart)
+            append(o);
+    text +=
+        "\nValues may also be written --option=VALUE. The chart options are checked as\n"
+        "the entry window checks its input, with its messages and in its order; a\n"
+        "chart that fails writes nothing.\n"
+        "\n"
+        "A chart that is refused or fails validation prints \"FILE: message\" on\n"
+        "standard error; the exit status is then 1, and the other files are still\n"
+        "processed. Usage errors exit with status 2.\n"
+        "\n"
+        "Web addresses: the desktop program reads HelpPage, HomePage, DownloadPage and\n"
+        "CoordinatesSearch (a template: %1 is the search text, %2 the home page) in the\n"
+        "[Links] section of $XDG_CONFIG_HOME/Vellamor/vellamor.conf, and for every\n"
+        "installation in /etc/xdg/Vellamor/vellamor.conf.\n";
+    return text;
+}
+
+bool IsHeadlessInvocation(const std::vector<std::string>& args) {
+    for (const std::string& a : args) {
+        if (a.size() > 1 && a[0] == '-')
+            return true;
+    }
+    return false;
+}
+
+OpenedChart ChartFromForm(const EntryForm& form) {
+    OpenedChart result;
     if (auto problem = ValidateInput(form)) {
         result.error = problem->message;
         return result;
@@ -80,23 +416,80 @@ OpenedChart OpenChartFile(const std::string& path) {
     return result;
 }
 
-int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const Options o = Parse(args);
-    if (!o.error.empty()) {
-        err << "vellamor: " << o.error << "\n" << UsageText();
-        return 2;
+OpenedChart OpenChartFile(const std::string& path) {
+    ChartReadResult read = ReadChartFile(path);
+    if (!read.ok()) {
+        OpenedChart result;
+        result.error = read.error;
+        return result;
     }
-    if (o.mode == Mode::Help) {
-        out << UsageText();
+    return ChartFromForm(ApplyChartFields(EntryForm{}, *read.fields));
+}
+
+int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const HeadlessServices& services) {
+    const ParsedCommandLine parsed = ParseCommandLine(args);
+    if (parsed.error)
+        return Fail(err, *parsed.error);
+    const Invocation& inv = parsed.invocation;
+
+    switch (inv.mode) {
+        case HeadlessMode::Help:
+            out << UsageText();
+            return 0;
+        case HeadlessMode::ListZones:
+            ListZones(out);
+            return 0;
+        case HeadlessMode::Save: {
+            const OpenedChart made = ChartFromForm(inv.form);
+            if (!made.ok)
+                return Fail(err, {made.error, 1});
+            const ChartWriteResult written = WriteChartFile(inv.outputPath, made.chart.birth);
+            if (!written.ok)
+                return Fail(err, {written.error, 1});
+            return 0;
+        }
+        case HeadlessMode::Export: {
+            if (!services.exportSheet)
+                return Fail(err, {"this build has no drawing: --export is not available", 2});
+            const OpenedChart made =
+                inv.files.empty() ? ChartFromForm(inv.form) : OpenChartFile(inv.files.front());
+            if (!made.ok) {
+                if (inv.files.empty())
+                    return Fail(err, {made.error, 1});
+                err << inv.files.front() << ": " << made.error << "\n";
+                return 1;
+            }
+            const std::string failure = services.exportSheet(made.chart, inv.outputPath);
+            if (!failure.empty())
+                return Fail(err, {failure, 1});
+            return 0;
+        }
+        case HeadlessMode::None:
+        case HeadlessMode::Json:
+        case HeadlessMode::Print:
+            break;
+    }
+
+    auto emit = [&, first = true](const Chart& chart) mutable {
+        if (inv.mode == HeadlessMode::Json) {
+            out << ChartJson(chart) << "\n";
+        } else {
+            if (!first)
+                out << "\n";
+            out << ChartPrintout(chart);
+        }
+        first = false;
+    };
+    if (!inv.chartOptions.empty()) {
+        const OpenedChart made = ChartFromForm(inv.form);
+        if (!made.ok)
+            return Fail(err, {made.error, 1});
+        emit(made.chart);
         return 0;
     }
-    if (o.files.empty()) {
-        err << "vellamor: no chart file given\n" << UsageText();
-        return 2;
-    }
     int status = 0;
-    bool first = true;
-    for (const std::string& file : o.files) {
+    for (const std::string& file : inv.files) {
         OpenedChart opened = OpenChartFile(file);
         if (!opened.ok) {
             out.flush();
@@ -104,13 +497,7 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             status = 1;
             continue;
         }
-        if (o.mode == Mode::Json) {
-            out << ChartJson(opened.chart) << "\n";
-        } else {
-            if (!first) out << "\n";
-            out << ChartPrintout(opened.chart);
-        }
-        first = false;
+        emit(opened.chart);
     }
     return status;
 }
