@@ -8,18 +8,18 @@
 namespace vellamor {
 
 struct BirthData {
-    std::string name;        // exactly as typed, not trimmed
-    int day = 0;             // 1..31
-    int month = 0;           // 1..12
-    int year = 0;            // 1901..2050
-    int hour = 0;            // 0..23, local clock
-    int minute = 0;          // 0..59
-    int zoneHours = 0;       // |hours| of the zone row: the direction is not kept here
-    int zoneMinutes = 0;     // |minutes| of the zone row: 0 or 30
-    int lonDegrees = 0;      // 0..999 as typed
-    int lonMinutes = 0;      // 0..999 as typed
-    int latDegrees = 0;      // 0..999 as typed
-    int latMinutes = 0;      // 0..999 as typed
+    std::string name;     // exactly as typed, not trimmed
+    int day = 0;          // 1..31
+    int month = 0;        // 1..12
+    int year = 0;         // 1901..2050
+    int hour = 0;         // 0..23, local clock
+    int minute = 0;       // 0..59
+    int zoneHours = 0;    // |hours| of the zone row: the direction is not kept here
+    int zoneMinutes = 0;  // |minutes| of the zone row: 0 or 30
+    int lonDegrees = 0;   // 0..999 as typed
+    int lonMinutes = 0;   // 0..999 as typed
+    int latDegrees = 0;   // 0..999 as typed
+    int latMinutes = 0;   // 0..999 as typed
     bool eastLongitude = false;
     bool southLatitude = false;
     bool daylightSaving = false;

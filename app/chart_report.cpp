@@ -1,11 +1,11 @@
 #include "app/chart_report.h"
 
-#include "app/entry_form.h"
-
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "app/entry_form.h"
 
 namespace vellamor {
 
@@ -16,11 +16,21 @@ std::string JsonString(std::string_view s) {
     for (char ch : s) {
         const unsigned char c = static_cast<unsigned char>(ch);
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20 || c == 0x7F) {
                     char buf[8];
@@ -36,7 +46,8 @@ std::string JsonString(std::string_view s) {
 }
 
 std::string JsonNumber(double v) {
-    if (!std::isfinite(v)) return "null";
+    if (!std::isfinite(v))
+        return "null";
     char buf[64];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
     (void)ec;
@@ -51,14 +62,16 @@ std::string ChartJson(const Chart& c) {
     out += JsonString(c.birth.name);
     out += ", \"details\": {";
     for (int i = 0; i < kDetailCount; ++i) {
-        if (i) out += ", ";
+        if (i)
+            out += ", ";
         out += JsonString(kDetailCaptions[static_cast<std::size_t>(i)]);
         out += ": ";
         out += JsonString(m.details[static_cast<std::size_t>(i)]);
     }
     out += "}, \"bodies\": [";
     for (int i = 0; i < kBodyCount; ++i) {
-        if (i) out += ", ";
+        if (i)
+            out += ", ";
         const bool retrograde = i >= BodyIndex(Body::Mercury) && i <= BodyIndex(Body::Pluto) &&
                                 c.retrogrades.flags[static_cast<std::size_t>(i - 2)];
         out += "{\"name\": ";
@@ -77,12 +90,14 @@ std::string ChartJson(const Chart& c) {
     }
     out += "], \"rings\": {";
     for (int r = 0; r < kRingCount; ++r) {
-        if (r) out += ", ";
+        if (r)
+            out += ", ";
         out += JsonString(kRingKeys[static_cast<std::size_t>(r)]);
         out += ": [";
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(static_cast<Ring>(r), h);
-            if (h) out += ", ";
+            if (h)
+                out += ", ";
             out += "{\"sign\": ";
             out += std::to_string(house.sign);
             out += ", \"occupants\": ";
@@ -100,9 +115,11 @@ namespace {
 // Pads a UTF-8 text with blanks to a width in characters.
 std::string Pad(std::string_view s, std::size_t width) {
     std::size_t chars = 0;
-    for (unsigned char c : s) chars += (c & 0xC0) != 0x80;
+    for (unsigned char c : s)
+        chars += (c & 0xC0) != 0x80;
     std::string out(s);
-    if (chars < width) out.append(width - chars, ' ');
+    if (chars < width)
+        out.append(width - chars, ' ');
     return out;
 }
 
@@ -133,12 +150,13 @@ std::string ChartPrintout(const Chart& c) {
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(static_cast<Ring>(r), h);
             char head[40];
-            std::snprintf(head, sizeof head, "  House %2d  Sign %2d  %s  ", h + 1, house.sign,
-                          std::string(kSignAbbreviations[static_cast<std::size_t>(house.sign - 1)])
-                              .c_str());
+            std::snprintf(
+                head, sizeof head, "  House %2d  Sign %2d  %s  ", h + 1, house.sign,
+                std::string(kSignAbbreviations[static_cast<std::size_t>(house.sign - 1)]).c_str());
             out += head;
             out += house.occupants;
-            while (!out.empty() && out.back() == ' ') out.pop_back();
+            while (!out.empty() && out.back() == ' ')
+                out.pop_back();
             out += "\n";
         }
     }

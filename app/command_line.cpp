@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "app/chart_report.h"
+#include "app/chart_stability.h"
 #include "chakra/chart_file.h"
 #include "planets/time_zones.h"
 
@@ -172,6 +173,11 @@ const std::vector<CommandLineOption> kOptions{
      [](std::string_view v, Invocation& inv) {
          inv.outputPath = v;
          return SetMode(inv, HeadlessMode::Export, "--export");
+     }},
+    {"--stability", "", "", "with --json: add how far to trust the chart", false,
+     [](std::string_view, Invocation& inv) {
+         inv.stability = true;
+         return Error();
      }},
     {"--zones", "", "", "list the time-zone rows for --zone", false,
      [](std::string_view, Invocation& inv) {
@@ -348,7 +354,10 @@ std::string UsageText() {
         "  vellamor                      start the desktop program\n"
         "  vellamor FILE.sud             start the desktop program with a chart\n"
         "  vellamor --json FILE.sud...   print one JSON object per chart, one per line\n"
-        "  vellamor --print FILE.sud...  print each chart as readable text\n"
+        "  vellamor --print FILE.sud...  print each chart as readable text, with how far\n"
+        "                                to trust it (sign changes, stations, zone)\n"
+        "  vellamor --json --stability FILE.sud...\n"
+        "                                add that information under \"stability\"\n"
         "  vellamor --json|--print CHART-OPTIONS\n"
         "                                the same for the chart given by the options\n"
         "  vellamor --save OUT.sud CHART-OPTIONS\n"
@@ -473,11 +482,16 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
 
     auto emit = [&, first = true](const Chart& chart) mutable {
         if (inv.mode == HeadlessMode::Json) {
-            out << ChartJson(chart) << "\n";
+            std::string json = ChartJson(chart);
+            if (inv.stability) {
+                json.pop_back();  // the closing brace
+                json += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart)) + "}";
+            }
+            out << json << "\n";
         } else {
             if (!first)
                 out << "\n";
-            out << ChartPrintout(chart);
+            out << ChartPrintout(chart) << "\n" << StabilityText(AnalyzeChartStability(chart));
         }
         first = false;
     };

@@ -62,6 +62,7 @@ struct Invocation {
     std::vector<std::string> files;         // chart files
     EntryForm form;                         // a fresh entry window plus the chart options
     std::vector<std::string> chartOptions;  // chart options given, in order
+    bool stability = false;                 // --json adds how far the chart can be trusted
 };
 
 struct CommandLineError {

@@ -7,17 +7,25 @@ namespace vellamor {
 namespace {
 
 class QtDialogs final : public Dialogs {
-public:
+  public:
     DialogAnswer message(QWidget* parent, DialogIcon icon, const QString& text,
                          DialogButtons buttons) override {
         QMessageBox box(parent);
         box.setWindowTitle(kAppTitle);
         box.setText(text);
         switch (icon) {
-            case DialogIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-            case DialogIcon::Information: box.setIcon(QMessageBox::Information); break;
-            case DialogIcon::Question: box.setIcon(QMessageBox::Question); break;
-            case DialogIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+            case DialogIcon::Critical:
+                box.setIcon(QMessageBox::Critical);
+                break;
+            case DialogIcon::Information:
+                box.setIcon(QMessageBox::Information);
+                break;
+            case DialogIcon::Question:
+                box.setIcon(QMessageBox::Question);
+                break;
+            case DialogIcon::Warning:
+                box.setIcon(QMessageBox::Warning);
+                break;
         }
         if (buttons == DialogButtons::YesNo) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -26,8 +34,10 @@ public:
             box.setStandardButtons(QMessageBox::Ok);
         }
         const int r = box.exec();
-        if (r == QMessageBox::Yes) return DialogAnswer::Yes;
-        if (r == QMessageBox::No) return DialogAnswer::No;
+        if (r == QMessageBox::Yes)
+            return DialogAnswer::Yes;
+        if (r == QMessageBox::No)
+            return DialogAnswer::No;
         return DialogAnswer::Ok;
     }
 
@@ -36,7 +46,8 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(request.defaultSuffix);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
         return dialog.selectedFiles().first();
     }
 
@@ -45,8 +56,10 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(request.defaultSuffix);
-        if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        if (!request.confirmOverwrite)
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
         return dialog.selectedFiles().first();
     }
 };
@@ -60,6 +73,8 @@ Dialogs& CurrentDialogs() {
     return g_override ? *g_override : qtDialogs;
 }
 
-void SetDialogs(Dialogs* dialogs) { g_override = dialogs; }
+void SetDialogs(Dialogs* dialogs) {
+    g_override = dialogs;
+}
 
 }  // namespace vellamor

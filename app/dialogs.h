@@ -15,14 +15,14 @@ enum class DialogButtons { Ok, YesNo };
 
 struct FileDialogRequest {
     QString title;
-    QString filter;            // e.g. "Vellamor Sudarshan Chakra (*.sud)"
-    QString defaultSuffix;     // e.g. "sud"
-    QString initialPath;       // pre-filled file name or folder
+    QString filter;         // e.g. "Vellamor Sudarshan Chakra (*.sud)"
+    QString defaultSuffix;  // e.g. "sud"
+    QString initialPath;    // pre-filled file name or folder
     bool confirmOverwrite = false;
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Caption is always the application's title.
     virtual DialogAnswer message(QWidget* parent, DialogIcon icon, const QString& text,

@@ -7,10 +7,12 @@ namespace {
 
 // Integer value of a coordinate text: one to three digits, nothing else.
 std::optional<int> DigitsValue(std::string_view s) {
-    if (s.empty() || s.size() > static_cast<std::size_t>(kMaxDigits)) return std::nullopt;
+    if (s.empty() || s.size() > static_cast<std::size_t>(kMaxDigits))
+        return std::nullopt;
     int v = 0;
     for (char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (c < '0' || c > '9')
+            return std::nullopt;
         v = v * 10 + (c - '0');
     }
     return v;
@@ -36,8 +38,10 @@ bool AllCodePoints(std::string_view s, F accept) {
         } else if ((c & 0xF8) == 0xF0) {
             len = 4;
         }
-        if (len > 1 && i + len <= s.size()) cp = 0x80;  // any non-ASCII character
-        if (!accept(cp)) return false;
+        if (len > 1 && i + len <= s.size())
+            cp = 0x80;  // any non-ASCII character
+        if (!accept(cp))
+            return false;
         i += len;
     }
     return true;
@@ -46,8 +50,10 @@ bool AllCodePoints(std::string_view s, F accept) {
 }  // namespace
 
 std::string TrimBlanks(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     return std::string(s);
 }
 
@@ -56,7 +62,9 @@ bool IsLetterFieldCode(int code) {
            code == 8 || code == 127;
 }
 
-bool IsDigitFieldCode(int code) { return (code >= '0' && code <= '9') || code == 8 || code == 127; }
+bool IsDigitFieldCode(int code) {
+    return (code >= '0' && code <= '9') || code == 8 || code == 127;
+}
 
 // Pasted text holds no backspace or delete keys: only the printable members
 // of each class count.
@@ -73,7 +81,8 @@ bool IsDigitText(std::string_view s) {
 std::optional<FormProblem> ValidateInput(const EntryForm& f) {
     using I = MessageIcon;
     using F = FormField;
-    if (f.name.empty()) return Problem(1, "Please Enter Your Name", I::Critical, F::Name);
+    if (f.name.empty())
+        return Problem(1, "Please Enter Your Name", I::Critical, F::Name);
     if (f.latDegrees.empty())
         return Problem(2, "Please Enter Degree of Latitude", I::Critical, F::LatDegrees);
     if (f.latMinutes.empty())
@@ -82,8 +91,10 @@ std::optional<FormProblem> ValidateInput(const EntryForm& f) {
         return Problem(4, "Please Enter Degree of Longitude", I::Critical, F::LonDegrees);
     if (f.lonMinutes.empty())
         return Problem(5, "Please Enter Minute of Longitude", I::Critical, F::LonMinutes);
-    if (f.city.empty()) return Problem(6, "Please Enter Your City name", I::Critical, F::City);
-    if (f.state.empty()) return Problem(7, "Please Enter Your State name", I::Critical, F::State);
+    if (f.city.empty())
+        return Problem(6, "Please Enter Your City name", I::Critical, F::City);
+    if (f.state.empty())
+        return Problem(7, "Please Enter Your State name", I::Critical, F::State);
     if (f.country.empty())
         return Problem(8, "Please Enter Your Country name", I::Critical, F::Country);
     if (f.latitude == LatitudeOption::None)
@@ -104,8 +115,10 @@ std::optional<FormProblem> ValidateInput(const EntryForm& f) {
 }
 
 void ApplyProblemSideEffects(EntryForm& form, const FormProblem& problem) {
-    if (problem.check == 9) form.latitude = LatitudeOption::North;
-    if (problem.check == 10) form.longitude = LongitudeOption::East;
+    if (problem.check == 9)
+        form.latitude = LatitudeOption::North;
+    if (problem.check == 10)
+        form.longitude = LongitudeOption::East;
 }
 
 BirthData CopyFormToBirthData(const EntryForm& f, const BirthData& previous) {
@@ -121,10 +134,14 @@ BirthData CopyFormToBirthData(const EntryForm& f, const BirthData& previous) {
         b.zoneMinutes = zone->minutes < 0 ? -zone->minutes : zone->minutes;
         b.zoneIndex = f.zoneIndex;
     }
-    if (auto v = DigitsValue(f.lonDegrees)) b.lonDegrees = *v;
-    if (auto v = DigitsValue(f.lonMinutes)) b.lonMinutes = *v;
-    if (auto v = DigitsValue(f.latDegrees)) b.latDegrees = *v;
-    if (auto v = DigitsValue(f.latMinutes)) b.latMinutes = *v;
+    if (auto v = DigitsValue(f.lonDegrees))
+        b.lonDegrees = *v;
+    if (auto v = DigitsValue(f.lonMinutes))
+        b.lonMinutes = *v;
+    if (auto v = DigitsValue(f.latDegrees))
+        b.latDegrees = *v;
+    if (auto v = DigitsValue(f.latMinutes))
+        b.latMinutes = *v;
     b.eastLongitude = f.longitude == LongitudeOption::East;
     b.southLatitude = f.latitude == LatitudeOption::South;
     b.daylightSaving = f.daylightSaving;

@@ -16,17 +16,18 @@ Chart CalculateChart(const BirthData& birth) {
     Chart c;
     c.birth = birth;
     const TimeZoneRow* zone = TimeZoneAt(birth.zoneIndex);
-    if (!zone) zone = TimeZoneAt(0);
+    if (!zone)
+        zone = TimeZoneAt(0);
     c.zoneTableHours = zone->hours;
     c.zoneTableMinutes = zone->minutes;
     c.ascendant = ComputeAscendant(birth);
     c.moon = ComputeMoonChart(birth);
-    c.planets = ComputePlanetPositions(birth, c.ascendant, c.moon, c.zoneTableHours,
-                                       c.zoneTableMinutes);
+    c.planets =
+        ComputePlanetPositions(birth, c.ascendant, c.moon, c.zoneTableHours, c.zoneTableMinutes);
     c.retrogrades = ComputeRetrogrades(birth);
     c.ascendantSign = LastThreeCharacters(c.ascendant.ascendantText);
-    c.chakra = BuildSudarshanChakra(birth, c.planets.positionTexts, c.ascendantSign,
-                                    c.retrogrades.labels);
+    c.chakra =
+        BuildSudarshanChakra(birth, c.planets.positionTexts, c.ascendantSign, c.retrogrades.labels);
     return c;
 }
 

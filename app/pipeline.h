@@ -15,7 +15,7 @@ namespace vellamor {
 
 struct Chart {
     BirthData birth;
-    int zoneTableHours = 0;    // signed row values used by the planets
+    int zoneTableHours = 0;  // signed row values used by the planets
     int zoneTableMinutes = 0;
     PositionState ascendant;
     MoonChart moon;

@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "app/chart_stability.h"
 #include "app/pipeline.h"
 #include "planets/time_zones.h"
 
@@ -97,6 +98,22 @@ void BM_Planets(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Planets);
+
+// How far the chart can be trusted: two sign-change searches each for the
+// Ascendant and the Moon, the boundary check and the zone check. Target: at
+// most 50 microseconds per chart.
+void BM_ChartStability(benchmark::State& state) {
+    const auto& births = Births();
+    std::vector<vellamor::Chart> charts;
+    for (const auto& b : births)
+        charts.push_back(vellamor::CalculateChart(b));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto s = vellamor::AnalyzeChartStability(charts[i++ & 1023]);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_ChartStability);
 
 }  // namespace
 

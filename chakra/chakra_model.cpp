@@ -9,14 +9,16 @@ namespace {
 
 std::string_view SignOfShortText(const std::string& text) {
     // Characters 4 to 6 of the short form.
-    if (text.size() < 4) return {};
+    if (text.size() < 4)
+        return {};
     return std::string_view(text).substr(3, 3);
 }
 
 // Sign number 1..12 of an abbreviation, 0 when it names no sign.
 int SignNumber(std::string_view abbreviation) {
     for (int i = 0; i < 12; ++i) {
-        if (kSignAbbreviations[static_cast<std::size_t>(i)] == abbreviation) return i + 1;
+        if (kSignAbbreviations[static_cast<std::size_t>(i)] == abbreviation)
+            return i + 1;
     }
     return 0;
 }
@@ -24,9 +26,9 @@ int SignNumber(std::string_view abbreviation) {
 }  // namespace
 
 std::array<std::string, kDetailCount> BirthDetailTexts(const BirthData& b) {
-    const std::string month =
-        b.month >= 1 && b.month <= 12 ? std::string(kMonthNames[static_cast<std::size_t>(b.month - 1)])
-                                      : std::string();
+    const std::string month = b.month >= 1 && b.month <= 12
+                                  ? std::string(kMonthNames[static_cast<std::size_t>(b.month - 1)])
+                                  : std::string();
     const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex);
     return {
         b.name,
@@ -48,7 +50,8 @@ ChakraModel BuildSudarshanChakra(const BirthData& birth,
     ChakraModel model;
 
     std::array<int, kBodyCount> bodySign{};  // 0 when the text names no sign
-    for (int i = 0; i < kBodyCount - 1; ++i) bodySign[i] = SignNumber(SignOfShortText(positionTexts[i]));
+    for (int i = 0; i < kBodyCount - 1; ++i)
+        bodySign[i] = SignNumber(SignOfShortText(positionTexts[i]));
     bodySign[kBodyCount - 1] = SignNumber(std::string_view(ascendantSign).substr(0, 3));
 
     // A reference body whose text names no sign cannot arise from the
@@ -58,16 +61,19 @@ ChakraModel BuildSudarshanChakra(const BirthData& birth,
         const int n = bodySign[BodyIndex(b)];
         return n == 0 ? 1 : n;
     };
-    model.referenceSigns = {reference(Body::Ascendant), reference(Body::Moon), reference(Body::Sun)};
+    model.referenceSigns = {reference(Body::Ascendant), reference(Body::Moon),
+                            reference(Body::Sun)};
 
     // Occupants of each sign, in body order, joined by single blanks (a
     // retrograde label keeps its own trailing blank).
     std::array<std::string, 12> occupants;
     for (int b = 0; b < kBodyCount; ++b) {
         const int n = bodySign[b];
-        if (n == 0) continue;
+        if (n == 0)
+            continue;
         std::string& text = occupants[static_cast<std::size_t>(n - 1)];
-        if (!text.empty()) text.push_back(' ');
+        if (!text.empty())
+            text.push_back(' ');
         text.append(labels[b]);
     }
 

@@ -23,8 +23,8 @@ struct House {
 // Caption/value pairs of the birth-details panel, in panel order.
 inline constexpr int kDetailCount = 9;
 inline constexpr std::array<std::string_view, kDetailCount> kDetailCaptions{
-    "Name", "Date of Birth", "Time of Birth", "Time Zone", "Latitude",
-    "Longitude", "City", "State", "Country"};
+    "Name",      "Date of Birth", "Time of Birth", "Time Zone", "Latitude",
+    "Longitude", "City",          "State",         "Country"};
 
 struct ChakraModel {
     std::array<std::array<House, 12>, kRingCount> rings;  // [ring][house index 0..11]

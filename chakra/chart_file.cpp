@@ -21,9 +21,15 @@ constexpr int kNameLine = 0, kMonthLine = 1, kDayLine = 2, kYearLine = 3, kHourL
 
 constexpr std::array<int, 4> kTextLines{kNameLine, kCityLine, kStateLine, kCountryLine};
 constexpr std::array<std::string_view, kChartFieldCount> kFieldNames{
-    "Name",      "Month",     "Day",           "Year",     "Hour",  "Minute",
-    "Time Zone", "Longitude", "Longitude",     "Latitude", "Latitude",
-    "East/West", "North/South", "Daylight Saving Time", "City", "State", "Country"};
+    "Name",        "Month",
+    "Day",         "Year",
+    "Hour",        "Minute",
+    "Time Zone",   "Longitude",
+    "Longitude",   "Latitude",
+    "Latitude",    "East/West",
+    "North/South", "Daylight Saving Time",
+    "City",        "State",
+    "Country"};
 
 // Decodes one UTF-8 code point; -1 for an invalid sequence.
 int NextCodePoint(std::string_view s, std::size_t& i) {
@@ -69,23 +75,29 @@ void AppendUtf8(std::string& out, int cp) {
 
 std::size_t CharacterCount(std::string_view utf8) {
     std::size_t n = 0;
-    for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
+    for (unsigned char c : utf8)
+        n += (c & 0xC0) != 0x80;
     return n;
 }
 
 std::optional<int> ParseInt(std::string_view s) {
     int v = 0;
-    if (s.empty()) return std::nullopt;
+    if (s.empty())
+        return std::nullopt;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
+    if (ec != std::errc() || p != s.data() + s.size())
+        return std::nullopt;
     return v;
 }
 
 bool IsCoordinateText(std::string_view s) {
-    if (s.empty()) return true;  // missing: validation names the field
-    if (s.size() > 3) return false;
+    if (s.empty())
+        return true;  // missing: validation names the field
+    if (s.size() > 3)
+        return false;
     for (char c : s) {
-        if (c < '0' || c > '9') return false;
+        if (c < '0' || c > '9')
+            return false;
     }
     return true;
 }
@@ -94,29 +106,38 @@ std::optional<bool> ParseFlag(std::string_view s) {
     auto lower = [](std::string_view t) {
         std::string r(t);
         for (char& c : r) {
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
         }
         return r;
     };
     const std::string l = lower(s);
-    if (l == "true") return true;
-    if (l == "false") return false;
+    if (l == "true")
+        return true;
+    if (l == "false")
+        return false;
     double v = 0;
-    if (s.empty()) return std::nullopt;
+    if (s.empty())
+        return std::nullopt;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
+    if (ec != std::errc() || p != s.data() + s.size())
+        return std::nullopt;
     return v != 0;
 }
 
 // List selection by the entry's text, as the lists hold plain decimals.
 void SelectByText(int& index, std::string_view text, int first, int count) {
     const auto v = ParseInt(text);
-    if (!v || *v < first || *v >= first + count) return;
-    if (std::to_string(*v) != text) return;  // "05" is not an entry of the list
+    if (!v || *v < first || *v >= first + count)
+        return;
+    if (std::to_string(*v) != text)
+        return;  // "05" is not an entry of the list
     index = *v - first;
 }
 
-ChartReadResult Refuse() { return ChartReadResult{std::nullopt, std::string(kCheckFileMessage)}; }
+ChartReadResult Refuse() {
+    return ChartReadResult{std::nullopt, std::string(kCheckFileMessage)};
+}
 
 }  // namespace
 
@@ -125,7 +146,8 @@ std::optional<std::string> EncodeChartField(std::string_view utf8) {
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const int cp = NextCodePoint(utf8, i);
-        if (cp < 0 || cp > kMaxEncodableCode) return std::nullopt;
+        if (cp < 0 || cp > kMaxEncodableCode)
+            return std::nullopt;
         out.push_back(static_cast<char>(static_cast<unsigned char>(cp + kChartShift)));
     }
     return out;
@@ -136,7 +158,8 @@ std::optional<std::string> DecodeChartField(std::string_view bytes) {
     out.reserve(bytes.size());
     for (unsigned char b : bytes) {
         const int code = static_cast<int>(b) - kChartShift;
-        if (code < 32) return std::nullopt;
+        if (code < 32)
+            return std::nullopt;
         AppendUtf8(out, code);
     }
     return out;
@@ -147,23 +170,30 @@ bool HasChartExtension(std::string_view path) {
 }
 
 ChartReadResult ParseChartFile(std::string_view bytes) {
-    if (bytes.size() > kMaxChartFileBytes) return Refuse();
+    if (bytes.size() > kMaxChartFileBytes)
+        return Refuse();
     ChartFields fields;
     std::size_t pos = 0;
     for (int line = 0; line < kChartFieldCount && pos < bytes.size(); ++line) {
         std::size_t end = pos;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-        if (end - pos > kMaxChartLineBytes) return Refuse();
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        if (end - pos > kMaxChartLineBytes)
+            return Refuse();
         auto decoded = DecodeChartField(bytes.substr(pos, end - pos));
-        if (!decoded) return Refuse();
+        if (!decoded)
+            return Refuse();
         fields[static_cast<std::size_t>(line)] = std::move(*decoded);
         // CR LF ends a line; a lone CR or LF is taken as a line end as well.
-        if (end < bytes.size() && bytes[end] == '\r') ++end;
-        if (end < bytes.size() && bytes[end] == '\n') ++end;
+        if (end < bytes.size() && bytes[end] == '\r')
+            ++end;
+        if (end < bytes.size() && bytes[end] == '\n')
+            ++end;
         pos = end;
     }
     for (int line : {kLonDegLine, kLonMinLine, kLatDegLine, kLatMinLine}) {
-        if (!IsCoordinateText(fields[static_cast<std::size_t>(line)])) return Refuse();
+        if (!IsCoordinateText(fields[static_cast<std::size_t>(line)]))
+            return Refuse();
     }
     for (int line : kTextLines) {
         if (CharacterCount(fields[static_cast<std::size_t>(line)]) >
@@ -174,38 +204,32 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
 }
 
 ChartReadResult ReadChartFile(const std::string& path) {
-    if (!HasChartExtension(path)) return Refuse();
+    if (!HasChartExtension(path))
+        return Refuse();
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return Refuse();
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return Refuse();
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Refuse();
+    if (!in)
+        return Refuse();
     // Never read more than one byte past the limit, whatever the file's size.
     std::string content(kMaxChartFileBytes + 1, '\0');
     in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    if (in.bad()) return Refuse();
+    if (in.bad())
+        return Refuse();
     content.resize(static_cast<std::size_t>(in.gcount()));
     return ParseChartFile(content);
 }
 
 ChartFields ChartFieldsFromBirthData(const BirthData& b) {
     auto flag = [](bool v) { return std::string(v ? "True" : "False"); };
-    return {TrimBlanks(b.name),
-            std::to_string(b.month),
-            std::to_string(b.day),
-            std::to_string(b.year),
-            std::to_string(b.hour),
-            std::to_string(b.minute),
-            std::to_string(b.zoneIndex),
-            std::to_string(b.lonDegrees),
-            std::to_string(b.lonMinutes),
-            std::to_string(b.latDegrees),
-            std::to_string(b.latMinutes),
-            flag(b.eastLongitude),
-            flag(b.southLatitude),
-            flag(b.daylightSaving),
-            TrimBlanks(b.city),
-            TrimBlanks(b.state),
-            TrimBlanks(b.country)};
+    return {
+        TrimBlanks(b.name),           std::to_string(b.month),      std::to_string(b.day),
+        std::to_string(b.year),       std::to_string(b.hour),       std::to_string(b.minute),
+        std::to_string(b.zoneIndex),  std::to_string(b.lonDegrees), std::to_string(b.lonMinutes),
+        std::to_string(b.latDegrees), std::to_string(b.latMinutes), flag(b.eastLongitude),
+        flag(b.southLatitude),        flag(b.daylightSaving),       TrimBlanks(b.city),
+        TrimBlanks(b.state),          TrimBlanks(b.country)};
 }
 
 ChartWriteResult SerializeChartFile(const ChartFields& fields, std::string& out) {
@@ -236,15 +260,17 @@ ChartWriteResult SerializeChartFile(const ChartFields& fields, std::string& out)
 ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth) {
     std::string content;
     ChartWriteResult encoded = SerializeChartFile(ChartFieldsFromBirthData(birth), content);
-    if (!encoded.ok) return encoded;
+    if (!encoded.ok)
+        return encoded;
 
     auto failure = [&](const char* what, int err) {
-        return ChartWriteResult{false, "The chart could not be saved to \"" + path + "\": " +
-                                           what + " (" + std::strerror(err) + ")."};
+        return ChartWriteResult{false, "The chart could not be saved to \"" + path + "\": " + what +
+                                           " (" + std::strerror(err) + ")."};
     };
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return failure("the folder cannot be written", errno);
+    if (fd < 0)
+        return failure("the folder cannot be written", errno);
     // Keep the permissions of a file that is being replaced; a new file gets
     // the usual ones.
     struct stat st {};
@@ -259,7 +285,8 @@ ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth)
     while (written < content.size()) {
         const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             const int err = errno;
             ::close(fd);
             ::unlink(temp.c_str());
@@ -289,12 +316,14 @@ ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth)
 EntryForm ApplyChartFields(EntryForm form, const ChartFields& f) {
     auto at = [&](int line) -> const std::string& { return f[static_cast<std::size_t>(line)]; };
     form.name = at(kNameLine);
-    if (auto m = ParseInt(at(kMonthLine)); m && *m >= 1 && *m <= 12) form.monthIndex = *m - 1;
+    if (auto m = ParseInt(at(kMonthLine)); m && *m >= 1 && *m <= 12)
+        form.monthIndex = *m - 1;
     SelectByText(form.dayIndex, at(kDayLine), 1, 31);
     SelectByText(form.yearIndex, at(kYearLine), kFirstYear, kLastYear - kFirstYear + 1);
     SelectByText(form.hourIndex, at(kHourLine), 0, 24);
     SelectByText(form.minuteIndex, at(kMinuteLine), 0, 60);
-    if (auto z = ParseInt(at(kZoneLine)); z && *z >= 0 && *z <= 70) form.zoneIndex = *z;
+    if (auto z = ParseInt(at(kZoneLine)); z && *z >= 0 && *z <= 70)
+        form.zoneIndex = *z;
     form.lonDegrees = at(kLonDegLine);
     form.lonMinutes = at(kLonMinLine);
     form.latDegrees = at(kLatDegLine);
@@ -303,7 +332,8 @@ EntryForm ApplyChartFields(EntryForm form, const ChartFields& f) {
         form.longitude = *east ? LongitudeOption::East : LongitudeOption::West;
     if (auto south = ParseFlag(at(kSouthLine)))
         form.latitude = *south ? LatitudeOption::South : LatitudeOption::North;
-    if (auto dst = ParseFlag(at(kDstLine))) form.daylightSaving = *dst;
+    if (auto dst = ParseFlag(at(kDstLine)))
+        form.daylightSaving = *dst;
     form.city = at(kCityLine);
     form.state = at(kStateLine);
     form.country = at(kCountryLine);

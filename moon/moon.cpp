@@ -18,18 +18,14 @@ struct LunarTerm {
 };
 
 constexpr std::array<LunarTerm, 25> kLongitudeTerms{{
-    {6.288774, 0, 0, 1, 0, false},   {1.274027, 2, 0, -1, 0, false},
-    {0.658314, 2, 0, 0, 0, false},   {0.213618, 0, 0, 2, 0, false},
-    {-0.185116, 0, 1, 0, 0, true},   {-0.114332, 0, 0, 0, 2, false},
-    {0.058793, 2, 0, -2, 0, false},  {0.057066, 2, -1, -1, 0, true},
-    {0.053322, 2, 0, 1, 0, false},   {0.045758, 2, -1, 0, 0, true},
-    {-0.040923, 0, 1, -1, 0, true},  {-0.034720, 1, 0, 0, 0, false},
-    {-0.030383, 0, 1, 1, 0, true},   {0.015327, 2, 0, 0, -2, false},
-    {-0.012528, 0, 0, 1, 2, false},  {0.010980, 0, 0, 1, -2, false},
-    {0.010675, 4, 0, -1, 0, false},  {0.010034, 0, 0, 3, 0, false},
-    {0.008548, 4, 0, -2, 0, false},  {-0.007888, 2, 1, -1, 0, true},
-    {-0.006766, 2, 1, 0, 0, true},   {-0.005163, 1, 0, -1, 0, false},
-    {0.004987, 1, 1, 0, 0, true},    {0.004036, 2, -1, 1, 0, true},
+    {6.288774, 0, 0, 1, 0, false},   {1.274027, 2, 0, -1, 0, false}, {0.658314, 2, 0, 0, 0, false},
+    {0.213618, 0, 0, 2, 0, false},   {-0.185116, 0, 1, 0, 0, true},  {-0.114332, 0, 0, 0, 2, false},
+    {0.058793, 2, 0, -2, 0, false},  {0.057066, 2, -1, -1, 0, true}, {0.053322, 2, 0, 1, 0, false},
+    {0.045758, 2, -1, 0, 0, true},   {-0.040923, 0, 1, -1, 0, true}, {-0.034720, 1, 0, 0, 0, false},
+    {-0.030383, 0, 1, 1, 0, true},   {0.015327, 2, 0, 0, -2, false}, {-0.012528, 0, 0, 1, 2, false},
+    {0.010980, 0, 0, 1, -2, false},  {0.010675, 4, 0, -1, 0, false}, {0.010034, 0, 0, 3, 0, false},
+    {0.008548, 4, 0, -2, 0, false},  {-0.007888, 2, 1, -1, 0, true}, {-0.006766, 2, 1, 0, 0, true},
+    {-0.005163, 1, 0, -1, 0, false}, {0.004987, 1, 1, 0, 0, true},   {0.004036, 2, -1, 1, 0, true},
     {0.003994, 2, 0, 2, 0, false},
 }};
 static_assert(kLongitudeTerms.size() == 25);
@@ -40,7 +36,8 @@ double Argument(const LunarTerm& t, double D, double M, double Mp, double F) {
     double acc = 0;
     bool first = true;
     auto add = [&](int k, double v) {
-        if (k == 0) return;
+        if (k == 0)
+            return;
         double term = (k == 1 || k == -1) ? v : std::abs(k) * v;
         if (first) {
             acc = k < 0 ? -term : term;
@@ -75,7 +72,8 @@ double LunarLongitudeTerms(double t) {
     double sum = 0;
     for (const LunarTerm& term : kLongitudeTerms) {
         double v = term.coefficient * std::sin(Argument(term, D, M, Mp, F));
-        if (term.eccentricity) v = v * E;
+        if (term.eccentricity)
+            v = v * E;
         sum += v;
     }
     return sum;
@@ -89,13 +87,15 @@ double TropicalMoonLongitude(double t) {
     return lambda;
 }
 
-MoonChart ComputeMoonChart(const BirthData& b) {
-    MoonChart chart;
-    EphemerisState& s = chart.state;
+EphemerisState ComputeMoonState(const BirthData& b, double extraHours) {
+    EphemerisState s;
     s.localHours = b.hour + b.minute / 60.0;
+    if (extraHours != 0)
+        s.localHours += extraHours;
     s.zoneOffset = b.zoneHours + b.zoneMinutes / 60.0;
     s.longitudeEastNegative = b.lonDegrees + b.lonMinutes / 60.0;
-    if (b.eastLongitude) s.longitudeEastNegative = -s.longitudeEastNegative;
+    if (b.eastLongitude)
+        s.longitudeEastNegative = -s.longitudeEastNegative;
     if (b.daylightSaving) {
         if (s.longitudeEastNegative < 0) {
             s.zoneOffset += 1.0;
@@ -104,15 +104,22 @@ MoonChart ComputeMoonChart(const BirthData& b) {
         }
     }
     s.julianDay = JulianDayNumber(b.month, b.day, b.year);
-    s.universalHours = s.longitudeEastNegative < 0 ? s.localHours - s.zoneOffset
-                                                   : s.localHours + s.zoneOffset;
+    s.universalHours =
+        s.longitudeEastNegative < 0 ? s.localHours - s.zoneOffset : s.localHours + s.zoneOffset;
     s.centuries = (s.julianDay - 2451545.0 + s.universalHours / 24.0 - 0.5) / 36525.0;
     s.ayanamsaOffset = LunarAyanamsaOffset(s.centuries);
 
     double moon = TropicalMoonLongitude(s.centuries) + s.ayanamsaOffset;
-    if (moon < 0) moon += 360.0;
+    if (moon < 0)
+        moon += 360.0;
     s.moonLongitude = moon;
-    chart.positionText = FormatSignPosition(moon);
+    return s;
+}
+
+MoonChart ComputeMoonChart(const BirthData& b) {
+    MoonChart chart;
+    chart.state = ComputeMoonState(b, 0.0);
+    chart.positionText = FormatSignPosition(chart.state.moonLongitude);
     return chart;
 }
 

@@ -27,9 +27,9 @@ struct EphemerisState {
     double longitudeEastNegative = 0;  // only its sign is used
     double universalHours = 0;         // may be <0 or >=24; the date is not moved
     double julianDay = 0;
-    double centuries = 0;              // T from JD 2451545.0
+    double centuries = 0;  // T from JD 2451545.0
     double ayanamsaOffset = 0;
-    double moonLongitude = 0;          // sidereal, degrees
+    double moonLongitude = 0;  // sidereal, degrees
 };
 
 struct MoonChart {
@@ -38,5 +38,9 @@ struct MoonChart {
 };
 
 MoonChart ComputeMoonChart(const BirthData& birth);
+
+// The Moon for a birth `extraHours` later (negative: earlier) on the entered
+// date, without the text; for searches over the birth time.
+EphemerisState ComputeMoonState(const BirthData& birth, double extraHours);
 
 }  // namespace vellamor

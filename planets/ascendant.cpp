@@ -16,14 +16,20 @@ double AyanamsaOffset(double t) {
     return (p - 80861.27) / 3600.0;
 }
 
-PositionState ComputeAscendant(const BirthData& b) {
+PositionState ComputeAscendantWithoutText(const BirthData& b, double extraHours) {
     PositionState s;
     s.localHours = b.hour + b.minute / 60.0;
+    // A shifted birth time keeps the entered date, like any local time the
+    // formulas accept: an hour of 24 or more is absorbed by T.
+    if (extraHours != 0)
+        s.localHours += extraHours;
     s.zoneOffset = b.zoneHours + b.zoneMinutes / 60.0;
     double longitude = b.lonDegrees + b.lonMinutes / 60.0;
-    if (b.eastLongitude) longitude = -longitude;
+    if (b.eastLongitude)
+        longitude = -longitude;
     double latitude = b.latDegrees + b.latMinutes / 60.0;
-    if (b.southLatitude) latitude = -latitude;
+    if (b.southLatitude)
+        latitude = -latitude;
     s.longitudeEastNegative = longitude;
     s.latitudeSouthNegative = latitude;
 
@@ -44,8 +50,8 @@ PositionState ComputeAscendant(const BirthData& b) {
     // Universal time enters in plain hours, without the solar-to-sidereal
     // factor; a negative angle is left as it is (only its trigonometric
     // functions are used).
-    double sidereal = 15.0 * (6.6460656 + 2400.0513 * t + 0.0000258 * (t * t) + s.universalHours) -
-                      longitude;
+    double sidereal =
+        15.0 * (6.6460656 + 2400.0513 * t + 0.0000258 * (t * t) + s.universalHours) - longitude;
     sidereal = SubtractTurnsWhileAtLeast360(sidereal);
     s.siderealAngleRadians = sidereal * kDegToRad;
     s.obliquityRadians = (23.452294 - 0.0130125 * t) * kDegToRad;
@@ -56,14 +62,21 @@ PositionState ComputeAscendant(const BirthData& b) {
     const double y = std::cos(S);
     const double x = -(std::sin(S) * std::cos(eps)) - std::sin(eps) * std::tan(phi);
     double a = QuadrantArcTangent(y, x);
-    if (a < 0) a += kPi;
-    if (std::cos(S) < 0) a += kPi;
+    if (a < 0)
+        a += kPi;
+    if (std::cos(S) < 0)
+        a += kPi;
     a = a * kRadToDeg;
     a = SubtractTurnsWhileAtLeast360(a);
     a = a + s.ayanamsaOffset;
     WrapDegrees(a);
     s.ascendant = a;
-    s.ascendantText = FormatSignPosition(a);
+    return s;
+}
+
+PositionState ComputeAscendant(const BirthData& b) {
+    PositionState s = ComputeAscendantWithoutText(b, 0.0);
+    s.ascendantText = FormatSignPosition(s.ascendant);
     return s;
 }
 

@@ -26,8 +26,8 @@ enum class Body {
 inline constexpr int kBodyCount = 13;
 
 inline constexpr std::array<std::string_view, kBodyCount> kPlanetNames{
-    "Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter", "Saturn",
-    "Uranus", "Neptune", "Pluto",  "Rahu",  "Ketu", "Asc"};
+    "Sun",    "Moon",    "Mercury", "Venus", "Mars", "Jupiter", "Saturn",
+    "Uranus", "Neptune", "Pluto",   "Rahu",  "Ketu", "Asc"};
 
 // Short chart labels, before any retrograde mark.
 inline constexpr std::array<std::string_view, kBodyCount> kBaseLabels{
@@ -43,6 +43,8 @@ inline constexpr std::array<std::string_view, 12> kMonthNames{
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
-inline constexpr int BodyIndex(Body b) { return static_cast<int>(b); }
+inline constexpr int BodyIndex(Body b) {
+    return static_cast<int>(b);
+}
 
 }  // namespace vellamor

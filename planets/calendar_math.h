@@ -30,20 +30,23 @@ double WrapDegrees(double& degrees);
 // arithmetic at the magnitudes that occur, and so is fmod, so these give the
 // same value as the loops.
 inline double AddTurnsWhileNegative(double x) {
-    if (!(x < 0)) return x;
+    if (!(x < 0))
+        return x;
     double r = std::fmod(x, 360.0);  // exact, in (-360, 0]
     return r < 0 ? r + 360.0 : r;
 }
 
 // while x >= 360: x -= 360 (values below 360 are left alone).
 inline double SubtractTurnsWhileAtLeast360(double x) {
-    if (!(x >= 360.0)) return x;
+    if (!(x >= 360.0))
+        return x;
     return std::fmod(x, 360.0);
 }
 
 // while x > 360: x -= 360 (exactly 360, and any whole multiple, ends at 360).
 inline double SubtractTurnsWhileAbove360(double x) {
-    if (!(x > 360.0)) return x;
+    if (!(x > 360.0))
+        return x;
     double r = std::fmod(x, 360.0);
     return r == 0 ? 360.0 : r;
 }

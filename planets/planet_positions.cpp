@@ -26,12 +26,12 @@ constexpr std::array<ElementRow, kElementBodies> kElements{{
      336.04084, 1560.78, 355.45332, 68905103.78},
     {5.20336301, 0.00060737, 0.04839266, -0.00012880, 1.30530, -4.15, 100.55615, 1217.17, 14.75385,
      839.93, 34.40438, 10925078.35},
-    {9.53707032, -0.00301530, 0.05415060, -0.00036762, 2.48446, 6.11, 113.71504, -1591.05,
-     92.43194, -1948.89, 49.94432, 4401052.95},
+    {9.53707032, -0.00301530, 0.05415060, -0.00036762, 2.48446, 6.11, 113.71504, -1591.05, 92.43194,
+     -1948.89, 49.94432, 4401052.95},
     {19.19126393, 0.00152025, 0.04716771, -0.00019150, 0.76986, -2.09, 74.22988, -1681.40,
      170.96424, 1312.56, 313.23218, 1542547.79},
-    {30.06896348, -0.00125196, 0.00858587, 0.00002510, 1.76917, -3.64, 131.72169, -151.25,
-     44.97135, -844.43, 304.88003, 786449.21},
+    {30.06896348, -0.00125196, 0.00858587, 0.00002510, 1.76917, -3.64, 131.72169, -151.25, 44.97135,
+     -844.43, 304.88003, 786449.21},
     {39.48168677, -0.00076912, 0.24880766, 0.00006465, 17.14175, 11.07, 110.30347, -37.33,
      224.06676, -132.25, 238.92881, 522747.90},
 }};
@@ -65,10 +65,9 @@ void CivilFromDays(long long z, int& y, int& m, int& d) {
 }  // namespace
 
 CivilDateTime AddMinutes(const CivilDateTime& t, long long minutes) {
-    long long total = DaysFromCivil(t.year, static_cast<unsigned>(t.month),
-                                    static_cast<unsigned>(t.day)) *
-                          1440 +
-                      t.hour * 60LL + t.minute + minutes;
+    long long total =
+        DaysFromCivil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day)) * 1440 +
+        t.hour * 60LL + t.minute + minutes;
     long long days = total >= 0 ? total / 1440 : -((-total + 1439) / 1440);
     long long rest = total - days * 1440;
     CivilDateTime out;
@@ -87,7 +86,8 @@ double NormalizeRadians(double x) {
     double r = x / kTwoPi;
     r = r - std::trunc(r);
     r = r * kTwoPi;
-    if (r < 0) r += kTwoPi;
+    if (r < 0)
+        r += kTwoPi;
     return r;
 }
 
@@ -99,10 +99,12 @@ double TrueAnomaly(double M, double e) {
     for (int round = 0; round < 200; ++round) {
         const double E0 = E;
         E = E0 - (E0 - e * std::sin(E0) - M) / (1.0 - e * std::cos(E0));
-        if (!(std::fabs(E - E0) > kTolerance)) break;
+        if (!(std::fabs(E - E0) > kTolerance))
+            break;
     }
     double v = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(E / 2.0));
-    if (v < 0) v += kTwoPi;
+    if (v < 0)
+        v += kTwoPi;
     return v;
 }
 
@@ -184,7 +186,7 @@ PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& 
         const double sidereal = AddTurnsWhileNegative(tropical - ayanamsa);
         p.tropical[i] = tropical;
         p.longitudes[i] = sidereal;
-        p.longTexts[i] = FormatSignPosition(sidereal);
+        FormatPositionTexts(sidereal, p.longTexts[i], p.positionTexts[i]);
     }
 
     const int rahu = BodyIndex(Body::Rahu);
@@ -193,10 +195,10 @@ PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& 
     const double r = AddTurnsWhileNegative(rahuTropical - ayanamsa);
     p.tropical[rahu] = rahuTropical;
     p.longitudes[rahu] = r;
-    p.longTexts[rahu] = FormatSignPosition(r);
+    FormatPositionTexts(r, p.longTexts[rahu], p.positionTexts[rahu]);
     const double k = std::fabs(SubtractTurnsWhileAbove360(r + 180.0));
     p.longitudes[ketu] = k;
-    p.longTexts[ketu] = FormatSignPosition(k);
+    FormatPositionTexts(k, p.longTexts[ketu], p.positionTexts[ketu]);
 
     const int moonIndex = BodyIndex(Body::Moon);
     p.longitudes[moonIndex] = moon.state.moonLongitude;
@@ -205,9 +207,10 @@ PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& 
     p.longitudes[ascIndex] = asc.ascendant;
     p.longTexts[ascIndex] = asc.ascendantText;
 
-    for (int i = 0; i < kBodyCount; ++i) {
-        p.positionTexts[i] = ShortPositionText(p.longTexts[i]);
-    }
+    // The Moon's and the Ascendant's short forms are read from the texts
+    // their own computations left.
+    p.positionTexts[moonIndex] = ShortPositionText(p.longTexts[moonIndex]);
+    p.positionTexts[ascIndex] = ShortPositionText(p.longTexts[ascIndex]);
     return p;
 }
 

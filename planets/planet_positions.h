@@ -62,8 +62,8 @@ struct PlanetPositions {
     // Sidereal longitudes in body order (Sun..Ketu; Moon and Ascendant copied
     // from their own computations), degrees.
     std::array<double, kBodyCount> longitudes{};
-    std::array<double, kBodyCount> tropical{};     // Sun..Rahu where defined
-    std::array<std::string, kBodyCount> longTexts;   // long position texts
+    std::array<double, kBodyCount> tropical{};          // Sun..Rahu where defined
+    std::array<std::string, kBodyCount> longTexts;      // long position texts
     std::array<std::string, kBodyCount> positionTexts;  // short forms
 };
 

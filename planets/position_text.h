@@ -19,6 +19,11 @@ std::string FormatSignPosition(double longitudeDegrees);
 // Long form to short form; the seconds are dropped.
 std::string ShortPositionText(std::string_view longText);
 
+// Both forms at once, exactly as ShortPositionText(FormatSignPosition(x))
+// would give them, without reading the long text back. The pipeline formats
+// thirteen positions per chart this way.
+void FormatPositionTexts(double longitudeDegrees, std::string& longText, std::string& shortText);
+
 // The sign index (0 = Aries .. 11 = Pisces) that FormatSignPosition shows for
 // a longitude.
 int SignIndexOf(double longitudeDegrees);

@@ -81,10 +81,13 @@ static_assert(kTable.size() == 71);
 
 }  // namespace
 
-const std::array<TimeZoneRow, kTimeZoneCount>& LoadTimeZoneTable() { return kTable; }
+const std::array<TimeZoneRow, kTimeZoneCount>& LoadTimeZoneTable() {
+    return kTable;
+}
 
 const TimeZoneRow* TimeZoneAt(int row) {
-    if (row < 0 || row >= kTimeZoneCount) return nullptr;
+    if (row < 0 || row >= kTimeZoneCount)
+        return nullptr;
     return &kTable[static_cast<std::size_t>(row)];
 }
 

@@ -22,33 +22,39 @@ struct Value {
 
     const Value& operator[](const std::string& k) const {
         auto it = o.find(k);
-        if (it == o.end()) throw std::runtime_error("missing key " + k);
+        if (it == o.end())
+            throw std::runtime_error("missing key " + k);
         return it->second;
     }
     const Value& operator[](std::size_t i) const { return a.at(i); }
 };
 
 class Parser {
-public:
+  public:
     explicit Parser(const std::string& text) : t_(text) {}
     Value Parse() {
         Value v = ParseValue();
         Skip();
-        if (p_ != t_.size()) throw std::runtime_error("trailing characters");
+        if (p_ != t_.size())
+            throw std::runtime_error("trailing characters");
         return v;
     }
 
-private:
+  private:
     void Skip() {
-        while (p_ < t_.size() && (t_[p_] == ' ' || t_[p_] == '\n' || t_[p_] == '\r' || t_[p_] == '\t')) ++p_;
+        while (p_ < t_.size() &&
+               (t_[p_] == ' ' || t_[p_] == '\n' || t_[p_] == '\r' || t_[p_] == '\t'))
+            ++p_;
     }
     char Peek() {
         Skip();
-        if (p_ >= t_.size()) throw std::runtime_error("unexpected end");
+        if (p_ >= t_.size())
+            throw std::runtime_error("unexpected end");
         return t_[p_];
     }
     void Expect(char c) {
-        if (Peek() != c) throw std::runtime_error(std::string("expected ") + c);
+        if (Peek() != c)
+            throw std::runtime_error(std::string("expected ") + c);
         ++p_;
     }
     static void AppendUtf8(std::string& out, unsigned cp) {
@@ -67,27 +73,40 @@ private:
         Expect('"');
         std::string out;
         while (true) {
-            if (p_ >= t_.size()) throw std::runtime_error("unterminated string");
+            if (p_ >= t_.size())
+                throw std::runtime_error("unterminated string");
             char c = t_[p_++];
-            if (c == '"') break;
+            if (c == '"')
+                break;
             if (c != '\\') {
                 out.push_back(c);
                 continue;
             }
             char e = t_[p_++];
             switch (e) {
-                case 'n': out.push_back('\n'); break;
-                case 't': out.push_back('\t'); break;
-                case 'r': out.push_back('\r'); break;
-                case 'b': out.push_back('\b'); break;
-                case 'f': out.push_back('\f'); break;
+                case 'n':
+                    out.push_back('\n');
+                    break;
+                case 't':
+                    out.push_back('\t');
+                    break;
+                case 'r':
+                    out.push_back('\r');
+                    break;
+                case 'b':
+                    out.push_back('\b');
+                    break;
+                case 'f':
+                    out.push_back('\f');
+                    break;
                 case 'u': {
                     unsigned cp = static_cast<unsigned>(std::stoul(t_.substr(p_, 4), nullptr, 16));
                     p_ += 4;
                     AppendUtf8(out, cp);
                     break;
                 }
-                default: out.push_back(e);
+                default:
+                    out.push_back(e);
             }
         }
         return out;
@@ -154,7 +173,8 @@ private:
         }
         char* end = nullptr;
         v.n = std::strtod(t_.c_str() + p_, &end);
-        if (end == t_.c_str() + p_) throw std::runtime_error("bad value");
+        if (end == t_.c_str() + p_)
+            throw std::runtime_error("bad value");
         p_ = static_cast<std::size_t>(end - t_.c_str());
         v.kind = Value::Number;
         return v;
@@ -163,6 +183,8 @@ private:
     std::size_t p_ = 0;
 };
 
-inline Value Parse(const std::string& text) { return Parser(text).Parse(); }
+inline Value Parse(const std::string& text) {
+    return Parser(text).Parse();
+}
 
 }  // namespace testjson

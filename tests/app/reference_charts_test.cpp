@@ -25,14 +25,16 @@ std::string ReadAll(const fs::path& p) {
 // The fixtures were computed without station tables: compare labels without
 // the retrograde mark.
 std::string WithoutMark(std::string s) {
-    for (std::size_t p; (p = s.find(" (R) ")) != std::string::npos;) s.erase(p, 5);
+    for (std::size_t p; (p = s.find(" (R) ")) != std::string::npos;)
+        s.erase(p, 5);
     return s;
 }
 
 std::vector<fs::path> ReferenceFiles() {
     std::vector<fs::path> files;
     for (const auto& e : fs::directory_iterator(VELLAMOR_REFERENCE_CHARTS)) {
-        if (e.path().extension() == ".sud") files.push_back(e.path());
+        if (e.path().extension() == ".sud")
+            files.push_back(e.path());
     }
     std::sort(files.begin(), files.end());
     return files;

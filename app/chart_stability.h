@@ -1,0 +1,68 @@
+// How far a chart can be trusted: how much earlier or later the birth would
+// have to be for the Ascendant's or the Moon's sign to change, which bodies
+// stand within one arcminute of a sign boundary, the station dates that
+// decide each retrograde mark, and whether the chosen time zone fits the
+// birth longitude. None of this changes the chart itself.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/pipeline.h"
+#include "planets/bodies.h"
+
+namespace vellamor {
+
+// Minutes (positive) until the sign changes when the birth is moved earlier
+// or later; empty when it does not change within the searched span.
+struct SignChangeWindow {
+    std::optional<double> earlierMinutes;
+    std::optional<double> laterMinutes;
+};
+
+struct StationEvidence {
+    Body planet = Body::Mercury;
+    bool retrograde = false;  // the chart's mark
+    // For a marked planet its period's retrograde and direct stations; for
+    // the others the last direct and the next retrograde station. Dates only,
+    // "M,D,YYYY"; empty when the tables do not reach that far.
+    std::string before, after;
+    // The birth day is a station day or a day next to one: the calendar day
+    // alone decides the mark.
+    bool dayDecided = false;
+};
+
+struct ChartStability {
+    SignChangeWindow ascendant;
+    SignChangeWindow moon;
+    std::vector<Body> nearBoundary;  // within one arcminute of a sign edge
+    std::vector<StationEvidence> stations;
+    std::string zoneNote;  // empty when the zone fits the longitude
+};
+
+// Search spans: the Ascendant passes every sign within a day at ordinary
+// latitudes, the Moon within a month.
+inline constexpr double kAscendantSearchHours = 48;
+inline constexpr double kMoonSearchHours = 40 * 24;
+
+SignChangeWindow AscendantSignWindow(const BirthData& birth);
+SignChangeWindow MoonSignWindow(const BirthData& birth);
+std::vector<Body> BodiesNearSignBoundary(const Chart& chart, double arcminutes = 1.0);
+std::string ZoneSanityNote(const Chart& chart);
+ChartStability AnalyzeChartStability(const Chart& chart);
+
+// "14 min", "1 h 52 min", "2 d 5 h"; truncated, never rounded.
+std::string FormatDuration(double minutes);
+// "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later".
+std::string SignChangeSentence(const std::string& what, const SignChangeWindow& window);
+// Minutes truncated to 0.1, as the JSON carries them.
+double TruncateToTenth(double minutes);
+
+// {"ascendant": {...}, "moon": {...}, "nearBoundary": [...], "stations": [...],
+//  "zoneNote": ...}
+std::string StabilityJson(const ChartStability& stability);
+// Readable lines for the printout.
+std::string StabilityText(const ChartStability& stability);
+
+}  // namespace vellamor
