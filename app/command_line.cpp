@@ -43,6 +43,16 @@ Error OutOfRange(std::string_view option, std::string_view what, int low, int hi
                  std::to_string(got) + ")");
 }
 
+// The three kinds of sheet, by extension in any case.
+bool HasSheetExtension(std::string_view path) {
+    if (path.size() < 5 || path[path.size() - 4] != '.')
+        return false;
+    std::string ext(path.substr(path.size() - 3));
+    for (char& c : ext)
+        c = static_cast<char>(c | 0x20);
+    return ext == "png" || ext == "svg" || ext == "pdf";
+}
+
 Error SetMode(Invocation& inv, HeadlessMode mode, std::string_view option) {
     if (inv.mode != HeadlessMode::None && inv.mode != mode)
         return Usage("choose one of --json, --print, --save, --export and --zones");
@@ -171,6 +181,8 @@ const std::vector<CommandLineOption> kOptions{
     {"--export", "", "OUT.png|OUT.svg|OUT.pdf", "draw the chart sheet (chakra, details, key)",
      false,
      [](std::string_view v, Invocation& inv) {
+         if (!HasSheetExtension(v))
+             return Error(Usage("--export: the file name must end in .png, .svg or .pdf"));
          inv.outputPath = v;
          return SetMode(inv, HeadlessMode::Export, "--export");
      }},

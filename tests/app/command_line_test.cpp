@@ -213,6 +213,8 @@ TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
          "--save writes the chart given by the chart options; it takes no chart file"},
         {{"--save", "out.txt", "--name", "X"}, "--save: the file name must end in .sud"},
         {{"--export", "out.png", "a.sud", "b.sud"}, "--export draws one chart"},
+        {{"--export", "out.jpg", "a.sud"},
+         "--export: the file name must end in .png, .svg or .pdf"},
         {{"--zones", "--name", "X"}, "--zones takes no chart"},
     };
     for (const Case& c : cases) {
@@ -298,9 +300,9 @@ TEST(CommandLineTest, ExportHandsTheChartToTheBuildsExporter) {
         seenName = chart.birth.name;
         return std::string();
     };
-    const Outcome ok = Headless(Concat({"--export=sheet.svg"}, kPune), services);
+    const Outcome ok = Headless(Concat({"--export=Sheet.SVG"}, kPune), services);
     EXPECT_EQ(ok.status, 0) << ok.err;
-    EXPECT_EQ(seenPath, "sheet.svg");
+    EXPECT_EQ(seenPath, "Sheet.SVG");
     EXPECT_EQ(seenName, "Ravi Kumar");
 
     seenPath.clear();
