@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -54,6 +55,20 @@ TEST_F(WebLinksTest, SearchTemplateGetsTheEncodedTextAndSite) {
     settings.setValue("Links/CoordinatesSearch", "https://search.example.net/");
     EXPECT_EQ(CoordinatesSearchAddress(settings, "Pune").toString(QUrl::FullyEncoded),
               "https://vellamor.example/search?q=Pune");
+}
+
+TEST_F(WebLinksTest, ReadsAFileWrittenByHand) {
+    QFile file(dir.filePath("packager.conf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "[Links]\n"
+        "; %1: the search text, %2: the home page\n"
+        "CoordinatesSearch=https://search.example.net/find?q=%1&in=%2\n"
+        "HomePage=https://astro.example.org/\n");
+    file.close();
+    const QSettings packaged(file.fileName(), QSettings::IniFormat);
+    EXPECT_EQ(CoordinatesSearchAddress(packaged, "Pune").toString(QUrl::FullyEncoded),
+              "https://search.example.net/find?q=Pune&in=https%3A%2F%2Fastro.example.org%2F");
 }
 
 TEST_F(WebLinksTest, OpenersHandTheAddressToTheDesktop) {
