@@ -8,6 +8,8 @@
 #include "planets/ascendant.h"
 #include "planets/position_text.h"
 #include "planets/time_zones.h"
+#include "retro/retrogrades.h"
+#include "retro/station_table.h"
 
 namespace vellamor {
 namespace {
@@ -190,11 +192,39 @@ std::string SignChangeSentence(const std::string& what, const SignChangeWindow& 
            " or " + part(w.laterMinutes, "later", limit);
 }
 
+std::vector<StationEvidence> StationEvidenceFor(const BirthData& birth) {
+    std::vector<StationEvidence> out;
+    const int birthDay = CalendarDayNumber(birth.year, birth.month, birth.day);
+    // Dates only: the clock times in the tables are not reliable enough to
+    // show, and the mark is decided by calendar days anyway.
+    auto date = [](const Station& s) {
+        return std::to_string(s.month) + "," + std::to_string(s.day) + "," + std::to_string(s.year);
+    };
+    auto near = [&](const std::optional<Station>& s) {
+        return s && std::abs(CalendarDayNumber(*s) - birthDay) <= 1;
+    };
+    for (int k = 0; k < kStationPlanets; ++k) {
+        const Body body = static_cast<Body>(BodyIndex(Body::Mercury) + k);
+        const StationBracket bracket = BracketingStations(body, birth);
+        StationEvidence e;
+        e.planet = body;
+        e.retrograde = bracket.retrograde;
+        if (bracket.previous)
+            e.before = date(*bracket.previous);
+        if (bracket.next)
+            e.after = date(*bracket.next);
+        e.dayDecided = near(bracket.previous) || near(bracket.next);
+        out.push_back(std::move(e));
+    }
+    return out;
+}
+
 ChartStability AnalyzeChartStability(const Chart& chart) {
     ChartStability s;
     s.ascendant = AscendantSignWindow(chart.birth);
     s.moon = MoonSignWindow(chart.birth);
     s.nearBoundary = BodiesNearSignBoundary(chart);
+    s.stations = StationEvidenceFor(chart.birth);
     s.zoneNote = ZoneSanityNote(chart);
     return s;
 }
@@ -228,6 +258,20 @@ std::string StabilityJson(const ChartStability& s) {
     return out;
 }
 
+std::string StationEvidenceText(const StationEvidence& e) {
+    std::string out =
+        e.retrograde ? "retrograde from " +
+                           (e.before.empty() ? std::string("(before the tables)") : e.before) +
+                           " to " + (e.after.empty() ? std::string("(after the tables)") : e.after)
+                     : "direct; last direct station " +
+                           (e.before.empty() ? std::string("(before the tables)") : e.before) +
+                           ", next retrograde station " +
+                           (e.after.empty() ? std::string("(after the tables)") : e.after);
+    if (e.dayDecided)
+        out += "; the birth day is at a station, so the calendar day decides the mark";
+    return out;
+}
+
 std::string StabilityText(const ChartStability& s) {
     std::string out = "Chart Stability\n";
     out += "  " + SignChangeSentence("Lagna", s.ascendant) + "\n";
@@ -244,13 +288,7 @@ std::string StabilityText(const ChartStability& s) {
     }
     for (const StationEvidence& e : s.stations) {
         out += "  " + std::string(kPlanetNames[static_cast<std::size_t>(BodyIndex(e.planet))]) +
-               (e.retrograde ? ": retrograde from " : ": direct; last direct station ") +
-               (e.before.empty() ? "(before the tables)" : e.before) +
-               (e.retrograde ? " to " : ", next retrograde station ") +
-               (e.after.empty() ? "(after the tables)" : e.after);
-        if (e.dayDecided)
-            out += " (the calendar day decides the mark)";
-        out += "\n";
+               ": " + StationEvidenceText(e) + "\n";
     }
     if (!s.zoneNote.empty())
         out += "  " + s.zoneNote + "\n";

@@ -50,6 +50,11 @@ SignChangeWindow AscendantSignWindow(const BirthData& birth);
 SignChangeWindow MoonSignWindow(const BirthData& birth);
 std::vector<Body> BodiesNearSignBoundary(const Chart& chart, double arcminutes = 1.0);
 std::string ZoneSanityNote(const Chart& chart);
+// The bracketing stations of Mercury to Pluto for the birth date.
+std::vector<StationEvidence> StationEvidenceFor(const BirthData& birth);
+// One line for a legend tooltip or the printout, e.g. "Retrograde from
+// 2,21,2000 to 3,14,2000".
+std::string StationEvidenceText(const StationEvidence& evidence);
 ChartStability AnalyzeChartStability(const Chart& chart);
 
 // "14 min", "1 h 52 min", "2 d 5 h"; truncated, never rounded.

@@ -8,6 +8,7 @@
 #include "app/chart_stability.h"
 #include "chakra/chart_file.h"
 #include "planets/time_zones.h"
+#include "retro/station_table.h"
 
 namespace vellamor {
 namespace {
@@ -55,7 +56,7 @@ bool HasSheetExtension(std::string_view path) {
 
 Error SetMode(Invocation& inv, HeadlessMode mode, std::string_view option) {
     if (inv.mode != HeadlessMode::None && inv.mode != mode)
-        return Usage("choose one of --json, --print, --save, --export and --zones");
+        return Usage("choose one of --json, --print, --save, --export, --zones and --stations");
     inv.mode = mode;
     inv.modeOption = option;
     return std::nullopt;
@@ -191,6 +192,10 @@ const std::vector<CommandLineOption> kOptions{
          inv.stability = true;
          return Error();
      }},
+    {"--stations", "", "", "print the retrograde station tables as CSV", false,
+     [](std::string_view, Invocation& inv) {
+         return SetMode(inv, HeadlessMode::Stations, "--stations");
+     }},
     {"--zones", "", "", "list the time-zone rows for --zone", false,
      [](std::string_view, Invocation& inv) {
          return SetMode(inv, HeadlessMode::ListZones, "--zones");
@@ -253,6 +258,10 @@ Error CheckSources(const Invocation& inv) {
         case HeadlessMode::ListZones:
             if (byOptions || byFiles)
                 return Usage("--zones takes no chart");
+            return std::nullopt;
+        case HeadlessMode::Stations:
+            if (byOptions || byFiles)
+                return Usage("--stations takes no chart file");
             return std::nullopt;
         case HeadlessMode::None:
             if (byOptions)
@@ -378,6 +387,7 @@ std::string UsageText() {
         "                                draw the printable chart sheet (PNG 2000 x 2000\n"
         "                                pixels; SVG and PDF as vectors); no display\n"
         "  vellamor --zones              list the time-zone rows\n"
+        "  vellamor --stations           print the retrograde station tables as CSV\n"
         "  vellamor --help               show this text\n"
         "\nOptions:\n";
     auto append = [&text](const CommandLineOption& o) {
@@ -460,6 +470,9 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             return 0;
         case HeadlessMode::ListZones:
             ListZones(out);
+            return 0;
+        case HeadlessMode::Stations:
+            out << StationTablesCsv();
             return 0;
         case HeadlessMode::Save: {
             const OpenedChart made = ChartFromForm(inv.form);

@@ -53,7 +53,7 @@ std::string UsageText();
 
 // ---- Parsing -------------------------------------------------------------
 
-enum class HeadlessMode { None, Help, Json, Print, Save, Export, ListZones };
+enum class HeadlessMode { None, Help, Json, Print, Save, Export, ListZones, Stations };
 
 struct Invocation {
     HeadlessMode mode = HeadlessMode::None;

@@ -1,15 +1,53 @@
 #include "app/desktop.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QFont>
+
+#include "app/main_window.h"
+#include "app/single_instance.h"
+#include "app/update_reminder.h"
+#include "chakra/chakra_painter.h"
 
 namespace vellamor {
 
+void ApplyDesktopLook(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Vellamor"));
+    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QFont font = app.font();
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(9);
+    QApplication::setFont(font);
+    QApplication::setWindowIcon(ChakraIcon());
+}
+
+void ExitApplication() {
+    static bool exiting = false;
+    if (exiting)
+        return;
+    exiting = true;
+    // Closing a window brings its own request to end back here; the guard
+    // lets each window close once.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows) {
+        if (w->isWindow())
+            w->close();
+    }
+    QCoreApplication::quit();
+    exiting = false;
+}
+
 int RunDesktop(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel label("Vellamor v1.15");
-    label.setWindowTitle("Vellamor v1.15");
-    label.show();
+    ApplyDesktopLook(app);
+
+    InstanceLock lock(DefaultInstanceLockPath());
+    if (!CheckSingleInstance(lock))
+        return 0;
+
+    CheckUpdateReminder();
+
+    MainWindow frmMain;
+    frmMain.show();
     return app.exec();
 }
 

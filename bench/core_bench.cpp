@@ -1,5 +1,6 @@
 // Cost of one chart: the whole pipeline from BirthData to the finished
-// chakra model, and the Moon, the planets and the Ascendant separately.
+// chakra model, and the Moon, the planets, the Ascendant and the retrograde
+// marks separately.
 // Target: the whole pipeline under 5 microseconds per chart.
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 #include "app/chart_stability.h"
 #include "app/pipeline.h"
 #include "planets/time_zones.h"
+#include "retro/retrogrades.h"
 
 namespace {
 
@@ -114,6 +116,17 @@ void BM_ChartStability(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ChartStability);
+
+// The retrograde marks of one chart: eight table lookups and the labels.
+void BM_ComputeRetrogrades(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto marks = vellamor::ComputeRetrogrades(births[i++ & 1023]);
+        benchmark::DoNotOptimize(marks);
+    }
+}
+BENCHMARK(BM_ComputeRetrogrades);
 
 }  // namespace
 

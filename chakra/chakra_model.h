@@ -18,6 +18,7 @@ inline constexpr std::array<std::string_view, kRingCount> kRingKeys{"birth", "mo
 struct House {
     int sign = 0;           // 1..12
     std::string occupants;  // chart labels in body order, single blanks between
+    bool operator==(const House&) const = default;
 };
 
 // Caption/value pairs of the birth-details panel, in panel order.

@@ -10,7 +10,7 @@ packages=(
   libswe-dev swe-basic-data
   libgeonames-dev
   fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth xdotool imagemagick
   desktop-file-utils shared-mime-info
   clang libclang-rt-14-dev valgrind
 )

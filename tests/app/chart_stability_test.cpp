@@ -130,6 +130,43 @@ TEST(ChartStability, ZoneNoteOnlyWhenTheZoneDoesNotFitTheLongitude) {
     }
 }
 
+TEST(ChartStability, StationEvidenceBracketsTheBirthDay) {
+    struct Case {
+        int month, day;
+        bool retrograde;
+        const char *before, *after;
+        bool dayDecided;
+    };
+    // Mercury's period of 21 February to 14 March 2000.
+    const Case cases[] = {
+        {3, 1, true, "2,21,2000", "3,14,2000", false},
+        {2, 22, true, "2,21,2000", "3,14,2000", true},  // the day after the station
+        {2, 21, false, "", "2,21,2000", true},          // on the station day: direct
+        {3, 14, false, "3,14,2000", "", true},
+        {2, 10, false, "", "2,21,2000", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.month) + "/" + std::to_string(c.day));
+        const auto stations = StationEvidenceFor(Pune(2000, c.month, c.day, 12, 0));
+        ASSERT_EQ(stations.size(), 8u);
+        const StationEvidence& mercury = stations[0];
+        EXPECT_EQ(mercury.planet, Body::Mercury);
+        EXPECT_EQ(mercury.retrograde, c.retrograde);
+        if (*c.before) {
+            EXPECT_EQ(mercury.before, c.before);
+        }
+        if (*c.after) {
+            EXPECT_EQ(mercury.after, c.after);
+        }
+        EXPECT_EQ(mercury.dayDecided, c.dayDecided);
+    }
+    // Every planet has both sides inside the tables' span.
+    for (const StationEvidence& e : StationEvidenceFor(Pune(1980, 3, 5, 7, 5))) {
+        EXPECT_FALSE(e.before.empty());
+        EXPECT_FALSE(e.after.empty());
+    }
+}
+
 TEST(ChartStability, JsonShape) {
     const Chart chart = CalculateChart(Pune(1985, 8, 15, 6, 30));
     ChartStability s = AnalyzeChartStability(chart);

@@ -205,7 +205,7 @@ TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
     };
     const Case cases[] = {
         {{"--json", "--print", "a.sud"},
-         "choose one of --json, --print, --save, --export and --zones"},
+         "choose one of --json, --print, --save, --export, --zones and --stations"},
         {{"--json"}, "no chart file given"},
         {{"--json", "a.sud", "--name", "X"}, "give either chart files or chart options, not both"},
         {{"--name", "X"}, "--name needs one of --json, --print, --save and --export"},

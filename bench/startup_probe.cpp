@@ -1,0 +1,66 @@
+// Start-up to a visible window, for timing the whole process from outside
+// (for example with /usr/bin/time or hyperfine):
+//
+//   startup_probe entry   the program's own start: look, single-instance
+//                         lock, update reminder, entry window
+//   startup_probe bare    a bare Qt window, the yardstick
+//   startup_probe label   a bare Qt window showing one line of text (the
+//                         fonts loaded, as any real window needs)
+//
+// Either way the process ends as soon as the window has been painted once.
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <cstring>
+#include <memory>
+
+#include "app/desktop.h"
+#include "app/main_window.h"
+#include "app/single_instance.h"
+#include "app/update_reminder.h"
+
+namespace {
+
+// Ends the event loop once the watched window has been painted.
+class FirstPaint : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool entry = argc > 1 && std::strcmp(argv[1], "entry") == 0;
+    QApplication app(argc, argv);
+    FirstPaint painted;
+    std::unique_ptr<QWidget> window;
+    QTemporaryDir runtime;
+    std::unique_ptr<vellamor::InstanceLock> lock;
+    if (entry) {
+        vellamor::ApplyDesktopLook(app);
+        lock = std::make_unique<vellamor::InstanceLock>(runtime.filePath("vellamor.lock"));
+        if (!vellamor::CheckSingleInstance(*lock))
+            return 1;
+        vellamor::CheckUpdateReminder();
+        window = std::make_unique<vellamor::MainWindow>();
+    } else if (argc > 1 && std::strcmp(argv[1], "label") == 0) {
+        window = std::make_unique<QLabel>(QStringLiteral("Vellamor v1.15"));
+        window->resize(640, 320);
+    } else {
+        window = std::make_unique<QWidget>();
+        window->setWindowTitle(QStringLiteral("bare"));
+        window->resize(640, 320);
+    }
+    window->installEventFilter(&painted);
+    window->show();
+    return app.exec();
+}
