@@ -13,8 +13,14 @@ std::string JsonString(std::string_view s) {
     std::string out;
     out.reserve(s.size() + 2);
     out.push_back('"');
-    for (char ch : s) {
-        const unsigned char c = static_cast<unsigned char>(ch);
+    // Runs of characters that need no escape are copied in one piece.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c >= 0x20 && c != '"' && c != '\\' && c != 0x7F)
+            continue;
+        out.append(s.data() + run, i - run);
+        run = i + 1;
         switch (c) {
             case '"':
                 out += "\\\"";
@@ -31,16 +37,14 @@ std::string JsonString(std::string_view s) {
             case '\t':
                 out += "\\t";
                 break;
-            default:
-                if (c < 0x20 || c == 0x7F) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out.push_back(ch);
-                }
+            default: {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            }
         }
     }
+    out.append(s.data() + run, s.size() - run);
     out.push_back('"');
     return out;
 }

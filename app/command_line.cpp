@@ -229,6 +229,16 @@ const std::vector<CommandLineOption> kOptions{
      [](std::string_view v, Invocation& inv) {
          return LetterText("--country", v, inv.form.country);
      }},
+    // Not a box of the window but the atlas: it fills the place, its
+    // coordinates, zone and daylight saving for the chart's date, leaving
+    // what other chart options set by hand. With chart files it replaces
+    // each file's place.
+    {"--place", "", "\"City[, State][, Country]\"", "the birth place from the atlas (see below)",
+     false,
+     [](std::string_view v, Invocation& inv) {
+         inv.place = std::string(v);
+         return Error();
+     }},
 };
 
 const CommandLineOption* FindOption(std::string_view name) {
@@ -250,7 +260,7 @@ bool IsHelpRequest(const std::vector<std::string>& args) {
 
 // Checks that concern the whole command line rather than one option.
 Error CheckSources(const Invocation& inv) {
-    const bool byOptions = !inv.chartOptions.empty();
+    const bool byOptions = !inv.chartOptions.empty() || (inv.place && inv.files.empty());
     const bool byFiles = !inv.files.empty();
     switch (inv.mode) {
         case HeadlessMode::Help:
@@ -265,8 +275,9 @@ Error CheckSources(const Invocation& inv) {
             return std::nullopt;
         case HeadlessMode::None:
             if (byOptions)
-                return Usage(inv.chartOptions.front() +
-                             " needs one of --json, --print, --save and --export");
+                return Usage(
+                    (inv.chartOptions.empty() ? std::string("--place") : inv.chartOptions.front()) +
+                    " needs one of --json, --print, --save and --export");
             break;
         case HeadlessMode::Save:
             if (byFiles)
@@ -289,9 +300,9 @@ Error CheckSources(const Invocation& inv) {
     return std::nullopt;
 }
 
-int Fail(std::ostream& err, const CommandLineError& e) {
+int Fail(std::ostream& err, const CommandLineError& e, bool pointToHelp = false) {
     err << "vellamor: " << e.message << "\n";
-    if (e.status == 2)
+    if (pointToHelp)
         err << "Try vellamor --help\n";
     return e.status;
 }
@@ -421,6 +432,13 @@ std::string UsageText() {
         "standard error; the exit status is then 1, and the other files are still\n"
         "processed. Usage errors exit with status 2.\n"
         "\n"
+        "--place looks up the city, keeps the places whose state or country\n"
+        "contains each further part, and takes the most populous; what the atlas\n"
+        "decided about the zone is printed on standard error. A place the atlas\n"
+        "does not know is an error that lists the nearest ones. With chart options\n"
+        "it fills what --city, --state, --country, --lat, --lon, --zone and --dst\n"
+        "leave out; with chart files it replaces each file's place.\n"
+        "\n"
         "Web addresses: the desktop program reads HelpPage, HomePage, DownloadPage and\n"
         "CoordinatesSearch (a template: %1 is the search text, %2 the home page) in the\n"
         "[Links] section of $XDG_CONFIG_HOME/Vellamor/vellamor.conf, and for every\n"
@@ -448,21 +466,104 @@ OpenedChart ChartFromForm(const EntryForm& form) {
 }
 
 OpenedChart OpenChartFile(const std::string& path) {
+    return OpenChartFile(path, {});
+}
+
+OpenedChart OpenChartFile(const std::string& path, const FormAdjustment& adjust) {
     ChartReadResult read = ReadChartFile(path);
     if (!read.ok()) {
         OpenedChart result;
         result.error = read.error;
         return result;
     }
-    return ChartFromForm(ApplyChartFields(EntryForm{}, *read.fields));
+    EntryForm form = ApplyChartFields(EntryForm{}, *read.fields);
+    if (adjust)
+        adjust(form);
+    return ChartFromForm(form);
 }
+
+namespace {
+
+// The chart the options describe, the atlas filling the place first for
+// --place (keeping what was given by hand). Returns 0 with `chart` filled, or
+// the exit status of a failure already reported.
+int ChartFromOptions(const Invocation& inv, const HeadlessServices& services, std::ostream& err,
+                     Chart& chart) {
+    EntryForm form = inv.form;
+    if (inv.place) {
+        const PlaceResolution r = services.resolvePlace(
+            *inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
+        if (!r.ok)
+            return Fail(err, {r.error, 2});
+        form = r.form;
+        if (!r.note.empty())
+            err << "vellamor: " << r.note << "\n";
+    }
+    const OpenedChart made = ChartFromForm(form);
+    if (!made.ok)
+        return Fail(err, {made.error, 1});
+    chart = made.chart;
+    return 0;
+}
+
+struct FileChart {
+    std::optional<Chart> chart;
+    int status = 0;
+    bool stop = false;  // the place is unknown: no further file can succeed
+};
+
+// One chart file, the atlas replacing its place for --place. A refused file
+// is reported as "FILE: message".
+FileChart ChartFromFile(const std::string& file, const Invocation& inv,
+                        const HeadlessServices& services, std::ostream& out, std::ostream& err) {
+    std::string placeError, placeNote;
+    FormAdjustment atPlace;
+    if (inv.place) {
+        atPlace = [&](EntryForm& form) {
+            // A chart file's fields are not options given by hand: the atlas
+            // replaces the place, its coordinates, zone and box.
+            PlaceResolution r = services.resolvePlace(*inv.place, form, ExplicitPlaceFields{});
+            if (!r.ok) {
+                placeError = r.error;
+                return;
+            }
+            form = r.form;
+            placeNote = r.note;
+        };
+    }
+    const OpenedChart opened = OpenChartFile(file, atPlace);
+    if (!placeError.empty()) {
+        out.flush();
+        return {std::nullopt, Fail(err, {placeError, 2}), true};
+    }
+    if (!placeNote.empty())
+        err << file << ": " << placeNote << "\n";
+    if (!opened.ok) {
+        out.flush();
+        err << file << ": " << opened.error << "\n";
+        return {std::nullopt, 1, false};
+    }
+    return {opened.chart, 0, false};
+}
+
+}  // namespace
 
 int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 const HeadlessServices& services) {
     const ParsedCommandLine parsed = ParseCommandLine(args);
     if (parsed.error)
-        return Fail(err, *parsed.error);
+        return Fail(err, *parsed.error, parsed.error->status == 2);
     const Invocation& inv = parsed.invocation;
+
+    if (inv.place && !services.resolvePlace)
+        return Fail(err, {"--place needs the atlas, which this build does not have", 2});
+    if (inv.place && !inv.files.empty()) {
+        // An unknown place is an error before any chart is read.
+        const PlaceResolution probe =
+            services.resolvePlace(*inv.place, EntryForm{}, ExplicitPlaceFields{});
+        if (!probe.ok)
+            return Fail(err, {probe.error, 2});
+    }
 
     switch (inv.mode) {
         case HeadlessMode::Help:
@@ -475,10 +576,10 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             out << StationTablesCsv();
             return 0;
         case HeadlessMode::Save: {
-            const OpenedChart made = ChartFromForm(inv.form);
-            if (!made.ok)
-                return Fail(err, {made.error, 1});
-            const ChartWriteResult written = WriteChartFile(inv.outputPath, made.chart.birth);
+            Chart chart;
+            if (const int status = ChartFromOptions(inv, services, err, chart))
+                return status;
+            const ChartWriteResult written = WriteChartFile(inv.outputPath, chart.birth);
             if (!written.ok)
                 return Fail(err, {written.error, 1});
             return 0;
@@ -486,15 +587,17 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         case HeadlessMode::Export: {
             if (!services.exportSheet)
                 return Fail(err, {"this build has no drawing: --export is not available", 2});
-            const OpenedChart made =
-                inv.files.empty() ? ChartFromForm(inv.form) : OpenChartFile(inv.files.front());
-            if (!made.ok) {
-                if (inv.files.empty())
-                    return Fail(err, {made.error, 1});
-                err << inv.files.front() << ": " << made.error << "\n";
-                return 1;
+            Chart chart;
+            if (inv.files.empty()) {
+                if (const int status = ChartFromOptions(inv, services, err, chart))
+                    return status;
+            } else {
+                FileChart opened = ChartFromFile(inv.files.front(), inv, services, out, err);
+                if (!opened.chart)
+                    return opened.status;
+                chart = std::move(*opened.chart);
             }
-            const std::string failure = services.exportSheet(made.chart, inv.outputPath);
+            const std::string failure = services.exportSheet(chart, inv.outputPath);
             if (!failure.empty())
                 return Fail(err, {failure, 1});
             return 0;
@@ -520,23 +623,23 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         first = false;
     };
-    if (!inv.chartOptions.empty()) {
-        const OpenedChart made = ChartFromForm(inv.form);
-        if (!made.ok)
-            return Fail(err, {made.error, 1});
-        emit(made.chart);
+    if (inv.files.empty()) {
+        Chart chart;
+        if (const int status = ChartFromOptions(inv, services, err, chart))
+            return status;
+        emit(chart);
         return 0;
     }
     int status = 0;
     for (const std::string& file : inv.files) {
-        OpenedChart opened = OpenChartFile(file);
-        if (!opened.ok) {
-            out.flush();
-            err << file << ": " << opened.error << "\n";
-            status = 1;
+        FileChart opened = ChartFromFile(file, inv, services, out, err);
+        if (opened.stop)
+            return opened.status;
+        if (!opened.chart) {
+            status = opened.status;
             continue;
         }
-        emit(opened.chart);
+        emit(*opened.chart);
     }
     return status;
 }

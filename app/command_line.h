@@ -14,6 +14,7 @@
 
 #include "app/entry_form.h"
 #include "app/pipeline.h"
+#include "app/place_option.h"
 
 namespace vellamor {
 
@@ -26,13 +27,15 @@ bool IsHeadlessInvocation(const std::vector<std::string>& args);
 // the user. The core cannot draw: the desktop build supplies one.
 using SheetExporter = std::function<std::string(const Chart& chart, const std::string& path)>;
 
+// What the headless modes need from outside the core.
 struct HeadlessServices {
-    SheetExporter exportSheet;  // empty: --export is not available in this build
+    PlaceResolver resolvePlace = {};  // empty: --place is not available in this build
+    SheetExporter exportSheet = {};   // empty: --export is not available in this build
 };
 
 // Runs a headless mode; returns the process exit status (0 success, 1 when a
 // chart was refused, failed validation or could not be written, 2 for a usage
-// error).
+// error or a place the atlas does not know).
 int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 const HeadlessServices& services = {});
 
@@ -45,6 +48,10 @@ struct OpenedChart {
 // Opens a chart file as a freshly started program would: default controls,
 // the file's fields, validation, calculation.
 OpenedChart OpenChartFile(const std::string& path);
+
+// A change made to the form between reading it and validating it (--place).
+using FormAdjustment = std::function<void(EntryForm&)>;
+OpenedChart OpenChartFile(const std::string& path, const FormAdjustment& adjust);
 
 // Validates a filled entry form exactly as the window does, then calculates.
 OpenedChart ChartFromForm(const EntryForm& form);
@@ -63,6 +70,7 @@ struct Invocation {
     EntryForm form;                         // a fresh entry window plus the chart options
     std::vector<std::string> chartOptions;  // chart options given, in order
     bool stability = false;                 // --json adds how far the chart can be trusted
+    std::optional<std::string> place;       // --place "City[, State][, Country]"
 };
 
 struct CommandLineError {

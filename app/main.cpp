@@ -4,6 +4,9 @@
 
 #include "app/command_line.h"
 #include "app/desktop.h"
+#ifdef VELLAMOR_HAVE_ATLAS
+#include "atlas/place_fill.h"
+#endif
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -12,8 +15,11 @@ int main(int argc, char** argv) {
     // on Qt's offscreen platform.
     if (vellamor::IsHeadlessInvocation(args)) {
         std::ios::sync_with_stdio(false);
-        return vellamor::RunHeadless(args, std::cout, std::cerr,
-                                     vellamor::DesktopHeadlessServices());
+        vellamor::HeadlessServices services = vellamor::DesktopHeadlessServices();
+#ifdef VELLAMOR_HAVE_ATLAS
+        services.resolvePlace = vellamor::atlas::ResolvePlace;
+#endif
+        return vellamor::RunHeadless(args, std::cout, std::cerr, services);
     }
     return vellamor::RunDesktop(argc, argv);
 }

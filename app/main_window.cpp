@@ -30,6 +30,9 @@
 #include "app/dialogs.h"
 #include "app/filtered_line_edit.h"
 #include "app/web_links.h"
+#ifdef VELLAMOR_HAVE_ATLAS
+#include "atlas/place_assistant.h"
+#endif
 #include "chakra/chakra_painter.h"
 #include "chakra/chart_file.h"
 #include "chakra/result_window.h"
@@ -262,8 +265,22 @@ void MainWindow::buildControls() {
     left->addWidget(Caption(tr("Time Zone"), who), 4, 0);
     left->addWidget(chkDST, 4, 1, Qt::AlignLeft);
     left->addWidget(cboTimeZone, 5, 0, 1, 2);
+#ifdef VELLAMOR_HAVE_ATLAS
+    lblAtlasNote = new QLabel(who);
+    lblAtlasNote->setObjectName(QStringLiteral("lblAtlasNote"));
+    lblAtlasNote->setWordWrap(true);
+    lblAtlasNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont small = lblAtlasNote->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    lblAtlasNote->setFont(small);
+    // Room for the decision and what remains wrong, so the window does not
+    // have to grow when a long note comes.
+    lblAtlasNote->setMinimumHeight(lblAtlasNote->fontMetrics().lineSpacing() * 3);
+    lblAtlasNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(lblAtlasNote, 6, 0, 1, 2);
+#endif
     left->setColumnStretch(1, 1);
-    left->setRowStretch(6, 1);
+    left->setRowStretch(7, 1);
 
     // Right: where. Degrees, hemisphere, minutes in aligned columns.
     auto [where, right] = card("whereCard");
@@ -327,6 +344,27 @@ void MainWindow::buildControls() {
     connect(cmdCalculate, &QPushButton::clicked, this, &MainWindow::cmdCalculate_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::cmdOpen_Click);
     connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+#ifdef VELLAMOR_HAVE_ATLAS
+    atlas::EntryControls atlasControls;
+    atlasControls.city = txtCity;
+    atlasControls.state = txtState;
+    atlasControls.country = txtCountry;
+    atlasControls.latDegrees = txtLatDeg;
+    atlasControls.latMinutes = txtLatMin;
+    atlasControls.lonDegrees = txtLonDeg;
+    atlasControls.lonMinutes = txtLonMin;
+    atlasControls.latitude = optLatGroup;
+    atlasControls.longitude = optLongGroup;
+    atlasControls.day = cboDate;
+    atlasControls.month = cboMonth;
+    atlasControls.year = cboYear;
+    atlasControls.hour = cboHour;
+    atlasControls.minute = cboMinute;
+    atlasControls.zone = cboTimeZone;
+    atlasControls.daylightSaving = chkDST;
+    atlasControls.note = lblAtlasNote;
+    m_atlas = new atlas::PlaceAssistant(atlasControls, this);
+#endif
 
     setCentralWidget(central);
 }
@@ -505,6 +543,10 @@ bool MainWindow::openChartFile(const QString& path) {
         CurrentDialogs().message(this, DialogIcon::Critical, FromUtf8(kCheckFileMessage));
         return false;
     }
+#ifdef VELLAMOR_HAVE_ATLAS
+    // The file's place, zone and box are the user's; the atlas stops following.
+    m_atlas->forget();
+#endif
     setForm(ApplyChartFields(form(), *read.fields));
     cmdCalculate_Click();
     return true;

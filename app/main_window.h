@@ -19,11 +19,15 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QRadioButton;
 
 namespace vellamor {
 
 class FilteredLineEdit;
+namespace atlas {
+class PlaceAssistant;
+}
 
 // A push button whose caption wraps onto more lines when it is narrow; its
 // text stays the one caption.
@@ -112,6 +116,10 @@ class MainWindow : public QMainWindow {
     WrappingButton* Command1 = nullptr;
     QCheckBox* chkDST = nullptr;
     QPushButton* cmdOpen = nullptr;
+    // The offline atlas: the place list under the city box and the note on
+    // its zone decision (absent in a build without the atlas).
+    QLabel* lblAtlasNote = nullptr;
+    atlas::PlaceAssistant* m_atlas = nullptr;
 
     BirthData m_birth;
     std::optional<Chart> m_chart;

@@ -4,11 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 
 namespace vellamor {
 namespace {
@@ -80,14 +80,18 @@ std::size_t CharacterCount(std::string_view utf8) {
     return n;
 }
 
-std::optional<int> ParseInt(std::string_view s) {
+// The whole text as a decimal integer; `value` is left alone when it is not
+// one. (Not an optional: the compiler may test an empty optional's
+// uninitialised value before its flag, which memory checkers report.)
+bool ParseInt(std::string_view s, int& value) {
     int v = 0;
     if (s.empty())
-        return std::nullopt;
+        return false;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (ec != std::errc() || p != s.data() + s.size())
-        return std::nullopt;
-    return v;
+        return false;
+    value = v;
+    return true;
 }
 
 bool IsCoordinateText(std::string_view s) {
@@ -127,12 +131,12 @@ std::optional<bool> ParseFlag(std::string_view s) {
 
 // List selection by the entry's text, as the lists hold plain decimals.
 void SelectByText(int& index, std::string_view text, int first, int count) {
-    const auto v = ParseInt(text);
-    if (!v || *v < first || *v >= first + count)
+    int v = 0;
+    if (!ParseInt(text, v) || v < first || v >= first + count)
         return;
-    if (std::to_string(*v) != text)
+    if (std::to_string(v) != text)
         return;  // "05" is not an entry of the list
-    index = *v - first;
+    index = v - first;
 }
 
 ChartReadResult Refuse() {
@@ -206,18 +210,40 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
 ChartReadResult ReadChartFile(const std::string& path) {
     if (!HasChartExtension(path))
         return Refuse();
+    // Opened without waiting (a FIFO or device under a chart's name must not
+    // hang the program), then checked on the open file itself, so nothing
+    // can be swapped in between the check and the read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Refuse();
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
         return Refuse();
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Refuse();
-    // Never read more than one byte past the limit, whatever the file's size.
-    std::string content(kMaxChartFileBytes + 1, '\0');
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    if (in.bad())
-        return Refuse();
-    content.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    // Never read more than one byte past the limit, whatever the file's size
+    // (which may change while it is read); the usual few hundred bytes need
+    // one buffer of their own size.
+    const std::size_t limit = kMaxChartFileBytes + 1;
+    const std::size_t size = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+    std::string content(std::min(size + 1, limit), '\0');
+    std::size_t got = 0;
+    while (got < limit) {
+        if (got == content.size())
+            content.resize(limit);
+        const ssize_t n = ::read(fd, content.data() + got, content.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return Refuse();
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    content.resize(got);
     return ParseChartFile(content);
 }
 
@@ -316,14 +342,14 @@ ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth)
 EntryForm ApplyChartFields(EntryForm form, const ChartFields& f) {
     auto at = [&](int line) -> const std::string& { return f[static_cast<std::size_t>(line)]; };
     form.name = at(kNameLine);
-    if (auto m = ParseInt(at(kMonthLine)); m && *m >= 1 && *m <= 12)
-        form.monthIndex = *m - 1;
+    if (int m = 0; ParseInt(at(kMonthLine), m) && m >= 1 && m <= 12)
+        form.monthIndex = m - 1;
     SelectByText(form.dayIndex, at(kDayLine), 1, 31);
     SelectByText(form.yearIndex, at(kYearLine), kFirstYear, kLastYear - kFirstYear + 1);
     SelectByText(form.hourIndex, at(kHourLine), 0, 24);
     SelectByText(form.minuteIndex, at(kMinuteLine), 0, 60);
-    if (auto z = ParseInt(at(kZoneLine)); z && *z >= 0 && *z <= 70)
-        form.zoneIndex = *z;
+    if (int z = 0; ParseInt(at(kZoneLine), z) && z >= 0 && z <= 70)
+        form.zoneIndex = z;
     form.lonDegrees = at(kLonDegLine);
     form.lonMinutes = at(kLonMinLine);
     form.latDegrees = at(kLatDegLine);

@@ -163,17 +163,16 @@ double TropicalRahu(double d) {
     return n * (180.0 / 3.1416) - 1.0;
 }
 
-PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& asc,
-                                       const MoonChart& moon, int zoneTableHours,
-                                       int zoneTableMinutes) {
-    PlanetPositions p;
+PlanetLongitudes ComputePlanetLongitudes(const BirthData& b, double ayanamsaOffset,
+                                         int zoneTableHours, int zoneTableMinutes) {
+    PlanetLongitudes p;
     // Hours first, then minutes; the sum is the same instant.
     p.universal = AddMinutes({b.year, b.month, b.day, b.hour, b.minute},
                              zoneTableHours * 60LL + zoneTableMinutes);
     const double d = DayNumberJ2000(p.universal.year, p.universal.month, p.universal.day,
                                     p.universal.hour, p.universal.minute);
     p.dayNumber = d;
-    const double ayanamsa = std::fabs(asc.ayanamsaOffset);
+    const double ayanamsa = std::fabs(ayanamsaOffset);
     const EarthPosition earth = ComputeEarthPosition(d);
 
     // Element row k to body index in chart order.
@@ -183,27 +182,38 @@ PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& 
     for (int k = 0; k < kElementBodies; ++k) {
         const int i = BodyIndex(kBodyOfElement[static_cast<std::size_t>(k)]);
         const double tropical = GeocentricLongitude(k, d, earth);
-        const double sidereal = AddTurnsWhileNegative(tropical - ayanamsa);
         p.tropical[i] = tropical;
-        p.longitudes[i] = sidereal;
-        FormatPositionTexts(sidereal, p.longTexts[i], p.positionTexts[i]);
+        p.longitudes[i] = AddTurnsWhileNegative(tropical - ayanamsa);
     }
 
     const int rahu = BodyIndex(Body::Rahu);
-    const int ketu = BodyIndex(Body::Ketu);
     const double rahuTropical = TropicalRahu(d);
     const double r = AddTurnsWhileNegative(rahuTropical - ayanamsa);
     p.tropical[rahu] = rahuTropical;
     p.longitudes[rahu] = r;
-    FormatPositionTexts(r, p.longTexts[rahu], p.positionTexts[rahu]);
-    const double k = std::fabs(SubtractTurnsWhileAbove360(r + 180.0));
-    p.longitudes[ketu] = k;
-    FormatPositionTexts(k, p.longTexts[ketu], p.positionTexts[ketu]);
+    p.longitudes[BodyIndex(Body::Ketu)] = std::fabs(SubtractTurnsWhileAbove360(r + 180.0));
+    return p;
+}
+
+PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& asc,
+                                       const MoonChart& moon, int zoneTableHours,
+                                       int zoneTableMinutes) {
+    const PlanetLongitudes numbers =
+        ComputePlanetLongitudes(b, asc.ayanamsaOffset, zoneTableHours, zoneTableMinutes);
+    PlanetPositions p;
+    p.universal = numbers.universal;
+    p.dayNumber = numbers.dayNumber;
+    p.longitudes = numbers.longitudes;
+    p.tropical = numbers.tropical;
 
     const int moonIndex = BodyIndex(Body::Moon);
+    const int ascIndex = BodyIndex(Body::Ascendant);
+    for (int i = 0; i < kBodyCount; ++i) {
+        if (i != moonIndex && i != ascIndex)
+            FormatPositionTexts(p.longitudes[i], p.longTexts[i], p.positionTexts[i]);
+    }
     p.longitudes[moonIndex] = moon.state.moonLongitude;
     p.longTexts[moonIndex] = moon.positionText;
-    const int ascIndex = BodyIndex(Body::Ascendant);
     p.longitudes[ascIndex] = asc.ascendant;
     p.longTexts[ascIndex] = asc.ascendantText;
 

@@ -56,6 +56,21 @@ double GeocentricLongitude(int k, double d);
 // (converted back with 3.1416 and one degree less), degrees.
 double TropicalRahu(double d);
 
+// The numbers of a chart's planets without their texts: the planets'
+// universal date and time, d, and the longitudes of Sun..Ketu in body order
+// (the Moon's and the Ascendant's entries stay 0).
+struct PlanetLongitudes {
+    CivilDateTime universal;
+    double dayNumber = 0;
+    std::array<double, kBodyCount> longitudes{};  // sidereal, degrees
+    std::array<double, kBodyCount> tropical{};    // Sun..Rahu, degrees
+};
+
+// ayanamsaOffset is the planets' (PositionState::ayanamsaOffset); the zone
+// values are the row's signed ones, as for ComputePlanetPositions.
+PlanetLongitudes ComputePlanetLongitudes(const BirthData& birth, double ayanamsaOffset,
+                                         int zoneTableHours, int zoneTableMinutes);
+
 struct PlanetPositions {
     CivilDateTime universal;  // the planets' universal date and time
     double dayNumber = 0;     // d

@@ -188,7 +188,7 @@ TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
         {{"--name", "A", "--name", "B"}, "--name is given twice", 2},
         {{"--dst=yes"}, "--dst takes no value", 2},
         {{"--date"}, "--date needs a value (YYYY-MM-DD)", 2},
-        {{"--place", "Pune"}, "unknown option --place", 2},
+        {{"--planet", "Mars"}, "unknown option --planet", 2},
     };
     for (const Case& c : cases) {
         const ParsedCommandLine p = ParseCommandLine(Concat({"--json"}, c.args));

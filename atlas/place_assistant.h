@@ -1,0 +1,102 @@
+// The atlas on the entry window: a list of matching places under the city
+// box, and what picking one writes into the window.
+//
+// Typing in the city box offers "City, State, Country" entries, most populous
+// first. Picking one fills City, State and Country, the four coordinate boxes
+// and their North/South and East/West options, and selects the zone row and
+// the daylight-saving box for the entered date and time. When the date or time
+// changes afterwards, zone and box follow, until the user picks a zone or sets
+// the box by hand. A note beside the zone list says what was decided.
+//
+// Only user actions are listened to (activated, clicked, textEdited), so a
+// window that fills its controls itself (opening a chart file) must call
+// forget() to stop the following.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+#include "atlas/place_follower.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QCompleter;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QStandardItemModel;
+class QTimer;
+
+namespace vellamor::atlas {
+
+// The entry window's controls the atlas reads and writes. Option groups use
+// the ids of the window: 0 North / 1 South, 0 East / 1 West.
+struct EntryControls {
+    QLineEdit* city = nullptr;
+    QLineEdit* state = nullptr;
+    QLineEdit* country = nullptr;
+    QLineEdit* latDegrees = nullptr;
+    QLineEdit* latMinutes = nullptr;
+    QLineEdit* lonDegrees = nullptr;
+    QLineEdit* lonMinutes = nullptr;
+    QButtonGroup* latitude = nullptr;
+    QButtonGroup* longitude = nullptr;
+    QComboBox* day = nullptr;
+    QComboBox* month = nullptr;
+    QComboBox* year = nullptr;
+    QComboBox* hour = nullptr;
+    QComboBox* minute = nullptr;
+    QComboBox* zone = nullptr;
+    QCheckBox* daylightSaving = nullptr;
+    QLabel* note = nullptr;  // beside the zone list; word-wrapped
+};
+
+class PlaceAssistant : public QObject {
+    Q_OBJECT
+
+  public:
+    // Places are looked up this long after the last keystroke: a lookup
+    // scans the whole atlas (about a tenth of a second).
+    static constexpr int kTypingPauseMs = 250;
+    static constexpr int kMaxOffered = 12;
+
+    PlaceAssistant(const EntryControls& controls, QObject* parent);
+
+    // The window was filled from elsewhere (a chart file): the picked place
+    // no longer applies and the note is cleared.
+    void forget();
+
+    // Looks up what the city box holds now instead of after the pause.
+    void lookUpNow();
+
+    QCompleter* completer() const { return completer_; }
+    const PlaceFollower& follower() const { return follower_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void cityEdited(const QString& text);
+    void cityFinished();
+    void placeActivated(const QModelIndex& index);
+    void dateOrPlaceChanged();
+    void zoneChosen();
+    void boxClicked();
+
+    EntryForm readControls() const;
+    void writePlace(const EntryForm& form);
+    void writeZone(const EntryForm& form);
+    void showNote(const std::string& note);
+
+    EntryControls c_;
+    PlaceFollower follower_;
+    std::vector<Place> offered_;
+    QStandardItemModel* model_ = nullptr;
+    QCompleter* completer_ = nullptr;
+    QTimer* typingPause_ = nullptr;
+    bool cityTyped_ = false;  // typed by the user since the last pick or check
+};
+
+}  // namespace vellamor::atlas

@@ -1,0 +1,96 @@
+#include "atlas/place_fill.h"
+
+namespace vellamor::atlas {
+namespace {
+
+int DigitsOrZero(const std::string& s) {
+    if (s.empty() || s.size() > 3)
+        return 0;
+    int v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return 0;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+}  // namespace
+
+PlaceFields FieldsForPlace(const Place& place) {
+    return PlaceFields{FoldPlaceName(place.name), FoldPlaceName(place.state),
+                       FoldPlaceName(place.country), ToDegreesMinutes(place.latitude),
+                       ToDegreesMinutes(place.longitude)};
+}
+
+LocalMoment FormMoment(const EntryForm& form) {
+    return LocalMoment{kFirstYear + form.yearIndex, form.monthIndex + 1, form.dayIndex + 1,
+                       form.hourIndex, form.minuteIndex};
+}
+
+bool FormIsEastOfGreenwich(const EntryForm& form) {
+    return form.longitude == LongitudeOption::East &&
+           (DigitsOrZero(form.lonDegrees) != 0 || DigitsOrZero(form.lonMinutes) != 0);
+}
+
+ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixed) {
+    ZoneDecision d = DecideZone(place.timeZone, place.countryCode, FormMoment(form),
+                                FormIsEastOfGreenwich(form), fixed);
+    if (d.decided) {
+        form.zoneIndex = d.choice.row;
+        form.daylightSaving = d.choice.daylightSaving;
+    }
+    return d;
+}
+
+FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
+                             const ExplicitPlaceFields& given) {
+    FilledForm out{form, {}};
+    EntryForm& f = out.form;
+    const PlaceFields fields = FieldsForPlace(place);
+    if (!given.city && !fields.city.empty())
+        f.city = fields.city;
+    if (!given.state && !fields.state.empty())
+        f.state = fields.state;
+    if (!given.country && !fields.country.empty())
+        f.country = fields.country;
+    if (!given.latitude) {
+        f.latDegrees = std::to_string(fields.latitude.degrees);
+        f.latMinutes = std::to_string(fields.latitude.minutes);
+        f.latitude = fields.latitude.negative ? LatitudeOption::South : LatitudeOption::North;
+    }
+    if (!given.longitude) {
+        f.lonDegrees = std::to_string(fields.longitude.degrees);
+        f.lonMinutes = std::to_string(fields.longitude.minutes);
+        f.longitude = fields.longitude.negative ? LongitudeOption::West : LongitudeOption::East;
+    }
+    ZoneConstraint fixed;
+    if (given.zone)
+        fixed.row = form.zoneIndex;
+    if (given.daylightSaving)
+        fixed.daylightSaving = form.daylightSaving;
+    out.zone = FollowZone(f, place, fixed);
+    return out;
+}
+
+PlaceResolution ResolvePlace(std::string_view query, const EntryForm& form,
+                             const ExplicitPlaceFields& given) {
+    PlaceResolution r;
+    const PlaceSearch search = SearchPlace(query);
+    if (!search.place) {
+        r.error = "no place \"" + std::string(query) + "\" in the atlas";
+        if (!search.nearest.empty()) {
+            r.error += "; nearest:";
+            for (const Place& p : search.nearest)
+                r.error += "\n  " + p.Label();
+        }
+        return r;
+    }
+    const FilledForm filled = FillFormFromPlace(form, *search.place, given);
+    r.ok = true;
+    r.form = filled.form;
+    r.note = search.place->Label() + ": " + filled.zone.note;
+    return r;
+}
+
+}  // namespace vellamor::atlas

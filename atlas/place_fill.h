@@ -1,0 +1,55 @@
+// What picking a place writes into the entry window, shared by the window
+// and the command line.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/entry_form.h"
+#include "app/place_option.h"
+#include "atlas/place_names.h"
+#include "atlas/place_search.h"
+#include "atlas/zone_decision.h"
+
+namespace vellamor::atlas {
+
+// The place as the letter and digit fields accept it.
+struct PlaceFields {
+    std::string city, state, country;  // folded; empty when nothing is left
+    DegreesMinutes latitude;           // negative: South
+    DegreesMinutes longitude;          // negative: West
+
+    bool operator==(const PlaceFields&) const = default;
+};
+
+PlaceFields FieldsForPlace(const Place& place);
+
+// The local moment the form's lists hold.
+LocalMoment FormMoment(const EntryForm& form);
+
+// The hemisphere the program will read from the form: East with degrees and
+// minutes not both 0 (a longitude of exactly 0 counts as West).
+bool FormIsEastOfGreenwich(const EntryForm& form);
+
+// Chooses the zone row and box for the form's date, time and hemisphere and
+// writes them into `form`; a zone or box in `fixed` stays as it is. When the
+// database knows nothing, the form is left alone and the note says so.
+ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixed = {});
+
+struct FilledForm {
+    EntryForm form;
+    ZoneDecision zone;
+};
+
+// Names, coordinates with their options, zone and box, except what `given`
+// marks as set by the user. Folded names that come out empty (a name in a
+// script without Latin letters) leave their field alone.
+FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
+                             const ExplicitPlaceFields& given = {});
+
+// The command line's resolver: SearchPlace, then FillFormFromPlace. An
+// unknown place is an error that lists the nearest candidates.
+PlaceResolution ResolvePlace(std::string_view query, const EntryForm& form,
+                             const ExplicitPlaceFields& given);
+
+}  // namespace vellamor::atlas

@@ -1,0 +1,50 @@
+#include "atlas/place_follower.h"
+
+namespace vellamor::atlas {
+
+ZoneDecision PlaceFollower::Pick(EntryForm& form, const Place& place) {
+    place_ = place;
+    zoneByHand_ = false;
+    boxByHand_ = false;
+    FilledForm filled = FillFormFromPlace(form, place);
+    form = filled.form;
+    return filled.zone;
+}
+
+std::optional<ZoneDecision> PlaceFollower::Follow(EntryForm& form) {
+    if (!place_)
+        return std::nullopt;
+    ZoneConstraint fixed;
+    if (zoneByHand_)
+        fixed.row = form.zoneIndex;
+    if (boxByHand_)
+        fixed.daylightSaving = form.daylightSaving;
+    return FollowZone(form, *place_, fixed);
+}
+
+std::optional<ZoneDecision> PlaceFollower::ZoneChosenByHand(EntryForm& form) {
+    if (!place_)
+        return std::nullopt;
+    zoneByHand_ = true;
+    return Follow(form);
+}
+
+std::optional<ZoneDecision> PlaceFollower::BoxSetByHand(EntryForm& form) {
+    if (!place_)
+        return std::nullopt;
+    boxByHand_ = true;
+    return Follow(form);
+}
+
+void PlaceFollower::Forget() {
+    place_.reset();
+    zoneByHand_ = false;
+    boxByHand_ = false;
+}
+
+std::string UnknownPlaceNote(std::string_view typedCity) {
+    return "The atlas knows no place called \"" + std::string(typedCity) +
+           "\": everything stays as typed";
+}
+
+}  // namespace vellamor::atlas

@@ -1,0 +1,50 @@
+// The entry window's memory of the place picked from the atlas: after the
+// pick, the zone row and the daylight-saving box follow the date, the time
+// and the longitude's hemisphere, until the user sets one of them by hand,
+// which from then on wins (the other keeps following around it).
+//
+// Plain logic on EntryForm, so the window only forwards its events.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/entry_form.h"
+#include "atlas/place_fill.h"
+
+namespace vellamor::atlas {
+
+class PlaceFollower {
+  public:
+    // A place picked from the list: names, coordinates, zone and box are
+    // written into `form`; earlier choices by hand are forgotten.
+    ZoneDecision Pick(EntryForm& form, const Place& place);
+
+    // The date, time or longitude changed: zone and box follow. Nothing when
+    // no place is picked.
+    std::optional<ZoneDecision> Follow(EntryForm& form);
+
+    // The user picked a zone row, or ticked or unticked the box; `form`
+    // already holds the new choice.
+    std::optional<ZoneDecision> ZoneChosenByHand(EntryForm& form);
+    std::optional<ZoneDecision> BoxSetByHand(EntryForm& form);
+
+    // The place no longer applies: the city was typed over, or a chart file
+    // filled the window.
+    void Forget();
+
+    const std::optional<Place>& place() const { return place_; }
+    bool zoneByHand() const { return zoneByHand_; }
+    bool boxByHand() const { return boxByHand_; }
+
+  private:
+    std::optional<Place> place_;
+    bool zoneByHand_ = false;
+    bool boxByHand_ = false;
+};
+
+// The note for a city the atlas does not know.
+std::string UnknownPlaceNote(std::string_view typedCity);
+
+}  // namespace vellamor::atlas

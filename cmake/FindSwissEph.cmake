@@ -1,0 +1,35 @@
+# Finds the Swiss Ephemeris library (Debian: libswe-dev) and its data files
+# (Debian: swe-basic-data). Only the comparison benchmark and the accuracy
+# report use it; the program never does.
+#
+# Defines the imported target SwissEph::SwissEph (static library preferred, so
+# the measuring tools need nothing at run time) with the compile definition
+# VELLAMOR_SWISSEPH_EPHE_DIR naming the folder of the data files, and
+# SwissEph_EPHE_DIR. The environment variable SE_EPHE_PATH, read by the
+# library itself, overrides that folder at run time.
+
+find_path(SwissEph_INCLUDE_DIR swephexp.h)
+find_library(SwissEph_LIBRARY NAMES libswe.a swe)
+
+# The planets' file of the standard 1800-2400 range marks the data folder.
+find_package(PkgConfig QUIET)
+if(PKG_CONFIG_FOUND AND NOT SwissEph_EPHE_DIR)
+  pkg_get_variable(_swisseph_pc_ephedir swe ephedir)
+endif()
+find_path(SwissEph_EPHE_DIR sepl_18.se1
+  HINTS ${_swisseph_pc_ephedir}
+  PATH_SUFFIXES share/libswe/ephe libswe/ephe)
+
+include(FindPackageHandleStandardArgs)
+find_package_handle_standard_args(SwissEph
+  REQUIRED_VARS SwissEph_LIBRARY SwissEph_INCLUDE_DIR SwissEph_EPHE_DIR)
+
+if(SwissEph_FOUND AND NOT TARGET SwissEph::SwissEph)
+  add_library(SwissEph::SwissEph UNKNOWN IMPORTED)
+  set_target_properties(SwissEph::SwissEph PROPERTIES
+    IMPORTED_LOCATION "${SwissEph_LIBRARY}"
+    INTERFACE_INCLUDE_DIRECTORIES "${SwissEph_INCLUDE_DIR}"
+    INTERFACE_LINK_LIBRARIES "m;${CMAKE_DL_LIBS}"
+    INTERFACE_COMPILE_DEFINITIONS "VELLAMOR_SWISSEPH_EPHE_DIR=\"${SwissEph_EPHE_DIR}\"")
+endif()
+mark_as_advanced(SwissEph_INCLUDE_DIR SwissEph_LIBRARY SwissEph_EPHE_DIR)

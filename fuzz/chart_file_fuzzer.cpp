@@ -1,0 +1,114 @@
+// Chart files come from anywhere: this target feeds arbitrary bytes through
+// everything that opening a file does (reading, restoring the form, the
+// checks, the calculation, the stability analysis, the JSON and the
+// printout) and checks what must hold for any input.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+#include <string_view>
+
+#include "app/chart_report.h"
+#include "app/chart_stability.h"
+#include "app/entry_form.h"
+#include "app/pipeline.h"
+#include "chakra/chart_file.h"
+#include "planets/bodies.h"
+#include "tests/json_lite.h"
+
+namespace {
+
+using namespace vellamor;
+
+[[noreturn]] void Fail(const char* what) {
+    std::fprintf(stderr, "chart_file_fuzzer: %s\n", what);
+    std::abort();
+}
+
+void Require(bool condition, const char* what) {
+    if (!condition)
+        Fail(what);
+}
+
+// Output must stay well-formed UTF-8 whatever the file held.
+bool IsUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        std::size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 0;
+        if (len == 0 || i + len > s.size() || (len == 2 && c < 0xC2))
+            return false;
+        for (std::size_t k = 1; k < len; ++k) {
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        i += len;
+    }
+    return true;
+}
+
+void CheckChart(const Chart& chart) {
+    for (int i = 0; i < kBodyCount; ++i) {
+        const double lon = chart.planets.longitudes[static_cast<std::size_t>(i)];
+        Require(std::isfinite(lon) && lon >= 0 && lon <= 360, "longitude outside 0..360");
+        const std::string& text = chart.planets.positionTexts[static_cast<std::size_t>(i)];
+        Require(text.size() >= 6 && kSignAbbreviationString.find(text.substr(3, 3)) % 3 == 0,
+                "short position text names no sign");
+    }
+    for (int r = 0; r < kRingCount; ++r) {
+        for (int h = 0; h < 12; ++h) {
+            const int sign = chart.chakra.house(static_cast<Ring>(r), h).sign;
+            Require(sign >= 1 && sign <= 12, "house sign outside 1..12");
+        }
+    }
+
+    const std::string json = ChartJson(chart);
+    Require(IsUtf8(json), "JSON is not UTF-8");
+    try {
+        const testjson::Value v = testjson::Parse(json);
+        Require(v["name"].s == chart.birth.name, "JSON name does not read back");
+        Require(v["bodies"].a.size() == static_cast<std::size_t>(kBodyCount), "JSON bodies");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        Fail("JSON does not parse");
+    }
+    const std::string printout = ChartPrintout(chart);
+    Require(!printout.empty() && IsUtf8(printout), "printout");
+
+    const ChartStability stability = AnalyzeChartStability(chart);
+    const std::string stabilityJson = StabilityJson(stability);
+    Require(IsUtf8(stabilityJson), "stability JSON is not UTF-8");
+    try {
+        testjson::Parse(stabilityJson);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        Fail("stability JSON does not parse");
+    }
+    Require(IsUtf8(StabilityText(stability)), "stability text is not UTF-8");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const ChartReadResult read = ParseChartFile(bytes);
+    if (!read.ok()) {
+        Require(read.error == kCheckFileMessage, "refusal without the program's message");
+        return 0;
+    }
+    const ChartFields& fields = *read.fields;
+
+    // What the writer can carry reads back unchanged.
+    std::string written;
+    if (SerializeChartFile(fields, written).ok) {
+        const ChartReadResult again = ParseChartFile(written);
+        Require(again.ok() && *again.fields == fields, "written fields do not read back");
+    }
+
+    const EntryForm form = ApplyChartFields(EntryForm{}, fields);
+    if (ValidateInput(form))
+        return 0;
+    CheckChart(CalculateChart(CopyFormToBirthData(form)));
+    return 0;
+}

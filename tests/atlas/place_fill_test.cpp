@@ -1,0 +1,125 @@
+#include "atlas/place_fill.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/command_line.h"
+
+namespace vellamor::atlas {
+namespace {
+
+Place Find(const char* query) {
+    const PlaceSearch s = SearchPlace(query);
+    EXPECT_TRUE(s.place) << query;
+    return s.place.value_or(Place{});
+}
+
+EntryForm FormOn(int year, int month, int day, int hour, int minute) {
+    EntryForm f;
+    f.name = "Test";
+    f.yearIndex = year - kFirstYear;
+    f.monthIndex = month - 1;
+    f.dayIndex = day - 1;
+    f.hourIndex = hour;
+    f.minuteIndex = minute;
+    return f;
+}
+
+TEST(FillFormFromPlace, WritesNamesCoordinatesZoneAndBox) {
+    const FilledForm filled = FillFormFromPlace(FormOn(1975, 7, 15, 12, 0), Find("London, UK"));
+    const EntryForm& f = filled.form;
+    EXPECT_EQ(f.city, "London");
+    EXPECT_EQ(f.state, "England");
+    EXPECT_EQ(f.country, "United Kingdom");
+    EXPECT_EQ(f.latDegrees, "51");
+    EXPECT_EQ(f.latMinutes, "30");
+    EXPECT_EQ(f.latitude, LatitudeOption::North);
+    EXPECT_EQ(f.lonDegrees, "0");
+    EXPECT_EQ(f.lonMinutes, "7");
+    EXPECT_EQ(f.longitude, LongitudeOption::West);
+    EXPECT_EQ(f.zoneIndex, 29);  // Greenwich Mean Time
+    EXPECT_TRUE(f.daylightSaving);
+    EXPECT_FALSE(ValidateInput(f)) << "the filled form passes the window's checks";
+
+    const EntryForm sp = FillFormFromPlace(FormOn(1990, 1, 15, 12, 0), Find("Sao Paulo")).form;
+    EXPECT_EQ(sp.city, "Sao Paulo");
+    EXPECT_EQ(sp.state, "Sao Paulo");
+    EXPECT_EQ(sp.latDegrees, "23");
+    EXPECT_EQ(sp.latitude, LatitudeOption::South);
+    EXPECT_EQ(sp.longitude, LongitudeOption::West);
+    EXPECT_FALSE(ValidateInput(sp));
+}
+
+TEST(FillFormFromPlace, ExplicitFieldsWin) {
+    EntryForm typed = FormOn(1975, 7, 15, 12, 0);
+    typed.city = "Big Apple";
+    typed.lonDegrees = "74";
+    typed.lonMinutes = "0";
+    typed.longitude = LongitudeOption::East;  // wrong, but typed on purpose
+    typed.zoneIndex = 27;                     // EST by hand
+    ExplicitPlaceFields given;
+    given.city = true;
+    given.longitude = true;
+    given.zone = true;
+    const FilledForm filled = FillFormFromPlace(typed, Find("New York"), given);
+    EXPECT_EQ(filled.form.city, "Big Apple");
+    EXPECT_EQ(filled.form.state, "New York");
+    EXPECT_EQ(filled.form.longitude, LongitudeOption::East);
+    EXPECT_EQ(filled.form.zoneIndex, 27);
+    // -4 at an East longitude with a 5 h row: the box cannot help (+5 or +6).
+    EXPECT_FALSE(filled.form.daylightSaving);
+    EXPECT_EQ(filled.zone.choice.ascendantErrorSeconds, 9 * 3600);
+}
+
+TEST(FollowZone, ZoneAndBoxFollowTheDate) {
+    const Place paris = Find("Paris");
+    EntryForm f = FillFormFromPlace(FormOn(1990, 1, 15, 12, 0), paris).form;
+    EXPECT_EQ(f.zoneIndex, 20);  // CET
+    f.monthIndex = 6;            // July
+    FollowZone(f, paris);
+    EXPECT_EQ(f.zoneIndex, 19);  // Central European Daylight
+    EXPECT_FALSE(f.daylightSaving);
+    // Ticked by hand: the box stays, the row follows it.
+    FollowZone(f, paris, {std::nullopt, true});
+    EXPECT_TRUE(f.daylightSaving);
+    EXPECT_EQ(f.zoneIndex, 16);  // BST (+1) and the box make +2 east
+}
+
+TEST(ResolvePlace, UnknownPlaceIsAnErrorWithTheNearest) {
+    const EntryForm typed = FormOn(1990, 1, 1, 0, 0);
+    PlaceResolution r = ResolvePlace("Pariss", typed, {});
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("no place \"Pariss\""), std::string::npos) << r.error;
+    EXPECT_NE(r.error.find("Paris, Île-de-France Region, France"), std::string::npos) << r.error;
+    r = ResolvePlace("Kathmandu", typed, {});
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.form.zoneIndex, 34);
+    EXPECT_EQ(r.note.find("Kathmandu, Bagmati Province, Nepal: Asia/Kathmandu on 1 January 1990: "
+                          "+5:45, no daylight saving. "),
+              0u)
+        << r.note;
+}
+
+TEST(AtlasCommandLine, ChartFileRecomputedForThePlace) {
+    const std::string chart = std::string(VELLAMOR_REFERENCE_CHARTS) + "/chart-03.sud";
+    std::ostringstream out, err;
+    const int status = RunHeadless({"--print", "--place", "Phoenix, Arizona", chart}, out, err,
+                                   HeadlessServices{ResolvePlace});
+    EXPECT_EQ(status, 0) << err.str();
+    EXPECT_NE(out.str().find("Mountain Standard Time,MST,-7.0"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("City           Phoenix"), std::string::npos) << out.str();
+    EXPECT_NE(err.str().find("America/Phoenix on 17 June 1993: -7:00, no daylight saving"),
+              std::string::npos)
+        << err.str();
+
+    std::ostringstream out2, err2;
+    EXPECT_EQ(RunHeadless({"--json", "--place=Nowhere Qx", chart}, out2, err2,
+                          HeadlessServices{ResolvePlace}),
+              2);
+    EXPECT_TRUE(out2.str().empty());
+    EXPECT_NE(err2.str().find("no place"), std::string::npos) << err2.str();
+}
+
+}  // namespace
+}  // namespace vellamor::atlas

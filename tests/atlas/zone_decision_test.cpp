@@ -1,0 +1,264 @@
+#include "atlas/zone_decision.h"
+
+#include <gtest/gtest.h>
+
+namespace vellamor::atlas {
+namespace {
+
+constexpr int kH = 3600;
+
+// Places and dates where a clock's zone and the program's rules part ways.
+// The expected rows: 7 AEDT, 19 CED, 20 CET, 24 EDT, 27 EST, 29 GMT, 34 IST,
+// 44 MST, 52 North Sumatra (+6:30).
+TEST(DecideZone, HistoricalOffsetsAndTheProgramsRules) {
+    const struct {
+        const char* what;
+        const char* zone;
+        const char* country;
+        bool east;
+        LocalMoment when;
+        int offset;
+        int daylight;
+        ZoneChoice expected;
+    } cases[] = {
+        {"New York, July 1975",
+         "America/New_York",
+         "US",
+         false,
+         {1975, 7, 15, 12, 0},
+         -4 * kH,
+         kH,
+         {24, false, 0, 0}},
+        {"New York, January 1975",
+         "America/New_York",
+         "US",
+         false,
+         {1975, 1, 15, 12, 0},
+         -5 * kH,
+         0,
+         {27, false, 0, 0}},
+        // Daylight saving all year during the energy crisis.
+        {"New York, January 1974",
+         "America/New_York",
+         "US",
+         false,
+         {1974, 1, 15, 12, 0},
+         -4 * kH,
+         kH,
+         {24, false, 0, 0}},
+        // West of Greenwich: only GMT with the box brings the Ascendant to +1.
+        {"London, July 1975",
+         "Europe/London",
+         "GB",
+         false,
+         {1975, 7, 15, 12, 0},
+         kH,
+         kH,
+         {29, true, 0, kH}},
+        // Double summer time: +2, which no West row reaches.
+        {"London, July 1941",
+         "Europe/London",
+         "GB",
+         false,
+         {1941, 7, 15, 12, 0},
+         2 * kH,
+         2 * kH,
+         {29, true, kH, 2 * kH}},
+        {"Madrid, July 1990",
+         "Europe/Madrid",
+         "ES",
+         false,
+         {1990, 7, 1, 12, 0},
+         2 * kH,
+         kH,
+         {29, true, kH, 2 * kH}},
+        {"Paris, January 1990",
+         "Europe/Paris",
+         "FR",
+         true,
+         {1990, 1, 15, 12, 0},
+         kH,
+         0,
+         {20, false, 0, 0}},
+        {"Paris, July 1990",
+         "Europe/Paris",
+         "FR",
+         true,
+         {1990, 7, 15, 12, 0},
+         2 * kH,
+         kH,
+         {19, false, 0, 0}},
+        // War time: +6:30, which North Sumatra's row holds for all bodies.
+        {"Kolkata, March 1943",
+         "Asia/Kolkata",
+         "IN",
+         true,
+         {1943, 3, 5, 12, 0},
+         6 * kH + 1800,
+         kH,
+         {52, false, 0, 0}},
+        // Madras time before 1906.
+        {"Kolkata, March 1900",
+         "Asia/Kolkata",
+         "IN",
+         true,
+         {1900, 3, 5, 12, 0},
+         5 * kH + 21 * 60 + 10,
+         0,
+         {34, false, 530, 530}},
+        {"Kolkata, March 1980",
+         "Asia/Kolkata",
+         "IN",
+         true,
+         {1980, 3, 5, 7, 5},
+         5 * kH + 1800,
+         0,
+         {34, false, 0, 0}},
+        {"Kathmandu, 1990",
+         "Asia/Kathmandu",
+         "NP",
+         true,
+         {1990, 6, 1, 12, 0},
+         5 * kH + 2700,
+         0,
+         {34, false, 900, 900}},
+        {"Sydney, January 1990",
+         "Australia/Sydney",
+         "AU",
+         true,
+         {1990, 1, 15, 12, 0},
+         11 * kH,
+         kH,
+         {7, false, 0, 0}},
+        {"Phoenix, July 1990",
+         "America/Phoenix",
+         "US",
+         false,
+         {1990, 7, 1, 12, 0},
+         -7 * kH,
+         0,
+         {44, false, 0, 0}},
+        {"Tokyo, 2000", "Asia/Tokyo", "JP", true, {2000, 5, 5, 5, 5}, 9 * kH, 0, {38, false, 0, 0}},
+        {"Shanghai, 2000",
+         "Asia/Shanghai",
+         "CN",
+         true,
+         {2000, 5, 5, 5, 5},
+         8 * kH,
+         0,
+         {23, false, 0, 0}},
+        // -5 all year: the standard row, not Central Daylight Time.
+        {"Bogota, 2000",
+         "America/Bogota",
+         "CO",
+         false,
+         {2000, 1, 15, 12, 0},
+         -5 * kH,
+         0,
+         {27, false, 0, 0}},
+        {"Johannesburg, 2000",
+         "Africa/Johannesburg",
+         "ZA",
+         true,
+         {2000, 1, 15, 12, 0},
+         2 * kH,
+         0,
+         {26, false, 0, 0}},
+        {"Honolulu, 1930",
+         "Pacific/Honolulu",
+         "US",
+         false,
+         {1930, 7, 1, 12, 0},
+         -10 * kH - 1800,
+         0,
+         {32, false, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        const ZoneDecision d = DecideZone(c.zone, c.country, c.when, c.east);
+        ASSERT_TRUE(d.decided) << c.what;
+        EXPECT_EQ(d.facts.offsetSeconds, c.offset) << c.what;
+        EXPECT_EQ(d.facts.daylightSeconds, c.daylight) << c.what;
+        EXPECT_EQ(d.facts.reading, ClockReading::Normal) << c.what;
+        EXPECT_EQ(d.choice, c.expected) << c.what << ": " << d.note;
+    }
+}
+
+TEST(DecideZone, TheNoteSaysWhatWasDecided) {
+    EXPECT_EQ(DecideZone("Asia/Kolkata", "IN", {1980, 3, 5, 7, 5}, true).note,
+              "Asia/Kolkata on 5 March 1980: +5:30, no daylight saving");
+    EXPECT_EQ(DecideZone("Europe/Madrid", "ES", {1990, 7, 1, 12, 0}, false).note,
+              "Europe/Madrid on 1 July 1990: +2:00, daylight saving. No row gives the Ascendant "
+              "and the Moon +2:00 west of Greenwich; closest: GMT with daylight saving, 1 h off "
+              "(the planets 2 h).");
+    EXPECT_EQ(DecideZone("Asia/Kolkata", "IN", {1900, 3, 5, 12, 0}, true).note,
+              "Asia/Kolkata on 5 March 1900: +5:21:10, no daylight saving. No row gives the "
+              "Ascendant and the Moon +5:21:10; closest: IST, 8 min 50 s off (the planets "
+              "8 min 50 s).");
+    EXPECT_EQ(DecideZone("Europe/London", "GB", {1941, 7, 15, 12, 0}, false).note.substr(0, 52),
+              "Europe/London on 15 July 1941: +2:00, double summer ");
+    EXPECT_EQ(DecideZone("Europe/London", "GB", {1975, 7, 15, 12, 0}, false).note,
+              "Europe/London on 15 July 1975: +1:00, daylight saving. The planets, which take "
+              "the row's own offset, are 1 h off.");
+}
+
+TEST(DecideZone, ChoicesByHandWin) {
+    // EST picked by hand in July: the box follows and makes the Ascendant right.
+    ZoneDecision d =
+        DecideZone("America/New_York", "US", {1975, 7, 15, 12, 0}, false, {27, std::nullopt});
+    EXPECT_EQ(d.choice, (ZoneChoice{27, true, 0, kH}));
+    EXPECT_NE(d.note.find("As set by hand"), std::string::npos) << d.note;
+    // The box unticked by hand in July: the row follows.
+    d = DecideZone("America/New_York", "US", {1975, 7, 15, 12, 0}, false, {std::nullopt, false});
+    EXPECT_EQ(d.choice, (ZoneChoice{24, false, 0, 0}));
+    EXPECT_EQ(d.note, "America/New_York on 15 July 1975: -4:00, daylight saving");
+    // Both by hand: kept, and the note names the error.
+    d = DecideZone("America/New_York", "US", {1975, 7, 15, 12, 0}, false, {29, false});
+    EXPECT_EQ(d.choice, (ZoneChoice{29, false, 4 * kH, 4 * kH}));
+    EXPECT_NE(
+        d.note.find("As set by hand: the Ascendant and the Moon 4 h off, the planets 4 h off."),
+        std::string::npos)
+        << d.note;
+}
+
+TEST(DecideZone, ClockReadingsAroundTheChanges) {
+    // 25 April 1976: the clocks went from 2:00 to 3:00 in New York.
+    ZoneDecision d = DecideZone("America/New_York", "US", {1976, 4, 25, 2, 30}, false);
+    EXPECT_EQ(d.facts.reading, ClockReading::Skipped);
+    EXPECT_EQ(d.facts.offsetSeconds, -5 * kH);
+    EXPECT_EQ(d.choice.row, 27);
+    EXPECT_NE(d.note.find("skipped 2:30"), std::string::npos) << d.note;
+    // 26 October 1975: 1:30 came twice; the first was still daylight time.
+    d = DecideZone("America/New_York", "US", {1975, 10, 26, 1, 30}, false);
+    EXPECT_EQ(d.facts.reading, ClockReading::Repeated);
+    EXPECT_EQ(d.facts.offsetSeconds, -4 * kH);
+    EXPECT_EQ(d.choice.row, 24);
+    EXPECT_NE(d.note.find("1:30 came twice"), std::string::npos) << d.note;
+    // An hour later the reading is plain again.
+    d = DecideZone("America/New_York", "US", {1975, 10, 26, 2, 30}, false);
+    EXPECT_EQ(d.facts.reading, ClockReading::Normal);
+    EXPECT_EQ(d.facts.offsetSeconds, -5 * kH);
+}
+
+TEST(DecideZone, NothingKnownNothingDecided) {
+    ZoneDecision d = DecideZone("Mars/Olympus_Mons", "", {1990, 1, 1, 0, 0}, true);
+    EXPECT_FALSE(d.decided);
+    EXPECT_NE(d.note.find("Mars/Olympus_Mons"), std::string::npos);
+    d = DecideZone("Europe/Paris", "FR", {1990, 4, 31, 0, 0}, true);  // no 31 April
+    EXPECT_FALSE(d.decided);
+}
+
+TEST(FormatOffsetAndDuration, AsTheNotesWriteThem) {
+    EXPECT_EQ(FormatOffset(5 * kH + 1800), "+5:30");
+    EXPECT_EQ(FormatOffset(-4 * kH), "-4:00");
+    EXPECT_EQ(FormatOffset(0), "+0:00");
+    EXPECT_EQ(FormatOffset(19270), "+5:21:10");
+    EXPECT_EQ(FormatOffset(-(9 * kH + 1800)), "-9:30");
+    EXPECT_EQ(FormatDuration(kH), "1 h");
+    EXPECT_EQ(FormatDuration(900), "15 min");
+    EXPECT_EQ(FormatDuration(530), "8 min 50 s");
+    EXPECT_EQ(FormatDuration(-5400), "1 h 30 min");
+    EXPECT_EQ(FormatDuration(0), "0 min");
+}
+
+}  // namespace
+}  // namespace vellamor::atlas
