@@ -3,10 +3,11 @@
 #include <QApplication>
 #include <QFont>
 
+#include "app/chakra_emblem.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "app/update_reminder.h"
-#include "chakra/chakra_painter.h"
+#include "chakra/chart_sheet.h"
 
 namespace vellamor {
 
@@ -17,7 +18,7 @@ void ApplyDesktopLook(QApplication& app) {
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(9);
     QApplication::setFont(font);
-    QApplication::setWindowIcon(ChakraIcon());
+    QApplication::setWindowIcon(ChakraEmblemIcon());
 }
 
 void ExitApplication() {
@@ -48,7 +49,14 @@ int RunDesktop(int argc, char** argv) {
 
     MainWindow frmMain;
     frmMain.show();
+    OpenChartFromArguments(frmMain, QApplication::arguments());
     return app.exec();
+}
+
+HeadlessServices DesktopHeadlessServices() {
+    HeadlessServices services;
+    services.exportSheet = ExportChartSheetHeadless;
+    return services;
 }
 
 }  // namespace vellamor

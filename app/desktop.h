@@ -1,13 +1,21 @@
 // Starts the windowed program.
 #pragma once
 
+#include "app/command_line.h"
+
 class QApplication;
 
 namespace vellamor {
 
 // The windowed program: refuses to run twice, runs the update reminder, then
-// shows the entry window until the user ends the program.
+// shows the entry window until the user ends the program. A chart file named
+// on the command line (the first argument that is not one of Qt's own
+// options) is opened at once, as "&Open Previously Saved Reading" would.
 int RunDesktop(int argc, char** argv);
+
+// What the headless command line can do in this build beyond the core: draw
+// chart sheets (--export). Empty in a build without Qt.
+HeadlessServices DesktopHeadlessServices();
 
 // The program's look: its fonts and window icon.
 void ApplyDesktopLook(QApplication& app);

@@ -8,4 +8,8 @@ int RunDesktop(int, char**) {
     std::cerr << "vellamor: this build has no desktop program; see vellamor --help\n";
     return 2;
 }
+
+HeadlessServices DesktopHeadlessServices() {
+    return {};
+}
 }  // namespace vellamor

@@ -11,10 +11,11 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     // The headless modes never touch the display, the single-instance lock or
-    // the settings: they can run beside an open window.
+    // the settings: they can run beside an open window. Even --export draws
+    // on Qt's offscreen platform.
     if (vellamor::IsHeadlessInvocation(args)) {
         std::ios::sync_with_stdio(false);
-        vellamor::HeadlessServices services;
+        vellamor::HeadlessServices services = vellamor::DesktopHeadlessServices();
 #ifdef VELLAMOR_HAVE_ATLAS
         services.resolvePlace = vellamor::atlas::ResolvePlace;
 #endif

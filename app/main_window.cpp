@@ -20,10 +20,12 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/about_box.h"
-#include "app/coordinate_search.h"
+#include "app/chakra_emblem.h"
+#include "app/coordinates_search.h"
 #include "app/desktop.h"
 #include "app/dialogs.h"
 #include "app/filtered_line_edit.h"
@@ -164,6 +166,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
     setAcceptDrops(true);
+    // A chart dropped anywhere on the window, text boxes included, opens as
+    // "&Open Previously Saved Reading" would open it.
+    connect(this, &MainWindow::chartFilesDropped, this, [this](const QStringList& paths) {
+        if (!paths.isEmpty())
+            openChartFile(paths.front());
+    });
     buildControls();
     buildMenus();
     setTabOrder();
@@ -197,7 +205,7 @@ void MainWindow::buildControls() {
     bannerLayout->setContentsMargins(18, 12, 20, 12);
     bannerLayout->setSpacing(16);
     auto* wheel = new QLabel(banner);
-    wheel->setPixmap(ChakraIcon().pixmap(60, 60));
+    wheel->setPixmap(ChakraEmblemIcon().pixmap(60, 60));
     wheel->setFixedSize(60, 60);
     auto* description = new QLabel(QString::fromLatin1(kDescription), banner);
     description->setObjectName(QStringLiteral("lblDescription"));
@@ -545,21 +553,14 @@ bool MainWindow::openChartFile(const QString& path) {
 }
 
 void MainWindow::Command1_Click() {
-    struct Needed {
-        FilteredLineEdit* box;
-        const char* message;
-    };
-    for (const Needed& n :
-         {Needed{txtCity, "Please Enter City"}, Needed{txtState, "Please Enter State"},
-          Needed{txtCountry, "Please Enter Country"}}) {
-        if (n.box->text().isEmpty()) {
-            CurrentDialogs().message(this, DialogIcon::Information, QString::fromLatin1(n.message));
-            n.box->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+    const EntryForm entered = form();
+    if (const auto problem = CheckCoordinatesSearch(entered)) {
+        CurrentDialogs().message(this, ToDialogIcon(problem->icon), FromUtf8(problem->message));
+        if (QWidget* w = fieldWidget(problem->focus))
+            w->setFocus(Qt::OtherFocusReason);
+        return;
     }
-    SearchForCoordinates(
-        CoordinateSearchText(txtCity->text(), txtState->text(), txtCountry->text()));
+    OpenCoordinatesSearch(FromUtf8(CoordinatesSearchText(entered)));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -578,6 +579,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
         return;
     event->acceptProposedAction();
     emit chartFilesDropped(files);
+}
+
+void OpenChartFromArguments(MainWindow& frmMain, const QStringList& arguments) {
+    if (arguments.size() < 2)
+        return;
+    // A file manager passes one chart; any further names are ignored.
+    const QString chart = arguments.at(1);
+    QTimer::singleShot(0, &frmMain, [&frmMain, chart] { frmMain.openChartFile(chart); });
 }
 
 }  // namespace vellamor

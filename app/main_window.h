@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "app/birth_data.h"
@@ -125,5 +126,9 @@ class MainWindow : public QMainWindow {
     QPointer<ResultWindow> m_result;
     QString m_chartFileName;
 };
+
+// The start-up chart: the first argument after the program's name (Qt has
+// taken out its own options), opened as soon as the event loop runs.
+void OpenChartFromArguments(MainWindow& frmMain, const QStringList& arguments);
 
 }  // namespace vellamor

@@ -1,11 +1,36 @@
-// The three web pages the menus open in the default browser, without waiting
-// and without reporting a failure.
+// The web pages the menus open in the default browser, without waiting and
+// without reporting a failure, and the web search for a birth place's
+// coordinates.
+//
+// Every address is configuration: the [Links] section of the settings file
+// (see user_settings.h) may hold
+//   HelpPage=URL  HomePage=URL  DownloadPage=URL  CoordinatesSearch=TEMPLATE
+// where in TEMPLATE "%1" stands for the search text and "%2" for the home
+// page address, both percent-encoded. The defaults are pages under the
+// reserved domain vellamor.example, including a neutral search template
+// "https://vellamor.example/search?q=%1": a packager or user points them at
+// real pages. A value that is not an http, https or file address is ignored
+// in favour of the default, and so is a search template without "%1".
 #pragma once
 
+#include <QString>
+#include <QUrl>
+
+class QSettings;
+
 namespace vellamor {
+
+enum class WebPage { Help, Home, Download };
+
+QUrl WebPageAddress(const QSettings& settings, WebPage page);
+QUrl CoordinatesSearchAddress(const QSettings& settings, const QString& searchText);
+
+// Hands the address to the desktop; returns at once, whatever happens.
+void OpenWebPage(const QSettings& settings, WebPage page);
 
 void OpenHelpPage();
 void OpenHomePage();
 void OpenDownloadPage();
+void OpenCoordinatesSearch(const QString& searchText);
 
 }  // namespace vellamor

@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
-#include <QPixmap>
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -106,32 +105,6 @@ void PaintWheel(QPainter& painter, double scale) {
 }
 
 }  // namespace
-
-QIcon ChakraIcon() {
-    static QIcon icon;
-    if (!icon.isNull())
-        return icon;
-    const Rect bounds = ChakraBounds();
-    for (int size : {32, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        const double scale = size / bounds.width;
-        painter.scale(scale, scale);
-        painter.translate(-bounds.left, -bounds.top);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
-        const double r = bounds.width / 2;
-        painter.drawEllipse(ToQPoint(kChakraCentre), r, r);
-        // Small icons need bolder lines to show the rings at all.
-        const double minimum = size < 48 ? 1.6 : 1.2;
-        PaintWheel(painter, scale / minimum);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
 
 QFont ChakraLabelFont(int heightTwips, bool bold) {
     QFont font;

@@ -5,7 +5,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QIcon>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -20,9 +19,6 @@ namespace vellamor {
 // Draws the chart on black, as large as fits in `target` (painter
 // coordinates) keeping its proportions, centred.
 void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model);
-
-// The wheel alone (circles and spokes on a black disc) as the program's icon.
-QIcon ChakraIcon();
 
 // The chart's label font (Verdana where installed, else a close sans-serif)
 // with its height given in twips, for a painter that works in twips.

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -26,6 +29,7 @@
 #include "chakra/chakra_layout.h"
 #include "chakra/chakra_painter.h"
 #include "chakra/chart_file.h"
+#include "chakra/chart_sheet.h"
 #include "planets/bodies.h"
 
 namespace vellamor {
@@ -378,6 +382,13 @@ void ResultWindow::buildMenus() {
     QAction* mnuSave = mnuFile->addAction(tr("&Save"));
     mnuSave->setObjectName(QStringLiteral("mnuSave"));
     connect(mnuSave, &QAction::triggered, this, &ResultWindow::cmdSave_Click);
+    QAction* mnuExport = mnuFile->addAction(tr("Export Image..."));
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    connect(mnuExport, &QAction::triggered, this, &ResultWindow::mnuExport_Click);
+    QAction* mnuPrint = mnuFile->addAction(tr("Print..."));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint->setShortcut(QKeySequence::Print);
+    connect(mnuPrint, &QAction::triggered, this, &ResultWindow::mnuPrint_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -442,6 +453,49 @@ bool ResultWindow::cmdSave_Click() {
         return false;
     }
     return true;
+}
+
+bool ResultWindow::mnuExport_Click() {
+    FileDialogRequest request;
+    request.title = tr("Export Image");
+    request.filter = kSheetFileFilter;
+    request.defaultSuffix = QStringLiteral("png");
+    request.initialPath = SheetPathSuggestion();
+    request.confirmOverwrite = true;
+    const QString path = CurrentDialogs().saveFile(this, request);
+    if (path.isEmpty())
+        return false;
+    const QString failure = ExportChartSheet(m_chart, path);
+    if (!failure.isEmpty()) {
+        CurrentDialogs().message(this, DialogIcon::Critical, failure);
+        return false;
+    }
+    m_lastExport = path;
+    return true;
+}
+
+void ResultWindow::mnuPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Sudarshan Chakra of ") +
+                       QString::fromStdString(m_chart.birth.name));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrintChartSheet(printer, m_chart);
+}
+
+// Beside the last export or the last saved chart, named after the native.
+QString ResultWindow::SheetPathSuggestion() const {
+    if (!m_lastExport.isEmpty())
+        return m_lastExport;
+    QString name = QString::fromStdString(m_chart.birth.name).simplified();
+    if (name.isEmpty())
+        name = QStringLiteral("chart");
+    const QString file = name + QStringLiteral(".png");
+    if (m_chartFileName.isEmpty())
+        return file;
+    return QFileInfo(m_chartFileName).dir().filePath(file);
 }
 
 void ResultWindow::cmdBack_Click() {

@@ -20,6 +20,8 @@ namespace vellamor {
 
 inline const QString kChartFileFilter = QStringLiteral("Vellamor Sudarshan Chakra (*.sud)");
 inline const QString kChartFileSuffix = QStringLiteral("sud");
+inline const QString kSheetFileFilter =
+    QStringLiteral("PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf)");
 
 // The chart itself: paints the chakra as large as the widget allows.
 class ChakraView : public QWidget {
@@ -56,6 +58,11 @@ class ResultWindow : public QMainWindow {
     void TS_Click(int index);
     // Asks for a path and writes the chart file; true when it was written.
     bool cmdSave_Click();
+    // Asks for a path and writes the chart sheet as PNG or SVG (or PDF);
+    // true when it was written.
+    bool mnuExport_Click();
+    // The chart sheet through the print dialog (which also prints to PDF).
+    void mnuPrint_Click();
     // Shows the entry window again and discards this window.
     void cmdBack_Click();
 
@@ -73,10 +80,12 @@ class ResultWindow : public QMainWindow {
     QWidget* buildStability();
     void buildMenus();
     QLabel* label(const QString& text, const QString& name, bool bold, QWidget* parent);
+    QString SheetPathSuggestion() const;
 
     Chart m_chart;
     ChartStability m_stability;
     QString& m_chartFileName;
+    QString m_lastExport;
     bool m_goingBack = false;
     ChakraView* m_view = nullptr;
     QTabBar* TS = nullptr;

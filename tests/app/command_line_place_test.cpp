@@ -15,11 +15,13 @@ const std::string kChart = std::string(VELLAMOR_REFERENCE_CHARTS) + "/chart-03.s
 struct FakeAtlas {
     std::vector<std::string> queries;
     std::vector<EntryForm> forms;
+    std::vector<ExplicitPlaceFields> given;
 
     PlaceResolution operator()(std::string_view query, const EntryForm& form,
-                               const ExplicitPlaceFields&) {
+                               const ExplicitPlaceFields& byHand) {
         queries.emplace_back(query);
         forms.push_back(form);
+        given.push_back(byHand);
         PlaceResolution r;
         if (query == "Nowhere") {
             r.error = "no place \"Nowhere\" in the atlas";
@@ -52,6 +54,34 @@ TEST(CommandLinePlace, ResolverFillsEachChartBeforeValidation) {
     EXPECT_EQ(err.str(), kChart + ": decided\n" + kChart + ": decided\n");
 }
 
+// With chart options the atlas sees the options' form and which fields were
+// typed, once; what it fills is validated and written like any chart.
+TEST(CommandLinePlace, ChartOptionsGoThroughTheAtlasOnce) {
+    FakeAtlas atlas;
+    std::ostringstream out, err;
+    const int status =
+        RunHeadless({"--json", "--name", "Ravi", "--date", "1980-03-05", "--lat", "18:31N", "--lon",
+                     "73:51E", "--state", "Maharashtra", "--country", "India", "--place", "Pune"},
+                    out, err, HeadlessServices{std::ref(atlas)});
+    EXPECT_EQ(status, 0) << err.str();
+    ASSERT_EQ(atlas.queries.size(), 1u);
+    EXPECT_EQ(atlas.forms[0].name, "Ravi");
+    EXPECT_EQ(atlas.forms[0].yearIndex, 1980 - kFirstYear);
+    EXPECT_TRUE(atlas.given[0].latitude && atlas.given[0].longitude);
+    EXPECT_TRUE(atlas.given[0].state && atlas.given[0].country);
+    EXPECT_FALSE(atlas.given[0].city || atlas.given[0].zone || atlas.given[0].daylightSaving);
+    EXPECT_NE(out.str().find("\"City\": \"Fake Town\""), std::string::npos) << out.str();
+    EXPECT_EQ(err.str(), "vellamor: decided\n");
+
+    // The window's checks still run on what the atlas left.
+    FakeAtlas again;
+    std::ostringstream out2, err2;
+    EXPECT_EQ(RunHeadless({"--print", "--name", "Ravi", "--place", "Pune"}, out2, err2,
+                          HeadlessServices{std::ref(again)}),
+              1);
+    EXPECT_EQ(err2.str(), "vellamor: decided\nvellamor: Please Enter Degree of Latitude\n");
+}
+
 TEST(CommandLinePlace, OptionsGivenByHandNameTheirFields) {
     const ExplicitPlaceFields given =
         ExplicitPlaceFieldsFromOptions(std::vector<std::string>{"--name", "--lon", "--dst"});
@@ -70,7 +100,7 @@ TEST(CommandLinePlace, Errors) {
     } cases[] = {
         {{"--json", "--place", "Nowhere", kChart}, true, "vellamor: no place \"Nowhere\""},
         {{"--json", "--place", "Paris", kChart}, false, "needs the atlas"},
-        {{"--json", kChart, "--place"}, true, "--place needs a place"},
+        {{"--json", kChart, "--place"}, true, "--place needs a value"},
     };
     for (const auto& c : cases) {
         FakeAtlas atlas;

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -82,11 +83,20 @@ class MainWindowTest : public QObject {
         return child;
     }
     FilteredLineEdit* box(const char* name) { return find<FilteredLineEdit>(name); }
+
+    QList<QUrl> openedUrls;
+
+  public slots:
+    // Stands in for the browser (a public slot, so not run as a test).
+    void recordUrl(const QUrl& url) { openedUrls.append(url); }
+
+  private:
     QComboBox* list(const char* name) { return find<QComboBox>(name); }
     void calculate() { find<QPushButton>("cmdCalculate")->click(); }
 
   private slots:
     void init() {
+        openedUrls.clear();
         dialogs = new FakeDialogs;
         window = new MainWindow;
     }
@@ -328,7 +338,49 @@ class MainWindowTest : public QObject {
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy[0][0].toStringList(), QStringList{QStringLiteral("/charts/asha.sud")});
         QCOMPARE(name->text(), QStringLiteral("Asha"));
-        QCOMPARE(dialogs->messages.size(), 1);
+        // It is opened as Open would: this one does not exist.
+        QCOMPARE(dialogs->messages.size(), 2);
+        QCOMPARE(dialogs->lastText(), QStringLiteral("Please Check The File."));
+    }
+
+    // A chart dropped on a text box or on the window itself, or named on the
+    // command line, opens as "&Open Previously Saved Reading" opens it.
+    void droppedOrStartupChartOpens_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("dropped on the city box") << "txtCity";
+        QTest::newRow("dropped on the window") << "frmMain";
+        QTest::newRow("named at start-up") << "arguments";
+    }
+    void droppedOrStartupChartOpens() {
+        QFETCH(QString, how);
+        const QString chart = QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-07.sud");
+        window->show();
+        if (how == QLatin1String("arguments")) {
+            OpenChartFromArguments(*window, {QStringLiteral("vellamor"), chart});
+        } else {
+            QWidget* target = how == QLatin1String("frmMain") ? static_cast<QWidget*>(window)
+                                                              : box(how.toLatin1().constData());
+            QMimeData file;
+            file.setUrls({QUrl::fromLocalFile(chart)});
+            const QPoint at = target->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QDropEvent dropped(at, Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &dropped);
+        }
+        QTRY_VERIFY(window->resultWindow() != nullptr);
+        QCOMPARE(QString::fromStdString(window->resultWindow()->chart().birth.name),
+                 QStringLiteral("Awjgafgk Uzkhmjvny"));
+        QCOMPARE(box("txtName")->text(), QStringLiteral("Awjgafgk Uzkhmjvny"));
+        QVERIFY(!window->isVisible());
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void startupWithoutAChartOpensNothing() {
+        OpenChartFromArguments(*window, {QStringLiteral("vellamor")});
+        QCoreApplication::processEvents();
+        QVERIFY(window->resultWindow() == nullptr);
+        QVERIFY(dialogs->messages.isEmpty());
     }
 
     void validationReportsTheFirstProblem_data() {
@@ -640,6 +692,18 @@ class MainWindowTest : public QObject {
         dialogs->questionAnswer = DialogAnswer::No;
         QVERIFY(!window->resultWindow()->cmdSave_Click());
         QCOMPARE(dialogs->messages.last().icon, DialogIcon::Question);
+    }
+
+    void coordinateSearchOpensTheBrowser() {
+        window->setForm(GoodForm());
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "recordUrl");
+        find<QPushButton>("Command1")->click();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(openedUrls.size(), 1);
+        QCOMPARE(openedUrls[0].toString(QUrl::FullyEncoded),
+                 QStringLiteral("https://vellamor.example/search"
+                                "?q=Pune%20Maharashtra%20India%20Latitude%20Longitude"));
     }
 
     void coordinateSearchNeedsThePlace() {

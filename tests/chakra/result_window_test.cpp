@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/entry_form.h"
@@ -159,9 +161,43 @@ class ResultWindowTest : public QObject {
             for (QAction* a : top->menu()->actions())
                 menus << (a->isSeparator() ? "-" : a->text());
         }
-        QCOMPARE(menus, (QStringList{"&File", "&Back", "-", "&Save", "&Help", "&Online Help",
-                                     "&Visit Us Online", "-", "Check for Software &Update", "-",
-                                     "&About Software"}));
+        QCOMPARE(menus, (QStringList{"&File", "&Back", "-", "&Save", "Export Image...", "Print...",
+                                     "&Help", "&Online Help", "&Visit Us Online", "-",
+                                     "Check for Software &Update", "-", "&About Software"}));
+    }
+
+    // Export writes the printable sheet where the user says, in the format
+    // the name asks for, and reports a name it cannot serve.
+    void exportWritesTheSheet() {
+        FakeDialogs dialogs;
+        QTemporaryDir dir;
+        QString fileName;
+        ResultWindow w(SampleChart(), fileName);
+        const QString png = dir.filePath(QStringLiteral("ananya.png"));
+        dialogs.saveAnswers = {png, dir.filePath(QStringLiteral("ananya.svg")),
+                               dir.filePath(QStringLiteral("ananya.jpg")), QString()};
+
+        QVERIFY(w.mnuExport_Click());
+        const FileDialogRequest& first = dialogs.saveRequests[0];
+        QVERIFY(first.filter.contains(QStringLiteral("*.png")));
+        QVERIFY(first.filter.contains(QStringLiteral("*.svg")));
+        QCOMPARE(first.defaultSuffix, QStringLiteral("png"));
+        QCOMPARE(first.initialPath, QStringLiteral("Ananya Sharma.png"));
+        QVERIFY(first.confirmOverwrite);
+        QCOMPARE(QImage(png).size(), QSize(2000, 2000));
+
+        QVERIFY(w.mnuExport_Click());
+        QCOMPARE(dialogs.saveRequests[1].initialPath, png);  // the last export's place
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("ananya.svg"))).size() > 0);
+
+        QVERIFY(!w.mnuExport_Click());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].icon, DialogIcon::Critical);
+        QVERIFY(dialogs.messages[0].text.contains(QStringLiteral(".png, .svg or .pdf")));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("ananya.jpg"))));
+
+        QVERIFY(!w.mnuExport_Click());  // cancelled: nothing said
+        QCOMPARE(dialogs.messages.size(), 1);
     }
 
     // The stability panel, the station dates on the legend and the zone note
