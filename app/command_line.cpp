@@ -447,9 +447,14 @@ std::string UsageText() {
 }
 
 bool IsHeadlessInvocation(const std::vector<std::string>& args) {
+    // The program's own options all begin with two dashes (and -h); Qt's
+    // options for the windowed program (-style, -platform, -reverse, ...)
+    // begin with one and start the windows as usual.
     for (const std::string& a : args) {
-        if (a.size() > 1 && a[0] == '-')
+        if (a == "-h" || (a.size() > 2 && a[0] == '-' && a[1] == '-'))
             return true;
+        if (a == "--")
+            return false;
     }
     return false;
 }

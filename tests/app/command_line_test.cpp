@@ -116,6 +116,9 @@ TEST(CommandLine, UsageErrors) {
     EXPECT_TRUE(IsHeadlessInvocation({"--json", "a.sud"}));
     EXPECT_FALSE(IsHeadlessInvocation({}));
     EXPECT_FALSE(IsHeadlessInvocation({"a.sud"}));
+    // Qt's own options start the windows.
+    EXPECT_FALSE(IsHeadlessInvocation({"-style", "fusion", "a.sud"}));
+    EXPECT_TRUE(IsHeadlessInvocation({"-h"}));
 }
 
 TEST(CommandLineTest, ChartOptionsFillTheEntryForm) {
