@@ -23,13 +23,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/about_box.h"
 #include "app/chakra_emblem.h"
 #include "app/coordinates_search.h"
 #include "app/desktop.h"
 #include "app/dialogs.h"
 #include "app/filtered_line_edit.h"
-#include "app/web_links.h"
+#include "app/help_menu.h"
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "atlas/place_assistant.h"
 #endif
@@ -380,22 +379,7 @@ void MainWindow::buildMenus() {
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* mnuOnline = mnuHelp->addAction(tr("&Online Help"));
-    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-    connect(mnuOnline, &QAction::triggered, this, [] { OpenHelpPage(); });
-    QAction* mnuVisit = mnuHelp->addAction(tr("&Visit Us Online"));
-    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-    connect(mnuVisit, &QAction::triggered, this, [] { OpenHomePage(); });
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    QAction* mnuUpdate = mnuHelp->addAction(tr("Check for Software &Update"));
-    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(mnuUpdate, &QAction::triggered, this, [] { OpenDownloadPage(); });
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-    QAction* mnuAbout = mnuHelp->addAction(tr("&About Software"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    connect(mnuAbout, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    AddHelpMenu(this);
 }
 
 void MainWindow::setTabOrder() {

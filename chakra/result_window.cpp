@@ -21,11 +21,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/about_box.h"
 #include "app/chart_stability.h"
 #include "app/desktop.h"
 #include "app/dialogs.h"
-#include "app/web_links.h"
+#include "app/help_menu.h"
 #include "chakra/chakra_layout.h"
 #include "chakra/chakra_painter.h"
 #include "chakra/chart_file.h"
@@ -390,22 +389,7 @@ void ResultWindow::buildMenus() {
     mnuPrint->setShortcut(QKeySequence::Print);
     connect(mnuPrint, &QAction::triggered, this, &ResultWindow::mnuPrint_Click);
 
-    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* mnuOnline = mnuHelp->addAction(tr("&Online Help"));
-    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-    connect(mnuOnline, &QAction::triggered, this, [] { OpenHelpPage(); });
-    QAction* mnuVisit = mnuHelp->addAction(tr("&Visit Us Online"));
-    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-    connect(mnuVisit, &QAction::triggered, this, [] { OpenHomePage(); });
-    mnuHelp->addSeparator();
-    QAction* mnuUpdate = mnuHelp->addAction(tr("Check for Software &Update"));
-    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(mnuUpdate, &QAction::triggered, this, [] { OpenDownloadPage(); });
-    mnuHelp->addSeparator();
-    QAction* mnuAbout = mnuHelp->addAction(tr("&About Software"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    connect(mnuAbout, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    AddHelpMenu(this);
 }
 
 int ResultWindow::currentPanel() const {

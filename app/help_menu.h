@@ -1,0 +1,11 @@
+// The Help menu that both windows carry: the three web pages and the about
+// box.
+#pragma once
+
+class QMainWindow;
+
+namespace vellamor {
+
+void AddHelpMenu(QMainWindow* window);
+
+}  // namespace vellamor
