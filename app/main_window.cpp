@@ -29,6 +29,7 @@
 #include "app/dialogs.h"
 #include "app/filtered_line_edit.h"
 #include "app/help_menu.h"
+#include "app/web_links.h"
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "atlas/place_assistant.h"
 #endif
