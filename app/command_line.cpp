@@ -6,6 +6,7 @@
 
 #include "app/chart_report.h"
 #include "app/chart_stability.h"
+#include "app/entry_form.h"
 #include "chakra/chart_file.h"
 #include "planets/time_zones.h"
 #include "retro/station_table.h"
@@ -25,17 +26,8 @@ std::string Quoted(std::string_view s) {
     return "\"" + std::string(s) + "\"";
 }
 
-// A run of ASCII digits of the given length range, as a number.
 std::optional<int> Number(std::string_view s, std::size_t minDigits, std::size_t maxDigits) {
-    if (s.size() < minDigits || s.size() > maxDigits)
-        return std::nullopt;
-    int v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        v = v * 10 + (c - '0');
-    }
-    return v;
+    return DigitRunValue(s, minDigits, maxDigits);
 }
 
 Error OutOfRange(std::string_view option, std::string_view what, int low, int high, int got) {

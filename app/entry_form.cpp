@@ -7,15 +7,7 @@ namespace {
 
 // Integer value of a coordinate text: one to three digits, nothing else.
 std::optional<int> DigitsValue(std::string_view s) {
-    if (s.empty() || s.size() > static_cast<std::size_t>(kMaxDigits))
-        return std::nullopt;
-    int v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        v = v * 10 + (c - '0');
-    }
-    return v;
+    return DigitRunValue(s, 1, static_cast<std::size_t>(kMaxDigits));
 }
 
 FormProblem Problem(int check, std::string_view message, MessageIcon icon, FormField focus) {
@@ -48,6 +40,18 @@ bool AllCodePoints(std::string_view s, F accept) {
 }
 
 }  // namespace
+
+std::optional<int> DigitRunValue(std::string_view s, std::size_t minDigits, std::size_t maxDigits) {
+    if (s.size() < minDigits || s.size() > maxDigits)
+        return std::nullopt;
+    int v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
 
 std::string TrimBlanks(std::string_view s) {
     while (!s.empty() && s.front() == ' ')

@@ -84,4 +84,8 @@ EntryForm FormFromBirthData(const BirthData& birth);
 
 std::string TrimBlanks(std::string_view s);
 
+// The value of a run of ASCII digits whose length lies in [minDigits,
+// maxDigits]; nothing for anything else (signs and blanks included).
+std::optional<int> DigitRunValue(std::string_view s, std::size_t minDigits, std::size_t maxDigits);
+
 }  // namespace vellamor
