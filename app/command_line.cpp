@@ -240,12 +240,22 @@ const CommandLineOption* FindOption(std::string_view name) {
     return nullptr;
 }
 
+// Help wins over everything else on the line, even a bad option before it.
+// The arguments are walked as the parser walks them: "--" given as an
+// option's value ("--place --") does not end the options, so a --help after
+// it is seen here as well as by the parser. A value of --help asks for help.
 bool IsHelpRequest(const std::vector<std::string>& args) {
-    for (const std::string& a : args) {
-        if (a == "--")
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--")
             return false;
-        if (a == "--help" || a == "-h")
+        if (args[i] == "--help" || args[i] == "-h")
             return true;
+        const CommandLineOption* option = FindOption(args[i]);
+        if (option && !option->value.empty() && i + 1 < args.size()) {
+            ++i;
+            if (args[i] == "--help" || args[i] == "-h")
+                return true;
+        }
     }
     return false;
 }

@@ -15,38 +15,16 @@
 #include "app/entry_form.h"
 #include "app/pipeline.h"
 #include "chakra/chart_file.h"
+#include "fuzz/fuzz_checks.h"
 #include "planets/bodies.h"
 #include "tests/json_lite.h"
 
 namespace {
 
 using namespace vellamor;
-
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(stderr, "chart_file_fuzzer: %s\n", what);
-    std::abort();
-}
-
-void Require(bool condition, const char* what) {
-    if (!condition)
-        Fail(what);
-}
-
-// Output must stay well-formed UTF-8 whatever the file held.
-bool IsUtf8(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 0;
-        if (len == 0 || i + len > s.size() || (len == 2 && c < 0xC2))
-            return false;
-        for (std::size_t k = 1; k < len; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        }
-        i += len;
-    }
-    return true;
-}
+using fuzz::Fail;
+using fuzz::IsUtf8;
+using fuzz::Require;
 
 void CheckChart(const Chart& chart) {
     for (int i = 0; i < kBodyCount; ++i) {

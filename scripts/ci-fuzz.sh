@@ -14,6 +14,7 @@ cd "$(dirname "$0")/.."
 # vellamor_add_fuzzer(NAME) line in fuzz/CMakeLists.txt).
 targets=(
   chart_file
+  command_line
 )
 
 seconds=${FUZZ_SECONDS:-60}
@@ -28,18 +29,19 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 failed=()
 for name in "${targets[@]}"; do
   # New inputs go to a scratch folder: the seed corpus in the repository
-  # stays as it is.
+  # stays as it is. What a target writes goes to its own TMPDIR.
   work=$(mktemp -d)
+  scratch=$(mktemp -d)
   artifacts="$build/fuzz-artifacts/$name"
   mkdir -p "$artifacts"
   options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
            -artifact_prefix="$artifacts/")
   [[ -f "fuzz/$name.dict" ]] && options+=(-dict="fuzz/$name.dict")
   echo "== fuzz_$name for ${seconds}s"
-  if ! "$build/fuzz/fuzz_$name" "${options[@]}" "$work" "fuzz/corpus/$name"; then
+  if ! TMPDIR="$scratch" "$build/fuzz/fuzz_$name" "${options[@]}" "$work" "fuzz/corpus/$name"; then
     failed+=("$name")
   fi
-  rm -rf "$work"
+  rm -rf "$work" "$scratch"
 done
 if ((${#failed[@]})); then
   echo "ci-fuzz: failed: ${failed[*]} (inputs in $build/fuzz-artifacts/)" >&2

@@ -234,6 +234,28 @@ TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
     EXPECT_EQ(files.invocation.files, Args{"--help"});
 }
 
+// "--" given as an option's value does not end the options: a --help after
+// it is still a request for help, whatever stands before it.
+TEST(CommandLineTest, HelpAfterDoubleDashGivenAsAValue) {
+    const Args asksForHelp[] = {
+        {"--place", "--", "--help", "a.sud"},  // no atlas in this build
+        {"--json", "--place", "--", "--help", "a.sud"},
+        {"--print", "--name", "--", "-h"},
+        {"--name", "--help"},  // a value of --help asks for help too
+    };
+    for (const Args& args : asksForHelp) {
+        const Outcome r = Headless(args);
+        EXPECT_EQ(r.status, 0) << Join(args) << ": " << r.err;
+        EXPECT_TRUE(r.out == UsageText()) << Join(args);
+        EXPECT_EQ(ParseCommandLine(args).invocation.mode, HeadlessMode::Help) << Join(args);
+    }
+    // A "--" after the value still ends the options.
+    const ParsedCommandLine files = ParseCommandLine({"--print", "--place", "Pune", "--", "-h"});
+    ASSERT_FALSE(files.error) << files.error->message;
+    EXPECT_EQ(files.invocation.mode, HeadlessMode::Print);
+    EXPECT_EQ(files.invocation.files, Args{"-h"});
+}
+
 TEST(CommandLineTest, SaveValidatesLikeTheWindowAndWritesNothingOnFailure) {
     TempDir dir;
     const std::string out = dir / "chart.sud";
