@@ -567,10 +567,15 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void OpenChartFromArguments(MainWindow& frmMain, const QStringList& arguments) {
-    if (arguments.size() < 2)
+    // A file manager passes one chart; any further names are ignored. Qt has
+    // taken its own options out already; "--" only marks where names begin.
+    QString chart;
+    for (qsizetype i = 1; i < arguments.size() && chart.isEmpty(); ++i) {
+        if (arguments.at(i) != QStringLiteral("--"))
+            chart = arguments.at(i);
+    }
+    if (chart.isEmpty())
         return;
-    // A file manager passes one chart; any further names are ignored.
-    const QString chart = arguments.at(1);
     QTimer::singleShot(0, &frmMain, [&frmMain, chart] { frmMain.openChartFile(chart); });
 }
 
