@@ -12,7 +12,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   desktop-file-utils shared-mime-info
-  clang libclang-rt-14-dev valgrind
+  clang clang-format libclang-rt-14-dev valgrind
 )
 missing=()
 for p in "${packages[@]}"; do
