@@ -4,11 +4,11 @@
 // Target: the whole pipeline under 5 microseconds per chart.
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <vector>
 
 #include "app/chart_stability.h"
 #include "app/pipeline.h"
+#include "bench/random_births.h"
 #include "planets/time_zones.h"
 #include "retro/retrogrades.h"
 
@@ -16,39 +16,8 @@ namespace {
 
 using vellamor::BirthData;
 
-// A fixed, varied set of births so that branch prediction and caches see
-// realistic inputs rather than one instant.
 const std::vector<BirthData>& Births() {
-    static const std::vector<BirthData> births = [] {
-        std::mt19937 rng(20261207);
-        auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-        std::vector<BirthData> v;
-        for (int i = 0; i < 1024; ++i) {
-            BirthData b;
-            b.name = "Bench Native";
-            b.year = pick(1901, 2050);
-            b.month = pick(1, 12);
-            b.day = pick(1, 28);
-            b.hour = pick(0, 23);
-            b.minute = pick(0, 59);
-            b.zoneIndex = pick(0, 70);
-            const auto* zone = vellamor::TimeZoneAt(b.zoneIndex);
-            b.zoneHours = std::abs(zone->hours);
-            b.zoneMinutes = std::abs(zone->minutes);
-            b.lonDegrees = pick(0, 179);
-            b.lonMinutes = pick(0, 59);
-            b.latDegrees = pick(0, 66);
-            b.latMinutes = pick(0, 59);
-            b.eastLongitude = pick(0, 1);
-            b.southLatitude = pick(0, 1);
-            b.daylightSaving = pick(0, 3) == 0;
-            b.city = "Pune";
-            b.state = "Maharashtra";
-            b.country = "India";
-            v.push_back(b);
-        }
-        return v;
-    }();
+    static const std::vector<BirthData> births = vellamor::bench::RandomBirths(1024);
     return births;
 }
 

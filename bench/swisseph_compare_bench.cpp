@@ -18,11 +18,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "app/pipeline.h"
+#include "bench/random_births.h"
 #include "planets/time_zones.h"
 
 namespace {
@@ -33,32 +33,8 @@ constexpr int kGreenwichRow = 29;        // "Greenwich Mean Time,GMT,0.0"
 constexpr std::size_t kInstants = 4096;  // a power of two, indexed with a mask
 
 const std::vector<BirthData>& Births() {
-    static const std::vector<BirthData> births = [] {
-        std::mt19937 rng(20261207);
-        auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-        std::vector<BirthData> v;
-        for (std::size_t i = 0; i < kInstants; ++i) {
-            BirthData b;
-            b.name = "Bench Native";
-            b.year = pick(1901, 2050);
-            b.month = pick(1, 12);
-            b.day = pick(1, 28);
-            b.hour = pick(0, 23);
-            b.minute = pick(0, 59);
-            b.zoneIndex = kGreenwichRow;
-            b.lonDegrees = pick(0, 179);
-            b.lonMinutes = pick(0, 59);
-            b.latDegrees = pick(0, 59);
-            b.latMinutes = pick(0, 59);
-            b.eastLongitude = pick(0, 1);
-            b.southLatitude = pick(0, 1);
-            b.city = "Greenwich";
-            b.state = "London";
-            b.country = "England";
-            v.push_back(b);
-        }
-        return v;
-    }();
+    static const std::vector<BirthData> births =
+        vellamor::bench::RandomBirths(kInstants, kGreenwichRow);
     return births;
 }
 
