@@ -2,10 +2,14 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/desktop.h"
-#ifdef VELLAMOR_HAVE_ATLAS
-#include "atlas/place_fill.h"
+#include "cli/command_line.h"
+#include "cli/headless_services.h"
+#ifdef VELLAMOR_HAVE_GUI
+#include "gui/desktop.h"
+#else
+namespace vellamor {
+int RunDesktop(int argc, char** argv);  // app/headless_only.cpp
+}
 #endif
 
 int main(int argc, char** argv) {
@@ -15,11 +19,8 @@ int main(int argc, char** argv) {
     // on Qt's offscreen platform.
     if (vellamor::IsHeadlessInvocation(args)) {
         std::ios::sync_with_stdio(false);
-        vellamor::HeadlessServices services = vellamor::DesktopHeadlessServices();
-#ifdef VELLAMOR_HAVE_ATLAS
-        services.resolvePlace = vellamor::atlas::ResolvePlace;
-#endif
-        return vellamor::RunHeadless(args, std::cout, std::cerr, services);
+        return vellamor::RunHeadless(args, std::cout, std::cerr,
+                                     vellamor::BuiltInHeadlessServices());
     }
     return vellamor::RunDesktop(argc, argv);
 }

@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/entry_form.h"
-#include "app/place_option.h"
 #include "atlas/place_names.h"
 #include "atlas/place_search.h"
 #include "atlas/zone_decision.h"
+#include "core/chart/entry_form.h"
+#include "core/chart/place_option.h"
 
 namespace vellamor::atlas {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/entry_form.h"
 #include "atlas/place_fill.h"
+#include "core/chart/entry_form.h"
 
 namespace vellamor::atlas {
 

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <limits>
 
-#include "planets/time_zones.h"
+#include "core/astro/time_zones.h"
 
 namespace vellamor::atlas {
 namespace {

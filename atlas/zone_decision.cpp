@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "planets/time_zones.h"
+#include "core/astro/time_zones.h"
 
 namespace vellamor::atlas {
 namespace {

@@ -6,11 +6,11 @@
 
 #include <vector>
 
-#include "app/chart_stability.h"
-#include "app/pipeline.h"
-#include "bench/random_births.h"
-#include "planets/time_zones.h"
-#include "retro/retrogrades.h"
+#include "core/astro/time_zones.h"
+#include "core/chart/chart_stability.h"
+#include "core/chart/pipeline.h"
+#include "core/retro/retrogrades.h"
+#include "random_births.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "app/birth_data.h"
-#include "planets/time_zones.h"
+#include "core/astro/birth_data.h"
+#include "core/astro/time_zones.h"
 
 namespace vellamor::bench {
 

@@ -17,10 +17,10 @@
 #include <cstring>
 #include <memory>
 
-#include "app/desktop.h"
-#include "app/main_window.h"
-#include "app/single_instance.h"
-#include "app/update_reminder.h"
+#include "gui/desktop.h"
+#include "gui/main_window.h"
+#include "gui/single_instance.h"
+#include "gui/update_reminder.h"
 
 namespace {
 

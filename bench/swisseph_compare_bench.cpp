@@ -21,9 +21,9 @@
 #include <string>
 #include <vector>
 
-#include "app/pipeline.h"
-#include "bench/random_births.h"
-#include "planets/time_zones.h"
+#include "core/astro/time_zones.h"
+#include "core/chart/pipeline.h"
+#include "random_births.h"
 
 namespace {
 

@@ -10,14 +10,15 @@
 #include <string>
 #include <string_view>
 
-#include "app/chart_report.h"
-#include "app/chart_stability.h"
-#include "app/entry_form.h"
-#include "app/pipeline.h"
-#include "chakra/chart_file.h"
-#include "fuzz/fuzz_checks.h"
-#include "planets/bodies.h"
-#include "tests/json_lite.h"
+#include "cli/chart_report.h"
+#include "core/astro/bodies.h"
+#include "core/chart/chart_file.h"
+#include "core/chart/chart_stability.h"
+#include "core/chart/entry_form.h"
+#include "core/chart/pipeline.h"
+#include "core/chart/stability_report.h"
+#include "fuzz_checks.h"
+#include "json_lite.h"
 
 namespace {
 

@@ -20,12 +20,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/chart_report.h"
-#include "app/command_line.h"
-#include "app/pipeline.h"
-#include "chakra/chart_file.h"
-#include "fuzz/fuzz_checks.h"
-#include "tests/json_lite.h"
+#include "cli/chart_report.h"
+#include "cli/command_line.h"
+#include "core/chart/chart_file.h"
+#include "core/chart/pipeline.h"
+#include "fuzz_checks.h"
+#include "json_lite.h"
 
 namespace {
 

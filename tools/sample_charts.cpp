@@ -14,9 +14,9 @@
 #include <random>
 #include <string>
 
-#include "app/birth_data.h"
-#include "chakra/chart_file.h"
-#include "planets/time_zones.h"
+#include "core/astro/birth_data.h"
+#include "core/astro/time_zones.h"
+#include "core/chart/chart_file.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/command_line.h"
+#include "cli/command_line.h"
 
 namespace vellamor::atlas {
 namespace {

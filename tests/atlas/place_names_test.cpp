@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/entry_form.h"
+#include "core/chart/entry_form.h"
 
 namespace vellamor::atlas {
 namespace {

@@ -23,9 +23,9 @@
 #include <string>
 #include <vector>
 
-#include "app/pipeline.h"
-#include "planets/bodies.h"
-#include "planets/position_text.h"
+#include "core/astro/bodies.h"
+#include "core/astro/position_text.h"
+#include "core/chart/pipeline.h"
 
 namespace {
 

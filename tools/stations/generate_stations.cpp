@@ -23,7 +23,7 @@
 //
 // which builds this tool and runs it as
 //
-//   vellamor_stations -o <source>/retro/data/stations.csv
+//   vellamor_stations -o <source>/core/retro/data/stations.csv
 //
 // Without -o the CSV goes to standard output. Nothing is written unless every
 // check passes. Options: --moshier uses the built-in analytic ephemeris

@@ -1,0 +1,30 @@
+// Text renderings of a finished chart for the command line: one JSON object
+// per chart (a contract other tools rely on) and a readable printout.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/chart/chart_stability.h"
+#include "core/chart/pipeline.h"
+
+namespace vellamor {
+
+// {"name": ..., "details": {...}, "bodies": [...13...], "rings": {...}} on
+// one line, without a trailing newline.
+std::string ChartJson(const Chart& chart);
+
+// Birth details, the positions table and the three rings house by house.
+std::string ChartPrintout(const Chart& chart);
+
+// {"ascendant": {...}, "moon": {...}, "nearBoundary": [...], "stations": [...],
+//  "zoneNote": ...}
+std::string StabilityJson(const ChartStability& stability);
+
+// JSON string literal with the quotes.
+std::string JsonString(std::string_view utf8);
+
+// Shortest text that reads back as the same double.
+std::string JsonNumber(double v);
+
+}  // namespace vellamor

@@ -1,0 +1,11 @@
+// What this build can offer the headless modes beyond the core: the atlas
+// for --place and the chart sheet for --export, where they were built.
+#pragma once
+
+#include "cli/command_line.h"
+
+namespace vellamor {
+
+HeadlessServices BuiltInHeadlessServices();
+
+}  // namespace vellamor

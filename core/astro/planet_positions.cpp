@@ -1,0 +1,227 @@
+#include "core/astro/planet_positions.h"
+
+#include <cmath>
+
+#include "core/astro/calendar_math.h"
+#include "core/astro/position_text.h"
+
+namespace vellamor {
+namespace {
+
+// Mean elements at J2000.0 and their rates per Julian century: angles in
+// degrees with rates in arc seconds per century, a in AU (rate AU/century),
+// e dimensionless. Row 2 is the Earth-Moon barycentre, which gives the Sun.
+struct ElementRow {
+    double a, aRate, e, eRate, i, iRate, node, nodeRate, peri, periRate, l, lRate;
+};
+
+constexpr std::array<ElementRow, kElementBodies> kElements{{
+    {0.38709893, 0.00000066, 0.20563069, 0.00002527, 7.00487, -23.51, 48.33167, -446.30, 77.45645,
+     573.57, 252.25084, 538101628.29},
+    {0.72333199, 0.00000092, 0.00677323, -0.00004938, 3.39471, -2.86, 76.68069, -996.89, 131.53298,
+     -108.80, 181.97973, 210664136.06},
+    {1.00000011, -0.00000005, 0.01671022, -0.00003804, 0.00005, -46.94, -11.26064, -18228.25,
+     102.94719, 1198.28, 100.46435, 129597740.63},
+    {1.52366231, -0.00007221, 0.09341233, 0.00011902, 1.85061, -25.47, 49.57854, -1020.19,
+     336.04084, 1560.78, 355.45332, 68905103.78},
+    {5.20336301, 0.00060737, 0.04839266, -0.00012880, 1.30530, -4.15, 100.55615, 1217.17, 14.75385,
+     839.93, 34.40438, 10925078.35},
+    {9.53707032, -0.00301530, 0.05415060, -0.00036762, 2.48446, 6.11, 113.71504, -1591.05, 92.43194,
+     -1948.89, 49.94432, 4401052.95},
+    {19.19126393, 0.00152025, 0.04716771, -0.00019150, 0.76986, -2.09, 74.22988, -1681.40,
+     170.96424, 1312.56, 313.23218, 1542547.79},
+    {30.06896348, -0.00125196, 0.00858587, 0.00002510, 1.76917, -3.64, 131.72169, -151.25, 44.97135,
+     -844.43, 304.88003, 786449.21},
+    {39.48168677, -0.00076912, 0.24880766, 0.00006465, 17.14175, 11.07, 110.30347, -37.33,
+     224.06676, -132.25, 238.92881, 522747.90},
+}};
+
+constexpr int kEarth = 2;
+constexpr double kTolerance = 1e-12;
+
+// Days since 1970-01-01 of a proleptic Gregorian date, and back.
+long long DaysFromCivil(long long y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<long long>(doe) - 719468;
+}
+
+void CivilFromDays(long long z, int& y, int& m, int& d) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const unsigned doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long yy = static_cast<long long>(yoe) + era * 400;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    y = static_cast<int>(yy + (m <= 2));
+}
+
+}  // namespace
+
+CivilDateTime AddMinutes(const CivilDateTime& t, long long minutes) {
+    long long total =
+        DaysFromCivil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day)) * 1440 +
+        t.hour * 60LL + t.minute + minutes;
+    long long days = total >= 0 ? total / 1440 : -((-total + 1439) / 1440);
+    long long rest = total - days * 1440;
+    CivilDateTime out;
+    CivilFromDays(days, out.year, out.month, out.day);
+    out.hour = static_cast<int>(rest / 60);
+    out.minute = static_cast<int>(rest % 60);
+    return out;
+}
+
+double DayNumberJ2000(int y, int m, int D, int h, int min) {
+    return 367.0 * y - std::floor(7.0 * (y + std::floor((m + 9) / 12.0)) / 4.0) +
+           std::floor(275.0 * m / 9.0) + D - 730531.5 + (h + min / 60.0) / 24.0;
+}
+
+double NormalizeRadians(double x) {
+    double r = x / kTwoPi;
+    r = r - std::trunc(r);
+    r = r * kTwoPi;
+    if (r < 0)
+        r += kTwoPi;
+    return r;
+}
+
+double TrueAnomaly(double M, double e) {
+    double E = M + e * std::sin(M) * (1.0 + e * std::cos(M));
+    // Newton's method converges in a handful of rounds for these orbits; the
+    // cap only guards against a value that never settles (it cannot be
+    // reached with the element table, so it changes no result).
+    for (int round = 0; round < 200; ++round) {
+        const double E0 = E;
+        E = E0 - (E0 - e * std::sin(E0) - M) / (1.0 - e * std::cos(E0));
+        if (!(std::fabs(E - E0) > kTolerance))
+            break;
+    }
+    double v = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(E / 2.0));
+    if (v < 0)
+        v += kTwoPi;
+    return v;
+}
+
+OrbitalElements LoadOrbitalElements(int k, double d) {
+    const ElementRow& row = kElements[static_cast<std::size_t>(k)];
+    const double T = d / 36525.0;
+    OrbitalElements el;
+    el.semiMajorAxis = row.a + row.aRate * T;
+    el.eccentricity = row.e + row.eRate * T;
+    el.inclination = kDegToRad * (row.i + row.iRate * T / 3600.0);
+    el.ascendingNode = kDegToRad * (row.node + row.nodeRate * T / 3600.0);
+    el.perihelion = kDegToRad * (row.peri + row.periRate * T / 3600.0);
+    el.meanLongitude = NormalizeRadians(kDegToRad * (row.l + row.lRate * T / 3600.0));
+    return el;
+}
+
+EarthPosition ComputeEarthPosition(double d) {
+    const OrbitalElements e = LoadOrbitalElements(kEarth, d);
+    const double ee = e.eccentricity;
+    const double vE = TrueAnomaly(NormalizeRadians(e.meanLongitude - e.perihelion), ee);
+    const double rE = e.semiMajorAxis * (1.0 - ee * ee) / (1.0 + ee * std::cos(vE));
+    return {rE * std::cos(vE + e.perihelion), rE * std::sin(vE + e.perihelion)};
+}
+
+double GeocentricLongitude(int k, double d, const EarthPosition& earth) {
+    double x = 0, y = 0;
+    if (k != kEarth) {
+        const OrbitalElements b = LoadOrbitalElements(k, d);
+        const double e = b.eccentricity;
+        const double v = TrueAnomaly(NormalizeRadians(b.meanLongitude - b.perihelion), e);
+        const double r = b.semiMajorAxis * (1.0 - e * e) / (1.0 + e * std::cos(v));
+        const double u = b.perihelion + v - b.ascendingNode;
+        const double cosNode = std::cos(b.ascendingNode);
+        const double sinNode = std::sin(b.ascendingNode);
+        const double cosI = std::cos(b.inclination);
+        const double cosU = std::cos(u);
+        const double sinU = std::sin(u);
+        x = r * (cosNode * cosU - sinU * sinNode * cosI);
+        y = r * (sinNode * cosU + sinU * cosNode * cosI);
+    }
+    const double X = x - earth.x;
+    const double Y = y - earth.y;
+    double lambda = QuadrantArcTangent(Y, X) * (180.0 / kPi);
+    lambda = SubtractTurnsWhileAbove360(lambda);
+    lambda = AddTurnsWhileNegative(lambda);
+    return lambda;
+}
+
+double GeocentricLongitude(int k, double d) {
+    return GeocentricLongitude(k, d, ComputeEarthPosition(d));
+}
+
+double TropicalRahu(double d) {
+    double n = kDegToRad * (125.1228 - 0.0529538083 * d);
+    n = NormalizeRadians(n);
+    return n * (180.0 / 3.1416) - 1.0;
+}
+
+PlanetLongitudes ComputePlanetLongitudes(const BirthData& b, double ayanamsaOffset,
+                                         int zoneTableHours, int zoneTableMinutes) {
+    PlanetLongitudes p;
+    // Hours first, then minutes; the sum is the same instant.
+    p.universal = AddMinutes({b.year, b.month, b.day, b.hour, b.minute},
+                             zoneTableHours * 60LL + zoneTableMinutes);
+    const double d = DayNumberJ2000(p.universal.year, p.universal.month, p.universal.day,
+                                    p.universal.hour, p.universal.minute);
+    p.dayNumber = d;
+    const double ayanamsa = std::fabs(ayanamsaOffset);
+    const EarthPosition earth = ComputeEarthPosition(d);
+
+    // Element row k to body index in chart order.
+    constexpr std::array<Body, kElementBodies> kBodyOfElement{
+        Body::Mercury, Body::Venus,  Body::Sun,     Body::Mars, Body::Jupiter,
+        Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
+    for (int k = 0; k < kElementBodies; ++k) {
+        const int i = BodyIndex(kBodyOfElement[static_cast<std::size_t>(k)]);
+        const double tropical = GeocentricLongitude(k, d, earth);
+        p.tropical[i] = tropical;
+        p.longitudes[i] = AddTurnsWhileNegative(tropical - ayanamsa);
+    }
+
+    const int rahu = BodyIndex(Body::Rahu);
+    const double rahuTropical = TropicalRahu(d);
+    const double r = AddTurnsWhileNegative(rahuTropical - ayanamsa);
+    p.tropical[rahu] = rahuTropical;
+    p.longitudes[rahu] = r;
+    p.longitudes[BodyIndex(Body::Ketu)] = std::fabs(SubtractTurnsWhileAbove360(r + 180.0));
+    return p;
+}
+
+PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& asc,
+                                       const MoonChart& moon, int zoneTableHours,
+                                       int zoneTableMinutes) {
+    const PlanetLongitudes numbers =
+        ComputePlanetLongitudes(b, asc.ayanamsaOffset, zoneTableHours, zoneTableMinutes);
+    PlanetPositions p;
+    p.universal = numbers.universal;
+    p.dayNumber = numbers.dayNumber;
+    p.longitudes = numbers.longitudes;
+    p.tropical = numbers.tropical;
+
+    const int moonIndex = BodyIndex(Body::Moon);
+    const int ascIndex = BodyIndex(Body::Ascendant);
+    for (int i = 0; i < kBodyCount; ++i) {
+        if (i != moonIndex && i != ascIndex)
+            FormatPositionTexts(p.longitudes[i], p.longTexts[i], p.positionTexts[i]);
+    }
+    p.longitudes[moonIndex] = moon.state.moonLongitude;
+    p.longTexts[moonIndex] = moon.positionText;
+    p.longitudes[ascIndex] = asc.ascendant;
+    p.longTexts[ascIndex] = asc.ascendantText;
+
+    // The Moon's and the Ascendant's short forms are read from the texts
+    // their own computations left.
+    p.positionTexts[moonIndex] = ShortPositionText(p.longTexts[moonIndex]);
+    p.positionTexts[ascIndex] = ShortPositionText(p.longTexts[ascIndex]);
+    return p;
+}
+
+}  // namespace vellamor

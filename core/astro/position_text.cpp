@@ -1,0 +1,156 @@
+#include "core/astro/position_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/astro/bodies.h"
+
+namespace vellamor {
+namespace {
+
+constexpr std::string_view kDegreeSign = "\xC2\xB0";  // U+00B0 in UTF-8
+
+// Writes a non-negative whole number in plain decimal; returns the end.
+char* WriteWhole(char* p, long long v) {
+    char digits[24];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v > 0);
+    while (n > 0)
+        *p++ = digits[--n];
+    return p;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+// The last n characters of a UTF-8 text (characters, not bytes).
+std::string_view LastCharacters(std::string_view s, std::size_t n) {
+    std::size_t pos = s.size();
+    while (n > 0 && pos > 0) {
+        --pos;
+        while (pos > 0 && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80)
+            --pos;
+        --n;
+    }
+    return s.substr(pos);
+}
+
+}  // namespace
+
+namespace {
+
+// Whole degrees, minutes and seconds of |x|, each truncated, and the sign.
+struct SignPosition {
+    long long degreesInSign, minutes, seconds;
+    int sign;
+};
+
+SignPosition Split(double x) {
+    double a = std::fabs(x);
+    // Non-finite or absurdly large values cannot come from the formulas; keep
+    // the integer conversions below defined all the same.
+    if (!std::isfinite(a))
+        a = 0;
+    if (a >= 1e12)
+        a = std::fmod(a, 360.0);
+    const double d = std::floor(a);
+    const double f = a - d;
+    const double m = 60.0 * f;
+    const double wholeMinutes = std::floor(m);
+    const double g = m - wholeMinutes;
+    const double seconds = std::floor(60.0 * g);
+    const long long wholeDegrees = static_cast<long long>(d);
+    // The sign is taken from the whole degrees before they are reduced; a
+    // longitude of exactly 360 (reachable by rounding when a tiny negative
+    // value gets a turn added) is the start of Aries, not a thirteenth sign.
+    return {wholeDegrees % 30, static_cast<long long>(wholeMinutes),
+            static_cast<long long>(seconds), static_cast<int>((wholeDegrees / 30) % 12)};
+}
+
+std::string LongText(const SignPosition& s) {
+    char buf[96];
+    char* p = WriteWhole(buf, s.degreesInSign);
+    p = std::copy(kDegreeSign.begin(), kDegreeSign.end(), p);
+    *p++ = ' ';
+    p = WriteWhole(p, s.minutes);
+    *p++ = '\'';
+    *p++ = ' ';
+    p = WriteWhole(p, s.seconds);
+    *p++ = '"';
+    *p++ = ' ';
+    const std::string_view abbreviation =
+        kSignAbbreviationString.substr(static_cast<std::size_t>(s.sign) * 3, 3);
+    p = std::copy(abbreviation.begin(), abbreviation.end(), p);
+    return std::string(buf, p);
+}
+
+}  // namespace
+
+int SignIndexOf(double longitudeDegrees) {
+    return Split(longitudeDegrees).sign;
+}
+
+std::string FormatSignPosition(double longitudeDegrees) {
+    return LongText(Split(longitudeDegrees));
+}
+
+void FormatPositionTexts(double longitudeDegrees, std::string& longText, std::string& shortText) {
+    const SignPosition s = Split(longitudeDegrees);
+    longText = LongText(s);
+    // Degrees within a sign are 0..29 and minutes 0..59: always two digits
+    // once padded, as the short form pads one-character parts.
+    char buf[9] = {static_cast<char>('0' + s.degreesInSign / 10),
+                   static_cast<char>('0' + s.degreesInSign % 10),
+                   ' ',
+                   kSignAbbreviationString[static_cast<std::size_t>(s.sign) * 3],
+                   kSignAbbreviationString[static_cast<std::size_t>(s.sign) * 3 + 1],
+                   kSignAbbreviationString[static_cast<std::size_t>(s.sign) * 3 + 2],
+                   ' ',
+                   static_cast<char>('0' + s.minutes / 10),
+                   static_cast<char>('0' + s.minutes % 10)};
+    shortText.assign(buf, 9);
+}
+
+std::string ShortPositionText(std::string_view t) {
+    const std::string_view u = Trim(t);
+    std::string_view degreesPart, minutesPart;
+    std::size_t p = std::string_view::npos;
+    for (std::size_t i = 0; i + 1 < u.size(); ++i) {
+        if (u[i] == kDegreeSign[0] && u[i + 1] == kDegreeSign[1]) {
+            p = i;
+            break;
+        }
+    }
+    if (p != std::string_view::npos) {
+        degreesPart = Trim(u.substr(0, p));
+        const std::size_t from = p + kDegreeSign.size();
+        const std::size_t apostrophe = u.find('\'');
+        if (apostrophe != std::string_view::npos && apostrophe > from) {
+            minutesPart = Trim(u.substr(from, apostrophe - from));
+        }
+    }
+    const std::string_view abbreviation = Trim(LastCharacters(t, 3));
+
+    std::string out;
+    out.reserve(degreesPart.size() + minutesPart.size() + abbreviation.size() + 4);
+    if (degreesPart.size() <= 1)
+        out.push_back('0');
+    out.append(degreesPart);
+    out.push_back(' ');
+    out.append(abbreviation);
+    out.push_back(' ');
+    if (minutesPart.size() <= 1)
+        out.push_back('0');
+    out.append(minutesPart);
+    return out;
+}
+
+}  // namespace vellamor

@@ -1,0 +1,131 @@
+#include "core/chart/chakra_model.h"
+
+#include <string_view>
+
+#include "core/astro/time_zones.h"
+
+namespace vellamor {
+namespace {
+
+std::string_view SignOfShortText(const std::string& text) {
+    // Characters 4 to 6 of the short form.
+    if (text.size() < 4)
+        return {};
+    return std::string_view(text).substr(3, 3);
+}
+
+// Sign number 1..12 of an abbreviation, 0 when it names no sign. Exact and
+// case-sensitive; compared character by character, as this runs thirteen
+// times per chart.
+int SignNumber(std::string_view abbreviation) {
+    if (abbreviation.size() != 3)
+        return 0;
+    const char* table = kSignAbbreviationString.data();
+    for (int i = 0; i < 12; ++i, table += 3) {
+        if (table[0] == abbreviation[0] && table[1] == abbreviation[1] &&
+            table[2] == abbreviation[2])
+            return i + 1;
+    }
+    return 0;
+}
+
+void AppendNumber(std::string& out, int v) {
+    char buf[16];
+    int n = 0;
+    const bool negative = v < 0;
+    unsigned u = negative ? 0u - static_cast<unsigned>(v) : static_cast<unsigned>(v);
+    do {
+        buf[n++] = static_cast<char>('0' + u % 10);
+        u /= 10;
+    } while (u > 0);
+    if (negative)
+        out.push_back('-');
+    while (n > 0)
+        out.push_back(buf[--n]);
+}
+
+// "<a><text><b><text>" for the number pairs of the details panel.
+std::string NumberText(int a, std::string_view middle, int b, std::string_view end) {
+    std::string out;
+    out.reserve(middle.size() + end.size() + 12);
+    AppendNumber(out, a);
+    out.append(middle);
+    AppendNumber(out, b);
+    out.append(end);
+    return out;
+}
+
+}  // namespace
+
+std::array<std::string, kDetailCount> BirthDetailTexts(const BirthData& b) {
+    std::string date;
+    if (b.month >= 1 && b.month <= 12)
+        date = kMonthNames[static_cast<std::size_t>(b.month - 1)];
+    date.push_back(' ');
+    AppendNumber(date, b.day);
+    date.append(", ");
+    AppendNumber(date, b.year);
+    const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex);
+    return {
+        b.name,
+        std::move(date),
+        NumberText(b.hour, " HH ", b.minute, " MM"),
+        zone ? std::string(zone->text) : std::string(),
+        NumberText(b.latDegrees, " Degree ", b.latMinutes, " Minute"),
+        NumberText(b.lonDegrees, " Degree ", b.lonMinutes, " Minute"),
+        b.city,
+        b.state,
+        b.country,
+    };
+}
+
+ChakraModel BuildSudarshanChakra(const BirthData& birth,
+                                 const std::array<std::string, kBodyCount>& positionTexts,
+                                 const std::string& ascendantSign,
+                                 const std::array<std::string, kBodyCount>& labels) {
+    ChakraModel model;
+
+    std::array<int, kBodyCount> bodySign{};  // 0 when the text names no sign
+    for (int i = 0; i < kBodyCount - 1; ++i)
+        bodySign[i] = SignNumber(SignOfShortText(positionTexts[i]));
+    bodySign[kBodyCount - 1] = SignNumber(std::string_view(ascendantSign).substr(0, 3));
+
+    // A reference body whose text names no sign cannot arise from the
+    // formatter; should it happen, its ring is counted from Aries rather than
+    // from whatever an earlier chart left behind.
+    auto reference = [&](Body b) {
+        const int n = bodySign[BodyIndex(b)];
+        return n == 0 ? 1 : n;
+    };
+    model.referenceSigns = {reference(Body::Ascendant), reference(Body::Moon),
+                            reference(Body::Sun)};
+
+    // Occupants of each sign, in body order, joined by single blanks (a
+    // retrograde label keeps its own trailing blank).
+    std::array<std::string, 12> occupants;
+    for (int b = 0; b < kBodyCount; ++b) {
+        const int n = bodySign[b];
+        if (n == 0)
+            continue;
+        std::string& text = occupants[static_cast<std::size_t>(n - 1)];
+        if (!text.empty())
+            text.push_back(' ');
+        text.append(labels[b]);
+    }
+
+    for (int r = 0; r < kRingCount; ++r) {
+        const int ref = model.referenceSigns[static_cast<std::size_t>(r)];
+        for (int h = 0; h < 12; ++h) {
+            House& house = model.rings[static_cast<std::size_t>(r)][static_cast<std::size_t>(h)];
+            house.sign = (ref - 1 + h) % 12 + 1;
+            house.occupants = occupants[static_cast<std::size_t>(house.sign - 1)];
+        }
+    }
+
+    model.legendLabels = labels;
+    model.positionTexts = positionTexts;
+    model.details = BirthDetailTexts(birth);
+    return model;
+}
+
+}  // namespace vellamor

@@ -1,0 +1,52 @@
+// The Sudarshan Chakra as a model: three rings of twelve houses counted from
+// the signs of the Ascendant (birth ring), the Moon and the Sun, plus every
+// text the result window shows beside the chart.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/astro/birth_data.h"
+#include "core/astro/bodies.h"
+
+namespace vellamor {
+
+enum class Ring { Birth, Moon, Sun };
+inline constexpr int kRingCount = 3;
+inline constexpr std::array<std::string_view, kRingCount> kRingKeys{"birth", "moon", "sun"};
+
+struct House {
+    int sign = 0;           // 1..12
+    std::string occupants;  // chart labels in body order, single blanks between
+    bool operator==(const House&) const = default;
+};
+
+// Caption/value pairs of the birth-details panel, in panel order.
+inline constexpr int kDetailCount = 9;
+inline constexpr std::array<std::string_view, kDetailCount> kDetailCaptions{
+    "Name",      "Date of Birth", "Time of Birth", "Time Zone", "Latitude",
+    "Longitude", "City",          "State",         "Country"};
+
+struct ChakraModel {
+    std::array<std::array<House, 12>, kRingCount> rings;  // [ring][house index 0..11]
+    std::array<std::string, kBodyCount> legendLabels;     // chart labels with marks
+    std::array<std::string, kBodyCount> positionTexts;    // short forms, no marks
+    std::array<std::string, kDetailCount> details;        // values under kDetailCaptions
+    std::array<int, kRingCount> referenceSigns{};         // Lagna, Moon, Sun sign numbers
+
+    const House& house(Ring r, int index) const {
+        return rings[static_cast<std::size_t>(r)][static_cast<std::size_t>(index)];
+    }
+};
+
+// positionTexts: the thirteen short forms (sign abbreviation at characters 4
+// to 6); ascendantSign: the Ascendant's abbreviation; labels: chart labels.
+ChakraModel BuildSudarshanChakra(const BirthData& birth,
+                                 const std::array<std::string, kBodyCount>& positionTexts,
+                                 const std::string& ascendantSign,
+                                 const std::array<std::string, kBodyCount>& labels);
+
+// Birth-detail value texts, e.g. "March 5, 1980" and "7 HH 5 MM".
+std::array<std::string, kDetailCount> BirthDetailTexts(const BirthData& birth);
+
+}  // namespace vellamor

@@ -1,0 +1,369 @@
+#include "core/chart/chart_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+
+namespace vellamor {
+namespace {
+
+// Field lines (index = line - 1).
+constexpr int kNameLine = 0, kMonthLine = 1, kDayLine = 2, kYearLine = 3, kHourLine = 4,
+              kMinuteLine = 5, kZoneLine = 6, kLonDegLine = 7, kLonMinLine = 8, kLatDegLine = 9,
+              kLatMinLine = 10, kEastLine = 11, kSouthLine = 12, kDstLine = 13, kCityLine = 14,
+              kStateLine = 15, kCountryLine = 16;
+
+constexpr std::array<int, 4> kTextLines{kNameLine, kCityLine, kStateLine, kCountryLine};
+constexpr std::array<std::string_view, kChartFieldCount> kFieldNames{
+    "Name",        "Month",
+    "Day",         "Year",
+    "Hour",        "Minute",
+    "Time Zone",   "Longitude",
+    "Longitude",   "Latitude",
+    "Latitude",    "East/West",
+    "North/South", "Daylight Saving Time",
+    "City",        "State",
+    "Country"};
+
+// Decodes one UTF-8 code point; -1 for an invalid sequence.
+int NextCodePoint(std::string_view s, std::size_t& i) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    int len = 0, cp = 0;
+    if (c < 0x80) {
+        ++i;
+        return c;
+    } else if ((c & 0xE0) == 0xC0) {
+        len = 2, cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        len = 3, cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        len = 4, cp = c & 0x07;
+    } else {
+        ++i;
+        return -1;
+    }
+    if (i + static_cast<std::size_t>(len) > s.size()) {
+        i = s.size();
+        return -1;
+    }
+    for (int k = 1; k < len; ++k) {
+        const unsigned char cc = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+        if ((cc & 0xC0) != 0x80) {
+            i += static_cast<std::size_t>(k);
+            return -1;
+        }
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    i += static_cast<std::size_t>(len);
+    return cp;
+}
+
+void AppendUtf8(std::string& out, int cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+std::size_t CharacterCount(std::string_view utf8) {
+    std::size_t n = 0;
+    for (unsigned char c : utf8)
+        n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// The whole text as a decimal integer; `value` is left alone when it is not
+// one. (Not an optional: the compiler may test an empty optional's
+// uninitialised value before its flag, which memory checkers report.)
+bool ParseInt(std::string_view s, int& value) {
+    int v = 0;
+    if (s.empty())
+        return false;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || p != s.data() + s.size())
+        return false;
+    value = v;
+    return true;
+}
+
+bool IsCoordinateText(std::string_view s) {
+    if (s.empty())
+        return true;  // missing: validation names the field
+    if (s.size() > 3)
+        return false;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}
+
+std::optional<bool> ParseFlag(std::string_view s) {
+    auto lower = [](std::string_view t) {
+        std::string r(t);
+        for (char& c : r) {
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        }
+        return r;
+    };
+    const std::string l = lower(s);
+    if (l == "true")
+        return true;
+    if (l == "false")
+        return false;
+    double v = 0;
+    if (s.empty())
+        return std::nullopt;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || p != s.data() + s.size())
+        return std::nullopt;
+    return v != 0;
+}
+
+// List selection by the entry's text, as the lists hold plain decimals.
+void SelectByText(int& index, std::string_view text, int first, int count) {
+    int v = 0;
+    if (!ParseInt(text, v) || v < first || v >= first + count)
+        return;
+    if (std::to_string(v) != text)
+        return;  // "05" is not an entry of the list
+    index = v - first;
+}
+
+ChartReadResult Refuse() {
+    return ChartReadResult{std::nullopt, std::string(kCheckFileMessage)};
+}
+
+}  // namespace
+
+std::optional<std::string> EncodeChartField(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const int cp = NextCodePoint(utf8, i);
+        if (cp < 0 || cp > kMaxEncodableCode)
+            return std::nullopt;
+        out.push_back(static_cast<char>(static_cast<unsigned char>(cp + kChartShift)));
+    }
+    return out;
+}
+
+std::optional<std::string> DecodeChartField(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (unsigned char b : bytes) {
+        const int code = static_cast<int>(b) - kChartShift;
+        if (code < 32)
+            return std::nullopt;
+        AppendUtf8(out, code);
+    }
+    return out;
+}
+
+bool HasChartExtension(std::string_view path) {
+    return path.size() >= 3 && path.substr(path.size() - 3) == "sud";
+}
+
+ChartReadResult ParseChartFile(std::string_view bytes) {
+    if (bytes.size() > kMaxChartFileBytes)
+        return Refuse();
+    ChartFields fields;
+    std::size_t pos = 0;
+    for (int line = 0; line < kChartFieldCount && pos < bytes.size(); ++line) {
+        std::size_t end = pos;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        if (end - pos > kMaxChartLineBytes)
+            return Refuse();
+        auto decoded = DecodeChartField(bytes.substr(pos, end - pos));
+        if (!decoded)
+            return Refuse();
+        fields[static_cast<std::size_t>(line)] = std::move(*decoded);
+        // CR LF ends a line; a lone CR or LF is taken as a line end as well.
+        if (end < bytes.size() && bytes[end] == '\r')
+            ++end;
+        if (end < bytes.size() && bytes[end] == '\n')
+            ++end;
+        pos = end;
+    }
+    for (int line : {kLonDegLine, kLonMinLine, kLatDegLine, kLatMinLine}) {
+        if (!IsCoordinateText(fields[static_cast<std::size_t>(line)]))
+            return Refuse();
+    }
+    for (int line : kTextLines) {
+        if (CharacterCount(fields[static_cast<std::size_t>(line)]) >
+            static_cast<std::size_t>(kMaxTextLength))
+            return Refuse();
+    }
+    return ChartReadResult{std::move(fields), {}};
+}
+
+ChartReadResult ReadChartFile(const std::string& path) {
+    if (!HasChartExtension(path))
+        return Refuse();
+    // Opened without waiting (a FIFO or device under a chart's name must not
+    // hang the program), then checked on the open file itself, so nothing
+    // can be swapped in between the check and the read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Refuse();
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Refuse();
+    }
+    // Never read more than one byte past the limit, whatever the file's size
+    // (which may change while it is read); the usual few hundred bytes need
+    // one buffer of their own size.
+    const std::size_t limit = kMaxChartFileBytes + 1;
+    const std::size_t size = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+    std::string content(std::min(size + 1, limit), '\0');
+    std::size_t got = 0;
+    while (got < limit) {
+        if (got == content.size())
+            content.resize(limit);
+        const ssize_t n = ::read(fd, content.data() + got, content.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return Refuse();
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    content.resize(got);
+    return ParseChartFile(content);
+}
+
+ChartFields ChartFieldsFromBirthData(const BirthData& b) {
+    auto flag = [](bool v) { return std::string(v ? "True" : "False"); };
+    return {
+        TrimBlanks(b.name),           std::to_string(b.month),      std::to_string(b.day),
+        std::to_string(b.year),       std::to_string(b.hour),       std::to_string(b.minute),
+        std::to_string(b.zoneIndex),  std::to_string(b.lonDegrees), std::to_string(b.lonMinutes),
+        std::to_string(b.latDegrees), std::to_string(b.latMinutes), flag(b.eastLongitude),
+        flag(b.southLatitude),        flag(b.daylightSaving),       TrimBlanks(b.city),
+        TrimBlanks(b.state),          TrimBlanks(b.country)};
+}
+
+ChartWriteResult SerializeChartFile(const ChartFields& fields, std::string& out) {
+    out.clear();
+    for (int line = 0; line < kChartFieldCount; ++line) {
+        const std::string& text = fields[static_cast<std::size_t>(line)];
+        const std::string_view name = kFieldNames[static_cast<std::size_t>(line)];
+        std::size_t i = 0;
+        while (i < text.size()) {
+            const std::size_t start = i;
+            const int cp = NextCodePoint(text, i);
+            if (cp < 32 || cp > kMaxEncodableCode) {
+                return {false, "The chart cannot be saved: the " + std::string(name) +
+                                   " holds the character \"" + text.substr(start, i - start) +
+                                   "\", which a chart file cannot carry."};
+            }
+        }
+        if (CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength)) {
+            return {false, "The chart cannot be saved: the " + std::string(name) +
+                               " is longer than 200 characters."};
+        }
+        out += *EncodeChartField(text);
+        out += "\r\n";
+    }
+    return {true, {}};
+}
+
+ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth) {
+    std::string content;
+    ChartWriteResult encoded = SerializeChartFile(ChartFieldsFromBirthData(birth), content);
+    if (!encoded.ok)
+        return encoded;
+
+    auto failure = [&](const char* what, int err) {
+        return ChartWriteResult{false, "The chart could not be saved to \"" + path + "\": " + what +
+                                           " (" + std::strerror(err) + ")."};
+    };
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return failure("the folder cannot be written", errno);
+    // Keep the permissions of a file that is being replaced; a new file gets
+    // the usual ones.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        ::fchmod(fd, st.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int err = errno;
+            ::close(fd);
+            ::unlink(temp.c_str());
+            return failure("writing failed", err);
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) {
+        const int err = errno;
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return failure("writing failed", err);
+    }
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        return failure("writing failed", err);
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        return failure("the file cannot be replaced", err);
+    }
+    return {true, {}};
+}
+
+EntryForm ApplyChartFields(EntryForm form, const ChartFields& f) {
+    auto at = [&](int line) -> const std::string& { return f[static_cast<std::size_t>(line)]; };
+    form.name = at(kNameLine);
+    if (int m = 0; ParseInt(at(kMonthLine), m) && m >= 1 && m <= 12)
+        form.monthIndex = m - 1;
+    SelectByText(form.dayIndex, at(kDayLine), 1, 31);
+    SelectByText(form.yearIndex, at(kYearLine), kFirstYear, kLastYear - kFirstYear + 1);
+    SelectByText(form.hourIndex, at(kHourLine), 0, 24);
+    SelectByText(form.minuteIndex, at(kMinuteLine), 0, 60);
+    if (int z = 0; ParseInt(at(kZoneLine), z) && z >= 0 && z <= 70)
+        form.zoneIndex = z;
+    form.lonDegrees = at(kLonDegLine);
+    form.lonMinutes = at(kLonMinLine);
+    form.latDegrees = at(kLatDegLine);
+    form.latMinutes = at(kLatMinLine);
+    if (auto east = ParseFlag(at(kEastLine)))
+        form.longitude = *east ? LongitudeOption::East : LongitudeOption::West;
+    if (auto south = ParseFlag(at(kSouthLine)))
+        form.latitude = *south ? LatitudeOption::South : LatitudeOption::North;
+    if (auto dst = ParseFlag(at(kDstLine)))
+        form.daylightSaving = *dst;
+    form.city = at(kCityLine);
+    form.state = at(kStateLine);
+    form.country = at(kCountryLine);
+    return form;
+}
+
+}  // namespace vellamor

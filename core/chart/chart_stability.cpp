@@ -1,0 +1,207 @@
+#include "core/chart/chart_stability.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/astro/ascendant.h"
+#include "core/astro/moon.h"
+#include "core/astro/position_text.h"
+#include "core/astro/time_zones.h"
+#include "core/chart/stability_report.h"
+#include "core/retro/retrogrades.h"
+#include "core/retro/station_table.h"
+
+namespace vellamor {
+namespace {
+
+constexpr double kOneSecondHours = 1.0 / 3600.0;
+
+// Moves from 0 in `direction` until `sameSign` fails, then bisects the last
+// step down to a second. `nextStep` proposes a step (hours) from a point where
+// the sign still holds; the predicate is monotone within a step because both
+// the Ascendant and the Moon move forward through the zodiac.
+template <typename SameSign, typename NextStep>
+std::optional<double> HoursToChange(SameSign sameSign, NextStep nextStep, double direction,
+                                    double limitHours) {
+    double inside = 0;
+    while (inside < limitHours) {
+        const double step = std::max(nextStep(direction * inside), kOneSecondHours);
+        const double probe = std::min(inside + step, limitHours);
+        if (!sameSign(direction * probe)) {
+            double lo = inside, hi = probe;
+            while (hi - lo > kOneSecondHours / 2) {
+                const double mid = 0.5 * (lo + hi);
+                if (sameSign(direction * mid)) {
+                    lo = mid;
+                } else {
+                    hi = mid;
+                }
+            }
+            return hi;
+        }
+        inside = probe;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> ToMinutes(std::optional<double> hours) {
+    if (!hours)
+        return std::nullopt;
+    return *hours * 60.0;
+}
+
+std::string TwoDigits(int v) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02d", v);
+    return buf;
+}
+
+// "15 August 1985, 01:30 UT"
+std::string InstantText(const CivilDateTime& t) {
+    const std::string month = t.month >= 1 && t.month <= 12
+                                  ? std::string(kMonthNames[static_cast<std::size_t>(t.month - 1)])
+                                  : std::string("?");
+    return std::to_string(t.day) + " " + month + " " + std::to_string(t.year) + ", " +
+           TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + " UT";
+}
+
+// "UTC+5:30", "UTC-3:30", "UTC"
+std::string OffsetText(int eastMinutes) {
+    if (eastMinutes == 0)
+        return "UTC+0:00";
+    const int m = std::abs(eastMinutes);
+    return std::string("UTC") + (eastMinutes > 0 ? "+" : "-") + std::to_string(m / 60) + ":" +
+           TwoDigits(m % 60);
+}
+
+}  // namespace
+
+SignChangeWindow AscendantSignWindow(const BirthData& birth) {
+    const int sign0 = SignIndexOf(ComputeAscendantWithoutText(birth, 0).ascendant);
+    auto same = [&](double hours) {
+        return SignIndexOf(ComputeAscendantWithoutText(birth, hours).ascendant) == sign0;
+    };
+    // Four minutes: far shorter than the time the Ascendant spends in a sign
+    // at any inhabited latitude.
+    auto step = [](double) { return 4.0 / 60.0; };
+    return {ToMinutes(HoursToChange(same, step, -1, kAscendantSearchHours)),
+            ToMinutes(HoursToChange(same, step, +1, kAscendantSearchHours))};
+}
+
+SignChangeWindow MoonSignWindow(const BirthData& birth) {
+    const double lambda0 = ComputeMoonState(birth, 0).moonLongitude;
+    const int sign0 = SignIndexOf(lambda0);
+    auto longitude = [&](double hours) { return ComputeMoonState(birth, hours).moonLongitude; };
+    auto same = [&](double hours) { return SignIndexOf(longitude(hours)) == sign0; };
+    // The Moon never moves faster than about 15.4 degrees a day; stepping by
+    // the remaining distance at a higher speed never passes the boundary, so
+    // a handful of evaluations reach it.
+    constexpr double kMaxDegreesPerHour = 16.5 / 24.0;
+    auto step = [&](double direction) {
+        return [&, direction](double hours) {
+            const double l = longitude(hours);
+            const double within = std::fmod(std::fmod(l, 30.0) + 30.0, 30.0);
+            const double remaining = direction > 0 ? 30.0 - within : within;
+            return remaining / kMaxDegreesPerHour;
+        };
+    };
+    return {ToMinutes(HoursToChange(same, step(-1), -1, kMoonSearchHours)),
+            ToMinutes(HoursToChange(same, step(+1), +1, kMoonSearchHours))};
+}
+
+std::vector<Body> BodiesNearSignBoundary(const Chart& chart, double arcminutes) {
+    std::vector<Body> near;
+    const double margin = arcminutes / 60.0;
+    for (int i = 0; i < kBodyCount; ++i) {
+        const double l = chart.planets.longitudes[static_cast<std::size_t>(i)];
+        const double within = std::fmod(std::fabs(l), 30.0);
+        if (within < margin || within > 30.0 - margin)
+            near.push_back(static_cast<Body>(i));
+    }
+    return near;
+}
+
+std::string ZoneSanityNote(const Chart& chart) {
+    const BirthData& b = chart.birth;
+    const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex);
+    if (!zone)
+        return {};
+    // East of Greenwich positive from here on; the table stores it inverted.
+    const int zoneEastMinutes = -(zone->hours * 60 + zone->minutes);
+    const double lonDegrees = b.lonDegrees + b.lonMinutes / 60.0;
+    // As the program reads it: East only when ticked and not exactly 0.
+    const bool east = b.eastLongitude && lonDegrees > 0;
+    const double lonEast = east ? lonDegrees : -lonDegrees;
+    const double solarMinutes = lonEast / 15.0 * 60.0;
+    const bool far = std::fabs(zoneEastMinutes - solarMinutes) > 90.0;
+    const bool otherSide = zoneEastMinutes != 0 && ((zoneEastMinutes > 0) != east);
+    if (!far && !otherSide)
+        return {};
+
+    const int solarWhole = static_cast<int>(std::trunc(solarMinutes));
+    std::string note = "Time zone check: \"" + std::string(zone->text) + "\" is " +
+                       OffsetText(zoneEastMinutes) + ", but the birth longitude " +
+                       std::to_string(b.lonDegrees) + "\u00b0" + std::to_string(b.lonMinutes) +
+                       "' " + (east ? "East" : "West") + " keeps a mean solar time of about " +
+                       OffsetText(solarWhole) + ".";
+    if (otherSide) {
+        note += " The zone lies on the other side of Greenwich from the longitude.";
+    } else {
+        note += " A zone more than 1 h 30 min away from it is often a data-entry error.";
+    }
+    const int zoneMagnitude = std::abs(zone->hours) * 60 + std::abs(zone->minutes);
+    const double ut = chart.ascendant.universalHours;
+    const CivilDateTime ascInstant =
+        AddMinutes({b.year, b.month, b.day, 0, 0}, static_cast<long long>(std::llround(ut * 60.0)));
+    note += " Vellamor takes the zone's direction from the longitude: it used " +
+            FormatDuration(zoneMagnitude) +
+            (b.daylightSaving ? " (and the daylight-saving hour)" : "") + " " +
+            (chart.ascendant.longitudeEastNegative < 0 ? "East" : "West") +
+            " of Greenwich and computed the Ascendant and the Moon for " + InstantText(ascInstant) +
+            ", and the planets, from the zone's own offset, for " +
+            InstantText(chart.planets.universal) + ". Please check the time zone.";
+    return note;
+}
+
+double TruncateToTenth(double minutes) {
+    return std::floor(minutes * 10.0) / 10.0;
+}
+
+std::vector<StationEvidence> StationEvidenceFor(const BirthData& birth) {
+    std::vector<StationEvidence> out;
+    const int birthDay = CalendarDayNumber(birth.year, birth.month, birth.day);
+    // Dates only: the clock times in the tables are not reliable enough to
+    // show, and the mark is decided by calendar days anyway.
+    auto date = [](const Station& s) {
+        return std::to_string(s.month) + "," + std::to_string(s.day) + "," + std::to_string(s.year);
+    };
+    auto near = [&](const std::optional<Station>& s) {
+        return s && std::abs(CalendarDayNumber(*s) - birthDay) <= 1;
+    };
+    for (int k = 0; k < kStationPlanets; ++k) {
+        const Body body = static_cast<Body>(BodyIndex(Body::Mercury) + k);
+        const StationBracket bracket = BracketingStations(body, birth);
+        StationEvidence e;
+        e.planet = body;
+        e.retrograde = bracket.retrograde;
+        if (bracket.previous)
+            e.before = date(*bracket.previous);
+        if (bracket.next)
+            e.after = date(*bracket.next);
+        e.dayDecided = near(bracket.previous) || near(bracket.next);
+        out.push_back(std::move(e));
+    }
+    return out;
+}
+
+ChartStability AnalyzeChartStability(const Chart& chart) {
+    ChartStability s;
+    s.ascendant = AscendantSignWindow(chart.birth);
+    s.moon = MoonSignWindow(chart.birth);
+    s.nearBoundary = BodiesNearSignBoundary(chart);
+    s.stations = StationEvidenceFor(chart.birth);
+    s.zoneNote = ZoneSanityNote(chart);
+    return s;
+}
+
+}  // namespace vellamor

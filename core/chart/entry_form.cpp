@@ -1,0 +1,180 @@
+#include "core/chart/entry_form.h"
+
+#include "core/astro/time_zones.h"
+
+namespace vellamor {
+namespace {
+
+// Integer value of a coordinate text: one to three digits, nothing else.
+std::optional<int> DigitsValue(std::string_view s) {
+    return DigitRunValue(s, 1, static_cast<std::size_t>(kMaxDigits));
+}
+
+FormProblem Problem(int check, std::string_view message, MessageIcon icon, FormField focus) {
+    return FormProblem{check, std::string(message), icon, focus};
+}
+
+// Visits the code points of a UTF-8 text; invalid sequences give -1.
+template <typename F>
+bool AllCodePoints(std::string_view s, F accept) {
+    for (std::size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        int cp = -1;
+        std::size_t len = 1;
+        if (c < 0x80) {
+            cp = c;
+        } else if ((c & 0xE0) == 0xC0) {
+            len = 2;
+        } else if ((c & 0xF0) == 0xE0) {
+            len = 3;
+        } else if ((c & 0xF8) == 0xF0) {
+            len = 4;
+        }
+        if (len > 1 && i + len <= s.size())
+            cp = 0x80;  // any non-ASCII character
+        if (!accept(cp))
+            return false;
+        i += len;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<int> DigitRunValue(std::string_view s, std::size_t minDigits, std::size_t maxDigits) {
+    if (s.size() < minDigits || s.size() > maxDigits)
+        return std::nullopt;
+    int v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+std::string TrimBlanks(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return std::string(s);
+}
+
+bool IsLetterFieldCode(int code) {
+    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == ' ' ||
+           code == 8 || code == 127;
+}
+
+bool IsDigitFieldCode(int code) {
+    return (code >= '0' && code <= '9') || code == 8 || code == 127;
+}
+
+// Pasted text holds no backspace or delete keys: only the printable members
+// of each class count.
+bool IsLetterText(std::string_view s) {
+    return AllCodePoints(s, [](int cp) {
+        return (cp >= 'A' && cp <= 'Z') || (cp >= 'a' && cp <= 'z') || cp == ' ';
+    });
+}
+
+bool IsDigitText(std::string_view s) {
+    return AllCodePoints(s, [](int cp) { return cp >= '0' && cp <= '9'; });
+}
+
+std::optional<FormProblem> ValidateInput(const EntryForm& f) {
+    using I = MessageIcon;
+    using F = FormField;
+    if (f.name.empty())
+        return Problem(1, "Please Enter Your Name", I::Critical, F::Name);
+    if (f.latDegrees.empty())
+        return Problem(2, "Please Enter Degree of Latitude", I::Critical, F::LatDegrees);
+    if (f.latMinutes.empty())
+        return Problem(3, "Please Enter Minutes of Latitude", I::Critical, F::LatMinutes);
+    if (f.lonDegrees.empty())
+        return Problem(4, "Please Enter Degree of Longitude", I::Critical, F::LonDegrees);
+    if (f.lonMinutes.empty())
+        return Problem(5, "Please Enter Minute of Longitude", I::Critical, F::LonMinutes);
+    if (f.city.empty())
+        return Problem(6, "Please Enter Your City name", I::Critical, F::City);
+    if (f.state.empty())
+        return Problem(7, "Please Enter Your State name", I::Critical, F::State);
+    if (f.country.empty())
+        return Problem(8, "Please Enter Your Country name", I::Critical, F::Country);
+    if (f.latitude == LatitudeOption::None)
+        return Problem(9, "Please Select Direction For The Latitude", I::Critical,
+                       F::LatitudeOption);
+    if (f.longitude == LongitudeOption::None)
+        return Problem(10, "Please Select Direction For The Longitude", I::Critical,
+                       F::LongitudeOption);
+    // Divisible by four is the full rule for 1901..2050 (2000 is a leap year).
+    const int year = kFirstYear + f.yearIndex;
+    const bool leap = year % 4 == 0;
+    if (f.monthIndex == 1 && ((leap && f.dayIndex >= 29) || (!leap && f.dayIndex >= 28)))
+        return Problem(11, "Please Enter Correct Date Or Month!", I::Information, F::None);
+    if ((f.monthIndex == 3 || f.monthIndex == 5 || f.monthIndex == 8 || f.monthIndex == 10) &&
+        f.dayIndex == 30)
+        return Problem(12, "Please Enter Correct Date Or Month !", I::Information, F::None);
+    return std::nullopt;
+}
+
+void ApplyProblemSideEffects(EntryForm& form, const FormProblem& problem) {
+    if (problem.check == 9)
+        form.latitude = LatitudeOption::North;
+    if (problem.check == 10)
+        form.longitude = LongitudeOption::East;
+}
+
+BirthData CopyFormToBirthData(const EntryForm& f, const BirthData& previous) {
+    BirthData b = previous;
+    b.name = f.name;
+    b.month = f.monthIndex + 1;
+    b.day = f.dayIndex + 1;
+    b.year = kFirstYear + f.yearIndex;
+    b.hour = f.hourIndex;
+    b.minute = f.minuteIndex;
+    if (const TimeZoneRow* zone = TimeZoneAt(f.zoneIndex)) {
+        b.zoneHours = zone->hours < 0 ? -zone->hours : zone->hours;
+        b.zoneMinutes = zone->minutes < 0 ? -zone->minutes : zone->minutes;
+        b.zoneIndex = f.zoneIndex;
+    }
+    if (auto v = DigitsValue(f.lonDegrees))
+        b.lonDegrees = *v;
+    if (auto v = DigitsValue(f.lonMinutes))
+        b.lonMinutes = *v;
+    if (auto v = DigitsValue(f.latDegrees))
+        b.latDegrees = *v;
+    if (auto v = DigitsValue(f.latMinutes))
+        b.latMinutes = *v;
+    b.eastLongitude = f.longitude == LongitudeOption::East;
+    b.southLatitude = f.latitude == LatitudeOption::South;
+    b.daylightSaving = f.daylightSaving;
+    b.city = TrimBlanks(f.city);
+    b.state = TrimBlanks(f.state);
+    b.country = TrimBlanks(f.country);
+    return b;
+}
+
+EntryForm FormFromBirthData(const BirthData& b) {
+    EntryForm f;
+    f.name = b.name;
+    f.dayIndex = b.day - 1;
+    f.monthIndex = b.month - 1;
+    f.yearIndex = b.year - kFirstYear;
+    f.hourIndex = b.hour;
+    f.minuteIndex = b.minute;
+    f.zoneIndex = b.zoneIndex;
+    f.latDegrees = std::to_string(b.latDegrees);
+    f.latMinutes = std::to_string(b.latMinutes);
+    f.lonDegrees = std::to_string(b.lonDegrees);
+    f.lonMinutes = std::to_string(b.lonMinutes);
+    f.longitude = b.eastLongitude ? LongitudeOption::East : LongitudeOption::West;
+    f.latitude = b.southLatitude ? LatitudeOption::South : LatitudeOption::North;
+    f.daylightSaving = b.daylightSaving;
+    f.city = b.city;
+    f.state = b.state;
+    f.country = b.country;
+    return f;
+}
+
+}  // namespace vellamor

@@ -1,0 +1,91 @@
+// The entry window's values as plain data, the checks made on them before a
+// calculation, and the copy into BirthData. The window and the command line
+// share these, so both speak the same messages in the same order.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/astro/birth_data.h"
+
+namespace vellamor {
+
+inline constexpr int kFirstYear = 1901;
+inline constexpr int kLastYear = 2050;
+inline constexpr int kMaxTextLength = 200;  // letter boxes
+inline constexpr int kMaxDigits = 3;        // coordinate boxes
+
+enum class LongitudeOption { None = -1, East = 0, West = 1 };
+enum class LatitudeOption { None = -1, North = 0, South = 1 };
+
+// Every control of the entry window. List selections are list positions.
+struct EntryForm {
+    std::string name, latDegrees, latMinutes, lonDegrees, lonMinutes, city, state, country;
+    int dayIndex = 0;     // day = index + 1
+    int monthIndex = 0;   // month = index + 1
+    int yearIndex = 0;    // year = 1901 + index
+    int hourIndex = 0;    // hour = index
+    int minuteIndex = 0;  // minute = index
+    int zoneIndex = 0;    // time-zone row
+    LongitudeOption longitude = LongitudeOption::East;
+    LatitudeOption latitude = LatitudeOption::North;
+    bool daylightSaving = false;
+
+    bool operator==(const EntryForm&) const = default;
+};
+
+// Controls that a message can send the focus to.
+enum class FormField {
+    None,
+    Name,
+    LatDegrees,
+    LatMinutes,
+    LonDegrees,
+    LonMinutes,
+    City,
+    State,
+    Country,
+    LatitudeOption,
+    LongitudeOption
+};
+
+enum class MessageIcon { Critical, Information, Question };
+
+struct FormProblem {
+    int check = 0;  // 1..12, the order in which the checks run
+    std::string message;
+    MessageIcon icon = MessageIcon::Critical;
+    FormField focus = FormField::None;
+};
+
+// The first problem found, or nothing when the form may be calculated.
+std::optional<FormProblem> ValidateInput(const EntryForm& form);
+
+// What the window does after a failed check: checks 9 and 10 select North or
+// East; the others leave the values alone (the window moves the focus).
+void ApplyProblemSideEffects(EntryForm& form, const FormProblem& problem);
+
+// Keystroke classes of the text boxes, by character code as typed.
+bool IsLetterFieldCode(int code);
+bool IsDigitFieldCode(int code);
+inline constexpr std::string_view kLettersOnlyMessage = "Please enter only letters";
+inline constexpr std::string_view kNumbersOnlyMessage = "Please enter only numbers";
+// Whole texts (pasted or dropped, given as UTF-8): every character passes.
+bool IsLetterText(std::string_view utf8);
+bool IsDigitText(std::string_view utf8);
+
+// Copy of the controls into BirthData. A value that cannot be converted keeps
+// the value of `previous` (the copy of each field is a step of its own).
+BirthData CopyFormToBirthData(const EntryForm& form, const BirthData& previous = {});
+
+// The form that shows a BirthData (list positions from values).
+EntryForm FormFromBirthData(const BirthData& birth);
+
+std::string TrimBlanks(std::string_view s);
+
+// The value of a run of ASCII digits whose length lies in [minDigits,
+// maxDigits]; nothing for anything else (signs and blanks included).
+std::optional<int> DigitRunValue(std::string_view s, std::size_t minDigits, std::size_t maxDigits);
+
+}  // namespace vellamor

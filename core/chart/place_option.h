@@ -1,0 +1,58 @@
+// Filling the entry window's place, coordinates, zone and daylight-saving box
+// from a place name ("City[, State][, Country]").
+//
+// The atlas that knows the places needs the system's time-zone database and
+// lives outside the core; the command line reaches it through this seam, and
+// a build without the atlas simply has no resolver.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/chart/entry_form.h"
+
+namespace vellamor {
+
+// Controls the user set explicitly: the atlas leaves them as they are (and
+// chooses the zone or box around a zone or box given by hand).
+struct ExplicitPlaceFields {
+    bool city = false;
+    bool state = false;
+    bool country = false;
+    bool latitude = false;   // degrees, minutes and North/South
+    bool longitude = false;  // degrees, minutes and East/West
+    bool zone = false;
+    bool daylightSaving = false;
+};
+
+struct PlaceResolution {
+    bool ok = false;
+    std::string error;  // when not ok: what was wrong, with the nearest places
+    EntryForm form;     // when ok: the form with the place filled in
+    std::string note;   // when ok: what was decided about the zone
+};
+
+// Looks the place up and fills `form` for its date and time.
+using PlaceResolver = std::function<PlaceResolution(std::string_view query, const EntryForm& form,
+                                                    const ExplicitPlaceFields& given)>;
+
+// The fields set by command-line options, from the options' names as given
+// ("--city", "--lat", "--dst", ...); other names are ignored.
+template <typename Names>
+ExplicitPlaceFields ExplicitPlaceFieldsFromOptions(const Names& optionNames) {
+    ExplicitPlaceFields given;
+    for (const auto& name : optionNames) {
+        const std::string_view n = name;
+        given.city |= n == "--city";
+        given.state |= n == "--state";
+        given.country |= n == "--country";
+        given.latitude |= n == "--lat";
+        given.longitude |= n == "--lon";
+        given.zone |= n == "--zone";
+        given.daylightSaving |= n == "--dst";
+    }
+    return given;
+}
+
+}  // namespace vellamor

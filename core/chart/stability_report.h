@@ -1,0 +1,21 @@
+// How far a chart can be trusted, in words: the sentences of the result
+// window's Chart Stability tab and of the printout.
+#pragma once
+
+#include <string>
+
+#include "core/chart/chart_stability.h"
+
+namespace vellamor {
+
+// "14 min", "1 h 52 min", "2 d 5 h"; truncated, never rounded.
+std::string FormatDuration(double minutes);
+// "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later".
+std::string SignChangeSentence(const std::string& what, const SignChangeWindow& window);
+// One line for a legend tooltip or the printout, e.g. "Retrograde from
+// 2,21,2000 to 3,14,2000".
+std::string StationEvidenceText(const StationEvidence& evidence);
+// Readable lines for the printout.
+std::string StabilityText(const ChartStability& stability);
+
+}  // namespace vellamor

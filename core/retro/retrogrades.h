@@ -1,0 +1,55 @@
+// Which planets are retrograde on the birth day, decided from the built-in
+// station tables, and the chart labels that carry the marks.
+//
+// Only the calendar date of the birth as entered (local, no zone or
+// daylight-saving correction) is compared with the calendar dates of the
+// stations; neither the birth's time of day nor a station's matters. A planet
+// is retrograde when one of its periods turned retrograde on a day strictly
+// before the birth day and turned direct on a day strictly after it: a birth
+// on a station's own day counts as direct. A birth outside a table's span
+// finds no period and leaves the planet direct.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/astro/birth_data.h"
+#include "core/astro/bodies.h"
+#include "core/retro/station_table.h"
+
+namespace vellamor {
+
+inline constexpr std::string_view kRetrogradeMark = " (R) ";
+
+struct RetrogradeMarks {
+    // Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.
+    std::array<bool, kStationPlanets> flags{};
+    // Chart label per body, " (R) " appended to a retrograde planet's label.
+    std::array<std::string, kBodyCount> labels;
+};
+
+RetrogradeMarks ComputeRetrogrades(const BirthData& birth);
+
+// Always false for the Sun, Moon, Rahu, Ketu and Ascendant.
+bool IsRetrograde(Body body, const BirthData& birth);
+
+// By planet name, "Mercury" .. "Pluto" (exact, case-sensitive); false for any
+// other name.
+bool IsRetrograde(std::string_view planetName, const BirthData& birth);
+
+// The stations between which the birth day lies. For a retrograde planet:
+// its period's retrograde and direct stations. Otherwise: the last direct
+// station on or before the birth day and the first retrograde station on or
+// after it (on a station's own day the planet counts as direct). A side the
+// table does not reach, or a body without a table, has no station.
+struct StationBracket {
+    bool retrograde = false;
+    std::optional<Station> previous;
+    std::optional<Station> next;
+};
+
+StationBracket BracketingStations(Body body, const BirthData& birth);
+
+}  // namespace vellamor

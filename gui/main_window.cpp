@@ -1,0 +1,582 @@
+#include "gui/main_window.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "gui/coordinates_search.h"
+#include "gui/desktop.h"
+#include "gui/dialogs.h"
+#include "gui/filtered_line_edit.h"
+#include "gui/help_menu.h"
+#include "gui/web_links.h"
+#include "render/chakra_emblem.h"
+#ifdef VELLAMOR_HAVE_ATLAS
+#include "gui/place_assistant.h"
+#endif
+#include "core/astro/bodies.h"
+#include "core/astro/time_zones.h"
+#include "core/chart/chart_file.h"
+#include "gui/result_window.h"
+#include "render/chakra_painter.h"
+
+namespace vellamor {
+namespace {
+
+const char* const kDescription =
+    "The Sudarshan chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali "
+    "or Janma Kundali. This gives a clear view of the position of the different planets and "
+    "houses with respect to each other and how they affect the native.";
+
+QString FromUtf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+DialogIcon ToDialogIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Critical:
+            return DialogIcon::Critical;
+        case MessageIcon::Information:
+            return DialogIcon::Information;
+        case MessageIcon::Question:
+            return DialogIcon::Question;
+    }
+    return DialogIcon::Critical;
+}
+
+QLabel* Caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+// A pick-only list as wide as its longest entry, given in characters: sizing
+// from the length spares measuring every entry at start-up.
+QComboBox* List(const char* name, int longestEntry, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(false);
+    box->setMaxVisibleItems(16);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(longestEntry);
+    return box;
+}
+
+FilteredLineEdit* Box(const char* name, CharacterClass cls, QWidget* parent) {
+    auto* edit = new FilteredLineEdit(cls, parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    if (cls == CharacterClass::Digits) {
+        const int w = edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14;
+        edit->setFixedWidth(w);
+        edit->setAlignment(Qt::AlignCenter);
+    }
+    return edit;
+}
+
+// Selects the radio button of a group, or none of them.
+void SelectOption(QButtonGroup* group, int id) {
+    if (id >= 0) {
+        group->button(id)->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+
+// The dark band across the top of the window.
+class Banner : public QFrame {
+  public:
+    using QFrame::QFrame;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        QLinearGradient g(rect().topLeft(), rect().topRight());
+        g.setColorAt(0, QColor(0x1d, 0x1a, 0x33));
+        g.setColorAt(1, QColor(0x43, 0x26, 0x5f));
+        p.fillRect(rect(), g);
+    }
+};
+
+// A white card with a soft border that holds one half of the form.
+class Card : public QFrame {
+  public:
+    using QFrame::QFrame;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QColor(0xd6, 0xd0, 0xc4));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    }
+};
+
+void SelectIndex(QComboBox* box, int index) {
+    if (index >= 0 && index < box->count())
+        box->setCurrentIndex(index);
+}
+
+}  // namespace
+
+QSize WrappingButton::sizeHint() const {
+    // About two lines: the caption wrapped at half its length.
+    const QFontMetrics fm = fontMetrics();
+    const int width = fm.horizontalAdvance(text()) / 2 + fm.averageCharWidth() * 4;
+    const QRect r =
+        fm.boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    return {r.width() + 24, r.height() + 16};
+}
+
+void WrappingButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect().adjusted(8, 4, -8, -4),
+                     Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+}
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kAppTitle);
+    setAcceptDrops(true);
+    // A chart dropped anywhere on the window, text boxes included, opens as
+    // "&Open Previously Saved Reading" would open it.
+    connect(this, &MainWindow::chartFilesDropped, this, [this](const QStringList& paths) {
+        if (!paths.isEmpty())
+            openChartFile(paths.front());
+    });
+    buildControls();
+    buildMenus();
+    setTabOrder();
+    Form_Load();
+    txtName->setFocus(Qt::OtherFocusReason);
+}
+
+MainWindow::~MainWindow() {
+    if (m_result)
+        delete m_result.data();
+}
+
+void MainWindow::buildControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("entryArea"));
+    central->setAutoFillBackground(true);
+    QPalette ground = central->palette();
+    ground.setColor(QPalette::Window, QColor(0xef, 0xec, 0xe6));
+    central->setPalette(ground);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    // The banner across the top: the wheel and what the chart is.
+    auto* banner = new Banner(central);
+    banner->setObjectName(QStringLiteral("banner"));
+    QPalette light = banner->palette();
+    light.setColor(QPalette::WindowText, QColor(0xf4, 0xec, 0xd8));
+    banner->setPalette(light);
+    auto* bannerLayout = new QHBoxLayout(banner);
+    bannerLayout->setContentsMargins(18, 12, 20, 12);
+    bannerLayout->setSpacing(16);
+    auto* wheel = new QLabel(banner);
+    wheel->setPixmap(ChakraEmblemIcon().pixmap(60, 60));
+    wheel->setFixedSize(60, 60);
+    auto* description = new QLabel(QString::fromLatin1(kDescription), banner);
+    description->setObjectName(QStringLiteral("lblDescription"));
+    description->setWordWrap(true);
+    bannerLayout->addWidget(wheel, 0, Qt::AlignVCenter);
+    bannerLayout->addWidget(description, 1);
+    outer->addWidget(banner);
+
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(16, 16, 16, 16);
+    body->setSpacing(14);
+    outer->addLayout(body, 1);
+
+    auto card = [&](const char* name) {
+        auto* frame = new Card(central);
+        frame->setObjectName(QString::fromLatin1(name));
+        auto* grid = new QGridLayout(frame);
+        grid->setContentsMargins(16, 14, 16, 14);
+        grid->setHorizontalSpacing(10);
+        grid->setVerticalSpacing(10);
+        body->addWidget(frame, 1);
+        return std::pair{frame, grid};
+    };
+
+    // Left: who and when.
+    auto [who, left] = card("whoCard");
+    cmdOpen = new QPushButton(tr("&Open Previously Saved Reading"), who);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    txtName = Box("txtName", CharacterClass::Letters, who);
+    cboMonth = List("cboMonth", 9, who);
+    cboDate = List("cboDate", 2, who);
+    cboYear = List("cboYear", 4, who);
+    cboHour = List("cboHour", 2, who);
+    cboMinute = List("cboMinute", 2, who);
+    cboTimeZone = List("cboTimeZone", 36, who);
+    chkDST = new QCheckBox(tr("Daylight Saving Time"), who);
+    chkDST->setObjectName(QStringLiteral("chkDST"));
+
+    auto* dateRow = new QHBoxLayout;
+    dateRow->setSpacing(6);
+    dateRow->addWidget(cboMonth, 3);
+    dateRow->addWidget(cboDate, 1);
+    dateRow->addWidget(cboYear, 2);
+    auto* timeRow = new QHBoxLayout;
+    timeRow->setSpacing(6);
+    timeRow->addWidget(cboHour, 1);
+    timeRow->addWidget(cboMinute, 1);
+    timeRow->addStretch(2);
+
+    left->addWidget(cmdOpen, 0, 0, 1, 2, Qt::AlignLeft);
+    left->addWidget(Caption(tr("Name"), who), 1, 0);
+    left->addWidget(txtName, 1, 1);
+    left->addWidget(Caption(tr("Date of Birth"), who), 2, 0);
+    left->addLayout(dateRow, 2, 1);
+    left->addWidget(Caption(tr("Time of Birth"), who), 3, 0);
+    left->addLayout(timeRow, 3, 1);
+    left->addWidget(Caption(tr("Time Zone"), who), 4, 0);
+    left->addWidget(chkDST, 4, 1, Qt::AlignLeft);
+    left->addWidget(cboTimeZone, 5, 0, 1, 2);
+#ifdef VELLAMOR_HAVE_ATLAS
+    lblAtlasNote = new QLabel(who);
+    lblAtlasNote->setObjectName(QStringLiteral("lblAtlasNote"));
+    lblAtlasNote->setWordWrap(true);
+    lblAtlasNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont small = lblAtlasNote->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    lblAtlasNote->setFont(small);
+    // Room for the decision and what remains wrong, so the window does not
+    // have to grow when a long note comes.
+    lblAtlasNote->setMinimumHeight(lblAtlasNote->fontMetrics().lineSpacing() * 3);
+    lblAtlasNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(lblAtlasNote, 6, 0, 1, 2);
+#endif
+    left->setColumnStretch(1, 1);
+    left->setRowStretch(7, 1);
+
+    // Right: where. Degrees, hemisphere, minutes in aligned columns.
+    auto [where, right] = card("whereCard");
+    auto coordinateRow = [&](int row, const QString& caption, FilteredLineEdit*& degrees,
+                             const char* degName, FilteredLineEdit*& minutes, const char* minName,
+                             QRadioButton** options, const char* optName, QButtonGroup*& group,
+                             const QString& first, const QString& second) {
+        degrees = Box(degName, CharacterClass::Digits, where);
+        minutes = Box(minName, CharacterClass::Digits, where);
+        group = new QButtonGroup(this);
+        group->setObjectName(QString::fromLatin1(optName));
+        right->addWidget(Caption(caption, where), row, 0);
+        right->addWidget(degrees, row, 1);
+        for (int i = 0; i < 2; ++i) {
+            options[i] = new QRadioButton(i == 0 ? first : second, where);
+            options[i]->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(optName)).arg(i));
+            group->addButton(options[i], i);
+            right->addWidget(options[i], row, 2 + i);
+        }
+        right->addWidget(minutes, row, 4);
+        right->addWidget(Caption(tr("DEG/MIN"), where), row, 5);
+    };
+    coordinateRow(0, tr("Latitude"), txtLatDeg, "txtLatDeg", txtLatMin, "txtLatMin", optLat,
+                  "optLat", optLatGroup, tr("North"), tr("South"));
+    coordinateRow(1, tr("Longitude"), txtLonDeg, "txtLonDeg", txtLonMin, "txtLonMin", optLong,
+                  "optLong", optLongGroup, tr("East"), tr("West"));
+
+    txtCity = Box("txtCity", CharacterClass::Letters, where);
+    txtState = Box("txtState", CharacterClass::Letters, where);
+    txtCountry = Box("txtCountry", CharacterClass::Letters, where);
+    right->addWidget(Caption(tr("City"), where), 2, 0);
+    right->addWidget(txtCity, 2, 1, 1, 3);
+    right->addWidget(Caption(tr("State"), where), 3, 0);
+    right->addWidget(txtState, 3, 1, 1, 3);
+    right->addWidget(Caption(tr("Country"), where), 4, 0);
+    right->addWidget(txtCountry, 4, 1, 1, 3);
+
+    Command1 = new WrappingButton(tr("Click here to find Latitude && Longitude"), where);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setToolTip(tr("Search the web for the coordinates of the birth place"));
+    right->addWidget(Command1, 2, 4, 3, 2);
+
+    cmdCalculate = new QPushButton(tr("&Get My Sudarshan Chakra Result"), where);
+    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdCalculate->setMinimumHeight(cboTimeZone->sizeHint().height() + 8);
+    QFont bold = cmdCalculate->font();
+    bold.setBold(true);
+    cmdCalculate->setFont(bold);
+    QPalette accent = cmdCalculate->palette();
+    accent.setColor(QPalette::Button, QColor(0x5e, 0x2a, 0x82));
+    accent.setColor(QPalette::ButtonText, Qt::white);
+    cmdCalculate->setPalette(accent);
+    right->addWidget(cmdCalculate, 5, 0, 1, 6);
+    right->setColumnStretch(3, 1);
+    right->setRowStretch(6, 1);
+
+    for (FilteredLineEdit* edit :
+         {txtName, txtLatDeg, txtLatMin, txtLonDeg, txtLonMin, txtCity, txtState, txtCountry}) {
+        connect(edit, &FilteredLineEdit::filesDropped, this, &MainWindow::chartFilesDropped);
+    }
+    connect(cmdCalculate, &QPushButton::clicked, this, &MainWindow::cmdCalculate_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::cmdOpen_Click);
+    connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+#ifdef VELLAMOR_HAVE_ATLAS
+    atlas::EntryControls atlasControls;
+    atlasControls.city = txtCity;
+    atlasControls.state = txtState;
+    atlasControls.country = txtCountry;
+    atlasControls.latDegrees = txtLatDeg;
+    atlasControls.latMinutes = txtLatMin;
+    atlasControls.lonDegrees = txtLonDeg;
+    atlasControls.lonMinutes = txtLonMin;
+    atlasControls.latitude = optLatGroup;
+    atlasControls.longitude = optLongGroup;
+    atlasControls.day = cboDate;
+    atlasControls.month = cboMonth;
+    atlasControls.year = cboYear;
+    atlasControls.hour = cboHour;
+    atlasControls.minute = cboMinute;
+    atlasControls.zone = cboTimeZone;
+    atlasControls.daylightSaving = chkDST;
+    atlasControls.note = lblAtlasNote;
+    m_atlas = new atlas::PlaceAssistant(atlasControls, this);
+#endif
+
+    setCentralWidget(central);
+}
+
+void MainWindow::buildMenus() {
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mnuCalculate = mnuFile->addAction(tr("Get My &Rasi Chart"));
+    mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+    connect(mnuCalculate, &QAction::triggered, this, &MainWindow::cmdCalculate_Click);
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
+    QAction* mnuExit = mnuFile->addAction(tr("&Exit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+
+    AddHelpMenu(this);
+}
+
+void MainWindow::setTabOrder() {
+    // The day list comes before the month list although it stands to its
+    // right: the keyboard walks day, month, year.
+    QWidget* const order[] = {
+        txtName,    cboDate,   cboMonth,  cboYear,  cboHour,  cboMinute,  cboTimeZone,  txtLatDeg,
+        txtLatMin,  txtLonDeg, txtLonMin, txtCity,  txtState, txtCountry, cmdCalculate, optLong[0],
+        optLong[1], optLat[0], optLat[1], Command1, chkDST,   cmdOpen};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+void MainWindow::Form_Load() {
+    for (int d = 1; d <= 31; ++d)
+        cboDate->addItem(QString::number(d));
+    for (std::string_view m : kMonthNames)
+        cboMonth->addItem(FromUtf8(m));
+    for (int y = kFirstYear; y <= kLastYear; ++y)
+        cboYear->addItem(QString::number(y));
+    for (int h = 0; h <= 23; ++h)
+        cboHour->addItem(QString::number(h));
+    for (int m = 0; m <= 59; ++m)
+        cboMinute->addItem(QString::number(m));
+    for (const TimeZoneRow& row : LoadTimeZoneTable())
+        cboTimeZone->addItem(FromUtf8(row.text));
+    for (QComboBox* box : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
+        box->setCurrentIndex(0);
+    }
+    optLong[0]->setChecked(true);
+    optLat[0]->setChecked(true);
+}
+
+EntryForm MainWindow::form() const {
+    EntryForm f;
+    f.name = txtName->text().toStdString();
+    f.latDegrees = txtLatDeg->text().toStdString();
+    f.latMinutes = txtLatMin->text().toStdString();
+    f.lonDegrees = txtLonDeg->text().toStdString();
+    f.lonMinutes = txtLonMin->text().toStdString();
+    f.city = txtCity->text().toStdString();
+    f.state = txtState->text().toStdString();
+    f.country = txtCountry->text().toStdString();
+    f.dayIndex = cboDate->currentIndex();
+    f.monthIndex = cboMonth->currentIndex();
+    f.yearIndex = cboYear->currentIndex();
+    f.hourIndex = cboHour->currentIndex();
+    f.minuteIndex = cboMinute->currentIndex();
+    f.zoneIndex = cboTimeZone->currentIndex();
+    f.longitude = static_cast<LongitudeOption>(optLongGroup->checkedId());
+    f.latitude = static_cast<LatitudeOption>(optLatGroup->checkedId());
+    f.daylightSaving = chkDST->isChecked();
+    return f;
+}
+
+void MainWindow::setForm(const EntryForm& f) {
+    txtName->setText(QString::fromStdString(f.name));
+    SelectIndex(cboMonth, f.monthIndex);
+    SelectIndex(cboDate, f.dayIndex);
+    SelectIndex(cboYear, f.yearIndex);
+    SelectIndex(cboHour, f.hourIndex);
+    SelectIndex(cboMinute, f.minuteIndex);
+    SelectIndex(cboTimeZone, f.zoneIndex);
+    txtLonDeg->setText(QString::fromStdString(f.lonDegrees));
+    txtLonMin->setText(QString::fromStdString(f.lonMinutes));
+    txtLatDeg->setText(QString::fromStdString(f.latDegrees));
+    txtLatMin->setText(QString::fromStdString(f.latMinutes));
+    SelectOption(optLongGroup, static_cast<int>(f.longitude));
+    SelectOption(optLatGroup, static_cast<int>(f.latitude));
+    chkDST->setChecked(f.daylightSaving);
+    txtCity->setText(QString::fromStdString(f.city));
+    txtState->setText(QString::fromStdString(f.state));
+    txtCountry->setText(QString::fromStdString(f.country));
+}
+
+QWidget* MainWindow::fieldWidget(FormField field) const {
+    switch (field) {
+        case FormField::Name:
+            return txtName;
+        case FormField::LatDegrees:
+            return txtLatDeg;
+        case FormField::LatMinutes:
+            return txtLatMin;
+        case FormField::LonDegrees:
+            return txtLonDeg;
+        case FormField::LonMinutes:
+            return txtLonMin;
+        case FormField::City:
+            return txtCity;
+        case FormField::State:
+            return txtState;
+        case FormField::Country:
+            return txtCountry;
+        case FormField::LatitudeOption:
+        case FormField::LongitudeOption:
+        case FormField::None:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void MainWindow::cmdCalculate_Click() {
+    EntryForm entered = form();
+    if (const auto problem = ValidateInput(entered)) {
+        CurrentDialogs().message(this, ToDialogIcon(problem->icon),
+                                 QString::fromStdString(problem->message));
+        ApplyProblemSideEffects(entered, *problem);
+        SelectOption(optLongGroup, static_cast<int>(entered.longitude));
+        SelectOption(optLatGroup, static_cast<int>(entered.latitude));
+        if (QWidget* w = fieldWidget(problem->focus))
+            w->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    m_birth = CopyFormToBirthData(entered, m_birth);
+    m_chart = CalculateChart(m_birth);
+
+    // Each chart gets a window of its own; a previous one is discarded.
+    if (m_result)
+        delete m_result.data();
+    m_result = new ResultWindow(*m_chart, m_chartFileName);
+    connect(m_result, &ResultWindow::backRequested, this, [this] { show(); });
+    m_result->show();
+    hide();
+}
+
+void MainWindow::cmdOpen_Click() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = kChartFileFilter;
+    request.defaultSuffix = kChartFileSuffix;
+    const QString path = CurrentDialogs().openFile(this, request);
+    if (path.isEmpty())
+        return;
+    openChartFile(path);
+}
+
+bool MainWindow::openChartFile(const QString& path) {
+    ChartReadResult read;
+    if (HasChartExtension(path.toStdString())) {
+        read = ReadChartFile(QFile::encodeName(path).toStdString());
+    }
+    if (!read.ok()) {
+        CurrentDialogs().message(this, DialogIcon::Critical, FromUtf8(kCheckFileMessage));
+        return false;
+    }
+#ifdef VELLAMOR_HAVE_ATLAS
+    // The file's place, zone and box are the user's; the atlas stops following.
+    m_atlas->forget();
+#endif
+    setForm(ApplyChartFields(form(), *read.fields));
+    cmdCalculate_Click();
+    return true;
+}
+
+void MainWindow::Command1_Click() {
+    const EntryForm entered = form();
+    if (const auto problem = CheckCoordinatesSearch(entered)) {
+        CurrentDialogs().message(this, ToDialogIcon(problem->icon), FromUtf8(problem->message));
+        if (QWidget* w = fieldWidget(problem->focus))
+            w->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    OpenCoordinatesSearch(FromUtf8(CoordinatesSearchText(entered)));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    ExitApplication();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedLocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QStringList files = DroppedLocalFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit chartFilesDropped(files);
+}
+
+void OpenChartFromArguments(MainWindow& frmMain, const QStringList& arguments) {
+    // A file manager passes one chart; any further names are ignored. Qt has
+    // taken its own options out already; "--" only marks where names begin.
+    QString chart;
+    for (qsizetype i = 1; i < arguments.size() && chart.isEmpty(); ++i) {
+        if (arguments.at(i) != QStringLiteral("--"))
+            chart = arguments.at(i);
+    }
+    if (chart.isEmpty())
+        return;
+    QTimer::singleShot(0, &frmMain, [&frmMain, chart] { frmMain.openChartFile(chart); });
+}
+
+}  // namespace vellamor

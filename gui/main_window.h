@@ -1,0 +1,134 @@
+// The entry window frmMain: the birth data of one native, typed and picked,
+// the calculation that turns them into a Sudarshan Chakra, and the opening
+// of saved charts.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "core/astro/birth_data.h"
+#include "core/chart/entry_form.h"
+#include "core/chart/pipeline.h"
+#include "gui/result_window.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+
+namespace vellamor {
+
+class FilteredLineEdit;
+namespace atlas {
+class PlaceAssistant;
+}
+
+// A push button whose caption wraps onto more lines when it is narrow; its
+// text stays the one caption.
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+
+  public:
+    using QPushButton::QPushButton;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The controls as plain data, and back.
+    EntryForm form() const;
+    void setForm(const EntryForm& form);
+
+    // What the last calculation that passed validation copied and computed.
+    const BirthData& birthData() const { return m_birth; }
+    const std::optional<Chart>& lastChart() const { return m_chart; }
+
+    // The result window of the chart on screen, if any.
+    ResultWindow* resultWindow() const { return m_result; }
+
+    // The path of the last completed save, proposed by the next one.
+    const QString& chartFileName() const { return m_chartFileName; }
+
+    // Opens a chart file as "&Open Previously Saved Reading" does once a
+    // path is chosen: checks it, fills the controls and calculates. False
+    // when the file was refused (the user has been told).
+    bool openChartFile(const QString& path);
+
+  public slots:
+    // The calculation driver: validate, copy into BirthData, compute, show
+    // the result window and hide this one.
+    void cmdCalculate_Click();
+    void cmdOpen_Click();
+    // The web search for the place's coordinates.
+    void Command1_Click();
+
+  signals:
+    // Files were dropped on the window; they are charts to open, not text.
+    void chartFilesDropped(const QStringList& paths);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void Form_Load();
+    void buildControls();
+    void buildMenus();
+    void setTabOrder();
+    void showResultWindowClosed();
+    QWidget* fieldWidget(FormField field) const;
+
+    FilteredLineEdit* txtName = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboYear = nullptr;
+    QComboBox* cboHour = nullptr;
+    QComboBox* cboMinute = nullptr;
+    QComboBox* cboTimeZone = nullptr;
+    FilteredLineEdit* txtLatDeg = nullptr;
+    FilteredLineEdit* txtLatMin = nullptr;
+    FilteredLineEdit* txtLonDeg = nullptr;
+    FilteredLineEdit* txtLonMin = nullptr;
+    FilteredLineEdit* txtCity = nullptr;
+    FilteredLineEdit* txtState = nullptr;
+    FilteredLineEdit* txtCountry = nullptr;
+    QPushButton* cmdCalculate = nullptr;
+    QRadioButton* optLong[2] = {nullptr, nullptr};  // East, West
+    QRadioButton* optLat[2] = {nullptr, nullptr};   // North, South
+    QButtonGroup* optLongGroup = nullptr;
+    QButtonGroup* optLatGroup = nullptr;
+    WrappingButton* Command1 = nullptr;
+    QCheckBox* chkDST = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    // The offline atlas: the place list under the city box and the note on
+    // its zone decision (absent in a build without the atlas).
+    QLabel* lblAtlasNote = nullptr;
+    atlas::PlaceAssistant* m_atlas = nullptr;
+
+    BirthData m_birth;
+    std::optional<Chart> m_chart;
+    QPointer<ResultWindow> m_result;
+    QString m_chartFileName;
+};
+
+// The start-up chart: the first argument after the program's name (Qt has
+// taken out its own options), opened as soon as the event loop runs.
+void OpenChartFromArguments(MainWindow& frmMain, const QStringList& arguments);
+
+}  // namespace vellamor

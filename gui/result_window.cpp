@@ -1,0 +1,499 @@
+#include "gui/result_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/astro/bodies.h"
+#include "core/chart/chakra_layout.h"
+#include "core/chart/chart_file.h"
+#include "core/chart/chart_stability.h"
+#include "core/chart/stability_report.h"
+#include "gui/desktop.h"
+#include "gui/dialogs.h"
+#include "gui/help_menu.h"
+#include "gui/printing.h"
+#include "render/chakra_painter.h"
+#include "render/chart_sheet.h"
+
+namespace vellamor {
+namespace {
+
+// Twips to pixels at the screen's logical resolution (96 dots per inch
+// before any high-DPI scaling, which Qt applies on top).
+constexpr double kTwipsPerPixel = 15;
+// The chart is drawn larger than its twips give, so that a crowded house
+// stays readable; it grows and shrinks with the window.
+constexpr double kChartZoom = 1.6;
+
+int Px(double twips) {
+    return static_cast<int>(twips / kTwipsPerPixel + 0.5);
+}
+
+const QColor kPanelGrey(128, 128, 128);
+
+QFont WindowFont(bool bold) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(8.25);
+    f.setBold(bold);
+    return f;
+}
+
+QString FromUtf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QPalette PanelPalette() {
+    QPalette p(QColor(178, 178, 178), kPanelGrey);
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        p.setColor(role, Qt::black);
+    }
+    return p;
+}
+
+}  // namespace
+
+ChakraView::ChakraView(const ChakraModel& model, QWidget* parent)
+    : QWidget(parent), m_model(model) {
+    setObjectName(QStringLiteral("chakraView"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QSize ChakraView::sizeHint() const {
+    const int side = Px(ChakraBounds().width * kChartZoom);
+    return {side, side};
+}
+
+QSize ChakraView::minimumSizeHint() const {
+    const int side = Px(ChakraBounds().width * 0.6);
+    return {side, side};
+}
+
+void ChakraView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintChakra(painter, QRectF(rect()), m_model);
+}
+
+ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* parent)
+    : QMainWindow(parent), m_chart(chart), m_chartFileName(chartFileName) {
+    setObjectName(QStringLiteral("frmSudarshanChakraResult"));
+    setWindowTitle(kAppTitle);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(WindowFont(false));
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("resultArea"));
+    QPalette black = central->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    black.setColor(QPalette::WindowText, Qt::white);
+    central->setPalette(black);
+    central->setAutoFillBackground(true);
+
+    m_stability = AnalyzeChartStability(m_chart);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    if (!m_stability.zoneNote.empty()) {
+        // Not a message box: the chart is shown as computed, and the note
+        // says under which assumption.
+        auto* note = new QLabel(QString::fromStdString(m_stability.zoneNote), central);
+        note->setObjectName(QStringLiteral("lblZoneNote"));
+        note->setWordWrap(true);
+        note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        note->setFont(WindowFont(false));
+        note->setAutoFillBackground(true);
+        QPalette amber = note->palette();
+        amber.setColor(QPalette::Window, QColor(255, 231, 153));
+        amber.setColor(QPalette::WindowText, Qt::black);
+        note->setPalette(amber);
+        note->setContentsMargins(Px(150), Px(75), Px(150), Px(75));
+        outer->addWidget(note);
+    }
+    auto* row = new QHBoxLayout;
+    outer->addLayout(row, 1);
+    row->setContentsMargins(Px(60), Px(60), Px(300), Px(120));
+    row->setSpacing(Px(180));
+    m_view = new ChakraView(chart.chakra, central);
+    row->addWidget(m_view, 1);
+    row->addWidget(buildRightColumn(), 0);
+    setCentralWidget(central);
+    buildMenus();
+
+    // As large as the chart asks, if the screen has room.
+    QSize size = sizeHint();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableSize() * 0.92;
+        if (size.height() > room.height() || size.width() > room.width()) {
+            const int excess = std::max(size.height() - room.height(), size.width() - room.width());
+            size -= QSize(excess, excess);
+        }
+    }
+    resize(size);
+    TS_Click(0);
+}
+
+QLabel* ResultWindow::label(const QString& text, const QString& name, bool bold, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFont(WindowFont(bold));
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return l;
+}
+
+QWidget* ResultWindow::buildRightColumn() {
+    auto* column = new QWidget;
+    column->setObjectName(QStringLiteral("rightColumn"));
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    TS = new QTabBar(column);
+    TS->setObjectName(QStringLiteral("TS"));
+    TS->setFont(WindowFont(true));
+    TS->setPalette(PanelPalette());
+    TS->setExpanding(true);
+    TS->setDrawBase(false);
+    TS->setUsesScrollButtons(false);
+    TS->addTab(tr("Birth Details"));
+    TS->addTab(tr("Chart Details"));
+    TS->addTab(tr("Planetary Positions"));
+    TS->addTab(tr("Chart Stability"));
+    connect(TS, &QTabBar::tabBarClicked, this, &ResultWindow::TS_Click);
+    connect(TS, &QTabBar::currentChanged, this, &ResultWindow::TS_Click);
+
+    m_panels = new QStackedWidget(column);
+    m_panels->setObjectName(QStringLiteral("fraDisplay"));
+    const QList<QWidget*> panels{buildBirthDetails(), buildLegend(), buildPositions(),
+                                 buildStability()};
+    for (int k = 0; k < static_cast<int>(panels.size()); ++k) {
+        QWidget* panel = panels[k];
+        panel->setObjectName(QStringLiteral("fraDisplay(%1)").arg(k));
+        panel->setPalette(PanelPalette());
+        panel->setAutoFillBackground(true);
+        m_panels->addWidget(panel);
+    }
+
+    cmdSave = new QPushButton(tr("&Save"), column);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdBack = new QPushButton(tr("&Back"), column);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    for (QPushButton* b : {cmdSave, cmdBack}) {
+        b->setFont(WindowFont(true));
+        b->setMinimumSize(Px(1000), Px(375));
+    }
+    connect(cmdSave, &QPushButton::clicked, this, &ResultWindow::cmdSave_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &ResultWindow::cmdBack_Click);
+    QWidget::setTabOrder(cmdSave, cmdBack);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(Px(45));
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdBack);
+
+    layout->addWidget(TS);
+    layout->addWidget(m_panels, 1);
+    layout->addSpacing(Px(300));
+    layout->addLayout(buttons);
+
+    const int width = std::max(Px(2400), TS->sizeHint().width());
+    column->setFixedWidth(width);
+    return column;
+}
+
+QWidget* ResultWindow::buildBirthDetails() {
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(Px(90), Px(120), Px(90), Px(120));
+    layout->setSpacing(0);
+    for (int i = 0; i < kDetailCount; ++i) {
+        const int index = 16 + i;
+        QLabel* caption = label(FromUtf8(kDetailCaptions[static_cast<std::size_t>(i)]),
+                                QStringLiteral("lblLabel1(%1)").arg(index), true, panel);
+        QLabel* value =
+            label(QString::fromStdString(m_chart.chakra.details[static_cast<std::size_t>(i)]),
+                  QStringLiteral("lblLabel2(%1)").arg(index), false, panel);
+        value->setWordWrap(true);
+        if (i > 0)
+            layout->addSpacing(Px(150));
+        layout->addWidget(caption);
+        layout->addWidget(value);
+    }
+    layout->addStretch(1);
+    return panel;
+}
+
+QWidget* ResultWindow::buildLegend() {
+    auto* panel = new QWidget;
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(Px(120), Px(120), Px(90), Px(120));
+    grid->setHorizontalSpacing(Px(240));
+    grid->setVerticalSpacing(Px(45));
+    int row = 0;
+    for (int i = 0; i < kBodyCount; ++i, ++row) {
+        grid->addWidget(label(FromUtf8(kPlanetNames[static_cast<std::size_t>(i)]),
+                              QStringLiteral("lblLabel1(%1)").arg(i), false, panel),
+                        row, 0);
+        grid->addWidget(
+            label(QString::fromStdString(m_chart.chakra.legendLabels[static_cast<std::size_t>(i)]),
+                  QStringLiteral("lblLabel2(%1)").arg(i), false, panel),
+            row, 1);
+    }
+    // Each planet's row names the station dates that decide its mark.
+    for (const StationEvidence& e : m_stability.stations) {
+        const int i = BodyIndex(e.planet);
+        const QString tip = FromUtf8(kPlanetNames[static_cast<std::size_t>(i)]) +
+                            QStringLiteral(": ") + QString::fromStdString(StationEvidenceText(e));
+        for (const QString& name :
+             {QStringLiteral("lblLabel1(%1)"), QStringLiteral("lblLabel2(%1)")}) {
+            if (QLabel* l = panel->findChild<QLabel*>(name.arg(i)))
+                l->setToolTip(tip);
+        }
+    }
+    grid->setRowMinimumHeight(row++, Px(240));
+
+    // The ring key: each ring's colour beside its name.
+    struct Key {
+        int index;
+        Ring ring;
+        const char* text;
+    };
+    for (const Key& k : {Key{13, Ring::Sun, "Sun Chart"}, Key{14, Ring::Moon, "Moon Chart"},
+                         Key{15, Ring::Birth, "Birth Chart"}}) {
+        QLabel* swatch =
+            label(QString(), QStringLiteral("lblLabel1(%1)").arg(k.index), false, panel);
+        swatch->setFixedSize(Px(600), Px(240));
+        swatch->setAutoFillBackground(true);
+        QPalette p = swatch->palette();
+        p.setColor(QPalette::Window, ToQColor(GeometryOf(k.ring).colour));
+        swatch->setPalette(p);
+        swatch->setFrameShape(QFrame::Box);
+        grid->addWidget(swatch, row, 0);
+        grid->addWidget(
+            label(tr(k.text), QStringLiteral("lblLabel2(%1)").arg(k.index), true, panel), row++, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(row, 1);
+    return panel;
+}
+
+QWidget* ResultWindow::buildPositions() {
+    auto* panel = new QWidget;
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(Px(120), Px(120), Px(90), Px(120));
+    grid->setHorizontalSpacing(Px(240));
+    grid->setVerticalSpacing(Px(45));
+    for (int i = 0; i < kBodyCount; ++i) {
+        grid->addWidget(label(FromUtf8(kPlanetNames[static_cast<std::size_t>(i)]),
+                              QStringLiteral("lblLabel1(%1)").arg(28 + i), true, panel),
+                        i, 0);
+        grid->addWidget(
+            label(QString::fromStdString(m_chart.chakra.positionTexts[static_cast<std::size_t>(i)]),
+                  QStringLiteral("lblLabel2(%1)").arg(28 + i), false, panel),
+            i, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(kBodyCount, 1);
+    return panel;
+}
+
+QWidget* ResultWindow::buildStability() {
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(Px(90), Px(120), Px(90), Px(120));
+    layout->setSpacing(Px(45));
+    auto heading = [&](const QString& text, const QString& name) {
+        if (layout->count() > 0)
+            layout->addSpacing(Px(120));
+        layout->addWidget(label(text, name, true, panel));
+    };
+    auto line = [&](const std::string& text, const QString& name) {
+        QLabel* l = label(QString::fromStdString(text), name, false, panel);
+        l->setWordWrap(true);
+        layout->addWidget(l);
+        return l;
+    };
+    heading(tr("Birth time"), QStringLiteral("lblStabilityTime"));
+    line(SignChangeSentence("Lagna", m_stability.ascendant), QStringLiteral("lblLagnaWindow"));
+    line(SignChangeSentence("Moon", m_stability.moon), QStringLiteral("lblMoonWindow"));
+
+    heading(tr("Sign boundaries"), QStringLiteral("lblStabilityBoundary"));
+    std::string near;
+    for (Body b : m_stability.nearBoundary) {
+        if (!near.empty())
+            near += ", ";
+        near += kPlanetNames[static_cast<std::size_t>(BodyIndex(b))];
+    }
+    line(near.empty() ? std::string("No body stands within one arcminute of a sign boundary.")
+                      : "Within one arcminute of a sign boundary, so their house rests on the "
+                        "last digit: " +
+                            near + ".",
+         QStringLiteral("lblNearBoundary"));
+
+    heading(tr("Retrograde stations"), QStringLiteral("lblStabilityStations"));
+    for (const StationEvidence& e : m_stability.stations) {
+        line(std::string(kPlanetNames[static_cast<std::size_t>(BodyIndex(e.planet))]) + ": " +
+                 StationEvidenceText(e),
+             QStringLiteral("lblStation(%1)").arg(BodyIndex(e.planet)));
+    }
+    if (!m_stability.zoneNote.empty()) {
+        heading(tr("Time zone"), QStringLiteral("lblStabilityZone"));
+        line(m_stability.zoneNote, QStringLiteral("lblZoneNoteDetail"));
+    }
+    layout->addStretch(1);
+    // Long station lines and the zone note may need more room than the
+    // panel has at small window sizes.
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panel->setPalette(PanelPalette());
+    panel->setAutoFillBackground(true);
+    scroll->setWidget(panel);
+    return scroll;
+}
+
+void ResultWindow::buildMenus() {
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mnuBack = mnuFile->addAction(tr("&Back"));
+    mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    connect(mnuBack, &QAction::triggered, this, &ResultWindow::cmdBack_Click);
+    mnuFile->addSeparator();
+    QAction* mnuSave = mnuFile->addAction(tr("&Save"));
+    mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    connect(mnuSave, &QAction::triggered, this, &ResultWindow::cmdSave_Click);
+    QAction* mnuExport = mnuFile->addAction(tr("Export Image..."));
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    connect(mnuExport, &QAction::triggered, this, &ResultWindow::mnuExport_Click);
+    QAction* mnuPrint = mnuFile->addAction(tr("Print..."));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint->setShortcut(QKeySequence::Print);
+    connect(mnuPrint, &QAction::triggered, this, &ResultWindow::mnuPrint_Click);
+
+    AddHelpMenu(this);
+}
+
+int ResultWindow::currentPanel() const {
+    return m_panels->currentIndex();
+}
+
+void ResultWindow::TS_Click(int index) {
+    if (index < 0 || index >= m_panels->count())
+        return;
+    if (TS->currentIndex() != index)
+        TS->setCurrentIndex(index);
+    m_panels->setCurrentIndex(index);
+}
+
+bool ResultWindow::cmdSave_Click() {
+    FileDialogRequest request;
+    request.title = kAppTitle;
+    request.filter = kChartFileFilter;
+    request.defaultSuffix = kChartFileSuffix;
+    request.initialPath = m_chartFileName;
+    request.confirmOverwrite = true;
+    QString path = CurrentDialogs().saveFile(this, request);
+    if (path.isEmpty())
+        return false;
+
+    // Opening takes only names ending in "sud": a chart saved under any other
+    // name could never be opened again.
+    if (!HasChartExtension(path.toStdString())) {
+        path += QStringLiteral(".sud");
+        if (QFileInfo::exists(path)) {
+            const QString question = tr("%1 already exists.\nDo you want to replace it?")
+                                         .arg(QFileInfo(path).fileName());
+            if (CurrentDialogs().message(this, DialogIcon::Question, question,
+                                         DialogButtons::YesNo) != DialogAnswer::Yes) {
+                return false;
+            }
+        }
+    }
+    m_chartFileName = path;
+
+    const ChartWriteResult written =
+        WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);
+    if (!written.ok) {
+        CurrentDialogs().message(this, DialogIcon::Critical, QString::fromStdString(written.error));
+        return false;
+    }
+    return true;
+}
+
+bool ResultWindow::mnuExport_Click() {
+    FileDialogRequest request;
+    request.title = tr("Export Image");
+    request.filter = kSheetFileFilter;
+    request.defaultSuffix = QStringLiteral("png");
+    request.initialPath = SheetPathSuggestion();
+    request.confirmOverwrite = true;
+    const QString path = CurrentDialogs().saveFile(this, request);
+    if (path.isEmpty())
+        return false;
+    const QString failure = ExportChartSheet(m_chart, path);
+    if (!failure.isEmpty()) {
+        CurrentDialogs().message(this, DialogIcon::Critical, failure);
+        return false;
+    }
+    m_lastExport = path;
+    return true;
+}
+
+void ResultWindow::mnuPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Sudarshan Chakra of ") +
+                       QString::fromStdString(m_chart.birth.name));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrintChartSheet(printer, m_chart);
+}
+
+// Beside the last export or the last saved chart, named after the native.
+QString ResultWindow::SheetPathSuggestion() const {
+    if (!m_lastExport.isEmpty())
+        return m_lastExport;
+    QString name = QString::fromStdString(m_chart.birth.name).simplified();
+    if (name.isEmpty())
+        name = QStringLiteral("chart");
+    const QString file = name + QStringLiteral(".png");
+    if (m_chartFileName.isEmpty())
+        return file;
+    return QFileInfo(m_chartFileName).dir().filePath(file);
+}
+
+void ResultWindow::cmdBack_Click() {
+    emit backRequested();
+    m_goingBack = true;
+    close();
+}
+
+void ResultWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!m_goingBack)
+        ExitApplication();
+}
+
+}  // namespace vellamor

@@ -1,0 +1,57 @@
+#include "gui/update_reminder.h"
+
+#include <QSettings>
+
+#include "gui/dialogs.h"
+#include "gui/reminder_schedule.h"
+#include "gui/user_settings.h"
+#include "gui/web_links.h"
+
+namespace vellamor {
+namespace {
+
+std::chrono::year_month_day CivilDate(QDate d) {
+    return std::chrono::year_month_day{std::chrono::year{d.year()},
+                                       std::chrono::month{static_cast<unsigned>(d.month())},
+                                       std::chrono::day{static_cast<unsigned>(d.day())}};
+}
+
+void StoreToday(QSettings& settings, QDate today) {
+    settings.setValue(kLastReminderKey, today.toString(Qt::ISODate));
+    settings.sync();
+}
+
+}  // namespace
+
+void CheckUpdateReminder(QSettings& settings, QDate today, Dialogs& dialogs, QWidget* parent) {
+    if (!today.isValid())
+        return;
+    std::optional<std::string> stored;
+    if (settings.contains(kLastReminderKey))
+        stored = settings.value(kLastReminderKey).toString().toStdString();
+
+    switch (DecideUpdateReminder(stored, CivilDate(today))) {
+        case ReminderStep::Quiet:
+            return;
+        case ReminderStep::StoreToday:
+            StoreToday(settings, today);
+            return;
+        case ReminderStep::AskAndStoreToday: {
+            const DialogAnswer answer =
+                dialogs.message(parent, DialogIcon::Information,
+                                QString::fromUtf8(kUpdateQuestion.data(),
+                                                  static_cast<qsizetype>(kUpdateQuestion.size())),
+                                DialogButtons::YesNo);
+            StoreToday(settings, today);
+            if (answer == DialogAnswer::Yes)
+                OpenWebPage(settings, WebPage::Download);
+            return;
+        }
+    }
+}
+
+void CheckUpdateReminder() {
+    CheckUpdateReminder(*OpenUserSettings(), QDate::currentDate(), CurrentDialogs());
+}
+
+}  // namespace vellamor

@@ -1,0 +1,232 @@
+#include "render/chakra_painter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace vellamor {
+namespace {
+
+// Occupant texts shrink in steps of about five per cent, to two fifths of the
+// normal size at most, before they are allowed to overflow.
+constexpr int kSmallestOccupantFont = 66;
+constexpr int kFontStep = 8;
+constexpr double kLineWidthTwips = 18;
+// Thinnest line drawn, in device pixels: thinner ones fade to grey.
+constexpr double kThinnestLinePixels = 1.3;
+
+struct Span {
+    int start;
+    int end;  // one past the last character
+};
+
+std::vector<Span> TokenSpans(const QString& text) {
+    std::vector<Span> spans;
+    int i = 0;
+    const int n = static_cast<int>(text.size());
+    while (i < n) {
+        while (i < n && text.at(i) == u' ')
+            ++i;
+        if (i >= n)
+            break;
+        const int start = i;
+        while (i < n && text.at(i) != u' ')
+            ++i;
+        // A retrograde mark belongs to the planet before it.
+        if (!spans.empty() && QStringView(text).mid(start, i - start) == u"(R)") {
+            spans.back().end = i;
+        } else {
+            spans.push_back({start, i});
+        }
+    }
+    return spans;
+}
+
+QPointF ToQPoint(Point p) {
+    return {p.x, p.y};
+}
+
+// Lines that split the labels into k consecutive groups with the narrowest
+// widest line; widths[i][j] is the width of labels i..j on one line.
+std::vector<int> BalancedBreaks(const std::vector<std::vector<double>>& widths, int k,
+                                double& widest) {
+    const int n = static_cast<int>(widths.size());
+    const double inf = std::numeric_limits<double>::infinity();
+    // best[j][m]: narrowest widest line for the first j labels in m lines.
+    std::vector<std::vector<double>> best(n + 1, std::vector<double>(k + 1, inf));
+    std::vector<std::vector<int>> from(n + 1, std::vector<int>(k + 1, 0));
+    best[0][0] = 0;
+    for (int m = 1; m <= k; ++m) {
+        for (int j = m; j <= n; ++j) {
+            for (int i = m - 1; i < j; ++i) {
+                const double w = std::max(best[i][m - 1], widths[i][j - 1]);
+                if (w < best[j][m]) {
+                    best[j][m] = w;
+                    from[j][m] = i;
+                }
+            }
+        }
+    }
+    widest = best[n][k];
+    std::vector<int> starts(k);
+    for (int j = n, m = k; m > 0; --m) {
+        starts[m - 1] = from[j][m];
+        j = from[j][m];
+    }
+    return starts;
+}
+
+// The four circles and twelve spokes, in twips on a painter scaled by `scale`.
+void PaintWheel(QPainter& painter, double scale) {
+    // Hairlines never vanish however small the chart is drawn.
+    const double lineWidth = std::max(kLineWidthTwips, kThinnestLinePixels / scale);
+    auto pen = [&](Rgb c) {
+        QPen p(ToQColor(c), lineWidth);
+        p.setCapStyle(Qt::FlatCap);
+        return p;
+    };
+    painter.setBrush(Qt::NoBrush);
+
+    const QPointF centre = ToQPoint(kChakraCentre);
+    painter.setPen(pen(kSpokeColour));
+    for (int k = 0; k < 12; ++k) {
+        const Segment s = Spoke(k);
+        painter.drawLine(ToQPoint(s.from), ToQPoint(s.to));
+    }
+    painter.setPen(pen(kHubColour));
+    painter.drawEllipse(centre, kHubRadius, kHubRadius);
+    for (const RingGeometry& g : kRingGeometry) {
+        painter.setPen(pen(g.colour));
+        painter.drawEllipse(centre, g.outerRadius, g.outerRadius);
+    }
+}
+
+}  // namespace
+
+QFont ChakraLabelFont(int heightTwips, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, heightTwips));
+    font.setBold(bold);
+    return font;
+}
+
+QStringList OccupantTokens(const QString& text) {
+    QStringList tokens;
+    for (const Span& s : TokenSpans(text))
+        tokens << text.mid(s.start, s.end - s.start);
+    return tokens;
+}
+
+OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text) {
+    OccupantLayout layout;
+    const std::vector<Span> spans = TokenSpans(text);
+    const int n = static_cast<int>(spans.size());
+    if (n == 0)
+        return layout;
+
+    auto lineText = [&](int first, int last) {
+        return text.mid(spans[first].start, spans[last].end - spans[first].start);
+    };
+    for (int size = static_cast<int>(kLabelFontHeight); size >= kSmallestOccupantFont;
+         size -= kFontStep) {
+        const QFontMetricsF fm(ChakraLabelFont(size, true));
+        std::vector<std::vector<double>> widths(n, std::vector<double>(n, 0));
+        for (int i = 0; i < n; ++i) {
+            for (int j = i; j < n; ++j)
+                widths[i][j] = fm.horizontalAdvance(lineText(i, j));
+        }
+        for (int k = 1; k <= n; ++k) {
+            double widest = 0;
+            const std::vector<int> starts = BalancedBreaks(widths, k, widest);
+            std::vector<double> lineWidths(k);
+            QStringList lines;
+            for (int m = 0; m < k; ++m) {
+                const int last = m + 1 < k ? starts[m + 1] - 1 : n - 1;
+                lineWidths[m] = widths[starts[m]][last];
+                lines << lineText(starts[m], last);
+            }
+            const auto placed = PlaceOccupantLines(ring, houseIndex, lineWidths, fm.height());
+            if (!placed)
+                continue;
+            layout.fontHeight = size;
+            layout.fits = true;
+            layout.lines = lines;
+            for (const Rect& r : *placed) {
+                layout.lineBoxes << QRectF(r.left, r.top, r.width, r.height);
+                layout.box |= layout.lineBoxes.back();
+            }
+            return layout;
+        }
+    }
+
+    // Nothing fits: the smallest size, one label per line, on the anchor.
+    const QFontMetricsF fm(ChakraLabelFont(kSmallestOccupantFont, true));
+    double widest = 0;
+    for (int i = 0; i < n; ++i) {
+        layout.lines << lineText(i, i);
+        widest = std::max(widest, fm.horizontalAdvance(layout.lines.back()));
+    }
+    const Point anchor = OccupantAnchor(ring, houseIndex);
+    const double height = n * fm.height();
+    layout.box = QRectF(anchor.x - widest / 2, anchor.y - height / 2, widest, height);
+    for (int i = 0; i < n; ++i) {
+        layout.lineBoxes << QRectF(layout.box.left(), layout.box.top() + i * fm.height(), widest,
+                                   fm.height());
+    }
+    layout.fontHeight = kSmallestOccupantFont;
+    return layout;
+}
+
+void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model) {
+    painter.save();
+    painter.fillRect(target, ToQColor(kBackgroundColour));
+
+    const Rect bounds = ChakraBounds();
+    const double scale = std::min(target.width() / bounds.width, target.height() / bounds.height);
+    if (!(scale > 0)) {
+        painter.restore();
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.translate(target.center());
+    painter.scale(scale, scale);
+    painter.translate(-bounds.centre().x, -bounds.centre().y);
+
+    PaintWheel(painter, scale);
+
+    const QFont numberFont = ChakraLabelFont(static_cast<int>(kLabelFontHeight), false);
+    for (int r = 0; r < kRingCount; ++r) {
+        const Ring ring = static_cast<Ring>(r);
+        const QColor colour = ToQColor(kRingGeometry[r].colour);
+        painter.setPen(colour);
+        for (int h = 0; h < 12; ++h) {
+            const House& house = model.house(ring, h);
+            const Rect box = SignNumberBox(ring, h);
+            painter.setFont(numberFont);
+            painter.drawText(QRectF(box.left, box.top, box.width, box.height), Qt::AlignCenter,
+                             house.sign > 0 ? QString::number(house.sign) : QString());
+
+            const QString occupants = QString::fromStdString(house.occupants);
+            const OccupantLayout layout = LayoutOccupants(ring, h, occupants);
+            if (layout.lines.isEmpty())
+                continue;
+            const QFont font = ChakraLabelFont(layout.fontHeight, true);
+            const QFontMetricsF fm(font);
+            painter.setFont(font);
+            for (int i = 0; i < layout.lines.size(); ++i) {
+                painter.drawText(layout.lineBoxes[i], Qt::AlignCenter | Qt::TextDontClip,
+                                 layout.lines[i]);
+            }
+        }
+    }
+    painter.restore();
+}
+
+}  // namespace vellamor

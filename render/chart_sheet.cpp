@@ -1,0 +1,275 @@
+#include "render/chart_sheet.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <array>
+#include <memory>
+
+#include "core/astro/bodies.h"
+#include "core/chart/chakra_layout.h"
+#include "render/chakra_painter.h"
+
+namespace vellamor {
+namespace {
+
+const QString kProgramTitle = QStringLiteral("Vellamor v1.15");
+
+// Sheet geometry in units of the 1000-unit square.
+constexpr double kMargin = 40;
+const QRectF kTitleBox(kMargin, 28, kSheetUnits - 2 * kMargin, 50);
+constexpr double kRuleY = 92;
+const QRectF kChakraBox(kMargin, 112, 640, 640);
+constexpr double kColumnLeft = 706;
+constexpr double kColumnWidth = kSheetUnits - kMargin - kColumnLeft;
+constexpr double kPositionsTop = 778;
+
+const QColor kInk(0, 0, 0);
+const QColor kCaptionInk(96, 96, 96);
+const QColor kRuleInk(160, 160, 160);
+
+QFont SheetFont(double pixels, bool bold) {
+    QFont font = ChakraLabelFont(1, bold);
+    font.setPixelSize(static_cast<int>(pixels));
+    return font;
+}
+
+QString Utf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+QString Utf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void PaintTitle(QPainter& p, const Chart& chart) {
+    p.setFont(SheetFont(30, true));
+    p.setPen(kInk);
+    const QString title = QStringLiteral("Sudarshan Chakra of ") + Utf8(chart.birth.name);
+    const QFontMetricsF fm(p.font());
+    p.drawText(kTitleBox, Qt::AlignLeft | Qt::AlignVCenter,
+               fm.elidedText(title, Qt::ElideRight, kTitleBox.width()));
+    p.setPen(QPen(kRuleInk, 1.5));
+    p.drawLine(QPointF(kMargin, kRuleY), QPointF(kSheetUnits - kMargin, kRuleY));
+}
+
+// Caption above value, as on the birth-details panel; a long value (the time
+// zone) wraps onto a second line.
+double PaintDetails(QPainter& p, const Chart& chart, double top) {
+    const QFont caption = SheetFont(14, true);
+    const QFont value = SheetFont(17, false);
+    const QFontMetricsF captionMetrics(caption);
+    const QFontMetricsF valueMetrics(value);
+    double y = top;
+    for (int i = 0; i < kDetailCount; ++i) {
+        p.setFont(caption);
+        p.setPen(kCaptionInk);
+        p.drawText(QRectF(kColumnLeft, y, kColumnWidth, captionMetrics.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, Utf8(kDetailCaptions[i]));
+        y += captionMetrics.height() + 2;
+
+        const QString text = Utf8(chart.chakra.details[static_cast<std::size_t>(i)]);
+        const QRectF room(kColumnLeft, y, kColumnWidth, 2 * valueMetrics.height());
+        const QRectF needed =
+            valueMetrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, text);
+        p.setFont(value);
+        p.setPen(kInk);
+        p.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        y += std::min(needed.height(), room.height()) + 14;
+    }
+    return y;
+}
+
+// The ring key of the legend panel: each ring's colour and name.
+void PaintRingKey(QPainter& p, double top) {
+    struct Key {
+        Ring ring;
+        const char* text;
+    };
+    const std::array<Key, 3> keys{
+        {{Ring::Sun, "Sun Chart"}, {Ring::Moon, "Moon Chart"}, {Ring::Birth, "Birth Chart"}}};
+    p.setFont(SheetFont(16, true));
+    double y = top;
+    for (const Key& k : keys) {
+        const QRectF swatch(kColumnLeft, y, 40, 20);
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(ToQColor(GeometryOf(k.ring).colour));
+        p.drawRect(swatch);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(kInk);
+        p.drawText(QRectF(kColumnLeft + 56, y - 4, kColumnWidth - 56, 28),
+                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(k.text));
+        y += 32;
+    }
+}
+
+// Thirteen rows of body, chart label (with its retrograde mark) and
+// position, in three columns.
+void PaintPositions(QPainter& p, const Chart& chart) {
+    p.setFont(SheetFont(17, true));
+    p.setPen(kInk);
+    p.drawText(QRectF(kMargin, kPositionsTop, 400, 26), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Planetary Positions"));
+    const QFont name = SheetFont(15, true);
+    const QFont plain = SheetFont(15, false);
+    constexpr int kRows = 5;
+    const double columnWidth = (kSheetUnits - 2 * kMargin) / 3;
+    for (int b = 0; b < kBodyCount; ++b) {
+        const double x = kMargin + (b / kRows) * columnWidth;
+        const double y = kPositionsTop + 34 + (b % kRows) * 30;
+        const auto i = static_cast<std::size_t>(b);
+        p.setFont(name);
+        p.drawText(QRectF(x, y, 86, 26), Qt::AlignLeft | Qt::AlignVCenter, Utf8(kPlanetNames[i]));
+        p.setFont(plain);
+        p.drawText(QRectF(x + 86, y, 72, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                   Utf8(chart.chakra.legendLabels[i]).trimmed());
+        p.drawText(QRectF(x + 158, y, columnWidth - 164, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                   Utf8(chart.chakra.positionTexts[i]));
+    }
+}
+
+void PaintFooter(QPainter& p) {
+    p.setFont(SheetFont(12, false));
+    p.setPen(kCaptionInk);
+    p.drawText(QRectF(kMargin, kSheetUnits - 30, kSheetUnits - 2 * kMargin, 20),
+               Qt::AlignRight | Qt::AlignVCenter, kProgramTitle);
+}
+
+QString SaveFailure(const QString& path, const QString& why) {
+    return QStringLiteral("The chart could not be exported to \"%1\": %2.").arg(path, why);
+}
+
+// The painter's whole device, in device coordinates.
+QRectF DeviceRect(const QPainter& p) {
+    return QRectF(0, 0, p.device()->width(), p.device()->height());
+}
+
+}  // namespace
+
+std::optional<SheetFormat> SheetFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return SheetFormat::Png;
+    if (suffix == QLatin1String("svg"))
+        return SheetFormat::Svg;
+    if (suffix == QLatin1String("pdf"))
+        return SheetFormat::Pdf;
+    return std::nullopt;
+}
+
+void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart) {
+    const double side = std::min(target.width(), target.height());
+    if (!(side > 0))
+        return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.translate(target.center().x() - side / 2, target.top());
+    p.scale(side / kSheetUnits, side / kSheetUnits);
+    p.fillRect(QRectF(0, 0, kSheetUnits, kSheetUnits), Qt::white);
+
+    PaintTitle(p, chart);
+    PaintChakra(p, kChakraBox, chart.chakra);
+    const double detailsEnd = PaintDetails(p, chart, kChakraBox.top());
+    PaintRingKey(p, std::max(detailsEnd + 8, kChakraBox.bottom() - 3 * 32 + 12));
+    PaintPositions(p, chart);
+    PaintFooter(p);
+    p.restore();
+}
+
+QImage RenderChartSheet(const Chart& chart, int pixels) {
+    QImage image(pixels, pixels, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintChartSheet(painter, QRectF(0, 0, pixels, pixels), chart);
+    painter.end();
+    return image;
+}
+
+QString ExportChartSheet(const Chart& chart, const QString& path) {
+    const std::optional<SheetFormat> format = SheetFormatOf(path);
+    if (!format)
+        return SaveFailure(path, QStringLiteral("the name must end in .png, .svg or .pdf"));
+
+    // Written beside the target and renamed over it only when complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return SaveFailure(path, file.errorString());
+
+    const QString title = QStringLiteral("Sudarshan Chakra of ") + Utf8(chart.birth.name);
+    bool drawn = true;
+    switch (*format) {
+        case SheetFormat::Png:
+            drawn = RenderChartSheet(chart).save(&file, "PNG");
+            break;
+        case SheetFormat::Svg: {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&file);
+            // 2000 units across 180 mm: the sheet prints at the width of
+            // an A4 page's text.
+            svg.setSize(QSize(kSheetPixels, kSheetPixels));
+            svg.setResolution(qRound(kSheetPixels / (180 / 25.4)));
+            svg.setViewBox(QRectF(0, 0, kSheetUnits, kSheetUnits));
+            svg.setTitle(title);
+            svg.setDescription(kProgramTitle);
+            QPainter painter;
+            drawn = painter.begin(&svg);
+            if (drawn) {
+                PaintChartSheet(painter, QRectF(0, 0, kSheetUnits, kSheetUnits), chart);
+                drawn = painter.end();
+            }
+            break;
+        }
+        case SheetFormat::Pdf: {
+            QPdfWriter pdf(&file);
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+            pdf.setTitle(title);
+            pdf.setCreator(kProgramTitle);
+            QPainter painter;
+            drawn = painter.begin(&pdf);
+            if (drawn) {
+                PaintChartSheet(painter, DeviceRect(painter), chart);
+                drawn = painter.end();
+            }
+            break;
+        }
+    }
+    if (!drawn) {
+        file.cancelWriting();
+        return SaveFailure(path, QStringLiteral("the sheet could not be drawn"));
+    }
+    if (!file.commit())
+        return SaveFailure(path, file.errorString());
+    return {};
+}
+
+void PaintChartSheetPage(QPainter& painter, const Chart& chart) {
+    PaintChartSheet(painter, DeviceRect(painter), chart);
+}
+
+std::string ExportChartSheetHeadless(const Chart& chart, const std::string& path) {
+    // Drawing text needs an application object; the offscreen platform
+    // gives one that never looks for a display.
+    static int argc = 3;
+    static char arg0[] = "vellamor", arg1[] = "-platform", arg2[] = "offscreen";
+    static char* argv[] = {arg0, arg1, arg2, nullptr};
+    std::unique_ptr<QGuiApplication> app;
+    if (!QCoreApplication::instance()) {
+        // The platform's start-up chatter (runtime folder, fonts) is not the
+        // user's business on a command line; real failures still show.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                fprintf(stderr, "%s\n", qPrintable(msg));
+        });
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return ExportChartSheet(chart, QFile::decodeName(path.c_str())).toStdString();
+}
+
+}  // namespace vellamor

@@ -1,0 +1,49 @@
+// The printable sheet of one chart: a title, the chakra drawn by the result
+// window's own painting code, the nine birth details, the ring key and the
+// positions with their chart labels. The same sheet is exported as PNG
+// (2000 x 2000 pixels), SVG or PDF, and printed.
+//
+// The sheet is laid out in a square of 1000 x 1000 units, scaled to fit the
+// target; the chakra keeps its black ground, the rest of the page is white.
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "core/chart/pipeline.h"
+
+class QPainter;
+
+namespace vellamor {
+
+inline constexpr int kSheetPixels = 2000;
+inline constexpr double kSheetUnits = 1000;
+
+enum class SheetFormat { Png, Svg, Pdf };
+
+// The format a file name asks for (its extension, any case); nothing when it
+// names none of the three.
+std::optional<SheetFormat> SheetFormatOf(const QString& path);
+
+// Draws the sheet as large as fits in `target`, centred horizontally and at
+// the top.
+void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart);
+
+QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels);
+
+// Writes the sheet in the format of the file name, replacing the file only
+// when the whole sheet was written. Returns an empty string on success,
+// otherwise a sentence for the user.
+QString ExportChartSheet(const Chart& chart, const QString& path);
+
+// One page (a printer's, a PDF's), the sheet across its printable width.
+void PaintChartSheetPage(QPainter& painter, const Chart& chart);
+
+// For the command line: draws without a display (Qt's offscreen platform)
+// when no application object exists yet.
+std::string ExportChartSheetHeadless(const Chart& chart, const std::string& path);
+
+}  // namespace vellamor

@@ -1,0 +1,373 @@
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/chart_report.h"
+#include "core/chart/chart_file.h"
+#include "json_lite.h"
+
+namespace vellamor {
+namespace {
+
+namespace fs = std::filesystem;
+using Args = std::vector<std::string>;
+
+// Pune, 5 March 1980, 7:05, Indian Time.
+const Args kPune{"--name", "Ravi Kumar", "--date",  "1980-03-05",  "--time",    "7:05",
+                 "--zone", "34",         "--lat",   "18:31N",      "--lon",     "73:51E",
+                 "--city", "Pune",       "--state", "Maharashtra", "--country", "India"};
+
+Args Concat(Args a, const Args& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+std::string Join(const Args& args) {
+    std::string s;
+    for (const std::string& a : args)
+        s += (s.empty() ? "" : " ") + a;
+    return s;
+}
+
+class TempDir {
+  public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "vellamor-cli-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempDir() { fs::remove_all(path_); }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+  private:
+    fs::path path_;
+};
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome Headless(const Args& args, const HeadlessServices& services = {}) {
+    std::ostringstream out, err;
+    const int status = RunHeadless(args, out, err, services);
+    return {status, out.str(), err.str()};
+}
+
+std::string DataFile(const std::string& name) {
+    return std::string(VELLAMOR_TEST_DATA) + "/" + name;
+}
+
+TEST(CommandLine, JsonPrintsOneObjectPerGoodFileAndNamesEachBadOne) {
+    const std::string good = DataFile("charts/good.sud");
+    const std::string damaged = DataFile("charts/control-byte.sud");
+    const std::string invalid = DataFile("charts/short-six-lines.sud");
+    const Outcome r =
+        Headless({"--json", good, damaged, invalid, DataFile("reference-charts/chart-07.sud")});
+    EXPECT_EQ(r.status, 1);
+    std::istringstream lines(r.out);
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        const auto v = testjson::Parse(line);
+        EXPECT_EQ(v["bodies"].a.size(), 13u);
+        ++count;
+    }
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(r.err, damaged + ": Please Check The File.\n" + invalid +
+                         ": Please Enter Degree of Latitude\n");
+}
+
+TEST(CommandLine, PrintShowsDetailsPositionsAndRings) {
+    const Outcome r = Headless({"--print", DataFile("charts/good.sud")});
+    EXPECT_EQ(r.status, 0);
+    for (const char* text :
+         {"March 5, 1980", "7 HH 5 MM", "Indian Time, IST, +5.3", "Planetary Positions",
+          "Birth Chart", "Moon Chart", "Sun Chart", "House 12"}) {
+        EXPECT_NE(r.out.find(text), std::string::npos) << text;
+    }
+}
+
+// A fresh program's defaults fill what the file leaves out or gets wrong.
+TEST(CommandLine, FileOpensAsInAFreshlyStartedProgram) {
+    const OpenedChart c = OpenChartFile(DataFile("charts/values-no-list-holds.sud"));
+    ASSERT_TRUE(c.ok) << c.error;
+    EXPECT_EQ(c.chart.birth.month, 1);
+    EXPECT_EQ(c.chart.birth.day, 1);
+    EXPECT_EQ(c.chart.birth.year, 1901);
+    EXPECT_EQ(c.chart.birth.hour, 0);
+    EXPECT_EQ(c.chart.birth.minute, 0);
+    EXPECT_EQ(c.chart.birth.zoneIndex, 0);
+    EXPECT_TRUE(c.chart.birth.eastLongitude);
+    EXPECT_FALSE(c.chart.birth.southLatitude);
+    EXPECT_FALSE(c.chart.birth.daylightSaving);
+}
+
+TEST(CommandLine, UsageErrors) {
+    EXPECT_EQ(Headless({"--json"}).status, 2);
+    EXPECT_EQ(Headless({"--frobnicate", "x.sud"}).status, 2);
+    const Outcome help = Headless({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--json"), std::string::npos);
+    EXPECT_TRUE(IsHeadlessInvocation({"--json", "a.sud"}));
+    EXPECT_FALSE(IsHeadlessInvocation({}));
+    EXPECT_FALSE(IsHeadlessInvocation({"a.sud"}));
+    // Qt's own options start the windows.
+    EXPECT_FALSE(IsHeadlessInvocation({"-style", "fusion", "a.sud"}));
+    EXPECT_TRUE(IsHeadlessInvocation({"-h"}));
+}
+
+TEST(CommandLineTest, ChartOptionsFillTheEntryForm) {
+    const ParsedCommandLine p = ParseCommandLine(Concat({"--json"}, kPune));
+    ASSERT_FALSE(p.error) << p.error->message;
+    const EntryForm& f = p.invocation.form;
+    EXPECT_EQ(f.name, "Ravi Kumar");
+    EXPECT_EQ(f.dayIndex, 4);
+    EXPECT_EQ(f.monthIndex, 2);
+    EXPECT_EQ(f.yearIndex, 1980 - 1901);
+    EXPECT_EQ(f.hourIndex, 7);
+    EXPECT_EQ(f.minuteIndex, 5);
+    EXPECT_EQ(f.zoneIndex, 34);
+    EXPECT_EQ(f.latDegrees, "18");
+    EXPECT_EQ(f.latMinutes, "31");
+    EXPECT_EQ(f.latitude, LatitudeOption::North);
+    EXPECT_EQ(f.lonDegrees, "73");
+    EXPECT_EQ(f.lonMinutes, "51");
+    EXPECT_EQ(f.longitude, LongitudeOption::East);
+    EXPECT_FALSE(f.daylightSaving);
+    EXPECT_EQ(f.country, "India");
+    EXPECT_EQ(p.invocation.mode, HeadlessMode::Json);
+}
+
+TEST(CommandLineTest, OmittedOptionsKeepTheFreshWindowsDefaults) {
+    const ParsedCommandLine p =
+        ParseCommandLine({"--print", "--lat=033:5s", "--lon", "118:15w", "--dst"});
+    ASSERT_FALSE(p.error) << p.error->message;
+    EntryForm expected;
+    expected.latDegrees = "033";  // as typed into the box
+    expected.latMinutes = "5";
+    expected.latitude = LatitudeOption::South;
+    expected.lonDegrees = "118";
+    expected.lonMinutes = "15";
+    expected.longitude = LongitudeOption::West;
+    expected.daylightSaving = true;
+    EXPECT_EQ(p.invocation.form, expected);
+}
+
+TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
+    struct Case {
+        Args args;
+        const char* message;
+        int status;
+    };
+    const Case cases[] = {
+        {{"--date", "1850-01-01"}, "--date: the year must be 1901 to 2050 (got 1850)", 2},
+        {{"--date", "2051-01-01"}, "--date: the year must be 1901 to 2050 (got 2051)", 2},
+        {{"--date", "1980-13-01"}, "--date: the month must be 1 to 12 (got 13)", 2},
+        {{"--date", "1980-02-32"}, "--date: the day must be 1 to 31 (got 32)", 2},
+        {{"--date", "1980-00-10"}, "--date: the month must be 1 to 12 (got 0)", 2},
+        {{"--date", "5.3.1980"}, "--date: expected YYYY-MM-DD, got \"5.3.1980\"", 2},
+        {{"--time", "24:00"}, "--time: the hour must be 0 to 23 (got 24)", 2},
+        {{"--time", "23:60"}, "--time: the minute must be 0 to 59 (got 60)", 2},
+        {{"--time", "7"}, "--time: expected HH:MM, got \"7\"", 2},
+        {{"--zone", "71"}, "--zone: the row must be 0 to 70 (got 71)", 2},
+        {{"--zone", "IST"}, "--zone: expected a row number 0 to 70 (see --zones), got \"IST\"", 2},
+        {{"--zone", "-1"}, "--zone: expected a row number 0 to 70 (see --zones), got \"-1\"", 2},
+        {{"--lat", "-18:31"}, "--lat: Please enter only numbers", 1},
+        {{"--lat", "18.5:31N"}, "--lat: Please enter only numbers", 1},
+        {{"--lon", "1000:00E"},
+         "--lon: degrees and minutes take at most three digits each (0 to 999)",
+         2},
+        {{"--lat", "18:31E"}, "--lat: expected DD:MM followed by N or S, got \"18:31E\"", 2},
+        {{"--lon", "73"}, "--lon: expected DD:MM followed by E or W, got \"73\"", 2},
+        {{"--name", "R2D2"}, "--name: Please enter only letters", 1},
+        {{"--city", "Saint-Denis"}, "--city: Please enter only letters", 1},
+        {{"--state", "Île"}, "--state: Please enter only letters", 1},
+        {{"--country", std::string(201, 'a')}, "--country: at most 200 characters", 2},
+        {{"--name", "A", "--name", "B"}, "--name is given twice", 2},
+        {{"--dst=yes"}, "--dst takes no value", 2},
+        {{"--date"}, "--date needs a value (YYYY-MM-DD)", 2},
+        {{"--planet", "Mars"}, "unknown option --planet", 2},
+    };
+    for (const Case& c : cases) {
+        const ParsedCommandLine p = ParseCommandLine(Concat({"--json"}, c.args));
+        ASSERT_TRUE(p.error) << Join(c.args);
+        EXPECT_EQ(p.error->message, c.message) << Join(c.args);
+        EXPECT_EQ(p.error->status, c.status) << Join(c.args);
+    }
+}
+
+TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
+    struct Case {
+        Args args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--json", "--print", "a.sud"},
+         "choose one of --json, --print, --save, --export, --zones and --stations"},
+        {{"--json"}, "no chart file given"},
+        {{"--json", "a.sud", "--name", "X"}, "give either chart files or chart options, not both"},
+        {{"--name", "X"}, "--name needs one of --json, --print, --save and --export"},
+        {{"--save", "out.sud", "in.sud"},
+         "--save writes the chart given by the chart options; it takes no chart file"},
+        {{"--save", "out.txt", "--name", "X"}, "--save: the file name must end in .sud"},
+        {{"--export", "out.png", "a.sud", "b.sud"}, "--export draws one chart"},
+        {{"--export", "out.jpg", "a.sud"},
+         "--export: the file name must end in .png, .svg or .pdf"},
+        {{"--zones", "--name", "X"}, "--zones takes no chart"},
+    };
+    for (const Case& c : cases) {
+        const ParsedCommandLine p = ParseCommandLine(c.args);
+        ASSERT_TRUE(p.error) << Join(c.args);
+        EXPECT_EQ(p.error->message, c.message) << Join(c.args);
+        EXPECT_EQ(p.error->status, 2) << Join(c.args);
+    }
+    // Help wins over everything else, even a bad option before it.
+    EXPECT_EQ(ParseCommandLine({"--bogus", "--json", "-h"}).invocation.mode, HeadlessMode::Help);
+    // After "--" everything is a file name.
+    const ParsedCommandLine files = ParseCommandLine({"--print", "--", "--help"});
+    ASSERT_FALSE(files.error);
+    EXPECT_EQ(files.invocation.files, Args{"--help"});
+}
+
+// "--" given as an option's value does not end the options: a --help after
+// it is still a request for help, whatever stands before it.
+TEST(CommandLineTest, HelpAfterDoubleDashGivenAsAValue) {
+    const Args asksForHelp[] = {
+        {"--place", "--", "--help", "a.sud"},  // no atlas in this build
+        {"--json", "--place", "--", "--help", "a.sud"},
+        {"--print", "--name", "--", "-h"},
+        {"--name", "--help"},  // a value of --help asks for help too
+    };
+    for (const Args& args : asksForHelp) {
+        const Outcome r = Headless(args);
+        EXPECT_EQ(r.status, 0) << Join(args) << ": " << r.err;
+        EXPECT_TRUE(r.out == UsageText()) << Join(args);
+        EXPECT_EQ(ParseCommandLine(args).invocation.mode, HeadlessMode::Help) << Join(args);
+    }
+    // A "--" after the value still ends the options.
+    const ParsedCommandLine files = ParseCommandLine({"--print", "--place", "Pune", "--", "-h"});
+    ASSERT_FALSE(files.error) << files.error->message;
+    EXPECT_EQ(files.invocation.mode, HeadlessMode::Print);
+    EXPECT_EQ(files.invocation.files, Args{"-h"});
+}
+
+TEST(CommandLineTest, SaveValidatesLikeTheWindowAndWritesNothingOnFailure) {
+    TempDir dir;
+    const std::string out = dir / "chart.sud";
+    struct Case {
+        Args args;
+        const char* message;
+    };
+    // The window's messages, in the window's order.
+    const Case cases[] = {
+        {{}, "Please Enter Your Name"},
+        {{"--name", "Ravi", "--city", "Pune"}, "Please Enter Degree of Latitude"},
+        {{"--name", "Ravi", "--lat", ":31N"}, "Please Enter Degree of Latitude"},
+        {{"--name", "Ravi", "--lat", "18:"}, "Please Enter Minutes of Latitude"},
+        {{"--name", "Ravi", "--lat", "18:31", "--lon", "73:51", "--state", "M"},
+         "Please Enter Your City name"},
+        {{"--name", "Ravi", "--lat", "18:31", "--lon", "73:51", "--city", "P", "--state", "M",
+          "--country", "I", "--date", "1999-02-29"},
+         "Please Enter Correct Date Or Month!"},
+        {{"--name", "Ravi", "--lat", "18:31", "--lon", "73:51", "--city", "P", "--state", "M",
+          "--country", "I", "--date", "2024-04-31"},
+         "Please Enter Correct Date Or Month !"},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = Headless(Concat({"--save", out}, c.args));
+        EXPECT_EQ(r.status, 1) << Join(c.args);
+        EXPECT_EQ(r.err, std::string("vellamor: ") + c.message + "\n") << Join(c.args);
+        EXPECT_FALSE(fs::exists(out)) << Join(c.args);
+    }
+
+    // A failing save leaves an existing file as it was.
+    ASSERT_EQ(Headless(Concat({"--save", out}, kPune)).status, 0);
+    const auto size = fs::file_size(out);
+    EXPECT_EQ(Headless({"--save", out, "--name", "Other"}).status, 1);
+    EXPECT_EQ(fs::file_size(out), size);
+    // ...and leaves no temporary file beside it.
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(out).parent_path()),
+                            fs::directory_iterator()),
+              1);
+}
+
+TEST(CommandLineTest, SavedFileOpensToTheSameFormAndChart) {
+    TempDir dir;
+    const std::string out = dir / "pune.sud";
+    const Outcome saved = Headless(Concat({"--save", out}, kPune));
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_TRUE(saved.out.empty());
+
+    const ChartReadResult read = ReadChartFile(out);
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(ApplyChartFields(EntryForm{}, *read.fields),
+              ParseCommandLine(Concat({"--json"}, kPune)).invocation.form);
+
+    const Outcome fromOptions = Headless(Concat({"--json"}, kPune));
+    const Outcome fromFile = Headless({"--json", out});
+    ASSERT_EQ(fromOptions.status, 0) << fromOptions.err;
+    EXPECT_EQ(fromOptions.out, fromFile.out);
+    EXPECT_NE(fromOptions.out.find("\"Pune\""), std::string::npos);
+}
+
+TEST(CommandLineTest, ExportHandsTheChartToTheBuildsExporter) {
+    EXPECT_EQ(Headless(Concat({"--export", "x.png"}, kPune)).status, 2);  // no exporter
+
+    std::string seenPath, seenName;
+    HeadlessServices services;
+    services.exportSheet = [&](const Chart& chart, const std::string& path) {
+        seenPath = path;
+        seenName = chart.birth.name;
+        return std::string();
+    };
+    const Outcome ok = Headless(Concat({"--export=Sheet.SVG"}, kPune), services);
+    EXPECT_EQ(ok.status, 0) << ok.err;
+    EXPECT_EQ(seenPath, "Sheet.SVG");
+    EXPECT_EQ(seenName, "Ravi Kumar");
+
+    seenPath.clear();
+    const Outcome invalid = Headless({"--export", "x.png", "--name", "Ravi"}, services);
+    EXPECT_EQ(invalid.status, 1);
+    EXPECT_EQ(invalid.err, "vellamor: Please Enter Degree of Latitude\n");
+    EXPECT_TRUE(seenPath.empty());
+
+    services.exportSheet = [](const Chart&, const std::string&) {
+        return std::string("the file cannot be written");
+    };
+    const Outcome failed = Headless(Concat({"--export", "x.png"}, kPune), services);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "vellamor: the file cannot be written\n");
+}
+
+TEST(CommandLineTest, HelpDocumentsEveryOptionAndZonesListsEveryRow) {
+    const Outcome help = Headless({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const CommandLineOption& o : CommandLineOptions()) {
+        EXPECT_NE(help.out.find(std::string(o.name)), std::string::npos) << o.name;
+    }
+    for (std::size_t start = 0, end; start < help.out.size(); start = end + 1) {
+        end = help.out.find('\n', start);
+        EXPECT_LE(end - start, 79u) << help.out.substr(start, end - start);
+    }
+
+    const Outcome zones = Headless({"--zones"});
+    EXPECT_EQ(zones.status, 0);
+    EXPECT_EQ(std::count(zones.out.begin(), zones.out.end(), '\n'), 71);
+    EXPECT_NE(zones.out.find("34  Indian Time, IST, +5.3\n"), std::string::npos);
+    EXPECT_NE(zones.out.find("70  Yukon War Time,YWT,-8.0\n"), std::string::npos);
+}
+
+TEST(CommandLineTest, UsageErrorsPointToHelp) {
+    const Outcome r = Headless({"--frobnicate"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "vellamor: unknown option --frobnicate\nTry vellamor --help\n");
+    EXPECT_TRUE(r.out.empty());
+}
+
+}  // namespace
+}  // namespace vellamor

@@ -1,0 +1,116 @@
+#include "core/chart/chakra_model.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace vellamor {
+namespace {
+
+// Short position texts with the given sign per body (degrees and minutes do
+// not matter to the chakra).
+std::array<std::string, kBodyCount> Texts(const std::array<const char*, kBodyCount>& signs) {
+    std::array<std::string, kBodyCount> t;
+    for (int i = 0; i < kBodyCount; ++i)
+        t[i] = std::string("12 ") + signs[i] + " 34";
+    return t;
+}
+
+std::array<std::string, kBodyCount> BaseLabels() {
+    std::array<std::string, kBodyCount> l;
+    for (int i = 0; i < kBodyCount; ++i)
+        l[i] = std::string(kBaseLabels[i]);
+    return l;
+}
+
+std::vector<int> Signs(const ChakraModel& m, Ring r) {
+    std::vector<int> v;
+    for (int h = 0; h < 12; ++h)
+        v.push_back(m.house(r, h).sign);
+    return v;
+}
+
+TEST(ChakraModel, RingsAreCountedFromTheirReferenceSigns) {
+    // Sun in Leo, Moon in Pisces, Ascendant in Aries.
+    auto texts = Texts({"Leo", "Pis", "Tau", "Gem", "Can", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu",
+                        "Leo", "Ari"});
+    const ChakraModel m = BuildSudarshanChakra(BirthData{}, texts, "Ari", BaseLabels());
+    EXPECT_EQ(Signs(m, Ring::Birth), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(Signs(m, Ring::Moon), (std::vector<int>{12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(Signs(m, Ring::Sun), (std::vector<int>{5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3, 4}));
+    // House 1 of each ring holds its own reference body.
+    EXPECT_NE(m.house(Ring::Birth, 0).occupants.find("Asc"), std::string::npos);
+    EXPECT_EQ(m.house(Ring::Moon, 0).occupants, "M");
+    EXPECT_EQ(m.house(Ring::Sun, 0).occupants, "S K");
+}
+
+TEST(ChakraModel, OccupantsJoinInBodyOrderAndRetrogradeMarksKeepTheirBlank) {
+    auto texts = Texts({"Tau", "Gem", "Tau", "Tau", "Can", "Can", "Can", "Can", "Can", "Lib", "Sco",
+                        "Tau", "Ari"});
+    auto labels = BaseLabels();
+    labels[BodyIndex(Body::Mercury)] += " (R) ";
+    const ChakraModel m = BuildSudarshanChakra(BirthData{}, texts, "Ari", labels);
+    // Taurus is house 2 of the birth ring (counted from Aries).
+    EXPECT_EQ(m.house(Ring::Birth, 1).occupants, "S Me (R)  V K");
+    EXPECT_EQ(m.house(Ring::Birth, 3).occupants, "Ma J Sa U N");
+    EXPECT_EQ(m.house(Ring::Birth, 11).occupants, "");  // Pisces is empty
+    // Every occupant text appears once in every ring, in the same sign.
+    for (int r = 0; r < kRingCount; ++r) {
+        for (int h = 0; h < 12; ++h) {
+            const House& house = m.house(static_cast<Ring>(r), h);
+            const House& birth = m.house(Ring::Birth, (house.sign - 1 + 12) % 12);
+            EXPECT_EQ(house.occupants, birth.occupants);
+        }
+    }
+    // The mark is in the legend, not in the positions.
+    EXPECT_EQ(m.legendLabels[BodyIndex(Body::Mercury)], "Me (R) ");
+    EXPECT_EQ(m.positionTexts[BodyIndex(Body::Mercury)], "12 Tau 34");
+}
+
+TEST(ChakraModel, BirthDetailTexts) {
+    BirthData b;
+    b.name = "  Asha  Rao";
+    b.month = 3, b.day = 5, b.year = 1980, b.hour = 7, b.minute = 5;
+    b.zoneIndex = 34;
+    b.latDegrees = 18, b.latMinutes = 31, b.lonDegrees = 73, b.lonMinutes = 7;
+    b.southLatitude = true;  // no hemisphere letter is shown
+    b.city = "Pune", b.state = "Maharashtra", b.country = "India";
+    const auto d = BirthDetailTexts(b);
+    const std::array<std::string, kDetailCount> want{"  Asha  Rao",
+                                                     "March 5, 1980",
+                                                     "7 HH 5 MM",
+                                                     "Indian Time, IST, +5.3",
+                                                     "18 Degree 31 Minute",
+                                                     "73 Degree 7 Minute",
+                                                     "Pune",
+                                                     "Maharashtra",
+                                                     "India"};
+    EXPECT_EQ(d, want);
+}
+
+TEST(ChakraModel, RahuAndKetuStandSixHousesApartInEveryRing) {
+    const char* signs[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                           "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+    for (int s = 0; s < 12; ++s) {
+        auto texts = Texts({"Leo", "Pis", "Tau", "Gem", "Can", "Vir", "Lib", "Sco", "Sag", "Cap",
+                            "Aqu", "Leo", "Ari"});
+        texts[BodyIndex(Body::Rahu)] = std::string("01 ") + signs[s] + " 00";
+        texts[BodyIndex(Body::Ketu)] = std::string("01 ") + signs[(s + 6) % 12] + " 00";
+        const ChakraModel m =
+            BuildSudarshanChakra(BirthData{}, texts, signs[(s * 5) % 12], BaseLabels());
+        for (int r = 0; r < kRingCount; ++r) {
+            int rahu = -1, ketu = -1;
+            for (int h = 0; h < 12; ++h) {
+                const std::string& o = m.house(static_cast<Ring>(r), h).occupants;
+                if (o.find('R') != std::string::npos)
+                    rahu = h;
+                if (o.find('K') != std::string::npos)
+                    ketu = h;
+            }
+            EXPECT_EQ((ketu - rahu + 12) % 12, 6);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vellamor

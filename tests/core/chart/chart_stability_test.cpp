@@ -1,0 +1,186 @@
+#include "core/chart/chart_stability.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "cli/chart_report.h"
+#include "core/astro/position_text.h"
+#include "core/chart/stability_report.h"
+#include "json_lite.h"
+
+namespace vellamor {
+namespace {
+
+BirthData Pune(int year, int month, int day, int hour, int minute) {
+    BirthData b;
+    b.name = "Asha";
+    b.year = year, b.month = month, b.day = day, b.hour = hour, b.minute = minute;
+    b.zoneIndex = 34, b.zoneHours = 5, b.zoneMinutes = 30;
+    b.lonDegrees = 73, b.lonMinutes = 51, b.eastLongitude = true;
+    b.latDegrees = 18, b.latMinutes = 31;
+    b.city = "Pune", b.state = "Maharashtra", b.country = "India";
+    return b;
+}
+
+int AscSign(const BirthData& b, double minutes) {
+    return SignIndexOf(ComputeAscendantWithoutText(b, minutes / 60.0).ascendant);
+}
+int MoonSign(const BirthData& b, double minutes) {
+    return SignIndexOf(ComputeMoonState(b, minutes / 60.0).moonLongitude);
+}
+
+// The reported times are where the sign really changes: unchanged a few
+// seconds before, changed a few seconds after, in both directions.
+TEST(ChartStability, SearchFindsTheSignChangeToTheSecond) {
+    const double tolerance = 3.0 / 60.0;  // minutes
+    for (int hour : {0, 5, 11, 23}) {
+        for (int day : {1, 15, 28}) {
+            const BirthData b = Pune(1980 + day, 1 + hour % 12, day, hour, 59);
+            SCOPED_TRACE(std::to_string(day) + " " + std::to_string(hour));
+            const SignChangeWindow asc = AscendantSignWindow(b);
+            const SignChangeWindow moon = MoonSignWindow(b);
+            ASSERT_TRUE(asc.earlierMinutes && asc.laterMinutes);
+            ASSERT_TRUE(moon.earlierMinutes && moon.laterMinutes);
+            const int a0 = AscSign(b, 0), m0 = MoonSign(b, 0);
+            EXPECT_EQ(AscSign(b, *asc.laterMinutes - tolerance), a0);
+            EXPECT_NE(AscSign(b, *asc.laterMinutes + tolerance), a0);
+            EXPECT_EQ(AscSign(b, -*asc.earlierMinutes + tolerance), a0);
+            EXPECT_NE(AscSign(b, -*asc.earlierMinutes - tolerance), a0);
+            EXPECT_EQ(MoonSign(b, *moon.laterMinutes - tolerance), m0);
+            EXPECT_NE(MoonSign(b, *moon.laterMinutes + tolerance), m0);
+            EXPECT_EQ(MoonSign(b, -*moon.earlierMinutes + tolerance), m0);
+            EXPECT_NE(MoonSign(b, -*moon.earlierMinutes - tolerance), m0);
+            // A Lagna lasts hours, a Moon sign days.
+            EXPECT_LT(*asc.earlierMinutes + *asc.laterMinutes, 6 * 60);
+            EXPECT_LT(*moon.earlierMinutes + *moon.laterMinutes, 3.5 * 24 * 60);
+        }
+    }
+}
+
+// A birth at 23:59 whose next Lagna starts after midnight: the search goes on
+// into the next day exactly as a later birth time on the next date would.
+TEST(ChartStability, SearchRunsPastMidnight) {
+    const BirthData b = Pune(1990, 7, 10, 23, 59);
+    const SignChangeWindow asc = AscendantSignWindow(b);
+    ASSERT_TRUE(asc.laterMinutes);
+    BirthData nextDay = Pune(1990, 7, 11, 0, 0);
+    const double afterMidnight = *asc.laterMinutes - 1.0;
+    if (afterMidnight > 0.1) {
+        const SignChangeWindow fromMidnight = AscendantSignWindow(nextDay);
+        ASSERT_TRUE(fromMidnight.laterMinutes);
+        EXPECT_NEAR(*fromMidnight.laterMinutes, afterMidnight, 0.05);
+    }
+}
+
+// Born exactly as the Ascendant enters a sign: the smallest step earlier
+// changes it.
+TEST(ChartStability, BirthExactlyAtASignChange) {
+    BirthData b = Pune(2001, 3, 21, 6, 0);
+    const SignChangeWindow w = AscendantSignWindow(b);
+    ASSERT_TRUE(w.laterMinutes);
+    // Move the birth onto the change (whole minutes: the entry form's grain),
+    // then look from there.
+    const int m = static_cast<int>(std::ceil(*w.laterMinutes));
+    b.hour += (b.minute + m) / 60;
+    b.minute = (b.minute + m) % 60;
+    const SignChangeWindow at = AscendantSignWindow(b);
+    ASSERT_TRUE(at.earlierMinutes);
+    EXPECT_LE(*at.earlierMinutes, 1.0);
+    EXPECT_GT(*at.laterMinutes, 10.0);
+}
+
+TEST(ChartStability, DurationsAreTruncatedLikeEveryOtherFigure) {
+    EXPECT_EQ(FormatDuration(14.99), "14 min");
+    EXPECT_EQ(FormatDuration(112.9), "1 h 52 min");
+    EXPECT_EQ(FormatDuration(120.0), "2 h");
+    EXPECT_EQ(FormatDuration(2 * 1440 + 5 * 60 + 59), "2 d 5 h");
+    EXPECT_EQ(FormatDuration(0.4), "under 1 min");
+    EXPECT_EQ(TruncateToTenth(14.99), 14.9);
+    EXPECT_EQ(SignChangeSentence("Lagna", {14.2, 112.5}),
+              "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later");
+}
+
+TEST(ChartStability, ZoneNoteOnlyWhenTheZoneDoesNotFitTheLongitude) {
+    struct Case {
+        const char* what;
+        int zoneRow, lonDeg, lonMin;
+        bool east, expectNote;
+    };
+    const Case cases[] = {
+        {"IST at Pune", 34, 73, 51, true, false},
+        {"EST at New York", 27, 74, 0, false, false},
+        {"IST at a West longitude", 34, 73, 51, false, true},
+        {"GMT in Pune: too far", 29, 73, 51, true, true},
+        {"CET on longitude 0 (counts as West)", 20, 0, 0, true, true},
+        {"GMT on longitude 0", 29, 0, 0, true, false},
+        {"EST 1 h 29 min from solar time", 27, 97, 15, false, false},
+        {"EST 1 h 31 min from solar time", 27, 97, 45, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BirthData b = Pune(1985, 8, 15, 6, 30);
+        b.zoneIndex = c.zoneRow;
+        b.lonDegrees = c.lonDeg, b.lonMinutes = c.lonMin, b.eastLongitude = c.east;
+        const std::string note = ZoneSanityNote(CalculateChart(b));
+        EXPECT_EQ(!note.empty(), c.expectNote) << note;
+        if (c.expectNote) {
+            EXPECT_NE(note.find("computed the Ascendant and the Moon for 15 August 1985"),
+                      std::string::npos)
+                << note;
+        }
+    }
+}
+
+TEST(ChartStability, StationEvidenceBracketsTheBirthDay) {
+    struct Case {
+        int month, day;
+        bool retrograde;
+        const char *before, *after;
+        bool dayDecided;
+    };
+    // Mercury's period of 21 February to 14 March 2000.
+    const Case cases[] = {
+        {3, 1, true, "2,21,2000", "3,14,2000", false},
+        {2, 22, true, "2,21,2000", "3,14,2000", true},  // the day after the station
+        {2, 21, false, "", "2,21,2000", true},          // on the station day: direct
+        {3, 14, false, "3,14,2000", "", true},
+        {2, 10, false, "", "2,21,2000", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.month) + "/" + std::to_string(c.day));
+        const auto stations = StationEvidenceFor(Pune(2000, c.month, c.day, 12, 0));
+        ASSERT_EQ(stations.size(), 8u);
+        const StationEvidence& mercury = stations[0];
+        EXPECT_EQ(mercury.planet, Body::Mercury);
+        EXPECT_EQ(mercury.retrograde, c.retrograde);
+        if (*c.before) {
+            EXPECT_EQ(mercury.before, c.before);
+        }
+        if (*c.after) {
+            EXPECT_EQ(mercury.after, c.after);
+        }
+        EXPECT_EQ(mercury.dayDecided, c.dayDecided);
+    }
+    // Every planet has both sides inside the tables' span.
+    for (const StationEvidence& e : StationEvidenceFor(Pune(1980, 3, 5, 7, 5))) {
+        EXPECT_FALSE(e.before.empty());
+        EXPECT_FALSE(e.after.empty());
+    }
+}
+
+TEST(ChartStability, JsonShape) {
+    const Chart chart = CalculateChart(Pune(1985, 8, 15, 6, 30));
+    ChartStability s = AnalyzeChartStability(chart);
+    s.nearBoundary = {Body::Moon};
+    const testjson::Value v = testjson::Parse(StabilityJson(s));
+    EXPECT_EQ(v.keys, (std::vector<std::string>{"ascendant", "moon", "nearBoundary", "stations",
+                                                "zoneNote"}));
+    EXPECT_EQ(v["ascendant"].keys, (std::vector<std::string>{"earlierMinutes", "laterMinutes"}));
+    EXPECT_GT(v["moon"]["laterMinutes"].n, 0);
+    EXPECT_EQ(v["nearBoundary"][0].s, "Moon");
+    EXPECT_EQ(v["zoneNote"].s, "");
+}
+
+}  // namespace
+}  // namespace vellamor

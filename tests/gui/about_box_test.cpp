@@ -1,0 +1,66 @@
+#include "gui/about_box.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+
+#include "desktop_test_support.h"
+
+namespace vellamor {
+namespace {
+
+TEST(AboutBoxTest, ShowsTitleDescriptionSeparatorLinkAndOk) {
+    const std::unique_ptr<QDialog> box = CreateAboutBox(nullptr);
+    EXPECT_EQ(box->objectName(), "frmAbout");
+    EXPECT_EQ(box->windowTitle(), "Vellamor v1.15");
+    EXPECT_TRUE(box->isModal());
+
+    auto* title = box->findChild<QLabel*>("lblTitle");
+    auto* description = box->findChild<QLabel*>("lblDescription");
+    auto* separator = box->findChild<QFrame*>("Line1");
+    auto* link = box->findChild<QLabel*>("lblHomePage");
+    auto* ok = box->findChild<QPushButton*>("cmdOK");
+    ASSERT_TRUE(title && description && separator && link && ok);
+    EXPECT_EQ(title->text(), "Vellamor v1.15");
+    EXPECT_EQ(description->text(),
+              "Vellamor draws the Sudarshan Chakra based on Vedic Astrology. The Sudarshan "
+              "chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali or "
+              "Janma Kundali. This gives a clear view of the position of the different planets "
+              "and houses with respect to each other and how they affect the native.");
+    EXPECT_EQ(separator->frameShape(), QFrame::HLine);
+    EXPECT_EQ(ok->text(), "OK");
+}
+
+TEST(AboutBoxTest, PictureIsDrawn) {
+    const std::unique_ptr<QDialog> box = CreateAboutBox(nullptr);
+    QWidget* picture = box->findChild<QWidget*>("picIcon");
+    ASSERT_TRUE(picture);
+    const QImage image = picture->grab().toImage();
+    // The Sun ring's yellow crosses the middle row somewhere.
+    bool yellow = false;
+    for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, image.height() / 2);
+        yellow |= c.red() > 200 && c.green() > 200 && c.blue() < 80;
+    }
+    EXPECT_TRUE(yellow);
+}
+
+TEST(AboutBoxTest, LinkOpensTheHomePageAndOkCloses) {
+    const std::unique_ptr<QDialog> box = CreateAboutBox(nullptr);
+    testing::OpenedUrls opened;
+    emit box->findChild<QLabel*>("lblHomePage")->linkActivated("home");
+    ASSERT_EQ(opened.urls.size(), 1);
+    EXPECT_EQ(opened.urls[0], QUrl("https://vellamor.example/"));
+
+    box->show();
+    box->findChild<QPushButton*>("cmdOK")->click();
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(box->result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace vellamor

@@ -1,0 +1,725 @@
+// The entry window: its lists and defaults, the keystroke and paste filters,
+// the order of the checks, the calculation driver, Back, and charts saved and
+// opened through the file dialogs.
+#include "gui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include "fake_dialogs.h"
+#include "gui/filtered_line_edit.h"
+#include "gui/result_window.h"
+#include "gui_tests.h"
+
+Q_DECLARE_METATYPE(vellamor::DialogIcon)
+
+namespace vellamor {
+namespace {
+
+// A form that passes every check.
+EntryForm GoodForm() {
+    EntryForm f;
+    f.name = "Ananya Sharma";
+    f.dayIndex = 4;    // 5
+    f.monthIndex = 2;  // March
+    f.yearIndex = 79;  // 1980
+    f.hourIndex = 7;
+    f.minuteIndex = 5;
+    f.zoneIndex = 34;  // Indian Time, IST, +5.3
+    f.latDegrees = "18";
+    f.latMinutes = "31";
+    f.lonDegrees = "73";
+    f.lonMinutes = "51";
+    f.city = "Pune";
+    f.state = "Maharashtra";
+    f.country = "India";
+    return f;
+}
+
+// Sends one key press and release with the text the platform would deliver.
+void Type(QWidget* w, int key, Qt::KeyboardModifiers mods, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(w, &release);
+}
+
+QString Text(QWidget* w) {
+    return qobject_cast<QLineEdit*>(w)->text();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    FakeDialogs* dialogs = nullptr;
+    MainWindow* window = nullptr;
+    QTemporaryDir dir;
+
+    template <typename T>
+    T* find(const char* name) {
+        T* child = window->findChild<T*>(QString::fromLatin1(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+    FilteredLineEdit* box(const char* name) { return find<FilteredLineEdit>(name); }
+
+    QList<QUrl> openedUrls;
+
+  public slots:
+    // Stands in for the browser (a public slot, so not run as a test).
+    void recordUrl(const QUrl& url) { openedUrls.append(url); }
+
+  private:
+    QComboBox* list(const char* name) { return find<QComboBox>(name); }
+    void calculate() { find<QPushButton>("cmdCalculate")->click(); }
+
+  private slots:
+    void init() {
+        openedUrls.clear();
+        dialogs = new FakeDialogs;
+        window = new MainWindow;
+    }
+    void cleanup() {
+        delete window;
+        delete dialogs;
+        window = nullptr;
+        dialogs = nullptr;
+    }
+
+    void startsWithFilledListsAndDefaults() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Vellamor v1.15"));
+        QCOMPARE(window->objectName(), QStringLiteral("frmMain"));
+        struct Expected {
+            const char* name;
+            int count;
+            const char* first;
+            const char* last;
+        };
+        for (const Expected& e :
+             {Expected{"cboDate", 31, "1", "31"}, Expected{"cboMonth", 12, "January", "December"},
+              Expected{"cboYear", 150, "1901", "2050"}, Expected{"cboHour", 24, "0", "23"},
+              Expected{"cboMinute", 60, "0", "59"},
+              Expected{"cboTimeZone", 71, "Alaska/Hawaii Daylight Time,AHDT,-9.0",
+                       "Yukon War Time,YWT,-8.0"}}) {
+            QComboBox* l = list(e.name);
+            QVERIFY2(!l->isEditable(), e.name);
+            QCOMPARE(l->count(), e.count);
+            QCOMPARE(l->itemText(0), QString::fromLatin1(e.first));
+            QCOMPARE(l->itemText(l->count() - 1), QString::fromLatin1(e.last));
+            QCOMPARE(l->currentIndex(), 0);
+        }
+        QCOMPARE(list("cboMonth")->itemText(2), QStringLiteral("March"));
+        QVERIFY(find<QRadioButton>("optLong(0)")->isChecked());
+        QCOMPARE(find<QRadioButton>("optLong(0)")->text(), QStringLiteral("East"));
+        QCOMPARE(find<QRadioButton>("optLong(1)")->text(), QStringLiteral("West"));
+        QVERIFY(find<QRadioButton>("optLat(0)")->isChecked());
+        QCOMPARE(find<QRadioButton>("optLat(0)")->text(), QStringLiteral("North"));
+        QCOMPARE(find<QRadioButton>("optLat(1)")->text(), QStringLiteral("South"));
+        QVERIFY(!find<QCheckBox>("chkDST")->isChecked());
+        QCOMPARE(find<QCheckBox>("chkDST")->text(), QStringLiteral("Daylight Saving Time"));
+        for (const char* name : {"txtName", "txtCity", "txtState", "txtCountry"}) {
+            QVERIFY(Text(box(name)).isEmpty());
+            QCOMPARE(box(name)->maxLength(), 200);
+        }
+        for (const char* name : {"txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin"}) {
+            QVERIFY(Text(box(name)).isEmpty());
+            QCOMPARE(box(name)->maxLength(), 3);
+        }
+        QCOMPARE(find<QPushButton>("cmdCalculate")->text(),
+                 QStringLiteral("&Get My Sudarshan Chakra Result"));
+        QCOMPARE(find<QPushButton>("cmdOpen")->text(),
+                 QStringLiteral("&Open Previously Saved Reading"));
+        QCOMPARE(find<QPushButton>("Command1")->text(),
+                 QStringLiteral("Click here to find Latitude && Longitude"));
+        QCOMPARE(window->form(), EntryForm{});
+    }
+
+    void hasTheMenus() {
+        QStringList seen;
+        for (QAction* top : window->menuBar()->actions()) {
+            seen << top->text();
+            for (QAction* a : top->menu()->actions())
+                seen << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        }
+        QCOMPARE(seen, (QStringList{"&File", "Get My &Rasi Chart", "-", "&Exit", "&Help",
+                                    "&Online Help", "&Visit Us Online", "-",
+                                    "Check for Software &Update", "-", "&About Software"}));
+    }
+
+    void tabWalksDayBeforeMonth() {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        box("txtName")->setFocus();
+        QStringList order{QStringLiteral("txtName")};
+        for (int i = 0; i < 21; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        const QStringList expected{
+            "txtName",     "cboDate",    "cboMonth",     "cboYear",    "cboHour",   "cboMinute",
+            "cboTimeZone", "txtLatDeg",  "txtLatMin",    "txtLonDeg",  "txtLonMin", "txtCity",
+            "txtState",    "txtCountry", "cmdCalculate", "optLong(0)", "optLat(0)", "Command1",
+            "chkDST",      "cmdOpen",    "txtName",      "cboDate"};
+        QCOMPARE(order, expected);
+        QVERIFY(dialogs->messages.isEmpty());
+        // Shift+Tab walks back and is never filtered either.
+        box("txtLatDeg")->setFocus();
+        QTest::keyClick(box("txtLatDeg"), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cboTimeZone"));
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void keystrokes_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        const int none = Qt::NoModifier;
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("letter") << "txtName" << int(Qt::Key_A) << none << "a" << true;
+        QTest::newRow("capital") << "txtCity" << int(Qt::Key_Z) << none << "Z" << true;
+        QTest::newRow("blank") << "txtState" << int(Qt::Key_Space) << none << " " << true;
+        QTest::newRow("digit in name") << "txtName" << int(Qt::Key_7) << none << "7" << false;
+        QTest::newRow("hyphen in city") << "txtCity" << int(Qt::Key_Minus) << none << "-" << false;
+        QTest::newRow("apostrophe")
+            << "txtCountry" << int(Qt::Key_Apostrophe) << none << "'" << false;
+        QTest::newRow("full stop") << "txtName" << int(Qt::Key_Period) << none << "." << false;
+        QTest::newRow("accented") << "txtName" << int(Qt::Key_Eacute) << none << "\u00e9" << false;
+        QTest::newRow("enter in name") << "txtName" << int(Qt::Key_Return) << none << "\r" << false;
+        QTest::newRow("escape") << "txtCity" << int(Qt::Key_Escape) << none << "\x1b" << false;
+        QTest::newRow("ctrl+a as X11 types it")
+            << "txtName" << int(Qt::Key_A) << ctrl << "\x01" << false;
+        QTest::newRow("ctrl+a as a letter") << "txtName" << int(Qt::Key_A) << ctrl << "a" << false;
+        QTest::newRow("digit") << "txtLatDeg" << int(Qt::Key_5) << none << "5" << true;
+        QTest::newRow("minus in degrees")
+            << "txtLonDeg" << int(Qt::Key_Minus) << none << "-" << false;
+        QTest::newRow("decimal point")
+            << "txtLatMin" << int(Qt::Key_Period) << none << "." << false;
+        QTest::newRow("letter in minutes") << "txtLonMin" << int(Qt::Key_A) << none << "a" << false;
+        QTest::newRow("enter in degrees")
+            << "txtLatDeg" << int(Qt::Key_Enter) << none << "\r" << false;
+        QTest::newRow("ctrl+v") << "txtLatDeg" << int(Qt::Key_V) << ctrl << "\x16" << false;
+    }
+
+    void keystrokes() {
+        QFETCH(QString, field);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        FilteredLineEdit* edit = box(field.toLatin1().constData());
+        const bool digits = edit->characterClass() == CharacterClass::Digits;
+        edit->setText(digits ? QStringLiteral("1") : QStringLiteral("Ab"));
+        window->findChild<QWidget*>(QStringLiteral("cmdOpen"))->setFocus();
+        edit->setFocus();
+
+        Type(edit, key, Qt::KeyboardModifiers(modifiers), text);
+
+        if (accepted) {
+            QVERIFY(dialogs->messages.isEmpty());
+            QCOMPARE(Text(edit), (digits ? QStringLiteral("1") : QStringLiteral("Ab")) + text);
+            return;
+        }
+        QCOMPARE(Text(edit), digits ? QStringLiteral("1") : QStringLiteral("Ab"));
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->messages[0].icon, DialogIcon::Critical);
+        QCOMPARE(dialogs->messages[0].text, digits ? QStringLiteral("Please enter only numbers")
+                                                   : QStringLiteral("Please enter only letters"));
+        QCOMPARE(window->focusWidget(), edit);
+    }
+
+    void editingKeysKeepWorking() {
+        FilteredLineEdit* name = box("txtName");
+        name->setFocus();
+        QTest::keyClicks(name, "Ram");
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QCOMPARE(name->text(), QStringLiteral("Ra"));
+        QTest::keyClick(name, Qt::Key_Home);
+        QTest::keyClick(name, Qt::Key_Delete);
+        QTest::keyClick(name, Qt::Key_End);
+        QTest::keyClick(name, Qt::Key_Left);
+        QTest::keyClick(name, Qt::Key_Right);
+        QCOMPARE(name->text(), QStringLiteral("a"));
+
+        // A fourth digit finds no room and no message.
+        FilteredLineEdit* degrees = box("txtLatDeg");
+        QTest::keyClicks(degrees, "1234");
+        QCOMPARE(degrees->text(), QStringLiteral("123"));
+        QTest::keyClick(degrees, Qt::Key_Backspace);
+        QCOMPARE(degrees->text(), QStringLiteral("12"));
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void pastedTextIsCheckedWhole() {
+        FilteredLineEdit* city = box("txtCity");
+        QClipboard* clipboard = QApplication::clipboard();
+        auto pasteFromMenu = [&](FilteredLineEdit* edit) {
+            std::unique_ptr<QMenu> menu(edit->createContextMenu());
+            QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+            QVERIFY(paste && paste->isEnabled());
+            paste->trigger();
+        };
+
+        clipboard->setText(QStringLiteral("Pune"));
+        pasteFromMenu(city);
+        QCOMPARE(city->text(), QStringLiteral("Pune"));
+
+        clipboard->setText(QStringLiteral(" City-2"));
+        pasteFromMenu(city);
+        QCOMPARE(city->text(), QStringLiteral("Pune"));
+        QCOMPARE(dialogs->lastText(), QStringLiteral("Please enter only letters"));
+
+        // Shift+Insert pastes too, and is checked the same way.
+        FilteredLineEdit* minutes = box("txtLonMin");
+        clipboard->setText(QStringLiteral("4.5"));
+        minutes->setFocus();
+        QTest::keyClick(minutes, Qt::Key_Insert, Qt::ShiftModifier);
+        QVERIFY(minutes->text().isEmpty());
+        QCOMPARE(dialogs->lastText(), QStringLiteral("Please enter only numbers"));
+        clipboard->setText(QStringLiteral("45"));
+        QTest::keyClick(minutes, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(minutes->text(), QStringLiteral("45"));
+
+        // A long text is cut at the box's limit.
+        FilteredLineEdit* name = box("txtName");
+        clipboard->setText(QString(250, u'a'));
+        pasteFromMenu(name);
+        QCOMPARE(name->text().size(), 200);
+        QCOMPARE(dialogs->messages.size(), 2);
+    }
+
+    void droppedTextAndFiles() {
+        FilteredLineEdit* name = box("txtName");
+        name->setText(QStringLiteral("Asha"));
+        auto drop = [&](QMimeData* mime) {
+            const QPoint at = name->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(name, &enter);
+            QDropEvent dropped(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(name, &dropped);
+            return dropped.isAccepted();
+        };
+
+        QMimeData text;
+        text.setText(QStringLiteral("O'Brien"));
+        drop(&text);
+        QTRY_COMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->lastText(), QStringLiteral("Please enter only letters"));
+        QCOMPARE(name->text(), QStringLiteral("Asha"));
+
+        // A file is a chart for the window, never text for the box.
+        QSignalSpy spy(window, &MainWindow::chartFilesDropped);
+        QMimeData file;
+        file.setUrls({QUrl::fromLocalFile(QStringLiteral("/charts/asha.sud"))});
+        file.setText(QStringLiteral("file:///charts/asha.sud"));
+        QVERIFY(drop(&file));
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy[0][0].toStringList(), QStringList{QStringLiteral("/charts/asha.sud")});
+        QCOMPARE(name->text(), QStringLiteral("Asha"));
+        // It is opened as Open would: this one does not exist.
+        QCOMPARE(dialogs->messages.size(), 2);
+        QCOMPARE(dialogs->lastText(), QStringLiteral("Please Check The File."));
+    }
+
+    // A chart dropped on a text box or on the window itself, or named on the
+    // command line, opens as "&Open Previously Saved Reading" opens it.
+    void droppedOrStartupChartOpens_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("dropped on the city box") << "txtCity";
+        QTest::newRow("dropped on the window") << "frmMain";
+        QTest::newRow("named at start-up") << "arguments";
+    }
+    void droppedOrStartupChartOpens() {
+        QFETCH(QString, how);
+        const QString chart = QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-07.sud");
+        window->show();
+        if (how == QLatin1String("arguments")) {
+            OpenChartFromArguments(*window, {QStringLiteral("vellamor"), chart});
+        } else {
+            QWidget* target = how == QLatin1String("frmMain") ? static_cast<QWidget*>(window)
+                                                              : box(how.toLatin1().constData());
+            QMimeData file;
+            file.setUrls({QUrl::fromLocalFile(chart)});
+            const QPoint at = target->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QDropEvent dropped(at, Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &dropped);
+        }
+        QTRY_VERIFY(window->resultWindow() != nullptr);
+        QCOMPARE(QString::fromStdString(window->resultWindow()->chart().birth.name),
+                 QStringLiteral("Awjgafgk Uzkhmjvny"));
+        QCOMPARE(box("txtName")->text(), QStringLiteral("Awjgafgk Uzkhmjvny"));
+        QVERIFY(!window->isVisible());
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void startupWithoutAChartOpensNothing() {
+        OpenChartFromArguments(*window, {QStringLiteral("vellamor")});
+        QCoreApplication::processEvents();
+        QVERIFY(window->resultWindow() == nullptr);
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void validationReportsTheFirstProblem_data() {
+        QTest::addColumn<QString>("emptied");  // fields emptied, "*" for all text boxes
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<DialogIcon>("icon");
+        QTest::addColumn<QString>("focus");
+        const auto critical = DialogIcon::Critical;
+        QTest::newRow("all empty") << "*"
+                                   << "Please Enter Your Name" << critical << "txtName";
+        QTest::newRow("only name filled")
+            << "latDeg latMin lonDeg lonMin city state country"
+            << "Please Enter Degree of Latitude" << critical << "txtLatDeg";
+        QTest::newRow("latitude minutes")
+            << "latMin city"
+            << "Please Enter Minutes of Latitude" << critical << "txtLatMin";
+        QTest::newRow("longitude degrees")
+            << "lonDeg country"
+            << "Please Enter Degree of Longitude" << critical << "txtLonDeg";
+        QTest::newRow("longitude minutes")
+            << "lonMin"
+            << "Please Enter Minute of Longitude" << critical << "txtLonMin";
+        QTest::newRow("city") << "city state"
+                              << "Please Enter Your City name" << critical << "txtCity";
+        QTest::newRow("state") << "state"
+                               << "Please Enter Your State name" << critical << "txtState";
+        QTest::newRow("country") << "country"
+                                 << "Please Enter Your Country name" << critical << "txtCountry";
+    }
+
+    void validationReportsTheFirstProblem() {
+        QFETCH(QString, emptied);
+        QFETCH(QString, message);
+        QFETCH(DialogIcon, icon);
+        QFETCH(QString, focus);
+        EntryForm f = GoodForm();
+        const QStringList names = emptied.split(u' ');
+        auto empty = [&](const char* key, std::string& field) {
+            if (emptied == u"*" || names.contains(QLatin1String(key)))
+                field.clear();
+        };
+        if (emptied == u"*")
+            f.name.clear();
+        empty("latDeg", f.latDegrees);
+        empty("latMin", f.latMinutes);
+        empty("lonDeg", f.lonDegrees);
+        empty("lonMin", f.lonMinutes);
+        empty("city", f.city);
+        empty("state", f.state);
+        empty("country", f.country);
+        window->setForm(f);
+        find<QPushButton>("cmdOpen")->setFocus();
+
+        calculate();
+
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->messages[0].text, message);
+        QCOMPARE(dialogs->messages[0].icon, icon);
+        QCOMPARE(window->focusWidget()->objectName(), focus);
+        QVERIFY(!window->resultWindow());
+        QVERIFY(!window->lastChart());
+        QCOMPARE(window->form(), f);
+    }
+
+    void directionsAndDates() {
+        struct Case {
+            const char* what;
+            void (*change)(EntryForm&);
+            const char* message;  // nullptr: the chart is calculated
+            DialogIcon icon;
+        };
+        const Case cases[] = {
+            {"no latitude direction", [](EntryForm& f) { f.latitude = LatitudeOption::None; },
+             "Please Select Direction For The Latitude", DialogIcon::Critical},
+            {"no longitude direction", [](EntryForm& f) { f.longitude = LongitudeOption::None; },
+             "Please Select Direction For The Longitude", DialogIcon::Critical},
+            {"29 February 1999",
+             [](EntryForm& f) { f.dayIndex = 28, f.monthIndex = 1, f.yearIndex = 98; },
+             "Please Enter Correct Date Or Month!", DialogIcon::Information},
+            {"31 April", [](EntryForm& f) { f.dayIndex = 30, f.monthIndex = 3; },
+             "Please Enter Correct Date Or Month !", DialogIcon::Information},
+            {"29 February 2000",
+             [](EntryForm& f) { f.dayIndex = 28, f.monthIndex = 1, f.yearIndex = 99; }, nullptr,
+             DialogIcon::Critical},
+            {"a name of two blanks and 999 degrees",
+             [](EntryForm& f) { f.name = "  ", f.latDegrees = "999"; }, nullptr,
+             DialogIcon::Critical},
+        };
+        for (const Case& c : cases) {
+            EntryForm f = GoodForm();
+            c.change(f);
+            window->setForm(f);
+            dialogs->messages.clear();
+            calculate();
+            if (!c.message) {
+                QVERIFY2(dialogs->messages.isEmpty(), c.what);
+                QVERIFY2(window->resultWindow(), c.what);
+                window->resultWindow()->cmdBack_Click();
+                continue;
+            }
+            QCOMPARE(dialogs->messages.size(), 1);
+            QCOMPARE(dialogs->messages[0].text, QString::fromLatin1(c.message));
+            QCOMPARE(dialogs->messages[0].icon, c.icon);
+            QVERIFY2(!window->resultWindow(), c.what);
+        }
+        // The failed direction checks selected North and East: pressing again
+        // calculates.
+        EntryForm f = GoodForm();
+        f.latitude = LatitudeOption::None;
+        f.longitude = LongitudeOption::None;
+        window->setForm(f);
+        dialogs->messages.clear();
+        calculate();
+        QVERIFY(find<QRadioButton>("optLat(0)")->isChecked());
+        calculate();
+        QVERIFY(find<QRadioButton>("optLong(0)")->isChecked());
+        calculate();
+        QCOMPARE(dialogs->messages.size(), 2);
+        QVERIFY(window->resultWindow());
+    }
+
+    void driverCopiesTheFormAndSwapsWindows() {
+        EntryForm f = GoodForm();
+        f.name = "  Ananya";
+        f.city = "  Pune ";
+        f.longitude = LongitudeOption::West;
+        f.latitude = LatitudeOption::South;
+        f.daylightSaving = true;
+        window->setForm(f);
+        window->show();
+        calculate();
+
+        QVERIFY(dialogs->messages.isEmpty());
+        QVERIFY(window->lastChart());
+        const Chart& chart = *window->lastChart();
+        QCOMPARE(chart.birth.zoneIndex, 34);
+        QCOMPARE(chart.birth.zoneHours, 5);
+        QCOMPARE(chart.birth.zoneMinutes, 30);
+        QCOMPARE(chart.zoneTableHours, -5);
+        QCOMPARE(chart.zoneTableMinutes, -30);
+        QCOMPARE(chart.birth.name, std::string("  Ananya"));
+        QCOMPARE(chart.birth.city, std::string("Pune"));
+        QCOMPARE(chart.birth.day, 5);
+        QCOMPARE(chart.birth.month, 3);
+        QCOMPARE(chart.birth.year, 1980);
+        QVERIFY(!chart.birth.eastLongitude);
+        QVERIFY(chart.birth.southLatitude);
+        QVERIFY(chart.birth.daylightSaving);
+        QCOMPARE(window->birthData(), chart.birth);
+
+        ResultWindow* result = window->resultWindow();
+        QVERIFY(result);
+        QVERIFY(result->isVisible());
+        QVERIFY(!window->isVisible());
+        QCOMPARE(result->windowTitle(), QStringLiteral("Vellamor v1.15"));
+        QCOMPARE(result->chart().birth, chart.birth);
+    }
+
+    void menuCalculatesLikeTheButton() {
+        window->setForm(GoodForm());
+        find<QPushButton>("cmdCalculate")->click();
+        const Chart byButton = *window->lastChart();
+        window->resultWindow()->cmdBack_Click();
+        QAction* menu = window->findChild<QAction*>(QStringLiteral("mnuCalculate"));
+        menu->trigger();
+        QVERIFY(window->resultWindow());
+        QCOMPARE(window->lastChart()->birth, byButton.birth);
+        QCOMPARE(window->lastChart()->chakra.rings[0][0].occupants,
+                 byButton.chakra.rings[0][0].occupants);
+    }
+
+    void backShowsTheEntryWindowUnchanged() {
+        window->setForm(GoodForm());
+        window->show();
+        calculate();
+        QPointer<ResultWindow> first = window->resultWindow();
+        first->cmdBack_Click();
+        QVERIFY(window->isVisible());
+        QTRY_VERIFY(!first);
+        QCOMPARE(window->form(), GoodForm());
+
+        // A second calculation with another name: a fresh window, new name.
+        EntryForm f = GoodForm();
+        f.name = "Ravi";
+        window->setForm(f);
+        calculate();
+        ResultWindow* second = window->resultWindow();
+        QVERIFY(second);
+        QCOMPARE(second->currentPanel(), 0);
+        QCOMPARE(second->findChild<QLabel*>(QStringLiteral("lblLabel2(16)"))->text(),
+                 QStringLiteral("Ravi"));
+    }
+
+    void closingTheResultWindowEndsTheProgram() {
+        window->setForm(GoodForm());
+        window->show();
+        calculate();
+        QPointer<ResultWindow> result = window->resultWindow();
+        QTimer::singleShot(0, result, [&] { result->close(); });
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        guard.stop();
+        QVERIFY(!window->isVisible());
+        QTRY_VERIFY(!result);
+    }
+
+    void saveAndOpenRoundTrip() {
+        EntryForm f = GoodForm();
+        f.longitude = LongitudeOption::West;
+        f.latitude = LatitudeOption::South;
+        f.daylightSaving = true;
+        window->setForm(f);
+        calculate();
+        const Chart saved = *window->lastChart();
+        const QString path = dir.filePath(QStringLiteral("ananya.sud"));
+
+        // Cancelling writes nothing and remembers nothing.
+        QVERIFY(!window->resultWindow()->cmdSave_Click());
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(window->chartFileName().isEmpty());
+
+        dialogs->saveAnswers << path;
+        QVERIFY(window->resultWindow()->cmdSave_Click());
+        const FileDialogRequest& request = dialogs->saveRequests.last();
+        QCOMPARE(request.title, QStringLiteral("Vellamor v1.15"));
+        QCOMPARE(request.filter, QStringLiteral("Vellamor Sudarshan Chakra (*.sud)"));
+        QCOMPARE(request.defaultSuffix, QStringLiteral("sud"));
+        QVERIFY(request.confirmOverwrite);
+        QVERIFY(request.initialPath.isEmpty());
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(window->chartFileName(), path);
+        QVERIFY(dialogs->messages.isEmpty());
+
+        // The next save proposes the same path.
+        dialogs->saveAnswers << path;
+        QVERIFY(window->resultWindow()->cmdSave_Click());
+        QCOMPARE(dialogs->saveRequests.last().initialPath, path);
+
+        // Back, wipe the form, open the file: the same chart again.
+        window->resultWindow()->cmdBack_Click();
+        window->setForm(EntryForm{});
+        dialogs->openAnswers << path;
+        window->show();
+        find<QPushButton>("cmdOpen")->click();
+        QCOMPARE(dialogs->openRequests.last().title, QStringLiteral("Select the source file"));
+        QCOMPARE(dialogs->openRequests.last().filter,
+                 QStringLiteral("Vellamor Sudarshan Chakra (*.sud)"));
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(window->form(), f);
+        QVERIFY(window->resultWindow());
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->lastChart()->birth, saved.birth);
+        QCOMPARE(window->lastChart()->chakra.positionTexts, saved.chakra.positionTexts);
+        // Opening does not change the remembered save path.
+        QCOMPARE(window->chartFileName(), path);
+    }
+
+    void refusedFilesChangeNothing() {
+        window->setForm(GoodForm());
+        QFile damaged(dir.filePath(QStringLiteral("damaged.sud")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("\x01\x02garbage\r\n\x85\x86\x87\r\n");
+        damaged.close();
+        QFile capitals(dir.filePath(QStringLiteral("chart.SUD")));
+        QVERIFY(capitals.open(QIODevice::WriteOnly));
+        capitals.close();
+
+        for (const QString& path : {damaged.fileName(), capitals.fileName(),
+                                    dir.filePath(QStringLiteral("missing.sud"))}) {
+            dialogs->messages.clear();
+            dialogs->openAnswers << path;
+            find<QPushButton>("cmdOpen")->click();
+            QCOMPARE(dialogs->messages.size(), 1);
+            QCOMPARE(dialogs->messages[0].text, QStringLiteral("Please Check The File."));
+            QCOMPARE(dialogs->messages[0].icon, DialogIcon::Critical);
+            QCOMPARE(window->form(), GoodForm());
+            QVERIFY(!window->resultWindow());
+        }
+        // Cancelling the dialog says nothing.
+        dialogs->messages.clear();
+        find<QPushButton>("cmdOpen")->click();
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void failedSaveIsReported() {
+        window->setForm(GoodForm());
+        calculate();
+        dialogs->saveAnswers << dir.filePath(QStringLiteral("no-such-folder/chart.sud"));
+        QVERIFY(!window->resultWindow()->cmdSave_Click());
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->messages[0].icon, DialogIcon::Critical);
+        QVERIFY2(dialogs->messages[0].text.contains(QStringLiteral("could not be saved")),
+                 qPrintable(dialogs->messages[0].text));
+        QVERIFY(window->resultWindow()->isVisible() || !window->resultWindow()->isHidden());
+    }
+
+    void savedNamesAlwaysEndInSud() {
+        window->setForm(GoodForm());
+        calculate();
+        dialogs->saveAnswers << dir.filePath(QStringLiteral("chart.txt"));
+        QVERIFY(window->resultWindow()->cmdSave_Click());
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("chart.txt.sud"))));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("chart.txt"))));
+        // The added name replaces an existing file only when the user agrees.
+        dialogs->saveAnswers << dir.filePath(QStringLiteral("chart.txt"));
+        dialogs->questionAnswer = DialogAnswer::No;
+        QVERIFY(!window->resultWindow()->cmdSave_Click());
+        QCOMPARE(dialogs->messages.last().icon, DialogIcon::Question);
+    }
+
+    void coordinateSearchOpensTheBrowser() {
+        window->setForm(GoodForm());
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "recordUrl");
+        find<QPushButton>("Command1")->click();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(openedUrls.size(), 1);
+        QCOMPARE(openedUrls[0].toString(QUrl::FullyEncoded),
+                 QStringLiteral("https://vellamor.example/search"
+                                "?q=Pune%20Maharashtra%20India%20Latitude%20Longitude"));
+    }
+
+    void coordinateSearchNeedsThePlace() {
+        EntryForm f = GoodForm();
+        f.state.clear();
+        window->setForm(f);
+        find<QPushButton>("Command1")->click();
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->messages[0].text, QStringLiteral("Please Enter State"));
+        QCOMPARE(dialogs->messages[0].icon, DialogIcon::Information);
+        QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("txtState"));
+    }
+};
+
+VELLAMOR_GUI_TEST(MainWindowTest)
+
+}  // namespace vellamor
+
+#include "main_window_test.moc"

@@ -1,0 +1,90 @@
+#include "gui/update_reminder.h"
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "desktop_test_support.h"
+
+namespace vellamor {
+namespace {
+
+const QDate kToday(2024, 3, 20);
+
+class UpdateReminderTest : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("vellamor.conf");
+
+    // Runs the reminder on a settings file holding `stored` (nothing: no
+    // value) and returns what it stored.
+    QString RunWith(const QVariant& stored, testing::ScriptedDialogs& dialogs) {
+        {
+            QSettings settings(path, QSettings::IniFormat);
+            settings.clear();
+            if (stored.isValid())
+                settings.setValue(kLastReminderKey, stored);
+            CheckUpdateReminder(settings, kToday, dialogs);
+        }
+        QSettings reread(path, QSettings::IniFormat);  // what really reached the file
+        return reread.value(kLastReminderKey).toString();
+    }
+};
+
+TEST_F(UpdateReminderTest, FirstStartAndUnreadableDatesStoreTodayWithoutAsking) {
+    for (const QVariant& stored : {QVariant(), QVariant("20/03/2024"), QVariant("")}) {
+        testing::ScriptedDialogs dialogs(DialogAnswer::Yes);
+        testing::OpenedUrls opened;
+        EXPECT_EQ(RunWith(stored, dialogs), "2024-03-20") << stored.toString().toStdString();
+        EXPECT_TRUE(dialogs.shown.isEmpty());
+        EXPECT_TRUE(opened.urls.isEmpty());
+    }
+}
+
+TEST_F(UpdateReminderTest, StaysQuietWithinFourteenDaysEitherWay) {
+    for (const char* stored : {"2024-03-06", "2024-03-20", "2024-04-03"}) {
+        testing::ScriptedDialogs dialogs(DialogAnswer::Yes);
+        EXPECT_EQ(RunWith(stored, dialogs), stored);  // unchanged
+        EXPECT_TRUE(dialogs.shown.isEmpty()) << stored;
+    }
+}
+
+TEST_F(UpdateReminderTest, AsksAtFifteenDaysEitherWayAndStoresTodayWhateverTheAnswer) {
+    for (const char* stored : {"2024-03-05", "2024-04-04"}) {
+        for (DialogAnswer answer : {DialogAnswer::Yes, DialogAnswer::No}) {
+            testing::ScriptedDialogs dialogs(answer);
+            testing::OpenedUrls opened;
+            EXPECT_EQ(RunWith(stored, dialogs), "2024-03-20") << stored;
+            ASSERT_EQ(dialogs.shown.size(), 1) << stored;
+            EXPECT_EQ(dialogs.shown[0].text,
+                      "There maybe an update to this software available\n"
+                      "Do you want to check for an update?");
+            EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Information);
+            EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::YesNo);
+            if (answer == DialogAnswer::Yes) {
+                ASSERT_EQ(opened.urls.size(), 1);
+                EXPECT_EQ(opened.urls[0], QUrl("https://vellamor.example/download"));
+            } else {
+                EXPECT_TRUE(opened.urls.isEmpty());
+            }
+        }
+    }
+}
+
+TEST_F(UpdateReminderTest, YesOpensTheConfiguredDownloadPage) {
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.setValue("Links/DownloadPage", "https://mirror.example.org/vellamor");
+        settings.setValue(kLastReminderKey, "2023-01-01");
+    }
+    testing::ScriptedDialogs dialogs(DialogAnswer::Yes);
+    testing::OpenedUrls opened;
+    QSettings settings(path, QSettings::IniFormat);
+    CheckUpdateReminder(settings, kToday, dialogs);
+    ASSERT_EQ(opened.urls.size(), 1);
+    EXPECT_EQ(opened.urls[0], QUrl("https://mirror.example.org/vellamor"));
+}
+
+}  // namespace
+}  // namespace vellamor

@@ -1,0 +1,143 @@
+// The printable chart sheet in its three formats, on paper, and from the
+// command line without a display.
+#include "render/chart_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include "cli/command_line.h"
+#include "gui/printing.h"
+
+namespace vellamor {
+namespace {
+
+const QString kChart = QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-07.sud");
+
+Chart ReferenceChart() {
+    const OpenedChart opened = OpenChartFile(QFile::encodeName(kChart).toStdString());
+    EXPECT_TRUE(opened.ok) << opened.error;
+    return opened.chart;
+}
+
+int Count(const QImage& image, const QRect& area, bool (*match)(QColor)) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); y += 2)
+        for (int x = area.left(); x <= area.right(); x += 2)
+            n += match(image.pixelColor(x, y));
+    return n;
+}
+bool IsWhite(QColor c) {
+    return c.red() > 250 && c.green() > 250 && c.blue() > 250;
+}
+bool IsBlack(QColor c) {
+    return c.red() < 5 && c.green() < 5 && c.blue() < 5;
+}
+bool IsYellow(QColor c) {
+    return c.red() > 200 && c.green() > 200 && c.blue() < 60;
+}
+bool IsInk(QColor c) {
+    return c.red() < 100 && c.green() < 100 && c.blue() < 100;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(ChartSheetTest, PngIsTwoThousandPixelsSquareWithChakraTextAndWhiteMargins) {
+    const QImage sheet = RenderChartSheet(ReferenceChart());
+    ASSERT_EQ(sheet.size(), QSize(2000, 2000));
+    // White paper round the edges; the chakra's black ground with its Sun
+    // ring where the layout puts the chakra; dark type in the title band and
+    // beside the chakra.
+    EXPECT_EQ(Count(sheet, QRect(0, 0, 2000, 40), IsWhite), 1000 * 20);
+    const QRect chakra(80, 224, 1280, 1280);
+    EXPECT_GT(Count(sheet, chakra, IsBlack), chakra.width() * chakra.height() / 4 / 2);
+    EXPECT_GT(Count(sheet, chakra, IsYellow), 500);
+    EXPECT_GT(Count(sheet, QRect(80, 56, 1840, 100), IsInk), 1000);
+    EXPECT_GT(Count(sheet, QRect(1412, 224, 508, 1000), IsInk), 1000);
+}
+
+TEST(ChartSheetTest, ExportsEachFormatAndRefusesOtherNames) {
+    const Chart chart = ReferenceChart();
+    QTemporaryDir dir;
+
+    const QString png = dir.filePath("sheet.PNG");
+    EXPECT_EQ(ExportChartSheet(chart, png), QString());
+    EXPECT_EQ(QImage(png).size(), QSize(2000, 2000));
+
+    const QString svg = dir.filePath("sheet.svg");
+    EXPECT_EQ(ExportChartSheet(chart, svg), QString());
+    QSvgRenderer renderer(svg);
+    EXPECT_TRUE(renderer.isValid());
+    EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, 1000, 1000));
+    EXPECT_TRUE(Contents(svg).contains("width=\"180.")) << "180 mm across";
+    const QByteArray svgText = Contents(svg);
+    EXPECT_TRUE(svgText.contains("Awjgafgk Uzkhmjvny"));  // text stays text
+    EXPECT_TRUE(svgText.contains("Birth Chart"));
+
+    const QString pdf = dir.filePath("sheet.pdf");
+    EXPECT_EQ(ExportChartSheet(chart, pdf), QString());
+    const QByteArray pdfBytes = Contents(pdf);
+    EXPECT_TRUE(pdfBytes.startsWith("%PDF-"));
+    EXPECT_EQ(pdfBytes.count("/Type /Page\n") + pdfBytes.count("/Type /Page\r"), 1);
+
+    const QString jpg = dir.filePath("sheet.jpg");
+    EXPECT_TRUE(ExportChartSheet(chart, jpg).contains(".png, .svg or .pdf"));
+    EXPECT_FALSE(QFile::exists(jpg));
+
+    const QString nowhere = dir.filePath("missing/sheet.png");
+    EXPECT_FALSE(ExportChartSheet(chart, nowhere).isEmpty());
+    EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+TEST(ChartSheetTest, PrintsOnePage) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    PrintChartSheet(printer, ReferenceChart());
+    const QByteArray bytes = Contents(dir.filePath("printed.pdf"));
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_GT(bytes.size(), 5000);
+}
+
+// The real program, with no display of any kind in its environment.
+TEST(ChartSheetTest, CommandLineExportNeedsNoDisplay) {
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    struct Case {
+        QStringList args;
+        QString output;
+    };
+    const QString fromFile = dir.filePath("from-file.png");
+    const QString fromOptions = dir.filePath("from-options.png");
+    const Case cases[] = {
+        {{"--export", fromFile, kChart}, fromFile},
+        {{"--export", fromOptions, "--name",  "Ravi Kumar",  "--date",    "1980-03-05", "--time",
+          "07:05",    "--zone",    "34",      "--lat",       "18:31N",    "--lon",      "73:51E",
+          "--city",   "Pune",      "--state", "Maharashtra", "--country", "India"},
+         fromOptions},
+    };
+    for (const Case& c : cases) {
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(VELLAMOR_PROGRAM), c.args);
+        ASSERT_TRUE(program.waitForFinished(60000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        EXPECT_EQ(program.readAllStandardError(), QByteArray());
+        EXPECT_EQ(QImage(c.output).size(), QSize(2000, 2000)) << c.output.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace vellamor
