@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -19,8 +21,9 @@ int main(int argc, char** argv) {
     // on Qt's offscreen platform.
     if (vellamor::IsHeadlessInvocation(args)) {
         std::ios::sync_with_stdio(false);
-        return vellamor::RunHeadless(args, std::cout, std::cerr,
-                                     vellamor::BuiltInHeadlessServices());
+        vellamor::HeadlessServices services = vellamor::BuiltInHeadlessServices();
+        services.progressOnTerminal = ::isatty(STDERR_FILENO) == 1;
+        return vellamor::RunHeadless(args, std::cout, std::cerr, services);
     }
     return vellamor::RunDesktop(argc, argv);
 }

@@ -12,6 +12,11 @@ namespace vellamor {
 std::string JsonString(std::string_view s) {
     std::string out;
     out.reserve(s.size() + 2);
+    AppendJsonString(out, s);
+    return out;
+}
+
+void AppendJsonString(std::string& out, std::string_view s) {
     out.push_back('"');
     // Runs of characters that need no escape are copied in one piece.
     std::size_t run = 0;
@@ -46,31 +51,43 @@ std::string JsonString(std::string_view s) {
     }
     out.append(s.data() + run, s.size() - run);
     out.push_back('"');
-    return out;
 }
 
 std::string JsonNumber(double v) {
-    if (!std::isfinite(v))
-        return "null";
+    std::string out;
+    AppendJsonNumber(out, v);
+    return out;
+}
+
+void AppendJsonNumber(std::string& out, double v) {
+    if (!std::isfinite(v)) {
+        out += "null";
+        return;
+    }
     char buf[64];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
     (void)ec;
-    return std::string(buf, end);
+    out.append(buf, end);
 }
 
 std::string ChartJson(const Chart& c) {
-    const ChakraModel& m = c.chakra;
     std::string out;
     out.reserve(4096);
+    AppendChartJson(out, c);
+    return out;
+}
+
+void AppendChartJson(std::string& out, const Chart& c) {
+    const ChakraModel& m = c.chakra;
     out += "{\"name\": ";
-    out += JsonString(c.birth.name);
+    AppendJsonString(out, c.birth.name);
     out += ", \"details\": {";
     for (int i = 0; i < kDetailCount; ++i) {
         if (i)
             out += ", ";
-        out += JsonString(kDetailCaptions[static_cast<std::size_t>(i)]);
+        AppendJsonString(out, kDetailCaptions[static_cast<std::size_t>(i)]);
         out += ": ";
-        out += JsonString(m.details[static_cast<std::size_t>(i)]);
+        AppendJsonString(out, m.details[static_cast<std::size_t>(i)]);
     }
     out += "}, \"bodies\": [";
     for (int i = 0; i < kBodyCount; ++i) {
@@ -79,15 +96,15 @@ std::string ChartJson(const Chart& c) {
         const bool retrograde = i >= BodyIndex(Body::Mercury) && i <= BodyIndex(Body::Pluto) &&
                                 c.retrogrades.flags[static_cast<std::size_t>(i - 2)];
         out += "{\"name\": ";
-        out += JsonString(kPlanetNames[static_cast<std::size_t>(i)]);
+        AppendJsonString(out, kPlanetNames[static_cast<std::size_t>(i)]);
         out += ", \"label\": ";
-        out += JsonString(m.legendLabels[static_cast<std::size_t>(i)]);
+        AppendJsonString(out, m.legendLabels[static_cast<std::size_t>(i)]);
         out += ", \"position\": ";
-        out += JsonString(c.planets.positionTexts[static_cast<std::size_t>(i)]);
+        AppendJsonString(out, c.planets.positionTexts[static_cast<std::size_t>(i)]);
         out += ", \"longText\": ";
-        out += JsonString(c.planets.longTexts[static_cast<std::size_t>(i)]);
+        AppendJsonString(out, c.planets.longTexts[static_cast<std::size_t>(i)]);
         out += ", \"longitude\": ";
-        out += JsonNumber(c.planets.longitudes[static_cast<std::size_t>(i)]);
+        AppendJsonNumber(out, c.planets.longitudes[static_cast<std::size_t>(i)]);
         out += ", \"retrograde\": ";
         out += retrograde ? "true" : "false";
         out += "}";
@@ -96,22 +113,23 @@ std::string ChartJson(const Chart& c) {
     for (int r = 0; r < kRingCount; ++r) {
         if (r)
             out += ", ";
-        out += JsonString(kRingKeys[static_cast<std::size_t>(r)]);
+        AppendJsonString(out, kRingKeys[static_cast<std::size_t>(r)]);
         out += ": [";
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(static_cast<Ring>(r), h);
             if (h)
                 out += ", ";
             out += "{\"sign\": ";
-            out += std::to_string(house.sign);
+            if (house.sign >= 10)
+                out.push_back(static_cast<char>('0' + house.sign / 10));
+            out.push_back(static_cast<char>('0' + house.sign % 10));
             out += ", \"occupants\": ";
-            out += JsonString(house.occupants);
+            AppendJsonString(out, house.occupants);
             out += "}";
         }
         out += "]";
     }
     out += "}}";
-    return out;
 }
 
 namespace {

@@ -13,6 +13,8 @@ namespace vellamor {
 // {"name": ..., "details": {...}, "bodies": [...13...], "rings": {...}} on
 // one line, without a trailing newline.
 std::string ChartJson(const Chart& chart);
+// The same appended to `out`, for output built in one buffer.
+void AppendChartJson(std::string& out, const Chart& chart);
 
 // Birth details, the positions table and the three rings house by house.
 std::string ChartPrintout(const Chart& chart);
@@ -23,8 +25,10 @@ std::string StabilityJson(const ChartStability& stability);
 
 // JSON string literal with the quotes.
 std::string JsonString(std::string_view utf8);
+void AppendJsonString(std::string& out, std::string_view utf8);
 
 // Shortest text that reads back as the same double.
 std::string JsonNumber(double v);
+void AppendJsonNumber(std::string& out, double v);
 
 }  // namespace vellamor

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "cli/batch.h"
 #include "cli/chart_report.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_file.h"
@@ -189,6 +190,19 @@ const std::vector<CommandLineOption> kOptions{
      [](std::string_view, Invocation& inv) {
          return SetMode(inv, HeadlessMode::Stations, "--stations");
      }},
+    {"--births", "", "FILE.csv|-", "one chart per row of a CSV table (see below)", false,
+     [](std::string_view v, Invocation& inv) {
+         inv.births = std::string(v);
+         return Error();
+     }},
+    {"--jobs", "", "N", "with --births: charts computed at once (default: one per core)", false,
+     [](std::string_view v, Invocation& inv) {
+         const auto n = Number(v, 1, 3);
+         if (!n || *n < 1)
+             return Error(Usage("--jobs: expected a number 1 to 999, got " + Quoted(v)));
+         inv.jobs = *n;
+         return Error();
+     }},
     {"--zones", "", "", "list the time-zone rows for --zone", false,
      [](std::string_view, Invocation& inv) {
          return SetMode(inv, HeadlessMode::ListZones, "--zones");
@@ -265,6 +279,17 @@ bool IsHelpRequest(const std::vector<std::string>& args) {
 Error CheckSources(const Invocation& inv) {
     const bool byOptions = !inv.chartOptions.empty() || (inv.place && inv.files.empty());
     const bool byFiles = !inv.files.empty();
+    if (inv.jobs && !inv.births)
+        return Usage("--jobs works with --births");
+    if (inv.births) {
+        if (inv.mode != HeadlessMode::Json && inv.mode != HeadlessMode::Print)
+            return Usage("--births works with --json or --print");
+        if (inv.place)
+            return Usage("--place does not apply to a births table; give it a place column");
+        if (byOptions || byFiles)
+            return Usage("give either a births table, chart files or chart options");
+        return std::nullopt;
+    }
     switch (inv.mode) {
         case HeadlessMode::Help:
             return std::nullopt;
@@ -556,6 +581,20 @@ FileChart ChartFromFile(const std::string& file, const Invocation& inv,
 
 }  // namespace
 
+void AppendChartOutput(std::string& out, const Chart& chart, const Invocation& inv) {
+    if (inv.mode == HeadlessMode::Json) {
+        AppendChartJson(out, chart);
+        if (inv.stability) {
+            out.pop_back();  // the closing brace
+            out += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart)) + "}";
+        }
+    } else {
+        out += ChartPrintout(chart);
+        out += "\n";
+        out += StabilityText(AnalyzeChartStability(chart));
+    }
+}
+
 int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 const HeadlessServices& services) {
     const ParsedCommandLine parsed = ParseCommandLine(args);
@@ -616,19 +655,16 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             break;
     }
 
+    if (inv.births)
+        return RunBirthsTable(inv, services, out, err);
     auto emit = [&, first = true](const Chart& chart) mutable {
-        if (inv.mode == HeadlessMode::Json) {
-            std::string json = ChartJson(chart);
-            if (inv.stability) {
-                json.pop_back();  // the closing brace
-                json += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart)) + "}";
-            }
-            out << json << "\n";
-        } else {
-            if (!first)
-                out << "\n";
-            out << ChartPrintout(chart) << "\n" << StabilityText(AnalyzeChartStability(chart));
-        }
+        std::string text;
+        if (inv.mode == HeadlessMode::Print && !first)
+            text += "\n";
+        AppendChartOutput(text, chart, inv);
+        if (inv.mode == HeadlessMode::Json)
+            text += "\n";
+        out << text;
         first = false;
     };
     if (inv.files.empty()) {

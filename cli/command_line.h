@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,9 @@ using SheetExporter = std::function<std::string(const Chart& chart, const std::s
 struct HeadlessServices {
     PlaceResolver resolvePlace = {};  // empty: --place is not available in this build
     SheetExporter exportSheet = {};   // empty: --export is not available in this build
+    PlaceFinder findPlace = {};       // empty: a births table's place column is not available
+    std::istream* standardInput = nullptr;  // "-" as a births table; null: std::cin
+    bool progressOnTerminal = false;        // standard error is a terminal: show progress
 };
 
 // Runs a headless mode; returns the process exit status (0 success, 1 when a
@@ -71,7 +75,14 @@ struct Invocation {
     std::vector<std::string> chartOptions;  // chart options given, in order
     bool stability = false;                 // --json adds how far the chart can be trusted
     std::optional<std::string> place;       // --place "City[, State][, Country]"
+    std::optional<std::string> births;      // --births FILE.csv, or "-" for standard input
+    int jobs = 0;                           // --jobs; 0: one per core
 };
+
+// What a chart prints in the invocation's mode, appended to `out`: its JSON
+// object (with "stability" for --stability) without a line end, or its
+// printout with how far to trust it.
+void AppendChartOutput(std::string& out, const Chart& chart, const Invocation& inv);
 
 struct CommandLineError {
     std::string message;

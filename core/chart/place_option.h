@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/astro/expected.h"
 #include "core/chart/entry_form.h"
 
 namespace vellamor {
@@ -36,6 +37,13 @@ struct PlaceResolution {
 // Looks the place up and fills `form` for its date and time.
 using PlaceResolver = std::function<PlaceResolution(std::string_view query, const EntryForm& form,
                                                     const ExplicitPlaceFields& given)>;
+
+// A place looked up once, filling any number of forms, each for its own date
+// and time (the zone and box depend on them).
+using PlaceFiller =
+    std::function<PlaceResolution(const EntryForm& form, const ExplicitPlaceFields& given)>;
+// Looks a place up: its filler, or what was wrong with the nearest places.
+using PlaceFinder = std::function<Expected<PlaceFiller, std::string>(std::string_view query)>;
 
 // The fields set by command-line options, from the options' names as given
 // ("--city", "--lat", "--dst", ...); other names are ignored.
