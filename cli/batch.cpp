@@ -117,10 +117,14 @@ class Progress {
 
   private:
     static std::string Grouped(std::uint64_t v) {
-        std::string digits = std::to_string(v);
-        for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
-            digits.insert(static_cast<std::size_t>(i), ",");
-        return digits;
+        const std::string digits = std::to_string(v);
+        std::string out;
+        for (std::size_t i = 0; i < digits.size(); ++i) {
+            if (i > 0 && (digits.size() - i) % 3 == 0)
+                out.push_back(',');
+            out.push_back(digits[i]);
+        }
+        return out;
     }
 
     bool m_on;
@@ -170,13 +174,14 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
     if (!columns)
         return TableError(err, *header ? name + ":" + std::to_string(reader.recordLine()) : name,
                           columns.error());
-    const bool hasPlace = std::find(columns->begin(), columns->end(), BirthColumn::Place) !=
-                          columns->end();
+    const bool hasPlace =
+        std::find(columns->begin(), columns->end(), BirthColumn::Place) != columns->end();
     if (hasPlace && !services.findPlace)
         return TableError(err, name, "the place column needs the atlas, which this build lacks");
 
-    const int jobs = inv.jobs > 0 ? inv.jobs
-                                  : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    const int jobs = inv.jobs > 0
+                         ? inv.jobs
+                         : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     OrderedWork<Part> work(jobs, [&inv](Part& part) { Compute(part, inv); });
     const std::size_t maxInFlight = 2 * static_cast<std::size_t>(jobs) + 2;
     Progress progress(services.progressOnTerminal, err, totalBytes);
@@ -210,7 +215,8 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
                 std::size_t from = begin;
                 if (inv.mode == HeadlessMode::Print && firstChart)
                     ++from;  // no blank line before the first chart
-                out.write(part.out.data() + from, static_cast<std::streamsize>(part.ends[i] - from));
+                out.write(part.out.data() + from,
+                          static_cast<std::streamsize>(part.ends[i] - from));
                 firstChart = false;
             }
             begin = part.ends[i];

@@ -161,7 +161,7 @@ std::string ChartPrintout(const Chart& c) {
         out += "  " + Pad(kPlanetNames[static_cast<std::size_t>(i)], 9) +
                Pad(m.positionTexts[static_cast<std::size_t>(i)], 11) +
                Pad(c.planets.longTexts[static_cast<std::size_t>(i)], 17) +
-               m.legendLabels[static_cast<std::size_t>(i)] + "\n";
+               m.legendLabels[static_cast<std::size_t>(i)].str() + "\n";
     }
     static constexpr std::array<std::string_view, kRingCount> kRingTitles{
         "Birth Chart (Lagna)", "Moon Chart (Chandra)", "Sun Chart (Surya)"};

@@ -195,7 +195,7 @@ const std::vector<CommandLineOption> kOptions{
          inv.births = std::string(v);
          return Error();
      }},
-    {"--jobs", "", "N", "with --births: charts computed at once (default: one per core)", false,
+    {"--jobs", "", "N", "with --births: rows computed at once (default: cores)", false,
      [](std::string_view v, Invocation& inv) {
          const auto n = Number(v, 1, 3);
          if (!n || *n < 1)
@@ -420,6 +420,8 @@ std::string UsageText() {
         "                                add that information under \"stability\"\n"
         "  vellamor --json|--print CHART-OPTIONS\n"
         "                                the same for the chart given by the options\n"
+        "  vellamor --json|--print --births FILE.csv|-\n"
+        "                                one chart per row of a table of births\n"
         "  vellamor --save OUT.sud CHART-OPTIONS\n"
         "                                write a chart file that the program opens\n"
         "  vellamor --export OUT.png|OUT.svg|OUT.pdf FILE.sud|CHART-OPTIONS\n"
@@ -459,6 +461,15 @@ std::string UsageText() {
         "A chart that is refused or fails validation prints \"FILE: message\" on\n"
         "standard error; the exit status is then 1, and the other files are still\n"
         "processed. Usage errors exit with status 2.\n"
+        "\n"
+        "--births reads a CSV table (standard input for -) whose header row names\n"
+        "its columns: name, date, time, zone, dst, lat, lon, city, state, country\n"
+        "(in any order, each value as its option takes it; dst is true or false)\n"
+        "or place for the atlas. Each row prints one line, in the table's order,\n"
+        "its JSON object ending in \"row\": the row's number (1 after the header).\n"
+        "A row that fails prints \"FILE:LINE: message\" on standard error and the\n"
+        "others go on (exit status 1); a missing header or an unknown column is a\n"
+        "usage error. Rows are computed on every core, or --jobs N at once.\n"
         "\n"
         "--place looks up the city, keeps the places whose state or country\n"
         "contains each further part, and takes the most populous; what the atlas\n"

@@ -30,9 +30,9 @@ using SheetExporter = std::function<std::string(const Chart& chart, const std::s
 
 // What the headless modes need from outside the core.
 struct HeadlessServices {
-    PlaceResolver resolvePlace = {};  // empty: --place is not available in this build
-    SheetExporter exportSheet = {};   // empty: --export is not available in this build
-    PlaceFinder findPlace = {};       // empty: a births table's place column is not available
+    PlaceResolver resolvePlace = {};        // empty: --place is not available in this build
+    SheetExporter exportSheet = {};         // empty: --export is not available in this build
+    PlaceFinder findPlace = {};             // empty: a births table's place column is not available
     std::istream* standardInput = nullptr;  // "-" as a births table; null: std::cin
     bool progressOnTerminal = false;        // standard error is a terminal: show progress
 };

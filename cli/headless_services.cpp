@@ -17,15 +17,15 @@ HeadlessServices BuiltInHeadlessServices() {
         const atlas::PlaceSearch search = atlas::SearchPlace(query);
         if (!search.place)  // the resolver words the miss, with the nearest places
             return Fail(atlas::ResolvePlace(query, EntryForm{}, ExplicitPlaceFields{}).error);
-        return PlaceFiller([place = *search.place](const EntryForm& form,
-                                                   const ExplicitPlaceFields& given) {
-            const atlas::FilledForm filled = atlas::FillFormFromPlace(form, place, given);
-            PlaceResolution r;
-            r.ok = true;
-            r.form = filled.form;
-            r.note = place.Label() + ": " + filled.zone.note;
-            return r;
-        });
+        return PlaceFiller(
+            [place = *search.place](const EntryForm& form, const ExplicitPlaceFields& given) {
+                const atlas::FilledForm filled = atlas::FillFormFromPlace(form, place, given);
+                PlaceResolution r;
+                r.ok = true;
+                r.form = filled.form;
+                r.note = place.Label() + ": " + filled.zone.note;
+                return r;
+            });
     };
 #endif
 #ifdef VELLAMOR_HAVE_RENDER

@@ -254,10 +254,10 @@ QWidget* ResultWindow::buildLegend() {
         grid->addWidget(label(FromUtf8(kPlanetNames[static_cast<std::size_t>(i)]),
                               QStringLiteral("lblLabel1(%1)").arg(i), false, panel),
                         row, 0);
-        grid->addWidget(
-            label(QString::fromStdString(m_chart.chakra.legendLabels[static_cast<std::size_t>(i)]),
-                  QStringLiteral("lblLabel2(%1)").arg(i), false, panel),
-            row, 1);
+        grid->addWidget(label(QString::fromStdString(
+                                  m_chart.chakra.legendLabels[static_cast<std::size_t>(i)].str()),
+                              QStringLiteral("lblLabel2(%1)").arg(i), false, panel),
+                        row, 1);
     }
     // Each planet's row names the station dates that decide its mark.
     for (const StationEvidence& e : m_stability.stations) {
@@ -307,10 +307,10 @@ QWidget* ResultWindow::buildPositions() {
         grid->addWidget(label(FromUtf8(kPlanetNames[static_cast<std::size_t>(i)]),
                               QStringLiteral("lblLabel1(%1)").arg(28 + i), true, panel),
                         i, 0);
-        grid->addWidget(
-            label(QString::fromStdString(m_chart.chakra.positionTexts[static_cast<std::size_t>(i)]),
-                  QStringLiteral("lblLabel2(%1)").arg(28 + i), false, panel),
-            i, 1);
+        grid->addWidget(label(QString::fromStdString(
+                                  m_chart.chakra.positionTexts[static_cast<std::size_t>(i)].str()),
+                              QStringLiteral("lblLabel2(%1)").arg(28 + i), false, panel),
+                        i, 1);
     }
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(kBodyCount, 1);

@@ -213,7 +213,8 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
             painter.drawText(QRectF(box.left, box.top, box.width, box.height), Qt::AlignCenter,
                              house.sign > 0 ? QString::number(house.sign) : QString());
 
-            const QString occupants = QString::fromStdString(house.occupants);
+            const QString occupants = QString::fromUtf8(
+                house.occupants.data(), static_cast<qsizetype>(house.occupants.size()));
             const OccupantLayout layout = LayoutOccupants(ring, h, occupants);
             if (layout.lines.isEmpty())
                 continue;

@@ -13,6 +13,7 @@
 #include "core/astro/birth_data.h"
 #include "core/astro/bodies.h"
 #include "core/astro/moon.h"
+#include "core/astro/position_text.h"
 
 namespace vellamor {
 
@@ -77,9 +78,9 @@ struct PlanetPositions {
     // Sidereal longitudes in body order (Sun..Ketu; Moon and Ascendant copied
     // from their own computations), degrees.
     std::array<double, kBodyCount> longitudes{};
-    std::array<double, kBodyCount> tropical{};          // Sun..Rahu where defined
-    std::array<std::string, kBodyCount> longTexts;      // long position texts
-    std::array<std::string, kBodyCount> positionTexts;  // short forms
+    std::array<double, kBodyCount> tropical{};                // Sun..Rahu where defined
+    std::array<LongPositionText, kBodyCount> longTexts;       // long position texts
+    std::array<ShortPositionForm, kBodyCount> positionTexts;  // short forms
 };
 
 // zoneTableHours/Minutes are the zone row's signed values (west positive);

@@ -75,8 +75,8 @@ SignPosition Split(double x) {
             static_cast<long long>(seconds), static_cast<int>((wholeDegrees / 30) % 12)};
 }
 
-std::string LongText(const SignPosition& s) {
-    char buf[96];
+// Writes the long form into buf (at least 32 bytes); returns the end.
+char* WriteLongText(char* buf, const SignPosition& s) {
     char* p = WriteWhole(buf, s.degreesInSign);
     p = std::copy(kDegreeSign.begin(), kDegreeSign.end(), p);
     *p++ = ' ';
@@ -88,8 +88,27 @@ std::string LongText(const SignPosition& s) {
     *p++ = ' ';
     const std::string_view abbreviation =
         kSignAbbreviationString.substr(static_cast<std::size_t>(s.sign) * 3, 3);
-    p = std::copy(abbreviation.begin(), abbreviation.end(), p);
-    return std::string(buf, p);
+    return std::copy(abbreviation.begin(), abbreviation.end(), p);
+}
+
+std::string LongText(const SignPosition& s) {
+    char buf[96];
+    return std::string(buf, WriteLongText(buf, s));
+}
+
+// Degrees within a sign are 0..29 and minutes 0..59: always two digits once
+// padded, as the short form pads one-character parts.
+void WriteShortText(char* buf, const SignPosition& s) {
+    const char* abbreviation = kSignAbbreviationString.data() + s.sign * 3;
+    buf[0] = static_cast<char>('0' + s.degreesInSign / 10);
+    buf[1] = static_cast<char>('0' + s.degreesInSign % 10);
+    buf[2] = ' ';
+    buf[3] = abbreviation[0];
+    buf[4] = abbreviation[1];
+    buf[5] = abbreviation[2];
+    buf[6] = ' ';
+    buf[7] = static_cast<char>('0' + s.minutes / 10);
+    buf[8] = static_cast<char>('0' + s.minutes % 10);
 }
 
 }  // namespace
@@ -105,18 +124,18 @@ std::string FormatSignPosition(double longitudeDegrees) {
 void FormatPositionTexts(double longitudeDegrees, std::string& longText, std::string& shortText) {
     const SignPosition s = Split(longitudeDegrees);
     longText = LongText(s);
-    // Degrees within a sign are 0..29 and minutes 0..59: always two digits
-    // once padded, as the short form pads one-character parts.
-    char buf[9] = {static_cast<char>('0' + s.degreesInSign / 10),
-                   static_cast<char>('0' + s.degreesInSign % 10),
-                   ' ',
-                   kSignAbbreviationString[static_cast<std::size_t>(s.sign) * 3],
-                   kSignAbbreviationString[static_cast<std::size_t>(s.sign) * 3 + 1],
-                   kSignAbbreviationString[static_cast<std::size_t>(s.sign) * 3 + 2],
-                   ' ',
-                   static_cast<char>('0' + s.minutes / 10),
-                   static_cast<char>('0' + s.minutes % 10)};
+    char buf[9];
+    WriteShortText(buf, s);
     shortText.assign(buf, 9);
+}
+
+void FormatPositionTexts(double longitudeDegrees, LongPositionText& longText,
+                         ShortPositionForm& shortText) {
+    const SignPosition s = Split(longitudeDegrees);
+    char buf[96];
+    longText.assign(std::string_view(buf, static_cast<std::size_t>(WriteLongText(buf, s) - buf)));
+    WriteShortText(buf, s);
+    shortText.assign(std::string_view(buf, 9));
 }
 
 std::string ShortPositionText(std::string_view t) {

@@ -10,7 +10,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/astro/fixed_text.h"
+
 namespace vellamor {
+
+// A chart's copies of the two forms: the long form is at most 16 bytes
+// ("29° 59' 59\" Pis"), the short form 9.
+using LongPositionText = FixedText<23>;
+using ShortPositionForm = FixedText<15>;
 
 // Longitude in degrees (its sign is ignored) to the long form. Degrees,
 // minutes and seconds are truncated, never rounded.
@@ -23,6 +30,8 @@ std::string ShortPositionText(std::string_view longText);
 // would give them, without reading the long text back. The pipeline formats
 // thirteen positions per chart this way.
 void FormatPositionTexts(double longitudeDegrees, std::string& longText, std::string& shortText);
+void FormatPositionTexts(double longitudeDegrees, LongPositionText& longText,
+                         ShortPositionForm& shortText);
 
 // The sign index (0 = Aries .. 11 = Pisces) that FormatSignPosition shows for
 // a longitude.

@@ -7,11 +7,11 @@
 namespace vellamor {
 namespace {
 
-std::string_view SignOfShortText(const std::string& text) {
+std::string_view SignOfShortText(std::string_view text) {
     // Characters 4 to 6 of the short form.
     if (text.size() < 4)
         return {};
-    return std::string_view(text).substr(3, 3);
+    return text.substr(3, 3);
 }
 
 // Sign number 1..12 of an abbreviation, 0 when it names no sign. Exact and
@@ -80,15 +80,22 @@ std::array<std::string, kDetailCount> BirthDetailTexts(const BirthData& b) {
 }
 
 ChakraModel BuildSudarshanChakra(const BirthData& birth,
-                                 const std::array<std::string, kBodyCount>& positionTexts,
-                                 const std::string& ascendantSign,
-                                 const std::array<std::string, kBodyCount>& labels) {
+                                 const std::array<ShortPositionForm, kBodyCount>& positionTexts,
+                                 std::string_view ascendantSign,
+                                 const std::array<ChartLabel, kBodyCount>& labels) {
     ChakraModel model;
+    FillSudarshanChakra(model, birth, positionTexts, ascendantSign, labels);
+    return model;
+}
 
+void FillSudarshanChakra(ChakraModel& model, const BirthData& birth,
+                         const std::array<ShortPositionForm, kBodyCount>& positionTexts,
+                         std::string_view ascendantSign,
+                         const std::array<ChartLabel, kBodyCount>& labels) {
     std::array<int, kBodyCount> bodySign{};  // 0 when the text names no sign
     for (int i = 0; i < kBodyCount - 1; ++i)
         bodySign[i] = SignNumber(SignOfShortText(positionTexts[i]));
-    bodySign[kBodyCount - 1] = SignNumber(std::string_view(ascendantSign).substr(0, 3));
+    bodySign[kBodyCount - 1] = SignNumber(ascendantSign.substr(0, 3));
 
     // A reference body whose text names no sign cannot arise from the
     // formatter; should it happen, its ring is counted from Aries rather than
@@ -102,12 +109,12 @@ ChakraModel BuildSudarshanChakra(const BirthData& birth,
 
     // Occupants of each sign, in body order, joined by single blanks (a
     // retrograde label keeps its own trailing blank).
-    std::array<std::string, 12> occupants;
+    std::array<HouseOccupants, 12> occupants;
     for (int b = 0; b < kBodyCount; ++b) {
         const int n = bodySign[b];
         if (n == 0)
             continue;
-        std::string& text = occupants[static_cast<std::size_t>(n - 1)];
+        HouseOccupants& text = occupants[static_cast<std::size_t>(n - 1)];
         if (!text.empty())
             text.push_back(' ');
         text.append(labels[b]);
@@ -125,7 +132,6 @@ ChakraModel BuildSudarshanChakra(const BirthData& birth,
     model.legendLabels = labels;
     model.positionTexts = positionTexts;
     model.details = BirthDetailTexts(birth);
-    return model;
 }
 
 }  // namespace vellamor

@@ -8,6 +8,9 @@
 
 #include "core/astro/birth_data.h"
 #include "core/astro/bodies.h"
+#include "core/astro/fixed_text.h"
+#include "core/astro/position_text.h"
+#include "core/retro/retrogrades.h"
 
 namespace vellamor {
 
@@ -15,9 +18,12 @@ enum class Ring { Birth, Moon, Sun };
 inline constexpr int kRingCount = 3;
 inline constexpr std::array<std::string_view, kRingCount> kRingKeys{"birth", "moon", "sun"};
 
+// All thirteen labels with marks in one sign, blanks between, take 70 bytes.
+using HouseOccupants = FixedText<95>;
+
 struct House {
-    int sign = 0;           // 1..12
-    std::string occupants;  // chart labels in body order, single blanks between
+    int sign = 0;              // 1..12
+    HouseOccupants occupants;  // chart labels in body order, single blanks between
     bool operator==(const House&) const = default;
 };
 
@@ -28,11 +34,11 @@ inline constexpr std::array<std::string_view, kDetailCount> kDetailCaptions{
     "Longitude", "City",          "State",         "Country"};
 
 struct ChakraModel {
-    std::array<std::array<House, 12>, kRingCount> rings;  // [ring][house index 0..11]
-    std::array<std::string, kBodyCount> legendLabels;     // chart labels with marks
-    std::array<std::string, kBodyCount> positionTexts;    // short forms, no marks
-    std::array<std::string, kDetailCount> details;        // values under kDetailCaptions
-    std::array<int, kRingCount> referenceSigns{};         // Lagna, Moon, Sun sign numbers
+    std::array<std::array<House, 12>, kRingCount> rings;      // [ring][house index 0..11]
+    std::array<ChartLabel, kBodyCount> legendLabels;          // chart labels with marks
+    std::array<ShortPositionForm, kBodyCount> positionTexts;  // short forms, no marks
+    std::array<std::string, kDetailCount> details;            // values under kDetailCaptions
+    std::array<int, kRingCount> referenceSigns{};             // Lagna, Moon, Sun sign numbers
 
     const House& house(Ring r, int index) const {
         return rings[static_cast<std::size_t>(r)][static_cast<std::size_t>(index)];
@@ -42,9 +48,16 @@ struct ChakraModel {
 // positionTexts: the thirteen short forms (sign abbreviation at characters 4
 // to 6); ascendantSign: the Ascendant's abbreviation; labels: chart labels.
 ChakraModel BuildSudarshanChakra(const BirthData& birth,
-                                 const std::array<std::string, kBodyCount>& positionTexts,
-                                 const std::string& ascendantSign,
-                                 const std::array<std::string, kBodyCount>& labels);
+                                 const std::array<ShortPositionForm, kBodyCount>& positionTexts,
+                                 std::string_view ascendantSign,
+                                 const std::array<ChartLabel, kBodyCount>& labels);
+
+// The same written into an existing model, as the pipeline does for the
+// chart it returns.
+void FillSudarshanChakra(ChakraModel& model, const BirthData& birth,
+                         const std::array<ShortPositionForm, kBodyCount>& positionTexts,
+                         std::string_view ascendantSign,
+                         const std::array<ChartLabel, kBodyCount>& labels);
 
 // Birth-detail value texts, e.g. "March 5, 1980" and "7 HH 5 MM".
 std::array<std::string, kDetailCount> BirthDetailTexts(const BirthData& birth);

@@ -26,8 +26,8 @@ Chart CalculateChart(const BirthData& birth) {
         ComputePlanetPositions(birth, c.ascendant, c.moon, c.zoneTableHours, c.zoneTableMinutes);
     c.retrogrades = ComputeRetrogrades(birth);
     c.ascendantSign = LastThreeCharacters(c.ascendant.ascendantText);
-    c.chakra =
-        BuildSudarshanChakra(birth, c.planets.positionTexts, c.ascendantSign, c.retrogrades.labels);
+    FillSudarshanChakra(c.chakra, birth, c.planets.positionTexts, c.ascendantSign,
+                        c.retrogrades.labels);
     return c;
 }
 

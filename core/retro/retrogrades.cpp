@@ -13,8 +13,7 @@ struct Lookup {
 
 // Periods are in order and never overlap, so the only period that can hold
 // the birth day is the last one that began on an earlier day.
-Lookup Find(const StationTable& table, const BirthData& birth) {
-    const int day = CalendarDayNumber(birth.year, birth.month, birth.day);
+Lookup Find(const StationTable& table, int day) {
     const auto periods = table.periods;
     const auto it =
         std::partition_point(periods.begin(), periods.end(),
@@ -27,6 +26,10 @@ Lookup Find(const StationTable& table, const BirthData& birth) {
         found.retrograde = day < found.previous->directDay;
     }
     return found;
+}
+
+Lookup Find(const StationTable& table, const BirthData& birth) {
+    return Find(table, CalendarDayNumber(birth.year, birth.month, birth.day));
 }
 
 }  // namespace
@@ -63,10 +66,11 @@ StationBracket BracketingStations(Body body, const BirthData& birth) {
 RetrogradeMarks ComputeRetrogrades(const BirthData& birth) {
     RetrogradeMarks marks;
     for (int i = 0; i < kBodyCount; ++i)
-        marks.labels[i] = std::string(kBaseLabels[i]);
+        marks.labels[i] = kBaseLabels[i];
+    const int day = CalendarDayNumber(birth.year, birth.month, birth.day);
     for (int k = 0; k < kStationPlanets; ++k) {
         const auto flag = static_cast<std::size_t>(k);
-        marks.flags[flag] = Find(StationTables()[flag], birth).retrograde;
+        marks.flags[flag] = Find(StationTables()[flag], day).retrograde;
         if (marks.flags[flag]) {
             marks.labels[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)] += kRetrogradeMark;
         }

@@ -17,17 +17,20 @@
 
 #include "core/astro/birth_data.h"
 #include "core/astro/bodies.h"
+#include "core/astro/fixed_text.h"
 #include "core/retro/station_table.h"
 
 namespace vellamor {
 
 inline constexpr std::string_view kRetrogradeMark = " (R) ";
+// "Asc", or a planet's label with its mark: "Me (R) ".
+using ChartLabel = FixedText<15>;
 
 struct RetrogradeMarks {
     // Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.
     std::array<bool, kStationPlanets> flags{};
     // Chart label per body, " (R) " appended to a retrograde planet's label.
-    std::array<std::string, kBodyCount> labels;
+    std::array<ChartLabel, kBodyCount> labels;
 };
 
 RetrogradeMarks ComputeRetrogrades(const BirthData& birth);

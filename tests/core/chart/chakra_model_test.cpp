@@ -9,17 +9,17 @@ namespace {
 
 // Short position texts with the given sign per body (degrees and minutes do
 // not matter to the chakra).
-std::array<std::string, kBodyCount> Texts(const std::array<const char*, kBodyCount>& signs) {
-    std::array<std::string, kBodyCount> t;
+std::array<ShortPositionForm, kBodyCount> Texts(const std::array<const char*, kBodyCount>& signs) {
+    std::array<ShortPositionForm, kBodyCount> t;
     for (int i = 0; i < kBodyCount; ++i)
         t[i] = std::string("12 ") + signs[i] + " 34";
     return t;
 }
 
-std::array<std::string, kBodyCount> BaseLabels() {
-    std::array<std::string, kBodyCount> l;
+std::array<ChartLabel, kBodyCount> BaseLabels() {
+    std::array<ChartLabel, kBodyCount> l;
     for (int i = 0; i < kBodyCount; ++i)
-        l[i] = std::string(kBaseLabels[i]);
+        l[i] = kBaseLabels[i];
     return l;
 }
 
@@ -101,7 +101,7 @@ TEST(ChakraModel, RahuAndKetuStandSixHousesApartInEveryRing) {
         for (int r = 0; r < kRingCount; ++r) {
             int rahu = -1, ketu = -1;
             for (int h = 0; h < 12; ++h) {
-                const std::string& o = m.house(static_cast<Ring>(r), h).occupants;
+                const std::string_view o = m.house(static_cast<Ring>(r), h).occupants;
                 if (o.find('R') != std::string::npos)
                     rahu = h;
                 if (o.find('K') != std::string::npos)

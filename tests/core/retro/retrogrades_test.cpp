@@ -136,9 +136,9 @@ TEST(ComputeRetrogrades, MarksEachRetrogradePlanetAndNothingElse) {
     const RetrogradeMarks marks = ComputeRetrogrades(Birth(1980, 3, 5, 7, 5));
     const std::array<bool, kStationPlanets> flags{true, false, true, true, true, true, false, true};
     EXPECT_EQ(marks.flags, flags);
-    const std::array<std::string, kBodyCount> labels{"S",      "M",       "Me (R) ", "V", "Ma (R) ",
-                                                     "J (R) ", "Sa (R) ", "U (R) ",  "N", "P (R) ",
-                                                     "R",      "K",       "Asc"};
+    const std::array<ChartLabel, kBodyCount> labels{"S",      "M",       "Me (R) ", "V", "Ma (R) ",
+                                                    "J (R) ", "Sa (R) ", "U (R) ",  "N", "P (R) ",
+                                                    "R",      "K",       "Asc"};
     EXPECT_EQ(marks.labels, labels);
 }
 
