@@ -195,7 +195,7 @@ const std::vector<CommandLineOption> kOptions{
          inv.births = std::string(v);
          return Error();
      }},
-    {"--jobs", "", "N", "with --births: rows computed at once (default: cores)", false,
+    {"--jobs", "", "N", "with --births: rows at once (default: cores)", false,
      [](std::string_view v, Invocation& inv) {
          const auto n = Number(v, 1, 3);
          if (!n || *n < 1)
