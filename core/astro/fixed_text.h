@@ -24,14 +24,7 @@ class FixedText {
   public:
     static constexpr std::size_t npos = std::string_view::npos;
 
-    // Only the used bytes are ever written or copied: a chart holds a few
-    // kilobytes of such texts, mostly short.
-    FixedText() { m_data[0] = '\0'; }
-    FixedText(const FixedText& o) { CopyFrom(o); }
-    FixedText& operator=(const FixedText& o) {
-        CopyFrom(o);
-        return *this;
-    }
+    FixedText() = default;
     FixedText(std::string_view s) { assign(s); }
     FixedText(const char* s) { assign(s); }
     FixedText& operator=(std::string_view s) { return assign(s); }
@@ -83,13 +76,8 @@ class FixedText {
     friend std::ostream& operator<<(std::ostream& os, const FixedText& t) { return os << t.view(); }
 
   private:
-    void CopyFrom(const FixedText& o) {
-        m_size = o.m_size;
-        std::memcpy(m_data, o.m_data, m_size + 1u);
-    }
-
     unsigned char m_size = 0;
-    char m_data[Capacity + 1];
+    char m_data[Capacity + 1] = {};
 };
 
 }  // namespace vellamor

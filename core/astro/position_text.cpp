@@ -12,6 +12,13 @@ constexpr std::string_view kDegreeSign = "\xC2\xB0";  // U+00B0 in UTF-8
 
 // Writes a non-negative whole number in plain decimal; returns the end.
 char* WriteWhole(char* p, long long v) {
+    // Degrees within a sign, minutes and seconds: one or two digits.
+    if (v >= 0 && v < 100) {
+        if (v >= 10)
+            *p++ = static_cast<char>('0' + v / 10);
+        *p++ = static_cast<char>('0' + v % 10);
+        return p;
+    }
     char digits[24];
     int n = 0;
     do {

@@ -1,6 +1,8 @@
 #include "core/retro/retrogrades.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace vellamor {
 namespace {
@@ -30,6 +32,62 @@ Lookup Find(const StationTable& table, int day) {
 
 Lookup Find(const StationTable& table, const BirthData& birth) {
     return Find(table, CalendarDayNumber(birth.year, birth.month, birth.day));
+}
+
+// Where each year's periods begin in a table: a chart's eight lookups then
+// search the few periods begun in the birth's year instead of the whole
+// table, which is most of their cost.
+struct YearIndex {
+    int firstYear = 0;
+    std::vector<int> january;                // day number of 1 January, per year and one more
+    std::vector<std::uint16_t> firstOfYear;  // first period begun on or after it
+};
+
+const std::array<YearIndex, kStationPlanets>& YearIndexes() {
+    static const std::array<YearIndex, kStationPlanets> indexes = [] {
+        std::array<YearIndex, kStationPlanets> all;
+        for (int k = 0; k < kStationPlanets; ++k) {
+            const auto periods = StationTables()[static_cast<std::size_t>(k)].periods;
+            YearIndex& index = all[static_cast<std::size_t>(k)];
+            index.firstYear = periods.front().retrograde.year;
+            for (int y = index.firstYear; y <= periods.back().retrograde.year + 2; ++y) {
+                const int january = CalendarDayNumber(y, 1, 1);
+                const auto it = std::partition_point(
+                    periods.begin(), periods.end(),
+                    [january](const StationPeriod& p) { return p.retrogradeDay < january; });
+                index.january.push_back(january);
+                index.firstOfYear.push_back(static_cast<std::uint16_t>(it - periods.begin()));
+            }
+        }
+        return all;
+    }();
+    return indexes;
+}
+
+// The same as Find(table, day) for table k, narrowed by the index.
+Lookup FindIndexed(int k, int day, int year) {
+    const StationTable& table = StationTables()[static_cast<std::size_t>(k)];
+    const YearIndex& index = YearIndexes()[static_cast<std::size_t>(k)];
+    const long y = static_cast<long>(year) - index.firstYear;
+    if (y < 0 || y + 1 >= static_cast<long>(index.january.size()))
+        return Find(table, day);
+    const auto at = static_cast<std::size_t>(y);
+    if (day < index.january[at] || day >= index.january[at + 1])
+        return Find(table, day);
+    // Periods before the year's first began before the birth day, those of
+    // later years after it.
+    const auto periods = table.periods;
+    const auto it = std::partition_point(
+        periods.begin() + index.firstOfYear[at], periods.begin() + index.firstOfYear[at + 1],
+        [day](const StationPeriod& p) { return p.retrogradeDay < day; });
+    Lookup found;
+    if (it != periods.end())
+        found.next = &*it;
+    if (it != periods.begin()) {
+        found.previous = &*(it - 1);
+        found.retrograde = day < found.previous->directDay;
+    }
+    return found;
 }
 
 }  // namespace
@@ -70,7 +128,7 @@ RetrogradeMarks ComputeRetrogrades(const BirthData& birth) {
     const int day = CalendarDayNumber(birth.year, birth.month, birth.day);
     for (int k = 0; k < kStationPlanets; ++k) {
         const auto flag = static_cast<std::size_t>(k);
-        marks.flags[flag] = Find(StationTables()[flag], day).retrograde;
+        marks.flags[flag] = FindIndexed(k, day, birth.year).retrograde;
         if (marks.flags[flag]) {
             marks.labels[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)] += kRetrogradeMark;
         }
