@@ -8,6 +8,27 @@
 #include "core/chart/entry_form.h"
 
 namespace vellamor {
+namespace {
+
+// Bytes a JSON string cannot hold as they are: controls, the quote, the
+// backslash and DEL.
+constexpr std::array<bool, 256> kNeedsEscape = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 0x20; ++c)
+        table[static_cast<std::size_t>(c)] = true;
+    table['"'] = table['\\'] = table[0x7F] = true;
+    return table;
+}();
+
+// A fixed text of the program's own (a caption, a planet's name, a key) that
+// holds none of those bytes.
+void AppendPlainString(std::string& out, std::string_view s) {
+    out.push_back('"');
+    out.append(s);
+    out.push_back('"');
+}
+
+}  // namespace
 
 std::string JsonString(std::string_view s) {
     std::string out;
@@ -22,7 +43,7 @@ void AppendJsonString(std::string& out, std::string_view s) {
     std::size_t run = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c >= 0x20 && c != '"' && c != '\\' && c != 0x7F)
+        if (!kNeedsEscape[c])
             continue;
         out.append(s.data() + run, i - run);
         run = i + 1;
@@ -85,7 +106,7 @@ void AppendChartJson(std::string& out, const Chart& c) {
     for (int i = 0; i < kDetailCount; ++i) {
         if (i)
             out += ", ";
-        AppendJsonString(out, kDetailCaptions[static_cast<std::size_t>(i)]);
+        AppendPlainString(out, kDetailCaptions[static_cast<std::size_t>(i)]);
         out += ": ";
         AppendJsonString(out, m.details[static_cast<std::size_t>(i)]);
     }
@@ -96,7 +117,7 @@ void AppendChartJson(std::string& out, const Chart& c) {
         const bool retrograde = i >= BodyIndex(Body::Mercury) && i <= BodyIndex(Body::Pluto) &&
                                 c.retrogrades.flags[static_cast<std::size_t>(i - 2)];
         out += "{\"name\": ";
-        AppendJsonString(out, kPlanetNames[static_cast<std::size_t>(i)]);
+        AppendPlainString(out, kPlanetNames[static_cast<std::size_t>(i)]);
         out += ", \"label\": ";
         AppendJsonString(out, m.legendLabels[static_cast<std::size_t>(i)]);
         out += ", \"position\": ";
@@ -113,7 +134,7 @@ void AppendChartJson(std::string& out, const Chart& c) {
     for (int r = 0; r < kRingCount; ++r) {
         if (r)
             out += ", ";
-        AppendJsonString(out, kRingKeys[static_cast<std::size_t>(r)]);
+        AppendPlainString(out, kRingKeys[static_cast<std::size_t>(r)]);
         out += ": [";
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(static_cast<Ring>(r), h);

@@ -37,10 +37,12 @@ int SignNumber(std::string_view abbreviation) {
     if (abbreviation.size() != 3)
         return 0;
     const std::uint32_t key = Packed(abbreviation[0], abbreviation[1], abbreviation[2]);
+    // Without early exits: the signs of a chart are as good as random, and a
+    // mispredicted branch costs more than the twelve comparisons.
+    int number = 0;
     for (std::size_t i = 0; i < 12; ++i)
-        if (kPackedSigns[i] == key)
-            return static_cast<int>(i) + 1;
-    return 0;
+        number |= (kPackedSigns[i] == key) * static_cast<int>(i + 1);
+    return number;
 }
 
 void AppendNumber(std::string& out, int v) {

@@ -75,11 +75,12 @@ Lookup FindIndexed(int k, int day, int year) {
     if (day < index.january[at] || day >= index.january[at + 1])
         return Find(table, day);
     // Periods before the year's first began before the birth day, those of
-    // later years after it.
+    // later years after it; a year has at most four, scanned in order.
     const auto periods = table.periods;
-    const auto it = std::partition_point(
-        periods.begin() + index.firstOfYear[at], periods.begin() + index.firstOfYear[at + 1],
-        [day](const StationPeriod& p) { return p.retrogradeDay < day; });
+    auto it = periods.begin() + index.firstOfYear[at];
+    const auto end = periods.begin() + index.firstOfYear[at + 1];
+    while (it != end && it->retrogradeDay < day)
+        ++it;
     Lookup found;
     if (it != periods.end())
         found.next = &*it;
