@@ -7,6 +7,7 @@
 #include "cli/chart_report.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/stability_report.h"
@@ -462,34 +463,6 @@ bool IsHeadlessInvocation(const std::vector<std::string>& args) {
     return false;
 }
 
-OpenedChart ChartFromForm(const EntryForm& form) {
-    OpenedChart result;
-    if (auto problem = ValidateInput(form)) {
-        result.error = problem->message;
-        return result;
-    }
-    result.chart = CalculateChart(CopyFormToBirthData(form));
-    result.ok = true;
-    return result;
-}
-
-OpenedChart OpenChartFile(const std::string& path) {
-    return OpenChartFile(path, {});
-}
-
-OpenedChart OpenChartFile(const std::string& path, const FormAdjustment& adjust) {
-    ChartReadResult read = ReadChartFile(path);
-    if (!read.ok()) {
-        OpenedChart result;
-        result.error = read.error;
-        return result;
-    }
-    EntryForm form = ApplyChartFields(EntryForm{}, *read.fields);
-    if (adjust)
-        adjust(form);
-    return ChartFromForm(form);
-}
-
 namespace {
 
 // The chart the options describe, the atlas filling the place first for
@@ -507,10 +480,10 @@ int ChartFromOptions(const Invocation& inv, const HeadlessServices& services, st
         if (!r.note.empty())
             err << "vellamor: " << r.note << "\n";
     }
-    const OpenedChart made = ChartFromForm(form);
-    if (!made.ok)
-        return Fail(err, {made.error, 1});
-    chart = made.chart;
+    auto made = ChartFromForm(form);
+    if (!made)
+        return Fail(err, {made.error().message, 1});
+    chart = std::move(*made);
     return 0;
 }
 
@@ -539,19 +512,19 @@ FileChart ChartFromFile(const std::string& file, const Invocation& inv,
             placeNote = r.note;
         };
     }
-    const OpenedChart opened = OpenChartFile(file, atPlace);
+    auto opened = OpenChartFile(file, atPlace);
     if (!placeError.empty()) {
         out.flush();
         return {std::nullopt, Fail(err, {placeError, 2}), true};
     }
     if (!placeNote.empty())
         err << file << ": " << placeNote << "\n";
-    if (!opened.ok) {
+    if (!opened) {
         out.flush();
-        err << file << ": " << opened.error << "\n";
+        err << file << ": " << opened.error().message << "\n";
         return {std::nullopt, 1, false};
     }
-    return {opened.chart, 0, false};
+    return {std::move(*opened), 0, false};
 }
 
 }  // namespace
