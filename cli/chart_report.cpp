@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/astro/utf8.h"
 #include "core/chart/entry_form.h"
 
 namespace vellamor {
@@ -118,9 +119,7 @@ namespace {
 
 // Pads a UTF-8 text with blanks to a width in characters.
 std::string Pad(std::string_view s, std::size_t width) {
-    std::size_t chars = 0;
-    for (unsigned char c : s)
-        chars += (c & 0xC0) != 0x80;
+    const std::size_t chars = CharacterCount(s);
     std::string out(s);
     if (chars < width)
         out.append(width - chars, ' ');

@@ -16,7 +16,7 @@ inline constexpr double kTwoPi = 6.28318530717958;
 
 // Julian Day Number (a whole number) of a civil date: Julian calendar before
 // the Gregorian reform, Gregorian after it.
-double JulianDayNumber(int month, int day, int year);
+double JulianDayNumber(int year, int month, int day);
 
 // Arc tangent of y / x in the quadrant of (x, y), radians in (-pi, pi].
 double QuadrantArcTangent(double y, double x);

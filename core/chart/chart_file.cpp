@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/astro/utf8.h"
+
 namespace vellamor {
 namespace {
 
@@ -20,65 +22,11 @@ constexpr int kNameLine = 0, kMonthLine = 1, kDayLine = 2, kYearLine = 3, kHourL
               kStateLine = 15, kCountryLine = 16;
 
 constexpr std::array<int, 4> kTextLines{kNameLine, kCityLine, kStateLine, kCountryLine};
-constexpr std::array<std::string_view, kChartFieldCount> kFieldNames{
-    "Name",        "Month",
-    "Day",         "Year",
-    "Hour",        "Minute",
-    "Time Zone",   "Longitude",
-    "Longitude",   "Latitude",
-    "Latitude",    "East/West",
-    "North/South", "Daylight Saving Time",
-    "City",        "State",
-    "Country"};
-
-// Decodes one UTF-8 code point; -1 for an invalid sequence.
-int NextCodePoint(std::string_view s, std::size_t& i) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    int len = 0, cp = 0;
-    if (c < 0x80) {
-        ++i;
-        return c;
-    } else if ((c & 0xE0) == 0xC0) {
-        len = 2, cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-        len = 3, cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-        len = 4, cp = c & 0x07;
-    } else {
-        ++i;
-        return -1;
-    }
-    if (i + static_cast<std::size_t>(len) > s.size()) {
-        i = s.size();
-        return -1;
-    }
-    for (int k = 1; k < len; ++k) {
-        const unsigned char cc = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-        if ((cc & 0xC0) != 0x80) {
-            i += static_cast<std::size_t>(k);
-            return -1;
-        }
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    i += static_cast<std::size_t>(len);
-    return cp;
-}
-
-void AppendUtf8(std::string& out, int cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
-std::size_t CharacterCount(std::string_view utf8) {
-    std::size_t n = 0;
-    for (unsigned char c : utf8)
-        n += (c & 0xC0) != 0x80;
-    return n;
-}
+constexpr auto kFieldNames = std::to_array<std::string_view>(
+    {"Name", "Month", "Day", "Year", "Hour", "Minute", "Time Zone", "Longitude", "Longitude",
+     "Latitude", "Latitude", "East/West", "North/South", "Daylight Saving Time", "City", "State",
+     "Country"});
+static_assert(kFieldNames.size() == kChartFieldCount);
 
 // The whole text as a decimal integer; `value` is left alone when it is not
 // one. (Not an optional: the compiler may test an empty optional's

@@ -1,6 +1,7 @@
 #include "core/chart/entry_form.h"
 
 #include "core/astro/time_zones.h"
+#include "core/astro/utf8.h"
 
 namespace vellamor {
 namespace {
@@ -18,23 +19,8 @@ FormProblem Problem(int check, std::string_view message, MessageIcon icon, FormF
 template <typename F>
 bool AllCodePoints(std::string_view s, F accept) {
     for (std::size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        int cp = -1;
-        std::size_t len = 1;
-        if (c < 0x80) {
-            cp = c;
-        } else if ((c & 0xE0) == 0xC0) {
-            len = 2;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4;
-        }
-        if (len > 1 && i + len <= s.size())
-            cp = 0x80;  // any non-ASCII character
-        if (!accept(cp))
+        if (!accept(NextCodePoint(s, i)))
             return false;
-        i += len;
     }
     return true;
 }
