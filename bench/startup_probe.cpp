@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
         vellamor::CheckUpdateReminder();
         window = std::make_unique<vellamor::MainWindow>();
     } else if (argc > 1 && std::strcmp(argv[1], "label") == 0) {
-        window =
-            std::make_unique<QLabel>(QStringLiteral("Vellamor v") + QString::fromLatin1(kVersion));
+        window = std::make_unique<QLabel>(QStringLiteral("Vellamor v") +
+                                          QString::fromLatin1(vellamor::kVersion));
         window->resize(640, 320);
     } else {
         window = std::make_unique<QWidget>();

@@ -7,6 +7,7 @@
 
 #include "core/astro/utf8.h"
 #include "core/chart/entry_form.h"
+#include "core/chart/stability_report.h"
 
 namespace vellamor {
 
@@ -188,10 +189,11 @@ std::string StabilityJson(const ChartStability& s) {
             out += ", ";
         out += "{\"planet\": " +
                JsonString(kPlanetNames[static_cast<std::size_t>(BodyIndex(e.planet))]) +
-               ", \"before\": " + JsonString(e.before) + ", \"after\": " + JsonString(e.after) +
+               ", \"before\": " + JsonString(StationDateText(e.before)) +
+               ", \"after\": " + JsonString(StationDateText(e.after)) +
                ", \"dayDecided\": " + (e.dayDecided ? "true" : "false") + "}";
     }
-    out += "], \"zoneNote\": " + JsonString(s.zoneNote) + "}";
+    out += "], \"zoneNote\": " + JsonString(ZoneSanityNote(s.zoneMisfit)) + "}";
     return out;
 }
 

@@ -311,6 +311,17 @@ int Fail(std::ostream& err, const CommandLineError& e, bool pointToHelp = false)
     return e.status;
 }
 
+// "no place "Pariss" in the atlas; nearest:" and the nearest, one a line.
+std::string UnknownPlaceMessage(const UnknownPlace& unknown) {
+    std::string message = "no place \"" + unknown.query + "\" in the atlas";
+    if (!unknown.nearest.empty()) {
+        message += "; nearest:";
+        for (const std::string& label : unknown.nearest)
+            message += "\n  " + label;
+    }
+    return message;
+}
+
 void ListZones(std::ostream& out) {
     const auto& table = LoadTimeZoneTable();
     for (int row = 0; row < kTimeZoneCount; ++row) {
@@ -474,11 +485,11 @@ int ChartFromOptions(const Invocation& inv, const HeadlessServices& services, st
     if (inv.place) {
         const PlaceResolution r = services.resolvePlace(
             *inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
-        if (!r.ok)
-            return Fail(err, {r.error, 2});
-        form = r.form;
-        if (!r.note.empty())
-            err << "vellamor: " << r.note << "\n";
+        if (!r)
+            return Fail(err, {UnknownPlaceMessage(r.error()), 2});
+        form = r->form;
+        if (!r->note.empty())
+            err << "vellamor: " << r->note << "\n";
     }
     auto made = ChartFromForm(form);
     if (!made)
@@ -503,13 +514,14 @@ FileChart ChartFromFile(const std::string& file, const Invocation& inv,
         atPlace = [&](EntryForm& form) {
             // A chart file's fields are not options given by hand: the atlas
             // replaces the place, its coordinates, zone and box.
-            PlaceResolution r = services.resolvePlace(*inv.place, form, ExplicitPlaceFields{});
-            if (!r.ok) {
-                placeError = r.error;
+            const PlaceResolution r =
+                services.resolvePlace(*inv.place, form, ExplicitPlaceFields{});
+            if (!r) {
+                placeError = UnknownPlaceMessage(r.error());
                 return;
             }
-            form = r.form;
-            placeNote = r.note;
+            form = r->form;
+            placeNote = r->note;
         };
     }
     auto opened = OpenChartFile(file, atPlace);
@@ -542,8 +554,8 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         // An unknown place is an error before any chart is read.
         const PlaceResolution probe =
             services.resolvePlace(*inv.place, EntryForm{}, ExplicitPlaceFields{});
-        if (!probe.ok)
-            return Fail(err, {probe.error, 2});
+        if (!probe)
+            return Fail(err, {UnknownPlaceMessage(probe.error()), 2});
     }
 
     switch (inv.mode) {
@@ -560,9 +572,9 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             Chart chart;
             if (const int status = ChartFromOptions(inv, services, err, chart))
                 return status;
-            const ChartWriteResult written = WriteChartFile(inv.outputPath, chart.birth);
-            if (!written.ok)
-                return Fail(err, {written.error, 1});
+            const auto written = WriteChartFile(inv.outputPath, chart.birth);
+            if (!written)
+                return Fail(err, {ChartWriteMessage(written.error()), 1});
             return 0;
         }
         case HeadlessMode::Export: {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/astro/utf8.h"
+#include "core/astro/utf8.h"  // IsUtf8: output must stay well-formed UTF-8
 
 namespace vellamor::fuzz {
 
@@ -19,11 +19,6 @@ namespace vellamor::fuzz {
 inline void Require(bool condition, const char* what) {
     if (!condition)
         Fail(what);
-}
-
-// Output must stay well-formed UTF-8 whatever the input held.
-inline bool IsUtf8(std::string_view s) {
-    return vellamor::IsUtf8(s);
 }
 
 }  // namespace vellamor::fuzz

@@ -486,13 +486,14 @@ QWidget* MainWindow::fieldWidget(FormField field) const {
 
 void MainWindow::cmdCalculate_Click() {
     EntryForm entered = form();
-    if (const auto problem = ValidateInput(entered)) {
-        CurrentDialogs().message(this, ToDialogIcon(problem->icon),
-                                 QString::fromStdString(problem->message));
-        ApplyProblemSideEffects(entered, *problem);
+    if (const auto checked = ValidateInput(entered); !checked) {
+        const FormProblem& problem = checked.error();
+        CurrentDialogs().message(this, ToDialogIcon(problem.icon),
+                                 QString::fromStdString(problem.message));
+        ApplyProblemSideEffects(entered, problem);
         SelectOption(optLongGroup, static_cast<int>(entered.longitude));
         SelectOption(optLatGroup, static_cast<int>(entered.latitude));
-        if (QWidget* w = fieldWidget(problem->focus))
+        if (QWidget* w = fieldWidget(problem.focus))
             w->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -524,7 +525,8 @@ bool MainWindow::openChartFile(const QString& path) {
     // The name as shown must end in "sud" as well as the name on disk.
     const auto opened = HasChartExtension(path.toStdString())
                             ? FormFromChartFile(QFile::encodeName(path).toStdString(), form())
-                            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt});
+                            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt,
+                                                ChartFileError{ChartFileProblem::NotAChartName}});
     if (!opened) {
         CurrentDialogs().message(this, DialogIcon::Critical, FromUtf8(kCheckFileMessage));
         return false;
