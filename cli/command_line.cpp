@@ -15,13 +15,13 @@
 namespace vellamor {
 namespace {
 
-using Error = std::optional<CommandLineError>;
+using Error = Expected<void, CommandLineError>;
 
-CommandLineError Usage(std::string message) {
-    return {std::move(message), 2};
+Unexpected<CommandLineError> Usage(std::string message) {
+    return Fail(CommandLineError{std::move(message), 2});
 }
-CommandLineError Refused(std::string_view option, std::string_view message) {
-    return {std::string(option) + ": " + std::string(message), 1};
+Unexpected<CommandLineError> Refused(std::string_view option, std::string_view message) {
+    return Fail(CommandLineError{std::string(option) + ": " + std::string(message), 1});
 }
 std::string Quoted(std::string_view s) {
     return "\"" + std::string(s) + "\"";
@@ -52,7 +52,7 @@ Error SetMode(Invocation& inv, HeadlessMode mode, std::string_view option) {
         return Usage("choose one of --json, --print, --save, --export, --zones and --stations");
     inv.mode = mode;
     inv.modeOption = option;
-    return std::nullopt;
+    return {};
 }
 
 // The letter boxes: what the keystroke filter lets through, up to the box's
@@ -64,7 +64,7 @@ Error LetterText(std::string_view option, std::string_view value, std::string& b
         return Usage(std::string(option) + ": at most " + std::to_string(kMaxTextLength) +
                      " characters");
     box = value;
-    return std::nullopt;
+    return {};
 }
 
 // DEG:MIN followed by a hemisphere letter (optional): each part goes into its
@@ -98,7 +98,7 @@ Error Coordinate(std::string_view option, std::string_view value, std::string& d
                      ": degrees and minutes take at most three digits each (0 to 999)");
     degrees = deg;
     minutes = min;
-    return std::nullopt;
+    return {};
 }
 
 Error ApplyDate(std::string_view value, Invocation& inv) {
@@ -123,7 +123,7 @@ Error ApplyDate(std::string_view value, Invocation& inv) {
     inv.form.yearIndex = *y - kFirstYear;
     inv.form.monthIndex = *m - 1;
     inv.form.dayIndex = *d - 1;
-    return std::nullopt;
+    return {};
 }
 
 Error ApplyTime(std::string_view value, Invocation& inv) {
@@ -141,7 +141,7 @@ Error ApplyTime(std::string_view value, Invocation& inv) {
         return OutOfRange("--time", "minute", 0, 59, *m);
     inv.form.hourIndex = *h;
     inv.form.minuteIndex = *m;
-    return std::nullopt;
+    return {};
 }
 
 Error ApplyZone(std::string_view value, Invocation& inv) {
@@ -152,7 +152,7 @@ Error ApplyZone(std::string_view value, Invocation& inv) {
     if (*row >= kTimeZoneCount)
         return OutOfRange("--zone", "row", 0, kTimeZoneCount - 1, *row);
     inv.form.zoneIndex = *row;
-    return std::nullopt;
+    return {};
 }
 
 const std::vector<CommandLineOption> kOptions{
@@ -267,15 +267,15 @@ Error CheckSources(const Invocation& inv) {
     const bool byFiles = !inv.files.empty();
     switch (inv.mode) {
         case HeadlessMode::Help:
-            return std::nullopt;
+            return {};
         case HeadlessMode::ListZones:
             if (byOptions || byFiles)
                 return Usage("--zones takes no chart");
-            return std::nullopt;
+            return {};
         case HeadlessMode::Stations:
             if (byOptions || byFiles)
                 return Usage("--stations takes no chart file");
-            return std::nullopt;
+            return {};
         case HeadlessMode::None:
             if (byOptions)
                 return Usage(
@@ -287,7 +287,7 @@ Error CheckSources(const Invocation& inv) {
                 return Usage(
                     "--save writes the chart given by the chart options; it takes no "
                     "chart file");
-            return std::nullopt;
+            return {};
         case HeadlessMode::Export:
             if (inv.files.size() > 1)
                 return Usage("--export draws one chart");
@@ -300,10 +300,10 @@ Error CheckSources(const Invocation& inv) {
         return Usage("give either chart files or chart options, not both");
     if (!byOptions && !byFiles)
         return Usage("no chart file given");
-    return std::nullopt;
+    return {};
 }
 
-int Fail(std::ostream& err, const CommandLineError& e, bool pointToHelp = false) {
+int Report(std::ostream& err, const CommandLineError& e, bool pointToHelp = false) {
     err << "vellamor: " << e.message << "\n";
     if (pointToHelp)
         err << "Try vellamor --help\n";
@@ -326,12 +326,11 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
 }
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
-    ParsedCommandLine parsed;
-    Invocation& inv = parsed.invocation;
+    Invocation inv;
     if (IsHelpRequest(args)) {
         inv.mode = HeadlessMode::Help;
         inv.modeOption = "--help";
-        return parsed;
+        return inv;
     }
     std::vector<std::string_view> seen;
     bool filesOnly = false;
@@ -348,39 +347,31 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         const std::size_t eq = a.rfind("--", 0) == 0 ? a.find('=') : std::string::npos;
         const std::string name = a.substr(0, eq);
         const CommandLineOption* option = FindOption(name);
-        if (!option) {
-            parsed.error = Usage("unknown option " + name);
-            return parsed;
-        }
+        if (!option)
+            return Usage("unknown option " + name);
         std::string value;
         if (option->value.empty()) {
-            if (eq != std::string::npos) {
-                parsed.error = Usage(std::string(option->name) + " takes no value");
-                return parsed;
-            }
+            if (eq != std::string::npos)
+                return Usage(std::string(option->name) + " takes no value");
         } else if (eq != std::string::npos) {
             value = a.substr(eq + 1);
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            parsed.error = Usage(std::string(option->name) + " needs a value (" +
-                                 std::string(option->value) + ")");
-            return parsed;
+            return Usage(std::string(option->name) + " needs a value (" +
+                         std::string(option->value) + ")");
         }
-        if (std::find(seen.begin(), seen.end(), option->name) != seen.end()) {
-            parsed.error = Usage(std::string(option->name) + " is given twice");
-            return parsed;
-        }
+        if (std::find(seen.begin(), seen.end(), option->name) != seen.end())
+            return Usage(std::string(option->name) + " is given twice");
         seen.push_back(option->name);
-        if (auto e = option->apply(value, inv)) {
-            parsed.error = std::move(e);
-            return parsed;
-        }
+        if (Error applied = option->apply(value, inv); !applied)
+            return Fail(applied.error());
         if (option->describesChart)
             inv.chartOptions.emplace_back(option->name);
     }
-    parsed.error = CheckSources(inv);
-    return parsed;
+    if (Error sources = CheckSources(inv); !sources)
+        return Fail(sources.error());
+    return inv;
 }
 
 std::string UsageText() {
@@ -492,38 +483,38 @@ OpenedChart OpenChartFile(const std::string& path, const FormAdjustment& adjust)
 
 namespace {
 
+// A chart that could not be made, already reported on standard error: the
+// exit status, and whether the rest of the files may still succeed.
+struct Refusal {
+    int status = 1;
+    bool stop = false;  // the place is unknown: no further file can succeed
+};
+
 // The chart the options describe, the atlas filling the place first for
-// --place (keeping what was given by hand). Returns 0 with `chart` filled, or
-// the exit status of a failure already reported.
-int ChartFromOptions(const Invocation& inv, const HeadlessServices& services, std::ostream& err,
-                     Chart& chart) {
+// --place (keeping what was given by hand).
+Expected<Chart, Refusal> ChartFromOptions(const Invocation& inv, const HeadlessServices& services,
+                                          std::ostream& err) {
     EntryForm form = inv.form;
     if (inv.place) {
         const PlaceResolution r = services.resolvePlace(
             *inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
         if (!r.ok)
-            return Fail(err, {r.error, 2});
+            return Fail(Refusal{Report(err, {r.error, 2}), true});
         form = r.form;
         if (!r.note.empty())
             err << "vellamor: " << r.note << "\n";
     }
-    const OpenedChart made = ChartFromForm(form);
+    OpenedChart made = ChartFromForm(form);
     if (!made.ok)
-        return Fail(err, {made.error, 1});
-    chart = made.chart;
-    return 0;
+        return Fail(Refusal{Report(err, {made.error, 1}), true});
+    return std::move(made.chart);
 }
-
-struct FileChart {
-    std::optional<Chart> chart;
-    int status = 0;
-    bool stop = false;  // the place is unknown: no further file can succeed
-};
 
 // One chart file, the atlas replacing its place for --place. A refused file
 // is reported as "FILE: message".
-FileChart ChartFromFile(const std::string& file, const Invocation& inv,
-                        const HeadlessServices& services, std::ostream& out, std::ostream& err) {
+Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation& inv,
+                                       const HeadlessServices& services, std::ostream& out,
+                                       std::ostream& err) {
     std::string placeError, placeNote;
     FormAdjustment atPlace;
     if (inv.place) {
@@ -539,19 +530,19 @@ FileChart ChartFromFile(const std::string& file, const Invocation& inv,
             placeNote = r.note;
         };
     }
-    const OpenedChart opened = OpenChartFile(file, atPlace);
+    OpenedChart opened = OpenChartFile(file, atPlace);
     if (!placeError.empty()) {
         out.flush();
-        return {std::nullopt, Fail(err, {placeError, 2}), true};
+        return Fail(Refusal{Report(err, {placeError, 2}), true});
     }
     if (!placeNote.empty())
         err << file << ": " << placeNote << "\n";
     if (!opened.ok) {
         out.flush();
         err << file << ": " << opened.error << "\n";
-        return {std::nullopt, 1, false};
+        return Fail(Refusal{1, false});
     }
-    return {opened.chart, 0, false};
+    return std::move(opened.chart);
 }
 
 }  // namespace
@@ -559,18 +550,18 @@ FileChart ChartFromFile(const std::string& file, const Invocation& inv,
 int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 const HeadlessServices& services) {
     const ParsedCommandLine parsed = ParseCommandLine(args);
-    if (parsed.error)
-        return Fail(err, *parsed.error, parsed.error->status == 2);
-    const Invocation& inv = parsed.invocation;
+    if (!parsed)
+        return Report(err, parsed.error(), parsed.error().status == 2);
+    const Invocation& inv = *parsed;
 
     if (inv.place && !services.resolvePlace)
-        return Fail(err, {"--place needs the atlas, which this build does not have", 2});
+        return Report(err, {"--place needs the atlas, which this build does not have", 2});
     if (inv.place && !inv.files.empty()) {
         // An unknown place is an error before any chart is read.
         const PlaceResolution probe =
             services.resolvePlace(*inv.place, EntryForm{}, ExplicitPlaceFields{});
         if (!probe.ok)
-            return Fail(err, {probe.error, 2});
+            return Report(err, {probe.error, 2});
     }
 
     switch (inv.mode) {
@@ -584,30 +575,25 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             out << StationTablesCsv();
             return 0;
         case HeadlessMode::Save: {
-            Chart chart;
-            if (const int status = ChartFromOptions(inv, services, err, chart))
-                return status;
-            const ChartWriteResult written = WriteChartFile(inv.outputPath, chart.birth);
+            const auto chart = ChartFromOptions(inv, services, err);
+            if (!chart)
+                return chart.error().status;
+            const ChartWriteResult written = WriteChartFile(inv.outputPath, chart->birth);
             if (!written.ok)
-                return Fail(err, {written.error, 1});
+                return Report(err, {written.error, 1});
             return 0;
         }
         case HeadlessMode::Export: {
             if (!services.exportSheet)
-                return Fail(err, {"this build has no drawing: --export is not available", 2});
-            Chart chart;
-            if (inv.files.empty()) {
-                if (const int status = ChartFromOptions(inv, services, err, chart))
-                    return status;
-            } else {
-                FileChart opened = ChartFromFile(inv.files.front(), inv, services, out, err);
-                if (!opened.chart)
-                    return opened.status;
-                chart = std::move(*opened.chart);
-            }
-            const std::string failure = services.exportSheet(chart, inv.outputPath);
-            if (!failure.empty())
-                return Fail(err, {failure, 1});
+                return Report(err, {"this build has no drawing: --export is not available", 2});
+            const auto chart = inv.files.empty()
+                                   ? ChartFromOptions(inv, services, err)
+                                   : ChartFromFile(inv.files.front(), inv, services, out, err);
+            if (!chart)
+                return chart.error().status;
+            const auto exported = services.exportSheet(*chart, inv.outputPath);
+            if (!exported)
+                return Report(err, {exported.error(), 1});
             return 0;
         }
         case HeadlessMode::None:
@@ -632,22 +618,22 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         first = false;
     };
     if (inv.files.empty()) {
-        Chart chart;
-        if (const int status = ChartFromOptions(inv, services, err, chart))
-            return status;
-        emit(chart);
+        const auto chart = ChartFromOptions(inv, services, err);
+        if (!chart)
+            return chart.error().status;
+        emit(*chart);
         return 0;
     }
     int status = 0;
     for (const std::string& file : inv.files) {
-        FileChart opened = ChartFromFile(file, inv, services, out, err);
-        if (opened.stop)
-            return opened.status;
-        if (!opened.chart) {
-            status = opened.status;
+        const auto chart = ChartFromFile(file, inv, services, out, err);
+        if (chart) {
+            emit(*chart);
             continue;
         }
-        emit(*opened.chart);
+        if (chart.error().stop)
+            return chart.error().status;
+        status = chart.error().status;
     }
     return status;
 }

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/astro/expected.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
 #include "core/chart/place_option.h"
@@ -23,9 +24,10 @@ namespace vellamor {
 bool IsHeadlessInvocation(const std::vector<std::string>& args);
 
 // Draws the printable sheet of a chart into `path` (PNG, SVG or PDF by its
-// extension). Returns an empty string on success, otherwise a sentence for
-// the user. The core cannot draw: the desktop build supplies one.
-using SheetExporter = std::function<std::string(const Chart& chart, const std::string& path)>;
+// extension); a failure carries a sentence for the user. The core cannot
+// draw: a build with the renderer supplies one.
+using SheetExporter =
+    std::function<Expected<void, std::string>(const Chart& chart, const std::string& path)>;
 
 // What the headless modes need from outside the core.
 struct HeadlessServices {
@@ -78,11 +80,9 @@ struct CommandLineError {
     int status = 2;  // 2: usage; 1: a value the entry window would refuse
 };
 
-struct ParsedCommandLine {
-    Invocation invocation;
-    std::optional<CommandLineError> error;  // the first problem, in argument order
-};
-
+// The invocation the arguments ask for, or the first problem in argument
+// order.
+using ParsedCommandLine = Expected<Invocation, CommandLineError>;
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // One row of the option table.
@@ -93,7 +93,7 @@ struct CommandLineOption {
     std::string_view help;   // one line of --help
     bool describesChart;     // fills the entry form (and so excludes chart files)
     // Applies the value; the error's message starts with the option's name.
-    std::optional<CommandLineError> (*apply)(std::string_view value, Invocation& invocation);
+    Expected<void, CommandLineError> (*apply)(std::string_view value, Invocation& invocation);
 };
 
 const std::vector<CommandLineOption>& CommandLineOptions();
