@@ -7,6 +7,7 @@
 #include "cli/chart_report.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/stability_report.h"
@@ -453,34 +454,6 @@ bool IsHeadlessInvocation(const std::vector<std::string>& args) {
     return false;
 }
 
-OpenedChart ChartFromForm(const EntryForm& form) {
-    OpenedChart result;
-    if (auto problem = ValidateInput(form)) {
-        result.error = problem->message;
-        return result;
-    }
-    result.chart = CalculateChart(CopyFormToBirthData(form));
-    result.ok = true;
-    return result;
-}
-
-OpenedChart OpenChartFile(const std::string& path) {
-    return OpenChartFile(path, {});
-}
-
-OpenedChart OpenChartFile(const std::string& path, const FormAdjustment& adjust) {
-    ChartReadResult read = ReadChartFile(path);
-    if (!read.ok()) {
-        OpenedChart result;
-        result.error = read.error;
-        return result;
-    }
-    EntryForm form = ApplyChartFields(EntryForm{}, *read.fields);
-    if (adjust)
-        adjust(form);
-    return ChartFromForm(form);
-}
-
 namespace {
 
 // A chart that could not be made, already reported on standard error: the
@@ -504,10 +477,10 @@ Expected<Chart, Refusal> ChartFromOptions(const Invocation& inv, const HeadlessS
         if (!r.note.empty())
             err << "vellamor: " << r.note << "\n";
     }
-    OpenedChart made = ChartFromForm(form);
-    if (!made.ok)
-        return Fail(Refusal{Report(err, {made.error, 1}), true});
-    return std::move(made.chart);
+    auto made = ChartFromForm(form);
+    if (!made)
+        return Fail(Refusal{Report(err, {made.error().message, 1}), true});
+    return std::move(*made);
 }
 
 // One chart file, the atlas replacing its place for --place. A refused file
@@ -530,19 +503,19 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
             placeNote = r.note;
         };
     }
-    OpenedChart opened = OpenChartFile(file, atPlace);
+    auto opened = OpenChartFile(file, atPlace);
     if (!placeError.empty()) {
         out.flush();
         return Fail(Refusal{Report(err, {placeError, 2}), true});
     }
     if (!placeNote.empty())
         err << file << ": " << placeNote << "\n";
-    if (!opened.ok) {
+    if (!opened) {
         out.flush();
-        err << file << ": " << opened.error << "\n";
+        err << file << ": " << opened.error().message << "\n";
         return Fail(Refusal{1, false});
     }
-    return std::move(opened.chart);
+    return std::move(*opened);
 }
 
 }  // namespace

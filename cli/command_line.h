@@ -41,23 +41,6 @@ struct HeadlessServices {
 int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 const HeadlessServices& services = {});
 
-struct OpenedChart {
-    bool ok = false;
-    std::string error;  // the program's own message
-    Chart chart;
-};
-
-// Opens a chart file as a freshly started program would: default controls,
-// the file's fields, validation, calculation.
-OpenedChart OpenChartFile(const std::string& path);
-
-// A change made to the form between reading it and validating it (--place).
-using FormAdjustment = std::function<void(EntryForm&)>;
-OpenedChart OpenChartFile(const std::string& path, const FormAdjustment& adjust);
-
-// Validates a filled entry form exactly as the window does, then calculates.
-OpenedChart ChartFromForm(const EntryForm& form);
-
 std::string UsageText();
 
 // ---- Parsing -------------------------------------------------------------

@@ -23,6 +23,7 @@
 #include "cli/chart_report.h"
 #include "cli/command_line.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_opening.h"
 #include "core/chart/pipeline.h"
 #include "fuzz_checks.h"
 #include "json_lite.h"
@@ -225,13 +226,13 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 // What the options alone describe, as --save computes it.
-OpenedChart ChartOfOptions(const Invocation& inv) {
+Expected<Chart, OpeningError> ChartOfOptions(const Invocation& inv) {
     EntryForm form = inv.form;
     if (inv.place) {
         const PlaceResolution r =
             ResolvePune(*inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
         if (!r.ok)
-            return {};
+            return Fail(OpeningError{r.error, std::nullopt});
         form = r.form;
     }
     return ChartFromForm(form);
@@ -267,17 +268,16 @@ void CheckSaved(const Invocation& inv, int status) {
     }
     Require(written.size() == 1 && written.front() == inv.outputPath,
             "--save left other files than its own");
-    const OpenedChart reopened = OpenChartFile(inv.outputPath);
-    Require(reopened.ok, "a saved chart does not open");
-    const OpenedChart given = ChartOfOptions(inv);
-    Require(given.ok, "--save wrote a chart its options do not give");
-    Require(ChartFieldsFromBirthData(given.chart.birth) ==
-                ChartFieldsFromBirthData(reopened.chart.birth),
+    const auto reopened = OpenChartFile(inv.outputPath);
+    Require(reopened.has_value(), "a saved chart does not open");
+    const auto given = ChartOfOptions(inv);
+    Require(given.has_value(), "--save wrote a chart its options do not give");
+    Require(ChartFieldsFromBirthData(given->birth) == ChartFieldsFromBirthData(reopened->birth),
             "a saved chart opens to other birth data");
     // The file keeps the name without its outer blanks, as the window saves it.
-    BirthData birth = given.chart.birth;
-    birth.name = reopened.chart.birth.name;
-    Require(ChartJson(CalculateChart(birth)) == ChartJson(reopened.chart),
+    BirthData birth = given->birth;
+    birth.name = reopened->birth.name;
+    Require(ChartJson(CalculateChart(birth)) == ChartJson(*reopened),
             "a saved chart opens to another chart");
 }
 

@@ -36,6 +36,7 @@
 #include "core/astro/bodies.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_opening.h"
 #include "gui/result_window.h"
 #include "render/chakra_painter.h"
 
@@ -538,11 +539,11 @@ void MainWindow::onOpen() {
 }
 
 bool MainWindow::openChartFile(const QString& path) {
-    ChartReadResult read;
-    if (HasChartExtension(path.toStdString())) {
-        read = ReadChartFile(QFile::encodeName(path).toStdString());
-    }
-    if (!read.ok()) {
+    // The name as shown must end in "sud" as well as the name on disk.
+    const auto opened = HasChartExtension(path.toStdString())
+                            ? FormFromChartFile(QFile::encodeName(path).toStdString(), form())
+                            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt});
+    if (!opened) {
         CurrentDialogs().message(this, DialogIcon::Critical, FromUtf8(kCheckFileMessage));
         return false;
     }
@@ -550,7 +551,7 @@ bool MainWindow::openChartFile(const QString& path) {
     // The file's place, zone and box are the user's; the atlas stops following.
     m_atlas->forget();
 #endif
-    setForm(ApplyChartFields(form(), *read.fields));
+    setForm(*opened);
     onCalculate();
     return true;
 }

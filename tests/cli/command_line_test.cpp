@@ -9,6 +9,7 @@
 
 #include "cli/chart_report.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_opening.h"
 #include "json_lite.h"
 
 namespace vellamor {
@@ -94,17 +95,17 @@ TEST(CommandLine, PrintShowsDetailsPositionsAndRings) {
 
 // A fresh program's defaults fill what the file leaves out or gets wrong.
 TEST(CommandLine, FileOpensAsInAFreshlyStartedProgram) {
-    const OpenedChart c = OpenChartFile(DataFile("charts/values-no-list-holds.sud"));
-    ASSERT_TRUE(c.ok) << c.error;
-    EXPECT_EQ(c.chart.birth.month, 1);
-    EXPECT_EQ(c.chart.birth.day, 1);
-    EXPECT_EQ(c.chart.birth.year, 1901);
-    EXPECT_EQ(c.chart.birth.hour, 0);
-    EXPECT_EQ(c.chart.birth.minute, 0);
-    EXPECT_EQ(c.chart.birth.zoneIndex, 0);
-    EXPECT_TRUE(c.chart.birth.eastLongitude);
-    EXPECT_FALSE(c.chart.birth.southLatitude);
-    EXPECT_FALSE(c.chart.birth.daylightSaving);
+    const auto c = OpenChartFile(DataFile("charts/values-no-list-holds.sud"));
+    ASSERT_TRUE(c) << c.error().message;
+    EXPECT_EQ(c->birth.month, 1);
+    EXPECT_EQ(c->birth.day, 1);
+    EXPECT_EQ(c->birth.year, 1901);
+    EXPECT_EQ(c->birth.hour, 0);
+    EXPECT_EQ(c->birth.minute, 0);
+    EXPECT_EQ(c->birth.zoneIndex, 0);
+    EXPECT_TRUE(c->birth.eastLongitude);
+    EXPECT_FALSE(c->birth.southLatitude);
+    EXPECT_FALSE(c->birth.daylightSaving);
 }
 
 TEST(CommandLine, UsageErrors) {

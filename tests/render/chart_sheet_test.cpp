@@ -11,7 +11,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
-#include "cli/command_line.h"
+#include "core/chart/chart_opening.h"
 #include "gui/printing.h"
 
 namespace vellamor {
@@ -20,9 +20,9 @@ namespace {
 const QString kChart = QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-07.sud");
 
 Chart ReferenceChart() {
-    const OpenedChart opened = OpenChartFile(QFile::encodeName(kChart).toStdString());
-    EXPECT_TRUE(opened.ok) << opened.error;
-    return opened.chart;
+    auto opened = OpenChartFile(QFile::encodeName(kChart).toStdString());
+    EXPECT_TRUE(opened) << (opened ? "" : opened.error().message);
+    return opened ? *opened : Chart{};
 }
 
 int Count(const QImage& image, const QRect& area, bool (*match)(QColor)) {
