@@ -21,7 +21,8 @@
 #include <vector>
 
 #include "cli/chart_report.h"
-#include "cli/command_line.h"
+#include "cli/headless.h"
+#include "cli/options.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/pipeline.h"

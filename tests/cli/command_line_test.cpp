@@ -1,5 +1,3 @@
-#include "cli/command_line.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,6 +6,9 @@
 #include <sstream>
 
 #include "cli/chart_report.h"
+#include "cli/headless.h"
+#include "cli/options.h"
+#include "cli/usage.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
 #include "json_lite.h"

@@ -1,12 +1,9 @@
-// The headless command line: everything `vellamor` does without a display.
-//
-// Options come from one table (CommandLineOptions): the parser, the checks of
-// their values and the --help text are all driven by it, so a new option is
-// one row and one handler.
+// The command line's options: one table (CommandLineOptions) drives the
+// parser, the checks of the values and the --help text, so a new option is
+// one row and one handler. Parsing turns the arguments into an Invocation,
+// the mode with its chart sources, which the headless run carries out.
 #pragma once
 
-#include <functional>
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,36 +11,12 @@
 
 #include "core/astro/expected.h"
 #include "core/chart/entry_form.h"
-#include "core/chart/pipeline.h"
-#include "core/chart/place_option.h"
 
 namespace vellamor {
 
 // True when the arguments ask for a headless mode (an option such as --json,
 // --print or --help), false when the windowed program should start.
 bool IsHeadlessInvocation(const std::vector<std::string>& args);
-
-// Draws the printable sheet of a chart into `path` (PNG, SVG or PDF by its
-// extension); a failure carries a sentence for the user. The core cannot
-// draw: a build with the renderer supplies one.
-using SheetExporter =
-    std::function<Expected<void, std::string>(const Chart& chart, const std::string& path)>;
-
-// What the headless modes need from outside the core.
-struct HeadlessServices {
-    PlaceResolver resolvePlace = {};  // empty: --place is not available in this build
-    SheetExporter exportSheet = {};   // empty: --export is not available in this build
-};
-
-// Runs a headless mode; returns the process exit status (0 success, 1 when a
-// chart was refused, failed validation or could not be written, 2 for a usage
-// error or a place the atlas does not know).
-int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                const HeadlessServices& services = {});
-
-std::string UsageText();
-
-// ---- Parsing -------------------------------------------------------------
 
 enum class HeadlessMode { None, Help, Json, Print, Save, Export, ListZones, Stations };
 
