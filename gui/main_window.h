@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow {
     // The calculation driver: validate, copy into BirthData, compute, show
     // the result window and hide this one.
     void onCalculate();
+    // Asks for a chart file and opens it as openChartFile does.
     void onOpen();
     // The web search for the place's coordinates.
     void findCoordinates();

@@ -1,6 +1,7 @@
-// The result window frmSudarshanChakraResult: the drawn chakra on the left,
-// three panels behind a tab strip on the right (birth details, the chart's
-// legend, the planetary positions), Save and Back below them.
+// The result window (object name "frmSudarshanChakraResult"): the chakra
+// view on the left, four panels behind a tab strip on the right (birth
+// details, the chart's legend, the planetary positions, the chart's
+// stability), Save and Back below them; the File menu adds export and print.
 #pragma once
 
 #include <QMainWindow>
