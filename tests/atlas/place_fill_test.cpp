@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "cli/command_line.h"
+#include "cli/headless.h"
 
 namespace vellamor::atlas {
 namespace {

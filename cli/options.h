@@ -1,47 +1,22 @@
-// The headless command line: everything `vellamor` does without a display.
-//
-// Options come from one table (CommandLineOptions): the parser, the checks of
-// their values and the --help text are all driven by it, so a new option is
-// one row and one handler.
+// The command line's options: one table (CommandLineOptions) drives the
+// parser, the checks of the values and the --help text, so a new option is
+// one row and one handler. Parsing turns the arguments into an Invocation,
+// the mode with its chart sources, which the headless run carries out.
 #pragma once
 
-#include <functional>
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/astro/expected.h"
 #include "core/chart/entry_form.h"
-#include "core/chart/pipeline.h"
-#include "core/chart/place_option.h"
 
 namespace vellamor {
 
 // True when the arguments ask for a headless mode (an option such as --json,
 // --print or --help), false when the windowed program should start.
 bool IsHeadlessInvocation(const std::vector<std::string>& args);
-
-// Draws the printable sheet of a chart into `path` (PNG, SVG or PDF by its
-// extension). Returns an empty string on success, otherwise a sentence for
-// the user. The core cannot draw: the desktop build supplies one.
-using SheetExporter = std::function<std::string(const Chart& chart, const std::string& path)>;
-
-// What the headless modes need from outside the core.
-struct HeadlessServices {
-    PlaceResolver resolvePlace = {};  // empty: --place is not available in this build
-    SheetExporter exportSheet = {};   // empty: --export is not available in this build
-};
-
-// Runs a headless mode; returns the process exit status (0 success, 1 when a
-// chart was refused, failed validation or could not be written, 2 for a usage
-// error or a place the atlas does not know).
-int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                const HeadlessServices& services = {});
-
-std::string UsageText();
-
-// ---- Parsing -------------------------------------------------------------
 
 enum class HeadlessMode { None, Help, Json, Print, Save, Export, ListZones, Stations };
 
@@ -61,11 +36,9 @@ struct CommandLineError {
     int status = 2;  // 2: usage; 1: a value the entry window would refuse
 };
 
-struct ParsedCommandLine {
-    Invocation invocation;
-    std::optional<CommandLineError> error;  // the first problem, in argument order
-};
-
+// The invocation the arguments ask for, or the first problem in argument
+// order.
+using ParsedCommandLine = Expected<Invocation, CommandLineError>;
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // One row of the option table.
@@ -76,7 +49,7 @@ struct CommandLineOption {
     std::string_view help;   // one line of --help
     bool describesChart;     // fills the entry form (and so excludes chart files)
     // Applies the value; the error's message starts with the option's name.
-    std::optional<CommandLineError> (*apply)(std::string_view value, Invocation& invocation);
+    Expected<void, CommandLineError> (*apply)(std::string_view value, Invocation& invocation);
 };
 
 const std::vector<CommandLineOption>& CommandLineOptions();
