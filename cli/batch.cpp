@@ -58,8 +58,8 @@ void Compute(Part& part, const Invocation& inv) {
     part.out.reserve(part.rows.size() * (inv.mode == HeadlessMode::Json ? 3200 : 4000));
     for (Row& row : part.rows) {
         if (row.error.empty()) {
-            if (auto problem = ValidateInput(row.form)) {
-                row.error = std::move(problem->message);
+            if (const auto valid = ValidateInput(row.form); !valid) {
+                row.error = valid.error().message;
             } else {
                 const Chart chart = CalculateChart(CopyFormToBirthData(row.form));
                 if (inv.mode == HeadlessMode::Json) {
@@ -188,7 +188,7 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
 
     // Each distinct place is looked up once; its zone and box still follow
     // each row's own date and time.
-    std::unordered_map<std::string, Expected<PlaceFiller, std::string>> places;
+    std::unordered_map<std::string, Expected<PlaceFiller, UnknownPlace>> places;
     std::set<std::string> notesSaid;
 
     int status = 0;
@@ -254,14 +254,10 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
             if (known == places.end())
                 known = places.emplace(filled->place, services.findPlace(filled->place)).first;
             if (!known->second) {
-                row.error = known->second.error();
+                row.error = UnknownPlaceMessage(known->second.error());
                 continue;
             }
-            PlaceResolution resolved = (*known->second)(row.form, filled->given);
-            if (!resolved.ok) {
-                row.error = std::move(resolved.error);
-                continue;
-            }
+            ResolvedPlace resolved = (*known->second)(row.form, filled->given);
             row.form = std::move(resolved.form);
             if (!resolved.note.empty() &&
                 notesSaid.insert(filled->place + "\n" + resolved.note).second)

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "cli/command_line.h"
+#include "cli/headless.h"
 
 namespace vellamor {
 

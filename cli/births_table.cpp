@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/command_line.h"
+#include "cli/options.h"
 
 namespace vellamor {
 namespace {
@@ -262,9 +262,9 @@ Expected<BirthRow, std::string> BirthRowForm(const std::vector<BirthColumn>& col
             default:
                 break;
         }
-        if (auto e = OptionOf(column).apply(value, inv)) {
+        if (const auto applied = OptionOf(column).apply(value, inv); !applied) {
             // The option's messages start with its name; a column has no dashes.
-            std::string_view message = e->message;
+            std::string_view message = applied.error().message;
             if (message.substr(0, 2) == "--")
                 message.remove_prefix(2);
             return Fail(std::string(message));

@@ -13,18 +13,19 @@ HeadlessServices BuiltInHeadlessServices() {
     HeadlessServices services;
 #ifdef VELLAMOR_HAVE_ATLAS
     services.resolvePlace = atlas::ResolvePlace;
-    services.findPlace = [](std::string_view query) -> Expected<PlaceFiller, std::string> {
+    // ResolvePlace in two steps: the search once, the filling per form.
+    services.findPlace = [](std::string_view query) -> Expected<PlaceFiller, UnknownPlace> {
         const atlas::PlaceSearch search = atlas::SearchPlace(query);
-        if (!search.place)  // the resolver words the miss, with the nearest places
-            return Fail(atlas::ResolvePlace(query, EntryForm{}, ExplicitPlaceFields{}).error);
+        if (!search.place) {
+            UnknownPlace unknown{std::string(query), {}};
+            for (const atlas::Place& p : search.nearest)
+                unknown.nearest.push_back(p.Label());
+            return Fail(std::move(unknown));
+        }
         return PlaceFiller(
             [place = *search.place](const EntryForm& form, const ExplicitPlaceFields& given) {
                 const atlas::FilledForm filled = atlas::FillFormFromPlace(form, place, given);
-                PlaceResolution r;
-                r.ok = true;
-                r.form = filled.form;
-                r.note = place.Label() + ": " + filled.zone.note;
-                return r;
+                return ResolvedPlace{filled.form, place.Label() + ": " + filled.zone.note};
             });
     };
 #endif

@@ -28,6 +28,7 @@ class FixedText {
     FixedText(std::string_view s) { assign(s); }
     FixedText(const char* s) { assign(s); }
     FixedText& operator=(std::string_view s) { return assign(s); }
+    FixedText& operator=(const char* s) { return assign(s); }
 
     FixedText& assign(std::string_view s) {
         m_size = 0;

@@ -16,7 +16,8 @@ namespace vellamor {
 
 enum class Ring { Birth, Moon, Sun };
 inline constexpr int kRingCount = 3;
-inline constexpr std::array<std::string_view, kRingCount> kRingKeys{"birth", "moon", "sun"};
+inline constexpr auto kRingKeys = std::to_array<std::string_view>({"birth", "moon", "sun"});
+static_assert(kRingKeys.size() == kRingCount);
 
 // All thirteen labels with marks in one sign, blanks between, take 70 bytes.
 using HouseOccupants = FixedText<95>;
@@ -29,9 +30,10 @@ struct House {
 
 // Caption/value pairs of the birth-details panel, in panel order.
 inline constexpr int kDetailCount = 9;
-inline constexpr std::array<std::string_view, kDetailCount> kDetailCaptions{
-    "Name",      "Date of Birth", "Time of Birth", "Time Zone", "Latitude",
-    "Longitude", "City",          "State",         "Country"};
+inline constexpr auto kDetailCaptions =
+    std::to_array<std::string_view>({"Name", "Date of Birth", "Time of Birth", "Time Zone",
+                                     "Latitude", "Longitude", "City", "State", "Country"});
+static_assert(kDetailCaptions.size() == kDetailCount);
 
 struct ChakraModel {
     std::array<std::array<House, 12>, kRingCount> rings;      // [ring][house index 0..11]

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/astro/expected.h"
 #include "core/chart/entry_form.h"
@@ -27,12 +28,18 @@ struct ExplicitPlaceFields {
     bool daylightSaving = false;
 };
 
-struct PlaceResolution {
-    bool ok = false;
-    std::string error;  // when not ok: what was wrong, with the nearest places
-    EntryForm form;     // when ok: the form with the place filled in
-    std::string note;   // when ok: what was decided about the zone
+struct ResolvedPlace {
+    EntryForm form;    // the form with the place filled in
+    std::string note;  // what was decided about the zone
 };
+
+// A place the atlas does not know, with the nearest it does.
+struct UnknownPlace {
+    std::string query;
+    std::vector<std::string> nearest;  // labels ("City, State, Country"), nearest first
+};
+
+using PlaceResolution = Expected<ResolvedPlace, UnknownPlace>;
 
 // Looks the place up and fills `form` for its date and time.
 using PlaceResolver = std::function<PlaceResolution(std::string_view query, const EntryForm& form,
@@ -41,9 +48,9 @@ using PlaceResolver = std::function<PlaceResolution(std::string_view query, cons
 // A place looked up once, filling any number of forms, each for its own date
 // and time (the zone and box depend on them).
 using PlaceFiller =
-    std::function<PlaceResolution(const EntryForm& form, const ExplicitPlaceFields& given)>;
-// Looks a place up: its filler, or what was wrong with the nearest places.
-using PlaceFinder = std::function<Expected<PlaceFiller, std::string>(std::string_view query)>;
+    std::function<ResolvedPlace(const EntryForm& form, const ExplicitPlaceFields& given)>;
+// Looks a place up: its filler, or the nearest places when it is unknown.
+using PlaceFinder = std::function<Expected<PlaceFiller, UnknownPlace>(std::string_view query)>;
 
 // The fields set by command-line options, from the options' names as given
 // ("--city", "--lat", "--dst", ...); other names are ignored.

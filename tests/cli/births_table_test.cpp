@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/command_line.h"
+#include "cli/headless.h"
 #include "core/chart/chart_file.h"
 
 namespace vellamor {
@@ -225,9 +225,9 @@ TEST_F(BirthsTable, EachRowPrintsWhatItsChartFilePrints) {
         if (entry.path().extension() != ".sud")
             continue;
         const ChartReadResult read = ReadChartFile(entry.path().string());
-        ASSERT_TRUE(read.ok()) << entry.path();
+        ASSERT_TRUE(read) << entry.path();
         files.push_back(entry.path().string());
-        table += RowOf(ApplyChartFields(EntryForm{}, *read.fields));
+        table += RowOf(ApplyChartFields(EntryForm{}, *read));
     }
     ASSERT_FALSE(files.empty());
     const std::string path = Write(table);
@@ -261,13 +261,12 @@ TEST_F(BirthsTable, EachRowPrintsWhatItsChartFilePrints) {
 TEST_F(BirthsTable, EachPlaceIsLookedUpOnceAndFollowsEachRowsDate) {
     int lookups = 0;
     HeadlessServices s;
-    s.findPlace = [&lookups](std::string_view query) -> Expected<PlaceFiller, std::string> {
+    s.findPlace = [&lookups](std::string_view query) -> Expected<PlaceFiller, UnknownPlace> {
         ++lookups;
         if (query != "Pune")
-            return Fail("no place \"" + std::string(query) + "\" in the atlas");
+            return Fail(UnknownPlace{std::string(query), {}});
         return PlaceFiller([](const EntryForm& form, const ExplicitPlaceFields& given) {
-            PlaceResolution r;
-            r.ok = true;
+            ResolvedPlace r;
             r.form = form;
             r.form.city = given.city ? form.city : "Pune";
             r.form.state = "Maharashtra";

@@ -1,0 +1,48 @@
+// The headless command line: runs what the arguments ask for without a
+// display (JSON, printout, chart file, chart sheet, the zone and station
+// listings, help) and reports failures on standard error.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "cli/options.h"
+#include "core/astro/expected.h"
+#include "core/chart/pipeline.h"
+#include "core/chart/place_option.h"
+
+namespace vellamor {
+
+// Draws the printable sheet of a chart into `path` (PNG, SVG or PDF by its
+// extension); a failure carries a sentence for the user. The core cannot
+// draw: a build with the renderer supplies one.
+using SheetExporter =
+    std::function<Expected<void, std::string>(const Chart& chart, const std::string& path)>;
+
+// What the headless modes need from outside the core.
+struct HeadlessServices {
+    PlaceResolver resolvePlace = {};        // empty: --place is not available in this build
+    SheetExporter exportSheet = {};         // empty: --export is not available in this build
+    PlaceFinder findPlace = {};             // empty: a births table's place column is not available
+    std::istream* standardInput = nullptr;  // "-" as a births table; null: std::cin
+    bool progressOnTerminal = false;        // standard error is a terminal: show progress
+};
+
+// What a chart prints in the invocation's mode, appended to `out`: its JSON
+// object (with "stability" for --stability) without a line end, or its
+// printout with how far to trust it.
+void AppendChartOutput(std::string& out, const Chart& chart, const Invocation& inv);
+
+// "no place "Pariss" in the atlas; nearest:" and the nearest, one a line.
+std::string UnknownPlaceMessage(const UnknownPlace& unknown);
+
+// Runs a headless mode; returns the process exit status (0 success, 1 when a
+// chart was refused, failed validation or could not be written, 2 for a usage
+// error or a place the atlas does not know).
+int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const HeadlessServices& services = {});
+
+}  // namespace vellamor
