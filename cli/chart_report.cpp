@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "core/astro/utf8.h"
 #include "core/chart/entry_form.h"
@@ -21,14 +22,6 @@ constexpr std::array<bool, 256> kNeedsEscape = [] {
     table['"'] = table['\\'] = table[0x7F] = true;
     return table;
 }();
-
-// A fixed text of the program's own (a caption, a planet's name, a key) that
-// holds none of those bytes.
-void AppendPlainString(std::string& out, std::string_view s) {
-    out.push_back('"');
-    out.append(s);
-    out.push_back('"');
-}
 
 }  // namespace
 
@@ -100,59 +93,165 @@ std::string ChartJson(const Chart& c) {
     return out;
 }
 
+namespace {
+
+// Writes one chart's JSON straight into the output's storage: room for the
+// longest text the chart can give is made once, every piece is then copied
+// without a check, and the string is cut to what was written. A chart's
+// object is some hundred pieces; appended one by one, their checks and
+// copies cost as much as the astronomy.
+class JsonWriter {
+  public:
+    JsonWriter(std::string& out, std::size_t most) : m_out(out) {
+        const std::size_t start = out.size();
+        out.resize(start + most);
+        m_p = out.data() + start;
+    }
+    ~JsonWriter() { m_out.resize(static_cast<std::size_t>(m_p - m_out.data())); }
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
+
+    template <std::size_t N>
+    void Raw(const char (&s)[N]) {
+        std::memcpy(m_p, s, N - 1);
+        m_p += N - 1;
+    }
+    void Raw(std::string_view s) {
+        std::memcpy(m_p, s.data(), s.size());
+        m_p += s.size();
+    }
+    void Plain(std::string_view s) {
+        *m_p++ = '"';
+        Raw(s);
+        *m_p++ = '"';
+    }
+    // At most six bytes for each byte of `s`, and the quotes.
+    void String(std::string_view s) {
+        *m_p++ = '"';
+        for (const char ch : s) {
+            const auto c = static_cast<unsigned char>(ch);
+            if (!kNeedsEscape[c]) {
+                *m_p++ = ch;
+                continue;
+            }
+            *m_p++ = '\\';
+            switch (c) {
+                case '"':
+                case '\\':
+                    *m_p++ = ch;
+                    break;
+                case '\n':
+                    *m_p++ = 'n';
+                    break;
+                case '\r':
+                    *m_p++ = 'r';
+                    break;
+                case '\t':
+                    *m_p++ = 't';
+                    break;
+                default: {
+                    static constexpr char kHex[] = "0123456789abcdef";
+                    *m_p++ = 'u';
+                    *m_p++ = '0';
+                    *m_p++ = '0';
+                    *m_p++ = kHex[c >> 4];
+                    *m_p++ = kHex[c & 15];
+                }
+            }
+        }
+        *m_p++ = '"';
+    }
+    // At most 32 bytes.
+    void Number(double v) {
+        if (!std::isfinite(v)) {
+            Raw("null");
+            return;
+        }
+        m_p = std::to_chars(m_p, m_p + 32, v).ptr;
+    }
+    void Small(int v) {  // 0..99
+        if (v >= 10)
+            *m_p++ = static_cast<char>('0' + v / 10);
+        *m_p++ = static_cast<char>('0' + v % 10);
+    }
+
+  private:
+    std::string& m_out;
+    char* m_p = nullptr;
+};
+
+// The fixed text of an object is under 4 KiB; each text of the chart may
+// grow six times by escapes.
+std::size_t MostJsonBytes(const Chart& c) {
+    const ChakraModel& m = c.chakra;
+    std::size_t texts = c.birth.name.size();
+    for (const std::string& d : m.details)
+        texts += d.size();
+    for (int i = 0; i < kBodyCount; ++i)
+        texts += m.legendLabels[static_cast<std::size_t>(i)].size() +
+                 c.planets.positionTexts[static_cast<std::size_t>(i)].size() +
+                 c.planets.longTexts[static_cast<std::size_t>(i)].size();
+    for (const auto& ring : m.rings)
+        for (const House& house : ring)
+            texts += house.occupants.size();
+    return 4096 + 6 * texts;
+}
+
+}  // namespace
+
 void AppendChartJson(std::string& out, const Chart& c) {
     const ChakraModel& m = c.chakra;
-    out += "{\"name\": ";
-    AppendJsonString(out, c.birth.name);
-    out += ", \"details\": {";
+    JsonWriter w(out, MostJsonBytes(c));
+    w.Raw("{\"name\": ");
+    w.String(c.birth.name);
+    w.Raw(", \"details\": {");
     for (int i = 0; i < kDetailCount; ++i) {
         if (i)
-            out += ", ";
-        AppendPlainString(out, kDetailCaptions[static_cast<std::size_t>(i)]);
-        out += ": ";
-        AppendJsonString(out, m.details[static_cast<std::size_t>(i)]);
+            w.Raw(", ");
+        w.Plain(kDetailCaptions[static_cast<std::size_t>(i)]);
+        w.Raw(": ");
+        w.String(m.details[static_cast<std::size_t>(i)]);
     }
-    out += "}, \"bodies\": [";
+    w.Raw("}, \"bodies\": [");
     for (int i = 0; i < kBodyCount; ++i) {
         if (i)
-            out += ", ";
+            w.Raw(", ");
         const bool retrograde = i >= BodyIndex(Body::Mercury) && i <= BodyIndex(Body::Pluto) &&
                                 c.retrogrades.flags[static_cast<std::size_t>(i - 2)];
-        out += "{\"name\": ";
-        AppendPlainString(out, kPlanetNames[static_cast<std::size_t>(i)]);
-        out += ", \"label\": ";
-        AppendJsonString(out, m.legendLabels[static_cast<std::size_t>(i)]);
-        out += ", \"position\": ";
-        AppendJsonString(out, c.planets.positionTexts[static_cast<std::size_t>(i)]);
-        out += ", \"longText\": ";
-        AppendJsonString(out, c.planets.longTexts[static_cast<std::size_t>(i)]);
-        out += ", \"longitude\": ";
-        AppendJsonNumber(out, c.planets.longitudes[static_cast<std::size_t>(i)]);
-        out += ", \"retrograde\": ";
-        out += retrograde ? "true" : "false";
-        out += "}";
+        w.Raw("{\"name\": ");
+        w.Plain(kPlanetNames[static_cast<std::size_t>(i)]);
+        w.Raw(", \"label\": ");
+        w.String(m.legendLabels[static_cast<std::size_t>(i)]);
+        w.Raw(", \"position\": ");
+        w.String(c.planets.positionTexts[static_cast<std::size_t>(i)]);
+        w.Raw(", \"longText\": ");
+        w.String(c.planets.longTexts[static_cast<std::size_t>(i)]);
+        w.Raw(", \"longitude\": ");
+        w.Number(c.planets.longitudes[static_cast<std::size_t>(i)]);
+        if (retrograde)
+            w.Raw(", \"retrograde\": true}");
+        else
+            w.Raw(", \"retrograde\": false}");
     }
-    out += "], \"rings\": {";
+    w.Raw("], \"rings\": {");
     for (int r = 0; r < kRingCount; ++r) {
         if (r)
-            out += ", ";
-        AppendPlainString(out, kRingKeys[static_cast<std::size_t>(r)]);
-        out += ": [";
+            w.Raw(", ");
+        w.Plain(kRingKeys[static_cast<std::size_t>(r)]);
+        w.Raw(": [");
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(static_cast<Ring>(r), h);
             if (h)
-                out += ", ";
-            out += "{\"sign\": ";
-            if (house.sign >= 10)
-                out.push_back(static_cast<char>('0' + house.sign / 10));
-            out.push_back(static_cast<char>('0' + house.sign % 10));
-            out += ", \"occupants\": ";
-            AppendJsonString(out, house.occupants);
-            out += "}";
+                w.Raw(", ");
+            w.Raw("{\"sign\": ");
+            w.Small(house.sign);
+            w.Raw(", \"occupants\": ");
+            w.String(house.occupants);
+            w.Raw("}");
         }
-        out += "]";
+        w.Raw("]");
     }
-    out += "}}";
+    w.Raw("}}");
 }
 
 namespace {

@@ -29,8 +29,12 @@ TEST(ChartReport, JsonStringEscapesOnlyWhatJsonRequires) {
         {"\"\"", "\"\\\"\\\"\""},
         {"end\\", "\"end\\\\\""},
     };
-    for (const Case& c : cases)
+    Chart chart;  // the chart's object writes its texts the same way
+    for (const Case& c : cases) {
         EXPECT_EQ(JsonString(c.in), c.out) << c.in;
+        chart.birth.name = c.in;
+        EXPECT_EQ(ChartJson(chart).rfind("{\"name\": " + c.out + ", \"details\": ", 0), 0u) << c.in;
+    }
 }
 
 }  // namespace
