@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/chart/file_replace.h"
+
 namespace vellamor {
 namespace {
 
@@ -288,54 +290,8 @@ ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth)
     ChartWriteResult encoded = SerializeChartFile(ChartFieldsFromBirthData(birth), content);
     if (!encoded.ok)
         return encoded;
-
-    auto failure = [&](const char* what, int err) {
-        return ChartWriteResult{false, "The chart could not be saved to \"" + path + "\": " + what +
-                                           " (" + std::strerror(err) + ")."};
-    };
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return failure("the folder cannot be written", errno);
-    // Keep the permissions of a file that is being replaced; a new file gets
-    // the usual ones.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        ::fchmod(fd, st.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int err = errno;
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return failure("writing failed", err);
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0) {
-        const int err = errno;
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return failure("writing failed", err);
-    }
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        return failure("writing failed", err);
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        return failure("the file cannot be replaced", err);
-    }
+    if (auto replaced = ReplaceFile(path, content); !replaced)
+        return {false, path + ": " + replaced.error().reason};
     return {true, {}};
 }
 

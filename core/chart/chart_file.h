@@ -58,8 +58,9 @@ struct ChartWriteResult {
 
 // Encodes all seventeen lines, or says which field cannot be carried.
 ChartWriteResult SerializeChartFile(const ChartFields& fields, std::string& out);
-// Writes atomically: a temporary file beside the target, flushed, then
-// renamed over it. On any failure the old file is untouched.
+// Encodes the whole file in memory, then replaces the target as
+// ReplaceFile does; on any failure the old file is untouched and the error
+// reads "PATH: reason".
 ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth);
 
 // Restores the form's controls from a file's fields, as opening does: text

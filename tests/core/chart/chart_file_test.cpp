@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/chart/entry_form.h"
+#include "unprivileged.h"
 
 namespace vellamor {
 namespace {
@@ -185,13 +186,17 @@ TEST(ChartFile, AFailedSaveSaysSoAndLeavesTheOldFileIntact) {
     EXPECT_FALSE(WriteChartFile(path, longName).ok);
     EXPECT_EQ(ReadBytes(path), before);
 
-    // A folder that cannot be written: failure reported, nothing left behind.
-    if (::geteuid() != 0) {
-        fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-        r = WriteChartFile(path, b);
-        EXPECT_FALSE(r.ok);
-        fs::permissions(dir.path(), fs::perms::owner_all);
-    }
+    // A folder that cannot be written: failure reported with the path and
+    // the system's reason, nothing left behind.
+    EXPECT_TRUE(test::RunUnprivileged([&b](const fs::path& scratch) -> std::string {
+        fs::permissions(scratch, fs::perms::owner_read | fs::perms::owner_exec);
+        const std::string target = (scratch / "x.sud").string();
+        const ChartWriteResult denied = WriteChartFile(target, b);
+        fs::permissions(scratch, fs::perms::owner_all);
+        if (denied.error != target + ": Permission denied")
+            return "error \"" + denied.error + "\"";
+        return fs::is_empty(scratch) ? "" : "something was left behind";
+    }));
     r = WriteChartFile((dir / "missing-folder" / "x.sud").string(), b);
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.error.empty());
