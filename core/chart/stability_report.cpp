@@ -1,7 +1,9 @@
 #include "core/chart/stability_report.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace vellamor {
 
@@ -30,15 +32,26 @@ std::string SignChangeSentence(const std::string& what, const SignChangeWindow& 
            " or " + part(w.laterMinutes, "later", limit);
 }
 
+std::string StationDateText(const std::string& raw) {
+    static constexpr std::array<std::string_view, 12> kMonths{
+        "January", "February", "March",     "April",   "May",      "June",
+        "July",    "August",   "September", "October", "November", "December"};
+    int month = 0, day = 0, year = 0, used = 0;
+    if (std::sscanf(raw.c_str(), "%d,%d,%d%n", &month, &day, &year, &used) != 3 ||
+        used != static_cast<int>(raw.size()) || month < 1 || month > 12 || day < 1 || day > 31)
+        return raw;
+    return std::to_string(day) + " " + std::string(kMonths[static_cast<std::size_t>(month - 1)]) +
+           " " + std::to_string(year);
+}
+
 std::string StationEvidenceText(const StationEvidence& e) {
-    std::string out =
-        e.retrograde ? "retrograde from " +
-                           (e.before.empty() ? std::string("(before the tables)") : e.before) +
-                           " to " + (e.after.empty() ? std::string("(after the tables)") : e.after)
-                     : "direct; last direct station " +
-                           (e.before.empty() ? std::string("(before the tables)") : e.before) +
-                           ", next retrograde station " +
-                           (e.after.empty() ? std::string("(after the tables)") : e.after);
+    const std::string before =
+        e.before.empty() ? std::string("(before the tables)") : StationDateText(e.before);
+    const std::string after =
+        e.after.empty() ? std::string("(after the tables)") : StationDateText(e.after);
+    std::string out = e.retrograde ? "retrograde from " + before + " to " + after
+                                   : "direct; last direct station " + before +
+                                         ", next retrograde station " + after;
     if (e.dayDecided)
         out += "; the birth day is at a station, so the calendar day decides the mark";
     return out;

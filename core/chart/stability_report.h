@@ -12,8 +12,11 @@ namespace vellamor {
 std::string FormatDuration(double minutes);
 // "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later".
 std::string SignChangeSentence(const std::string& what, const SignChangeWindow& window);
-// One line for a legend tooltip or the printout, e.g. "Retrograde from
-// 2,21,2000 to 3,14,2000".
+// A station's date as the tables hold it ("2,26,1980", month first) as a
+// person reads it: "26 February 1980". Anything else is returned as it is.
+std::string StationDateText(const std::string& raw);
+// One line for a legend tooltip or the printout, e.g. "retrograde from
+// 21 February 2000 to 14 March 2000".
 std::string StationEvidenceText(const StationEvidence& evidence);
 // Readable lines for the printout.
 std::string StabilityText(const ChartStability& stability);
