@@ -9,10 +9,11 @@ namespace {
 class QtDialogs final : public Dialogs {
   public:
     DialogAnswer message(QWidget* parent, DialogIcon icon, const QString& text,
-                         DialogButtons buttons) override {
+                         DialogButtons buttons, const QString& informativeText) override {
         QMessageBox box(parent);
         box.setWindowTitle(kAppTitle);
         box.setText(text);
+        box.setInformativeText(informativeText);
         switch (icon) {
             case DialogIcon::Critical:
                 box.setIcon(QMessageBox::Critical);

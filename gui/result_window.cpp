@@ -435,7 +435,8 @@ bool ResultWindow::cmdSave_Click() {
     const ChartWriteResult written =
         WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);
     if (!written.ok) {
-        CurrentDialogs().message(this, DialogIcon::Critical, QString::fromStdString(written.error));
+        CurrentDialogs().message(this, DialogIcon::Critical, tr("The chart could not be saved."),
+                                 DialogButtons::Ok, QString::fromStdString(written.error));
         return false;
     }
     return true;
@@ -453,7 +454,9 @@ bool ResultWindow::mnuExport_Click() {
         return false;
     const QString failure = ExportChartSheet(m_chart, path);
     if (!failure.isEmpty()) {
-        CurrentDialogs().message(this, DialogIcon::Critical, failure);
+        CurrentDialogs().message(this, DialogIcon::Critical,
+                                 tr("The chart sheet could not be exported."), DialogButtons::Ok,
+                                 failure);
         return false;
     }
     m_lastExport = path;

@@ -675,8 +675,10 @@ class MainWindowTest : public QObject {
         QVERIFY(!window->resultWindow()->cmdSave_Click());
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(dialogs->messages[0].icon, DialogIcon::Critical);
-        QVERIFY2(dialogs->messages[0].text.contains(QStringLiteral("could not be saved")),
-                 qPrintable(dialogs->messages[0].text));
+        QCOMPARE(dialogs->messages[0].text, QStringLiteral("The chart could not be saved."));
+        QCOMPARE(dialogs->messages[0].informativeText,
+                 dir.filePath(QStringLiteral("no-such-folder/chart.sud")) +
+                     QStringLiteral(": No such file or directory"));
         QVERIFY(window->resultWindow()->isVisible() || !window->resultWindow()->isHidden());
     }
 

@@ -193,7 +193,9 @@ class ResultWindowTest : public QObject {
         QVERIFY(!w.mnuExport_Click());
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].icon, DialogIcon::Critical);
-        QVERIFY(dialogs.messages[0].text.contains(QStringLiteral(".png, .svg or .pdf")));
+        QCOMPARE(dialogs.messages[0].text,
+                 QStringLiteral("The chart sheet could not be exported."));
+        QVERIFY(dialogs.messages[0].informativeText.contains(QStringLiteral(".png, .svg or .pdf")));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("ananya.jpg"))));
 
         QVERIFY(!w.mnuExport_Click());  // cancelled: nothing said
