@@ -53,7 +53,7 @@ enum class FormField {
 enum class MessageIcon { Critical, Information, Question };
 
 struct FormProblem {
-    int check = 0;  // 1..12, the order in which the checks run
+    int check = 0;  // 1..16, the order in which the checks run
     std::string message;
     MessageIcon icon = MessageIcon::Critical;
     FormField focus = FormField::None;

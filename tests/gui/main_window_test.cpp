@@ -465,9 +465,15 @@ class MainWindowTest : public QObject {
             {"29 February 2000",
              [](EntryForm& f) { f.dayIndex = 28, f.monthIndex = 1, f.yearIndex = 99; }, nullptr,
              DialogIcon::Critical},
-            {"a name of two blanks and 999 degrees",
-             [](EntryForm& f) { f.name = "  ", f.latDegrees = "999"; }, nullptr,
+            {"a name of two blanks", [](EntryForm& f) { f.name = "  "; }, nullptr,
              DialogIcon::Critical},
+            {"999 degrees of latitude", [](EntryForm& f) { f.latDegrees = "999"; },
+             "Latitude Must Be At Most 90 Degrees", DialogIcon::Critical},
+            {"90 degrees 30 minutes",
+             [](EntryForm& f) { f.latDegrees = "90", f.latMinutes = "30"; },
+             "Latitude Must Be At Most 90 Degrees", DialogIcon::Critical},
+            {"75 minutes of longitude", [](EntryForm& f) { f.lonMinutes = "75"; },
+             "Minutes of Longitude Must Be Less Than 60", DialogIcon::Critical},
         };
         for (const Case& c : cases) {
             EntryForm f = GoodForm();

@@ -46,10 +46,17 @@ TEST(ReferenceCharts, EveryChartMatchesItsIndependentJson) {
     for (const fs::path& sud : files) {
         SCOPED_TRACE(sud.filename().string());
         OpenedChart opened = OpenChartFile(sud.string());
-        ASSERT_TRUE(opened.ok) << opened.error;
         fs::path jsonPath = sud;
         jsonPath.replace_extension(".json");
         const testjson::Value want = testjson::Parse(ReadAll(jsonPath));
+        // A chart the program refuses (a place off the Earth) expects its
+        // message instead.
+        if (want.keys == std::vector<std::string>{"error"}) {
+            EXPECT_FALSE(opened.ok);
+            EXPECT_EQ(opened.error, want["error"].s);
+            continue;
+        }
+        ASSERT_TRUE(opened.ok) << opened.error;
         const testjson::Value got = testjson::Parse(ChartJson(opened.chart));
 
         // Keys and their order are a contract.
