@@ -481,7 +481,7 @@ OpenedChart OpenChartFile(const std::string& path, const FormAdjustment& adjust)
     ChartReadResult read = ReadChartFile(path);
     if (!read.ok()) {
         OpenedChart result;
-        result.error = read.error;
+        result.error = read.error + " (" + read.reason + ")";
         return result;
     }
     EntryForm form = ApplyChartFields(EntryForm{}, *read.fields);

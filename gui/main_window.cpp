@@ -520,12 +520,15 @@ void MainWindow::cmdOpen_Click() {
 }
 
 bool MainWindow::openChartFile(const QString& path) {
-    ChartReadResult read;
+    ChartReadResult read{std::nullopt, std::string(kCheckFileMessage),
+                         "the name does not end in \"sud\""};
     if (HasChartExtension(path.toStdString())) {
         read = ReadChartFile(QFile::encodeName(path).toStdString());
     }
     if (!read.ok()) {
-        CurrentDialogs().message(this, DialogIcon::Critical, FromUtf8(kCheckFileMessage));
+        // The sentence as ever, and under it why, so the user can act.
+        CurrentDialogs().message(this, DialogIcon::Critical, FromUtf8(kCheckFileMessage),
+                                 DialogButtons::Ok, FromUtf8(read.reason));
         return false;
     }
 #ifdef VELLAMOR_HAVE_ATLAS

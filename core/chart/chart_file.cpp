@@ -122,13 +122,98 @@ std::optional<bool> ParseFlag(std::string_view s) {
         return true;
     if (l == "false")
         return false;
-    double v = 0;
-    if (s.empty())
+    // A plain integer, as a Boolean stored as a number reads: any but zero
+    // is true. Not "nan", "inf", "1e999" or "0.5".
+    std::string_view digits = s;
+    if (!digits.empty() && digits.front() == '-')
+        digits.remove_prefix(1);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
-    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || p != s.data() + s.size())
-        return std::nullopt;
-    return v != 0;
+    return digits.find_first_not_of('0') != std::string_view::npos;
+}
+
+std::string Lower(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return r;
+}
+
+// The value in a reason: shown as it is when short and plain, so that
+// nothing from the file reaches a terminal raw; otherwise left out.
+std::string Shown(std::string_view value) {
+    const bool plain =
+        !value.empty() && value.size() <= 12 &&
+        std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
+    if (!plain)
+        return {};
+    int v = 0;
+    const bool number = ParseInt(value, v) && std::to_string(v) == value;
+    return number ? " " + std::string(value) : " \"" + std::string(value) + "\"";
+}
+
+struct ValueProblem {
+    int line = 0;  // 1..17
+    std::string what;
+};
+
+// The first of the file's `lines` lines whose value no control of the form
+// can take: a list line that names no entry, a Boolean that is none, a
+// coordinate that is not one to three digits, a text over 200 characters.
+// Lines the file does not have are left empty and keep the controls as
+// they are.
+std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f, int lines) {
+    auto at = [&](int line) -> const std::string& { return f[static_cast<std::size_t>(line)]; };
+    struct Range {
+        int line;
+        const char* name;
+        int first, last;
+        bool anyDecimal;  // month and zone rows are read as numbers, the rest as entries
+    };
+    static constexpr Range kRanges[] = {
+        {kMonthLine, "month", 1, 12, true},
+        {kDayLine, "day", 1, 31, false},
+        {kYearLine, "year", kFirstYear, kLastYear, false},
+        {kHourLine, "hour", 0, 23, false},
+        {kMinuteLine, "minute", 0, 59, false},
+        {kZoneLine, "time zone row", 0, 70, true},
+    };
+    for (int line = 0; line < lines; ++line) {
+        const std::string& text = at(line);
+        for (const Range& r : kRanges) {
+            if (r.line != line)
+                continue;
+            int v = 0;
+            const bool number = ParseInt(text, v) && (r.anyDecimal || std::to_string(v) == text);
+            if (!number || v < r.first || v > r.last)
+                return ValueProblem{line + 1, std::string(r.name) + Shown(text) + " is not " +
+                                                  std::to_string(r.first) + " to " +
+                                                  std::to_string(r.last)};
+        }
+        if (line == kEastLine || line == kSouthLine || line == kDstLine) {
+            if (!ParseFlag(text))
+                return ValueProblem{line + 1,
+                                    std::string(kFieldNames[static_cast<std::size_t>(line)]) +
+                                        Shown(text) + " is neither True nor False"};
+        }
+        if (line == kLonDegLine || line == kLonMinLine || line == kLatDegLine ||
+            line == kLatMinLine) {
+            if (!IsCoordinateText(text))
+                return ValueProblem{line + 1, std::string(line == kLonDegLine || line == kLatDegLine
+                                                              ? "degrees of "
+                                                              : "minutes of ") +
+                                                  (line <= kLonMinLine ? "longitude" : "latitude") +
+                                                  Shown(text) + " are not one to three digits"};
+        }
+        if (std::find(kTextLines.begin(), kTextLines.end(), line) != kTextLines.end() &&
+            CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength))
+            return ValueProblem{line + 1, "the " +
+                                              Lower(kFieldNames[static_cast<std::size_t>(line)]) +
+                                              " is longer than 200 characters"};
+    }
+    return std::nullopt;
 }
 
 // List selection by the entry's text, as the lists hold plain decimals.
@@ -141,8 +226,22 @@ void SelectByText(int& index, std::string_view text, int first, int count) {
     index = v - first;
 }
 
-ChartReadResult Refuse() {
-    return ChartReadResult{std::nullopt, std::string(kCheckFileMessage)};
+// Why a file could not be opened or read, in the words of a refusal.
+std::string SystemReason(int err) {
+    switch (err) {
+        case ENOENT:
+        case ENOTDIR:
+            return "no such file";
+        case EACCES:
+        case EPERM:
+            return "permission denied";
+        default:
+            return Lower(std::strerror(err));
+    }
+}
+
+ChartReadResult Refuse(std::string reason) {
+    return ChartReadResult{std::nullopt, std::string(kCheckFileMessage), std::move(reason)};
 }
 
 }  // namespace
@@ -177,19 +276,28 @@ bool HasChartExtension(std::string_view path) {
 
 ChartReadResult ParseChartFile(std::string_view bytes) {
     if (bytes.size() > kMaxChartFileBytes)
-        return Refuse();
+        return Refuse("larger than 64 KiB");
+    // No line at all is no chart, not one whose fields are all empty.
+    if (bytes.empty())
+        return Refuse("the file is empty");
     ChartFields fields;
     std::size_t pos = 0;
-    for (int line = 0; line < kChartFieldCount && pos < bytes.size(); ++line) {
+    int lines = 0;
+    for (; lines < kChartFieldCount && pos < bytes.size(); ++lines) {
+        const std::string number = "line " + std::to_string(lines + 1);
         std::size_t end = pos;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
         if (end - pos > kMaxChartLineBytes)
-            return Refuse();
+            return Refuse(number + " is too long");
+        // The program ends every line it writes: a line without its end
+        // was cut off, and its value may be cut off with it.
+        if (end == bytes.size())
+            return Refuse(number + " is cut short");
         auto decoded = DecodeChartField(bytes.substr(pos, end - pos));
         if (!decoded)
-            return Refuse();
-        fields[static_cast<std::size_t>(line)] = std::move(*decoded);
+            return Refuse(number + " cannot be decoded");
+        fields[static_cast<std::size_t>(lines)] = std::move(*decoded);
         // CR LF ends a line; a lone CR or LF is taken as a line end as well.
         if (end < bytes.size() && bytes[end] == '\r')
             ++end;
@@ -197,31 +305,24 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
             ++end;
         pos = end;
     }
-    for (int line : {kLonDegLine, kLonMinLine, kLatDegLine, kLatMinLine}) {
-        if (!IsCoordinateText(fields[static_cast<std::size_t>(line)]))
-            return Refuse();
-    }
-    for (int line : kTextLines) {
-        if (CharacterCount(fields[static_cast<std::size_t>(line)]) >
-            static_cast<std::size_t>(kMaxTextLength))
-            return Refuse();
-    }
-    return ChartReadResult{std::move(fields), {}};
+    if (auto problem = FindUnacceptableValue(fields, lines))
+        return Refuse("line " + std::to_string(problem->line) + ": " + problem->what);
+    return ChartReadResult{std::move(fields), {}, {}};
 }
 
 ChartReadResult ReadChartFile(const std::string& path) {
     if (!HasChartExtension(path))
-        return Refuse();
+        return Refuse("the name does not end in \"sud\"");
     // Opened without waiting (a FIFO or device under a chart's name must not
     // hang the program), then checked on the open file itself, so nothing
     // can be swapped in between the check and the read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return Refuse();
+        return Refuse(SystemReason(errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return Refuse();
+        return Refuse("not a regular file");
     }
     // Never read more than one byte past the limit, whatever the file's size
     // (which may change while it is read); the usual few hundred bytes need
@@ -237,8 +338,9 @@ ChartReadResult ReadChartFile(const std::string& path) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
+            const int err = errno;
             ::close(fd);
-            return Refuse();
+            return Refuse(SystemReason(err));
         }
         if (n == 0)
             break;

@@ -35,7 +35,8 @@ bool HasChartExtension(std::string_view path);
 
 struct ChartReadResult {
     std::optional<ChartFields> fields;
-    std::string error;  // the program's message when fields is empty
+    std::string error;   // the program's message when fields is empty
+    std::string reason;  // why: "line 2: month 13 is not 1 to 12"
     bool ok() const { return fields.has_value(); }
 };
 

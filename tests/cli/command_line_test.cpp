@@ -78,7 +78,7 @@ TEST(CommandLine, JsonPrintsOneObjectPerGoodFileAndNamesEachBadOne) {
         ++count;
     }
     EXPECT_EQ(count, 2);
-    EXPECT_EQ(r.err, damaged + ": Please Check The File.\n" + invalid +
+    EXPECT_EQ(r.err, damaged + ": Please Check The File. (line 1 cannot be decoded)\n" + invalid +
                          ": Please Enter Degree of Latitude\n");
 }
 
@@ -92,19 +92,16 @@ TEST(CommandLine, PrintShowsDetailsPositionsAndRings) {
     }
 }
 
-// A fresh program's defaults fill what the file leaves out or gets wrong.
-TEST(CommandLine, FileOpensAsInAFreshlyStartedProgram) {
-    const OpenedChart c = OpenChartFile(DataFile("charts/values-no-list-holds.sud"));
-    ASSERT_TRUE(c.ok) << c.error;
-    EXPECT_EQ(c.chart.birth.month, 1);
-    EXPECT_EQ(c.chart.birth.day, 1);
-    EXPECT_EQ(c.chart.birth.year, 1901);
-    EXPECT_EQ(c.chart.birth.hour, 0);
-    EXPECT_EQ(c.chart.birth.minute, 0);
-    EXPECT_EQ(c.chart.birth.zoneIndex, 0);
-    EXPECT_TRUE(c.chart.birth.eastLongitude);
-    EXPECT_FALSE(c.chart.birth.southLatitude);
-    EXPECT_FALSE(c.chart.birth.daylightSaving);
+// A file is read whole or refused whole: the reason follows the sentence,
+// and a place off the Earth is the entry window's own message.
+TEST(CommandLine, ARefusedFileSaysWhy) {
+    const std::string wrong = DataFile("charts/values-no-list-holds.sud");
+    const std::string offEarth = DataFile("reference-charts/chart-18.sud");
+    const Outcome r = Headless({"--json", wrong, offEarth});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, wrong + ": Please Check The File. (line 2: month 13 is not 1 to 12)\n" +
+                         offEarth + ": Longitude Must Be At Most 180 Degrees\n");
 }
 
 TEST(CommandLine, UsageErrors) {

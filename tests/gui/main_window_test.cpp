@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "core/chart/chart_file.h"
 #include "fake_dialogs.h"
 #include "gui/filtered_line_edit.h"
 #include "gui/result_window.h"
@@ -462,11 +463,6 @@ class MainWindowTest : public QObject {
              "Please Enter Correct Date Or Month!", DialogIcon::Information},
             {"31 April", [](EntryForm& f) { f.dayIndex = 30, f.monthIndex = 3; },
              "Please Enter Correct Date Or Month !", DialogIcon::Information},
-            {"29 February 2000",
-             [](EntryForm& f) { f.dayIndex = 28, f.monthIndex = 1, f.yearIndex = 99; }, nullptr,
-             DialogIcon::Critical},
-            {"a name of two blanks", [](EntryForm& f) { f.name = "  "; }, nullptr,
-             DialogIcon::Critical},
             {"999 degrees of latitude", [](EntryForm& f) { f.latDegrees = "999"; },
              "Latitude Must Be At Most 90 Degrees", DialogIcon::Critical},
             {"90 degrees 30 minutes",
@@ -474,6 +470,11 @@ class MainWindowTest : public QObject {
              "Latitude Must Be At Most 90 Degrees", DialogIcon::Critical},
             {"75 minutes of longitude", [](EntryForm& f) { f.lonMinutes = "75"; },
              "Minutes of Longitude Must Be Less Than 60", DialogIcon::Critical},
+            {"29 February 2000",
+             [](EntryForm& f) { f.dayIndex = 28, f.monthIndex = 1, f.yearIndex = 99; }, nullptr,
+             DialogIcon::Critical},
+            {"a name of two blanks", [](EntryForm& f) { f.name = "  "; }, nullptr,
+             DialogIcon::Critical},
         };
         for (const Case& c : cases) {
             EntryForm f = GoodForm();
@@ -649,21 +650,36 @@ class MainWindowTest : public QObject {
 
     void refusedFilesChangeNothing() {
         window->setForm(GoodForm());
-        QFile damaged(dir.filePath(QStringLiteral("damaged.sud")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("\x01\x02garbage\r\n\x85\x86\x87\r\n");
-        damaged.close();
-        QFile capitals(dir.filePath(QStringLiteral("chart.SUD")));
-        QVERIFY(capitals.open(QIODevice::WriteOnly));
-        capitals.close();
-
-        for (const QString& path : {damaged.fileName(), capitals.fileName(),
-                                    dir.filePath(QStringLiteral("missing.sud"))}) {
+        auto write = [&](const char* name, const std::string& bytes) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            file.open(QIODevice::WriteOnly);
+            file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+            return file.fileName();
+        };
+        // Another person's file with a month no list holds: not even the
+        // other fields may arrive.
+        ChartFields other = ChartFieldsFromBirthData(BirthData{});
+        other[0] = "Someone Else", other[1] = "13";
+        std::string month13;
+        QVERIFY(SerializeChartFile(other, month13).ok);
+        const struct {
+            QString path;
+            const char* reason;
+        } cases[] = {
+            {write("damaged.sud", "\x01\x02garbage\r\n\x85\x86\x87\r\n"),
+             "line 1 cannot be decoded"},
+            {write("month.sud", month13), "line 2: month 13 is not 1 to 12"},
+            {write("empty.sud", ""), "the file is empty"},
+            {write("chart.SUD", ""), "the name does not end in \"sud\""},
+            {dir.filePath(QStringLiteral("missing.sud")), "no such file"},
+        };
+        for (const auto& c : cases) {
             dialogs->messages.clear();
-            dialogs->openAnswers << path;
+            dialogs->openAnswers << c.path;
             find<QPushButton>("cmdOpen")->click();
             QCOMPARE(dialogs->messages.size(), 1);
             QCOMPARE(dialogs->messages[0].text, QStringLiteral("Please Check The File."));
+            QCOMPARE(dialogs->messages[0].informativeText, QString::fromUtf8(c.reason));
             QCOMPARE(dialogs->messages[0].icon, DialogIcon::Critical);
             QCOMPARE(window->form(), GoodForm());
             QVERIFY(!window->resultWindow());
