@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
 
 class QPainter;
@@ -40,15 +41,15 @@ QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels);
 std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat format);
 
 // Writes the sheet in the format of the file name, replacing the file only
-// when the whole sheet was written (as ReplaceFile does). Returns an empty
-// string on success, otherwise "PATH: reason".
-QString ExportChartSheet(const Chart& chart, const QString& path);
+// when the whole sheet was written (as ReplaceFile does). A failure reads
+// "PATH: reason".
+Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path);
 
 // One page (a printer's, a PDF's), the sheet across its printable width.
 void PaintChartSheetPage(QPainter& painter, const Chart& chart);
 
 // For the command line: draws without a display (Qt's offscreen platform)
 // when no application object exists yet.
-std::string ExportChartSheetHeadless(const Chart& chart, const std::string& path);
+Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path);
 
 }  // namespace vellamor

@@ -14,7 +14,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
-#include "cli/command_line.h"
+#include "core/chart/chart_opening.h"
 #include "gui/printing.h"
 
 namespace vellamor {
@@ -23,9 +23,9 @@ namespace {
 const QString kChart = QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-07.sud");
 
 Chart ReferenceChart() {
-    const OpenedChart opened = OpenChartFile(QFile::encodeName(kChart).toStdString());
-    EXPECT_TRUE(opened.ok) << opened.error;
-    return opened.chart;
+    auto opened = OpenChartFile(QFile::encodeName(kChart).toStdString());
+    EXPECT_TRUE(opened) << (opened ? "" : opened.error().message);
+    return opened ? *opened : Chart{};
 }
 
 int Count(const QImage& image, const QRect& area, bool (*match)(QColor)) {
@@ -72,11 +72,11 @@ TEST(ChartSheetTest, ExportsEachFormatAndRefusesOtherNames) {
     QTemporaryDir dir;
 
     const QString png = dir.filePath("sheet.PNG");
-    EXPECT_EQ(ExportChartSheet(chart, png), QString());
+    EXPECT_TRUE(ExportChartSheet(chart, png));
     EXPECT_EQ(QImage(png).size(), QSize(2000, 2000));
 
     const QString svg = dir.filePath("sheet.svg");
-    EXPECT_EQ(ExportChartSheet(chart, svg), QString());
+    EXPECT_TRUE(ExportChartSheet(chart, svg));
     QSvgRenderer renderer(svg);
     EXPECT_TRUE(renderer.isValid());
     EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, 1000, 1000));
@@ -86,17 +86,21 @@ TEST(ChartSheetTest, ExportsEachFormatAndRefusesOtherNames) {
     EXPECT_TRUE(svgText.contains("Birth Chart"));
 
     const QString pdf = dir.filePath("sheet.pdf");
-    EXPECT_EQ(ExportChartSheet(chart, pdf), QString());
+    EXPECT_TRUE(ExportChartSheet(chart, pdf));
     const QByteArray pdfBytes = Contents(pdf);
     EXPECT_TRUE(pdfBytes.startsWith("%PDF-"));
     EXPECT_EQ(pdfBytes.count("/Type /Page\n") + pdfBytes.count("/Type /Page\r"), 1);
 
     const QString jpg = dir.filePath("sheet.jpg");
-    EXPECT_TRUE(ExportChartSheet(chart, jpg).contains(".png, .svg or .pdf"));
+    const auto refused = ExportChartSheet(chart, jpg);
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.error().contains(".png, .svg or .pdf"));
     EXPECT_FALSE(QFile::exists(jpg));
 
     const QString nowhere = dir.filePath("missing/sheet.png");
-    EXPECT_FALSE(ExportChartSheet(chart, nowhere).isEmpty());
+    const auto unwritable = ExportChartSheet(chart, nowhere);
+    ASSERT_FALSE(unwritable);
+    EXPECT_FALSE(unwritable.error().isEmpty());
     EXPECT_FALSE(QFile::exists(nowhere));
 }
 
@@ -118,10 +122,11 @@ TEST(ChartSheetTest, AFailedExportKeepsTheOldSheetAndSaysWhy) {
         const rlimit small{1024, saved.rlim_max};
         const auto previous = ::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &small);
-        const QString failure = ExportChartSheet(chart, path);
+        const auto exported = ExportChartSheet(chart, path);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         ::signal(SIGXFSZ, previous);
-        EXPECT_EQ(failure, path + QStringLiteral(": File too large")) << name;
+        ASSERT_FALSE(exported) << name;
+        EXPECT_EQ(exported.error(), path + QStringLiteral(": File too large")) << name;
         EXPECT_EQ(Contents(path), QByteArray("the good sheet")) << name;
         EXPECT_EQ(
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
