@@ -74,6 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ChartReadResult read = ParseChartFile(bytes);
     if (!read.ok()) {
         Require(read.error == kCheckFileMessage, "refusal without the program's message");
+        Require(!read.reason.empty(), "refusal without a reason");
         return 0;
     }
     const ChartFields& fields = *read.fields;

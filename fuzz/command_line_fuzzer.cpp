@@ -233,7 +233,7 @@ Expected<Chart, OpeningError> ChartOfOptions(const Invocation& inv) {
         const PlaceResolution r =
             ResolvePune(*inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
         if (!r.ok)
-            return Fail(OpeningError{r.error, std::nullopt});
+            return Fail(OpeningError{r.error, std::nullopt, {}});
         form = r.form;
     }
     return ChartFromForm(form);
