@@ -504,13 +504,14 @@ QWidget* MainWindow::fieldWidget(FormField field) const {
 
 void MainWindow::onCalculate() {
     EntryForm entered = form();
-    if (const auto problem = ValidateInput(entered)) {
-        CurrentDialogs().message(this, ToDialogIcon(problem->icon),
-                                 QString::fromStdString(problem->message));
-        ApplyProblemSideEffects(entered, *problem);
+    if (const auto checked = ValidateInput(entered); !checked) {
+        const FormProblem& problem = checked.error();
+        CurrentDialogs().message(this, ToDialogIcon(problem.icon),
+                                 QString::fromStdString(problem.message));
+        ApplyProblemSideEffects(entered, problem);
         SelectOption(m_longitudeGroup, static_cast<int>(entered.longitude));
         SelectOption(m_latitudeGroup, static_cast<int>(entered.latitude));
-        if (QWidget* w = fieldWidget(problem->focus))
+        if (QWidget* w = fieldWidget(problem.focus))
             w->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -540,14 +541,16 @@ void MainWindow::onOpen() {
 
 bool MainWindow::openChartFile(const QString& path) {
     // The name as shown must end in "sud" as well as the name on disk.
-    const auto opened = HasChartExtension(path.toStdString())
-                            ? FormFromChartFile(QFile::encodeName(path).toStdString(), form())
-                            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt,
-                                                "the name does not end in \"sud\""});
+    const auto opened =
+        HasChartExtension(path.toStdString())
+            ? FormFromChartFile(QFile::encodeName(path).toStdString(), form())
+            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt,
+                                ChartFileError{ChartFileProblem::NotAChartName, 0, 0, {}}});
     if (!opened) {
         // The sentence as ever, and under it why, so the user can act.
-        CurrentDialogs().message(this, DialogIcon::Critical, FromUtf8(kCheckFileMessage),
-                                 DialogButtons::Ok, FromUtf8(opened.error().reason));
+        CurrentDialogs().message(
+            this, DialogIcon::Critical, FromUtf8(kCheckFileMessage), DialogButtons::Ok,
+            opened.error().file ? FromUtf8(ChartFileReason(*opened.error().file)) : QString());
         return false;
     }
 #ifdef VELLAMOR_HAVE_ATLAS

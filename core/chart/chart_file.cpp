@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/astro/utf8.h"
 #include "core/chart/file_replace.h"
 
 namespace vellamor {
@@ -22,65 +23,11 @@ constexpr int kNameLine = 0, kMonthLine = 1, kDayLine = 2, kYearLine = 3, kHourL
               kStateLine = 15, kCountryLine = 16;
 
 constexpr std::array<int, 4> kTextLines{kNameLine, kCityLine, kStateLine, kCountryLine};
-constexpr std::array<std::string_view, kChartFieldCount> kFieldNames{
-    "Name",        "Month",
-    "Day",         "Year",
-    "Hour",        "Minute",
-    "Time Zone",   "Longitude",
-    "Longitude",   "Latitude",
-    "Latitude",    "East/West",
-    "North/South", "Daylight Saving Time",
-    "City",        "State",
-    "Country"};
-
-// Decodes one UTF-8 code point; -1 for an invalid sequence.
-int NextCodePoint(std::string_view s, std::size_t& i) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    int len = 0, cp = 0;
-    if (c < 0x80) {
-        ++i;
-        return c;
-    } else if ((c & 0xE0) == 0xC0) {
-        len = 2, cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-        len = 3, cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-        len = 4, cp = c & 0x07;
-    } else {
-        ++i;
-        return -1;
-    }
-    if (i + static_cast<std::size_t>(len) > s.size()) {
-        i = s.size();
-        return -1;
-    }
-    for (int k = 1; k < len; ++k) {
-        const unsigned char cc = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-        if ((cc & 0xC0) != 0x80) {
-            i += static_cast<std::size_t>(k);
-            return -1;
-        }
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    i += static_cast<std::size_t>(len);
-    return cp;
-}
-
-void AppendUtf8(std::string& out, int cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
-std::size_t CharacterCount(std::string_view utf8) {
-    std::size_t n = 0;
-    for (unsigned char c : utf8)
-        n += (c & 0xC0) != 0x80;
-    return n;
-}
+constexpr auto kFieldNames = std::to_array<std::string_view>(
+    {"Name", "Month", "Day", "Year", "Hour", "Minute", "Time Zone", "Longitude", "Longitude",
+     "Latitude", "Latitude", "East/West", "North/South", "Daylight Saving Time", "City", "State",
+     "Country"});
+static_assert(kFieldNames.size() == kChartFieldCount);
 
 // The whole text as a decimal integer; `value` is left alone when it is not
 // one. (Not an optional: the compiler may test an empty optional's
@@ -108,16 +55,17 @@ bool IsCoordinateText(std::string_view s) {
     return true;
 }
 
+std::string Lower(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return r;
+}
+
 std::optional<bool> ParseFlag(std::string_view s) {
-    auto lower = [](std::string_view t) {
-        std::string r(t);
-        for (char& c : r) {
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        }
-        return r;
-    };
-    const std::string l = lower(s);
+    const std::string l = Lower(s);
     if (l == "true")
         return true;
     if (l == "false")
@@ -130,15 +78,6 @@ std::optional<bool> ParseFlag(std::string_view s) {
     if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
     return digits.find_first_not_of('0') != std::string_view::npos;
-}
-
-std::string Lower(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return r;
 }
 
 // The value in a reason: shown as it is when short and plain, so that
@@ -165,7 +104,6 @@ struct ValueProblem {
 // Lines the file does not have are left empty and keep the controls as
 // they are.
 std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f, int lines) {
-    auto at = [&](int line) -> const std::string& { return f[static_cast<std::size_t>(line)]; };
     struct Range {
         int line;
         const char* name;
@@ -181,7 +119,8 @@ std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f, int line
         {kZoneLine, "time zone row", 0, 70, true},
     };
     for (int line = 0; line < lines; ++line) {
-        const std::string& text = at(line);
+        const std::string& text = f[static_cast<std::size_t>(line)];
+        const std::string_view field = kFieldNames[static_cast<std::size_t>(line)];
         for (const Range& r : kRanges) {
             if (r.line != line)
                 continue;
@@ -192,26 +131,19 @@ std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f, int line
                                                   std::to_string(r.first) + " to " +
                                                   std::to_string(r.last)};
         }
-        if (line == kEastLine || line == kSouthLine || line == kDstLine) {
-            if (!ParseFlag(text))
-                return ValueProblem{line + 1,
-                                    std::string(kFieldNames[static_cast<std::size_t>(line)]) +
-                                        Shown(text) + " is neither True nor False"};
-        }
-        if (line == kLonDegLine || line == kLonMinLine || line == kLatDegLine ||
-            line == kLatMinLine) {
-            if (!IsCoordinateText(text))
-                return ValueProblem{line + 1, std::string(line == kLonDegLine || line == kLatDegLine
-                                                              ? "degrees of "
-                                                              : "minutes of ") +
-                                                  (line <= kLonMinLine ? "longitude" : "latitude") +
-                                                  Shown(text) + " are not one to three digits"};
-        }
+        if ((line == kEastLine || line == kSouthLine || line == kDstLine) && !ParseFlag(text))
+            return ValueProblem{line + 1,
+                                std::string(field) + Shown(text) + " is neither True nor False"};
+        if ((line == kLonDegLine || line == kLonMinLine || line == kLatDegLine ||
+             line == kLatMinLine) &&
+            !IsCoordinateText(text))
+            return ValueProblem{
+                line + 1, std::string(line == kLonDegLine || line == kLatDegLine ? "degrees of "
+                                                                                 : "minutes of ") +
+                              Lower(field) + Shown(text) + " are not one to three digits"};
         if (std::find(kTextLines.begin(), kTextLines.end(), line) != kTextLines.end() &&
             CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength))
-            return ValueProblem{line + 1, "the " +
-                                              Lower(kFieldNames[static_cast<std::size_t>(line)]) +
-                                              " is longer than 200 characters"};
+            return ValueProblem{line + 1, "the " + Lower(field) + " is longer than 200 characters"};
     }
     return std::nullopt;
 }
@@ -226,45 +158,47 @@ void SelectByText(int& index, std::string_view text, int first, int count) {
     index = v - first;
 }
 
-// Why a file could not be opened or read, in the words of a refusal.
-std::string SystemReason(int err) {
+Unexpected<ChartFileError> Refuse(ChartFileProblem problem, int line = 0, int systemError = 0,
+                                  std::string value = {}) {
+    return Fail(ChartFileError{problem, line, systemError, std::move(value)});
+}
+
+// The refusal for a file that could not be opened or read.
+Unexpected<ChartFileError> RefuseSystemError(int err) {
     switch (err) {
         case ENOENT:
         case ENOTDIR:
-            return "no such file";
+            return Refuse(ChartFileProblem::NoSuchFile, 0, err);
         case EACCES:
         case EPERM:
-            return "permission denied";
+            return Refuse(ChartFileProblem::PermissionDenied, 0, err);
         default:
-            return Lower(std::strerror(err));
+            return Refuse(ChartFileProblem::Unreadable, 0, err);
     }
-}
-
-ChartReadResult Refuse(std::string reason) {
-    return ChartReadResult{std::nullopt, std::string(kCheckFileMessage), std::move(reason)};
 }
 
 }  // namespace
 
-std::optional<std::string> EncodeChartField(std::string_view utf8) {
+Expected<std::string, FieldCodingError> EncodeChartField(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t start = i;
         const int cp = NextCodePoint(utf8, i);
         if (cp < 0 || cp > kMaxEncodableCode)
-            return std::nullopt;
+            return Fail(FieldCodingError{start});
         out.push_back(static_cast<char>(static_cast<unsigned char>(cp + kChartShift)));
     }
     return out;
 }
 
-std::optional<std::string> DecodeChartField(std::string_view bytes) {
+Expected<std::string, FieldCodingError> DecodeChartField(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (unsigned char b : bytes) {
-        const int code = static_cast<int>(b) - kChartShift;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const int code = static_cast<int>(static_cast<unsigned char>(bytes[i])) - kChartShift;
         if (code < 32)
-            return std::nullopt;
+            return Fail(FieldCodingError{i});
         AppendUtf8(out, code);
     }
     return out;
@@ -276,27 +210,26 @@ bool HasChartExtension(std::string_view path) {
 
 ChartReadResult ParseChartFile(std::string_view bytes) {
     if (bytes.size() > kMaxChartFileBytes)
-        return Refuse("larger than 64 KiB");
+        return Refuse(ChartFileProblem::TooLarge);
     // No line at all is no chart, not one whose fields are all empty.
     if (bytes.empty())
-        return Refuse("the file is empty");
+        return Refuse(ChartFileProblem::EmptyFile);
     ChartFields fields;
     std::size_t pos = 0;
     int lines = 0;
     for (; lines < kChartFieldCount && pos < bytes.size(); ++lines) {
-        const std::string number = "line " + std::to_string(lines + 1);
         std::size_t end = pos;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
         if (end - pos > kMaxChartLineBytes)
-            return Refuse(number + " is too long");
+            return Refuse(ChartFileProblem::LineTooLong, lines + 1);
         // The program ends every line it writes: a line without its end
         // was cut off, and its value may be cut off with it.
         if (end == bytes.size())
-            return Refuse(number + " is cut short");
+            return Refuse(ChartFileProblem::CutShort, lines + 1);
         auto decoded = DecodeChartField(bytes.substr(pos, end - pos));
         if (!decoded)
-            return Refuse(number + " cannot be decoded");
+            return Refuse(ChartFileProblem::UndecodableLine, lines + 1);
         fields[static_cast<std::size_t>(lines)] = std::move(*decoded);
         // CR LF ends a line; a lone CR or LF is taken as a line end as well.
         if (end < bytes.size() && bytes[end] == '\r')
@@ -306,23 +239,29 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
         pos = end;
     }
     if (auto problem = FindUnacceptableValue(fields, lines))
-        return Refuse("line " + std::to_string(problem->line) + ": " + problem->what);
-    return ChartReadResult{std::move(fields), {}, {}};
+        return Refuse(ChartFileProblem::UnacceptableValue, problem->line, 0,
+                      std::move(problem->what));
+    return fields;
 }
 
 ChartReadResult ReadChartFile(const std::string& path) {
     if (!HasChartExtension(path))
-        return Refuse("the name does not end in \"sud\"");
+        return Refuse(ChartFileProblem::NotAChartName);
     // Opened without waiting (a FIFO or device under a chart's name must not
     // hang the program), then checked on the open file itself, so nothing
     // can be swapped in between the check and the read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return Refuse(SystemReason(errno));
+        return RefuseSystemError(errno);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
         ::close(fd);
-        return Refuse("not a regular file");
+        return RefuseSystemError(err);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Refuse(ChartFileProblem::NotRegularFile);
     }
     // Never read more than one byte past the limit, whatever the file's size
     // (which may change while it is read); the usual few hundred bytes need
@@ -340,7 +279,7 @@ ChartReadResult ReadChartFile(const std::string& path) {
         if (n < 0) {
             const int err = errno;
             ::close(fd);
-            return Refuse(SystemReason(err));
+            return RefuseSystemError(err);
         }
         if (n == 0)
             break;
@@ -349,6 +288,35 @@ ChartReadResult ReadChartFile(const std::string& path) {
     ::close(fd);
     content.resize(got);
     return ParseChartFile(content);
+}
+
+std::string ChartFileReason(const ChartFileError& e) {
+    const std::string line = "line " + std::to_string(e.line);
+    switch (e.problem) {
+        case ChartFileProblem::NotAChartName:
+            return "the name does not end in \"sud\"";
+        case ChartFileProblem::NoSuchFile:
+            return "no such file";
+        case ChartFileProblem::PermissionDenied:
+            return "permission denied";
+        case ChartFileProblem::NotRegularFile:
+            return "not a regular file";
+        case ChartFileProblem::Unreadable:
+            return e.systemError ? Lower(std::strerror(e.systemError)) : "it cannot be read";
+        case ChartFileProblem::TooLarge:
+            return "larger than 64 KiB";
+        case ChartFileProblem::LineTooLong:
+            return line + " is too long";
+        case ChartFileProblem::UndecodableLine:
+            return line + " cannot be decoded";
+        case ChartFileProblem::CutShort:
+            return line + " is cut short";
+        case ChartFileProblem::EmptyFile:
+            return "the file is empty";
+        case ChartFileProblem::UnacceptableValue:
+            return line + ": " + (e.value.empty() ? "a value the form cannot take" : e.value);
+    }
+    return "it cannot be read";
 }
 
 ChartFields ChartFieldsFromBirthData(const BirthData& b) {
@@ -362,39 +330,54 @@ ChartFields ChartFieldsFromBirthData(const BirthData& b) {
         TrimBlanks(b.state),          TrimBlanks(b.country)};
 }
 
-ChartWriteResult SerializeChartFile(const ChartFields& fields, std::string& out) {
-    out.clear();
+std::string ChartWriteMessage(const ChartWriteError& e) {
+    const std::string name = e.line >= 1 && e.line <= kChartFieldCount
+                                 ? std::string(kFieldNames[static_cast<std::size_t>(e.line - 1)])
+                                 : std::string("chart");
+    switch (e.problem) {
+        case ChartWriteProblem::UncarriableCharacter:
+            return "The chart cannot be saved: the " + name + " holds the character \"" +
+                   e.character + "\", which a chart file cannot carry.";
+        case ChartWriteProblem::TextTooLong:
+            return "The chart cannot be saved: the " + name + " is longer than 200 characters.";
+        case ChartWriteProblem::NotReplaced:
+            break;
+    }
+    return e.path + ": " + e.reason;
+}
+
+Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fields) {
+    std::string out;
     for (int line = 0; line < kChartFieldCount; ++line) {
         const std::string& text = fields[static_cast<std::size_t>(line)];
-        const std::string_view name = kFieldNames[static_cast<std::size_t>(line)];
         std::size_t i = 0;
         while (i < text.size()) {
             const std::size_t start = i;
             const int cp = NextCodePoint(text, i);
             if (cp < 32 || cp > kMaxEncodableCode) {
-                return {false, "The chart cannot be saved: the " + std::string(name) +
-                                   " holds the character \"" + text.substr(start, i - start) +
-                                   "\", which a chart file cannot carry."};
+                return Fail(ChartWriteError{ChartWriteProblem::UncarriableCharacter,
+                                            line + 1,
+                                            text.substr(start, i - start),
+                                            {},
+                                            {}});
             }
         }
-        if (CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength)) {
-            return {false, "The chart cannot be saved: the " + std::string(name) +
-                               " is longer than 200 characters."};
-        }
+        if (CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength))
+            return Fail(ChartWriteError{ChartWriteProblem::TextTooLong, line + 1, {}, {}, {}});
         out += *EncodeChartField(text);
         out += "\r\n";
     }
-    return {true, {}};
+    return out;
 }
 
-ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth) {
-    std::string content;
-    ChartWriteResult encoded = SerializeChartFile(ChartFieldsFromBirthData(birth), content);
-    if (!encoded.ok)
-        return encoded;
-    if (auto replaced = ReplaceFile(path, content); !replaced)
-        return {false, path + ": " + replaced.error().reason};
-    return {true, {}};
+Expected<void, ChartWriteError> WriteChartFile(const std::string& path, const BirthData& birth) {
+    const auto encoded = SerializeChartFile(ChartFieldsFromBirthData(birth));
+    if (!encoded)
+        return Fail(encoded.error());
+    if (auto replaced = ReplaceFile(path, *encoded); !replaced)
+        return Fail(
+            ChartWriteError{ChartWriteProblem::NotReplaced, 0, {}, path, replaced.error().reason});
+    return {};
 }
 
 EntryForm ApplyChartFields(EntryForm form, const ChartFields& f) {

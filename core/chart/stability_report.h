@@ -12,12 +12,16 @@ namespace vellamor {
 std::string FormatDuration(double minutes);
 // "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later".
 std::string SignChangeSentence(const std::string& what, const SignChangeWindow& window);
-// A station's date as the tables hold it ("2,26,1980", month first) as a
-// person reads it: "26 February 1980". Anything else is returned as it is.
-std::string StationDateText(const std::string& raw);
+// A station's date as the tables write it, "M,D,YYYY"; empty for none.
+std::string StationDateText(const std::optional<CalendarDate>& date);
+// The same date as a person reads it, "26 February 1980"; empty for none.
+std::string StationDateReadable(const std::optional<CalendarDate>& date);
 // One line for a legend tooltip or the printout, e.g. "retrograde from
 // 21 February 2000 to 14 March 2000".
 std::string StationEvidenceText(const StationEvidence& evidence);
+// What a zone that does not fit the longitude means for the chart; empty
+// when it fits.
+std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit);
 // Readable lines for the printout.
 std::string StabilityText(const ChartStability& stability);
 

@@ -74,13 +74,13 @@ TEST(ChartFile, WriteThenReadGivesTheSameSeventeenFields) {
     TempDir dir;
     const std::string path = (dir / "asha.sud").string();
     const BirthData b = SampleBirth();
-    ASSERT_TRUE(WriteChartFile(path, b).ok);
+    ASSERT_TRUE(WriteChartFile(path, b));
     const ChartReadResult r = ReadChartFile(path);
-    ASSERT_TRUE(r.ok()) << r.error;
+    ASSERT_TRUE(r);
     const ChartFields want{"Asha Rao",      "2",          "29", "2000", "23",    "59",   "54",
                            "122",           "25",         "37", "46",   "False", "True", "True",
                            "San Francisco", "California", "USA"};
-    EXPECT_EQ(*r.fields, want);
+    EXPECT_EQ(*r, want);
     // Byte for byte: a field of n characters takes n + 2 bytes.
     const std::string bytes = ReadBytes(path);
     std::size_t expected = 0;
@@ -90,51 +90,63 @@ TEST(ChartFile, WriteThenReadGivesTheSameSeventeenFields) {
     EXPECT_EQ(bytes.substr(0, 10), "\x96\xC8\xBD\xB6\x75\xA7\xB6\xC4\x0D\x0A");
     // Restoring gives back the form that computes the same birth data (the
     // name is saved trimmed).
-    const EntryForm form = ApplyChartFields(EntryForm{}, *r.fields);
+    const EntryForm form = ApplyChartFields(EntryForm{}, *r);
     BirthData again = CopyFormToBirthData(form);
     BirthData trimmed = b;
     trimmed.name = "Asha Rao";
     EXPECT_EQ(again, trimmed);
 }
 
-// Every refusal keeps the program's sentence and says why, so the user can
-// act on it.
-TEST(ChartFile, DamagedFilesAreRefusedWithTheProgramsMessageAndWhy) {
+// Every refusal keeps its reason and line, and says why in words the user
+// can act on, under the program's one message.
+TEST(ChartFile, DamagedFilesAreRefusedWithTheirReason) {
+    using P = ChartFileProblem;
     struct Case {
         const char* name;
+        ChartFileProblem problem;
+        int line;
         const char* reason;
     };
-    const std::vector<Case> cases{
-        {"control-byte.sud", "line 1 cannot be decoded"},
-        {"letters-in-longitude.sud",
+    const Case cases[] = {
+        {"control-byte.sud", P::UndecodableLine, 1, "line 1 cannot be decoded"},
+        {"letters-in-longitude.sud", P::UnacceptableValue, 8,
          "line 8: degrees of longitude \"7a\" are not one to three digits"},
-        {"four-digit-latitude.sud",
+        {"four-digit-latitude.sud", P::UnacceptableValue, 10,
          "line 10: degrees of latitude 1234 are not one to three digits"},
-        {"line-too-long.sud", "line 1 is too long"},
-        {"name-too-long.sud", "line 1: the name is longer than 200 characters"},
-        {"larger-than-64k.sud", "larger than 64 KiB"},
-        {"capital-extension.SUD", "the name does not end in \"sud\""},
-        {"wrong-extension.txt", "the name does not end in \"sud\""},
-        {"does-not-exist.sud", "no such file"},
-        {"empty.sud", "the file is empty"},
-        {"values-no-list-holds.sud", "line 2: month 13 is not 1 to 12"},
+        {"line-too-long.sud", P::LineTooLong, 1, "line 1 is too long"},
+        {"name-too-long.sud", P::UnacceptableValue, 1,
+         "line 1: the name is longer than 200 characters"},
+        {"larger-than-64k.sud", P::TooLarge, 0, "larger than 64 KiB"},
+        {"capital-extension.SUD", P::NotAChartName, 0, "the name does not end in \"sud\""},
+        {"wrong-extension.txt", P::NotAChartName, 0, "the name does not end in \"sud\""},
+        {"does-not-exist.sud", P::NoSuchFile, 0, "no such file"},
+        {"empty.sud", P::EmptyFile, 0, "the file is empty"},
+        {"values-no-list-holds.sud", P::UnacceptableValue, 2, "line 2: month 13 is not 1 to 12"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const ChartReadResult r = ReadChartFile(Fixture(c.name));
-        EXPECT_FALSE(r.ok());
-        EXPECT_EQ(r.error, "Please Check The File.");
-        EXPECT_EQ(r.reason, c.reason);
+        ASSERT_FALSE(r);
+        EXPECT_EQ(r.error().problem, c.problem);
+        EXPECT_EQ(r.error().line, c.line);
+        EXPECT_EQ(ChartFileMessage(r.error()), "Please Check The File.");
+        EXPECT_EQ(ChartFileReason(r.error()), c.reason);
     }
     TempDir dir;
     fs::create_directory(dir / "folder.sud");
-    EXPECT_EQ(ReadChartFile((dir / "folder.sud").string()).reason, "not a regular file");
+    const ChartReadResult folder = ReadChartFile((dir / "folder.sud").string());
+    ASSERT_FALSE(folder);
+    EXPECT_EQ(folder.error().problem, P::NotRegularFile);
+    EXPECT_EQ(ChartFileReason(folder.error()), "not a regular file");
     // As an ordinary user: a file nobody may read.
     EXPECT_TRUE(test::RunUnprivileged([](const fs::path& scratch) -> std::string {
         const fs::path locked = scratch / "locked.sud";
         std::ofstream(locked) << "x\r\n";
         fs::permissions(locked, fs::perms::none);
-        const std::string reason = ReadChartFile(locked.string()).reason;
+        const ChartReadResult denied = ReadChartFile(locked.string());
+        if (denied)
+            return "read";
+        const std::string reason = ChartFileReason(denied.error());
         return reason == "permission denied" ? "" : "reason \"" + reason + "\"";
     }));
 }
@@ -172,46 +184,47 @@ TEST(ChartFile, AValueTheFormCannotTakeRefusesTheWholeFile) {
         SCOPED_TRACE("line " + std::to_string(c.line) + " \"" + c.text + "\"");
         ChartFields fields = ChartFieldsFromBirthData(SampleBirth());
         fields[static_cast<std::size_t>(c.line - 1)] = c.text;
-        std::string bytes;
-        ASSERT_TRUE(SerializeChartFile(fields, bytes).ok);
-        const ChartReadResult r = ParseChartFile(bytes);
-        EXPECT_EQ(r.ok(), c.reason.empty());
-        EXPECT_EQ(r.reason, c.reason);
+        const auto bytes = SerializeChartFile(fields);
+        ASSERT_TRUE(bytes);
+        const ChartReadResult r = ParseChartFile(*bytes);
+        EXPECT_EQ(r.has_value(), c.reason.empty());
+        EXPECT_EQ(r ? std::string() : ChartFileReason(r.error()), c.reason);
     }
     // Cut short in the middle of a line, at any line.
-    std::string whole;
-    ASSERT_TRUE(SerializeChartFile(ChartFieldsFromBirthData(SampleBirth()), whole).ok);
-    EXPECT_EQ(ParseChartFile(whole.substr(0, whole.size() - 3)).reason, "line 17 is cut short");
-    EXPECT_EQ(ParseChartFile(whole.substr(0, 5)).reason, "line 1 is cut short");
+    const auto whole = SerializeChartFile(ChartFieldsFromBirthData(SampleBirth()));
+    ASSERT_TRUE(whole);
+    auto reason = [](std::string_view bytes) {
+        const ChartReadResult r = ParseChartFile(bytes);
+        return r ? std::string("read") : ChartFileReason(r.error());
+    };
+    EXPECT_EQ(reason(whole->substr(0, whole->size() - 3)), "line 17 is cut short");
+    EXPECT_EQ(reason(whole->substr(0, 5)), "line 1 is cut short");
     // Fewer than 17 whole lines: the missing fields are empty.
-    const std::size_t sixLines = [&] {
-        std::size_t p = 0;
-        for (int i = 0; i < 6; ++i)
-            p = whole.find("\r\n", p) + 2;
-        return p;
-    }();
-    EXPECT_TRUE(ParseChartFile(whole.substr(0, sixLines)).ok());
+    std::size_t sixLines = 0;
+    for (int i = 0; i < 6; ++i)
+        sixLines = whole->find("\r\n", sixLines) + 2;
+    EXPECT_EQ(reason(whole->substr(0, sixLines)), "read");
 }
 
 TEST(ChartFile, TolerantReadingOfWhatTheProgramCouldHaveWritten) {
     const ChartReadResult good = ReadChartFile(Fixture("good.sud"));
-    ASSERT_TRUE(good.ok());
+    ASSERT_TRUE(good);
     for (const char* name : {"good-lf-only.sud", "extra-lines.sud"}) {
         const ChartReadResult r = ReadChartFile(Fixture(name));
-        ASSERT_TRUE(r.ok()) << name;
-        EXPECT_EQ(*r.fields, *good.fields) << name;
+        ASSERT_TRUE(r) << name;
+        EXPECT_EQ(*r, *good) << name;
     }
     const ChartReadResult latin = ReadChartFile(Fixture("latin1-name.sud"));
-    ASSERT_TRUE(latin.ok());
-    EXPECT_EQ((*latin.fields)[0], "Jos\u00aa Mar\u00a9a");
+    ASSERT_TRUE(latin);
+    EXPECT_EQ((*latin)[0], "Jos\u00aa Mar\u00a9a");
 
     // Fewer lines: the missing fields are empty, and validation speaks.
     const ChartReadResult shortFile = ReadChartFile(Fixture("short-six-lines.sud"));
-    ASSERT_TRUE(shortFile.ok());
-    EXPECT_EQ((*shortFile.fields)[5], "5");
-    EXPECT_EQ((*shortFile.fields)[6], "");
-    const EntryForm f = ApplyChartFields(EntryForm{}, *shortFile.fields);
-    EXPECT_EQ(ValidateInput(f)->message, "Please Enter Degree of Latitude");
+    ASSERT_TRUE(shortFile);
+    EXPECT_EQ((*shortFile)[5], "5");
+    EXPECT_EQ((*shortFile)[6], "");
+    const EntryForm f = ApplyChartFields(EntryForm{}, *shortFile);
+    EXPECT_EQ(ValidateInput(f).error().message, "Please Enter Degree of Latitude");
 }
 
 TEST(ChartFile, FlagsReadInAnyCaseOrAsIntegers) {
@@ -219,8 +232,8 @@ TEST(ChartFile, FlagsReadInAnyCaseOrAsIntegers) {
     before.longitude = LongitudeOption::West, before.latitude = LatitudeOption::North;
     before.daylightSaving = true;
     const ChartReadResult flags = ReadChartFile(Fixture("flags-any-case-and-numbers.sud"));
-    ASSERT_TRUE(flags.ok());
-    const EntryForm g = ApplyChartFields(before, *flags.fields);
+    ASSERT_TRUE(flags);
+    const EntryForm g = ApplyChartFields(before, *flags);
     EXPECT_EQ(g.longitude, LongitudeOption::East);  // "tRUE"
     EXPECT_EQ(g.latitude, LatitudeOption::South);   // "1"
     EXPECT_FALSE(g.daylightSaving);                 // "0"
@@ -236,34 +249,41 @@ TEST(ChartFile, TextsOfTwoHundredCharactersRoundTrip) {
     b.state = std::string(199, 'S') + "\u00a9";  // 200 characters, 201 bytes of UTF-8
     b.country = std::string(200, 'y');
     const std::string path = (dir / "long.sud").string();
-    ASSERT_TRUE(WriteChartFile(path, b).ok);
+    ASSERT_TRUE(WriteChartFile(path, b));
     const ChartReadResult r = ReadChartFile(path);
-    ASSERT_TRUE(r.ok()) << r.reason;
-    EXPECT_EQ((*r.fields)[0], b.name);
-    EXPECT_EQ((*r.fields)[14], b.city);
-    EXPECT_EQ((*r.fields)[15], b.state);
-    EXPECT_EQ((*r.fields)[16], b.country);
+    ASSERT_TRUE(r) << ChartFileReason(r.error());
+    EXPECT_EQ((*r)[0], b.name);
+    EXPECT_EQ((*r)[14], b.city);
+    EXPECT_EQ((*r)[15], b.state);
+    EXPECT_EQ((*r)[16], b.country);
 }
 
 TEST(ChartFile, AFailedSaveSaysSoAndLeavesTheOldFileIntact) {
     TempDir dir;
     const std::string path = (dir / "keep.sud").string();
     BirthData b = SampleBirth();
-    ASSERT_TRUE(WriteChartFile(path, b).ok);
+    ASSERT_TRUE(WriteChartFile(path, b));
     const std::string before = ReadBytes(path);
 
     // A character the encoding cannot carry is refused, not written wrong.
     BirthData accented = b;
     accented.city = "S\u00e3o Paulo";
-    ChartWriteResult r = WriteChartFile(path, accented);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.error.find("City"), std::string::npos);
+    auto r = WriteChartFile(path, accented);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().problem, ChartWriteProblem::UncarriableCharacter);
+    EXPECT_EQ(r.error().character, "\u00e3");
+    EXPECT_EQ(ChartWriteMessage(r.error()),
+              "The chart cannot be saved: the City holds the character \"\u00e3\", which a "
+              "chart file cannot carry.");
     EXPECT_EQ(ReadBytes(path), before);
 
     // A text the reader would refuse is never written.
     BirthData longName = b;
     longName.name = std::string(201, 'A');
-    EXPECT_FALSE(WriteChartFile(path, longName).ok);
+    r = WriteChartFile(path, longName);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().problem, ChartWriteProblem::TextTooLong);
+    EXPECT_EQ(r.error().line, 1);
     EXPECT_EQ(ReadBytes(path), before);
 
     // A folder that cannot be written: failure reported with the path and
@@ -271,15 +291,19 @@ TEST(ChartFile, AFailedSaveSaysSoAndLeavesTheOldFileIntact) {
     EXPECT_TRUE(test::RunUnprivileged([&b](const fs::path& scratch) -> std::string {
         fs::permissions(scratch, fs::perms::owner_read | fs::perms::owner_exec);
         const std::string target = (scratch / "x.sud").string();
-        const ChartWriteResult denied = WriteChartFile(target, b);
+        const auto denied = WriteChartFile(target, b);
         fs::permissions(scratch, fs::perms::owner_all);
-        if (denied.error != target + ": Permission denied")
-            return "error \"" + denied.error + "\"";
+        if (denied)
+            return "written";
+        if (ChartWriteMessage(denied.error()) != target + ": Permission denied")
+            return "message \"" + ChartWriteMessage(denied.error()) + "\"";
         return fs::is_empty(scratch) ? "" : "something was left behind";
     }));
-    r = WriteChartFile((dir / "missing-folder" / "x.sud").string(), b);
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.error.empty());
+    const std::string missing = (dir / "missing-folder" / "x.sud").string();
+    r = WriteChartFile(missing, b);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().problem, ChartWriteProblem::NotReplaced);
+    EXPECT_EQ(ChartWriteMessage(r.error()), missing + ": No such file or directory");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1);
 }
 
@@ -322,20 +346,21 @@ TEST(ChartFile, ListLinesSelectOnlyEntriesOfTheirList) {
 // instead of waiting for a writer.
 TEST(ChartFile, ReadsUpToTheLimitAndNeverWaitsOnAFifo) {
     TempDir dir;
-    std::string content;
-    ASSERT_TRUE(SerializeChartFile(ChartFieldsFromBirthData(SampleBirth()), content).ok);
+    const auto serialized = SerializeChartFile(ChartFieldsFromBirthData(SampleBirth()));
+    ASSERT_TRUE(serialized);
+    std::string content = *serialized;
     while (content.size() < kMaxChartFileBytes)
         content += "\r\n";
     content.resize(kMaxChartFileBytes);
     const fs::path atLimit = dir / "at-limit.sud";
     std::ofstream(atLimit, std::ios::binary) << content;
-    EXPECT_TRUE(ReadChartFile(atLimit.string()).ok());
+    EXPECT_TRUE(ReadChartFile(atLimit.string()));
 
     const fs::path fifo = dir / "fifo.sud";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const ChartReadResult r = ReadChartFile(fifo.string());
-    EXPECT_FALSE(r.ok());
-    EXPECT_EQ(r.error, kCheckFileMessage);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().problem, ChartFileProblem::NotRegularFile);
 }
 
 }  // namespace
