@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLocale>
 #include <utility>
 
 #include "gui/dialogs.h"
 #include "gui/main_window.h"
 #include "gui/single_instance.h"
+#include "gui/translation.h"
 #include "gui/update_reminder.h"
+#include "gui/user_settings.h"
 #include "render/chakra_emblem.h"
 
 namespace vellamor {
@@ -106,6 +109,7 @@ void ExitApplication() {
 int RunDesktop(int argc, char** argv) {
     QApplication app(argc, argv);
     ApplyDesktopLook(app);
+    InstallTranslations(ChooseLanguage(*OpenUserSettings(), QLocale::system().uiLanguages()));
 
     InstanceLock lock(DefaultInstanceLockPath());
     if (!CheckSingleInstance(lock, StartupChartArgument(QApplication::arguments()),
