@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/chart/stability_report.h"
+#include "gui/stability_wording.h"
 #include "gui_tests.h"
 
 namespace vellamor {
@@ -42,6 +44,27 @@ class TranslationTest : public QObject {
         if (setting != QLatin1String("-"))
             settings.setValue(QLatin1String(kLanguageKey), setting);
         QCOMPARE(ChooseLanguage(settings, system), expected);
+    }
+
+    // In English the window's stability sentences read as the printout's.
+    void englishStabilityWordingIsThePrintouts() {
+        using W = SignChangeWindow;
+        for (const W& w : {W{}, W{0.5, 59.9}, W{60, 61}, W{1439.9, 1500}, W{2880, 1441},
+                           W{std::nullopt, 20000.0}}) {
+            QCOMPARE(SignChangeWording(true, w),
+                     QString::fromStdString(SignChangeSentence("Lagna", w)));
+            QCOMPARE(SignChangeWording(false, w),
+                     QString::fromStdString(SignChangeSentence("Moon", w)));
+        }
+        using E = StationEvidence;
+        for (const E& e : {E{Body::Mars, true, "", "3,14,2000", false},
+                           E{Body::Venus, false, "2,21,2000", "", true},
+                           E{Body::Saturn, true, "1,2,1990", "5,6,1990", true}}) {
+            QCOMPARE(StationWording(e), QString::fromStdString(StationEvidenceText(e)));
+        }
+        QCOMPARE(NearBoundaryWording({Body::Sun, Body::Rahu}),
+                 QStringLiteral("Within one arcminute of a sign boundary, so their house rests "
+                                "on the last digit: Sun, Rahu."));
     }
 };
 
