@@ -4,6 +4,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -69,8 +70,9 @@ QString DefaultHandOverSocketPath() {
 bool CheckSingleInstance(InstanceLock& lock) {
     if (lock.acquire())
         return true;
-    CurrentDialogs().message(nullptr, DialogIcon::Information,
-                             QString::fromLatin1(kAlreadyRunningMessage));
+    CurrentDialogs().message(
+        nullptr, DialogIcon::Information,
+        QCoreApplication::translate("vellamor::InstanceLock", kAlreadyRunningMessage));
     return false;
 }
 

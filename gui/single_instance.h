@@ -41,7 +41,8 @@ QString DefaultInstanceLockPath();
 // The hand-over socket of this user: "vellamor.socket" in the runtime folder.
 QString DefaultHandOverSocketPath();
 
-inline constexpr const char* kAlreadyRunningMessage = "Application is already running";
+inline constexpr const char* kAlreadyRunningMessage =
+    QT_TRANSLATE_NOOP("vellamor::InstanceLock", "Application is already running");
 
 // The start-up check: takes the lock, or tells the user that the program is
 // already running and returns false (the caller then ends).
