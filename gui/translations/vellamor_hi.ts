@@ -5,553 +5,564 @@
     <name>CoreText</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>जनवरी</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़रवरी</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>मार्च</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>अप्रैल</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>मई</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>जून</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>जुलाई</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>अगस्त</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>सितंबर</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्टूबर</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>नवंबर</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>दिसंबर</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>बुध</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>शुक्र</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>मंगल</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Jupiter = गुरु (बृहस्पति).</translatorcomment>
+        <translation>गुरु</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>शनि</translation>
     </message>
     <message>
         <source>Uranus</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The outer planets keep their Western names in brackets: अरुण (यूरेनस), वरुण (नेपच्यून), यम (प्लूटो).</translatorcomment>
+        <translation>अरुण (यूरेनस)</translation>
     </message>
     <message>
         <source>Neptune</source>
-        <translation type="unfinished"></translation>
+        <translation>वरुण (नेपच्यून)</translation>
     </message>
     <message>
         <source>Pluto</source>
-        <translation type="unfinished"></translation>
+        <translation>यम (प्लूटो)</translation>
     </message>
     <message>
         <source>Rahu</source>
-        <translation type="unfinished"></translation>
+        <translation>राहु</translation>
     </message>
     <message>
         <source>Ketu</source>
-        <translation type="unfinished"></translation>
+        <translation>केतु</translation>
     </message>
     <message>
         <source>Asc</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Asc (Ascendant) = लग्न.</translatorcomment>
+        <translation>लग्न</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>नाम</translation>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म तिथि</translation>
     </message>
     <message>
         <source>Time of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म समय</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>समय क्षेत्र</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>देशांतर</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>शहर</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>राज्य</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>देश</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अपना नाम लिखें</translation>
     </message>
     <message>
         <source>Please Enter Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांश के अंश लिखें</translation>
     </message>
     <message>
         <source>Please Enter Minutes of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांश की कलाएँ लिखें</translation>
     </message>
     <message>
         <source>Please Enter Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देशांतर के अंश लिखें</translation>
     </message>
     <message>
         <source>Please Enter Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देशांतर की कलाएँ लिखें</translation>
     </message>
     <message>
         <source>Please Enter Your City name</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अपने शहर का नाम लिखें</translation>
     </message>
     <message>
         <source>Please Enter Your State name</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अपने राज्य का नाम लिखें</translation>
     </message>
     <message>
         <source>Please Enter Your Country name</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अपने देश का नाम लिखें</translation>
     </message>
     <message>
         <source>Please Select Direction For The Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांश की दिशा चुनें</translation>
     </message>
     <message>
         <source>Please Select Direction For The Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देशांतर की दिशा चुनें</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया सही तिथि या महीना चुनें!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया सही तिथि या महीना चुनें!</translation>
     </message>
     <message>
         <source>Please enter only letters</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया केवल अक्षर लिखें</translation>
     </message>
     <message>
         <source>Please enter only numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया केवल अंक लिखें</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया फ़ाइल जाँचें।</translation>
     </message>
     <message>
         <source>Please Enter City</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया शहर लिखें</translation>
     </message>
     <message>
         <source>Please Enter State</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया राज्य लिखें</translation>
     </message>
     <message>
         <source>Please Enter Country</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देश लिखें</translation>
     </message>
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है
+क्या आप अपडेट की जाँच करना चाहते हैं?</translation>
     </message>
     <message>
         <source>Alaska/Hawaii Daylight Time,AHDT,-9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अलास्का/हवाई दिवाप्रकाश समय,AHDT,-9.0</translation>
     </message>
     <message>
         <source>Alaska/Hawaii Standard Time,AHST,-10.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अलास्का/हवाई मानक समय,AHST,-10.0</translation>
     </message>
     <message>
         <source>Alaska/Hawaii War Time,AHWT,-9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अलास्का/हवाई युद्धकालीन समय,AHWT,-9.0</translation>
     </message>
     <message>
         <source>Atlantic Standard Time,AST,-4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अटलांटिक मानक समय,AST,-4.0</translation>
     </message>
     <message>
         <source>Atlantic War Time,AWT,-3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अटलांटिक युद्धकालीन समय,AWT,-3.0</translation>
     </message>
     <message>
         <source>Australian Central Daylight Time,ACDT,+10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई मध्य दिवाप्रकाश समय,ACDT,+10.5</translation>
     </message>
     <message>
         <source>Australian Central Standard Time,ACST,+9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई मध्य मानक समय,ACST,+9.5</translation>
     </message>
     <message>
         <source>Australian Eastern Daylight Time,AEDT,+11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई पूर्वी दिवाप्रकाश समय,AEDT,+11.0</translation>
     </message>
     <message>
         <source>Australian Eastern Standard Time,AEST,+10.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई पूर्वी मानक समय,AEST,+10.0</translation>
     </message>
     <message>
         <source>Australian Western Daylight Time,AWDT,+9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई पश्चिमी दिवाप्रकाश समय,AWDT,+9.0</translation>
     </message>
     <message>
         <source>Australian Western Standard Time,AWST,+8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई पश्चिमी मानक समय,AWST,+8.0</translation>
     </message>
     <message>
         <source>Azores Time, AT, -2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अज़ोरेस समय, AT, -2.0</translation>
     </message>
     <message>
         <source>Baghdad Time, BAT, +3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>बगदाद समय, BAT, +3.0</translation>
     </message>
     <message>
         <source>Bering Standard Time,BET,-11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>बेरिंग मानक समय,BET,-11.0</translation>
     </message>
     <message>
         <source>Brazil Zone 2,BZT2,-3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्राज़ील क्षेत्र 2,BZT2,-3.0</translation>
     </message>
     <message>
         <source>British Double Summer Time,BDST,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्रिटिश दोहरा ग्रीष्मकालीन समय,BDST,+2.0</translation>
     </message>
     <message>
         <source>British Summer Time,BST,+1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्रिटिश ग्रीष्मकालीन समय,BST,+1.0</translation>
     </message>
     <message>
         <source>British War Time,BWT,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्रिटिश युद्धकालीन समय,BWT,+2.0</translation>
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य दिवाप्रकाश समय,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य यूरोपीय दिवाप्रकाश समय,CED,+2.0</translation>
     </message>
     <message>
         <source>Central European Time,CET,+1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य यूरोपीय समय,CET,+1.0</translation>
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य मानक समय,CST,-6.0</translation>
     </message>
     <message>
         <source>Central War Time,CWT,-5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य युद्धकालीन समय,CWT,-5.0</translation>
     </message>
     <message>
         <source>China Coast Time,CCT,+8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>चीन तटीय समय,CCT,+8.0</translation>
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वी दिवाप्रकाश समय,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वी यूरोपीय दिवाप्रकाश समय,EED,+3.0</translation>
     </message>
     <message>
         <source>Eastern European Time,EET,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वी यूरोपीय समय,EET,+2.0</translation>
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वी मानक समय,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वी युद्धकालीन समय,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रीनविच माध्य समय,GMT,0.0</translation>
     </message>
     <message>
         <source>Guam Standard Time,GST,+10.0</source>
-        <translation type="unfinished"></translation>
+        <translation>गुआम मानक समय,GST,+10.0</translation>
     </message>
     <message>
         <source>Hawaiian Daylight Time,HDT,-9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>हवाई दिवाप्रकाश समय,HDT,-9.5</translation>
     </message>
     <message>
         <source>Hawaiian Standard Time,HST,-10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>हवाई मानक समय,HST,-10.5</translation>
     </message>
     <message>
         <source>Hawaiian War Time,HWT,-9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>हवाई युद्धकालीन समय,HWT,-9.5</translation>
     </message>
     <message>
         <source>Indian Time, IST, +5.3</source>
-        <translation type="unfinished"></translation>
+        <translation>भारतीय समय, IST, +5.3</translation>
     </message>
     <message>
         <source>Int&apos;l Date Line East,IDLE,+12.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पूर्व,IDLE,+12.0</translation>
     </message>
     <message>
         <source>Int&apos;l Date Line West,IDLW,-12.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पश्चिम,IDLW,-12.0</translation>
     </message>
     <message>
         <source>Iran Time, IT, +3.5</source>
-        <translation type="unfinished"></translation>
+        <translation>ईरान समय, IT, +3.5</translation>
     </message>
     <message>
         <source>Japan Standard Time,JST,+9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>जापान मानक समय,JST,+9.0</translation>
     </message>
     <message>
         <source>Java Time, JT, +7.5</source>
-        <translation type="unfinished"></translation>
+        <translation>जावा समय, JT, +7.5</translation>
     </message>
     <message>
         <source>Middle European Daylight Time,MED,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मिडल यूरोपीय दिवाप्रकाश समय,MED,+2.0</translation>
     </message>
     <message>
         <source>Middle European Time,MET,+1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मिडल यूरोपीय समय,MET,+1.0</translation>
     </message>
     <message>
         <source>Moluccas Time, MT, +8.5</source>
-        <translation type="unfinished"></translation>
+        <translation>मोलुक्का समय, MT, +8.5</translation>
     </message>
     <message>
         <source>Mountain Daylight Time,MDT,-6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पर्वतीय दिवाप्रकाश समय,MDT,-6.0</translation>
     </message>
     <message>
         <source>Mountain Standard Time,MST,-7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पर्वतीय मानक समय,MST,-7.0</translation>
     </message>
     <message>
         <source>Mountain War Time,MWT,-6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पर्वतीय युद्धकालीन समय,MWT,-6.0</translation>
     </message>
     <message>
         <source>New Zealand Std Summer Time,NZST,+13.0</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूज़ीलैंड मानक ग्रीष्मकालीन समय,NZST,+13.0</translation>
     </message>
     <message>
         <source>New Zealand Std Time,NZT,+12.0</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूज़ीलैंड मानक समय,NZT,+12.0</translation>
     </message>
     <message>
         <source>New Zealand Summer Time,NZS,+12.5</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूज़ीलैंड ग्रीष्मकालीन समय,NZS,+12.5</translation>
     </message>
     <message>
         <source>New Zealand Time,NZ,+11.5</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूज़ीलैंड समय,NZ,+11.5</translation>
     </message>
     <message>
         <source>Newfoundland Standard Time,NST,-3.5</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूफ़ाउंडलैंड मानक समय,NST,-3.5</translation>
     </message>
     <message>
         <source>Nome Time, NT, -11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>नोम समय, NT, -11.0</translation>
     </message>
     <message>
         <source>North Sumatra Time,NST,+6.5</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तरी सुमात्रा समय,NST,+6.5</translation>
     </message>
     <message>
         <source>Pacific Daylight Time,PDT,-7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रशांत दिवाप्रकाश समय,PDT,-7.0</translation>
     </message>
     <message>
         <source>Pacific Standard Time,PST,-8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रशांत मानक समय,PST,-8.0</translation>
     </message>
     <message>
         <source>Pacific War Time,PWT,-7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रशांत युद्धकालीन समय,PWT,-7.0</translation>
     </message>
     <message>
         <source>South Australia Daylight Time,SAD,+10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया दिवाप्रकाश समय,SAD,+10.5</translation>
     </message>
     <message>
         <source>South Australia Daylight Time,SDT,+10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया दिवाप्रकाश समय,SDT,+10.5</translation>
     </message>
     <message>
         <source>South Australia Standard Time,SAST,+9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया मानक समय,SAST,+9.5</translation>
     </message>
     <message>
         <source>South Australia Standard Time,SAT,+9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया मानक समय,SAT,+9.5</translation>
     </message>
     <message>
         <source>South Sumatra Time,SST,+7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिणी सुमात्रा समय,SST,+7.0</translation>
     </message>
     <message>
         <source>Universal Time, UT, 0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सार्वभौमिक समय, UT, 0.0</translation>
     </message>
     <message>
         <source>USSR Zone 10,UZ10,+11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोवियत संघ क्षेत्र 10,UZ10,+11.0</translation>
     </message>
     <message>
         <source>USSR Zone 3,USZ3,+4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोवियत संघ क्षेत्र 3,USZ3,+4.0</translation>
     </message>
     <message>
         <source>USSR Zone 4,USZ4,+5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोवियत संघ क्षेत्र 4,USZ4,+5.0</translation>
     </message>
     <message>
         <source>USSR Zone 5,USZ5,+6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोवियत संघ क्षेत्र 5,USZ5,+6.0</translation>
     </message>
     <message>
         <source>USSR Zone 6,USZ6,+7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोवियत संघ क्षेत्र 6,USZ6,+7.0</translation>
     </message>
     <message>
         <source>West Africa Time,WAT,-1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पश्चिम अफ़्रीका समय,WAT,-1.0</translation>
     </message>
     <message>
         <source>Yukon Daylight Time,YDT,-8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>युकोन दिवाप्रकाश समय,YDT,-8.0</translation>
     </message>
     <message>
         <source>Yukon Standard Time,YST,-9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>युकोन मानक समय,YST,-9.0</translation>
     </message>
     <message>
         <source>Yukon War Time,YWT,-8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>युकोन युद्धकालीन समय,YWT,-8.0</translation>
     </message>
 </context>
 <context>
     <name>QMenu</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>सहायता (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>हमारी वेबसाइट देखें (&amp;V)</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>सॉफ़्टवेयर अपडेट जाँचें (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
     </message>
 </context>
 <context>
     <name>vellamor::FilteredLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्ववत करें (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>फिर से करें (&amp;R)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>काटें (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>कॉपी करें (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>चिपकाएँ (&amp;P)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>हटाएँ</translation>
     </message>
     <message>
         <source>Select All</source>
+        <translation>सब चुनें</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::InstanceLock</name>
+    <message>
+        <source>Application is already running</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -559,159 +570,163 @@ Do you want to check for an update?</source>
     <name>vellamor::MainWindow</name>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>पहले सहेजी गई कुंडली खोलें (&amp;O)</translation>
     </message>
     <message>
         <source>Daylight Saving Time</source>
-        <translation type="unfinished"></translation>
+        <translation>दिवाप्रकाश बचत समय</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>नाम</translation>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म तिथि</translation>
     </message>
     <message>
         <source>Time of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म समय</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>समय क्षेत्र</translation>
     </message>
     <message>
         <source>DEG/MIN</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Degree = अंश, arcminute = कला.</translatorcomment>
+        <translation>अंश/कला</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तर</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>देशांतर</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>पश्चिम</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>शहर</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>राज्य</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>देश</translation>
     </message>
     <message>
         <source>Click here to find Latitude &amp;&amp; Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश और देशांतर जानने के लिए यहाँ क्लिक करें</translation>
     </message>
     <message>
         <source>Search the web for the coordinates of the birth place</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म स्थान के अक्षांश-देशांतर वेब पर खोजें</translation>
     </message>
     <message>
         <source>&amp;Get My Sudarshan Chakra Result</source>
-        <translation type="unfinished"></translation>
+        <translation>मेरा सुदर्शन चक्र देखें (&amp;G)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल (&amp;F)</translation>
     </message>
     <message>
         <source>Get My &amp;Rasi Chart</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Rasi = राशि; Rasi chart = राशि कुंडली.</translatorcomment>
+        <translation>मेरी राशि कुंडली देखें (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>बाहर निकलें (&amp;E)</translation>
     </message>
 </context>
 <context>
     <name>vellamor::ResultWindow</name>
     <message>
         <source>Birth Details</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म विवरण</translation>
     </message>
     <message>
         <source>Chart Details</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंडली विवरण</translation>
     </message>
     <message>
         <source>Planetary Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह स्थिति</translation>
     </message>
     <message>
         <source>Chart Stability</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंडली की स्थिरता</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>सहेजें (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>वापस (&amp;B)</translation>
     </message>
     <message>
         <source>Birth time</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म समय</translation>
     </message>
     <message>
         <source>Sign boundaries</source>
-        <translation type="unfinished"></translation>
+        <translation>राशि सीमाएँ</translation>
     </message>
     <message>
         <source>Retrograde stations</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>retrograde = वक्री, direct = मार्गी.</translatorcomment>
+        <translation>वक्री और मार्गी होने की तिथियाँ</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>समय क्षेत्र</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल (&amp;F)</translation>
     </message>
     <message>
         <source>Export Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>चित्र निर्यात करें...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>छापें...</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 पहले से मौजूद है।
+क्या आप इसे बदलना चाहते हैं?</translation>
     </message>
     <message>
         <source>Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>चित्र निर्यात करें</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>छापें</translation>
     </message>
 </context>
 </TS>
