@@ -563,7 +563,7 @@ Do you want to check for an update?</source>
     <name>vellamor::InstanceLock</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>एप्लिकेशन पहले से चल रहा है</translation>
     </message>
 </context>
 <context>
@@ -727,6 +727,89 @@ Do you want to replace it?</source>
     <message>
         <source>Print</source>
         <translation>छापें</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::StabilityWording</name>
+    <message>
+        <source>under 1 min</source>
+        <translation>1 मिनट से कम</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 मिनट</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 घंटे %2 मिनट</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 घंटे</translation>
+    </message>
+    <message>
+        <source>%1 d %2 h</source>
+        <translation>%1 दिन %2 घंटे</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 दिन</translation>
+    </message>
+    <message>
+        <source>%1 earlier</source>
+        <translation>%1 पहले</translation>
+    </message>
+    <message>
+        <source>not within %1 earlier</source>
+        <translation>%1 पहले तक भी नहीं</translation>
+    </message>
+    <message>
+        <source>%1 later</source>
+        <translation>%1 बाद</translation>
+    </message>
+    <message>
+        <source>not within %1 later</source>
+        <translation>%1 बाद तक भी नहीं</translation>
+    </message>
+    <message>
+        <source>Lagna changes sign if birth was %1 or %2</source>
+        <translation>लग्न की राशि बदल जाती यदि जन्म %1 या %2 होता</translation>
+    </message>
+    <message>
+        <source>Moon changes sign if birth was %1 or %2</source>
+        <translation>चंद्र की राशि बदल जाती यदि जन्म %1 या %2 होता</translation>
+    </message>
+    <message>
+        <source>(before the tables)</source>
+        <translation>(तालिकाओं से पहले)</translation>
+    </message>
+    <message>
+        <source>(after the tables)</source>
+        <translation>(तालिकाओं के बाद)</translation>
+    </message>
+    <message>
+        <source>retrograde from %1 to %2</source>
+        <translation>%1 से %2 तक वक्री</translation>
+    </message>
+    <message>
+        <source>direct; last direct station %1, next retrograde station %2</source>
+        <translation>मार्गी; पिछली मार्गी स्थिति %1, अगली वक्री स्थिति %2</translation>
+    </message>
+    <message>
+        <source>; the birth day is at a station, so the calendar day decides the mark</source>
+        <translation>; जन्म का दिन स्थिर (स्तंभन) बिंदु पर है, अतः चिह्न कैलेंडर की तिथि से तय होता है</translation>
+    </message>
+    <message>
+        <source>No body stands within one arcminute of a sign boundary.</source>
+        <translation>कोई भी ग्रह किसी राशि की सीमा से एक कला के भीतर नहीं है।</translation>
+    </message>
+    <message>
+        <source>Within one arcminute of a sign boundary, so their house rests on the last digit: %1.</source>
+        <translation>राशि की सीमा से एक कला के भीतर, अतः इनका भाव अंतिम अंक पर टिका है: %1।</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>
