@@ -42,8 +42,8 @@ ChartHandOverReceiver::ChartHandOverReceiver(QObject* parent) : QObject(parent) 
     connect(&m_step, &QTimer::timeout, this, &ChartHandOverReceiver::onStep);
 }
 
-void ChartHandOverReceiver::setWindow(MainWindow* frmMain) {
-    m_window = frmMain;
+void ChartHandOverReceiver::setWindow(MainWindow* window) {
+    m_window = window;
     if (m_window && !m_pending.isEmpty())
         m_step.start();
 }
@@ -69,7 +69,7 @@ void ChartHandOverReceiver::onStep() {
     }
     if (ResultWindow* result = m_window->resultWindow()) {
         if (result->isVisible())
-            result->cmdBack_Click();
+            result->onBack();
         if (patient)
             return;
     }
@@ -126,10 +126,10 @@ int RunDesktop(int argc, char** argv) {
 
     CheckUpdateReminder();
 
-    MainWindow frmMain;
-    receiver.setWindow(&frmMain);
-    frmMain.show();
-    OpenChartFromArguments(frmMain, QApplication::arguments());
+    MainWindow window;
+    receiver.setWindow(&window);
+    window.show();
+    OpenChartFromArguments(window, QApplication::arguments());
     return app.exec();
 }
 

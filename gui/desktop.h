@@ -40,7 +40,7 @@ class ChartHandOverReceiver : public QObject {
 
   public:
     explicit ChartHandOverReceiver(QObject* parent = nullptr);
-    void setWindow(MainWindow* frmMain);
+    void setWindow(MainWindow* window);
 
   public slots:
     void openHandedChart(const QString& path);

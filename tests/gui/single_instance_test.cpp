@@ -177,7 +177,7 @@ class SingleInstanceTest : public QObject {
             CancelOpenDialogs();
         });
         // Qt's own save dialog, left open by the user.
-        QVERIFY(!shown->cmdSave_Click());
+        QVERIFY(!shown->onSave());
         QVERIFY(dialogWasOpen);
         QVERIFY(!rescued);
 
