@@ -20,10 +20,10 @@ namespace vellamor {
 
 class ChakraView;
 
-inline const QString kChartFileFilter = QStringLiteral("Vellamor Sudarshan Chakra (*.sud)");
+// The file dialogs' filters, in the user's language.
+QString ChartFileFilter();
+QString SheetFileFilter();
 inline const QString kChartFileSuffix = QStringLiteral("sud");
-inline const QString kSheetFileFilter =
-    QStringLiteral("PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf)");
 
 class ResultWindow : public QMainWindow {
     Q_OBJECT

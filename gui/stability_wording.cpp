@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <cmath>
 
+#include "core/astro/planet_positions.h"
+#include "core/astro/time_zones.h"
 #include "gui/translation.h"
 
 namespace vellamor {
@@ -82,6 +84,85 @@ QString NearBoundaryWording(const std::vector<Body>& bodies) {
                "Within one arcminute of a sign boundary, so their house rests on the last "
                "digit: %1.")
         .arg(names.join(QCoreApplication::translate("vellamor::StabilityWording", ", ")));
+}
+
+namespace {
+
+QString TwoDigits(int v) {
+    return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
+}
+
+QString OffsetWording(int eastMinutes) {
+    const int m = std::abs(eastMinutes);
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(eastMinutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(m / 60)
+        .arg(TwoDigits(m % 60));
+}
+
+QString InstantWording(const CivilDateTime& t) {
+    const QString month =
+        t.month >= 1 && t.month <= 12
+            ? TranslatedCoreText(kMonthNames[static_cast<std::size_t>(t.month - 1)])
+            : QStringLiteral("?");
+    return QCoreApplication::translate("vellamor::StabilityWording", "%1 %2 %3, %4:%5 UT",
+                                       "day, month, year, hours, minutes")
+        .arg(t.day)
+        .arg(month)
+        .arg(t.year)
+        .arg(TwoDigits(t.hour), TwoDigits(t.minute));
+}
+
+QString SideWording(bool east) {
+    return east ? QCoreApplication::translate("vellamor::StabilityWording", "East")
+                : QCoreApplication::translate("vellamor::StabilityWording", "West");
+}
+
+}  // namespace
+
+QString ZoneNoteWording(const Chart& chart) {
+    // The same decision as ZoneSanityNote; only the words are the window's.
+    if (ZoneSanityNote(chart).empty())
+        return {};
+    const BirthData& b = chart.birth;
+    const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex);
+    const int zoneEastMinutes = -(zone->hours * 60 + zone->minutes);
+    const double lonDegrees = b.lonDegrees + b.lonMinutes / 60.0;
+    const bool east = b.eastLongitude && lonDegrees > 0;
+    const double solarMinutes = (east ? lonDegrees : -lonDegrees) / 15.0 * 60.0;
+    const bool otherSide = zoneEastMinutes != 0 && ((zoneEastMinutes > 0) != east);
+
+    QString note =
+        QCoreApplication::translate("vellamor::StabilityWording",
+                                    "Time zone check: \"%1\" is %2, but the birth longitude "
+                                    "%3\u00b0%4' %5 keeps a mean solar time of about %6.")
+            .arg(TranslatedCoreText(zone->text), OffsetWording(zoneEastMinutes))
+            .arg(b.lonDegrees)
+            .arg(b.lonMinutes)
+            .arg(SideWording(east), OffsetWording(static_cast<int>(std::trunc(solarMinutes))));
+    note += otherSide ? QCoreApplication::translate(
+                            "vellamor::StabilityWording",
+                            " The zone lies on the other side of Greenwich from the longitude.")
+                      : QCoreApplication::translate("vellamor::StabilityWording",
+                                                    " A zone more than 1 h 30 min away from it is "
+                                                    "often a data-entry error.");
+    const int zoneMagnitude = std::abs(zone->hours) * 60 + std::abs(zone->minutes);
+    const CivilDateTime ascInstant =
+        AddMinutes({b.year, b.month, b.day, 0, 0},
+                   static_cast<long long>(std::llround(chart.ascendant.universalHours * 60.0)));
+    note +=
+        QCoreApplication::translate(
+            "vellamor::StabilityWording",
+            " Vellamor takes the zone's direction from the longitude: it used %1%2 %3 of "
+            "Greenwich and computed the Ascendant and the Moon for %4, and the planets, from "
+            "the zone's own offset, for %5. Please check the time zone.")
+            .arg(DurationWording(zoneMagnitude),
+                 b.daylightSaving ? QCoreApplication::translate("vellamor::StabilityWording",
+                                                                " (and the daylight-saving hour)")
+                                  : QString(),
+                 SideWording(chart.ascendant.longitudeEastNegative < 0), InstantWording(ascInstant),
+                 InstantWording(chart.planets.universal));
+    return note;
 }
 
 QString BodyName(Body body) {

@@ -506,26 +506,19 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
-    <name>QMenu</name>
+    <name>vellamor::AboutBox</name>
     <message>
-        <source>&amp;Help</source>
-        <translation>सहायता (&amp;H)</translation>
+        <source>Visit the Vellamor web site</source>
+        <translation>Vellamor की वेबसाइट देखें</translation>
     </message>
     <message>
-        <source>&amp;Online Help</source>
-        <translation>ऑनलाइन सहायता (&amp;O)</translation>
+        <source>OK</source>
+        <translation>ठीक है</translation>
     </message>
     <message>
-        <source>&amp;Visit Us Online</source>
-        <translation>हमारी वेबसाइट देखें (&amp;V)</translation>
-    </message>
-    <message>
-        <source>Check for Software &amp;Update</source>
-        <translation>सॉफ़्टवेयर अपडेट जाँचें (&amp;U)</translation>
-    </message>
-    <message>
-        <source>&amp;About Software</source>
-        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
+        <source>Vellamor draws the Sudarshan Chakra based on Vedic Astrology. The Sudarshan chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali or Janma Kundali. This gives a clear view of the position of the different planets and houses with respect to each other and how they affect the native.</source>
+        <translatorcomment>Glossary (English - Hindi): Sudarshan Chakra - सुदर्शन चक्र; Kundali (chart) - कुंडली; Lagna (Ascendant) - लग्न; Janma (birth) - जन्म; Rashi/Rasi (sign) - राशि; Surya (Sun) - सूर्य; Chandra (Moon) - चंद्र; house (bhava) - भाव; planet (graha) - ग्रह; native - जातक; retrograde (vakri) - वक्री; direct (margi) - मार्गी; station - स्तंभन/स्थिति; degree - अंश; arcminute - कला; latitude - अक्षांश; longitude - देशांतर; Rahu - राहु; Ketu - केतु; Guru (Jupiter) - गुरु; daylight saving time - दिवाप्रकाश बचत समय; time zone - समय क्षेत्र; Standard Time - मानक समय; War Time - युद्धकालीन समय.</translatorcomment>
+        <translation>Vellamor वैदिक ज्योतिष पर आधारित सुदर्शन चक्र बनाता है। सुदर्शन चक्र में सूर्य कुंडली, चंद्र कुंडली और लग्न कुंडली अर्थात जन्म कुंडली, तीनों सम्मिलित होती हैं। इससे विभिन्न ग्रहों और भावों की एक-दूसरे के सापेक्ष स्थिति तथा जातक पर उनके प्रभाव का स्पष्ट चित्र मिलता है।</translation>
     </message>
 </context>
 <context>
@@ -557,6 +550,29 @@ Do you want to check for an update?</source>
     <message>
         <source>Select All</source>
         <translation>सब चुनें</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::HelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट देखें (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर अपडेट जाँचें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -658,6 +674,15 @@ Do you want to check for an update?</source>
         <source>&amp;Exit</source>
         <translation>बाहर निकलें (&amp;E)</translation>
     </message>
+    <message>
+        <source>The Sudarshan chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali or Janma Kundali. This gives a clear view of the position of the different planets and houses with respect to each other and how they affect the native.</source>
+        <translatorcomment>Glossary (English - Hindi): Sudarshan Chakra - सुदर्शन चक्र; Kundali (chart) - कुंडली; Lagna (Ascendant) - लग्न; Janma (birth) - जन्म; Rashi/Rasi (sign) - राशि; Surya (Sun) - सूर्य; Chandra (Moon) - चंद्र; house (bhava) - भाव; planet (graha) - ग्रह; native - जातक; retrograde (vakri) - वक्री; direct (margi) - मार्गी; station - स्तंभन/स्थिति; degree - अंश; arcminute - कला; latitude - अक्षांश; longitude - देशांतर; Rahu - राहु; Ketu - केतु; Guru (Jupiter) - गुरु; daylight saving time - दिवाप्रकाश बचत समय; time zone - समय क्षेत्र; Standard Time - मानक समय; War Time - युद्धकालीन समय.</translatorcomment>
+        <translation>सुदर्शन चक्र में सूर्य कुंडली, चंद्र कुंडली और लग्न कुंडली अर्थात जन्म कुंडली, तीनों सम्मिलित होती हैं। इससे विभिन्न ग्रहों और भावों की एक-दूसरे के सापेक्ष स्थिति तथा जातक पर उनके प्रभाव का स्पष्ट चित्र मिलता है।</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>स्रोत फ़ाइल चुनें</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::ResultWindow</name>
@@ -727,6 +752,48 @@ Do you want to replace it?</source>
     <message>
         <source>Print</source>
         <translation>छापें</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <comment>birth date: month, day, year</comment>
+        <translation>%2 %1 %3</translation>
+    </message>
+    <message>
+        <source>%1 HH %2 MM</source>
+        <comment>birth time: hours, minutes</comment>
+        <translation>%1 घंटे %2 मिनट</translation>
+    </message>
+    <message>
+        <source>%1 Degree %2 Minute</source>
+        <comment>latitude or longitude: degrees, minutes</comment>
+        <translation>%1 अंश %2 कला</translation>
+    </message>
+    <message>
+        <source>Vellamor Sudarshan Chakra (*.sud)</source>
+        <translation>Vellamor सुदर्शन चक्र (*.sud)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf)</source>
+        <translation>PNG चित्र (*.png);;SVG चित्र (*.svg);;PDF दस्तावेज़ (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Sun Chart</source>
+        <translatorcomment>Surya = सूर्य; Kundali = कुंडली.</translatorcomment>
+        <translation>सूर्य कुंडली</translation>
+    </message>
+    <message>
+        <source>Moon Chart</source>
+        <translatorcomment>Chandra = चंद्र; Kundali = कुंडली.</translatorcomment>
+        <translation>चंद्र कुंडली</translation>
+    </message>
+    <message>
+        <source>Birth Chart</source>
+        <translatorcomment>The birth ring is counted from the Lagna: लग्न कुंडली (also जन्म कुंडली).</translatorcomment>
+        <translation>लग्न कुंडली</translation>
+    </message>
+    <message>
+        <source>Sudarshan Chakra of %1</source>
+        <translation>%1 का सुदर्शन चक्र</translation>
     </message>
 </context>
 <context>
@@ -810,6 +877,39 @@ Do you want to replace it?</source>
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, %4:%5 UT</source>
+        <comment>day, month, year, hours, minutes</comment>
+        <translation>%1 %2 %3, %4:%5 UT</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>Time zone check: &quot;%1&quot; is %2, but the birth longitude %3°%4&apos; %5 keeps a mean solar time of about %6.</source>
+        <translation>समय क्षेत्र की जाँच: &quot;%1&quot; %2 है, परंतु जन्म का देशांतर %3°%4&apos; %5 लगभग %6 का माध्य सौर समय दर्शाता है।</translation>
+    </message>
+    <message>
+        <source> The zone lies on the other side of Greenwich from the longitude.</source>
+        <translation> यह समय क्षेत्र देशांतर की तुलना में ग्रीनविच के दूसरी ओर पड़ता है।</translation>
+    </message>
+    <message>
+        <source> A zone more than 1 h 30 min away from it is often a data-entry error.</source>
+        <translation> इससे 1 घंटे 30 मिनट से अधिक दूर का समय क्षेत्र प्रायः प्रविष्टि की भूल होता है।</translation>
+    </message>
+    <message>
+        <source> Vellamor takes the zone&apos;s direction from the longitude: it used %1%2 %3 of Greenwich and computed the Ascendant and the Moon for %4, and the planets, from the zone&apos;s own offset, for %5. Please check the time zone.</source>
+        <translation> Vellamor समय क्षेत्र की दिशा देशांतर से लेता है: इसने ग्रीनविच से %3 में %1%2 का अंतर माना, लग्न और चंद्र की गणना %4 के लिए की, और ग्रहों की गणना समय क्षेत्र के अपने अंतर से %5 के लिए की। कृपया समय क्षेत्र जाँच लें।</translation>
+    </message>
+    <message>
+        <source> (and the daylight-saving hour)</source>
+        <translation> (और दिवाप्रकाश बचत का एक घंटा)</translation>
     </message>
 </context>
 </TS>
