@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <utility>
 
+#include "core/version.h"
 #include "gui/dialogs.h"
 #include "gui/main_window.h"
 #include "gui/single_instance.h"
@@ -82,7 +83,7 @@ void ChartHandOverReceiver::onStep() {
 
 void ApplyDesktopLook(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Vellamor"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QFont font = app.font();
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(9);

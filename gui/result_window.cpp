@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstring>
 
 #include "core/astro/bodies.h"
 #include "core/astro/time_zones.h"
@@ -110,6 +111,43 @@ QString ChartFileFilter() {
     return ResultWindow::tr("Vellamor Sudarshan Chakra (*.sud)");
 }
 
+QString SaveFailureWording(const ChartWriteError& e) {
+    // Only the text fields can hold a character the file cannot carry or be
+    // too long; they are the core's field names.
+    QString field;
+    if (e.line == 1)
+        field = TranslatedCoreText("Name");
+    else if (e.line >= 15 && e.line <= 17)
+        field = TranslatedCoreText(kDetailCaptions[static_cast<std::size_t>(e.line - 9)]);
+    const bool aboutField = e.problem == ChartWriteProblem::UncarriableCharacter ||
+                            e.problem == ChartWriteProblem::TextTooLong;
+    if (aboutField && field.isEmpty())
+        return QString::fromStdString(ChartWriteMessage(e));
+    const auto failure = [&](const QString& what) {
+        return ResultWindow::tr("The chart could not be saved to \"%1\": %2 (%3).")
+            .arg(QString::fromStdString(e.path), what,
+                 QString::fromLocal8Bit(std::strerror(e.systemError)));
+    };
+    switch (e.problem) {
+        case ChartWriteProblem::UncarriableCharacter:
+            return ResultWindow::tr(
+                       "The chart cannot be saved: the %1 holds the character "
+                       "\"%2\", which a chart file cannot carry.")
+                .arg(field, QString::fromStdString(e.character));
+        case ChartWriteProblem::TextTooLong:
+            return ResultWindow::tr(
+                       "The chart cannot be saved: the %1 is longer than 200 characters.")
+                .arg(field);
+        case ChartWriteProblem::FolderNotWritable:
+            return failure(ResultWindow::tr("the folder cannot be written"));
+        case ChartWriteProblem::WriteFailed:
+            return failure(ResultWindow::tr("writing failed"));
+        case ChartWriteProblem::CannotReplace:
+            return failure(ResultWindow::tr("the file cannot be replaced"));
+    }
+    return failure(ResultWindow::tr("writing failed"));
+}
+
 QString SheetFileFilter() {
     return ResultWindow::tr("PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf)");
 }
@@ -133,10 +171,10 @@ ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* 
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    if (!m_stability.zoneNote.empty()) {
+    if (m_stability.zoneMisfit) {
         // Not a message box: the chart is shown as computed, and the note
         // says under which assumption.
-        auto* note = new QLabel(ZoneNoteWording(m_chart), central);
+        auto* note = new QLabel(ZoneNoteWording(m_stability.zoneMisfit), central);
         note->setObjectName(QStringLiteral("lblZoneNote"));
         note->setWordWrap(true);
         note->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -370,9 +408,9 @@ QWidget* ResultWindow::buildStability() {
         line(BodyName(e.planet) + QStringLiteral(": ") + StationWording(e),
              QStringLiteral("lblStation(%1)").arg(BodyIndex(e.planet)));
     }
-    if (!m_stability.zoneNote.empty()) {
+    if (m_stability.zoneMisfit) {
         heading(tr("Time zone"), QStringLiteral("lblStabilityZone"));
-        line(ZoneNoteWording(m_chart), QStringLiteral("lblZoneNoteDetail"));
+        line(ZoneNoteWording(m_stability.zoneMisfit), QStringLiteral("lblZoneNoteDetail"));
     }
     layout->addStretch(1);
     // Long station lines and the zone note may need more room than the
@@ -444,10 +482,9 @@ bool ResultWindow::onSave() {
     }
     m_chartFileName = path;
 
-    const ChartWriteResult written =
-        WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);
-    if (!written.ok) {
-        CurrentDialogs().message(this, DialogIcon::Critical, QString::fromStdString(written.error));
+    const auto written = WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);
+    if (!written) {
+        CurrentDialogs().message(this, DialogIcon::Critical, SaveFailureWording(written.error()));
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/chart/chakra_model.h"
+#include "core/chart/chart_file.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/pipeline.h"
 
@@ -23,6 +24,9 @@ class ChakraView;
 // The file dialogs' filters, in the user's language.
 QString ChartFileFilter();
 QString SheetFileFilter();
+// Why a save failed, in the user's language; in English exactly the core's
+// ChartWriteMessage.
+QString SaveFailureWording(const ChartWriteError& error);
 inline const QString kChartFileSuffix = QStringLiteral("sud");
 
 class ResultWindow : public QMainWindow {

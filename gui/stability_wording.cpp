@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/astro/planet_positions.h"
-#include "core/astro/time_zones.h"
+#include "core/chart/stability_report.h"
 #include "gui/translation.h"
 
 namespace vellamor {
@@ -51,12 +51,11 @@ QString SignChangeWording(bool ascendant, const SignChangeWindow& w) {
 
 QString StationWording(const StationEvidence& e) {
     const QString before =
-        e.before.empty()
-            ? QCoreApplication::translate("vellamor::StabilityWording", "(before the tables)")
-            : QString::fromStdString(e.before);
-    const QString after = e.after.empty() ? QCoreApplication::translate(
-                                                "vellamor::StabilityWording", "(after the tables)")
-                                          : QString::fromStdString(e.after);
+        e.before ? QString::fromStdString(StationDateText(e.before))
+                 : QCoreApplication::translate("vellamor::StabilityWording", "(before the tables)");
+    const QString after =
+        e.after ? QString::fromStdString(StationDateText(e.after))
+                : QCoreApplication::translate("vellamor::StabilityWording", "(after the tables)");
     QString out = e.retrograde ? QCoreApplication::translate("vellamor::StabilityWording",
                                                              "retrograde from %1 to %2")
                                      .arg(before, after)
@@ -120,48 +119,36 @@ QString SideWording(bool east) {
 
 }  // namespace
 
-QString ZoneNoteWording(const Chart& chart) {
-    // The same decision as ZoneSanityNote; only the words are the window's.
-    if (ZoneSanityNote(chart).empty())
+QString ZoneNoteWording(const std::optional<ZoneMisfit>& misfit) {
+    if (!misfit)
         return {};
-    const BirthData& b = chart.birth;
-    const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex);
-    const int zoneEastMinutes = -(zone->hours * 60 + zone->minutes);
-    const double lonDegrees = b.lonDegrees + b.lonMinutes / 60.0;
-    const bool east = b.eastLongitude && lonDegrees > 0;
-    const double solarMinutes = (east ? lonDegrees : -lonDegrees) / 15.0 * 60.0;
-    const bool otherSide = zoneEastMinutes != 0 && ((zoneEastMinutes > 0) != east);
-
+    const ZoneMisfit& m = *misfit;
     QString note =
         QCoreApplication::translate("vellamor::StabilityWording",
                                     "Time zone check: \"%1\" is %2, but the birth longitude "
                                     "%3\u00b0%4' %5 keeps a mean solar time of about %6.")
-            .arg(TranslatedCoreText(zone->text), OffsetWording(zoneEastMinutes))
-            .arg(b.lonDegrees)
-            .arg(b.lonMinutes)
-            .arg(SideWording(east), OffsetWording(static_cast<int>(std::trunc(solarMinutes))));
-    note += otherSide ? QCoreApplication::translate(
-                            "vellamor::StabilityWording",
-                            " The zone lies on the other side of Greenwich from the longitude.")
-                      : QCoreApplication::translate("vellamor::StabilityWording",
-                                                    " A zone more than 1 h 30 min away from it is "
-                                                    "often a data-entry error.");
-    const int zoneMagnitude = std::abs(zone->hours) * 60 + std::abs(zone->minutes);
-    const CivilDateTime ascInstant =
-        AddMinutes({b.year, b.month, b.day, 0, 0},
-                   static_cast<long long>(std::llround(chart.ascendant.universalHours * 60.0)));
+            .arg(TranslatedCoreText(m.zoneText), OffsetWording(m.zoneEastMinutes))
+            .arg(m.lonDegrees)
+            .arg(m.lonMinutes)
+            .arg(SideWording(m.east), OffsetWording(m.solarEastMinutes));
+    note += m.otherSide ? QCoreApplication::translate(
+                              "vellamor::StabilityWording",
+                              " The zone lies on the other side of Greenwich from the longitude.")
+                        : QCoreApplication::translate("vellamor::StabilityWording",
+                                                      " A zone more than 1 h 30 min away from it "
+                                                      "is often a data-entry error.");
     note +=
         QCoreApplication::translate(
             "vellamor::StabilityWording",
             " Vellamor takes the zone's direction from the longitude: it used %1%2 %3 of "
             "Greenwich and computed the Ascendant and the Moon for %4, and the planets, from "
             "the zone's own offset, for %5. Please check the time zone.")
-            .arg(DurationWording(zoneMagnitude),
-                 b.daylightSaving ? QCoreApplication::translate("vellamor::StabilityWording",
+            .arg(DurationWording(m.zoneMagnitudeMinutes),
+                 m.daylightSaving ? QCoreApplication::translate("vellamor::StabilityWording",
                                                                 " (and the daylight-saving hour)")
                                   : QString(),
-                 SideWording(chart.ascendant.longitudeEastNegative < 0), InstantWording(ascInstant),
-                 InstantWording(chart.planets.universal));
+                 SideWording(m.usedEast), InstantWording(m.ascendantInstant),
+                 InstantWording(m.planetsInstant));
     return note;
 }
 

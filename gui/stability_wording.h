@@ -4,11 +4,11 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "core/astro/bodies.h"
 #include "core/chart/chart_stability.h"
-#include "core/chart/pipeline.h"
 
 namespace vellamor {
 
@@ -21,9 +21,9 @@ QString SignChangeWording(bool ascendant, const SignChangeWindow& window);
 QString StationWording(const StationEvidence& evidence);
 // The bodies near a sign boundary, or that there are none.
 QString NearBoundaryWording(const std::vector<Body>& bodies);
-// The time-zone check's note on a chart whose zone does not fit its
-// longitude (ZoneSanityNote), or nothing when it fits.
-QString ZoneNoteWording(const Chart& chart);
+// The time-zone check's note on a zone that does not fit the longitude
+// (ZoneSanityNote), or nothing when it fits.
+QString ZoneNoteWording(const std::optional<ZoneMisfit>& misfit);
 
 // A body's name as the windows show it ("Sun", "Mercury", ...).
 QString BodyName(Body body);

@@ -795,6 +795,30 @@ Do you want to replace it?</source>
         <source>Sudarshan Chakra of %1</source>
         <translation>%1 का सुदर्शन चक्र</translation>
     </message>
+    <message>
+        <source>The chart could not be saved to &quot;%1&quot;: %2 (%3).</source>
+        <translation>कुंडली &quot;%1&quot; में सहेजी नहीं जा सकी: %2 (%3)।</translation>
+    </message>
+    <message>
+        <source>The chart cannot be saved: the %1 holds the character &quot;%2&quot;, which a chart file cannot carry.</source>
+        <translation>कुंडली सहेजी नहीं जा सकती: %1 में वर्ण &quot;%2&quot; है, जिसे कुंडली फ़ाइल नहीं रख सकती।</translation>
+    </message>
+    <message>
+        <source>The chart cannot be saved: the %1 is longer than 200 characters.</source>
+        <translation>कुंडली सहेजी नहीं जा सकती: %1 200 वर्णों से लंबा है।</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>फ़ोल्डर में लिखा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>writing failed</source>
+        <translation>लिखना विफल रहा</translation>
+    </message>
+    <message>
+        <source>the file cannot be replaced</source>
+        <translation>फ़ाइल को बदला नहीं जा सकता</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::StabilityWording</name>

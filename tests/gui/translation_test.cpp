@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <memory>
 #include <tuple>
 
@@ -182,9 +183,10 @@ class TranslationTest : public QObject {
                      QString::fromStdString(SignChangeSentence("Moon", w)));
         }
         using E = StationEvidence;
-        for (const E& e : {E{Body::Mars, true, "", "3,14,2000", false},
-                           E{Body::Venus, false, "2,21,2000", "", true},
-                           E{Body::Saturn, true, "1,2,1990", "5,6,1990", true}}) {
+        const CalendarDate d1{2000, 2, 21}, d2{2000, 3, 14};
+        for (const E& e :
+             {E{Body::Mars, true, std::nullopt, d2, false},
+              E{Body::Venus, false, d1, std::nullopt, true}, E{Body::Saturn, true, d1, d2, true}}) {
             QCOMPARE(StationWording(e), QString::fromStdString(StationEvidenceText(e)));
         }
         // Indian Time far West, far East, and a daylight-saving Eastern
@@ -208,7 +210,18 @@ class TranslationTest : public QObject {
             b.lonMinutes = 32;
             b.eastLongitude = east;
             const Chart chart = CalculateChart(b);
-            QCOMPARE(ZoneNoteWording(chart), QString::fromStdString(ZoneSanityNote(chart)));
+            const std::optional<ZoneMisfit> misfit = CheckZoneFit(chart);
+            QCOMPARE(misfit.has_value(), zone != 34 || !east || lonDegrees != 77);
+            QCOMPARE(ZoneNoteWording(misfit), QString::fromStdString(ZoneSanityNote(misfit)));
+        }
+        using P = ChartWriteProblem;
+        for (const ChartWriteError& e :
+             {ChartWriteError{P::UncarriableCharacter, 1, "\u20ac", "", 0},
+              ChartWriteError{P::TextTooLong, 15, "", "", 0},
+              ChartWriteError{P::FolderNotWritable, 0, "", "/x/a.sud", EACCES},
+              ChartWriteError{P::WriteFailed, 0, "", "/x/a.sud", ENOSPC},
+              ChartWriteError{P::CannotReplace, 0, "", "/x/a.sud", EPERM}}) {
+            QCOMPARE(SaveFailureWording(e), QString::fromStdString(ChartWriteMessage(e)));
         }
         QCOMPARE(NearBoundaryWording({Body::Sun, Body::Rahu}),
                  QStringLiteral("Within one arcminute of a sign boundary, so their house rests "
