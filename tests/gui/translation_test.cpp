@@ -166,6 +166,8 @@ class TranslationTest : public QObject {
         const QStringList aboutLeft = EnglishLeft(WindowTexts(*about), none);
         QVERIFY2(aboutLeft.isEmpty(), qPrintable(aboutLeft.join(QLatin1Char('\n'))));
 
+        // VELLAMOR_SCREENSHOTS=folder keeps pictures of both windows in Hindi,
+        // to look at the Devanagari before a release.
         if (const QString shots = qEnvironmentVariable("VELLAMOR_SCREENSHOTS"); !shots.isEmpty()) {
             entry.grab().save(shots + QStringLiteral("/entry-hi.png"));
             result->grab().save(shots + QStringLiteral("/result-hi.png"));
