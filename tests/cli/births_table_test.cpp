@@ -9,6 +9,7 @@
 
 #include "cli/headless.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_opening.h"
 
 namespace vellamor {
 namespace {
@@ -226,6 +227,8 @@ TEST_F(BirthsTable, EachRowPrintsWhatItsChartFilePrints) {
             continue;
         const ChartReadResult read = ReadChartFile(entry.path().string());
         ASSERT_TRUE(read) << entry.path();
+        if (!OpenChartFile(entry.path().string()))
+            continue;  // refused as a file, as its row is: nothing to compare
         files.push_back(entry.path().string());
         table += RowOf(ApplyChartFields(EntryForm{}, *read));
     }
