@@ -51,6 +51,21 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     description->setWordWrap(true);
     description->setFixedWidth(340);
 
+    // The small print: the licence and the data's credits, in a smaller
+    // type under the description.
+    QFont smallFont = description->font();
+    smallFont.setPointSizeF(smallFont.pointSizeF() * 0.85);
+    auto* licence = new QLabel(QString::fromUtf8(kAboutLicence), box.get());
+    licence->setObjectName("lblLicence");
+    auto* credits = new QLabel(QString::fromUtf8(kAboutCredits), box.get());
+    credits->setObjectName("lblCredits");
+    for (QLabel* label : {licence, credits}) {
+        label->setWordWrap(true);
+        label->setFixedWidth(340);
+        label->setFont(smallFont);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+
     auto* separator = new QFrame(box.get());
     separator->setObjectName("Line1");
     separator->setFrameShape(QFrame::HLine);
@@ -75,6 +90,8 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     text->setSpacing(10);
     text->addWidget(title);
     text->addWidget(description);
+    text->addWidget(licence);
+    text->addWidget(credits);
     text->addStretch();
 
     auto* top = new QHBoxLayout;
