@@ -11,6 +11,7 @@
 #include "core/chart/entry_form.h"
 #include "core/chart/stability_report.h"
 #include "core/retro/station_table.h"
+#include "core/version.h"
 
 namespace vellamor {
 namespace {
@@ -159,6 +160,10 @@ const std::vector<CommandLineOption> kOptions{
     // Modes.
     {"--help", "-h", "", "show this text", false,
      [](std::string_view, Invocation& inv) { return SetMode(inv, HeadlessMode::Help, "--help"); }},
+    {"--version", "", "", "print the program's version", false,
+     [](std::string_view, Invocation& inv) {
+         return SetMode(inv, HeadlessMode::Version, "--version");
+     }},
     {"--json", "", "", "print one JSON object per chart, one per line", false,
      [](std::string_view, Invocation& inv) { return SetMode(inv, HeadlessMode::Json, "--json"); }},
     {"--print", "", "", "print each chart as readable text", false,
@@ -267,6 +272,10 @@ Error CheckSources(const Invocation& inv) {
     const bool byFiles = !inv.files.empty();
     switch (inv.mode) {
         case HeadlessMode::Help:
+            return std::nullopt;
+        case HeadlessMode::Version:
+            if (byOptions || byFiles)
+                return Usage("--version takes no chart");
             return std::nullopt;
         case HeadlessMode::ListZones:
             if (byOptions || byFiles)
@@ -402,6 +411,7 @@ std::string UsageText() {
         "                                pixels; SVG and PDF as vectors); no display\n"
         "  vellamor --zones              list the time-zone rows\n"
         "  vellamor --stations           print the retrograde station tables as CSV\n"
+        "  vellamor --version            print the program's version\n"
         "  vellamor --help               show this text\n"
         "\nOptions:\n";
     auto append = [&text](const CommandLineOption& o) {
@@ -576,6 +586,9 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
     switch (inv.mode) {
         case HeadlessMode::Help:
             out << UsageText();
+            return 0;
+        case HeadlessMode::Version:
+            out << "vellamor " << kVersion << "\n";
             return 0;
         case HeadlessMode::ListZones:
             ListZones(out);

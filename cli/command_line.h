@@ -60,7 +60,7 @@ std::string UsageText();
 
 // ---- Parsing -------------------------------------------------------------
 
-enum class HeadlessMode { None, Help, Json, Print, Save, Export, ListZones, Stations };
+enum class HeadlessMode { None, Help, Version, Json, Print, Save, Export, ListZones, Stations };
 
 struct Invocation {
     HeadlessMode mode = HeadlessMode::None;

@@ -9,6 +9,7 @@
 
 #include "cli/chart_report.h"
 #include "core/chart/chart_file.h"
+#include "core/version.h"
 #include "json_lite.h"
 
 namespace vellamor {
@@ -219,6 +220,7 @@ TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
         {{"--export", "out.jpg", "a.sud"},
          "--export: the file name must end in .png, .svg or .pdf"},
         {{"--zones", "--name", "X"}, "--zones takes no chart"},
+        {{"--version", "a.sud"}, "--version takes no chart"},
     };
     for (const Case& c : cases) {
         const ParsedCommandLine p = ParseCommandLine(c.args);
@@ -354,6 +356,10 @@ TEST(CommandLineTest, HelpDocumentsEveryOptionAndZonesListsEveryRow) {
         end = help.out.find('\n', start);
         EXPECT_LE(end - start, 79u) << help.out.substr(start, end - start);
     }
+
+    const Outcome version = Headless({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "vellamor " + std::string(kVersion) + "\n");
 
     const Outcome zones = Headless({"--zones"});
     EXPECT_EQ(zones.status, 0);
