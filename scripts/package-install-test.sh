@@ -33,8 +33,14 @@ fi
 
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/vellamor-root.XXXXXX")
 cleanup() {
-  umount "$root/proc" 2>/dev/null || true
-  rm -rf --one-file-system "$root"
+  # Whatever is still mounted inside the root (proc, and what debootstrap
+  # may have left), deepest first; then the root itself, never crossing
+  # into a mount.
+  local m
+  for m in $(awk -v r="$root/" 'index($2, r) == 1 { print $2 }' /proc/mounts | sort -r); do
+    umount "$m" 2>/dev/null || umount -l "$m" || true
+  done
+  rm -rf --one-file-system "$root" "$root.log"
 }
 trap cleanup EXIT
 
