@@ -32,6 +32,7 @@ if [[ -z $mirror ]]; then
 fi
 
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/vellamor-root.XXXXXX")
+chmod 755 "$root"  # a root directory others can enter: apt's own user fetches
 cleanup() {
   # Whatever is still mounted inside the root (proc, and what debootstrap
   # may have left), deepest first; then the root itself, never crossing
