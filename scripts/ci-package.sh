@@ -64,6 +64,8 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 dpkg-deb -x "$deb" "$scratch"
 appstreamcli validate --no-net "$scratch"/usr/share/metainfo/*.metainfo.xml || fail=1
+# The metainfo together with the menu entry and icon it points to.
+appstreamcli validate-tree --no-net "$scratch" >/dev/null || fail=1
 desktop-file-validate "$scratch"/usr/share/applications/vellamor.desktop || fail=1
 
 if ((fail)); then
