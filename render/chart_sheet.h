@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 
+#include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
 
 class QPainter;
@@ -40,9 +41,9 @@ void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart
 QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels);
 
 // Writes the sheet in the format of the file name, replacing the file only
-// when the whole sheet was written. Returns an empty string on success,
-// otherwise a sentence for the user.
-QString ExportChartSheet(const Chart& chart, const QString& path);
+// when the whole sheet was written. A failure carries a sentence for the
+// user.
+Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path);
 
 // The paper of an exported PDF: US Letter where the locale measures in
 // inches and feet, otherwise A4. Either way the sheet, 180 mm square within
@@ -54,6 +55,6 @@ void PaintChartSheetPage(QPainter& painter, const Chart& chart);
 
 // For the command line: draws without a display (Qt's offscreen platform)
 // when no application object exists yet.
-std::string ExportChartSheetHeadless(const Chart& chart, const std::string& path);
+Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path);
 
 }  // namespace vellamor
