@@ -33,8 +33,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-qpa-plugins")
-# The chart's labels are set in Verdana, else DejaVu Sans or Liberation Sans.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-liberation")
+# The chart's labels are set in Verdana, else DejaVu Sans or Liberation Sans;
+# the Hindi windows need a Devanagari font.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-dejavu-core | fonts-liberation, fonts-lohit-deva | fonts-noto-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

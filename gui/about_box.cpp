@@ -1,5 +1,6 @@
 #include "gui/about_box.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -46,7 +47,8 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     title->setFont(titleFont);
 
-    auto* description = new QLabel(QString::fromUtf8(kAboutDescription), box.get());
+    auto* description =
+        new QLabel(QCoreApplication::translate("vellamor::AboutBox", kAboutDescription), box.get());
     description->setObjectName("lblDescription");
     description->setWordWrap(true);
     description->setFixedWidth(340);
@@ -55,9 +57,11 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     // type under the description.
     QFont smallFont = description->font();
     smallFont.setPointSizeF(smallFont.pointSizeF() * 0.85);
-    auto* licence = new QLabel(QString::fromUtf8(kAboutLicence), box.get());
+    auto* licence =
+        new QLabel(QCoreApplication::translate("vellamor::AboutBox", kAboutLicence), box.get());
     licence->setObjectName("lblLicence");
-    auto* credits = new QLabel(QString::fromUtf8(kAboutCredits), box.get());
+    auto* credits =
+        new QLabel(QCoreApplication::translate("vellamor::AboutBox", kAboutCredits), box.get());
     credits->setObjectName("lblCredits");
     for (QLabel* label : {licence, credits}) {
         label->setWordWrap(true);
@@ -71,8 +75,11 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
 
-    auto* link =
-        new QLabel(QStringLiteral("<a href=\"home\">Visit the Vellamor web site</a>"), box.get());
+    auto* link = new QLabel(
+        QStringLiteral("<a href=\"home\">%1</a>")
+            .arg(QCoreApplication::translate("vellamor::AboutBox", "Visit the Vellamor web site")
+                     .toHtmlEscaped()),
+        box.get());
     link->setObjectName("lblHomePage");
     link->setTextFormat(Qt::RichText);
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -80,7 +87,7 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     link->setToolTip(WebPageAddress(*OpenUserSettings(), WebPage::Home).toString());
     QObject::connect(link, &QLabel::linkActivated, link, [] { OpenHomePage(); });
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), box.get());
+    auto* ok = new QPushButton(QCoreApplication::translate("vellamor::AboutBox", "OK"), box.get());
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
     ok->setMinimumWidth(96);

@@ -44,9 +44,20 @@ const ChakraPalette& ScreenPalette();
 const ChakraPalette& PaperPalette();
 
 // Draws the chart on the palette's ground, as large as fits in `target`
-// (painter coordinates) keeping its proportions, centred.
+// (painter coordinates) keeping its proportions, centred. A small chart on
+// screen keeps every text at least `smallestLabelPixels` device pixels tall
+// (0: no such floor): its texts then crowd their houses rather than shrink
+// out of the reader's reach.
 void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
-                 const ChakraPalette& palette = ScreenPalette());
+                 double smallestLabelPixels = 0, const ChakraPalette& palette = ScreenPalette());
+
+// Occupant texts shrink, to two fifths of the normal size at most, before
+// they are allowed to overflow.
+inline constexpr int kSmallestOccupantFont = 66;
+
+// The smallest text size, in twips, on a chart drawn `scale` device pixels
+// per twip with the given floor in device pixels.
+int SmallestLabelFont(double scale, double smallestLabelPixels);
 
 // A pen for one of the wheel's lines on a painter that draws `scale` device
 // pixels per unit of `unitTwips` twips (the chakra's own painter: 1).
@@ -67,7 +78,9 @@ struct OccupantLayout {
     QStringList lines;
     bool fits = false;  // false: even the smallest font overflows the house
 };
-OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text);
+// `smallestFont` is the floor in twips; the normal size grows to it.
+OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text,
+                               int smallestFont = kSmallestOccupantFont);
 
 // The occupant text split into chart labels, each label a piece of the text
 // as written (a planet keeps its retrograde mark).
