@@ -155,6 +155,36 @@ Error ApplyZone(std::string_view value, Invocation& inv) {
     return std::nullopt;
 }
 
+// YYYY-MM-DD[THH:MM]; whether the date exists and lies in the chart's life
+// is the core's to say, chart by chart.
+Error ApplyReading(std::string_view value, Invocation& inv) {
+    const auto expected = [&] {
+        return Usage("--reading: expected YYYY-MM-DD or YYYY-MM-DDTHH:MM, got " + Quoted(value));
+    };
+    std::string_view date = value, time = "12:00";
+    if (const std::size_t t = value.find('T'); t != std::string_view::npos) {
+        date = value.substr(0, t);
+        time = value.substr(t + 1);
+    }
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-' || time.size() != 5 || time[2] != ':')
+        return expected();
+    const auto y = Number(date.substr(0, 4), 4, 4), m = Number(date.substr(5, 2), 2, 2),
+               d = Number(date.substr(8, 2), 2, 2), h = Number(time.substr(0, 2), 2, 2),
+               mi = Number(time.substr(3, 2), 2, 2);
+    if (!y || !m || !d || !h || !mi)
+        return expected();
+    if (*m < 1 || *m > 12)
+        return OutOfRange("--reading", "month", 1, 12, *m);
+    if (*d < 1 || *d > 31)
+        return OutOfRange("--reading", "day", 1, 31, *d);
+    if (*h > 23)
+        return OutOfRange("--reading", "hour", 0, 23, *h);
+    if (*mi > 59)
+        return OutOfRange("--reading", "minute", 0, 59, *mi);
+    inv.reading = CivilDateTime{*y, *m, *d, *h, *mi};
+    return std::nullopt;
+}
+
 const std::vector<CommandLineOption> kOptions{
     // Modes.
     {"--help", "-h", "", "show this text", false,
@@ -185,6 +215,8 @@ const std::vector<CommandLineOption> kOptions{
          inv.stability = true;
          return Error();
      }},
+    {"--reading", "", "YYYY-MM-DD[THH:MM]", "the dasha and transits then (birth's clock)", false,
+     ApplyReading},
     {"--stations", "", "", "print the retrograde station tables as CSV", false,
      [](std::string_view, Invocation& inv) {
          return SetMode(inv, HeadlessMode::Stations, "--stations");
@@ -263,6 +295,9 @@ bool IsHelpRequest(const std::vector<std::string>& args) {
 
 // Checks that concern the whole command line rather than one option.
 Error CheckSources(const Invocation& inv) {
+    if (inv.reading && inv.mode != HeadlessMode::Json && inv.mode != HeadlessMode::Print &&
+        inv.mode != HeadlessMode::Export && inv.mode != HeadlessMode::Help)
+        return Usage("--reading goes with --json, --print or --export");
     const bool byOptions = !inv.chartOptions.empty() || (inv.place && inv.files.empty());
     const bool byFiles = !inv.files.empty();
     switch (inv.mode) {
@@ -400,6 +435,9 @@ std::string UsageText() {
         "  vellamor --export OUT.png|OUT.svg|OUT.pdf FILE.sud|CHART-OPTIONS\n"
         "                                draw the printable chart sheet (PNG 2000 x 2000\n"
         "                                pixels; SVG and PDF as vectors); no display\n"
+        "  vellamor --json|--print|--export ... --reading YYYY-MM-DD[THH:MM]\n"
+        "                                add the Sudarshan dasha and the transits at\n"
+        "                                that date and time on the birth's clock\n"
         "  vellamor --zones              list the time-zone rows\n"
         "  vellamor --stations           print the retrograde station tables as CSV\n"
         "  vellamor --help               show this text\n"
@@ -605,7 +643,17 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
                     return opened.status;
                 chart = std::move(*opened.chart);
             }
-            const std::string failure = services.exportSheet(chart, inv.outputPath);
+            std::string failure;
+            if (inv.reading) {
+                const auto reading = ComputeReading(chart, *inv.reading);
+                if (!reading)
+                    return Fail(err, {std::string(ReadingErrorText(reading.error())), 1});
+                if (!services.exportReadingSheet)
+                    return Fail(err, {"this build cannot draw a reading", 2});
+                failure = services.exportReadingSheet(chart, *reading, inv.outputPath);
+            } else {
+                failure = services.exportSheet(chart, inv.outputPath);
+            }
             if (!failure.empty())
                 return Fail(err, {failure, 1});
             return 0;
@@ -616,27 +664,44 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             break;
     }
 
-    auto emit = [&, first = true](const Chart& chart) mutable {
+    // Returns false when the chart cannot be read at the reading.
+    auto emit = [&, first = true](const Chart& chart, std::string_view source) mutable {
+        std::optional<ChartReading> reading;
+        if (inv.reading) {
+            auto computed = ComputeReading(chart, *inv.reading);
+            if (!computed) {
+                out.flush();
+                err << source << ReadingErrorText(computed.error()) << "\n";
+                return false;
+            }
+            reading = std::move(*computed);
+        }
         if (inv.mode == HeadlessMode::Json) {
             std::string json = ChartJson(chart);
-            if (inv.stability) {
+            if (inv.stability || reading)
                 json.pop_back();  // the closing brace
-                json += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart)) + "}";
-            }
+            if (inv.stability)
+                json += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart));
+            if (reading)
+                json += ", " + ReadingJson(*reading);
+            if (inv.stability || reading)
+                json += "}";
             out << json << "\n";
         } else {
             if (!first)
                 out << "\n";
             out << ChartPrintout(chart) << "\n" << StabilityText(AnalyzeChartStability(chart));
+            if (reading)
+                out << "\n" << ReadingPrintout(chart, *reading);
         }
         first = false;
+        return true;
     };
     if (inv.files.empty()) {
         Chart chart;
         if (const int status = ChartFromOptions(inv, services, err, chart))
             return status;
-        emit(chart);
-        return 0;
+        return emit(chart, "vellamor: ") ? 0 : 1;
     }
     int status = 0;
     for (const std::string& file : inv.files) {
@@ -647,7 +712,8 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             status = opened.status;
             continue;
         }
-        emit(*opened.chart);
+        if (!emit(*opened.chart, file + ": "))
+            status = 1;
     }
     return status;
 }

@@ -15,6 +15,7 @@
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
 #include "core/chart/place_option.h"
+#include "core/chart/transits.h"
 
 namespace vellamor {
 
@@ -27,10 +28,15 @@ bool IsHeadlessInvocation(const std::vector<std::string>& args);
 // the user. The core cannot draw: the desktop build supplies one.
 using SheetExporter = std::function<std::string(const Chart& chart, const std::string& path)>;
 
+// The same sheet with a reading's highlights and transits on it.
+using ReadingSheetExporter = std::function<std::string(
+    const Chart& chart, const ChartReading& reading, const std::string& path)>;
+
 // What the headless modes need from outside the core.
 struct HeadlessServices {
-    PlaceResolver resolvePlace = {};  // empty: --place is not available in this build
-    SheetExporter exportSheet = {};   // empty: --export is not available in this build
+    PlaceResolver resolvePlace = {};               // empty: --place is not available in this build
+    SheetExporter exportSheet = {};                // empty: --export is not available in this build
+    ReadingSheetExporter exportReadingSheet = {};  // empty: --export --reading is not available
 };
 
 // Runs a headless mode; returns the process exit status (0 success, 1 when a
@@ -71,6 +77,7 @@ struct Invocation {
     std::vector<std::string> chartOptions;  // chart options given, in order
     bool stability = false;                 // --json adds how far the chart can be trusted
     std::optional<std::string> place;       // --place "City[, State][, Country]"
+    std::optional<CivilDateTime> reading;   // --reading, on the birth's clock
 };
 
 struct CommandLineError {

@@ -11,14 +11,37 @@
 
 #include "core/chart/chakra_layout.h"
 #include "core/chart/chakra_model.h"
+#include "core/chart/transits.h"
 
 class QPainter;
 
 namespace vellamor {
 
+// What a reading adds to the chakra, each part on request: the running
+// year's house in every ring with a clear highlight and the month's house
+// with a lighter one; the transiting bodies beside the birth bodies of each
+// house, in their own colour and style.
+struct ReadingOverlay {
+    const ChartReading* reading = nullptr;
+    bool highlights = false;
+    bool transits = false;
+    bool shown() const { return reading && (highlights || transits); }
+};
+
+// The look of the reading's marks, shared by the chakra and its keys.
+inline const QColor kTransitColour(64, 255, 128);
+inline const QColor kYearHighlight(255, 255, 255, 78);
+inline const QColor kMonthHighlight(255, 255, 255, 34);
+inline const QColor kYearOutline(255, 255, 255);
+
 // Draws the chart on black, as large as fits in `target` (painter
-// coordinates) keeping its proportions, centred.
-void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model);
+// coordinates) keeping its proportions, centred; with an overlay that is
+// shown, the reading's marks too.
+void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
+                 const ReadingOverlay& overlay = {});
+
+// The transit font: the occupants' bold, set in italics.
+QFont TransitLabelFont(int heightTwips);
 
 // The chart's label font (Verdana where installed, else a close sans-serif)
 // with its height given in twips, for a painter that works in twips.

@@ -1,6 +1,8 @@
 // The printable sheet of one chart: a title, the chakra drawn by the result
 // window's own painting code, the nine birth details, the ring key and the
-// positions with their chart labels. The same sheet is exported as PNG
+// positions with their chart labels. With a reading's overlay shown, the
+// chakra carries its highlights and transits, the key explains them and the
+// title line names the reading's date and time. The same sheet is exported as PNG
 // (2000 x 2000 pixels), SVG or PDF, and printed.
 //
 // The sheet is laid out in a square of 1000 x 1000 units, scaled to fit the
@@ -14,6 +16,7 @@
 #include <string>
 
 #include "core/chart/pipeline.h"
+#include "render/chakra_painter.h"
 
 class QPainter;
 
@@ -30,20 +33,26 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path);
 
 // Draws the sheet as large as fits in `target`, centred horizontally and at
 // the top.
-void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart);
+void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart,
+                     const ReadingOverlay& overlay = {});
 
-QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels);
+QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels,
+                        const ReadingOverlay& overlay = {});
 
 // Writes the sheet in the format of the file name, replacing the file only
 // when the whole sheet was written. Returns an empty string on success,
 // otherwise a sentence for the user.
-QString ExportChartSheet(const Chart& chart, const QString& path);
+QString ExportChartSheet(const Chart& chart, const QString& path,
+                         const ReadingOverlay& overlay = {});
 
 // One page (a printer's, a PDF's), the sheet across its printable width.
-void PaintChartSheetPage(QPainter& painter, const Chart& chart);
+void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOverlay& overlay = {});
 
 // For the command line: draws without a display (Qt's offscreen platform)
 // when no application object exists yet.
 std::string ExportChartSheetHeadless(const Chart& chart, const std::string& path);
+// The same with the reading's highlights and transits drawn.
+std::string ExportReadingSheetHeadless(const Chart& chart, const ChartReading& reading,
+                                       const std::string& path);
 
 }  // namespace vellamor
