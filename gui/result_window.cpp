@@ -26,6 +26,7 @@
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/stability_report.h"
+#include "gui/dasha_panel.h"
 #include "gui/desktop.h"
 #include "gui/dialogs.h"
 #include "gui/help_menu.h"
@@ -89,9 +90,20 @@ QSize ChakraView::minimumSizeHint() const {
     return {side, side};
 }
 
+void ChakraView::setReadingOverlay(const ReadingOverlay& overlay) {
+    if (overlay.reading)
+        m_reading = *overlay.reading;
+    else
+        m_reading.reset();
+    m_highlights = overlay.highlights;
+    m_transits = overlay.transits;
+    update();
+}
+
 void ChakraView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintChakra(painter, QRectF(rect()), m_model);
+    PaintChakra(painter, QRectF(rect()), m_model,
+                {m_reading ? &*m_reading : nullptr, m_highlights, m_transits});
 }
 
 ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* parent)
@@ -178,13 +190,17 @@ QWidget* ResultWindow::buildRightColumn() {
     TS->addTab(tr("Chart Details"));
     TS->addTab(tr("Planetary Positions"));
     TS->addTab(tr("Chart Stability"));
+    TS->addTab(tr("Dasha and Transits"));
     connect(TS, &QTabBar::tabBarClicked, this, &ResultWindow::TS_Click);
     connect(TS, &QTabBar::currentChanged, this, &ResultWindow::TS_Click);
 
     m_panels = new QStackedWidget(column);
     m_panels->setObjectName(QStringLiteral("fraDisplay"));
+    m_dasha = new DashaPanel(m_chart);
+    connect(m_dasha, &DashaPanel::overlayChanged, this,
+            [this] { m_view->setReadingOverlay(m_dasha->overlay()); });
     const QList<QWidget*> panels{buildBirthDetails(), buildLegend(), buildPositions(),
-                                 buildStability()};
+                                 buildStability(), m_dasha};
     for (int k = 0; k < static_cast<int>(panels.size()); ++k) {
         QWidget* panel = panels[k];
         panel->setObjectName(QStringLiteral("fraDisplay(%1)").arg(k));
@@ -451,7 +467,7 @@ bool ResultWindow::mnuExport_Click() {
     const QString path = CurrentDialogs().saveFile(this, request);
     if (path.isEmpty())
         return false;
-    const QString failure = ExportChartSheet(m_chart, path);
+    const QString failure = ExportChartSheet(m_chart, path, m_dasha->overlay());
     if (!failure.isEmpty()) {
         CurrentDialogs().message(this, DialogIcon::Critical, failure);
         return false;
@@ -468,7 +484,7 @@ void ResultWindow::mnuPrint_Click() {
     dialog.setWindowTitle(tr("Print"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PrintChartSheet(printer, m_chart);
+    PrintChartSheet(printer, m_chart, m_dasha->overlay());
 }
 
 // Beside the last export or the last saved chart, named after the native.

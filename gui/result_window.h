@@ -6,10 +6,13 @@
 #include <QMainWindow>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "core/chart/chakra_model.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/pipeline.h"
+#include "core/chart/transits.h"
+#include "render/chakra_painter.h"
 
 class QLabel;
 class QPushButton;
@@ -17,6 +20,8 @@ class QStackedWidget;
 class QTabBar;
 
 namespace vellamor {
+
+class DashaPanel;
 
 inline const QString kChartFileFilter = QStringLiteral("Vellamor Sudarshan Chakra (*.sud)");
 inline const QString kChartFileSuffix = QStringLiteral("sud");
@@ -32,12 +37,18 @@ class ChakraView : public QWidget {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     const ChakraModel& model() const { return m_model; }
+    // The reading drawn over the chart (a copy, so the view owns what it
+    // paints); an overlay that is not shown gives the classic picture.
+    void setReadingOverlay(const ReadingOverlay& overlay);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     ChakraModel m_model;
+    std::optional<ChartReading> m_reading;
+    bool m_highlights = false;
+    bool m_transits = false;
 };
 
 class ResultWindow : public QMainWindow {
@@ -51,8 +62,10 @@ class ResultWindow : public QMainWindow {
     const Chart& chart() const { return m_chart; }
     const ChartStability& stability() const { return m_stability; }
     // The panel in front: 0 birth details, 1 chart details, 2 positions,
-    // 3 chart stability.
+    // 3 chart stability, 4 dasha and transits.
     int currentPanel() const;
+    DashaPanel* dashaPanel() const { return m_dasha; }
+    ChakraView* chakraView() const { return m_view; }
 
   public slots:
     void TS_Click(int index);
@@ -88,6 +101,7 @@ class ResultWindow : public QMainWindow {
     QString m_lastExport;
     bool m_goingBack = false;
     ChakraView* m_view = nullptr;
+    DashaPanel* m_dasha = nullptr;
     QTabBar* TS = nullptr;
     QStackedWidget* m_panels = nullptr;
     QPushButton* cmdSave = nullptr;

@@ -19,7 +19,8 @@ Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const Civil
     then.day = reading.day;
     then.hour = reading.hour;
     then.minute = reading.minute;
-    const PositionState ascendant = ComputeAscendant(then);
+    // The Ascendant does not transit: only its ayanamsa is needed, not its text.
+    const PositionState ascendant = ComputeAscendantWithoutText(then, 0.0);
     const MoonChart moon = ComputeMoonChart(then);
     const PlanetPositions planets =
         ComputePlanetPositions(then, ascendant, moon, chart.zoneTableHours, chart.zoneTableMinutes);
