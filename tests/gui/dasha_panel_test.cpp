@@ -127,7 +127,7 @@ class DashaPanelTest : public QObject {
     }
 
     // The pictures a user sees, kept beside the test results to look at: a
-    // crowded house at 600 x 600 and the whole window large.
+    // crowded house at 600 x 600 and the whole window large and small.
     void rendersTheReading() {
         Chart chart = PuneChart();
         const ChartReading reading = *ComputeReading(chart, {2026, 12, 7, 12, 0});
@@ -147,6 +147,10 @@ class DashaPanelTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(w.grab().toImage().save(
             QDir::current().filePath(QStringLiteral("dasha-window-large.png"))));
+        w.resize(600, 600);
+        QTest::qWait(20);
+        QVERIFY(w.grab().toImage().save(
+            QDir::current().filePath(QStringLiteral("dasha-window-600.png"))));
     }
 };
 
