@@ -80,6 +80,36 @@ QLabel* Wrapped(QWidget* parent, const QString& name) {
 
 }  // namespace
 
+QString HouseToolTip(const ChakraModel& model, const ReadingOverlay& overlay, Ring ring,
+                     int houseIndex) {
+    const House& house = model.house(ring, houseIndex);
+    QString tip = QObject::tr("%1 ring, house %2, sign %3 (%4)")
+                      .arg(QObject::tr(kRingNames[static_cast<std::size_t>(ring)]))
+                      .arg(houseIndex + 1)
+                      .arg(house.sign)
+                      .arg(SignName(house.sign));
+    const QString birth = QString::fromStdString(house.occupants).simplified();
+    tip += u'\n' + (birth.isEmpty() ? QObject::tr("No birth body") : birth);
+    if (!overlay.reading)
+        return tip;
+    const DashaProgression& p = overlay.reading->progression;
+    if (overlay.highlights) {
+        if (p.span(DashaLevel::Year).house == houseIndex + 1)
+            tip += u'\n' + QObject::tr("House of year %1").arg(p.span(DashaLevel::Year).number);
+        if (p.span(DashaLevel::Month).house == houseIndex + 1)
+            tip += u'\n' + QObject::tr("House of month %1").arg(p.span(DashaLevel::Month).number);
+    }
+    if (overlay.transits) {
+        const std::string moving =
+            TransitOccupants(overlay.reading->transits)[static_cast<std::size_t>(ring)]
+                                                       [static_cast<std::size_t>(houseIndex)];
+        if (!moving.empty())
+            tip += u'\n' +
+                   QObject::tr("Transiting: %1").arg(QString::fromStdString(moving).simplified());
+    }
+    return tip;
+}
+
 QDateTime DashaPanel::NowOnBirthClock(const BirthData& birth) {
     const QDateTime utc = QDateTime::currentDateTimeUtc();
     return Clock(BirthClockFromUniversal(birth, Civil(utc)));

@@ -19,6 +19,13 @@ class QPushButton;
 
 namespace vellamor {
 
+// What a house of the drawn chakra holds, in words, for its tooltip: the
+// ring, house and sign, the birth bodies, and with the overlay shown the
+// transiting bodies and whether the house rules the year or the month. A
+// crowded house is read here at full size however small the chart is drawn.
+QString HouseToolTip(const ChakraModel& model, const ReadingOverlay& overlay, Ring ring,
+                     int houseIndex);
+
 class DashaPanel : public QWidget {
     Q_OBJECT
 

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -18,6 +19,7 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -100,10 +102,32 @@ void ChakraView::setReadingOverlay(const ReadingOverlay& overlay) {
     update();
 }
 
+ReadingOverlay ChakraView::overlay() const {
+    return {m_reading ? &*m_reading : nullptr, m_highlights, m_transits};
+}
+
 void ChakraView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintChakra(painter, QRectF(rect()), m_model,
-                {m_reading ? &*m_reading : nullptr, m_highlights, m_transits});
+    PaintChakra(painter, QRectF(rect()), m_model, overlay());
+}
+
+bool ChakraView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    // The painter's mapping, undone: widget pixels to the chart's twips.
+    const Rect bounds = ChakraBounds();
+    const double scale = std::min(width() / bounds.width, height() / bounds.height);
+    const QPointF centre = QRectF(rect()).center();
+    const Point twips{bounds.centre().x + (help->pos().x() - centre.x()) / scale,
+                      bounds.centre().y + (help->pos().y() - centre.y()) / scale};
+    const std::optional<HouseAtPoint> house = scale > 0 ? HouseAt(twips) : std::nullopt;
+    if (house)
+        QToolTip::showText(help->globalPos(),
+                           HouseToolTip(m_model, overlay(), house->ring, house->houseIndex), this);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* parent)

@@ -43,8 +43,12 @@ class ChakraView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Tooltips: what the house under the pointer holds.
+    bool event(QEvent* event) override;
 
   private:
+    ReadingOverlay overlay() const;
+
     ChakraModel m_model;
     std::optional<ChartReading> m_reading;
     bool m_highlights = false;

@@ -113,6 +113,27 @@ class DashaPanelTest : public QObject {
         QVERIFY(w.chakraView()->grab().toImage() != before);
     }
 
+    // A house's tooltip reads it at full size: ring, house, sign, bodies,
+    // and the reading's part when it is shown.
+    void houseToolTipsNameWhatTheHouseHolds() {
+        const Chart chart = PuneChart();
+        const ChartReading reading = *ComputeReading(chart, {2026, 12, 7, 12, 0});
+        QCOMPARE(HouseToolTip(chart.chakra, {}, Ring::Birth, 0),
+                 QStringLiteral("Birth ring, house 1, sign 11 (Aqu)\nS Me (R) K Asc"));
+        // House 11 rules year 47 and holds no birth body in the birth ring.
+        const QString shown = HouseToolTip(chart.chakra, {&reading, true, true}, Ring::Birth, 10);
+        QVERIFY(
+            shown.startsWith(QStringLiteral("Birth ring, house 11, sign 9 (Sag)\nNo birth body")));
+        QVERIFY(shown.contains(QStringLiteral("House of year 47")));
+        QVERIFY(!shown.contains(QStringLiteral("House of month")));
+        int transiting = 0;
+        for (int h = 0; h < 12; ++h) {
+            transiting += HouseToolTip(chart.chakra, {&reading, false, true}, Ring::Sun, h)
+                              .contains(QStringLiteral("Transiting: "));
+        }
+        QVERIFY(transiting > 0);
+    }
+
     // Six birth bodies and four transiting ones share a house in every ring
     // and keep a readable size, inside the house.
     void crowdedHouseWithTransitsStaysLegible() {
