@@ -198,8 +198,8 @@ void PaintFooter(QPainter& p) {
                Qt::AlignRight | Qt::AlignVCenter, kProgramTitle);
 }
 
-QString SaveFailure(const QString& path, const QString& why) {
-    return QStringLiteral("The chart could not be exported to \"%1\": %2.").arg(path, why);
+Unexpected<QString> SaveFailure(const QString& path, const QString& why) {
+    return Fail(QStringLiteral("The chart could not be exported to \"%1\": %2.").arg(path, why));
 }
 
 // The painter's whole device, in device coordinates.
@@ -257,7 +257,8 @@ QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& ov
     return image;
 }
 
-QString ExportChartSheet(const Chart& chart, const QString& path, const ReadingOverlay& overlay) {
+Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path,
+                                         const ReadingOverlay& overlay) {
     const std::optional<SheetFormat> format = SheetFormatOf(path);
     if (!format)
         return SaveFailure(path, QStringLiteral("the name must end in .png, .svg or .pdf"));
@@ -321,8 +322,8 @@ void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOve
 
 namespace {
 
-std::string ExportHeadless(const Chart& chart, const std::string& path,
-                           const ReadingOverlay& overlay) {
+Expected<void, std::string> ExportHeadless(const Chart& chart, const std::string& path,
+                                           const ReadingOverlay& overlay) {
     // Drawing text needs an application object; the offscreen platform
     // gives one that never looks for a display.
     static int argc = 3;
@@ -338,17 +339,21 @@ std::string ExportHeadless(const Chart& chart, const std::string& path,
         });
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    return ExportChartSheet(chart, QFile::decodeName(path.c_str()), overlay).toStdString();
+    const auto exported = ExportChartSheet(chart, QFile::decodeName(path.c_str()), overlay);
+    if (!exported)
+        return Fail(exported.error().toStdString());
+    return {};
 }
 
 }  // namespace
 
-std::string ExportChartSheetHeadless(const Chart& chart, const std::string& path) {
+Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path) {
     return ExportHeadless(chart, path, {});
 }
 
-std::string ExportReadingSheetHeadless(const Chart& chart, const ChartReading& reading,
-                                       const std::string& path) {
+Expected<void, std::string> ExportReadingSheetHeadless(const Chart& chart,
+                                                       const ChartReading& reading,
+                                                       const std::string& path) {
     return ExportHeadless(chart, path, {&reading, true, true});
 }
 

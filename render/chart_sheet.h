@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
 #include "render/chakra_painter.h"
 
@@ -40,19 +41,20 @@ QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels,
                         const ReadingOverlay& overlay = {});
 
 // Writes the sheet in the format of the file name, replacing the file only
-// when the whole sheet was written. Returns an empty string on success,
-// otherwise a sentence for the user.
-QString ExportChartSheet(const Chart& chart, const QString& path,
-                         const ReadingOverlay& overlay = {});
+// when the whole sheet was written. A failure carries a sentence for the
+// user.
+Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path,
+                                         const ReadingOverlay& overlay = {});
 
 // One page (a printer's, a PDF's), the sheet across its printable width.
 void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOverlay& overlay = {});
 
 // For the command line: draws without a display (Qt's offscreen platform)
 // when no application object exists yet.
-std::string ExportChartSheetHeadless(const Chart& chart, const std::string& path);
+Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path);
 // The same with the reading's highlights and transits drawn.
-std::string ExportReadingSheetHeadless(const Chart& chart, const ChartReading& reading,
-                                       const std::string& path);
+Expected<void, std::string> ExportReadingSheetHeadless(const Chart& chart,
+                                                       const ChartReading& reading,
+                                                       const std::string& path);
 
 }  // namespace vellamor

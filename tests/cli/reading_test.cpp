@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "cli/command_line.h"
+#include "cli/headless.h"
 #include "json_lite.h"
 
 namespace vellamor {
@@ -78,11 +78,11 @@ TEST(ReadingOption, PrintAddsTheSectionAndExportDrawsTheReading) {
     std::string drawn;
     services.exportSheet = [&](const Chart&, const std::string&) {
         drawn = "plain";
-        return std::string();
+        return Expected<void, std::string>();
     };
     services.exportReadingSheet = [&](const Chart&, const ChartReading& r, const std::string&) {
         drawn = ClockText(r.progression.reading);
-        return std::string();
+        return Expected<void, std::string>();
     };
     EXPECT_EQ(Headless({"--export", "x.png", "--reading", "2030-01-02T03:04"}, services).status, 0);
     EXPECT_EQ(drawn, "2030-01-02T03:04");

@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QTest>
 
+#include "gui/chakra_view.h"
 #include "gui/result_window.h"
 #include "gui_tests.h"
 #include "render/chakra_painter.h"
