@@ -173,15 +173,15 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             reading = std::move(*computed);
         }
         if (inv.mode == HeadlessMode::Json) {
+            // The chart's own keys, then the optional ones in a fixed order;
+            // the reading's two always come last.
             std::string json = ChartJson(chart);
-            if (inv.stability || reading)
-                json.pop_back();  // the closing brace
+            json.pop_back();  // the closing brace
             if (inv.stability)
                 json += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart));
             if (reading)
                 json += ", " + ReadingJson(*reading);
-            if (inv.stability || reading)
-                json += "}";
+            json += "}";
             out << json << "\n";
         } else {
             if (!first)
