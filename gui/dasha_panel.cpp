@@ -283,11 +283,12 @@ void DashaPanel::showReading() {
     for (const DashaSpan& y : cycle) {
         const bool now = y.number == p.span(DashaLevel::Year).number;
         const QString row =
-            QStringLiteral("<td>%1%2</td><td>%3</td><td>%4</td>")
+            QStringLiteral("<td>%1%2</td><td>%3</td><td>%4 &ndash; %5</td>")
                 .arg(now ? QStringLiteral("&#9654;") : QStringLiteral("&nbsp;&nbsp;"))
                 .arg(y.number)
                 .arg(tr("house %1").arg(y.house))
-                .arg(Clock(y.from).toString(QStringLiteral("d MMM yyyy")));
+                .arg(Clock(y.from).toString(QStringLiteral("d MMM yyyy")),
+                     Clock(y.to).toString(QStringLiteral("d MMM yyyy")));
         years += now ? QStringLiteral("<tr style='font-weight:bold'>") + row + "</tr>"
                      : QStringLiteral("<tr>") + row + "</tr>";
     }
