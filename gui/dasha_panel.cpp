@@ -229,9 +229,8 @@ void DashaPanel::onReadingEdited(const QDateTime& clock) {
         lblReadingError->hide();
     } else {
         m_reading.reset();
-        lblReadingError->setText(
-            QString::fromUtf8(ReadingErrorText(computed.error()).data(),
-                              static_cast<qsizetype>(ReadingErrorText(computed.error()).size())));
+        const std::string_view why = ReadingErrorText(computed.error());
+        lblReadingError->setText(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
         lblReadingError->show();
     }
     showReading();
