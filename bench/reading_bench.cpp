@@ -84,6 +84,24 @@ void BM_ProgressionAndTransits(benchmark::State& state) {
 }
 BENCHMARK(BM_ProgressionAndTransits);
 
+// The window's case: one chart, the date of reading moving through its life.
+void BM_OneChartManyReadings(benchmark::State& state) {
+    const Chart& chart = Cases().front().chart;
+    const CivilDateTime birth{chart.birth.year, chart.birth.month, chart.birth.day,
+                              chart.birth.hour, chart.birth.minute};
+    const long long span =
+        vellamor::MinutesSince1970({2050, 12, 31, 23, 59}) - vellamor::MinutesSince1970(birth);
+    std::vector<CivilDateTime> readings;
+    for (long long k = 0; k < 1024; ++k)
+        readings.push_back(vellamor::AddMinutes(birth, span * k / 1024));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto r = vellamor::ComputeReading(chart, readings[i++ & 1023]);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_OneChartManyReadings);
+
 }  // namespace
 
 BENCHMARK_MAIN();

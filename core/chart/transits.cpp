@@ -1,5 +1,7 @@
 #include "core/chart/transits.h"
 
+#include <utility>
+
 #include "core/astro/ascendant.h"
 #include "core/astro/moon.h"
 #include "core/astro/position_text.h"
@@ -24,16 +26,16 @@ Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const Civil
     const MoonChart moon = ComputeMoonChart(then);
     const PlanetPositions planets =
         ComputePlanetPositions(then, ascendant, moon, chart.zoneTableHours, chart.zoneTableMinutes);
-    const RetrogradeMarks marks = ComputeRetrogrades(then);
+    RetrogradeMarks marks = ComputeRetrogrades(then);
 
     Transits t;
     t.reading = reading;
     for (int i = 0; i < kTransitBodyCount; ++i) {
         const auto b = static_cast<std::size_t>(i);
         t.longitudes[b] = planets.longitudes[b];
-        t.longTexts[b] = planets.longTexts[b];
-        t.positionTexts[b] = planets.positionTexts[b];
-        t.labels[b] = marks.labels[b];
+        t.longTexts[b] = std::move(planets.longTexts[b]);
+        t.positionTexts[b] = std::move(planets.positionTexts[b]);
+        t.labels[b] = std::move(marks.labels[b]);
         t.retrograde[b] = i >= BodyIndex(Body::Mercury) && i <= BodyIndex(Body::Pluto) &&
                           marks.flags[static_cast<std::size_t>(i - BodyIndex(Body::Mercury))];
         // The sign the short text shows, as the chakra places bodies by it.
