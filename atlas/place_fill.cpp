@@ -75,22 +75,15 @@ FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
 
 PlaceResolution ResolvePlace(std::string_view query, const EntryForm& form,
                              const ExplicitPlaceFields& given) {
-    PlaceResolution r;
     const PlaceSearch search = SearchPlace(query);
     if (!search.place) {
-        r.error = "no place \"" + std::string(query) + "\" in the atlas";
-        if (!search.nearest.empty()) {
-            r.error += "; nearest:";
-            for (const Place& p : search.nearest)
-                r.error += "\n  " + p.Label();
-        }
-        return r;
+        UnknownPlace unknown{std::string(query), {}};
+        for (const Place& p : search.nearest)
+            unknown.nearest.push_back(p.Label());
+        return Fail(std::move(unknown));
     }
     const FilledForm filled = FillFormFromPlace(form, *search.place, given);
-    r.ok = true;
-    r.form = filled.form;
-    r.note = search.place->Label() + ": " + filled.zone.note;
-    return r;
+    return ResolvedPlace{filled.form, search.place->Label() + ": " + filled.zone.note};
 }
 
 }  // namespace vellamor::atlas

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "atlas/place_names.h"
+#include "core/astro/utf8.h"
 
 namespace vellamor::atlas {
 namespace {
@@ -164,10 +165,8 @@ PlaceSearch SearchPlace(std::string_view query, std::size_t nearestCount) {
     }
     std::vector<Place> nearest = std::move(candidates);
     for (std::size_t length = city.size(); nearest.empty() && length > 2;) {
-        --length;
         // Back off by whole characters, never inside a UTF-8 sequence.
-        while (length > 0 && (static_cast<unsigned char>(city[length]) & 0xC0) == 0x80)
-            --length;
+        length = PreviousCharacterStart(city, length);
         nearest = FindPlaces(std::string_view(city).substr(0, length));
     }
     if (nearest.size() > nearestCount)
