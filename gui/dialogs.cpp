@@ -9,10 +9,11 @@ namespace {
 class QtDialogs final : public Dialogs {
   public:
     DialogAnswer message(QWidget* parent, DialogIcon icon, const QString& text,
-                         DialogButtons buttons) override {
+                         DialogButtons buttons, const QString& informativeText) override {
         QMessageBox box(parent);
         box.setWindowTitle(kAppTitle);
         box.setText(text);
+        box.setInformativeText(informativeText);
         switch (icon) {
             case DialogIcon::Critical:
                 box.setIcon(QMessageBox::Critical);
@@ -45,6 +46,7 @@ class QtDialogs final : public Dialogs {
         QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::DontResolveSymlinks);
         dialog.setDefaultSuffix(request.defaultSuffix);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
@@ -55,6 +57,9 @@ class QtDialogs final : public Dialogs {
         QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        // The path as chosen, link and all: saving decides whether a link
+        // may be followed, by the same rule as the command line.
+        dialog.setOption(QFileDialog::DontResolveSymlinks);
         dialog.setDefaultSuffix(request.defaultSuffix);
         if (!request.confirmOverwrite)
             dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -26,9 +26,12 @@ struct FileDialogRequest {
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
-    // Caption is always the application's title.
+    // Caption is always the application's title. The informative text, when
+    // there is one, stands under the text, visible without a click: the
+    // reason behind a refusal.
     virtual DialogAnswer message(QWidget* parent, DialogIcon icon, const QString& text,
-                                 DialogButtons buttons = DialogButtons::Ok) = 0;
+                                 DialogButtons buttons = DialogButtons::Ok,
+                                 const QString& informativeText = {}) = 0;
     // Empty when cancelled.
     virtual QString openFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString saveFile(QWidget* parent, const FileDialogRequest& request) = 0;

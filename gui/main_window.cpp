@@ -541,12 +541,16 @@ void MainWindow::onOpen() {
 
 bool MainWindow::openChartFile(const QString& path) {
     // The name as shown must end in "sud" as well as the name on disk.
-    const auto opened = HasChartExtension(path.toStdString())
-                            ? FormFromChartFile(QFile::encodeName(path).toStdString(), form())
-                            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt,
-                                                ChartFileError{ChartFileProblem::NotAChartName}});
+    const auto opened =
+        HasChartExtension(path.toStdString())
+            ? FormFromChartFile(QFile::encodeName(path).toStdString(), form())
+            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt,
+                                ChartFileError{ChartFileProblem::NotAChartName, 0, 0, {}}});
     if (!opened) {
-        CurrentDialogs().message(this, DialogIcon::Critical, FromUtf8(kCheckFileMessage));
+        // The sentence as ever, and under it why, so the user can act.
+        CurrentDialogs().message(
+            this, DialogIcon::Critical, FromUtf8(kCheckFileMessage), DialogButtons::Ok,
+            opened.error().file ? FromUtf8(ChartFileReason(*opened.error().file)) : QString());
         return false;
     }
 #ifdef VELLAMOR_HAVE_ATLAS

@@ -408,7 +408,8 @@ bool ResultWindow::onSave() {
 
     const auto written = WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);
     if (!written) {
-        CurrentDialogs().message(this, DialogIcon::Critical,
+        CurrentDialogs().message(this, DialogIcon::Critical, tr("The chart could not be saved."),
+                                 DialogButtons::Ok,
                                  QString::fromStdString(ChartWriteMessage(written.error())));
         return false;
     }
@@ -427,7 +428,9 @@ bool ResultWindow::onExport() {
         return false;
     const auto exported = ExportChartSheet(m_chart, path, m_dasha->overlay());
     if (!exported) {
-        CurrentDialogs().message(this, DialogIcon::Critical, exported.error());
+        CurrentDialogs().message(this, DialogIcon::Critical,
+                                 tr("The chart sheet could not be exported."), DialogButtons::Ok,
+                                 exported.error());
         return false;
     }
     m_lastExport = path;

@@ -112,7 +112,7 @@ TEST(ReadingOption, RefusesReadingsItCannotUse) {
         {{"--json", "--reading", "7/12/2026"}, 2, "vellamor: --reading: expected YYYY-MM-DD"},
         {{"--save", "x.sud", "--reading", "2026-12-07"},
          2,
-         "vellamor: --reading goes with --json, --print or --export"},
+         "vellamor: --reading goes only with --json, --print or --export, not --save\n"},
     };
     for (const Case& c : cases) {
         const Outcome o = Headless(c.args);
