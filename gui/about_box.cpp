@@ -1,5 +1,6 @@
 #include "gui/about_box.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -46,7 +47,8 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     title->setFont(titleFont);
 
-    auto* description = new QLabel(QString::fromUtf8(kAboutDescription), box.get());
+    auto* description =
+        new QLabel(QCoreApplication::translate("vellamor::AboutBox", kAboutDescription), box.get());
     description->setObjectName("lblDescription");
     description->setWordWrap(true);
     description->setFixedWidth(340);
@@ -56,8 +58,11 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
 
-    auto* link =
-        new QLabel(QStringLiteral("<a href=\"home\">Visit the Vellamor web site</a>"), box.get());
+    auto* link = new QLabel(
+        QStringLiteral("<a href=\"home\">%1</a>")
+            .arg(QCoreApplication::translate("vellamor::AboutBox", "Visit the Vellamor web site")
+                     .toHtmlEscaped()),
+        box.get());
     link->setObjectName("lblHomePage");
     link->setTextFormat(Qt::RichText);
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -65,7 +70,7 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     link->setToolTip(WebPageAddress(*OpenUserSettings(), WebPage::Home).toString());
     QObject::connect(link, &QLabel::linkActivated, link, [] { OpenHomePage(); });
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), box.get());
+    auto* ok = new QPushButton(QCoreApplication::translate("vellamor::AboutBox", "OK"), box.get());
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
     ok->setMinimumWidth(96);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 
 #include "core/chart/chakra_layout.h"
 #include "gui/dasha_panel.h"
@@ -16,6 +17,9 @@ namespace {
 // The chart is drawn larger than its twips give, so that a crowded house
 // stays readable; it grows and shrinks with the window.
 constexpr double kChartZoom = 1.6;
+// No text of the chart is drawn smaller than this, in pixels; at the view's
+// smallest size even the normal labels are this tall.
+constexpr double kSmallestLabelPixels = 8;
 
 }  // namespace
 
@@ -32,7 +36,8 @@ QSize ChakraView::sizeHint() const {
 }
 
 QSize ChakraView::minimumSizeHint() const {
-    const int side = Px(ChakraBounds().width * 0.6);
+    const int side =
+        static_cast<int>(std::ceil(kSmallestLabelPixels * ChakraBounds().width / kLabelFontHeight));
     return {side, side};
 }
 
@@ -52,7 +57,7 @@ ReadingOverlay ChakraView::overlay() const {
 
 void ChakraView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintChakra(painter, QRectF(rect()), m_model, overlay());
+    PaintChakra(painter, QRectF(rect()), m_model, kSmallestLabelPixels, overlay());
 }
 
 bool ChakraView::event(QEvent* event) {

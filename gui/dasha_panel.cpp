@@ -15,6 +15,7 @@
 #include "core/astro/bodies.h"
 #include "core/chart/dasha.h"
 #include "core/chart/entry_form.h"
+#include "gui/translation.h"
 
 namespace vellamor {
 namespace {
@@ -35,8 +36,18 @@ QString Html(const std::string& s) {
     return QString::fromStdString(s).toHtmlEscaped();
 }
 
+// "4 December 2026", the month in the window's language.
+QString Day(const CivilDateTime& t) {
+    return QStringLiteral("%1 %2 %3")
+        .arg(t.day)
+        .arg(TranslatedCoreText(kMonthNames[static_cast<std::size_t>(t.month - 1)]))
+        .arg(t.year);
+}
+
 QString When(const CivilDateTime& t) {
-    return Clock(t).toString(QStringLiteral("d MMM yyyy HH:mm"));
+    return Day(t) + QStringLiteral(" %1:%2")
+                        .arg(t.hour, 2, 10, QLatin1Char('0'))
+                        .arg(t.minute, 2, 10, QLatin1Char('0'));
 }
 
 QString SignName(int sign) {
@@ -83,29 +94,31 @@ QLabel* Wrapped(QWidget* parent, const QString& name) {
 QString HouseToolTip(const ChakraModel& model, const ReadingOverlay& overlay, Ring ring,
                      int houseIndex) {
     const House& house = model.house(ring, houseIndex);
-    QString tip = QObject::tr("%1 ring, house %2, sign %3 (%4)")
-                      .arg(QObject::tr(kRingNames[static_cast<std::size_t>(ring)]))
+    QString tip = DashaPanel::tr("%1 ring, house %2, sign %3 (%4)")
+                      .arg(DashaPanel::tr(kRingNames[static_cast<std::size_t>(ring)]))
                       .arg(houseIndex + 1)
                       .arg(house.sign)
                       .arg(SignName(house.sign));
     const QString birth = QString::fromStdString(house.occupants).simplified();
-    tip += u'\n' + (birth.isEmpty() ? QObject::tr("No birth body") : birth);
+    tip += u'\n' + (birth.isEmpty() ? DashaPanel::tr("No birth body") : birth);
     if (!overlay.reading)
         return tip;
     const DashaProgression& p = overlay.reading->progression;
     if (overlay.highlights) {
         if (p.span(DashaLevel::Year).house == houseIndex + 1)
-            tip += u'\n' + QObject::tr("House of year %1").arg(p.span(DashaLevel::Year).number);
+            tip += u'\n' + DashaPanel::tr("House of year %1").arg(p.span(DashaLevel::Year).number);
         if (p.span(DashaLevel::Month).house == houseIndex + 1)
-            tip += u'\n' + QObject::tr("House of month %1").arg(p.span(DashaLevel::Month).number);
+            tip +=
+                u'\n' + DashaPanel::tr("House of month %1").arg(p.span(DashaLevel::Month).number);
     }
     if (overlay.transits) {
         const std::string moving =
             TransitOccupants(overlay.reading->transits)[static_cast<std::size_t>(ring)]
                                                        [static_cast<std::size_t>(houseIndex)];
         if (!moving.empty())
-            tip += u'\n' +
-                   QObject::tr("Transiting: %1").arg(QString::fromStdString(moving).simplified());
+            tip +=
+                u'\n' +
+                DashaPanel::tr("Transiting: %1").arg(QString::fromStdString(moving).simplified());
     }
     return tip;
 }
@@ -251,10 +264,10 @@ void DashaPanel::showReading() {
     for (int l = 0; l < kDashaLevelCount; ++l) {
         const DashaSpan& s = p.spans[static_cast<std::size_t>(l)];
         const QString what = l == 0 ? tr("Year of life %1").arg(s.number)
-                                    : tr("%1 %2").arg(kLevelNames[l]).arg(s.number);
+                                    : tr("%1 %2").arg(tr(kLevelNames[l])).arg(s.number);
         running += QStringLiteral(
-                       "<tr><td colspan='2'><b>%1</b>, %2 %3</td></tr>"
-                       "<tr><td>&nbsp;&nbsp;</td><td>%4 &ndash; %5</td></tr>")
+                       "<tr><td colspan='2'><b>%1</b>, %2 %3 </td></tr>"
+                       "<tr><td>\u00a0\u00a0 </td><td>%4 \u2013 %5 </td></tr>")
                        .arg(what, tr("house"))
                        .arg(s.house)
                        .arg(When(s.from), When(s.to));
@@ -264,13 +277,14 @@ void DashaPanel::showReading() {
     QString rings = QStringLiteral("<b>%1</b><table cellspacing='0' cellpadding='1'>")
                         .arg(tr("Ruling houses by ring"));
     for (int r = 0; r < kRingCount; ++r) {
-        rings += QStringLiteral("<tr><td colspan='4'><i>%1</i></td></tr>").arg(tr(kRingNames[r]));
+        rings += QStringLiteral("<tr><td colspan='4'><i>%1</i> </td></tr>").arg(tr(kRingNames[r]));
         for (int l = 0; l < kDashaLevelCount; ++l) {
             const House& h = p.house(static_cast<Ring>(r), static_cast<DashaLevel>(l));
-            rings += QStringLiteral("<tr><td>&nbsp;%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
-                         .arg(tr(kLevelNames[l]))
-                         .arg(p.spans[static_cast<std::size_t>(l)].house)
-                         .arg(SignName(h.sign), Html(h.occupants));
+            rings +=
+                QStringLiteral("<tr><td>\u00a0%1 </td><td>%2 </td><td>%3 </td><td>%4 </td></tr>")
+                    .arg(tr(kLevelNames[l]))
+                    .arg(p.spans[static_cast<std::size_t>(l)].house)
+                    .arg(SignName(h.sign), Html(h.occupants));
         }
     }
     lblRings->setText(rings + QStringLiteral("</table>"));
@@ -282,12 +296,11 @@ void DashaPanel::showReading() {
     for (const DashaSpan& y : cycle) {
         const bool now = y.number == p.span(DashaLevel::Year).number;
         const QString row =
-            QStringLiteral("<td>%1%2</td><td>%3</td><td>%4 &ndash; %5</td>")
-                .arg(now ? QStringLiteral("&#9654;") : QStringLiteral("&nbsp;&nbsp;"))
+            QStringLiteral("<td>%1%2 </td><td>%3 </td><td>%4 \u2013 %5 </td>")
+                .arg(now ? QStringLiteral("\u25b6") : QStringLiteral("\u00a0\u00a0"))
                 .arg(y.number)
                 .arg(tr("house %1").arg(y.house))
-                .arg(Clock(y.from).toString(QStringLiteral("d MMM yyyy")),
-                     Clock(y.to).toString(QStringLiteral("d MMM yyyy")));
+                .arg(Day(y.from), Day(y.to));
         years += now ? QStringLiteral("<tr style='font-weight:bold'>") + row + "</tr>"
                      : QStringLiteral("<tr>") + row + "</tr>";
     }
@@ -295,17 +308,16 @@ void DashaPanel::showReading() {
 
     QString moving = QStringLiteral(
                          "<b>%1</b><table cellspacing='0' cellpadding='1'>"
-                         "<tr><td></td><td></td><td></td><td colspan='3'>%2</td></tr>")
+                         "<tr><td> </td><td> </td><td> </td><td colspan='3'>%2 </td></tr>")
                          .arg(tr("Transits"), tr("houses B M S"));
     for (int i = 0; i < kTransitBodyCount; ++i) {
         const auto b = static_cast<std::size_t>(i);
         moving += QStringLiteral(
-                      "<tr><td><b>%1</b></td><td>%2</td><td>%3</td>"
-                      "<td align='right'>%4</td><td align='right'>%5</td>"
-                      "<td align='right'>%6</td></tr>")
-                      .arg(QString::fromLatin1(kPlanetNames[b].data(),
-                                               static_cast<qsizetype>(kPlanetNames[b].size())),
-                           Html(t.positionTexts[b]), Html(t.labels[b]).trimmed())
+                      "<tr><td><b>%1</b> </td><td>%2 </td><td>%3 </td>"
+                      "<td align='right'>%4 </td><td align='right'>%5 </td>"
+                      "<td align='right'>%6 </td></tr>")
+                      .arg(TranslatedCoreText(kPlanetNames[b]), Html(t.positionTexts[b]),
+                           Html(t.labels[b]).trimmed())
                       .arg(t.houses[0][b])
                       .arg(t.houses[1][b])
                       .arg(t.houses[2][b]);

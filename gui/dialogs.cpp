@@ -1,5 +1,6 @@
 #include "gui/dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -34,12 +35,17 @@ class QtDialogs final : public Dialogs {
         } else {
             box.setStandardButtons(QMessageBox::Ok);
         }
-        const int r = box.exec();
-        if (r == QMessageBox::Yes)
-            return DialogAnswer::Yes;
-        if (r == QMessageBox::No)
-            return DialogAnswer::No;
-        return DialogAnswer::Ok;
+        box.exec();
+        if (box.clickedButton() == nullptr)
+            return DialogAnswer::Cancel;
+        switch (box.standardButton(box.clickedButton())) {
+            case QMessageBox::Yes:
+                return DialogAnswer::Yes;
+            case QMessageBox::No:
+                return DialogAnswer::No;
+            default:
+                return DialogAnswer::Ok;
+        }
     }
 
     QString openFile(QWidget* parent, const FileDialogRequest& request) override {
@@ -72,6 +78,22 @@ class QtDialogs final : public Dialogs {
 Dialogs* g_override = nullptr;
 
 }  // namespace
+
+void CancelOpenDialogs() {
+    // Bounded: a window that refuses to close must not hang the caller.
+    for (int i = 0; i < 16; ++i) {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        } else if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+        } else {
+            return;
+        }
+    }
+}
 
 Dialogs& CurrentDialogs() {
     static QtDialogs qtDialogs;

@@ -35,10 +35,21 @@ inline const QColor kMonthHighlight(255, 255, 255, 34);
 inline const QColor kYearOutline(255, 255, 255);
 
 // Draws the chart on black, as large as fits in `target` (painter
-// coordinates) keeping its proportions, centred; with an overlay that is
-// shown, the reading's marks too.
+// coordinates) keeping its proportions, centred. A small chart on screen
+// keeps every text at least `smallestLabelPixels` device pixels tall (0: no
+// such floor): its texts then crowd their houses rather than shrink out of
+// the reader's reach. With an overlay that is shown, the reading's marks
+// are drawn too.
 void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
-                 const ReadingOverlay& overlay = {});
+                 double smallestLabelPixels = 0, const ReadingOverlay& overlay = {});
+
+// Occupant texts shrink, to two fifths of the normal size at most, before
+// they are allowed to overflow.
+inline constexpr int kSmallestOccupantFont = 66;
+
+// The smallest text size, in twips, on a chart drawn `scale` device pixels
+// per twip with the given floor in device pixels.
+int SmallestLabelFont(double scale, double smallestLabelPixels);
 
 // The transit font: the occupants' bold, set in italics.
 QFont TransitLabelFont(int heightTwips);
@@ -58,7 +69,9 @@ struct OccupantLayout {
     QStringList lines;
     bool fits = false;  // false: even the smallest font overflows the house
 };
-OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text);
+// `smallestFont` is the floor in twips; the normal size grows to it.
+OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text,
+                               int smallestFont = kSmallestOccupantFont);
 
 // The occupant text split into chart labels, each label a piece of the text
 // as written (a planet keeps its retrograde mark).

@@ -235,7 +235,7 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
     p.fillRect(QRectF(0, 0, kSheetUnits, kSheetUnits), Qt::white);
 
     PaintTitle(p, chart, overlay);
-    PaintChakra(p, kChakraBox, chart.chakra, overlay);
+    PaintChakra(p, kChakraBox, chart.chakra, 0, overlay);
     const double detailsEnd = PaintDetails(p, chart, kChakraBox.top());
     if (overlay.shown()) {
         const int rows = (overlay.highlights ? 2 : 0) + (overlay.transits ? 1 : 0);

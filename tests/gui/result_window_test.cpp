@@ -11,7 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -136,6 +138,60 @@ class ResultWindowTest : public QObject {
                      ->palette()
                      .color(QPalette::Window),
                  QColor(255, 0, 0));
+    }
+
+    // The usual shortcuts, shown in the File menu beside their commands.
+    void shortcutsRunTheirCommands() {
+        FakeDialogs dialogs;
+        QString fileName;
+        auto* w = new ResultWindow(SampleChart(), fileName);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        const std::pair<const char*, QKeySequence> shortcuts[] = {
+            {"mnuSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
+            {"mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+            {"mnuExport", QKeySequence(Qt::CTRL | Qt::Key_E)},
+            {"mnuBack", QKeySequence(Qt::CTRL | Qt::Key_W)}};
+        for (const auto& [name, keys] : shortcuts) {
+            QAction* action = w->findChild<QAction*>(QLatin1String(name));
+            QVERIFY2(action, name);
+            QCOMPARE(action->shortcut(), keys);
+        }
+        QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs.saveRequests.size(), 1);
+        QCOMPARE(dialogs.saveRequests[0].defaultSuffix, QStringLiteral("sud"));
+        QTest::keyClick(w, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(dialogs.saveRequests.size(), 2);
+        QCOMPARE(dialogs.saveRequests[1].defaultSuffix, QStringLiteral("png"));
+        QSignalSpy back(w, &ResultWindow::backRequested);
+        const QPointer<ResultWindow> alive(w);
+        QTest::keyClick(w, Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(back.size(), 1);
+        QTRY_VERIFY(alive.isNull());
+    }
+
+    // The window shrinks to 640 x 480 and the chart stays legible: its
+    // normal labels at least 8 pixels tall, and even a crowded house's text.
+    void smallWindowKeepsTheChartLegible() {
+        QString fileName;
+        ResultWindow w(SampleChart(), fileName);
+        w.show();
+        w.resize(640, 480);
+        QTRY_COMPARE(w.size(), QSize(640, 480));
+        const QWidget* view = w.findChild<QWidget*>(QStringLiteral("chakraView"));
+        const double scale = std::min(view->width(), view->height()) / ChakraBounds().width;
+        QVERIFY2(kLabelFontHeight * scale >= 8, qPrintable(QString::number(view->width())));
+        const int smallest = SmallestLabelFont(scale, 8);
+        const ChakraModel crowded = CrowdedModel();
+        for (int r = 0; r < kRingCount; ++r) {
+            const Ring ring = static_cast<Ring>(r);
+            for (int h = 0; h < 12; ++h) {
+                const QString text = QString::fromStdString(crowded.house(ring, h).occupants);
+                if (text.isEmpty())
+                    continue;
+                QVERIFY(LayoutOccupants(ring, h, text, smallest).fontHeight * scale >= 8 - 1e-9);
+            }
+        }
     }
 
     void tabsBringTheirPanelForward() {
