@@ -57,8 +57,15 @@ QString SignName(int sign) {
                : QString();
 }
 
-constexpr std::array<const char*, kRingCount> kRingNames{"Birth", "Moon", "Sun"};
-constexpr std::array<const char*, kDashaLevelCount> kLevelNames{"Year", "Month", "Period"};
+// Marked for the translators; DashaPanel::tr looks them up.
+constexpr std::array<const char*, kRingCount> kRingNames{
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Birth"),
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Moon"),
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Sun")};
+constexpr std::array<const char*, kDashaLevelCount> kLevelNames{
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Year"),
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Month"),
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Period")};
 
 // A swatch of the key, drawn as the chakra draws the mark it explains.
 QPixmap KeySwatch(int kind) {
