@@ -57,7 +57,7 @@ ReadingOverlay ChakraView::overlay() const {
 
 void ChakraView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintChakra(painter, QRectF(rect()), m_model, kSmallestLabelPixels, overlay());
+    PaintChakra(painter, QRectF(rect()), m_model, kSmallestLabelPixels, ScreenPalette(), overlay());
 }
 
 bool ChakraView::event(QEvent* event) {

@@ -82,27 +82,21 @@ std::vector<int> BalancedBreaks(const std::vector<std::vector<double>>& widths, 
 }
 
 // The four circles and twelve spokes, in twips on a painter scaled by `scale`.
-void PaintWheel(QPainter& painter, double scale) {
-    // Hairlines never vanish however small the chart is drawn.
-    const double lineWidth = std::max(kLineWidthTwips, kThinnestLinePixels / scale);
-    auto pen = [&](Rgb c) {
-        QPen p(ToQColor(c), lineWidth);
-        p.setCapStyle(Qt::FlatCap);
-        return p;
-    };
+void PaintWheel(QPainter& painter, double scale, const ChakraPalette& palette) {
     painter.setBrush(Qt::NoBrush);
 
     const QPointF centre = ToQPoint(kChakraCentre);
-    painter.setPen(pen(kSpokeColour));
+    painter.setPen(ChakraPen(palette.spokes, scale));
     for (int k = 0; k < 12; ++k) {
         const Segment s = Spoke(k);
         painter.drawLine(ToQPoint(s.from), ToQPoint(s.to));
     }
-    painter.setPen(pen(kHubColour));
+    painter.setPen(ChakraPen(palette.hub, scale));
     painter.drawEllipse(centre, kHubRadius, kHubRadius);
-    for (const RingGeometry& g : kRingGeometry) {
-        painter.setPen(pen(g.colour));
-        painter.drawEllipse(centre, g.outerRadius, g.outerRadius);
+    for (int r = 0; r < kRingCount; ++r) {
+        const double radius = kRingGeometry[r].outerRadius;
+        painter.setPen(ChakraPen(palette.rings[r], scale));
+        painter.drawEllipse(centre, radius, radius);
     }
 }
 
@@ -124,16 +118,17 @@ QPainterPath HouseSector(Ring ring, int houseIndex) {
     return path;
 }
 
-void PaintHighlights(QPainter& painter, const DashaProgression& p, double scale) {
+void PaintHighlights(QPainter& painter, const DashaProgression& p, double scale,
+                     const ReadingMarks& marks) {
     const int year = p.span(DashaLevel::Year).house - 1;
     const int month = p.span(DashaLevel::Month).house - 1;
     painter.save();
     for (int r = 0; r < kRingCount; ++r) {
         const Ring ring = static_cast<Ring>(r);
         if (month != year)
-            painter.fillPath(HouseSector(ring, month), kMonthHighlight);
-        painter.fillPath(HouseSector(ring, year), kYearHighlight);
-        QPen outline(kYearOutline, std::max(2 * kLineWidthTwips, 2 * kThinnestLinePixels / scale));
+            painter.fillPath(HouseSector(ring, month), marks.month);
+        painter.fillPath(HouseSector(ring, year), marks.year);
+        QPen outline(marks.outline, std::max(2 * kLineWidthTwips, 2 * kThinnestLinePixels / scale));
         outline.setJoinStyle(Qt::RoundJoin);
         painter.strokePath(HouseSector(ring, year), outline);
     }
@@ -144,7 +139,7 @@ void PaintHighlights(QPainter& painter, const DashaProgression& p, double scale)
 // colour, then the transiting ones in theirs, at the places the whole line's
 // layout gave them.
 void PaintMixedLines(QPainter& painter, const OccupantLayout& layout, int birthTokens,
-                     const QColor& ringColour) {
+                     const QColor& ringColour, const QColor& transitColour) {
     const QFont birthFont = ChakraLabelFont(layout.fontHeight, true);
     const QFont transitFont = TransitLabelFont(layout.fontHeight);
     const QFontMetricsF fm(birthFont);
@@ -158,14 +153,62 @@ void PaintMixedLines(QPainter& painter, const OccupantLayout& layout, int birthT
             const QString piece = line.mid(s.start, s.end - s.start);
             const double x = left + fm.horizontalAdvance(line.left(s.start));
             painter.setFont(transit ? transitFont : birthFont);
-            painter.setPen(transit ? kTransitColour : ringColour);
+            painter.setPen(transit ? transitColour : ringColour);
             painter.drawText(QRectF(x, box.top(), fm.horizontalAdvance(piece), box.height()),
                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, piece);
         }
     }
 }
 
+ChakraPalette MakeScreenPalette() {
+    ChakraPalette p;
+    p.background = ToQColor(kBackgroundColour);
+    p.spokes = {ToQColor(kSpokeColour), kLineWidthTwips, Qt::SolidLine};
+    p.hub = {ToQColor(kHubColour), kLineWidthTwips, Qt::SolidLine};
+    for (int r = 0; r < kRingCount; ++r)
+        p.rings[r] = {ToQColor(kRingGeometry[r].colour), kLineWidthTwips, Qt::SolidLine};
+    return p;
+}
+
+// Ink on white: the Lagna ring dark red and solid, the Moon ring purple and
+// dashed, the Sun ring amber (yellow vanishes on paper) and dotted, from
+// darkest to lightest in grey; the spokes and hub a quiet grey behind them.
+ChakraPalette MakePaperPalette() {
+    ChakraPalette p;
+    p.background = Qt::white;
+    p.spokes = {QColor(150, 150, 150), 14, Qt::SolidLine};
+    p.hub = {QColor(150, 150, 150), 14, Qt::SolidLine};
+    p.rings[static_cast<int>(Ring::Birth)] = {QColor(160, 0, 0), 40, Qt::SolidLine};
+    p.rings[static_cast<int>(Ring::Moon)] = {QColor(144, 40, 160), 30, Qt::DashLine};
+    p.rings[static_cast<int>(Ring::Sun)] = {QColor(204, 132, 0), 36, Qt::DotLine};
+    return p;
+}
+
 }  // namespace
+
+const ChakraPalette& ScreenPalette() {
+    static const ChakraPalette palette = MakeScreenPalette();
+    return palette;
+}
+
+const ChakraPalette& PaperPalette() {
+    static const ChakraPalette palette = MakePaperPalette();
+    return palette;
+}
+
+QPen ChakraPen(const ChakraLine& line, double scale, double unitTwips) {
+    // Hairlines never vanish however small the chart is drawn.
+    const double width = std::max(line.widthTwips / unitTwips, kThinnestLinePixels / scale);
+    QPen pen(line.colour, width, line.style);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+ReadingMarks ReadingMarksOn(const ChakraPalette& palette) {
+    if (palette.background.lightness() > 128)
+        return {QColor(0, 128, 56), QColor(0, 0, 0, 52), QColor(0, 0, 0, 20), QColor(0, 0, 0)};
+    return {kTransitColour, kYearHighlight, kMonthHighlight, kYearOutline};
+}
 
 QFont TransitLabelFont(int heightTwips) {
     QFont font = ChakraLabelFont(heightTwips, true);
@@ -259,9 +302,10 @@ int SmallestLabelFont(double scale, double smallestLabelPixels) {
 }
 
 void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
-                 double smallestLabelPixels, const ReadingOverlay& overlay) {
+                 double smallestLabelPixels, const ChakraPalette& palette,
+                 const ReadingOverlay& overlay) {
     painter.save();
-    painter.fillRect(target, ToQColor(kBackgroundColour));
+    painter.fillRect(target, palette.background);
 
     const Rect bounds = ChakraBounds();
     const double scale = std::min(target.width() / bounds.width, target.height() / bounds.height);
@@ -275,9 +319,10 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
     painter.scale(scale, scale);
     painter.translate(-bounds.centre().x, -bounds.centre().y);
 
+    const ReadingMarks marks = ReadingMarksOn(palette);
     if (overlay.reading && overlay.highlights)
-        PaintHighlights(painter, overlay.reading->progression, scale);
-    PaintWheel(painter, scale);
+        PaintHighlights(painter, overlay.reading->progression, scale, marks);
+    PaintWheel(painter, scale, palette);
 
     const int smallestFont = SmallestLabelFont(scale, smallestLabelPixels);
     const QFont numberFont =
@@ -288,7 +333,7 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
         transitOccupants = TransitOccupants(overlay.reading->transits);
     for (int r = 0; r < kRingCount; ++r) {
         const Ring ring = static_cast<Ring>(r);
-        const QColor colour = ToQColor(kRingGeometry[r].colour);
+        const QColor& colour = palette.rings[r].colour;
         painter.setPen(colour);
         for (int h = 0; h < 12; ++h) {
             const House& house = model.house(ring, h);
@@ -309,7 +354,7 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
             if (layout.lines.isEmpty())
                 continue;
             if (!moving.isEmpty()) {
-                PaintMixedLines(painter, layout, birthTokens, colour);
+                PaintMixedLines(painter, layout, birthTokens, colour, marks.transit);
                 continue;
             }
             const QFont font = ChakraLabelFont(layout.fontHeight, true);

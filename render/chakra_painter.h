@@ -5,9 +5,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPen>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 #include "core/chart/chakra_layout.h"
 #include "core/chart/chakra_model.h"
@@ -34,14 +36,50 @@ inline const QColor kYearHighlight(255, 255, 255, 78);
 inline const QColor kMonthHighlight(255, 255, 255, 34);
 inline const QColor kYearOutline(255, 255, 255);
 
-// Draws the chart on black, as large as fits in `target` (painter
-// coordinates) keeping its proportions, centred. A small chart on screen
-// keeps every text at least `smallestLabelPixels` device pixels tall (0: no
-// such floor): its texts then crowd their houses rather than shrink out of
-// the reader's reach. With an overlay that is shown, the reading's marks
-// are drawn too.
+// One kind of line of the wheel: its ink, its width in twips (never thinner
+// than a hairline on the device) and its style.
+struct ChakraLine {
+    QColor colour;
+    double widthTwips = 18;
+    Qt::PenStyle style = Qt::SolidLine;
+};
+
+// The colours the chakra is drawn in. Each ring's outer circle and all its
+// texts take the ring's colour.
+struct ChakraPalette {
+    QColor background;
+    ChakraLine spokes;
+    ChakraLine hub;
+    std::array<ChakraLine, kRingCount> rings;  // indexed by Ring
+};
+
+// The window's look: the chart's own bright colours on black.
+const ChakraPalette& ScreenPalette();
+
+// For paper: white ground, darker inks that read on white, and each ring's
+// circle in a line of its own (solid, dashed, dotted) with inks of clearly
+// different lightness, so that a greyscale print still tells the rings apart.
+const ChakraPalette& PaperPalette();
+
+// Draws the chart on the palette's ground, as large as fits in `target`
+// (painter coordinates) keeping its proportions, centred. A small chart on
+// screen keeps every text at least `smallestLabelPixels` device pixels tall
+// (0: no such floor): its texts then crowd their houses rather than shrink
+// out of the reader's reach.
+// With an overlay that is shown, the reading's marks are drawn too.
 void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
-                 double smallestLabelPixels = 0, const ReadingOverlay& overlay = {});
+                 double smallestLabelPixels = 0, const ChakraPalette& palette = ScreenPalette(),
+                 const ReadingOverlay& overlay = {});
+
+// The reading's marks in the inks of a palette: the screen's bright ones on
+// black, darker ones that read on paper.
+struct ReadingMarks {
+    QColor transit;
+    QColor year;
+    QColor month;
+    QColor outline;
+};
+ReadingMarks ReadingMarksOn(const ChakraPalette& palette);
 
 // Occupant texts shrink, to two fifths of the normal size at most, before
 // they are allowed to overflow.
@@ -53,6 +91,10 @@ int SmallestLabelFont(double scale, double smallestLabelPixels);
 
 // The transit font: the occupants' bold, set in italics.
 QFont TransitLabelFont(int heightTwips);
+
+// A pen for one of the wheel's lines on a painter that draws `scale` device
+// pixels per unit of `unitTwips` twips (the chakra's own painter: 1).
+QPen ChakraPen(const ChakraLine& line, double scale, double unitTwips = 1);
 
 // The chart's label font (Verdana where installed, else a close sans-serif)
 // with its height given in twips, for a painter that works in twips.

@@ -113,6 +113,7 @@ double PaintDetails(QPainter& p, const Chart& chart, double top) {
 
 // The reading's marks, explained below the ring key.
 void PaintReadingKey(QPainter& p, double top, const ReadingOverlay& overlay) {
+    const ReadingMarks marks = ReadingMarksOn(PaperPalette());
     constexpr double kRow = 26;
     double y = top;
     auto text = [&](const QString& t) {
@@ -124,22 +125,19 @@ void PaintReadingKey(QPainter& p, double top, const ReadingOverlay& overlay) {
     };
     if (overlay.highlights) {
         const QRectF swatch(kColumnLeft, y, 40, 16);
-        p.fillRect(swatch, Qt::black);
-        p.fillRect(swatch, kYearHighlight);
-        p.setPen(QPen(kYearOutline, 2));
+        p.fillRect(swatch, marks.year);
+        p.setPen(QPen(marks.outline, 2));
         p.drawRect(swatch.adjusted(1, 1, -1, -1));
         text(QStringLiteral("House of the year"));
-        p.fillRect(QRectF(kColumnLeft, y, 40, 16), Qt::black);
-        p.fillRect(QRectF(kColumnLeft, y, 40, 16), kMonthHighlight);
+        p.fillRect(QRectF(kColumnLeft, y, 40, 16), marks.month);
         text(QStringLiteral("House of the month"));
     }
     if (overlay.transits) {
-        p.fillRect(QRectF(kColumnLeft, y - 2, 40, 20), Qt::black);
         p.setFont(SheetFont(14, true));
         QFont italic = p.font();
         italic.setItalic(true);
         p.setFont(italic);
-        p.setPen(kTransitColour);
+        p.setPen(marks.transit);
         p.drawText(QRectF(kColumnLeft, y - 2, 40, 20), Qt::AlignCenter, QStringLiteral("J"));
         text(QStringLiteral("Transiting body"));
     }
@@ -153,14 +151,16 @@ void PaintRingKey(QPainter& p, double top) {
     };
     const std::array<Key, 3> keys{
         {{Ring::Sun, "Sun Chart"}, {Ring::Moon, "Moon Chart"}, {Ring::Birth, "Birth Chart"}}};
+    // Twips of the chakra per unit of the sheet, so that each sample line
+    // is drawn as the chakra draws the ring's circle.
+    const double twipsPerUnit = ChakraBounds().width / kChakraBox.width();
+    const double scale = p.deviceTransform().m11();
     p.setFont(SheetFont(16, true));
     double y = top;
     for (const Key& k : keys) {
-        const QRectF swatch(kColumnLeft, y, 40, 20);
-        p.setPen(QPen(kInk, 1));
-        p.setBrush(ToQColor(GeometryOf(k.ring).colour));
-        p.drawRect(swatch);
-        p.setBrush(Qt::NoBrush);
+        const ChakraLine& line = PaperPalette().rings[static_cast<int>(k.ring)];
+        p.setPen(ChakraPen(line, scale, twipsPerUnit));
+        p.drawLine(QPointF(kColumnLeft, y + 10), QPointF(kColumnLeft + 44, y + 10));
         p.setPen(kInk);
         p.drawText(QRectF(kColumnLeft + 56, y - 4, kColumnWidth - 56, 28),
                    Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(k.text));
@@ -235,7 +235,7 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
     p.fillRect(QRectF(0, 0, kSheetUnits, kSheetUnits), Qt::white);
 
     PaintTitle(p, chart, overlay);
-    PaintChakra(p, kChakraBox, chart.chakra, 0, overlay);
+    PaintChakra(p, kChakraBox, chart.chakra, /*smallestLabelPixels=*/0, PaperPalette(), overlay);
     const double detailsEnd = PaintDetails(p, chart, kChakraBox.top());
     if (overlay.shown()) {
         const int rows = (overlay.highlights ? 2 : 0) + (overlay.transits ? 1 : 0);
@@ -290,7 +290,7 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
         }
         case SheetFormat::Pdf: {
             QPdfWriter pdf(&buffer);
-            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageSize(SheetPageSize(QLocale()));
             pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
             pdf.setTitle(title);
             pdf.setCreator(kProgramTitle);
@@ -325,6 +325,11 @@ Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path
     if (!replaced)
         return SaveFailure(path, QString::fromStdString(replaced.error().reason));
     return {};
+}
+
+QPageSize SheetPageSize(const QLocale& locale) {
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                             : QPageSize::A4);
 }
 
 void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOverlay& overlay) {

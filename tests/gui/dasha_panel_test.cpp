@@ -38,7 +38,7 @@ QDateTime Clock(int y, int mo, int d, int h, int mi) {
 QImage Picture(const ChakraModel& model, const ReadingOverlay& overlay, int side = 600) {
     QImage image(side, side, QImage::Format_RGB32);
     QPainter p(&image);
-    PaintChakra(p, QRectF(0, 0, side, side), model, 0, overlay);
+    PaintChakra(p, QRectF(0, 0, side, side), model, 0, ScreenPalette(), overlay);
     return image;
 }
 

@@ -74,6 +74,10 @@ QStringList EnglishLeft(const QStringList& texts, const BirthData& birth) {
     // UTC and UT are the time scales' own names.
     QSet<QString> allowed{QStringLiteral("Vellamor"), QStringLiteral("v1"), QStringLiteral("UTC"),
                           QStringLiteral("UT")};
+    // The About box's credits name the data's sources and licences as their
+    // owners write them.
+    for (const char* name : {"GNU", "GeoNames", "geonames", "org", "CC", "BY", "IANA", "tz"})
+        allowed << QString::fromLatin1(name);
     for (std::string_view s : kBaseLabels)
         allowed << Text(s);
     for (std::string_view s : kSignAbbreviations)
