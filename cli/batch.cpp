@@ -62,15 +62,17 @@ void Compute(Part& part, const Invocation& inv) {
                 row.error = valid.error().message;
             } else {
                 const Chart chart = CalculateChart(CopyFormToBirthData(row.form));
-                if (inv.mode == HeadlessMode::Json) {
-                    AppendChartOutput(part.out, chart, inv);
+                const std::size_t before = part.out.size();
+                if (inv.mode == HeadlessMode::Print)
+                    part.out += "\n";  // between charts; dropped before the first
+                if (auto written = AppendChartOutput(part.out, chart, inv); !written) {
+                    part.out.resize(before);
+                    row.error = written.error();
+                } else if (inv.mode == HeadlessMode::Json) {
                     part.out.pop_back();  // the closing brace: "row" comes last
                     part.out += ", \"row\": ";
                     AppendWhole(part.out, row.number);
                     part.out += "}\n";
-                } else {
-                    part.out += "\n";  // between charts; dropped before the first
-                    AppendChartOutput(part.out, chart, inv);
                 }
             }
         }

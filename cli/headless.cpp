@@ -111,18 +111,35 @@ std::string UnknownPlaceMessage(const UnknownPlace& unknown) {
     return message;
 }
 
-void AppendChartOutput(std::string& out, const Chart& chart, const Invocation& inv) {
+Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& chart,
+                                              const Invocation& inv) {
+    std::optional<ChartReading> reading;
+    if (inv.reading) {
+        auto computed = ComputeReading(chart, *inv.reading);
+        if (!computed)
+            return Fail(std::string(ReadingErrorText(computed.error())));
+        reading = std::move(*computed);
+    }
     if (inv.mode == HeadlessMode::Json) {
+        // The chart's own keys, then the optional ones in a fixed order; the
+        // reading's two come after those (and a births table's "row" last).
         AppendChartJson(out, chart);
-        if (inv.stability) {
-            out.pop_back();  // the closing brace
-            out += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart)) + "}";
-        }
+        out.pop_back();  // the closing brace
+        if (inv.stability)
+            out += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart));
+        if (reading)
+            out += ", " + ReadingJson(*reading);
+        out += "}";
     } else {
         out += ChartPrintout(chart);
         out += "\n";
         out += StabilityText(AnalyzeChartStability(chart));
+        if (reading) {
+            out += "\n";
+            out += ReadingPrintout(chart, *reading);
+        }
     }
+    return {};
 }
 
 int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -172,7 +189,17 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
                                    : ChartFromFile(inv.files.front(), inv, services, out, err);
             if (!chart)
                 return chart.error().status;
-            const auto exported = services.exportSheet(*chart, inv.outputPath);
+            Expected<void, std::string> exported;
+            if (inv.reading) {
+                const auto reading = ComputeReading(*chart, *inv.reading);
+                if (!reading)
+                    return Report(err, {std::string(ReadingErrorText(reading.error())), 1});
+                if (!services.exportReadingSheet)
+                    return Report(err, {"this build cannot draw a reading", 2});
+                exported = services.exportReadingSheet(*chart, *reading, inv.outputPath);
+            } else {
+                exported = services.exportSheet(*chart, inv.outputPath);
+            }
             if (!exported)
                 return Report(err, {exported.error(), 1});
             return 0;
@@ -185,28 +212,34 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
 
     if (inv.births)
         return RunBirthsTable(inv, services, out, err);
-    auto emit = [&, first = true](const Chart& chart) mutable {
+    // Returns false when the chart cannot be read at the reading.
+    auto emit = [&, first = true](const Chart& chart, std::string_view source) mutable {
         std::string text;
         if (inv.mode == HeadlessMode::Print && !first)
             text += "\n";
-        AppendChartOutput(text, chart, inv);
+        if (const auto written = AppendChartOutput(text, chart, inv); !written) {
+            out.flush();
+            err << source << written.error() << "\n";
+            return false;
+        }
         if (inv.mode == HeadlessMode::Json)
             text += "\n";
         out << text;
         first = false;
+        return true;
     };
     if (inv.files.empty()) {
         const auto chart = ChartFromOptions(inv, services, err);
         if (!chart)
             return chart.error().status;
-        emit(*chart);
-        return 0;
+        return emit(*chart, "vellamor: ") ? 0 : 1;
     }
     int status = 0;
     for (const std::string& file : inv.files) {
         const auto chart = ChartFromFile(file, inv, services, out, err);
         if (chart) {
-            emit(*chart);
+            if (!emit(*chart, file + ": "))
+                status = 1;
             continue;
         }
         if (chart.error().stop)

@@ -13,6 +13,7 @@
 #include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
 #include "core/chart/place_option.h"
+#include "core/chart/transits.h"
 
 namespace vellamor {
 
@@ -22,19 +23,27 @@ namespace vellamor {
 using SheetExporter =
     std::function<Expected<void, std::string>(const Chart& chart, const std::string& path)>;
 
+// The same sheet with a reading's highlights and transits on it.
+using ReadingSheetExporter = std::function<Expected<void, std::string>(
+    const Chart& chart, const ChartReading& reading, const std::string& path)>;
+
 // What the headless modes need from outside the core.
 struct HeadlessServices {
-    PlaceResolver resolvePlace = {};        // empty: --place is not available in this build
-    SheetExporter exportSheet = {};         // empty: --export is not available in this build
+    PlaceResolver resolvePlace = {};               // empty: --place is not available in this build
+    SheetExporter exportSheet = {};                // empty: --export is not available in this build
+    ReadingSheetExporter exportReadingSheet = {};  // empty: --export --reading is not available
     PlaceFinder findPlace = {};             // empty: a births table's place column is not available
     std::istream* standardInput = nullptr;  // "-" as a births table; null: std::cin
     bool progressOnTerminal = false;        // standard error is a terminal: show progress
 };
 
 // What a chart prints in the invocation's mode, appended to `out`: its JSON
-// object (with "stability" for --stability) without a line end, or its
-// printout with how far to trust it.
-void AppendChartOutput(std::string& out, const Chart& chart, const Invocation& inv);
+// object (with "stability" for --stability and the reading's keys for
+// --reading) without a line end, or its printout with how far to trust it.
+// Fails, with the sentence for the user, when the chart cannot be read at
+// the reading.
+Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& chart,
+                                              const Invocation& inv);
 
 // "no place "Pariss" in the atlas; nearest:" and the nearest, one a line.
 std::string UnknownPlaceMessage(const UnknownPlace& unknown);

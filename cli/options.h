@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/astro/expected.h"
+#include "core/astro/planet_positions.h"
 #include "core/chart/entry_form.h"
 
 namespace vellamor {
@@ -31,6 +32,7 @@ struct Invocation {
     std::optional<std::string> place;       // --place "City[, State][, Country]"
     std::optional<std::string> births;      // --births FILE.csv, or "-" for standard input
     int jobs = 0;                           // --jobs; 0: one per core
+    std::optional<CivilDateTime> reading;   // --reading, on the birth's clock
 };
 
 struct CommandLineError {

@@ -713,6 +713,10 @@ Do you want to check for an update?</source>
         <translation>कुंडली की स्थिरता</translation>
     </message>
     <message>
+        <source>Dasha and Transits</source>
+        <translation>दशा और गोचर</translation>
+    </message>
+    <message>
         <source>&amp;Save</source>
         <translation>सहेजें (&amp;S)</translation>
     </message>
@@ -944,6 +948,117 @@ Do you want to replace it?</source>
     <message>
         <source> (and the daylight-saving hour)</source>
         <translation> (और दिवाप्रकाश बचत का एक घंटा)</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::DashaPanel</name>
+    <message>
+        <source>Reading (the birth&apos;s clock)</source>
+        <translation>पठन का समय (जन्म की घड़ी)</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>अभी</translation>
+    </message>
+    <message>
+        <source>Highlight the year&apos;s and month&apos;s houses</source>
+        <translation>वर्ष और मास के भाव उभारें</translation>
+    </message>
+    <message>
+        <source>Show the transiting bodies</source>
+        <translation>गोचर ग्रह दिखाएँ</translation>
+    </message>
+    <message>
+        <source>House of the year</source>
+        <translation>वर्ष का भाव</translation>
+    </message>
+    <message>
+        <source>House of the month</source>
+        <translation>मास का भाव</translation>
+    </message>
+    <message>
+        <source>Transiting body (green italics)</source>
+        <translation>गोचर ग्रह (हरे तिरछे अक्षर)</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>चालू</translation>
+    </message>
+    <message>
+        <source>Year of life %1</source>
+        <translation>जीवन का वर्ष %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>house</source>
+        <translation>भाव</translation>
+    </message>
+    <message>
+        <source>Ruling houses by ring</source>
+        <translation>चक्रों में स्वामी भाव</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>जन्म</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>चंद्र</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>वर्ष</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>मास</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>अवधि</translation>
+    </message>
+    <message>
+        <source>Years %1 to %2</source>
+        <translation>वर्ष %1 से %2</translation>
+    </message>
+    <message>
+        <source>house %1</source>
+        <translation>भाव %1</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>गोचर</translation>
+    </message>
+    <message>
+        <source>houses B M S</source>
+        <translation>भाव ज चं सू</translation>
+    </message>
+    <message>
+        <source>%1 ring, house %2, sign %3 (%4)</source>
+        <translation>%1 चक्र, भाव %2, राशि %3 (%4)</translation>
+    </message>
+    <message>
+        <source>No birth body</source>
+        <translation>कोई जन्म ग्रह नहीं</translation>
+    </message>
+    <message>
+        <source>House of year %1</source>
+        <translation>वर्ष %1 का भाव</translation>
+    </message>
+    <message>
+        <source>House of month %1</source>
+        <translation>मास %1 का भाव</translation>
+    </message>
+    <message>
+        <source>Transiting: %1</source>
+        <translation>गोचर: %1</translation>
     </message>
 </context>
 </TS>
