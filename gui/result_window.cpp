@@ -231,6 +231,9 @@ QWidget* ResultWindow::buildRightColumn() {
     m_tabs->addTab(tr("Chart Details"));
     m_tabs->addTab(tr("Planetary Positions"));
     m_tabs->addTab(tr("Chart Stability"));
+    // The reading's tab joins behind the scroll arrows where the column has
+    // no room for it: the classic window keeps its width and its chart size.
+    const int classicTabsWidth = m_tabs->sizeHint().width();
     m_tabs->addTab(tr("Dasha and Transits"));
     connect(m_tabs, &QTabBar::tabBarClicked, this, &ResultWindow::showPanel);
     connect(m_tabs, &QTabBar::currentChanged, this, &ResultWindow::showPanel);
@@ -276,7 +279,7 @@ QWidget* ResultWindow::buildRightColumn() {
     // As wide as the tabs ask while the window has room; narrower, down to
     // what leaves the chart its smallest size in a 640 x 480 window.
     column->setMinimumWidth(Px(kNarrowestColumnTwips));
-    column->setMaximumWidth(std::max(Px(2400), m_tabs->sizeHint().width()));
+    column->setMaximumWidth(std::max(Px(2400), classicTabsWidth));
     column->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     return column;
 }
