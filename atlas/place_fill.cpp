@@ -35,7 +35,7 @@ bool FormIsEastOfGreenwich(const EntryForm& form) {
 
 ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixed) {
     ZoneDecision d = DecideZone(place.timeZone, place.countryCode, FormMoment(form),
-                                FormIsEastOfGreenwich(form), fixed);
+                                FormIsEastOfGreenwich(form), fixed, place.name);
     if (d.decided) {
         form.zoneIndex = d.choice.row;
         form.daylightSaving = d.choice.daylightSaving;

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libswe-dev swe-basic-data
-  libgeonames-dev libgeonames0 tzdata
+  tzdata
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   desktop-file-utils shared-mime-info

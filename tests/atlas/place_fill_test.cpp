@@ -91,13 +91,11 @@ TEST(ResolvePlace, UnknownPlaceIsAnErrorWithTheNearest) {
     PlaceResolution r = ResolvePlace("Pariss", typed, {});
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find("no place \"Pariss\""), std::string::npos) << r.error;
-    EXPECT_NE(r.error.find("Paris, Île-de-France Region, France"), std::string::npos) << r.error;
+    EXPECT_NE(r.error.find("Paris, Île-de-France, France"), std::string::npos) << r.error;
     r = ResolvePlace("Kathmandu", typed, {});
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.form.zoneIndex, 34);
-    EXPECT_EQ(r.note.find("Kathmandu, Bagmati Province, Nepal: Asia/Kathmandu on 1 January 1990: "
-                          "+5:45, no daylight saving. "),
-              0u)
+    EXPECT_EQ(r.note.find("Kathmandu, Bagmati Province, Nepal: Zone: Indian Time (row 34)"), 0u)
         << r.note;
 }
 
@@ -109,8 +107,9 @@ TEST(AtlasCommandLine, ChartFileRecomputedForThePlace) {
     EXPECT_EQ(status, 0) << err.str();
     EXPECT_NE(out.str().find("Mountain Standard Time,MST,-7.0"), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("City           Phoenix"), std::string::npos) << out.str();
-    EXPECT_NE(err.str().find("America/Phoenix on 17 June 1993: -7:00, no daylight saving"),
-              std::string::npos)
+    EXPECT_NE(
+        err.str().find("On 17 June 1993 clocks in Phoenix were on standard time, UTC\u22127."),
+        std::string::npos)
         << err.str();
 
     std::ostringstream out2, err2;
