@@ -83,6 +83,14 @@ std::string KeyOfFolded(std::string_view folded) {
     return out;
 }
 
+// The first eight bytes, big-endian, zero-padded: orders as the text does.
+std::uint64_t Head(std::string_view key) {
+    std::uint64_t h = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        h = (h << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return h;
+}
+
 // True when the words of `needle` occur together in `words`, whole.
 bool HasWholeWords(std::string_view words, std::string_view needle) {
     if (needle.empty())
@@ -191,7 +199,8 @@ void Gazetteer::BuildIndex() {
         keys_ += key;
         for (std::size_t at = 0; at < key.size(); ++at) {
             if (at == 0 || key[at - 1] == ' ') {
-                index_.push_back(Key{static_cast<std::uint32_t>(offset + at), place,
+                index_.push_back(Key{Head(std::string_view(key).substr(at)),
+                                     static_cast<std::uint32_t>(offset + at), place,
                                      static_cast<std::uint16_t>(key.size() - at), name, at == 0});
             }
         }
@@ -203,6 +212,8 @@ void Gazetteer::BuildIndex() {
             add(i, static_cast<std::uint16_t>(k + 1), alternates_[e.firstAlternate + k]);
     }
     std::sort(index_.begin(), index_.end(), [this](const Key& a, const Key& b) {
+        if (a.head != b.head)
+            return a.head < b.head;
         const std::string_view ka = KeyText(a), kb = KeyText(b);
         return ka != kb ? ka < kb : a.place < b.place;
     });
@@ -337,17 +348,22 @@ std::vector<GazetteerMatch> Gazetteer::Lookup(std::string_view city,
 namespace {
 
 std::shared_ptr<const Gazetteer> LoadBuiltIn() {
-    RegisterPlacesResource();
-    const QResource resource(QStringLiteral(":/atlas/places.bin"));
-    const QByteArray packed = resource.uncompressedData();
-    const QByteArray text = qUncompress(packed);
-    Expected<Gazetteer, std::string> g = Gazetteer::FromText(text.toStdString());
+    Expected<Gazetteer, std::string> g = Gazetteer::ReadBuiltIn();
     if (!g)
         return nullptr;
     return std::make_shared<const Gazetteer>(std::move(*g));
 }
 
 }  // namespace
+
+Expected<Gazetteer, std::string> Gazetteer::ReadBuiltIn() {
+    RegisterPlacesResource();
+    const QResource resource(QStringLiteral(":/atlas/places.bin"));
+    const QByteArray text = qUncompress(resource.uncompressedData());
+    if (text.isEmpty())
+        return Fail(std::string("the built-in gazetteer is missing or damaged"));
+    return FromText(text.toStdString());
+}
 
 void Gazetteer::LoadInBackground() {
     (void)Loading();

@@ -41,6 +41,9 @@ class Gazetteer {
     // first line that does not fit.
     static Expected<Gazetteer, std::string> FromText(std::string text);
 
+    // Reads the table carried in the program afresh (BuiltIn keeps one).
+    static Expected<Gazetteer, std::string> ReadBuiltIn();
+
     // The table carried in the program, loaded once on first use. An
     // unreadable table gives an empty gazetteer (loadError() says why).
     static const Gazetteer& BuiltIn();
@@ -96,6 +99,7 @@ class Gazetteer {
         std::uint16_t alternateCount = 0;
     };
     struct Key {
+        std::uint64_t head = 0;    // the first eight characters, for a quick sort
         std::uint32_t offset = 0;  // into keys_
         std::uint32_t place = 0;
         std::uint16_t length = 0;

@@ -76,6 +76,10 @@ FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
 PlaceResolution ResolvePlace(std::string_view query, const EntryForm& form,
                              const ExplicitPlaceFields& given) {
     PlaceResolution r;
+    if (query.size() > kMaxPlaceQuery) {
+        r.error = "the place is longer than " + std::to_string(kMaxPlaceQuery) + " characters";
+        return r;
+    }
     const PlaceSearch search = SearchPlace(query);
     if (!search.place) {
         r.error = "no place \"" + std::string(query) + "\" in the atlas";
@@ -89,7 +93,9 @@ PlaceResolution ResolvePlace(std::string_view query, const EntryForm& form,
     const FilledForm filled = FillFormFromPlace(form, *search.place, given);
     r.ok = true;
     r.form = filled.form;
-    r.note = search.place->Label() + ": " + filled.zone.note;
+    const std::string ambiguity = AmbiguityNote(query.substr(0, query.find(',')), search);
+    r.note = (ambiguity.empty() ? "" : ambiguity + "\n") + search.place->Label() + ": " +
+             filled.zone.note;
     return r;
 }
 

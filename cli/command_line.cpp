@@ -623,6 +623,8 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
                 json.pop_back();  // the closing brace
                 json += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart)) + "}";
             }
+            json.pop_back();  // the entry comes after the rings and the stability
+            json += ", \"entry\": " + EntryJson(chart.birth) + "}";
             out << json << "\n";
         } else {
             if (!first)

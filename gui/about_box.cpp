@@ -51,6 +51,11 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     description->setWordWrap(true);
     description->setFixedWidth(340);
 
+    auto* credit = new QLabel(QString::fromUtf8(kPlaceDataCredit), box.get());
+    credit->setObjectName("lblPlaceData");
+    credit->setWordWrap(true);
+    credit->setFixedWidth(340);
+
     auto* separator = new QFrame(box.get());
     separator->setObjectName("Line1");
     separator->setFrameShape(QFrame::HLine);
@@ -75,6 +80,7 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     text->setSpacing(10);
     text->addWidget(title);
     text->addWidget(description);
+    text->addWidget(credit);
     text->addStretch();
 
     auto* top = new QHBoxLayout;

@@ -15,6 +15,10 @@ inline constexpr const char* kAboutDescription =
     "gives a clear view of the position of the different planets and houses with respect to "
     "each other and how they affect the native.";
 
+// The atlas's places come from GeoNames, whose licence asks for this credit.
+inline constexpr const char* kPlaceDataCredit =
+    "Place names: GeoNames (www.geonames.org), licensed under CC BY 4.0.";
+
 // The box, built but not shown.
 std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent);
 

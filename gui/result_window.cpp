@@ -239,6 +239,12 @@ QWidget* ResultWindow::buildBirthDetails() {
         layout->addWidget(caption);
         layout->addWidget(value);
     }
+    // The box and the hemispheres, which the nine details do not show.
+    QLabel* choices = label(QString::fromStdString(BoxAndHemispheresText(m_chart.birth)),
+                            QStringLiteral("lblEntryChoices"), false, panel);
+    choices->setWordWrap(true);
+    layout->addSpacing(Px(150));
+    layout->addWidget(choices);
     layout->addStretch(1);
     return panel;
 }

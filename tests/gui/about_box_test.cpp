@@ -33,6 +33,9 @@ TEST(AboutBoxTest, ShowsTitleDescriptionSeparatorLinkAndOk) {
               "and houses with respect to each other and how they affect the native.");
     EXPECT_EQ(separator->frameShape(), QFrame::HLine);
     EXPECT_EQ(ok->text(), "OK");
+    auto* credit = box->findChild<QLabel*>("lblPlaceData");
+    ASSERT_TRUE(credit);
+    EXPECT_TRUE(credit->text().contains("GeoNames") && credit->text().contains("CC BY 4.0"));
 }
 
 TEST(AboutBoxTest, PictureIsDrawn) {
