@@ -310,11 +310,8 @@ std::vector<GazetteerMatch> Gazetteer::Lookup(std::string_view city,
         if (!divisionOk.empty() && !divisionOk[places_[it->place].division])
             continue;
         NameMatch m = NameMatch::InnerWord;
-        if (it->atStart) {
-            m = key.size() == q.size() ? NameMatch::Exact
-                : key[q.size()] == ' ' ? NameMatch::WholeWords
-                                       : NameMatch::Beginning;
-        }
+        if (it->atStart)
+            m = key.size() == q.size() ? NameMatch::Exact : NameMatch::Beginning;
         // An alternate counts in full only when typed whole: as a mere
         // beginning it ranks with inner words, below the places' own names
         // ("Lon" is London before "Lon nk Bits", a spelling of Long Beach).

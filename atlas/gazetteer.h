@@ -23,10 +23,9 @@ namespace vellamor::atlas {
 
 // How well a place's name answers the city part of a query, best first.
 enum class NameMatch : std::uint8_t {
-    Exact,       // a name of the place is the query ("Bombay" for Mumbai)
-    WholeWords,  // a name begins with the query as whole words ("New York" for "New")
-    Beginning,   // a name begins with the query ("Lond" for London)
-    InnerWord,   // a later word of a name begins with it ("York" in "New York")
+    Exact,      // a name of the place is the query ("Bombay" for Mumbai)
+    Beginning,  // a name begins with the query ("Lond" for London, "New" for New York)
+    InnerWord,  // a later word of a name begins with it ("York" in "New York")
 };
 
 struct GazetteerMatch {

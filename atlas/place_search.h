@@ -32,9 +32,8 @@ struct Place {
 
 // Places whose names match `cityQuery` (own, alternate and former names,
 // folded as the names are): a name that is the query first, then names that
-// begin with it as whole words, then names that begin with it, then names
-// with a later word that begins with it; the most populous first within
-// each. `limit` 0 keeps them all. A query of blanks finds nothing.
+// begin with it, then names with a later word that begins with it; the most
+// populous first within each. `limit` 0 keeps them all. A query of blanks finds nothing.
 std::vector<Place> FindPlaces(std::string_view cityQuery, std::size_t limit = 0);
 
 // The longest query the atlas reads; the rest is ignored.

@@ -4,6 +4,9 @@
 //   second for any input;
 // - the entry window's list for any prefix typed within 50 ms of the key;
 // - any search, found or not, within 100 ms.
+// Measured (CPU time, RelWithDebInfo, 2 cores): load 340 ms; the list for one
+// letter 2.6 ms, for "lon" 0.02 ms; searches 0.01 to 1.3 ms (the longest for
+// input cut at 200 characters); a whole --place resolution 0.03 ms.
 #include <benchmark/benchmark.h>
 
 #include <string>

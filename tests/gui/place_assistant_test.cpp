@@ -113,7 +113,10 @@ class PlaceAssistantTest : public QObject {
         const QAbstractItemModel* offered = w.assistant->completer()->popup()->model();
         QVERIFY(offered->rowCount() > 1);
         QVERIFY(offered->rowCount() <= PlaceAssistant::kMaxOffered);
+        // A place of that very name first, then the others by population.
         QCOMPARE(offered->index(0, 0).data().toString(),
+                 QStringLiteral("Par, England, United Kingdom"));
+        QCOMPARE(offered->index(1, 0).data().toString(),
                  QStringLiteral("Paris, Île-de-France, France"));
         QCOMPARE(w.c.city->text(), QStringLiteral("Par"));  // nothing written yet
     }
