@@ -114,8 +114,9 @@ std::optional<ZoneFacts> ZoneFactsAt(std::string_view ianaZone, const LocalMomen
     if (facts.daylightSeconds < 0) {
         facts.daylightSeconds = 0;
     } else if (facts.daylightSeconds == 0) {
-        for (const qint64 shift :
-             {-182 * 24 * kHour, 182 * 24 * kHour, -30 * 24 * kHour, 30 * 24 * kHour}) {
+        // Half a year away: Ireland's winter. Morocco's month of Ramadan is
+        // too short to be met there, so its usual +1 stays standard time.
+        for (const qint64 shift : {-182 * 24 * kHour, 182 * 24 * kHour}) {
             const QDateTime other = AtUtc(probe + shift);
             if (zone.isDaylightTime(other) && zone.daylightTimeOffset(other) < 0 &&
                 zone.offsetFromUtc(other) < facts.offsetSeconds) {
@@ -259,7 +260,10 @@ ZoneDecision DecideZone(std::string_view ianaZone, std::string_view countryCode,
         PreferredZoneRows(ianaZone, countryCode, facts->abbreviation, facts->daylightSeconds != 0);
     d.choice = ChooseZoneRow(facts->offsetSeconds, eastOfGreenwich, preferred, fixed);
     const std::vector<int> named = RowsNamedForZone(ianaZone, countryCode, facts->abbreviation);
-    const bool rowNamed = std::find(named.begin(), named.end(), d.choice.row) != named.end();
+    // Greenwich Mean Time and Universal Time belong to no region.
+    const std::string_view abbreviation = ZoneRowAbbreviation(d.choice.row);
+    const bool rowNamed = abbreviation == "GMT" || abbreviation == "UT" ||
+                          std::find(named.begin(), named.end(), d.choice.row) != named.end();
     d.note = DecisionNote(ianaZone, when, eastOfGreenwich, d.facts, d.choice, fixed, placeName,
                           rowNamed);
     return d;
