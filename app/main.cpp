@@ -2,8 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/command_line.h"
+#include "cli/headless.h"
 #include "cli/headless_services.h"
+#include "cli/options.h"
 #ifdef VELLAMOR_HAVE_GUI
 #include "gui/desktop.h"
 #else

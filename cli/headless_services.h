@@ -2,7 +2,7 @@
 // for --place and the chart sheet for --export, where they were built.
 #pragma once
 
-#include "cli/command_line.h"
+#include "cli/headless.h"
 
 namespace vellamor {
 

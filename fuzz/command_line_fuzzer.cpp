@@ -21,8 +21,10 @@
 #include <vector>
 
 #include "cli/chart_report.h"
-#include "cli/command_line.h"
+#include "cli/headless.h"
+#include "cli/options.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_opening.h"
 #include "core/chart/pipeline.h"
 #include "fuzz_checks.h"
 #include "json_lite.h"
@@ -225,13 +227,13 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 // What the options alone describe, as --save computes it.
-OpenedChart ChartOfOptions(const Invocation& inv) {
+Expected<Chart, OpeningError> ChartOfOptions(const Invocation& inv) {
     EntryForm form = inv.form;
     if (inv.place) {
         const PlaceResolution r =
             ResolvePune(*inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
         if (!r.ok)
-            return {};
+            return Fail(OpeningError{r.error, std::nullopt});
         form = r.form;
     }
     return ChartFromForm(form);
@@ -239,16 +241,16 @@ OpenedChart ChartOfOptions(const Invocation& inv) {
 
 void CheckParse(const std::vector<std::string>& args) {
     const ParsedCommandLine parsed = ParseCommandLine(args);
-    const Invocation& inv = parsed.invocation;
+    if (!parsed) {
+        Require(parsed.error().status == 1 || parsed.error().status == 2, "parse error status");
+        Require(!parsed.error().message.empty(), "parse error without a message");
+        return;
+    }
+    const Invocation& inv = *parsed;
     // Without an option the desktop program starts and opens the files.
     Require(IsHeadlessInvocation(args) ||
                 (inv.mode == HeadlessMode::None && inv.chartOptions.empty() && !inv.place),
             "options that would start the desktop program");
-    if (parsed.error) {
-        Require(parsed.error->status == 1 || parsed.error->status == 2, "parse error status");
-        Require(!parsed.error->message.empty(), "parse error without a message");
-        return;
-    }
     Require(inv.mode != HeadlessMode::None || !inv.files.empty(), "nothing to do, yet no error");
     Require((inv.mode == HeadlessMode::Save || inv.mode == HeadlessMode::Export) ==
                 !inv.outputPath.empty(),
@@ -267,17 +269,16 @@ void CheckSaved(const Invocation& inv, int status) {
     }
     Require(written.size() == 1 && written.front() == inv.outputPath,
             "--save left other files than its own");
-    const OpenedChart reopened = OpenChartFile(inv.outputPath);
-    Require(reopened.ok, "a saved chart does not open");
-    const OpenedChart given = ChartOfOptions(inv);
-    Require(given.ok, "--save wrote a chart its options do not give");
-    Require(ChartFieldsFromBirthData(given.chart.birth) ==
-                ChartFieldsFromBirthData(reopened.chart.birth),
+    const auto reopened = OpenChartFile(inv.outputPath);
+    Require(reopened.has_value(), "a saved chart does not open");
+    const auto given = ChartOfOptions(inv);
+    Require(given.has_value(), "--save wrote a chart its options do not give");
+    Require(ChartFieldsFromBirthData(given->birth) == ChartFieldsFromBirthData(reopened->birth),
             "a saved chart opens to other birth data");
     // The file keeps the name without its outer blanks, as the window saves it.
-    BirthData birth = given.chart.birth;
-    birth.name = reopened.chart.birth.name;
-    Require(ChartJson(CalculateChart(birth)) == ChartJson(reopened.chart),
+    BirthData birth = given->birth;
+    birth.name = reopened->birth.name;
+    Require(ChartJson(CalculateChart(birth)) == ChartJson(*reopened),
             "a saved chart opens to another chart");
 }
 
@@ -313,8 +314,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<std::string> args = Confine(raw);
     const ParsedCommandLine parsed = ParseCommandLine(args);
-    const Invocation& inv = parsed.invocation;
-    if (!parsed.error) {
+    // A refused command line runs nothing: an empty invocation stands for it.
+    const Invocation inv = parsed ? *parsed : Invocation{};
+    if (parsed) {
         for (const std::string& file : inv.files)
             Require(IsDirectlyInside(gScratch.charts, file), "a chart file outside the scratch");
         Require(inv.outputPath.empty() || IsDirectlyInside(gScratch.out, inv.outputPath),
@@ -324,13 +326,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int exported = 0;
     HeadlessServices services;
     services.resolvePlace = ResolvePune;
-    services.exportSheet = [&exported](const Chart&, const std::string& path) {
+    services.exportSheet = [&exported](const Chart&,
+                                       const std::string& path) -> Expected<void, std::string> {
         ++exported;
         Require(IsDirectlyInside(gScratch.out, path) && HasSheetExtension(path),
                 "the sheet goes elsewhere");
         // Something to show how a failing exporter is reported.
-        return path.find("/locked.") != std::string::npos ? std::string("cannot write the sheet")
-                                                          : std::string();
+        if (path.find("/locked.") != std::string::npos)
+            return Fail(std::string("cannot write the sheet"));
+        return {};
     };
     std::ostringstream outStream, errStream;
     const int status = RunHeadless(args, outStream, errStream, services);
@@ -339,9 +343,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(status == 0 || status == 1 || status == 2, "exit status other than 0, 1 or 2");
     Require(status == 0 || !err.empty(), "a failure without a word on standard error");
     Require(IsUtf8(out), "standard output is not UTF-8");
-    if (parsed.error) {
-        Require(status == parsed.error->status, "exit status is not the parse error's");
-        Require(err.rfind("vellamor: " + parsed.error->message + "\n", 0) == 0,
+    if (!parsed) {
+        Require(status == parsed.error().status, "exit status is not the parse error's");
+        Require(err.rfind("vellamor: " + parsed.error().message + "\n", 0) == 0,
                 "the parse error is not what standard error says");
     }
     Require(exported == 0 || (exported == 1 && inv.mode == HeadlessMode::Export),
@@ -349,7 +353,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(inv.mode != HeadlessMode::Export || status != 0 || exported == 1,
             "--export succeeded without drawing");
 
-    if (!parsed.error) {
+    if (parsed) {
         switch (inv.mode) {
             case HeadlessMode::Json:
                 CheckJson(inv, status, out);
@@ -369,7 +373,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
         }
     }
-    CheckSaved(inv, parsed.error ? 1 : status);
+    CheckSaved(inv, parsed ? status : 1);
     for (const fs::directory_entry& e : fs::directory_iterator(gScratch.out))
         fs::remove_all(e.path());
     return 0;

@@ -46,9 +46,9 @@ int RunDesktop(int argc, char** argv) {
 
     CheckUpdateReminder();
 
-    MainWindow frmMain;
-    frmMain.show();
-    OpenChartFromArguments(frmMain, QApplication::arguments());
+    MainWindow window;
+    window.show();
+    OpenChartFromArguments(window, QApplication::arguments());
     return app.exec();
 }
 

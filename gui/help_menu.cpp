@@ -11,22 +11,22 @@
 namespace vellamor {
 
 void AddHelpMenu(QMainWindow* window) {
-    QMenu* mnuHelp = window->menuBar()->addMenu(QMenu::tr("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* mnuOnline = mnuHelp->addAction(QMenu::tr("&Online Help"));
-    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-    QObject::connect(mnuOnline, &QAction::triggered, window, [] { OpenHelpPage(); });
-    QAction* mnuVisit = mnuHelp->addAction(QMenu::tr("&Visit Us Online"));
-    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-    QObject::connect(mnuVisit, &QAction::triggered, window, [] { OpenHomePage(); });
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    QAction* mnuUpdate = mnuHelp->addAction(QMenu::tr("Check for Software &Update"));
-    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-    QObject::connect(mnuUpdate, &QAction::triggered, window, [] { OpenDownloadPage(); });
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-    QAction* mnuAbout = mnuHelp->addAction(QMenu::tr("&About Software"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    QObject::connect(mnuAbout, &QAction::triggered, window, [window] { ShowAboutBox(window); });
+    QMenu* helpMenu = window->menuBar()->addMenu(QMenu::tr("&Help"));
+    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* onlineHelp = helpMenu->addAction(QMenu::tr("&Online Help"));
+    onlineHelp->setObjectName(QStringLiteral("mnuOnline"));
+    QObject::connect(onlineHelp, &QAction::triggered, window, [] { OpenHelpPage(); });
+    QAction* visitUs = helpMenu->addAction(QMenu::tr("&Visit Us Online"));
+    visitUs->setObjectName(QStringLiteral("mnuVisit"));
+    QObject::connect(visitUs, &QAction::triggered, window, [] { OpenHomePage(); });
+    helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
+    QAction* checkUpdate = helpMenu->addAction(QMenu::tr("Check for Software &Update"));
+    checkUpdate->setObjectName(QStringLiteral("mnuUpdate"));
+    QObject::connect(checkUpdate, &QAction::triggered, window, [] { OpenDownloadPage(); });
+    helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
+    QAction* about = helpMenu->addAction(QMenu::tr("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    QObject::connect(about, &QAction::triggered, window, [window] { ShowAboutBox(window); });
 }
 
 }  // namespace vellamor

@@ -36,6 +36,7 @@
 #include "core/astro/bodies.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_opening.h"
 #include "gui/result_window.h"
 #include "render/chakra_painter.h"
 
@@ -174,9 +175,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     });
     buildControls();
     buildMenus();
-    setTabOrder();
-    Form_Load();
-    txtName->setFocus(Qt::OtherFocusReason);
+    setUpTabOrder();
+    fillLists();
+    m_name->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() {
@@ -232,52 +233,52 @@ void MainWindow::buildControls() {
 
     // Left: who and when.
     auto [who, left] = card("whoCard");
-    cmdOpen = new QPushButton(tr("&Open Previously Saved Reading"), who);
-    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
-    txtName = Box("txtName", CharacterClass::Letters, who);
-    cboMonth = List("cboMonth", 9, who);
-    cboDate = List("cboDate", 2, who);
-    cboYear = List("cboYear", 4, who);
-    cboHour = List("cboHour", 2, who);
-    cboMinute = List("cboMinute", 2, who);
-    cboTimeZone = List("cboTimeZone", 36, who);
-    chkDST = new QCheckBox(tr("Daylight Saving Time"), who);
-    chkDST->setObjectName(QStringLiteral("chkDST"));
+    m_open = new QPushButton(tr("&Open Previously Saved Reading"), who);
+    m_open->setObjectName(QStringLiteral("cmdOpen"));
+    m_name = Box("txtName", CharacterClass::Letters, who);
+    m_month = List("cboMonth", 9, who);
+    m_day = List("cboDate", 2, who);
+    m_year = List("cboYear", 4, who);
+    m_hour = List("cboHour", 2, who);
+    m_minute = List("cboMinute", 2, who);
+    m_zone = List("cboTimeZone", 36, who);
+    m_daylightSaving = new QCheckBox(tr("Daylight Saving Time"), who);
+    m_daylightSaving->setObjectName(QStringLiteral("chkDST"));
 
     auto* dateRow = new QHBoxLayout;
     dateRow->setSpacing(6);
-    dateRow->addWidget(cboMonth, 3);
-    dateRow->addWidget(cboDate, 1);
-    dateRow->addWidget(cboYear, 2);
+    dateRow->addWidget(m_month, 3);
+    dateRow->addWidget(m_day, 1);
+    dateRow->addWidget(m_year, 2);
     auto* timeRow = new QHBoxLayout;
     timeRow->setSpacing(6);
-    timeRow->addWidget(cboHour, 1);
-    timeRow->addWidget(cboMinute, 1);
+    timeRow->addWidget(m_hour, 1);
+    timeRow->addWidget(m_minute, 1);
     timeRow->addStretch(2);
 
-    left->addWidget(cmdOpen, 0, 0, 1, 2, Qt::AlignLeft);
+    left->addWidget(m_open, 0, 0, 1, 2, Qt::AlignLeft);
     left->addWidget(Caption(tr("Name"), who), 1, 0);
-    left->addWidget(txtName, 1, 1);
+    left->addWidget(m_name, 1, 1);
     left->addWidget(Caption(tr("Date of Birth"), who), 2, 0);
     left->addLayout(dateRow, 2, 1);
     left->addWidget(Caption(tr("Time of Birth"), who), 3, 0);
     left->addLayout(timeRow, 3, 1);
     left->addWidget(Caption(tr("Time Zone"), who), 4, 0);
-    left->addWidget(chkDST, 4, 1, Qt::AlignLeft);
-    left->addWidget(cboTimeZone, 5, 0, 1, 2);
+    left->addWidget(m_daylightSaving, 4, 1, Qt::AlignLeft);
+    left->addWidget(m_zone, 5, 0, 1, 2);
 #ifdef VELLAMOR_HAVE_ATLAS
-    lblAtlasNote = new QLabel(who);
-    lblAtlasNote->setObjectName(QStringLiteral("lblAtlasNote"));
-    lblAtlasNote->setWordWrap(true);
-    lblAtlasNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont small = lblAtlasNote->font();
+    m_atlasNote = new QLabel(who);
+    m_atlasNote->setObjectName(QStringLiteral("lblAtlasNote"));
+    m_atlasNote->setWordWrap(true);
+    m_atlasNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont small = m_atlasNote->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
-    lblAtlasNote->setFont(small);
+    m_atlasNote->setFont(small);
     // Room for the decision and what remains wrong, so the window does not
     // have to grow when a long note comes.
-    lblAtlasNote->setMinimumHeight(lblAtlasNote->fontMetrics().lineSpacing() * 3);
-    lblAtlasNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(lblAtlasNote, 6, 0, 1, 2);
+    m_atlasNote->setMinimumHeight(m_atlasNote->fontMetrics().lineSpacing() * 3);
+    m_atlasNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(m_atlasNote, 6, 0, 1, 2);
 #endif
     left->setColumnStretch(1, 1);
     left->setRowStretch(7, 1);
@@ -303,66 +304,66 @@ void MainWindow::buildControls() {
         right->addWidget(minutes, row, 4);
         right->addWidget(Caption(tr("DEG/MIN"), where), row, 5);
     };
-    coordinateRow(0, tr("Latitude"), txtLatDeg, "txtLatDeg", txtLatMin, "txtLatMin", optLat,
-                  "optLat", optLatGroup, tr("North"), tr("South"));
-    coordinateRow(1, tr("Longitude"), txtLonDeg, "txtLonDeg", txtLonMin, "txtLonMin", optLong,
-                  "optLong", optLongGroup, tr("East"), tr("West"));
+    coordinateRow(0, tr("Latitude"), m_latDegrees, "txtLatDeg", m_latMinutes, "txtLatMin",
+                  m_latitudeOptions, "optLat", m_latitudeGroup, tr("North"), tr("South"));
+    coordinateRow(1, tr("Longitude"), m_lonDegrees, "txtLonDeg", m_lonMinutes, "txtLonMin",
+                  m_longitudeOptions, "optLong", m_longitudeGroup, tr("East"), tr("West"));
 
-    txtCity = Box("txtCity", CharacterClass::Letters, where);
-    txtState = Box("txtState", CharacterClass::Letters, where);
-    txtCountry = Box("txtCountry", CharacterClass::Letters, where);
+    m_city = Box("txtCity", CharacterClass::Letters, where);
+    m_state = Box("txtState", CharacterClass::Letters, where);
+    m_country = Box("txtCountry", CharacterClass::Letters, where);
     right->addWidget(Caption(tr("City"), where), 2, 0);
-    right->addWidget(txtCity, 2, 1, 1, 3);
+    right->addWidget(m_city, 2, 1, 1, 3);
     right->addWidget(Caption(tr("State"), where), 3, 0);
-    right->addWidget(txtState, 3, 1, 1, 3);
+    right->addWidget(m_state, 3, 1, 1, 3);
     right->addWidget(Caption(tr("Country"), where), 4, 0);
-    right->addWidget(txtCountry, 4, 1, 1, 3);
+    right->addWidget(m_country, 4, 1, 1, 3);
 
-    Command1 = new WrappingButton(tr("Click here to find Latitude && Longitude"), where);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setToolTip(tr("Search the web for the coordinates of the birth place"));
-    right->addWidget(Command1, 2, 4, 3, 2);
+    m_coordinatesButton = new WrappingButton(tr("Click here to find Latitude && Longitude"), where);
+    m_coordinatesButton->setObjectName(QStringLiteral("Command1"));
+    m_coordinatesButton->setToolTip(tr("Search the web for the coordinates of the birth place"));
+    right->addWidget(m_coordinatesButton, 2, 4, 3, 2);
 
-    cmdCalculate = new QPushButton(tr("&Get My Sudarshan Chakra Result"), where);
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setMinimumHeight(cboTimeZone->sizeHint().height() + 8);
-    QFont bold = cmdCalculate->font();
+    m_calculate = new QPushButton(tr("&Get My Sudarshan Chakra Result"), where);
+    m_calculate->setObjectName(QStringLiteral("cmdCalculate"));
+    m_calculate->setMinimumHeight(m_zone->sizeHint().height() + 8);
+    QFont bold = m_calculate->font();
     bold.setBold(true);
-    cmdCalculate->setFont(bold);
-    QPalette accent = cmdCalculate->palette();
+    m_calculate->setFont(bold);
+    QPalette accent = m_calculate->palette();
     accent.setColor(QPalette::Button, QColor(0x5e, 0x2a, 0x82));
     accent.setColor(QPalette::ButtonText, Qt::white);
-    cmdCalculate->setPalette(accent);
-    right->addWidget(cmdCalculate, 5, 0, 1, 6);
+    m_calculate->setPalette(accent);
+    right->addWidget(m_calculate, 5, 0, 1, 6);
     right->setColumnStretch(3, 1);
     right->setRowStretch(6, 1);
 
-    for (FilteredLineEdit* edit :
-         {txtName, txtLatDeg, txtLatMin, txtLonDeg, txtLonMin, txtCity, txtState, txtCountry}) {
+    for (FilteredLineEdit* edit : {m_name, m_latDegrees, m_latMinutes, m_lonDegrees, m_lonMinutes,
+                                   m_city, m_state, m_country}) {
         connect(edit, &FilteredLineEdit::filesDropped, this, &MainWindow::chartFilesDropped);
     }
-    connect(cmdCalculate, &QPushButton::clicked, this, &MainWindow::cmdCalculate_Click);
-    connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::cmdOpen_Click);
-    connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+    connect(m_calculate, &QPushButton::clicked, this, &MainWindow::onCalculate);
+    connect(m_open, &QPushButton::clicked, this, &MainWindow::onOpen);
+    connect(m_coordinatesButton, &QPushButton::clicked, this, &MainWindow::findCoordinates);
 #ifdef VELLAMOR_HAVE_ATLAS
     atlas::EntryControls atlasControls;
-    atlasControls.city = txtCity;
-    atlasControls.state = txtState;
-    atlasControls.country = txtCountry;
-    atlasControls.latDegrees = txtLatDeg;
-    atlasControls.latMinutes = txtLatMin;
-    atlasControls.lonDegrees = txtLonDeg;
-    atlasControls.lonMinutes = txtLonMin;
-    atlasControls.latitude = optLatGroup;
-    atlasControls.longitude = optLongGroup;
-    atlasControls.day = cboDate;
-    atlasControls.month = cboMonth;
-    atlasControls.year = cboYear;
-    atlasControls.hour = cboHour;
-    atlasControls.minute = cboMinute;
-    atlasControls.zone = cboTimeZone;
-    atlasControls.daylightSaving = chkDST;
-    atlasControls.note = lblAtlasNote;
+    atlasControls.city = m_city;
+    atlasControls.state = m_state;
+    atlasControls.country = m_country;
+    atlasControls.latDegrees = m_latDegrees;
+    atlasControls.latMinutes = m_latMinutes;
+    atlasControls.lonDegrees = m_lonDegrees;
+    atlasControls.lonMinutes = m_lonMinutes;
+    atlasControls.latitude = m_latitudeGroup;
+    atlasControls.longitude = m_longitudeGroup;
+    atlasControls.day = m_day;
+    atlasControls.month = m_month;
+    atlasControls.year = m_year;
+    atlasControls.hour = m_hour;
+    atlasControls.minute = m_minute;
+    atlasControls.zone = m_zone;
+    atlasControls.daylightSaving = m_daylightSaving;
+    atlasControls.note = m_atlasNote;
     m_atlas = new atlas::PlaceAssistant(atlasControls, this);
 #endif
 
@@ -370,111 +371,129 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction* mnuCalculate = mnuFile->addAction(tr("Get My &Rasi Chart"));
-    mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
-    connect(mnuCalculate, &QAction::triggered, this, &MainWindow::cmdCalculate_Click);
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
-    QAction* mnuExit = mnuFile->addAction(tr("&Exit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    QAction* calculateAction = fileMenu->addAction(tr("Get My &Rasi Chart"));
+    calculateAction->setObjectName(QStringLiteral("mnuCalculate"));
+    connect(calculateAction, &QAction::triggered, this, &MainWindow::onCalculate);
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
+    QAction* exitAction = fileMenu->addAction(tr("&Exit"));
+    exitAction->setObjectName(QStringLiteral("mnuExit"));
+    connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
     AddHelpMenu(this);
 }
 
-void MainWindow::setTabOrder() {
+void MainWindow::setUpTabOrder() {
     // The day list comes before the month list although it stands to its
     // right: the keyboard walks day, month, year.
-    QWidget* const order[] = {
-        txtName,    cboDate,   cboMonth,  cboYear,  cboHour,  cboMinute,  cboTimeZone,  txtLatDeg,
-        txtLatMin,  txtLonDeg, txtLonMin, txtCity,  txtState, txtCountry, cmdCalculate, optLong[0],
-        optLong[1], optLat[0], optLat[1], Command1, chkDST,   cmdOpen};
+    QWidget* const order[] = {m_name,
+                              m_day,
+                              m_month,
+                              m_year,
+                              m_hour,
+                              m_minute,
+                              m_zone,
+                              m_latDegrees,
+                              m_latMinutes,
+                              m_lonDegrees,
+                              m_lonMinutes,
+                              m_city,
+                              m_state,
+                              m_country,
+                              m_calculate,
+                              m_longitudeOptions[0],
+                              m_longitudeOptions[1],
+                              m_latitudeOptions[0],
+                              m_latitudeOptions[1],
+                              m_coordinatesButton,
+                              m_daylightSaving,
+                              m_open};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(order[i], order[i + 1]);
     }
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::fillLists() {
     for (int d = 1; d <= 31; ++d)
-        cboDate->addItem(QString::number(d));
+        m_day->addItem(QString::number(d));
     for (std::string_view m : kMonthNames)
-        cboMonth->addItem(FromUtf8(m));
+        m_month->addItem(FromUtf8(m));
     for (int y = kFirstYear; y <= kLastYear; ++y)
-        cboYear->addItem(QString::number(y));
+        m_year->addItem(QString::number(y));
     for (int h = 0; h <= 23; ++h)
-        cboHour->addItem(QString::number(h));
+        m_hour->addItem(QString::number(h));
     for (int m = 0; m <= 59; ++m)
-        cboMinute->addItem(QString::number(m));
+        m_minute->addItem(QString::number(m));
     for (const TimeZoneRow& row : LoadTimeZoneTable())
-        cboTimeZone->addItem(FromUtf8(row.text));
-    for (QComboBox* box : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
+        m_zone->addItem(FromUtf8(row.text));
+    for (QComboBox* box : {m_day, m_month, m_year, m_hour, m_minute, m_zone}) {
         box->setCurrentIndex(0);
     }
-    optLong[0]->setChecked(true);
-    optLat[0]->setChecked(true);
+    m_longitudeOptions[0]->setChecked(true);
+    m_latitudeOptions[0]->setChecked(true);
 }
 
 EntryForm MainWindow::form() const {
     EntryForm f;
-    f.name = txtName->text().toStdString();
-    f.latDegrees = txtLatDeg->text().toStdString();
-    f.latMinutes = txtLatMin->text().toStdString();
-    f.lonDegrees = txtLonDeg->text().toStdString();
-    f.lonMinutes = txtLonMin->text().toStdString();
-    f.city = txtCity->text().toStdString();
-    f.state = txtState->text().toStdString();
-    f.country = txtCountry->text().toStdString();
-    f.dayIndex = cboDate->currentIndex();
-    f.monthIndex = cboMonth->currentIndex();
-    f.yearIndex = cboYear->currentIndex();
-    f.hourIndex = cboHour->currentIndex();
-    f.minuteIndex = cboMinute->currentIndex();
-    f.zoneIndex = cboTimeZone->currentIndex();
-    f.longitude = static_cast<LongitudeOption>(optLongGroup->checkedId());
-    f.latitude = static_cast<LatitudeOption>(optLatGroup->checkedId());
-    f.daylightSaving = chkDST->isChecked();
+    f.name = m_name->text().toStdString();
+    f.latDegrees = m_latDegrees->text().toStdString();
+    f.latMinutes = m_latMinutes->text().toStdString();
+    f.lonDegrees = m_lonDegrees->text().toStdString();
+    f.lonMinutes = m_lonMinutes->text().toStdString();
+    f.city = m_city->text().toStdString();
+    f.state = m_state->text().toStdString();
+    f.country = m_country->text().toStdString();
+    f.dayIndex = m_day->currentIndex();
+    f.monthIndex = m_month->currentIndex();
+    f.yearIndex = m_year->currentIndex();
+    f.hourIndex = m_hour->currentIndex();
+    f.minuteIndex = m_minute->currentIndex();
+    f.zoneIndex = m_zone->currentIndex();
+    f.longitude = static_cast<LongitudeOption>(m_longitudeGroup->checkedId());
+    f.latitude = static_cast<LatitudeOption>(m_latitudeGroup->checkedId());
+    f.daylightSaving = m_daylightSaving->isChecked();
     return f;
 }
 
 void MainWindow::setForm(const EntryForm& f) {
-    txtName->setText(QString::fromStdString(f.name));
-    SelectIndex(cboMonth, f.monthIndex);
-    SelectIndex(cboDate, f.dayIndex);
-    SelectIndex(cboYear, f.yearIndex);
-    SelectIndex(cboHour, f.hourIndex);
-    SelectIndex(cboMinute, f.minuteIndex);
-    SelectIndex(cboTimeZone, f.zoneIndex);
-    txtLonDeg->setText(QString::fromStdString(f.lonDegrees));
-    txtLonMin->setText(QString::fromStdString(f.lonMinutes));
-    txtLatDeg->setText(QString::fromStdString(f.latDegrees));
-    txtLatMin->setText(QString::fromStdString(f.latMinutes));
-    SelectOption(optLongGroup, static_cast<int>(f.longitude));
-    SelectOption(optLatGroup, static_cast<int>(f.latitude));
-    chkDST->setChecked(f.daylightSaving);
-    txtCity->setText(QString::fromStdString(f.city));
-    txtState->setText(QString::fromStdString(f.state));
-    txtCountry->setText(QString::fromStdString(f.country));
+    m_name->setText(QString::fromStdString(f.name));
+    SelectIndex(m_month, f.monthIndex);
+    SelectIndex(m_day, f.dayIndex);
+    SelectIndex(m_year, f.yearIndex);
+    SelectIndex(m_hour, f.hourIndex);
+    SelectIndex(m_minute, f.minuteIndex);
+    SelectIndex(m_zone, f.zoneIndex);
+    m_lonDegrees->setText(QString::fromStdString(f.lonDegrees));
+    m_lonMinutes->setText(QString::fromStdString(f.lonMinutes));
+    m_latDegrees->setText(QString::fromStdString(f.latDegrees));
+    m_latMinutes->setText(QString::fromStdString(f.latMinutes));
+    SelectOption(m_longitudeGroup, static_cast<int>(f.longitude));
+    SelectOption(m_latitudeGroup, static_cast<int>(f.latitude));
+    m_daylightSaving->setChecked(f.daylightSaving);
+    m_city->setText(QString::fromStdString(f.city));
+    m_state->setText(QString::fromStdString(f.state));
+    m_country->setText(QString::fromStdString(f.country));
 }
 
 QWidget* MainWindow::fieldWidget(FormField field) const {
     switch (field) {
         case FormField::Name:
-            return txtName;
+            return m_name;
         case FormField::LatDegrees:
-            return txtLatDeg;
+            return m_latDegrees;
         case FormField::LatMinutes:
-            return txtLatMin;
+            return m_latMinutes;
         case FormField::LonDegrees:
-            return txtLonDeg;
+            return m_lonDegrees;
         case FormField::LonMinutes:
-            return txtLonMin;
+            return m_lonMinutes;
         case FormField::City:
-            return txtCity;
+            return m_city;
         case FormField::State:
-            return txtState;
+            return m_state;
         case FormField::Country:
-            return txtCountry;
+            return m_country;
         case FormField::LatitudeOption:
         case FormField::LongitudeOption:
         case FormField::None:
@@ -483,14 +502,14 @@ QWidget* MainWindow::fieldWidget(FormField field) const {
     return nullptr;
 }
 
-void MainWindow::cmdCalculate_Click() {
+void MainWindow::onCalculate() {
     EntryForm entered = form();
     if (const auto problem = ValidateInput(entered)) {
         CurrentDialogs().message(this, ToDialogIcon(problem->icon),
                                  QString::fromStdString(problem->message));
         ApplyProblemSideEffects(entered, *problem);
-        SelectOption(optLongGroup, static_cast<int>(entered.longitude));
-        SelectOption(optLatGroup, static_cast<int>(entered.latitude));
+        SelectOption(m_longitudeGroup, static_cast<int>(entered.longitude));
+        SelectOption(m_latitudeGroup, static_cast<int>(entered.latitude));
         if (QWidget* w = fieldWidget(problem->focus))
             w->setFocus(Qt::OtherFocusReason);
         return;
@@ -508,7 +527,7 @@ void MainWindow::cmdCalculate_Click() {
     hide();
 }
 
-void MainWindow::cmdOpen_Click() {
+void MainWindow::onOpen() {
     FileDialogRequest request;
     request.title = QStringLiteral("Select the source file");
     request.filter = kChartFileFilter;
@@ -520,11 +539,11 @@ void MainWindow::cmdOpen_Click() {
 }
 
 bool MainWindow::openChartFile(const QString& path) {
-    ChartReadResult read;
-    if (HasChartExtension(path.toStdString())) {
-        read = ReadChartFile(QFile::encodeName(path).toStdString());
-    }
-    if (!read.ok()) {
+    // The name as shown must end in "sud" as well as the name on disk.
+    const auto opened = HasChartExtension(path.toStdString())
+                            ? FormFromChartFile(QFile::encodeName(path).toStdString(), form())
+                            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt});
+    if (!opened) {
         CurrentDialogs().message(this, DialogIcon::Critical, FromUtf8(kCheckFileMessage));
         return false;
     }
@@ -532,12 +551,12 @@ bool MainWindow::openChartFile(const QString& path) {
     // The file's place, zone and box are the user's; the atlas stops following.
     m_atlas->forget();
 #endif
-    setForm(ApplyChartFields(form(), *read.fields));
-    cmdCalculate_Click();
+    setForm(*opened);
+    onCalculate();
     return true;
 }
 
-void MainWindow::Command1_Click() {
+void MainWindow::findCoordinates() {
     const EntryForm entered = form();
     if (const auto problem = CheckCoordinatesSearch(entered)) {
         CurrentDialogs().message(this, ToDialogIcon(problem->icon), FromUtf8(problem->message));
@@ -566,7 +585,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     emit chartFilesDropped(files);
 }
 
-void OpenChartFromArguments(MainWindow& frmMain, const QStringList& arguments) {
+void OpenChartFromArguments(MainWindow& window, const QStringList& arguments) {
     // A file manager passes one chart; any further names are ignored. Qt has
     // taken its own options out already; "--" only marks where names begin.
     QString chart;
@@ -576,7 +595,7 @@ void OpenChartFromArguments(MainWindow& frmMain, const QStringList& arguments) {
     }
     if (chart.isEmpty())
         return;
-    QTimer::singleShot(0, &frmMain, [&frmMain, chart] { frmMain.openChartFile(chart); });
+    QTimer::singleShot(0, &window, [&window, chart] { window.openChartFile(chart); });
 }
 
 }  // namespace vellamor

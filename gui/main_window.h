@@ -1,4 +1,4 @@
-// The entry window frmMain: the birth data of one native, typed and picked,
+// The entry window (object name "frmMain"): the birth data of one native, typed and picked,
 // the calculation that turns them into a Sudarshan Chakra, and the opening
 // of saved charts.
 #pragma once
@@ -72,10 +72,11 @@ class MainWindow : public QMainWindow {
   public slots:
     // The calculation driver: validate, copy into BirthData, compute, show
     // the result window and hide this one.
-    void cmdCalculate_Click();
-    void cmdOpen_Click();
+    void onCalculate();
+    // Asks for a chart file and opens it as openChartFile does.
+    void onOpen();
     // The web search for the place's coordinates.
-    void Command1_Click();
+    void findCoordinates();
 
   signals:
     // Files were dropped on the window; they are charts to open, not text.
@@ -87,38 +88,38 @@ class MainWindow : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void Form_Load();
+    void fillLists();
     void buildControls();
     void buildMenus();
-    void setTabOrder();
+    void setUpTabOrder();
     void showResultWindowClosed();
     QWidget* fieldWidget(FormField field) const;
 
-    FilteredLineEdit* txtName = nullptr;
-    QComboBox* cboDate = nullptr;
-    QComboBox* cboMonth = nullptr;
-    QComboBox* cboYear = nullptr;
-    QComboBox* cboHour = nullptr;
-    QComboBox* cboMinute = nullptr;
-    QComboBox* cboTimeZone = nullptr;
-    FilteredLineEdit* txtLatDeg = nullptr;
-    FilteredLineEdit* txtLatMin = nullptr;
-    FilteredLineEdit* txtLonDeg = nullptr;
-    FilteredLineEdit* txtLonMin = nullptr;
-    FilteredLineEdit* txtCity = nullptr;
-    FilteredLineEdit* txtState = nullptr;
-    FilteredLineEdit* txtCountry = nullptr;
-    QPushButton* cmdCalculate = nullptr;
-    QRadioButton* optLong[2] = {nullptr, nullptr};  // East, West
-    QRadioButton* optLat[2] = {nullptr, nullptr};   // North, South
-    QButtonGroup* optLongGroup = nullptr;
-    QButtonGroup* optLatGroup = nullptr;
-    WrappingButton* Command1 = nullptr;
-    QCheckBox* chkDST = nullptr;
-    QPushButton* cmdOpen = nullptr;
+    FilteredLineEdit* m_name = nullptr;
+    QComboBox* m_day = nullptr;
+    QComboBox* m_month = nullptr;
+    QComboBox* m_year = nullptr;
+    QComboBox* m_hour = nullptr;
+    QComboBox* m_minute = nullptr;
+    QComboBox* m_zone = nullptr;
+    FilteredLineEdit* m_latDegrees = nullptr;
+    FilteredLineEdit* m_latMinutes = nullptr;
+    FilteredLineEdit* m_lonDegrees = nullptr;
+    FilteredLineEdit* m_lonMinutes = nullptr;
+    FilteredLineEdit* m_city = nullptr;
+    FilteredLineEdit* m_state = nullptr;
+    FilteredLineEdit* m_country = nullptr;
+    QPushButton* m_calculate = nullptr;
+    QRadioButton* m_longitudeOptions[2] = {nullptr, nullptr};  // East, West
+    QRadioButton* m_latitudeOptions[2] = {nullptr, nullptr};   // North, South
+    QButtonGroup* m_longitudeGroup = nullptr;
+    QButtonGroup* m_latitudeGroup = nullptr;
+    WrappingButton* m_coordinatesButton = nullptr;
+    QCheckBox* m_daylightSaving = nullptr;
+    QPushButton* m_open = nullptr;
     // The offline atlas: the place list under the city box and the note on
     // its zone decision (absent in a build without the atlas).
-    QLabel* lblAtlasNote = nullptr;
+    QLabel* m_atlasNote = nullptr;
     atlas::PlaceAssistant* m_atlas = nullptr;
 
     BirthData m_birth;
@@ -129,6 +130,6 @@ class MainWindow : public QMainWindow {
 
 // The start-up chart: the first argument after the program's name (Qt has
 // taken out its own options), opened as soon as the event loop runs.
-void OpenChartFromArguments(MainWindow& frmMain, const QStringList& arguments);
+void OpenChartFromArguments(MainWindow& window, const QStringList& arguments);
 
 }  // namespace vellamor

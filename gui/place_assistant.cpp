@@ -28,43 +28,45 @@ QString Text(const std::string& s) {
 }  // namespace
 
 PlaceAssistant::PlaceAssistant(const EntryControls& controls, QObject* parent)
-    : QObject(parent), c_(controls) {
+    : QObject(parent), m_controls(controls) {
     // The gazetteer loads while the user types the name and the date, so the
     // window opens at once and the first place typed finds it ready.
     Gazetteer::LoadInBackground();
-    model_ = new QStandardItemModel(this);
-    completer_ = new QCompleter(model_, this);
+    m_model = new QStandardItemModel(this);
+    m_completer = new QCompleter(m_model, this);
     // The list is the atlas's answer: the completer must not filter it again
     // by the typed prefix, nor write its entry into the letter-only box.
-    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    completer_->setMaxVisibleItems(kMaxOffered);
-    completer_->setWidget(c_.city);
+    m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_completer->setMaxVisibleItems(kMaxOffered);
+    m_completer->setWidget(m_controls.city);
     // Installed after the completer's own filter, so it sees keys first.
-    completer_->popup()->installEventFilter(this);
-    typingPause_ = new QTimer(this);
-    typingPause_->setSingleShot(true);
-    typingPause_->setInterval(kTypingPauseMs);
+    m_completer->popup()->installEventFilter(this);
+    m_typingPause = new QTimer(this);
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(kTypingPauseMs);
 
-    connect(typingPause_, &QTimer::timeout, this, &PlaceAssistant::lookUpNow);
-    connect(c_.city, &QLineEdit::textEdited, this, &PlaceAssistant::cityEdited);
-    connect(c_.city, &QLineEdit::editingFinished, this, &PlaceAssistant::cityFinished);
-    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+    connect(m_typingPause, &QTimer::timeout, this, &PlaceAssistant::lookUpNow);
+    connect(m_controls.city, &QLineEdit::textEdited, this, &PlaceAssistant::cityEdited);
+    connect(m_controls.city, &QLineEdit::editingFinished, this, &PlaceAssistant::cityFinished);
+    connect(m_completer, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &PlaceAssistant::placeActivated);
-    for (QComboBox* list : {c_.day, c_.month, c_.year, c_.hour, c_.minute}) {
+    for (QComboBox* list :
+         {m_controls.day, m_controls.month, m_controls.year, m_controls.hour, m_controls.minute}) {
         connect(list, &QComboBox::activated, this, &PlaceAssistant::dateOrPlaceChanged);
     }
-    connect(c_.longitude, &QButtonGroup::idClicked, this, &PlaceAssistant::dateOrPlaceChanged);
-    for (QLineEdit* box : {c_.lonDegrees, c_.lonMinutes}) {
+    connect(m_controls.longitude, &QButtonGroup::idClicked, this,
+            &PlaceAssistant::dateOrPlaceChanged);
+    for (QLineEdit* box : {m_controls.lonDegrees, m_controls.lonMinutes}) {
         connect(box, &QLineEdit::textEdited, this, &PlaceAssistant::dateOrPlaceChanged);
     }
-    connect(c_.zone, &QComboBox::activated, this, &PlaceAssistant::zoneChosen);
-    connect(c_.daylightSaving, &QCheckBox::clicked, this, &PlaceAssistant::boxClicked);
+    connect(m_controls.zone, &QComboBox::activated, this, &PlaceAssistant::zoneChosen);
+    connect(m_controls.daylightSaving, &QCheckBox::clicked, this, &PlaceAssistant::boxClicked);
 }
 
 bool PlaceAssistant::eventFilter(QObject* watched, QEvent* event) {
     // Enter picks the entry: the completer would also hand the key on to the
     // city box, whose letter filter refuses it with a message.
-    QAbstractItemView* popup = completer_->popup();
+    QAbstractItemView* popup = m_completer->popup();
     if (watched == popup && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && popup->isVisible() &&
@@ -79,71 +81,71 @@ bool PlaceAssistant::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PlaceAssistant::forget() {
-    follower_.Forget();
-    typingPause_->stop();
-    completer_->popup()->hide();
-    cityTyped_ = false;
+    m_follower.Forget();
+    m_typingPause->stop();
+    m_completer->popup()->hide();
+    m_cityTyped = false;
     showNote({});
 }
 
 void PlaceAssistant::cityEdited(const QString&) {
     // Typing over the city means the picked place no longer applies.
-    if (follower_.place()) {
-        follower_.Forget();
+    if (m_follower.place()) {
+        m_follower.Forget();
         showNote({});
     }
-    cityTyped_ = true;
-    typingPause_->start();
+    m_cityTyped = true;
+    m_typingPause->start();
 }
 
 void PlaceAssistant::lookUpNow() {
-    typingPause_->stop();
-    const QString typed = c_.city->text().trimmed();
-    model_->clear();
-    offered_.clear();
+    m_typingPause->stop();
+    const QString typed = m_controls.city->text().trimmed();
+    m_model->clear();
+    m_offered.clear();
     if (typed.size() >= 2)
-        offered_ = FindPlaces(typed.toStdString(), kMaxOffered);
-    for (std::size_t i = 0; i < offered_.size(); ++i) {
-        auto* item = new QStandardItem(Text(offered_[i].Label()));
+        m_offered = FindPlaces(typed.toStdString(), kMaxOffered);
+    for (std::size_t i = 0; i < m_offered.size(); ++i) {
+        auto* item = new QStandardItem(Text(m_offered[i].Label()));
         item->setData(static_cast<int>(i), kPlaceRole);
         item->setEditable(false);
-        model_->appendRow(item);
+        m_model->appendRow(item);
     }
-    if (offered_.empty() || !c_.city->hasFocus()) {
-        completer_->popup()->hide();
+    if (m_offered.empty() || !m_controls.city->hasFocus()) {
+        m_completer->popup()->hide();
     } else {
         // As wide as the longest "City, State, Country", not just the box.
-        const QFontMetrics metrics = completer_->popup()->fontMetrics();
-        int width = c_.city->width();
-        for (int row = 0; row < model_->rowCount(); ++row) {
-            width = std::max(width, metrics.horizontalAdvance(model_->item(row)->text()) + 40);
+        const QFontMetrics metrics = m_completer->popup()->fontMetrics();
+        int width = m_controls.city->width();
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            width = std::max(width, metrics.horizontalAdvance(m_model->item(row)->text()) + 40);
         }
-        QRect area = c_.city->rect();
+        QRect area = m_controls.city->rect();
         area.setWidth(width);
-        completer_->complete(area);
+        m_completer->complete(area);
     }
 }
 
 void PlaceAssistant::placeActivated(const QModelIndex& index) {
     const QVariant i = index.data(kPlaceRole);
-    if (!i.isValid() || i.toInt() < 0 || static_cast<std::size_t>(i.toInt()) >= offered_.size())
+    if (!i.isValid() || i.toInt() < 0 || static_cast<std::size_t>(i.toInt()) >= m_offered.size())
         return;
-    const Place place = offered_[static_cast<std::size_t>(i.toInt())];
+    const Place place = m_offered[static_cast<std::size_t>(i.toInt())];
     EntryForm form = readControls();
-    const ZoneDecision d = follower_.Pick(form, place);
+    const ZoneDecision d = m_follower.Pick(form, place);
     writePlace(form);
     writeZone(form);
-    cityTyped_ = false;
+    m_cityTyped = false;
     showNote(d.note);
 }
 
 void PlaceAssistant::cityFinished() {
     // Only what the user typed is checked: a city a chart file brought in
     // is the file's business.
-    const QString typed = c_.city->text().trimmed();
-    if (!cityTyped_ || follower_.place() || typed.isEmpty())
+    const QString typed = m_controls.city->text().trimmed();
+    if (!m_cityTyped || m_follower.place() || typed.isEmpty())
         return;
-    cityTyped_ = false;
+    m_cityTyped = false;
     // Only a name the atlas cannot place at all is worth a note: anything
     // else is in the list to pick from.
     if (!SearchPlace(typed.toStdString()).place)
@@ -152,7 +154,7 @@ void PlaceAssistant::cityFinished() {
 
 void PlaceAssistant::dateOrPlaceChanged() {
     EntryForm form = readControls();
-    if (const auto d = follower_.Follow(form)) {
+    if (const auto d = m_follower.Follow(form)) {
         writeZone(form);
         showNote(d->note);
     }
@@ -160,7 +162,7 @@ void PlaceAssistant::dateOrPlaceChanged() {
 
 void PlaceAssistant::zoneChosen() {
     EntryForm form = readControls();
-    if (const auto d = follower_.ZoneChosenByHand(form)) {
+    if (const auto d = m_follower.ZoneChosenByHand(form)) {
         writeZone(form);
         showNote(d->note);
     }
@@ -168,7 +170,7 @@ void PlaceAssistant::zoneChosen() {
 
 void PlaceAssistant::boxClicked() {
     EntryForm form = readControls();
-    if (const auto d = follower_.BoxSetByHand(form)) {
+    if (const auto d = m_follower.BoxSetByHand(form)) {
         writeZone(form);
         showNote(d->note);
     }
@@ -176,49 +178,49 @@ void PlaceAssistant::boxClicked() {
 
 EntryForm PlaceAssistant::readControls() const {
     EntryForm f;
-    f.city = c_.city->text().toStdString();
-    f.state = c_.state->text().toStdString();
-    f.country = c_.country->text().toStdString();
-    f.latDegrees = c_.latDegrees->text().toStdString();
-    f.latMinutes = c_.latMinutes->text().toStdString();
-    f.lonDegrees = c_.lonDegrees->text().toStdString();
-    f.lonMinutes = c_.lonMinutes->text().toStdString();
-    f.latitude = static_cast<LatitudeOption>(c_.latitude->checkedId());
-    f.longitude = static_cast<LongitudeOption>(c_.longitude->checkedId());
-    f.dayIndex = c_.day->currentIndex();
-    f.monthIndex = c_.month->currentIndex();
-    f.yearIndex = c_.year->currentIndex();
-    f.hourIndex = c_.hour->currentIndex();
-    f.minuteIndex = c_.minute->currentIndex();
-    f.zoneIndex = c_.zone->currentIndex();
-    f.daylightSaving = c_.daylightSaving->isChecked();
+    f.city = m_controls.city->text().toStdString();
+    f.state = m_controls.state->text().toStdString();
+    f.country = m_controls.country->text().toStdString();
+    f.latDegrees = m_controls.latDegrees->text().toStdString();
+    f.latMinutes = m_controls.latMinutes->text().toStdString();
+    f.lonDegrees = m_controls.lonDegrees->text().toStdString();
+    f.lonMinutes = m_controls.lonMinutes->text().toStdString();
+    f.latitude = static_cast<LatitudeOption>(m_controls.latitude->checkedId());
+    f.longitude = static_cast<LongitudeOption>(m_controls.longitude->checkedId());
+    f.dayIndex = m_controls.day->currentIndex();
+    f.monthIndex = m_controls.month->currentIndex();
+    f.yearIndex = m_controls.year->currentIndex();
+    f.hourIndex = m_controls.hour->currentIndex();
+    f.minuteIndex = m_controls.minute->currentIndex();
+    f.zoneIndex = m_controls.zone->currentIndex();
+    f.daylightSaving = m_controls.daylightSaving->isChecked();
     return f;
 }
 
 void PlaceAssistant::writePlace(const EntryForm& f) {
-    c_.city->setText(Text(f.city));
-    c_.state->setText(Text(f.state));
-    c_.country->setText(Text(f.country));
-    c_.latDegrees->setText(Text(f.latDegrees));
-    c_.latMinutes->setText(Text(f.latMinutes));
-    c_.lonDegrees->setText(Text(f.lonDegrees));
-    c_.lonMinutes->setText(Text(f.lonMinutes));
-    if (QAbstractButton* b = c_.latitude->button(static_cast<int>(f.latitude)))
+    m_controls.city->setText(Text(f.city));
+    m_controls.state->setText(Text(f.state));
+    m_controls.country->setText(Text(f.country));
+    m_controls.latDegrees->setText(Text(f.latDegrees));
+    m_controls.latMinutes->setText(Text(f.latMinutes));
+    m_controls.lonDegrees->setText(Text(f.lonDegrees));
+    m_controls.lonMinutes->setText(Text(f.lonMinutes));
+    if (QAbstractButton* b = m_controls.latitude->button(static_cast<int>(f.latitude)))
         b->setChecked(true);
-    if (QAbstractButton* b = c_.longitude->button(static_cast<int>(f.longitude)))
+    if (QAbstractButton* b = m_controls.longitude->button(static_cast<int>(f.longitude)))
         b->setChecked(true);
 }
 
 void PlaceAssistant::writeZone(const EntryForm& f) {
-    c_.zone->setCurrentIndex(f.zoneIndex);
-    c_.daylightSaving->setChecked(f.daylightSaving);
+    m_controls.zone->setCurrentIndex(f.zoneIndex);
+    m_controls.daylightSaving->setChecked(f.daylightSaving);
 }
 
 void PlaceAssistant::showNote(const std::string& note) {
-    if (c_.note == nullptr)
+    if (m_controls.note == nullptr)
         return;
-    c_.note->setText(Text(note));
-    c_.note->setToolTip(Text(note));
+    m_controls.note->setText(Text(note));
+    m_controls.note->setToolTip(Text(note));
 }
 
 }  // namespace vellamor::atlas

@@ -72,8 +72,8 @@ class PlaceAssistant : public QObject {
     // Looks up what the city box holds now instead of after the pause.
     void lookUpNow();
 
-    QCompleter* completer() const { return completer_; }
-    const PlaceFollower& follower() const { return follower_; }
+    QCompleter* completer() const { return m_completer; }
+    const PlaceFollower& follower() const { return m_follower; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -91,13 +91,13 @@ class PlaceAssistant : public QObject {
     void writeZone(const EntryForm& form);
     void showNote(const std::string& note);
 
-    EntryControls c_;
-    PlaceFollower follower_;
-    std::vector<Place> offered_;
-    QStandardItemModel* model_ = nullptr;
-    QCompleter* completer_ = nullptr;
-    QTimer* typingPause_ = nullptr;
-    bool cityTyped_ = false;  // typed by the user since the last pick or check
+    EntryControls m_controls;
+    PlaceFollower m_follower;
+    std::vector<Place> m_offered;
+    QStandardItemModel* m_model = nullptr;
+    QCompleter* m_completer = nullptr;
+    QTimer* m_typingPause = nullptr;
+    bool m_cityTyped = false;  // typed by the user since the last pick or check
 };
 
 }  // namespace vellamor::atlas

@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -26,26 +25,17 @@
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/stability_report.h"
+#include "gui/chakra_view.h"
 #include "gui/desktop.h"
 #include "gui/dialogs.h"
 #include "gui/help_menu.h"
 #include "gui/printing.h"
+#include "gui/twips.h"
 #include "render/chakra_painter.h"
 #include "render/chart_sheet.h"
 
 namespace vellamor {
 namespace {
-
-// Twips to pixels at the screen's logical resolution (96 dots per inch
-// before any high-DPI scaling, which Qt applies on top).
-constexpr double kTwipsPerPixel = 15;
-// The chart is drawn larger than its twips give, so that a crowded house
-// stays readable; it grows and shrinks with the window.
-constexpr double kChartZoom = 1.6;
-
-int Px(double twips) {
-    return static_cast<int>(twips / kTwipsPerPixel + 0.5);
-}
 
 const QColor kPanelGrey(128, 128, 128);
 
@@ -71,28 +61,6 @@ QPalette PanelPalette() {
 }
 
 }  // namespace
-
-ChakraView::ChakraView(const ChakraModel& model, QWidget* parent)
-    : QWidget(parent), m_model(model) {
-    setObjectName(QStringLiteral("chakraView"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-}
-
-QSize ChakraView::sizeHint() const {
-    const int side = Px(ChakraBounds().width * kChartZoom);
-    return {side, side};
-}
-
-QSize ChakraView::minimumSizeHint() const {
-    const int side = Px(ChakraBounds().width * 0.6);
-    return {side, side};
-}
-
-void ChakraView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    PaintChakra(painter, QRectF(rect()), m_model);
-}
 
 ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* parent)
     : QMainWindow(parent), m_chart(chart), m_chartFileName(chartFileName) {
@@ -149,7 +117,7 @@ ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* 
         }
     }
     resize(size);
-    TS_Click(0);
+    showPanel(0);
 }
 
 QLabel* ResultWindow::label(const QString& text, const QString& name, bool bold, QWidget* parent) {
@@ -167,19 +135,19 @@ QWidget* ResultWindow::buildRightColumn() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    TS = new QTabBar(column);
-    TS->setObjectName(QStringLiteral("TS"));
-    TS->setFont(WindowFont(true));
-    TS->setPalette(PanelPalette());
-    TS->setExpanding(true);
-    TS->setDrawBase(false);
-    TS->setUsesScrollButtons(false);
-    TS->addTab(tr("Birth Details"));
-    TS->addTab(tr("Chart Details"));
-    TS->addTab(tr("Planetary Positions"));
-    TS->addTab(tr("Chart Stability"));
-    connect(TS, &QTabBar::tabBarClicked, this, &ResultWindow::TS_Click);
-    connect(TS, &QTabBar::currentChanged, this, &ResultWindow::TS_Click);
+    m_tabs = new QTabBar(column);
+    m_tabs->setObjectName(QStringLiteral("TS"));
+    m_tabs->setFont(WindowFont(true));
+    m_tabs->setPalette(PanelPalette());
+    m_tabs->setExpanding(true);
+    m_tabs->setDrawBase(false);
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->addTab(tr("Birth Details"));
+    m_tabs->addTab(tr("Chart Details"));
+    m_tabs->addTab(tr("Planetary Positions"));
+    m_tabs->addTab(tr("Chart Stability"));
+    connect(m_tabs, &QTabBar::tabBarClicked, this, &ResultWindow::showPanel);
+    connect(m_tabs, &QTabBar::currentChanged, this, &ResultWindow::showPanel);
 
     m_panels = new QStackedWidget(column);
     m_panels->setObjectName(QStringLiteral("fraDisplay"));
@@ -193,30 +161,30 @@ QWidget* ResultWindow::buildRightColumn() {
         m_panels->addWidget(panel);
     }
 
-    cmdSave = new QPushButton(tr("&Save"), column);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdBack = new QPushButton(tr("&Back"), column);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    for (QPushButton* b : {cmdSave, cmdBack}) {
+    m_save = new QPushButton(tr("&Save"), column);
+    m_save->setObjectName(QStringLiteral("cmdSave"));
+    m_back = new QPushButton(tr("&Back"), column);
+    m_back->setObjectName(QStringLiteral("cmdBack"));
+    for (QPushButton* b : {m_save, m_back}) {
         b->setFont(WindowFont(true));
         b->setMinimumSize(Px(1000), Px(375));
     }
-    connect(cmdSave, &QPushButton::clicked, this, &ResultWindow::cmdSave_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &ResultWindow::cmdBack_Click);
-    QWidget::setTabOrder(cmdSave, cmdBack);
+    connect(m_save, &QPushButton::clicked, this, &ResultWindow::onSave);
+    connect(m_back, &QPushButton::clicked, this, &ResultWindow::onBack);
+    QWidget::setTabOrder(m_save, m_back);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(Px(45));
     buttons->addStretch(1);
-    buttons->addWidget(cmdSave);
-    buttons->addWidget(cmdBack);
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_back);
 
-    layout->addWidget(TS);
+    layout->addWidget(m_tabs);
     layout->addWidget(m_panels, 1);
     layout->addSpacing(Px(300));
     layout->addLayout(buttons);
 
-    const int width = std::max(Px(2400), TS->sizeHint().width());
+    const int width = std::max(Px(2400), m_tabs->sizeHint().width());
     column->setFixedWidth(width);
     return column;
 }
@@ -380,22 +348,22 @@ QWidget* ResultWindow::buildStability() {
 }
 
 void ResultWindow::buildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction* mnuBack = mnuFile->addAction(tr("&Back"));
-    mnuBack->setObjectName(QStringLiteral("mnuBack"));
-    connect(mnuBack, &QAction::triggered, this, &ResultWindow::cmdBack_Click);
-    mnuFile->addSeparator();
-    QAction* mnuSave = mnuFile->addAction(tr("&Save"));
-    mnuSave->setObjectName(QStringLiteral("mnuSave"));
-    connect(mnuSave, &QAction::triggered, this, &ResultWindow::cmdSave_Click);
-    QAction* mnuExport = mnuFile->addAction(tr("Export Image..."));
-    mnuExport->setObjectName(QStringLiteral("mnuExport"));
-    connect(mnuExport, &QAction::triggered, this, &ResultWindow::mnuExport_Click);
-    QAction* mnuPrint = mnuFile->addAction(tr("Print..."));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuPrint->setShortcut(QKeySequence::Print);
-    connect(mnuPrint, &QAction::triggered, this, &ResultWindow::mnuPrint_Click);
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    QAction* backAction = fileMenu->addAction(tr("&Back"));
+    backAction->setObjectName(QStringLiteral("mnuBack"));
+    connect(backAction, &QAction::triggered, this, &ResultWindow::onBack);
+    fileMenu->addSeparator();
+    QAction* saveAction = fileMenu->addAction(tr("&Save"));
+    saveAction->setObjectName(QStringLiteral("mnuSave"));
+    connect(saveAction, &QAction::triggered, this, &ResultWindow::onSave);
+    QAction* exportAction = fileMenu->addAction(tr("Export Image..."));
+    exportAction->setObjectName(QStringLiteral("mnuExport"));
+    connect(exportAction, &QAction::triggered, this, &ResultWindow::onExport);
+    QAction* printAction = fileMenu->addAction(tr("Print..."));
+    printAction->setObjectName(QStringLiteral("mnuPrint"));
+    printAction->setShortcut(QKeySequence::Print);
+    connect(printAction, &QAction::triggered, this, &ResultWindow::onPrint);
 
     AddHelpMenu(this);
 }
@@ -404,15 +372,15 @@ int ResultWindow::currentPanel() const {
     return m_panels->currentIndex();
 }
 
-void ResultWindow::TS_Click(int index) {
+void ResultWindow::showPanel(int index) {
     if (index < 0 || index >= m_panels->count())
         return;
-    if (TS->currentIndex() != index)
-        TS->setCurrentIndex(index);
+    if (m_tabs->currentIndex() != index)
+        m_tabs->setCurrentIndex(index);
     m_panels->setCurrentIndex(index);
 }
 
-bool ResultWindow::cmdSave_Click() {
+bool ResultWindow::onSave() {
     FileDialogRequest request;
     request.title = kAppTitle;
     request.filter = kChartFileFilter;
@@ -447,26 +415,26 @@ bool ResultWindow::cmdSave_Click() {
     return true;
 }
 
-bool ResultWindow::mnuExport_Click() {
+bool ResultWindow::onExport() {
     FileDialogRequest request;
     request.title = tr("Export Image");
     request.filter = kSheetFileFilter;
     request.defaultSuffix = QStringLiteral("png");
-    request.initialPath = SheetPathSuggestion();
+    request.initialPath = sheetPathSuggestion();
     request.confirmOverwrite = true;
     const QString path = CurrentDialogs().saveFile(this, request);
     if (path.isEmpty())
         return false;
-    const QString failure = ExportChartSheet(m_chart, path);
-    if (!failure.isEmpty()) {
-        CurrentDialogs().message(this, DialogIcon::Critical, failure);
+    const auto exported = ExportChartSheet(m_chart, path);
+    if (!exported) {
+        CurrentDialogs().message(this, DialogIcon::Critical, exported.error());
         return false;
     }
     m_lastExport = path;
     return true;
 }
 
-void ResultWindow::mnuPrint_Click() {
+void ResultWindow::onPrint() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Sudarshan Chakra of ") +
                        QString::fromStdString(m_chart.birth.name));
@@ -478,7 +446,7 @@ void ResultWindow::mnuPrint_Click() {
 }
 
 // Beside the last export or the last saved chart, named after the native.
-QString ResultWindow::SheetPathSuggestion() const {
+QString ResultWindow::sheetPathSuggestion() const {
     if (!m_lastExport.isEmpty())
         return m_lastExport;
     QString name = QString::fromStdString(m_chart.birth.name).simplified();
@@ -490,7 +458,7 @@ QString ResultWindow::SheetPathSuggestion() const {
     return QFileInfo(m_chartFileName).dir().filePath(file);
 }
 
-void ResultWindow::cmdBack_Click() {
+void ResultWindow::onBack() {
     emit backRequested();
     m_goingBack = true;
     close();

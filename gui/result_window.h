@@ -1,11 +1,11 @@
-// The result window frmSudarshanChakraResult: the drawn chakra on the left,
-// three panels behind a tab strip on the right (birth details, the chart's
-// legend, the planetary positions), Save and Back below them.
+// The result window (object name "frmSudarshanChakraResult"): the chakra
+// view on the left, four panels behind a tab strip on the right (birth
+// details, the chart's legend, the planetary positions, the chart's
+// stability), Save and Back below them; the File menu adds export and print.
 #pragma once
 
 #include <QMainWindow>
 #include <QString>
-#include <QWidget>
 
 #include "core/chart/chakra_model.h"
 #include "core/chart/chart_stability.h"
@@ -18,27 +18,12 @@ class QTabBar;
 
 namespace vellamor {
 
+class ChakraView;
+
 inline const QString kChartFileFilter = QStringLiteral("Vellamor Sudarshan Chakra (*.sud)");
 inline const QString kChartFileSuffix = QStringLiteral("sud");
 inline const QString kSheetFileFilter =
     QStringLiteral("PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf)");
-
-// The chart itself: paints the chakra as large as the widget allows.
-class ChakraView : public QWidget {
-    Q_OBJECT
-
-  public:
-    explicit ChakraView(const ChakraModel& model, QWidget* parent = nullptr);
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-    const ChakraModel& model() const { return m_model; }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    ChakraModel m_model;
-};
 
 class ResultWindow : public QMainWindow {
     Q_OBJECT
@@ -55,16 +40,16 @@ class ResultWindow : public QMainWindow {
     int currentPanel() const;
 
   public slots:
-    void TS_Click(int index);
+    void showPanel(int index);
     // Asks for a path and writes the chart file; true when it was written.
-    bool cmdSave_Click();
+    bool onSave();
     // Asks for a path and writes the chart sheet as PNG or SVG (or PDF);
     // true when it was written.
-    bool mnuExport_Click();
+    bool onExport();
     // The chart sheet through the print dialog (which also prints to PDF).
-    void mnuPrint_Click();
+    void onPrint();
     // Shows the entry window again and discards this window.
-    void cmdBack_Click();
+    void onBack();
 
   signals:
     void backRequested();
@@ -80,7 +65,7 @@ class ResultWindow : public QMainWindow {
     QWidget* buildStability();
     void buildMenus();
     QLabel* label(const QString& text, const QString& name, bool bold, QWidget* parent);
-    QString SheetPathSuggestion() const;
+    QString sheetPathSuggestion() const;
 
     Chart m_chart;
     ChartStability m_stability;
@@ -88,10 +73,10 @@ class ResultWindow : public QMainWindow {
     QString m_lastExport;
     bool m_goingBack = false;
     ChakraView* m_view = nullptr;
-    QTabBar* TS = nullptr;
+    QTabBar* m_tabs = nullptr;
     QStackedWidget* m_panels = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdBack = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_back = nullptr;
 };
 
 }  // namespace vellamor

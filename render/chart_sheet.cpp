@@ -140,8 +140,8 @@ void PaintFooter(QPainter& p) {
                Qt::AlignRight | Qt::AlignVCenter, kProgramTitle);
 }
 
-QString SaveFailure(const QString& path, const QString& why) {
-    return QStringLiteral("The chart could not be exported to \"%1\": %2.").arg(path, why);
+Unexpected<QString> SaveFailure(const QString& path, const QString& why) {
+    return Fail(QStringLiteral("The chart could not be exported to \"%1\": %2.").arg(path, why));
 }
 
 // The painter's whole device, in device coordinates.
@@ -191,7 +191,7 @@ QImage RenderChartSheet(const Chart& chart, int pixels) {
     return image;
 }
 
-QString ExportChartSheet(const Chart& chart, const QString& path) {
+Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path) {
     const std::optional<SheetFormat> format = SheetFormatOf(path);
     if (!format)
         return SaveFailure(path, QStringLiteral("the name must end in .png, .svg or .pdf"));
@@ -253,7 +253,7 @@ void PaintChartSheetPage(QPainter& painter, const Chart& chart) {
     PaintChartSheet(painter, DeviceRect(painter), chart);
 }
 
-std::string ExportChartSheetHeadless(const Chart& chart, const std::string& path) {
+Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path) {
     // Drawing text needs an application object; the offscreen platform
     // gives one that never looks for a display.
     static int argc = 3;
@@ -269,7 +269,10 @@ std::string ExportChartSheetHeadless(const Chart& chart, const std::string& path
         });
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    return ExportChartSheet(chart, QFile::decodeName(path.c_str())).toStdString();
+    const auto exported = ExportChartSheet(chart, QFile::decodeName(path.c_str()));
+    if (!exported)
+        return Fail(exported.error().toStdString());
+    return {};
 }
 
 }  // namespace vellamor

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
 
 class QPainter;
@@ -35,15 +36,15 @@ void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart
 QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels);
 
 // Writes the sheet in the format of the file name, replacing the file only
-// when the whole sheet was written. Returns an empty string on success,
-// otherwise a sentence for the user.
-QString ExportChartSheet(const Chart& chart, const QString& path);
+// when the whole sheet was written. A failure carries a sentence for the
+// user.
+Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path);
 
 // One page (a printer's, a PDF's), the sheet across its printable width.
 void PaintChartSheetPage(QPainter& painter, const Chart& chart);
 
 // For the command line: draws without a display (Qt's offscreen platform)
 // when no application object exists yet.
-std::string ExportChartSheetHeadless(const Chart& chart, const std::string& path);
+Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path);
 
 }  // namespace vellamor

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "cli/command_line.h"
+#include "cli/headless.h"
 
 namespace vellamor::atlas {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/command_line.h"
+#include "cli/headless.h"
 
 namespace vellamor {
 namespace {

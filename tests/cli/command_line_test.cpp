@@ -1,5 +1,3 @@
-#include "cli/command_line.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,7 +6,11 @@
 #include <sstream>
 
 #include "cli/chart_report.h"
+#include "cli/headless.h"
+#include "cli/options.h"
+#include "cli/usage.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_opening.h"
 #include "json_lite.h"
 
 namespace vellamor {
@@ -117,17 +119,17 @@ TEST(CommandLine, JsonEntryIsLastAndFeedsBackAsOptions) {
 
 // A fresh program's defaults fill what the file leaves out or gets wrong.
 TEST(CommandLine, FileOpensAsInAFreshlyStartedProgram) {
-    const OpenedChart c = OpenChartFile(DataFile("charts/values-no-list-holds.sud"));
-    ASSERT_TRUE(c.ok) << c.error;
-    EXPECT_EQ(c.chart.birth.month, 1);
-    EXPECT_EQ(c.chart.birth.day, 1);
-    EXPECT_EQ(c.chart.birth.year, 1901);
-    EXPECT_EQ(c.chart.birth.hour, 0);
-    EXPECT_EQ(c.chart.birth.minute, 0);
-    EXPECT_EQ(c.chart.birth.zoneIndex, 0);
-    EXPECT_TRUE(c.chart.birth.eastLongitude);
-    EXPECT_FALSE(c.chart.birth.southLatitude);
-    EXPECT_FALSE(c.chart.birth.daylightSaving);
+    const auto c = OpenChartFile(DataFile("charts/values-no-list-holds.sud"));
+    ASSERT_TRUE(c) << c.error().message;
+    EXPECT_EQ(c->birth.month, 1);
+    EXPECT_EQ(c->birth.day, 1);
+    EXPECT_EQ(c->birth.year, 1901);
+    EXPECT_EQ(c->birth.hour, 0);
+    EXPECT_EQ(c->birth.minute, 0);
+    EXPECT_EQ(c->birth.zoneIndex, 0);
+    EXPECT_TRUE(c->birth.eastLongitude);
+    EXPECT_FALSE(c->birth.southLatitude);
+    EXPECT_FALSE(c->birth.daylightSaving);
 }
 
 TEST(CommandLine, UsageErrors) {
@@ -146,8 +148,8 @@ TEST(CommandLine, UsageErrors) {
 
 TEST(CommandLineTest, ChartOptionsFillTheEntryForm) {
     const ParsedCommandLine p = ParseCommandLine(Concat({"--json"}, kPune));
-    ASSERT_FALSE(p.error) << p.error->message;
-    const EntryForm& f = p.invocation.form;
+    ASSERT_TRUE(p) << p.error().message;
+    const EntryForm& f = p->form;
     EXPECT_EQ(f.name, "Ravi Kumar");
     EXPECT_EQ(f.dayIndex, 4);
     EXPECT_EQ(f.monthIndex, 2);
@@ -163,13 +165,13 @@ TEST(CommandLineTest, ChartOptionsFillTheEntryForm) {
     EXPECT_EQ(f.longitude, LongitudeOption::East);
     EXPECT_FALSE(f.daylightSaving);
     EXPECT_EQ(f.country, "India");
-    EXPECT_EQ(p.invocation.mode, HeadlessMode::Json);
+    EXPECT_EQ(p->mode, HeadlessMode::Json);
 }
 
 TEST(CommandLineTest, OmittedOptionsKeepTheFreshWindowsDefaults) {
     const ParsedCommandLine p =
         ParseCommandLine({"--print", "--lat=033:5s", "--lon", "118:15w", "--dst"});
-    ASSERT_FALSE(p.error) << p.error->message;
+    ASSERT_TRUE(p) << p.error().message;
     EntryForm expected;
     expected.latDegrees = "033";  // as typed into the box
     expected.latMinutes = "5";
@@ -178,7 +180,7 @@ TEST(CommandLineTest, OmittedOptionsKeepTheFreshWindowsDefaults) {
     expected.lonMinutes = "15";
     expected.longitude = LongitudeOption::West;
     expected.daylightSaving = true;
-    EXPECT_EQ(p.invocation.form, expected);
+    EXPECT_EQ(p->form, expected);
 }
 
 TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
@@ -218,9 +220,9 @@ TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
     };
     for (const Case& c : cases) {
         const ParsedCommandLine p = ParseCommandLine(Concat({"--json"}, c.args));
-        ASSERT_TRUE(p.error) << Join(c.args);
-        EXPECT_EQ(p.error->message, c.message) << Join(c.args);
-        EXPECT_EQ(p.error->status, c.status) << Join(c.args);
+        ASSERT_FALSE(p) << Join(c.args);
+        EXPECT_EQ(p.error().message, c.message) << Join(c.args);
+        EXPECT_EQ(p.error().status, c.status) << Join(c.args);
     }
 }
 
@@ -245,16 +247,16 @@ TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
     };
     for (const Case& c : cases) {
         const ParsedCommandLine p = ParseCommandLine(c.args);
-        ASSERT_TRUE(p.error) << Join(c.args);
-        EXPECT_EQ(p.error->message, c.message) << Join(c.args);
-        EXPECT_EQ(p.error->status, 2) << Join(c.args);
+        ASSERT_FALSE(p) << Join(c.args);
+        EXPECT_EQ(p.error().message, c.message) << Join(c.args);
+        EXPECT_EQ(p.error().status, 2) << Join(c.args);
     }
     // Help wins over everything else, even a bad option before it.
-    EXPECT_EQ(ParseCommandLine({"--bogus", "--json", "-h"}).invocation.mode, HeadlessMode::Help);
+    EXPECT_EQ(ParseCommandLine({"--bogus", "--json", "-h"})->mode, HeadlessMode::Help);
     // After "--" everything is a file name.
     const ParsedCommandLine files = ParseCommandLine({"--print", "--", "--help"});
-    ASSERT_FALSE(files.error);
-    EXPECT_EQ(files.invocation.files, Args{"--help"});
+    ASSERT_TRUE(files);
+    EXPECT_EQ(files->files, Args{"--help"});
 }
 
 // "--" given as an option's value does not end the options: a --help after
@@ -270,13 +272,13 @@ TEST(CommandLineTest, HelpAfterDoubleDashGivenAsAValue) {
         const Outcome r = Headless(args);
         EXPECT_EQ(r.status, 0) << Join(args) << ": " << r.err;
         EXPECT_TRUE(r.out == UsageText()) << Join(args);
-        EXPECT_EQ(ParseCommandLine(args).invocation.mode, HeadlessMode::Help) << Join(args);
+        EXPECT_EQ(ParseCommandLine(args)->mode, HeadlessMode::Help) << Join(args);
     }
     // A "--" after the value still ends the options.
     const ParsedCommandLine files = ParseCommandLine({"--print", "--place", "Pune", "--", "-h"});
-    ASSERT_FALSE(files.error) << files.error->message;
-    EXPECT_EQ(files.invocation.mode, HeadlessMode::Print);
-    EXPECT_EQ(files.invocation.files, Args{"-h"});
+    ASSERT_TRUE(files) << files.error().message;
+    EXPECT_EQ(files->mode, HeadlessMode::Print);
+    EXPECT_EQ(files->files, Args{"-h"});
 }
 
 TEST(CommandLineTest, SaveValidatesLikeTheWindowAndWritesNothingOnFailure) {
@@ -329,7 +331,7 @@ TEST(CommandLineTest, SavedFileOpensToTheSameFormAndChart) {
     const ChartReadResult read = ReadChartFile(out);
     ASSERT_TRUE(read.ok()) << read.error;
     EXPECT_EQ(ApplyChartFields(EntryForm{}, *read.fields),
-              ParseCommandLine(Concat({"--json"}, kPune)).invocation.form);
+              ParseCommandLine(Concat({"--json"}, kPune))->form);
 
     const Outcome fromOptions = Headless(Concat({"--json"}, kPune));
     const Outcome fromFile = Headless({"--json", out});
@@ -346,7 +348,7 @@ TEST(CommandLineTest, ExportHandsTheChartToTheBuildsExporter) {
     services.exportSheet = [&](const Chart& chart, const std::string& path) {
         seenPath = path;
         seenName = chart.birth.name;
-        return std::string();
+        return Expected<void, std::string>();
     };
     const Outcome ok = Headless(Concat({"--export=Sheet.SVG"}, kPune), services);
     EXPECT_EQ(ok.status, 0) << ok.err;
@@ -359,8 +361,8 @@ TEST(CommandLineTest, ExportHandsTheChartToTheBuildsExporter) {
     EXPECT_EQ(invalid.err, "vellamor: Please Enter Degree of Latitude\n");
     EXPECT_TRUE(seenPath.empty());
 
-    services.exportSheet = [](const Chart&, const std::string&) {
-        return std::string("the file cannot be written");
+    services.exportSheet = [](const Chart&, const std::string&) -> Expected<void, std::string> {
+        return Fail(std::string("the file cannot be written"));
     };
     const Outcome failed = Headless(Concat({"--export", "x.png"}, kPune), services);
     EXPECT_EQ(failed.status, 1);

@@ -21,12 +21,12 @@ struct ShownMessage {
 // asked.
 class ScriptedDialogs final : public Dialogs {
   public:
-    explicit ScriptedDialogs(DialogAnswer answer = DialogAnswer::Ok) : answer_(answer) {}
+    explicit ScriptedDialogs(DialogAnswer answer = DialogAnswer::Ok) : m_answer(answer) {}
 
     DialogAnswer message(QWidget*, DialogIcon icon, const QString& text,
                          DialogButtons buttons) override {
         shown.push_back({icon, text, buttons});
-        return answer_;
+        return m_answer;
     }
     QString openFile(QWidget*, const FileDialogRequest&) override { return {}; }
     QString saveFile(QWidget*, const FileDialogRequest&) override { return {}; }
@@ -34,7 +34,7 @@ class ScriptedDialogs final : public Dialogs {
     QVector<ShownMessage> shown;
 
   private:
-    DialogAnswer answer_;
+    DialogAnswer m_answer;
 };
 
 // Takes over the web schemes from the desktop while it lives, recording every

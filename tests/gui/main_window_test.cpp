@@ -478,7 +478,7 @@ class MainWindowTest : public QObject {
             if (!c.message) {
                 QVERIFY2(dialogs->messages.isEmpty(), c.what);
                 QVERIFY2(window->resultWindow(), c.what);
-                window->resultWindow()->cmdBack_Click();
+                window->resultWindow()->onBack();
                 continue;
             }
             QCOMPARE(dialogs->messages.size(), 1);
@@ -543,7 +543,7 @@ class MainWindowTest : public QObject {
         window->setForm(GoodForm());
         find<QPushButton>("cmdCalculate")->click();
         const Chart byButton = *window->lastChart();
-        window->resultWindow()->cmdBack_Click();
+        window->resultWindow()->onBack();
         QAction* menu = window->findChild<QAction*>(QStringLiteral("mnuCalculate"));
         menu->trigger();
         QVERIFY(window->resultWindow());
@@ -557,7 +557,7 @@ class MainWindowTest : public QObject {
         window->show();
         calculate();
         QPointer<ResultWindow> first = window->resultWindow();
-        first->cmdBack_Click();
+        first->onBack();
         QVERIFY(window->isVisible());
         QTRY_VERIFY(!first);
         QCOMPARE(window->form(), GoodForm());
@@ -601,12 +601,12 @@ class MainWindowTest : public QObject {
         const QString path = dir.filePath(QStringLiteral("ananya.sud"));
 
         // Cancelling writes nothing and remembers nothing.
-        QVERIFY(!window->resultWindow()->cmdSave_Click());
+        QVERIFY(!window->resultWindow()->onSave());
         QVERIFY(!QFile::exists(path));
         QVERIFY(window->chartFileName().isEmpty());
 
         dialogs->saveAnswers << path;
-        QVERIFY(window->resultWindow()->cmdSave_Click());
+        QVERIFY(window->resultWindow()->onSave());
         const FileDialogRequest& request = dialogs->saveRequests.last();
         QCOMPARE(request.title, QStringLiteral("Vellamor v1.15"));
         QCOMPARE(request.filter, QStringLiteral("Vellamor Sudarshan Chakra (*.sud)"));
@@ -619,11 +619,11 @@ class MainWindowTest : public QObject {
 
         // The next save proposes the same path.
         dialogs->saveAnswers << path;
-        QVERIFY(window->resultWindow()->cmdSave_Click());
+        QVERIFY(window->resultWindow()->onSave());
         QCOMPARE(dialogs->saveRequests.last().initialPath, path);
 
         // Back, wipe the form, open the file: the same chart again.
-        window->resultWindow()->cmdBack_Click();
+        window->resultWindow()->onBack();
         window->setForm(EntryForm{});
         dialogs->openAnswers << path;
         window->show();
@@ -672,7 +672,7 @@ class MainWindowTest : public QObject {
         window->setForm(GoodForm());
         calculate();
         dialogs->saveAnswers << dir.filePath(QStringLiteral("no-such-folder/chart.sud"));
-        QVERIFY(!window->resultWindow()->cmdSave_Click());
+        QVERIFY(!window->resultWindow()->onSave());
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(dialogs->messages[0].icon, DialogIcon::Critical);
         QVERIFY2(dialogs->messages[0].text.contains(QStringLiteral("could not be saved")),
@@ -684,13 +684,13 @@ class MainWindowTest : public QObject {
         window->setForm(GoodForm());
         calculate();
         dialogs->saveAnswers << dir.filePath(QStringLiteral("chart.txt"));
-        QVERIFY(window->resultWindow()->cmdSave_Click());
+        QVERIFY(window->resultWindow()->onSave());
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("chart.txt.sud"))));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("chart.txt"))));
         // The added name replaces an existing file only when the user agrees.
         dialogs->saveAnswers << dir.filePath(QStringLiteral("chart.txt"));
         dialogs->questionAnswer = DialogAnswer::No;
-        QVERIFY(!window->resultWindow()->cmdSave_Click());
+        QVERIFY(!window->resultWindow()->onSave());
         QCOMPARE(dialogs->messages.last().icon, DialogIcon::Question);
     }
 

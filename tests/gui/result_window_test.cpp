@@ -18,6 +18,7 @@
 
 #include "core/chart/entry_form.h"
 #include "fake_dialogs.h"
+#include "gui/chakra_view.h"
 #include "gui_tests.h"
 #include "render/chakra_painter.h"
 
@@ -179,7 +180,7 @@ class ResultWindowTest : public QObject {
         dialogs.saveAnswers = {png, dir.filePath(QStringLiteral("ananya.svg")),
                                dir.filePath(QStringLiteral("ananya.jpg")), QString()};
 
-        QVERIFY(w.mnuExport_Click());
+        QVERIFY(w.onExport());
         const FileDialogRequest& first = dialogs.saveRequests[0];
         QVERIFY(first.filter.contains(QStringLiteral("*.png")));
         QVERIFY(first.filter.contains(QStringLiteral("*.svg")));
@@ -188,17 +189,17 @@ class ResultWindowTest : public QObject {
         QVERIFY(first.confirmOverwrite);
         QCOMPARE(QImage(png).size(), QSize(2000, 2000));
 
-        QVERIFY(w.mnuExport_Click());
+        QVERIFY(w.onExport());
         QCOMPARE(dialogs.saveRequests[1].initialPath, png);  // the last export's place
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("ananya.svg"))).size() > 0);
 
-        QVERIFY(!w.mnuExport_Click());
+        QVERIFY(!w.onExport());
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].icon, DialogIcon::Critical);
         QVERIFY(dialogs.messages[0].text.contains(QStringLiteral(".png, .svg or .pdf")));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("ananya.jpg"))));
 
-        QVERIFY(!w.mnuExport_Click());  // cancelled: nothing said
+        QVERIFY(!w.onExport());  // cancelled: nothing said
         QCOMPARE(dialogs.messages.size(), 1);
     }
 
@@ -321,21 +322,23 @@ class ResultWindowTest : public QObject {
         QVERIFY(LayoutOccupants(Ring::Moon, 3, QString()).lines.isEmpty());
     }
 
-    // The picture a user sees, kept beside the test results to look at.
+    // The picture a user sees: the window and a crowded chakra grab whole
+    // and save as images (into a folder of their own, not the working one).
     void rendersAFinishedChart() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
         QString fileName;
         ResultWindow w(SampleChart(), fileName);
         w.resize(1060, 700);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QImage shot = w.grab().toImage();
-        QVERIFY(shot.save(QDir::current().filePath(QStringLiteral("result-window.png"))));
+        QVERIFY(shot.save(dir.filePath(QStringLiteral("result-window.png"))));
         QCOMPARE(shot.size(), QSize(1060, 700) * w.devicePixelRatio());
 
         ChakraView crowded(CrowdedModel());
         crowded.resize(700, 700);
-        QVERIFY(crowded.grab().toImage().save(
-            QDir::current().filePath(QStringLiteral("crowded-chakra.png"))));
+        QVERIFY(crowded.grab().toImage().save(dir.filePath(QStringLiteral("crowded-chakra.png"))));
     }
 };
 

@@ -11,7 +11,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
-#include "cli/command_line.h"
+#include "core/chart/chart_opening.h"
 #include "gui/printing.h"
 
 namespace vellamor {
@@ -20,9 +20,9 @@ namespace {
 const QString kChart = QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-07.sud");
 
 Chart ReferenceChart() {
-    const OpenedChart opened = OpenChartFile(QFile::encodeName(kChart).toStdString());
-    EXPECT_TRUE(opened.ok) << opened.error;
-    return opened.chart;
+    auto opened = OpenChartFile(QFile::encodeName(kChart).toStdString());
+    EXPECT_TRUE(opened) << (opened ? "" : opened.error().message);
+    return opened ? *opened : Chart{};
 }
 
 int Count(const QImage& image, const QRect& area, bool (*match)(QColor)) {
@@ -69,11 +69,11 @@ TEST(ChartSheetTest, ExportsEachFormatAndRefusesOtherNames) {
     QTemporaryDir dir;
 
     const QString png = dir.filePath("sheet.PNG");
-    EXPECT_EQ(ExportChartSheet(chart, png), QString());
+    EXPECT_TRUE(ExportChartSheet(chart, png));
     EXPECT_EQ(QImage(png).size(), QSize(2000, 2000));
 
     const QString svg = dir.filePath("sheet.svg");
-    EXPECT_EQ(ExportChartSheet(chart, svg), QString());
+    EXPECT_TRUE(ExportChartSheet(chart, svg));
     QSvgRenderer renderer(svg);
     EXPECT_TRUE(renderer.isValid());
     EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, 1000, 1000));
@@ -83,17 +83,21 @@ TEST(ChartSheetTest, ExportsEachFormatAndRefusesOtherNames) {
     EXPECT_TRUE(svgText.contains("Birth Chart"));
 
     const QString pdf = dir.filePath("sheet.pdf");
-    EXPECT_EQ(ExportChartSheet(chart, pdf), QString());
+    EXPECT_TRUE(ExportChartSheet(chart, pdf));
     const QByteArray pdfBytes = Contents(pdf);
     EXPECT_TRUE(pdfBytes.startsWith("%PDF-"));
     EXPECT_EQ(pdfBytes.count("/Type /Page\n") + pdfBytes.count("/Type /Page\r"), 1);
 
     const QString jpg = dir.filePath("sheet.jpg");
-    EXPECT_TRUE(ExportChartSheet(chart, jpg).contains(".png, .svg or .pdf"));
+    const auto refused = ExportChartSheet(chart, jpg);
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.error().contains(".png, .svg or .pdf"));
     EXPECT_FALSE(QFile::exists(jpg));
 
     const QString nowhere = dir.filePath("missing/sheet.png");
-    EXPECT_FALSE(ExportChartSheet(chart, nowhere).isEmpty());
+    const auto unwritable = ExportChartSheet(chart, nowhere);
+    ASSERT_FALSE(unwritable);
+    EXPECT_FALSE(unwritable.error().isEmpty());
     EXPECT_FALSE(QFile::exists(nowhere));
 }
 

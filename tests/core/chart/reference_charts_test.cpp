@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "cli/chart_report.h"
-#include "cli/command_line.h"
+#include "core/chart/chart_opening.h"
 #include "json_lite.h"
 
 namespace vellamor {
@@ -45,12 +45,12 @@ TEST(ReferenceCharts, EveryChartMatchesItsIndependentJson) {
     ASSERT_GE(files.size(), 20u);
     for (const fs::path& sud : files) {
         SCOPED_TRACE(sud.filename().string());
-        OpenedChart opened = OpenChartFile(sud.string());
-        ASSERT_TRUE(opened.ok) << opened.error;
+        const auto opened = OpenChartFile(sud.string());
+        ASSERT_TRUE(opened) << opened.error().message;
         fs::path jsonPath = sud;
         jsonPath.replace_extension(".json");
         const testjson::Value want = testjson::Parse(ReadAll(jsonPath));
-        const testjson::Value got = testjson::Parse(ChartJson(opened.chart));
+        const testjson::Value got = testjson::Parse(ChartJson(*opened));
 
         // Keys and their order are a contract.
         EXPECT_EQ(got.keys, want.keys);

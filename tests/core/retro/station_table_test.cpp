@@ -9,7 +9,7 @@
 #include <regex>
 #include <sstream>
 
-#include "cli/command_line.h"
+#include "cli/headless.h"
 
 namespace vellamor {
 namespace {

@@ -1,27 +1,21 @@
-#include "cli/command_line.h"
+#include "cli/options.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <ostream>
 
-#include "cli/chart_report.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_file.h"
-#include "core/chart/chart_stability.h"
 #include "core/chart/entry_form.h"
-#include "core/chart/stability_report.h"
-#include "core/retro/station_table.h"
 
 namespace vellamor {
 namespace {
 
-using Error = std::optional<CommandLineError>;
+using Error = Expected<void, CommandLineError>;
 
-CommandLineError Usage(std::string message) {
-    return {std::move(message), 2};
+Unexpected<CommandLineError> Usage(std::string message) {
+    return Fail(CommandLineError{std::move(message), 2});
 }
-CommandLineError Refused(std::string_view option, std::string_view message) {
-    return {std::string(option) + ": " + std::string(message), 1};
+Unexpected<CommandLineError> Refused(std::string_view option, std::string_view message) {
+    return Fail(CommandLineError{std::string(option) + ": " + std::string(message), 1});
 }
 std::string Quoted(std::string_view s) {
     return "\"" + std::string(s) + "\"";
@@ -52,7 +46,7 @@ Error SetMode(Invocation& inv, HeadlessMode mode, std::string_view option) {
         return Usage("choose one of --json, --print, --save, --export, --zones and --stations");
     inv.mode = mode;
     inv.modeOption = option;
-    return std::nullopt;
+    return {};
 }
 
 // The letter boxes: what the keystroke filter lets through, up to the box's
@@ -64,7 +58,7 @@ Error LetterText(std::string_view option, std::string_view value, std::string& b
         return Usage(std::string(option) + ": at most " + std::to_string(kMaxTextLength) +
                      " characters");
     box = value;
-    return std::nullopt;
+    return {};
 }
 
 // DEG:MIN followed by a hemisphere letter (optional): each part goes into its
@@ -98,7 +92,7 @@ Error Coordinate(std::string_view option, std::string_view value, std::string& d
                      ": degrees and minutes take at most three digits each (0 to 999)");
     degrees = deg;
     minutes = min;
-    return std::nullopt;
+    return {};
 }
 
 Error ApplyDate(std::string_view value, Invocation& inv) {
@@ -123,7 +117,7 @@ Error ApplyDate(std::string_view value, Invocation& inv) {
     inv.form.yearIndex = *y - kFirstYear;
     inv.form.monthIndex = *m - 1;
     inv.form.dayIndex = *d - 1;
-    return std::nullopt;
+    return {};
 }
 
 Error ApplyTime(std::string_view value, Invocation& inv) {
@@ -141,7 +135,7 @@ Error ApplyTime(std::string_view value, Invocation& inv) {
         return OutOfRange("--time", "minute", 0, 59, *m);
     inv.form.hourIndex = *h;
     inv.form.minuteIndex = *m;
-    return std::nullopt;
+    return {};
 }
 
 Error ApplyZone(std::string_view value, Invocation& inv) {
@@ -152,7 +146,7 @@ Error ApplyZone(std::string_view value, Invocation& inv) {
     if (*row >= kTimeZoneCount)
         return OutOfRange("--zone", "row", 0, kTimeZoneCount - 1, *row);
     inv.form.zoneIndex = *row;
-    return std::nullopt;
+    return {};
 }
 
 const std::vector<CommandLineOption> kOptions{
@@ -267,15 +261,15 @@ Error CheckSources(const Invocation& inv) {
     const bool byFiles = !inv.files.empty();
     switch (inv.mode) {
         case HeadlessMode::Help:
-            return std::nullopt;
+            return {};
         case HeadlessMode::ListZones:
             if (byOptions || byFiles)
                 return Usage("--zones takes no chart");
-            return std::nullopt;
+            return {};
         case HeadlessMode::Stations:
             if (byOptions || byFiles)
                 return Usage("--stations takes no chart file");
-            return std::nullopt;
+            return {};
         case HeadlessMode::None:
             if (byOptions)
                 return Usage(
@@ -287,7 +281,7 @@ Error CheckSources(const Invocation& inv) {
                 return Usage(
                     "--save writes the chart given by the chart options; it takes no "
                     "chart file");
-            return std::nullopt;
+            return {};
         case HeadlessMode::Export:
             if (inv.files.size() > 1)
                 return Usage("--export draws one chart");
@@ -300,23 +294,7 @@ Error CheckSources(const Invocation& inv) {
         return Usage("give either chart files or chart options, not both");
     if (!byOptions && !byFiles)
         return Usage("no chart file given");
-    return std::nullopt;
-}
-
-int Fail(std::ostream& err, const CommandLineError& e, bool pointToHelp = false) {
-    err << "vellamor: " << e.message << "\n";
-    if (pointToHelp)
-        err << "Try vellamor --help\n";
-    return e.status;
-}
-
-void ListZones(std::ostream& out) {
-    const auto& table = LoadTimeZoneTable();
-    for (int row = 0; row < kTimeZoneCount; ++row) {
-        char buf[8];
-        std::snprintf(buf, sizeof buf, "%2d  ", row);
-        out << buf << table[static_cast<std::size_t>(row)].text << "\n";
-    }
+    return {};
 }
 
 }  // namespace
@@ -326,12 +304,11 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
 }
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
-    ParsedCommandLine parsed;
-    Invocation& inv = parsed.invocation;
+    Invocation inv;
     if (IsHelpRequest(args)) {
         inv.mode = HeadlessMode::Help;
         inv.modeOption = "--help";
-        return parsed;
+        return inv;
     }
     std::vector<std::string_view> seen;
     bool filesOnly = false;
@@ -348,105 +325,31 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         const std::size_t eq = a.rfind("--", 0) == 0 ? a.find('=') : std::string::npos;
         const std::string name = a.substr(0, eq);
         const CommandLineOption* option = FindOption(name);
-        if (!option) {
-            parsed.error = Usage("unknown option " + name);
-            return parsed;
-        }
+        if (!option)
+            return Usage("unknown option " + name);
         std::string value;
         if (option->value.empty()) {
-            if (eq != std::string::npos) {
-                parsed.error = Usage(std::string(option->name) + " takes no value");
-                return parsed;
-            }
+            if (eq != std::string::npos)
+                return Usage(std::string(option->name) + " takes no value");
         } else if (eq != std::string::npos) {
             value = a.substr(eq + 1);
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            parsed.error = Usage(std::string(option->name) + " needs a value (" +
-                                 std::string(option->value) + ")");
-            return parsed;
+            return Usage(std::string(option->name) + " needs a value (" +
+                         std::string(option->value) + ")");
         }
-        if (std::find(seen.begin(), seen.end(), option->name) != seen.end()) {
-            parsed.error = Usage(std::string(option->name) + " is given twice");
-            return parsed;
-        }
+        if (std::find(seen.begin(), seen.end(), option->name) != seen.end())
+            return Usage(std::string(option->name) + " is given twice");
         seen.push_back(option->name);
-        if (auto e = option->apply(value, inv)) {
-            parsed.error = std::move(e);
-            return parsed;
-        }
+        if (Error applied = option->apply(value, inv); !applied)
+            return Fail(applied.error());
         if (option->describesChart)
             inv.chartOptions.emplace_back(option->name);
     }
-    parsed.error = CheckSources(inv);
-    return parsed;
-}
-
-std::string UsageText() {
-    std::string text =
-        "Usage:\n"
-        "  vellamor                      start the desktop program\n"
-        "  vellamor FILE.sud             start the desktop program with a chart\n"
-        "  vellamor --json FILE.sud...   print one JSON object per chart, one per line\n"
-        "  vellamor --print FILE.sud...  print each chart as readable text, with how far\n"
-        "                                to trust it (sign changes, stations, zone)\n"
-        "  vellamor --json --stability FILE.sud...\n"
-        "                                add that information under \"stability\"\n"
-        "  vellamor --json|--print CHART-OPTIONS\n"
-        "                                the same for the chart given by the options\n"
-        "  vellamor --save OUT.sud CHART-OPTIONS\n"
-        "                                write a chart file that the program opens\n"
-        "  vellamor --export OUT.png|OUT.svg|OUT.pdf FILE.sud|CHART-OPTIONS\n"
-        "                                draw the printable chart sheet (PNG 2000 x 2000\n"
-        "                                pixels; SVG and PDF as vectors); no display\n"
-        "  vellamor --zones              list the time-zone rows\n"
-        "  vellamor --stations           print the retrograde station tables as CSV\n"
-        "  vellamor --help               show this text\n"
-        "\nOptions:\n";
-    auto append = [&text](const CommandLineOption& o) {
-        std::string left = "  " + std::string(o.name);
-        if (!o.alias.empty())
-            left = "  " + std::string(o.alias) + ", " + std::string(o.name);
-        if (!o.value.empty())
-            left += " " + std::string(o.value);
-        if (left.size() < 32)
-            left.resize(32, ' ');
-        else
-            left += "\n" + std::string(32, ' ');
-        text += left + std::string(o.help) + "\n";
-    };
-    for (const CommandLineOption& o : kOptions)
-        if (!o.describesChart)
-            append(o);
-    text +=
-        "\nChart options (as on the entry window; an option left out keeps the fresh\n"
-        "window's value: date 1901-01-01, time 00:00, zone row 0, North, East, no\n"
-        "daylight saving, empty texts):\n";
-    for (const CommandLineOption& o : kOptions)
-        if (o.describesChart)
-            append(o);
-    text +=
-        "\nValues may also be written --option=VALUE. The chart options are checked as\n"
-        "the entry window checks its input, with its messages and in its order; a\n"
-        "chart that fails writes nothing.\n"
-        "\n"
-        "A chart that is refused or fails validation prints \"FILE: message\" on\n"
-        "standard error; the exit status is then 1, and the other files are still\n"
-        "processed. Usage errors exit with status 2.\n"
-        "\n"
-        "--place looks up the city, keeps the places whose state or country\n"
-        "contains each further part, and takes the most populous; what the atlas\n"
-        "decided about the zone is printed on standard error. A place the atlas\n"
-        "does not know is an error that lists the nearest ones. With chart options\n"
-        "it fills what --city, --state, --country, --lat, --lon, --zone and --dst\n"
-        "leave out; with chart files it replaces each file's place.\n"
-        "\n"
-        "Web addresses: the desktop program reads HelpPage, HomePage, DownloadPage and\n"
-        "CoordinatesSearch (a template: %1 is the search text, %2 the home page) in the\n"
-        "[Links] section of $XDG_CONFIG_HOME/Vellamor/vellamor.conf, and for every\n"
-        "installation in /etc/xdg/Vellamor/vellamor.conf.\n";
-    return text;
+    if (Error sources = CheckSources(inv); !sources)
+        return Fail(sources.error());
+    return inv;
 }
 
 bool IsHeadlessInvocation(const std::vector<std::string>& args) {
@@ -460,198 +363,6 @@ bool IsHeadlessInvocation(const std::vector<std::string>& args) {
             return false;
     }
     return false;
-}
-
-OpenedChart ChartFromForm(const EntryForm& form) {
-    OpenedChart result;
-    if (auto problem = ValidateInput(form)) {
-        result.error = problem->message;
-        return result;
-    }
-    result.chart = CalculateChart(CopyFormToBirthData(form));
-    result.ok = true;
-    return result;
-}
-
-OpenedChart OpenChartFile(const std::string& path) {
-    return OpenChartFile(path, {});
-}
-
-OpenedChart OpenChartFile(const std::string& path, const FormAdjustment& adjust) {
-    ChartReadResult read = ReadChartFile(path);
-    if (!read.ok()) {
-        OpenedChart result;
-        result.error = read.error;
-        return result;
-    }
-    EntryForm form = ApplyChartFields(EntryForm{}, *read.fields);
-    if (adjust)
-        adjust(form);
-    return ChartFromForm(form);
-}
-
-namespace {
-
-// The chart the options describe, the atlas filling the place first for
-// --place (keeping what was given by hand). Returns 0 with `chart` filled, or
-// the exit status of a failure already reported.
-int ChartFromOptions(const Invocation& inv, const HeadlessServices& services, std::ostream& err,
-                     Chart& chart) {
-    EntryForm form = inv.form;
-    if (inv.place) {
-        const PlaceResolution r = services.resolvePlace(
-            *inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
-        if (!r.ok)
-            return Fail(err, {r.error, 2});
-        form = r.form;
-        if (!r.note.empty())
-            err << "vellamor: " << r.note << "\n";
-    }
-    const OpenedChart made = ChartFromForm(form);
-    if (!made.ok)
-        return Fail(err, {made.error, 1});
-    chart = made.chart;
-    return 0;
-}
-
-struct FileChart {
-    std::optional<Chart> chart;
-    int status = 0;
-    bool stop = false;  // the place is unknown: no further file can succeed
-};
-
-// One chart file, the atlas replacing its place for --place. A refused file
-// is reported as "FILE: message".
-FileChart ChartFromFile(const std::string& file, const Invocation& inv,
-                        const HeadlessServices& services, std::ostream& out, std::ostream& err) {
-    std::string placeError, placeNote;
-    FormAdjustment atPlace;
-    if (inv.place) {
-        atPlace = [&](EntryForm& form) {
-            // A chart file's fields are not options given by hand: the atlas
-            // replaces the place, its coordinates, zone and box.
-            PlaceResolution r = services.resolvePlace(*inv.place, form, ExplicitPlaceFields{});
-            if (!r.ok) {
-                placeError = r.error;
-                return;
-            }
-            form = r.form;
-            placeNote = r.note;
-        };
-    }
-    const OpenedChart opened = OpenChartFile(file, atPlace);
-    if (!placeError.empty()) {
-        out.flush();
-        return {std::nullopt, Fail(err, {placeError, 2}), true};
-    }
-    if (!placeNote.empty())
-        err << file << ": " << placeNote << "\n";
-    if (!opened.ok) {
-        out.flush();
-        err << file << ": " << opened.error << "\n";
-        return {std::nullopt, 1, false};
-    }
-    return {opened.chart, 0, false};
-}
-
-}  // namespace
-
-int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                const HeadlessServices& services) {
-    const ParsedCommandLine parsed = ParseCommandLine(args);
-    if (parsed.error)
-        return Fail(err, *parsed.error, parsed.error->status == 2);
-    const Invocation& inv = parsed.invocation;
-
-    if (inv.place && !services.resolvePlace)
-        return Fail(err, {"--place needs the atlas, which this build does not have", 2});
-    if (inv.place && !inv.files.empty()) {
-        // An unknown place is an error before any chart is read.
-        const PlaceResolution probe =
-            services.resolvePlace(*inv.place, EntryForm{}, ExplicitPlaceFields{});
-        if (!probe.ok)
-            return Fail(err, {probe.error, 2});
-    }
-
-    switch (inv.mode) {
-        case HeadlessMode::Help:
-            out << UsageText();
-            return 0;
-        case HeadlessMode::ListZones:
-            ListZones(out);
-            return 0;
-        case HeadlessMode::Stations:
-            out << StationTablesCsv();
-            return 0;
-        case HeadlessMode::Save: {
-            Chart chart;
-            if (const int status = ChartFromOptions(inv, services, err, chart))
-                return status;
-            const ChartWriteResult written = WriteChartFile(inv.outputPath, chart.birth);
-            if (!written.ok)
-                return Fail(err, {written.error, 1});
-            return 0;
-        }
-        case HeadlessMode::Export: {
-            if (!services.exportSheet)
-                return Fail(err, {"this build has no drawing: --export is not available", 2});
-            Chart chart;
-            if (inv.files.empty()) {
-                if (const int status = ChartFromOptions(inv, services, err, chart))
-                    return status;
-            } else {
-                FileChart opened = ChartFromFile(inv.files.front(), inv, services, out, err);
-                if (!opened.chart)
-                    return opened.status;
-                chart = std::move(*opened.chart);
-            }
-            const std::string failure = services.exportSheet(chart, inv.outputPath);
-            if (!failure.empty())
-                return Fail(err, {failure, 1});
-            return 0;
-        }
-        case HeadlessMode::None:
-        case HeadlessMode::Json:
-        case HeadlessMode::Print:
-            break;
-    }
-
-    auto emit = [&, first = true](const Chart& chart) mutable {
-        if (inv.mode == HeadlessMode::Json) {
-            std::string json = ChartJson(chart);
-            if (inv.stability) {
-                json.pop_back();  // the closing brace
-                json += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart)) + "}";
-            }
-            json.pop_back();  // the entry comes after the rings and the stability
-            json += ", \"entry\": " + EntryJson(chart.birth) + "}";
-            out << json << "\n";
-        } else {
-            if (!first)
-                out << "\n";
-            out << ChartPrintout(chart) << "\n" << StabilityText(AnalyzeChartStability(chart));
-        }
-        first = false;
-    };
-    if (inv.files.empty()) {
-        Chart chart;
-        if (const int status = ChartFromOptions(inv, services, err, chart))
-            return status;
-        emit(chart);
-        return 0;
-    }
-    int status = 0;
-    for (const std::string& file : inv.files) {
-        FileChart opened = ChartFromFile(file, inv, services, out, err);
-        if (opened.stop)
-            return opened.status;
-        if (!opened.chart) {
-            status = opened.status;
-            continue;
-        }
-        emit(*opened.chart);
-    }
-    return status;
 }
 
 }  // namespace vellamor

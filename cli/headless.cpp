@@ -1,0 +1,191 @@
+#include "cli/headless.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "cli/chart_report.h"
+#include "cli/usage.h"
+#include "core/astro/time_zones.h"
+#include "core/chart/chart_file.h"
+#include "core/chart/chart_opening.h"
+#include "core/chart/chart_stability.h"
+#include "core/chart/stability_report.h"
+#include "core/retro/station_table.h"
+
+namespace vellamor {
+namespace {
+
+int Report(std::ostream& err, const CommandLineError& e, bool pointToHelp = false) {
+    err << "vellamor: " << e.message << "\n";
+    if (pointToHelp)
+        err << "Try vellamor --help\n";
+    return e.status;
+}
+
+void ListZones(std::ostream& out) {
+    const auto& table = LoadTimeZoneTable();
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "%2d  ", row);
+        out << buf << table[static_cast<std::size_t>(row)].text << "\n";
+    }
+}
+
+// A chart that could not be made, already reported on standard error: the
+// exit status, and whether the rest of the files may still succeed.
+struct Refusal {
+    int status = 1;
+    bool stop = false;  // the place is unknown: no further file can succeed
+};
+
+// The chart the options describe, the atlas filling the place first for
+// --place (keeping what was given by hand).
+Expected<Chart, Refusal> ChartFromOptions(const Invocation& inv, const HeadlessServices& services,
+                                          std::ostream& err) {
+    EntryForm form = inv.form;
+    if (inv.place) {
+        const PlaceResolution r = services.resolvePlace(
+            *inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
+        if (!r.ok)
+            return Fail(Refusal{Report(err, {r.error, 2}), true});
+        form = r.form;
+        if (!r.note.empty())
+            err << "vellamor: " << r.note << "\n";
+    }
+    auto made = ChartFromForm(form);
+    if (!made)
+        return Fail(Refusal{Report(err, {made.error().message, 1}), true});
+    return std::move(*made);
+}
+
+// One chart file, the atlas replacing its place for --place. A refused file
+// is reported as "FILE: message".
+Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation& inv,
+                                       const HeadlessServices& services, std::ostream& out,
+                                       std::ostream& err) {
+    std::string placeError, placeNote;
+    FormAdjustment atPlace;
+    if (inv.place) {
+        atPlace = [&](EntryForm& form) {
+            // A chart file's fields are not options given by hand: the atlas
+            // replaces the place, its coordinates, zone and box.
+            PlaceResolution r = services.resolvePlace(*inv.place, form, ExplicitPlaceFields{});
+            if (!r.ok) {
+                placeError = r.error;
+                return;
+            }
+            form = r.form;
+            placeNote = r.note;
+        };
+    }
+    auto opened = OpenChartFile(file, atPlace);
+    if (!placeError.empty()) {
+        out.flush();
+        return Fail(Refusal{Report(err, {placeError, 2}), true});
+    }
+    if (!placeNote.empty())
+        err << file << ": " << placeNote << "\n";
+    if (!opened) {
+        out.flush();
+        err << file << ": " << opened.error().message << "\n";
+        return Fail(Refusal{1, false});
+    }
+    return std::move(*opened);
+}
+
+}  // namespace
+
+int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const HeadlessServices& services) {
+    const ParsedCommandLine parsed = ParseCommandLine(args);
+    if (!parsed)
+        return Report(err, parsed.error(), parsed.error().status == 2);
+    const Invocation& inv = *parsed;
+
+    if (inv.place && !services.resolvePlace)
+        return Report(err, {"--place needs the atlas, which this build does not have", 2});
+    if (inv.place && !inv.files.empty()) {
+        // An unknown place is an error before any chart is read.
+        const PlaceResolution probe =
+            services.resolvePlace(*inv.place, EntryForm{}, ExplicitPlaceFields{});
+        if (!probe.ok)
+            return Report(err, {probe.error, 2});
+    }
+
+    switch (inv.mode) {
+        case HeadlessMode::Help:
+            out << UsageText();
+            return 0;
+        case HeadlessMode::ListZones:
+            ListZones(out);
+            return 0;
+        case HeadlessMode::Stations:
+            out << StationTablesCsv();
+            return 0;
+        case HeadlessMode::Save: {
+            const auto chart = ChartFromOptions(inv, services, err);
+            if (!chart)
+                return chart.error().status;
+            const ChartWriteResult written = WriteChartFile(inv.outputPath, chart->birth);
+            if (!written.ok)
+                return Report(err, {written.error, 1});
+            return 0;
+        }
+        case HeadlessMode::Export: {
+            if (!services.exportSheet)
+                return Report(err, {"this build has no drawing: --export is not available", 2});
+            const auto chart = inv.files.empty()
+                                   ? ChartFromOptions(inv, services, err)
+                                   : ChartFromFile(inv.files.front(), inv, services, out, err);
+            if (!chart)
+                return chart.error().status;
+            const auto exported = services.exportSheet(*chart, inv.outputPath);
+            if (!exported)
+                return Report(err, {exported.error(), 1});
+            return 0;
+        }
+        case HeadlessMode::None:
+        case HeadlessMode::Json:
+        case HeadlessMode::Print:
+            break;
+    }
+
+    auto emit = [&, first = true](const Chart& chart) mutable {
+        if (inv.mode == HeadlessMode::Json) {
+            std::string json = ChartJson(chart);
+            if (inv.stability) {
+                json.pop_back();  // the closing brace
+                json += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart)) + "}";
+            }
+            json.pop_back();  // the entry comes after the rings and the stability
+            json += ", \"entry\": " + EntryJson(chart.birth) + "}";
+            out << json << "\n";
+        } else {
+            if (!first)
+                out << "\n";
+            out << ChartPrintout(chart) << "\n" << StabilityText(AnalyzeChartStability(chart));
+        }
+        first = false;
+    };
+    if (inv.files.empty()) {
+        const auto chart = ChartFromOptions(inv, services, err);
+        if (!chart)
+            return chart.error().status;
+        emit(*chart);
+        return 0;
+    }
+    int status = 0;
+    for (const std::string& file : inv.files) {
+        const auto chart = ChartFromFile(file, inv, services, out, err);
+        if (chart) {
+            emit(*chart);
+            continue;
+        }
+        if (chart.error().stop)
+            return chart.error().status;
+        status = chart.error().status;
+    }
+    return status;
+}
+
+}  // namespace vellamor

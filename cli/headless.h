@@ -1,0 +1,36 @@
+// The headless command line: runs what the arguments ask for without a
+// display (JSON, printout, chart file, chart sheet, the zone and station
+// listings, help) and reports failures on standard error.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "cli/options.h"
+#include "core/astro/expected.h"
+#include "core/chart/pipeline.h"
+#include "core/chart/place_option.h"
+
+namespace vellamor {
+
+// Draws the printable sheet of a chart into `path` (PNG, SVG or PDF by its
+// extension); a failure carries a sentence for the user. The core cannot
+// draw: a build with the renderer supplies one.
+using SheetExporter =
+    std::function<Expected<void, std::string>(const Chart& chart, const std::string& path)>;
+
+// What the headless modes need from outside the core.
+struct HeadlessServices {
+    PlaceResolver resolvePlace = {};  // empty: --place is not available in this build
+    SheetExporter exportSheet = {};   // empty: --export is not available in this build
+};
+
+// Runs a headless mode; returns the process exit status (0 success, 1 when a
+// chart was refused, failed validation or could not be written, 2 for a usage
+// error or a place the atlas does not know).
+int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const HeadlessServices& services = {});
+
+}  // namespace vellamor

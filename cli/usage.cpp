@@ -1,0 +1,73 @@
+#include "cli/usage.h"
+
+#include "cli/options.h"
+
+namespace vellamor {
+
+std::string UsageText() {
+    std::string text =
+        "Usage:\n"
+        "  vellamor                      start the desktop program\n"
+        "  vellamor FILE.sud             start the desktop program with a chart\n"
+        "  vellamor --json FILE.sud...   print one JSON object per chart, one per line\n"
+        "  vellamor --print FILE.sud...  print each chart as readable text, with how far\n"
+        "                                to trust it (sign changes, stations, zone)\n"
+        "  vellamor --json --stability FILE.sud...\n"
+        "                                add that information under \"stability\"\n"
+        "  vellamor --json|--print CHART-OPTIONS\n"
+        "                                the same for the chart given by the options\n"
+        "  vellamor --save OUT.sud CHART-OPTIONS\n"
+        "                                write a chart file that the program opens\n"
+        "  vellamor --export OUT.png|OUT.svg|OUT.pdf FILE.sud|CHART-OPTIONS\n"
+        "                                draw the printable chart sheet (PNG 2000 x 2000\n"
+        "                                pixels; SVG and PDF as vectors); no display\n"
+        "  vellamor --zones              list the time-zone rows\n"
+        "  vellamor --stations           print the retrograde station tables as CSV\n"
+        "  vellamor --help               show this text\n"
+        "\nOptions:\n";
+    auto append = [&text](const CommandLineOption& o) {
+        std::string left = "  " + std::string(o.name);
+        if (!o.alias.empty())
+            left = "  " + std::string(o.alias) + ", " + std::string(o.name);
+        if (!o.value.empty())
+            left += " " + std::string(o.value);
+        if (left.size() < 32)
+            left.resize(32, ' ');
+        else
+            left += "\n" + std::string(32, ' ');
+        text += left + std::string(o.help) + "\n";
+    };
+    for (const CommandLineOption& o : CommandLineOptions())
+        if (!o.describesChart)
+            append(o);
+    text +=
+        "\nChart options (as on the entry window; an option left out keeps the fresh\n"
+        "window's value: date 1901-01-01, time 00:00, zone row 0, North, East, no\n"
+        "daylight saving, empty texts):\n";
+    for (const CommandLineOption& o : CommandLineOptions())
+        if (o.describesChart)
+            append(o);
+    text +=
+        "\nValues may also be written --option=VALUE. The chart options are checked as\n"
+        "the entry window checks its input, with its messages and in its order; a\n"
+        "chart that fails writes nothing.\n"
+        "\n"
+        "A chart that is refused or fails validation prints \"FILE: message\" on\n"
+        "standard error; the exit status is then 1, and the other files are still\n"
+        "processed. Usage errors exit with status 2.\n"
+        "\n"
+        "--place looks up the city, keeps the places whose state or country\n"
+        "contains each further part, and takes the most populous; what the atlas\n"
+        "decided about the zone is printed on standard error. A place the atlas\n"
+        "does not know is an error that lists the nearest ones. With chart options\n"
+        "it fills what --city, --state, --country, --lat, --lon, --zone and --dst\n"
+        "leave out; with chart files it replaces each file's place.\n"
+        "\n"
+        "Web addresses: the desktop program reads HelpPage, HomePage, DownloadPage and\n"
+        "CoordinatesSearch (a template: %1 is the search text, %2 the home page) in the\n"
+        "[Links] section of $XDG_CONFIG_HOME/Vellamor/vellamor.conf, and for every\n"
+        "installation in /etc/xdg/Vellamor/vellamor.conf.\n";
+    return text;
+}
+
+}  // namespace vellamor

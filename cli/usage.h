@@ -1,0 +1,11 @@
+// The --help text: how to call the program, then every option of the table
+// in cli/options.h with its one line of help.
+#pragma once
+
+#include <string>
+
+namespace vellamor {
+
+std::string UsageText();
+
+}  // namespace vellamor

@@ -1,0 +1,38 @@
+// Opening a chart as a freshly started program would: a chart file's fields
+// restored into the entry form, the form checked as the entry window checks
+// it, then calculated. The command line and the entry window's Open share it.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/astro/expected.h"
+#include "core/chart/entry_form.h"
+#include "core/chart/pipeline.h"
+
+namespace vellamor {
+
+// Why a chart could not be opened.
+struct OpeningError {
+    std::string message;                 // the program's own message
+    std::optional<FormProblem> problem;  // set when the form failed the window's checks
+};
+
+// The form as opening the chart file leaves it: `form` with the file's fields
+// restored (a fresh window's form for the command line, the window's current
+// one for its Open).
+Expected<EntryForm, OpeningError> FormFromChartFile(const std::string& path, EntryForm form);
+
+// Validates a filled entry form exactly as the window does, then calculates.
+Expected<Chart, OpeningError> ChartFromForm(const EntryForm& form);
+
+// A change made to the form between reading it and validating it (--place).
+using FormAdjustment = std::function<void(EntryForm&)>;
+
+// Opens a chart file as a freshly started program would: default controls,
+// the file's fields, the adjustment if any, validation, calculation.
+Expected<Chart, OpeningError> OpenChartFile(const std::string& path,
+                                            const FormAdjustment& adjust = {});
+
+}  // namespace vellamor
