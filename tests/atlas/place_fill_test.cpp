@@ -92,6 +92,8 @@ TEST(ResolvePlace, UnknownPlaceIsAnErrorWithTheNearest) {
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find("no place \"Pariss\""), std::string::npos) << r.error;
     EXPECT_NE(r.error.find("Paris, Île-de-France, France"), std::string::npos) << r.error;
+    r = ResolvePlace(std::string(5000, 'q'), typed, {});
+    EXPECT_EQ(r.error, "the place is longer than 200 characters");
     r = ResolvePlace("Kathmandu", typed, {});
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.form.zoneIndex, 34);
