@@ -1,5 +1,7 @@
 #include "atlas/place_fill.h"
 
+#include "core/astro/utf8.h"
+
 namespace vellamor::atlas {
 namespace {
 
@@ -75,28 +77,23 @@ FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
 
 PlaceResolution ResolvePlace(std::string_view query, const EntryForm& form,
                              const ExplicitPlaceFields& given) {
-    PlaceResolution r;
     if (query.size() > kMaxPlaceQuery) {
-        r.error = "the place is longer than " + std::to_string(kMaxPlaceQuery) + " characters";
-        return r;
+        // Not looked up: no place has such a name. The message quotes the
+        // beginning only.
+        const std::size_t cut = PreviousCharacterStart(query, kMaxPlaceQuery + 1);
+        return Fail(UnknownPlace{std::string(query.substr(0, cut)) + "…", {}});
     }
     const PlaceSearch search = SearchPlace(query);
     if (!search.place) {
-        r.error = "no place \"" + std::string(query) + "\" in the atlas";
-        if (!search.nearest.empty()) {
-            r.error += "; nearest:";
-            for (const Place& p : search.nearest)
-                r.error += "\n  " + p.Label();
-        }
-        return r;
+        UnknownPlace unknown{std::string(query), {}};
+        for (const Place& p : search.nearest)
+            unknown.nearest.push_back(p.Label());
+        return Fail(std::move(unknown));
     }
     const FilledForm filled = FillFormFromPlace(form, *search.place, given);
-    r.ok = true;
-    r.form = filled.form;
     const std::string ambiguity = AmbiguityNote(query.substr(0, query.find(',')), search);
-    r.note = (ambiguity.empty() ? "" : ambiguity + "\n") + search.place->Label() + ": " +
-             filled.zone.note;
-    return r;
+    return ResolvedPlace{filled.form, (ambiguity.empty() ? "" : ambiguity + "\n") +
+                                          search.place->Label() + ": " + filled.zone.note};
 }
 
 }  // namespace vellamor::atlas

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "atlas/gazetteer.h"
+#include "core/astro/utf8.h"
 
 namespace vellamor::atlas {
 namespace {
@@ -20,7 +21,7 @@ std::string_view Capped(std::string_view s) {
     if (s.size() <= kMaxPlaceQuery)
         return s;
     std::size_t n = kMaxPlaceQuery;
-    while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80)
+    while (n > 0 && IsContinuationByte(s[n]))
         --n;
     return s.substr(0, n);
 }

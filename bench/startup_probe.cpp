@@ -17,6 +17,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/version.h"
 #include "gui/desktop.h"
 #include "gui/main_window.h"
 #include "gui/single_instance.h"
@@ -53,7 +54,8 @@ int main(int argc, char** argv) {
         vellamor::CheckUpdateReminder();
         window = std::make_unique<vellamor::MainWindow>();
     } else if (argc > 1 && std::strcmp(argv[1], "label") == 0) {
-        window = std::make_unique<QLabel>(QStringLiteral("Vellamor v1.15"));
+        window = std::make_unique<QLabel>(QStringLiteral("Vellamor v") +
+                                          QString::fromLatin1(vellamor::kVersion));
         window->resize(640, 320);
     } else {
         window = std::make_unique<QWidget>();

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/astro/utf8.h"
 #include "core/chart/entry_form.h"
+#include "core/chart/stability_report.h"
 
 namespace vellamor {
 
@@ -133,9 +135,7 @@ namespace {
 
 // Pads a UTF-8 text with blanks to a width in characters.
 std::string Pad(std::string_view s, std::size_t width) {
-    std::size_t chars = 0;
-    for (unsigned char c : s)
-        chars += (c & 0xC0) != 0x80;
+    const std::size_t chars = CharacterCount(s);
     std::string out(s);
     if (chars < width)
         out.append(width - chars, ' ');
@@ -205,10 +205,11 @@ std::string StabilityJson(const ChartStability& s) {
             out += ", ";
         out += "{\"planet\": " +
                JsonString(kPlanetNames[static_cast<std::size_t>(BodyIndex(e.planet))]) +
-               ", \"before\": " + JsonString(e.before) + ", \"after\": " + JsonString(e.after) +
+               ", \"before\": " + JsonString(StationDateText(e.before)) +
+               ", \"after\": " + JsonString(StationDateText(e.after)) +
                ", \"dayDecided\": " + (e.dayDecided ? "true" : "false") + "}";
     }
-    out += "], \"zoneNote\": " + JsonString(s.zoneNote) + "}";
+    out += "], \"zoneNote\": " + JsonString(ZoneSanityNote(s.zoneMisfit)) + "}";
     return out;
 }
 

@@ -22,6 +22,17 @@ int Report(std::ostream& err, const CommandLineError& e, bool pointToHelp = fals
     return e.status;
 }
 
+// "no place "Pariss" in the atlas; nearest:" and the nearest, one a line.
+std::string UnknownPlaceMessage(const UnknownPlace& unknown) {
+    std::string message = "no place \"" + unknown.query + "\" in the atlas";
+    if (!unknown.nearest.empty()) {
+        message += "; nearest:";
+        for (const std::string& label : unknown.nearest)
+            message += "\n  " + label;
+    }
+    return message;
+}
+
 void ListZones(std::ostream& out) {
     const auto& table = LoadTimeZoneTable();
     for (int row = 0; row < kTimeZoneCount; ++row) {
@@ -46,11 +57,11 @@ Expected<Chart, Refusal> ChartFromOptions(const Invocation& inv, const HeadlessS
     if (inv.place) {
         const PlaceResolution r = services.resolvePlace(
             *inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
-        if (!r.ok)
-            return Fail(Refusal{Report(err, {r.error, 2}), true});
-        form = r.form;
-        if (!r.note.empty())
-            err << "vellamor: " << r.note << "\n";
+        if (!r)
+            return Fail(Refusal{Report(err, {UnknownPlaceMessage(r.error()), 2}), true});
+        form = r->form;
+        if (!r->note.empty())
+            err << "vellamor: " << r->note << "\n";
     }
     auto made = ChartFromForm(form);
     if (!made)
@@ -69,13 +80,14 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
         atPlace = [&](EntryForm& form) {
             // A chart file's fields are not options given by hand: the atlas
             // replaces the place, its coordinates, zone and box.
-            PlaceResolution r = services.resolvePlace(*inv.place, form, ExplicitPlaceFields{});
-            if (!r.ok) {
-                placeError = r.error;
+            const PlaceResolution r =
+                services.resolvePlace(*inv.place, form, ExplicitPlaceFields{});
+            if (!r) {
+                placeError = UnknownPlaceMessage(r.error());
                 return;
             }
-            form = r.form;
-            placeNote = r.note;
+            form = r->form;
+            placeNote = r->note;
         };
     }
     auto opened = OpenChartFile(file, atPlace);
@@ -108,8 +120,8 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         // An unknown place is an error before any chart is read.
         const PlaceResolution probe =
             services.resolvePlace(*inv.place, EntryForm{}, ExplicitPlaceFields{});
-        if (!probe.ok)
-            return Report(err, {probe.error, 2});
+        if (!probe)
+            return Report(err, {UnknownPlaceMessage(probe.error()), 2});
     }
 
     switch (inv.mode) {
@@ -126,9 +138,9 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             const auto chart = ChartFromOptions(inv, services, err);
             if (!chart)
                 return chart.error().status;
-            const ChartWriteResult written = WriteChartFile(inv.outputPath, chart->birth);
-            if (!written.ok)
-                return Report(err, {written.error, 1});
+            const auto written = WriteChartFile(inv.outputPath, chart->birth);
+            if (!written)
+                return Report(err, {ChartWriteMessage(written.error()), 1});
             return 0;
         }
         case HeadlessMode::Export: {

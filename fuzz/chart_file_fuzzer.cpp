@@ -24,7 +24,6 @@ namespace {
 
 using namespace vellamor;
 using fuzz::Fail;
-using fuzz::IsUtf8;
 using fuzz::Require;
 
 void CheckChart(const Chart& chart) {
@@ -72,21 +71,23 @@ void CheckChart(const Chart& chart) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const ChartReadResult read = ParseChartFile(bytes);
-    if (!read.ok()) {
-        Require(read.error == kCheckFileMessage, "refusal without the program's message");
+    if (!read) {
+        const int line = read.error().line;
+        Require(line >= 0 && line <= kChartFieldCount, "refusal names no line of the file");
+        Require(ChartFileMessage(read.error()) == kCheckFileMessage,
+                "refusal without the program's message");
         return 0;
     }
-    const ChartFields& fields = *read.fields;
+    const ChartFields& fields = *read;
 
     // What the writer can carry reads back unchanged.
-    std::string written;
-    if (SerializeChartFile(fields, written).ok) {
-        const ChartReadResult again = ParseChartFile(written);
-        Require(again.ok() && *again.fields == fields, "written fields do not read back");
+    if (const auto written = SerializeChartFile(fields)) {
+        const ChartReadResult again = ParseChartFile(*written);
+        Require(again && *again == fields, "written fields do not read back");
     }
 
     const EntryForm form = ApplyChartFields(EntryForm{}, fields);
-    if (ValidateInput(form))
+    if (!ValidateInput(form))
         return 0;
     CheckChart(CalculateChart(CopyFormToBirthData(form)));
     return 0;

@@ -33,7 +33,6 @@ namespace {
 
 using namespace vellamor;
 using fuzz::Fail;
-using fuzz::IsUtf8;
 using fuzz::Require;
 namespace fs = std::filesystem;
 
@@ -177,13 +176,9 @@ std::vector<std::string> Confine(const std::vector<std::string>& args) {
 // given by hand.
 PlaceResolution ResolvePune(std::string_view query, const EntryForm& form,
                             const ExplicitPlaceFields& given) {
-    PlaceResolution r;
-    if (query.substr(0, query.find(',')) != "Pune") {
-        r.error = "no place \"" + std::string(query) + "\" in the atlas; nearest: Pune";
-        return r;
-    }
-    r.ok = true;
-    r.form = form;
+    if (query.substr(0, query.find(',')) != "Pune")
+        return Fail(UnknownPlace{std::string(query), {"Pune"}});
+    ResolvedPlace r{form, {}};
     if (!given.city)
         r.form.city = "Pune";
     if (!given.state)
@@ -232,9 +227,9 @@ Expected<Chart, OpeningError> ChartOfOptions(const Invocation& inv) {
     if (inv.place) {
         const PlaceResolution r =
             ResolvePune(*inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
-        if (!r.ok)
-            return Fail(OpeningError{r.error, std::nullopt});
-        form = r.form;
+        if (!r)
+            return Fail(OpeningError{"no such place", std::nullopt, std::nullopt});
+        form = r->form;
     }
     return ChartFromForm(form);
 }

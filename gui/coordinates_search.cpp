@@ -3,13 +3,16 @@
 namespace vellamor {
 
 std::optional<FormProblem> CheckCoordinatesSearch(const EntryForm& form) {
-    // check 0: these notices are not among the calculation's numbered checks.
+    // These notices are not among the calculation's checks.
     if (form.city.empty())
-        return FormProblem{0, "Please Enter City", MessageIcon::Information, FormField::City};
+        return FormProblem{FormCheck::None, "Please Enter City", MessageIcon::Information,
+                           FormField::City};
     if (form.state.empty())
-        return FormProblem{0, "Please Enter State", MessageIcon::Information, FormField::State};
+        return FormProblem{FormCheck::None, "Please Enter State", MessageIcon::Information,
+                           FormField::State};
     if (form.country.empty())
-        return FormProblem{0, "Please Enter Country", MessageIcon::Information, FormField::Country};
+        return FormProblem{FormCheck::None, "Please Enter Country", MessageIcon::Information,
+                           FormField::Country};
     return std::nullopt;
 }
 

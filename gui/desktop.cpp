@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 
+#include "core/version.h"
 #include "gui/main_window.h"
 #include "gui/single_instance.h"
 #include "gui/update_reminder.h"
@@ -12,7 +13,7 @@ namespace vellamor {
 
 void ApplyDesktopLook(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Vellamor"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QFont font = app.font();
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(9);

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "core/version.h"
+
 class QWidget;
 
 namespace vellamor {
@@ -37,6 +39,6 @@ Dialogs& CurrentDialogs();
 // Installs replacement dialogs (nullptr restores Qt's). Not owned.
 void SetDialogs(Dialogs* dialogs);
 
-inline const QString kAppTitle = QStringLiteral("Vellamor v1.15");
+inline const QString kAppTitle = QStringLiteral("Vellamor v") + QString::fromLatin1(kVersion);
 
 }  // namespace vellamor

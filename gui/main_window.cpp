@@ -504,13 +504,14 @@ QWidget* MainWindow::fieldWidget(FormField field) const {
 
 void MainWindow::onCalculate() {
     EntryForm entered = form();
-    if (const auto problem = ValidateInput(entered)) {
-        CurrentDialogs().message(this, ToDialogIcon(problem->icon),
-                                 QString::fromStdString(problem->message));
-        ApplyProblemSideEffects(entered, *problem);
+    if (const auto checked = ValidateInput(entered); !checked) {
+        const FormProblem& problem = checked.error();
+        CurrentDialogs().message(this, ToDialogIcon(problem.icon),
+                                 QString::fromStdString(problem.message));
+        ApplyProblemSideEffects(entered, problem);
         SelectOption(m_longitudeGroup, static_cast<int>(entered.longitude));
         SelectOption(m_latitudeGroup, static_cast<int>(entered.latitude));
-        if (QWidget* w = fieldWidget(problem->focus))
+        if (QWidget* w = fieldWidget(problem.focus))
             w->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -542,7 +543,8 @@ bool MainWindow::openChartFile(const QString& path) {
     // The name as shown must end in "sud" as well as the name on disk.
     const auto opened = HasChartExtension(path.toStdString())
                             ? FormFromChartFile(QFile::encodeName(path).toStdString(), form())
-                            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt});
+                            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt,
+                                                ChartFileError{ChartFileProblem::NotAChartName}});
     if (!opened) {
         CurrentDialogs().message(this, DialogIcon::Critical, FromUtf8(kCheckFileMessage));
         return false;

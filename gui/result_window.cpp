@@ -81,10 +81,11 @@ ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* 
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    if (!m_stability.zoneNote.empty()) {
+    if (m_stability.zoneMisfit) {
         // Not a message box: the chart is shown as computed, and the note
         // says under which assumption.
-        auto* note = new QLabel(QString::fromStdString(m_stability.zoneNote), central);
+        auto* note =
+            new QLabel(QString::fromStdString(ZoneSanityNote(m_stability.zoneMisfit)), central);
         note->setObjectName(QStringLiteral("lblZoneNote"));
         note->setWordWrap(true);
         note->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -330,9 +331,9 @@ QWidget* ResultWindow::buildStability() {
                  StationEvidenceText(e),
              QStringLiteral("lblStation(%1)").arg(BodyIndex(e.planet)));
     }
-    if (!m_stability.zoneNote.empty()) {
+    if (m_stability.zoneMisfit) {
         heading(tr("Time zone"), QStringLiteral("lblStabilityZone"));
-        line(m_stability.zoneNote, QStringLiteral("lblZoneNoteDetail"));
+        line(ZoneSanityNote(m_stability.zoneMisfit), QStringLiteral("lblZoneNoteDetail"));
     }
     layout->addStretch(1);
     // Long station lines and the zone note may need more room than the
@@ -406,10 +407,10 @@ bool ResultWindow::onSave() {
     }
     m_chartFileName = path;
 
-    const ChartWriteResult written =
-        WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);
-    if (!written.ok) {
-        CurrentDialogs().message(this, DialogIcon::Critical, QString::fromStdString(written.error));
+    const auto written = WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);
+    if (!written) {
+        CurrentDialogs().message(this, DialogIcon::Critical,
+                                 QString::fromStdString(ChartWriteMessage(written.error())));
         return false;
     }
     return true;

@@ -14,12 +14,13 @@
 
 #include "core/astro/bodies.h"
 #include "core/chart/chakra_layout.h"
+#include "core/version.h"
 #include "render/chakra_painter.h"
 
 namespace vellamor {
 namespace {
 
-const QString kProgramTitle = QStringLiteral("Vellamor v1.15");
+const QString kProgramTitle = QStringLiteral("Vellamor v") + QString::fromLatin1(kVersion);
 
 // Sheet geometry in units of the 1000-unit square.
 constexpr double kMargin = 40;

@@ -86,14 +86,15 @@ int main(int argc, char** argv) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     Generator gen(seed);
-    std::string content;
     for (long i = 1; i <= count; ++i) {
         const auto result =
-            vellamor::SerializeChartFile(vellamor::ChartFieldsFromBirthData(gen.Birth()), content);
-        if (!result.ok) {
-            std::fprintf(stderr, "sample_charts: %s\n", result.error.c_str());
+            vellamor::SerializeChartFile(vellamor::ChartFieldsFromBirthData(gen.Birth()));
+        if (!result) {
+            std::fprintf(stderr, "sample_charts: %s\n",
+                         vellamor::ChartWriteMessage(result.error()).c_str());
             return 1;
         }
+        const std::string& content = *result;
         char name[32];
         std::snprintf(name, sizeof name, "chart-%06ld.sud", i);
         std::ofstream out(folder / name, std::ios::binary);

@@ -4,6 +4,7 @@
 
 #include "core/astro/calendar_math.h"
 #include "core/astro/position_text.h"
+#include "core/astro/universal_time.h"
 
 namespace vellamor {
 
@@ -18,33 +19,20 @@ double AyanamsaOffset(double t) {
 
 PositionState ComputeAscendantWithoutText(const BirthData& b, double extraHours) {
     PositionState s;
-    s.localHours = b.hour + b.minute / 60.0;
-    // A shifted birth time keeps the entered date, like any local time the
-    // formulas accept: an hour of 24 or more is absorbed by T.
-    if (extraHours != 0)
-        s.localHours += extraHours;
-    s.zoneOffset = b.zoneHours + b.zoneMinutes / 60.0;
-    double longitude = b.lonDegrees + b.lonMinutes / 60.0;
-    if (b.eastLongitude)
-        longitude = -longitude;
+    const UniversalTime u = BirthUniversalTime(b, extraHours);
+    s.localHours = u.localHours;
+    s.zoneOffset = u.zoneOffset;
+    s.julianDay = u.julianDay;
+    s.universalHours = u.universalHours;
+    const double longitude = u.longitudeEastNegative;
     double latitude = b.latDegrees + b.latMinutes / 60.0;
     if (b.southLatitude)
         latitude = -latitude;
     s.longitudeEastNegative = longitude;
     s.latitudeSouthNegative = latitude;
 
-    if (b.daylightSaving) {
-        if (longitude < 0) {
-            s.zoneOffset += 1.0;
-        } else {
-            s.zoneOffset -= 1.0;
-        }
-    }
-    s.julianDay = JulianDayNumber(b.month, b.day, b.year);
-    s.universalHours = longitude < 0 ? s.localHours - s.zoneOffset : s.localHours + s.zoneOffset;
-
     const double t = (s.julianDay - 2415020.0 + s.universalHours / 24.0 - 0.5) / 36525.0;
-    s.centuries = t;
+    s.centuries1900 = t;
     s.ayanamsaOffset = AyanamsaOffset(t);
 
     // Universal time enters in plain hours, without the solar-to-sidereal

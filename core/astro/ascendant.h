@@ -22,7 +22,7 @@ struct PositionState {
     double latitudeSouthNegative = 0;  // degrees
     double universalHours = 0;  // hours from the local calendar date's midnight; may be <0 or >=24
     double julianDay = 0;       // Julian Day Number of the local calendar date
-    double centuries = 0;       // T from JD 2415020.0
+    double centuries1900 = 0;   // T from JD 2415020.0
     double ayanamsaOffset = 0;  // degrees, negative
     double siderealAngleRadians = 0;
     double obliquityRadians = 0;

@@ -23,25 +23,31 @@ enum class Body {
     Ascendant
 };
 
-inline constexpr int kBodyCount = 13;
+// Ascendant is the last body of the enum: every per-body array has this size.
+inline constexpr int kBodyCount = static_cast<int>(Body::Ascendant) + 1;
+static_assert(kBodyCount == 13);
 
-inline constexpr std::array<std::string_view, kBodyCount> kPlanetNames{
-    "Sun",    "Moon",    "Mercury", "Venus", "Mars", "Jupiter", "Saturn",
-    "Uranus", "Neptune", "Pluto",   "Rahu",  "Ketu", "Asc"};
+inline constexpr auto kPlanetNames =
+    std::to_array<std::string_view>({"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn",
+                                     "Uranus", "Neptune", "Pluto", "Rahu", "Ketu", "Asc"});
+static_assert(kPlanetNames.size() == kBodyCount);
 
 // Short chart labels, before any retrograde mark.
-inline constexpr std::array<std::string_view, kBodyCount> kBaseLabels{
-    "S", "M", "Me", "V", "Ma", "J", "Sa", "U", "N", "P", "R", "K", "Asc"};
+inline constexpr auto kBaseLabels = std::to_array<std::string_view>(
+    {"S", "M", "Me", "V", "Ma", "J", "Sa", "U", "N", "P", "R", "K", "Asc"});
+static_assert(kBaseLabels.size() == kBodyCount);
 
 // "Ari" .. "Pis"; sign number n (1..12) is element n - 1.
-inline constexpr std::array<std::string_view, 12> kSignAbbreviations{
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+inline constexpr auto kSignAbbreviations = std::to_array<std::string_view>(
+    {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"});
+static_assert(kSignAbbreviations.size() == 12);
 
 inline constexpr std::string_view kSignAbbreviationString = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 
-inline constexpr std::array<std::string_view, 12> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+inline constexpr auto kMonthNames =
+    std::to_array<std::string_view>({"January", "February", "March", "April", "May", "June", "July",
+                                     "August", "September", "October", "November", "December"});
+static_assert(kMonthNames.size() == 12);
 
 inline constexpr int BodyIndex(Body b) {
     return static_cast<int>(b);

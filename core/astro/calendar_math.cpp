@@ -2,7 +2,7 @@
 
 namespace vellamor {
 
-double JulianDayNumber(int month, int day, int year) {
+double JulianDayNumber(int year, int month, int day) {
     // Whole-number arithmetic in doubles with floor, exactly as the formula
     // is written; the intermediate values exceed 16 bits but are exact here.
     const double n = 12.0 * (year + 4800.0) + month - 3.0;

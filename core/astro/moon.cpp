@@ -5,6 +5,7 @@
 
 #include "core/astro/calendar_math.h"
 #include "core/astro/position_text.h"
+#include "core/astro/universal_time.h"
 
 namespace vellamor {
 namespace {
@@ -17,7 +18,7 @@ struct LunarTerm {
     bool eccentricity;
 };
 
-constexpr std::array<LunarTerm, 25> kLongitudeTerms{{
+constexpr auto kLongitudeTerms = std::to_array<LunarTerm>({
     {6.288774, 0, 0, 1, 0, false},   {1.274027, 2, 0, -1, 0, false}, {0.658314, 2, 0, 0, 0, false},
     {0.213618, 0, 0, 2, 0, false},   {-0.185116, 0, 1, 0, 0, true},  {-0.114332, 0, 0, 0, 2, false},
     {0.058793, 2, 0, -2, 0, false},  {0.057066, 2, -1, -1, 0, true}, {0.053322, 2, 0, 1, 0, false},
@@ -27,7 +28,8 @@ constexpr std::array<LunarTerm, 25> kLongitudeTerms{{
     {0.008548, 4, 0, -2, 0, false},  {-0.007888, 2, 1, -1, 0, true}, {-0.006766, 2, 1, 0, 0, true},
     {-0.005163, 1, 0, -1, 0, false}, {0.004987, 1, 1, 0, 0, true},   {0.004036, 2, -1, 1, 0, true},
     {0.003994, 2, 0, 2, 0, false},
-}};
+});
+// The series has exactly these 25 terms: a lost row must not compile.
 static_assert(kLongitudeTerms.size() == 25);
 
 // The argument exactly as written: multiples formed on the radian values and
@@ -89,27 +91,16 @@ double TropicalMoonLongitude(double t) {
 
 EphemerisState ComputeMoonState(const BirthData& b, double extraHours) {
     EphemerisState s;
-    s.localHours = b.hour + b.minute / 60.0;
-    if (extraHours != 0)
-        s.localHours += extraHours;
-    s.zoneOffset = b.zoneHours + b.zoneMinutes / 60.0;
-    s.longitudeEastNegative = b.lonDegrees + b.lonMinutes / 60.0;
-    if (b.eastLongitude)
-        s.longitudeEastNegative = -s.longitudeEastNegative;
-    if (b.daylightSaving) {
-        if (s.longitudeEastNegative < 0) {
-            s.zoneOffset += 1.0;
-        } else {
-            s.zoneOffset -= 1.0;
-        }
-    }
-    s.julianDay = JulianDayNumber(b.month, b.day, b.year);
-    s.universalHours =
-        s.longitudeEastNegative < 0 ? s.localHours - s.zoneOffset : s.localHours + s.zoneOffset;
-    s.centuries = (s.julianDay - 2451545.0 + s.universalHours / 24.0 - 0.5) / 36525.0;
-    s.ayanamsaOffset = LunarAyanamsaOffset(s.centuries);
+    const UniversalTime u = BirthUniversalTime(b, extraHours);
+    s.localHours = u.localHours;
+    s.zoneOffset = u.zoneOffset;
+    s.longitudeEastNegative = u.longitudeEastNegative;
+    s.julianDay = u.julianDay;
+    s.universalHours = u.universalHours;
+    s.centuries2000 = (s.julianDay - 2451545.0 + s.universalHours / 24.0 - 0.5) / 36525.0;
+    s.ayanamsaOffset = LunarAyanamsaOffset(s.centuries2000);
 
-    double moon = TropicalMoonLongitude(s.centuries) + s.ayanamsaOffset;
+    double moon = TropicalMoonLongitude(s.centuries2000) + s.ayanamsaOffset;
     if (moon < 0)
         moon += 360.0;
     s.moonLongitude = moon;

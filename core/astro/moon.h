@@ -27,7 +27,7 @@ struct EphemerisState {
     double longitudeEastNegative = 0;  // only its sign is used
     double universalHours = 0;         // may be <0 or >=24; the date is not moved
     double julianDay = 0;
-    double centuries = 0;  // T from JD 2451545.0
+    double centuries2000 = 0;  // T from JD 2451545.0
     double ayanamsaOffset = 0;
     double moonLongitude = 0;  // sidereal, degrees
 };

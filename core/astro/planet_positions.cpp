@@ -15,7 +15,7 @@ struct ElementRow {
     double a, aRate, e, eRate, i, iRate, node, nodeRate, peri, periRate, l, lRate;
 };
 
-constexpr std::array<ElementRow, kElementBodies> kElements{{
+constexpr auto kElements = std::to_array<ElementRow>({
     {0.38709893, 0.00000066, 0.20563069, 0.00002527, 7.00487, -23.51, 48.33167, -446.30, 77.45645,
      573.57, 252.25084, 538101628.29},
     {0.72333199, 0.00000092, 0.00677323, -0.00004938, 3.39471, -2.86, 76.68069, -996.89, 131.53298,
@@ -34,7 +34,8 @@ constexpr std::array<ElementRow, kElementBodies> kElements{{
      -844.43, 304.88003, 786449.21},
     {39.48168677, -0.00076912, 0.24880766, 0.00006465, 17.14175, 11.07, 110.30347, -37.33,
      224.06676, -132.25, 238.92881, 522747.90},
-}};
+});
+static_assert(kElements.size() == kElementBodies);
 
 constexpr int kEarth = 2;
 constexpr double kTolerance = 1e-12;
@@ -176,9 +177,10 @@ PlanetLongitudes ComputePlanetLongitudes(const BirthData& b, double ayanamsaOffs
     const EarthPosition earth = ComputeEarthPosition(d);
 
     // Element row k to body index in chart order.
-    constexpr std::array<Body, kElementBodies> kBodyOfElement{
-        Body::Mercury, Body::Venus,  Body::Sun,     Body::Mars, Body::Jupiter,
-        Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
+    constexpr auto kBodyOfElement =
+        std::to_array<Body>({Body::Mercury, Body::Venus, Body::Sun, Body::Mars, Body::Jupiter,
+                             Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto});
+    static_assert(kBodyOfElement.size() == kElementBodies);
     for (int k = 0; k < kElementBodies; ++k) {
         const int i = BodyIndex(kBodyOfElement[static_cast<std::size_t>(k)]);
         const double tropical = GeocentricLongitude(k, d, earth);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/astro/bodies.h"
+#include "core/astro/utf8.h"
 
 namespace vellamor {
 namespace {
@@ -34,12 +35,8 @@ std::string_view Trim(std::string_view s) {
 // The last n characters of a UTF-8 text (characters, not bytes).
 std::string_view LastCharacters(std::string_view s, std::size_t n) {
     std::size_t pos = s.size();
-    while (n > 0 && pos > 0) {
-        --pos;
-        while (pos > 0 && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80)
-            --pos;
-        --n;
-    }
+    for (; n > 0 && pos > 0; --n)
+        pos = PreviousCharacterStart(s, pos);
     return s.substr(pos);
 }
 

@@ -65,11 +65,12 @@ struct RingGeometry {
 };
 
 // Indexed by Ring: birth, Moon, Sun.
-inline constexpr std::array<RingGeometry, kRingCount> kRingGeometry{{
+inline constexpr auto kRingGeometry = std::to_array<RingGeometry>({
     {kHubRadius, kBirthOuterRadius, 850, 1200, {255, 0, 0}},
     {kBirthOuterRadius, kMoonOuterRadius, 1650, 2200, {255, 128, 255}},
     {kMoonOuterRadius, kSunOuterRadius, 2650, 3000, {255, 255, 0}},
-}};
+});
+static_assert(kRingGeometry.size() == kRingCount);
 
 inline const RingGeometry& GeometryOf(Ring r) {
     return kRingGeometry[static_cast<int>(r)];

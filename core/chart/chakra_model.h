@@ -13,7 +13,8 @@ namespace vellamor {
 
 enum class Ring { Birth, Moon, Sun };
 inline constexpr int kRingCount = 3;
-inline constexpr std::array<std::string_view, kRingCount> kRingKeys{"birth", "moon", "sun"};
+inline constexpr auto kRingKeys = std::to_array<std::string_view>({"birth", "moon", "sun"});
+static_assert(kRingKeys.size() == kRingCount);
 
 struct House {
     int sign = 0;           // 1..12
@@ -23,9 +24,10 @@ struct House {
 
 // Caption/value pairs of the birth-details panel, in panel order.
 inline constexpr int kDetailCount = 9;
-inline constexpr std::array<std::string_view, kDetailCount> kDetailCaptions{
-    "Name",      "Date of Birth", "Time of Birth", "Time Zone", "Latitude",
-    "Longitude", "City",          "State",         "Country"};
+inline constexpr auto kDetailCaptions =
+    std::to_array<std::string_view>({"Name", "Date of Birth", "Time of Birth", "Time Zone",
+                                     "Latitude", "Longitude", "City", "State", "Country"});
+static_assert(kDetailCaptions.size() == kDetailCount);
 
 struct ChakraModel {
     std::array<std::array<House, 12>, kRingCount> rings;  // [ring][house index 0..11]

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/astro/utf8.h"
+
 namespace vellamor {
 namespace {
 
@@ -20,65 +22,11 @@ constexpr int kNameLine = 0, kMonthLine = 1, kDayLine = 2, kYearLine = 3, kHourL
               kStateLine = 15, kCountryLine = 16;
 
 constexpr std::array<int, 4> kTextLines{kNameLine, kCityLine, kStateLine, kCountryLine};
-constexpr std::array<std::string_view, kChartFieldCount> kFieldNames{
-    "Name",        "Month",
-    "Day",         "Year",
-    "Hour",        "Minute",
-    "Time Zone",   "Longitude",
-    "Longitude",   "Latitude",
-    "Latitude",    "East/West",
-    "North/South", "Daylight Saving Time",
-    "City",        "State",
-    "Country"};
-
-// Decodes one UTF-8 code point; -1 for an invalid sequence.
-int NextCodePoint(std::string_view s, std::size_t& i) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    int len = 0, cp = 0;
-    if (c < 0x80) {
-        ++i;
-        return c;
-    } else if ((c & 0xE0) == 0xC0) {
-        len = 2, cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-        len = 3, cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-        len = 4, cp = c & 0x07;
-    } else {
-        ++i;
-        return -1;
-    }
-    if (i + static_cast<std::size_t>(len) > s.size()) {
-        i = s.size();
-        return -1;
-    }
-    for (int k = 1; k < len; ++k) {
-        const unsigned char cc = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-        if ((cc & 0xC0) != 0x80) {
-            i += static_cast<std::size_t>(k);
-            return -1;
-        }
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    i += static_cast<std::size_t>(len);
-    return cp;
-}
-
-void AppendUtf8(std::string& out, int cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
-std::size_t CharacterCount(std::string_view utf8) {
-    std::size_t n = 0;
-    for (unsigned char c : utf8)
-        n += (c & 0xC0) != 0x80;
-    return n;
-}
+constexpr auto kFieldNames = std::to_array<std::string_view>(
+    {"Name", "Month", "Day", "Year", "Hour", "Minute", "Time Zone", "Longitude", "Longitude",
+     "Latitude", "Latitude", "East/West", "North/South", "Daylight Saving Time", "City", "State",
+     "Country"});
+static_assert(kFieldNames.size() == kChartFieldCount);
 
 // The whole text as a decimal integer; `value` is left alone when it is not
 // one. (Not an optional: the compiler may test an empty optional's
@@ -139,31 +87,46 @@ void SelectByText(int& index, std::string_view text, int first, int count) {
     index = v - first;
 }
 
-ChartReadResult Refuse() {
-    return ChartReadResult{std::nullopt, std::string(kCheckFileMessage)};
+Unexpected<ChartFileError> Refuse(ChartFileProblem problem, int line = 0, int systemError = 0) {
+    return Fail(ChartFileError{problem, line, systemError});
+}
+
+// The refusal for a file that could not be opened or read.
+Unexpected<ChartFileError> RefuseSystemError(int err) {
+    switch (err) {
+        case ENOENT:
+        case ENOTDIR:
+            return Refuse(ChartFileProblem::NoSuchFile, 0, err);
+        case EACCES:
+        case EPERM:
+            return Refuse(ChartFileProblem::PermissionDenied, 0, err);
+        default:
+            return Refuse(ChartFileProblem::Unreadable, 0, err);
+    }
 }
 
 }  // namespace
 
-std::optional<std::string> EncodeChartField(std::string_view utf8) {
+Expected<std::string, FieldCodingError> EncodeChartField(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t start = i;
         const int cp = NextCodePoint(utf8, i);
         if (cp < 0 || cp > kMaxEncodableCode)
-            return std::nullopt;
+            return Fail(FieldCodingError{start});
         out.push_back(static_cast<char>(static_cast<unsigned char>(cp + kChartShift)));
     }
     return out;
 }
 
-std::optional<std::string> DecodeChartField(std::string_view bytes) {
+Expected<std::string, FieldCodingError> DecodeChartField(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (unsigned char b : bytes) {
-        const int code = static_cast<int>(b) - kChartShift;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const int code = static_cast<int>(static_cast<unsigned char>(bytes[i])) - kChartShift;
         if (code < 32)
-            return std::nullopt;
+            return Fail(FieldCodingError{i});
         AppendUtf8(out, code);
     }
     return out;
@@ -175,7 +138,7 @@ bool HasChartExtension(std::string_view path) {
 
 ChartReadResult ParseChartFile(std::string_view bytes) {
     if (bytes.size() > kMaxChartFileBytes)
-        return Refuse();
+        return Refuse(ChartFileProblem::TooLarge);
     ChartFields fields;
     std::size_t pos = 0;
     for (int line = 0; line < kChartFieldCount && pos < bytes.size(); ++line) {
@@ -183,10 +146,10 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
         if (end - pos > kMaxChartLineBytes)
-            return Refuse();
+            return Refuse(ChartFileProblem::LineTooLong, line + 1);
         auto decoded = DecodeChartField(bytes.substr(pos, end - pos));
         if (!decoded)
-            return Refuse();
+            return Refuse(ChartFileProblem::UndecodableLine, line + 1);
         fields[static_cast<std::size_t>(line)] = std::move(*decoded);
         // CR LF ends a line; a lone CR or LF is taken as a line end as well.
         if (end < bytes.size() && bytes[end] == '\r')
@@ -197,29 +160,34 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
     }
     for (int line : {kLonDegLine, kLonMinLine, kLatDegLine, kLatMinLine}) {
         if (!IsCoordinateText(fields[static_cast<std::size_t>(line)]))
-            return Refuse();
+            return Refuse(ChartFileProblem::UnacceptableValue, line + 1);
     }
     for (int line : kTextLines) {
         if (CharacterCount(fields[static_cast<std::size_t>(line)]) >
             static_cast<std::size_t>(kMaxTextLength))
-            return Refuse();
+            return Refuse(ChartFileProblem::UnacceptableValue, line + 1);
     }
-    return ChartReadResult{std::move(fields), {}};
+    return fields;
 }
 
 ChartReadResult ReadChartFile(const std::string& path) {
     if (!HasChartExtension(path))
-        return Refuse();
+        return Refuse(ChartFileProblem::NotAChartName);
     // Opened without waiting (a FIFO or device under a chart's name must not
     // hang the program), then checked on the open file itself, so nothing
     // can be swapped in between the check and the read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return Refuse();
+        return RefuseSystemError(errno);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
         ::close(fd);
-        return Refuse();
+        return RefuseSystemError(err);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Refuse(ChartFileProblem::NotRegularFile);
     }
     // Never read more than one byte past the limit, whatever the file's size
     // (which may change while it is read); the usual few hundred bytes need
@@ -235,8 +203,9 @@ ChartReadResult ReadChartFile(const std::string& path) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
+            const int err = errno;
             ::close(fd);
-            return Refuse();
+            return RefuseSystemError(err);
         }
         if (n == 0)
             break;
@@ -258,45 +227,67 @@ ChartFields ChartFieldsFromBirthData(const BirthData& b) {
         TrimBlanks(b.state),          TrimBlanks(b.country)};
 }
 
-ChartWriteResult SerializeChartFile(const ChartFields& fields, std::string& out) {
-    out.clear();
+std::string ChartWriteMessage(const ChartWriteError& e) {
+    const std::string name = e.line >= 1 && e.line <= kChartFieldCount
+                                 ? std::string(kFieldNames[static_cast<std::size_t>(e.line - 1)])
+                                 : std::string("chart");
+    auto failure = [&](const char* what) {
+        return "The chart could not be saved to \"" + e.path + "\": " + what + " (" +
+               std::strerror(e.systemError) + ").";
+    };
+    switch (e.problem) {
+        case ChartWriteProblem::UncarriableCharacter:
+            return "The chart cannot be saved: the " + name + " holds the character \"" +
+                   e.character + "\", which a chart file cannot carry.";
+        case ChartWriteProblem::TextTooLong:
+            return "The chart cannot be saved: the " + name + " is longer than 200 characters.";
+        case ChartWriteProblem::FolderNotWritable:
+            return failure("the folder cannot be written");
+        case ChartWriteProblem::WriteFailed:
+            return failure("writing failed");
+        case ChartWriteProblem::CannotReplace:
+            return failure("the file cannot be replaced");
+    }
+    return failure("writing failed");
+}
+
+Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fields) {
+    std::string out;
     for (int line = 0; line < kChartFieldCount; ++line) {
         const std::string& text = fields[static_cast<std::size_t>(line)];
-        const std::string_view name = kFieldNames[static_cast<std::size_t>(line)];
         std::size_t i = 0;
         while (i < text.size()) {
             const std::size_t start = i;
             const int cp = NextCodePoint(text, i);
             if (cp < 32 || cp > kMaxEncodableCode) {
-                return {false, "The chart cannot be saved: the " + std::string(name) +
-                                   " holds the character \"" + text.substr(start, i - start) +
-                                   "\", which a chart file cannot carry."};
+                return Fail(ChartWriteError{ChartWriteProblem::UncarriableCharacter,
+                                            line + 1,
+                                            text.substr(start, i - start),
+                                            {},
+                                            0});
             }
         }
-        if (CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength)) {
-            return {false, "The chart cannot be saved: the " + std::string(name) +
-                               " is longer than 200 characters."};
-        }
+        if (CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength))
+            return Fail(ChartWriteError{ChartWriteProblem::TextTooLong, line + 1, {}, {}, 0});
         out += *EncodeChartField(text);
         out += "\r\n";
     }
-    return {true, {}};
+    return out;
 }
 
-ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth) {
-    std::string content;
-    ChartWriteResult encoded = SerializeChartFile(ChartFieldsFromBirthData(birth), content);
-    if (!encoded.ok)
-        return encoded;
+Expected<void, ChartWriteError> WriteChartFile(const std::string& path, const BirthData& birth) {
+    const auto encoded = SerializeChartFile(ChartFieldsFromBirthData(birth));
+    if (!encoded)
+        return Fail(encoded.error());
+    const std::string& content = *encoded;
 
-    auto failure = [&](const char* what, int err) {
-        return ChartWriteResult{false, "The chart could not be saved to \"" + path + "\": " + what +
-                                           " (" + std::strerror(err) + ")."};
+    auto failure = [&](ChartWriteProblem problem, int err) {
+        return Fail(ChartWriteError{problem, 0, {}, path, err});
     };
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return failure("the folder cannot be written", errno);
+        return failure(ChartWriteProblem::FolderNotWritable, errno);
     // Keep the permissions of a file that is being replaced; a new file gets
     // the usual ones.
     struct stat st {};
@@ -316,7 +307,7 @@ ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth)
             const int err = errno;
             ::close(fd);
             ::unlink(temp.c_str());
-            return failure("writing failed", err);
+            return failure(ChartWriteProblem::WriteFailed, err);
         }
         written += static_cast<std::size_t>(n);
     }
@@ -324,19 +315,19 @@ ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth)
         const int err = errno;
         ::close(fd);
         ::unlink(temp.c_str());
-        return failure("writing failed", err);
+        return failure(ChartWriteProblem::WriteFailed, err);
     }
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
-        return failure("writing failed", err);
+        return failure(ChartWriteProblem::WriteFailed, err);
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
-        return failure("the file cannot be replaced", err);
+        return failure(ChartWriteProblem::CannotReplace, err);
     }
-    return {true, {}};
+    return {};
 }
 
 EntryForm ApplyChartFields(EntryForm form, const ChartFields& f) {

@@ -5,11 +5,11 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/astro/birth_data.h"
+#include "core/astro/expected.h"
 #include "core/chart/entry_form.h"
 
 namespace vellamor {
@@ -24,20 +24,48 @@ inline constexpr int kMaxEncodableCode = 170;
 // Decoded field texts (UTF-8), line 1 at index 0. Missing lines are empty.
 using ChartFields = std::array<std::string, kChartFieldCount>;
 
-// UTF-8 text to file bytes; nothing when a character cannot be carried (code
+// Where a field's text or bytes cannot be carried: the byte offset at which
+// the character (or the malformed UTF-8 sequence) starts.
+struct FieldCodingError {
+    std::size_t offset = 0;
+};
+
+// UTF-8 text to file bytes; refused when a character cannot be carried (code
 // above 170) or the text is not valid UTF-8.
-std::optional<std::string> EncodeChartField(std::string_view utf8);
-// File bytes to UTF-8 text; nothing when a byte decodes below code 32.
-std::optional<std::string> DecodeChartField(std::string_view bytes);
+Expected<std::string, FieldCodingError> EncodeChartField(std::string_view utf8);
+// File bytes to UTF-8 text; refused when a byte decodes below code 32.
+Expected<std::string, FieldCodingError> DecodeChartField(std::string_view bytes);
 
 // The last three characters of the path are exactly "sud".
 bool HasChartExtension(std::string_view path);
 
-struct ChartReadResult {
-    std::optional<ChartFields> fields;
-    std::string error;  // the program's message when fields is empty
-    bool ok() const { return fields.has_value(); }
+// Why a chart file was refused.
+enum class ChartFileProblem {
+    NotAChartName,  // the name does not end in "sud"
+    NoSuchFile,
+    PermissionDenied,
+    NotRegularFile,    // a folder, device or pipe under a chart's name
+    Unreadable,        // any other failure to open or read it
+    TooLarge,          // more than 64 KiB
+    LineTooLong,       // a line of more than 1,024 bytes
+    UndecodableLine,   // a byte that decodes below code 32
+    UnacceptableValue  // a value the form cannot take: a coordinate that is
+                       // not empty or one to three digits, a text over 200
+                       // characters
 };
+
+struct ChartFileError {
+    ChartFileProblem problem = ChartFileProblem::Unreadable;
+    int line = 0;         // the line (1..17) for a problem inside one, otherwise 0
+    int systemError = 0;  // errno of a failed open or read, otherwise 0
+};
+
+// What the windows and the command line say for every refused file.
+inline std::string_view ChartFileMessage(const ChartFileError&) {
+    return kCheckFileMessage;
+}
+
+using ChartReadResult = Expected<ChartFields, ChartFileError>;
 
 // Parses file content (no extension check). Refuses what the program would
 // never write: bytes below code 32, lines over 1,024 bytes, content over
@@ -51,16 +79,31 @@ ChartReadResult ReadChartFile(const std::string& path);
 // The seventeen texts the writer stores for a chart (trimmed).
 ChartFields ChartFieldsFromBirthData(const BirthData& birth);
 
-struct ChartWriteResult {
-    bool ok = false;
-    std::string error;  // a sentence for the user when !ok
+// Why a chart could not be saved.
+enum class ChartWriteProblem {
+    UncarriableCharacter,  // a field holds a character the encoding cannot carry
+    TextTooLong,           // a field is longer than 200 characters
+    FolderNotWritable,     // no temporary file could be made beside the target
+    WriteFailed,           // writing, flushing or closing it failed
+    CannotReplace          // the finished file could not be renamed over the target
 };
 
+struct ChartWriteError {
+    ChartWriteProblem problem = ChartWriteProblem::WriteFailed;
+    int line = 0;           // the field (1..17) for the first two problems
+    std::string character;  // the character that cannot be carried (UTF-8)
+    std::string path;       // the target, for the last three problems
+    int systemError = 0;    // errno for the last three problems
+};
+
+// The sentence the windows and the command line show for a failed save.
+std::string ChartWriteMessage(const ChartWriteError& error);
+
 // Encodes all seventeen lines, or says which field cannot be carried.
-ChartWriteResult SerializeChartFile(const ChartFields& fields, std::string& out);
+Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fields);
 // Writes atomically: a temporary file beside the target, flushed, then
 // renamed over it. On any failure the old file is untouched.
-ChartWriteResult WriteChartFile(const std::string& path, const BirthData& birth);
+Expected<void, ChartWriteError> WriteChartFile(const std::string& path, const BirthData& birth);
 
 // Restores the form's controls from a file's fields, as opening does: text
 // boxes take the text, lists select the entry with that value or keep their

@@ -1,19 +1,18 @@
 #include "core/chart/chart_opening.h"
 
-#include "core/chart/chart_file.h"
-
 namespace vellamor {
 
 Expected<EntryForm, OpeningError> FormFromChartFile(const std::string& path, EntryForm form) {
-    ChartReadResult read = ReadChartFile(path);
-    if (!read.ok())
-        return Fail(OpeningError{read.error, std::nullopt});
-    return ApplyChartFields(std::move(form), *read.fields);
+    const ChartReadResult read = ReadChartFile(path);
+    if (!read)
+        return Fail(
+            OpeningError{std::string(ChartFileMessage(read.error())), std::nullopt, read.error()});
+    return ApplyChartFields(std::move(form), *read);
 }
 
 Expected<Chart, OpeningError> ChartFromForm(const EntryForm& form) {
-    if (auto problem = ValidateInput(form))
-        return Fail(OpeningError{problem->message, *problem});
+    if (const auto checked = ValidateInput(form); !checked)
+        return Fail(OpeningError{checked.error().message, checked.error(), std::nullopt});
     return CalculateChart(CopyFormToBirthData(form));
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/astro/expected.h"
+#include "core/chart/chart_file.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
 
@@ -15,8 +16,9 @@ namespace vellamor {
 
 // Why a chart could not be opened.
 struct OpeningError {
-    std::string message;                 // the program's own message
+    std::string message;                 // the program's own message, as shown today
     std::optional<FormProblem> problem;  // set when the form failed the window's checks
+    std::optional<ChartFileError> file;  // set when the file was refused, and why
 };
 
 // The form as opening the chart file leaves it: `form` with the file's fields

@@ -1,13 +1,11 @@
 #include "core/chart/chart_stability.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "core/astro/ascendant.h"
 #include "core/astro/moon.h"
 #include "core/astro/position_text.h"
 #include "core/astro/time_zones.h"
-#include "core/chart/stability_report.h"
 #include "core/retro/retrogrades.h"
 #include "core/retro/station_table.h"
 
@@ -48,30 +46,6 @@ std::optional<double> ToMinutes(std::optional<double> hours) {
     if (!hours)
         return std::nullopt;
     return *hours * 60.0;
-}
-
-std::string TwoDigits(int v) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%02d", v);
-    return buf;
-}
-
-// "15 August 1985, 01:30 UT"
-std::string InstantText(const CivilDateTime& t) {
-    const std::string month = t.month >= 1 && t.month <= 12
-                                  ? std::string(kMonthNames[static_cast<std::size_t>(t.month - 1)])
-                                  : std::string("?");
-    return std::to_string(t.day) + " " + month + " " + std::to_string(t.year) + ", " +
-           TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + " UT";
-}
-
-// "UTC+5:30", "UTC-3:30", "UTC"
-std::string OffsetText(int eastMinutes) {
-    if (eastMinutes == 0)
-        return "UTC+0:00";
-    const int m = std::abs(eastMinutes);
-    return std::string("UTC") + (eastMinutes > 0 ? "+" : "-") + std::to_string(m / 60) + ":" +
-           TwoDigits(m % 60);
 }
 
 }  // namespace
@@ -121,11 +95,11 @@ std::vector<Body> BodiesNearSignBoundary(const Chart& chart, double arcminutes) 
     return near;
 }
 
-std::string ZoneSanityNote(const Chart& chart) {
+std::optional<ZoneMisfit> CheckZoneFit(const Chart& chart) {
     const BirthData& b = chart.birth;
     const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex);
     if (!zone)
-        return {};
+        return std::nullopt;
     // East of Greenwich positive from here on; the table stores it inverted.
     const int zoneEastMinutes = -(zone->hours * 60 + zone->minutes);
     const double lonDegrees = b.lonDegrees + b.lonMinutes / 60.0;
@@ -136,31 +110,24 @@ std::string ZoneSanityNote(const Chart& chart) {
     const bool far = std::fabs(zoneEastMinutes - solarMinutes) > 90.0;
     const bool otherSide = zoneEastMinutes != 0 && ((zoneEastMinutes > 0) != east);
     if (!far && !otherSide)
-        return {};
+        return std::nullopt;
 
-    const int solarWhole = static_cast<int>(std::trunc(solarMinutes));
-    std::string note = "Time zone check: \"" + std::string(zone->text) + "\" is " +
-                       OffsetText(zoneEastMinutes) + ", but the birth longitude " +
-                       std::to_string(b.lonDegrees) + "\u00b0" + std::to_string(b.lonMinutes) +
-                       "' " + (east ? "East" : "West") + " keeps a mean solar time of about " +
-                       OffsetText(solarWhole) + ".";
-    if (otherSide) {
-        note += " The zone lies on the other side of Greenwich from the longitude.";
-    } else {
-        note += " A zone more than 1 h 30 min away from it is often a data-entry error.";
-    }
-    const int zoneMagnitude = std::abs(zone->hours) * 60 + std::abs(zone->minutes);
+    ZoneMisfit m;
+    m.zoneText = zone->text;
+    m.zoneEastMinutes = zoneEastMinutes;
+    m.solarEastMinutes = static_cast<int>(std::trunc(solarMinutes));
+    m.lonDegrees = b.lonDegrees;
+    m.lonMinutes = b.lonMinutes;
+    m.east = east;
+    m.otherSide = otherSide;
+    m.zoneMagnitudeMinutes = std::abs(zone->hours) * 60 + std::abs(zone->minutes);
+    m.daylightSaving = b.daylightSaving;
+    m.usedEast = chart.ascendant.longitudeEastNegative < 0;
     const double ut = chart.ascendant.universalHours;
-    const CivilDateTime ascInstant =
+    m.ascendantInstant =
         AddMinutes({b.year, b.month, b.day, 0, 0}, static_cast<long long>(std::llround(ut * 60.0)));
-    note += " Vellamor takes the zone's direction from the longitude: it used " +
-            FormatDuration(zoneMagnitude) +
-            (b.daylightSaving ? " (and the daylight-saving hour)" : "") + " " +
-            (chart.ascendant.longitudeEastNegative < 0 ? "East" : "West") +
-            " of Greenwich and computed the Ascendant and the Moon for " + InstantText(ascInstant) +
-            ", and the planets, from the zone's own offset, for " +
-            InstantText(chart.planets.universal) + ". Please check the time zone.";
-    return note;
+    m.planetsInstant = chart.planets.universal;
+    return m;
 }
 
 double TruncateToTenth(double minutes) {
@@ -172,9 +139,7 @@ std::vector<StationEvidence> StationEvidenceFor(const BirthData& birth) {
     const int birthDay = CalendarDayNumber(birth.year, birth.month, birth.day);
     // Dates only: the clock times in the tables are not reliable enough to
     // show, and the mark is decided by calendar days anyway.
-    auto date = [](const Station& s) {
-        return std::to_string(s.month) + "," + std::to_string(s.day) + "," + std::to_string(s.year);
-    };
+    auto date = [](const Station& s) { return CalendarDate{s.year, s.month, s.day}; };
     auto near = [&](const std::optional<Station>& s) {
         return s && std::abs(CalendarDayNumber(*s) - birthDay) <= 1;
     };
@@ -200,7 +165,7 @@ ChartStability AnalyzeChartStability(const Chart& chart) {
     s.moon = MoonSignWindow(chart.birth);
     s.nearBoundary = BodiesNearSignBoundary(chart);
     s.stations = StationEvidenceFor(chart.birth);
-    s.zoneNote = ZoneSanityNote(chart);
+    s.zoneMisfit = CheckZoneFit(chart);
     return s;
 }
 

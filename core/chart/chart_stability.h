@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/astro/bodies.h"
+#include "core/astro/calendar_math.h"
+#include "core/astro/planet_positions.h"
 #include "core/chart/pipeline.h"
 
 namespace vellamor {
@@ -25,12 +27,29 @@ struct StationEvidence {
     Body planet = Body::Mercury;
     bool retrograde = false;  // the chart's mark
     // For a marked planet its period's retrograde and direct stations; for
-    // the others the last direct and the next retrograde station. Dates only,
-    // "M,D,YYYY"; empty when the tables do not reach that far.
-    std::string before, after;
+    // the others the last direct and the next retrograde station. Dates only
+    // (universal time); empty when the tables do not reach that far.
+    std::optional<CalendarDate> before, after;
     // The birth day is a station day or a day next to one: the calendar day
     // alone decides the mark.
     bool dayDecided = false;
+};
+
+// A time zone that does not fit the birth longitude: more than 1 h 30 min
+// away from its mean solar time, or on the other side of Greenwich.
+struct ZoneMisfit {
+    std::string zoneText;      // the zone row as listed
+    int zoneEastMinutes = 0;   // the row's offset, east of Greenwich positive
+    int solarEastMinutes = 0;  // the longitude's mean solar time, whole minutes
+    int lonDegrees = 0;        // the longitude as entered
+    int lonMinutes = 0;
+    bool east = false;             // East as the program reads it: ticked and not exactly 0
+    bool otherSide = false;        // the zone lies across Greenwich from the longitude
+    int zoneMagnitudeMinutes = 0;  // what the Ascendant and the Moon took from the row
+    bool daylightSaving = false;
+    bool usedEast = false;           // the direction they gave it (from the longitude)
+    CivilDateTime ascendantInstant;  // the universal time of the Ascendant and the Moon
+    CivilDateTime planetsInstant;    // the planets' universal time, from the row's own sign
 };
 
 struct ChartStability {
@@ -38,7 +57,7 @@ struct ChartStability {
     SignChangeWindow moon;
     std::vector<Body> nearBoundary;  // within one arcminute of a sign edge
     std::vector<StationEvidence> stations;
-    std::string zoneNote;  // empty when the zone fits the longitude
+    std::optional<ZoneMisfit> zoneMisfit;  // empty when the zone fits the longitude
 };
 
 // Search spans: the Ascendant passes every sign within a day at ordinary
@@ -49,7 +68,7 @@ inline constexpr double kMoonSearchHours = 40 * 24;
 SignChangeWindow AscendantSignWindow(const BirthData& birth);
 SignChangeWindow MoonSignWindow(const BirthData& birth);
 std::vector<Body> BodiesNearSignBoundary(const Chart& chart, double arcminutes = 1.0);
-std::string ZoneSanityNote(const Chart& chart);
+std::optional<ZoneMisfit> CheckZoneFit(const Chart& chart);
 // The bracketing stations of Mercury to Pluto for the birth date.
 std::vector<StationEvidence> StationEvidenceFor(const BirthData& birth);
 ChartStability AnalyzeChartStability(const Chart& chart);

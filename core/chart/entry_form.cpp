@@ -1,6 +1,7 @@
 #include "core/chart/entry_form.h"
 
 #include "core/astro/time_zones.h"
+#include "core/astro/utf8.h"
 
 namespace vellamor {
 namespace {
@@ -10,31 +11,17 @@ std::optional<int> DigitsValue(std::string_view s) {
     return DigitRunValue(s, 1, static_cast<std::size_t>(kMaxDigits));
 }
 
-FormProblem Problem(int check, std::string_view message, MessageIcon icon, FormField focus) {
-    return FormProblem{check, std::string(message), icon, focus};
+Unexpected<FormProblem> Problem(FormCheck check, std::string_view message, MessageIcon icon,
+                                FormField focus) {
+    return Fail(FormProblem{check, std::string(message), icon, focus});
 }
 
 // Visits the code points of a UTF-8 text; invalid sequences give -1.
 template <typename F>
 bool AllCodePoints(std::string_view s, F accept) {
     for (std::size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        int cp = -1;
-        std::size_t len = 1;
-        if (c < 0x80) {
-            cp = c;
-        } else if ((c & 0xE0) == 0xC0) {
-            len = 2;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4;
-        }
-        if (len > 1 && i + len <= s.size())
-            cp = 0x80;  // any non-ASCII character
-        if (!accept(cp))
+        if (!accept(NextCodePoint(s, i)))
             return false;
-        i += len;
     }
     return true;
 }
@@ -82,46 +69,53 @@ bool IsDigitText(std::string_view s) {
     return AllCodePoints(s, [](int cp) { return cp >= '0' && cp <= '9'; });
 }
 
-std::optional<FormProblem> ValidateInput(const EntryForm& f) {
+Expected<void, FormProblem> ValidateInput(const EntryForm& f) {
+    using C = FormCheck;
     using I = MessageIcon;
     using F = FormField;
     if (f.name.empty())
-        return Problem(1, "Please Enter Your Name", I::Critical, F::Name);
+        return Problem(C::Name, "Please Enter Your Name", I::Critical, F::Name);
     if (f.latDegrees.empty())
-        return Problem(2, "Please Enter Degree of Latitude", I::Critical, F::LatDegrees);
+        return Problem(C::LatDegrees, "Please Enter Degree of Latitude", I::Critical,
+                       F::LatDegrees);
     if (f.latMinutes.empty())
-        return Problem(3, "Please Enter Minutes of Latitude", I::Critical, F::LatMinutes);
+        return Problem(C::LatMinutes, "Please Enter Minutes of Latitude", I::Critical,
+                       F::LatMinutes);
     if (f.lonDegrees.empty())
-        return Problem(4, "Please Enter Degree of Longitude", I::Critical, F::LonDegrees);
+        return Problem(C::LonDegrees, "Please Enter Degree of Longitude", I::Critical,
+                       F::LonDegrees);
     if (f.lonMinutes.empty())
-        return Problem(5, "Please Enter Minute of Longitude", I::Critical, F::LonMinutes);
+        return Problem(C::LonMinutes, "Please Enter Minute of Longitude", I::Critical,
+                       F::LonMinutes);
     if (f.city.empty())
-        return Problem(6, "Please Enter Your City name", I::Critical, F::City);
+        return Problem(C::City, "Please Enter Your City name", I::Critical, F::City);
     if (f.state.empty())
-        return Problem(7, "Please Enter Your State name", I::Critical, F::State);
+        return Problem(C::State, "Please Enter Your State name", I::Critical, F::State);
     if (f.country.empty())
-        return Problem(8, "Please Enter Your Country name", I::Critical, F::Country);
+        return Problem(C::Country, "Please Enter Your Country name", I::Critical, F::Country);
     if (f.latitude == LatitudeOption::None)
-        return Problem(9, "Please Select Direction For The Latitude", I::Critical,
+        return Problem(C::LatitudeOption, "Please Select Direction For The Latitude", I::Critical,
                        F::LatitudeOption);
     if (f.longitude == LongitudeOption::None)
-        return Problem(10, "Please Select Direction For The Longitude", I::Critical,
+        return Problem(C::LongitudeOption, "Please Select Direction For The Longitude", I::Critical,
                        F::LongitudeOption);
     // Divisible by four is the full rule for 1901..2050 (2000 is a leap year).
     const int year = kFirstYear + f.yearIndex;
     const bool leap = year % 4 == 0;
     if (f.monthIndex == 1 && ((leap && f.dayIndex >= 29) || (!leap && f.dayIndex >= 28)))
-        return Problem(11, "Please Enter Correct Date Or Month!", I::Information, F::None);
+        return Problem(C::FebruaryDay, "Please Enter Correct Date Or Month!", I::Information,
+                       F::None);
     if ((f.monthIndex == 3 || f.monthIndex == 5 || f.monthIndex == 8 || f.monthIndex == 10) &&
         f.dayIndex == 30)
-        return Problem(12, "Please Enter Correct Date Or Month !", I::Information, F::None);
-    return std::nullopt;
+        return Problem(C::ThirtyDayMonth, "Please Enter Correct Date Or Month !", I::Information,
+                       F::None);
+    return {};
 }
 
 void ApplyProblemSideEffects(EntryForm& form, const FormProblem& problem) {
-    if (problem.check == 9)
+    if (problem.check == FormCheck::LatitudeOption)
         form.latitude = LatitudeOption::North;
-    if (problem.check == 10)
+    if (problem.check == FormCheck::LongitudeOption)
         form.longitude = LongitudeOption::East;
 }
 

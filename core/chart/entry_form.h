@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/astro/birth_data.h"
+#include "core/astro/expected.h"
 
 namespace vellamor {
 
@@ -52,18 +53,36 @@ enum class FormField {
 
 enum class MessageIcon { Critical, Information, Question };
 
+// The checks made before a calculation, in the order in which they run.
+enum class FormCheck {
+    None,  // a notice that is not one of the calculation's checks
+    Name,
+    LatDegrees,
+    LatMinutes,
+    LonDegrees,
+    LonMinutes,
+    City,
+    State,
+    Country,
+    LatitudeOption,
+    LongitudeOption,
+    FebruaryDay,    // a day February does not have
+    ThirtyDayMonth  // day 31 of April, June, September or November
+};
+
 struct FormProblem {
-    int check = 0;  // 1..12, the order in which the checks run
+    FormCheck check = FormCheck::None;
     std::string message;
     MessageIcon icon = MessageIcon::Critical;
     FormField focus = FormField::None;
 };
 
-// The first problem found, or nothing when the form may be calculated.
-std::optional<FormProblem> ValidateInput(const EntryForm& form);
+// Nothing when the form may be calculated, otherwise the first problem found.
+Expected<void, FormProblem> ValidateInput(const EntryForm& form);
 
-// What the window does after a failed check: checks 9 and 10 select North or
-// East; the others leave the values alone (the window moves the focus).
+// What the window does after a failed check: the direction checks select
+// North or East; the others leave the values alone (the window moves the
+// focus).
 void ApplyProblemSideEffects(EntryForm& form, const FormProblem& problem);
 
 // Keystroke classes of the text boxes, by character code as typed.

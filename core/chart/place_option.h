@@ -9,7 +9,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/astro/expected.h"
 #include "core/chart/entry_form.h"
 
 namespace vellamor {
@@ -26,12 +28,18 @@ struct ExplicitPlaceFields {
     bool daylightSaving = false;
 };
 
-struct PlaceResolution {
-    bool ok = false;
-    std::string error;  // when not ok: what was wrong, with the nearest places
-    EntryForm form;     // when ok: the form with the place filled in
-    std::string note;   // when ok: what was decided about the zone
+struct ResolvedPlace {
+    EntryForm form;    // the form with the place filled in
+    std::string note;  // what was decided about the zone
 };
+
+// A place the atlas does not know, with the nearest it does.
+struct UnknownPlace {
+    std::string query;
+    std::vector<std::string> nearest;  // labels ("City, State, Country"), nearest first
+};
+
+using PlaceResolution = Expected<ResolvedPlace, UnknownPlace>;
 
 // Looks the place up and fills `form` for its date and time.
 using PlaceResolver = std::function<PlaceResolution(std::string_view query, const EntryForm& form,

@@ -12,9 +12,14 @@ namespace vellamor {
 std::string FormatDuration(double minutes);
 // "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later".
 std::string SignChangeSentence(const std::string& what, const SignChangeWindow& window);
+// A station's date as the tables write it, "M,D,YYYY"; empty for none.
+std::string StationDateText(const std::optional<CalendarDate>& date);
 // One line for a legend tooltip or the printout, e.g. "Retrograde from
 // 2,21,2000 to 3,14,2000".
 std::string StationEvidenceText(const StationEvidence& evidence);
+// What a zone that does not fit the longitude means for the chart; empty
+// when it fits.
+std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit);
 // Readable lines for the printout.
 std::string StabilityText(const ChartStability& stability);
 

@@ -21,11 +21,11 @@ namespace vellamor {
 // The eight planets that have tables, and can be marked retrograde.
 inline constexpr int kStationPlanets = 8;
 
-// A station: month 1..12, day 1..31, four-digit year, hour 0..23, minute 0..59.
+// A station: four-digit year, month 1..12, day 1..31, hour 0..23, minute 0..59.
 struct Station {
+    int year = 0;
     int month = 0;
     int day = 0;
-    int year = 0;
     int hour = 0;
     int minute = 0;
 

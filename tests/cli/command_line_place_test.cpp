@@ -22,16 +22,11 @@ struct FakeAtlas {
         queries.emplace_back(query);
         forms.push_back(form);
         given.push_back(byHand);
-        PlaceResolution r;
-        if (query == "Nowhere") {
-            r.error = "no place \"Nowhere\" in the atlas";
-            return r;
-        }
-        r.ok = true;
-        r.form = form;
+        if (query == "Nowhere")
+            return Fail(UnknownPlace{"Nowhere", {}});
+        ResolvedPlace r{form, "decided"};
         r.form.city = "Fake Town";
         r.form.zoneIndex = 29;
-        r.note = "decided";
         return r;
     }
 };

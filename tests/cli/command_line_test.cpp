@@ -329,8 +329,8 @@ TEST(CommandLineTest, SavedFileOpensToTheSameFormAndChart) {
     EXPECT_TRUE(saved.out.empty());
 
     const ChartReadResult read = ReadChartFile(out);
-    ASSERT_TRUE(read.ok()) << read.error;
-    EXPECT_EQ(ApplyChartFields(EntryForm{}, *read.fields),
+    ASSERT_TRUE(read);
+    EXPECT_EQ(ApplyChartFields(EntryForm{}, *read),
               ParseCommandLine(Concat({"--json"}, kPune))->form);
 
     const Outcome fromOptions = Headless(Concat({"--json"}, kPune));

@@ -276,8 +276,8 @@ int main(int argc, char** argv) {
             swe_julday(b.year, b.month, b.day, b.hour + b.minute / 60.0, SE_GREG_CAL);
 
         // All three of the program's time bases must name this instant.
-        const double moonJd = chart.moon.state.centuries * 36525.0 + 2451545.0;
-        const double ascJd = chart.ascendant.centuries * 36525.0 + 2415020.0;
+        const double moonJd = chart.moon.state.centuries2000 * 36525.0 + 2451545.0;
+        const double ascJd = chart.ascendant.centuries1900 * 36525.0 + 2415020.0;
         const double planetsJd = chart.planets.dayNumber + 2451545.0;
         for (double jd : {moonJd, ascJd, planetsJd}) {
             if (std::fabs(jd - jdUt) > 1e-6) {

@@ -73,13 +73,13 @@ TEST(ChartFile, WriteThenReadGivesTheSameSeventeenFields) {
     TempDir dir;
     const std::string path = (dir / "asha.sud").string();
     const BirthData b = SampleBirth();
-    ASSERT_TRUE(WriteChartFile(path, b).ok);
+    ASSERT_TRUE(WriteChartFile(path, b));
     const ChartReadResult r = ReadChartFile(path);
-    ASSERT_TRUE(r.ok()) << r.error;
+    ASSERT_TRUE(r);
     const ChartFields want{"Asha Rao",      "2",          "29", "2000", "23",    "59",   "54",
                            "122",           "25",         "37", "46",   "False", "True", "True",
                            "San Francisco", "California", "USA"};
-    EXPECT_EQ(*r.fields, want);
+    EXPECT_EQ(*r, want);
     // Byte for byte: a field of n characters takes n + 2 bytes.
     const std::string bytes = ReadBytes(path);
     std::size_t expected = 0;
@@ -89,50 +89,78 @@ TEST(ChartFile, WriteThenReadGivesTheSameSeventeenFields) {
     EXPECT_EQ(bytes.substr(0, 10), "\x96\xC8\xBD\xB6\x75\xA7\xB6\xC4\x0D\x0A");
     // Restoring gives back the form that computes the same birth data (the
     // name is saved trimmed).
-    const EntryForm form = ApplyChartFields(EntryForm{}, *r.fields);
+    const EntryForm form = ApplyChartFields(EntryForm{}, *r);
     BirthData again = CopyFormToBirthData(form);
     BirthData trimmed = b;
     trimmed.name = "Asha Rao";
     EXPECT_EQ(again, trimmed);
 }
 
-TEST(ChartFile, DamagedFilesAreRefusedWithTheProgramsMessage) {
-    for (const char* name :
-         {"control-byte.sud", "letters-in-longitude.sud", "four-digit-latitude.sud",
-          "line-too-long.sud", "name-too-long.sud", "larger-than-64k.sud", "capital-extension.SUD",
-          "wrong-extension.txt", "does-not-exist.sud"}) {
-        SCOPED_TRACE(name);
-        const ChartReadResult r = ReadChartFile(Fixture(name));
-        EXPECT_FALSE(r.ok());
-        EXPECT_EQ(r.error, "Please Check The File.");
+// Every refusal keeps its reason and line; the user is shown the program's
+// one message.
+TEST(ChartFile, DamagedFilesAreRefusedWithTheirReason) {
+    using P = ChartFileProblem;
+    struct Case {
+        const char* name;
+        ChartFileProblem problem;
+        int line;
+    };
+    const Case cases[] = {
+        {"control-byte.sud", P::UndecodableLine, 1},
+        {"letters-in-longitude.sud", P::UnacceptableValue, 8},
+        {"four-digit-latitude.sud", P::UnacceptableValue, 10},
+        {"line-too-long.sud", P::LineTooLong, 1},
+        {"name-too-long.sud", P::UnacceptableValue, 1},
+        {"larger-than-64k.sud", P::TooLarge, 0},
+        {"capital-extension.SUD", P::NotAChartName, 0},
+        {"wrong-extension.txt", P::NotAChartName, 0},
+        {"does-not-exist.sud", P::NoSuchFile, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ChartReadResult r = ReadChartFile(Fixture(c.name));
+        ASSERT_FALSE(r);
+        EXPECT_EQ(r.error().problem, c.problem);
+        EXPECT_EQ(r.error().line, c.line);
+        EXPECT_EQ(ChartFileMessage(r.error()), "Please Check The File.");
     }
     TempDir dir;
     fs::create_directory(dir / "folder.sud");
-    EXPECT_FALSE(ReadChartFile((dir / "folder.sud").string()).ok());
+    const ChartReadResult folder = ReadChartFile((dir / "folder.sud").string());
+    ASSERT_FALSE(folder);
+    EXPECT_EQ(folder.error().problem, P::NotRegularFile);
+    if (::geteuid() != 0) {
+        const fs::path locked = dir / "locked.sud";
+        std::ofstream(locked) << "";
+        fs::permissions(locked, fs::perms::none);
+        const ChartReadResult denied = ReadChartFile(locked.string());
+        ASSERT_FALSE(denied);
+        EXPECT_EQ(denied.error().problem, P::PermissionDenied);
+    }
 }
 
 TEST(ChartFile, TolerantReadingOfWhatTheProgramCouldHaveWritten) {
     const ChartReadResult good = ReadChartFile(Fixture("good.sud"));
-    ASSERT_TRUE(good.ok());
+    ASSERT_TRUE(good);
     for (const char* name : {"good-lf-only.sud", "extra-lines.sud"}) {
         const ChartReadResult r = ReadChartFile(Fixture(name));
-        ASSERT_TRUE(r.ok()) << name;
-        EXPECT_EQ(*r.fields, *good.fields) << name;
+        ASSERT_TRUE(r) << name;
+        EXPECT_EQ(*r, *good) << name;
     }
     const ChartReadResult latin = ReadChartFile(Fixture("latin1-name.sud"));
-    ASSERT_TRUE(latin.ok());
-    EXPECT_EQ((*latin.fields)[0], "Jos\u00aa Mar\u00a9a");
+    ASSERT_TRUE(latin);
+    EXPECT_EQ((*latin)[0], "Jos\u00aa Mar\u00a9a");
 
     // Fewer lines: the missing fields are empty, and validation speaks.
     const ChartReadResult shortFile = ReadChartFile(Fixture("short-six-lines.sud"));
-    ASSERT_TRUE(shortFile.ok());
-    EXPECT_EQ((*shortFile.fields)[5], "5");
-    EXPECT_EQ((*shortFile.fields)[6], "");
-    const EntryForm f = ApplyChartFields(EntryForm{}, *shortFile.fields);
-    EXPECT_EQ(ValidateInput(f)->message, "Please Enter Degree of Latitude");
+    ASSERT_TRUE(shortFile);
+    EXPECT_EQ((*shortFile)[5], "5");
+    EXPECT_EQ((*shortFile)[6], "");
+    const EntryForm f = ApplyChartFields(EntryForm{}, *shortFile);
+    EXPECT_EQ(ValidateInput(f).error().message, "Please Enter Degree of Latitude");
     const ChartReadResult empty = ReadChartFile(Fixture("empty.sud"));
-    ASSERT_TRUE(empty.ok());
-    EXPECT_EQ(ValidateInput(ApplyChartFields(EntryForm{}, *empty.fields))->message,
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(ValidateInput(ApplyChartFields(EntryForm{}, *empty)).error().message,
               "Please Enter Your Name");
 }
 
@@ -143,8 +171,8 @@ TEST(ChartFile, ValuesNoListHoldsKeepTheControlsAsTheyWere) {
     before.longitude = LongitudeOption::West, before.latitude = LatitudeOption::South;
     before.daylightSaving = true;
     const ChartReadResult r = ReadChartFile(Fixture("values-no-list-holds.sud"));
-    ASSERT_TRUE(r.ok());
-    const EntryForm after = ApplyChartFields(before, *r.fields);
+    ASSERT_TRUE(r);
+    const EntryForm after = ApplyChartFields(before, *r);
     EXPECT_EQ(after.monthIndex, 4);                     // "13"
     EXPECT_EQ(after.dayIndex, 9);                       // "05" is not an entry of the list
     EXPECT_EQ(after.yearIndex, 99);                     // "1850"
@@ -157,8 +185,8 @@ TEST(ChartFile, ValuesNoListHoldsKeepTheControlsAsTheyWere) {
     EXPECT_EQ(after.name, "Asha Rao");
 
     const ChartReadResult flags = ReadChartFile(Fixture("flags-any-case-and-numbers.sud"));
-    ASSERT_TRUE(flags.ok());
-    const EntryForm g = ApplyChartFields(before, *flags.fields);
+    ASSERT_TRUE(flags);
+    const EntryForm g = ApplyChartFields(before, *flags);
     EXPECT_EQ(g.longitude, LongitudeOption::East);  // "tRUE"
     EXPECT_EQ(g.latitude, LatitudeOption::South);   // "1"
     EXPECT_FALSE(g.daylightSaving);                 // "0"
@@ -168,33 +196,41 @@ TEST(ChartFile, AFailedSaveSaysSoAndLeavesTheOldFileIntact) {
     TempDir dir;
     const std::string path = (dir / "keep.sud").string();
     BirthData b = SampleBirth();
-    ASSERT_TRUE(WriteChartFile(path, b).ok);
+    ASSERT_TRUE(WriteChartFile(path, b));
     const std::string before = ReadBytes(path);
 
     // A character the encoding cannot carry is refused, not written wrong.
     BirthData accented = b;
     accented.city = "S\u00e3o Paulo";
-    ChartWriteResult r = WriteChartFile(path, accented);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.error.find("City"), std::string::npos);
+    auto r = WriteChartFile(path, accented);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().problem, ChartWriteProblem::UncarriableCharacter);
+    EXPECT_EQ(r.error().character, "\u00e3");
+    EXPECT_EQ(ChartWriteMessage(r.error()),
+              "The chart cannot be saved: the City holds the character \"\u00e3\", which a "
+              "chart file cannot carry.");
     EXPECT_EQ(ReadBytes(path), before);
 
     // A text the reader would refuse is never written.
     BirthData longName = b;
     longName.name = std::string(201, 'A');
-    EXPECT_FALSE(WriteChartFile(path, longName).ok);
+    r = WriteChartFile(path, longName);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().problem, ChartWriteProblem::TextTooLong);
+    EXPECT_EQ(r.error().line, 1);
     EXPECT_EQ(ReadBytes(path), before);
 
     // A folder that cannot be written: failure reported, nothing left behind.
     if (::geteuid() != 0) {
         fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
         r = WriteChartFile(path, b);
-        EXPECT_FALSE(r.ok);
+        ASSERT_FALSE(r);
+        EXPECT_EQ(r.error().problem, ChartWriteProblem::FolderNotWritable);
         fs::permissions(dir.path(), fs::perms::owner_all);
     }
     r = WriteChartFile((dir / "missing-folder" / "x.sud").string(), b);
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.error.empty());
+    ASSERT_FALSE(r);
+    EXPECT_NE(ChartWriteMessage(r.error()).find("the folder cannot be written"), std::string::npos);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1);
 }
 
@@ -237,20 +273,21 @@ TEST(ChartFile, ListLinesSelectOnlyEntriesOfTheirList) {
 // instead of waiting for a writer.
 TEST(ChartFile, ReadsUpToTheLimitAndNeverWaitsOnAFifo) {
     TempDir dir;
-    std::string content;
-    ASSERT_TRUE(SerializeChartFile(ChartFieldsFromBirthData(SampleBirth()), content).ok);
+    const auto serialized = SerializeChartFile(ChartFieldsFromBirthData(SampleBirth()));
+    ASSERT_TRUE(serialized);
+    std::string content = *serialized;
     while (content.size() < kMaxChartFileBytes)
         content += "\r\n";
     content.resize(kMaxChartFileBytes);
     const fs::path atLimit = dir / "at-limit.sud";
     std::ofstream(atLimit, std::ios::binary) << content;
-    EXPECT_TRUE(ReadChartFile(atLimit.string()).ok());
+    EXPECT_TRUE(ReadChartFile(atLimit.string()));
 
     const fs::path fifo = dir / "fifo.sud";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const ChartReadResult r = ReadChartFile(fifo.string());
-    EXPECT_FALSE(r.ok());
-    EXPECT_EQ(r.error, kCheckFileMessage);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().problem, ChartFileProblem::NotRegularFile);
 }
 
 }  // namespace

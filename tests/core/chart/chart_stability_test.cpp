@@ -122,7 +122,7 @@ TEST(ChartStability, ZoneNoteOnlyWhenTheZoneDoesNotFitTheLongitude) {
         BirthData b = Pune(1985, 8, 15, 6, 30);
         b.zoneIndex = c.zoneRow;
         b.lonDegrees = c.lonDeg, b.lonMinutes = c.lonMin, b.eastLongitude = c.east;
-        const std::string note = ZoneSanityNote(CalculateChart(b));
+        const std::string note = ZoneSanityNote(CheckZoneFit(CalculateChart(b)));
         EXPECT_EQ(!note.empty(), c.expectNote) << note;
         if (c.expectNote) {
             EXPECT_NE(note.find("computed the Ascendant and the Moon for 15 August 1985"),
@@ -155,17 +155,17 @@ TEST(ChartStability, StationEvidenceBracketsTheBirthDay) {
         EXPECT_EQ(mercury.planet, Body::Mercury);
         EXPECT_EQ(mercury.retrograde, c.retrograde);
         if (*c.before) {
-            EXPECT_EQ(mercury.before, c.before);
+            EXPECT_EQ(StationDateText(mercury.before), c.before);
         }
         if (*c.after) {
-            EXPECT_EQ(mercury.after, c.after);
+            EXPECT_EQ(StationDateText(mercury.after), c.after);
         }
         EXPECT_EQ(mercury.dayDecided, c.dayDecided);
     }
     // Every planet has both sides inside the tables' span.
     for (const StationEvidence& e : StationEvidenceFor(Pune(1980, 3, 5, 7, 5))) {
-        EXPECT_FALSE(e.before.empty());
-        EXPECT_FALSE(e.after.empty());
+        EXPECT_TRUE(e.before);
+        EXPECT_TRUE(e.after);
     }
 }
 

@@ -17,7 +17,7 @@ EntryForm Complete() {
 TEST(EntryForm, ValidationReportsTheFirstProblemInOrder) {
     struct Step {
         void (*clear)(EntryForm&);
-        int check;
+        FormCheck check;
         const char* message;
         MessageIcon icon;
         FormField focus;
@@ -25,34 +25,36 @@ TEST(EntryForm, ValidationReportsTheFirstProblemInOrder) {
     using I = MessageIcon;
     using F = FormField;
     const Step steps[] = {
-        {[](EntryForm& f) { f.name.clear(); }, 1, "Please Enter Your Name", I::Critical, F::Name},
-        {[](EntryForm& f) { f.latDegrees.clear(); }, 2, "Please Enter Degree of Latitude",
-         I::Critical, F::LatDegrees},
-        {[](EntryForm& f) { f.latMinutes.clear(); }, 3, "Please Enter Minutes of Latitude",
-         I::Critical, F::LatMinutes},
-        {[](EntryForm& f) { f.lonDegrees.clear(); }, 4, "Please Enter Degree of Longitude",
-         I::Critical, F::LonDegrees},
-        {[](EntryForm& f) { f.lonMinutes.clear(); }, 5, "Please Enter Minute of Longitude",
-         I::Critical, F::LonMinutes},
-        {[](EntryForm& f) { f.city.clear(); }, 6, "Please Enter Your City name", I::Critical,
-         F::City},
-        {[](EntryForm& f) { f.state.clear(); }, 7, "Please Enter Your State name", I::Critical,
-         F::State},
-        {[](EntryForm& f) { f.country.clear(); }, 8, "Please Enter Your Country name", I::Critical,
-         F::Country},
-        {[](EntryForm& f) { f.latitude = LatitudeOption::None; }, 9,
+        {[](EntryForm& f) { f.name.clear(); }, FormCheck::Name, "Please Enter Your Name",
+         I::Critical, F::Name},
+        {[](EntryForm& f) { f.latDegrees.clear(); }, FormCheck::LatDegrees,
+         "Please Enter Degree of Latitude", I::Critical, F::LatDegrees},
+        {[](EntryForm& f) { f.latMinutes.clear(); }, FormCheck::LatMinutes,
+         "Please Enter Minutes of Latitude", I::Critical, F::LatMinutes},
+        {[](EntryForm& f) { f.lonDegrees.clear(); }, FormCheck::LonDegrees,
+         "Please Enter Degree of Longitude", I::Critical, F::LonDegrees},
+        {[](EntryForm& f) { f.lonMinutes.clear(); }, FormCheck::LonMinutes,
+         "Please Enter Minute of Longitude", I::Critical, F::LonMinutes},
+        {[](EntryForm& f) { f.city.clear(); }, FormCheck::City, "Please Enter Your City name",
+         I::Critical, F::City},
+        {[](EntryForm& f) { f.state.clear(); }, FormCheck::State, "Please Enter Your State name",
+         I::Critical, F::State},
+        {[](EntryForm& f) { f.country.clear(); }, FormCheck::Country,
+         "Please Enter Your Country name", I::Critical, F::Country},
+        {[](EntryForm& f) { f.latitude = LatitudeOption::None; }, FormCheck::LatitudeOption,
          "Please Select Direction For The Latitude", I::Critical, F::LatitudeOption},
-        {[](EntryForm& f) { f.longitude = LongitudeOption::None; }, 10,
+        {[](EntryForm& f) { f.longitude = LongitudeOption::None; }, FormCheck::LongitudeOption,
          "Please Select Direction For The Longitude", I::Critical, F::LongitudeOption},
     };
     // Clearing fields from the last check backwards: each time, the newly
     // cleared (earliest) field is the one reported.
     EntryForm f = Complete();
-    EXPECT_FALSE(ValidateInput(f));
+    EXPECT_TRUE(ValidateInput(f));
     for (int i = static_cast<int>(std::size(steps)) - 1; i >= 0; --i) {
         steps[i].clear(f);
-        const auto p = ValidateInput(f);
-        ASSERT_TRUE(p);
+        const auto checked = ValidateInput(f);
+        ASSERT_FALSE(checked);
+        const FormProblem* p = &checked.error();
         EXPECT_EQ(p->check, steps[i].check);
         EXPECT_EQ(p->message, steps[i].message);
         EXPECT_EQ(p->icon, steps[i].icon);
@@ -61,20 +63,18 @@ TEST(EntryForm, ValidationReportsTheFirstProblemInOrder) {
     // Blanks are not empty.
     EntryForm blanks = Complete();
     blanks.name = "  ";
-    EXPECT_FALSE(ValidateInput(blanks));
+    EXPECT_TRUE(ValidateInput(blanks));
 }
 
 TEST(EntryForm, DirectionChecksSelectTheFirstOption) {
     EntryForm f = Complete();
     f.latitude = LatitudeOption::None;
     f.longitude = LongitudeOption::None;
-    auto p = ValidateInput(f);
-    ApplyProblemSideEffects(f, *p);
+    ApplyProblemSideEffects(f, ValidateInput(f).error());
     EXPECT_EQ(f.latitude, LatitudeOption::North);
-    p = ValidateInput(f);
-    ApplyProblemSideEffects(f, *p);
+    ApplyProblemSideEffects(f, ValidateInput(f).error());
     EXPECT_EQ(f.longitude, LongitudeOption::East);
-    EXPECT_FALSE(ValidateInput(f));
+    EXPECT_TRUE(ValidateInput(f));
 }
 
 TEST(EntryForm, ImpossibleDates) {
@@ -96,13 +96,13 @@ TEST(EntryForm, ImpossibleDates) {
                      std::to_string(c.year));
         EntryForm f = Complete();
         f.dayIndex = c.day - 1, f.monthIndex = c.month - 1, f.yearIndex = c.year - 1901;
-        const auto p = ValidateInput(f);
+        const auto checked = ValidateInput(f);
         if (c.message) {
-            ASSERT_TRUE(p);
-            EXPECT_EQ(p->message, c.message);
-            EXPECT_EQ(p->icon, MessageIcon::Information);
+            ASSERT_FALSE(checked);
+            EXPECT_EQ(checked.error().message, c.message);
+            EXPECT_EQ(checked.error().icon, MessageIcon::Information);
         } else {
-            EXPECT_FALSE(p);
+            EXPECT_TRUE(checked);
         }
     }
 }
