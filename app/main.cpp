@@ -5,6 +5,7 @@
 #include "cli/headless.h"
 #include "cli/headless_services.h"
 #include "cli/options.h"
+#include "core/chart/file_replace.h"
 #ifdef VELLAMOR_HAVE_GUI
 #include "gui/desktop.h"
 #else
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
     // on Qt's offscreen platform.
     if (vellamor::IsHeadlessInvocation(args)) {
         std::ios::sync_with_stdio(false);
+        // Stopped while writing --save or --export: no temporary file stays.
+        vellamor::RemoveTemporaryFileOnSignals();
         return vellamor::RunHeadless(args, std::cout, std::cerr,
                                      vellamor::BuiltInHeadlessServices());
     }

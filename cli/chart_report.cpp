@@ -18,10 +18,17 @@ std::string JsonString(std::string_view s) {
     // Runs of characters that need no escape are copied in one piece.
     std::size_t run = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c >= 0x20 && c != '"' && c != '\\' && c != 0x7F)
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        // The C1 controls (U+0080 to U+009F, two bytes in UTF-8) are valid
+        // JSON, but a terminal showing the output would obey them.
+        const bool c1 = c == 0xC2 && i + 1 < s.size() &&
+                        static_cast<unsigned char>(s[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(s[i + 1]) <= 0x9F;
+        if (c >= 0x20 && c != '"' && c != '\\' && c != 0x7F && !c1)
             continue;
         out.append(s.data() + run, i - run);
+        if (c1)
+            c = static_cast<unsigned char>(s[++i]);
         run = i + 1;
         switch (c) {
             case '"':
@@ -131,6 +138,27 @@ std::string EntryJson(const BirthData& b) {
     return out;
 }
 
+std::string EscapeControls(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        const bool c1 = c == 0xC2 && i + 1 < s.size() &&
+                        static_cast<unsigned char>(s[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(s[i + 1]) <= 0x9F;
+        if (c >= 0x20 && c != 0x7F && !c1) {
+            out.push_back(static_cast<char>(c));
+            continue;
+        }
+        if (c1)
+            c = static_cast<unsigned char>(s[++i]);
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\u%04X", c);
+        out += buf;
+    }
+    return out;
+}
+
 namespace {
 
 // Pads a UTF-8 text with blanks to a width in characters.
@@ -147,11 +175,13 @@ std::string Pad(std::string_view s, std::size_t width) {
 std::string ChartPrintout(const Chart& c) {
     const ChakraModel& m = c.chakra;
     std::string out;
-    out += "Sudarshan Chakra of " + TrimBlanks(c.birth.name) + "\n\n";
+    // Texts from a chart file go to a terminal: its controls are shown as
+    // escapes, never obeyed.
+    out += "Sudarshan Chakra of " + EscapeControls(TrimBlanks(c.birth.name)) + "\n\n";
     out += "Birth Details\n";
     for (int i = 0; i < kDetailCount; ++i) {
         out += "  " + Pad(kDetailCaptions[static_cast<std::size_t>(i)], 15) +
-               m.details[static_cast<std::size_t>(i)] + "\n";
+               EscapeControls(m.details[static_cast<std::size_t>(i)]) + "\n";
     }
     out += "  " + BoxAndHemispheresText(c.birth) + "\n";
     out += "\nPlanetary Positions\n";

@@ -27,7 +27,11 @@ std::string ChartPrintout(const Chart& chart);
 //  "zoneNote": ...}
 std::string StabilityJson(const ChartStability& stability);
 
-// JSON string literal with the quotes.
+// The text with every control character (U+0000 to U+001F, U+007F to
+// U+009F) written as an escape, "\u009B": safe on a terminal.
+std::string EscapeControls(std::string_view utf8);
+
+// JSON string literal with the quotes; the C1 controls are escaped too.
 std::string JsonString(std::string_view utf8);
 
 // Shortest text that reads back as the same double.

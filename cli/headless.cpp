@@ -99,7 +99,10 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
         err << file << ": " << placeNote << "\n";
     if (!opened) {
         out.flush();
-        err << file << ": " << opened.error().message << "\n";
+        // A refused file: the sentence, then why.
+        const OpeningError& e = opened.error();
+        err << file << ": " << e.message
+            << (e.file ? " (" + ChartFileReason(*e.file) + ")" : std::string()) << "\n";
         return Fail(Refusal{1, false});
     }
     return std::move(*opened);

@@ -14,8 +14,11 @@ using Error = Expected<void, CommandLineError>;
 Unexpected<CommandLineError> Usage(std::string message) {
     return Fail(CommandLineError{std::move(message), 2});
 }
+// A value of the wrong characters for its option, in the words of the
+// window's keystroke filter; like any value of the wrong shape, a usage
+// error. (Only a chart the window's checks refuse exits with 1.)
 Unexpected<CommandLineError> Refused(std::string_view option, std::string_view message) {
-    return Fail(CommandLineError{std::string(option) + ": " + std::string(message), 1});
+    return Usage(std::string(option) + ": " + std::string(message));
 }
 std::string Quoted(std::string_view s) {
     return "\"" + std::string(s) + "\"";
@@ -257,6 +260,12 @@ bool IsHelpRequest(const std::vector<std::string>& args) {
 
 // Checks that concern the whole command line rather than one option.
 Error CheckSources(const Invocation& inv) {
+    // Only --json and --print show how far a chart can be trusted; the
+    // others would drop the option without a word.
+    if (inv.stability && inv.mode != HeadlessMode::Json && inv.mode != HeadlessMode::Print &&
+        inv.mode != HeadlessMode::Help)
+        return Usage("--stability goes only with --json or --print" +
+                     (inv.modeOption.empty() ? std::string() : ", not " + inv.modeOption));
     const bool byOptions = !inv.chartOptions.empty() || (inv.place && inv.files.empty());
     const bool byFiles = !inv.files.empty();
     switch (inv.mode) {

@@ -33,7 +33,7 @@ struct Invocation {
 
 struct CommandLineError {
     std::string message;
-    int status = 2;  // 2: usage; 1: a value the entry window would refuse
+    int status = 2;  // 2: a usage error (a value of the wrong shape or characters)
 };
 
 // The invocation the arguments ask for, or the first problem in argument

@@ -76,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(line >= 0 && line <= kChartFieldCount, "refusal names no line of the file");
         Require(ChartFileMessage(read.error()) == kCheckFileMessage,
                 "refusal without the program's message");
+        Require(!ChartFileReason(read.error()).empty(), "refusal without a reason");
         return 0;
     }
     const ChartFields& fields = *read;

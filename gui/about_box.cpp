@@ -1,5 +1,6 @@
 #include "gui/about_box.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -46,12 +47,14 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     title->setFont(titleFont);
 
-    auto* description = new QLabel(QString::fromUtf8(kAboutDescription), box.get());
+    auto* description =
+        new QLabel(QCoreApplication::translate("vellamor::AboutBox", kAboutDescription), box.get());
     description->setObjectName("lblDescription");
     description->setWordWrap(true);
     description->setFixedWidth(340);
 
-    auto* credit = new QLabel(QString::fromUtf8(kPlaceDataCredit), box.get());
+    auto* credit =
+        new QLabel(QCoreApplication::translate("vellamor::AboutBox", kPlaceDataCredit), box.get());
     credit->setObjectName("lblPlaceData");
     credit->setWordWrap(true);
     credit->setFixedWidth(340);
@@ -61,8 +64,11 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
 
-    auto* link =
-        new QLabel(QStringLiteral("<a href=\"home\">Visit the Vellamor web site</a>"), box.get());
+    auto* link = new QLabel(
+        QStringLiteral("<a href=\"home\">%1</a>")
+            .arg(QCoreApplication::translate("vellamor::AboutBox", "Visit the Vellamor web site")
+                     .toHtmlEscaped()),
+        box.get());
     link->setObjectName("lblHomePage");
     link->setTextFormat(Qt::RichText);
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -70,7 +76,7 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     link->setToolTip(WebPageAddress(*OpenUserSettings(), WebPage::Home).toString());
     QObject::connect(link, &QLabel::linkActivated, link, [] { OpenHomePage(); });
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), box.get());
+    auto* ok = new QPushButton(QCoreApplication::translate("vellamor::AboutBox", "OK"), box.get());
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
     ok->setMinimumWidth(96);

@@ -2,14 +2,84 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLocale>
+#include <utility>
 
 #include "core/version.h"
+#include "gui/dialogs.h"
 #include "gui/main_window.h"
 #include "gui/single_instance.h"
+#include "gui/translation.h"
 #include "gui/update_reminder.h"
+#include "gui/user_settings.h"
 #include "render/chakra_emblem.h"
 
 namespace vellamor {
+namespace {
+
+// A stubborn dialog or window must not keep a handed-over chart waiting for
+// ever: after this many steps the chart opens anyway.
+constexpr int kMaxWaitSteps = 200;
+
+void BringToFront(QWidget& window) {
+    window.show();
+    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window.raise();
+    window.activateWindow();
+}
+
+}  // namespace
+
+QString StartupChartArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) != QStringLiteral("--"))
+            return arguments.at(i);
+    }
+    return {};
+}
+
+ChartHandOverReceiver::ChartHandOverReceiver(QObject* parent) : QObject(parent) {
+    m_step.setInterval(10);
+    connect(&m_step, &QTimer::timeout, this, &ChartHandOverReceiver::onStep);
+}
+
+void ChartHandOverReceiver::setWindow(MainWindow* window) {
+    m_window = window;
+    if (m_window && !m_pending.isEmpty())
+        m_step.start();
+}
+
+void ChartHandOverReceiver::openHandedChart(const QString& path) {
+    m_pending = path;
+    m_waitedSteps = 0;
+    CancelOpenDialogs();
+    if (m_window)
+        m_step.start();
+}
+
+void ChartHandOverReceiver::onStep() {
+    if (!m_window || m_pending.isEmpty()) {
+        m_step.stop();
+        return;
+    }
+    const bool patient = ++m_waitedSteps < kMaxWaitSteps;
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        CancelOpenDialogs();
+        if (patient)
+            return;
+    }
+    if (ResultWindow* result = m_window->resultWindow()) {
+        if (result->isVisible())
+            result->onBack();
+        if (patient)
+            return;
+    }
+    m_step.stop();
+    const QString path = std::exchange(m_pending, QString());
+    BringToFront(*m_window);
+    if (m_window->openChartFile(path) && m_window->resultWindow())
+        BringToFront(*m_window->resultWindow());
+}
 
 void ApplyDesktopLook(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Vellamor"));
@@ -40,14 +110,25 @@ void ExitApplication() {
 int RunDesktop(int argc, char** argv) {
     QApplication app(argc, argv);
     ApplyDesktopLook(app);
+    InstallTranslations(ChooseLanguage(*OpenUserSettings(), QLocale::system().uiLanguages()));
 
     InstanceLock lock(DefaultInstanceLockPath());
-    if (!CheckSingleInstance(lock))
+    if (!CheckSingleInstance(lock, StartupChartArgument(QApplication::arguments()),
+                             DefaultHandOverSocketPath())) {
         return 0;
+    }
+    // Listening before the update reminder asks its question: a chart handed
+    // over then closes the question and waits for the entry window.
+    ChartHandOverServer handOver(DefaultHandOverSocketPath());
+    ChartHandOverReceiver receiver;
+    QObject::connect(&handOver, &ChartHandOverServer::chartReceived, &receiver,
+                     &ChartHandOverReceiver::openHandedChart);
+    handOver.listen();
 
     CheckUpdateReminder();
 
     MainWindow window;
+    receiver.setWindow(&window);
     window.show();
     OpenChartFromArguments(window, QApplication::arguments());
     return app.exec();

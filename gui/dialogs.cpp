@@ -1,5 +1,6 @@
 #include "gui/dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -9,10 +10,11 @@ namespace {
 class QtDialogs final : public Dialogs {
   public:
     DialogAnswer message(QWidget* parent, DialogIcon icon, const QString& text,
-                         DialogButtons buttons) override {
+                         DialogButtons buttons, const QString& informativeText) override {
         QMessageBox box(parent);
         box.setWindowTitle(kAppTitle);
         box.setText(text);
+        box.setInformativeText(informativeText);
         switch (icon) {
             case DialogIcon::Critical:
                 box.setIcon(QMessageBox::Critical);
@@ -33,18 +35,24 @@ class QtDialogs final : public Dialogs {
         } else {
             box.setStandardButtons(QMessageBox::Ok);
         }
-        const int r = box.exec();
-        if (r == QMessageBox::Yes)
-            return DialogAnswer::Yes;
-        if (r == QMessageBox::No)
-            return DialogAnswer::No;
-        return DialogAnswer::Ok;
+        box.exec();
+        if (box.clickedButton() == nullptr)
+            return DialogAnswer::Cancel;
+        switch (box.standardButton(box.clickedButton())) {
+            case QMessageBox::Yes:
+                return DialogAnswer::Yes;
+            case QMessageBox::No:
+                return DialogAnswer::No;
+            default:
+                return DialogAnswer::Ok;
+        }
     }
 
     QString openFile(QWidget* parent, const FileDialogRequest& request) override {
         QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::DontResolveSymlinks);
         dialog.setDefaultSuffix(request.defaultSuffix);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
@@ -55,6 +63,9 @@ class QtDialogs final : public Dialogs {
         QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        // The path as chosen, link and all: saving decides whether a link
+        // may be followed, by the same rule as the command line.
+        dialog.setOption(QFileDialog::DontResolveSymlinks);
         dialog.setDefaultSuffix(request.defaultSuffix);
         if (!request.confirmOverwrite)
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -67,6 +78,22 @@ class QtDialogs final : public Dialogs {
 Dialogs* g_override = nullptr;
 
 }  // namespace
+
+void CancelOpenDialogs() {
+    // Bounded: a window that refuses to close must not hang the caller.
+    for (int i = 0; i < 16; ++i) {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        } else if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+        } else {
+            return;
+        }
+    }
+}
 
 Dialogs& CurrentDialogs() {
     static QtDialogs qtDialogs;

@@ -26,13 +26,23 @@ struct FileDialogRequest {
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
-    // Caption is always the application's title.
+    // Caption is always the application's title. The informative text, when
+    // there is one, stands under the text, visible without a click: the
+    // reason behind a refusal. Cancel when the question was closed
+    // unanswered (see CancelOpenDialogs).
     virtual DialogAnswer message(QWidget* parent, DialogIcon icon, const QString& text,
-                                 DialogButtons buttons = DialogButtons::Ok) = 0;
+                                 DialogButtons buttons = DialogButtons::Ok,
+                                 const QString& informativeText = {}) = 0;
     // Empty when cancelled.
     virtual QString openFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString saveFile(QWidget* parent, const FileDialogRequest& request) = 0;
 };
+
+// Closes every open dialog and menu as Escape would, so that whoever asked
+// sees Cancel (an empty path, a rejected dialog); their event loops end once
+// control returns to them. Used when something more urgent than the question
+// arrives: a chart handed over by a second start.
+void CancelOpenDialogs();
 
 // The dialogs in use; Qt's own unless a test installed others.
 Dialogs& CurrentDialogs();

@@ -13,6 +13,7 @@
 
 #include "core/chart/entry_form.h"
 #include "gui/dialogs.h"
+#include "gui/translation.h"
 
 namespace vellamor {
 
@@ -36,7 +37,7 @@ FilteredLineEdit::FilteredLineEdit(CharacterClass characterClass, QWidget* paren
 QString FilteredLineEdit::refusalMessage() const {
     const std::string_view m =
         m_class == CharacterClass::Letters ? kLettersOnlyMessage : kNumbersOnlyMessage;
-    return QString::fromUtf8(m.data(), static_cast<qsizetype>(m.size()));
+    return TranslatedCoreText(m);
 }
 
 bool FilteredLineEdit::acceptsCode(int code) const {

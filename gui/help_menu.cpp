@@ -1,6 +1,7 @@
 #include "gui/help_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,20 +12,25 @@
 namespace vellamor {
 
 void AddHelpMenu(QMainWindow* window) {
-    QMenu* helpMenu = window->menuBar()->addMenu(QMenu::tr("&Help"));
+    QMenu* helpMenu =
+        window->menuBar()->addMenu(QCoreApplication::translate("vellamor::HelpMenu", "&Help"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* onlineHelp = helpMenu->addAction(QMenu::tr("&Online Help"));
+    QAction* onlineHelp =
+        helpMenu->addAction(QCoreApplication::translate("vellamor::HelpMenu", "&Online Help"));
     onlineHelp->setObjectName(QStringLiteral("mnuOnline"));
     QObject::connect(onlineHelp, &QAction::triggered, window, [] { OpenHelpPage(); });
-    QAction* visitUs = helpMenu->addAction(QMenu::tr("&Visit Us Online"));
+    QAction* visitUs =
+        helpMenu->addAction(QCoreApplication::translate("vellamor::HelpMenu", "&Visit Us Online"));
     visitUs->setObjectName(QStringLiteral("mnuVisit"));
     QObject::connect(visitUs, &QAction::triggered, window, [] { OpenHomePage(); });
     helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    QAction* checkUpdate = helpMenu->addAction(QMenu::tr("Check for Software &Update"));
+    QAction* checkUpdate = helpMenu->addAction(
+        QCoreApplication::translate("vellamor::HelpMenu", "Check for Software &Update"));
     checkUpdate->setObjectName(QStringLiteral("mnuUpdate"));
     QObject::connect(checkUpdate, &QAction::triggered, window, [] { OpenDownloadPage(); });
     helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-    QAction* about = helpMenu->addAction(QMenu::tr("&About Software"));
+    QAction* about =
+        helpMenu->addAction(QCoreApplication::translate("vellamor::HelpMenu", "&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     QObject::connect(about, &QAction::triggered, window, [window] { ShowAboutBox(window); });
 }

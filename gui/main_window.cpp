@@ -28,6 +28,7 @@
 #include "gui/dialogs.h"
 #include "gui/filtered_line_edit.h"
 #include "gui/help_menu.h"
+#include "gui/translation.h"
 #include "gui/web_links.h"
 #include "render/chakra_emblem.h"
 #ifdef VELLAMOR_HAVE_ATLAS
@@ -43,10 +44,11 @@
 namespace vellamor {
 namespace {
 
-const char* const kDescription =
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "vellamor::MainWindow",
     "The Sudarshan chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali "
     "or Janma Kundali. This gives a clear view of the position of the different planets and "
-    "houses with respect to each other and how they affect the native.";
+    "houses with respect to each other and how they affect the native.");
 
 QString FromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -208,7 +210,7 @@ void MainWindow::buildControls() {
     auto* wheel = new QLabel(banner);
     wheel->setPixmap(ChakraEmblemIcon().pixmap(60, 60));
     wheel->setFixedSize(60, 60);
-    auto* description = new QLabel(QString::fromLatin1(kDescription), banner);
+    auto* description = new QLabel(tr(kDescription), banner);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setWordWrap(true);
     bannerLayout->addWidget(wheel, 0, Qt::AlignVCenter);
@@ -418,7 +420,7 @@ void MainWindow::fillLists() {
     for (int d = 1; d <= 31; ++d)
         m_day->addItem(QString::number(d));
     for (std::string_view m : kMonthNames)
-        m_month->addItem(FromUtf8(m));
+        m_month->addItem(TranslatedCoreText(m));
     for (int y = kFirstYear; y <= kLastYear; ++y)
         m_year->addItem(QString::number(y));
     for (int h = 0; h <= 23; ++h)
@@ -426,7 +428,7 @@ void MainWindow::fillLists() {
     for (int m = 0; m <= 59; ++m)
         m_minute->addItem(QString::number(m));
     for (const TimeZoneRow& row : LoadTimeZoneTable())
-        m_zone->addItem(FromUtf8(row.text));
+        m_zone->addItem(TranslatedCoreText(row.text));
     for (QComboBox* box : {m_day, m_month, m_year, m_hour, m_minute, m_zone}) {
         box->setCurrentIndex(0);
     }
@@ -507,7 +509,7 @@ void MainWindow::onCalculate() {
     if (const auto checked = ValidateInput(entered); !checked) {
         const FormProblem& problem = checked.error();
         CurrentDialogs().message(this, ToDialogIcon(problem.icon),
-                                 QString::fromStdString(problem.message));
+                                 TranslatedCoreText(problem.message));
         ApplyProblemSideEffects(entered, problem);
         SelectOption(m_longitudeGroup, static_cast<int>(entered.longitude));
         SelectOption(m_latitudeGroup, static_cast<int>(entered.latitude));
@@ -530,8 +532,8 @@ void MainWindow::onCalculate() {
 
 void MainWindow::onOpen() {
     FileDialogRequest request;
-    request.title = QStringLiteral("Select the source file");
-    request.filter = kChartFileFilter;
+    request.title = tr("Select the source file");
+    request.filter = ChartFileFilter();
     request.defaultSuffix = kChartFileSuffix;
     const QString path = CurrentDialogs().openFile(this, request);
     if (path.isEmpty())
@@ -541,12 +543,16 @@ void MainWindow::onOpen() {
 
 bool MainWindow::openChartFile(const QString& path) {
     // The name as shown must end in "sud" as well as the name on disk.
-    const auto opened = HasChartExtension(path.toStdString())
-                            ? FormFromChartFile(QFile::encodeName(path).toStdString(), form())
-                            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt,
-                                                ChartFileError{ChartFileProblem::NotAChartName}});
+    const auto opened =
+        HasChartExtension(path.toStdString())
+            ? FormFromChartFile(QFile::encodeName(path).toStdString(), form())
+            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt,
+                                ChartFileError{ChartFileProblem::NotAChartName, 0, 0, {}}});
     if (!opened) {
-        CurrentDialogs().message(this, DialogIcon::Critical, FromUtf8(kCheckFileMessage));
+        // The sentence as ever, and under it why, so the user can act.
+        CurrentDialogs().message(
+            this, DialogIcon::Critical, TranslatedCoreText(kCheckFileMessage), DialogButtons::Ok,
+            opened.error().file ? FromUtf8(ChartFileReason(*opened.error().file)) : QString());
         return false;
     }
 #ifdef VELLAMOR_HAVE_ATLAS
@@ -561,7 +567,8 @@ bool MainWindow::openChartFile(const QString& path) {
 void MainWindow::findCoordinates() {
     const EntryForm entered = form();
     if (const auto problem = CheckCoordinatesSearch(entered)) {
-        CurrentDialogs().message(this, ToDialogIcon(problem->icon), FromUtf8(problem->message));
+        CurrentDialogs().message(this, ToDialogIcon(problem->icon),
+                                 TranslatedCoreText(problem->message));
         if (QWidget* w = fieldWidget(problem->focus))
             w->setFocus(Qt::OtherFocusReason);
         return;
@@ -588,13 +595,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void OpenChartFromArguments(MainWindow& window, const QStringList& arguments) {
-    // A file manager passes one chart; any further names are ignored. Qt has
-    // taken its own options out already; "--" only marks where names begin.
-    QString chart;
-    for (qsizetype i = 1; i < arguments.size() && chart.isEmpty(); ++i) {
-        if (arguments.at(i) != QStringLiteral("--"))
-            chart = arguments.at(i);
-    }
+    const QString chart = StartupChartArgument(arguments);
     if (chart.isEmpty())
         return;
     QTimer::singleShot(0, &window, [&window, chart] { window.openChartFile(chart); });

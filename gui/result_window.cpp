@@ -19,8 +19,10 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstring>
 
 #include "core/astro/bodies.h"
+#include "core/astro/time_zones.h"
 #include "core/chart/chakra_layout.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_stability.h"
@@ -30,6 +32,8 @@
 #include "gui/dialogs.h"
 #include "gui/help_menu.h"
 #include "gui/printing.h"
+#include "gui/stability_wording.h"
+#include "gui/translation.h"
 #include "gui/twips.h"
 #include "render/chakra_painter.h"
 #include "render/chart_sheet.h"
@@ -48,8 +52,32 @@ QFont WindowFont(bool bold) {
     return f;
 }
 
-QString FromUtf8(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+// The birth details in the user's language; in English exactly the core's
+// texts (BirthDetailTexts).
+std::array<QString, kDetailCount> DetailTexts(const BirthData& b, const ChakraModel& chakra) {
+    std::array<QString, kDetailCount> texts;
+    for (int i = 0; i < kDetailCount; ++i)
+        texts[static_cast<std::size_t>(i)] =
+            QString::fromStdString(chakra.details[static_cast<std::size_t>(i)]);
+    const QString month =
+        b.month >= 1 && b.month <= 12
+            ? TranslatedCoreText(kMonthNames[static_cast<std::size_t>(b.month - 1)])
+            : QString();
+    texts[1] = ResultWindow::tr("%1 %2, %3", "birth date: month, day, year")
+                   .arg(month)
+                   .arg(b.day)
+                   .arg(b.year);
+    texts[2] =
+        ResultWindow::tr("%1 HH %2 MM", "birth time: hours, minutes").arg(b.hour).arg(b.minute);
+    if (const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex))
+        texts[3] = TranslatedCoreText(zone->text);
+    texts[4] = ResultWindow::tr("%1 Degree %2 Minute", "latitude or longitude: degrees, minutes")
+                   .arg(b.latDegrees)
+                   .arg(b.latMinutes);
+    texts[5] = ResultWindow::tr("%1 Degree %2 Minute", "latitude or longitude: degrees, minutes")
+                   .arg(b.lonDegrees)
+                   .arg(b.lonMinutes);
+    return texts;
 }
 
 QPalette PanelPalette() {
@@ -60,7 +88,61 @@ QPalette PanelPalette() {
     return p;
 }
 
+// The right column's narrowest width: a 640 x 480 window keeps the chart
+// its smallest size (ChakraView) beside it.
+constexpr double kNarrowestColumnTwips = 3450;
+constexpr int kStabilityPanel = 3;
+
+// A panel that scrolls when the window is too small for it, never sideways:
+// its texts wrap instead.
+QScrollArea* Scrolling(QWidget* panel) {
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setPalette(PanelPalette());
+    scroll->setWidget(panel);
+    return scroll;
+}
+
 }  // namespace
+
+QString ChartFileFilter() {
+    return ResultWindow::tr("Vellamor Sudarshan Chakra (*.sud)");
+}
+
+QString SaveFailureWording(const ChartWriteError& e) {
+    // Only the text fields can hold a character the file cannot carry or be
+    // too long; they are the core's field names.
+    QString field;
+    if (e.line == 1)
+        field = TranslatedCoreText("Name");
+    else if (e.line >= 15 && e.line <= 17)
+        field = TranslatedCoreText(kDetailCaptions[static_cast<std::size_t>(e.line - 9)]);
+    const bool aboutField = e.problem == ChartWriteProblem::UncarriableCharacter ||
+                            e.problem == ChartWriteProblem::TextTooLong;
+    if (aboutField && field.isEmpty())
+        return QString::fromStdString(ChartWriteMessage(e));
+    switch (e.problem) {
+        case ChartWriteProblem::UncarriableCharacter:
+            return ResultWindow::tr(
+                       "The chart cannot be saved: the %1 holds the character "
+                       "\"%2\", which a chart file cannot carry.")
+                .arg(field, QString::fromStdString(e.character));
+        case ChartWriteProblem::TextTooLong:
+            return ResultWindow::tr(
+                       "The chart cannot be saved: the %1 is longer than 200 characters.")
+                .arg(field);
+        case ChartWriteProblem::NotReplaced:
+            break;
+    }
+    // "PATH: reason" in the system's own words.
+    return QString::fromStdString(ChartWriteMessage(e));
+}
+
+QString SheetFileFilter() {
+    return ResultWindow::tr("PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf)");
+}
 
 ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* parent)
     : QMainWindow(parent), m_chart(chart), m_chartFileName(chartFileName) {
@@ -84,8 +166,7 @@ ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* 
     if (m_stability.zoneMisfit) {
         // Not a message box: the chart is shown as computed, and the note
         // says under which assumption.
-        auto* note =
-            new QLabel(QString::fromStdString(ZoneSanityNote(m_stability.zoneMisfit)), central);
+        auto* note = new QLabel(ZoneNoteWording(m_stability.zoneMisfit), central);
         note->setObjectName(QStringLiteral("lblZoneNote"));
         note->setWordWrap(true);
         note->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -142,7 +223,9 @@ QWidget* ResultWindow::buildRightColumn() {
     m_tabs->setPalette(PanelPalette());
     m_tabs->setExpanding(true);
     m_tabs->setDrawBase(false);
-    m_tabs->setUsesScrollButtons(false);
+    // In a narrow window the tabs scroll rather than widen the column.
+    m_tabs->setUsesScrollButtons(true);
+    m_tabs->setElideMode(Qt::ElideNone);
     m_tabs->addTab(tr("Birth Details"));
     m_tabs->addTab(tr("Chart Details"));
     m_tabs->addTab(tr("Planetary Positions"));
@@ -159,7 +242,7 @@ QWidget* ResultWindow::buildRightColumn() {
         panel->setObjectName(QStringLiteral("fraDisplay(%1)").arg(k));
         panel->setPalette(PanelPalette());
         panel->setAutoFillBackground(true);
-        m_panels->addWidget(panel);
+        m_panels->addWidget(k == kStabilityPanel ? panel : Scrolling(panel));
     }
 
     m_save = new QPushButton(tr("&Save"), column);
@@ -185,8 +268,11 @@ QWidget* ResultWindow::buildRightColumn() {
     layout->addSpacing(Px(300));
     layout->addLayout(buttons);
 
-    const int width = std::max(Px(2400), m_tabs->sizeHint().width());
-    column->setFixedWidth(width);
+    // As wide as the tabs ask while the window has room; narrower, down to
+    // what leaves the chart its smallest size in a 640 x 480 window.
+    column->setMinimumWidth(Px(kNarrowestColumnTwips));
+    column->setMaximumWidth(std::max(Px(2400), m_tabs->sizeHint().width()));
+    column->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     return column;
 }
 
@@ -195,13 +281,13 @@ QWidget* ResultWindow::buildBirthDetails() {
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(Px(90), Px(120), Px(90), Px(120));
     layout->setSpacing(0);
+    const std::array<QString, kDetailCount> details = DetailTexts(m_chart.birth, m_chart.chakra);
     for (int i = 0; i < kDetailCount; ++i) {
         const int index = 16 + i;
-        QLabel* caption = label(FromUtf8(kDetailCaptions[static_cast<std::size_t>(i)]),
+        QLabel* caption = label(TranslatedCoreText(kDetailCaptions[static_cast<std::size_t>(i)]),
                                 QStringLiteral("lblLabel1(%1)").arg(index), true, panel);
-        QLabel* value =
-            label(QString::fromStdString(m_chart.chakra.details[static_cast<std::size_t>(i)]),
-                  QStringLiteral("lblLabel2(%1)").arg(index), false, panel);
+        QLabel* value = label(details[static_cast<std::size_t>(i)],
+                              QStringLiteral("lblLabel2(%1)").arg(index), false, panel);
         value->setWordWrap(true);
         if (i > 0)
             layout->addSpacing(Px(150));
@@ -209,8 +295,14 @@ QWidget* ResultWindow::buildBirthDetails() {
         layout->addWidget(value);
     }
     // The box and the hemispheres, which the nine details do not show.
-    QLabel* choices = label(QString::fromStdString(BoxAndHemispheresText(m_chart.birth)),
-                            QStringLiteral("lblEntryChoices"), false, panel);
+    const BirthData& birth = m_chart.birth;
+    const QString choicesText =
+        QStringLiteral("%1; %2, %3")
+            .arg(birth.daylightSaving ? tr("Daylight Saving box ticked")
+                                      : tr("Daylight Saving box unticked"),
+                 birth.southLatitude ? tr("South latitude") : tr("North latitude"),
+                 birth.eastLongitude ? tr("East longitude") : tr("West longitude"));
+    QLabel* choices = label(choicesText, QStringLiteral("lblEntryChoices"), false, panel);
     choices->setWordWrap(true);
     layout->addSpacing(Px(150));
     layout->addWidget(choices);
@@ -226,7 +318,7 @@ QWidget* ResultWindow::buildLegend() {
     grid->setVerticalSpacing(Px(45));
     int row = 0;
     for (int i = 0; i < kBodyCount; ++i, ++row) {
-        grid->addWidget(label(FromUtf8(kPlanetNames[static_cast<std::size_t>(i)]),
+        grid->addWidget(label(TranslatedCoreText(kPlanetNames[static_cast<std::size_t>(i)]),
                               QStringLiteral("lblLabel1(%1)").arg(i), false, panel),
                         row, 0);
         grid->addWidget(
@@ -237,8 +329,7 @@ QWidget* ResultWindow::buildLegend() {
     // Each planet's row names the station dates that decide its mark.
     for (const StationEvidence& e : m_stability.stations) {
         const int i = BodyIndex(e.planet);
-        const QString tip = FromUtf8(kPlanetNames[static_cast<std::size_t>(i)]) +
-                            QStringLiteral(": ") + QString::fromStdString(StationEvidenceText(e));
+        const QString tip = BodyName(e.planet) + QStringLiteral(": ") + StationWording(e);
         for (const QString& name :
              {QStringLiteral("lblLabel1(%1)"), QStringLiteral("lblLabel2(%1)")}) {
             if (QLabel* l = panel->findChild<QLabel*>(name.arg(i)))
@@ -253,8 +344,9 @@ QWidget* ResultWindow::buildLegend() {
         Ring ring;
         const char* text;
     };
-    for (const Key& k : {Key{13, Ring::Sun, "Sun Chart"}, Key{14, Ring::Moon, "Moon Chart"},
-                         Key{15, Ring::Birth, "Birth Chart"}}) {
+    for (const Key& k : {Key{13, Ring::Sun, QT_TR_NOOP("Sun Chart")},
+                         Key{14, Ring::Moon, QT_TR_NOOP("Moon Chart")},
+                         Key{15, Ring::Birth, QT_TR_NOOP("Birth Chart")}}) {
         QLabel* swatch =
             label(QString(), QStringLiteral("lblLabel1(%1)").arg(k.index), false, panel);
         swatch->setFixedSize(Px(600), Px(240));
@@ -279,7 +371,7 @@ QWidget* ResultWindow::buildPositions() {
     grid->setHorizontalSpacing(Px(240));
     grid->setVerticalSpacing(Px(45));
     for (int i = 0; i < kBodyCount; ++i) {
-        grid->addWidget(label(FromUtf8(kPlanetNames[static_cast<std::size_t>(i)]),
+        grid->addWidget(label(TranslatedCoreText(kPlanetNames[static_cast<std::size_t>(i)]),
                               QStringLiteral("lblLabel1(%1)").arg(28 + i), true, panel),
                         i, 0);
         grid->addWidget(
@@ -302,50 +394,34 @@ QWidget* ResultWindow::buildStability() {
             layout->addSpacing(Px(120));
         layout->addWidget(label(text, name, true, panel));
     };
-    auto line = [&](const std::string& text, const QString& name) {
-        QLabel* l = label(QString::fromStdString(text), name, false, panel);
+    auto line = [&](const QString& text, const QString& name) {
+        QLabel* l = label(text, name, false, panel);
         l->setWordWrap(true);
         layout->addWidget(l);
         return l;
     };
     heading(tr("Birth time"), QStringLiteral("lblStabilityTime"));
-    line(SignChangeSentence("Lagna", m_stability.ascendant), QStringLiteral("lblLagnaWindow"));
-    line(SignChangeSentence("Moon", m_stability.moon), QStringLiteral("lblMoonWindow"));
+    line(SignChangeWording(true, m_stability.ascendant), QStringLiteral("lblLagnaWindow"));
+    line(SignChangeWording(false, m_stability.moon), QStringLiteral("lblMoonWindow"));
 
     heading(tr("Sign boundaries"), QStringLiteral("lblStabilityBoundary"));
-    std::string near;
-    for (Body b : m_stability.nearBoundary) {
-        if (!near.empty())
-            near += ", ";
-        near += kPlanetNames[static_cast<std::size_t>(BodyIndex(b))];
-    }
-    line(near.empty() ? std::string("No body stands within one arcminute of a sign boundary.")
-                      : "Within one arcminute of a sign boundary, so their house rests on the "
-                        "last digit: " +
-                            near + ".",
-         QStringLiteral("lblNearBoundary"));
+    line(NearBoundaryWording(m_stability.nearBoundary), QStringLiteral("lblNearBoundary"));
 
     heading(tr("Retrograde stations"), QStringLiteral("lblStabilityStations"));
     for (const StationEvidence& e : m_stability.stations) {
-        line(std::string(kPlanetNames[static_cast<std::size_t>(BodyIndex(e.planet))]) + ": " +
-                 StationEvidenceText(e),
+        line(BodyName(e.planet) + QStringLiteral(": ") + StationWording(e),
              QStringLiteral("lblStation(%1)").arg(BodyIndex(e.planet)));
     }
     if (m_stability.zoneMisfit) {
         heading(tr("Time zone"), QStringLiteral("lblStabilityZone"));
-        line(ZoneSanityNote(m_stability.zoneMisfit), QStringLiteral("lblZoneNoteDetail"));
+        line(ZoneNoteWording(m_stability.zoneMisfit), QStringLiteral("lblZoneNoteDetail"));
     }
     layout->addStretch(1);
     // Long station lines and the zone note may need more room than the
     // panel has at small window sizes.
-    auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     panel->setPalette(PanelPalette());
     panel->setAutoFillBackground(true);
-    scroll->setWidget(panel);
-    return scroll;
+    return Scrolling(panel);
 }
 
 void ResultWindow::buildMenus() {
@@ -353,17 +429,20 @@ void ResultWindow::buildMenus() {
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
     QAction* backAction = fileMenu->addAction(tr("&Back"));
     backAction->setObjectName(QStringLiteral("mnuBack"));
+    backAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     connect(backAction, &QAction::triggered, this, &ResultWindow::onBack);
     fileMenu->addSeparator();
     QAction* saveAction = fileMenu->addAction(tr("&Save"));
     saveAction->setObjectName(QStringLiteral("mnuSave"));
+    saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(saveAction, &QAction::triggered, this, &ResultWindow::onSave);
     QAction* exportAction = fileMenu->addAction(tr("Export Image..."));
     exportAction->setObjectName(QStringLiteral("mnuExport"));
+    exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportAction, &QAction::triggered, this, &ResultWindow::onExport);
     QAction* printAction = fileMenu->addAction(tr("Print..."));
     printAction->setObjectName(QStringLiteral("mnuPrint"));
-    printAction->setShortcut(QKeySequence::Print);
+    printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(printAction, &QAction::triggered, this, &ResultWindow::onPrint);
 
     AddHelpMenu(this);
@@ -384,7 +463,7 @@ void ResultWindow::showPanel(int index) {
 bool ResultWindow::onSave() {
     FileDialogRequest request;
     request.title = kAppTitle;
-    request.filter = kChartFileFilter;
+    request.filter = ChartFileFilter();
     request.defaultSuffix = kChartFileSuffix;
     request.initialPath = m_chartFileName;
     request.confirmOverwrite = true;
@@ -409,8 +488,8 @@ bool ResultWindow::onSave() {
 
     const auto written = WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);
     if (!written) {
-        CurrentDialogs().message(this, DialogIcon::Critical,
-                                 QString::fromStdString(ChartWriteMessage(written.error())));
+        CurrentDialogs().message(this, DialogIcon::Critical, tr("The chart could not be saved."),
+                                 DialogButtons::Ok, SaveFailureWording(written.error()));
         return false;
     }
     return true;
@@ -419,7 +498,7 @@ bool ResultWindow::onSave() {
 bool ResultWindow::onExport() {
     FileDialogRequest request;
     request.title = tr("Export Image");
-    request.filter = kSheetFileFilter;
+    request.filter = SheetFileFilter();
     request.defaultSuffix = QStringLiteral("png");
     request.initialPath = sheetPathSuggestion();
     request.confirmOverwrite = true;
@@ -428,7 +507,9 @@ bool ResultWindow::onExport() {
         return false;
     const auto exported = ExportChartSheet(m_chart, path);
     if (!exported) {
-        CurrentDialogs().message(this, DialogIcon::Critical, exported.error());
+        CurrentDialogs().message(this, DialogIcon::Critical,
+                                 tr("The chart sheet could not be exported."), DialogButtons::Ok,
+                                 exported.error());
         return false;
     }
     m_lastExport = path;
@@ -437,8 +518,8 @@ bool ResultWindow::onExport() {
 
 void ResultWindow::onPrint() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Sudarshan Chakra of ") +
-                       QString::fromStdString(m_chart.birth.name));
+    printer.setDocName(
+        tr("Sudarshan Chakra of %1").arg(QString::fromStdString(m_chart.birth.name)));
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Print"));
     if (dialog.exec() != QDialog::Accepted)

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/chart/chakra_model.h"
+#include "core/chart/chart_file.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/pipeline.h"
 
@@ -20,10 +21,13 @@ namespace vellamor {
 
 class ChakraView;
 
-inline const QString kChartFileFilter = QStringLiteral("Vellamor Sudarshan Chakra (*.sud)");
+// The file dialogs' filters, in the user's language.
+QString ChartFileFilter();
+QString SheetFileFilter();
+// Why a save failed, in the user's language; in English exactly the core's
+// ChartWriteMessage.
+QString SaveFailureWording(const ChartWriteError& error);
 inline const QString kChartFileSuffix = QStringLiteral("sud");
-inline const QString kSheetFileFilter =
-    QStringLiteral("PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf)");
 
 class ResultWindow : public QMainWindow {
     Q_OBJECT

@@ -4,6 +4,7 @@
 
 #include "gui/dialogs.h"
 #include "gui/reminder_schedule.h"
+#include "gui/translation.h"
 #include "gui/user_settings.h"
 #include "gui/web_links.h"
 
@@ -39,9 +40,7 @@ void CheckUpdateReminder(QSettings& settings, QDate today, Dialogs& dialogs, QWi
         case ReminderStep::AskAndStoreToday: {
             const DialogAnswer answer =
                 dialogs.message(parent, DialogIcon::Information,
-                                QString::fromUtf8(kUpdateQuestion.data(),
-                                                  static_cast<qsizetype>(kUpdateQuestion.size())),
-                                DialogButtons::YesNo);
+                                TranslatedCoreText(kUpdateQuestion), DialogButtons::YesNo);
             StoreToday(settings, today);
             if (answer == DialogAnswer::Yes)
                 OpenWebPage(settings, WebPage::Download);

@@ -4,15 +4,15 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <vector>
 
 namespace vellamor {
 namespace {
 
-// Occupant texts shrink in steps of about five per cent, to two fifths of the
-// normal size at most, before they are allowed to overflow.
-constexpr int kSmallestOccupantFont = 66;
+// Occupant texts shrink in steps of about five per cent before they are
+// allowed to overflow.
 constexpr int kFontStep = 8;
 constexpr double kLineWidthTwips = 18;
 // Thinnest line drawn, in device pixels: thinner ones fade to grey.
@@ -123,7 +123,7 @@ QStringList OccupantTokens(const QString& text) {
     return tokens;
 }
 
-OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text) {
+OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text, int smallestFont) {
     OccupantLayout layout;
     const std::vector<Span> spans = TokenSpans(text);
     const int n = static_cast<int>(spans.size());
@@ -133,8 +133,9 @@ OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text) {
     auto lineText = [&](int first, int last) {
         return text.mid(spans[first].start, spans[last].end - spans[first].start);
     };
-    for (int size = static_cast<int>(kLabelFontHeight); size >= kSmallestOccupantFont;
-         size -= kFontStep) {
+    smallestFont = std::max(1, smallestFont);
+    for (int size = std::max(static_cast<int>(kLabelFontHeight), smallestFont);
+         size >= smallestFont; size -= kFontStep) {
         const QFontMetricsF fm(ChakraLabelFont(size, true));
         std::vector<std::vector<double>> widths(n, std::vector<double>(n, 0));
         for (int i = 0; i < n; ++i) {
@@ -166,7 +167,7 @@ OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text) {
     }
 
     // Nothing fits: the smallest size, one label per line, on the anchor.
-    const QFontMetricsF fm(ChakraLabelFont(kSmallestOccupantFont, true));
+    const QFontMetricsF fm(ChakraLabelFont(smallestFont, true));
     double widest = 0;
     for (int i = 0; i < n; ++i) {
         layout.lines << lineText(i, i);
@@ -179,11 +180,19 @@ OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text) {
         layout.lineBoxes << QRectF(layout.box.left(), layout.box.top() + i * fm.height(), widest,
                                    fm.height());
     }
-    layout.fontHeight = kSmallestOccupantFont;
+    layout.fontHeight = smallestFont;
     return layout;
 }
 
-void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model) {
+int SmallestLabelFont(double scale, double smallestLabelPixels) {
+    if (!(smallestLabelPixels > 0) || !(scale > 0))
+        return kSmallestOccupantFont;
+    return std::max(kSmallestOccupantFont,
+                    static_cast<int>(std::ceil(smallestLabelPixels / scale - 1e-9)));
+}
+
+void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
+                 double smallestLabelPixels) {
     painter.save();
     painter.fillRect(target, ToQColor(kBackgroundColour));
 
@@ -201,7 +210,9 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
 
     PaintWheel(painter, scale);
 
-    const QFont numberFont = ChakraLabelFont(static_cast<int>(kLabelFontHeight), false);
+    const int smallestFont = SmallestLabelFont(scale, smallestLabelPixels);
+    const QFont numberFont =
+        ChakraLabelFont(std::max(static_cast<int>(kLabelFontHeight), smallestFont), false);
     for (int r = 0; r < kRingCount; ++r) {
         const Ring ring = static_cast<Ring>(r);
         const QColor colour = ToQColor(kRingGeometry[r].colour);
@@ -214,7 +225,7 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
                              house.sign > 0 ? QString::number(house.sign) : QString());
 
             const QString occupants = QString::fromStdString(house.occupants);
-            const OccupantLayout layout = LayoutOccupants(ring, h, occupants);
+            const OccupantLayout layout = LayoutOccupants(ring, h, occupants, smallestFont);
             if (layout.lines.isEmpty())
                 continue;
             const QFont font = ChakraLabelFont(layout.fontHeight, true);

@@ -17,8 +17,20 @@ class QPainter;
 namespace vellamor {
 
 // Draws the chart on black, as large as fits in `target` (painter
-// coordinates) keeping its proportions, centred.
-void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model);
+// coordinates) keeping its proportions, centred. A small chart on screen
+// keeps every text at least `smallestLabelPixels` device pixels tall (0: no
+// such floor): its texts then crowd their houses rather than shrink out of
+// the reader's reach.
+void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
+                 double smallestLabelPixels = 0);
+
+// Occupant texts shrink, to two fifths of the normal size at most, before
+// they are allowed to overflow.
+inline constexpr int kSmallestOccupantFont = 66;
+
+// The smallest text size, in twips, on a chart drawn `scale` device pixels
+// per twip with the given floor in device pixels.
+int SmallestLabelFont(double scale, double smallestLabelPixels);
 
 // The chart's label font (Verdana where installed, else a close sans-serif)
 // with its height given in twips, for a painter that works in twips.
@@ -35,7 +47,9 @@ struct OccupantLayout {
     QStringList lines;
     bool fits = false;  // false: even the smallest font overflows the house
 };
-OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text);
+// `smallestFont` is the floor in twips; the normal size grows to it.
+OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text,
+                               int smallestFont = kSmallestOccupantFont);
 
 // The occupant text split into chart labels, each label a piece of the text
 // as written (a planet keeps its retrograde mark).

@@ -1,5 +1,6 @@
 #include "render/chart_sheet.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -7,13 +8,13 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <array>
 #include <memory>
 
 #include "core/astro/bodies.h"
 #include "core/chart/chakra_layout.h"
+#include "core/chart/file_replace.h"
 #include "core/version.h"
 #include "render/chakra_painter.h"
 
@@ -142,7 +143,7 @@ void PaintFooter(QPainter& p) {
 }
 
 Unexpected<QString> SaveFailure(const QString& path, const QString& why) {
-    return Fail(QStringLiteral("The chart could not be exported to \"%1\": %2.").arg(path, why));
+    return Fail(QStringLiteral("%1: %2").arg(path, why));
 }
 
 // The painter's whole device, in device coordinates.
@@ -192,25 +193,19 @@ QImage RenderChartSheet(const Chart& chart, int pixels) {
     return image;
 }
 
-Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path) {
-    const std::optional<SheetFormat> format = SheetFormatOf(path);
-    if (!format)
-        return SaveFailure(path, QStringLiteral("the name must end in .png, .svg or .pdf"));
-
-    // Written beside the target and renamed over it only when complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return SaveFailure(path, file.errorString());
-
+std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     const QString title = QStringLiteral("Sudarshan Chakra of ") + Utf8(chart.birth.name);
     bool drawn = true;
-    switch (*format) {
+    switch (format) {
         case SheetFormat::Png:
-            drawn = RenderChartSheet(chart).save(&file, "PNG");
+            drawn = RenderChartSheet(chart).save(&buffer, "PNG");
             break;
         case SheetFormat::Svg: {
             QSvgGenerator svg;
-            svg.setOutputDevice(&file);
+            svg.setOutputDevice(&buffer);
             // 2000 units across 180 mm: the sheet prints at the width of
             // an A4 page's text.
             svg.setSize(QSize(kSheetPixels, kSheetPixels));
@@ -227,7 +222,7 @@ Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path
             break;
         }
         case SheetFormat::Pdf: {
-            QPdfWriter pdf(&file);
+            QPdfWriter pdf(&buffer);
             pdf.setPageSize(QPageSize(QPageSize::A4));
             pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
             pdf.setTitle(title);
@@ -241,12 +236,26 @@ Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path
             break;
         }
     }
-    if (!drawn) {
-        file.cancelWriting();
+    buffer.close();
+    if (!drawn || bytes.isEmpty())
+        return std::nullopt;
+    return bytes;
+}
+
+Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path) {
+    const std::optional<SheetFormat> format = SheetFormatOf(path);
+    if (!format)
+        return SaveFailure(path, QStringLiteral("the name must end in .png, .svg or .pdf"));
+    // Drawn whole in memory first: the file is replaced only by a complete
+    // sheet, and a failure to write is told apart from one to draw.
+    const std::optional<QByteArray> bytes = EncodeChartSheet(chart, *format);
+    if (!bytes)
         return SaveFailure(path, QStringLiteral("the sheet could not be drawn"));
-    }
-    if (!file.commit())
-        return SaveFailure(path, file.errorString());
+    const auto replaced =
+        ReplaceFile(QFile::encodeName(path).toStdString(),
+                    std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+    if (!replaced)
+        return SaveFailure(path, QString::fromStdString(replaced.error().reason));
     return {};
 }
 

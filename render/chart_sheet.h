@@ -7,6 +7,7 @@
 // target; the chakra keeps its black ground, the rest of the page is white.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -35,9 +36,13 @@ void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart
 
 QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels);
 
+// The whole file of the sheet in that format, drawn in memory; nothing when
+// it could not be drawn.
+std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat format);
+
 // Writes the sheet in the format of the file name, replacing the file only
-// when the whole sheet was written. A failure carries a sentence for the
-// user.
+// when the whole sheet was written (as ReplaceFile does). A failure reads
+// "PATH: reason".
 Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path);
 
 // One page (a printer's, a PDF's), the sheet across its printable width.

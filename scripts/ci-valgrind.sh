@@ -18,8 +18,13 @@ cmake --build "$build" --target vellamor sample_charts
 sample=$(mktemp -d)
 trap 'rm -rf "$sample"' EXIT
 "$build/tools/sample_charts" "$sample" "$count" 20261207
-charts=(tests/data/reference-charts/*.sud fuzz/corpus/chart_file/edge-*.sud "$sample"/*.sud)
+charts=(fuzz/corpus/chart_file/edge-*.sud "$sample"/*.sud)
 damaged=(fuzz/corpus/chart_file/damaged-*.sud)
+# A reference chart the program refuses (a place off the Earth) expects its
+# message instead of a chart.
+for sud in tests/data/reference-charts/*.sud; do
+  if grep -q '^{"error"' "${sud%.sud}.json"; then damaged+=("$sud"); else charts+=("$sud"); fi
+done
 
 memcheck=(valgrind --quiet --leak-check=full --errors-for-leak-kinds=definite,indirect)
 status=0

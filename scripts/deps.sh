@@ -6,10 +6,11 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl1-mesa-dev
+  qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   libswe-dev swe-basic-data
   tzdata
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-lohit-deva
   xvfb xauth xdotool imagemagick
   desktop-file-utils shared-mime-info
   clang clang-format libclang-rt-14-dev valgrind

@@ -5,8 +5,9 @@
 //
 // Files are named chart-000001.sud and up. The births cover 1901 to 2050 with
 // every valid day, all 71 zones, daylight saving on and off, both hemispheres,
-// and coordinates mostly of real places with some up to 999 (which the entry
-// window accepts). The same seed always gives the same files.
+// and coordinates mostly of inhabited latitudes with some at the poles, the
+// equator, the date line and Greenwich. The same seed always gives the same
+// files.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -51,11 +52,13 @@ class Generator {
         const auto* zone = vellamor::TimeZoneAt(b.zoneIndex);
         b.zoneHours = std::abs(zone->hours);
         b.zoneMinutes = std::abs(zone->minutes);
-        const bool odd = Pick(0, 19) == 0;  // one in twenty: any three digits
-        b.lonDegrees = odd ? Pick(0, 999) : Pick(0, 179);
-        b.lonMinutes = odd ? Pick(0, 999) : Pick(0, 59);
-        b.latDegrees = odd ? Pick(0, 999) : Pick(0, 66);
-        b.latMinutes = odd ? Pick(0, 999) : Pick(0, 59);
+        // One in twenty at an edge of the Earth: a pole, the equator, the
+        // date line or Greenwich.
+        const bool edge = Pick(0, 19) == 0;
+        b.lonDegrees = edge ? 180 * Pick(0, 1) : Pick(0, 179);
+        b.lonMinutes = edge ? 0 : Pick(0, 59);
+        b.latDegrees = edge ? 90 * Pick(0, 1) : Pick(0, 66);
+        b.latMinutes = edge ? 0 : Pick(0, 59);
         b.eastLongitude = Pick(0, 1) == 1;
         b.southLatitude = Pick(0, 3) == 0;
         b.daylightSaving = Pick(0, 3) == 0;

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "core/astro/utf8.h"
+#include "core/chart/file_replace.h"
 
 namespace vellamor {
 namespace {
@@ -54,27 +55,97 @@ bool IsCoordinateText(std::string_view s) {
     return true;
 }
 
+std::string Lower(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return r;
+}
+
 std::optional<bool> ParseFlag(std::string_view s) {
-    auto lower = [](std::string_view t) {
-        std::string r(t);
-        for (char& c : r) {
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        }
-        return r;
-    };
-    const std::string l = lower(s);
+    const std::string l = Lower(s);
     if (l == "true")
         return true;
     if (l == "false")
         return false;
-    double v = 0;
-    if (s.empty())
+    // A plain integer, as a Boolean stored as a number reads: any but zero
+    // is true. Not "nan", "inf", "1e999" or "0.5".
+    std::string_view digits = s;
+    if (!digits.empty() && digits.front() == '-')
+        digits.remove_prefix(1);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
-    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || p != s.data() + s.size())
-        return std::nullopt;
-    return v != 0;
+    return digits.find_first_not_of('0') != std::string_view::npos;
+}
+
+// The value in a reason: shown as it is when short and plain, so that
+// nothing from the file reaches a terminal raw; otherwise left out.
+std::string Shown(std::string_view value) {
+    const bool plain =
+        !value.empty() && value.size() <= 12 &&
+        std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
+    if (!plain)
+        return {};
+    int v = 0;
+    const bool number = ParseInt(value, v) && std::to_string(v) == value;
+    return number ? " " + std::string(value) : " \"" + std::string(value) + "\"";
+}
+
+struct ValueProblem {
+    int line = 0;  // 1..17
+    std::string what;
+};
+
+// The first of the file's `lines` lines whose value no control of the form
+// can take: a list line that names no entry, a Boolean that is none, a
+// coordinate that is not one to three digits, a text over 200 characters.
+// Lines the file does not have are left empty and keep the controls as
+// they are.
+std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f, int lines) {
+    struct Range {
+        int line;
+        const char* name;
+        int first, last;
+        bool anyDecimal;  // month and zone rows are read as numbers, the rest as entries
+    };
+    static constexpr Range kRanges[] = {
+        {kMonthLine, "month", 1, 12, true},
+        {kDayLine, "day", 1, 31, false},
+        {kYearLine, "year", kFirstYear, kLastYear, false},
+        {kHourLine, "hour", 0, 23, false},
+        {kMinuteLine, "minute", 0, 59, false},
+        {kZoneLine, "time zone row", 0, 70, true},
+    };
+    for (int line = 0; line < lines; ++line) {
+        const std::string& text = f[static_cast<std::size_t>(line)];
+        const std::string_view field = kFieldNames[static_cast<std::size_t>(line)];
+        for (const Range& r : kRanges) {
+            if (r.line != line)
+                continue;
+            int v = 0;
+            const bool number = ParseInt(text, v) && (r.anyDecimal || std::to_string(v) == text);
+            if (!number || v < r.first || v > r.last)
+                return ValueProblem{line + 1, std::string(r.name) + Shown(text) + " is not " +
+                                                  std::to_string(r.first) + " to " +
+                                                  std::to_string(r.last)};
+        }
+        if ((line == kEastLine || line == kSouthLine || line == kDstLine) && !ParseFlag(text))
+            return ValueProblem{line + 1,
+                                std::string(field) + Shown(text) + " is neither True nor False"};
+        if ((line == kLonDegLine || line == kLonMinLine || line == kLatDegLine ||
+             line == kLatMinLine) &&
+            !IsCoordinateText(text))
+            return ValueProblem{
+                line + 1, std::string(line == kLonDegLine || line == kLatDegLine ? "degrees of "
+                                                                                 : "minutes of ") +
+                              Lower(field) + Shown(text) + " are not one to three digits"};
+        if (std::find(kTextLines.begin(), kTextLines.end(), line) != kTextLines.end() &&
+            CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength))
+            return ValueProblem{line + 1, "the " + Lower(field) + " is longer than 200 characters"};
+    }
+    return std::nullopt;
 }
 
 // List selection by the entry's text, as the lists hold plain decimals.
@@ -87,8 +158,9 @@ void SelectByText(int& index, std::string_view text, int first, int count) {
     index = v - first;
 }
 
-Unexpected<ChartFileError> Refuse(ChartFileProblem problem, int line = 0, int systemError = 0) {
-    return Fail(ChartFileError{problem, line, systemError});
+Unexpected<ChartFileError> Refuse(ChartFileProblem problem, int line = 0, int systemError = 0,
+                                  std::string value = {}) {
+    return Fail(ChartFileError{problem, line, systemError, std::move(value)});
 }
 
 // The refusal for a file that could not be opened or read.
@@ -139,18 +211,26 @@ bool HasChartExtension(std::string_view path) {
 ChartReadResult ParseChartFile(std::string_view bytes) {
     if (bytes.size() > kMaxChartFileBytes)
         return Refuse(ChartFileProblem::TooLarge);
+    // No line at all is no chart, not one whose fields are all empty.
+    if (bytes.empty())
+        return Refuse(ChartFileProblem::EmptyFile);
     ChartFields fields;
     std::size_t pos = 0;
-    for (int line = 0; line < kChartFieldCount && pos < bytes.size(); ++line) {
+    int lines = 0;
+    for (; lines < kChartFieldCount && pos < bytes.size(); ++lines) {
         std::size_t end = pos;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
         if (end - pos > kMaxChartLineBytes)
-            return Refuse(ChartFileProblem::LineTooLong, line + 1);
+            return Refuse(ChartFileProblem::LineTooLong, lines + 1);
+        // The program ends every line it writes: a line without its end
+        // was cut off, and its value may be cut off with it.
+        if (end == bytes.size())
+            return Refuse(ChartFileProblem::CutShort, lines + 1);
         auto decoded = DecodeChartField(bytes.substr(pos, end - pos));
         if (!decoded)
-            return Refuse(ChartFileProblem::UndecodableLine, line + 1);
-        fields[static_cast<std::size_t>(line)] = std::move(*decoded);
+            return Refuse(ChartFileProblem::UndecodableLine, lines + 1);
+        fields[static_cast<std::size_t>(lines)] = std::move(*decoded);
         // CR LF ends a line; a lone CR or LF is taken as a line end as well.
         if (end < bytes.size() && bytes[end] == '\r')
             ++end;
@@ -158,15 +238,9 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
             ++end;
         pos = end;
     }
-    for (int line : {kLonDegLine, kLonMinLine, kLatDegLine, kLatMinLine}) {
-        if (!IsCoordinateText(fields[static_cast<std::size_t>(line)]))
-            return Refuse(ChartFileProblem::UnacceptableValue, line + 1);
-    }
-    for (int line : kTextLines) {
-        if (CharacterCount(fields[static_cast<std::size_t>(line)]) >
-            static_cast<std::size_t>(kMaxTextLength))
-            return Refuse(ChartFileProblem::UnacceptableValue, line + 1);
-    }
+    if (auto problem = FindUnacceptableValue(fields, lines))
+        return Refuse(ChartFileProblem::UnacceptableValue, problem->line, 0,
+                      std::move(problem->what));
     return fields;
 }
 
@@ -216,6 +290,35 @@ ChartReadResult ReadChartFile(const std::string& path) {
     return ParseChartFile(content);
 }
 
+std::string ChartFileReason(const ChartFileError& e) {
+    const std::string line = "line " + std::to_string(e.line);
+    switch (e.problem) {
+        case ChartFileProblem::NotAChartName:
+            return "the name does not end in \"sud\"";
+        case ChartFileProblem::NoSuchFile:
+            return "no such file";
+        case ChartFileProblem::PermissionDenied:
+            return "permission denied";
+        case ChartFileProblem::NotRegularFile:
+            return "not a regular file";
+        case ChartFileProblem::Unreadable:
+            return e.systemError ? Lower(std::strerror(e.systemError)) : "it cannot be read";
+        case ChartFileProblem::TooLarge:
+            return "larger than 64 KiB";
+        case ChartFileProblem::LineTooLong:
+            return line + " is too long";
+        case ChartFileProblem::UndecodableLine:
+            return line + " cannot be decoded";
+        case ChartFileProblem::CutShort:
+            return line + " is cut short";
+        case ChartFileProblem::EmptyFile:
+            return "the file is empty";
+        case ChartFileProblem::UnacceptableValue:
+            return line + ": " + (e.value.empty() ? "a value the form cannot take" : e.value);
+    }
+    return "it cannot be read";
+}
+
 ChartFields ChartFieldsFromBirthData(const BirthData& b) {
     auto flag = [](bool v) { return std::string(v ? "True" : "False"); };
     return {
@@ -231,24 +334,16 @@ std::string ChartWriteMessage(const ChartWriteError& e) {
     const std::string name = e.line >= 1 && e.line <= kChartFieldCount
                                  ? std::string(kFieldNames[static_cast<std::size_t>(e.line - 1)])
                                  : std::string("chart");
-    auto failure = [&](const char* what) {
-        return "The chart could not be saved to \"" + e.path + "\": " + what + " (" +
-               std::strerror(e.systemError) + ").";
-    };
     switch (e.problem) {
         case ChartWriteProblem::UncarriableCharacter:
             return "The chart cannot be saved: the " + name + " holds the character \"" +
                    e.character + "\", which a chart file cannot carry.";
         case ChartWriteProblem::TextTooLong:
             return "The chart cannot be saved: the " + name + " is longer than 200 characters.";
-        case ChartWriteProblem::FolderNotWritable:
-            return failure("the folder cannot be written");
-        case ChartWriteProblem::WriteFailed:
-            return failure("writing failed");
-        case ChartWriteProblem::CannotReplace:
-            return failure("the file cannot be replaced");
+        case ChartWriteProblem::NotReplaced:
+            break;
     }
-    return failure("writing failed");
+    return e.path + ": " + e.reason;
 }
 
 Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fields) {
@@ -264,11 +359,11 @@ Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fie
                                             line + 1,
                                             text.substr(start, i - start),
                                             {},
-                                            0});
+                                            {}});
             }
         }
         if (CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength))
-            return Fail(ChartWriteError{ChartWriteProblem::TextTooLong, line + 1, {}, {}, 0});
+            return Fail(ChartWriteError{ChartWriteProblem::TextTooLong, line + 1, {}, {}, {}});
         out += *EncodeChartField(text);
         out += "\r\n";
     }
@@ -279,54 +374,9 @@ Expected<void, ChartWriteError> WriteChartFile(const std::string& path, const Bi
     const auto encoded = SerializeChartFile(ChartFieldsFromBirthData(birth));
     if (!encoded)
         return Fail(encoded.error());
-    const std::string& content = *encoded;
-
-    auto failure = [&](ChartWriteProblem problem, int err) {
-        return Fail(ChartWriteError{problem, 0, {}, path, err});
-    };
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return failure(ChartWriteProblem::FolderNotWritable, errno);
-    // Keep the permissions of a file that is being replaced; a new file gets
-    // the usual ones.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        ::fchmod(fd, st.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int err = errno;
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return failure(ChartWriteProblem::WriteFailed, err);
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0) {
-        const int err = errno;
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return failure(ChartWriteProblem::WriteFailed, err);
-    }
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        return failure(ChartWriteProblem::WriteFailed, err);
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        return failure(ChartWriteProblem::CannotReplace, err);
-    }
+    if (auto replaced = ReplaceFile(path, *encoded); !replaced)
+        return Fail(
+            ChartWriteError{ChartWriteProblem::NotReplaced, 0, {}, path, replaced.error().reason});
     return {};
 }
 

@@ -49,15 +49,20 @@ enum class ChartFileProblem {
     TooLarge,          // more than 64 KiB
     LineTooLong,       // a line of more than 1,024 bytes
     UndecodableLine,   // a byte that decodes below code 32
-    UnacceptableValue  // a value the form cannot take: a coordinate that is
-                       // not empty or one to three digits, a text over 200
-                       // characters
+    CutShort,          // a line without its end: the file was cut off
+    EmptyFile,         // no byte at all
+    UnacceptableValue  // a value the form cannot take: a list line that names
+                       // no entry of its list, a Boolean that is none, a
+                       // coordinate that is not empty or one to three digits,
+                       // a text over 200 characters
 };
 
 struct ChartFileError {
     ChartFileProblem problem = ChartFileProblem::Unreadable;
     int line = 0;         // the line (1..17) for a problem inside one, otherwise 0
     int systemError = 0;  // errno of a failed open or read, otherwise 0
+    std::string value;    // for UnacceptableValue: what the line holds, and why
+                          // not, "month 13 is not 1 to 12"
 };
 
 // What the windows and the command line say for every refused file.
@@ -65,12 +70,18 @@ inline std::string_view ChartFileMessage(const ChartFileError&) {
     return kCheckFileMessage;
 }
 
+// Why, so that the user can act: "no such file", "line 2: month 13 is not 1
+// to 12". The command line writes it after the sentence in brackets, the
+// window as the message box's informative text.
+std::string ChartFileReason(const ChartFileError& error);
+
 using ChartReadResult = Expected<ChartFields, ChartFileError>;
 
-// Parses file content (no extension check). Refuses what the program would
-// never write: bytes below code 32, lines over 1,024 bytes, content over
-// 64 KiB, coordinate lines that are not empty or one to three digits, text
-// fields over 200 characters.
+// Parses file content (no extension check). A file is read whole or refused
+// whole: it refuses what the program would never write (bytes below code 32,
+// lines over 1,024 bytes, content over 64 KiB, no byte at all, a line cut off
+// without its end) and any value that no control of the form can take.
+// Fewer than 17 whole lines leave the missing fields empty.
 ChartReadResult ParseChartFile(std::string_view bytes);
 // Checks the extension, refuses anything but a regular readable file, reads
 // at most 64 KiB + 1 bytes and parses.
@@ -83,26 +94,25 @@ ChartFields ChartFieldsFromBirthData(const BirthData& birth);
 enum class ChartWriteProblem {
     UncarriableCharacter,  // a field holds a character the encoding cannot carry
     TextTooLong,           // a field is longer than 200 characters
-    FolderNotWritable,     // no temporary file could be made beside the target
-    WriteFailed,           // writing, flushing or closing it failed
-    CannotReplace          // the finished file could not be renamed over the target
+    NotReplaced            // the file could not be written or replaced (ReplaceFile)
 };
 
 struct ChartWriteError {
-    ChartWriteProblem problem = ChartWriteProblem::WriteFailed;
+    ChartWriteProblem problem = ChartWriteProblem::NotReplaced;
     int line = 0;           // the field (1..17) for the first two problems
     std::string character;  // the character that cannot be carried (UTF-8)
-    std::string path;       // the target, for the last three problems
-    int systemError = 0;    // errno for the last three problems
+    std::string path;       // the target, for NotReplaced
+    std::string reason;     // for NotReplaced: "No space left on device"
 };
 
-// The sentence the windows and the command line show for a failed save.
+// The sentence the windows and the command line show for a failed save;
+// "PATH: reason" when the file could not be written.
 std::string ChartWriteMessage(const ChartWriteError& error);
 
 // Encodes all seventeen lines, or says which field cannot be carried.
 Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fields);
-// Writes atomically: a temporary file beside the target, flushed, then
-// renamed over it. On any failure the old file is untouched.
+// Encodes the whole file in memory, then replaces the target as ReplaceFile
+// does; on any failure the old file is untouched.
 Expected<void, ChartWriteError> WriteChartFile(const std::string& path, const BirthData& birth);
 
 // Restores the form's controls from a file's fields, as opening does: text

@@ -109,6 +109,24 @@ Expected<void, FormProblem> ValidateInput(const EntryForm& f) {
         f.dayIndex == 30)
         return Problem(C::ThirtyDayMonth, "Please Enter Correct Date Or Month !", I::Information,
                        F::None);
+    // The coordinates must name a place on the Earth. Checked after all the
+    // others, so that their messages keep their order.
+    const int latDeg = DigitsValue(f.latDegrees).value_or(0);
+    const int latMin = DigitsValue(f.latMinutes).value_or(0);
+    const int lonDeg = DigitsValue(f.lonDegrees).value_or(0);
+    const int lonMin = DigitsValue(f.lonMinutes).value_or(0);
+    if (latDeg > 90 || (latDeg == 90 && latMin > 0))
+        return Problem(C::LatitudeRange, "Latitude Must Be At Most 90 Degrees", I::Critical,
+                       F::LatDegrees);
+    if (latMin > 59)
+        return Problem(C::LatitudeMinutesRange, "Minutes of Latitude Must Be Less Than 60",
+                       I::Critical, F::LatMinutes);
+    if (lonDeg > 180 || (lonDeg == 180 && lonMin > 0))
+        return Problem(C::LongitudeRange, "Longitude Must Be At Most 180 Degrees", I::Critical,
+                       F::LonDegrees);
+    if (lonMin > 59)
+        return Problem(C::LongitudeMinutesRange, "Minutes of Longitude Must Be Less Than 60",
+                       I::Critical, F::LonMinutes);
     return {};
 }
 

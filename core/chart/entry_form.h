@@ -66,8 +66,13 @@ enum class FormCheck {
     Country,
     LatitudeOption,
     LongitudeOption,
-    FebruaryDay,    // a day February does not have
-    ThirtyDayMonth  // day 31 of April, June, September or November
+    FebruaryDay,     // a day February does not have
+    ThirtyDayMonth,  // day 31 of April, June, September or November
+    // The coordinates must name a place on the Earth.
+    LatitudeRange,         // above 90 degrees, or 90 with minutes
+    LatitudeMinutesRange,  // 60 minutes or more
+    LongitudeRange,        // above 180 degrees, or 180 with minutes
+    LongitudeMinutesRange  // 60 minutes or more
 };
 
 struct FormProblem {

@@ -90,8 +90,16 @@ std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit) {
     return note;
 }
 
+std::string StationDateReadable(const std::optional<CalendarDate>& date) {
+    if (!date || date->month < 1 || date->month > 12)
+        return StationDateText(date);
+    return std::to_string(date->day) + " " +
+           std::string(kMonthNames[static_cast<std::size_t>(date->month - 1)]) + " " +
+           std::to_string(date->year);
+}
+
 std::string StationEvidenceText(const StationEvidence& e) {
-    const std::string before = StationDateText(e.before), after = StationDateText(e.after);
+    const std::string before = StationDateReadable(e.before), after = StationDateReadable(e.after);
     std::string out = e.retrograde
                           ? "retrograde from " +
                                 (before.empty() ? std::string("(before the tables)") : before) +

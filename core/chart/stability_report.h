@@ -14,8 +14,10 @@ std::string FormatDuration(double minutes);
 std::string SignChangeSentence(const std::string& what, const SignChangeWindow& window);
 // A station's date as the tables write it, "M,D,YYYY"; empty for none.
 std::string StationDateText(const std::optional<CalendarDate>& date);
-// One line for a legend tooltip or the printout, e.g. "Retrograde from
-// 2,21,2000 to 3,14,2000".
+// The same date as a person reads it, "26 February 1980"; empty for none.
+std::string StationDateReadable(const std::optional<CalendarDate>& date);
+// One line for a legend tooltip or the printout, e.g. "retrograde from
+// 21 February 2000 to 14 March 2000".
 std::string StationEvidenceText(const StationEvidence& evidence);
 // What a zone that does not fit the longitude means for the chart; empty
 // when it fits.

@@ -80,7 +80,7 @@ TEST(CommandLine, JsonPrintsOneObjectPerGoodFileAndNamesEachBadOne) {
         ++count;
     }
     EXPECT_EQ(count, 2);
-    EXPECT_EQ(r.err, damaged + ": Please Check The File.\n" + invalid +
+    EXPECT_EQ(r.err, damaged + ": Please Check The File. (line 1 cannot be decoded)\n" + invalid +
                          ": Please Enter Degree of Latitude\n");
 }
 
@@ -117,19 +117,16 @@ TEST(CommandLine, JsonEntryIsLastAndFeedsBackAsOptions) {
               std::string::npos);
 }
 
-// A fresh program's defaults fill what the file leaves out or gets wrong.
-TEST(CommandLine, FileOpensAsInAFreshlyStartedProgram) {
-    const auto c = OpenChartFile(DataFile("charts/values-no-list-holds.sud"));
-    ASSERT_TRUE(c) << c.error().message;
-    EXPECT_EQ(c->birth.month, 1);
-    EXPECT_EQ(c->birth.day, 1);
-    EXPECT_EQ(c->birth.year, 1901);
-    EXPECT_EQ(c->birth.hour, 0);
-    EXPECT_EQ(c->birth.minute, 0);
-    EXPECT_EQ(c->birth.zoneIndex, 0);
-    EXPECT_TRUE(c->birth.eastLongitude);
-    EXPECT_FALSE(c->birth.southLatitude);
-    EXPECT_FALSE(c->birth.daylightSaving);
+// A file is read whole or refused whole: the reason follows the sentence,
+// and a place off the Earth is the entry window's own message.
+TEST(CommandLine, ARefusedFileSaysWhy) {
+    const std::string wrong = DataFile("charts/values-no-list-holds.sud");
+    const std::string offEarth = DataFile("reference-charts/chart-18.sud");
+    const Outcome r = Headless({"--json", wrong, offEarth});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, wrong + ": Please Check The File. (line 2: month 13 is not 1 to 12)\n" +
+                         offEarth + ": Longitude Must Be At Most 180 Degrees\n");
 }
 
 TEST(CommandLine, UsageErrors) {
@@ -144,6 +141,62 @@ TEST(CommandLine, UsageErrors) {
     // Qt's own options start the windows.
     EXPECT_FALSE(IsHeadlessInvocation({"-style", "fusion", "a.sud"}));
     EXPECT_TRUE(IsHeadlessInvocation({"-h"}));
+}
+
+// One rule for exit statuses: a value of the wrong shape or characters, or
+// an option its mode would ignore, is a usage error (2, with the hint); a
+// chart the entry window's checks refuse exits with 1.
+TEST(CommandLine, ExitStatusesFollowOneRule) {
+    TempDir dir;
+    const std::string chart = DataFile("charts/good.sud");
+    const std::string out = dir / "x.sud";
+    const Args place = {"--name", "Ravi", "--city", "Pune", "--state", "M", "--country", "I"};
+    struct Case {
+        Args args;
+        int status;
+        std::string err;  // empty: not checked
+    };
+    const Case cases[] = {
+        {Concat({"--json", "--lat", "18.5"}, place), 2, ""},
+        {Concat({"--json", "--lat", "-18:31"}, place), 2,
+         "vellamor: --lat: Please enter only numbers\nTry vellamor --help\n"},
+        {Concat({"--json", "--lat", "91:00", "--lon", "73:51"}, place), 1,
+         "vellamor: Latitude Must Be At Most 90 Degrees\n"},
+        {Concat({"--save", out, "--lat", "18:31", "--lon", "180:30"}, place), 1,
+         "vellamor: Longitude Must Be At Most 180 Degrees\n"},
+        {{"--save", out, "--stability", "--name", "Ravi"},
+         2,
+         "vellamor: --stability goes only with --json or --print, not --save\nTry vellamor "
+         "--help\n"},
+        {{"--export", dir / "x.png", "--stability", chart}, 2, ""},
+        {{"--zones", "--stability"}, 2, ""},
+        {{"--stations", "--stability"}, 2, ""},
+        {{"--print", "--stability", chart}, 0, ""},
+        {{"--json", "--stability", chart}, 0, ""},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = Headless(c.args);
+        EXPECT_EQ(r.status, c.status) << Join(c.args);
+        if (!c.err.empty()) {
+            EXPECT_EQ(r.err, c.err) << Join(c.args);
+        }
+    }
+    EXPECT_FALSE(fs::exists(out));
+}
+
+// --print of several charts: one blank line between them, no more; --zones
+// right-aligns its row numbers.
+TEST(CommandLine, PrintoutsAndZoneRowsAreLaidOutExactly) {
+    const std::string chart = DataFile("charts/good.sud");
+    const Outcome one = Headless({"--print", chart});
+    const Outcome two = Headless({"--print", chart, chart});
+    ASSERT_EQ(one.status, 0);
+    ASSERT_EQ(one.out.back(), '\n');
+    EXPECT_EQ(two.out, one.out + "\n" + one.out);
+    const Outcome zones = Headless({"--zones"});
+    EXPECT_EQ(zones.out.substr(0, 4), " 0  ");
+    EXPECT_NE(zones.out.find("\n 9  "), std::string::npos);
+    EXPECT_NE(zones.out.find("\n10  "), std::string::npos);
 }
 
 TEST(CommandLineTest, ChartOptionsFillTheEntryForm) {
@@ -202,16 +255,16 @@ TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
         {{"--zone", "71"}, "--zone: the row must be 0 to 70 (got 71)", 2},
         {{"--zone", "IST"}, "--zone: expected a row number 0 to 70 (see --zones), got \"IST\"", 2},
         {{"--zone", "-1"}, "--zone: expected a row number 0 to 70 (see --zones), got \"-1\"", 2},
-        {{"--lat", "-18:31"}, "--lat: Please enter only numbers", 1},
-        {{"--lat", "18.5:31N"}, "--lat: Please enter only numbers", 1},
+        {{"--lat", "-18:31"}, "--lat: Please enter only numbers", 2},
+        {{"--lat", "18.5:31N"}, "--lat: Please enter only numbers", 2},
         {{"--lon", "1000:00E"},
          "--lon: degrees and minutes take at most three digits each (0 to 999)",
          2},
         {{"--lat", "18:31E"}, "--lat: expected DD:MM followed by N or S, got \"18:31E\"", 2},
         {{"--lon", "73"}, "--lon: expected DD:MM followed by E or W, got \"73\"", 2},
-        {{"--name", "R2D2"}, "--name: Please enter only letters", 1},
-        {{"--city", "Saint-Denis"}, "--city: Please enter only letters", 1},
-        {{"--state", "Île"}, "--state: Please enter only letters", 1},
+        {{"--name", "R2D2"}, "--name: Please enter only letters", 2},
+        {{"--city", "Saint-Denis"}, "--city: Please enter only letters", 2},
+        {{"--state", "Île"}, "--state: Please enter only letters", 2},
         {{"--country", std::string(201, 'a')}, "--country: at most 200 characters", 2},
         {{"--name", "A", "--name", "B"}, "--name is given twice", 2},
         {{"--dst=yes"}, "--dst takes no value", 2},

@@ -23,8 +23,8 @@ class ScriptedDialogs final : public Dialogs {
   public:
     explicit ScriptedDialogs(DialogAnswer answer = DialogAnswer::Ok) : m_answer(answer) {}
 
-    DialogAnswer message(QWidget*, DialogIcon icon, const QString& text,
-                         DialogButtons buttons) override {
+    DialogAnswer message(QWidget*, DialogIcon icon, const QString& text, DialogButtons buttons,
+                         const QString&) override {
         shown.push_back({icon, text, buttons});
         return m_answer;
     }

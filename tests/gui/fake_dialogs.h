@@ -14,14 +14,15 @@ class FakeDialogs final : public Dialogs {
     struct Message {
         DialogIcon icon;
         QString text;
+        QString informativeText;
     };
 
     FakeDialogs() { SetDialogs(this); }
     ~FakeDialogs() override { SetDialogs(nullptr); }
 
-    DialogAnswer message(QWidget*, DialogIcon icon, const QString& text,
-                         DialogButtons buttons) override {
-        messages.append({icon, text});
+    DialogAnswer message(QWidget*, DialogIcon icon, const QString& text, DialogButtons buttons,
+                         const QString& informativeText) override {
+        messages.append({icon, text, informativeText});
         if (buttons == DialogButtons::YesNo)
             return questionAnswer;
         return DialogAnswer::Ok;

@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "core/chart/chart_file.h"
 #include "fake_dialogs.h"
 #include "gui/filtered_line_edit.h"
 #include "gui/result_window.h"
@@ -462,11 +463,17 @@ class MainWindowTest : public QObject {
              "Please Enter Correct Date Or Month!", DialogIcon::Information},
             {"31 April", [](EntryForm& f) { f.dayIndex = 30, f.monthIndex = 3; },
              "Please Enter Correct Date Or Month !", DialogIcon::Information},
+            {"999 degrees of latitude", [](EntryForm& f) { f.latDegrees = "999"; },
+             "Latitude Must Be At Most 90 Degrees", DialogIcon::Critical},
+            {"90 degrees 30 minutes",
+             [](EntryForm& f) { f.latDegrees = "90", f.latMinutes = "30"; },
+             "Latitude Must Be At Most 90 Degrees", DialogIcon::Critical},
+            {"75 minutes of longitude", [](EntryForm& f) { f.lonMinutes = "75"; },
+             "Minutes of Longitude Must Be Less Than 60", DialogIcon::Critical},
             {"29 February 2000",
              [](EntryForm& f) { f.dayIndex = 28, f.monthIndex = 1, f.yearIndex = 99; }, nullptr,
              DialogIcon::Critical},
-            {"a name of two blanks and 999 degrees",
-             [](EntryForm& f) { f.name = "  ", f.latDegrees = "999"; }, nullptr,
+            {"a name of two blanks", [](EntryForm& f) { f.name = "  "; }, nullptr,
              DialogIcon::Critical},
         };
         for (const Case& c : cases) {
@@ -643,21 +650,37 @@ class MainWindowTest : public QObject {
 
     void refusedFilesChangeNothing() {
         window->setForm(GoodForm());
-        QFile damaged(dir.filePath(QStringLiteral("damaged.sud")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("\x01\x02garbage\r\n\x85\x86\x87\r\n");
-        damaged.close();
-        QFile capitals(dir.filePath(QStringLiteral("chart.SUD")));
-        QVERIFY(capitals.open(QIODevice::WriteOnly));
-        capitals.close();
-
-        for (const QString& path : {damaged.fileName(), capitals.fileName(),
-                                    dir.filePath(QStringLiteral("missing.sud"))}) {
+        auto write = [&](const char* name, const std::string& bytes) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            file.open(QIODevice::WriteOnly);
+            file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+            return file.fileName();
+        };
+        // Another person's file with a month no list holds: not even the
+        // other fields may arrive.
+        ChartFields other = ChartFieldsFromBirthData(BirthData{});
+        other[0] = "Someone Else", other[1] = "13";
+        const auto serialized = SerializeChartFile(other);
+        QVERIFY(serialized);
+        const std::string month13 = *serialized;
+        const struct {
+            QString path;
+            const char* reason;
+        } cases[] = {
+            {write("damaged.sud", "\x01\x02garbage\r\n\x85\x86\x87\r\n"),
+             "line 1 cannot be decoded"},
+            {write("month.sud", month13), "line 2: month 13 is not 1 to 12"},
+            {write("empty.sud", ""), "the file is empty"},
+            {write("chart.SUD", ""), "the name does not end in \"sud\""},
+            {dir.filePath(QStringLiteral("missing.sud")), "no such file"},
+        };
+        for (const auto& c : cases) {
             dialogs->messages.clear();
-            dialogs->openAnswers << path;
+            dialogs->openAnswers << c.path;
             find<QPushButton>("cmdOpen")->click();
             QCOMPARE(dialogs->messages.size(), 1);
             QCOMPARE(dialogs->messages[0].text, QStringLiteral("Please Check The File."));
+            QCOMPARE(dialogs->messages[0].informativeText, QString::fromUtf8(c.reason));
             QCOMPARE(dialogs->messages[0].icon, DialogIcon::Critical);
             QCOMPARE(window->form(), GoodForm());
             QVERIFY(!window->resultWindow());
@@ -675,8 +698,10 @@ class MainWindowTest : public QObject {
         QVERIFY(!window->resultWindow()->onSave());
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(dialogs->messages[0].icon, DialogIcon::Critical);
-        QVERIFY2(dialogs->messages[0].text.contains(QStringLiteral("could not be saved")),
-                 qPrintable(dialogs->messages[0].text));
+        QCOMPARE(dialogs->messages[0].text, QStringLiteral("The chart could not be saved."));
+        QCOMPARE(dialogs->messages[0].informativeText,
+                 dir.filePath(QStringLiteral("no-such-folder/chart.sud")) +
+                     QStringLiteral(": No such file or directory"));
         QVERIFY(window->resultWindow()->isVisible() || !window->resultWindow()->isHidden());
     }
 

@@ -1,18 +1,46 @@
-// One windowed program at a time, and never blocked by one that died.
+// One windowed program at a time, never blocked by one that died, and a
+// second start with a chart hands the chart to the first.
 #include "gui/single_instance.h"
 
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <cstring>
+#include <future>
 
 #include "fake_dialogs.h"
+#include "gui/desktop.h"
+#include "gui/main_window.h"
 #include "gui_tests.h"
 
 namespace vellamor {
+namespace {
+
+// What a killed program leaves: a socket file that nobody listens on.
+void MakeStaleSocket(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+    ::close(fd);
+}
+
+const QString kChart07 = QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-07.sud");
+
+}  // namespace
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
@@ -90,6 +118,120 @@ class SingleInstanceTest : public QObject {
         QVERIFY(program.waitForFinished(20000));
         QCOMPARE(program.exitCode(), 0);
         QVERIFY(program.readAllStandardOutput().startsWith("{"));
+    }
+
+    // Without a chart a second start is turned away as always; with one, the
+    // chart goes to the running program without a word. A socket left by a
+    // killed program answers nobody and is replaced by the next listener.
+    void secondStartWithAChartHandsItOver() {
+        FakeDialogs dialogs;
+        const QString lockPath = dir.filePath(QStringLiteral("d.lock"));
+        const QString socketPath = dir.filePath(QStringLiteral("d.socket"));
+        InstanceLock first(lockPath);
+        QVERIFY(first.acquire());
+        MakeStaleSocket(socketPath);
+        QVERIFY(!HandChartToRunningProgram(socketPath, kChart07, 300));
+
+        ChartHandOverServer server(socketPath);
+        QVERIFY(server.listen());
+        QCOMPARE(QFile::permissions(socketPath) &
+                     (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+                 QFile::Permissions());
+        QSignalSpy received(&server, &ChartHandOverServer::chartReceived);
+
+        InstanceLock second(lockPath);
+        QVERIFY(!CheckSingleInstance(second, QString(), socketPath));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.lastText(), QStringLiteral("Application is already running"));
+
+        // The client waits for the answer, so it runs beside the event loop.
+        const QString relative = QDir::current().relativeFilePath(kChart07);
+        auto handed = std::async(std::launch::async,
+                                 [&] { return CheckSingleInstance(second, relative, socketPath); });
+        QTRY_COMPARE(received.size(), 1);
+        QVERIFY(!handed.get());
+        QCOMPARE(received[0][0].toString(), QFileInfo(kChart07).absoluteFilePath());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(!second.held());
+    }
+
+    // The running program drops the question on screen as Cancel would,
+    // goes Back and shows the handed chart.
+    void handedChartReplacesWhatTheWindowShows() {
+        MainWindow window;
+        window.show();
+        QVERIFY(window.openChartFile(QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-01.sud")));
+        ResultWindow* shown = window.resultWindow();
+        QVERIFY(shown && shown->isVisible());
+        ChartHandOverReceiver receiver;
+        receiver.setWindow(&window);
+
+        bool dialogWasOpen = false;
+        bool rescued = false;
+        QTimer::singleShot(100, [&] {
+            dialogWasOpen = QApplication::activeModalWidget() != nullptr;
+            receiver.openHandedChart(kChart07);
+        });
+        QTimer::singleShot(10000, [&] {
+            rescued = QApplication::activeModalWidget() != nullptr;
+            CancelOpenDialogs();
+        });
+        // Qt's own save dialog, left open by the user.
+        QVERIFY(!shown->onSave());
+        QVERIFY(dialogWasOpen);
+        QVERIFY(!rescued);
+
+        // The new window may take the old one's address: compare the charts.
+        const auto shownName = [&] {
+            return window.resultWindow() ? window.resultWindow()->chart().birth.name : "";
+        };
+        QTRY_COMPARE(shownName(), std::string("Awjgafgk Uzkhmjvny"));
+        QVERIFY(window.resultWindow()->isVisible());
+        QVERIFY(!window.isVisible());
+    }
+
+    // The real program: a second start with a chart ends at once and
+    // quietly (a message box would never close offscreen), also after the
+    // first program was killed and a new one took over its stale socket.
+    void secondProgramHandsOverAndEnds() {
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("run")));
+        QFile::setPermissions(home.filePath(QStringLiteral("run")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        const QString socket = home.filePath(QStringLiteral("run/vellamor.socket"));
+        auto start = [&](QProcess& p, const QStringList& args) {
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(VELLAMOR_PROGRAM), args);
+            QVERIFY(p.waitForStarted());
+        };
+        auto handOver = [&](const QString& chart) {
+            QProcess second;
+            start(second, {chart});
+            QVERIFY(second.waitForFinished(20000));
+            QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(second.exitCode(), 0);
+        };
+
+        QProcess first;
+        start(first, {});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), 20000);
+        handOver(kChart07);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.kill();
+        first.waitForFinished();
+        QVERIFY(QFileInfo::exists(socket));
+
+        QProcess next;
+        start(next, {kChart07});
+        QTest::qWait(1000);
+        QCOMPARE(next.state(), QProcess::Running);
+        handOver(QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-01.sud"));
+        next.kill();
+        next.waitForFinished();
     }
 };
 

@@ -3,7 +3,10 @@
 #include "render/chart_sheet.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
@@ -99,6 +102,36 @@ TEST(ChartSheetTest, ExportsEachFormatAndRefusesOtherNames) {
     ASSERT_FALSE(unwritable);
     EXPECT_FALSE(unwritable.error().isEmpty());
     EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+// A disk that fills up while the sheet is written: every format keeps the
+// old file byte for byte, says why in the system's words, and leaves no
+// temporary file. (A file-size limit stands in for the full disk.)
+TEST(ChartSheetTest, AFailedExportKeepsTheOldSheetAndSaysWhy) {
+    const Chart chart = ReferenceChart();
+    for (const char* name : {"sheet.png", "sheet.svg", "sheet.pdf"}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        {
+            QFile old(path);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("the good sheet");
+        }
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit small{1024, saved.rlim_max};
+        const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const auto exported = ExportChartSheet(chart, path);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, previous);
+        ASSERT_FALSE(exported) << name;
+        EXPECT_EQ(exported.error(), path + QStringLiteral(": File too large")) << name;
+        EXPECT_EQ(Contents(path), QByteArray("the good sheet")) << name;
+        EXPECT_EQ(
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{QString::fromLatin1(name)});
+    }
 }
 
 TEST(ChartSheetTest, PrintsOnePage) {

@@ -25,6 +25,7 @@
 
 #include "core/astro/bodies.h"
 #include "core/astro/position_text.h"
+#include "core/astro/time_zones.h"
 #include "core/chart/pipeline.h"
 
 namespace {
@@ -160,7 +161,16 @@ double SlopePerYear(const std::vector<Sample>& samples) {
     return (n * sxy - sx * sy) / (n * sxx - sx * sx);
 }
 
-void WriteReport(const SampleSets& samples, long count, const char* version) {
+// Figures beyond the table: how far the nodes lie from the true node, and the
+// Ascendant of a birth in Madrid entered in the Central European row.
+struct Cautions {
+    double trueNodeMaxDegrees = 0;
+    double madridAscendantMeanDegrees = 0;
+    double madridAscendantMaxDegrees = 0;
+};
+
+void WriteReport(const SampleSets& samples, long count, const char* version,
+                 const Cautions& cautions) {
     const int sun = vellamor::BodyIndex(Body::Sun), moon = vellamor::BodyIndex(Body::Moon);
     const int pluto = vellamor::BodyIndex(Body::Pluto), rahu = vellamor::BodyIndex(Body::Rahu);
     const int asc = vellamor::BodyIndex(Body::Ascendant);
@@ -215,20 +225,35 @@ void WriteReport(const SampleSets& samples, long count, const char* version) {
         "\n**What this means.** The Moon and the Ascendant, which number the Chandra ring and "
         "the birth ring, agree with Swiss Ephemeris to within %.1f' and %.1f' in every sample; "
         "their signs differed for %zu and %zu of the %ld births, where a position lay that "
-        "close to the boundary of a sign. The Sun and the planets are computed for "
+        "close to the boundary of a sign. That holds only for a birth entered as the program "
+        "reads it: the Ascendant and the Moon take the size of the zone row and its direction "
+        "from the longitude's hemisphere, and one hour more when \"Daylight Saving Time\" is "
+        "ticked. So the zone row's sign must agree with the longitude's hemisphere and the box "
+        "must be left clear: a birth in Madrid (west of Greenwich) entered in the row "
+        "\"Central European Time\" gives an Ascendant %.0f degrees off on average, and up "
+        "to %.0f degrees.\n\n"
+        "The error of the Sun and the planets is systematic, not random. They are computed for "
         "the fixed equinox of the year 2000 while their ayanamsa is that of the birth date, so "
-        "they are shifted by the precession between the two, about %.2f' for each year: ahead "
-        "of the true position for births before 2000 (%.0f' on average in 1901 to 1950) and "
-        "behind it after 2000 (%.0f' on average in 2001 to 2050), at most %.0f'. For %.1f to "
-        "%.1f %% of the births a planet lies close enough to the boundary of a sign to be shown "
-        "in the neighbouring sign, and so in the neighbouring house of all three rings. Rahu "
-        "and Ketu lie %.0f' behind the mean node throughout, most of it the one degree that the "
-        "formula subtracts. So the signs and houses of the Moon and the Ascendant can be "
-        "trusted; for the Sun, the planets and the nodes, a position within %.1f degrees of the "
-        "boundary of a sign may belong to the neighbouring sign.\n",
+        "they are shifted by the precession between the two, about %.2f' for each year away "
+        "from 2000: ahead of the true position for births before 2000 (%.0f' on average in "
+        "1901 to 1950) and behind it after 2000 (%.0f' on average in 2001 to 2050), at most "
+        "%.0f'. For %.1f to %.1f %% of the births a planet lies close enough to the boundary of "
+        "a sign to be shown in the neighbouring sign, and so in the neighbouring house of all "
+        "three rings.\n\n"
+        "Rahu and Ketu lie %.1f' behind the mean node throughout. Most of it is the one degree "
+        "that the formula subtracts; the formula's node itself stands about %.1f' ahead, "
+        "because its constant belongs to a day count 1.5 days from the one the program uses. "
+        "They are the mean node: against a chart that uses the true node, Rahu and Ketu differ "
+        "by up to about %.1f degrees.\n\n"
+        "So the signs and houses of the Moon and the Ascendant can be trusted when the zone row "
+        "matches the longitude's hemisphere and no daylight saving is ticked; for the Sun, the "
+        "planets and the nodes, a position within %.1f degrees of the boundary of a sign may "
+        "belong to the neighbouring sign.\n",
         at(moon).max, at(asc).max, at(moon).signDiffers, at(asc).signDiffers, count,
+        cautions.madridAscendantMeanDegrees, cautions.madridAscendantMaxDegrees,
         std::fabs(SlopePerYear(samples[static_cast<std::size_t>(sun)])), sunEarly.mean,
         std::fabs(sunLate.mean), planetsMax, leastShare, mostShare, std::fabs(at(rahu).mean),
+        60.0 - std::fabs(at(rahu).mean), cautions.trueNodeMaxDegrees,
         std::ceil(std::max(planetsMax, std::fabs(at(rahu).max)) / 6.0) / 10.0);
 
     std::printf(
@@ -268,6 +293,13 @@ int main(int argc, char** argv) {
 
     std::mt19937 rng(seed);
     std::array<std::vector<Sample>, kBodyCount> samples;
+    Cautions cautions;
+    std::vector<double> madrid;  // |Ascendant - reference| in degrees
+    int centralEuropeanRow = -1;
+    const auto& zones = vellamor::LoadTimeZoneTable();
+    for (int row = 0; row < vellamor::kTimeZoneCount; ++row)
+        if (zones[static_cast<std::size_t>(row)].text.rfind("Central European Time,", 0) == 0)
+            centralEuropeanRow = row;
     char error[AS_MAXCH];
     for (long n = 0; n < count; ++n) {
         const BirthData b = RandomBirth(rng);
@@ -322,10 +354,39 @@ int main(int argc, char** argv) {
             samples[static_cast<std::size_t>(i)].push_back(
                 {b.year, Difference(program, reference) * 60.0, programSign != referenceSign});
         }
+
+        // Rahu against the true node.
+        double node[6];
+        swe_calc_ut(jdUt, SE_TRUE_NODE, SEFLG_SWIEPH, node, error);
+        const double trueRahu = Normalized(node[0] + chart.ascendant.ayanamsaOffset);
+        cautions.trueNodeMaxDegrees = std::max(
+            cautions.trueNodeMaxDegrees,
+            std::fabs(Difference(
+                chart.planets.longitudes[static_cast<std::size_t>(vellamor::BodyIndex(Body::Rahu))],
+                trueRahu)));
+
+        // The same local clock time in Madrid (40 25 N, 3 42 W), in the
+        // Central European row: one hour ahead of universal time.
+        BirthData m = b;
+        m.latDegrees = 40, m.latMinutes = 25, m.southLatitude = false;
+        m.lonDegrees = 3, m.lonMinutes = 42, m.eastLongitude = false;
+        m.zoneIndex = centralEuropeanRow, m.zoneHours = 1, m.zoneMinutes = 0;
+        const vellamor::Chart madridChart = vellamor::CalculateChart(m);
+        double cusps[13], ascmc[10];
+        swe_houses_ex(jdUt - 1.0 / 24.0, SEFLG_SWIEPH, 40 + 25 / 60.0, -(3 + 42 / 60.0), 'E', cusps,
+                      ascmc);
+        const double madridReference = Normalized(ascmc[0] + madridChart.ascendant.ayanamsaOffset);
+        madrid.push_back(std::fabs(Difference(
+            madridChart.planets
+                .longitudes[static_cast<std::size_t>(vellamor::BodyIndex(Body::Ascendant))],
+            madridReference)));
     }
+    for (double d : madrid)
+        cautions.madridAscendantMeanDegrees += d / static_cast<double>(madrid.size());
+    cautions.madridAscendantMaxDegrees = *std::max_element(madrid.begin(), madrid.end());
     char version[AS_MAXCH];
     swe_version(version);
     swe_close();
-    WriteReport(samples, count, version);
+    WriteReport(samples, count, version, cautions);
     return 0;
 }

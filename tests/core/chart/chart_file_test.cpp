@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/chart/entry_form.h"
+#include "unprivileged.h"
 
 namespace vellamor {
 namespace {
@@ -96,25 +97,31 @@ TEST(ChartFile, WriteThenReadGivesTheSameSeventeenFields) {
     EXPECT_EQ(again, trimmed);
 }
 
-// Every refusal keeps its reason and line; the user is shown the program's
-// one message.
+// Every refusal keeps its reason and line, and says why in words the user
+// can act on, under the program's one message.
 TEST(ChartFile, DamagedFilesAreRefusedWithTheirReason) {
     using P = ChartFileProblem;
     struct Case {
         const char* name;
         ChartFileProblem problem;
         int line;
+        const char* reason;
     };
     const Case cases[] = {
-        {"control-byte.sud", P::UndecodableLine, 1},
-        {"letters-in-longitude.sud", P::UnacceptableValue, 8},
-        {"four-digit-latitude.sud", P::UnacceptableValue, 10},
-        {"line-too-long.sud", P::LineTooLong, 1},
-        {"name-too-long.sud", P::UnacceptableValue, 1},
-        {"larger-than-64k.sud", P::TooLarge, 0},
-        {"capital-extension.SUD", P::NotAChartName, 0},
-        {"wrong-extension.txt", P::NotAChartName, 0},
-        {"does-not-exist.sud", P::NoSuchFile, 0},
+        {"control-byte.sud", P::UndecodableLine, 1, "line 1 cannot be decoded"},
+        {"letters-in-longitude.sud", P::UnacceptableValue, 8,
+         "line 8: degrees of longitude \"7a\" are not one to three digits"},
+        {"four-digit-latitude.sud", P::UnacceptableValue, 10,
+         "line 10: degrees of latitude 1234 are not one to three digits"},
+        {"line-too-long.sud", P::LineTooLong, 1, "line 1 is too long"},
+        {"name-too-long.sud", P::UnacceptableValue, 1,
+         "line 1: the name is longer than 200 characters"},
+        {"larger-than-64k.sud", P::TooLarge, 0, "larger than 64 KiB"},
+        {"capital-extension.SUD", P::NotAChartName, 0, "the name does not end in \"sud\""},
+        {"wrong-extension.txt", P::NotAChartName, 0, "the name does not end in \"sud\""},
+        {"does-not-exist.sud", P::NoSuchFile, 0, "no such file"},
+        {"empty.sud", P::EmptyFile, 0, "the file is empty"},
+        {"values-no-list-holds.sud", P::UnacceptableValue, 2, "line 2: month 13 is not 1 to 12"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,20 +130,80 @@ TEST(ChartFile, DamagedFilesAreRefusedWithTheirReason) {
         EXPECT_EQ(r.error().problem, c.problem);
         EXPECT_EQ(r.error().line, c.line);
         EXPECT_EQ(ChartFileMessage(r.error()), "Please Check The File.");
+        EXPECT_EQ(ChartFileReason(r.error()), c.reason);
     }
     TempDir dir;
     fs::create_directory(dir / "folder.sud");
     const ChartReadResult folder = ReadChartFile((dir / "folder.sud").string());
     ASSERT_FALSE(folder);
     EXPECT_EQ(folder.error().problem, P::NotRegularFile);
-    if (::geteuid() != 0) {
-        const fs::path locked = dir / "locked.sud";
-        std::ofstream(locked) << "";
+    EXPECT_EQ(ChartFileReason(folder.error()), "not a regular file");
+    // As an ordinary user: a file nobody may read.
+    EXPECT_TRUE(test::RunUnprivileged([](const fs::path& scratch) -> std::string {
+        const fs::path locked = scratch / "locked.sud";
+        std::ofstream(locked) << "x\r\n";
         fs::permissions(locked, fs::perms::none);
         const ChartReadResult denied = ReadChartFile(locked.string());
-        ASSERT_FALSE(denied);
-        EXPECT_EQ(denied.error().problem, P::PermissionDenied);
+        if (denied)
+            return "read";
+        const std::string reason = ChartFileReason(denied.error());
+        return reason == "permission denied" ? "" : "reason \"" + reason + "\"";
+    }));
+}
+
+// A chart file is read whole or refused whole: one value that no control can
+// take, or a line cut off, refuses the file with its line.
+TEST(ChartFile, AValueTheFormCannotTakeRefusesTheWholeFile) {
+    struct Case {
+        int line;
+        std::string text;
+        std::string reason;  // empty: read
+    };
+    const std::vector<Case> cases{
+        {2, "13", "line 2: month 13 is not 1 to 12"},
+        {2, "0", "line 2: month 0 is not 1 to 12"},
+        {2, "", "line 2: month is not 1 to 12"},
+        {3, "32", "line 3: day 32 is not 1 to 31"},
+        {3, "05", "line 3: day \"05\" is not 1 to 31"},
+        {4, "1900", "line 4: year 1900 is not 1901 to 2050"},
+        {5, "24", "line 5: hour 24 is not 0 to 23"},
+        {6, "x", "line 6: minute \"x\" is not 0 to 59"},
+        {7, "71", "line 7: time zone row 71 is not 0 to 70"},
+        {7, "-1", "line 7: time zone row -1 is not 0 to 70"},
+        {12, "maybe", "line 12: East/West \"maybe\" is neither True nor False"},
+        {13, "nan", "line 13: North/South \"nan\" is neither True nor False"},
+        {14, "inf", "line 14: Daylight Saving Time \"inf\" is neither True nor False"},
+        {14, "1e999", "line 14: Daylight Saving Time \"1e999\" is neither True nor False"},
+        {14, "0.5", "line 14: Daylight Saving Time \"0.5\" is neither True nor False"},
+        {12, "tRUE", ""},
+        {13, "-1", ""},
+        {14, "0", ""},
+        {7, "70", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("line " + std::to_string(c.line) + " \"" + c.text + "\"");
+        ChartFields fields = ChartFieldsFromBirthData(SampleBirth());
+        fields[static_cast<std::size_t>(c.line - 1)] = c.text;
+        const auto bytes = SerializeChartFile(fields);
+        ASSERT_TRUE(bytes);
+        const ChartReadResult r = ParseChartFile(*bytes);
+        EXPECT_EQ(r.has_value(), c.reason.empty());
+        EXPECT_EQ(r ? std::string() : ChartFileReason(r.error()), c.reason);
     }
+    // Cut short in the middle of a line, at any line.
+    const auto whole = SerializeChartFile(ChartFieldsFromBirthData(SampleBirth()));
+    ASSERT_TRUE(whole);
+    auto reason = [](std::string_view bytes) {
+        const ChartReadResult r = ParseChartFile(bytes);
+        return r ? std::string("read") : ChartFileReason(r.error());
+    };
+    EXPECT_EQ(reason(whole->substr(0, whole->size() - 3)), "line 17 is cut short");
+    EXPECT_EQ(reason(whole->substr(0, 5)), "line 1 is cut short");
+    // Fewer than 17 whole lines: the missing fields are empty.
+    std::size_t sixLines = 0;
+    for (int i = 0; i < 6; ++i)
+        sixLines = whole->find("\r\n", sixLines) + 2;
+    EXPECT_EQ(reason(whole->substr(0, sixLines)), "read");
 }
 
 TEST(ChartFile, TolerantReadingOfWhatTheProgramCouldHaveWritten) {
@@ -158,38 +225,37 @@ TEST(ChartFile, TolerantReadingOfWhatTheProgramCouldHaveWritten) {
     EXPECT_EQ((*shortFile)[6], "");
     const EntryForm f = ApplyChartFields(EntryForm{}, *shortFile);
     EXPECT_EQ(ValidateInput(f).error().message, "Please Enter Degree of Latitude");
-    const ChartReadResult empty = ReadChartFile(Fixture("empty.sud"));
-    ASSERT_TRUE(empty);
-    EXPECT_EQ(ValidateInput(ApplyChartFields(EntryForm{}, *empty)).error().message,
-              "Please Enter Your Name");
 }
 
-TEST(ChartFile, ValuesNoListHoldsKeepTheControlsAsTheyWere) {
+TEST(ChartFile, FlagsReadInAnyCaseOrAsIntegers) {
     EntryForm before;
-    before.monthIndex = 4, before.dayIndex = 9, before.yearIndex = 99, before.hourIndex = 5;
-    before.minuteIndex = 6, before.zoneIndex = 12;
-    before.longitude = LongitudeOption::West, before.latitude = LatitudeOption::South;
+    before.longitude = LongitudeOption::West, before.latitude = LatitudeOption::North;
     before.daylightSaving = true;
-    const ChartReadResult r = ReadChartFile(Fixture("values-no-list-holds.sud"));
-    ASSERT_TRUE(r);
-    const EntryForm after = ApplyChartFields(before, *r);
-    EXPECT_EQ(after.monthIndex, 4);                     // "13"
-    EXPECT_EQ(after.dayIndex, 9);                       // "05" is not an entry of the list
-    EXPECT_EQ(after.yearIndex, 99);                     // "1850"
-    EXPECT_EQ(after.hourIndex, 5);                      // "24"
-    EXPECT_EQ(after.minuteIndex, 6);                    // "x"
-    EXPECT_EQ(after.zoneIndex, 12);                     // "71"
-    EXPECT_EQ(after.longitude, LongitudeOption::West);  // "maybe"
-    EXPECT_EQ(after.latitude, LatitudeOption::South);   // ""
-    EXPECT_TRUE(after.daylightSaving);                  // "yes"
-    EXPECT_EQ(after.name, "Asha Rao");
-
     const ChartReadResult flags = ReadChartFile(Fixture("flags-any-case-and-numbers.sud"));
     ASSERT_TRUE(flags);
     const EntryForm g = ApplyChartFields(before, *flags);
     EXPECT_EQ(g.longitude, LongitudeOption::East);  // "tRUE"
     EXPECT_EQ(g.latitude, LatitudeOption::South);   // "1"
     EXPECT_FALSE(g.daylightSaving);                 // "0"
+}
+
+// Nothing checks the 200-character limit on the way out and in but this: a
+// text of exactly 200 characters is saved and opened again unchanged.
+TEST(ChartFile, TextsOfTwoHundredCharactersRoundTrip) {
+    TempDir dir;
+    BirthData b = SampleBirth();
+    b.name = std::string(100, 'N') + std::string(100, 'm');
+    b.city = std::string(200, 'C');
+    b.state = std::string(199, 'S') + "\u00a9";  // 200 characters, 201 bytes of UTF-8
+    b.country = std::string(200, 'y');
+    const std::string path = (dir / "long.sud").string();
+    ASSERT_TRUE(WriteChartFile(path, b));
+    const ChartReadResult r = ReadChartFile(path);
+    ASSERT_TRUE(r) << ChartFileReason(r.error());
+    EXPECT_EQ((*r)[0], b.name);
+    EXPECT_EQ((*r)[14], b.city);
+    EXPECT_EQ((*r)[15], b.state);
+    EXPECT_EQ((*r)[16], b.country);
 }
 
 TEST(ChartFile, AFailedSaveSaysSoAndLeavesTheOldFileIntact) {
@@ -220,17 +286,24 @@ TEST(ChartFile, AFailedSaveSaysSoAndLeavesTheOldFileIntact) {
     EXPECT_EQ(r.error().line, 1);
     EXPECT_EQ(ReadBytes(path), before);
 
-    // A folder that cannot be written: failure reported, nothing left behind.
-    if (::geteuid() != 0) {
-        fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-        r = WriteChartFile(path, b);
-        ASSERT_FALSE(r);
-        EXPECT_EQ(r.error().problem, ChartWriteProblem::FolderNotWritable);
-        fs::permissions(dir.path(), fs::perms::owner_all);
-    }
-    r = WriteChartFile((dir / "missing-folder" / "x.sud").string(), b);
+    // A folder that cannot be written: failure reported with the path and
+    // the system's reason, nothing left behind.
+    EXPECT_TRUE(test::RunUnprivileged([&b](const fs::path& scratch) -> std::string {
+        fs::permissions(scratch, fs::perms::owner_read | fs::perms::owner_exec);
+        const std::string target = (scratch / "x.sud").string();
+        const auto denied = WriteChartFile(target, b);
+        fs::permissions(scratch, fs::perms::owner_all);
+        if (denied)
+            return "written";
+        if (ChartWriteMessage(denied.error()) != target + ": Permission denied")
+            return "message \"" + ChartWriteMessage(denied.error()) + "\"";
+        return fs::is_empty(scratch) ? "" : "something was left behind";
+    }));
+    const std::string missing = (dir / "missing-folder" / "x.sud").string();
+    r = WriteChartFile(missing, b);
     ASSERT_FALSE(r);
-    EXPECT_NE(ChartWriteMessage(r.error()).find("the folder cannot be written"), std::string::npos);
+    EXPECT_EQ(r.error().problem, ChartWriteProblem::NotReplaced);
+    EXPECT_EQ(ChartWriteMessage(r.error()), missing + ": No such file or directory");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1);
 }
 

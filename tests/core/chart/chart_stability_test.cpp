@@ -33,7 +33,7 @@ int MoonSign(const BirthData& b, double minutes) {
 // The reported times are where the sign really changes: unchanged a few
 // seconds before, changed a few seconds after, in both directions.
 TEST(ChartStability, SearchFindsTheSignChangeToTheSecond) {
-    const double tolerance = 3.0 / 60.0;  // minutes
+    const double tolerance = 1.0 / 60.0;  // minutes: one second
     for (int hour : {0, 5, 11, 23}) {
         for (int day : {1, 15, 28}) {
             const BirthData b = Pune(1980 + day, 1 + hour % 12, day, hour, 59);
@@ -94,11 +94,54 @@ TEST(ChartStability, DurationsAreTruncatedLikeEveryOtherFigure) {
     EXPECT_EQ(FormatDuration(14.99), "14 min");
     EXPECT_EQ(FormatDuration(112.9), "1 h 52 min");
     EXPECT_EQ(FormatDuration(120.0), "2 h");
+    EXPECT_EQ(FormatDuration(1439.9), "23 h 59 min");
+    EXPECT_EQ(FormatDuration(1440.0), "1 d");
     EXPECT_EQ(FormatDuration(2 * 1440 + 5 * 60 + 59), "2 d 5 h");
     EXPECT_EQ(FormatDuration(0.4), "under 1 min");
     EXPECT_EQ(TruncateToTenth(14.99), 14.9);
     EXPECT_EQ(SignChangeSentence("Lagna", {14.2, 112.5}),
               "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later");
+}
+
+// Within one arcminute of either edge of its sign, and nothing further in.
+TEST(ChartStability, BodiesNearEitherEdgeOfTheirSignAreFlagged) {
+    struct Case {
+        double longitude;
+        bool near;
+    };
+    const double arcminute = 1.0 / 60.0;
+    const std::vector<Case> cases{
+        {60.0 + 0.5 * arcminute, true},
+        {90.0 - 0.5 * arcminute, true},
+        {0.2 * arcminute, true},
+        {360.0 - 0.2 * arcminute, true},
+        {60.0 + 1.5 * arcminute, false},
+        {90.0 - 1.5 * arcminute, false},
+        {75.0, false},
+    };
+    for (const Case& c : cases) {
+        Chart chart;
+        chart.planets.longitudes.fill(15.0);
+        chart.planets.longitudes[BodyIndex(Body::Saturn)] = c.longitude;
+        const std::vector<Body> near = BodiesNearSignBoundary(chart);
+        EXPECT_EQ(near, c.near ? std::vector<Body>{Body::Saturn} : std::vector<Body>{})
+            << c.longitude;
+    }
+}
+
+// The tables' "2,26,1980" is month, day, year; a person reads the day first.
+TEST(ChartStability, StationDatesReadAsDates) {
+    EXPECT_EQ(StationDateReadable(CalendarDate{1980, 2, 26}), "26 February 1980");
+    EXPECT_EQ(StationDateReadable(CalendarDate{2050, 12, 1}), "1 December 2050");
+    EXPECT_EQ(StationDateText(CalendarDate{1980, 2, 26}), "2,26,1980");  // the JSON's, as ever
+    StationEvidence e;
+    e.planet = Body::Mercury, e.retrograde = true;
+    e.before = CalendarDate{1980, 2, 26}, e.after = CalendarDate{1980, 3, 19};
+    EXPECT_EQ(StationEvidenceText(e), "retrograde from 26 February 1980 to 19 March 1980");
+    e.retrograde = false, e.after.reset();
+    EXPECT_EQ(StationEvidenceText(e),
+              "direct; last direct station 26 February 1980, next retrograde station (after the "
+              "tables)");
 }
 
 TEST(ChartStability, ZoneNoteOnlyWhenTheZoneDoesNotFitTheLongitude) {

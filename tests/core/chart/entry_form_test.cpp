@@ -107,6 +107,50 @@ TEST(EntryForm, ImpossibleDates) {
     }
 }
 
+// A place on the Earth: checked after everything else, in this order.
+TEST(EntryForm, CoordinatesMustBeAPlaceOnEarth) {
+    struct Case {
+        const char *latDeg, *latMin, *lonDeg, *lonMin;
+        const char* message;  // nullptr: passes
+        FormField focus;
+    };
+    using F = FormField;
+    const char* lat = "Latitude Must Be At Most 90 Degrees";
+    const char* latMin = "Minutes of Latitude Must Be Less Than 60";
+    const char* lon = "Longitude Must Be At Most 180 Degrees";
+    const char* lonMin = "Minutes of Longitude Must Be Less Than 60";
+    const Case cases[] = {
+        {"90", "0", "180", "0", nullptr, F::None},
+        {"0", "59", "0", "59", nullptr, F::None},
+        {"91", "0", "0", "0", lat, F::LatDegrees},
+        {"90", "30", "0", "0", lat, F::LatDegrees},
+        {"999", "75", "999", "75", lat, F::LatDegrees},
+        {"45", "60", "0", "0", latMin, F::LatMinutes},
+        {"45", "60", "999", "0", latMin, F::LatMinutes},
+        {"0", "0", "181", "0", lon, F::LonDegrees},
+        {"0", "0", "180", "1", lon, F::LonDegrees},
+        {"0", "0", "179", "75", lonMin, F::LonMinutes},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.latDeg) + ":" + c.latMin + " " + c.lonDeg + ":" + c.lonMin);
+        EntryForm f = Complete();
+        f.latDegrees = c.latDeg, f.latMinutes = c.latMin;
+        f.lonDegrees = c.lonDeg, f.lonMinutes = c.lonMin;
+        const auto checked = ValidateInput(f);
+        if (!c.message) {
+            EXPECT_TRUE(checked);
+            continue;
+        }
+        ASSERT_FALSE(checked);
+        EXPECT_EQ(checked.error().message, c.message);
+        EXPECT_EQ(checked.error().icon, MessageIcon::Critical);
+        EXPECT_EQ(checked.error().focus, c.focus);
+        // Every earlier check still speaks first.
+        f.monthIndex = 1, f.dayIndex = 30;
+        EXPECT_EQ(ValidateInput(f).error().message, "Please Enter Correct Date Or Month!");
+    }
+}
+
 TEST(EntryForm, KeystrokeAndPastedTextClasses) {
     for (int c = 0; c < 256; ++c) {
         const bool letter =

@@ -46,10 +46,17 @@ TEST(ReferenceCharts, EveryChartMatchesItsIndependentJson) {
     for (const fs::path& sud : files) {
         SCOPED_TRACE(sud.filename().string());
         const auto opened = OpenChartFile(sud.string());
-        ASSERT_TRUE(opened) << opened.error().message;
         fs::path jsonPath = sud;
         jsonPath.replace_extension(".json");
         const testjson::Value want = testjson::Parse(ReadAll(jsonPath));
+        // A chart the program refuses (a place off the Earth) expects its
+        // message instead.
+        if (want.keys == std::vector<std::string>{"error"}) {
+            ASSERT_FALSE(opened);
+            EXPECT_EQ(opened.error().message, want["error"].s);
+            continue;
+        }
+        ASSERT_TRUE(opened) << opened.error().message;
         const testjson::Value got = testjson::Parse(ChartJson(*opened));
 
         // Keys and their order are a contract.

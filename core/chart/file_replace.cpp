@@ -1,0 +1,295 @@
+#include "core/chart/file_replace.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <random>
+#include <utility>
+
+namespace vellamor {
+namespace {
+
+// Where a temporary file is being written, for the signal handler: a folder
+// descriptor and a name in a fixed buffer, as a handler may not allocate.
+volatile sig_atomic_t g_pendingFolder = -1;
+char g_pendingName[32];
+
+constexpr int kCleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void RemovePendingAndEnd(int signal) {
+    if (g_pendingFolder >= 0)
+        ::unlinkat(g_pendingFolder, g_pendingName, 0);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+// The cleanup signals held back while a temporary file is created and
+// registered, so that none can leave it unregistered.
+class SignalsHeld {
+  public:
+    SignalsHeld() {
+        sigset_t set;
+        sigemptyset(&set);
+        for (int s : kCleanupSignals)
+            sigaddset(&set, s);
+        ::sigprocmask(SIG_BLOCK, &set, &m_old);
+    }
+    ~SignalsHeld() { ::sigprocmask(SIG_SETMASK, &m_old, nullptr); }
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+  private:
+    sigset_t m_old;
+};
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    Descriptor(Descriptor&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        std::swap(m_fd, other.m_fd);
+        return *this;
+    }
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+
+  private:
+    int m_fd;
+};
+
+FileReplaceError SystemError(int err) {
+    return {FileReplaceError::Kind::System, err, std::strerror(err)};
+}
+
+// A folder (held open) and a name in it.
+struct Place {
+    Descriptor folder;
+    std::string name;
+};
+
+// Splits `path` into its folder, opened relative to `base` (ignored for an
+// absolute path), and its last component.
+Expected<Place, FileReplaceError> OpenPlace(const std::string& path, int base) {
+    if (path.empty())
+        return Fail(SystemError(ENOENT));
+    if (path.back() == '/')
+        return Fail(SystemError(EISDIR));
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : path.substr(0, slash);
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name == "." || name == "..")
+        return Fail(SystemError(EISDIR));
+    const int fd = ::openat(base, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return Fail(SystemError(errno));
+    return Place{Descriptor(fd), std::move(name)};
+}
+
+bool IsSharedFolder(const struct stat& folder) {
+    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+}
+
+struct Target {
+    Place place;
+    bool exists = false;
+    struct stat status {};
+};
+
+// Follows symbolic links from `path` to the file to replace (which need not
+// exist yet), applying the shared-folder rule at every link.
+Expected<Target, FileReplaceError> ResolveTarget(const std::string& path) {
+    auto opened = OpenPlace(path, AT_FDCWD);
+    if (!opened)
+        return Fail(opened.error());
+    Target target{std::move(*opened), false, {}};
+    constexpr int kMaxLinks = 40;  // as the kernel's own limit
+    for (int links = 0;; ++links) {
+        Place& place = target.place;
+        struct stat st {};
+        if (::fstatat(place.folder.get(), place.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT)
+                return Fail(SystemError(errno));
+            if (links > 0)
+                return Fail(FileReplaceError{FileReplaceError::Kind::DanglingLink, 0,
+                                             "the symbolic link leads to no file"});
+            return target;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            target.exists = true;
+            target.status = st;
+            return target;
+        }
+        if (links == kMaxLinks)
+            return Fail(SystemError(ELOOP));
+        struct stat folder {};
+        if (::fstat(place.folder.get(), &folder) != 0)
+            return Fail(SystemError(errno));
+        if (IsSharedFolder(folder) && st.st_uid != ::geteuid() && st.st_uid != folder.st_uid)
+            return Fail(FileReplaceError{FileReplaceError::Kind::SharedFolderLink, 0,
+                                         "will not follow a symbolic link in a shared folder"});
+        std::string link(4096, '\0');
+        const ssize_t n =
+            ::readlinkat(place.folder.get(), place.name.c_str(), link.data(), link.size());
+        if (n < 0)
+            return Fail(SystemError(errno));
+        if (static_cast<std::size_t>(n) >= link.size())
+            return Fail(SystemError(ENAMETOOLONG));
+        link.resize(static_cast<std::size_t>(n));
+        auto next = OpenPlace(link, place.folder.get());
+        if (!next)
+            return Fail(next.error());
+        target.place = std::move(*next);
+    }
+}
+
+std::string TemporaryName(std::mt19937& random) {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string name(kTemporaryFilePrefix);
+    for (int i = 0; i < 6; ++i)
+        name += kLetters[pick(random)];
+    return name;
+}
+
+// The temporary file, removed unless it was renamed.
+class TemporaryFile {
+  public:
+    TemporaryFile(int folder) : m_folder(folder) {}
+    ~TemporaryFile() {
+        m_fd = Descriptor();
+        if (!m_name.empty())
+            ::unlinkat(m_folder, m_name.c_str(), 0);
+        forget();
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int create() {
+        std::random_device seed;
+        std::mt19937 random(seed());
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::string name = TemporaryName(random);
+            SignalsHeld held;
+            const int fd = ::openat(m_folder, name.c_str(),
+                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            if (fd < 0 && errno == EEXIST)
+                continue;
+            if (fd < 0)
+                return errno;
+            m_fd = Descriptor(fd);
+            m_name = name;
+            std::memcpy(g_pendingName, name.c_str(), name.size() + 1);
+            g_pendingFolder = m_folder;
+            return 0;
+        }
+        return EEXIST;
+    }
+    int fd() const { return m_fd.get(); }
+    const std::string& name() const { return m_name; }
+    int close() { return ::close(m_fd.release()) == 0 ? 0 : errno; }
+    // Renamed over the target: nothing left to remove.
+    void forget() {
+        g_pendingFolder = -1;
+        m_name.clear();
+    }
+
+  private:
+    int m_folder;
+    Descriptor m_fd;
+    std::string m_name;
+};
+
+int WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+}  // namespace
+
+Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::string_view bytes,
+                                             const FileReplaceHooks& hooks) {
+    auto resolved = ResolveTarget(path);
+    if (!resolved)
+        return Fail(resolved.error());
+    Target& target = *resolved;
+    const int folder = target.place.folder.get();
+    const char* name = target.place.name.c_str();
+    if (target.exists) {
+        if (!S_ISREG(target.status.st_mode))
+            return Fail(
+                FileReplaceError{FileReplaceError::Kind::NotRegularFile, 0, "not a regular file"});
+        // Read-only by its mode even for the administrator, whom the access
+        // check would let through.
+        if ((target.status.st_mode & 0222) == 0 ||
+            ::faccessat(folder, name, W_OK, AT_EACCESS) != 0) {
+            if (errno == EROFS)
+                return Fail(SystemError(EROFS));
+            return Fail(
+                FileReplaceError{FileReplaceError::Kind::ReadOnly, 0, "the file is read-only"});
+        }
+    }
+
+    TemporaryFile temp(folder);
+    if (const int err = temp.create())
+        return Fail(SystemError(err));
+    if (target.exists) {
+        // Owner first: changing it may clear the set-id bits that the mode
+        // then restores. Only the administrator may give a file away; a
+        // user may still keep the group when a member of it.
+        if (::fchown(temp.fd(), target.status.st_uid, target.status.st_gid) != 0)
+            (void)::fchown(temp.fd(), static_cast<uid_t>(-1), target.status.st_gid);
+        if (::fchmod(temp.fd(), target.status.st_mode & 07777) != 0)
+            return Fail(SystemError(errno));
+    }
+    if (const int err = WriteAll(temp.fd(), bytes))
+        return Fail(SystemError(err));
+    if (::fsync(temp.fd()) != 0)
+        return Fail(SystemError(errno));
+    if (const int err = temp.close())
+        return Fail(SystemError(err));
+    if (hooks.beforeRename)
+        hooks.beforeRename();
+    if (::renameat(folder, temp.name().c_str(), folder, name) != 0)
+        return Fail(SystemError(errno));
+    temp.forget();
+    // The rename itself lasts only once the folder is on the disk. Some file
+    // systems cannot sync a folder (EINVAL); the file is in place there.
+    if (::fsync(folder) != 0 && errno != EINVAL)
+        return Fail(SystemError(errno));
+    return {};
+}
+
+void RemoveTemporaryFileOnSignals() {
+    for (int s : kCleanupSignals) {
+        struct sigaction old {};
+        if (::sigaction(s, nullptr, &old) == 0 && old.sa_handler == SIG_IGN)
+            continue;
+        struct sigaction action {};
+        action.sa_handler = RemovePendingAndEnd;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(s, &action, nullptr);
+    }
+}
+
+}  // namespace vellamor

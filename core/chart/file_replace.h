@@ -1,0 +1,60 @@
+// Replacing a file the user chose (a chart file, an exported sheet) without
+// ever losing the old one: the new content, complete in memory, goes into a
+// hidden temporary file in the target's folder; every write is checked, the
+// file flushed to the disk, and only then renamed over the target, after
+// which the folder is synced. Any failure leaves the old file byte-identical
+// and removes the temporary file.
+//
+// Symbolic links follow one rule: a link as the last component, in a sticky
+// world-writable folder (such as /tmp), owned neither by the effective user
+// nor by the folder's owner, is refused whatever the kernel's own setting;
+// any other link is resolved fully and the file it leads to is replaced,
+// leaving the link as it was. Everything is looked up through folder
+// descriptors, never by checking a path and then opening it.
+//
+// POSIX only; no Qt.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/astro/expected.h"
+
+namespace vellamor {
+
+struct FileReplaceError {
+    enum class Kind {
+        SharedFolderLink,  // a stranger's symbolic link in a shared folder
+        DanglingLink,      // a symbolic link that leads to no file
+        NotRegularFile,    // a folder, a device, a pipe
+        ReadOnly,          // an existing file the user may not write
+        System,            // the system refused: `systemError` says why
+    };
+    Kind kind = Kind::System;
+    int systemError = 0;  // errno, for Kind::System
+    std::string reason;   // for the user: "No space left on device"
+};
+
+// Test seam: runs after the temporary file is complete, before the rename.
+struct FileReplaceHooks {
+    std::function<void()> beforeRename;
+};
+
+// Replaces (or creates) the file at `path` with `bytes`. A new file gets
+// 0666 less the umask; a replaced one keeps its mode, and its owner and
+// group where the process may set them. An existing read-only file is
+// refused.
+Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::string_view bytes,
+                                             const FileReplaceHooks& hooks = {});
+
+// The temporary files' names: hidden, and short, so that a target whose name
+// takes the folder's whole 255 bytes can still be saved.
+inline constexpr std::string_view kTemporaryFilePrefix = ".vlm-";
+
+// For headless runs: SIGINT, SIGTERM and SIGHUP remove a temporary file
+// being written, then end the process as the signal would. Signals the
+// process ignores (a run under nohup) stay ignored.
+void RemoveTemporaryFileOnSignals();
+
+}  // namespace vellamor

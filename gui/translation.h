@@ -1,0 +1,35 @@
+// The language of the windows. English is the source text and the default;
+// Hindi is translated. The user's settings file may name one
+// ([Settings] Language=en or hi), which wins over the system's languages.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string_view>
+
+class QCoreApplication;
+class QSettings;
+
+namespace vellamor {
+
+inline constexpr const char* kLanguageKey = "Settings/Language";
+
+// The languages the windows speak, source first.
+inline const QStringList kWindowLanguages{QStringLiteral("en"), QStringLiteral("hi")};
+
+// The settings' language if it is one of ours, else the first of the
+// system's preferred languages (QLocale::uiLanguages: LANGUAGE, then
+// LC_ALL, LC_MESSAGES, LANG) that is one of ours, else English.
+QString ChooseLanguage(const QSettings& settings, const QStringList& uiLanguages);
+
+// Installs the program's translation for the language and Qt's own where
+// the system has it (Qt's dialogs then speak as Debian ships them). English
+// needs none. Safe to call again: the previous translations are removed.
+void InstallTranslations(const QString& language);
+
+// A text the core hands to the windows (a month, a planet, a message, a
+// zone row), translated. The core's texts are listed for the translators in
+// core_texts.cpp.
+QString TranslatedCoreText(std::string_view english);
+
+}  // namespace vellamor

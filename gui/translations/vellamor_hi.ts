@@ -1,0 +1,967 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi_IN">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>January</source>
+        <translation>जनवरी</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>फ़रवरी</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>मार्च</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>अप्रैल</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>मई</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>जून</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>जुलाई</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>अगस्त</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>सितंबर</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>अक्टूबर</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>नवंबर</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>दिसंबर</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>चंद्र</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translatorcomment>Jupiter = गुरु (बृहस्पति).</translatorcomment>
+        <translation>गुरु</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>शनि</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translatorcomment>The outer planets keep their Western names in brackets: अरुण (यूरेनस), वरुण (नेपच्यून), यम (प्लूटो).</translatorcomment>
+        <translation>अरुण (यूरेनस)</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>वरुण (नेपच्यून)</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>यम (प्लूटो)</translation>
+    </message>
+    <message>
+        <source>Rahu</source>
+        <translation>राहु</translation>
+    </message>
+    <message>
+        <source>Ketu</source>
+        <translation>केतु</translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <translatorcomment>Asc (Ascendant) = लग्न.</translatorcomment>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>कृपया अपना नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>कृपया अक्षांश के अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minutes of Latitude</source>
+        <translation>कृपया अक्षांश की कलाएँ लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>कृपया देशांतर के अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>कृपया देशांतर की कलाएँ लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your City name</source>
+        <translation>कृपया अपने शहर का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your State name</source>
+        <translation>कृपया अपने राज्य का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Country name</source>
+        <translation>कृपया अपने देश का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Latitude</source>
+        <translation>कृपया अक्षांश की दिशा चुनें</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Longitude</source>
+        <translation>कृपया देशांतर की दिशा चुनें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>कृपया सही तिथि या महीना चुनें!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>कृपया सही तिथि या महीना चुनें!</translation>
+    </message>
+    <message>
+        <source>Please enter only letters</source>
+        <translation>कृपया केवल अक्षर लिखें</translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>कृपया केवल अंक लिखें</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>कृपया फ़ाइल जाँचें।</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>कृपया शहर लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>कृपया राज्य लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>कृपया देश लिखें</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है
+क्या आप अपडेट की जाँच करना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Daylight Time,AHDT,-9.0</source>
+        <translation>अलास्का/हवाई दिवाप्रकाश समय,AHDT,-9.0</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Standard Time,AHST,-10.0</source>
+        <translation>अलास्का/हवाई मानक समय,AHST,-10.0</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii War Time,AHWT,-9.0</source>
+        <translation>अलास्का/हवाई युद्धकालीन समय,AHWT,-9.0</translation>
+    </message>
+    <message>
+        <source>Atlantic Standard Time,AST,-4.0</source>
+        <translation>अटलांटिक मानक समय,AST,-4.0</translation>
+    </message>
+    <message>
+        <source>Atlantic War Time,AWT,-3.0</source>
+        <translation>अटलांटिक युद्धकालीन समय,AWT,-3.0</translation>
+    </message>
+    <message>
+        <source>Australian Central Daylight Time,ACDT,+10.5</source>
+        <translation>ऑस्ट्रेलियाई मध्य दिवाप्रकाश समय,ACDT,+10.5</translation>
+    </message>
+    <message>
+        <source>Australian Central Standard Time,ACST,+9.5</source>
+        <translation>ऑस्ट्रेलियाई मध्य मानक समय,ACST,+9.5</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Daylight Time,AEDT,+11.0</source>
+        <translation>ऑस्ट्रेलियाई पूर्वी दिवाप्रकाश समय,AEDT,+11.0</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Standard Time,AEST,+10.0</source>
+        <translation>ऑस्ट्रेलियाई पूर्वी मानक समय,AEST,+10.0</translation>
+    </message>
+    <message>
+        <source>Australian Western Daylight Time,AWDT,+9.0</source>
+        <translation>ऑस्ट्रेलियाई पश्चिमी दिवाप्रकाश समय,AWDT,+9.0</translation>
+    </message>
+    <message>
+        <source>Australian Western Standard Time,AWST,+8.0</source>
+        <translation>ऑस्ट्रेलियाई पश्चिमी मानक समय,AWST,+8.0</translation>
+    </message>
+    <message>
+        <source>Azores Time, AT, -2.0</source>
+        <translation>अज़ोरेस समय, AT, -2.0</translation>
+    </message>
+    <message>
+        <source>Baghdad Time, BAT, +3.0</source>
+        <translation>बगदाद समय, BAT, +3.0</translation>
+    </message>
+    <message>
+        <source>Bering Standard Time,BET,-11.0</source>
+        <translation>बेरिंग मानक समय,BET,-11.0</translation>
+    </message>
+    <message>
+        <source>Brazil Zone 2,BZT2,-3.0</source>
+        <translation>ब्राज़ील क्षेत्र 2,BZT2,-3.0</translation>
+    </message>
+    <message>
+        <source>British Double Summer Time,BDST,+2.0</source>
+        <translation>ब्रिटिश दोहरा ग्रीष्मकालीन समय,BDST,+2.0</translation>
+    </message>
+    <message>
+        <source>British Summer Time,BST,+1.0</source>
+        <translation>ब्रिटिश ग्रीष्मकालीन समय,BST,+1.0</translation>
+    </message>
+    <message>
+        <source>British War Time,BWT,+2.0</source>
+        <translation>ब्रिटिश युद्धकालीन समय,BWT,+2.0</translation>
+    </message>
+    <message>
+        <source>Central Daylight Time,CDT,-5.0</source>
+        <translation>मध्य दिवाप्रकाश समय,CDT,-5.0</translation>
+    </message>
+    <message>
+        <source>Central European Daylight,CED,+2.0</source>
+        <translation>मध्य यूरोपीय दिवाप्रकाश समय,CED,+2.0</translation>
+    </message>
+    <message>
+        <source>Central European Time,CET,+1.0</source>
+        <translation>मध्य यूरोपीय समय,CET,+1.0</translation>
+    </message>
+    <message>
+        <source>Central Standard Time,CST,-6.0</source>
+        <translation>मध्य मानक समय,CST,-6.0</translation>
+    </message>
+    <message>
+        <source>Central War Time,CWT,-5.0</source>
+        <translation>मध्य युद्धकालीन समय,CWT,-5.0</translation>
+    </message>
+    <message>
+        <source>China Coast Time,CCT,+8.0</source>
+        <translation>चीन तटीय समय,CCT,+8.0</translation>
+    </message>
+    <message>
+        <source>Eastern Daylight Time,EDT,-4.0</source>
+        <translation>पूर्वी दिवाप्रकाश समय,EDT,-4.0</translation>
+    </message>
+    <message>
+        <source>Eastern European Daylight Time,EED,+3.0</source>
+        <translation>पूर्वी यूरोपीय दिवाप्रकाश समय,EED,+3.0</translation>
+    </message>
+    <message>
+        <source>Eastern European Time,EET,+2.0</source>
+        <translation>पूर्वी यूरोपीय समय,EET,+2.0</translation>
+    </message>
+    <message>
+        <source>Eastern Standard Time,EST,-5.0</source>
+        <translation>पूर्वी मानक समय,EST,-5.0</translation>
+    </message>
+    <message>
+        <source>Eastern War Time,EWT,-4.0</source>
+        <translation>पूर्वी युद्धकालीन समय,EWT,-4.0</translation>
+    </message>
+    <message>
+        <source>Greenwich Mean Time,GMT,0.0</source>
+        <translation>ग्रीनविच माध्य समय,GMT,0.0</translation>
+    </message>
+    <message>
+        <source>Guam Standard Time,GST,+10.0</source>
+        <translation>गुआम मानक समय,GST,+10.0</translation>
+    </message>
+    <message>
+        <source>Hawaiian Daylight Time,HDT,-9.5</source>
+        <translation>हवाई दिवाप्रकाश समय,HDT,-9.5</translation>
+    </message>
+    <message>
+        <source>Hawaiian Standard Time,HST,-10.5</source>
+        <translation>हवाई मानक समय,HST,-10.5</translation>
+    </message>
+    <message>
+        <source>Hawaiian War Time,HWT,-9.5</source>
+        <translation>हवाई युद्धकालीन समय,HWT,-9.5</translation>
+    </message>
+    <message>
+        <source>Indian Time, IST, +5.3</source>
+        <translation>भारतीय समय, IST, +5.3</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पूर्व,IDLE,+12.0</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पश्चिम,IDLW,-12.0</translation>
+    </message>
+    <message>
+        <source>Iran Time, IT, +3.5</source>
+        <translation>ईरान समय, IT, +3.5</translation>
+    </message>
+    <message>
+        <source>Japan Standard Time,JST,+9.0</source>
+        <translation>जापान मानक समय,JST,+9.0</translation>
+    </message>
+    <message>
+        <source>Java Time, JT, +7.5</source>
+        <translation>जावा समय, JT, +7.5</translation>
+    </message>
+    <message>
+        <source>Middle European Daylight Time,MED,+2.0</source>
+        <translation>मिडल यूरोपीय दिवाप्रकाश समय,MED,+2.0</translation>
+    </message>
+    <message>
+        <source>Middle European Time,MET,+1.0</source>
+        <translation>मिडल यूरोपीय समय,MET,+1.0</translation>
+    </message>
+    <message>
+        <source>Moluccas Time, MT, +8.5</source>
+        <translation>मोलुक्का समय, MT, +8.5</translation>
+    </message>
+    <message>
+        <source>Mountain Daylight Time,MDT,-6.0</source>
+        <translation>पर्वतीय दिवाप्रकाश समय,MDT,-6.0</translation>
+    </message>
+    <message>
+        <source>Mountain Standard Time,MST,-7.0</source>
+        <translation>पर्वतीय मानक समय,MST,-7.0</translation>
+    </message>
+    <message>
+        <source>Mountain War Time,MWT,-6.0</source>
+        <translation>पर्वतीय युद्धकालीन समय,MWT,-6.0</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Summer Time,NZST,+13.0</source>
+        <translation>न्यूज़ीलैंड मानक ग्रीष्मकालीन समय,NZST,+13.0</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Time,NZT,+12.0</source>
+        <translation>न्यूज़ीलैंड मानक समय,NZT,+12.0</translation>
+    </message>
+    <message>
+        <source>New Zealand Summer Time,NZS,+12.5</source>
+        <translation>न्यूज़ीलैंड ग्रीष्मकालीन समय,NZS,+12.5</translation>
+    </message>
+    <message>
+        <source>New Zealand Time,NZ,+11.5</source>
+        <translation>न्यूज़ीलैंड समय,NZ,+11.5</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time,NST,-3.5</source>
+        <translation>न्यूफ़ाउंडलैंड मानक समय,NST,-3.5</translation>
+    </message>
+    <message>
+        <source>Nome Time, NT, -11.0</source>
+        <translation>नोम समय, NT, -11.0</translation>
+    </message>
+    <message>
+        <source>North Sumatra Time,NST,+6.5</source>
+        <translation>उत्तरी सुमात्रा समय,NST,+6.5</translation>
+    </message>
+    <message>
+        <source>Pacific Daylight Time,PDT,-7.0</source>
+        <translation>प्रशांत दिवाप्रकाश समय,PDT,-7.0</translation>
+    </message>
+    <message>
+        <source>Pacific Standard Time,PST,-8.0</source>
+        <translation>प्रशांत मानक समय,PST,-8.0</translation>
+    </message>
+    <message>
+        <source>Pacific War Time,PWT,-7.0</source>
+        <translation>प्रशांत युद्धकालीन समय,PWT,-7.0</translation>
+    </message>
+    <message>
+        <source>South Australia Daylight Time,SAD,+10.5</source>
+        <translation>दक्षिण ऑस्ट्रेलिया दिवाप्रकाश समय,SAD,+10.5</translation>
+    </message>
+    <message>
+        <source>South Australia Daylight Time,SDT,+10.5</source>
+        <translation>दक्षिण ऑस्ट्रेलिया दिवाप्रकाश समय,SDT,+10.5</translation>
+    </message>
+    <message>
+        <source>South Australia Standard Time,SAST,+9.5</source>
+        <translation>दक्षिण ऑस्ट्रेलिया मानक समय,SAST,+9.5</translation>
+    </message>
+    <message>
+        <source>South Australia Standard Time,SAT,+9.5</source>
+        <translation>दक्षिण ऑस्ट्रेलिया मानक समय,SAT,+9.5</translation>
+    </message>
+    <message>
+        <source>South Sumatra Time,SST,+7.0</source>
+        <translation>दक्षिणी सुमात्रा समय,SST,+7.0</translation>
+    </message>
+    <message>
+        <source>Universal Time, UT, 0.0</source>
+        <translation>सार्वभौमिक समय, UT, 0.0</translation>
+    </message>
+    <message>
+        <source>USSR Zone 10,UZ10,+11.0</source>
+        <translation>सोवियत संघ क्षेत्र 10,UZ10,+11.0</translation>
+    </message>
+    <message>
+        <source>USSR Zone 3,USZ3,+4.0</source>
+        <translation>सोवियत संघ क्षेत्र 3,USZ3,+4.0</translation>
+    </message>
+    <message>
+        <source>USSR Zone 4,USZ4,+5.0</source>
+        <translation>सोवियत संघ क्षेत्र 4,USZ4,+5.0</translation>
+    </message>
+    <message>
+        <source>USSR Zone 5,USZ5,+6.0</source>
+        <translation>सोवियत संघ क्षेत्र 5,USZ5,+6.0</translation>
+    </message>
+    <message>
+        <source>USSR Zone 6,USZ6,+7.0</source>
+        <translation>सोवियत संघ क्षेत्र 6,USZ6,+7.0</translation>
+    </message>
+    <message>
+        <source>West Africa Time,WAT,-1.0</source>
+        <translation>पश्चिम अफ़्रीका समय,WAT,-1.0</translation>
+    </message>
+    <message>
+        <source>Yukon Daylight Time,YDT,-8.0</source>
+        <translation>युकोन दिवाप्रकाश समय,YDT,-8.0</translation>
+    </message>
+    <message>
+        <source>Yukon Standard Time,YST,-9.0</source>
+        <translation>युकोन मानक समय,YST,-9.0</translation>
+    </message>
+    <message>
+        <source>Yukon War Time,YWT,-8.0</source>
+        <translation>युकोन युद्धकालीन समय,YWT,-8.0</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::AboutBox</name>
+    <message>
+        <source>Place names: GeoNames (https://www.geonames.org), licensed under CC BY 4.0.</source>
+        <translation>स्थानों के नाम: GeoNames (https://www.geonames.org), CC BY 4.0 लाइसेंस के अंतर्गत।</translation>
+    </message>
+    <message>
+        <source>Visit the Vellamor web site</source>
+        <translation>Vellamor की वेबसाइट देखें</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Vellamor draws the Sudarshan Chakra based on Vedic Astrology. The Sudarshan chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali or Janma Kundali. This gives a clear view of the position of the different planets and houses with respect to each other and how they affect the native.</source>
+        <translatorcomment>Glossary (English - Hindi): Sudarshan Chakra - सुदर्शन चक्र; Kundali (chart) - कुंडली; Lagna (Ascendant) - लग्न; Janma (birth) - जन्म; Rashi/Rasi (sign) - राशि; Surya (Sun) - सूर्य; Chandra (Moon) - चंद्र; house (bhava) - भाव; planet (graha) - ग्रह; native - जातक; retrograde (vakri) - वक्री; direct (margi) - मार्गी; station - स्तंभन/स्थिति; degree - अंश; arcminute - कला; latitude - अक्षांश; longitude - देशांतर; Rahu - राहु; Ketu - केतु; Guru (Jupiter) - गुरु; daylight saving time - दिवाप्रकाश बचत समय; time zone - समय क्षेत्र; Standard Time - मानक समय; War Time - युद्धकालीन समय.</translatorcomment>
+        <translation>Vellamor वैदिक ज्योतिष पर आधारित सुदर्शन चक्र बनाता है। सुदर्शन चक्र में सूर्य कुंडली, चंद्र कुंडली और लग्न कुंडली अर्थात जन्म कुंडली, तीनों सम्मिलित होती हैं। इससे विभिन्न ग्रहों और भावों की एक-दूसरे के सापेक्ष स्थिति तथा जातक पर उनके प्रभाव का स्पष्ट चित्र मिलता है।</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::FilteredLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>पूर्ववत करें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>फिर से करें (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>काटें (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>कॉपी करें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>चिपकाएँ (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>सब चुनें</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::HelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट देखें (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर अपडेट जाँचें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::InstanceLock</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>एप्लिकेशन पहले से चल रहा है</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::MainWindow</name>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>पहले सहेजी गई कुंडली खोलें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>दिवाप्रकाश बचत समय</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translatorcomment>Degree = अंश, arcminute = कला.</translatorcomment>
+        <translation>अंश/कला</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation>अक्षांश और देशांतर जानने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Search the web for the coordinates of the birth place</source>
+        <translation>जन्म स्थान के अक्षांश-देशांतर वेब पर खोजें</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Sudarshan Chakra Result</source>
+        <translation>मेरा सुदर्शन चक्र देखें (&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Get My &amp;Rasi Chart</source>
+        <translatorcomment>Rasi = राशि; Rasi chart = राशि कुंडली.</translatorcomment>
+        <translation>मेरी राशि कुंडली देखें (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>बाहर निकलें (&amp;E)</translation>
+    </message>
+    <message>
+        <source>The Sudarshan chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali or Janma Kundali. This gives a clear view of the position of the different planets and houses with respect to each other and how they affect the native.</source>
+        <translatorcomment>Glossary (English - Hindi): Sudarshan Chakra - सुदर्शन चक्र; Kundali (chart) - कुंडली; Lagna (Ascendant) - लग्न; Janma (birth) - जन्म; Rashi/Rasi (sign) - राशि; Surya (Sun) - सूर्य; Chandra (Moon) - चंद्र; house (bhava) - भाव; planet (graha) - ग्रह; native - जातक; retrograde (vakri) - वक्री; direct (margi) - मार्गी; station - स्तंभन/स्थिति; degree - अंश; arcminute - कला; latitude - अक्षांश; longitude - देशांतर; Rahu - राहु; Ketu - केतु; Guru (Jupiter) - गुरु; daylight saving time - दिवाप्रकाश बचत समय; time zone - समय क्षेत्र; Standard Time - मानक समय; War Time - युद्धकालीन समय.</translatorcomment>
+        <translation>सुदर्शन चक्र में सूर्य कुंडली, चंद्र कुंडली और लग्न कुंडली अर्थात जन्म कुंडली, तीनों सम्मिलित होती हैं। इससे विभिन्न ग्रहों और भावों की एक-दूसरे के सापेक्ष स्थिति तथा जातक पर उनके प्रभाव का स्पष्ट चित्र मिलता है।</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>स्रोत फ़ाइल चुनें</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::ResultWindow</name>
+    <message>
+        <source>Daylight Saving box ticked</source>
+        <translation>दिवाप्रकाश बचत बॉक्स चिह्नित</translation>
+    </message>
+    <message>
+        <source>Daylight Saving box unticked</source>
+        <translation>दिवाप्रकाश बचत बॉक्स अचिह्नित</translation>
+    </message>
+    <message>
+        <source>North latitude</source>
+        <translation>उत्तरी अक्षांश</translation>
+    </message>
+    <message>
+        <source>South latitude</source>
+        <translation>दक्षिणी अक्षांश</translation>
+    </message>
+    <message>
+        <source>East longitude</source>
+        <translation>पूर्वी देशांतर</translation>
+    </message>
+    <message>
+        <source>West longitude</source>
+        <translation>पश्चिमी देशांतर</translation>
+    </message>
+    <message>
+        <source>Birth Details</source>
+        <translation>जन्म विवरण</translation>
+    </message>
+    <message>
+        <source>Chart Details</source>
+        <translation>कुंडली विवरण</translation>
+    </message>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>ग्रह स्थिति</translation>
+    </message>
+    <message>
+        <source>Chart Stability</source>
+        <translation>कुंडली की स्थिरता</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>वापस (&amp;B)</translation>
+    </message>
+    <message>
+        <source>Birth time</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>Sign boundaries</source>
+        <translation>राशि सीमाएँ</translation>
+    </message>
+    <message>
+        <source>Retrograde stations</source>
+        <translatorcomment>retrograde = वक्री, direct = मार्गी.</translatorcomment>
+        <translation>वक्री और मार्गी होने की तिथियाँ</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Export Image...</source>
+        <translation>चित्र निर्यात करें...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>छापें...</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 पहले से मौजूद है।
+क्या आप इसे बदलना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Export Image</source>
+        <translation>चित्र निर्यात करें</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>छापें</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <comment>birth date: month, day, year</comment>
+        <translation>%2 %1 %3</translation>
+    </message>
+    <message>
+        <source>%1 HH %2 MM</source>
+        <comment>birth time: hours, minutes</comment>
+        <translation>%1 घंटे %2 मिनट</translation>
+    </message>
+    <message>
+        <source>%1 Degree %2 Minute</source>
+        <comment>latitude or longitude: degrees, minutes</comment>
+        <translation>%1 अंश %2 कला</translation>
+    </message>
+    <message>
+        <source>Vellamor Sudarshan Chakra (*.sud)</source>
+        <translation>Vellamor सुदर्शन चक्र (*.sud)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf)</source>
+        <translation>PNG चित्र (*.png);;SVG चित्र (*.svg);;PDF दस्तावेज़ (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Sun Chart</source>
+        <translatorcomment>Surya = सूर्य; Kundali = कुंडली.</translatorcomment>
+        <translation>सूर्य कुंडली</translation>
+    </message>
+    <message>
+        <source>Moon Chart</source>
+        <translatorcomment>Chandra = चंद्र; Kundali = कुंडली.</translatorcomment>
+        <translation>चंद्र कुंडली</translation>
+    </message>
+    <message>
+        <source>Birth Chart</source>
+        <translatorcomment>The birth ring is counted from the Lagna: लग्न कुंडली (also जन्म कुंडली).</translatorcomment>
+        <translation>लग्न कुंडली</translation>
+    </message>
+    <message>
+        <source>Sudarshan Chakra of %1</source>
+        <translation>%1 का सुदर्शन चक्र</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to &quot;%1&quot;: %2 (%3).</source>
+        <translation>कुंडली &quot;%1&quot; में सहेजी नहीं जा सकी: %2 (%3)।</translation>
+    </message>
+    <message>
+        <source>The chart cannot be saved: the %1 holds the character &quot;%2&quot;, which a chart file cannot carry.</source>
+        <translation>कुंडली सहेजी नहीं जा सकती: %1 में वर्ण &quot;%2&quot; है, जिसे कुंडली फ़ाइल नहीं रख सकती।</translation>
+    </message>
+    <message>
+        <source>The chart cannot be saved: the %1 is longer than 200 characters.</source>
+        <translation>कुंडली सहेजी नहीं जा सकती: %1 200 वर्णों से लंबा है।</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>फ़ोल्डर में लिखा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>writing failed</source>
+        <translation>लिखना विफल रहा</translation>
+    </message>
+    <message>
+        <source>the file cannot be replaced</source>
+        <translation>फ़ाइल को बदला नहीं जा सकता</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::StabilityWording</name>
+    <message>
+        <source>under 1 min</source>
+        <translation>1 मिनट से कम</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 मिनट</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 घंटे %2 मिनट</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 घंटे</translation>
+    </message>
+    <message>
+        <source>%1 d %2 h</source>
+        <translation>%1 दिन %2 घंटे</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 दिन</translation>
+    </message>
+    <message>
+        <source>%1 earlier</source>
+        <translation>%1 पहले</translation>
+    </message>
+    <message>
+        <source>not within %1 earlier</source>
+        <translation>%1 पहले तक भी नहीं</translation>
+    </message>
+    <message>
+        <source>%1 later</source>
+        <translation>%1 बाद</translation>
+    </message>
+    <message>
+        <source>not within %1 later</source>
+        <translation>%1 बाद तक भी नहीं</translation>
+    </message>
+    <message>
+        <source>Lagna changes sign if birth was %1 or %2</source>
+        <translation>लग्न की राशि बदल जाती यदि जन्म %1 या %2 होता</translation>
+    </message>
+    <message>
+        <source>Moon changes sign if birth was %1 or %2</source>
+        <translation>चंद्र की राशि बदल जाती यदि जन्म %1 या %2 होता</translation>
+    </message>
+    <message>
+        <source>(before the tables)</source>
+        <translation>(तालिकाओं से पहले)</translation>
+    </message>
+    <message>
+        <source>(after the tables)</source>
+        <translation>(तालिकाओं के बाद)</translation>
+    </message>
+    <message>
+        <source>retrograde from %1 to %2</source>
+        <translation>%1 से %2 तक वक्री</translation>
+    </message>
+    <message>
+        <source>direct; last direct station %1, next retrograde station %2</source>
+        <translation>मार्गी; पिछली मार्गी स्थिति %1, अगली वक्री स्थिति %2</translation>
+    </message>
+    <message>
+        <source>; the birth day is at a station, so the calendar day decides the mark</source>
+        <translation>; जन्म का दिन स्थिर (स्तंभन) बिंदु पर है, अतः चिह्न कैलेंडर की तिथि से तय होता है</translation>
+    </message>
+    <message>
+        <source>No body stands within one arcminute of a sign boundary.</source>
+        <translation>कोई भी ग्रह किसी राशि की सीमा से एक कला के भीतर नहीं है।</translation>
+    </message>
+    <message>
+        <source>Within one arcminute of a sign boundary, so their house rests on the last digit: %1.</source>
+        <translation>राशि की सीमा से एक कला के भीतर, अतः इनका भाव अंतिम अंक पर टिका है: %1।</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, %4:%5 UT</source>
+        <comment>day, month, year, hours, minutes</comment>
+        <translation>%1 %2 %3, %4:%5 UT</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>Time zone check: &quot;%1&quot; is %2, but the birth longitude %3°%4&apos; %5 keeps a mean solar time of about %6.</source>
+        <translation>समय क्षेत्र की जाँच: &quot;%1&quot; %2 है, परंतु जन्म का देशांतर %3°%4&apos; %5 लगभग %6 का माध्य सौर समय दर्शाता है।</translation>
+    </message>
+    <message>
+        <source> The zone lies on the other side of Greenwich from the longitude.</source>
+        <translation> यह समय क्षेत्र देशांतर की तुलना में ग्रीनविच के दूसरी ओर पड़ता है।</translation>
+    </message>
+    <message>
+        <source> A zone more than 1 h 30 min away from it is often a data-entry error.</source>
+        <translation> इससे 1 घंटे 30 मिनट से अधिक दूर का समय क्षेत्र प्रायः प्रविष्टि की भूल होता है।</translation>
+    </message>
+    <message>
+        <source> Vellamor takes the zone&apos;s direction from the longitude: it used %1%2 %3 of Greenwich and computed the Ascendant and the Moon for %4, and the planets, from the zone&apos;s own offset, for %5. Please check the time zone.</source>
+        <translation> Vellamor समय क्षेत्र की दिशा देशांतर से लेता है: इसने ग्रीनविच से %3 में %1%2 का अंतर माना, लग्न और चंद्र की गणना %4 के लिए की, और ग्रहों की गणना समय क्षेत्र के अपने अंतर से %5 के लिए की। कृपया समय क्षेत्र जाँच लें।</translation>
+    </message>
+    <message>
+        <source> (and the daylight-saving hour)</source>
+        <translation> (और दिवाप्रकाश बचत का एक घंटा)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,253 @@
+#include "core/chart/file_replace.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "unprivileged.h"
+
+namespace vellamor {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RunUnprivileged;
+
+std::string ReadBytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void WriteBytes(const fs::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+// Every entry of the folder but `keep`: a temporary file left behind.
+std::string Leftovers(const fs::path& folder, const std::string& keep) {
+    std::string left;
+    for (const auto& e : fs::directory_iterator(folder))
+        if (e.path().filename() != keep)
+            left += e.path().filename().string() + " ";
+    return left;
+}
+
+mode_t ModeOf(const fs::path& p) {
+    struct stat st {};
+    ::lstat(p.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+// Each failure, as an ordinary user: the reason is the system's own words,
+// the old file keeps every byte, and no temporary file stays.
+TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path& folder, const fs::path& target)> arrange;
+        std::string newBytes;
+        std::string reason;
+    };
+    const std::string big(200 * 1024, 'x');
+    const std::vector<Case> cases{
+        {"a write cut short (the disk full)",
+         [](const fs::path&, const fs::path&) {
+             ::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{4096, 4096};
+             ::setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         big, "File too large"},
+        {"a read-only file",
+         [](const fs::path&, const fs::path& target) { fs::permissions(target, fs::perms(0444)); },
+         "new", "the file is read-only"},
+        {"a folder that may not be written",
+         [](const fs::path& folder, const fs::path&) { fs::permissions(folder, fs::perms(0555)); },
+         "new", "Permission denied"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(RunUnprivileged([&](const fs::path& scratch) -> std::string {
+            const fs::path folder = scratch / "charts";
+            fs::create_directory(folder);
+            const fs::path target = folder / "old.sud";
+            WriteBytes(target, "old bytes\r\n");
+            c.arrange(folder, target);
+            const auto r = ReplaceFile(target.string(), c.newBytes);
+            fs::permissions(folder, fs::perms::owner_all);
+            if (r)
+                return "replaced";
+            if (r.error().reason != c.reason)
+                return "reason: " + r.error().reason;
+            if (ReadBytes(target) != "old bytes\r\n")
+                return "the old file changed";
+            const std::string left = Leftovers(folder, "old.sud");
+            return left.empty() ? "" : "left behind: " + left;
+        })) << c.what;
+    }
+}
+
+// A failed rename, and a headless run stopped by a signal between writing
+// and renaming: the temporary file goes either way.
+TEST(FileReplace, NoTemporaryFileOutlivesARenameThatFailsOrASignal) {
+    EXPECT_TRUE(RunUnprivileged([](const fs::path& scratch) -> std::string {
+        const fs::path target = scratch / "sheet.svg";
+        const auto r = ReplaceFile(target.string(), "<svg/>",
+                                   {[&] { fs::create_directories(target / "occupied"); }});
+        if (r)
+            return "renamed over a folder";
+        fs::remove_all(target);
+        const std::string left = Leftovers(scratch, "");
+        return left.empty() ? "" : "after a failed rename: " + left;
+    }));
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        EXPECT_TRUE(RunUnprivileged([signal](const fs::path& scratch) -> std::string {
+            WriteBytes(scratch / "keep.png", "old");
+            const pid_t run = ::fork();
+            if (run == 0) {
+                RemoveTemporaryFileOnSignals();
+                (void)ReplaceFile((scratch / "keep.png").string(), "new",
+                                  {[signal] { ::raise(signal); }});
+                ::_exit(0);
+            }
+            int status = 0;
+            ::waitpid(run, &status, 0);
+            if (!WIFSIGNALED(status) || WTERMSIG(status) != signal)
+                return "the run did not end by its signal";
+            if (ReadBytes(scratch / "keep.png") != "old")
+                return "the old file changed";
+            const std::string left = Leftovers(scratch, "keep.png");
+            return left.empty() ? "" : "left behind: " + left;
+        })) << "signal "
+            << signal;
+    }
+}
+
+// One rule for symbolic links, whatever the kernel's own setting: a
+// stranger's link in a shared folder is refused, any other link leads to the
+// file that is replaced, and the link stays a link.
+TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
+    struct Case {
+        const char* what;
+        std::string link;    // what the link "out.svg" points to, relative to its folder
+        bool shared;         // the link lies in a sticky world-writable folder
+        bool stranger;       // the link belongs to neither the user nor the folder's owner
+        std::string reason;  // empty: the file behind the link is replaced
+    };
+    const std::vector<Case> cases{
+        {"a link to a file", "../real/out.svg", false, false, ""},
+        {"a chain of links", "hop.svg", false, false, ""},
+        {"the user's own link in a shared folder", "../real/out.svg", true, false, ""},
+        {"a stranger's link in a shared folder", "../real/out.svg", true, true,
+         "will not follow a symbolic link in a shared folder"},
+        {"a dangling link", "../real/nothing.svg", false, false,
+         "the symbolic link leads to no file"},
+    };
+    // A third user's link can only be made by the administrator.
+    const bool administrator = ::geteuid() == 0;
+    for (const Case& c : cases) {
+        if (c.stranger && !administrator) {
+            ADD_FAILURE() << c.what << ": needs the administrator to plant the link";
+            continue;
+        }
+        std::string pattern = (fs::temp_directory_path() / "vellamor-links-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        const fs::path root(pattern);
+        fs::permissions(root, fs::perms(0755));
+        fs::create_directory(root / "real");
+        fs::create_directory(root / "links");
+        fs::permissions(root / "real", fs::perms(0777));
+        fs::permissions(root / "links", c.shared ? fs::perms(01777) : fs::perms(0777));
+        WriteBytes(root / "real" / "out.svg", "old");
+        fs::create_symlink("../real/out.svg", root / "links" / "hop.svg");
+        fs::create_symlink(c.link, root / "links" / "out.svg");
+        if (administrator) {
+            // The user below is 65534; a stranger is some third user.
+            const uid_t owner = c.stranger ? 65533 : test::kUnprivilegedId;
+            ASSERT_EQ(::lchown((root / "links" / "out.svg").c_str(), owner, owner), 0);
+            ASSERT_EQ(::lchown((root / "links" / "hop.svg").c_str(), owner, owner), 0);
+            ASSERT_EQ(::chown((root / "real" / "out.svg").c_str(), test::kUnprivilegedId,
+                              test::kUnprivilegedId),
+                      0);
+        }
+        EXPECT_TRUE(RunUnprivileged([&](const fs::path&) -> std::string {
+            const auto r = ReplaceFile((root / "links" / "out.svg").string(), "new");
+            const std::string got = r ? "" : r.error().reason;
+            if (got != c.reason)
+                return "reason \"" + got + "\"";
+            if (ReadBytes(root / "real" / "out.svg") != (c.reason.empty() ? "new" : "old"))
+                return "the file behind the link is wrong";
+            if (!fs::is_symlink(root / "links" / "out.svg"))
+                return "the link was replaced";
+            const std::string left =
+                Leftovers(root / "links", "out.svg") + Leftovers(root / "real", "out.svg");
+            return left == "hop.svg " ? "" : "left behind: " + left;
+        })) << c.what;
+        fs::remove_all(root);
+    }
+}
+
+// A new file follows the umask; a replaced one keeps its mode, and its owner
+// and group where the process may set them (here: the administrator).
+TEST(FileReplace, ModesOwnersAndGroupsAreKept) {
+    struct Case {
+        mode_t umask;
+        std::optional<mode_t> existing;  // the old file's mode, or none
+        mode_t expected;
+    };
+    const std::vector<Case> cases{
+        {022, std::nullopt, 0644}, {077, std::nullopt, 0600}, {002, std::nullopt, 0664},
+        {022, 0600, 0600},         {077, 0664, 0664},         {022, 0640, 0640},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(RunUnprivileged([&](const fs::path& scratch) -> std::string {
+            const fs::path target = scratch / "chart.sud";
+            if (c.existing) {
+                WriteBytes(target, "old");
+                fs::permissions(target, fs::perms(*c.existing));
+            }
+            ::umask(c.umask);
+            if (!ReplaceFile(target.string(), "new"))
+                return "not replaced";
+            return ModeOf(target) == c.expected ? "" : "mode " + std::to_string(ModeOf(target));
+        })) << "umask "
+            << std::oct << c.umask << " expected " << c.expected;
+    }
+    if (::geteuid() == 0) {
+        std::string pattern = (fs::temp_directory_path() / "vellamor-owner-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        const fs::path target = fs::path(pattern) / "theirs.sud";
+        WriteBytes(target, "old");
+        ASSERT_EQ(::chown(target.c_str(), test::kUnprivilegedId, test::kUnprivilegedId), 0);
+        ASSERT_TRUE(ReplaceFile(target.string(), "new"));
+        struct stat st {};
+        ASSERT_EQ(::stat(target.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, test::kUnprivilegedId);
+        EXPECT_EQ(st.st_gid, test::kUnprivilegedId);
+        EXPECT_EQ(ReadBytes(target), "new");
+        fs::remove_all(pattern);
+    }
+}
+
+// The temporary name does not grow with the target's: a name of the folder's
+// full 255 bytes still saves.
+TEST(FileReplace, ATargetNameOfTwoHundredFiftyFiveBytesSaves) {
+    EXPECT_TRUE(RunUnprivileged([](const fs::path& scratch) -> std::string {
+        const fs::path target = scratch / (std::string(251, 'n') + ".sud");
+        const auto r = ReplaceFile(target.string(), "new");
+        if (!r)
+            return r.error().reason;
+        return ReadBytes(target) == "new" ? "" : "wrong content";
+    }));
+}
+
+}  // namespace
+}  // namespace vellamor

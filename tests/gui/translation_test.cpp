@@ -1,0 +1,239 @@
+// The windows' language: chosen by the settings or the system, and Hindi
+// complete on every window.
+#include "gui/translation.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cerrno>
+#include <memory>
+#include <tuple>
+
+#include "core/astro/time_zones.h"
+#include "core/chart/chart_stability.h"
+#include "core/chart/pipeline.h"
+#include "core/chart/stability_report.h"
+#include "fake_dialogs.h"
+#include "gui/about_box.h"
+#include "gui/filtered_line_edit.h"
+#include "gui/main_window.h"
+#include "gui/stability_wording.h"
+#include "gui_tests.h"
+
+namespace vellamor {
+namespace {
+
+QString Text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Every text a window shows or will show on a click: captions, buttons,
+// tabs, list entries, menus and tooltips, hidden panels included.
+QStringList WindowTexts(QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    const auto add = [&](const QObject* o, const QString& text) {
+        if (!text.isEmpty())
+            texts << o->objectName() + QStringLiteral(": ") + text;
+    };
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        add(w, w->toolTip());
+        if (const auto* l = qobject_cast<const QLabel*>(w))
+            add(l, l->text());
+        if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+            add(b, b->text());
+        if (const auto* t = qobject_cast<const QTabBar*>(w)) {
+            for (int i = 0; i < t->count(); ++i)
+                add(t, t->tabText(i));
+        }
+        if (const auto* c = qobject_cast<const QComboBox*>(w)) {
+            for (int i = 0; i < c->count(); ++i)
+                add(c, c->itemText(i));
+        }
+    }
+    const auto* main = qobject_cast<QMainWindow*>(&window);
+    for (const QAction* top : main ? main->menuBar()->actions() : QList<QAction*>()) {
+        add(top, top->text());
+        for (const QAction* item : top->menu()->actions())
+            add(item, item->text());
+    }
+    return texts;
+}
+
+// The words left in Latin letters that are neither a chart's abbreviations,
+// a zone's code, the program's name nor the native's own data.
+QStringList EnglishLeft(const QStringList& texts, const BirthData& birth) {
+    // UTC and UT are the time scales' own names; GeoNames and CC BY name the
+    // place data and its licence.
+    QSet<QString> allowed{QStringLiteral("Vellamor"), QStringLiteral("v1"),
+                          QStringLiteral("UTC"),      QStringLiteral("UT"),
+                          QStringLiteral("GeoNames"), QStringLiteral("CC"),
+                          QStringLiteral("BY")};
+    for (std::string_view s : kBaseLabels)
+        allowed << Text(s);
+    for (std::string_view s : kSignAbbreviations)
+        allowed << Text(s);
+    for (const TimeZoneRow& row : LoadTimeZoneTable())
+        allowed << Text(row.text).section(QLatin1Char(','), 1, 1).trimmed();
+    for (const std::string& s : {birth.name, birth.city, birth.state, birth.country}) {
+        for (const QString& w : QString::fromStdString(s).split(QLatin1Char(' ')))
+            allowed << w;
+    }
+    // Links: the address and the markup are not words to translate.
+    static const QRegularExpression markup(QStringLiteral("<[^>]*>|https?://\\S*"));
+    static const QRegularExpression mnemonic(QStringLiteral("\\(&[A-Z]\\)"));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z][A-Za-z0-9]*"));
+    QStringList left;
+    for (QString text : texts) {
+        const QString name = text.section(QStringLiteral(": "), 0, 0);
+        text = text.section(QStringLiteral(": "), 1).remove(mnemonic).remove(markup);
+        for (const auto& m : word.globalMatch(text)) {
+            if (!allowed.contains(m.captured()))
+                left << name + QStringLiteral(": ") + text;
+        }
+    }
+    left.removeDuplicates();
+    return left;
+}
+
+}  // namespace
+
+class TranslationTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+  private slots:
+    void settingsWinOverTheSystem_data() {
+        QTest::addColumn<QString>("setting");  // "-": no Language= at all
+        QTest::addColumn<QStringList>("system");
+        QTest::addColumn<QString>("expected");
+        const QStringList hindi{"hi-IN", "hi-Deva-IN", "hi"};
+        const QStringList english{"en-US", "en-Latn-US", "en"};
+        QTest::newRow("LANG=hi_IN.UTF-8") << "-" << hindi << "hi";
+        QTest::newRow("LANG=en_US.UTF-8") << "-" << english << "en";
+        QTest::newRow("LANGUAGE=fr:hi") << "-" << QStringList{"fr", "fr-FR", "hi"} << "hi";
+        QTest::newRow("LANGUAGE=en:hi") << "-" << QStringList{"en", "hi"} << "en";
+        QTest::newRow("no language of ours") << "-" << QStringList{"de-DE", "de"} << "en";
+        QTest::newRow("settings say en") << "en" << hindi << "en";
+        QTest::newRow("settings say hi") << "hi" << english << "hi";
+        QTest::newRow("settings say HI ") << " HI " << english << "hi";
+        QTest::newRow("settings name no language of ours") << "fr" << hindi << "hi";
+        QTest::newRow("settings empty") << "" << hindi << "hi";
+    }
+    void settingsWinOverTheSystem() {
+        QFETCH(QString, setting);
+        QFETCH(QStringList, system);
+        QFETCH(QString, expected);
+        QSettings settings(dir.filePath(QStringLiteral("vellamor.conf")), QSettings::IniFormat);
+        settings.clear();
+        if (setting != QLatin1String("-"))
+            settings.setValue(QLatin1String(kLanguageKey), setting);
+        QCOMPARE(ChooseLanguage(settings, system), expected);
+    }
+
+    // Both windows in Hindi, every panel and menu, and a message: nothing of
+    // the program's own is left in English.
+    void windowsSpeakHindi() {
+        FakeDialogs dialogs;
+        InstallTranslations(QStringLiteral("hi"));
+        const auto english = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
+        MainWindow entry;
+        entry.show();
+        const BirthData none;
+        const QStringList entryLeft = EnglishLeft(WindowTexts(entry), none);
+        QVERIFY2(entryLeft.isEmpty(), qPrintable(entryLeft.join(QLatin1Char('\n'))));
+        QVERIFY(WindowTexts(entry).contains(QStringLiteral("cboMonth: मार्च")));
+
+        entry.onCalculate();
+        QCOMPARE(dialogs.lastText(), QStringLiteral("कृपया अपना नाम लिखें"));
+
+        QVERIFY(entry.openChartFile(QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-07.sud")));
+        ResultWindow* result = entry.resultWindow();
+        QVERIFY(result);
+        const QStringList resultLeft = EnglishLeft(WindowTexts(*result), result->chart().birth);
+        QVERIFY2(resultLeft.isEmpty(), qPrintable(resultLeft.join(QLatin1Char('\n'))));
+        // Hindi fits the smallest window as English does.
+        result->resize(640, 480);
+        QTRY_COMPARE(result->size(), QSize(640, 480));
+
+        const std::unique_ptr<QDialog> about = CreateAboutBox(&entry);
+        const QStringList aboutLeft = EnglishLeft(WindowTexts(*about), none);
+        QVERIFY2(aboutLeft.isEmpty(), qPrintable(aboutLeft.join(QLatin1Char('\n'))));
+
+        // VELLAMOR_SCREENSHOTS=folder keeps pictures of both windows in Hindi,
+        // to look at the Devanagari before a release.
+        if (const QString shots = qEnvironmentVariable("VELLAMOR_SCREENSHOTS"); !shots.isEmpty()) {
+            entry.grab().save(shots + QStringLiteral("/entry-hi.png"));
+            result->grab().save(shots + QStringLiteral("/result-hi.png"));
+        }
+    }
+
+    // In English the window's stability sentences read as the printout's.
+    void englishStabilityWordingIsThePrintouts() {
+        using W = SignChangeWindow;
+        for (const W& w : {W{}, W{0.5, 59.9}, W{60, 61}, W{1439.9, 1500}, W{2880, 1441},
+                           W{std::nullopt, 20000.0}}) {
+            QCOMPARE(SignChangeWording(true, w),
+                     QString::fromStdString(SignChangeSentence("Lagna", w)));
+            QCOMPARE(SignChangeWording(false, w),
+                     QString::fromStdString(SignChangeSentence("Moon", w)));
+        }
+        using E = StationEvidence;
+        const CalendarDate d1{2000, 2, 21}, d2{2000, 3, 14};
+        for (const E& e :
+             {E{Body::Mars, true, std::nullopt, d2, false},
+              E{Body::Venus, false, d1, std::nullopt, true}, E{Body::Saturn, true, d1, d2, true}}) {
+            QCOMPARE(StationWording(e), QString::fromStdString(StationEvidenceText(e)));
+        }
+        // Indian Time far West, far East, and a daylight-saving Eastern
+        // Standard Time in India; and a zone that fits, which has no note.
+        for (const auto& [zone, lonDegrees, east, dst] :
+             {std::tuple{34, 151, false, false}, std::tuple{34, 150, true, false},
+              std::tuple{27, 80, true, true}, std::tuple{34, 77, true, false}}) {
+            BirthData b;
+            b.day = 1;
+            b.month = 1;
+            b.year = 2000;
+            b.hour = 13;
+            b.minute = 21;
+            const TimeZoneRow* row = TimeZoneAt(zone);
+            b.zoneIndex = zone;
+            b.zoneHours = std::abs(row->hours);
+            b.zoneMinutes = std::abs(row->minutes);
+            b.daylightSaving = dst;
+            b.latDegrees = 20;
+            b.lonDegrees = lonDegrees;
+            b.lonMinutes = 32;
+            b.eastLongitude = east;
+            const Chart chart = CalculateChart(b);
+            const std::optional<ZoneMisfit> misfit = CheckZoneFit(chart);
+            QCOMPARE(misfit.has_value(), zone != 34 || !east || lonDegrees != 77);
+            QCOMPARE(ZoneNoteWording(misfit), QString::fromStdString(ZoneSanityNote(misfit)));
+        }
+        using P = ChartWriteProblem;
+        for (const ChartWriteError& e :
+             {ChartWriteError{P::UncarriableCharacter, 1, "\u20ac", "", ""},
+              ChartWriteError{P::TextTooLong, 15, "", "", ""},
+              ChartWriteError{P::NotReplaced, 0, "", "/x/a.sud", "No space left on device"}}) {
+            QCOMPARE(SaveFailureWording(e), QString::fromStdString(ChartWriteMessage(e)));
+        }
+        QCOMPARE(NearBoundaryWording({Body::Sun, Body::Rahu}),
+                 QStringLiteral("Within one arcminute of a sign boundary, so their house rests "
+                                "on the last digit: Sun, Rahu."));
+    }
+};
+
+VELLAMOR_GUI_TEST(TranslationTest)
+
+}  // namespace vellamor
+
+#include "translation_test.moc"
