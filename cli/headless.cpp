@@ -11,6 +11,7 @@
 #include "core/chart/chart_stability.h"
 #include "core/chart/stability_report.h"
 #include "core/retro/station_table.h"
+#include "core/version.h"
 
 namespace vellamor {
 namespace {
@@ -130,6 +131,9 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
     switch (inv.mode) {
         case HeadlessMode::Help:
             out << UsageText();
+            return 0;
+        case HeadlessMode::Version:
+            out << "vellamor " << kVersion << "\n";
             return 0;
         case HeadlessMode::ListZones:
             ListZones(out);

@@ -156,6 +156,10 @@ const std::vector<CommandLineOption> kOptions{
     // Modes.
     {"--help", "-h", "", "show this text", false,
      [](std::string_view, Invocation& inv) { return SetMode(inv, HeadlessMode::Help, "--help"); }},
+    {"--version", "", "", "print the program's version", false,
+     [](std::string_view, Invocation& inv) {
+         return SetMode(inv, HeadlessMode::Version, "--version");
+     }},
     {"--json", "", "", "print one JSON object per chart, one per line", false,
      [](std::string_view, Invocation& inv) { return SetMode(inv, HeadlessMode::Json, "--json"); }},
     {"--print", "", "", "print each chart as readable text", false,
@@ -270,6 +274,10 @@ Error CheckSources(const Invocation& inv) {
     const bool byFiles = !inv.files.empty();
     switch (inv.mode) {
         case HeadlessMode::Help:
+            return {};
+        case HeadlessMode::Version:
+            if (byOptions || byFiles)
+                return Usage("--version takes no chart");
             return {};
         case HeadlessMode::ListZones:
             if (byOptions || byFiles)

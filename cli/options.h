@@ -18,7 +18,7 @@ namespace vellamor {
 // --print or --help), false when the windowed program should start.
 bool IsHeadlessInvocation(const std::vector<std::string>& args);
 
-enum class HeadlessMode { None, Help, Json, Print, Save, Export, ListZones, Stations };
+enum class HeadlessMode { None, Help, Version, Json, Print, Save, Export, ListZones, Stations };
 
 struct Invocation {
     HeadlessMode mode = HeadlessMode::None;

@@ -23,6 +23,7 @@ std::string UsageText() {
         "                                pixels; SVG and PDF as vectors); no display\n"
         "  vellamor --zones              list the time-zone rows\n"
         "  vellamor --stations           print the retrograde station tables as CSV\n"
+        "  vellamor --version            print the program's version\n"
         "  vellamor --help               show this text\n"
         "\nOptions:\n";
     auto append = [&text](const CommandLineOption& o) {

@@ -53,11 +53,22 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     description->setWordWrap(true);
     description->setFixedWidth(340);
 
-    auto* credit =
-        new QLabel(QCoreApplication::translate("vellamor::AboutBox", kPlaceDataCredit), box.get());
-    credit->setObjectName("lblPlaceData");
-    credit->setWordWrap(true);
-    credit->setFixedWidth(340);
+    // The small print: the licence and the data's credits, in a smaller
+    // type under the description.
+    QFont smallFont = description->font();
+    smallFont.setPointSizeF(smallFont.pointSizeF() * 0.85);
+    auto* licence =
+        new QLabel(QCoreApplication::translate("vellamor::AboutBox", kAboutLicence), box.get());
+    licence->setObjectName("lblLicence");
+    auto* credits =
+        new QLabel(QCoreApplication::translate("vellamor::AboutBox", kAboutCredits), box.get());
+    credits->setObjectName("lblCredits");
+    for (QLabel* label : {licence, credits}) {
+        label->setWordWrap(true);
+        label->setFixedWidth(340);
+        label->setFont(smallFont);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
 
     auto* separator = new QFrame(box.get());
     separator->setObjectName("Line1");
@@ -86,7 +97,8 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     text->setSpacing(10);
     text->addWidget(title);
     text->addWidget(description);
-    text->addWidget(credit);
+    text->addWidget(licence);
+    text->addWidget(credits);
     text->addStretch();
 
     auto* top = new QHBoxLayout;

@@ -1,5 +1,6 @@
 // The about box frmAbout: the emblem, the program's title and description,
-// a link to the web site and OK. Shown modally over the window that asks.
+// the licence and the credits for the data it ships with, a link to the web
+// site and OK. Shown modally over the window that asks.
 #pragma once
 
 #include <QtGlobal>
@@ -17,9 +18,17 @@ inline constexpr const char* kAboutDescription = QT_TRANSLATE_NOOP(
     "gives a clear view of the position of the different planets and houses with respect to "
     "each other and how they affect the native.");
 
-// The atlas's places come from GeoNames, whose licence asks for this credit.
-inline constexpr const char* kPlaceDataCredit =
-    "Place names: GeoNames (https://www.geonames.org), licensed under CC BY 4.0.";
+// The licence and where the atlas's places and the zones' history come from.
+inline constexpr const char* kAboutLicence = QT_TRANSLATE_NOOP(
+    "vellamor::AboutBox",
+    "Vellamor is free software: you can redistribute it and/or modify it under the terms of "
+    "the GNU General Public License, version 3 or (at your option) any later version. It comes "
+    "with absolutely no warranty.");
+inline constexpr const char* kAboutCredits = QT_TRANSLATE_NOOP(
+    "vellamor::AboutBox",
+    "Places of the atlas: GeoNames (geonames.org), licensed under Creative Commons "
+    "Attribution 4.0 (CC BY 4.0). Time-zone history: the IANA Time Zone Database (tz), "
+    "in the public domain.");
 
 // The box, built but not shown.
 std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent);

@@ -80,31 +80,67 @@ std::vector<int> BalancedBreaks(const std::vector<std::vector<double>>& widths, 
 }
 
 // The four circles and twelve spokes, in twips on a painter scaled by `scale`.
-void PaintWheel(QPainter& painter, double scale) {
-    // Hairlines never vanish however small the chart is drawn.
-    const double lineWidth = std::max(kLineWidthTwips, kThinnestLinePixels / scale);
-    auto pen = [&](Rgb c) {
-        QPen p(ToQColor(c), lineWidth);
-        p.setCapStyle(Qt::FlatCap);
-        return p;
-    };
+void PaintWheel(QPainter& painter, double scale, const ChakraPalette& palette) {
     painter.setBrush(Qt::NoBrush);
 
     const QPointF centre = ToQPoint(kChakraCentre);
-    painter.setPen(pen(kSpokeColour));
+    painter.setPen(ChakraPen(palette.spokes, scale));
     for (int k = 0; k < 12; ++k) {
         const Segment s = Spoke(k);
         painter.drawLine(ToQPoint(s.from), ToQPoint(s.to));
     }
-    painter.setPen(pen(kHubColour));
+    painter.setPen(ChakraPen(palette.hub, scale));
     painter.drawEllipse(centre, kHubRadius, kHubRadius);
-    for (const RingGeometry& g : kRingGeometry) {
-        painter.setPen(pen(g.colour));
-        painter.drawEllipse(centre, g.outerRadius, g.outerRadius);
+    for (int r = 0; r < kRingCount; ++r) {
+        const double radius = kRingGeometry[r].outerRadius;
+        painter.setPen(ChakraPen(palette.rings[r], scale));
+        painter.drawEllipse(centre, radius, radius);
     }
 }
 
+ChakraPalette MakeScreenPalette() {
+    ChakraPalette p;
+    p.background = ToQColor(kBackgroundColour);
+    p.spokes = {ToQColor(kSpokeColour), kLineWidthTwips, Qt::SolidLine};
+    p.hub = {ToQColor(kHubColour), kLineWidthTwips, Qt::SolidLine};
+    for (int r = 0; r < kRingCount; ++r)
+        p.rings[r] = {ToQColor(kRingGeometry[r].colour), kLineWidthTwips, Qt::SolidLine};
+    return p;
+}
+
+// Ink on white: the Lagna ring dark red and solid, the Moon ring purple and
+// dashed, the Sun ring amber (yellow vanishes on paper) and dotted, from
+// darkest to lightest in grey; the spokes and hub a quiet grey behind them.
+ChakraPalette MakePaperPalette() {
+    ChakraPalette p;
+    p.background = Qt::white;
+    p.spokes = {QColor(150, 150, 150), 14, Qt::SolidLine};
+    p.hub = {QColor(150, 150, 150), 14, Qt::SolidLine};
+    p.rings[static_cast<int>(Ring::Birth)] = {QColor(160, 0, 0), 40, Qt::SolidLine};
+    p.rings[static_cast<int>(Ring::Moon)] = {QColor(144, 40, 160), 30, Qt::DashLine};
+    p.rings[static_cast<int>(Ring::Sun)] = {QColor(204, 132, 0), 36, Qt::DotLine};
+    return p;
+}
+
 }  // namespace
+
+const ChakraPalette& ScreenPalette() {
+    static const ChakraPalette palette = MakeScreenPalette();
+    return palette;
+}
+
+const ChakraPalette& PaperPalette() {
+    static const ChakraPalette palette = MakePaperPalette();
+    return palette;
+}
+
+QPen ChakraPen(const ChakraLine& line, double scale, double unitTwips) {
+    // Hairlines never vanish however small the chart is drawn.
+    const double width = std::max(line.widthTwips / unitTwips, kThinnestLinePixels / scale);
+    QPen pen(line.colour, width, line.style);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
 
 QFont ChakraLabelFont(int heightTwips, bool bold) {
     QFont font;
@@ -192,9 +228,9 @@ int SmallestLabelFont(double scale, double smallestLabelPixels) {
 }
 
 void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
-                 double smallestLabelPixels) {
+                 double smallestLabelPixels, const ChakraPalette& palette) {
     painter.save();
-    painter.fillRect(target, ToQColor(kBackgroundColour));
+    painter.fillRect(target, palette.background);
 
     const Rect bounds = ChakraBounds();
     const double scale = std::min(target.width() / bounds.width, target.height() / bounds.height);
@@ -208,14 +244,14 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
     painter.scale(scale, scale);
     painter.translate(-bounds.centre().x, -bounds.centre().y);
 
-    PaintWheel(painter, scale);
+    PaintWheel(painter, scale, palette);
 
     const int smallestFont = SmallestLabelFont(scale, smallestLabelPixels);
     const QFont numberFont =
         ChakraLabelFont(std::max(static_cast<int>(kLabelFontHeight), smallestFont), false);
     for (int r = 0; r < kRingCount; ++r) {
         const Ring ring = static_cast<Ring>(r);
-        const QColor colour = ToQColor(kRingGeometry[r].colour);
+        const QColor& colour = palette.rings[r].colour;
         painter.setPen(colour);
         for (int h = 0; h < 12; ++h) {
             const House& house = model.house(ring, h);

@@ -5,9 +5,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPen>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 #include "core/chart/chakra_layout.h"
 #include "core/chart/chakra_model.h"
@@ -16,13 +18,38 @@ class QPainter;
 
 namespace vellamor {
 
-// Draws the chart on black, as large as fits in `target` (painter
-// coordinates) keeping its proportions, centred. A small chart on screen
-// keeps every text at least `smallestLabelPixels` device pixels tall (0: no
-// such floor): its texts then crowd their houses rather than shrink out of
-// the reader's reach.
+// One kind of line of the wheel: its ink, its width in twips (never thinner
+// than a hairline on the device) and its style.
+struct ChakraLine {
+    QColor colour;
+    double widthTwips = 18;
+    Qt::PenStyle style = Qt::SolidLine;
+};
+
+// The colours the chakra is drawn in. Each ring's outer circle and all its
+// texts take the ring's colour.
+struct ChakraPalette {
+    QColor background;
+    ChakraLine spokes;
+    ChakraLine hub;
+    std::array<ChakraLine, kRingCount> rings;  // indexed by Ring
+};
+
+// The window's look: the chart's own bright colours on black.
+const ChakraPalette& ScreenPalette();
+
+// For paper: white ground, darker inks that read on white, and each ring's
+// circle in a line of its own (solid, dashed, dotted) with inks of clearly
+// different lightness, so that a greyscale print still tells the rings apart.
+const ChakraPalette& PaperPalette();
+
+// Draws the chart on the palette's ground, as large as fits in `target`
+// (painter coordinates) keeping its proportions, centred. A small chart on
+// screen keeps every text at least `smallestLabelPixels` device pixels tall
+// (0: no such floor): its texts then crowd their houses rather than shrink
+// out of the reader's reach.
 void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
-                 double smallestLabelPixels = 0);
+                 double smallestLabelPixels = 0, const ChakraPalette& palette = ScreenPalette());
 
 // Occupant texts shrink, to two fifths of the normal size at most, before
 // they are allowed to overflow.
@@ -31,6 +58,10 @@ inline constexpr int kSmallestOccupantFont = 66;
 // The smallest text size, in twips, on a chart drawn `scale` device pixels
 // per twip with the given floor in device pixels.
 int SmallestLabelFont(double scale, double smallestLabelPixels);
+
+// A pen for one of the wheel's lines on a painter that draws `scale` device
+// pixels per unit of `unitTwips` twips (the chakra's own painter: 1).
+QPen ChakraPen(const ChakraLine& line, double scale, double unitTwips = 1);
 
 // The chart's label font (Verdana where installed, else a close sans-serif)
 // with its height given in twips, for a painter that works in twips.

@@ -95,14 +95,16 @@ void PaintRingKey(QPainter& p, double top) {
     };
     const std::array<Key, 3> keys{
         {{Ring::Sun, "Sun Chart"}, {Ring::Moon, "Moon Chart"}, {Ring::Birth, "Birth Chart"}}};
+    // Twips of the chakra per unit of the sheet, so that each sample line
+    // is drawn as the chakra draws the ring's circle.
+    const double twipsPerUnit = ChakraBounds().width / kChakraBox.width();
+    const double scale = p.deviceTransform().m11();
     p.setFont(SheetFont(16, true));
     double y = top;
     for (const Key& k : keys) {
-        const QRectF swatch(kColumnLeft, y, 40, 20);
-        p.setPen(QPen(kInk, 1));
-        p.setBrush(ToQColor(GeometryOf(k.ring).colour));
-        p.drawRect(swatch);
-        p.setBrush(Qt::NoBrush);
+        const ChakraLine& line = PaperPalette().rings[static_cast<int>(k.ring)];
+        p.setPen(ChakraPen(line, scale, twipsPerUnit));
+        p.drawLine(QPointF(kColumnLeft, y + 10), QPointF(kColumnLeft + 44, y + 10));
         p.setPen(kInk);
         p.drawText(QRectF(kColumnLeft + 56, y - 4, kColumnWidth - 56, 28),
                    Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(k.text));
@@ -176,7 +178,7 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart) {
     p.fillRect(QRectF(0, 0, kSheetUnits, kSheetUnits), Qt::white);
 
     PaintTitle(p, chart);
-    PaintChakra(p, kChakraBox, chart.chakra);
+    PaintChakra(p, kChakraBox, chart.chakra, /*smallestLabelPixels=*/0, PaperPalette());
     const double detailsEnd = PaintDetails(p, chart, kChakraBox.top());
     PaintRingKey(p, std::max(detailsEnd + 8, kChakraBox.bottom() - 3 * 32 + 12));
     PaintPositions(p, chart);
@@ -223,7 +225,7 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
         }
         case SheetFormat::Pdf: {
             QPdfWriter pdf(&buffer);
-            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageSize(SheetPageSize(QLocale()));
             pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
             pdf.setTitle(title);
             pdf.setCreator(kProgramTitle);
@@ -257,6 +259,11 @@ Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path
     if (!replaced)
         return SaveFailure(path, QString::fromStdString(replaced.error().reason));
     return {};
+}
+
+QPageSize SheetPageSize(const QLocale& locale) {
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                             : QPageSize::A4);
 }
 
 void PaintChartSheetPage(QPainter& painter, const Chart& chart) {

@@ -4,11 +4,16 @@
 // (2000 x 2000 pixels), SVG or PDF, and printed.
 //
 // The sheet is laid out in a square of 1000 x 1000 units, scaled to fit the
-// target; the chakra keeps its black ground, the rest of the page is white.
+// target. It is made for paper: white throughout, the chakra in inks that
+// read on white, its rings told apart by their lines as well as their
+// colours so that a greyscale print keeps them apart (PaperPalette). The
+// window keeps its own look.
 #pragma once
 
 #include <QByteArray>
 #include <QImage>
+#include <QLocale>
+#include <QPageSize>
 #include <QRectF>
 #include <QString>
 #include <optional>
@@ -44,6 +49,11 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
 // when the whole sheet was written (as ReplaceFile does). A failure reads
 // "PATH: reason".
 Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path);
+
+// The paper of an exported PDF: US Letter where the locale measures in
+// inches and feet, otherwise A4. Either way the sheet, 180 mm square within
+// 15 mm margins, also fits the other size.
+QPageSize SheetPageSize(const QLocale& locale);
 
 // One page (a printer's, a PDF's), the sheet across its printable width.
 void PaintChartSheetPage(QPainter& painter, const Chart& chart);

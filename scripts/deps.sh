@@ -13,6 +13,7 @@ packages=(
   fonts-dejavu-core fonts-lohit-deva
   xvfb xauth xdotool imagemagick
   desktop-file-utils shared-mime-info
+  dpkg-dev file lintian appstream debootstrap
   clang clang-format libclang-rt-14-dev valgrind
 )
 missing=()

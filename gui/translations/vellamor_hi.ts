@@ -508,8 +508,14 @@ Do you want to check for an update?</source>
 <context>
     <name>vellamor::AboutBox</name>
     <message>
-        <source>Place names: GeoNames (https://www.geonames.org), licensed under CC BY 4.0.</source>
-        <translation>स्थानों के नाम: GeoNames (https://www.geonames.org), CC BY 4.0 लाइसेंस के अंतर्गत।</translation>
+        <source>Vellamor is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with absolutely no warranty.</source>
+        <translatorcomment>The licence's name stays recognisable: GNU General Public License - GNU जनरल पब्लिक लाइसेंस.</translatorcomment>
+        <translation>Vellamor मुक्त सॉफ़्टवेयर है: आप GNU जनरल पब्लिक लाइसेंस, संस्करण 3 या (अपनी इच्छा से) उसके किसी भी बाद के संस्करण की शर्तों के अंतर्गत इसे पुनर्वितरित और संशोधित कर सकते हैं। इसके साथ कोई भी वारंटी नहीं दी जाती।</translation>
+    </message>
+    <message>
+        <source>Places of the atlas: GeoNames (geonames.org), licensed under Creative Commons Attribution 4.0 (CC BY 4.0). Time-zone history: the IANA Time Zone Database (tz), in the public domain.</source>
+        <translatorcomment>GeoNames, CC BY 4.0, IANA and tz are names and stay in Latin letters, as the licence asks for its attribution.</translatorcomment>
+        <translation>एटलस के स्थान: GeoNames (geonames.org), क्रिएटिव कॉमन्स एट्रिब्यूशन 4.0 (CC BY 4.0) लाइसेंस के अंतर्गत। समय क्षेत्रों का इतिहास: IANA समय क्षेत्र डेटाबेस (tz), सार्वजनिक डोमेन में।</translation>
     </message>
     <message>
         <source>Visit the Vellamor web site</source>

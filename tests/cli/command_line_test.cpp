@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include "cli/usage.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
+#include "core/version.h"
 #include "json_lite.h"
 
 namespace vellamor {
@@ -297,6 +299,7 @@ TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
         {{"--export", "out.jpg", "a.sud"},
          "--export: the file name must end in .png, .svg or .pdf"},
         {{"--zones", "--name", "X"}, "--zones takes no chart"},
+        {{"--version", "a.sud"}, "--version takes no chart"},
     };
     for (const Case& c : cases) {
         const ParsedCommandLine p = ParseCommandLine(c.args);
@@ -433,11 +436,45 @@ TEST(CommandLineTest, HelpDocumentsEveryOptionAndZonesListsEveryRow) {
         EXPECT_LE(end - start, 79u) << help.out.substr(start, end - start);
     }
 
+    const Outcome version = Headless({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "vellamor " + std::string(kVersion) + "\n");
+
     const Outcome zones = Headless({"--zones"});
     EXPECT_EQ(zones.status, 0);
     EXPECT_EQ(std::count(zones.out.begin(), zones.out.end(), '\n'), 71);
     EXPECT_NE(zones.out.find("34  Indian Time, IST, +5.3\n"), std::string::npos);
     EXPECT_NE(zones.out.find("70  Yukon War Time,YWT,-8.0\n"), std::string::npos);
+}
+
+// The manual page vellamor(1) documents every option of --help, in troff's
+// spelling of the dashes, and the build's version.
+TEST(CommandLineTest, ManualPageCoversEveryOption) {
+    std::ifstream file(VELLAMOR_MANUAL_PAGE);
+    ASSERT_TRUE(file) << VELLAMOR_MANUAL_PAGE;
+    std::stringstream page;
+    page << file.rdbuf();
+    auto troff = [](std::string_view option) {
+        std::string escaped;
+        for (char c : option)
+            escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+        return escaped;
+    };
+    // Whole words only: --zone is not documented by --zones.
+    auto documents = [&page, &troff](std::string_view option) {
+        const std::string text = page.str(), word = troff(option);
+        for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+            const auto end = at + word.size();
+            if (end == text.size() || !std::isalpha(static_cast<unsigned char>(text[end])))
+                return true;
+        }
+        return false;
+    };
+    for (const CommandLineOption& o : CommandLineOptions()) {
+        EXPECT_TRUE(documents(o.name)) << o.name;
+        EXPECT_TRUE(o.alias.empty() || documents(o.alias)) << o.alias;
+    }
+    EXPECT_NE(page.str().find("\"Vellamor " + std::string(kVersion) + "\""), std::string::npos);
 }
 
 TEST(CommandLineTest, UsageErrorsPointToHelp) {

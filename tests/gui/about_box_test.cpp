@@ -33,9 +33,14 @@ TEST(AboutBoxTest, ShowsTitleDescriptionSeparatorLinkAndOk) {
               "and houses with respect to each other and how they affect the native.");
     EXPECT_EQ(separator->frameShape(), QFrame::HLine);
     EXPECT_EQ(ok->text(), "OK");
-    auto* credit = box->findChild<QLabel*>("lblPlaceData");
-    ASSERT_TRUE(credit);
-    EXPECT_TRUE(credit->text().contains("GeoNames") && credit->text().contains("CC BY 4.0"));
+
+    // The licence and the credits the shipped data asks for.
+    auto* licence = box->findChild<QLabel*>("lblLicence");
+    auto* credits = box->findChild<QLabel*>("lblCredits");
+    ASSERT_TRUE(licence && credits);
+    EXPECT_TRUE(licence->text().contains("GNU General Public License, version 3 or"));
+    for (const char* credit : {"GeoNames", "CC BY 4.0", "Time Zone Database"})
+        EXPECT_TRUE(credits->text().contains(credit)) << credit;
 }
 
 TEST(AboutBoxTest, PictureIsDrawn) {

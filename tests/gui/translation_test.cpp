@@ -71,12 +71,13 @@ QStringList WindowTexts(QWidget& window) {
 // The words left in Latin letters that are neither a chart's abbreviations,
 // a zone's code, the program's name nor the native's own data.
 QStringList EnglishLeft(const QStringList& texts, const BirthData& birth) {
-    // UTC and UT are the time scales' own names; GeoNames and CC BY name the
-    // place data and its licence.
-    QSet<QString> allowed{QStringLiteral("Vellamor"), QStringLiteral("v1"),
-                          QStringLiteral("UTC"),      QStringLiteral("UT"),
-                          QStringLiteral("GeoNames"), QStringLiteral("CC"),
-                          QStringLiteral("BY")};
+    // UTC and UT are the time scales' own names.
+    QSet<QString> allowed{QStringLiteral("Vellamor"), QStringLiteral("v1"), QStringLiteral("UTC"),
+                          QStringLiteral("UT")};
+    // The About box's credits name the data's sources and licences as their
+    // owners write them.
+    for (const char* name : {"GNU", "GeoNames", "geonames", "org", "CC", "BY", "IANA", "tz"})
+        allowed << QString::fromLatin1(name);
     for (std::string_view s : kBaseLabels)
         allowed << Text(s);
     for (std::string_view s : kSignAbbreviations)

@@ -13,9 +13,12 @@
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <cstdlib>
+#include <functional>
 
 #include "core/chart/chart_opening.h"
 #include "gui/printing.h"
+#include "render/chakra_painter.h"
 
 namespace vellamor {
 namespace {
@@ -28,7 +31,7 @@ Chart ReferenceChart() {
     return opened ? *opened : Chart{};
 }
 
-int Count(const QImage& image, const QRect& area, bool (*match)(QColor)) {
+int Count(const QImage& image, const QRect& area, const std::function<bool(QColor)>& match) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); y += 2)
         for (int x = area.left(); x <= area.right(); x += 2)
@@ -38,14 +41,15 @@ int Count(const QImage& image, const QRect& area, bool (*match)(QColor)) {
 bool IsWhite(QColor c) {
     return c.red() > 250 && c.green() > 250 && c.blue() > 250;
 }
-bool IsBlack(QColor c) {
-    return c.red() < 5 && c.green() < 5 && c.blue() < 5;
-}
-bool IsYellow(QColor c) {
-    return c.red() > 200 && c.green() > 200 && c.blue() < 60;
-}
 bool IsInk(QColor c) {
     return c.red() < 100 && c.green() < 100 && c.blue() < 100;
+}
+auto Near(QColor want) {
+    return [want](QColor c) {
+        return std::abs(c.red() - want.red()) + std::abs(c.green() - want.green()) +
+                   std::abs(c.blue() - want.blue()) <
+               30;
+    };
 }
 
 QByteArray Contents(const QString& path) {
@@ -53,18 +57,65 @@ QByteArray Contents(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TEST(ChartSheetTest, PngIsTwoThousandPixelsSquareWithChakraTextAndWhiteMargins) {
+TEST(ChartSheetTest, PngIsTwoThousandPixelsSquareOnWhiteWithEachRingInItsInk) {
     const QImage sheet = RenderChartSheet(ReferenceChart());
     ASSERT_EQ(sheet.size(), QSize(2000, 2000));
-    // White paper round the edges; the chakra's black ground with its Sun
-    // ring where the layout puts the chakra; dark type in the title band and
-    // beside the chakra.
+    // White paper round the edges and under the chakra (no dark square to
+    // waste ink); each ring's ink where the layout puts the chakra; dark
+    // type in the title band and beside the chakra.
     EXPECT_EQ(Count(sheet, QRect(0, 0, 2000, 40), IsWhite), 1000 * 20);
     const QRect chakra(80, 224, 1280, 1280);
-    EXPECT_GT(Count(sheet, chakra, IsBlack), chakra.width() * chakra.height() / 4 / 2);
-    EXPECT_GT(Count(sheet, chakra, IsYellow), 500);
+    EXPECT_GT(Count(sheet, chakra, IsWhite), chakra.width() * chakra.height() / 4 * 3 / 4);
+    EXPECT_EQ(Count(sheet, chakra, [](QColor c) { return c.lightness() < 20; }), 0);
+    for (const ChakraLine& ring : PaperPalette().rings)
+        EXPECT_GT(Count(sheet, chakra, Near(ring.colour)), 500) << ring.colour.name().toStdString();
     EXPECT_GT(Count(sheet, QRect(80, 56, 1840, 100), IsInk), 1000);
     EXPECT_GT(Count(sheet, QRect(1412, 224, 508, 1000), IsInk), 1000);
+}
+
+// A greyscale print keeps the rings apart: by the lightness of their inks
+// and by the style of their circles.
+TEST(ChartSheetTest, PaperRingsDifferInGreyAndInLine) {
+    const auto& rings = PaperPalette().rings;
+    for (std::size_t a = 0; a < rings.size(); ++a) {
+        for (std::size_t b = a + 1; b < rings.size(); ++b) {
+            EXPECT_GE(std::abs(qGray(rings[a].colour.rgb()) - qGray(rings[b].colour.rgb())), 30)
+                << a << " " << b;
+            EXPECT_NE(rings[a].style, rings[b].style) << a << " " << b;
+        }
+        // Dark enough to read as text on white.
+        EXPECT_LT(qGray(rings[a].colour.rgb()), 150) << a;
+    }
+}
+
+// The PDF takes the locale's paper; the sheet's 180 mm square within 15 mm
+// margins fits A4 and US Letter alike.
+TEST(ChartSheetTest, PdfPaperFollowsTheLocaleAndTheSheetFitsBoth) {
+    struct Case {
+        QLocale locale;
+        QPageSize::PageSizeId page;
+        const char* mediaBox;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), QPageSize::Letter, "0 0 612"},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), QPageSize::A4, "0 0 595"},
+        {QLocale(QLocale::Hindi, QLocale::India), QPageSize::A4, "0 0 595"},
+    };
+    const Chart chart = ReferenceChart();
+    const QLocale before;
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        const std::string name = c.locale.name().toStdString();
+        EXPECT_EQ(SheetPageSize(c.locale).id(), c.page) << name;
+        const QSizeF mm = SheetPageSize(c.locale).size(QPageSize::Millimeter);
+        EXPECT_GE(std::min(mm.width(), mm.height()) - 2 * 15, 180) << name;
+
+        QLocale::setDefault(c.locale);
+        const QString pdf = dir.filePath(c.locale.name() + ".pdf");
+        EXPECT_TRUE(ExportChartSheet(chart, pdf)) << name;
+        EXPECT_TRUE(Contents(pdf).contains(QByteArray("/MediaBox [") + c.mediaBox)) << name;
+    }
+    QLocale::setDefault(before);
 }
 
 TEST(ChartSheetTest, ExportsEachFormatAndRefusesOtherNames) {
