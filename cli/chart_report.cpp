@@ -213,6 +213,145 @@ std::string ChartPrintout(const Chart& c) {
     return out;
 }
 
+std::string ReadingJson(const ChartReading& reading) {
+    const DashaProgression& p = reading.progression;
+    const Transits& t = reading.transits;
+    auto clock = [](const CivilDateTime& c) { return JsonString(ClockText(c)); };
+    auto level = [&](DashaLevel l) { return p.span(l); };
+    std::string out = "\"progression\": {\"reading\": " + clock(p.reading) +
+                      ", \"yearOfLife\": " + std::to_string(level(DashaLevel::Year).number) +
+                      ", \"month\": " + std::to_string(level(DashaLevel::Month).number) +
+                      ", \"period\": " + std::to_string(level(DashaLevel::Period).number);
+    for (int l = 0; l < kDashaLevelCount; ++l) {
+        const DashaSpan& s = p.spans[static_cast<std::size_t>(l)];
+        const std::string key(kDashaLevelKeys[static_cast<std::size_t>(l)]);
+        out += ", \"" + key + "From\": " + clock(s.from) + ", \"" + key + "To\": " + clock(s.to);
+    }
+    out += ", \"houses\": {";
+    for (int l = 0; l < kDashaLevelCount; ++l) {
+        if (l)
+            out += ", ";
+        out += JsonString(kDashaLevelKeys[static_cast<std::size_t>(l)]) + ": " +
+               std::to_string(p.spans[static_cast<std::size_t>(l)].house);
+    }
+    out += "}, \"signs\": {";
+    for (int r = 0; r < kRingCount; ++r) {
+        if (r)
+            out += ", ";
+        out += JsonString(kRingKeys[static_cast<std::size_t>(r)]) + ": {";
+        for (int l = 0; l < kDashaLevelCount; ++l) {
+            if (l)
+                out += ", ";
+            out += JsonString(kDashaLevelKeys[static_cast<std::size_t>(l)]) + ": " +
+                   std::to_string(p.house(static_cast<Ring>(r), static_cast<DashaLevel>(l)).sign);
+        }
+        out += "}";
+    }
+    out += "}}, \"transits\": {\"reading\": " + clock(t.reading) + ", \"bodies\": [";
+    for (int i = 0; i < kTransitBodyCount; ++i) {
+        const auto b = static_cast<std::size_t>(i);
+        if (i)
+            out += ", ";
+        out += "{\"name\": " + JsonString(kPlanetNames[b]) +
+               ", \"label\": " + JsonString(t.labels[b]) +
+               ", \"position\": " + JsonString(t.positionTexts[b]) +
+               ", \"longText\": " + JsonString(t.longTexts[b]) +
+               ", \"longitude\": " + JsonNumber(t.longitudes[b]) +
+               ", \"retrograde\": " + (t.retrograde[b] ? "true" : "false") + "}";
+    }
+    out += "], \"houses\": {";
+    for (int r = 0; r < kRingCount; ++r) {
+        if (r)
+            out += ", ";
+        out += JsonString(kRingKeys[static_cast<std::size_t>(r)]) + ": [";
+        for (int i = 0; i < kTransitBodyCount; ++i) {
+            if (i)
+                out += ", ";
+            out +=
+                std::to_string(t.houses[static_cast<std::size_t>(r)][static_cast<std::size_t>(i)]);
+        }
+        out += "]";
+    }
+    out += "}}";
+    return out;
+}
+
+namespace {
+
+// "2026-12-07 12:00": the JSON's instant, easier on the eye.
+std::string ClockWords(const CivilDateTime& t) {
+    std::string s = ClockText(t);
+    s[10] = ' ';
+    return s;
+}
+
+std::string SignAbbreviation(int sign) {
+    return sign >= 1 && sign <= 12
+               ? std::string(kSignAbbreviations[static_cast<std::size_t>(sign - 1)])
+               : std::string("?");
+}
+
+std::string TrimRight(std::string s) {
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+}  // namespace
+
+std::string ReadingPrintout(const Chart& chart, const ChartReading& reading) {
+    const DashaProgression& p = reading.progression;
+    const Transits& t = reading.transits;
+    static constexpr std::array<std::string_view, kDashaLevelCount> kLevelNames{"Year of life",
+                                                                                "Month", "Period"};
+    static constexpr std::array<std::string_view, kRingCount> kRingTitles{
+        "Birth Chart (Lagna)", "Moon Chart (Chandra)", "Sun Chart (Surya)"};
+    char line[160];
+    std::string out = "Dasha and transits\n";
+    out += "  Reading        " + ClockWords(p.reading) + " (the birth's clock)\n";
+    for (int l = 0; l < kDashaLevelCount; ++l) {
+        const DashaSpan& s = p.spans[static_cast<std::size_t>(l)];
+        std::snprintf(line, sizeof line, "  %-13s %3d  House %2d  %s to %s\n",
+                      std::string(kLevelNames[static_cast<std::size_t>(l)]).c_str(), s.number,
+                      s.house, ClockWords(s.from).c_str(), ClockWords(s.to).c_str());
+        out += line;
+    }
+    for (int r = 0; r < kRingCount; ++r) {
+        out += "\n  ";
+        out += kRingTitles[static_cast<std::size_t>(r)];
+        out += "\n";
+        for (int l = 0; l < kDashaLevelCount; ++l) {
+            const House& h = p.house(static_cast<Ring>(r), static_cast<DashaLevel>(l));
+            std::snprintf(line, sizeof line, "    %-13s House %2d  Sign %2d  %s  ",
+                          std::string(kLevelNames[static_cast<std::size_t>(l)]).c_str(),
+                          p.spans[static_cast<std::size_t>(l)].house, h.sign,
+                          SignAbbreviation(h.sign).c_str());
+            out += TrimRight(line + h.occupants) + "\n";
+        }
+    }
+    const auto cycle = DashaCycle(chart.birth, p.span(DashaLevel::Year).number);
+    std::snprintf(line, sizeof line, "\n  Years %d to %d\n", cycle.front().number,
+                  cycle.back().number);
+    out += line;
+    for (const DashaSpan& y : cycle) {
+        const bool running = y.number == p.span(DashaLevel::Year).number;
+        std::snprintf(line, sizeof line, "  %s Year %3d  House %2d  %s to %s\n",
+                      running ? ">" : " ", y.number, y.house, ClockWords(y.from).c_str(),
+                      ClockWords(y.to).c_str());
+        out += line;
+    }
+    out += "\n  Transits                                    Houses: Birth Moon Sun\n";
+    for (int i = 0; i < kTransitBodyCount; ++i) {
+        const auto b = static_cast<std::size_t>(i);
+        out += "    " + Pad(kPlanetNames[b], 9) + Pad(t.positionTexts[b], 11) +
+               Pad(t.longTexts[b], 17) + Pad(TrimRight(t.labels[b]), 7);
+        std::snprintf(line, sizeof line, "   %2d   %2d   %2d\n", t.houses[0][b], t.houses[1][b],
+                      t.houses[2][b]);
+        out += line;
+    }
+    return out;
+}
+
 std::string StabilityJson(const ChartStability& s) {
     auto minutes = [](const std::optional<double>& m) {
         return m ? JsonNumber(TruncateToTenth(*m)) : std::string("null");

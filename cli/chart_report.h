@@ -7,6 +7,7 @@
 
 #include "core/chart/chart_stability.h"
 #include "core/chart/pipeline.h"
+#include "core/chart/transits.h"
 
 namespace vellamor {
 
@@ -22,6 +23,14 @@ std::string EntryJson(const BirthData& birth);
 
 // Birth details, the positions table and the three rings house by house.
 std::string ChartPrintout(const Chart& chart);
+
+// The two keys a reading adds to a chart's object, without braces round
+// them: "progression": {...}, "transits": {...}
+std::string ReadingJson(const ChartReading& reading);
+
+// The section "Dasha and transits": the running year, month and period with
+// each ring's house, the twelve years of the cycle, the transit positions.
+std::string ReadingPrintout(const Chart& chart, const ChartReading& reading);
 
 // {"ascendant": {...}, "moon": {...}, "nearBoundary": [...], "stations": [...],
 //  "zoneNote": ...}

@@ -158,7 +158,17 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
                                    : ChartFromFile(inv.files.front(), inv, services, out, err);
             if (!chart)
                 return chart.error().status;
-            const auto exported = services.exportSheet(*chart, inv.outputPath);
+            Expected<void, std::string> exported;
+            if (inv.reading) {
+                const auto reading = ComputeReading(*chart, *inv.reading);
+                if (!reading)
+                    return Report(err, {std::string(ReadingErrorText(reading.error())), 1});
+                if (!services.exportReadingSheet)
+                    return Report(err, {"this build cannot draw a reading", 2});
+                exported = services.exportReadingSheet(*chart, *reading, inv.outputPath);
+            } else {
+                exported = services.exportSheet(*chart, inv.outputPath);
+            }
             if (!exported)
                 return Report(err, {exported.error(), 1});
             return 0;
@@ -169,35 +179,52 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
             break;
     }
 
-    auto emit = [&, first = true](const Chart& chart) mutable {
-        if (inv.mode == HeadlessMode::Json) {
-            std::string json = ChartJson(chart);
-            if (inv.stability) {
-                json.pop_back();  // the closing brace
-                json += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart)) + "}";
+    // Returns false when the chart cannot be read at the reading.
+    auto emit = [&, first = true](const Chart& chart, std::string_view source) mutable {
+        std::optional<ChartReading> reading;
+        if (inv.reading) {
+            auto computed = ComputeReading(chart, *inv.reading);
+            if (!computed) {
+                out.flush();
+                err << source << ReadingErrorText(computed.error()) << "\n";
+                return false;
             }
-            json.pop_back();  // the entry comes after the rings and the stability
-            json += ", \"entry\": " + EntryJson(chart.birth) + "}";
+            reading = std::move(*computed);
+        }
+        if (inv.mode == HeadlessMode::Json) {
+            // The chart's own keys, then the optional ones in a fixed order;
+            // the reading's two always come last.
+            std::string json = ChartJson(chart);
+            json.pop_back();  // the closing brace
+            if (inv.stability)
+                json += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart));
+            json += ", \"entry\": " + EntryJson(chart.birth);
+            if (reading)
+                json += ", " + ReadingJson(*reading);
+            json += "}";
             out << json << "\n";
         } else {
             if (!first)
                 out << "\n";
             out << ChartPrintout(chart) << "\n" << StabilityText(AnalyzeChartStability(chart));
+            if (reading)
+                out << "\n" << ReadingPrintout(chart, *reading);
         }
         first = false;
+        return true;
     };
     if (inv.files.empty()) {
         const auto chart = ChartFromOptions(inv, services, err);
         if (!chart)
             return chart.error().status;
-        emit(*chart);
-        return 0;
+        return emit(*chart, "vellamor: ") ? 0 : 1;
     }
     int status = 0;
     for (const std::string& file : inv.files) {
         const auto chart = ChartFromFile(file, inv, services, out, err);
         if (chart) {
-            emit(*chart);
+            if (!emit(*chart, file + ": "))
+                status = 1;
             continue;
         }
         if (chart.error().stop)

@@ -12,6 +12,7 @@
 #include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
 #include "core/chart/place_option.h"
+#include "core/chart/transits.h"
 
 namespace vellamor {
 
@@ -21,10 +22,15 @@ namespace vellamor {
 using SheetExporter =
     std::function<Expected<void, std::string>(const Chart& chart, const std::string& path)>;
 
+// The same sheet with a reading's highlights and transits on it.
+using ReadingSheetExporter = std::function<Expected<void, std::string>(
+    const Chart& chart, const ChartReading& reading, const std::string& path)>;
+
 // What the headless modes need from outside the core.
 struct HeadlessServices {
-    PlaceResolver resolvePlace = {};  // empty: --place is not available in this build
-    SheetExporter exportSheet = {};   // empty: --export is not available in this build
+    PlaceResolver resolvePlace = {};               // empty: --place is not available in this build
+    SheetExporter exportSheet = {};                // empty: --export is not available in this build
+    ReadingSheetExporter exportReadingSheet = {};  // empty: --export --reading is not available
 };
 
 // Runs a headless mode; returns the process exit status (0 success, 1 when a

@@ -16,6 +16,7 @@ HeadlessServices BuiltInHeadlessServices() {
 #endif
 #ifdef VELLAMOR_HAVE_RENDER
     services.exportSheet = ExportChartSheetHeadless;
+    services.exportReadingSheet = ExportReadingSheetHeadless;
 #endif
     return services;
 }

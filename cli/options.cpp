@@ -152,6 +152,37 @@ Error ApplyZone(std::string_view value, Invocation& inv) {
     return {};
 }
 
+// YYYY-MM-DD[THH:MM]; whether the date exists and lies in the chart's life
+// is the core's to say, chart by chart.
+Error ApplyReading(std::string_view value, Invocation& inv) {
+    const auto expected = [&] {
+        return Error(
+            Usage("--reading: expected YYYY-MM-DD or YYYY-MM-DDTHH:MM, got " + Quoted(value)));
+    };
+    std::string_view date = value, time = "12:00";
+    if (const std::size_t t = value.find('T'); t != std::string_view::npos) {
+        date = value.substr(0, t);
+        time = value.substr(t + 1);
+    }
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-' || time.size() != 5 || time[2] != ':')
+        return expected();
+    const auto y = Number(date.substr(0, 4), 4, 4), m = Number(date.substr(5, 2), 2, 2),
+               d = Number(date.substr(8, 2), 2, 2), h = Number(time.substr(0, 2), 2, 2),
+               mi = Number(time.substr(3, 2), 2, 2);
+    if (!y || !m || !d || !h || !mi)
+        return expected();
+    if (*m < 1 || *m > 12)
+        return OutOfRange("--reading", "month", 1, 12, *m);
+    if (*d < 1 || *d > 31)
+        return OutOfRange("--reading", "day", 1, 31, *d);
+    if (*h > 23)
+        return OutOfRange("--reading", "hour", 0, 23, *h);
+    if (*mi > 59)
+        return OutOfRange("--reading", "minute", 0, 59, *mi);
+    inv.reading = CivilDateTime{*y, *m, *d, *h, *mi};
+    return {};
+}
+
 const std::vector<CommandLineOption> kOptions{
     // Modes.
     {"--help", "-h", "", "show this text", false,
@@ -186,6 +217,8 @@ const std::vector<CommandLineOption> kOptions{
          inv.stability = true;
          return Error();
      }},
+    {"--reading", "", "YYYY-MM-DD[THH:MM]", "the dasha and transits then (birth's clock)", false,
+     ApplyReading},
     {"--stations", "", "", "print the retrograde station tables as CSV", false,
      [](std::string_view, Invocation& inv) {
          return SetMode(inv, HeadlessMode::Stations, "--stations");
@@ -264,6 +297,10 @@ bool IsHelpRequest(const std::vector<std::string>& args) {
 
 // Checks that concern the whole command line rather than one option.
 Error CheckSources(const Invocation& inv) {
+    if (inv.reading && inv.mode != HeadlessMode::Json && inv.mode != HeadlessMode::Print &&
+        inv.mode != HeadlessMode::Export && inv.mode != HeadlessMode::Help)
+        return Usage("--reading goes only with --json, --print or --export" +
+                     (inv.modeOption.empty() ? std::string() : ", not " + inv.modeOption));
     // Only --json and --print show how far a chart can be trusted; the
     // others would drop the option without a word.
     if (inv.stability && inv.mode != HeadlessMode::Json && inv.mode != HeadlessMode::Print &&

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/astro/expected.h"
+#include "core/astro/planet_positions.h"
 #include "core/chart/entry_form.h"
 
 namespace vellamor {
@@ -29,6 +30,7 @@ struct Invocation {
     std::vector<std::string> chartOptions;  // chart options given, in order
     bool stability = false;                 // --json adds how far the chart can be trusted
     std::optional<std::string> place;       // --place "City[, State][, Country]"
+    std::optional<CivilDateTime> reading;   // --reading, on the birth's clock
 };
 
 struct CommandLineError {

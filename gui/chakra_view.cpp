@@ -1,9 +1,13 @@
 #include "gui/chakra_view.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
 #include "core/chart/chakra_layout.h"
+#include "gui/dasha_panel.h"
 #include "gui/twips.h"
 #include "render/chakra_painter.h"
 
@@ -37,9 +41,42 @@ QSize ChakraView::minimumSizeHint() const {
     return {side, side};
 }
 
+void ChakraView::setReadingOverlay(const ReadingOverlay& overlay) {
+    if (overlay.reading)
+        m_reading = *overlay.reading;
+    else
+        m_reading.reset();
+    m_highlights = overlay.highlights;
+    m_transits = overlay.transits;
+    update();
+}
+
+ReadingOverlay ChakraView::overlay() const {
+    return {m_reading ? &*m_reading : nullptr, m_highlights, m_transits};
+}
+
 void ChakraView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintChakra(painter, QRectF(rect()), m_model, kSmallestLabelPixels);
+    PaintChakra(painter, QRectF(rect()), m_model, kSmallestLabelPixels, ScreenPalette(), overlay());
+}
+
+bool ChakraView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    // The painter's mapping, undone: widget pixels to the chart's twips.
+    const Rect bounds = ChakraBounds();
+    const double scale = std::min(width() / bounds.width, height() / bounds.height);
+    const QPointF centre = QRectF(rect()).center();
+    const Point twips{bounds.centre().x + (help->pos().x() - centre.x()) / scale,
+                      bounds.centre().y + (help->pos().y() - centre.y()) / scale};
+    const std::optional<HouseAtPoint> house = scale > 0 ? HouseAt(twips) : std::nullopt;
+    if (house)
+        QToolTip::showText(help->globalPos(),
+                           HouseToolTip(m_model, overlay(), house->ring, house->houseIndex), this);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 }  // namespace vellamor

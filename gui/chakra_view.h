@@ -5,8 +5,11 @@
 
 #include <QSize>
 #include <QWidget>
+#include <optional>
 
 #include "core/chart/chakra_model.h"
+#include "core/chart/transits.h"
+#include "render/chakra_painter.h"
 
 namespace vellamor {
 
@@ -18,12 +21,22 @@ class ChakraView : public QWidget {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     const ChakraModel& model() const { return m_model; }
+    // The reading drawn over the chart (a copy, so the view owns what it
+    // paints); an overlay that is not shown gives the classic picture.
+    void setReadingOverlay(const ReadingOverlay& overlay);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Tooltips: what the house under the pointer holds.
+    bool event(QEvent* event) override;
 
   private:
+    ReadingOverlay overlay() const;
+
     ChakraModel m_model;
+    std::optional<ChartReading> m_reading;
+    bool m_highlights = false;
+    bool m_transits = false;
 };
 
 }  // namespace vellamor

@@ -7,11 +7,11 @@
 
 namespace vellamor {
 
-void PrintChartSheet(QPrinter& printer, const Chart& chart) {
+void PrintChartSheet(QPrinter& printer, const Chart& chart, const ReadingOverlay& overlay) {
     QPainter painter;
     if (!painter.begin(&printer))
         return;
-    PaintChartSheetPage(painter, chart);
+    PaintChartSheetPage(painter, chart, overlay);
     painter.end();
 }
 

@@ -28,6 +28,7 @@
 #include "core/chart/chart_stability.h"
 #include "core/chart/stability_report.h"
 #include "gui/chakra_view.h"
+#include "gui/dasha_panel.h"
 #include "gui/desktop.h"
 #include "gui/dialogs.h"
 #include "gui/help_menu.h"
@@ -230,13 +231,20 @@ QWidget* ResultWindow::buildRightColumn() {
     m_tabs->addTab(tr("Chart Details"));
     m_tabs->addTab(tr("Planetary Positions"));
     m_tabs->addTab(tr("Chart Stability"));
+    // The reading's tab joins behind the scroll arrows where the column has
+    // no room for it: the classic window keeps its width and its chart size.
+    const int classicTabsWidth = m_tabs->sizeHint().width();
+    m_tabs->addTab(tr("Dasha and Transits"));
     connect(m_tabs, &QTabBar::tabBarClicked, this, &ResultWindow::showPanel);
     connect(m_tabs, &QTabBar::currentChanged, this, &ResultWindow::showPanel);
 
     m_panels = new QStackedWidget(column);
     m_panels->setObjectName(QStringLiteral("fraDisplay"));
+    m_dasha = new DashaPanel(m_chart);
+    connect(m_dasha, &DashaPanel::overlayChanged, this,
+            [this] { m_view->setReadingOverlay(m_dasha->overlay()); });
     const QList<QWidget*> panels{buildBirthDetails(), buildLegend(), buildPositions(),
-                                 buildStability()};
+                                 buildStability(), m_dasha};
     for (int k = 0; k < static_cast<int>(panels.size()); ++k) {
         QWidget* panel = panels[k];
         panel->setObjectName(QStringLiteral("fraDisplay(%1)").arg(k));
@@ -271,7 +279,7 @@ QWidget* ResultWindow::buildRightColumn() {
     // As wide as the tabs ask while the window has room; narrower, down to
     // what leaves the chart its smallest size in a 640 x 480 window.
     column->setMinimumWidth(Px(kNarrowestColumnTwips));
-    column->setMaximumWidth(std::max(Px(2400), m_tabs->sizeHint().width()));
+    column->setMaximumWidth(std::max(Px(2400), classicTabsWidth));
     column->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     return column;
 }
@@ -505,7 +513,7 @@ bool ResultWindow::onExport() {
     const QString path = CurrentDialogs().saveFile(this, request);
     if (path.isEmpty())
         return false;
-    const auto exported = ExportChartSheet(m_chart, path);
+    const auto exported = ExportChartSheet(m_chart, path, m_dasha->overlay());
     if (!exported) {
         CurrentDialogs().message(this, DialogIcon::Critical,
                                  tr("The chart sheet could not be exported."), DialogButtons::Ok,
@@ -524,7 +532,7 @@ void ResultWindow::onPrint() {
     dialog.setWindowTitle(tr("Print"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PrintChartSheet(printer, m_chart);
+    PrintChartSheet(printer, m_chart, m_dasha->overlay());
 }
 
 // Beside the last export or the last saved chart, named after the native.

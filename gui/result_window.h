@@ -1,7 +1,8 @@
 // The result window (object name "frmSudarshanChakraResult"): the chakra
-// view on the left, four panels behind a tab strip on the right (birth
+// view on the left, five panels behind a tab strip on the right (birth
 // details, the chart's legend, the planetary positions, the chart's
-// stability), Save and Back below them; the File menu adds export and print.
+// stability, the dasha and transits at a reading), Save and Back below them;
+// the File menu adds export and print.
 #pragma once
 
 #include <QMainWindow>
@@ -20,6 +21,7 @@ class QTabBar;
 namespace vellamor {
 
 class ChakraView;
+class DashaPanel;
 
 // The file dialogs' filters, in the user's language.
 QString ChartFileFilter();
@@ -40,8 +42,10 @@ class ResultWindow : public QMainWindow {
     const Chart& chart() const { return m_chart; }
     const ChartStability& stability() const { return m_stability; }
     // The panel in front: 0 birth details, 1 chart details, 2 positions,
-    // 3 chart stability.
+    // 3 chart stability, 4 dasha and transits.
     int currentPanel() const;
+    DashaPanel* dashaPanel() const { return m_dasha; }
+    ChakraView* chakraView() const { return m_view; }
 
   public slots:
     void showPanel(int index);
@@ -77,6 +81,7 @@ class ResultWindow : public QMainWindow {
     QString m_lastExport;
     bool m_goingBack = false;
     ChakraView* m_view = nullptr;
+    DashaPanel* m_dasha = nullptr;
     QTabBar* m_tabs = nullptr;
     QStackedWidget* m_panels = nullptr;
     QPushButton* m_save = nullptr;

@@ -2,8 +2,10 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -98,6 +100,66 @@ void PaintWheel(QPainter& painter, double scale, const ChakraPalette& palette) {
     }
 }
 
+// The part of a ring between the two spokes of a house.
+QPainterPath HouseSector(Ring ring, int houseIndex) {
+    const RingGeometry& g = GeometryOf(ring);
+    const QPointF c = ToQPoint(kChakraCentre);
+    const QRectF outer(c.x() - g.outerRadius, c.y() - g.outerRadius, 2 * g.outerRadius,
+                       2 * g.outerRadius);
+    const QRectF inner(c.x() - g.innerRadius, c.y() - g.innerRadius, 2 * g.innerRadius,
+                       2 * g.innerRadius);
+    // Qt's arcs, like the houses, turn counter-clockwise from three o'clock.
+    const double start = HouseCentreAngle(houseIndex) - 15;
+    QPainterPath path;
+    path.arcMoveTo(outer, start);
+    path.arcTo(outer, start, 30);
+    path.arcTo(inner, start + 30, -30);
+    path.closeSubpath();
+    return path;
+}
+
+void PaintHighlights(QPainter& painter, const DashaProgression& p, double scale,
+                     const ReadingMarks& marks) {
+    const int year = p.span(DashaLevel::Year).house - 1;
+    const int month = p.span(DashaLevel::Month).house - 1;
+    painter.save();
+    for (int r = 0; r < kRingCount; ++r) {
+        const Ring ring = static_cast<Ring>(r);
+        if (month != year)
+            painter.fillPath(HouseSector(ring, month), marks.month);
+        painter.fillPath(HouseSector(ring, year), marks.year);
+        QPen outline(marks.outline, std::max(2 * kLineWidthTwips, 2 * kThinnestLinePixels / scale));
+        outline.setJoinStyle(Qt::RoundJoin);
+        painter.strokePath(HouseSector(ring, year), outline);
+    }
+    painter.restore();
+}
+
+// Lines whose labels are drawn one by one: the birth bodies in the ring's
+// colour, then the transiting ones in theirs, at the places the whole line's
+// layout gave them.
+void PaintMixedLines(QPainter& painter, const OccupantLayout& layout, int birthTokens,
+                     const QColor& ringColour, const QColor& transitColour) {
+    const QFont birthFont = ChakraLabelFont(layout.fontHeight, true);
+    const QFont transitFont = TransitLabelFont(layout.fontHeight);
+    const QFontMetricsF fm(birthFont);
+    int token = 0;
+    for (int i = 0; i < layout.lines.size(); ++i) {
+        const QString& line = layout.lines[i];
+        const QRectF& box = layout.lineBoxes[i];
+        const double left = box.center().x() - fm.horizontalAdvance(line) / 2;
+        for (const Span& s : TokenSpans(line)) {
+            const bool transit = token++ >= birthTokens;
+            const QString piece = line.mid(s.start, s.end - s.start);
+            const double x = left + fm.horizontalAdvance(line.left(s.start));
+            painter.setFont(transit ? transitFont : birthFont);
+            painter.setPen(transit ? transitColour : ringColour);
+            painter.drawText(QRectF(x, box.top(), fm.horizontalAdvance(piece), box.height()),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, piece);
+        }
+    }
+}
+
 ChakraPalette MakeScreenPalette() {
     ChakraPalette p;
     p.background = ToQColor(kBackgroundColour);
@@ -140,6 +202,18 @@ QPen ChakraPen(const ChakraLine& line, double scale, double unitTwips) {
     QPen pen(line.colour, width, line.style);
     pen.setCapStyle(Qt::FlatCap);
     return pen;
+}
+
+ReadingMarks ReadingMarksOn(const ChakraPalette& palette) {
+    if (palette.background.lightness() > 128)
+        return {QColor(0, 128, 56), QColor(0, 0, 0, 52), QColor(0, 0, 0, 20), QColor(0, 0, 0)};
+    return {kTransitColour, kYearHighlight, kMonthHighlight, kYearOutline};
+}
+
+QFont TransitLabelFont(int heightTwips) {
+    QFont font = ChakraLabelFont(heightTwips, true);
+    font.setItalic(true);
+    return font;
 }
 
 QFont ChakraLabelFont(int heightTwips, bool bold) {
@@ -228,7 +302,8 @@ int SmallestLabelFont(double scale, double smallestLabelPixels) {
 }
 
 void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
-                 double smallestLabelPixels, const ChakraPalette& palette) {
+                 double smallestLabelPixels, const ChakraPalette& palette,
+                 const ReadingOverlay& overlay) {
     painter.save();
     painter.fillRect(target, palette.background);
 
@@ -244,11 +319,18 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
     painter.scale(scale, scale);
     painter.translate(-bounds.centre().x, -bounds.centre().y);
 
+    const ReadingMarks marks = ReadingMarksOn(palette);
+    if (overlay.reading && overlay.highlights)
+        PaintHighlights(painter, overlay.reading->progression, scale, marks);
     PaintWheel(painter, scale, palette);
 
     const int smallestFont = SmallestLabelFont(scale, smallestLabelPixels);
     const QFont numberFont =
         ChakraLabelFont(std::max(static_cast<int>(kLabelFontHeight), smallestFont), false);
+    const bool transits = overlay.reading && overlay.transits;
+    std::array<std::array<std::string, 12>, kRingCount> transitOccupants;
+    if (transits)
+        transitOccupants = TransitOccupants(overlay.reading->transits);
     for (int r = 0; r < kRingCount; ++r) {
         const Ring ring = static_cast<Ring>(r);
         const QColor& colour = palette.rings[r].colour;
@@ -256,14 +338,25 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
         for (int h = 0; h < 12; ++h) {
             const House& house = model.house(ring, h);
             const Rect box = SignNumberBox(ring, h);
+            painter.setPen(colour);
             painter.setFont(numberFont);
             painter.drawText(QRectF(box.left, box.top, box.width, box.height), Qt::AlignCenter,
                              house.sign > 0 ? QString::number(house.sign) : QString());
 
-            const QString occupants = QString::fromStdString(house.occupants);
+            QString occupants = QString::fromStdString(house.occupants);
+            QString moving;
+            if (transits)
+                moving = QString::fromStdString(transitOccupants[r][h]);
+            const int birthTokens = static_cast<int>(TokenSpans(occupants).size());
+            if (!moving.isEmpty())
+                occupants = occupants.trimmed().isEmpty() ? moving : occupants + u' ' + moving;
             const OccupantLayout layout = LayoutOccupants(ring, h, occupants, smallestFont);
             if (layout.lines.isEmpty())
                 continue;
+            if (!moving.isEmpty()) {
+                PaintMixedLines(painter, layout, birthTokens, colour, marks.transit);
+                continue;
+            }
             const QFont font = ChakraLabelFont(layout.fontHeight, true);
             const QFontMetricsF fm(font);
             painter.setFont(font);

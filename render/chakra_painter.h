@@ -13,10 +13,28 @@
 
 #include "core/chart/chakra_layout.h"
 #include "core/chart/chakra_model.h"
+#include "core/chart/transits.h"
 
 class QPainter;
 
 namespace vellamor {
+
+// What a reading adds to the chakra, each part on request: the running
+// year's house in every ring with a clear highlight and the month's house
+// with a lighter one; the transiting bodies beside the birth bodies of each
+// house, in their own colour and style.
+struct ReadingOverlay {
+    const ChartReading* reading = nullptr;
+    bool highlights = false;
+    bool transits = false;
+    bool shown() const { return reading && (highlights || transits); }
+};
+
+// The look of the reading's marks, shared by the chakra and its keys.
+inline const QColor kTransitColour(64, 255, 128);
+inline const QColor kYearHighlight(255, 255, 255, 78);
+inline const QColor kMonthHighlight(255, 255, 255, 34);
+inline const QColor kYearOutline(255, 255, 255);
 
 // One kind of line of the wheel: its ink, its width in twips (never thinner
 // than a hairline on the device) and its style.
@@ -48,8 +66,20 @@ const ChakraPalette& PaperPalette();
 // screen keeps every text at least `smallestLabelPixels` device pixels tall
 // (0: no such floor): its texts then crowd their houses rather than shrink
 // out of the reader's reach.
+// With an overlay that is shown, the reading's marks are drawn too.
 void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
-                 double smallestLabelPixels = 0, const ChakraPalette& palette = ScreenPalette());
+                 double smallestLabelPixels = 0, const ChakraPalette& palette = ScreenPalette(),
+                 const ReadingOverlay& overlay = {});
+
+// The reading's marks in the inks of a palette: the screen's bright ones on
+// black, darker ones that read on paper.
+struct ReadingMarks {
+    QColor transit;
+    QColor year;
+    QColor month;
+    QColor outline;
+};
+ReadingMarks ReadingMarksOn(const ChakraPalette& palette);
 
 // Occupant texts shrink, to two fifths of the normal size at most, before
 // they are allowed to overflow.
@@ -58,6 +88,9 @@ inline constexpr int kSmallestOccupantFont = 66;
 // The smallest text size, in twips, on a chart drawn `scale` device pixels
 // per twip with the given floor in device pixels.
 int SmallestLabelFont(double scale, double smallestLabelPixels);
+
+// The transit font: the occupants' bold, set in italics.
+QFont TransitLabelFont(int heightTwips);
 
 // A pen for one of the wheel's lines on a painter that draws `scale` device
 // pixels per unit of `unitTwips` twips (the chakra's own painter: 1).

@@ -49,13 +49,37 @@ QString Utf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-void PaintTitle(QPainter& p, const Chart& chart) {
+QString Clock(const CivilDateTime& t) {
+    return QStringLiteral("%1 %2, %3, %4:%5")
+        .arg(Utf8(kMonthNames[static_cast<std::size_t>(t.month - 1)]))
+        .arg(t.day)
+        .arg(t.year)
+        .arg(t.hour, 2, 10, QLatin1Char('0'))
+        .arg(t.minute, 2, 10, QLatin1Char('0'));
+}
+
+void PaintTitle(QPainter& p, const Chart& chart, const ReadingOverlay& overlay) {
+    QRectF titleBox = kTitleBox;
+    if (overlay.shown()) {
+        // The reading's instant, and where the dasha stands then.
+        const DashaProgression& d = overlay.reading->progression;
+        const QRectF readingBox(kTitleBox.right() - 330, kTitleBox.top(), 330, kTitleBox.height());
+        titleBox.setRight(readingBox.left() - 10);
+        p.setFont(SheetFont(14, false));
+        p.setPen(kInk);
+        p.drawText(readingBox, Qt::AlignRight | Qt::AlignVCenter,
+                   QStringLiteral("Reading %1\nyear %2, month %3, period %4")
+                       .arg(Clock(d.reading))
+                       .arg(d.span(DashaLevel::Year).number)
+                       .arg(d.span(DashaLevel::Month).number)
+                       .arg(d.span(DashaLevel::Period).number));
+    }
     p.setFont(SheetFont(30, true));
     p.setPen(kInk);
     const QString title = QStringLiteral("Sudarshan Chakra of ") + Utf8(chart.birth.name);
     const QFontMetricsF fm(p.font());
-    p.drawText(kTitleBox, Qt::AlignLeft | Qt::AlignVCenter,
-               fm.elidedText(title, Qt::ElideRight, kTitleBox.width()));
+    p.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter,
+               fm.elidedText(title, Qt::ElideRight, titleBox.width()));
     p.setPen(QPen(kRuleInk, 1.5));
     p.drawLine(QPointF(kMargin, kRuleY), QPointF(kSheetUnits - kMargin, kRuleY));
 }
@@ -85,6 +109,38 @@ double PaintDetails(QPainter& p, const Chart& chart, double top) {
         y += std::min(needed.height(), room.height()) + 14;
     }
     return y;
+}
+
+// The reading's marks, explained below the ring key.
+void PaintReadingKey(QPainter& p, double top, const ReadingOverlay& overlay) {
+    const ReadingMarks marks = ReadingMarksOn(PaperPalette());
+    constexpr double kRow = 26;
+    double y = top;
+    auto text = [&](const QString& t) {
+        p.setPen(kInk);
+        p.setFont(SheetFont(14, true));
+        p.drawText(QRectF(kColumnLeft + 56, y - 4, kColumnWidth - 56, 24),
+                   Qt::AlignLeft | Qt::AlignVCenter, t);
+        y += kRow;
+    };
+    if (overlay.highlights) {
+        const QRectF swatch(kColumnLeft, y, 40, 16);
+        p.fillRect(swatch, marks.year);
+        p.setPen(QPen(marks.outline, 2));
+        p.drawRect(swatch.adjusted(1, 1, -1, -1));
+        text(QStringLiteral("House of the year"));
+        p.fillRect(QRectF(kColumnLeft, y, 40, 16), marks.month);
+        text(QStringLiteral("House of the month"));
+    }
+    if (overlay.transits) {
+        p.setFont(SheetFont(14, true));
+        QFont italic = p.font();
+        italic.setItalic(true);
+        p.setFont(italic);
+        p.setPen(marks.transit);
+        p.drawText(QRectF(kColumnLeft, y - 2, 40, 20), Qt::AlignCenter, QStringLiteral("J"));
+        text(QStringLiteral("Transiting body"));
+    }
 }
 
 // The ring key of the legend panel: each ring's colour and name.
@@ -166,7 +222,8 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path) {
     return std::nullopt;
 }
 
-void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart) {
+void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
+                     const ReadingOverlay& overlay) {
     const double side = std::min(target.width(), target.height());
     if (!(side > 0))
         return;
@@ -177,25 +234,33 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart) {
     p.scale(side / kSheetUnits, side / kSheetUnits);
     p.fillRect(QRectF(0, 0, kSheetUnits, kSheetUnits), Qt::white);
 
-    PaintTitle(p, chart);
-    PaintChakra(p, kChakraBox, chart.chakra, /*smallestLabelPixels=*/0, PaperPalette());
+    PaintTitle(p, chart, overlay);
+    PaintChakra(p, kChakraBox, chart.chakra, /*smallestLabelPixels=*/0, PaperPalette(), overlay);
     const double detailsEnd = PaintDetails(p, chart, kChakraBox.top());
-    PaintRingKey(p, std::max(detailsEnd + 8, kChakraBox.bottom() - 3 * 32 + 12));
+    if (overlay.shown()) {
+        const int rows = (overlay.highlights ? 2 : 0) + (overlay.transits ? 1 : 0);
+        const double keyTop = std::max(detailsEnd + 4, kChakraBox.bottom() - 3 * 32 - rows * 26);
+        PaintRingKey(p, keyTop);
+        PaintReadingKey(p, keyTop + 3 * 32, overlay);
+    } else {
+        PaintRingKey(p, std::max(detailsEnd + 8, kChakraBox.bottom() - 3 * 32 + 12));
+    }
     PaintPositions(p, chart);
     PaintFooter(p);
     p.restore();
 }
 
-QImage RenderChartSheet(const Chart& chart, int pixels) {
+QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& overlay) {
     QImage image(pixels, pixels, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintChartSheet(painter, QRectF(0, 0, pixels, pixels), chart);
+    PaintChartSheet(painter, QRectF(0, 0, pixels, pixels), chart, overlay);
     painter.end();
     return image;
 }
 
-std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat format) {
+std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat format,
+                                           const ReadingOverlay& overlay) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -203,7 +268,7 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
     bool drawn = true;
     switch (format) {
         case SheetFormat::Png:
-            drawn = RenderChartSheet(chart).save(&buffer, "PNG");
+            drawn = RenderChartSheet(chart, kSheetPixels, overlay).save(&buffer, "PNG");
             break;
         case SheetFormat::Svg: {
             QSvgGenerator svg;
@@ -218,7 +283,7 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
             QPainter painter;
             drawn = painter.begin(&svg);
             if (drawn) {
-                PaintChartSheet(painter, QRectF(0, 0, kSheetUnits, kSheetUnits), chart);
+                PaintChartSheet(painter, QRectF(0, 0, kSheetUnits, kSheetUnits), chart, overlay);
                 drawn = painter.end();
             }
             break;
@@ -232,7 +297,7 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
             QPainter painter;
             drawn = painter.begin(&pdf);
             if (drawn) {
-                PaintChartSheet(painter, DeviceRect(painter), chart);
+                PaintChartSheet(painter, DeviceRect(painter), chart, overlay);
                 drawn = painter.end();
             }
             break;
@@ -244,13 +309,14 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
     return bytes;
 }
 
-Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path) {
+Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path,
+                                         const ReadingOverlay& overlay) {
     const std::optional<SheetFormat> format = SheetFormatOf(path);
     if (!format)
         return SaveFailure(path, QStringLiteral("the name must end in .png, .svg or .pdf"));
     // Drawn whole in memory first: the file is replaced only by a complete
     // sheet, and a failure to write is told apart from one to draw.
-    const std::optional<QByteArray> bytes = EncodeChartSheet(chart, *format);
+    const std::optional<QByteArray> bytes = EncodeChartSheet(chart, *format, overlay);
     if (!bytes)
         return SaveFailure(path, QStringLiteral("the sheet could not be drawn"));
     const auto replaced =
@@ -266,11 +332,14 @@ QPageSize SheetPageSize(const QLocale& locale) {
                                                                              : QPageSize::A4);
 }
 
-void PaintChartSheetPage(QPainter& painter, const Chart& chart) {
-    PaintChartSheet(painter, DeviceRect(painter), chart);
+void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOverlay& overlay) {
+    PaintChartSheet(painter, DeviceRect(painter), chart, overlay);
 }
 
-Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path) {
+namespace {
+
+Expected<void, std::string> ExportHeadless(const Chart& chart, const std::string& path,
+                                           const ReadingOverlay& overlay) {
     // Drawing text needs an application object; the offscreen platform
     // gives one that never looks for a display.
     static int argc = 3;
@@ -286,10 +355,22 @@ Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const s
         });
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const auto exported = ExportChartSheet(chart, QFile::decodeName(path.c_str()));
+    const auto exported = ExportChartSheet(chart, QFile::decodeName(path.c_str()), overlay);
     if (!exported)
         return Fail(exported.error().toStdString());
     return {};
+}
+
+}  // namespace
+
+Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path) {
+    return ExportHeadless(chart, path, {});
+}
+
+Expected<void, std::string> ExportReadingSheetHeadless(const Chart& chart,
+                                                       const ChartReading& reading,
+                                                       const std::string& path) {
+    return ExportHeadless(chart, path, {&reading, true, true});
 }
 
 }  // namespace vellamor

@@ -1,6 +1,8 @@
 // The printable sheet of one chart: a title, the chakra drawn by the result
 // window's own painting code, the nine birth details, the ring key and the
-// positions with their chart labels. The same sheet is exported as PNG
+// positions with their chart labels. With a reading's overlay shown, the
+// chakra carries its highlights and transits, the key explains them and the
+// title line names the reading's date and time. The same sheet is exported as PNG
 // (2000 x 2000 pixels), SVG or PDF, and printed.
 //
 // The sheet is laid out in a square of 1000 x 1000 units, scaled to fit the
@@ -21,6 +23,7 @@
 
 #include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
+#include "render/chakra_painter.h"
 
 class QPainter;
 
@@ -37,18 +40,22 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path);
 
 // Draws the sheet as large as fits in `target`, centred horizontally and at
 // the top.
-void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart);
+void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart,
+                     const ReadingOverlay& overlay = {});
 
-QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels);
+QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels,
+                        const ReadingOverlay& overlay = {});
 
 // The whole file of the sheet in that format, drawn in memory; nothing when
 // it could not be drawn.
-std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat format);
+std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat format,
+                                           const ReadingOverlay& overlay = {});
 
 // Writes the sheet in the format of the file name, replacing the file only
 // when the whole sheet was written (as ReplaceFile does). A failure reads
 // "PATH: reason".
-Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path);
+Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path,
+                                         const ReadingOverlay& overlay = {});
 
 // The paper of an exported PDF: US Letter where the locale measures in
 // inches and feet, otherwise A4. Either way the sheet, 180 mm square within
@@ -56,10 +63,14 @@ Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path
 QPageSize SheetPageSize(const QLocale& locale);
 
 // One page (a printer's, a PDF's), the sheet across its printable width.
-void PaintChartSheetPage(QPainter& painter, const Chart& chart);
+void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOverlay& overlay = {});
 
 // For the command line: draws without a display (Qt's offscreen platform)
 // when no application object exists yet.
 Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path);
+// The same with the reading's highlights and transits drawn.
+Expected<void, std::string> ExportReadingSheetHeadless(const Chart& chart,
+                                                       const ChartReading& reading,
+                                                       const std::string& path);
 
 }  // namespace vellamor

@@ -65,10 +65,14 @@ void CivilFromDays(long long z, int& y, int& m, int& d) {
 
 }  // namespace
 
+long long MinutesSince1970(const CivilDateTime& t) {
+    return DaysFromCivil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day)) *
+               1440 +
+           t.hour * 60LL + t.minute;
+}
+
 CivilDateTime AddMinutes(const CivilDateTime& t, long long minutes) {
-    long long total =
-        DaysFromCivil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day)) * 1440 +
-        t.hour * 60LL + t.minute + minutes;
+    long long total = MinutesSince1970(t) + minutes;
     long long days = total >= 0 ? total / 1440 : -((-total + 1439) / 1440);
     long long rest = total - days * 1440;
     CivilDateTime out;

@@ -36,6 +36,8 @@ struct CivilDateTime {
 
 // Adds signed minutes with ordinary calendar arithmetic (Gregorian).
 CivilDateTime AddMinutes(const CivilDateTime& t, long long minutes);
+// Minutes from 1970-01-01 00:00 on the same clock (Gregorian), for differences.
+long long MinutesSince1970(const CivilDateTime& t);
 
 double DayNumberJ2000(int year, int month, int day, int hour, int minute);
 double NormalizeRadians(double x);

@@ -55,6 +55,21 @@ Point PolarPoint(double distance, double angleDegrees) {
     return {kChakraCentre.x + distance * std::cos(a), kChakraCentre.y - distance * std::sin(a)};
 }
 
+std::optional<HouseAtPoint> HouseAt(Point p) {
+    const Offset o = FromCentre(p);
+    const double distance = std::hypot(o.x, o.y);
+    if (distance < kHubRadius || distance >= kSunOuterRadius)
+        return std::nullopt;
+    int ring = 0;
+    while (distance >= kRingGeometry[static_cast<std::size_t>(ring)].outerRadius)
+        ++ring;
+    // Degrees past the spoke before house 1 (at 75 degrees), 0 up to 360.
+    double past = std::atan2(o.y, o.x) * 180 / kPi - (HouseCentreAngle(0) - kHalfHouse);
+    past -= 360 * std::floor(past / 360);
+    const int house = std::min(11, static_cast<int>(past / 30));
+    return HouseAtPoint{static_cast<Ring>(ring), house};
+}
+
 Segment Spoke(int spokeIndex) {
     const double a = SpokeAngle(spokeIndex);
     return {PolarPoint(kHubRadius, a), PolarPoint(kSunOuterRadius, a)};

@@ -104,6 +104,16 @@ struct Segment {
 // Spoke k runs from the hub circle to the outer circle.
 Segment Spoke(int spokeIndex);
 
+// The ring and house index under a point, nothing on the hub or outside
+// the outer circle. A point on a circle belongs to the ring outside it, a
+// point on a spoke to the house counter-clockwise of it.
+struct HouseAtPoint {
+    Ring ring;
+    int houseIndex;
+    bool operator==(const HouseAtPoint&) const = default;
+};
+std::optional<HouseAtPoint> HouseAt(Point p);
+
 Point SignNumberAnchor(Ring ring, int houseIndex);
 Point OccupantAnchor(Ring ring, int houseIndex);
 Rect SignNumberBox(Ring ring, int houseIndex);

@@ -509,7 +509,7 @@ Do you want to check for an update?</source>
     <name>vellamor::AboutBox</name>
     <message>
         <source>Vellamor is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with absolutely no warranty.</source>
-        <translatorcomment>The licence's name stays recognisable: GNU General Public License - GNU जनरल पब्लिक लाइसेंस.</translatorcomment>
+        <translatorcomment>The licence&apos;s name stays recognisable: GNU General Public License - GNU जनरल पब्लिक लाइसेंस.</translatorcomment>
         <translation>Vellamor मुक्त सॉफ़्टवेयर है: आप GNU जनरल पब्लिक लाइसेंस, संस्करण 3 या (अपनी इच्छा से) उसके किसी भी बाद के संस्करण की शर्तों के अंतर्गत इसे पुनर्वितरित और संशोधित कर सकते हैं। इसके साथ कोई भी वारंटी नहीं दी जाती।</translation>
     </message>
     <message>
@@ -529,6 +529,117 @@ Do you want to check for an update?</source>
         <source>Vellamor draws the Sudarshan Chakra based on Vedic Astrology. The Sudarshan chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali or Janma Kundali. This gives a clear view of the position of the different planets and houses with respect to each other and how they affect the native.</source>
         <translatorcomment>Glossary (English - Hindi): Sudarshan Chakra - सुदर्शन चक्र; Kundali (chart) - कुंडली; Lagna (Ascendant) - लग्न; Janma (birth) - जन्म; Rashi/Rasi (sign) - राशि; Surya (Sun) - सूर्य; Chandra (Moon) - चंद्र; house (bhava) - भाव; planet (graha) - ग्रह; native - जातक; retrograde (vakri) - वक्री; direct (margi) - मार्गी; station - स्तंभन/स्थिति; degree - अंश; arcminute - कला; latitude - अक्षांश; longitude - देशांतर; Rahu - राहु; Ketu - केतु; Guru (Jupiter) - गुरु; daylight saving time - दिवाप्रकाश बचत समय; time zone - समय क्षेत्र; Standard Time - मानक समय; War Time - युद्धकालीन समय.</translatorcomment>
         <translation>Vellamor वैदिक ज्योतिष पर आधारित सुदर्शन चक्र बनाता है। सुदर्शन चक्र में सूर्य कुंडली, चंद्र कुंडली और लग्न कुंडली अर्थात जन्म कुंडली, तीनों सम्मिलित होती हैं। इससे विभिन्न ग्रहों और भावों की एक-दूसरे के सापेक्ष स्थिति तथा जातक पर उनके प्रभाव का स्पष्ट चित्र मिलता है।</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::DashaPanel</name>
+    <message>
+        <source>Reading (the birth&apos;s clock)</source>
+        <translation>पठन का समय (जन्म की घड़ी)</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>अभी</translation>
+    </message>
+    <message>
+        <source>Highlight the year&apos;s and month&apos;s houses</source>
+        <translation>वर्ष और मास के भाव उभारें</translation>
+    </message>
+    <message>
+        <source>Show the transiting bodies</source>
+        <translation>गोचर ग्रह दिखाएँ</translation>
+    </message>
+    <message>
+        <source>House of the year</source>
+        <translation>वर्ष का भाव</translation>
+    </message>
+    <message>
+        <source>House of the month</source>
+        <translation>मास का भाव</translation>
+    </message>
+    <message>
+        <source>Transiting body (green italics)</source>
+        <translation>गोचर ग्रह (हरे तिरछे अक्षर)</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>चालू</translation>
+    </message>
+    <message>
+        <source>Year of life %1</source>
+        <translation>जीवन का वर्ष %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>house</source>
+        <translation>भाव</translation>
+    </message>
+    <message>
+        <source>Ruling houses by ring</source>
+        <translation>चक्रों में स्वामी भाव</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>जन्म</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>चंद्र</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>वर्ष</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>मास</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>अवधि</translation>
+    </message>
+    <message>
+        <source>Years %1 to %2</source>
+        <translation>वर्ष %1 से %2</translation>
+    </message>
+    <message>
+        <source>house %1</source>
+        <translation>भाव %1</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>गोचर</translation>
+    </message>
+    <message>
+        <source>houses B M S</source>
+        <translation>भाव ज चं सू</translation>
+    </message>
+    <message>
+        <source>%1 ring, house %2, sign %3 (%4)</source>
+        <translation>%1 चक्र, भाव %2, राशि %3 (%4)</translation>
+    </message>
+    <message>
+        <source>No birth body</source>
+        <translation>कोई जन्म ग्रह नहीं</translation>
+    </message>
+    <message>
+        <source>House of year %1</source>
+        <translation>वर्ष %1 का भाव</translation>
+    </message>
+    <message>
+        <source>House of month %1</source>
+        <translation>मास %1 का भाव</translation>
+    </message>
+    <message>
+        <source>Transiting: %1</source>
+        <translation>गोचर: %1</translation>
     </message>
 </context>
 <context>
@@ -737,6 +848,10 @@ Do you want to check for an update?</source>
         <translation>कुंडली की स्थिरता</translation>
     </message>
     <message>
+        <source>Dasha and Transits</source>
+        <translation>दशा और गोचर</translation>
+    </message>
+    <message>
         <source>&amp;Save</source>
         <translation>सहेजें (&amp;S)</translation>
     </message>
@@ -830,10 +945,6 @@ Do you want to replace it?</source>
         <translation>%1 का सुदर्शन चक्र</translation>
     </message>
     <message>
-        <source>The chart could not be saved to &quot;%1&quot;: %2 (%3).</source>
-        <translation>कुंडली &quot;%1&quot; में सहेजी नहीं जा सकी: %2 (%3)।</translation>
-    </message>
-    <message>
         <source>The chart cannot be saved: the %1 holds the character &quot;%2&quot;, which a chart file cannot carry.</source>
         <translation>कुंडली सहेजी नहीं जा सकती: %1 में वर्ण &quot;%2&quot; है, जिसे कुंडली फ़ाइल नहीं रख सकती।</translation>
     </message>
@@ -842,16 +953,12 @@ Do you want to replace it?</source>
         <translation>कुंडली सहेजी नहीं जा सकती: %1 200 वर्णों से लंबा है।</translation>
     </message>
     <message>
-        <source>the folder cannot be written</source>
-        <translation>फ़ोल्डर में लिखा नहीं जा सकता</translation>
+        <source>The chart could not be saved.</source>
+        <translation>कुंडली सहेजी नहीं जा सकी।</translation>
     </message>
     <message>
-        <source>writing failed</source>
-        <translation>लिखना विफल रहा</translation>
-    </message>
-    <message>
-        <source>the file cannot be replaced</source>
-        <translation>फ़ाइल को बदला नहीं जा सकता</translation>
+        <source>The chart sheet could not be exported.</source>
+        <translation>कुंडली पत्र निर्यात नहीं किया जा सका।</translation>
     </message>
 </context>
 <context>

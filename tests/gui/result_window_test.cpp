@@ -200,7 +200,7 @@ class ResultWindowTest : public QObject {
         QString fileName;
         ResultWindow w(SampleChart(), fileName);
         auto* tabs = w.findChild<QTabBar*>(QStringLiteral("TS"));
-        QCOMPARE(tabs->count(), 4);
+        QCOMPARE(tabs->count(), 5);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Birth Details"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Chart Details"));
         QCOMPARE(tabs->tabText(2), QStringLiteral("Planetary Positions"));

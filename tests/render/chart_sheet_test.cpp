@@ -73,6 +73,26 @@ TEST(ChartSheetTest, PngIsTwoThousandPixelsSquareOnWhiteWithEachRingInItsInk) {
     EXPECT_GT(Count(sheet, QRect(1412, 224, 508, 1000), IsInk), 1000);
 }
 
+// The reading's date and time stand on the sheet only when its marks are
+// drawn; then the chakra carries the transits' colour.
+TEST(ChartSheetTest, ReadingAppearsOnlyWithItsMarks) {
+    const Chart chart = ReferenceChart();
+    const auto reading = ComputeReading(chart, {2026, 12, 7, 12, 0});
+    ASSERT_TRUE(reading);
+    const QImage plain = RenderChartSheet(chart);
+    EXPECT_EQ(RenderChartSheet(chart, kSheetPixels, {&*reading, false, false}), plain);
+
+    const QImage marked = RenderChartSheet(chart, kSheetPixels, {&*reading, true, true});
+    // The title band's right end now holds the reading's lines.
+    const QRect readingBand(1300, 56, 620, 100);
+    EXPECT_NE(marked.copy(readingBand), plain.copy(readingBand));
+    EXPECT_GT(Count(marked, readingBand, IsInk), 300);
+    const QRect chakra(80, 224, 1280, 1280);
+    EXPECT_GT(
+        Count(marked, chakra, [](QColor c) { return c == ReadingMarksOn(PaperPalette()).transit; }),
+        100);
+}
+
 // A greyscale print keeps the rings apart: by the lightness of their inks
 // and by the style of their circles.
 TEST(ChartSheetTest, PaperRingsDifferInGreyAndInLine) {

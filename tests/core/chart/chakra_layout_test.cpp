@@ -30,6 +30,27 @@ TEST(ChakraLayout, HousesRunCounterClockwiseFromTheTop) {
     EXPECT_LT(h2.y, kChakraCentre.y);
 }
 
+TEST(ChakraLayout, HouseUnderAPoint) {
+    struct Case {
+        double distance, angle;
+        std::optional<HouseAtPoint> expected;
+    };
+    const Case cases[] = {
+        {1000, 90, HouseAtPoint{Ring::Birth, 0}},   // top: house 1
+        {2000, 180, HouseAtPoint{Ring::Moon, 3}},   // left: house 4
+        {3000, 0, HouseAtPoint{Ring::Sun, 9}},      // right: house 10
+        {1500, 104, HouseAtPoint{Ring::Moon, 0}},   // on the circle: the ring outside
+        {1200, 106, HouseAtPoint{Ring::Birth, 1}},  // past the spoke at 105 degrees
+        {3000, 74, HouseAtPoint{Ring::Sun, 11}},    // just before house 1's spoke
+        {500, 90, std::nullopt},                    // the hub
+        {3600, 90, std::nullopt},                   // outside the chart
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HouseAt(PolarPoint(c.distance, c.angle)), c.expected)
+            << c.distance << " at " << c.angle;
+    }
+}
+
 TEST(ChakraLayout, LabelDistancesPerRing) {
     struct Case {
         Ring ring;

@@ -1,0 +1,107 @@
+// Cost of reading a chart at an instant (the running dasha and the transits)
+// against the cost of the chart itself. Target: progression plus transits
+// no dearer than one chart, so that moving the date of reading repaints at
+// once.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+#include "core/chart/dasha.h"
+#include "core/chart/pipeline.h"
+#include "core/chart/transits.h"
+#include "random_births.h"
+
+namespace {
+
+using vellamor::Chart;
+using vellamor::CivilDateTime;
+
+struct Case {
+    Chart chart;
+    CivilDateTime reading;
+};
+
+// Charts of random births, each read at a random minute of its life up to
+// the end of 2050.
+const std::vector<Case>& Cases() {
+    static const std::vector<Case> cases = [] {
+        std::mt19937 rng(7122026);
+        std::vector<Case> out;
+        for (const vellamor::BirthData& b : vellamor::bench::RandomBirths(1024)) {
+            const CivilDateTime birth{b.year, b.month, b.day, b.hour, b.minute};
+            const long long span = vellamor::MinutesSince1970({2050, 12, 31, 23, 59}) -
+                                   vellamor::MinutesSince1970(birth);
+            const long long offset = std::uniform_int_distribution<long long>(0, span)(rng);
+            out.push_back({vellamor::CalculateChart(b), vellamor::AddMinutes(birth, offset)});
+        }
+        return out;
+    }();
+    return cases;
+}
+
+void BM_OneChart(benchmark::State& state) {
+    const auto& cases = Cases();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto chart = vellamor::CalculateChart(cases[i++ & 1023].chart.birth);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+BENCHMARK(BM_OneChart);
+
+void BM_Progression(benchmark::State& state) {
+    const auto& cases = Cases();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Case& c = cases[i++ & 1023];
+        auto p = vellamor::ComputeProgression(c.chart, c.reading);
+        benchmark::DoNotOptimize(p);
+    }
+}
+BENCHMARK(BM_Progression);
+
+void BM_Transits(benchmark::State& state) {
+    const auto& cases = Cases();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Case& c = cases[i++ & 1023];
+        auto t = vellamor::ComputeTransits(c.chart, c.reading);
+        benchmark::DoNotOptimize(t);
+    }
+}
+BENCHMARK(BM_Transits);
+
+// What the window and the command line compute per reading.
+void BM_ProgressionAndTransits(benchmark::State& state) {
+    const auto& cases = Cases();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Case& c = cases[i++ & 1023];
+        auto r = vellamor::ComputeReading(c.chart, c.reading);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_ProgressionAndTransits);
+
+// The window's case: one chart, the date of reading moving through its life.
+void BM_OneChartManyReadings(benchmark::State& state) {
+    const Chart& chart = Cases().front().chart;
+    const CivilDateTime birth{chart.birth.year, chart.birth.month, chart.birth.day,
+                              chart.birth.hour, chart.birth.minute};
+    const long long span =
+        vellamor::MinutesSince1970({2050, 12, 31, 23, 59}) - vellamor::MinutesSince1970(birth);
+    std::vector<CivilDateTime> readings;
+    for (long long k = 0; k < 1024; ++k)
+        readings.push_back(vellamor::AddMinutes(birth, span * k / 1024));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto r = vellamor::ComputeReading(chart, readings[i++ & 1023]);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_OneChartManyReadings);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,77 @@
+// The Sudarshan dasha in its fixed reckoning: every year of life is ruled by
+// one house, the first year by the 1st house, the twelfth by the 12th, the
+// thirteenth by the 1st again; each year splits into twelve equal months and
+// each month into twelve equal periods, the first of them ruled by the house
+// that rules the whole, the next by the following house, round the circle.
+//
+// All instants are on the birth's clock: the zone row's offset plus one hour
+// when the birth's daylight-saving box is ticked, fixed all year. Years begin
+// at the birthday anniversaries at the birth's clock time (a birthday of 29
+// February counts from 1 March in common years), so a year lasts 525,600 or
+// 527,040 minutes, both divisible by 144: every month and period starts on a
+// whole minute. Spans are half-open: an instant on a boundary belongs to the
+// later span.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/astro/expected.h"
+#include "core/astro/planet_positions.h"
+#include "core/chart/chakra_model.h"
+#include "core/chart/pipeline.h"
+
+namespace vellamor {
+
+enum class ReadingError { NotADate, BeforeBirth, OutOfRange };
+
+// The sentence the user reads, e.g. "The reading is before the birth."
+std::string_view ReadingErrorText(ReadingError error);
+
+// A reading must be a calendar date and time, not before the birth and in a
+// year from 1901 to 2050.
+Expected<void, ReadingError> CheckReading(const BirthData& birth, const CivilDateTime& reading);
+
+// "YYYY-MM-DDTHH:MM".
+std::string ClockText(const CivilDateTime& t);
+
+// A universal date and time on the birth's clock.
+CivilDateTime BirthClockFromUniversal(const BirthData& birth, const CivilDateTime& universal);
+
+enum class DashaLevel { Year, Month, Period };
+inline constexpr int kDashaLevelCount = 3;
+inline constexpr std::array<std::string_view, kDashaLevelCount> kDashaLevelKeys{"year", "month",
+                                                                                "period"};
+
+struct DashaSpan {
+    int number = 0;  // year of life (1..), month or period (1..12)
+    int house = 0;   // ruling house, 1..12, the same in every ring
+    CivilDateTime from;
+    CivilDateTime to;  // the next span's start
+};
+
+struct DashaProgression {
+    CivilDateTime reading;
+    std::array<DashaSpan, kDashaLevelCount> spans;  // year, month, period
+    // [ring][level]: the sign of the ruling house in that ring and its
+    // birth occupants, as the chakra shows them.
+    std::array<std::array<House, kDashaLevelCount>, kRingCount> houses;
+
+    const DashaSpan& span(DashaLevel level) const { return spans[static_cast<std::size_t>(level)]; }
+    const House& house(Ring ring, DashaLevel level) const {
+        return houses[static_cast<std::size_t>(ring)][static_cast<std::size_t>(level)];
+    }
+};
+
+Expected<DashaProgression, ReadingError> ComputeProgression(const Chart& chart,
+                                                            const CivilDateTime& reading);
+
+// The start of year of life n (1 = the birth itself) on the birth's clock.
+CivilDateTime YearOfLifeStart(const BirthData& birth, int yearOfLife);
+
+// The twelve years of the cycle (years 1 to 12, 13 to 24, ...) that holds
+// yearOfLife.
+std::array<DashaSpan, 12> DashaCycle(const BirthData& birth, int yearOfLife);
+
+}  // namespace vellamor

@@ -1,0 +1,79 @@
+#include "core/chart/transits.h"
+
+#include <utility>
+
+#include "core/astro/ascendant.h"
+#include "core/astro/moon.h"
+#include "core/astro/position_text.h"
+#include "core/retro/retrogrades.h"
+
+namespace vellamor {
+
+Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const CivilDateTime& reading) {
+    if (auto checked = CheckReading(chart.birth, reading); !checked)
+        return Fail(checked.error());
+
+    // A birth at the reading: same zone row, box and place. The planets take
+    // the row's offsets as the chart itself did.
+    BirthData then = chart.birth;
+    then.year = reading.year;
+    then.month = reading.month;
+    then.day = reading.day;
+    then.hour = reading.hour;
+    then.minute = reading.minute;
+    // The Ascendant does not transit: only its ayanamsa is needed, not its text.
+    const PositionState ascendant = ComputeAscendantWithoutText(then, 0.0);
+    const MoonChart moon = ComputeMoonChart(then);
+    const PlanetPositions planets =
+        ComputePlanetPositions(then, ascendant, moon, chart.zoneTableHours, chart.zoneTableMinutes);
+    RetrogradeMarks marks = ComputeRetrogrades(then);
+
+    Transits t;
+    t.reading = reading;
+    for (int i = 0; i < kTransitBodyCount; ++i) {
+        const auto b = static_cast<std::size_t>(i);
+        t.longitudes[b] = planets.longitudes[b];
+        t.longTexts[b] = std::move(planets.longTexts[b]);
+        t.positionTexts[b] = std::move(planets.positionTexts[b]);
+        t.labels[b] = std::move(marks.labels[b]);
+        t.retrograde[b] = i >= BodyIndex(Body::Mercury) && i <= BodyIndex(Body::Pluto) &&
+                          marks.flags[static_cast<std::size_t>(i - BodyIndex(Body::Mercury))];
+        // The sign the short text shows, as the chakra places bodies by it.
+        t.signs[b] = SignIndexOf(planets.longitudes[b]) + 1;
+        for (int r = 0; r < kRingCount; ++r) {
+            const int first = chart.chakra.referenceSigns[static_cast<std::size_t>(r)];
+            t.houses[static_cast<std::size_t>(r)][b] = (t.signs[b] - first + 12) % 12 + 1;
+        }
+    }
+    return t;
+}
+
+std::array<std::array<std::string, 12>, kRingCount> TransitOccupants(const Transits& t) {
+    std::array<std::array<std::string, 12>, kRingCount> out;
+    for (int r = 0; r < kRingCount; ++r) {
+        for (int i = 0; i < kTransitBodyCount; ++i) {
+            const int house = t.houses[static_cast<std::size_t>(r)][static_cast<std::size_t>(i)];
+            if (house < 1 || house > 12)
+                continue;
+            std::string& text =
+                out[static_cast<std::size_t>(r)][static_cast<std::size_t>(house - 1)];
+            if (!text.empty())
+                text += ' ';
+            text += t.labels[static_cast<std::size_t>(i)];
+        }
+    }
+    return out;
+}
+
+Expected<ChartReading, ReadingError> ComputeReading(const Chart& chart,
+                                                    const CivilDateTime& reading) {
+    auto progression = ComputeProgression(chart, reading);
+    if (!progression)
+        return Fail(progression.error());
+    auto transits = ComputeTransits(chart, reading);
+    if (!transits)
+        return Fail(transits.error());
+    return ChartReading{std::move(*progression), std::move(*transits)};
+}
+
+}  // namespace vellamor

@@ -1,0 +1,48 @@
+// The planets' current positions against a birth chart: the Sun, Moon,
+// Mercury to Pluto, Rahu and Ketu at a reading on the birth's clock, computed
+// exactly as for a chart born then with the birth's zone row, daylight-saving
+// box and place, with the retrograde marks of the reading's day and the house
+// each body falls in within each of the three rings.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/astro/expected.h"
+#include "core/astro/planet_positions.h"
+#include "core/chart/chakra_model.h"
+#include "core/chart/dasha.h"
+#include "core/chart/pipeline.h"
+
+namespace vellamor {
+
+// Sun to Ketu in body order; the Ascendant does not transit.
+inline constexpr int kTransitBodyCount = 12;
+
+struct Transits {
+    CivilDateTime reading;
+    std::array<double, kTransitBodyCount> longitudes{};  // sidereal, degrees
+    std::array<std::string, kTransitBodyCount> longTexts;
+    std::array<std::string, kTransitBodyCount> positionTexts;  // short forms
+    std::array<std::string, kTransitBodyCount> labels;         // chart labels with " (R) " marks
+    std::array<bool, kTransitBodyCount> retrograde{};
+    std::array<int, kTransitBodyCount> signs{};                           // 1..12
+    std::array<std::array<int, kTransitBodyCount>, kRingCount> houses{};  // [ring][body], 1..12
+};
+
+Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const CivilDateTime& reading);
+
+// The labels of the transiting bodies standing in each house of each ring, in
+// body order with single blanks between, as the chakra sets its occupants.
+std::array<std::array<std::string, 12>, kRingCount> TransitOccupants(const Transits& transits);
+
+// A chart read at one instant: the running dasha and the transits.
+struct ChartReading {
+    DashaProgression progression;
+    Transits transits;
+};
+
+Expected<ChartReading, ReadingError> ComputeReading(const Chart& chart,
+                                                    const CivilDateTime& reading);
+
+}  // namespace vellamor

@@ -1,0 +1,335 @@
+#include "gui/dasha_panel.h"
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <array>
+
+#include "core/astro/bodies.h"
+#include "core/chart/dasha.h"
+#include "core/chart/entry_form.h"
+#include "gui/translation.h"
+
+namespace vellamor {
+namespace {
+
+// The edit shows a clock of its own, the birth's, which no system time zone
+// describes: a fixed-offset clock with no gaps or repeats.
+constexpr Qt::TimeSpec kClockSpec = Qt::UTC;
+
+CivilDateTime Civil(const QDateTime& t) {
+    return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute()};
+}
+
+QDateTime Clock(const CivilDateTime& t) {
+    return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute), kClockSpec);
+}
+
+QString Html(const std::string& s) {
+    return QString::fromStdString(s).toHtmlEscaped();
+}
+
+// "4 December 2026", the month in the window's language.
+QString Day(const CivilDateTime& t) {
+    return QStringLiteral("%1 %2 %3")
+        .arg(t.day)
+        .arg(TranslatedCoreText(kMonthNames[static_cast<std::size_t>(t.month - 1)]))
+        .arg(t.year);
+}
+
+QString When(const CivilDateTime& t) {
+    return Day(t) + QStringLiteral(" %1:%2")
+                        .arg(t.hour, 2, 10, QLatin1Char('0'))
+                        .arg(t.minute, 2, 10, QLatin1Char('0'));
+}
+
+QString SignName(int sign) {
+    return sign >= 1 && sign <= 12
+               ? QString::fromLatin1(kSignAbbreviations[static_cast<std::size_t>(sign - 1)].data(),
+                                     3)
+               : QString();
+}
+
+// Marked for the translators; DashaPanel::tr looks them up.
+constexpr std::array<const char*, kRingCount> kRingNames{
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Birth"),
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Moon"),
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Sun")};
+constexpr std::array<const char*, kDashaLevelCount> kLevelNames{
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Year"),
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Month"),
+    QT_TRANSLATE_NOOP("vellamor::DashaPanel", "Period")};
+
+// A swatch of the key, drawn as the chakra draws the mark it explains.
+QPixmap KeySwatch(int kind) {
+    QPixmap pm(30, 16);
+    pm.fill(Qt::black);
+    QPainter p(&pm);
+    if (kind == 0) {
+        p.fillRect(pm.rect(), kYearHighlight);
+        p.setPen(QPen(kYearOutline, 2));
+        p.drawRect(QRectF(pm.rect()).adjusted(1, 1, -1, -1));
+    } else if (kind == 1) {
+        p.fillRect(pm.rect(), kMonthHighlight);
+    } else {
+        QFont f = TransitLabelFont(12);
+        p.setFont(f);
+        p.setPen(kTransitColour);
+        p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("J"));
+    }
+    return pm;
+}
+
+QLabel* Wrapped(QWidget* parent, const QString& name) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setWordWrap(true);
+    l->setTextFormat(Qt::RichText);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return l;
+}
+
+}  // namespace
+
+QString HouseToolTip(const ChakraModel& model, const ReadingOverlay& overlay, Ring ring,
+                     int houseIndex) {
+    const House& house = model.house(ring, houseIndex);
+    QString tip = DashaPanel::tr("%1 ring, house %2, sign %3 (%4)")
+                      .arg(DashaPanel::tr(kRingNames[static_cast<std::size_t>(ring)]))
+                      .arg(houseIndex + 1)
+                      .arg(house.sign)
+                      .arg(SignName(house.sign));
+    const QString birth = QString::fromStdString(house.occupants).simplified();
+    tip += u'\n' + (birth.isEmpty() ? DashaPanel::tr("No birth body") : birth);
+    if (!overlay.reading)
+        return tip;
+    const DashaProgression& p = overlay.reading->progression;
+    if (overlay.highlights) {
+        if (p.span(DashaLevel::Year).house == houseIndex + 1)
+            tip += u'\n' + DashaPanel::tr("House of year %1").arg(p.span(DashaLevel::Year).number);
+        if (p.span(DashaLevel::Month).house == houseIndex + 1)
+            tip +=
+                u'\n' + DashaPanel::tr("House of month %1").arg(p.span(DashaLevel::Month).number);
+    }
+    if (overlay.transits) {
+        const std::string moving =
+            TransitOccupants(overlay.reading->transits)[static_cast<std::size_t>(ring)]
+                                                       [static_cast<std::size_t>(houseIndex)];
+        if (!moving.empty())
+            tip +=
+                u'\n' +
+                DashaPanel::tr("Transiting: %1").arg(QString::fromStdString(moving).simplified());
+    }
+    return tip;
+}
+
+QDateTime DashaPanel::NowOnBirthClock(const BirthData& birth) {
+    const QDateTime utc = QDateTime::currentDateTimeUtc();
+    return Clock(BirthClockFromUniversal(birth, Civil(utc)));
+}
+
+DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m_chart(chart) {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("dashaScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll);
+
+    auto* body = new QWidget(scroll);
+    body->setAutoFillBackground(false);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(6, 8, 6, 8);
+    layout->setSpacing(4);
+
+    auto* caption = new QLabel(tr("Reading (the birth's clock)"), body);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    layout->addWidget(caption);
+
+    auto* when = new QHBoxLayout;
+    dteReading = new QDateTimeEdit(body);
+    dteReading->setObjectName(QStringLiteral("dteReading"));
+    dteReading->setTimeSpec(kClockSpec);
+    dteReading->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+    dteReading->setCalendarPopup(true);
+    dteReading->setDateTimeRange(Clock({kFirstYear, 1, 1, 0, 0}),
+                                 Clock({kLastYear, 12, 31, 23, 59}));
+    // White and black as the entry window's boxes, whatever the grey panel
+    // round it.
+    QPalette editColours = dteReading->palette();
+    editColours.setColor(QPalette::Base, Qt::white);
+    editColours.setColor(QPalette::Text, Qt::black);
+    dteReading->setPalette(editColours);
+    cmdNow = new QPushButton(tr("Now"), body);
+    cmdNow->setObjectName(QStringLiteral("cmdNow"));
+    when->addWidget(dteReading, 1);
+    when->addWidget(cmdNow);
+    layout->addLayout(when);
+
+    chkHighlights = new QCheckBox(tr("Highlight the year's and month's houses"), body);
+    chkHighlights->setObjectName(QStringLiteral("chkHighlights"));
+    chkTransits = new QCheckBox(tr("Show the transiting bodies"), body);
+    chkTransits->setObjectName(QStringLiteral("chkTransits"));
+    for (QCheckBox* c : {chkHighlights, chkTransits}) {
+        c->setStyleSheet(QStringLiteral("QCheckBox { spacing: 4px; }"));
+        layout->addWidget(c);
+    }
+
+    // The key of the reading's marks on the chakra.
+    auto* key = new QGridLayout;
+    key->setHorizontalSpacing(6);
+    key->setVerticalSpacing(2);
+    const std::array<QString, 3> keyTexts{tr("House of the year"), tr("House of the month"),
+                                          tr("Transiting body (green italics)")};
+    for (int i = 0; i < 3; ++i) {
+        auto* swatch = new QLabel(body);
+        swatch->setPixmap(KeySwatch(i));
+        auto* text = new QLabel(keyTexts[static_cast<std::size_t>(i)], body);
+        text->setObjectName(QStringLiteral("lblReadingKey(%1)").arg(i));
+        text->setWordWrap(true);
+        key->addWidget(swatch, i, 0, Qt::AlignTop);
+        key->addWidget(text, i, 1);
+    }
+    key->setColumnStretch(1, 1);
+    layout->addLayout(key);
+
+    lblReadingError = Wrapped(body, QStringLiteral("lblReadingError"));
+    lblReadingError->setStyleSheet(QStringLiteral("color: #7a0000; font-weight: bold;"));
+    layout->addWidget(lblReadingError);
+    lblRunning = Wrapped(body, QStringLiteral("lblRunning"));
+    lblRings = Wrapped(body, QStringLiteral("lblRings"));
+    lblCycle = Wrapped(body, QStringLiteral("lblCycle"));
+    lblTransits = Wrapped(body, QStringLiteral("lblTransits"));
+    for (QLabel* l : {lblRunning, lblRings, lblCycle, lblTransits})
+        layout->addWidget(l);
+    layout->addStretch(1);
+    scroll->setWidget(body);
+
+    connect(dteReading, &QDateTimeEdit::dateTimeChanged, this, &DashaPanel::onReadingEdited);
+    connect(cmdNow, &QPushButton::clicked, this, &DashaPanel::onNow);
+    connect(chkHighlights, &QCheckBox::toggled, this, &DashaPanel::overlayChanged);
+    connect(chkTransits, &QCheckBox::toggled, this, &DashaPanel::overlayChanged);
+
+    onNow();
+}
+
+ReadingOverlay DashaPanel::overlay() const {
+    return {m_reading ? &*m_reading : nullptr, chkHighlights->isChecked(),
+            chkTransits->isChecked()};
+}
+
+void DashaPanel::onNow() {
+    setReadingTime(NowOnBirthClock(m_chart.birth));
+}
+
+void DashaPanel::setReadingTime(const QDateTime& clock) {
+    const QDateTime t(clock.date(), QTime(clock.time().hour(), clock.time().minute()), kClockSpec);
+    if (dteReading->dateTime() == t)
+        onReadingEdited(t);  // no change signal, but the first call must still compute
+    else
+        dteReading->setDateTime(t);
+}
+
+void DashaPanel::onReadingEdited(const QDateTime& clock) {
+    auto computed = ComputeReading(m_chart, Civil(clock));
+    if (computed) {
+        m_reading = std::move(*computed);
+        lblReadingError->clear();
+        lblReadingError->hide();
+    } else {
+        m_reading.reset();
+        const std::string_view why = ReadingErrorText(computed.error());
+        lblReadingError->setText(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
+        lblReadingError->show();
+    }
+    showReading();
+    emit overlayChanged();
+}
+
+void DashaPanel::showReading() {
+    if (!m_reading) {
+        for (QLabel* l : {lblRunning, lblRings, lblCycle, lblTransits})
+            l->clear();
+        return;
+    }
+    const DashaProgression& p = m_reading->progression;
+    const Transits& t = m_reading->transits;
+
+    QString running =
+        QStringLiteral("<b>%1</b><table cellspacing='0' cellpadding='1'>").arg(tr("Running"));
+    for (int l = 0; l < kDashaLevelCount; ++l) {
+        const DashaSpan& s = p.spans[static_cast<std::size_t>(l)];
+        const QString what = l == 0 ? tr("Year of life %1").arg(s.number)
+                                    : tr("%1 %2").arg(tr(kLevelNames[l])).arg(s.number);
+        running += QStringLiteral(
+                       "<tr><td colspan='2'><b>%1</b>, %2 %3 </td></tr>"
+                       "<tr><td>\u00a0\u00a0 </td><td>%4 \u2013 %5 </td></tr>")
+                       .arg(what, tr("house"))
+                       .arg(s.house)
+                       .arg(When(s.from), When(s.to));
+    }
+    lblRunning->setText(running + QStringLiteral("</table>"));
+
+    QString rings = QStringLiteral("<b>%1</b><table cellspacing='0' cellpadding='1'>")
+                        .arg(tr("Ruling houses by ring"));
+    for (int r = 0; r < kRingCount; ++r) {
+        rings += QStringLiteral("<tr><td colspan='4'><i>%1</i> </td></tr>").arg(tr(kRingNames[r]));
+        for (int l = 0; l < kDashaLevelCount; ++l) {
+            const House& h = p.house(static_cast<Ring>(r), static_cast<DashaLevel>(l));
+            rings +=
+                QStringLiteral("<tr><td>\u00a0%1 </td><td>%2 </td><td>%3 </td><td>%4 </td></tr>")
+                    .arg(tr(kLevelNames[l]))
+                    .arg(p.spans[static_cast<std::size_t>(l)].house)
+                    .arg(SignName(h.sign), Html(h.occupants));
+        }
+    }
+    lblRings->setText(rings + QStringLiteral("</table>"));
+
+    const auto cycle = DashaCycle(m_chart.birth, p.span(DashaLevel::Year).number);
+    QString years =
+        QStringLiteral("<b>%1</b><table cellspacing='0' cellpadding='1'>")
+            .arg(tr("Years %1 to %2").arg(cycle.front().number).arg(cycle.back().number));
+    for (const DashaSpan& y : cycle) {
+        const bool now = y.number == p.span(DashaLevel::Year).number;
+        const QString row =
+            QStringLiteral("<td>%1%2 </td><td>%3 </td><td>%4 \u2013 %5 </td>")
+                .arg(now ? QStringLiteral("\u25b6") : QStringLiteral("\u00a0\u00a0"))
+                .arg(y.number)
+                .arg(tr("house %1").arg(y.house))
+                .arg(Day(y.from), Day(y.to));
+        years += now ? QStringLiteral("<tr style='font-weight:bold'>") + row + "</tr>"
+                     : QStringLiteral("<tr>") + row + "</tr>";
+    }
+    lblCycle->setText(years + QStringLiteral("</table>"));
+
+    QString moving = QStringLiteral(
+                         "<b>%1</b><table cellspacing='0' cellpadding='1'>"
+                         "<tr><td> </td><td> </td><td> </td><td colspan='3'>%2 </td></tr>")
+                         .arg(tr("Transits"), tr("houses B M S"));
+    for (int i = 0; i < kTransitBodyCount; ++i) {
+        const auto b = static_cast<std::size_t>(i);
+        moving += QStringLiteral(
+                      "<tr><td><b>%1</b> </td><td>%2 </td><td>%3 </td>"
+                      "<td align='right'>%4 </td><td align='right'>%5 </td>"
+                      "<td align='right'>%6 </td></tr>")
+                      .arg(TranslatedCoreText(kPlanetNames[b]), Html(t.positionTexts[b]),
+                           Html(t.labels[b]).trimmed())
+                      .arg(t.houses[0][b])
+                      .arg(t.houses[1][b])
+                      .arg(t.houses[2][b]);
+    }
+    lblTransits->setText(moving + QStringLiteral("</table>"));
+}
+
+}  // namespace vellamor

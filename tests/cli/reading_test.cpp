@@ -1,0 +1,126 @@
+// --reading on the command line: the progression and transits keys, the
+// printout's section, the export's reading sheet and the refusals.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/headless.h"
+#include "json_lite.h"
+
+namespace vellamor {
+namespace {
+
+using Args = std::vector<std::string>;
+
+// Pune, 5 March 1980, 7:05, Indian Time.
+const Args kPune{"--name", "Ravi Kumar", "--date",  "1980-03-05",  "--time",    "7:05",
+                 "--zone", "34",         "--lat",   "18:31N",      "--lon",     "73:51E",
+                 "--city", "Pune",       "--state", "Maharashtra", "--country", "India"};
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome Headless(Args args, const HeadlessServices& services = {}) {
+    args.insert(args.end(), kPune.begin(), kPune.end());
+    std::ostringstream out, err;
+    const int status = RunHeadless(args, out, err, services);
+    return {status, out.str(), err.str()};
+}
+
+TEST(ReadingOption, JsonAddsProgressionAndTransitsAfterEveryOtherKey) {
+    const Outcome plain = Headless({"--json", "--stability"});
+    const Outcome read = Headless({"--json", "--stability", "--reading", "2026-12-07T12:00"});
+    ASSERT_EQ(read.status, 0) << read.err;
+    // The chart's own keys are untouched: the reading only appends.
+    const std::string head = plain.out.substr(0, plain.out.size() - 2);  // "}\n"
+    EXPECT_EQ(read.out.substr(0, head.size()), head);
+
+    const testjson::Value v = testjson::Parse(read.out);
+    EXPECT_EQ(v.keys, (std::vector<std::string>{"name", "details", "bodies", "rings", "stability",
+                                                "entry", "progression", "transits"}));
+    const testjson::Value& p = v["progression"];
+    EXPECT_EQ(p.keys, (std::vector<std::string>{"reading", "yearOfLife", "month", "period",
+                                                "yearFrom", "yearTo", "monthFrom", "monthTo",
+                                                "periodFrom", "periodTo", "houses", "signs"}));
+    EXPECT_EQ(p["reading"].s, "2026-12-07T12:00");
+    EXPECT_EQ(p["yearOfLife"].n, 47);
+    EXPECT_EQ(p["month"].n, 10);
+    EXPECT_EQ(p["period"].n, 2);
+    EXPECT_EQ(p["monthFrom"].s, "2026-12-04T01:05");
+    EXPECT_EQ(p["houses"]["year"].n, 11);
+    EXPECT_EQ(p["signs"]["moon"].keys, (std::vector<std::string>{"year", "month", "period"}));
+
+    const testjson::Value& t = v["transits"];
+    ASSERT_EQ(t["bodies"].a.size(), 12u);
+    EXPECT_EQ(t["bodies"][11]["name"].s, "Ketu");
+    EXPECT_EQ(t["bodies"][0].keys,
+              (std::vector<std::string>{"name", "label", "position", "longText", "longitude",
+                                        "retrograde"}));
+    EXPECT_EQ(t["houses"].keys, (std::vector<std::string>{"birth", "moon", "sun"}));
+    // The Sun's house in the Sun ring counts from the birth Sun's sign.
+    EXPECT_EQ(t["houses"]["sun"].a.size(), 12u);
+
+    // Without a time the reading is at noon.
+    const Outcome noon = Headless({"--json", "--reading", "2026-12-07"});
+    EXPECT_EQ(testjson::Parse(noon.out)["progression"]["reading"].s, "2026-12-07T12:00");
+}
+
+TEST(ReadingOption, PrintAddsTheSectionAndExportDrawsTheReading) {
+    const Outcome print = Headless({"--print", "--reading", "2026-12-07T12:00"});
+    ASSERT_EQ(print.status, 0) << print.err;
+    EXPECT_NE(print.out.find("\nDasha and transits\n"), std::string::npos);
+    EXPECT_NE(print.out.find("> Year  47  House 11  2026-03-05 07:05 to 2027-03-05 07:05"),
+              std::string::npos);
+
+    HeadlessServices services;
+    std::string drawn;
+    services.exportSheet = [&](const Chart&, const std::string&) {
+        drawn = "plain";
+        return Expected<void, std::string>();
+    };
+    services.exportReadingSheet = [&](const Chart&, const ChartReading& r, const std::string&) {
+        drawn = ClockText(r.progression.reading);
+        return Expected<void, std::string>();
+    };
+    EXPECT_EQ(Headless({"--export", "x.png", "--reading", "2030-01-02T03:04"}, services).status, 0);
+    EXPECT_EQ(drawn, "2030-01-02T03:04");
+    EXPECT_EQ(Headless({"--export", "x.png"}, services).status, 0);
+    EXPECT_EQ(drawn, "plain");
+}
+
+TEST(ReadingOption, RefusesReadingsItCannotUse) {
+    struct Case {
+        Args args;
+        int status;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"--json", "--reading", "1980-03-05T07:04"},
+         1,
+         "vellamor: The reading is before the birth.\n"},
+        {{"--print", "--reading", "2051-01-01"},
+         1,
+         "vellamor: The reading must lie between 1901 and 2050.\n"},
+        {{"--json", "--reading", "2026-02-30"},
+         1,
+         "vellamor: The reading is not a date of the calendar.\n"},
+        {{"--json", "--reading", "2026-13-01"},
+         2,
+         "vellamor: --reading: the month must be 1 to 12"},
+        {{"--json", "--reading", "7/12/2026"}, 2, "vellamor: --reading: expected YYYY-MM-DD"},
+        {{"--save", "x.sud", "--reading", "2026-12-07"},
+         2,
+         "vellamor: --reading goes only with --json, --print or --export, not --save\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = Headless(c.args);
+        EXPECT_EQ(o.status, c.status) << c.args.back();
+        EXPECT_EQ(o.err.substr(0, c.err.size()), c.err);
+        EXPECT_TRUE(o.out.empty());
+    }
+}
+
+}  // namespace
+}  // namespace vellamor
