@@ -1,5 +1,7 @@
 #include "atlas/place_fill.h"
 
+#include "core/astro/utf8.h"
+
 namespace vellamor::atlas {
 namespace {
 
@@ -35,7 +37,7 @@ bool FormIsEastOfGreenwich(const EntryForm& form) {
 
 ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixed) {
     ZoneDecision d = DecideZone(place.timeZone, place.countryCode, FormMoment(form),
-                                FormIsEastOfGreenwich(form), fixed);
+                                FormIsEastOfGreenwich(form), fixed, place.name);
     if (d.decided) {
         form.zoneIndex = d.choice.row;
         form.daylightSaving = d.choice.daylightSaving;
@@ -75,6 +77,12 @@ FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
 
 PlaceResolution ResolvePlace(std::string_view query, const EntryForm& form,
                              const ExplicitPlaceFields& given) {
+    if (query.size() > kMaxPlaceQuery) {
+        // Not looked up: no place has such a name. The message quotes the
+        // beginning only.
+        const std::size_t cut = PreviousCharacterStart(query, kMaxPlaceQuery + 1);
+        return Fail(UnknownPlace{std::string(query.substr(0, cut)) + "…", {}});
+    }
     const PlaceSearch search = SearchPlace(query);
     if (!search.place) {
         UnknownPlace unknown{std::string(query), {}};
@@ -83,7 +91,9 @@ PlaceResolution ResolvePlace(std::string_view query, const EntryForm& form,
         return Fail(std::move(unknown));
     }
     const FilledForm filled = FillFormFromPlace(form, *search.place, given);
-    return ResolvedPlace{filled.form, search.place->Label() + ": " + filled.zone.note};
+    const std::string ambiguity = AmbiguityNote(query.substr(0, query.find(',')), search);
+    return ResolvedPlace{filled.form, (ambiguity.empty() ? "" : ambiguity + "\n") +
+                                          search.place->Label() + ": " + filled.zone.note};
 }
 
 }  // namespace vellamor::atlas

@@ -1,9 +1,6 @@
-// The offline atlas: about 24,000 cities of Debian's geonames library, each
-// with state, country, coordinates and IANA time zone.
-//
-// Names come back untranslated whatever the user's locale: the library
-// translates by the locale of the calling thread, so every lookup runs under
-// the C locale.
+// The offline atlas: the places of the built-in gazetteer (atlas/gazetteer.h),
+// each with division, country, coordinates, population and IANA time zone,
+// found by their own, alternate and former names.
 #pragma once
 
 #include <cstddef>
@@ -23,31 +20,47 @@ struct Place {
     double latitude = 0;      // degrees, north positive
     double longitude = 0;     // degrees, EAST positive (the geographic convention)
     unsigned population = 0;
+    std::string typedName;  // the alternate name it was found by ("Bombay"), or empty
 
-    // "City, State, Country", the text the place list shows.
+    // "City, State, Country", the text the place list shows; the state is
+    // left out when empty or the city's own name, and a place found by
+    // another name shows it first: "Bombay → Mumbai, Maharashtra, India".
     std::string Label() const;
 
     bool operator==(const Place&) const = default;
 };
 
-// Places whose names match `cityQuery` (the atlas matches the beginnings of
-// words and ignores accents), most populous first. `limit` 0 keeps them all.
-// A query of blanks finds nothing.
+// Places whose names match `cityQuery` (own, alternate and former names,
+// folded as the names are): a name that is the query first, then names that
+// begin with it, then names with a later word that begins with it; the most
+// populous first within each. `limit` 0 keeps them all. A query of blanks finds nothing.
 std::vector<Place> FindPlaces(std::string_view cityQuery, std::size_t limit = 0);
+
+// The longest query the atlas reads; the rest is ignored.
+inline constexpr std::size_t kMaxPlaceQuery = 200;
 
 struct PlaceSearch {
     std::optional<Place> place;  // the place meant, when there is one
-    std::vector<Place> nearest;  // otherwise the closest candidates, best first
+    // Equally good matches in other countries when none was named, the most
+    // populous of each country first ("St Petersburg" in Florida beside
+    // Russia's); at most three.
+    std::vector<Place> elsewhere;
+    std::vector<Place> nearest;  // when nothing matched: the closest candidates, best first
 };
 
-// Resolves "City[, State][, Country]": the city part is looked up, then only
-// candidates whose state or country contains every further part (folded,
-// ignoring case; a part may also be the country's two-letter code, "UK" or
-// "USA") stay. A candidate whose name begins with the city part as whole
-// words beats one that merely contains it ("York" is York, not New York;
-// "Washington" is Washington D.C.); then the most populous.
+// Resolves "City[, State][, Country]": the city part is looked up as by
+// FindPlaces, and each further part must name, as whole words or as a code,
+// the candidate's first-level division ("Maine", "ME", "MH") or its country
+// ("South Korea", "Russia", "UK", "USA", "US"). The best match wins, then
+// the most populous.
 // When nothing is left, `nearest` lists up to `nearestCount` candidates: those
 // of the city part alone, or of ever shorter beginnings of it.
 PlaceSearch SearchPlace(std::string_view query, std::size_t nearestCount = 5);
+
+// The line that tells which of several places of one name was taken:
+// "St Petersburg: taken Saint Petersburg, Russia (population 5,028,000);
+// also St. Petersburg, Florida, United States (population 244,769): add the
+// country to choose". Empty when the search had no rivals.
+std::string AmbiguityNote(std::string_view typedCity, const PlaceSearch& search);
 
 }  // namespace vellamor::atlas

@@ -187,8 +187,8 @@ ZoneChoice ChooseZoneRow(int trueOffsetSeconds, bool eastOfGreenwich,
     return best;
 }
 
-std::vector<int> PreferredZoneRows(std::string_view ianaZone, std::string_view countryCode,
-                                   std::string_view abbreviation, bool daylightInForce) {
+std::vector<int> RowsNamedForZone(std::string_view ianaZone, std::string_view countryCode,
+                                  std::string_view abbreviation) {
     std::vector<int> rows;
     if (!abbreviation.empty()) {
         for (int row = 0; row < kTimeZoneCount; ++row) {
@@ -208,6 +208,12 @@ std::vector<int> PreferredZoneRows(std::string_view ianaZone, std::string_view c
                 AppendUnique(rows, row);
         }
     }
+    return rows;
+}
+
+std::vector<int> PreferredZoneRows(std::string_view ianaZone, std::string_view countryCode,
+                                   std::string_view abbreviation, bool daylightInForce) {
+    std::vector<int> rows = RowsNamedForZone(ianaZone, countryCode, abbreviation);
     // Then any row of the right kind: Bogota's -5 all year reads better as
     // Eastern Standard than as Central Daylight Time.
     for (int row = 0; row < kTimeZoneCount; ++row) {

@@ -62,6 +62,11 @@ ZoneChoice ChooseZoneRow(int trueOffsetSeconds, bool eastOfGreenwich,
 // last every row of the right kind: daylight, summer and war rows while
 // daylight saving is in force, the others when it is not.
 // `ianaZone` is e.g. "Europe/Paris", `countryCode` the two-letter ISO code.
+// The first of those groups: rows named for the zone by abbreviation, alias
+// or region. A row outside it was borrowed for its offset alone.
+std::vector<int> RowsNamedForZone(std::string_view ianaZone, std::string_view countryCode,
+                                  std::string_view abbreviation);
+
 std::vector<int> PreferredZoneRows(std::string_view ianaZone, std::string_view countryCode,
                                    std::string_view abbreviation, bool daylightInForce);
 

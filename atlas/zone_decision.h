@@ -33,6 +33,7 @@ struct ZoneFacts {
     int daylightSeconds = 0;   // the part of it that is daylight saving (0 when none)
     std::string abbreviation;  // the database's, e.g. "EDT", "BDST", "+0545"
     ClockReading reading = ClockReading::Normal;
+    int secondOffsetSeconds = 0;  // Repeated: the offset of the second, later reading
 };
 
 // Nothing when the database does not know the zone or the date does not
@@ -48,15 +49,29 @@ struct ZoneDecision {
 
 // `eastOfGreenwich` is the hemisphere the program will read from the entry
 // window (East with degrees and minutes not both 0). `fixed` holds what the
-// user chose by hand.
+// user chose by hand; `placeName` is what the note calls the place (the
+// zone's own city when empty). A date that does not exist (31 February)
+// decides nothing and leaves the note empty.
 ZoneDecision DecideZone(std::string_view ianaZone, std::string_view countryCode,
-                        const LocalMoment& when, bool eastOfGreenwich, ZoneConstraint fixed = {});
+                        const LocalMoment& when, bool eastOfGreenwich, ZoneConstraint fixed = {},
+                        std::string_view placeName = {});
 
-// The note for a decision: "Asia/Kolkata on 5 March 1980: +5:30, no daylight
-// saving", followed, when the program's rules cannot reach the true instant,
-// by what remains wrong.
+// The note for a decision, in sentences a user reads once: the row and the
+// box chosen ("Zone: Eastern Standard Time (row 27) with the Daylight Saving
+// box unticked"), the clock's state at the place ("On 15 January 1975 clocks
+// in New York were on standard time, UTC−5"), a skipped or repeated reading
+// and how to get the other, how far off the Ascendant, the Moon and the
+// planets are when no pair is exact, and that a row named for another region
+// (`rowNamedForPlace` false) was chosen for its offset.
 std::string DecisionNote(std::string_view ianaZone, const LocalMoment& when, bool eastOfGreenwich,
-                         const ZoneFacts& facts, const ZoneChoice& choice, ZoneConstraint fixed);
+                         const ZoneFacts& facts, const ZoneChoice& choice, ZoneConstraint fixed,
+                         std::string_view placeName = {}, bool rowNamedForPlace = true);
+
+// "Eastern Standard Time (row 27) with the Daylight Saving box unticked".
+std::string RowAndBox(int row, bool daylightSaving);
+
+// "UTC+5:30", "UTC−4" (with the minus sign proper), "UTC+0".
+std::string UtcText(int seconds);
 
 // "+5:30", "-4:00", "+5:21:10".
 std::string FormatOffset(int seconds);

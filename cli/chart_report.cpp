@@ -269,6 +269,21 @@ void AppendChartJson(std::string& out, const Chart& c) {
     w.Raw("}}");
 }
 
+std::string EntryJson(const BirthData& b) {
+    auto two = [](int v) { return (v >= 0 && v < 10 ? "0" : "") + std::to_string(v); };
+    std::string out = "{\"date\": \"" + std::to_string(b.year) + "-" + two(b.month) + "-" +
+                      two(b.day) + "\", \"time\": \"" + two(b.hour) + ":" + two(b.minute) +
+                      "\", \"zone\": " + std::to_string(b.zoneIndex) +
+                      ", \"dst\": " + (b.daylightSaving ? "true" : "false");
+    out += ", \"lat\": \"" + std::to_string(b.latDegrees) + ":" + two(b.latMinutes) +
+           (b.southLatitude ? "S" : "N") + "\"";
+    out += ", \"lon\": \"" + std::to_string(b.lonDegrees) + ":" + two(b.lonMinutes) +
+           (b.eastLongitude ? "E" : "W") + "\"";
+    out += ", \"city\": " + JsonString(b.city) + ", \"state\": " + JsonString(b.state) +
+           ", \"country\": " + JsonString(b.country) + "}";
+    return out;
+}
+
 std::string EscapeControls(std::string_view s) {
     std::string out;
     out.reserve(s.size());
@@ -314,6 +329,7 @@ std::string ChartPrintout(const Chart& c) {
         out += "  " + Pad(kDetailCaptions[static_cast<std::size_t>(i)], 15) +
                EscapeControls(m.details[static_cast<std::size_t>(i)]) + "\n";
     }
+    out += "  " + BoxAndHemispheresText(c.birth) + "\n";
     out += "\nPlanetary Positions\n";
     for (int i = 0; i < kBodyCount; ++i) {
         out += "  " + Pad(kPlanetNames[static_cast<std::size_t>(i)], 9) +

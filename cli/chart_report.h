@@ -17,6 +17,12 @@ std::string ChartJson(const Chart& chart);
 // The same appended to `out`, for output built in one buffer.
 void AppendChartJson(std::string& out, const Chart& chart);
 
+// The entry as the command line's options write it, so that it can be fed
+// back: {"date": "1980-03-05", "time": "07:05", "zone": 34, "dst": false,
+// "lat": "18:31N", "lon": "73:51E", "city": "Pune", "state": "Maharashtra",
+// "country": "India"}.
+std::string EntryJson(const BirthData& birth);
+
 // Birth details, the positions table and the three rings house by house.
 std::string ChartPrintout(const Chart& chart);
 

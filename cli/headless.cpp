@@ -127,6 +127,7 @@ Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& cha
         out.pop_back();  // the closing brace
         if (inv.stability)
             out += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart));
+        out += ", \"entry\": " + EntryJson(chart.birth);
         if (reading)
             out += ", " + ReadingJson(*reading);
         out += "}";

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "atlas/gazetteer.h"
+
 namespace vellamor::atlas {
 namespace {
 
@@ -27,6 +29,9 @@ QString Text(const std::string& s) {
 
 PlaceAssistant::PlaceAssistant(const EntryControls& controls, QObject* parent)
     : QObject(parent), m_controls(controls) {
+    // The gazetteer loads while the user types the name and the date, so the
+    // window opens at once and the first place typed finds it ready.
+    Gazetteer::LoadInBackground();
     m_model = new QStandardItemModel(this);
     m_completer = new QCompleter(m_model, this);
     // The list is the atlas's answer: the completer must not filter it again

@@ -57,9 +57,10 @@ class PlaceAssistant : public QObject {
     Q_OBJECT
 
   public:
-    // Places are looked up this long after the last keystroke: a lookup
-    // scans the whole atlas (about a tenth of a second).
-    static constexpr int kTypingPauseMs = 250;
+    // Places are looked up once the keystrokes queued so far are handled: a
+    // lookup takes a few milliseconds, and a burst of keys (a paste) costs
+    // one lookup, not one each.
+    static constexpr int kTypingPauseMs = 0;
     static constexpr int kMaxOffered = 12;
 
     PlaceAssistant(const EntryControls& controls, QObject* parent);

@@ -302,6 +302,18 @@ QWidget* ResultWindow::buildBirthDetails() {
         layout->addWidget(caption);
         layout->addWidget(value);
     }
+    // The box and the hemispheres, which the nine details do not show.
+    const BirthData& birth = m_chart.birth;
+    const QString choicesText =
+        QStringLiteral("%1; %2, %3")
+            .arg(birth.daylightSaving ? tr("Daylight Saving box ticked")
+                                      : tr("Daylight Saving box unticked"),
+                 birth.southLatitude ? tr("South latitude") : tr("North latitude"),
+                 birth.eastLongitude ? tr("East longitude") : tr("West longitude"));
+    QLabel* choices = label(choicesText, QStringLiteral("lblEntryChoices"), false, panel);
+    choices->setWordWrap(true);
+    layout->addSpacing(Px(150));
+    layout->addWidget(choices);
     layout->addStretch(1);
     return panel;
 }

@@ -9,7 +9,7 @@ packages=(
   qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   libswe-dev swe-basic-data
-  libgeonames-dev libgeonames0 tzdata
+  tzdata
   fonts-dejavu-core fonts-lohit-deva
   xvfb xauth xdotool imagemagick
   desktop-file-utils shared-mime-info

@@ -808,6 +808,30 @@ Do you want to check for an update?</source>
 <context>
     <name>vellamor::ResultWindow</name>
     <message>
+        <source>Daylight Saving box ticked</source>
+        <translation>दिवाप्रकाश बचत बॉक्स चिह्नित</translation>
+    </message>
+    <message>
+        <source>Daylight Saving box unticked</source>
+        <translation>दिवाप्रकाश बचत बॉक्स अचिह्नित</translation>
+    </message>
+    <message>
+        <source>North latitude</source>
+        <translation>उत्तरी अक्षांश</translation>
+    </message>
+    <message>
+        <source>South latitude</source>
+        <translation>दक्षिणी अक्षांश</translation>
+    </message>
+    <message>
+        <source>East longitude</source>
+        <translation>पूर्वी देशांतर</translation>
+    </message>
+    <message>
+        <source>West longitude</source>
+        <translation>पश्चिमी देशांतर</translation>
+    </message>
+    <message>
         <source>Birth Details</source>
         <translation>जन्म विवरण</translation>
     </message>

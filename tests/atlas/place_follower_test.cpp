@@ -24,7 +24,7 @@ TEST(PlaceFollower, ZoneAndBoxFollowUntilSetByHand) {
     EXPECT_FALSE(follower.Follow(f)) << "nothing picked yet";
 
     follower.Pick(f, NewYork());
-    EXPECT_EQ(f.city, "New York");
+    EXPECT_EQ(f.city, "New York City");
     EXPECT_EQ(f.zoneIndex, 27);  // EST
     EXPECT_FALSE(f.daylightSaving);
 

@@ -2,119 +2,127 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cstdlib>
-#include <string>
+#include "atlas/gazetteer.h"
 
 namespace vellamor::atlas {
 namespace {
 
-TEST(FindPlaces, MostPopulousFirstWithUntranslatedNames) {
-    const std::vector<Place> paris = FindPlaces("Paris");
-    ASSERT_GE(paris.size(), 2u);
-    EXPECT_EQ(paris[0].Label(), "Paris, Île-de-France Region, France");
-    EXPECT_EQ(paris[0].countryCode, "FR");
-    EXPECT_EQ(paris[0].timeZone, "Europe/Paris");
-    EXPECT_NEAR(paris[0].latitude, 48.85, 0.01);
-    EXPECT_NEAR(paris[0].longitude, 2.35, 0.01);
-    for (std::size_t i = 1; i < paris.size(); ++i) {
-        EXPECT_GE(paris[i - 1].population, paris[i].population) << paris[i].Label();
-    }
-    // "York" finds New York too; the larger city comes first.
-    const std::vector<Place> york = FindPlaces("York", 2);
-    ASSERT_EQ(york.size(), 2u);
-    EXPECT_EQ(york[0].name, "New York");
-    EXPECT_EQ(york[1].Label(), "York, England, United Kingdom");
-}
-
-TEST(FindPlaces, AccentsAndBlanksInTheQuery) {
-    const std::vector<Place> a = FindPlaces("Sao Paulo", 1);
-    const std::vector<Place> b = FindPlaces("São Paulo", 1);
-    ASSERT_EQ(a.size(), 1u);
-    ASSERT_EQ(b.size(), 1u);
-    EXPECT_EQ(a[0], b[0]);
-    EXPECT_EQ(a[0].name, "São Paulo");
-    EXPECT_TRUE(FindPlaces("   ").empty());
-    EXPECT_TRUE(FindPlaces("").empty());
-}
-
-// The library translates names by the calling thread's locale; a German user
-// must still get "Munich, Bavaria, Germany".
-TEST(FindPlaces, NamesStayUntranslatedUnderAnotherLocale) {
-    const char* oldLanguage = std::getenv("LANGUAGE");
-    const std::string savedLanguage = oldLanguage ? oldLanguage : "";
-    const std::string savedLocale = std::setlocale(LC_ALL, nullptr);
-    setenv("LANGUAGE", "de", 1);
-    // C.UTF-8 is not "C", so gettext honours LANGUAGE under it.
-    if (std::setlocale(LC_ALL, "C.UTF-8") == nullptr)
-        GTEST_SKIP() << "no C.UTF-8 locale";
-    const std::vector<Place> munich = FindPlaces("Munich", 1);
-    const std::vector<Place> german = FindPlaces("München", 1);
-    std::setlocale(LC_ALL, savedLocale.c_str());
-    if (oldLanguage) {
-        setenv("LANGUAGE", savedLanguage.c_str(), 1);
-    } else {
-        unsetenv("LANGUAGE");
-    }
-    ASSERT_EQ(munich.size(), 1u);
-    EXPECT_EQ(munich[0].Label(), "Munich, Bavaria, Germany");
-    EXPECT_TRUE(german.empty());
-}
-
-TEST(SearchPlace, FurtherPartsNarrowByStateOrCountry) {
+// What a person types, and the place they meant. `elsewhere` is the first
+// rival named on standard error when no country was given ("" for none).
+TEST(SearchPlace, FindsThePlaceMeant) {
     const struct {
         const char* query;
         const char* label;
+        const char* elsewhere;
     } cases[] = {
-        {"Paris", "Paris, Île-de-France Region, France"},
-        {"Paris, Texas", "Paris, Texas, United States of America"},
-        {"Paris, united states", "Paris, Texas, United States of America"},
-        {"Paris, US", "Paris, Texas, United States of America"},
-        {"Paris, USA", "Paris, Texas, United States of America"},
-        {"London, UK", "London, England, United Kingdom"},
-        {"London, Ontario, Canada", "London, Ontario, Canada"},
-        {"Sao Paulo, Brazil", "São Paulo, São Paulo, Brazil"},
-        {"Saint Denis, Ile de France", "Saint-Denis, Île-de-France Region, France"},
-        {"Saint-Denis", "Saint-Denis, Réunion, Réunion"},
-        // A name that begins with the city part beats a bigger one that merely
-        // contains it.
-        {"York", "York, England, United Kingdom"},
-        {"Washington", "Washington D.C., District of Columbia, United States of America"},
-        {"Washington, England", "Washington, England, United Kingdom"},
-        {"York, Pennsylvania", "York, Pennsylvania, United States of America"},
-        {"New York", "New York, New York, United States of America"},
+        // Qualifiers are whole words or codes, never a piece of a longer name.
+        {"Portland, ME", "Portland, Maine, United States", ""},
+        {"Portland, Maine", "Portland, Maine, United States", ""},
+        {"Portland", "Portland, Oregon, United States", "Portland, England, United Kingdom"},
+        {"Springfield, MO", "Springfield, Missouri, United States", ""},
+        {"Paris, TX", "Paris, Texas, United States", ""},
+        {"Paris, USA", "Paris, Texas, United States", ""},
+        {"Paris, US", "Paris, Texas, United States", ""},
+        {"Pune, MH", "Pune, Maharashtra, India", ""},
+        {"London, UK", "London, England, United Kingdom", ""},
+        {"Cambridge, Great Britain", "Cambridge, England, United Kingdom", ""},
+        {"Seoul, South Korea", "Seoul, South Korea", ""},
+        {"Kazan, Russia", "Kazan, Tatarstan Republic, Russia", ""},
+        {"London, Ontario, Canada", "London, Ontario, Canada", ""},
+        // Accents, case and abbreviations fold the way the names do.
+        {"Zürich", "Zürich, Switzerland", ""},
+        {"Zurich", "Zürich, Switzerland", ""},
+        {"ZURICH", "Zürich, Switzerland", ""},
+        {"Malmö", "Malmö, Skåne, Sweden", ""},
+        {"Köln", "Köln, North Rhine-Westphalia, Germany", ""},
+        {"São Paulo", "São Paulo, Brazil", ""},
+        {"Sao Paulo, Brazil", "São Paulo, Brazil", ""},
+        // Former names, shown under the current one.
+        {"Bombay", "Bombay → Mumbai, Maharashtra, India", ""},
+        {"Calcutta", "Calcutta → Kolkata, West Bengal, India", "Calcutta, Ohio, United States"},
+        {"Madras", "Madras → Chennai, Tamil Nadu, India", "Madras, Oregon, United States"},
+        {"Rangoon", "Rangoon → Yangon, Myanmar", ""},
+        {"Kiev", "Kiev → Kyiv, Kyiv City, Ukraine", ""},
+        // City-states.
+        {"Singapore", "Singapore, Singapore", ""},
+        {"Macau", "Macau, Macao", "Macau, Rio Grande do Norte, Brazil"},
+        {"Macao", "Macao → Macau, Macao", "Mação, Santarém, Portugal"},
+        // Equally good names in several countries: the most populous, and the
+        // others named.
+        {"St Petersburg", "Saint Petersburg, Russia", "St. Petersburg, Florida, United States"},
+        {"St Petersburg, Florida", "St. Petersburg, Florida, United States", ""},
+        // A whole name beats a longer one that merely contains it.
+        {"York", "York, England, United Kingdom", "York, Pennsylvania, United States"},
+        {"New York", "New York → New York City, New York, United States", ""},
+        {"Washington, England", "Washington, England, United Kingdom", ""},
     };
     for (const auto& c : cases) {
         const PlaceSearch s = SearchPlace(c.query);
-        if (c.label == nullptr) {
-            EXPECT_FALSE(s.place) << c.query;
-            continue;
-        }
         ASSERT_TRUE(s.place) << c.query;
         EXPECT_EQ(s.place->Label(), c.label) << c.query;
-        EXPECT_TRUE(s.nearest.empty()) << c.query;
+        EXPECT_EQ(s.elsewhere.empty() ? "" : s.elsewhere.front().Label(), c.elsewhere) << c.query;
     }
 }
 
-TEST(SearchPlace, UnknownPlaceListsTheNearest) {
-    // A misspelt city: shorter beginnings of it find Paris.
+TEST(SearchPlace, AmbiguityNoteNamesTakenAndOthers) {
+    const PlaceSearch s = SearchPlace("St Petersburg");
+    const std::string note = AmbiguityNote("St Petersburg", s);
+    EXPECT_EQ(note.rfind("St Petersburg: taken Saint Petersburg, Russia (population ", 0), 0u)
+        << note;
+    EXPECT_NE(note.find("; also St. Petersburg, Florida, United States (population 2"),
+              std::string::npos)
+        << note;
+    EXPECT_NE(note.find("): add the country to choose"), std::string::npos) << note;
+    EXPECT_EQ(AmbiguityNote("Pune", SearchPlace("Pune, India")), "");
+}
+
+TEST(SearchPlace, UnknownPlaceListsTheNearestWithinBounds) {
     PlaceSearch s = SearchPlace("Pariss, France");
     EXPECT_FALSE(s.place);
     ASSERT_FALSE(s.nearest.empty());
-    EXPECT_EQ(s.nearest[0].Label(), "Paris, Île-de-France Region, France");
+    EXPECT_EQ(s.nearest[0].Label(), "Paris, Île-de-France, France");
     EXPECT_LE(s.nearest.size(), 5u);
 
-    // A known city in the wrong country: its namesakes are the nearest.
     s = SearchPlace("Paris, Germany", 2);
     EXPECT_FALSE(s.place);
-    ASSERT_EQ(s.nearest.size(), 2u);
-    EXPECT_EQ(s.nearest[1].Label(), "Paris, Texas, United States of America");
+    EXPECT_EQ(s.nearest.size(), 2u);
 
-    s = SearchPlace("Qxzqxz");
-    EXPECT_FALSE(s.place);
-    EXPECT_TRUE(s.nearest.empty());
+    EXPECT_TRUE(SearchPlace("Qxzqxz").nearest.empty());
     EXPECT_FALSE(SearchPlace("").place);
     EXPECT_FALSE(SearchPlace(", France").place);
+    // Long input is cut, not scanned whole.
+    EXPECT_FALSE(SearchPlace(std::string(100000, 'q')).place);
+    EXPECT_TRUE(FindPlaces("   ").empty());
+}
+
+TEST(FindPlaces, PopupOrderWholeNamesThenBeginningsThenPopulation) {
+    const std::vector<Place> york = FindPlaces("York", 2);
+    ASSERT_EQ(york.size(), 2u);
+    EXPECT_EQ(york[0].Label(), "York, England, United Kingdom");
+    const std::vector<Place> lon = FindPlaces("Lon", 5);
+    ASSERT_EQ(lon.size(), 5u);
+    EXPECT_EQ(lon[0].Label(), "London, England, United Kingdom");
+    for (std::size_t i = 1; i < lon.size(); ++i)
+        EXPECT_GE(lon[i - 1].population, lon[i].population) << lon[i].Label();
+}
+
+TEST(Gazetteer, RefusesATableThatDoesNotFit) {
+    EXPECT_FALSE(Gazetteer::FromText(""));
+    EXPECT_FALSE(Gazetteer::FromText("C\tXX\tNowhere\t\nS\t3\tA\t\n"));
+    EXPECT_FALSE(
+        Gazetteer::FromText("C\tXX\tNowhere\t\nS\t0\tA\t\nZ\tUTC\nP\tX\t1\tnorth\t0\t5\t0\t\n"));
+    const auto g = Gazetteer::FromText(
+        "D\t2023-03-05\nC\tXX\tNowhere\tNo "
+        "Land|NWL\nS\t0\tEast\tEA\nZ\tUTC\nP\tAbc\t1.5\t-2\t0\t5\t0\tOld Abc\n");
+    ASSERT_TRUE(g);
+    EXPECT_EQ(g->dumpDate(), "2023-03-05");
+    EXPECT_EQ(g->PlaceAt(0, 1).Label(), "Old Abc → Abc, East, Nowhere");
+    EXPECT_TRUE(g->QualifierNames(0, "No Land"));
+    EXPECT_TRUE(g->QualifierNames(0, "EA"));
+    EXPECT_TRUE(g->QualifierNames(0, "land"));
+    EXPECT_FALSE(g->QualifierNames(0, "No"));  // short: codes and whole names only
+    EXPECT_FALSE(g->QualifierNames(0, "Lan"));
+    EXPECT_FALSE(Gazetteer::BuiltIn().dumpDate().empty());
 }
 
 }  // namespace

@@ -96,6 +96,29 @@ TEST(CommandLine, PrintShowsDetailsPositionsAndRings) {
     }
 }
 
+// The entry comes last among the chart's keys and reads back as options
+// that make the same chart.
+TEST(CommandLine, JsonEntryIsLastAndFeedsBackAsOptions) {
+    const Outcome r = Headless({"--json", "--stability", DataFile("charts/good.sud")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto v = testjson::Parse(r.out);
+    EXPECT_EQ(v.keys, (std::vector<std::string>{"name", "details", "bodies", "rings", "stability",
+                                                "entry"}));
+    const auto& e = v["entry"];
+    EXPECT_EQ(e.keys, (std::vector<std::string>{"date", "time", "zone", "dst", "lat", "lon", "city",
+                                                "state", "country"}));
+    Args again{"--json", "--stability", "--name", v["name"].s};
+    for (const char* key : {"date", "time", "lat", "lon", "city", "state", "country"})
+        again.insert(again.end(), {std::string("--") + key, e[key].s});
+    again.insert(again.end(), {"--zone", std::to_string(static_cast<int>(e["zone"].n))});
+    if (e["dst"].b)
+        again.push_back("--dst");
+    EXPECT_EQ(Headless(again).out, r.out);
+    EXPECT_NE(Headless({"--print", DataFile("charts/good.sud")})
+                  .out.find("Daylight Saving box unticked; North latitude, East longitude"),
+              std::string::npos);
+}
+
 // A file is read whole or refused whole: the reason follows the sentence,
 // and a place off the Earth is the entry window's own message.
 TEST(CommandLine, ARefusedFileSaysWhy) {

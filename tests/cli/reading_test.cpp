@@ -39,7 +39,7 @@ TEST(ReadingOption, JsonAddsProgressionAndTransitsAfterEveryOtherKey) {
 
     const testjson::Value v = testjson::Parse(read.out);
     EXPECT_EQ(v.keys, (std::vector<std::string>{"name", "details", "bodies", "rings", "stability",
-                                                "progression", "transits"}));
+                                                "entry", "progression", "transits"}));
     const testjson::Value& p = v["progression"];
     EXPECT_EQ(p.keys, (std::vector<std::string>{"reading", "yearOfLife", "month", "period",
                                                 "yearFrom", "yearTo", "monthFrom", "monthTo",

@@ -124,6 +124,8 @@ class ResultWindowTest : public QObject {
             QVERIFY(
                 w.findChild<QLabel*>(QStringLiteral("lblLabel1(%1)").arg(16 + i))->font().bold());
         }
+        QCOMPARE(text("lblEntryChoices"),
+                 QStringLiteral("Daylight Saving box unticked; North latitude, East longitude"));
         QCOMPARE(text("lblLabel1(0)"), QStringLiteral("Sun"));
         // Mercury turned retrograde on 26 February 1980: the legend carries the
         // mark, the positions panel does not.
