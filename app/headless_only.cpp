@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A build without Qt Widgets: the desktop program is not available.
 #include <iostream>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gazetteer the atlas searches: about 141,000 places of the GeoNames
 // dump (every place of 1,000 inhabitants or more and every seat of an
 // administrative division), with the alternate and former names people

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What picking a place writes into the entry window, shared by the window
 // and the command line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry window's memory of the place picked from the atlas: after the
 // pick, the zone row and the daylight-saving box follow the date, the time
 // and the longitude's hemisphere, until the user sets one of them by hand,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Place names and coordinates as the entry window's fields accept them.
 //
 // The letter fields take only A to Z, a to z and blanks, and the coordinate

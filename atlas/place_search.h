@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The offline atlas: the places of the built-in gazetteer (atlas/gazetteer.h),
 // each with division, country, coordinates, population and IANA time zone,
 // found by their own, alternate and former names.

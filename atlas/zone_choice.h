@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the time-zone row and the daylight-saving box that make the
 // program's own time rules land on the true instant of a birth.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zone row and daylight-saving box for a place at one local moment, as
 // the system's time-zone database (through QTimeZone) knows its history, and
 // the one-line note that tells the user what was decided.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas as a user meets it. Targets on the project's two-core machine:
 // - loading the gazetteer (once, in the background or on the first lookup)
 //   plus any one lookup well under a second, so `--place` answers within one

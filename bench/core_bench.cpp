@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one chart: the whole pipeline from BirthData to the finished
 // chakra model, and the Moon, the planets, the Ascendant and the retrograde
 // marks separately.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixed, varied set of births for the benchmarks, so that branch
 // prediction and caches see realistic inputs rather than one instant.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of reading a chart at an instant (the running dasha and the transits)
 // against the cost of the chart itself. Target: progression plus transits
 // no dearer than one chart, so that moving the date of reading repaints at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to a visible window, for timing the whole process from outside
 // (for example with /usr/bin/time or hyperfine):
 //

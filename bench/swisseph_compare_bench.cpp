@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one chart's positions in the core against Swiss Ephemeris, on
 // the same random instants and places, in one run.
 //

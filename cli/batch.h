@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Charts in bulk: a table of births computed on several cores, written in the
 // table's order, with memory that does not grow with the table.
 #pragma once

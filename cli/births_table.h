@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table of births in CSV, one chart per row: the reader of the CSV format
 // (RFC 4180, as spreadsheets and databases write it) and the mapping of its
 // columns onto the chart options.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text renderings of a finished chart for the command line: one JSON object
 // per chart (a contract other tools rely on) and a readable printout.
 #pragma once

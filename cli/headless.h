@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless command line: runs what the arguments ask for without a
 // display (JSON, printout, chart file, chart sheet, the zone and station
 // listings, help) and reports failures on standard error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's options: one table (CommandLineOptions) drives the
 // parser, the checks of the values and the --help text, so a new option is
 // one row and one handler. Parsing turns the arguments into an Invocation,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Finds the Swiss Ephemeris library (Debian: libswe-dev) and its data files
 # (Debian: swe-basic-data). Only the comparison benchmark and the accuracy
 # report use it; the program never does.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each library sees its own folder and the folders of the libraries it links,
 # and nothing else: its include root is a folder in the build tree holding one
 # link, named like the source folder, to that folder. `#include "core/..."`

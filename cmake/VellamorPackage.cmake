@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack from the install rules:
 #
 #   cd build && cpack -G DEB        ->  vellamor_<version>_<arch>.deb

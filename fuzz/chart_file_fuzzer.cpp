@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chart files come from anywhere: this target feeds arbitrary bytes through
 // everything that opening a file does (reading, restoring the form, the
 // checks, the calculation, the stability analysis, the JSON and the

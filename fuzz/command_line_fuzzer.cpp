@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line is outside data too: this target splits arbitrary bytes
 // into arguments (separated by NUL bytes, as the kernel hands them over),
 // runs them through the option parser and the headless modes and checks

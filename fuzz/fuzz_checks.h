@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every fuzz target needs to state its invariants: a broken one aborts,
 // so libFuzzer keeps the input that broke it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box frmAbout: the emblem, the program's title and description,
 // the licence and the credits for the data it ships with, a link to the web
 // site and OK. Shown modally over the window that asks.

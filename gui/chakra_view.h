@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart on screen: one widget that paints the chakra as large as it is
 // given room for, with the same painting code as the exported and printed
 // sheet.

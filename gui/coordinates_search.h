@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry window's "Click here to find Latitude && Longitude" button: it
 // needs only the three place names, and looks them up in the browser.
 #pragma once

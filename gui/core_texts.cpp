@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the core hands to the windows, listed for lupdate: the core
 // links no Qt, so its tables cannot mark their own texts. The windows look
 // them up with TranslatedCoreText. Keep this list in step with the tables it

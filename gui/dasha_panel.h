@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result window's "Dasha and Transits" panel: a date and time of reading
 // on the birth's clock, the running year, month and period of the Sudarshan
 // dasha with each ring's ruling house, the twelve years of the cycle, the

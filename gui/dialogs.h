@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam through which the windows ask the user something: message
 // boxes and file dialogs. The desktop program uses the Qt implementation;
 // tests install their own to answer without a display.

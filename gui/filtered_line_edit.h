@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text box of the entry window that lets only letters or only digits in.
 //
 // Every way text can arrive is checked: a typed key by its character code, as

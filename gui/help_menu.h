@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu that both windows carry: the three web pages and the about
 // box.
 #pragma once

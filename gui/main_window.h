@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry window (object name "frmMain"): the birth data of one native, typed and picked,
 // the calculation that turns them into a Sudarshan Chakra, and the opening
 // of saved charts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas on the entry window: a list of matching places under the city
 // box, and what picking one writes into the window.
 //

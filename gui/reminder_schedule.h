@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the start-up reminder asks whether to look for a newer version.
 //
 // Dates are civil dates of the user's clock. The last reminder date is stored

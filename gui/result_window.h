@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result window (object name "frmSudarshanChakraResult"): the chakra
 // view on the left, five panels behind a tab strip on the right (birth
 // details, the chart's legend, the planetary positions, the chart's

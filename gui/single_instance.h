@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Only one windowed program runs at a time.
 //
 // The running program holds an advisory lock (flock) on a file in the user's

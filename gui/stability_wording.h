@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart stability sentences of the result window in the user's
 // language. In English they read exactly as the printout's
 // (core/chart/stability_report.h); the windows translate them piece by piece.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the windows. English is the source text and the default;
 // Hindi is translated. The user's settings file may name one
 // ([Settings] Language=en or hi), which wins over the system's languages.

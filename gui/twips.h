@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' measures come in twips (1/1440 inch), the unit the chart's
 // geometry is written in; they become pixels at the screen's logical
 // resolution of 96 dots per inch, before any high-DPI scaling, which Qt

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up reminder that offers, every fifteen days or so, to look for a
 // newer version. The date it last ran is kept under [Settings] in the
 // settings file (see user_settings.h) as ISO 8601 text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web pages the menus open in the default browser, without waiting and
 // without reporting a failure, and the web search for a birth place's
 // coordinates.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's emblem: a small Sudarshan Chakra (hub, birth, Moon and Sun
 // rings, twelve spokes) in the colours of the result window. It is the
 // picture of the about box and the windows' icon; the installed SVG icon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws a Sudarshan Chakra with QPainter. The one drawing routine serves the
 // result window, exported pictures and printed pages alike: it works in the
 // twips of chakra_layout.h and scales them to whatever it is asked to fill.

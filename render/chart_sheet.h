@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printable sheet of one chart: a title, the chakra drawn by the result
 // window's own painting code, the nine birth details, the ring key and the
 // positions with their chart labels. With a reading's overlay shown, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the accuracy report against Swiss Ephemeris and rewrites
 # docs/accuracy.md with it. With --check, only says whether docs/accuracy.md
 # is what the current formulas give (exit status 1 when it is not).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence's SPDX line at the top of every tracked source and build
 # file that has none, in the file's own comment style: // for C++ (and the
 # C++ templates *.h.in, *.cpp.in), # for CMake and shell, after a shebang.
@@ -24,5 +25,5 @@ while IFS= read -r -d '' file; do
     chmod --reference="$file" "$tmp"
     mv -- "$tmp" "$file"
     added=$((added + 1))
-done < <(git ls-files -z -- '*.cpp' '*.h' '*.in' '*.cmake' '*.sh' 'CMakeLists.txt' '*/CMakeLists.txt')
+done < <(git ls-files -z -- '*.cpp' '*.h' '*.in' '*.cmake' '*.sh' '*.py' 'CMakeLists.txt' '*/CMakeLists.txt' '.ci/run')
 echo "added the SPDX line to $added file(s)"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The batch figure: `vellamor --json` on 10,000 generated chart files in one
 # call, its wall time and peak memory, and the peak memory for 1,000 files.
 # Targets: at least 20,000 charts a second, and the peak for 10,000 files

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The figures of charts in bulk: `vellamor --json --births` on a generated
 # table of 1,000,000 births (fixed seed, no place column, output piped to
 # wc -l), median of three runs with one job and with two; peak memory for

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the folders include one another only downwards:
 #
 #   core/astro <- core/retro <- core/chart <- atlas, render <- cli, gui <- app

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lists every tracked source or build file that lacks the licence's SPDX line
 # near its top, and fails when there is one. scripts/add-spdx.sh adds them.
 set -euo pipefail
@@ -12,7 +13,7 @@ while IFS= read -r -d '' file; do
         echo "$file"
         missing=$((missing + 1))
     fi
-done < <(git ls-files -z -- '*.cpp' '*.h' '*.in' '*.cmake' '*.sh' 'CMakeLists.txt' '*/CMakeLists.txt')
+done < <(git ls-files -z -- '*.cpp' '*.h' '*.in' '*.cmake' '*.sh' '*.py' 'CMakeLists.txt' '*/CMakeLists.txt' '.ci/run')
 
 if ((missing)); then
     echo "$missing file(s) without \"$tag\" near the top: run scripts/add-spdx.sh" >&2

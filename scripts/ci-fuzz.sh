@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (clang, AddressSanitizer, UndefinedBehavior-
 # Sanitizer) and runs each for a bounded time from its seed corpus. Fails
 # when a target finds a crash, a sanitizer report, a leak or a broken

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack and checks it: the files it holds,
 # its dependencies, lintian (errors fail; the package's own overrides give
 # their reasons) and the AppStream metainfo it installs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the headless program under Valgrind's memcheck: --json, --json
 # --stability and --print on the reference charts and on generated ones,
 # and --json on the damaged seed files of the chart-file fuzzer (refused

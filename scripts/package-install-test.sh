@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package into a fresh Debian root, as a user would with
 # apt-get, and runs what was installed there: the version, the sample chart
 # as JSON, a sheet drawn without a display, and desktop-file-validate on the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the README's screenshots from the real program: starts it on a
 # virtual X display, opens docs/sample-chart.sud through the Open button and
 # its file dialog, photographs the chakra, goes Back and photographs the

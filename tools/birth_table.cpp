@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a CSV table of random but valid births for `vellamor --births`, for
 // throughput and memory measurements of charts in bulk.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes random but valid chart files, for batch timings, memory checks and
 // comparisons of the program's output before and after a change.
 //

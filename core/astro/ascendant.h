@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Universal time, the planets' ayanamsa and the sidereal Ascendant.
 //
 // Conventions inside this computation: longitudes East negative, West

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth data of one native, as the entry window hands it to every
 // computation. Texts are UTF-8. Written only by the calculation driver
 // (CopyFormToBirthData); everything else reads it.

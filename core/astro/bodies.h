@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thirteen bodies of a chart, in the order every per-body array uses, and
 // the twelve signs.
 #pragma once

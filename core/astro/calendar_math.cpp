@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/astro/calendar_math.h"
 
 namespace vellamor {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small numeric helpers shared by the Moon and the planets.
 //
 // The program's constants are its own decimal literals, not the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way the core reports a result that can fail: a value, or an error
 // value that says why. Nothing is swallowed: the error carries the reason,
 // and the layer that shows it (a window, the command line) chooses the words.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text of bounded length kept inside its owner: no heap, copied as plain
 // bytes. A chart holds some hundred short texts (position forms, labels,
 // ring occupants) whose lengths the formatter bounds; as std::string each

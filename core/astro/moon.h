@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon's sidereal longitude from a truncated lunar series.
 //
 // The Moon keeps its own time base (Julian centuries from JD 2451545.0) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geocentric longitudes of the Sun and the planets from mean Keplerian
 // elements (J2000 ecliptic and equinox), the mean lunar node, and the
 // thirteen short position texts of a chart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two position-text forms.
 //
 // Long form (FormatSignPosition): degrees, minutes and truncated seconds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own list of 71 time zones.
 //
 // Offsets carry the sign inverted, as the whole program expects: a zone west

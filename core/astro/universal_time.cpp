@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/astro/universal_time.h"
 
 #include "core/astro/calendar_math.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The universal time of a birth, as the Ascendant and the Moon take it.
 //
 // The zone row gives only a magnitude: its direction comes from the

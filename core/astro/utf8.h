@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8, the encoding of every text the core holds: one decoder, shared by
 // the chart file, the entry form's checks and whatever counts characters.
 #pragma once

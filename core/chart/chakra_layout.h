@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the drawn Sudarshan Chakra, in plain numbers.
 //
 // Units are twips (1/1440 inch; 15 twips make one pixel at 96 dots per inch),

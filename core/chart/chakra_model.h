@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sudarshan Chakra as a model: three rings of twelve houses counted from
 // the signs of the Ascendant (birth ring), the Moon and the Sun, plus every
 // text the result window shows beside the chart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chart files (*.sud): the seventeen entries of the birth-data form, one per
 // line, each character shifted up by 85 (one byte per character; codes 128 to
 // 170 are Latin-1 code points) and ended by CR LF. The file holds the birth

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a chart as a freshly started program would: a chart file's fields
 // restored into the entry form, the form checked as the entry window checks
 // it, then calculated. The command line and the entry window's Open share it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far a chart can be trusted: how much earlier or later the birth would
 // have to be for the Ascendant's or the Moon's sign to change, which bodies
 // stand within one arcminute of a sign boundary, the station dates that

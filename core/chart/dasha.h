@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sudarshan dasha in its fixed reckoning: every year of life is ruled by
 // one house, the first year by the 1st house, the twelfth by the 12th, the
 // thirteenth by the 1st again; each year splits into twelve equal months and

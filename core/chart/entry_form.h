@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry window's values as plain data, the checks made on them before a
 // calculation, and the copy into BirthData. The window and the command line
 // share these, so both speak the same messages in the same order.

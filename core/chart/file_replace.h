@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file the user chose (a chart file, an exported sheet) without
 // ever losing the old one: the new content, complete in memory, goes into a
 // hidden temporary file in the target's folder; every write is checked, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One calculation, from birth data to the finished Sudarshan Chakra, in the
 // fixed order: Ascendant, Moon, planets, retrograde marks, chakra.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filling the entry window's place, coordinates, zone and daylight-saving box
 // from a place name ("City[, State][, Country]").
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far a chart can be trusted, in words: the sentences of the result
 // window's Chart Stability tab and of the printout.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planets' current positions against a birth chart: the Sun, Moon,
 // Mercury to Pluto, Rahu and Ketu at a reading on the birth's clock, computed
 // exactly as for a chart born then with the birth's zone row, daylight-saving

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which planets are retrograde on the birth day, decided from the built-in
 // station tables, and the chart labels that carry the marks.
 //

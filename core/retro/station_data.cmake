@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns the station tables (data/stations.csv) into C++ constant data.
 #
 #   cmake -DINPUT=stations.csv -DOUTPUT=station_data.cpp -P station_data.cmake

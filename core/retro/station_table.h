@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in station tables: for each of the eight planets Mercury to Pluto,
 // every retrograde period from the end of the 19th to the middle of the 21st
 // century, each given by the moment the planet turns retrograde and the

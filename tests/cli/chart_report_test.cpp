@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JSON string literals: what must be escaped, and that everything else is
 // copied unchanged (the JSON output is a contract other tools parse).
 #include "cli/chart_report.h"

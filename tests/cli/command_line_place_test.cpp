@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --place through the resolver seam, with a stand-in for the atlas.
 #include <gtest/gtest.h>
 

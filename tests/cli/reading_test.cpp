@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --reading on the command line: the progression and transits keys, the
 // printout's section, the export's reading sheet and the refusals.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Dasha and Transits" tab and the reading drawn on the chakra.
 #include "gui/dasha_panel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the desktop tests without a display and without touching the user's
 // own settings.
 #include <gtest/gtest.h>

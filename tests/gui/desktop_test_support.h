@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stand-ins for what the desktop tests must not really do: show a message box
 // or start a browser.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialogs that answer for the user, so the windows can be driven headless.
 #pragma once
 

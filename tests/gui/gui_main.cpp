@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every window test headless, with Qt's test-mode settings so that
 // nothing touches the user's own settings or files.
 #include <QApplication>

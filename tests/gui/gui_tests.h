@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests, each a QtTest object, collected into one program.
 #pragma once
 

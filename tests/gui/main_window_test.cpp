@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry window: its lists and defaults, the keystroke and paste filters,
 // the order of the checks, the calculation driver, Back, and charts saved and
 // opened through the file dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas on a stand-in for the entry window's controls, driven as a user
 // drives them: typing, picking from the list, changing lists by hand.
 #include "gui/place_assistant.h"

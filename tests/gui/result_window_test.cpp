@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result window and the drawing of the chakra: panels, tabs, the ring
 // colours where the geometry puts them, crowded houses, and a picture of one
 // finished chart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One windowed program at a time, never blocked by one that died, and a
 // second start with a chart hands the chart to the first.
 #include "gui/single_instance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' language: chosen by the settings or the system, and Hindi
 // complete on every window.
 #include "gui/translation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printable chart sheet in its three formats, on paper, and from the
 // command line without a display.
 #include "render/chart_sheet.h"

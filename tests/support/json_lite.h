@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small JSON reader for tests: enough to compare the program's output with
 // fixture files as parsed values.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs part of a test as an ordinary user. The administrator may write any
 // file and any folder, so a check that something is refused, or that nothing
 // is left behind when a write is refused, proves nothing when the suite runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far the program's sidereal positions lie from Swiss Ephemeris', as a
 // Markdown document (docs/accuracy.md is this program's output).
 //

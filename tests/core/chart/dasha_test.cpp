@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running year, month and period of the Sudarshan dasha, and the
 // transits read against a chart.
 #include "core/chart/dasha.h"

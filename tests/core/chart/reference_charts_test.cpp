@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every reference chart file must produce the JSON that was computed for it
 // independently of this program.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which planets a birth marks retrograde: only calendar days count, a station's
 // own day is direct, and only the eight planets are ever marked.
 #include "core/retro/retrogrades.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in station tables: the rows that must stand exactly as given,
 // the shape of every station text, and the order and lengths of the periods.
 #include "core/retro/station_table.h"
