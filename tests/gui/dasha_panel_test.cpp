@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "gui/chakra_view.h"
@@ -149,15 +150,19 @@ class DashaPanelTest : public QObject {
         }
     }
 
-    // The pictures a user sees, kept beside the test results to look at: a
-    // crowded house at 600 x 600 and the whole window large and small.
+    // The pictures a user sees: a crowded house at 600 x 600 and the whole
+    // window large and small. They go to a temporary folder; set
+    // VELLAMOR_TEST_PICTURES to a folder to keep them and look at them.
     void rendersTheReading() {
+        QTemporaryDir scratch;
+        const QString keep = qEnvironmentVariable("VELLAMOR_TEST_PICTURES");
+        const QDir folder(keep.isEmpty() ? scratch.path() : keep);
         Chart chart = PuneChart();
         const ChartReading reading = *ComputeReading(chart, {2026, 12, 7, 12, 0});
         ChakraModel crowded = chart.chakra;
         crowded.rings[0][5].occupants = "S Me (R)  V (R)  Ma J Sa";
         QVERIFY(Picture(crowded, {&reading, true, true})
-                    .save(QDir::current().filePath(QStringLiteral("dasha-chakra-600.png"))));
+                    .save(folder.filePath(QStringLiteral("dasha-chakra-600.png"))));
 
         QString fileName;
         ResultWindow w(chart, fileName);
@@ -168,12 +173,10 @@ class DashaPanelTest : public QObject {
         w.resize(1600, 1000);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(w.grab().toImage().save(
-            QDir::current().filePath(QStringLiteral("dasha-window-large.png"))));
+        QVERIFY(w.grab().toImage().save(folder.filePath(QStringLiteral("dasha-window-large.png"))));
         w.resize(600, 600);
         QTest::qWait(20);
-        QVERIFY(w.grab().toImage().save(
-            QDir::current().filePath(QStringLiteral("dasha-window-600.png"))));
+        QVERIFY(w.grab().toImage().save(folder.filePath(QStringLiteral("dasha-window-600.png"))));
     }
 };
 
