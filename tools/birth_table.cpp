@@ -15,30 +15,18 @@
 
 #include "core/astro/time_zones.h"
 #include "core/chart/entry_form.h"
+#include "random_source.h"
 
 namespace {
 
-class Generator {
+class Generator : public vellamor::tools::RandomSource {
   public:
-    explicit Generator(unsigned seed) : rng_(seed) {}
-
-    int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-
-    std::string Word(int minLength, int maxLength) {
-        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-        std::string w;
-        const int n = Pick(minLength, maxLength);
-        for (int i = 0; i < n; ++i)
-            w.push_back(kLetters[Pick(0, 51)]);
-        return w;
-    }
+    using RandomSource::RandomSource;
 
     std::string Row() {
-        static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         const int year = Pick(vellamor::kFirstYear, vellamor::kLastYear);
         const int month = Pick(1, 12);
-        const bool leap = year % 4 == 0;  // the whole rule for 1901..2050
-        const int day = Pick(1, kMonthDays[month - 1] + (month == 2 && leap ? 1 : 0));
+        const int day = Day(year, month);
         char numbers[96];
         std::snprintf(
             numbers, sizeof numbers, "%04d-%02d-%02d,%02d:%02d,%d,%s,%02d:%02d%c,%03d:%02d%c", year,
@@ -51,9 +39,6 @@ class Generator {
         return name + "," + numbers + "," + Word(3, 12) + "," + Word(3, 14) + "," +
                (Pick(0, 1) ? Word(3, 10) : Word(3, 8) + " " + Word(3, 8)) + "\n";
     }
-
-  private:
-    std::mt19937 rng_;
 };
 
 }  // namespace

@@ -19,34 +19,22 @@
 #include "core/astro/birth_data.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_file.h"
+#include "random_source.h"
 
 namespace {
 
 using vellamor::BirthData;
 
-class Generator {
+class Generator : public vellamor::tools::RandomSource {
   public:
-    explicit Generator(unsigned seed) : rng_(seed) {}
-
-    int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-
-    std::string Word(int minLength, int maxLength) {
-        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-        std::string w;
-        const int n = Pick(minLength, maxLength);
-        for (int i = 0; i < n; ++i)
-            w.push_back(kLetters[Pick(0, 51)]);
-        return w;
-    }
+    using RandomSource::RandomSource;
 
     BirthData Birth() {
-        static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         BirthData b;
         b.name = Word(2, 12) + " " + Word(2, 14);
         b.year = Pick(vellamor::kFirstYear, vellamor::kLastYear);
         b.month = Pick(1, 12);
-        const bool leap = b.year % 4 == 0;  // the whole rule for 1901..2050
-        b.day = Pick(1, kMonthDays[b.month - 1] + (b.month == 2 && leap ? 1 : 0));
+        b.day = Day(b.year, b.month);
         b.hour = Pick(0, 23);
         b.minute = Pick(0, 59);
         b.zoneIndex = Pick(0, vellamor::kTimeZoneCount - 1);
@@ -68,9 +56,6 @@ class Generator {
         b.country = Pick(0, 1) ? Word(3, 10) : Word(3, 8) + " " + Word(3, 8);
         return b;
     }
-
-  private:
-    std::mt19937 rng_;
 };
 
 }  // namespace
