@@ -2,6 +2,7 @@
 #include "cli/batch.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -28,49 +29,78 @@ constexpr std::size_t kRowsPerPart = 256;
 struct Row {
     std::uint64_t line = 0;    // where the record starts
     std::uint64_t number = 0;  // 1 for the first row after the header
-    EntryForm form;
-    std::string error;  // refused before or during its calculation
-    std::string note;   // what the atlas decided, said once per place and decision
+    std::size_t rawBegin = 0;  // the record's bytes in the part's `raw`
+    std::size_t rawLength = 0;
+    std::optional<EntryForm> form;  // read already (a table with places)
+    std::string error;              // refused before or during its calculation
+    std::string note;               // what the atlas decided, said once per place and decision
 };
 
 struct Part {
     std::vector<Row> rows;
-    std::string out;                // every row's text, one after the other
+    std::string raw;                // the records as read, for the job to take apart
+    TextBuffer out;                 // every row's text, one after the other
     std::vector<std::size_t> ends;  // end of each row's text in `out`
     std::uint64_t bytesEnd = 0;     // input consumed up to the part's last row
+
+    void Clear() {
+        rows.clear();
+        raw.clear();
+        out.Clear();
+        ends.clear();
+        bytesEnd = 0;
+    }
 };
 
-void AppendWhole(std::string& out, std::uint64_t v) {
-    char digits[24];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v > 0);
-    while (n > 0)
-        out.push_back(digits[--n]);
+void AppendWhole(TextBuffer& out, std::uint64_t v) {
+    char* p = out.Grow(20);
+    out.Commit(std::to_chars(p, p + 20, v).ptr);
 }
 
-// The same steps as a chart file or the chart options take: the entry
-// window's checks, then the calculation.
-void Compute(Part& part, const Invocation& inv) {
-    part.out.clear();
+// What one job keeps from row to row, so that a row's strings and chart
+// reuse the storage of the one before.
+struct JobScratch {
+    std::vector<std::string> fields;
+    BirthRow row;
+    BirthData birth;
+    Chart chart;
+};
+
+// The same steps as a chart file or the chart options take: the record's
+// fields, the entry window's checks, then the calculation.
+void Compute(Part& part, const Invocation& inv, const BirthRowReader& reader) {
+    thread_local JobScratch scratch;
+    part.out.Clear();
     part.ends.clear();
-    part.out.reserve(part.rows.size() * (inv.mode == HeadlessMode::Json ? 3200 : 4000));
+    part.out.Reserve(part.rows.size() * (inv.mode == HeadlessMode::Json ? 3800 : 4000));
     for (Row& row : part.rows) {
         if (row.error.empty()) {
-            if (const auto valid = ValidateInput(row.form); !valid) {
+            const EntryForm* form = row.form ? &*row.form : nullptr;
+            if (!form) {
+                const std::string_view record(part.raw.data() + row.rawBegin, row.rawLength);
+                CsvRecordEnd parsed = ParseCsvRecord(record, true, &scratch.fields);
+                if (!parsed.error.empty())
+                    row.error = std::move(parsed.error);
+                else if (auto read = reader.Read(scratch.fields, scratch.row); !read)
+                    row.error = std::move(read.error());
+                else
+                    form = &scratch.row.form;
+            }
+            if (!form) {
+                // refused above
+            } else if (const auto valid = ValidateInput(*form); !valid) {
                 row.error = valid.error().message;
             } else {
-                const Chart chart = CalculateChart(CopyFormToBirthData(row.form));
+                scratch.birth = CopyFormToBirthData(*form);
+                CalculateChart(scratch.birth, scratch.chart);
                 const std::size_t before = part.out.size();
                 if (inv.mode == HeadlessMode::Print)
                     part.out += "\n";  // between charts; dropped before the first
-                if (auto written = AppendChartOutput(part.out, chart, inv); !written) {
-                    part.out.resize(before);
+                if (auto written = AppendChartOutput(part.out, scratch.chart, inv); !written) {
+                    part.out.Truncate(before);
                     row.error = written.error();
                 } else if (inv.mode == HeadlessMode::Json) {
-                    part.out.pop_back();  // the closing brace: "row" comes last
+                    part.out.PopBack();  // the closing brace: "row" comes last
                     part.out += ", \"row\": ";
                     AppendWhole(part.out, row.number);
                     part.out += "}\n";
@@ -166,111 +196,141 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
     }
 
     // The header decides everything before the first row is read.
-    CsvReader reader(*in);
+    CsvSplitter splitter(*in);
     std::vector<std::string> cells;
-    const auto header = reader.Next(cells);
-    if (!header)
-        return TableError(err, name + ":" + std::to_string(reader.recordLine()), header.error());
-    if (!*header)
-        cells.clear();  // an empty table: the header's own message says what is missing
+    std::string_view record;
+    const bool hasHeader = splitter.Next(record);
+    if (hasHeader) {
+        CsvRecordEnd parsed = ParseCsvRecord(record, true, &cells);
+        if (!parsed.error.empty())
+            return TableError(err, name + ":" + std::to_string(splitter.recordLine()),
+                              parsed.error);
+    }
     const auto columns = ReadBirthHeader(cells);
     if (!columns)
-        return TableError(err, *header ? name + ":" + std::to_string(reader.recordLine()) : name,
+        return TableError(err,
+                          hasHeader ? name + ":" + std::to_string(splitter.recordLine()) : name,
                           columns.error());
     const bool hasPlace =
         std::find(columns->begin(), columns->end(), BirthColumn::Place) != columns->end();
     if (hasPlace && !services.findPlace)
         return TableError(err, name, "the place column needs the atlas, which this build lacks");
+    const BirthRowReader reader(*columns);
 
     const int jobs = inv.jobs > 0
                          ? inv.jobs
                          : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    OrderedWork<Part> work(jobs, [&inv](Part& part) { Compute(part, inv); });
+    OrderedWork<Part> work(jobs, [&inv, &reader](Part& part) { Compute(part, inv, reader); });
     const std::size_t maxInFlight = 2 * static_cast<std::size_t>(jobs) + 2;
     Progress progress(services.progressOnTerminal, err, totalBytes);
+    if (services.prepareBulkOutput)
+        services.prepareBulkOutput();
 
     // Each distinct place is looked up once; its zone and box still follow
-    // each row's own date and time.
+    // each row's own date and time. The atlas is asked from this thread only.
     std::unordered_map<std::string, Expected<PlaceFiller, UnknownPlace>> places;
     std::set<std::string> notesSaid;
+    BirthRow placeRow;
 
     int status = 0;
     bool firstChart = true;
     std::uint64_t rowsRead = 0, rowsDone = 0;
-    auto write = [&](const Part& part) {
-        std::size_t begin = 0;
-        for (std::size_t i = 0; i < part.rows.size(); ++i) {
-            const Row& row = part.rows[i];
-            const std::string where = row.error.empty() && row.note.empty()
-                                          ? std::string()
-                                          : name + ":" + std::to_string(row.line) + ": ";
-            if (!row.note.empty()) {
-                out.flush();
-                progress.Clear();
-                err << where << row.note << "\n";
-            }
-            if (!row.error.empty()) {
-                out.flush();
-                progress.Clear();
-                err << where << row.error << "\n";
-                status = 1;
-            } else {
-                std::size_t from = begin;
-                if (inv.mode == HeadlessMode::Print && firstChart)
-                    ++from;  // no blank line before the first chart
-                out.write(part.out.data() + from,
-                          static_cast<std::streamsize>(part.ends[i] - from));
+    // Parts written are used again: their strings keep their storage.
+    std::vector<std::unique_ptr<Part>> spare;
+    auto write = [&](std::unique_ptr<Part> part) {
+        // Rows that went well are written together, up to the next row with
+        // something to say on standard error.
+        std::size_t from = 0;
+        auto flush = [&](std::size_t to) {
+            if (to > from && inv.mode == HeadlessMode::Print && firstChart)
+                ++from;  // no blank line before the first chart
+            if (to > from) {
+                out.write(part->out.data() + from, static_cast<std::streamsize>(to - from));
                 firstChart = false;
             }
-            begin = part.ends[i];
+        };
+        for (std::size_t i = 0; i < part->rows.size(); ++i) {
+            const Row& row = part->rows[i];
+            if (row.error.empty() && row.note.empty())
+                continue;
+            const std::size_t begin = i == 0 ? 0 : part->ends[i - 1];
+            flush(begin);
+            from = begin;
+            const std::string where = name + ":" + std::to_string(row.line) + ": ";
+            out.flush();
+            progress.Clear();
+            if (!row.note.empty())
+                err << where << row.note << "\n";
+            if (!row.error.empty()) {
+                err << where << row.error << "\n";
+                status = 1;
+                from = part->ends[i];
+            }
         }
-        rowsDone += part.rows.size();
-        progress.Update(rowsDone, part.bytesEnd);
+        flush(part->ends.empty() ? 0 : part->ends.back());
+        rowsDone += part->rows.size();
+        progress.Update(rowsDone, part->bytesEnd);
+        part->Clear();
+        spare.push_back(std::move(part));
     };
 
     bool atEnd = false;
     while (!atEnd) {
-        auto part = std::make_unique<Part>();
-        part->rows.reserve(kRowsPerPart);
+        std::unique_ptr<Part> part;
+        if (spare.empty()) {
+            part = std::make_unique<Part>();
+            part->rows.reserve(kRowsPerPart);
+        } else {
+            part = std::move(spare.back());
+            spare.pop_back();
+        }
         while (part->rows.size() < kRowsPerPart) {
-            const auto got = reader.Next(cells);
-            if (got && !*got) {
+            if (!splitter.Next(record)) {
                 atEnd = true;
                 break;
             }
             Row& row = part->rows.emplace_back();
-            row.line = reader.recordLine();
+            row.line = splitter.recordLine();
             row.number = ++rowsRead;
-            if (!got) {
-                row.error = got.error();
+            if (!hasPlace) {
+                // Taken apart by the job, beside the other rows' charts.
+                row.rawBegin = part->raw.size();
+                row.rawLength = record.size();
+                part->raw.append(record);
                 continue;
             }
-            auto filled = BirthRowForm(*columns, cells);
-            if (!filled) {
-                row.error = filled.error();
+            CsvRecordEnd parsed = ParseCsvRecord(record, true, &cells);
+            if (!parsed.error.empty()) {
+                row.error = std::move(parsed.error);
                 continue;
             }
-            row.form = std::move(filled->form);
-            if (filled->place.empty())
+            if (auto read = reader.Read(cells, placeRow); !read) {
+                row.error = std::move(read.error());
                 continue;
-            auto known = places.find(filled->place);
+            }
+            row.form = placeRow.form;
+            if (placeRow.place.empty())
+                continue;
+            auto known = places.find(placeRow.place);
             if (known == places.end())
-                known = places.emplace(filled->place, services.findPlace(filled->place)).first;
+                known = places.emplace(placeRow.place, services.findPlace(placeRow.place)).first;
             if (!known->second) {
                 row.error = UnknownPlaceMessage(known->second.error());
                 continue;
             }
-            ResolvedPlace resolved = (*known->second)(row.form, filled->given);
+            ResolvedPlace resolved = (*known->second)(*row.form, placeRow.given);
             row.form = std::move(resolved.form);
             if (!resolved.note.empty() &&
-                notesSaid.insert(filled->place + "\n" + resolved.note).second)
+                notesSaid.insert(placeRow.place + "\n" + resolved.note).second)
                 row.note = std::move(resolved.note);
         }
-        part->bytesEnd = reader.bytesConsumed();
-        if (!part->rows.empty())
+        part->bytesEnd = splitter.bytesConsumed();
+        if (part->rows.empty())
+            spare.push_back(std::move(part));
+        else
             work.Submit(std::move(part));
         while (work.InFlight() >= maxInFlight || (atEnd && work.InFlight() > 0))
-            write(*work.TakeOldest());
+            write(work.TakeOldest());
     }
     out.flush();
     progress.Clear();

@@ -2,6 +2,7 @@
 #include "cli/births_table.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "cli/options.h"
 
@@ -53,136 +54,214 @@ const CommandLineOption& OptionOf(BirthColumn column) {
 
 }  // namespace
 
-CsvReader::CsvReader(std::istream& in) : m_in(in), m_buffer(kReadBlock) {}
+namespace {
 
-bool CsvReader::Refill() {
-    if (!m_in)
-        return false;
-    m_in.read(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
-    m_pos = 0;
-    m_end = static_cast<std::size_t>(m_in.gcount());
-    return m_end > 0;
-}
-
-int CsvReader::Peek() {
-    if (m_pos == m_end && !Refill())
-        return -1;
-    return static_cast<unsigned char>(m_buffer[m_pos]);
-}
-
-int CsvReader::Get() {
-    const int c = Peek();
-    if (c >= 0) {
-        ++m_pos;
-        ++m_consumed;
-    }
-    return c;
-}
-
-Expected<bool, std::string> CsvReader::Next(std::vector<std::string>& fields) {
-    if (!m_started) {
-        m_started = true;
-        // A byte-order mark is three bytes at the very start; anything else
-        // that begins with 0xEF is data.
-        // The first read fills the buffer from its start, so all three
-        // bytes are there unless the input is shorter.
-        if (Peek() == 0xEF) {
-            if (m_end - m_pos >= 3 && static_cast<unsigned char>(m_buffer[m_pos + 1]) == 0xBB &&
-                static_cast<unsigned char>(m_buffer[m_pos + 2]) == 0xBF) {
-                m_pos += 3;
-                m_consumed += 3;
-            }
+// Reads `text` as the record rules say, as if nothing followed it; `touchedEnd`
+// then says whether a decision looked past its last byte, which more input
+// could change.
+class RecordCursor {
+  public:
+    explicit RecordCursor(std::string_view text)
+        : m_p(text.data()), m_end(text.data() + text.size()) {}
+    int Peek() {
+        if (m_p == m_end) {
+            m_touchedEnd = true;
+            return -1;
         }
+        return static_cast<unsigned char>(*m_p);
     }
-    // Blank lines between records carry nothing.
-    for (;;) {
+    int Get() {
         const int c = Peek();
-        if (c == '\n') {
-            Get();
-            ++m_line;
-        } else if (c == '\r') {
-            Get();
-            if (Peek() == '\n') {
-                Get();
-                ++m_line;
-            }
-        } else if (c < 0) {
-            return false;
-        } else {
-            break;
+        if (c >= 0)
+            ++m_p;
+        return c;
+    }
+    const char* position() const { return m_p; }
+    const char* end() const { return m_end; }
+    void Skip(std::size_t n) { m_p += n; }
+    bool touchedEnd() const { return m_touchedEnd; }
+
+  private:
+    const char* m_p;
+    const char* m_end;
+    bool m_touchedEnd = false;
+};
+
+}  // namespace
+
+CsvRecordEnd ParseCsvRecord(std::string_view text, bool final, std::vector<std::string>* fields) {
+    CsvRecordEnd result;
+    // Most records have no quotes: such a record is everything up to its LF.
+    if (fields == nullptr) {
+        const void* lf = std::memchr(text.data(), '\n', text.size());
+        const std::size_t length =
+            lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) + 1
+               : text.size();
+        if (std::memchr(text.data(), '"', length) == nullptr) {
+            result.complete = lf != nullptr || final;
+            result.length = length;
+            result.lineBreaks = lf ? 1 : 0;
+            return result;
         }
     }
-    m_recordLine = m_line;
+
+    RecordCursor in(text);
+    std::string scratch;
     std::size_t count = 0;
-    std::string error;
+    auto finish = [&]() {
+        if (fields)
+            fields->resize(count);
+        result.complete = final || !in.touchedEnd();
+        result.length = static_cast<std::size_t>(in.position() - text.data());
+        return result;
+    };
     for (;;) {
-        if (count == fields.size())
-            fields.emplace_back();
-        std::string& field = fields[count++];
-        field.clear();
-        int c = Peek();
+        std::string* field = &scratch;
+        if (fields) {
+            if (count == fields->size())
+                fields->emplace_back();
+            field = &(*fields)[count];
+        }
+        ++count;
+        field->clear();
+        int c = in.Peek();
         if (c == '"') {
-            Get();
+            in.Get();
             for (;;) {
-                c = Get();
+                c = in.Get();
                 if (c < 0) {
-                    fields.resize(count);
-                    return Fail(std::string("a quoted field is not closed"));
+                    result.error = "a quoted field is not closed";
+                    return finish();
                 }
                 if (c == '"') {
-                    if (Peek() != '"')
+                    if (in.Peek() != '"')
                         break;
-                    Get();
+                    in.Get();
                 } else if (c == '\n') {
-                    ++m_line;
+                    ++result.lineBreaks;
                 }
-                field.push_back(static_cast<char>(c));
+                if (fields)
+                    field->push_back(static_cast<char>(c));
             }
-            c = Peek();
+            c = in.Peek();
             if (c != ',' && c != '\n' && c != '\r' && c >= 0) {
-                error = "text after the closing quote of field " + std::to_string(count);
+                result.error = "text after the closing quote of field " + std::to_string(count);
                 // The rest of the line belongs to this broken record.
-                while ((c = Peek()) >= 0 && c != '\n')
-                    Get();
+                while ((c = in.Peek()) >= 0 && c != '\n')
+                    in.Get();
             }
         } else {
             // Unquoted: up to the next comma or line end. A quote inside is
             // kept as written, as spreadsheets do.
-            while ((c = Peek()) >= 0 && c != ',' && c != '\n') {
+            while ((c = in.Peek()) >= 0 && c != ',' && c != '\n') {
                 if (c == '\r') {
-                    Get();
-                    if (Peek() == '\n')
+                    in.Get();
+                    if (in.Peek() == '\n')
                         break;
-                    field.push_back('\r');
+                    if (fields)
+                        field->push_back('\r');
                     continue;
                 }
                 // Copy the run of plain bytes in one piece.
-                const char* begin = m_buffer.data() + m_pos;
-                const char* stop = m_buffer.data() + m_end;
+                const char* begin = in.position();
                 const char* p = begin;
-                while (p != stop && *p != ',' && *p != '\n' && *p != '\r')
+                while (p != in.end() && *p != ',' && *p != '\n' && *p != '\r')
                     ++p;
-                field.append(begin, p);
-                m_consumed += static_cast<std::uint64_t>(p - begin);
-                m_pos += static_cast<std::size_t>(p - begin);
+                if (fields)
+                    field->append(begin, p);
+                in.Skip(static_cast<std::size_t>(p - begin));
             }
         }
-        c = Peek();
+        c = in.Peek();
         if (c == ',') {
-            Get();
+            in.Get();
             continue;
         }
         if (c == '\r')
-            Get();
-        if (Peek() == '\n') {
-            Get();
-            ++m_line;
+            in.Get();
+        if (in.Peek() == '\n') {
+            in.Get();
+            ++result.lineBreaks;
         }
-        break;
+        return finish();
     }
-    fields.resize(count);
-    if (!error.empty())
-        return Fail(std::move(error));
+}
+
+CsvSplitter::CsvSplitter(std::istream& in) : m_in(in), m_buffer(kReadBlock) {}
+
+bool CsvSplitter::Refill() {
+    if (m_final)
+        return false;
+    // Keep what is not yet consumed at the front; make room when a single
+    // record fills the whole buffer.
+    if (m_pos > 0) {
+        std::copy(m_buffer.begin() + static_cast<std::ptrdiff_t>(m_pos),
+                  m_buffer.begin() + static_cast<std::ptrdiff_t>(m_end), m_buffer.begin());
+        m_end -= m_pos;
+        m_pos = 0;
+    }
+    if (m_end == m_buffer.size())
+        m_buffer.resize(2 * m_buffer.size());
+    const std::size_t before = m_end;
+    while (m_end < m_buffer.size() && m_in) {
+        m_in.read(m_buffer.data() + m_end, static_cast<std::streamsize>(m_buffer.size() - m_end));
+        m_end += static_cast<std::size_t>(m_in.gcount());
+    }
+    if (!m_in)
+        m_final = true;
+    return m_end > before;
+}
+
+bool CsvSplitter::Next(std::string_view& record) {
+    m_line = m_nextLine;
+    if (!m_started) {
+        m_started = true;
+        Refill();
+        // A byte-order mark is three bytes at the very start; anything else
+        // that begins with 0xEF is data.
+        if (m_end - m_pos >= 3 && static_cast<unsigned char>(m_buffer[m_pos]) == 0xEF &&
+            static_cast<unsigned char>(m_buffer[m_pos + 1]) == 0xBB &&
+            static_cast<unsigned char>(m_buffer[m_pos + 2]) == 0xBF) {
+            m_pos += 3;
+            m_consumed += 3;
+        }
+    }
+    // Blank lines between records carry nothing; a CR before an LF is one
+    // line end with it.
+    for (;;) {
+        while (m_pos < m_end && (m_buffer[m_pos] == '\n' || m_buffer[m_pos] == '\r')) {
+            if (m_buffer[m_pos] == '\n')
+                ++m_line;
+            ++m_pos;
+            ++m_consumed;
+        }
+        if (m_pos < m_end)
+            break;
+        if (!Refill())
+            return false;
+    }
+    for (;;) {
+        const std::string_view rest(m_buffer.data() + m_pos, m_end - m_pos);
+        const CsvRecordEnd end = ParseCsvRecord(rest, m_final, nullptr);
+        if (end.complete) {
+            record = rest.substr(0, end.length);
+            m_pos += end.length;
+            m_consumed += end.length;
+            m_recordLine = m_line;
+            m_nextLine = m_line + end.lineBreaks;
+            return true;
+        }
+        Refill();
+    }
+}
+
+Expected<bool, std::string> CsvReader::Next(std::vector<std::string>& fields) {
+    std::string_view record;
+    if (!m_splitter.Next(record))
+        return false;
+    CsvRecordEnd end = ParseCsvRecord(record, true, &fields);
+    if (!end.error.empty())
+        return Fail(std::move(end.error));
     return true;
 }
 
@@ -213,6 +292,39 @@ Expected<std::vector<BirthColumn>, std::string> ReadBirthHeader(
 
 Expected<BirthRow, std::string> BirthRowForm(const std::vector<BirthColumn>& columns,
                                              const std::vector<std::string>& cells) {
+    BirthRow row;
+    if (auto read = BirthRowReader(columns).Read(cells, row); !read)
+        return Fail(std::move(read.error()));
+    return row;
+}
+
+BirthRowReader::BirthRowReader(std::vector<BirthColumn> columns) : m_columns(std::move(columns)) {
+    for (const BirthColumn column : m_columns)
+        m_options.push_back(column == BirthColumn::Place ? nullptr : &OptionOf(column));
+}
+
+namespace {
+
+// A fresh entry window's form over `form`, whose strings keep their storage.
+void MakeFresh(EntryForm& form) {
+    std::array<std::string*, 8> texts{&form.name,       &form.latDegrees, &form.latMinutes,
+                                      &form.lonDegrees, &form.lonMinutes, &form.city,
+                                      &form.state,      &form.country};
+    std::array<std::string, 8> kept;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        kept[i] = std::move(*texts[i]);
+    form = EntryForm{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        *texts[i] = std::move(kept[i]);
+        texts[i]->clear();
+    }
+}
+
+}  // namespace
+
+Expected<void, std::string> BirthRowReader::Read(const std::vector<std::string>& cells,
+                                                 BirthRow& row) const {
+    const std::vector<BirthColumn>& columns = m_columns;
     if (cells.size() < columns.size())
         return Fail("the row has " + std::to_string(cells.size()) + " of the " +
                     std::to_string(columns.size()) + " columns");
@@ -220,7 +332,16 @@ Expected<BirthRow, std::string> BirthRowForm(const std::vector<BirthColumn>& col
         return Fail("the row has " + std::to_string(cells.size()) + " fields, the header " +
                     std::to_string(columns.size()));
     Invocation inv;
-    BirthRow row;
+    MakeFresh(row.form);
+    inv.form = std::move(row.form);
+    row.place.clear();
+    row.given = ExplicitPlaceFields{};
+    // The form goes back into the row whatever the outcome.
+    struct GiveBack {
+        EntryForm& from;
+        EntryForm& to;
+        ~GiveBack() { to = std::move(from); }
+    } giveBack{inv.form, row.form};
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const BirthColumn column = columns[i];
         const bool text = column == BirthColumn::Name || column == BirthColumn::City ||
@@ -263,7 +384,7 @@ Expected<BirthRow, std::string> BirthRowForm(const std::vector<BirthColumn>& col
             default:
                 break;
         }
-        if (const auto applied = OptionOf(column).apply(value, inv); !applied) {
+        if (const auto applied = m_options[i]->apply(value, inv); !applied) {
             // The option's messages start with its name; a column has no dashes.
             std::string_view message = applied.error().message;
             if (message.substr(0, 2) == "--")
@@ -271,8 +392,7 @@ Expected<BirthRow, std::string> BirthRowForm(const std::vector<BirthColumn>& col
             return Fail(std::string(message));
         }
     }
-    row.form = std::move(inv.form);
-    return row;
+    return {};
 }
 
 }  // namespace vellamor

@@ -95,27 +95,36 @@ void AppendJsonNumber(std::string& out, double v) {
 }
 
 std::string ChartJson(const Chart& c) {
-    std::string out;
-    out.reserve(4096);
+    TextBuffer out;
     AppendChartJson(out, c);
-    return out;
+    return out.str();
+}
+
+void AppendChartJson(std::string& out, const Chart& c) {
+    TextBuffer text;
+    AppendChartJson(text, c);
+    out.append(text.view());
 }
 
 namespace {
 
-// Writes one chart's JSON straight into the output's storage: room for the
-// longest text the chart can give is made once, every piece is then copied
-// without a check, and the string is cut to what was written. A chart's
-// object is some hundred pieces; appended one by one, their checks and
-// copies cost as much as the astronomy.
+// Bytes JsonWriter::String must look at: those that need an escape, and the
+// lead byte 0xC2 of the two-byte C1 controls.
+constexpr std::array<bool, 256> kStringStops = [] {
+    std::array<bool, 256> table = kNeedsEscape;
+    table[0xC2] = true;
+    return table;
+}();
+
+// Writes JSON straight into a buffer: room for the longest text a value can
+// give is made once, every piece is then copied without a check, and the
+// buffer is cut to what was written. A chart's object is some hundred
+// pieces; appended one by one, their checks and copies cost as much as the
+// astronomy.
 class JsonWriter {
   public:
-    JsonWriter(std::string& out, std::size_t most) : m_out(out) {
-        const std::size_t start = out.size();
-        out.resize(start + most);
-        m_p = out.data() + start;
-    }
-    ~JsonWriter() { m_out.resize(static_cast<std::size_t>(m_p - m_out.data())); }
+    JsonWriter(TextBuffer& out, std::size_t most) : m_out(out), m_p(out.Grow(most)) {}
+    ~JsonWriter() { m_out.Commit(m_p); }
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
 
@@ -128,6 +137,7 @@ class JsonWriter {
         std::memcpy(m_p, s.data(), s.size());
         m_p += s.size();
     }
+    // A text known to need no escape: the chart's own labels and forms.
     void Plain(std::string_view s) {
         *m_p++ = '"';
         Raw(s);
@@ -136,20 +146,25 @@ class JsonWriter {
     // At most six bytes for each byte of `s`, and the quotes.
     void String(std::string_view s) {
         *m_p++ = '"';
-        for (std::size_t i = 0; i < s.size(); ++i) {
-            const char ch = s[i];
-            auto c = static_cast<unsigned char>(ch);
-            // The C1 controls (U+0080 to U+009F, two bytes in UTF-8) are
-            // escaped like the others, as JsonString does.
-            const bool c1 = c == 0xC2 && i + 1 < s.size() &&
-                            static_cast<unsigned char>(s[i + 1]) >= 0x80 &&
-                            static_cast<unsigned char>(s[i + 1]) <= 0x9F;
-            if (!kNeedsEscape[c] && !c1) {
-                *m_p++ = ch;
-                continue;
+        const auto* b = reinterpret_cast<const unsigned char*>(s.data());
+        const std::size_t n = s.size();
+        std::size_t i = 0;
+        for (;;) {
+            // The run up to the next byte that may need an escape.
+            while (i < n && !kStringStops[b[i]])
+                *m_p++ = static_cast<char>(b[i++]);
+            if (i == n)
+                break;
+            unsigned char c = b[i++];
+            if (c == 0xC2) {
+                // The C1 controls (U+0080 to U+009F) are escaped like the
+                // others, as JsonString does; other characters pass.
+                if (i == n || b[i] < 0x80 || b[i] > 0x9F) {
+                    *m_p++ = static_cast<char>(c);
+                    continue;
+                }
+                c = b[i++];
             }
-            if (c1)
-                c = static_cast<unsigned char>(s[++i]);
             *m_p++ = '\\';
             switch (c) {
                 case '"':
@@ -185,6 +200,14 @@ class JsonWriter {
         }
         m_p = std::to_chars(m_p, m_p + 32, v).ptr;
     }
+    // At most 11 bytes.
+    void Whole(int v) { m_p = std::to_chars(m_p, m_p + 11, v).ptr; }
+    // At least two digits, as the options write hours and minutes.
+    void TwoDigits(int v) {
+        if (v >= 0 && v < 10)
+            *m_p++ = '0';
+        Whole(v);
+    }
     void Small(int v) {  // 0..99
         if (v >= 10)
             *m_p++ = static_cast<char>('0' + v / 10);
@@ -192,8 +215,8 @@ class JsonWriter {
     }
 
   private:
-    std::string& m_out;
-    char* m_p = nullptr;
+    TextBuffer& m_out;
+    char* m_p;
 };
 
 // The fixed text of an object is under 4 KiB; each text of the chart may
@@ -215,7 +238,7 @@ std::size_t MostJsonBytes(const Chart& c) {
 
 }  // namespace
 
-void AppendChartJson(std::string& out, const Chart& c) {
+void AppendChartJson(TextBuffer& out, const Chart& c) {
     const ChakraModel& m = c.chakra;
     JsonWriter w(out, MostJsonBytes(c));
     w.Raw("{\"name\": ");
@@ -270,19 +293,45 @@ void AppendChartJson(std::string& out, const Chart& c) {
     w.Raw("}}");
 }
 
+void AppendEntryJson(TextBuffer& out, const BirthData& b) {
+    // Numbers of at most 11 bytes, texts six times over, and the keys.
+    JsonWriter w(out, 256 + 6 * (b.city.size() + b.state.size() + b.country.size()));
+    w.Raw("{\"date\": \"");
+    w.Whole(b.year);
+    w.Raw("-");
+    w.TwoDigits(b.month);
+    w.Raw("-");
+    w.TwoDigits(b.day);
+    w.Raw("\", \"time\": \"");
+    w.TwoDigits(b.hour);
+    w.Raw(":");
+    w.TwoDigits(b.minute);
+    w.Raw("\", \"zone\": ");
+    w.Whole(b.zoneIndex);
+    w.Raw(b.daylightSaving ? ", \"dst\": true" : ", \"dst\": false");
+    w.Raw(", \"lat\": \"");
+    w.Whole(b.latDegrees);
+    w.Raw(":");
+    w.TwoDigits(b.latMinutes);
+    w.Raw(b.southLatitude ? "S\"" : "N\"");
+    w.Raw(", \"lon\": \"");
+    w.Whole(b.lonDegrees);
+    w.Raw(":");
+    w.TwoDigits(b.lonMinutes);
+    w.Raw(b.eastLongitude ? "E\"" : "W\"");
+    w.Raw(", \"city\": ");
+    w.String(b.city);
+    w.Raw(", \"state\": ");
+    w.String(b.state);
+    w.Raw(", \"country\": ");
+    w.String(b.country);
+    w.Raw("}");
+}
+
 std::string EntryJson(const BirthData& b) {
-    auto two = [](int v) { return (v >= 0 && v < 10 ? "0" : "") + std::to_string(v); };
-    std::string out = "{\"date\": \"" + std::to_string(b.year) + "-" + two(b.month) + "-" +
-                      two(b.day) + "\", \"time\": \"" + two(b.hour) + ":" + two(b.minute) +
-                      "\", \"zone\": " + std::to_string(b.zoneIndex) +
-                      ", \"dst\": " + (b.daylightSaving ? "true" : "false");
-    out += ", \"lat\": \"" + std::to_string(b.latDegrees) + ":" + two(b.latMinutes) +
-           (b.southLatitude ? "S" : "N") + "\"";
-    out += ", \"lon\": \"" + std::to_string(b.lonDegrees) + ":" + two(b.lonMinutes) +
-           (b.eastLongitude ? "E" : "W") + "\"";
-    out += ", \"city\": " + JsonString(b.city) + ", \"state\": " + JsonString(b.state) +
-           ", \"country\": " + JsonString(b.country) + "}";
-    return out;
+    TextBuffer out;
+    AppendEntryJson(out, b);
+    return out.str();
 }
 
 std::string EscapeControls(std::string_view s) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/text_buffer.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/pipeline.h"
 #include "core/chart/transits.h"
@@ -17,12 +18,14 @@ namespace vellamor {
 std::string ChartJson(const Chart& chart);
 // The same appended to `out`, for output built in one buffer.
 void AppendChartJson(std::string& out, const Chart& chart);
+void AppendChartJson(TextBuffer& out, const Chart& chart);
 
 // The entry as the command line's options write it, so that it can be fed
 // back: {"date": "1980-03-05", "time": "07:05", "zone": 34, "dst": false,
 // "lat": "18:31N", "lon": "73:51E", "city": "Pune", "state": "Maharashtra",
 // "country": "India"}.
 std::string EntryJson(const BirthData& birth);
+void AppendEntryJson(TextBuffer& out, const BirthData& birth);
 
 // Birth details, the positions table and the three rings house by house.
 std::string ChartPrintout(const Chart& chart);

@@ -112,7 +112,7 @@ std::string UnknownPlaceMessage(const UnknownPlace& unknown) {
     return message;
 }
 
-Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& chart,
+Expected<void, std::string> AppendChartOutput(TextBuffer& out, const Chart& chart,
                                               const Invocation& inv) {
     std::optional<ChartReading> reading;
     if (inv.reading) {
@@ -125,12 +125,17 @@ Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& cha
         // The chart's own keys, then the optional ones in a fixed order; the
         // reading's two come after those (and a births table's "row" last).
         AppendChartJson(out, chart);
-        out.pop_back();  // the closing brace
-        if (inv.stability)
-            out += ", \"stability\": " + StabilityJson(AnalyzeChartStability(chart));
-        out += ", \"entry\": " + EntryJson(chart.birth);
-        if (reading)
-            out += ", " + ReadingJson(*reading);
+        out.PopBack();  // the closing brace
+        if (inv.stability) {
+            out += ", \"stability\": ";
+            out += StabilityJson(AnalyzeChartStability(chart));
+        }
+        out += ", \"entry\": ";
+        AppendEntryJson(out, chart.birth);
+        if (reading) {
+            out += ", ";
+            out += ReadingJson(*reading);
+        }
         out += "}";
     } else {
         out += ChartPrintout(chart);
@@ -216,7 +221,7 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         return RunBirthsTable(inv, services, out, err);
     // Returns false when the chart cannot be read at the reading.
     auto emit = [&, first = true](const Chart& chart, std::string_view source) mutable {
-        std::string text;
+        TextBuffer text;
         if (inv.mode == HeadlessMode::Print && !first)
             text += "\n";
         if (const auto written = AppendChartOutput(text, chart, inv); !written) {
@@ -226,7 +231,7 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         if (inv.mode == HeadlessMode::Json)
             text += "\n";
-        out << text;
+        out << text.view();
         first = false;
         return true;
     };

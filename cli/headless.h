@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/options.h"
+#include "cli/text_buffer.h"
 #include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
 #include "core/chart/place_option.h"
@@ -36,6 +37,9 @@ struct HeadlessServices {
     PlaceFinder findPlace = {};             // empty: a births table's place column is not available
     std::istream* standardInput = nullptr;  // "-" as a births table; null: std::cin
     bool progressOnTerminal = false;        // standard error is a terminal: show progress
+    // Called before a births table's charts are written to standard output,
+    // e.g. to widen the pipe it goes into; empty: nothing to prepare.
+    std::function<void()> prepareBulkOutput = {};
 };
 
 // What a chart prints in the invocation's mode, appended to `out`: its JSON
@@ -43,7 +47,7 @@ struct HeadlessServices {
 // --reading) without a line end, or its printout with how far to trust it.
 // Fails, with the sentence for the user, when the chart cannot be read at
 // the reading.
-Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& chart,
+Expected<void, std::string> AppendChartOutput(TextBuffer& out, const Chart& chart,
                                               const Invocation& inv);
 
 // "no place "Pariss" in the atlas; nearest:" and the nearest, one a line.
