@@ -91,8 +91,10 @@ class RecordCursor {
 
 CsvRecordEnd ParseCsvRecord(std::string_view text, bool final, std::vector<std::string>* fields) {
     CsvRecordEnd result;
-    // Most records have no quotes: such a record is everything up to its LF.
-    if (fields == nullptr) {
+    // Most records have no quotes: such a record is everything up to its LF,
+    // its fields are what lies between its commas, and a CR is data except
+    // before that LF.
+    {
         const void* lf = std::memchr(text.data(), '\n', text.size());
         const std::size_t length =
             lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) + 1
@@ -101,6 +103,25 @@ CsvRecordEnd ParseCsvRecord(std::string_view text, bool final, std::vector<std::
             result.complete = lf != nullptr || final;
             result.length = length;
             result.lineBreaks = lf ? 1 : 0;
+            if (fields) {
+                std::string_view rest = text.substr(0, length);
+                if (lf) {
+                    rest.remove_suffix(1);
+                    if (!rest.empty() && rest.back() == '\r')
+                        rest.remove_suffix(1);
+                }
+                std::size_t count = 0;
+                for (;;) {
+                    if (count == fields->size())
+                        fields->emplace_back();
+                    const std::size_t comma = rest.find(',');
+                    (*fields)[count++].assign(rest.substr(0, comma));
+                    if (comma == std::string_view::npos)
+                        break;
+                    rest.remove_prefix(comma + 1);
+                }
+                fields->resize(count);
+            }
             return result;
         }
     }

@@ -2,8 +2,10 @@
 #include "cli/chart_report.h"
 
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -137,8 +139,10 @@ class JsonWriter {
         std::memcpy(m_p, s.data(), s.size());
         m_p += s.size();
     }
-    // A text known to need no escape: the chart's own labels and forms.
+    // A text known to need no escape: keys, and the chart's own labels,
+    // short forms and the details made from numbers and tables.
     void Plain(std::string_view s) {
+        assert(!MayNeedEscape(s));
         *m_p++ = '"';
         Raw(s);
         *m_p++ = '"';
@@ -146,13 +150,82 @@ class JsonWriter {
     // At most six bytes for each byte of `s`, and the quotes.
     void String(std::string_view s) {
         *m_p++ = '"';
+        if (MayNeedEscape(s))
+            Escaped(s);
+        else
+            Raw(s);
+        *m_p++ = '"';
+    }
+    // At most 32 bytes.
+    void Number(double v) {
+        if (!std::isfinite(v)) {
+            Raw("null");
+            return;
+        }
+        m_p = std::to_chars(m_p, m_p + 32, v).ptr;
+    }
+    // At most 11 bytes.
+    void Whole(int v) { m_p = std::to_chars(m_p, m_p + 11, v).ptr; }
+    // At least two digits, as the options write hours and minutes.
+    void TwoDigits(int v) {
+        if (v >= 0 && v < 10)
+            *m_p++ = '0';
+        Whole(v);
+    }
+    void Small(int v) {  // 0..99
+        if (v >= 10)
+            *m_p++ = static_cast<char>('0' + v / 10);
+        *m_p++ = static_cast<char>('0' + v % 10);
+    }
+
+  private:
+    // Whether any byte of `s` may need an escape: a control, the quote, the
+    // backslash, DEL or the lead byte of a C1 control. Most texts have none;
+    // eight bytes are tested at once, with the word tests for a zero byte
+    // and for a byte below a bound (exact for whether one exists).
+    static bool MayNeedEscape(std::string_view s) {
+        constexpr std::uint64_t kOnes = 0x0101010101010101;
+        constexpr std::uint64_t kHigh = 0x8080808080808080;
+        auto zeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
+        auto stops = [&](std::uint64_t w) {
+            return ((w - kOnes * 0x20) & ~w & kHigh) | zeroByte(w ^ (kOnes * '"')) |
+                   zeroByte(w ^ (kOnes * '\\')) | zeroByte(w ^ (kOnes * 0x7F)) |
+                   zeroByte(w ^ (kOnes * 0xC2));
+        };
+        const std::size_t n = s.size();
+        if (n < 8) {
+            bool any = false;
+            for (const char c : s)
+                any |= kStringStops[static_cast<unsigned char>(c)];
+            return any;
+        }
+        auto word = [&s](std::size_t at) {
+            std::uint64_t w;
+            std::memcpy(&w, s.data() + at, 8);
+            return w;
+        };
+        std::uint64_t found = 0;
+        std::size_t i = 0;
+        for (; i + 8 <= n; i += 8)
+            found |= stops(word(i));
+        if (i < n)
+            found |= stops(word(n - 8));  // the last eight, overlapping some already seen
+        return found != 0;
+    }
+
+    // The bytes of `s` with every escape the format or a terminal needs.
+    void Escaped(std::string_view s) {
         const auto* b = reinterpret_cast<const unsigned char*>(s.data());
         const std::size_t n = s.size();
         std::size_t i = 0;
         for (;;) {
-            // The run up to the next byte that may need an escape.
-            while (i < n && !kStringStops[b[i]])
-                *m_p++ = static_cast<char>(b[i++]);
+            // The run up to the next byte that may need an escape, in one piece.
+            std::size_t end = i;
+            while (end < n && !kStringStops[b[end]])
+                ++end;
+            std::memcpy(m_p, b + i, end - i);
+            m_p += end - i;
+            i = end;
             if (i == n)
                 break;
             unsigned char c = b[i++];
@@ -190,34 +263,17 @@ class JsonWriter {
                 }
             }
         }
-        *m_p++ = '"';
-    }
-    // At most 32 bytes.
-    void Number(double v) {
-        if (!std::isfinite(v)) {
-            Raw("null");
-            return;
-        }
-        m_p = std::to_chars(m_p, m_p + 32, v).ptr;
-    }
-    // At most 11 bytes.
-    void Whole(int v) { m_p = std::to_chars(m_p, m_p + 11, v).ptr; }
-    // At least two digits, as the options write hours and minutes.
-    void TwoDigits(int v) {
-        if (v >= 0 && v < 10)
-            *m_p++ = '0';
-        Whole(v);
-    }
-    void Small(int v) {  // 0..99
-        if (v >= 10)
-            *m_p++ = static_cast<char>('0' + v / 10);
-        *m_p++ = static_cast<char>('0' + v % 10);
     }
 
-  private:
     TextBuffer& m_out;
     char* m_p;
 };
+
+// The name and the place's three texts are typed; the other details are made
+// from numbers and the zone table.
+bool IsTypedDetail(int i) {
+    return i == 0 || i >= 6;
+}
 
 // The fixed text of an object is under 4 KiB; each text of the chart may
 // grow six times by escapes.
@@ -249,7 +305,10 @@ void AppendChartJson(TextBuffer& out, const Chart& c) {
             w.Raw(", ");
         w.Plain(kDetailCaptions[static_cast<std::size_t>(i)]);
         w.Raw(": ");
-        w.String(m.details[static_cast<std::size_t>(i)]);
+        if (IsTypedDetail(i))
+            w.String(m.details[static_cast<std::size_t>(i)]);
+        else
+            w.Plain(m.details[static_cast<std::size_t>(i)]);
     }
     w.Raw("}, \"bodies\": [");
     for (int i = 0; i < kBodyCount; ++i) {
@@ -260,9 +319,9 @@ void AppendChartJson(TextBuffer& out, const Chart& c) {
         w.Raw("{\"name\": ");
         w.Plain(kPlanetNames[static_cast<std::size_t>(i)]);
         w.Raw(", \"label\": ");
-        w.String(m.legendLabels[static_cast<std::size_t>(i)]);
+        w.Plain(m.legendLabels[static_cast<std::size_t>(i)]);
         w.Raw(", \"position\": ");
-        w.String(c.planets.positionTexts[static_cast<std::size_t>(i)]);
+        w.Plain(c.planets.positionTexts[static_cast<std::size_t>(i)]);
         w.Raw(", \"longText\": ");
         w.String(c.planets.longTexts[static_cast<std::size_t>(i)]);
         w.Raw(", \"longitude\": ");
@@ -285,7 +344,7 @@ void AppendChartJson(TextBuffer& out, const Chart& c) {
             w.Raw("{\"sign\": ");
             w.Small(house.sign);
             w.Raw(", \"occupants\": ");
-            w.String(house.occupants);
+            w.Plain(house.occupants);
             w.Raw("}");
         }
         w.Raw("]");

@@ -71,8 +71,11 @@ Error LetterText(std::string_view option, std::string_view value, std::string& b
 template <typename Option>
 Error Coordinate(std::string_view option, std::string_view value, std::string& degrees,
                  std::string& minutes, Option& hemisphere, char first, char second) {
-    const std::string expected = std::string(option) + ": expected DD:MM followed by " + first +
-                                 " or " + second + ", got " + Quoted(value);
+    // Made only when needed: a table runs this twice a row.
+    auto expected = [&] {
+        return std::string(option) + ": expected DD:MM followed by " + first + " or " + second +
+               ", got " + Quoted(value);
+    };
     std::string_view v = value;
     if (!v.empty()) {
         const char last = static_cast<char>(v.back() & ~0x20);  // ASCII upper case
@@ -80,12 +83,12 @@ Error Coordinate(std::string_view option, std::string_view value, std::string& d
             hemisphere = last == first ? static_cast<Option>(0) : static_cast<Option>(1);
             v.remove_suffix(1);
         } else if (last >= 'A' && last <= 'Z') {
-            return Usage(expected);
+            return Usage(expected());
         }
     }
     const std::size_t colon = v.find(':');
     if (colon == std::string_view::npos || v.find(':', colon + 1) != std::string_view::npos)
-        return Usage(expected);
+        return Usage(expected());
     const std::string_view deg = v.substr(0, colon);
     const std::string_view min = v.substr(colon + 1);
     if (!IsDigitText(deg) || !IsDigitText(min))

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/chart/entry_form.h"
 
+#include <algorithm>
+
 #include "core/astro/time_zones.h"
-#include "core/astro/utf8.h"
 
 namespace vellamor {
 namespace {
@@ -15,16 +16,6 @@ std::optional<int> DigitsValue(std::string_view s) {
 Unexpected<FormProblem> Problem(FormCheck check, std::string_view message, MessageIcon icon,
                                 FormField focus) {
     return Fail(FormProblem{check, std::string(message), icon, focus});
-}
-
-// Visits the code points of a UTF-8 text; invalid sequences give -1.
-template <typename F>
-bool AllCodePoints(std::string_view s, F accept) {
-    for (std::size_t i = 0; i < s.size();) {
-        if (!accept(NextCodePoint(s, i)))
-            return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -60,14 +51,16 @@ bool IsDigitFieldCode(int code) {
 
 // Pasted text holds no backspace or delete keys: only the printable members
 // of each class count.
+// Every accepted character is ASCII, and every byte of any other character
+// (or of a broken sequence) is 0x80 or above: the bytes can be tested alone.
 bool IsLetterText(std::string_view s) {
-    return AllCodePoints(s, [](int cp) {
-        return (cp >= 'A' && cp <= 'Z') || (cp >= 'a' && cp <= 'z') || cp == ' ';
+    return std::all_of(s.begin(), s.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
     });
 }
 
 bool IsDigitText(std::string_view s) {
-    return AllCodePoints(s, [](int cp) { return cp >= '0' && cp <= '9'; });
+    return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 Expected<void, FormProblem> ValidateInput(const EntryForm& f) {
