@@ -226,8 +226,8 @@ PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& 
 
     // The Moon's and the Ascendant's short forms are read from the texts
     // their own computations left.
-    p.positionTexts[moonIndex] = ShortPositionText(p.longTexts[moonIndex]);
-    p.positionTexts[ascIndex] = ShortPositionText(p.longTexts[ascIndex]);
+    ShortPositionText(p.longTexts[moonIndex], p.positionTexts[moonIndex]);
+    ShortPositionText(p.longTexts[ascIndex], p.positionTexts[ascIndex]);
     return p;
 }
 

@@ -27,6 +27,7 @@ void FormatSignPosition(double longitudeDegrees, LongPositionText& longText);
 
 // Long form to short form; the seconds are dropped.
 std::string ShortPositionText(std::string_view longText);
+void ShortPositionText(std::string_view longText, ShortPositionForm& shortText);
 
 // Both forms at once, exactly as ShortPositionText(FormatSignPosition(x))
 // would give them, without reading the long text back. The pipeline formats

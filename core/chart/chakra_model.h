@@ -20,8 +20,9 @@ inline constexpr int kRingCount = 3;
 inline constexpr auto kRingKeys = std::to_array<std::string_view>({"birth", "moon", "sun"});
 static_assert(kRingKeys.size() == kRingCount);
 
-// All thirteen labels with marks in one sign, blanks between, take 70 bytes.
-using HouseOccupants = FixedText<95>;
+// All thirteen labels with marks in one sign, blanks between, take 70 bytes;
+// no more room than that, since a chart copies these 36 times.
+using HouseOccupants = FixedText<70>;
 
 struct House {
     int sign = 0;              // 1..12

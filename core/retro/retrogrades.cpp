@@ -47,6 +47,9 @@ struct YearIndex {
     int firstYear = 0;
     std::vector<int> january;                // day number of 1 January, per year and one more
     std::vector<std::uint16_t> firstOfYear;  // first period begun on or after it
+    // Each period's first and last day numbers, side by side: a year's few
+    // periods then share one cache line.
+    std::vector<std::array<int, 2>> days;
 };
 
 const std::array<YearIndex, kStationPlanets>& YearIndexes() {
@@ -56,6 +59,8 @@ const std::array<YearIndex, kStationPlanets>& YearIndexes() {
             const auto periods = StationTables()[static_cast<std::size_t>(k)].periods;
             YearIndex& index = all[static_cast<std::size_t>(k)];
             index.firstYear = periods.front().retrograde.year;
+            for (const StationPeriod& p : periods)
+                index.days.push_back({p.retrogradeDay, p.directDay});
             for (int y = index.firstYear; y <= periods.back().retrograde.year + 2; ++y) {
                 const int january = CalendarDayNumber(y, 1, 1);
                 const auto it = std::partition_point(
@@ -82,16 +87,16 @@ bool RetrogradeOnDay(int k, int day, int year) {
     const auto at = static_cast<std::size_t>(y);
     if (day < index.january[at] || day >= index.january[at + 1])
         return Find(table, day).retrograde;
-    const auto periods = table.periods;
+    const auto& days = index.days;
     const std::size_t first = index.firstOfYear[at];
     const std::size_t count = index.firstOfYear[at + 1] - first;
-    const std::size_t last = periods.size() - 1;
+    const std::size_t last = days.size() - 1;
     std::size_t begun = 0;
     for (std::size_t i = 0; i < kMostPeriodsInAYear; ++i)
         begun += static_cast<std::size_t>(i < count) &
-                 static_cast<std::size_t>(periods[std::min(first + i, last)].retrogradeDay < day);
+                 static_cast<std::size_t>(days[std::min(first + i, last)][0] < day);
     const std::size_t next = first + begun;
-    return next > 0 && day < periods[next - 1].directDay;
+    return next > 0 && day < days[next - 1][1];
 }
 
 }  // namespace
