@@ -172,6 +172,8 @@ std::string UtcText(int seconds) {
 namespace {
 
 QString RowAndBoxText(int row, bool box) {
+    //: %1 the row's name as the zone list shows it, %2 its number. Stands after
+    //: "Zone:" and after "choose" in the sentence on a repeated hour.
     return (box ? QCoreApplication::translate("vellamor::atlas::ZoneNote",
                                               "%1 (row %2) with the Daylight Saving box ticked")
                 : QCoreApplication::translate("vellamor::atlas::ZoneNote",
@@ -189,11 +191,13 @@ std::string PlaceOfZone(std::string_view ianaZone) {
 // What the clocks were on, as the sentences that say it take it.
 QString ClockState(int daylightSeconds) {
     if (daylightSeconds == 0)
+        //: What the clocks were on: stands in the sentences on the clocks at the place.
         return QCoreApplication::translate("vellamor::atlas::ZoneNote", "standard time");
     if (daylightSeconds == 3600)
         return QCoreApplication::translate("vellamor::atlas::ZoneNote", "daylight saving time");
     if (daylightSeconds == 7200)
         return QCoreApplication::translate("vellamor::atlas::ZoneNote", "double summer time");
+    //: What the clocks were on; %1 is a duration such as "1 h 30 min".
     return QCoreApplication::translate("vellamor::atlas::ZoneNote",
                                        "daylight saving time, %1 ahead of standard time")
         .arg(DurationText(daylightSeconds));
@@ -214,6 +218,8 @@ QString ErrorInDegrees(int seconds) {
                                            "about %1 for the Ascendant and under 0.1° for the Moon")
             .arg(degrees(minutes / 4.0));
     }
+    //: How far off the chart is: stands in brackets or after a comma in the
+    //: sentences on errors. %1 and %2 are angles such as "15°".
     return QCoreApplication::translate("vellamor::atlas::ZoneNote",
                                        "about %1 for the Ascendant and %2 for the Moon")
         .arg(degrees(minutes / 4.0), degrees(moon));
@@ -276,12 +282,16 @@ std::string DecisionNote(std::string_view ianaZone, const LocalMoment& when, boo
                 .arg(RowAndBoxText(choice.row, choice.daylightSaving));
 
     if (facts.reading == ClockReading::Skipped) {
+        //: %1 the clock time (2:30), %2 the date, %3 the place, %4 what the clocks
+        //: were on (standard time), %5 the offset (UTC-5).
         note << QCoreApplication::translate(
                     "vellamor::atlas::ZoneNote",
                     "%1 on %2 did not exist on the clocks in %3: they were put forward over it. "
                     "Read with the time before the change, %4, %5.")
                     .arg(clock, date, place, ClockState(facts.daylightSeconds), utc);
     } else {
+        //: %1 the date, %2 the place, %3 what the clocks were on (standard time),
+        //: %4 the offset (UTC+5:30).
         note << QCoreApplication::translate("vellamor::atlas::ZoneNote",
                                             "On %1 clocks in %2 were on %3, %4.")
                     .arg(date, place, ClockState(facts.daylightSeconds), utc);
@@ -291,6 +301,8 @@ std::string DecisionNote(std::string_view ianaZone, const LocalMoment& when, boo
         // After the clocks went back: a row for standard time, as a rule.
         const ZoneChoice other =
             ChooseZoneRow(second, eastOfGreenwich, PreferredZoneRows(ianaZone, {}, {}, false));
+        //: %1 the clock time (1:30), %2 the offset of its second reading (UTC-5),
+        //: %3 a row and the box to choose for it.
         note << QCoreApplication::translate(
                     "vellamor::atlas::ZoneNote",
                     "%1 came twice that night: taken as the first, before the clocks went back; "
