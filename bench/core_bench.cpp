@@ -55,6 +55,19 @@ void BM_CoreLongitudes(benchmark::State& state) {
 }
 BENCHMARK(BM_CoreLongitudes);
 
+// The pipeline as a run of many charts uses it: each chart written over the
+// previous one, so that its texts' storage is reused.
+void BM_WholePipelineReused(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t i = 0;
+    vellamor::Chart chart;
+    for (auto _ : state) {
+        vellamor::CalculateChart(births[i++ & 1023], chart);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+BENCHMARK(BM_WholePipelineReused);
+
 // One line of `--json`: the pipeline and the chart's JSON object, written
 // into a buffer that is reused as the bulk mode reuses its own.
 void BM_PipelineAndJson(benchmark::State& state) {

@@ -201,7 +201,7 @@ class JsonWriter {
 std::size_t MostJsonBytes(const Chart& c) {
     const ChakraModel& m = c.chakra;
     std::size_t texts = c.birth.name.size();
-    for (const std::string& d : m.details)
+    for (const DetailText& d : m.details)
         texts += d.size();
     for (int i = 0; i < kBodyCount; ++i)
         texts += m.legendLabels[static_cast<std::size_t>(i)].size() +

@@ -60,7 +60,7 @@ std::array<QString, kDetailCount> DetailTexts(const BirthData& b, const ChakraMo
     std::array<QString, kDetailCount> texts;
     for (int i = 0; i < kDetailCount; ++i)
         texts[static_cast<std::size_t>(i)] =
-            QString::fromStdString(chakra.details[static_cast<std::size_t>(i)]);
+            QString::fromUtf8(chakra.details[static_cast<std::size_t>(i)].view());
     const QString month =
         b.month >= 1 && b.month <= 12
             ? TranslatedCoreText(kMonthNames[static_cast<std::size_t>(b.month - 1)])

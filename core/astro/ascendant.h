@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/astro/birth_data.h"
+#include "core/astro/position_text.h"
 
 namespace vellamor {
 
@@ -27,8 +28,8 @@ struct PositionState {
     double ayanamsaOffset = 0;  // degrees, negative
     double siderealAngleRadians = 0;
     double obliquityRadians = 0;
-    double ascendant = 0;       // sidereal, degrees, 0..360
-    std::string ascendantText;  // long position text
+    double ascendant = 0;            // sidereal, degrees, 0..360
+    LongPositionText ascendantText;  // long position text
 };
 
 // The zone direction comes from the longitude's hemisphere, not from the

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/astro/birth_data.h"
+#include "core/astro/position_text.h"
 
 namespace vellamor {
 
@@ -35,7 +36,7 @@ struct EphemerisState {
 
 struct MoonChart {
     EphemerisState state;
-    std::string positionText;  // long position text of the sidereal Moon
+    LongPositionText positionText;  // long position text of the sidereal Moon
 };
 
 MoonChart ComputeMoonChart(const BirthData& birth);

@@ -80,7 +80,7 @@ SignPosition Split(double x) {
             static_cast<long long>(seconds), static_cast<int>((wholeDegrees / 30) % 12)};
 }
 
-// Writes the long form into buf (at least 32 bytes); returns the end.
+// Writes the long form into buf (at least 16 bytes); returns the end.
 char* WriteLongText(char* buf, const SignPosition& s) {
     char* p = WriteWhole(buf, s.degreesInSign);
     p = std::copy(kDegreeSign.begin(), kDegreeSign.end(), p);
@@ -126,6 +126,15 @@ std::string FormatSignPosition(double longitudeDegrees) {
     return LongText(Split(longitudeDegrees));
 }
 
+// The long form is at most 16 bytes ("29° 59' 59\" Sag"), the short form 9:
+// both are written straight into their texts.
+static_assert(LongPositionText::capacity() >= 16 && ShortPositionForm::capacity() >= 9);
+
+void FormatSignPosition(double longitudeDegrees, LongPositionText& longText) {
+    const SignPosition s = Split(longitudeDegrees);
+    longText.write([&s](char* p) { return WriteLongText(p, s); });
+}
+
 void FormatPositionTexts(double longitudeDegrees, std::string& longText, std::string& shortText) {
     const SignPosition s = Split(longitudeDegrees);
     longText = LongText(s);
@@ -137,10 +146,11 @@ void FormatPositionTexts(double longitudeDegrees, std::string& longText, std::st
 void FormatPositionTexts(double longitudeDegrees, LongPositionText& longText,
                          ShortPositionForm& shortText) {
     const SignPosition s = Split(longitudeDegrees);
-    char buf[96];
-    longText.assign(std::string_view(buf, static_cast<std::size_t>(WriteLongText(buf, s) - buf)));
-    WriteShortText(buf, s);
-    shortText.assign(std::string_view(buf, 9));
+    longText.write([&s](char* p) { return WriteLongText(p, s); });
+    shortText.write([&s](char* p) {
+        WriteShortText(p, s);
+        return p + 9;
+    });
 }
 
 std::string ShortPositionText(std::string_view t) {

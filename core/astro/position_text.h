@@ -23,6 +23,7 @@ using ShortPositionForm = FixedText<15>;
 // Longitude in degrees (its sign is ignored) to the long form. Degrees,
 // minutes and seconds are truncated, never rounded.
 std::string FormatSignPosition(double longitudeDegrees);
+void FormatSignPosition(double longitudeDegrees, LongPositionText& longText);
 
 // Long form to short form; the seconds are dropped.
 std::string ShortPositionText(std::string_view longText);

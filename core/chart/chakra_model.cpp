@@ -2,6 +2,7 @@
 #include "core/chart/chakra_model.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "core/astro/time_zones.h"
@@ -46,7 +47,8 @@ int SignNumber(std::string_view abbreviation) {
     return number;
 }
 
-void AppendNumber(std::string& out, int v) {
+// Writes v in plain decimal; returns the end.
+char* WriteNumber(char* p, int v) {
     char buf[16];
     int n = 0;
     const bool negative = v < 0;
@@ -56,44 +58,61 @@ void AppendNumber(std::string& out, int v) {
         u /= 10;
     } while (u > 0);
     if (negative)
-        out.push_back('-');
+        *p++ = '-';
     while (n > 0)
-        out.push_back(buf[--n]);
+        *p++ = buf[--n];
+    return p;
 }
 
-// "<a><text><b><text>" for the number pairs of the details panel.
-std::string NumberText(int a, std::string_view middle, int b, std::string_view end) {
-    std::string out;
-    out.reserve(middle.size() + end.size() + 12);
-    AppendNumber(out, a);
-    out.append(middle);
-    AppendNumber(out, b);
-    out.append(end);
-    return out;
+char* WriteText(char* p, std::string_view s) {
+    std::memcpy(p, s.data(), s.size());
+    return p + s.size();
+}
+
+// "<a><middle><b><end>" for the number pairs of the details panel; at most
+// 2 * 11 bytes of numbers and the two texts.
+char* WriteNumberText(char* p, int a, std::string_view middle, int b, std::string_view end) {
+    p = WriteNumber(p, a);
+    p = WriteText(p, middle);
+    p = WriteNumber(p, b);
+    return WriteText(p, end);
+}
+
+// Written over `out`: the generated texts go straight into its storage (the
+// longest, a month name and a date, is under 30 bytes).
+void AssignBirthDetailTexts(const BirthData& b, std::array<DetailText, kDetailCount>& out) {
+    out[0] = b.name;
+    out[1].write([&b](char* p) {
+        if (b.month >= 1 && b.month <= 12)
+            p = WriteText(p, kMonthNames[static_cast<std::size_t>(b.month - 1)]);
+        *p++ = ' ';
+        p = WriteNumber(p, b.day);
+        p = WriteText(p, ", ");
+        return WriteNumber(p, b.year);
+    });
+    out[2].write([&b](char* p) { return WriteNumberText(p, b.hour, " HH ", b.minute, " MM"); });
+    const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex);
+    out[3] = zone ? zone->text : std::string_view();
+    out[4].write([&b](char* p) {
+        return WriteNumberText(p, b.latDegrees, " Degree ", b.latMinutes, " Minute");
+    });
+    out[5].write([&b](char* p) {
+        return WriteNumberText(p, b.lonDegrees, " Degree ", b.lonMinutes, " Minute");
+    });
+    out[6] = b.city;
+    out[7] = b.state;
+    out[8] = b.country;
 }
 
 }  // namespace
 
 std::array<std::string, kDetailCount> BirthDetailTexts(const BirthData& b) {
-    std::string date;
-    if (b.month >= 1 && b.month <= 12)
-        date = kMonthNames[static_cast<std::size_t>(b.month - 1)];
-    date.push_back(' ');
-    AppendNumber(date, b.day);
-    date.append(", ");
-    AppendNumber(date, b.year);
-    const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex);
-    return {
-        b.name,
-        std::move(date),
-        NumberText(b.hour, " HH ", b.minute, " MM"),
-        zone ? std::string(zone->text) : std::string(),
-        NumberText(b.latDegrees, " Degree ", b.latMinutes, " Minute"),
-        NumberText(b.lonDegrees, " Degree ", b.lonMinutes, " Minute"),
-        b.city,
-        b.state,
-        b.country,
-    };
+    std::array<DetailText, kDetailCount> texts;
+    AssignBirthDetailTexts(b, texts);
+    std::array<std::string, kDetailCount> details;
+    for (std::size_t i = 0; i < details.size(); ++i)
+        details[i] = texts[i].str();
+    return details;
 }
 
 std::string BoxAndHemispheresText(const BirthData& b) {
@@ -154,7 +173,7 @@ void FillSudarshanChakra(ChakraModel& model, const BirthData& birth,
 
     model.legendLabels = labels;
     model.positionTexts = positionTexts;
-    model.details = BirthDetailTexts(birth);
+    AssignBirthDetailTexts(birth, model.details);
 }
 
 }  // namespace vellamor

@@ -36,11 +36,14 @@ inline constexpr auto kDetailCaptions =
                                      "Latitude", "Longitude", "City", "State", "Country"});
 static_assert(kDetailCaptions.size() == kDetailCount);
 
+// A detail's value: the generated ones are short, the typed ones nearly always.
+using DetailText = InlineText<47>;
+
 struct ChakraModel {
     std::array<std::array<House, 12>, kRingCount> rings;      // [ring][house index 0..11]
     std::array<ChartLabel, kBodyCount> legendLabels;          // chart labels with marks
     std::array<ShortPositionForm, kBodyCount> positionTexts;  // short forms, no marks
-    std::array<std::string, kDetailCount> details;            // values under kDetailCaptions
+    std::array<DetailText, kDetailCount> details;             // values under kDetailCaptions
     std::array<int, kRingCount> referenceSigns{};             // Lagna, Moon, Sun sign numbers
 
     const House& house(Ring r, int index) const {

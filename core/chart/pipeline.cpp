@@ -6,15 +6,20 @@
 namespace vellamor {
 namespace {
 
-std::string LastThreeCharacters(const std::string& s) {
+std::string LastThreeCharacters(std::string_view s) {
     // The Ascendant text ends in an ASCII abbreviation.
-    return s.size() >= 3 ? s.substr(s.size() - 3) : s;
+    return std::string(s.size() >= 3 ? s.substr(s.size() - 3) : s);
 }
 
 }  // namespace
 
 Chart CalculateChart(const BirthData& birth) {
     Chart c;
+    CalculateChart(birth, c);
+    return c;
+}
+
+void CalculateChart(const BirthData& birth, Chart& c) {
     c.birth = birth;
     const TimeZoneRow* zone = TimeZoneAt(birth.zoneIndex);
     if (!zone)
@@ -29,7 +34,6 @@ Chart CalculateChart(const BirthData& birth) {
     c.ascendantSign = LastThreeCharacters(c.ascendant.ascendantText);
     FillSudarshanChakra(c.chakra, birth, c.planets.positionTexts, c.ascendantSign,
                         c.retrogrades.labels);
-    return c;
 }
 
 }  // namespace vellamor

@@ -35,6 +35,11 @@ Lookup Find(const StationTable& table, const BirthData& birth) {
     return Find(table, CalendarDayNumber(birth.year, birth.month, birth.day));
 }
 
+// No planet begins more than this many retrograde periods in one calendar
+// year (Mercury's three or four); the tests check every day against the
+// unindexed search.
+constexpr std::size_t kMostPeriodsInAYear = 4;
+
 // Where each year's periods begin in a table: a chart's eight lookups then
 // search the few periods begun in the birth's year instead of the whole
 // table, which is most of their cost.
@@ -65,31 +70,28 @@ const std::array<YearIndex, kStationPlanets>& YearIndexes() {
     return indexes;
 }
 
-// The same as Find(table, day) for table k, narrowed by the index.
-Lookup FindIndexed(int k, int day, int year) {
+// Whether planet k is retrograde on `day` of `year`: Find(...).retrograde,
+// narrowed by the index and without a branch per period, since whether a
+// period has begun is as good as random across charts.
+bool RetrogradeOnDay(int k, int day, int year) {
     const StationTable& table = StationTables()[static_cast<std::size_t>(k)];
     const YearIndex& index = YearIndexes()[static_cast<std::size_t>(k)];
     const long y = static_cast<long>(year) - index.firstYear;
     if (y < 0 || y + 1 >= static_cast<long>(index.january.size()))
-        return Find(table, day);
+        return Find(table, day).retrograde;
     const auto at = static_cast<std::size_t>(y);
     if (day < index.january[at] || day >= index.january[at + 1])
-        return Find(table, day);
-    // Periods before the year's first began before the birth day, those of
-    // later years after it; a year has at most four, scanned in order.
+        return Find(table, day).retrograde;
     const auto periods = table.periods;
-    auto it = periods.begin() + index.firstOfYear[at];
-    const auto end = periods.begin() + index.firstOfYear[at + 1];
-    while (it != end && it->retrogradeDay < day)
-        ++it;
-    Lookup found;
-    if (it != periods.end())
-        found.next = &*it;
-    if (it != periods.begin()) {
-        found.previous = &*(it - 1);
-        found.retrograde = day < found.previous->directDay;
-    }
-    return found;
+    const std::size_t first = index.firstOfYear[at];
+    const std::size_t count = index.firstOfYear[at + 1] - first;
+    const std::size_t last = periods.size() - 1;
+    std::size_t begun = 0;
+    for (std::size_t i = 0; i < kMostPeriodsInAYear; ++i)
+        begun += static_cast<std::size_t>(i < count) &
+                 static_cast<std::size_t>(periods[std::min(first + i, last)].retrogradeDay < day);
+    const std::size_t next = first + begun;
+    return next > 0 && day < periods[next - 1].directDay;
 }
 
 }  // namespace
@@ -124,13 +126,19 @@ StationBracket BracketingStations(Body body, const BirthData& birth) {
 }
 
 RetrogradeMarks ComputeRetrogrades(const BirthData& birth) {
+    // The unmarked labels, made once and copied whole.
+    static const std::array<ChartLabel, kBodyCount> kUnmarked = [] {
+        std::array<ChartLabel, kBodyCount> labels;
+        for (int i = 0; i < kBodyCount; ++i)
+            labels[static_cast<std::size_t>(i)] = kBaseLabels[static_cast<std::size_t>(i)];
+        return labels;
+    }();
     RetrogradeMarks marks;
-    for (int i = 0; i < kBodyCount; ++i)
-        marks.labels[i] = kBaseLabels[i];
+    marks.labels = kUnmarked;
     const int day = CalendarDayNumber(birth.year, birth.month, birth.day);
     for (int k = 0; k < kStationPlanets; ++k) {
         const auto flag = static_cast<std::size_t>(k);
-        marks.flags[flag] = FindIndexed(k, day, birth.year).retrograde;
+        marks.flags[flag] = RetrogradeOnDay(k, day, birth.year);
         if (marks.flags[flag]) {
             marks.labels[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)] += kRetrogradeMark;
         }

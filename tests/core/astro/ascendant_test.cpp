@@ -97,7 +97,7 @@ TEST(Ascendant, StaysWithinOneTurnForAnyAdmittedInput) {
                 const PositionState s = ComputeAscendant(b);
                 EXPECT_GE(s.ascendant, 0.0);
                 EXPECT_LE(s.ascendant, 360.0);
-                const std::string sign = s.ascendantText.substr(s.ascendantText.size() - 3);
+                const std::string sign = s.ascendantText.str().substr(s.ascendantText.size() - 3);
                 EXPECT_NE(std::string(kSignAbbreviationString).find(sign), std::string::npos)
                     << s.ascendantText;
             }
