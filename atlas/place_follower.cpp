@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/place_follower.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 namespace vellamor::atlas {
 
 ZoneDecision PlaceFollower::Pick(EntryForm& form, const Place& place) {
@@ -44,8 +47,12 @@ void PlaceFollower::Forget() {
 }
 
 std::string UnknownPlaceNote(std::string_view typedCity) {
-    return "The atlas knows no place called \"" + std::string(typedCity) +
-           "\": everything stays as typed";
+    // In the window's language; English where no translator is installed.
+    return QCoreApplication::translate("vellamor::atlas::PlaceNote",
+                                       "The atlas knows no place called \"%1\": everything "
+                                       "stays as typed")
+        .arg(QString::fromUtf8(typedCity.data(), static_cast<qsizetype>(typedCity.size())))
+        .toStdString();
 }
 
 }  // namespace vellamor::atlas

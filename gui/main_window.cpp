@@ -278,13 +278,23 @@ void MainWindow::buildControls() {
     small.setPointSizeF(small.pointSizeF() * 0.9);
     m_atlasNote->setFont(small);
     // Room for the decision and what remains wrong, so the window does not
-    // have to grow when a long note comes.
-    m_atlasNote->setMinimumHeight(m_atlasNote->fontMetrics().lineSpacing() * 3);
+    // have to grow when a long note comes: three whole lines, measured in
+    // the window's language, since a script the font lacks (Devanagari) is
+    // drawn by a fallback font whose lines are taller. A taller window gives
+    // the note the room it gains; the whole note is in its tooltip.
+    const QString line = tr("Time Zone") + QStringLiteral(" Ag");
+    m_atlasNote->setMinimumHeight(
+        m_atlasNote->fontMetrics()
+            .boundingRect(QRect(0, 0, 4096, 4096), Qt::AlignLeft | Qt::AlignTop,
+                          QStringList{line, line, line}.join(QLatin1Char('\n')))
+            .height());
     m_atlasNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     left->addWidget(m_atlasNote, 6, 0, 1, 2);
+    left->setRowStretch(6, 1);
+#else
+    left->setRowStretch(7, 1);
 #endif
     left->setColumnStretch(1, 1);
-    left->setRowStretch(7, 1);
 
     // Right: where. Degrees, hemisphere, minutes in aligned columns.
     auto [where, right] = card("whereCard");

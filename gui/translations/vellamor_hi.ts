@@ -1077,4 +1077,142 @@ Do you want to replace it?</source>
         <translation> (और दिवाप्रकाश बचत का एक घंटा)</translation>
     </message>
 </context>
+<context>
+    <name>vellamor::atlas::PlaceNote</name>
+    <message>
+        <source>The atlas knows no place called &quot;%1&quot;: everything stays as typed</source>
+        <translation>एटलस में &quot;%1&quot; नाम का कोई स्थान नहीं है: सब कुछ जैसा लिखा है, वैसा ही रहेगा</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::atlas::ZoneNote</name>
+    <message>
+        <source>row %1</source>
+        <translation>पंक्ति %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>date: day, month, year</comment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 घंटे</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 मिनट</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 सेकंड</translation>
+    </message>
+    <message>
+        <source>%1 (row %2) with the Daylight Saving box ticked</source>
+        <extracomment>%1 the row&apos;s name as the zone list shows it, %2 its number. Stands after &quot;Zone:&quot; and after &quot;choose&quot; in the sentence on a repeated hour.</extracomment>
+        <translation>%1 (पंक्ति %2), दिवाप्रकाश बचत बॉक्स चिह्नित</translation>
+    </message>
+    <message>
+        <source>%1 (row %2) with the Daylight Saving box unticked</source>
+        <translation>%1 (पंक्ति %2), दिवाप्रकाश बचत बॉक्स अचिह्नित</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <extracomment>What the clocks were on: stands in the sentences on the clocks at the place.</extracomment>
+        <translation>मानक समय</translation>
+    </message>
+    <message>
+        <source>daylight saving time</source>
+        <translation>दिवाप्रकाश बचत समय</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>दोहरा ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>daylight saving time, %1 ahead of standard time</source>
+        <extracomment>What the clocks were on; %1 is a duration such as &quot;1 h 30 min&quot;.</extracomment>
+        <translation>दिवाप्रकाश बचत समय, मानक समय से %1 आगे</translation>
+    </message>
+    <message>
+        <source>about %1 for the Ascendant and under 0.1° for the Moon</source>
+        <translation>लग्न में लगभग %1 और चंद्र में 0.1° से कम</translation>
+    </message>
+    <message>
+        <source>about %1 for the Ascendant and %2 for the Moon</source>
+        <extracomment>How far off the chart is: stands in brackets or after a comma in the sentences on errors. %1 and %2 are angles such as &quot;15°&quot;.</extracomment>
+        <translation>लग्न में लगभग %1 और चंद्र में %2</translation>
+    </message>
+    <message>
+        <source>No row gives the Ascendant and the Moon %1: with the closest they are %2 off, %3.</source>
+        <translation>कोई भी पंक्ति लग्न और चंद्र को %1 नहीं देती: सबसे निकट की पंक्ति से उनमें %2 की त्रुटि रहती है, यानी %3।</translation>
+    </message>
+    <message>
+        <source>No row gives the Ascendant and the Moon %1: with the closest they are %2 off, %3; the planets %4 off.</source>
+        <translation>कोई भी पंक्ति लग्न और चंद्र को %1 नहीं देती: सबसे निकट की पंक्ति से उनमें %2 की त्रुटि रहती है, यानी %3; ग्रहों में %4 की त्रुटि।</translation>
+    </message>
+    <message>
+        <source>No row gives the Ascendant and the Moon %1 east of Greenwich: with the closest they are %2 off, %3.</source>
+        <translation>ग्रीनविच के पूर्व में कोई भी पंक्ति लग्न और चंद्र को %1 नहीं देती: सबसे निकट की पंक्ति से उनमें %2 की त्रुटि रहती है, यानी %3।</translation>
+    </message>
+    <message>
+        <source>No row gives the Ascendant and the Moon %1 east of Greenwich: with the closest they are %2 off, %3; the planets %4 off.</source>
+        <translation>ग्रीनविच के पूर्व में कोई भी पंक्ति लग्न और चंद्र को %1 नहीं देती: सबसे निकट की पंक्ति से उनमें %2 की त्रुटि रहती है, यानी %3; ग्रहों में %4 की त्रुटि।</translation>
+    </message>
+    <message>
+        <source>No row gives the Ascendant and the Moon %1 west of Greenwich: with the closest they are %2 off, %3.</source>
+        <translation>ग्रीनविच के पश्चिम में कोई भी पंक्ति लग्न और चंद्र को %1 नहीं देती: सबसे निकट की पंक्ति से उनमें %2 की त्रुटि रहती है, यानी %3।</translation>
+    </message>
+    <message>
+        <source>No row gives the Ascendant and the Moon %1 west of Greenwich: with the closest they are %2 off, %3; the planets %4 off.</source>
+        <translation>ग्रीनविच के पश्चिम में कोई भी पंक्ति लग्न और चंद्र को %1 नहीं देती: सबसे निकट की पंक्ति से उनमें %2 की त्रुटि रहती है, यानी %3; ग्रहों में %4 की त्रुटि।</translation>
+    </message>
+    <message>
+        <source>Zone: %1.</source>
+        <translatorcomment>Glossary of the zone notes (English - Hindi): zone - समय क्षेत्र; row - पंक्ति; region - प्रदेश; Daylight Saving box ticked/unticked - दिवाप्रकाश बचत बॉक्स चिह्नित/अचिह्नित; standard time - मानक समय; daylight saving time - दिवाप्रकाश बचत समय; summer time - ग्रीष्मकालीन समय; offset - अंतर; Ascendant - लग्न; Moon - चंद्र; planets - ग्रह; chart - कुंडली; (so many) off - (इतने) की त्रुटि; h/min/s - घंटे/मिनट/सेकंड. Dates read day, month, year (5 मार्च 1980); numbers, UTC offsets, zone abbreviations and place names stay as they are.</translatorcomment>
+        <translation>समय क्षेत्र: %1।</translation>
+    </message>
+    <message>
+        <source>%1 on %2 did not exist on the clocks in %3: they were put forward over it. Read with the time before the change, %4, %5.</source>
+        <extracomment>%1 the clock time (2:30), %2 the date, %3 the place, %4 what the clocks were on (standard time), %5 the offset (UTC-5).</extracomment>
+        <translation>%2 को %3 की घड़ियों में %1 बजा ही नहीं: घड़ियाँ उस समय को लाँघकर आगे कर दी गई थीं। इसे बदलाव से पहले के समय (%4, %5) से पढ़ा गया।</translation>
+    </message>
+    <message>
+        <source>On %1 clocks in %2 were on %3, %4.</source>
+        <extracomment>%1 the date, %2 the place, %3 what the clocks were on (standard time), %4 the offset (UTC+5:30).</extracomment>
+        <translation>%1 को %2 में घड़ियाँ %3 (%4) पर चल रही थीं।</translation>
+    </message>
+    <message>
+        <source>%1 came twice that night: taken as the first, before the clocks went back; for the second (%2) choose %3.</source>
+        <extracomment>%1 the clock time (1:30), %2 the offset of its second reading (UTC-5), %3 a row and the box to choose for it.</extracomment>
+        <translation>उस रात %1 दो बार बजा: पहली बार वाला, यानी घड़ियाँ पीछे किए जाने से पहले का, माना गया; दूसरी बार वाले (%2) के लिए %3 चुनें।</translation>
+    </message>
+    <message>
+        <source>As set by hand: the Ascendant and the Moon %1 off (%2), the planets %3 off.</source>
+        <translation>हाथ से किए गए चयन के अनुसार: लग्न और चंद्र में %1 की त्रुटि (%2), ग्रहों में %3 की त्रुटि।</translation>
+    </message>
+    <message>
+        <source>As set by hand: the Ascendant and the Moon %1 off (%2), the planets right.</source>
+        <translation>हाथ से किए गए चयन के अनुसार: लग्न और चंद्र में %1 की त्रुटि (%2), ग्रह सही।</translation>
+    </message>
+    <message>
+        <source>As set by hand: the Ascendant and the Moon right, the planets %1 off.</source>
+        <translation>हाथ से किए गए चयन के अनुसार: लग्न और चंद्र सही, ग्रहों में %1 की त्रुटि।</translation>
+    </message>
+    <message>
+        <source>The planets, which take the row&apos;s own offset, are %1 off.</source>
+        <translation>ग्रहों में, जो पंक्ति का अपना अंतर लेते हैं, %1 की त्रुटि है।</translation>
+    </message>
+    <message>
+        <source>The row&apos;s name belongs to another region: no row is named for the time in %1, so this one was chosen for its offset; the chart is right as it is.</source>
+        <translation>इस पंक्ति का नाम किसी दूसरे प्रदेश का है: %1 के समय के नाम की कोई पंक्ति नहीं है, इसलिए यह पंक्ति अपने अंतर के कारण चुनी गई; कुंडली जैसी है, वैसी ही सही है।</translation>
+    </message>
+    <message>
+        <source>The time-zone database has no %1: zone and daylight saving left as they were</source>
+        <translation>समय क्षेत्र डेटाबेस में %1 नहीं है: समय क्षेत्र और दिवाप्रकाश बचत जैसे थे, वैसे ही छोड़े गए</translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace vellamor::atlas {
@@ -310,6 +311,112 @@ TEST(DecideZone, NothingKnownNothingDecided) {
     d = DecideZone("Europe/Paris", "FR", {1990, 2, 31, 0, 0}, true);
     EXPECT_FALSE(d.decided);
     EXPECT_EQ(d.note, "");
+}
+
+// Every sentence the note can say, word for word: the windows translate
+// them, and the command line must go on writing exactly this English.
+TEST(DecisionNote, EachSentenceInEnglish) {
+    const std::string zone = "Zone: Indian Time (row 34) with the Daylight Saving box ";
+    const std::string kolkata = "On 5 March 1980 clocks in Kolkata were on standard time, UTC+";
+    const struct {
+        const char* what;
+        bool east;
+        ZoneFacts facts;
+        ZoneChoice choice;
+        ZoneConstraint fixed;
+        bool rowNamed;
+        std::string expected;
+    } cases[] = {
+        {"skipped, a saving of 1 h 30 min",
+         true,
+         {19800, 5400, "X", ClockReading::Skipped, 0},
+         {34, true, 0, 0},
+         {},
+         true,
+         zone + "ticked. 7:05 on 5 March 1980 did not exist on the clocks in Kolkata: they were "
+                "put forward over it. Read with the time before the change, daylight saving time, "
+                "1 h 30 min ahead of standard time, UTC+5:30."},
+        {"double summer time, the planets off",
+         false,
+         {7200, 7200, "X", ClockReading::Normal, 0},
+         {29, true, 0, kH},
+         {},
+         true,
+         "Zone: Greenwich Mean Time (row 29) with the Daylight Saving box ticked. On 5 March 1980 "
+         "clocks in Kolkata were on double summer time, UTC+2. The planets, which take the "
+         "row's own offset, are 1 h off."},
+        {"no row, west of Greenwich",
+         false,
+         {3 * kH, 0, "X", ClockReading::Normal, 0},
+         {29, true, 2 * kH, 3 * kH},
+         {},
+         true,
+         "Zone: Greenwich Mean Time (row 29) with the Daylight Saving box ticked. On 5 March 1980 "
+         "clocks in Kolkata were on standard time, UTC+3. No row gives the Ascendant and the "
+         "Moon UTC+3 west of Greenwich: with the closest they are 2 h off, about 30° for the "
+         "Ascendant and 1.1° for the Moon; the planets 3 h off."},
+        {"no row, east of Greenwich, the planets right",
+         true,
+         {-kH, 0, "X", ClockReading::Normal, 0},
+         {29, false, kH, 0},
+         {},
+         true,
+         "Zone: Greenwich Mean Time (row 29) with the Daylight Saving box unticked. On 5 March "
+         "1980 clocks in Kolkata were on standard time, UTC\u22121. No row gives the Ascendant "
+         "and the Moon UTC\u22121 east of Greenwich: with the closest they are 1 h off, about 15° "
+         "for the Ascendant and 0.6° for the Moon."},
+        {"no row in either hemisphere, seconds off",
+         false,
+         {-52, 0, "X", ClockReading::Normal, 0},
+         {29, false, 52, 52},
+         {},
+         true,
+         "Zone: Greenwich Mean Time (row 29) with the Daylight Saving box unticked. On 5 March "
+         "1980 clocks in Kolkata were on standard time, UTC\u22120:00:52. No row gives the "
+         "Ascendant and the Moon UTC\u22120:00:52: with the closest they are 52 s off, about 0.2° "
+         "for the Ascendant and under 0.1° for the Moon; the planets 52 s off."},
+        {"by hand, the planets off",
+         true,
+         {19800, 0, "X", ClockReading::Normal, 0},
+         {34, false, 0, kH},
+         {34, std::nullopt},
+         true,
+         zone + "unticked. " + kolkata +
+             "5:30. As set by hand: the Ascendant and the Moon right, the planets 1 h off."},
+        {"by hand, the Ascendant off",
+         true,
+         {19800, 0, "X", ClockReading::Normal, 0},
+         {34, true, kH, 0},
+         {std::nullopt, true},
+         true,
+         zone + "ticked. " + kolkata +
+             "5:30. As set by hand: the Ascendant and the Moon 1 h off (about 15° for the "
+             "Ascendant and 0.6° for the Moon), the planets right."},
+        {"a row of another region",
+         true,
+         {19800, 0, "X", ClockReading::Normal, 0},
+         {34, false, 0, 0},
+         {},
+         false,
+         zone + "unticked. " + kolkata +
+             "5:30. The row's name belongs to another region: no row is named for the time in "
+             "Kolkata, so this one was chosen for its offset; the chart is right as it is."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DecisionNote("Asia/Kolkata", {1980, 3, 5, 7, 5}, c.east, c.facts, c.choice,
+                               c.fixed, {}, c.rowNamed),
+                  c.expected)
+            << c.what;
+    }
+    EXPECT_EQ(DecideZone("America/New_York", "US", {1975, 10, 26, 1, 30}, false).note,
+              "Zone: Eastern Daylight Time (row 24) with the Daylight Saving box unticked. On 26 "
+              "October 1975 clocks in New York were on daylight saving time, UTC\u22124. 1:30 came "
+              "twice that night: taken as the first, before the clocks went back; for the second "
+              "(UTC\u22125) choose Eastern Standard Time (row 27) with the Daylight Saving box "
+              "unticked.");
+    EXPECT_EQ(DecideZone("Mars/Olympus_Mons", "", {1990, 1, 1, 0, 0}, true).note,
+              "The time-zone database has no Mars/Olympus_Mons: zone and daylight saving left as "
+              "they were");
 }
 
 TEST(FormatOffsetAndDuration, AsTheNotesWriteThem) {
