@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -88,6 +89,50 @@ TEST(CsvReader, ReportsABrokenRecordAndGoesOn) {
     ASSERT_EQ(open.records.size(), 2u);
     EXPECT_EQ(open.errors[1], "a quoted field is not closed");
     EXPECT_EQ(open.lines[1], 2u);
+}
+
+// Records longer than a line and fields with every kind of quoting, written
+// back to back until the table is several read blocks long, so that records
+// and line ends fall across the reader's block boundaries at every offset.
+TEST(CsvReader, RecordsAcrossReadBlocksComeBackAsWritten) {
+    const Records shapes = {
+        {"plain", "row"},
+        {"a, comma", "say \"hi\"", ""},
+        {"two\r\nlines", "and\nthree\nlines"},
+        {"", "", ""},
+        {"cr\rinside"},
+    };
+    auto quoted = [](const std::string& f) {
+        std::string q = "\"";
+        for (char c : f)
+            q += c == '"' ? std::string("\"\"") : std::string(1, c);
+        return q + "\"";
+    };
+    std::string text;
+    Records written;
+    std::vector<std::uint64_t> lines;
+    std::uint64_t line = 1;
+    for (std::size_t i = 0; text.size() < 3 * (std::size_t{1} << 16); ++i) {
+        const auto& fields = shapes[i % shapes.size()];
+        std::string record;
+        for (std::size_t f = 0; f < fields.size(); ++f) {
+            // Quoted when it must be, and every third plain field as well.
+            const bool quote =
+                fields[f].find_first_of(",\"\r\n") != std::string::npos || i % 3 == 0;
+            record += (f ? "," : "") + (quote ? quoted(fields[f]) : fields[f]);
+        }
+        written.push_back(fields);
+        lines.push_back(line);
+        text += record + (i % 2 ? "\r\n" : "\n");
+        line += 1 + std::count(record.begin(), record.end(), '\n');
+        if (i % 7 == 0) {  // a blank line now and then
+            text += "\n";
+            ++line;
+        }
+    }
+    const Read r = ReadAll(text);
+    EXPECT_EQ(r.records, written);
+    EXPECT_EQ(r.lines, lines);
 }
 
 TEST(BirthHeader, NamesColumnsOrSaysWhatIsWrong) {
