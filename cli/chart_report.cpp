@@ -136,8 +136,23 @@ class JsonWriter {
         m_p += N - 1;
     }
     void Raw(std::string_view s) {
-        std::memcpy(m_p, s.data(), s.size());
-        m_p += s.size();
+        // Most pieces are a few bytes: copied inline in at most two
+        // overlapping moves rather than by a call.
+        const char* from = s.data();
+        const std::size_t n = s.size();
+        if (n >= 8 && n <= 16) {
+            Move<8>(m_p, from);
+            Move<8>(m_p + n - 8, from + n - 8);
+        } else if (n >= 4 && n < 8) {
+            Move<4>(m_p, from);
+            Move<4>(m_p + n - 4, from + n - 4);
+        } else if (n < 4) {
+            for (std::size_t i = 0; i < n; ++i)
+                m_p[i] = from[i];
+        } else {
+            std::memcpy(m_p, from, n);
+        }
+        m_p += n;
     }
     // A text known to need no escape: keys, and the chart's own labels,
     // short forms and the details made from numbers and tables.
@@ -179,6 +194,13 @@ class JsonWriter {
     }
 
   private:
+    template <std::size_t N>
+    static void Move(char* to, const char* from) {
+        char word[N];
+        std::memcpy(word, from, N);
+        std::memcpy(to, word, N);
+    }
+
     // Whether any byte of `s` may need an escape: a control, the quote, the
     // backslash, DEL or the lead byte of a C1 control. Most texts have none;
     // eight bytes are tested at once, with the word tests for a zero byte
@@ -275,21 +297,18 @@ bool IsTypedDetail(int i) {
     return i == 0 || i >= 6;
 }
 
-// The fixed text of an object is under 4 KiB; each text of the chart may
-// grow six times by escapes.
+// The room a chart's object can take: its keys and numbers, and the
+// chart's own texts, are within 8 KiB (thirteen bodies' texts of at most 24
+// bytes, 36 houses of at most 70); each typed text may grow six times by
+// escapes.
 std::size_t MostJsonBytes(const Chart& c) {
+    static_assert(HouseOccupants::capacity() <= 70 && LongPositionText::capacity() <= 24 &&
+                  ShortPositionForm::capacity() <= 24 && ChartLabel::capacity() <= 24);
     const ChakraModel& m = c.chakra;
-    std::size_t texts = c.birth.name.size();
-    for (const DetailText& d : m.details)
-        texts += d.size();
-    for (int i = 0; i < kBodyCount; ++i)
-        texts += m.legendLabels[static_cast<std::size_t>(i)].size() +
-                 c.planets.positionTexts[static_cast<std::size_t>(i)].size() +
-                 c.planets.longTexts[static_cast<std::size_t>(i)].size();
-    for (const auto& ring : m.rings)
-        for (const House& house : ring)
-            texts += house.occupants.size();
-    return 4096 + 6 * texts;
+    std::size_t typed = c.birth.name.size();
+    for (int i = 0; i < kDetailCount; ++i)
+        typed += m.details[static_cast<std::size_t>(i)].size();
+    return 8192 + 6 * typed;
 }
 
 }  // namespace

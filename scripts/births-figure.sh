@@ -56,11 +56,16 @@ kb_small=$(peak_kb "$folder/small.csv")
 kb_large=$(peak_kb "$folder/large.csv")
 ratio=n/a
 if [[ -x "$build/bench/core_bench" ]]; then
-  "$build/bench/core_bench" --benchmark_filter='BM_WholePipeline$|BM_CoreLongitudes$' \
-    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  # Interleaved repetitions: on a shared machine the speed drifts, and
+  # side by side in time is what makes the two comparable.
+  "$build/bench/core_bench" --benchmark_filter='BM_WholePipeline(Reused)?$|BM_CoreLongitudes$' \
+    --benchmark_repetitions=9 --benchmark_min_time=0.2 \
+    --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
     --benchmark_format=csv 2>/dev/null >"$folder/bench.csv"
   ratio=$(awk -F, '/_median/ { gsub(/"/, "", $1); t[$1] = $4 }
-    END { printf "%.2f\n", t["BM_WholePipeline_median"] / t["BM_CoreLongitudes_median"] }' \
+    END { printf "%.2f (%.2f with the chart reused, as --births does)\n",
+          t["BM_WholePipeline_median"] / t["BM_CoreLongitudes_median"],
+          t["BM_WholePipelineReused_median"] / t["BM_CoreLongitudes_median"] }' \
     "$folder/bench.csv")
 fi
 
@@ -68,8 +73,8 @@ awk -v r1="$rate1" -v r2="$rate2" -v s="$kb_small" -v l="$kb_large" -v ratio="$r
     -v rows="$rows" -v check="$check" 'BEGIN {
   printf "%d rows: %d charts/s with one job, %d with two (median of three)\n", rows, r1, r2
   printf "peak memory: %d KiB for 10,000 rows, %d KiB for %d rows (ratio %.2f)\n", s, l, rows, l / s
-  printf "pipeline over the numbers alone (CPU time, median of five): %s\n", ratio
-  ok = r2 >= 150000 && l / s <= 1.3 && (ratio == "n/a" || ratio <= 1.35)
+  printf "pipeline over the numbers alone (CPU time, median of nine): %s\n", ratio
+  ok = r2 >= 150000 && l / s <= 1.3 && (ratio == "n/a" || ratio + 0 <= 1.35)
   if (!ok) print "births-figure: a target is missed" > "/dev/stderr"
   exit check && !ok
 }'
