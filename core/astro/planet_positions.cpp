@@ -205,9 +205,15 @@ PlanetLongitudes ComputePlanetLongitudes(const BirthData& b, double ayanamsaOffs
 PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& asc,
                                        const MoonChart& moon, int zoneTableHours,
                                        int zoneTableMinutes) {
+    PlanetPositions p;
+    ComputePlanetPositions(b, asc, moon, zoneTableHours, zoneTableMinutes, p);
+    return p;
+}
+
+void ComputePlanetPositions(const BirthData& b, const PositionState& asc, const MoonChart& moon,
+                            int zoneTableHours, int zoneTableMinutes, PlanetPositions& p) {
     const PlanetLongitudes numbers =
         ComputePlanetLongitudes(b, asc.ayanamsaOffset, zoneTableHours, zoneTableMinutes);
-    PlanetPositions p;
     p.universal = numbers.universal;
     p.dayNumber = numbers.dayNumber;
     p.longitudes = numbers.longitudes;
@@ -228,7 +234,6 @@ PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& 
     // their own computations left.
     ShortPositionText(p.longTexts[moonIndex], p.positionTexts[moonIndex]);
     ShortPositionText(p.longTexts[ascIndex], p.positionTexts[ascIndex]);
-    return p;
 }
 
 }  // namespace vellamor

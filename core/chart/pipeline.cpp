@@ -28,8 +28,8 @@ void CalculateChart(const BirthData& birth, Chart& c) {
     c.zoneTableMinutes = zone->minutes;
     c.ascendant = ComputeAscendant(birth);
     c.moon = ComputeMoonChart(birth);
-    c.planets =
-        ComputePlanetPositions(birth, c.ascendant, c.moon, c.zoneTableHours, c.zoneTableMinutes);
+    ComputePlanetPositions(birth, c.ascendant, c.moon, c.zoneTableHours, c.zoneTableMinutes,
+                           c.planets);
     c.retrogrades = ComputeRetrogrades(birth);
     c.ascendantSign = LastThreeCharacters(c.ascendant.ascendantText);
     FillSudarshanChakra(c.chakra, birth, c.planets.positionTexts, c.ascendantSign,

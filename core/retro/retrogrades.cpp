@@ -35,68 +35,36 @@ Lookup Find(const StationTable& table, const BirthData& birth) {
     return Find(table, CalendarDayNumber(birth.year, birth.month, birth.day));
 }
 
-// No planet begins more than this many retrograde periods in one calendar
-// year (Mercury's three or four); the tests check every day against the
-// unindexed search.
-constexpr std::size_t kMostPeriodsInAYear = 4;
-
-// Where each year's periods begin in a table: a chart's eight lookups then
-// search the few periods begun in the birth's year instead of the whole
-// table, which is most of their cost.
-struct YearIndex {
-    int firstYear = 0;
-    std::vector<int> january;                // day number of 1 January, per year and one more
-    std::vector<std::uint16_t> firstOfYear;  // first period begun on or after it
-    // Each period's first and last day numbers, side by side: a year's few
-    // periods then share one cache line.
-    std::vector<std::array<int, 2>> days;
+// Which planets are retrograde on each day the tables span, one bit per
+// planet in flag order: a chart's eight lookups become one load. A planet is
+// retrograde after the day its period begins and before the day it ends
+// (what Find says, as periods never overlap); outside the span no planet is.
+struct RetrogradeDays {
+    int firstDay = 0;
+    std::vector<std::uint8_t> planets;  // [day - firstDay]
 };
 
-const std::array<YearIndex, kStationPlanets>& YearIndexes() {
-    static const std::array<YearIndex, kStationPlanets> indexes = [] {
-        std::array<YearIndex, kStationPlanets> all;
+const RetrogradeDays& DayTable() {
+    static_assert(kStationPlanets <= 8, "one byte a day holds every planet's bit");
+    static const RetrogradeDays table = [] {
+        RetrogradeDays t;
+        int first = 0, last = 0;
         for (int k = 0; k < kStationPlanets; ++k) {
             const auto periods = StationTables()[static_cast<std::size_t>(k)].periods;
-            YearIndex& index = all[static_cast<std::size_t>(k)];
-            index.firstYear = periods.front().retrograde.year;
-            for (const StationPeriod& p : periods)
-                index.days.push_back({p.retrogradeDay, p.directDay});
-            for (int y = index.firstYear; y <= periods.back().retrograde.year + 2; ++y) {
-                const int january = CalendarDayNumber(y, 1, 1);
-                const auto it = std::partition_point(
-                    periods.begin(), periods.end(),
-                    [january](const StationPeriod& p) { return p.retrogradeDay < january; });
-                index.january.push_back(january);
-                index.firstOfYear.push_back(static_cast<std::uint16_t>(it - periods.begin()));
-            }
+            first = k == 0 ? periods.front().retrogradeDay
+                           : std::min(first, periods.front().retrogradeDay);
+            last = k == 0 ? periods.back().directDay : std::max(last, periods.back().directDay);
         }
-        return all;
+        t.firstDay = first;
+        t.planets.assign(static_cast<std::size_t>(last - first + 1), 0);
+        for (int k = 0; k < kStationPlanets; ++k)
+            for (const StationPeriod& p : StationTables()[static_cast<std::size_t>(k)].periods)
+                for (int day = p.retrogradeDay + 1; day < p.directDay; ++day)
+                    t.planets[static_cast<std::size_t>(day - first)] |=
+                        static_cast<std::uint8_t>(1u << k);
+        return t;
     }();
-    return indexes;
-}
-
-// Whether planet k is retrograde on `day` of `year`: Find(...).retrograde,
-// narrowed by the index and without a branch per period, since whether a
-// period has begun is as good as random across charts.
-bool RetrogradeOnDay(int k, int day, int year) {
-    const StationTable& table = StationTables()[static_cast<std::size_t>(k)];
-    const YearIndex& index = YearIndexes()[static_cast<std::size_t>(k)];
-    const long y = static_cast<long>(year) - index.firstYear;
-    if (y < 0 || y + 1 >= static_cast<long>(index.january.size()))
-        return Find(table, day).retrograde;
-    const auto at = static_cast<std::size_t>(y);
-    if (day < index.january[at] || day >= index.january[at + 1])
-        return Find(table, day).retrograde;
-    const auto& days = index.days;
-    const std::size_t first = index.firstOfYear[at];
-    const std::size_t count = index.firstOfYear[at + 1] - first;
-    const std::size_t last = days.size() - 1;
-    std::size_t begun = 0;
-    for (std::size_t i = 0; i < kMostPeriodsInAYear; ++i)
-        begun += static_cast<std::size_t>(i < count) &
-                 static_cast<std::size_t>(days[std::min(first + i, last)][0] < day);
-    const std::size_t next = first + begun;
-    return next > 0 && day < days[next - 1][1];
+    return table;
 }
 
 }  // namespace
@@ -140,13 +108,17 @@ RetrogradeMarks ComputeRetrogrades(const BirthData& birth) {
     }();
     RetrogradeMarks marks;
     marks.labels = kUnmarked;
-    const int day = CalendarDayNumber(birth.year, birth.month, birth.day);
+    const RetrogradeDays& days = DayTable();
+    const long at =
+        static_cast<long>(CalendarDayNumber(birth.year, birth.month, birth.day)) - days.firstDay;
+    const unsigned planets = at >= 0 && at < static_cast<long>(days.planets.size())
+                                 ? days.planets[static_cast<std::size_t>(at)]
+                                 : 0u;
     for (int k = 0; k < kStationPlanets; ++k) {
         const auto flag = static_cast<std::size_t>(k);
-        marks.flags[flag] = RetrogradeOnDay(k, day, birth.year);
-        if (marks.flags[flag]) {
+        marks.flags[flag] = (planets >> k) & 1u;
+        if (marks.flags[flag])
             marks.labels[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)] += kRetrogradeMark;
-        }
     }
     return marks;
 }

@@ -143,14 +143,14 @@ TEST(ComputeRetrogrades, MarksEachRetrogradePlanetAndNothingElse) {
     EXPECT_EQ(marks.labels, labels);
 }
 
-// Every day of the tables' span and a year either side: the chart's indexed
-// lookup must agree with the plain search of each table.
+// Every day of the tables' span and a year either side: the chart's table of
+// days must agree with the plain search of each table.
 TEST(ComputeRetrogrades, FlagsAndLabelsAgreeAndOnlyPlanetsAreMarked) {
     for (int year = 1899; year <= 2052; ++year) {
+        const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+        const int days[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         for (int month = 1; month <= 12; ++month)
-            for (int day = 1; day <= 28 + (month == 2 ? 0 : 3) -
-                                         (month == 4 || month == 6 || month == 9 || month == 11);
-                 ++day) {
+            for (int day = 1; day <= days[month - 1]; ++day) {
                 const BirthData b = Birth(year, month, day);
                 const RetrogradeMarks marks = ComputeRetrogrades(b);
                 for (int i = 0; i < kBodyCount; ++i) {
