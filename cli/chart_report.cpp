@@ -387,22 +387,24 @@ void AppendEntryJson(TextBuffer& out, const BirthData& b) {
     w.Raw("\", \"zone\": ");
     w.Whole(b.zoneIndex);
     w.Raw(b.daylightSaving ? ", \"dst\": true" : ", \"dst\": false");
-    w.Raw(", \"lat\": \"");
-    w.Whole(b.latDegrees);
-    w.Raw(":");
-    w.TwoDigits(b.latMinutes);
-    w.Raw(b.southLatitude ? "S\"" : "N\"");
-    w.Raw(", \"lon\": \"");
-    w.Whole(b.lonDegrees);
-    w.Raw(":");
-    w.TwoDigits(b.lonMinutes);
-    w.Raw(b.eastLongitude ? "E\"" : "W\"");
-    w.Raw(", \"city\": ");
-    w.String(b.city);
-    w.Raw(", \"state\": ");
-    w.String(b.state);
-    w.Raw(", \"country\": ");
-    w.String(b.country);
+    // "18:31N", as --lat and --lon take it.
+    auto coordinate = [&w](std::string_view key, int degrees, int minutes, char hemisphere) {
+        w.Raw(key);
+        w.Whole(degrees);
+        w.Raw(":");
+        w.TwoDigits(minutes);
+        const char end[] = {hemisphere, '"', '\0'};
+        w.Raw(end);
+    };
+    coordinate(", \"lat\": \"", b.latDegrees, b.latMinutes, b.southLatitude ? 'S' : 'N');
+    coordinate(", \"lon\": \"", b.lonDegrees, b.lonMinutes, b.eastLongitude ? 'E' : 'W');
+    for (const auto& [key, text] :
+         {std::pair<std::string_view, std::string_view>{", \"city\": ", b.city},
+          {", \"state\": ", b.state},
+          {", \"country\": ", b.country}}) {
+        w.Raw(key);
+        w.String(text);
+    }
     w.Raw("}");
 }
 
