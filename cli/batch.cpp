@@ -62,7 +62,6 @@ void AppendWhole(TextBuffer& out, std::uint64_t v) {
 struct JobScratch {
     std::vector<std::string> fields;
     BirthRow row;
-    BirthData birth;
     Chart chart;
 };
 
@@ -91,8 +90,7 @@ void Compute(Part& part, const Invocation& inv, const BirthRowReader& reader) {
             } else if (const auto valid = ValidateInput(*form); !valid) {
                 row.error = valid.error().message;
             } else {
-                scratch.birth = CopyFormToBirthData(*form);
-                CalculateChart(scratch.birth, scratch.chart);
+                CalculateChart(CopyFormToBirthData(*form), scratch.chart);
                 const std::size_t before = part.out.size();
                 if (inv.mode == HeadlessMode::Print)
                     part.out += "\n";  // between charts; dropped before the first

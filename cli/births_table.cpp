@@ -324,25 +324,6 @@ BirthRowReader::BirthRowReader(std::vector<BirthColumn> columns) : m_columns(std
         m_options.push_back(column == BirthColumn::Place ? nullptr : &OptionOf(column));
 }
 
-namespace {
-
-// A fresh entry window's form over `form`, whose strings keep their storage.
-void MakeFresh(EntryForm& form) {
-    std::array<std::string*, 8> texts{&form.name,       &form.latDegrees, &form.latMinutes,
-                                      &form.lonDegrees, &form.lonMinutes, &form.city,
-                                      &form.state,      &form.country};
-    std::array<std::string, 8> kept;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        kept[i] = std::move(*texts[i]);
-    form = EntryForm{};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        *texts[i] = std::move(kept[i]);
-        texts[i]->clear();
-    }
-}
-
-}  // namespace
-
 Expected<void, std::string> BirthRowReader::Read(const std::vector<std::string>& cells,
                                                  BirthRow& row) const {
     const std::vector<BirthColumn>& columns = m_columns;
@@ -352,17 +333,9 @@ Expected<void, std::string> BirthRowReader::Read(const std::vector<std::string>&
     if (cells.size() > columns.size())
         return Fail("the row has " + std::to_string(cells.size()) + " fields, the header " +
                     std::to_string(columns.size()));
-    Invocation inv;
-    MakeFresh(row.form);
-    inv.form = std::move(row.form);
+    Invocation inv;  // a fresh entry window
     row.place.clear();
     row.given = ExplicitPlaceFields{};
-    // The form goes back into the row whatever the outcome.
-    struct GiveBack {
-        EntryForm& from;
-        EntryForm& to;
-        ~GiveBack() { to = std::move(from); }
-    } giveBack{inv.form, row.form};
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const BirthColumn column = columns[i];
         const bool text = column == BirthColumn::Name || column == BirthColumn::City ||
@@ -413,6 +386,7 @@ Expected<void, std::string> BirthRowReader::Read(const std::vector<std::string>&
             return Fail(std::string(message));
         }
     }
+    row.form = std::move(inv.form);
     return {};
 }
 

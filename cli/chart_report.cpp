@@ -14,71 +14,6 @@
 #include "core/chart/stability_report.h"
 
 namespace vellamor {
-namespace {
-
-// Bytes a JSON string cannot hold as they are: controls, the quote, the
-// backslash and DEL.
-constexpr std::array<bool, 256> kNeedsEscape = [] {
-    std::array<bool, 256> table{};
-    for (int c = 0; c < 0x20; ++c)
-        table[static_cast<std::size_t>(c)] = true;
-    table['"'] = table['\\'] = table[0x7F] = true;
-    return table;
-}();
-
-}  // namespace
-
-std::string JsonString(std::string_view s) {
-    std::string out;
-    out.reserve(s.size() + 2);
-    AppendJsonString(out, s);
-    return out;
-}
-
-void AppendJsonString(std::string& out, std::string_view s) {
-    out.push_back('"');
-    // Runs of characters that need no escape are copied in one piece.
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        // The C1 controls (U+0080 to U+009F, two bytes in UTF-8) are valid
-        // JSON, but a terminal showing the output would obey them.
-        const bool c1 = c == 0xC2 && i + 1 < s.size() &&
-                        static_cast<unsigned char>(s[i + 1]) >= 0x80 &&
-                        static_cast<unsigned char>(s[i + 1]) <= 0x9F;
-        if (c >= 0x20 && c != '"' && c != '\\' && c != 0x7F && !c1)
-            continue;
-        out.append(s.data() + run, i - run);
-        if (c1)
-            c = static_cast<unsigned char>(s[++i]);
-        run = i + 1;
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default: {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            }
-        }
-    }
-    out.append(s.data() + run, s.size() - run);
-    out.push_back('"');
-}
-
 std::string JsonNumber(double v) {
     std::string out;
     AppendJsonNumber(out, v);
@@ -110,11 +45,14 @@ void AppendChartJson(std::string& out, const Chart& c) {
 
 namespace {
 
-// Bytes JsonWriter::String must look at: those that need an escape, and the
-// lead byte 0xC2 of the two-byte C1 controls.
+// Bytes JsonWriter::String must look at: those a JSON string cannot hold as
+// they are (controls, the quote, the backslash and DEL), and the lead byte
+// 0xC2 of the two-byte C1 controls.
 constexpr std::array<bool, 256> kStringStops = [] {
-    std::array<bool, 256> table = kNeedsEscape;
-    table[0xC2] = true;
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 0x20; ++c)
+        table[static_cast<std::size_t>(c)] = true;
+    table['"'] = table['\\'] = table[0x7F] = table[0xC2] = true;
     return table;
 }();
 
@@ -312,6 +250,21 @@ std::size_t MostJsonBytes(const Chart& c) {
 }
 
 }  // namespace
+
+std::string JsonString(std::string_view s) {
+    std::string out;
+    AppendJsonString(out, s);
+    return out;
+}
+
+void AppendJsonString(std::string& out, std::string_view s) {
+    TextBuffer text;
+    {
+        JsonWriter w(text, 6 * s.size() + 2);
+        w.String(s);
+    }
+    out.append(text.view());
+}
 
 void AppendChartJson(TextBuffer& out, const Chart& c) {
     const ChakraModel& m = c.chakra;
