@@ -1,12 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Finds the Swiss Ephemeris library (Debian: libswe-dev) and its data files
-# (Debian: swe-basic-data). Only the comparison benchmark and the accuracy
-# report use it; the program never does.
+# (Debian: swe-basic-data). Only the station generator, the comparison
+# benchmark and the accuracy report use it; the program never does.
 #
 # Defines the imported target SwissEph::SwissEph (static library preferred, so
-# the measuring tools need nothing at run time) with the compile definition
-# VELLAMOR_SWISSEPH_EPHE_DIR naming the folder of the data files, and
-# SwissEph_EPHE_DIR. The environment variable SE_EPHE_PATH, read by the
+# the measuring tools need nothing at run time). Where the data files are
+# found too, SwissEph_DATA_FOUND is set and the target carries the compile
+# definition VELLAMOR_SWISSEPH_EPHE_DIR naming their folder (also in
+# SwissEph_EPHE_DIR). The environment variable SE_EPHE_PATH, read by the
 # library itself, overrides that folder at run time.
 
 find_path(SwissEph_INCLUDE_DIR swephexp.h)
@@ -23,14 +24,18 @@ find_path(SwissEph_EPHE_DIR sepl_18.se1
 
 include(FindPackageHandleStandardArgs)
 find_package_handle_standard_args(SwissEph
-  REQUIRED_VARS SwissEph_LIBRARY SwissEph_INCLUDE_DIR SwissEph_EPHE_DIR)
+  REQUIRED_VARS SwissEph_LIBRARY SwissEph_INCLUDE_DIR)
 
 if(SwissEph_FOUND AND NOT TARGET SwissEph::SwissEph)
   add_library(SwissEph::SwissEph UNKNOWN IMPORTED)
   set_target_properties(SwissEph::SwissEph PROPERTIES
     IMPORTED_LOCATION "${SwissEph_LIBRARY}"
     INTERFACE_INCLUDE_DIRECTORIES "${SwissEph_INCLUDE_DIR}"
-    INTERFACE_LINK_LIBRARIES "m;${CMAKE_DL_LIBS}"
-    INTERFACE_COMPILE_DEFINITIONS "VELLAMOR_SWISSEPH_EPHE_DIR=\"${SwissEph_EPHE_DIR}\"")
+    INTERFACE_LINK_LIBRARIES "m;${CMAKE_DL_LIBS}")
+  if(SwissEph_EPHE_DIR)
+    set(SwissEph_DATA_FOUND TRUE)
+    set_property(TARGET SwissEph::SwissEph PROPERTY INTERFACE_COMPILE_DEFINITIONS
+      "VELLAMOR_SWISSEPH_EPHE_DIR=\"${SwissEph_EPHE_DIR}\"")
+  endif()
 endif()
 mark_as_advanced(SwissEph_INCLUDE_DIR SwissEph_LIBRARY SwissEph_EPHE_DIR)
