@@ -12,7 +12,7 @@
 #include <cstring>
 
 #include "core/astro/utf8.h"
-#include "core/chart/file_replace.h"
+#include "core/io/file_replace.h"
 
 namespace vellamor {
 namespace {
