@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/chart/chart_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -13,6 +9,7 @@
 
 #include "core/astro/utf8.h"
 #include "core/io/file_replace.h"
+#include "core/io/whole_file.h"
 
 namespace vellamor {
 namespace {
@@ -165,16 +162,24 @@ Unexpected<ChartFileError> Refuse(ChartFileProblem problem, int line = 0, int sy
 }
 
 // The refusal for a file that could not be opened or read.
-Unexpected<ChartFileError> RefuseSystemError(int err) {
-    switch (err) {
+Unexpected<ChartFileError> RefuseUnread(const WholeFileError& error) {
+    switch (error.kind) {
+        case WholeFileError::Kind::NotRegularFile:
+            return Refuse(ChartFileProblem::NotRegularFile);
+        case WholeFileError::Kind::TooLarge:
+            return Refuse(ChartFileProblem::TooLarge);
+        case WholeFileError::Kind::System:
+            break;
+    }
+    switch (error.systemError) {
         case ENOENT:
         case ENOTDIR:
-            return Refuse(ChartFileProblem::NoSuchFile, 0, err);
+            return Refuse(ChartFileProblem::NoSuchFile, 0, error.systemError);
         case EACCES:
         case EPERM:
-            return Refuse(ChartFileProblem::PermissionDenied, 0, err);
+            return Refuse(ChartFileProblem::PermissionDenied, 0, error.systemError);
         default:
-            return Refuse(ChartFileProblem::Unreadable, 0, err);
+            return Refuse(ChartFileProblem::Unreadable, 0, error.systemError);
     }
 }
 
@@ -248,47 +253,10 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
 ChartReadResult ReadChartFile(const std::string& path) {
     if (!HasChartExtension(path))
         return Refuse(ChartFileProblem::NotAChartName);
-    // Opened without waiting (a FIFO or device under a chart's name must not
-    // hang the program), then checked on the open file itself, so nothing
-    // can be swapped in between the check and the read.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return RefuseSystemError(errno);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int err = errno;
-        ::close(fd);
-        return RefuseSystemError(err);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return Refuse(ChartFileProblem::NotRegularFile);
-    }
-    // Never read more than one byte past the limit, whatever the file's size
-    // (which may change while it is read); the usual few hundred bytes need
-    // one buffer of their own size.
-    const std::size_t limit = kMaxChartFileBytes + 1;
-    const std::size_t size = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
-    std::string content(std::min(size + 1, limit), '\0');
-    std::size_t got = 0;
-    while (got < limit) {
-        if (got == content.size())
-            content.resize(limit);
-        const ssize_t n = ::read(fd, content.data() + got, content.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int err = errno;
-            ::close(fd);
-            return RefuseSystemError(err);
-        }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    content.resize(got);
-    return ParseChartFile(content);
+    const auto bytes = ReadWholeFile(path, kMaxChartFileBytes);
+    if (!bytes)
+        return RefuseUnread(bytes.error());
+    return ParseChartFile(*bytes);
 }
 
 std::string ChartFileReason(const ChartFileError& e) {
