@@ -8,7 +8,7 @@
 #include "cli/headless.h"
 #include "cli/headless_services.h"
 #include "cli/options.h"
-#include "core/chart/file_replace.h"
+#include "core/io/temporary_cleanup.h"
 #ifdef VELLAMOR_HAVE_GUI
 #include "gui/desktop.h"
 #else

@@ -8,9 +8,9 @@
 #include <random>
 #include <vector>
 
-#include "core/chart/dasha.h"
 #include "core/chart/pipeline.h"
-#include "core/chart/transits.h"
+#include "core/reading/dasha.h"
+#include "core/reading/transits.h"
 #include "random_births.h"
 
 namespace {

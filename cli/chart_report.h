@@ -9,7 +9,7 @@
 #include "cli/text_buffer.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/pipeline.h"
-#include "core/chart/transits.h"
+#include "core/reading/transits.h"
 
 namespace vellamor {
 

@@ -9,6 +9,7 @@
 #include "cli/usage.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_file_wording.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/stability_report.h"

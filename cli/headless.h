@@ -15,7 +15,7 @@
 #include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
 #include "core/chart/place_option.h"
-#include "core/chart/transits.h"
+#include "core/reading/transits.h"
 
 namespace vellamor {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/astro/time_zones.h"
-#include "core/chart/chart_file.h"
+#include "core/chart/chart_format.h"
 #include "core/chart/entry_form.h"
 
 namespace vellamor {

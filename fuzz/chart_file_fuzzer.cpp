@@ -13,7 +13,9 @@
 
 #include "cli/chart_report.h"
 #include "core/astro/bodies.h"
-#include "core/chart/chart_file.h"
+#include "core/chart/chart_file_wording.h"
+#include "core/chart/chart_format.h"
+#include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "core/chart/chakra_model.h"
-#include "core/chart/transits.h"
+#include "core/reading/transits.h"
 #include "render/chakra_painter.h"
 
 namespace vellamor {

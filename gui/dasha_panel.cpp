@@ -14,8 +14,8 @@
 #include <array>
 
 #include "core/astro/bodies.h"
-#include "core/chart/dasha.h"
 #include "core/chart/entry_form.h"
+#include "core/reading/dasha.h"
 #include "gui/translation.h"
 
 namespace vellamor {

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "core/chart/pipeline.h"
-#include "core/chart/transits.h"
+#include "core/reading/transits.h"
 #include "render/chakra_painter.h"
 
 class QCheckBox;

@@ -37,7 +37,7 @@
 #endif
 #include "core/astro/bodies.h"
 #include "core/astro/time_zones.h"
-#include "core/chart/chart_file.h"
+#include "core/chart/chart_file_wording.h"
 #include "core/chart/chart_opening.h"
 #include "gui/result_window.h"
 #include "render/chakra_painter.h"

@@ -26,6 +26,7 @@
 #include "core/astro/time_zones.h"
 #include "core/chart/chakra_layout.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_file_wording.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/stability_report.h"
 #include "gui/chakra_view.h"

@@ -14,7 +14,7 @@
 
 #include "core/chart/chakra_layout.h"
 #include "core/chart/chakra_model.h"
-#include "core/chart/transits.h"
+#include "core/reading/transits.h"
 
 class QPainter;
 

@@ -15,7 +15,7 @@
 
 #include "core/astro/bodies.h"
 #include "core/chart/chakra_layout.h"
-#include "core/chart/file_replace.h"
+#include "core/io/file_replace.h"
 #include "core/version.h"
 #include "render/chakra_painter.h"
 

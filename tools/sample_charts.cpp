@@ -18,7 +18,9 @@
 
 #include "core/astro/birth_data.h"
 #include "core/astro/time_zones.h"
-#include "core/chart/chart_file.h"
+#include "core/chart/chart_file_wording.h"
+#include "core/chart/chart_format.h"
+#include "core/chart/entry_form.h"
 #include "random_source.h"
 
 namespace {

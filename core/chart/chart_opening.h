@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/astro/expected.h"
-#include "core/chart/chart_file.h"
+#include "core/chart/chart_format.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
 
@@ -21,6 +21,11 @@ struct OpeningError {
     std::optional<FormProblem> problem;  // set when the form failed the window's checks
     std::optional<ChartFileError> file;  // set when the file was refused, and why
 };
+
+// Restores the form's controls from a file's fields, as opening does: text
+// boxes take the text, lists select the entry with that value or keep their
+// selection, lines 12 to 14 read True/False (any case) or a number.
+EntryForm ApplyChartFields(EntryForm form, const ChartFields& fields);
 
 // The form as opening the chart file leaves it: `form` with the file's fields
 // restored (a fresh window's form for the command line, the window's current

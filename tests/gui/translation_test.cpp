@@ -21,6 +21,7 @@
 #include <tuple>
 
 #include "core/astro/time_zones.h"
+#include "core/chart/chart_file_wording.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/pipeline.h"
 #include "core/chart/stability_report.h"

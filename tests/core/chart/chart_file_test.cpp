@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "core/chart/chart_file_wording.h"
+#include "core/chart/chart_opening.h"
 #include "core/chart/entry_form.h"
 #include "unprivileged.h"
 
@@ -53,22 +55,6 @@ BirthData SampleBirth() {
     b.eastLongitude = false, b.southLatitude = true, b.daylightSaving = true;
     b.city = "San Francisco", b.state = "California", b.country = "USA";
     return b;
-}
-
-TEST(ChartFile, EncodingShiftsEveryCharacterByEightyFive) {
-    EXPECT_EQ(*EncodeChartField("abc"), "\xB6\xB7\xB8");
-    EXPECT_EQ(*EncodeChartField("True"), "\xA9\xC7\xCA\xBA");
-    EXPECT_EQ(*EncodeChartField("0 9"), "\x85\x75\x8E");
-    EXPECT_EQ(*DecodeChartField("\xB6\xB7\xB8"), "abc");
-    // Codes 128..170 are Latin-1 code points; above that nothing is carried.
-    EXPECT_EQ(*EncodeChartField("\u00aa"), "\xFF");
-    EXPECT_EQ(*DecodeChartField("\xFF"), "\u00aa");
-    EXPECT_FALSE(EncodeChartField("\u00e9"));
-    EXPECT_FALSE(EncodeChartField("\xC3"));  // broken UTF-8
-    EXPECT_FALSE(DecodeChartField("\x74"));  // decodes to 31
-    EXPECT_TRUE(HasChartExtension("a/b.sud"));
-    EXPECT_FALSE(HasChartExtension("a/b.SUD"));
-    EXPECT_FALSE(HasChartExtension("ud"));
 }
 
 TEST(ChartFile, WriteThenReadGivesTheSameSeventeenFields) {
@@ -150,61 +136,6 @@ TEST(ChartFile, DamagedFilesAreRefusedWithTheirReason) {
         const std::string reason = ChartFileReason(denied.error());
         return reason == "permission denied" ? "" : "reason \"" + reason + "\"";
     }));
-}
-
-// A chart file is read whole or refused whole: one value that no control can
-// take, or a line cut off, refuses the file with its line.
-TEST(ChartFile, AValueTheFormCannotTakeRefusesTheWholeFile) {
-    struct Case {
-        int line;
-        std::string text;
-        std::string reason;  // empty: read
-    };
-    const std::vector<Case> cases{
-        {2, "13", "line 2: month 13 is not 1 to 12"},
-        {2, "0", "line 2: month 0 is not 1 to 12"},
-        {2, "", "line 2: month is not 1 to 12"},
-        {3, "32", "line 3: day 32 is not 1 to 31"},
-        {3, "05", "line 3: day \"05\" is not 1 to 31"},
-        {4, "1900", "line 4: year 1900 is not 1901 to 2050"},
-        {5, "24", "line 5: hour 24 is not 0 to 23"},
-        {6, "x", "line 6: minute \"x\" is not 0 to 59"},
-        {7, "71", "line 7: time zone row 71 is not 0 to 70"},
-        {7, "-1", "line 7: time zone row -1 is not 0 to 70"},
-        {12, "maybe", "line 12: East/West \"maybe\" is neither True nor False"},
-        {13, "nan", "line 13: North/South \"nan\" is neither True nor False"},
-        {14, "inf", "line 14: Daylight Saving Time \"inf\" is neither True nor False"},
-        {14, "1e999", "line 14: Daylight Saving Time \"1e999\" is neither True nor False"},
-        {14, "0.5", "line 14: Daylight Saving Time \"0.5\" is neither True nor False"},
-        {12, "tRUE", ""},
-        {13, "-1", ""},
-        {14, "0", ""},
-        {7, "70", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE("line " + std::to_string(c.line) + " \"" + c.text + "\"");
-        ChartFields fields = ChartFieldsFromBirthData(SampleBirth());
-        fields[static_cast<std::size_t>(c.line - 1)] = c.text;
-        const auto bytes = SerializeChartFile(fields);
-        ASSERT_TRUE(bytes);
-        const ChartReadResult r = ParseChartFile(*bytes);
-        EXPECT_EQ(r.has_value(), c.reason.empty());
-        EXPECT_EQ(r ? std::string() : ChartFileReason(r.error()), c.reason);
-    }
-    // Cut short in the middle of a line, at any line.
-    const auto whole = SerializeChartFile(ChartFieldsFromBirthData(SampleBirth()));
-    ASSERT_TRUE(whole);
-    auto reason = [](std::string_view bytes) {
-        const ChartReadResult r = ParseChartFile(bytes);
-        return r ? std::string("read") : ChartFileReason(r.error());
-    };
-    EXPECT_EQ(reason(whole->substr(0, whole->size() - 3)), "line 17 is cut short");
-    EXPECT_EQ(reason(whole->substr(0, 5)), "line 1 is cut short");
-    // Fewer than 17 whole lines: the missing fields are empty.
-    std::size_t sixLines = 0;
-    for (int i = 0; i < 6; ++i)
-        sixLines = whole->find("\r\n", sixLines) + 2;
-    EXPECT_EQ(reason(whole->substr(0, sixLines)), "read");
 }
 
 TEST(ChartFile, TolerantReadingOfWhatTheProgramCouldHaveWritten) {
@@ -306,41 +237,6 @@ TEST(ChartFile, AFailedSaveSaysSoAndLeavesTheOldFileIntact) {
     EXPECT_EQ(r.error().problem, ChartWriteProblem::NotReplaced);
     EXPECT_EQ(ChartWriteMessage(r.error()), missing + ": No such file or directory");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1);
-}
-
-// List lines against the boundaries of their lists: only an entry's own text
-// selects it, anything else (or nothing, as in a cut-off file) keeps the
-// selection. Each line alone, from a form whose selections are all set.
-TEST(ChartFile, ListLinesSelectOnlyEntriesOfTheirList) {
-    struct Case {
-        int line;  // index in ChartFields: 1 month .. 5 minute, 6 zone
-        std::string text;
-        int want;  // list position after reading; -1 when the selection stays
-    };
-    const std::vector<Case> cases = {
-        {1, "", -1},     {1, "0", -1},     {1, "13", -1},  {1, "-1", -1},
-        {1, "1", 0},     {1, "12", 11},    {1, " 3", -1},  {2, "", -1},
-        {2, "32", -1},   {2, "31", 30},    {3, "", -1},    {3, "1900", -1},
-        {3, "2051", -1}, {3, "01980", -1}, {3, "1901", 0}, {3, "2050", 149},
-        {4, "", -1},     {4, "24", -1},    {4, "0", 0},    {5, "", -1},
-        {5, "60", -1},   {5, "59", 59},    {6, "", -1},    {6, "71", -1},
-        {6, "70", 70},   {6, "-0", 0},     {6, "1e1", -1}, {6, "99999999999", -1},
-    };
-    EntryForm before;
-    before.monthIndex = 4, before.dayIndex = 9, before.yearIndex = 79, before.hourIndex = 7;
-    before.minuteIndex = 5, before.zoneIndex = 34;
-    auto index = [](const EntryForm& f, int line) {
-        const int indices[] = {0,           f.monthIndex,  f.dayIndex, f.yearIndex,
-                               f.hourIndex, f.minuteIndex, f.zoneIndex};
-        return indices[line];
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE("line " + std::to_string(c.line + 1) + " \"" + c.text + "\"");
-        ChartFields fields;
-        fields[static_cast<std::size_t>(c.line)] = c.text;
-        const EntryForm after = ApplyChartFields(before, fields);
-        EXPECT_EQ(index(after, c.line), c.want >= 0 ? c.want : index(before, c.line));
-    }
 }
 
 // Exactly 64 KiB is read; a FIFO under a chart's name is refused at once

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The running year, month and period of the Sudarshan dasha, and the
 // transits read against a chart.
-#include "core/chart/dasha.h"
+#include "core/reading/dasha.h"
 
 #include <gtest/gtest.h>
 
-#include "core/chart/transits.h"
+#include "core/reading/transits.h"
 
 namespace vellamor {
 namespace {

@@ -4,7 +4,9 @@
 // hidden temporary file in the target's folder; every write is checked, the
 // file flushed to the disk, and only then renamed over the target, after
 // which the folder is synced. Any failure leaves the old file byte-identical
-// and removes the temporary file.
+// and removes the temporary file. A signal that ends the process meanwhile
+// removes it too, once the program has installed the handlers of
+// core/io/temporary_cleanup.h.
 //
 // Symbolic links follow one rule: a link as the last component, in a sticky
 // world-writable folder (such as /tmp), owned neither by the effective user
@@ -52,10 +54,5 @@ Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::strin
 // The temporary files' names: hidden, and short, so that a target whose name
 // takes the folder's whole 255 bytes can still be saved.
 inline constexpr std::string_view kTemporaryFilePrefix = ".vlm-";
-
-// For headless runs: SIGINT, SIGTERM and SIGHUP remove a temporary file
-// being written, then end the process as the signal would. Signals the
-// process ignores (a run under nohup) stay ignored.
-void RemoveTemporaryFileOnSignals();
 
 }  // namespace vellamor

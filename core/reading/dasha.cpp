@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/chart/dasha.h"
+#include "core/reading/dasha.h"
 
 #include <cstdio>
 

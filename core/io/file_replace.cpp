@@ -1,71 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/chart/file_replace.h"
+#include "core/io/file_replace.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <random>
 #include <utility>
 
+#include "core/io/file_descriptor.h"
+#include "core/io/temporary_cleanup.h"
+
 namespace vellamor {
 namespace {
-
-// Where a temporary file is being written, for the signal handler: a folder
-// descriptor and a name in a fixed buffer, as a handler may not allocate.
-volatile sig_atomic_t g_pendingFolder = -1;
-char g_pendingName[32];
-
-constexpr int kCleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
-
-extern "C" void RemovePendingAndEnd(int signal) {
-    if (g_pendingFolder >= 0)
-        ::unlinkat(g_pendingFolder, g_pendingName, 0);
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
-// The cleanup signals held back while a temporary file is created and
-// registered, so that none can leave it unregistered.
-class SignalsHeld {
-  public:
-    SignalsHeld() {
-        sigset_t set;
-        sigemptyset(&set);
-        for (int s : kCleanupSignals)
-            sigaddset(&set, s);
-        ::sigprocmask(SIG_BLOCK, &set, &m_old);
-    }
-    ~SignalsHeld() { ::sigprocmask(SIG_SETMASK, &m_old, nullptr); }
-    SignalsHeld(const SignalsHeld&) = delete;
-    SignalsHeld& operator=(const SignalsHeld&) = delete;
-
-  private:
-    sigset_t m_old;
-};
-
-class Descriptor {
-  public:
-    explicit Descriptor(int fd = -1) : m_fd(fd) {}
-    Descriptor(Descriptor&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        std::swap(m_fd, other.m_fd);
-        return *this;
-    }
-    ~Descriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-
-  private:
-    int m_fd;
-};
 
 FileReplaceError SystemError(int err) {
     return {FileReplaceError::Kind::System, err, std::strerror(err)};
@@ -73,7 +22,7 @@ FileReplaceError SystemError(int err) {
 
 // A folder (held open) and a name in it.
 struct Place {
-    Descriptor folder;
+    FileDescriptor folder;
     std::string name;
 };
 
@@ -94,7 +43,7 @@ Expected<Place, FileReplaceError> OpenPlace(const std::string& path, int base) {
     const int fd = ::openat(base, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return Fail(SystemError(errno));
-    return Place{Descriptor(fd), std::move(name)};
+    return Place{FileDescriptor(fd), std::move(name)};
 }
 
 bool IsSharedFolder(const struct stat& folder) {
@@ -169,7 +118,7 @@ class TemporaryFile {
   public:
     TemporaryFile(int folder) : m_folder(folder) {}
     ~TemporaryFile() {
-        m_fd = Descriptor();
+        m_fd = FileDescriptor();
         if (!m_name.empty())
             ::unlinkat(m_folder, m_name.c_str(), 0);
         forget();
@@ -182,17 +131,16 @@ class TemporaryFile {
         std::mt19937 random(seed());
         for (int attempt = 0; attempt < 100; ++attempt) {
             const std::string name = TemporaryName(random);
-            SignalsHeld held;
+            CleanupSignalsHeld held;
             const int fd = ::openat(m_folder, name.c_str(),
                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
             if (fd < 0 && errno == EEXIST)
                 continue;
             if (fd < 0)
                 return errno;
-            m_fd = Descriptor(fd);
+            m_fd = FileDescriptor(fd);
             m_name = name;
-            std::memcpy(g_pendingName, name.c_str(), name.size() + 1);
-            g_pendingFolder = m_folder;
+            NoteTemporaryFile(m_folder, name);
             return 0;
         }
         return EEXIST;
@@ -202,13 +150,13 @@ class TemporaryFile {
     int close() { return ::close(m_fd.release()) == 0 ? 0 : errno; }
     // Renamed over the target: nothing left to remove.
     void forget() {
-        g_pendingFolder = -1;
+        ForgetTemporaryFile();
         m_name.clear();
     }
 
   private:
     int m_folder;
-    Descriptor m_fd;
+    FileDescriptor m_fd;
     std::string m_name;
 };
 
@@ -279,18 +227,6 @@ Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::strin
     if (::fsync(folder) != 0 && errno != EINVAL)
         return Fail(SystemError(errno));
     return {};
-}
-
-void RemoveTemporaryFileOnSignals() {
-    for (int s : kCleanupSignals) {
-        struct sigaction old {};
-        if (::sigaction(s, nullptr, &old) == 0 && old.sa_handler == SIG_IGN)
-            continue;
-        struct sigaction action {};
-        action.sa_handler = RemovePendingAndEnd;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(s, &action, nullptr);
-    }
 }
 
 }  // namespace vellamor

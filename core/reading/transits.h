@@ -12,8 +12,8 @@
 #include "core/astro/expected.h"
 #include "core/astro/planet_positions.h"
 #include "core/chart/chakra_model.h"
-#include "core/chart/dasha.h"
 #include "core/chart/pipeline.h"
+#include "core/reading/dasha.h"
 
 namespace vellamor {
 

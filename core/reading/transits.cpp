@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/chart/transits.h"
+#include "core/reading/transits.h"
 
 #include <utility>
 

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The chart file format (*.sud), bytes to fields and back, touching no file:
+// the seventeen entries of the birth-data form, one per line, each character
+// shifted up by 85 (one byte per character; codes 128 to 170 are Latin-1
+// code points) and ended by CR LF. The file holds the birth data, never the
+// computed chart. Reading and writing files by path: chart_file.h.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/astro/birth_data.h"
+#include "core/astro/expected.h"
+
+namespace vellamor {
+
+inline constexpr int kChartFieldCount = 17;
+inline constexpr std::size_t kMaxChartFileBytes = 64 * 1024;
+inline constexpr std::size_t kMaxChartLineBytes = 1024;
+inline constexpr int kChartShift = 85;
+inline constexpr int kMaxEncodableCode = 170;
+
+// Decoded field texts (UTF-8), line 1 at index 0. Missing lines are empty.
+using ChartFields = std::array<std::string, kChartFieldCount>;
+
+// The fields' places in ChartFields (the file's line less one).
+namespace chart_line {
+inline constexpr int kNameLine = 0, kMonthLine = 1, kDayLine = 2, kYearLine = 3, kHourLine = 4,
+                     kMinuteLine = 5, kZoneLine = 6, kLonDegLine = 7, kLonMinLine = 8,
+                     kLatDegLine = 9, kLatMinLine = 10, kEastLine = 11, kSouthLine = 12,
+                     kDstLine = 13, kCityLine = 14, kStateLine = 15, kCountryLine = 16;
+}  // namespace chart_line
+
+// The form's label of each field, in the reasons for a refused value.
+inline constexpr auto kChartFieldNames = std::to_array<std::string_view>(
+    {"Name", "Month", "Day", "Year", "Hour", "Minute", "Time Zone", "Longitude", "Longitude",
+     "Latitude", "Latitude", "East/West", "North/South", "Daylight Saving Time", "City", "State",
+     "Country"});
+static_assert(kChartFieldNames.size() == kChartFieldCount);
+
+// Where a field's text or bytes cannot be carried: the byte offset at which
+// the character (or the malformed UTF-8 sequence) starts.
+struct FieldCodingError {
+    std::size_t offset = 0;
+};
+
+// UTF-8 text to file bytes; refused when a character cannot be carried (code
+// above 170) or the text is not valid UTF-8.
+Expected<std::string, FieldCodingError> EncodeChartField(std::string_view utf8);
+// File bytes to UTF-8 text; refused when a byte decodes below code 32.
+Expected<std::string, FieldCodingError> DecodeChartField(std::string_view bytes);
+
+// The last three characters of the path are exactly "sud".
+bool HasChartExtension(std::string_view path);
+
+// The whole text as a decimal integer; `value` is left alone when it is not
+// one. (Not an optional: the compiler may test an empty optional's
+// uninitialised value before its flag, which memory checkers report.)
+bool ParseChartInteger(std::string_view text, int& value);
+// A Boolean line: True or False in any case, or a plain integer, any but
+// zero being true.
+std::optional<bool> ParseChartFlag(std::string_view text);
+
+// Why a chart file was refused.
+enum class ChartFileProblem {
+    NotAChartName,  // the name does not end in "sud"
+    NoSuchFile,
+    PermissionDenied,
+    NotRegularFile,    // a folder, device or pipe under a chart's name
+    Unreadable,        // any other failure to open or read it
+    TooLarge,          // more than 64 KiB
+    LineTooLong,       // a line of more than 1,024 bytes
+    UndecodableLine,   // a byte that decodes below code 32
+    CutShort,          // a line without its end: the file was cut off
+    EmptyFile,         // no byte at all
+    UnacceptableValue  // a value the form cannot take: a list line that names
+                       // no entry of its list, a Boolean that is none, a
+                       // coordinate that is not empty or one to three digits,
+                       // a text over 200 characters
+};
+
+struct ChartFileError {
+    ChartFileProblem problem = ChartFileProblem::Unreadable;
+    int line = 0;         // the line (1..17) for a problem inside one, otherwise 0
+    int systemError = 0;  // errno of a failed open or read, otherwise 0
+    std::string value;    // for UnacceptableValue: what the line holds, and why
+                          // not, "month 13 is not 1 to 12"
+};
+
+using ChartReadResult = Expected<ChartFields, ChartFileError>;
+
+// Parses file content (no extension check). A file is read whole or refused
+// whole: it refuses what the program would never write (bytes below code 32,
+// lines over 1,024 bytes, content over 64 KiB, no byte at all, a line cut off
+// without its end) and any value that no control of the form can take.
+// Fewer than 17 whole lines leave the missing fields empty.
+ChartReadResult ParseChartFile(std::string_view bytes);
+
+// The seventeen texts the writer stores for a chart (trimmed).
+ChartFields ChartFieldsFromBirthData(const BirthData& birth);
+
+// Why a chart could not be saved.
+enum class ChartWriteProblem {
+    UncarriableCharacter,  // a field holds a character the encoding cannot carry
+    TextTooLong,           // a field is longer than 200 characters
+    NotReplaced            // the file could not be written or replaced (ReplaceFile)
+};
+
+struct ChartWriteError {
+    ChartWriteProblem problem = ChartWriteProblem::NotReplaced;
+    int line = 0;           // the field (1..17) for the first two problems
+    std::string character;  // the character that cannot be carried (UTF-8)
+    std::string path;       // the target, for NotReplaced
+    std::string reason;     // for NotReplaced: "No space left on device"
+};
+
+// Encodes all seventeen lines, or says which field cannot be carried.
+Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fields);
+
+}  // namespace vellamor
