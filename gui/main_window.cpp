@@ -166,7 +166,7 @@ void WrappingButton::paintEvent(QPaintEvent*) {
                      Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 }
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(GazetteerAccess gazetteer, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
     setAcceptDrops(true);
@@ -176,7 +176,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         if (!paths.isEmpty())
             openChartFile(paths.front());
     });
-    buildControls();
+    buildControls(std::move(gazetteer));
     buildMenus();
     setUpTabOrder();
     fillLists();
@@ -188,7 +188,7 @@ MainWindow::~MainWindow() {
         delete m_result.data();
 }
 
-void MainWindow::buildControls() {
+void MainWindow::buildControls(GazetteerAccess gazetteer) {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("entryArea"));
     central->setAutoFillBackground(true);
@@ -377,7 +377,10 @@ void MainWindow::buildControls() {
     atlasControls.zone = m_zone;
     atlasControls.daylightSaving = m_daylightSaving;
     atlasControls.note = m_atlasNote;
-    m_atlas = new atlas::PlaceAssistant(atlasControls, this);
+    if (gazetteer)
+        m_atlas = new atlas::PlaceAssistant(atlasControls, std::move(gazetteer), this);
+#else
+    (void)gazetteer;
 #endif
 
     setCentralWidget(central);
@@ -568,7 +571,8 @@ bool MainWindow::openChartFile(const QString& path) {
     }
 #ifdef VELLAMOR_HAVE_ATLAS
     // The file's place, zone and box are the user's; the atlas stops following.
-    m_atlas->forget();
+    if (m_atlas)
+        m_atlas->forget();
 #endif
     setForm(*opened);
     onCalculate();

@@ -14,6 +14,7 @@
 #include "core/astro/birth_data.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
+#include "gui/gazetteer_access.h"
 #include "gui/result_window.h"
 
 class QAbstractButton;
@@ -48,7 +49,9 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The place list searches `gazetteer`; without one (a build without the
+    // atlas) the window offers no places.
+    explicit MainWindow(GazetteerAccess gazetteer, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The controls as plain data, and back.
@@ -90,7 +93,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void fillLists();
-    void buildControls();
+    void buildControls(GazetteerAccess gazetteer);
     void buildMenus();
     void setUpTabOrder();
     void showResultWindowClosed();

@@ -100,7 +100,7 @@ class MainWindowTest : public QObject {
     void init() {
         openedUrls.clear();
         dialogs = new FakeDialogs;
-        window = new MainWindow;
+        window = new MainWindow(TestPlaces());
     }
     void cleanup() {
         delete window;
