@@ -540,6 +540,8 @@ void MainWindow::onCalculate() {
         delete m_result.data();
     m_result = new ResultWindow(*m_chart, m_chartFileName);
     connect(m_result, &ResultWindow::backRequested, this, [this] { show(); });
+    connect(m_result, &ResultWindow::chartFileChosen, this,
+            [this](const QString& path) { m_chartFileName = path; });
     m_result->show();
     hide();
 }

@@ -146,8 +146,8 @@ QString SheetFileFilter() {
     return ResultWindow::tr("PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf)");
 }
 
-ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* parent)
-    : QMainWindow(parent), m_chart(chart), m_chartFileName(chartFileName) {
+ResultWindow::ResultWindow(const Chart& chart, QString chartFileName, QWidget* parent)
+    : QMainWindow(parent), m_chart(chart), m_chartFileName(std::move(chartFileName)) {
     setObjectName(QStringLiteral("frmSudarshanChakraResult"));
     setWindowTitle(kAppTitle);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -494,6 +494,7 @@ bool ResultWindow::onSave() {
         }
     }
     m_chartFileName = path;
+    emit chartFileChosen(path);
 
     const auto written = WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);
     if (!written) {
