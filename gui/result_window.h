@@ -71,12 +71,7 @@ class ResultWindow : public QMainWindow {
 
   private:
     QWidget* buildRightColumn();
-    QWidget* buildBirthDetails();
-    QWidget* buildLegend();
-    QWidget* buildPositions();
-    QWidget* buildStability();
     void buildMenus();
-    QLabel* label(const QString& text, const QString& name, bool bold, QWidget* parent);
     QString sheetPathSuggestion() const;
 
     Chart m_chart;
