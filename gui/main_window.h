@@ -21,6 +21,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QRadioButton;
 
@@ -94,6 +95,13 @@ class MainWindow : public QMainWindow {
   private:
     void fillLists();
     void buildControls(GazetteerAccess gazetteer);
+    QWidget* buildWhoCard(QWidget* parent);
+    void addDateAndTime(QGridLayout* grid, QWidget* card);
+    void addZone(QGridLayout* grid, QWidget* card);
+    QWidget* buildWhereCard(QWidget* parent);
+    void addPlaceNames(QGridLayout* grid, QWidget* card);
+    void connectControls();
+    void attachAtlas(GazetteerAccess gazetteer);
     void buildMenus();
     void setUpTabOrder();
     void showResultWindowClosed();
