@@ -124,6 +124,11 @@ TEST(Gazetteer, RefusesATableThatDoesNotFit) {
     EXPECT_TRUE(g->QualifierNames(0, "land"));
     EXPECT_FALSE(g->QualifierNames(0, "No"));  // short: codes and whole names only
     EXPECT_FALSE(g->QualifierNames(0, "Lan"));
+    // The searches read the gazetteer they are lent, not the built-in one.
+    const PlaceSearch found = SearchPlace(*g, "Old Abc, No Land");
+    ASSERT_TRUE(found.place);
+    EXPECT_EQ(found.place->name, "Abc");
+    EXPECT_TRUE(SearchPlace(*g, "London").nearest.empty());
     EXPECT_FALSE(BuiltInPlaces().dumpDate().empty());
 }
 
