@@ -95,7 +95,7 @@ result=$(window '^Vellamor v1\.15$' "$entry")
 shoot "$result" docs/screenshot-chakra.png
 
 mkdir -p "$pictures"
-xdotool windowsize "$result" 1600 1000
+xdotool windowsize "$result" 1200 900
 shoot "$result" "$pictures/result-window-large.png"
 xdotool windowsize "$result" 600 600
 shoot "$result" "$pictures/result-window-600.png"
