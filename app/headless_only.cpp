@@ -3,7 +3,11 @@
 #include <iostream>
 
 namespace vellamor {
-int RunDesktop(int, char**) {
+namespace atlas {
+class BuiltInGazetteer;
+}
+
+int RunDesktop(int, char**, atlas::BuiltInGazetteer*) {
     std::cerr << "vellamor: this build has no desktop program; see vellamor --help\n";
     return 2;
 }

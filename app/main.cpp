@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_objects.h"
 #include "cli/headless.h"
 #include "cli/headless_services.h"
 #include "cli/options.h"
@@ -13,12 +14,13 @@
 #include "gui/desktop.h"
 #else
 namespace vellamor {
-int RunDesktop(int argc, char** argv);  // app/headless_only.cpp
+int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer);  // headless_only.cpp
 }
 #endif
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    vellamor::ProgramObjects owned;
     // The headless modes never touch the display, the single-instance lock or
     // the settings: they can run beside an open window. Even --export draws
     // on Qt's offscreen platform.
@@ -26,9 +28,10 @@ int main(int argc, char** argv) {
         std::ios::sync_with_stdio(false);
         // Stopped while writing --save or --export: no temporary file stays.
         vellamor::RemoveTemporaryFileOnSignals();
-        vellamor::HeadlessServices services = vellamor::BuiltInHeadlessServices();
+        vellamor::HeadlessServices services = vellamor::BuiltInHeadlessServices(owned.gazetteer());
         services.progressOnTerminal = ::isatty(STDERR_FILENO) == 1;
+        services.prepareDrawing = [&owned] { owned.startDrawing(); };
         return vellamor::RunHeadless(args, std::cout, std::cerr, services);
     }
-    return vellamor::RunDesktop(argc, argv);
+    return vellamor::RunDesktop(argc, argv, owned.gazetteer());
 }

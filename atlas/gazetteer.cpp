@@ -106,14 +106,6 @@ bool HasWholeWords(std::string_view words, std::string_view needle) {
     return false;
 }
 
-std::shared_ptr<const Gazetteer> LoadBuiltIn();
-
-std::shared_future<std::shared_ptr<const Gazetteer>>& Loading() {
-    static std::shared_future<std::shared_ptr<const Gazetteer>> loading =
-        std::async(std::launch::async, LoadBuiltIn).share();
-    return loading;
-}
-
 }  // namespace
 
 std::string SearchKey(std::string_view utf8) {
@@ -343,17 +335,6 @@ std::vector<GazetteerMatch> Gazetteer::Lookup(std::string_view city,
     return out;
 }
 
-namespace {
-
-std::shared_ptr<const Gazetteer> LoadBuiltIn() {
-    Expected<Gazetteer, std::string> g = Gazetteer::ReadBuiltIn();
-    if (!g)
-        return nullptr;
-    return std::make_shared<const Gazetteer>(std::move(*g));
-}
-
-}  // namespace
-
 Expected<Gazetteer, std::string> Gazetteer::ReadBuiltIn() {
     RegisterPlacesResource();
     const QResource resource(QStringLiteral(":/atlas/places.bin"));
@@ -363,18 +344,22 @@ Expected<Gazetteer, std::string> Gazetteer::ReadBuiltIn() {
     return FromText(text.toStdString());
 }
 
-void Gazetteer::LoadInBackground() {
-    (void)Loading();
+Gazetteer BuiltInGazetteer::Read() {
+    Expected<Gazetteer, std::string> g = Gazetteer::ReadBuiltIn();
+    if (g)
+        return std::move(*g);
+    Gazetteer empty;
+    empty.loadError_ = "the built-in gazetteer could not be read";
+    return empty;
 }
 
-const Gazetteer& Gazetteer::BuiltIn() {
-    static const Gazetteer empty = [] {
-        Gazetteer g;
-        g.loadError_ = "the built-in gazetteer could not be read";
-        return g;
-    }();
-    const std::shared_ptr<const Gazetteer>& g = Loading().get();
-    return g ? *g : empty;
+void BuiltInGazetteer::ReadInBackground() {
+    std::call_once(started_, [this] { table_ = std::async(std::launch::async, Read).share(); });
+}
+
+const Gazetteer& BuiltInGazetteer::Get() const {
+    std::call_once(started_, [this] { table_ = std::async(std::launch::deferred, Read).share(); });
+    return table_.get();
 }
 
 }  // namespace vellamor::atlas

@@ -12,7 +12,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <future>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,16 +43,9 @@ class Gazetteer {
     // first line that does not fit.
     static Expected<Gazetteer, std::string> FromText(std::string text);
 
-    // Reads the table carried in the program afresh (BuiltIn keeps one).
+    // Reads the table carried in the program afresh (BuiltInGazetteer keeps
+    // one for its owner).
     static Expected<Gazetteer, std::string> ReadBuiltIn();
-
-    // The table carried in the program, loaded once on first use. An
-    // unreadable table gives an empty gazetteer (loadError() says why).
-    static const Gazetteer& BuiltIn();
-
-    // Starts loading the built-in table on another thread and returns at
-    // once, so that the first lookup finds it ready.
-    static void LoadInBackground();
 
     std::size_t placeCount() const { return places_.size(); }
     const std::string& dumpDate() const { return dumpDate_; }
@@ -81,6 +76,7 @@ class Gazetteer {
     ~Gazetteer();
 
   private:
+    friend class BuiltInGazetteer;
     Gazetteer() = default;
     struct Country {
         std::string code, name;
@@ -121,6 +117,32 @@ class Gazetteer {
     std::vector<std::string_view> alternates_;
     std::string keys_;
     std::vector<Key> index_;
+};
+
+// The table carried in the program, read once for whoever owns this object
+// (the program's main function; a test) and lent out by reference. Reading
+// takes about a third of a second: the windows start it on another thread as
+// they open, so the first place typed finds it ready; the command line reads
+// it on first use, since most of its runs look no place up. An unreadable
+// table gives an empty gazetteer (loadError() says why).
+class BuiltInGazetteer {
+  public:
+    BuiltInGazetteer() = default;
+    BuiltInGazetteer(const BuiltInGazetteer&) = delete;
+    BuiltInGazetteer& operator=(const BuiltInGazetteer&) = delete;
+
+    // Starts reading on another thread and returns at once; nothing when the
+    // reading has begun already.
+    void ReadInBackground();
+
+    // The table: waits for the reading, or reads it now if none was started.
+    const Gazetteer& Get() const;
+
+  private:
+    static Gazetteer Read();
+
+    mutable std::once_flag started_;
+    mutable std::shared_future<Gazetteer> table_;
 };
 
 // The text matched against the index: folded, lower case, "st" read as

@@ -76,15 +76,15 @@ FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
     return out;
 }
 
-PlaceResolution ResolvePlace(std::string_view query, const EntryForm& form,
-                             const ExplicitPlaceFields& given) {
+PlaceResolution ResolvePlace(const Gazetteer& gazetteer, std::string_view query,
+                             const EntryForm& form, const ExplicitPlaceFields& given) {
     if (query.size() > kMaxPlaceQuery) {
         // Not looked up: no place has such a name. The message quotes the
         // beginning only.
         const std::size_t cut = PreviousCharacterStart(query, kMaxPlaceQuery + 1);
         return Fail(UnknownPlace{std::string(query.substr(0, cut)) + "…", {}});
     }
-    const PlaceSearch search = SearchPlace(query);
+    const PlaceSearch search = SearchPlace(gazetteer, query);
     if (!search.place) {
         UnknownPlace unknown{std::string(query), {}};
         for (const Place& p : search.nearest)

@@ -50,7 +50,7 @@ FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
 
 // The command line's resolver: SearchPlace, then FillFormFromPlace. An
 // unknown place is an error that lists the nearest candidates.
-PlaceResolution ResolvePlace(std::string_view query, const EntryForm& form,
-                             const ExplicitPlaceFields& given);
+PlaceResolution ResolvePlace(const Gazetteer& gazetteer, std::string_view query,
+                             const EntryForm& form, const ExplicitPlaceFields& given);
 
 }  // namespace vellamor::atlas

@@ -57,16 +57,14 @@ std::string Place::Label() const {
     return label;
 }
 
-std::vector<Place> FindPlaces(std::string_view cityQuery, std::size_t limit) {
-    const Gazetteer& g = Gazetteer::BuiltIn();
+std::vector<Place> FindPlaces(const Gazetteer& g, std::string_view cityQuery, std::size_t limit) {
     std::vector<Place> places;
     for (const GazetteerMatch& m : g.Lookup(Capped(cityQuery), {}, limit))
         places.push_back(g.PlaceAt(m.place, m.name));
     return places;
 }
 
-PlaceSearch SearchPlace(std::string_view query, std::size_t nearestCount) {
-    const Gazetteer& g = Gazetteer::BuiltIn();
+PlaceSearch SearchPlace(const Gazetteer& g, std::string_view query, std::size_t nearestCount) {
     PlaceSearch result;
     std::vector<std::string> parts = SplitParts(Capped(query));
     const std::string city = parts.front();

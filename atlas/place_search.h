@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The offline atlas: the places of the built-in gazetteer (atlas/gazetteer.h),
-// each with division, country, coordinates, population and IANA time zone,
-// found by their own, alternate and former names.
+// The offline atlas: the places of a gazetteer (atlas/gazetteer.h), each
+// with division, country, coordinates, population and IANA time zone, found
+// by their own, alternate and former names. The searches read the gazetteer
+// their caller lends them: the program's built-in one, or a test's small one.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace vellamor::atlas {
+
+class Gazetteer;
 
 struct Place {
     std::string name;         // UTF-8, as the atlas spells it ("São Paulo")
@@ -35,7 +38,8 @@ struct Place {
 // folded as the names are): a name that is the query first, then names that
 // begin with it, then names with a later word that begins with it; the most
 // populous first within each. `limit` 0 keeps them all. A query of blanks finds nothing.
-std::vector<Place> FindPlaces(std::string_view cityQuery, std::size_t limit = 0);
+std::vector<Place> FindPlaces(const Gazetteer& gazetteer, std::string_view cityQuery,
+                              std::size_t limit = 0);
 
 // The longest query the atlas reads; the rest is ignored.
 inline constexpr std::size_t kMaxPlaceQuery = 200;
@@ -56,7 +60,8 @@ struct PlaceSearch {
 // the most populous.
 // When nothing is left, `nearest` lists up to `nearestCount` candidates: those
 // of the city part alone, or of ever shorter beginnings of it.
-PlaceSearch SearchPlace(std::string_view query, std::size_t nearestCount = 5);
+PlaceSearch SearchPlace(const Gazetteer& gazetteer, std::string_view query,
+                        std::size_t nearestCount = 5);
 
 // The line that tells which of several places of one name was taken:
 // "St Petersburg: taken Saint Petersburg, Russia (population 5,028,000);

@@ -23,6 +23,9 @@
 #include "gui/main_window.h"
 #include "gui/single_instance.h"
 #include "gui/update_reminder.h"
+#ifdef VELLAMOR_HAVE_ATLAS
+#include "atlas/gazetteer.h"
+#endif
 
 namespace {
 
@@ -46,14 +49,23 @@ int main(int argc, char** argv) {
     FirstPaint painted;
     std::unique_ptr<QWidget> window;
     QTemporaryDir runtime;
+    vellamor::GazetteerAccess places;
+#ifdef VELLAMOR_HAVE_ATLAS
+    // As the program does: the gazetteer read in the background meanwhile.
+    vellamor::atlas::BuiltInGazetteer gazetteer;
+    places = [&gazetteer]() -> const vellamor::atlas::Gazetteer& { return gazetteer.Get(); };
+#endif
     std::unique_ptr<vellamor::InstanceLock> lock;
     if (entry) {
         vellamor::ApplyDesktopLook(app);
         lock = std::make_unique<vellamor::InstanceLock>(runtime.filePath("vellamor.lock"));
         if (!vellamor::CheckSingleInstance(*lock))
             return 1;
+#ifdef VELLAMOR_HAVE_ATLAS
+        gazetteer.ReadInBackground();
+#endif
         vellamor::CheckUpdateReminder();
-        window = std::make_unique<vellamor::MainWindow>();
+        window = std::make_unique<vellamor::MainWindow>(places);
     } else if (argc > 1 && std::strcmp(argv[1], "label") == 0) {
         window = std::make_unique<QLabel>(QStringLiteral("Vellamor v") +
                                           QString::fromLatin1(vellamor::kVersion));

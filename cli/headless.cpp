@@ -204,8 +204,12 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
                     return Report(err, {std::string(ReadingErrorText(reading.error())), 1});
                 if (!services.exportReadingSheet)
                     return Report(err, {"this build cannot draw a reading", 2});
+                if (services.prepareDrawing)
+                    services.prepareDrawing();
                 exported = services.exportReadingSheet(*chart, *reading, inv.outputPath);
             } else {
+                if (services.prepareDrawing)
+                    services.prepareDrawing();
                 exported = services.exportSheet(*chart, inv.outputPath);
             }
             if (!exported)

@@ -40,6 +40,9 @@ struct HeadlessServices {
     // Called before a births table's charts are written to standard output,
     // e.g. to widen the pipe it goes into; empty: nothing to prepare.
     std::function<void()> prepareBulkOutput = {};
+    // Called before --export draws, to make the application object that
+    // drawing text needs; empty: nothing to prepare.
+    std::function<void()> prepareDrawing = {};
 };
 
 // What a chart prints in the invocation's mode, appended to `out`: its JSON

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #ifdef VELLAMOR_HAVE_ATLAS
+#include "atlas/gazetteer.h"
 #include "atlas/place_fill.h"
 #endif
 #ifdef VELLAMOR_HAVE_RENDER
@@ -32,26 +33,34 @@ void WidenStandardOutputPipe() {
 
 }  // namespace
 
-HeadlessServices BuiltInHeadlessServices() {
+HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazetteer) {
     HeadlessServices services;
     services.prepareBulkOutput = WidenStandardOutputPipe;
 #ifdef VELLAMOR_HAVE_ATLAS
-    services.resolvePlace = atlas::ResolvePlace;
-    // ResolvePlace in two steps: the search once, the filling per form.
-    services.findPlace = [](std::string_view query) -> Expected<PlaceFiller, UnknownPlace> {
-        const atlas::PlaceSearch search = atlas::SearchPlace(query);
-        if (!search.place) {
-            UnknownPlace unknown{std::string(query), {}};
-            for (const atlas::Place& p : search.nearest)
-                unknown.nearest.push_back(p.Label());
-            return Fail(std::move(unknown));
-        }
-        return PlaceFiller(
-            [place = *search.place](const EntryForm& form, const ExplicitPlaceFields& given) {
-                const atlas::FilledForm filled = atlas::FillFormFromPlace(form, place, given);
-                return ResolvedPlace{filled.form, place.Label() + ": " + filled.zone.note};
-            });
-    };
+    if (gazetteer) {
+        services.resolvePlace = [gazetteer](std::string_view query, const EntryForm& form,
+                                            const ExplicitPlaceFields& given) {
+            return atlas::ResolvePlace(gazetteer->Get(), query, form, given);
+        };
+        // ResolvePlace in two steps: the search once, the filling per form.
+        services.findPlace =
+            [gazetteer](std::string_view query) -> Expected<PlaceFiller, UnknownPlace> {
+            const atlas::PlaceSearch search = atlas::SearchPlace(gazetteer->Get(), query);
+            if (!search.place) {
+                UnknownPlace unknown{std::string(query), {}};
+                for (const atlas::Place& p : search.nearest)
+                    unknown.nearest.push_back(p.Label());
+                return Fail(std::move(unknown));
+            }
+            return PlaceFiller(
+                [place = *search.place](const EntryForm& form, const ExplicitPlaceFields& given) {
+                    const atlas::FilledForm filled = atlas::FillFormFromPlace(form, place, given);
+                    return ResolvedPlace{filled.form, place.Label() + ": " + filled.zone.note};
+                });
+        };
+    }
+#else
+    (void)gazetteer;
 #endif
 #ifdef VELLAMOR_HAVE_RENDER
     services.exportSheet = ExportChartSheetHeadless;

@@ -7,6 +7,13 @@
 
 namespace vellamor {
 
-HeadlessServices BuiltInHeadlessServices();
+namespace atlas {
+class BuiltInGazetteer;
+}
+
+// `gazetteer` is the program's, searched for --place and a births table's
+// place column; it must outlive the services. Null in a build without the
+// atlas. --export draws within the application object the program made.
+HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazetteer);
 
 }  // namespace vellamor

@@ -14,6 +14,9 @@
 #include "gui/update_reminder.h"
 #include "gui/user_settings.h"
 #include "render/chakra_emblem.h"
+#ifdef VELLAMOR_HAVE_ATLAS
+#include "atlas/gazetteer.h"
+#endif
 
 namespace vellamor {
 namespace {
@@ -108,7 +111,7 @@ void ExitApplication() {
     exiting = false;
 }
 
-int RunDesktop(int argc, char** argv) {
+int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer) {
     QApplication app(argc, argv);
     ApplyDesktopLook(app);
     InstallTranslations(ChooseLanguage(*OpenUserSettings(), QLocale::system().uiLanguages()));
@@ -126,9 +129,21 @@ int RunDesktop(int argc, char** argv) {
                      &ChartHandOverReceiver::openHandedChart);
     handOver.listen();
 
+    GazetteerAccess places;
+#ifdef VELLAMOR_HAVE_ATLAS
+    // Read while the user types the name and the date, so the window opens
+    // at once and the first place typed finds it ready.
+    if (gazetteer) {
+        gazetteer->ReadInBackground();
+        places = [gazetteer]() -> const atlas::Gazetteer& { return gazetteer->Get(); };
+    }
+#else
+    (void)gazetteer;
+#endif
+
     CheckUpdateReminder();
 
-    MainWindow window;
+    MainWindow window(places);
     receiver.setWindow(&window);
     window.show();
     OpenChartFromArguments(window, QApplication::arguments());

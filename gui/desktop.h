@@ -13,13 +13,18 @@ class QApplication;
 namespace vellamor {
 
 class MainWindow;
+namespace atlas {
+class BuiltInGazetteer;
+}
 
 // The windowed program: refuses to run twice, runs the update reminder, then
 // shows the entry window until the user ends the program. A chart file named
 // on the command line (the first argument that is not one of Qt's own
 // options) is opened at once, as "&Open Previously Saved Reading" would; when
 // the program already runs, that chart is handed to it instead.
-int RunDesktop(int argc, char** argv);
+// `gazetteer` is the program's (null in a build without the atlas): read in
+// the background once this start is the only one, and lent to the windows.
+int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer);
 
 // The program's look: its fonts and window icon.
 void ApplyDesktopLook(QApplication& app);

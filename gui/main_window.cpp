@@ -138,6 +138,76 @@ class Card : public QFrame {
     }
 };
 
+// The dark band across the top of the window: the wheel and what the chart
+// is.
+QWidget* MakeBanner(QWidget* parent) {
+    auto* banner = new Banner(parent);
+    banner->setObjectName(QStringLiteral("banner"));
+    QPalette light = banner->palette();
+    light.setColor(QPalette::WindowText, QColor(0xf4, 0xec, 0xd8));
+    banner->setPalette(light);
+    auto* layout = new QHBoxLayout(banner);
+    layout->setContentsMargins(18, 12, 20, 12);
+    layout->setSpacing(16);
+    auto* wheel = new QLabel(banner);
+    wheel->setPixmap(ChakraEmblemIcon().pixmap(60, 60));
+    wheel->setFixedSize(60, 60);
+    auto* description = new QLabel(MainWindow::tr(kDescription), banner);
+    description->setObjectName(QStringLiteral("lblDescription"));
+    description->setWordWrap(true);
+    layout->addWidget(wheel, 0, Qt::AlignVCenter);
+    layout->addWidget(description, 1);
+    return banner;
+}
+
+std::pair<Card*, QGridLayout*> MakeCard(const char* name, QWidget* parent) {
+    auto* card = new Card(parent);
+    card->setObjectName(QString::fromLatin1(name));
+    auto* grid = new QGridLayout(card);
+    grid->setContentsMargins(16, 14, 16, 14);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(10);
+    return {card, grid};
+}
+
+// One row of the coordinates: caption, degrees, the two hemispheres (ids 0
+// and 1 of their group), minutes and the unit.
+struct CoordinateRow {
+    QString caption;
+    const char* degreesName;
+    const char* minutesName;
+    const char* optionsName;
+    QString first, second;
+};
+
+struct CoordinateControls {
+    FilteredLineEdit* degrees = nullptr;
+    FilteredLineEdit* minutes = nullptr;
+    QRadioButton* options[2] = {nullptr, nullptr};
+    QButtonGroup* group = nullptr;
+};
+
+CoordinateControls AddCoordinateRow(QGridLayout* grid, QWidget* card, int row,
+                                    const CoordinateRow& spec) {
+    CoordinateControls c;
+    c.degrees = Box(spec.degreesName, CharacterClass::Digits, card);
+    c.minutes = Box(spec.minutesName, CharacterClass::Digits, card);
+    c.group = new QButtonGroup(card);
+    c.group->setObjectName(QString::fromLatin1(spec.optionsName));
+    grid->addWidget(Caption(spec.caption, card), row, 0);
+    grid->addWidget(c.degrees, row, 1);
+    for (int i = 0; i < 2; ++i) {
+        c.options[i] = new QRadioButton(i == 0 ? spec.first : spec.second, card);
+        c.options[i]->setObjectName(
+            QStringLiteral("%1(%2)").arg(QLatin1String(spec.optionsName)).arg(i));
+        c.group->addButton(c.options[i], i);
+        grid->addWidget(c.options[i], row, 2 + i);
+    }
+    grid->addWidget(c.minutes, row, 4);
+    grid->addWidget(Caption(MainWindow::tr("DEG/MIN"), card), row, 5);
+    return c;
+}
+
 void SelectIndex(QComboBox* box, int index) {
     if (index >= 0 && index < box->count())
         box->setCurrentIndex(index);
@@ -166,7 +236,7 @@ void WrappingButton::paintEvent(QPaintEvent*) {
                      Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 }
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(GazetteerAccess gazetteer, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
     setAcceptDrops(true);
@@ -176,7 +246,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         if (!paths.isEmpty())
             openChartFile(paths.front());
     });
-    buildControls();
+    buildControls(std::move(gazetteer));
     buildMenus();
     setUpTabOrder();
     fillLists();
@@ -188,7 +258,7 @@ MainWindow::~MainWindow() {
         delete m_result.data();
 }
 
-void MainWindow::buildControls() {
+void MainWindow::buildControls(GazetteerAccess gazetteer) {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("entryArea"));
     central->setAutoFillBackground(true);
@@ -198,55 +268,42 @@ void MainWindow::buildControls() {
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-
-    // The banner across the top: the wheel and what the chart is.
-    auto* banner = new Banner(central);
-    banner->setObjectName(QStringLiteral("banner"));
-    QPalette light = banner->palette();
-    light.setColor(QPalette::WindowText, QColor(0xf4, 0xec, 0xd8));
-    banner->setPalette(light);
-    auto* bannerLayout = new QHBoxLayout(banner);
-    bannerLayout->setContentsMargins(18, 12, 20, 12);
-    bannerLayout->setSpacing(16);
-    auto* wheel = new QLabel(banner);
-    wheel->setPixmap(ChakraEmblemIcon().pixmap(60, 60));
-    wheel->setFixedSize(60, 60);
-    auto* description = new QLabel(tr(kDescription), banner);
-    description->setObjectName(QStringLiteral("lblDescription"));
-    description->setWordWrap(true);
-    bannerLayout->addWidget(wheel, 0, Qt::AlignVCenter);
-    bannerLayout->addWidget(description, 1);
-    outer->addWidget(banner);
+    outer->addWidget(MakeBanner(central));
 
     auto* body = new QHBoxLayout;
     body->setContentsMargins(16, 16, 16, 16);
     body->setSpacing(14);
     outer->addLayout(body, 1);
+    body->addWidget(buildWhoCard(central), 1);
+    body->addWidget(buildWhereCard(central), 1);
 
-    auto card = [&](const char* name) {
-        auto* frame = new Card(central);
-        frame->setObjectName(QString::fromLatin1(name));
-        auto* grid = new QGridLayout(frame);
-        grid->setContentsMargins(16, 14, 16, 14);
-        grid->setHorizontalSpacing(10);
-        grid->setVerticalSpacing(10);
-        body->addWidget(frame, 1);
-        return std::pair{frame, grid};
-    };
+    connectControls();
+    attachAtlas(std::move(gazetteer));
+    setCentralWidget(central);
+}
 
-    // Left: who and when.
-    auto [who, left] = card("whoCard");
+// Left: who and when.
+QWidget* MainWindow::buildWhoCard(QWidget* parent) {
+    auto [who, grid] = MakeCard("whoCard", parent);
     m_open = new QPushButton(tr("&Open Previously Saved Reading"), who);
     m_open->setObjectName(QStringLiteral("cmdOpen"));
     m_name = Box("txtName", CharacterClass::Letters, who);
-    m_month = List("cboMonth", 9, who);
-    m_day = List("cboDate", 2, who);
-    m_year = List("cboYear", 4, who);
-    m_hour = List("cboHour", 2, who);
-    m_minute = List("cboMinute", 2, who);
-    m_zone = List("cboTimeZone", 36, who);
-    m_daylightSaving = new QCheckBox(tr("Daylight Saving Time"), who);
-    m_daylightSaving->setObjectName(QStringLiteral("chkDST"));
+    grid->addWidget(m_open, 0, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(Caption(tr("Name"), who), 1, 0);
+    grid->addWidget(m_name, 1, 1);
+    addDateAndTime(grid, who);
+    addZone(grid, who);
+    grid->setColumnStretch(1, 1);
+    return who;
+}
+
+// Rows 2 and 3: month, day and year; hour and minute.
+void MainWindow::addDateAndTime(QGridLayout* grid, QWidget* card) {
+    m_month = List("cboMonth", 9, card);
+    m_day = List("cboDate", 2, card);
+    m_year = List("cboYear", 4, card);
+    m_hour = List("cboHour", 2, card);
+    m_minute = List("cboMinute", 2, card);
 
     auto* dateRow = new QHBoxLayout;
     dateRow->setSpacing(6);
@@ -259,18 +316,23 @@ void MainWindow::buildControls() {
     timeRow->addWidget(m_minute, 1);
     timeRow->addStretch(2);
 
-    left->addWidget(m_open, 0, 0, 1, 2, Qt::AlignLeft);
-    left->addWidget(Caption(tr("Name"), who), 1, 0);
-    left->addWidget(m_name, 1, 1);
-    left->addWidget(Caption(tr("Date of Birth"), who), 2, 0);
-    left->addLayout(dateRow, 2, 1);
-    left->addWidget(Caption(tr("Time of Birth"), who), 3, 0);
-    left->addLayout(timeRow, 3, 1);
-    left->addWidget(Caption(tr("Time Zone"), who), 4, 0);
-    left->addWidget(m_daylightSaving, 4, 1, Qt::AlignLeft);
-    left->addWidget(m_zone, 5, 0, 1, 2);
+    grid->addWidget(Caption(tr("Date of Birth"), card), 2, 0);
+    grid->addLayout(dateRow, 2, 1);
+    grid->addWidget(Caption(tr("Time of Birth"), card), 3, 0);
+    grid->addLayout(timeRow, 3, 1);
+}
+
+// Rows 4 to 6: the daylight-saving box, the zone list and the atlas's note
+// on its choice of zone.
+void MainWindow::addZone(QGridLayout* grid, QWidget* card) {
+    m_zone = List("cboTimeZone", 36, card);
+    m_daylightSaving = new QCheckBox(tr("Daylight Saving Time"), card);
+    m_daylightSaving->setObjectName(QStringLiteral("chkDST"));
+    grid->addWidget(Caption(tr("Time Zone"), card), 4, 0);
+    grid->addWidget(m_daylightSaving, 4, 1, Qt::AlignLeft);
+    grid->addWidget(m_zone, 5, 0, 1, 2);
 #ifdef VELLAMOR_HAVE_ATLAS
-    m_atlasNote = new QLabel(who);
+    m_atlasNote = new QLabel(card);
     m_atlasNote->setObjectName(QStringLiteral("lblAtlasNote"));
     m_atlasNote->setWordWrap(true);
     m_atlasNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -289,53 +351,34 @@ void MainWindow::buildControls() {
                           QStringList{line, line, line}.join(QLatin1Char('\n')))
             .height());
     m_atlasNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(m_atlasNote, 6, 0, 1, 2);
-    left->setRowStretch(6, 1);
+    grid->addWidget(m_atlasNote, 6, 0, 1, 2);
+    grid->setRowStretch(6, 1);
 #else
-    left->setRowStretch(7, 1);
+    grid->setRowStretch(7, 1);
 #endif
-    left->setColumnStretch(1, 1);
+}
 
-    // Right: where. Degrees, hemisphere, minutes in aligned columns.
-    auto [where, right] = card("whereCard");
-    auto coordinateRow = [&](int row, const QString& caption, FilteredLineEdit*& degrees,
-                             const char* degName, FilteredLineEdit*& minutes, const char* minName,
-                             QRadioButton** options, const char* optName, QButtonGroup*& group,
-                             const QString& first, const QString& second) {
-        degrees = Box(degName, CharacterClass::Digits, where);
-        minutes = Box(minName, CharacterClass::Digits, where);
-        group = new QButtonGroup(this);
-        group->setObjectName(QString::fromLatin1(optName));
-        right->addWidget(Caption(caption, where), row, 0);
-        right->addWidget(degrees, row, 1);
-        for (int i = 0; i < 2; ++i) {
-            options[i] = new QRadioButton(i == 0 ? first : second, where);
-            options[i]->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(optName)).arg(i));
-            group->addButton(options[i], i);
-            right->addWidget(options[i], row, 2 + i);
-        }
-        right->addWidget(minutes, row, 4);
-        right->addWidget(Caption(tr("DEG/MIN"), where), row, 5);
-    };
-    coordinateRow(0, tr("Latitude"), m_latDegrees, "txtLatDeg", m_latMinutes, "txtLatMin",
-                  m_latitudeOptions, "optLat", m_latitudeGroup, tr("North"), tr("South"));
-    coordinateRow(1, tr("Longitude"), m_lonDegrees, "txtLonDeg", m_lonMinutes, "txtLonMin",
-                  m_longitudeOptions, "optLong", m_longitudeGroup, tr("East"), tr("West"));
-
-    m_city = Box("txtCity", CharacterClass::Letters, where);
-    m_state = Box("txtState", CharacterClass::Letters, where);
-    m_country = Box("txtCountry", CharacterClass::Letters, where);
-    right->addWidget(Caption(tr("City"), where), 2, 0);
-    right->addWidget(m_city, 2, 1, 1, 3);
-    right->addWidget(Caption(tr("State"), where), 3, 0);
-    right->addWidget(m_state, 3, 1, 1, 3);
-    right->addWidget(Caption(tr("Country"), where), 4, 0);
-    right->addWidget(m_country, 4, 1, 1, 3);
-
-    m_coordinatesButton = new WrappingButton(tr("Click here to find Latitude && Longitude"), where);
-    m_coordinatesButton->setObjectName(QStringLiteral("Command1"));
-    m_coordinatesButton->setToolTip(tr("Search the web for the coordinates of the birth place"));
-    right->addWidget(m_coordinatesButton, 2, 4, 3, 2);
+// Right: where. Degrees, hemisphere, minutes in aligned columns, then the
+// place's names, the web search for its coordinates and the calculation.
+QWidget* MainWindow::buildWhereCard(QWidget* parent) {
+    auto [where, grid] = MakeCard("whereCard", parent);
+    const CoordinateControls latitude = AddCoordinateRow(
+        grid, where, 0,
+        {tr("Latitude"), "txtLatDeg", "txtLatMin", "optLat", tr("North"), tr("South")});
+    m_latDegrees = latitude.degrees;
+    m_latMinutes = latitude.minutes;
+    m_latitudeOptions[0] = latitude.options[0];
+    m_latitudeOptions[1] = latitude.options[1];
+    m_latitudeGroup = latitude.group;
+    const CoordinateControls longitude = AddCoordinateRow(
+        grid, where, 1,
+        {tr("Longitude"), "txtLonDeg", "txtLonMin", "optLong", tr("East"), tr("West")});
+    m_lonDegrees = longitude.degrees;
+    m_lonMinutes = longitude.minutes;
+    m_longitudeOptions[0] = longitude.options[0];
+    m_longitudeOptions[1] = longitude.options[1];
+    m_longitudeGroup = longitude.group;
+    addPlaceNames(grid, where);
 
     m_calculate = new QPushButton(tr("&Get My Sudarshan Chakra Result"), where);
     m_calculate->setObjectName(QStringLiteral("cmdCalculate"));
@@ -347,10 +390,32 @@ void MainWindow::buildControls() {
     accent.setColor(QPalette::Button, QColor(0x5e, 0x2a, 0x82));
     accent.setColor(QPalette::ButtonText, Qt::white);
     m_calculate->setPalette(accent);
-    right->addWidget(m_calculate, 5, 0, 1, 6);
-    right->setColumnStretch(3, 1);
-    right->setRowStretch(6, 1);
+    grid->addWidget(m_calculate, 5, 0, 1, 6);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(6, 1);
+    return where;
+}
 
+// Rows 2 to 4: city, state and country, and beside them the button that
+// searches the web for the coordinates.
+void MainWindow::addPlaceNames(QGridLayout* grid, QWidget* card) {
+    m_city = Box("txtCity", CharacterClass::Letters, card);
+    m_state = Box("txtState", CharacterClass::Letters, card);
+    m_country = Box("txtCountry", CharacterClass::Letters, card);
+    grid->addWidget(Caption(tr("City"), card), 2, 0);
+    grid->addWidget(m_city, 2, 1, 1, 3);
+    grid->addWidget(Caption(tr("State"), card), 3, 0);
+    grid->addWidget(m_state, 3, 1, 1, 3);
+    grid->addWidget(Caption(tr("Country"), card), 4, 0);
+    grid->addWidget(m_country, 4, 1, 1, 3);
+
+    m_coordinatesButton = new WrappingButton(tr("Click here to find Latitude && Longitude"), card);
+    m_coordinatesButton->setObjectName(QStringLiteral("Command1"));
+    m_coordinatesButton->setToolTip(tr("Search the web for the coordinates of the birth place"));
+    grid->addWidget(m_coordinatesButton, 2, 4, 3, 2);
+}
+
+void MainWindow::connectControls() {
     for (FilteredLineEdit* edit : {m_name, m_latDegrees, m_latMinutes, m_lonDegrees, m_lonMinutes,
                                    m_city, m_state, m_country}) {
         connect(edit, &FilteredLineEdit::filesDropped, this, &MainWindow::chartFilesDropped);
@@ -358,29 +423,35 @@ void MainWindow::buildControls() {
     connect(m_calculate, &QPushButton::clicked, this, &MainWindow::onCalculate);
     connect(m_open, &QPushButton::clicked, this, &MainWindow::onOpen);
     connect(m_coordinatesButton, &QPushButton::clicked, this, &MainWindow::findCoordinates);
-#ifdef VELLAMOR_HAVE_ATLAS
-    atlas::EntryControls atlasControls;
-    atlasControls.city = m_city;
-    atlasControls.state = m_state;
-    atlasControls.country = m_country;
-    atlasControls.latDegrees = m_latDegrees;
-    atlasControls.latMinutes = m_latMinutes;
-    atlasControls.lonDegrees = m_lonDegrees;
-    atlasControls.lonMinutes = m_lonMinutes;
-    atlasControls.latitude = m_latitudeGroup;
-    atlasControls.longitude = m_longitudeGroup;
-    atlasControls.day = m_day;
-    atlasControls.month = m_month;
-    atlasControls.year = m_year;
-    atlasControls.hour = m_hour;
-    atlasControls.minute = m_minute;
-    atlasControls.zone = m_zone;
-    atlasControls.daylightSaving = m_daylightSaving;
-    atlasControls.note = m_atlasNote;
-    m_atlas = new atlas::PlaceAssistant(atlasControls, this);
-#endif
+}
 
-    setCentralWidget(central);
+// The place list under the city box and the zone following.
+void MainWindow::attachAtlas(GazetteerAccess gazetteer) {
+#ifdef VELLAMOR_HAVE_ATLAS
+    if (!gazetteer)
+        return;
+    atlas::EntryControls controls;
+    controls.city = m_city;
+    controls.state = m_state;
+    controls.country = m_country;
+    controls.latDegrees = m_latDegrees;
+    controls.latMinutes = m_latMinutes;
+    controls.lonDegrees = m_lonDegrees;
+    controls.lonMinutes = m_lonMinutes;
+    controls.latitude = m_latitudeGroup;
+    controls.longitude = m_longitudeGroup;
+    controls.day = m_day;
+    controls.month = m_month;
+    controls.year = m_year;
+    controls.hour = m_hour;
+    controls.minute = m_minute;
+    controls.zone = m_zone;
+    controls.daylightSaving = m_daylightSaving;
+    controls.note = m_atlasNote;
+    m_atlas = new atlas::PlaceAssistant(controls, std::move(gazetteer), this);
+#else
+    (void)gazetteer;
+#endif
 }
 
 void MainWindow::buildMenus() {
@@ -537,6 +608,8 @@ void MainWindow::onCalculate() {
         delete m_result.data();
     m_result = new ResultWindow(*m_chart, m_chartFileName);
     connect(m_result, &ResultWindow::backRequested, this, [this] { show(); });
+    connect(m_result, &ResultWindow::chartFileChosen, this,
+            [this](const QString& path) { m_chartFileName = path; });
     m_result->show();
     hide();
 }
@@ -568,7 +641,8 @@ bool MainWindow::openChartFile(const QString& path) {
     }
 #ifdef VELLAMOR_HAVE_ATLAS
     // The file's place, zone and box are the user's; the atlas stops following.
-    m_atlas->forget();
+    if (m_atlas)
+        m_atlas->forget();
 #endif
     setForm(*opened);
     onCalculate();

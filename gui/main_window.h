@@ -14,12 +14,14 @@
 #include "core/astro/birth_data.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
+#include "gui/gazetteer_access.h"
 #include "gui/result_window.h"
 
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QRadioButton;
 
@@ -48,7 +50,9 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The place list searches `gazetteer`; without one (a build without the
+    // atlas) the window offers no places.
+    explicit MainWindow(GazetteerAccess gazetteer, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The controls as plain data, and back.
@@ -90,7 +94,14 @@ class MainWindow : public QMainWindow {
 
   private:
     void fillLists();
-    void buildControls();
+    void buildControls(GazetteerAccess gazetteer);
+    QWidget* buildWhoCard(QWidget* parent);
+    void addDateAndTime(QGridLayout* grid, QWidget* card);
+    void addZone(QGridLayout* grid, QWidget* card);
+    QWidget* buildWhereCard(QWidget* parent);
+    void addPlaceNames(QGridLayout* grid, QWidget* card);
+    void connectControls();
+    void attachAtlas(GazetteerAccess gazetteer);
     void buildMenus();
     void setUpTabOrder();
     void showResultWindowClosed();

@@ -28,11 +28,9 @@ QString Text(const std::string& s) {
 
 }  // namespace
 
-PlaceAssistant::PlaceAssistant(const EntryControls& controls, QObject* parent)
-    : QObject(parent), m_controls(controls) {
-    // The gazetteer loads while the user types the name and the date, so the
-    // window opens at once and the first place typed finds it ready.
-    Gazetteer::LoadInBackground();
+PlaceAssistant::PlaceAssistant(const EntryControls& controls, GazetteerAccess gazetteer,
+                               QObject* parent)
+    : QObject(parent), m_controls(controls), m_gazetteer(std::move(gazetteer)) {
     m_model = new QStandardItemModel(this);
     m_completer = new QCompleter(m_model, this);
     // The list is the atlas's answer: the completer must not filter it again
@@ -105,7 +103,7 @@ void PlaceAssistant::lookUpNow() {
     m_model->clear();
     m_offered.clear();
     if (typed.size() >= 2)
-        m_offered = FindPlaces(typed.toStdString(), kMaxOffered);
+        m_offered = FindPlaces(m_gazetteer(), typed.toStdString(), kMaxOffered);
     for (std::size_t i = 0; i < m_offered.size(); ++i) {
         auto* item = new QStandardItem(Text(m_offered[i].Label()));
         item->setData(static_cast<int>(i), kPlaceRole);
@@ -149,7 +147,7 @@ void PlaceAssistant::cityFinished() {
     m_cityTyped = false;
     // Only a name the atlas cannot place at all is worth a note: anything
     // else is in the list to pick from.
-    if (!SearchPlace(typed.toStdString()).place)
+    if (!SearchPlace(m_gazetteer(), typed.toStdString()).place)
         showNote(UnknownPlaceNote(typed.toStdString()));
 }
 

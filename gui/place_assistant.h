@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "atlas/place_follower.h"
+#include "gui/gazetteer_access.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -64,7 +65,7 @@ class PlaceAssistant : public QObject {
     static constexpr int kTypingPauseMs = 0;
     static constexpr int kMaxOffered = 12;
 
-    PlaceAssistant(const EntryControls& controls, QObject* parent);
+    PlaceAssistant(const EntryControls& controls, GazetteerAccess gazetteer, QObject* parent);
 
     // The window was filled from elsewhere (a chart file): the picked place
     // no longer applies and the note is cleared.
@@ -93,6 +94,7 @@ class PlaceAssistant : public QObject {
     void showNote(const std::string& note);
 
     EntryControls m_controls;
+    GazetteerAccess m_gazetteer;
     PlaceFollower m_follower;
     std::vector<Place> m_offered;
     QStandardItemModel* m_model = nullptr;

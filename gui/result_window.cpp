@@ -29,12 +29,17 @@
 #include "core/chart/chart_file_wording.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/stability_report.h"
+#include "gui/birth_details_panel.h"
 #include "gui/chakra_view.h"
 #include "gui/dasha_panel.h"
 #include "gui/desktop.h"
 #include "gui/dialogs.h"
 #include "gui/help_menu.h"
+#include "gui/legend_panel.h"
+#include "gui/panel_look.h"
+#include "gui/positions_panel.h"
 #include "gui/printing.h"
+#include "gui/stability_panel.h"
 #include "gui/stability_wording.h"
 #include "gui/translation.h"
 #include "gui/twips.h"
@@ -44,69 +49,9 @@
 namespace vellamor {
 namespace {
 
-const QColor kPanelGrey(128, 128, 128);
-
-QFont WindowFont(bool bold) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(8.25);
-    f.setBold(bold);
-    return f;
-}
-
-// The birth details in the user's language; in English exactly the core's
-// texts (BirthDetailTexts).
-std::array<QString, kDetailCount> DetailTexts(const BirthData& b, const ChakraModel& chakra) {
-    std::array<QString, kDetailCount> texts;
-    for (int i = 0; i < kDetailCount; ++i)
-        texts[static_cast<std::size_t>(i)] =
-            QString::fromUtf8(chakra.details[static_cast<std::size_t>(i)].view());
-    const QString month =
-        b.month >= 1 && b.month <= 12
-            ? TranslatedCoreText(kMonthNames[static_cast<std::size_t>(b.month - 1)])
-            : QString();
-    texts[1] = ResultWindow::tr("%1 %2, %3", "birth date: month, day, year")
-                   .arg(month)
-                   .arg(b.day)
-                   .arg(b.year);
-    texts[2] =
-        ResultWindow::tr("%1 HH %2 MM", "birth time: hours, minutes").arg(b.hour).arg(b.minute);
-    if (const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex))
-        texts[3] = TranslatedCoreText(zone->text);
-    texts[4] = ResultWindow::tr("%1 Degree %2 Minute", "latitude or longitude: degrees, minutes")
-                   .arg(b.latDegrees)
-                   .arg(b.latMinutes);
-    texts[5] = ResultWindow::tr("%1 Degree %2 Minute", "latitude or longitude: degrees, minutes")
-                   .arg(b.lonDegrees)
-                   .arg(b.lonMinutes);
-    return texts;
-}
-
-QPalette PanelPalette() {
-    QPalette p(QColor(178, 178, 178), kPanelGrey);
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-        p.setColor(role, Qt::black);
-    }
-    return p;
-}
-
 // The right column's narrowest width: a 640 x 480 window keeps the chart
 // its smallest size (ChakraView) beside it.
 constexpr double kNarrowestColumnTwips = 3450;
-constexpr int kStabilityPanel = 3;
-
-// A panel that scrolls when the window is too small for it, never sideways:
-// its texts wrap instead.
-QScrollArea* Scrolling(QWidget* panel) {
-    auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setPalette(PanelPalette());
-    scroll->setWidget(panel);
-    return scroll;
-}
 
 }  // namespace
 
@@ -147,12 +92,12 @@ QString SheetFileFilter() {
     return ResultWindow::tr("PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf)");
 }
 
-ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* parent)
-    : QMainWindow(parent), m_chart(chart), m_chartFileName(chartFileName) {
+ResultWindow::ResultWindow(const Chart& chart, QString chartFileName, QWidget* parent)
+    : QMainWindow(parent), m_chart(chart), m_chartFileName(std::move(chartFileName)) {
     setObjectName(QStringLiteral("frmSudarshanChakraResult"));
     setWindowTitle(kAppTitle);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(WindowFont(false));
+    setFont(ResultWindowFont(false));
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("resultArea"));
@@ -173,7 +118,7 @@ ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* 
         note->setObjectName(QStringLiteral("lblZoneNote"));
         note->setWordWrap(true);
         note->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        note->setFont(WindowFont(false));
+        note->setFont(ResultWindowFont(false));
         note->setAutoFillBackground(true);
         QPalette amber = note->palette();
         amber.setColor(QPalette::Window, QColor(255, 231, 153));
@@ -205,14 +150,6 @@ ResultWindow::ResultWindow(const Chart& chart, QString& chartFileName, QWidget* 
     showPanel(0);
 }
 
-QLabel* ResultWindow::label(const QString& text, const QString& name, bool bold, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFont(WindowFont(bold));
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return l;
-}
-
 QWidget* ResultWindow::buildRightColumn() {
     auto* column = new QWidget;
     column->setObjectName(QStringLiteral("rightColumn"));
@@ -222,7 +159,7 @@ QWidget* ResultWindow::buildRightColumn() {
 
     m_tabs = new QTabBar(column);
     m_tabs->setObjectName(QStringLiteral("TS"));
-    m_tabs->setFont(WindowFont(true));
+    m_tabs->setFont(ResultWindowFont(true));
     m_tabs->setPalette(PanelPalette());
     m_tabs->setExpanding(true);
     m_tabs->setDrawBase(false);
@@ -245,14 +182,15 @@ QWidget* ResultWindow::buildRightColumn() {
     m_dasha = new DashaPanel(m_chart);
     connect(m_dasha, &DashaPanel::overlayChanged, this,
             [this] { m_view->setReadingOverlay(m_dasha->overlay()); });
-    const QList<QWidget*> panels{buildBirthDetails(), buildLegend(), buildPositions(),
-                                 buildStability(), m_dasha};
+    const QList<QWidget*> panels{
+        new BirthDetailsPanel(m_chart), new LegendPanel(m_chart, m_stability),
+        new PositionsPanel(m_chart.chakra), new StabilityPanel(m_stability), m_dasha};
     for (int k = 0; k < static_cast<int>(panels.size()); ++k) {
         QWidget* panel = panels[k];
         panel->setObjectName(QStringLiteral("fraDisplay(%1)").arg(k));
         panel->setPalette(PanelPalette());
         panel->setAutoFillBackground(true);
-        m_panels->addWidget(k == kStabilityPanel ? panel : Scrolling(panel));
+        m_panels->addWidget(Scrolling(panel));
     }
 
     m_save = new QPushButton(tr("&Save"), column);
@@ -260,7 +198,7 @@ QWidget* ResultWindow::buildRightColumn() {
     m_back = new QPushButton(tr("&Back"), column);
     m_back->setObjectName(QStringLiteral("cmdBack"));
     for (QPushButton* b : {m_save, m_back}) {
-        b->setFont(WindowFont(true));
+        b->setFont(ResultWindowFont(true));
         b->setMinimumSize(Px(1000), Px(375));
     }
     connect(m_save, &QPushButton::clicked, this, &ResultWindow::onSave);
@@ -284,154 +222,6 @@ QWidget* ResultWindow::buildRightColumn() {
     column->setMaximumWidth(std::max(Px(2400), classicTabsWidth));
     column->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     return column;
-}
-
-QWidget* ResultWindow::buildBirthDetails() {
-    auto* panel = new QWidget;
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(Px(90), Px(120), Px(90), Px(120));
-    layout->setSpacing(0);
-    const std::array<QString, kDetailCount> details = DetailTexts(m_chart.birth, m_chart.chakra);
-    for (int i = 0; i < kDetailCount; ++i) {
-        const int index = 16 + i;
-        QLabel* caption = label(TranslatedCoreText(kDetailCaptions[static_cast<std::size_t>(i)]),
-                                QStringLiteral("lblLabel1(%1)").arg(index), true, panel);
-        QLabel* value = label(details[static_cast<std::size_t>(i)],
-                              QStringLiteral("lblLabel2(%1)").arg(index), false, panel);
-        value->setWordWrap(true);
-        if (i > 0)
-            layout->addSpacing(Px(150));
-        layout->addWidget(caption);
-        layout->addWidget(value);
-    }
-    // The box and the hemispheres, which the nine details do not show.
-    const BirthData& birth = m_chart.birth;
-    const QString choicesText =
-        QStringLiteral("%1; %2, %3")
-            .arg(birth.daylightSaving ? tr("Daylight Saving box ticked")
-                                      : tr("Daylight Saving box unticked"),
-                 birth.southLatitude ? tr("South latitude") : tr("North latitude"),
-                 birth.eastLongitude ? tr("East longitude") : tr("West longitude"));
-    QLabel* choices = label(choicesText, QStringLiteral("lblEntryChoices"), false, panel);
-    choices->setWordWrap(true);
-    layout->addSpacing(Px(150));
-    layout->addWidget(choices);
-    layout->addStretch(1);
-    return panel;
-}
-
-QWidget* ResultWindow::buildLegend() {
-    auto* panel = new QWidget;
-    auto* grid = new QGridLayout(panel);
-    grid->setContentsMargins(Px(120), Px(120), Px(90), Px(120));
-    grid->setHorizontalSpacing(Px(240));
-    grid->setVerticalSpacing(Px(45));
-    int row = 0;
-    for (int i = 0; i < kBodyCount; ++i, ++row) {
-        grid->addWidget(label(TranslatedCoreText(kPlanetNames[static_cast<std::size_t>(i)]),
-                              QStringLiteral("lblLabel1(%1)").arg(i), false, panel),
-                        row, 0);
-        grid->addWidget(label(QString::fromStdString(
-                                  m_chart.chakra.legendLabels[static_cast<std::size_t>(i)].str()),
-                              QStringLiteral("lblLabel2(%1)").arg(i), false, panel),
-                        row, 1);
-    }
-    // Each planet's row names the station dates that decide its mark.
-    for (const StationEvidence& e : m_stability.stations) {
-        const int i = BodyIndex(e.planet);
-        const QString tip = BodyName(e.planet) + QStringLiteral(": ") + StationWording(e);
-        for (const QString& name :
-             {QStringLiteral("lblLabel1(%1)"), QStringLiteral("lblLabel2(%1)")}) {
-            if (QLabel* l = panel->findChild<QLabel*>(name.arg(i)))
-                l->setToolTip(tip);
-        }
-    }
-    grid->setRowMinimumHeight(row++, Px(240));
-
-    // The ring key: each ring's colour beside its name.
-    struct Key {
-        int index;
-        Ring ring;
-        const char* text;
-    };
-    for (const Key& k : {Key{13, Ring::Sun, QT_TR_NOOP("Sun Chart")},
-                         Key{14, Ring::Moon, QT_TR_NOOP("Moon Chart")},
-                         Key{15, Ring::Birth, QT_TR_NOOP("Birth Chart")}}) {
-        QLabel* swatch =
-            label(QString(), QStringLiteral("lblLabel1(%1)").arg(k.index), false, panel);
-        swatch->setFixedSize(Px(600), Px(240));
-        swatch->setAutoFillBackground(true);
-        QPalette p = swatch->palette();
-        p.setColor(QPalette::Window, ToQColor(GeometryOf(k.ring).colour));
-        swatch->setPalette(p);
-        swatch->setFrameShape(QFrame::Box);
-        grid->addWidget(swatch, row, 0);
-        grid->addWidget(
-            label(tr(k.text), QStringLiteral("lblLabel2(%1)").arg(k.index), true, panel), row++, 1);
-    }
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(row, 1);
-    return panel;
-}
-
-QWidget* ResultWindow::buildPositions() {
-    auto* panel = new QWidget;
-    auto* grid = new QGridLayout(panel);
-    grid->setContentsMargins(Px(120), Px(120), Px(90), Px(120));
-    grid->setHorizontalSpacing(Px(240));
-    grid->setVerticalSpacing(Px(45));
-    for (int i = 0; i < kBodyCount; ++i) {
-        grid->addWidget(label(TranslatedCoreText(kPlanetNames[static_cast<std::size_t>(i)]),
-                              QStringLiteral("lblLabel1(%1)").arg(28 + i), true, panel),
-                        i, 0);
-        grid->addWidget(label(QString::fromStdString(
-                                  m_chart.chakra.positionTexts[static_cast<std::size_t>(i)].str()),
-                              QStringLiteral("lblLabel2(%1)").arg(28 + i), false, panel),
-                        i, 1);
-    }
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(kBodyCount, 1);
-    return panel;
-}
-
-QWidget* ResultWindow::buildStability() {
-    auto* panel = new QWidget;
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(Px(90), Px(120), Px(90), Px(120));
-    layout->setSpacing(Px(45));
-    auto heading = [&](const QString& text, const QString& name) {
-        if (layout->count() > 0)
-            layout->addSpacing(Px(120));
-        layout->addWidget(label(text, name, true, panel));
-    };
-    auto line = [&](const QString& text, const QString& name) {
-        QLabel* l = label(text, name, false, panel);
-        l->setWordWrap(true);
-        layout->addWidget(l);
-        return l;
-    };
-    heading(tr("Birth time"), QStringLiteral("lblStabilityTime"));
-    line(SignChangeWording(true, m_stability.ascendant), QStringLiteral("lblLagnaWindow"));
-    line(SignChangeWording(false, m_stability.moon), QStringLiteral("lblMoonWindow"));
-
-    heading(tr("Sign boundaries"), QStringLiteral("lblStabilityBoundary"));
-    line(NearBoundaryWording(m_stability.nearBoundary), QStringLiteral("lblNearBoundary"));
-
-    heading(tr("Retrograde stations"), QStringLiteral("lblStabilityStations"));
-    for (const StationEvidence& e : m_stability.stations) {
-        line(BodyName(e.planet) + QStringLiteral(": ") + StationWording(e),
-             QStringLiteral("lblStation(%1)").arg(BodyIndex(e.planet)));
-    }
-    if (m_stability.zoneMisfit) {
-        heading(tr("Time zone"), QStringLiteral("lblStabilityZone"));
-        line(ZoneNoteWording(m_stability.zoneMisfit), QStringLiteral("lblZoneNoteDetail"));
-    }
-    layout->addStretch(1);
-    // Long station lines and the zone note may need more room than the
-    // panel has at small window sizes.
-    panel->setPalette(PanelPalette());
-    panel->setAutoFillBackground(true);
-    return Scrolling(panel);
 }
 
 void ResultWindow::buildMenus() {
@@ -495,6 +285,7 @@ bool ResultWindow::onSave() {
         }
     }
     m_chartFileName = path;
+    emit chartFileChosen(path);
 
     const auto written = WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);
     if (!written) {

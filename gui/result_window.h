@@ -36,9 +36,9 @@ class ResultWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    // chartFileName is the program's memory of the last save; it outlives
-    // the window.
-    ResultWindow(const Chart& chart, QString& chartFileName, QWidget* parent = nullptr);
+    // chartFileName is the path the last save chose, proposed by this
+    // window's Save; a path chosen here is announced by chartFileChosen.
+    ResultWindow(const Chart& chart, QString chartFileName, QWidget* parent = nullptr);
 
     const Chart& chart() const { return m_chart; }
     const ChartStability& stability() const { return m_stability; }
@@ -62,23 +62,21 @@ class ResultWindow : public QMainWindow {
 
   signals:
     void backRequested();
+    // Save chose a path (announced before writing, so a failed write is
+    // still proposed again next time).
+    void chartFileChosen(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* buildRightColumn();
-    QWidget* buildBirthDetails();
-    QWidget* buildLegend();
-    QWidget* buildPositions();
-    QWidget* buildStability();
     void buildMenus();
-    QLabel* label(const QString& text, const QString& name, bool bold, QWidget* parent);
     QString sheetPathSuggestion() const;
 
     Chart m_chart;
     ChartStability m_stability;
-    QString& m_chartFileName;
+    QString m_chartFileName;
     QString m_lastExport;
     bool m_goingBack = false;
     ChakraView* m_view = nullptr;

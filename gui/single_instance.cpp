@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/single_instance.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -13,7 +9,6 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
-#include <cerrno>
 
 #include "gui/dialogs.h"
 
@@ -31,33 +26,14 @@ QString RuntimeFolder() {
 
 }  // namespace
 
-InstanceLock::InstanceLock(QString path) : m_path(std::move(path)) {}
-
-InstanceLock::~InstanceLock() {
-    // The file stays: removing it would let a third start lock a new file
-    // while the second still waits on the old one.
-    if (m_fd >= 0)
-        ::close(m_fd);
+InstanceLock::InstanceLock(const QString& path) : m_lock(path) {
+    m_lock.setStaleLockTime(0);
 }
 
 bool InstanceLock::acquire() {
-    if (m_fd >= 0)
+    if (m_lock.isLocked() || m_lock.tryLock(0))
         return true;
-    const QByteArray name = QFile::encodeName(m_path);
-    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0)
-        return true;
-    int rc;
-    do {
-        rc = ::flock(fd, LOCK_EX | LOCK_NB);
-    } while (rc != 0 && errno == EINTR);
-    if (rc != 0) {
-        const bool busy = errno == EWOULDBLOCK;
-        ::close(fd);
-        return !busy;
-    }
-    m_fd = fd;
-    return true;
+    return m_lock.error() != QLockFile::LockFailedError;
 }
 
 QString DefaultInstanceLockPath() {

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Only one windowed program runs at a time.
 //
-// The running program holds an advisory lock (flock) on a file in the user's
-// runtime folder. The kernel drops the lock when the process ends in any way,
-// so a crashed or killed program never blocks the next start, and the file
-// descriptor is not inherited by programs the window starts (a browser), so
-// they cannot keep the lock alive. The headless modes never take the lock.
+// The running program holds a lock file (QLockFile) in the user's runtime
+// folder. The file names the process that holds it, and a start that finds
+// the file of a process that no longer runs takes it over, so a crashed or
+// killed program never blocks the next start; age alone never makes a lock
+// stale, since the window may stay open for days. Its descriptor is not
+// inherited by programs the window starts (a browser). The headless modes
+// never take the lock.
 //
 // A second start that names a chart (a double click in the file manager)
 // hands the chart to the running program through a local socket beside the
@@ -13,6 +15,7 @@
 #pragma once
 
 #include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 
@@ -20,8 +23,7 @@ namespace vellamor {
 
 class InstanceLock {
   public:
-    explicit InstanceLock(QString path);
-    ~InstanceLock();
+    explicit InstanceLock(const QString& path);
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
@@ -29,12 +31,11 @@ class InstanceLock {
     // when another program holds it. A lock file that cannot be created at
     // all does not stop the program: it runs as if it were alone.
     bool acquire();
-    bool held() const { return m_fd >= 0; }
-    const QString& path() const { return m_path; }
+    bool held() const { return m_lock.isLocked(); }
+    QString path() const { return m_lock.fileName(); }
 
   private:
-    QString m_path;
-    int m_fd = -1;
+    QLockFile m_lock;
 };
 
 // The lock file of this user: "vellamor.lock" in the runtime folder.

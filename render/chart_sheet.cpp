@@ -5,13 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <array>
-#include <memory>
 
 #include "core/astro/bodies.h"
 #include "core/chart/chakra_layout.h"
@@ -341,21 +339,6 @@ namespace {
 
 Expected<void, std::string> ExportHeadless(const Chart& chart, const std::string& path,
                                            const ReadingOverlay& overlay) {
-    // Drawing text needs an application object; the offscreen platform
-    // gives one that never looks for a display.
-    static int argc = 3;
-    static char arg0[] = "vellamor", arg1[] = "-platform", arg2[] = "offscreen";
-    static char* argv[] = {arg0, arg1, arg2, nullptr};
-    std::unique_ptr<QGuiApplication> app;
-    if (!QCoreApplication::instance()) {
-        // The platform's start-up chatter (runtime folder, fonts) is not the
-        // user's business on a command line; real failures still show.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
-            if (type == QtCriticalMsg || type == QtFatalMsg)
-                fprintf(stderr, "%s\n", qPrintable(msg));
-        });
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
     const auto exported = ExportChartSheet(chart, QFile::decodeName(path.c_str()), overlay);
     if (!exported)
         return Fail(exported.error().toStdString());

@@ -66,8 +66,9 @@ QPageSize SheetPageSize(const QLocale& locale);
 // One page (a printer's, a PDF's), the sheet across its printable width.
 void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOverlay& overlay = {});
 
-// For the command line: draws without a display (Qt's offscreen platform)
-// when no application object exists yet.
+// For the command line: the path in the system's encoding, the failure as
+// UTF-8. Drawing text needs an application object; the program's main makes
+// one on Qt's offscreen platform, which never looks for a display.
 Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path);
 // The same with the reading's highlights and transits drawn.
 Expected<void, std::string> ExportReadingSheetHeadless(const Chart& chart,

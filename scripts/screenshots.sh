@@ -5,12 +5,18 @@
 # its file dialog, photographs the chakra, goes Back and photographs the
 # filled entry window.
 #
-#   scripts/screenshots.sh [build-folder]      (default: build)
+# It also keeps pictures to look at after changing a window or the drawing,
+# which no test can judge: the result window large and at 600 x 600 pixels,
+# and the chart sheet with a reading's highlights and transits.
+#
+#   scripts/screenshots.sh [build-folder] [pictures-folder]
+#                          (defaults: build, build-folder/pictures)
 #
 # Needs Xvfb, xdotool and ImageMagick (scripts/deps.sh installs them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+pictures=${2:-$build/pictures}
 program=$build/app/vellamor
 if [[ ! -x $program ]]; then
   cmake -S . -B "$build" -G Ninja
@@ -87,6 +93,15 @@ for _ in $(seq 100); do
 done
 result=$(window '^Vellamor v1\.15$' "$entry")
 shoot "$result" docs/screenshot-chakra.png
+
+mkdir -p "$pictures"
+xdotool windowsize "$result" 1200 900
+shoot "$result" "$pictures/result-window-large.png"
+xdotool windowsize "$result" 600 600
+shoot "$result" "$pictures/result-window-600.png"
+"$program" --export "$pictures/sheet-reading.png" --reading 2026-12-07T12:00 \
+  docs/sample-chart.sud
+echo "wrote $pictures/sheet-reading.png"
 
 xdotool windowfocus --sync "$result" 2>/dev/null || true
 xdotool key --clearmodifiers alt+b

@@ -6,13 +6,14 @@
 #include <algorithm>
 #include <sstream>
 
+#include "built_in_places.h"
 #include "cli/headless.h"
 
 namespace vellamor::atlas {
 namespace {
 
 Place Find(const char* query) {
-    const PlaceSearch s = SearchPlace(query);
+    const PlaceSearch s = SearchPlace(BuiltInPlaces(), query);
     EXPECT_TRUE(s.place) << query;
     return s.place.value_or(Place{});
 }
@@ -90,28 +91,38 @@ TEST(FollowZone, ZoneAndBoxFollowTheDate) {
 
 TEST(ResolvePlace, UnknownPlaceIsAnErrorWithTheNearest) {
     const EntryForm typed = FormOn(1990, 1, 1, 0, 0);
-    const PlaceResolution unknown = ResolvePlace("Pariss", typed, {});
+    const PlaceResolution unknown = ResolvePlace(BuiltInPlaces(), "Pariss", typed, {});
     ASSERT_FALSE(unknown);
     EXPECT_EQ(unknown.error().query, "Pariss");
     const std::vector<std::string>& nearest = unknown.error().nearest;
     EXPECT_NE(std::find(nearest.begin(), nearest.end(), "Paris, Île-de-France, France"),
               nearest.end());
     // Over-long input is not looked up, and the message quotes its beginning.
-    const PlaceResolution tooLong = ResolvePlace(std::string(5000, 'q'), typed, {});
+    const PlaceResolution tooLong =
+        ResolvePlace(BuiltInPlaces(), std::string(5000, 'q'), typed, {});
     ASSERT_FALSE(tooLong);
     EXPECT_EQ(tooLong.error().query, std::string(200, 'q') + "…");
-    const PlaceResolution r = ResolvePlace("Kathmandu", typed, {});
+    const PlaceResolution r = ResolvePlace(BuiltInPlaces(), "Kathmandu", typed, {});
     ASSERT_TRUE(r);
     EXPECT_EQ(r->form.zoneIndex, 34);
     EXPECT_EQ(r->note.find("Kathmandu, Bagmati Province, Nepal: Zone: Indian Time (row 34)"), 0u)
         << r->note;
 }
 
+HeadlessServices PlaceServices() {
+    HeadlessServices services;
+    services.resolvePlace = [](std::string_view query, const EntryForm& form,
+                               const ExplicitPlaceFields& given) {
+        return ResolvePlace(BuiltInPlaces(), query, form, given);
+    };
+    return services;
+}
+
 TEST(AtlasCommandLine, ChartFileRecomputedForThePlace) {
     const std::string chart = std::string(VELLAMOR_REFERENCE_CHARTS) + "/chart-03.sud";
     std::ostringstream out, err;
-    const int status = RunHeadless({"--print", "--place", "Phoenix, Arizona", chart}, out, err,
-                                   HeadlessServices{ResolvePlace});
+    const int status =
+        RunHeadless({"--print", "--place", "Phoenix, Arizona", chart}, out, err, PlaceServices());
     EXPECT_EQ(status, 0) << err.str();
     EXPECT_NE(out.str().find("Mountain Standard Time,MST,-7.0"), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("City           Phoenix"), std::string::npos) << out.str();
@@ -121,9 +132,7 @@ TEST(AtlasCommandLine, ChartFileRecomputedForThePlace) {
         << err.str();
 
     std::ostringstream out2, err2;
-    EXPECT_EQ(RunHeadless({"--json", "--place=Nowhere Qx", chart}, out2, err2,
-                          HeadlessServices{ResolvePlace}),
-              2);
+    EXPECT_EQ(RunHeadless({"--json", "--place=Nowhere Qx", chart}, out2, err2, PlaceServices()), 2);
     EXPECT_TRUE(out2.str().empty());
     EXPECT_NE(err2.str().find("no place"), std::string::npos) << err2.str();
 }

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "built_in_places.h"
+
 namespace vellamor::atlas {
 namespace {
 
 Place NewYork() {
-    const PlaceSearch s = SearchPlace("New York, New York");
+    const PlaceSearch s = SearchPlace(BuiltInPlaces(), "New York, New York");
     EXPECT_TRUE(s.place);
     return s.place.value_or(Place{});
 }
@@ -64,7 +66,7 @@ TEST(PlaceFollower, TheHemisphereOnTheFormCounts) {
     PlaceFollower follower;
     EntryForm f = January1975();
     f.monthIndex = 6;
-    const Place london = SearchPlace("London, UK").place.value();
+    const Place london = SearchPlace(BuiltInPlaces(), "London, UK").place.value();
     follower.Pick(f, london);
     EXPECT_EQ(f.zoneIndex, 29);  // GMT with the box, West of Greenwich
     EXPECT_TRUE(f.daylightSaving);

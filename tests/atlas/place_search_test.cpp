@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "atlas/gazetteer.h"
+#include "built_in_places.h"
 
 namespace vellamor::atlas {
 namespace {
@@ -58,7 +59,7 @@ TEST(SearchPlace, FindsThePlaceMeant) {
         {"Washington, England", "Washington, England, United Kingdom", ""},
     };
     for (const auto& c : cases) {
-        const PlaceSearch s = SearchPlace(c.query);
+        const PlaceSearch s = SearchPlace(BuiltInPlaces(), c.query);
         ASSERT_TRUE(s.place) << c.query;
         EXPECT_EQ(s.place->Label(), c.label) << c.query;
         EXPECT_EQ(s.elsewhere.empty() ? "" : s.elsewhere.front().Label(), c.elsewhere) << c.query;
@@ -66,7 +67,7 @@ TEST(SearchPlace, FindsThePlaceMeant) {
 }
 
 TEST(SearchPlace, AmbiguityNoteNamesTakenAndOthers) {
-    const PlaceSearch s = SearchPlace("St Petersburg");
+    const PlaceSearch s = SearchPlace(BuiltInPlaces(), "St Petersburg");
     const std::string note = AmbiguityNote("St Petersburg", s);
     EXPECT_EQ(note.rfind("St Petersburg: taken Saint Petersburg, Russia (population ", 0), 0u)
         << note;
@@ -74,33 +75,33 @@ TEST(SearchPlace, AmbiguityNoteNamesTakenAndOthers) {
               std::string::npos)
         << note;
     EXPECT_NE(note.find("): add the country to choose"), std::string::npos) << note;
-    EXPECT_EQ(AmbiguityNote("Pune", SearchPlace("Pune, India")), "");
+    EXPECT_EQ(AmbiguityNote("Pune", SearchPlace(BuiltInPlaces(), "Pune, India")), "");
 }
 
 TEST(SearchPlace, UnknownPlaceListsTheNearestWithinBounds) {
-    PlaceSearch s = SearchPlace("Pariss, France");
+    PlaceSearch s = SearchPlace(BuiltInPlaces(), "Pariss, France");
     EXPECT_FALSE(s.place);
     ASSERT_FALSE(s.nearest.empty());
     EXPECT_EQ(s.nearest[0].Label(), "Paris, Île-de-France, France");
     EXPECT_LE(s.nearest.size(), 5u);
 
-    s = SearchPlace("Paris, Germany", 2);
+    s = SearchPlace(BuiltInPlaces(), "Paris, Germany", 2);
     EXPECT_FALSE(s.place);
     EXPECT_EQ(s.nearest.size(), 2u);
 
-    EXPECT_TRUE(SearchPlace("Qxzqxz").nearest.empty());
-    EXPECT_FALSE(SearchPlace("").place);
-    EXPECT_FALSE(SearchPlace(", France").place);
+    EXPECT_TRUE(SearchPlace(BuiltInPlaces(), "Qxzqxz").nearest.empty());
+    EXPECT_FALSE(SearchPlace(BuiltInPlaces(), "").place);
+    EXPECT_FALSE(SearchPlace(BuiltInPlaces(), ", France").place);
     // Long input is cut, not scanned whole.
-    EXPECT_FALSE(SearchPlace(std::string(100000, 'q')).place);
-    EXPECT_TRUE(FindPlaces("   ").empty());
+    EXPECT_FALSE(SearchPlace(BuiltInPlaces(), std::string(100000, 'q')).place);
+    EXPECT_TRUE(FindPlaces(BuiltInPlaces(), "   ").empty());
 }
 
 TEST(FindPlaces, PopupOrderWholeNamesThenBeginningsThenPopulation) {
-    const std::vector<Place> york = FindPlaces("York", 2);
+    const std::vector<Place> york = FindPlaces(BuiltInPlaces(), "York", 2);
     ASSERT_EQ(york.size(), 2u);
     EXPECT_EQ(york[0].Label(), "York, England, United Kingdom");
-    const std::vector<Place> lon = FindPlaces("Lon", 5);
+    const std::vector<Place> lon = FindPlaces(BuiltInPlaces(), "Lon", 5);
     ASSERT_EQ(lon.size(), 5u);
     EXPECT_EQ(lon[0].Label(), "London, England, United Kingdom");
     for (std::size_t i = 1; i < lon.size(); ++i)
@@ -123,7 +124,12 @@ TEST(Gazetteer, RefusesATableThatDoesNotFit) {
     EXPECT_TRUE(g->QualifierNames(0, "land"));
     EXPECT_FALSE(g->QualifierNames(0, "No"));  // short: codes and whole names only
     EXPECT_FALSE(g->QualifierNames(0, "Lan"));
-    EXPECT_FALSE(Gazetteer::BuiltIn().dumpDate().empty());
+    // The searches read the gazetteer they are lent, not the built-in one.
+    const PlaceSearch found = SearchPlace(*g, "Old Abc, No Land");
+    ASSERT_TRUE(found.place);
+    EXPECT_EQ(found.place->name, "Abc");
+    EXPECT_TRUE(SearchPlace(*g, "London").nearest.empty());
+    EXPECT_FALSE(BuiltInPlaces().dumpDate().empty());
 }
 
 }  // namespace

@@ -4,13 +4,11 @@
 
 #include <QCheckBox>
 #include <QDateTimeEdit>
-#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "gui/chakra_view.h"
@@ -148,35 +146,6 @@ class DashaPanelTest : public QObject {
                 QVERIFY(layout.fontHeight >= 66);
             }
         }
-    }
-
-    // The pictures a user sees: a crowded house at 600 x 600 and the whole
-    // window large and small. They go to a temporary folder; set
-    // VELLAMOR_TEST_PICTURES to a folder to keep them and look at them.
-    void rendersTheReading() {
-        QTemporaryDir scratch;
-        const QString keep = qEnvironmentVariable("VELLAMOR_TEST_PICTURES");
-        const QDir folder(keep.isEmpty() ? scratch.path() : keep);
-        Chart chart = PuneChart();
-        const ChartReading reading = *ComputeReading(chart, {2026, 12, 7, 12, 0});
-        ChakraModel crowded = chart.chakra;
-        crowded.rings[0][5].occupants = "S Me (R)  V (R)  Ma J Sa";
-        QVERIFY(Picture(crowded, {&reading, true, true})
-                    .save(folder.filePath(QStringLiteral("dasha-chakra-600.png"))));
-
-        QString fileName;
-        ResultWindow w(chart, fileName);
-        w.dashaPanel()->findChild<QCheckBox*>(QStringLiteral("chkHighlights"))->setChecked(true);
-        w.dashaPanel()->findChild<QCheckBox*>(QStringLiteral("chkTransits"))->setChecked(true);
-        w.dashaPanel()->setReadingTime(Clock(2026, 12, 7, 12, 0));
-        w.findChild<QTabBar*>(QStringLiteral("TS"))->setCurrentIndex(4);
-        w.resize(1600, 1000);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(w.grab().toImage().save(folder.filePath(QStringLiteral("dasha-window-large.png"))));
-        w.resize(600, 600);
-        QTest::qWait(20);
-        QVERIFY(w.grab().toImage().save(folder.filePath(QStringLiteral("dasha-window-600.png"))));
     }
 };
 

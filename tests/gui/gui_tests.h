@@ -7,7 +7,22 @@
 #include <memory>
 #include <vector>
 
+#include "gui/gazetteer_access.h"
+#ifdef VELLAMOR_HAVE_ATLAS
+#include "built_in_places.h"
+#endif
+
 namespace vellamor {
+
+// The gazetteer the tests' entry windows search: the built-in one, read once
+// for the test program; none in a build without the atlas.
+inline GazetteerAccess TestPlaces() {
+#ifdef VELLAMOR_HAVE_ATLAS
+    return []() -> const atlas::Gazetteer& { return BuiltInPlaces(); };
+#else
+    return {};
+#endif
+}
 
 using GuiTestFactory = std::function<std::unique_ptr<QObject>()>;
 

@@ -100,7 +100,7 @@ class MainWindowTest : public QObject {
     void init() {
         openedUrls.clear();
         dialogs = new FakeDialogs;
-        window = new MainWindow;
+        window = new MainWindow(TestPlaces());
     }
     void cleanup() {
         delete window;
@@ -133,13 +133,8 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(list("cboMonth")->itemText(2), QStringLiteral("March"));
         QVERIFY(find<QRadioButton>("optLong(0)")->isChecked());
-        QCOMPARE(find<QRadioButton>("optLong(0)")->text(), QStringLiteral("East"));
-        QCOMPARE(find<QRadioButton>("optLong(1)")->text(), QStringLiteral("West"));
         QVERIFY(find<QRadioButton>("optLat(0)")->isChecked());
-        QCOMPARE(find<QRadioButton>("optLat(0)")->text(), QStringLiteral("North"));
-        QCOMPARE(find<QRadioButton>("optLat(1)")->text(), QStringLiteral("South"));
         QVERIFY(!find<QCheckBox>("chkDST")->isChecked());
-        QCOMPARE(find<QCheckBox>("chkDST")->text(), QStringLiteral("Daylight Saving Time"));
         for (const char* name : {"txtName", "txtCity", "txtState", "txtCountry"}) {
             QVERIFY(Text(box(name)).isEmpty());
             QCOMPARE(box(name)->maxLength(), 200);
@@ -148,25 +143,7 @@ class MainWindowTest : public QObject {
             QVERIFY(Text(box(name)).isEmpty());
             QCOMPARE(box(name)->maxLength(), 3);
         }
-        QCOMPARE(find<QPushButton>("cmdCalculate")->text(),
-                 QStringLiteral("&Get My Sudarshan Chakra Result"));
-        QCOMPARE(find<QPushButton>("cmdOpen")->text(),
-                 QStringLiteral("&Open Previously Saved Reading"));
-        QCOMPARE(find<QPushButton>("Command1")->text(),
-                 QStringLiteral("Click here to find Latitude && Longitude"));
         QCOMPARE(window->form(), EntryForm{});
-    }
-
-    void hasTheMenus() {
-        QStringList seen;
-        for (QAction* top : window->menuBar()->actions()) {
-            seen << top->text();
-            for (QAction* a : top->menu()->actions())
-                seen << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        }
-        QCOMPARE(seen, (QStringList{"&File", "Get My &Rasi Chart", "-", "&Exit", "&Help",
-                                    "&Online Help", "&Visit Us Online", "-",
-                                    "Check for Software &Update", "-", "&About Software"}));
     }
 
     void tabWalksDayBeforeMonth() {

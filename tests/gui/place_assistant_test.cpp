@@ -72,7 +72,7 @@ class PlaceAssistantTest : public QObject {
             c.zone = list(0, kTimeZoneCount - 1);
             c.daylightSaving = new QCheckBox(&widget);
             c.note = new QLabel(&widget);
-            assistant = new PlaceAssistant(c, &widget);
+            assistant = new PlaceAssistant(c, TestPlaces(), &widget);
             widget.show();
             widget.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&widget));
@@ -195,7 +195,7 @@ class PlaceAssistantTest : public QObject {
     // note beside the zone list, and a chart file that takes over.
     void entryWindowFillsFromTheAtlasAndForgetsOnOpen() {
         FakeDialogs dialogs;
-        MainWindow window;
+        MainWindow window(TestPlaces());
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -159,7 +159,7 @@ class SingleInstanceTest : public QObject {
     // The running program drops the question on screen as Cancel would,
     // goes Back and shows the handed chart.
     void handedChartReplacesWhatTheWindowShows() {
-        MainWindow window;
+        MainWindow window(TestPlaces());
         window.show();
         QVERIFY(window.openChartFile(QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-01.sud")));
         ResultWindow* shown = window.resultWindow();

@@ -158,7 +158,7 @@ class TranslationTest : public QObject {
         FakeDialogs dialogs;
         InstallTranslations(QStringLiteral("hi"));
         const auto english = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
-        MainWindow entry;
+        MainWindow entry(TestPlaces());
         entry.show();
         const BirthData none;
         const QStringList entryLeft = EnglishLeft(WindowTexts(entry), none);
