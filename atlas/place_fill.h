@@ -48,9 +48,18 @@ struct FilledForm {
 FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
                              const ExplicitPlaceFields& given = {});
 
+// A place found for the command line, with what the front end tells the
+// user about it.
+struct FoundPlace {
+    EntryForm form;         // the form with the place filled in
+    std::string label;      // "City, State, Country"
+    ZoneNote zone;          // what was decided about the zone
+    std::string ambiguity;  // AmbiguityNote; empty when the name has no rivals
+};
+
 // The command line's resolver: SearchPlace, then FillFormFromPlace. An
 // unknown place is an error that lists the nearest candidates.
-PlaceResolution ResolvePlace(std::string_view query, const EntryForm& form,
-                             const ExplicitPlaceFields& given);
+Expected<FoundPlace, UnknownPlace> ResolvePlace(std::string_view query, const EntryForm& form,
+                                                const ExplicitPlaceFields& given);
 
 }  // namespace vellamor::atlas

@@ -7,6 +7,7 @@
 
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "atlas/place_fill.h"
+#include "cli/wording.h"
 #endif
 #ifdef VELLAMOR_HAVE_RENDER
 #include "render/chart_sheet.h"
@@ -36,7 +37,15 @@ HeadlessServices BuiltInHeadlessServices() {
     HeadlessServices services;
     services.prepareBulkOutput = WidenStandardOutputPipe;
 #ifdef VELLAMOR_HAVE_ATLAS
-    services.resolvePlace = atlas::ResolvePlace;
+    services.resolvePlace = [](std::string_view query, const EntryForm& form,
+                               const ExplicitPlaceFields& given) -> PlaceResolution {
+        auto found = atlas::ResolvePlace(query, form, given);
+        if (!found)
+            return Fail(std::move(found.error()));
+        return ResolvedPlace{
+            found->form, (found->ambiguity.empty() ? "" : found->ambiguity + "\n") + found->label +
+                             ": " + ZoneNoteText(found->zone)};
+    };
     // ResolvePlace in two steps: the search once, the filling per form.
     services.findPlace = [](std::string_view query) -> Expected<PlaceFiller, UnknownPlace> {
         const atlas::PlaceSearch search = atlas::SearchPlace(query);
@@ -49,7 +58,8 @@ HeadlessServices BuiltInHeadlessServices() {
         return PlaceFiller(
             [place = *search.place](const EntryForm& form, const ExplicitPlaceFields& given) {
                 const atlas::FilledForm filled = atlas::FillFormFromPlace(form, place, given);
-                return ResolvedPlace{filled.form, place.Label() + ": " + filled.zone.note};
+                return ResolvedPlace{filled.form,
+                                     place.Label() + ": " + ZoneNoteText(filled.zone.note)};
             });
     };
 #endif

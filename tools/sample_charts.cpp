@@ -16,6 +16,7 @@
 #include <random>
 #include <string>
 
+#include "cli/wording.h"
 #include "core/astro/birth_data.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_file.h"
@@ -80,7 +81,7 @@ int main(int argc, char** argv) {
             vellamor::SerializeChartFile(vellamor::ChartFieldsFromBirthData(gen.Birth()));
         if (!result) {
             std::fprintf(stderr, "sample_charts: %s\n",
-                         vellamor::ChartWriteMessage(result.error()).c_str());
+                         vellamor::ChartWriteText(result.error()).c_str());
             return 1;
         }
         const std::string& content = *result;

@@ -16,7 +16,6 @@
 namespace vellamor {
 
 inline constexpr int kChartFieldCount = 17;
-inline constexpr std::string_view kCheckFileMessage = "Please Check The File.";
 inline constexpr std::size_t kMaxChartFileBytes = 64 * 1024;
 inline constexpr std::size_t kMaxChartLineBytes = 1024;
 inline constexpr int kChartShift = 85;
@@ -66,16 +65,6 @@ struct ChartFileError {
                           // not, "month 13 is not 1 to 12"
 };
 
-// What the windows and the command line say for every refused file.
-inline std::string_view ChartFileMessage(const ChartFileError&) {
-    return kCheckFileMessage;
-}
-
-// Why, so that the user can act: "no such file", "line 2: month 13 is not 1
-// to 12". The command line writes it after the sentence in brackets, the
-// window as the message box's informative text.
-std::string ChartFileReason(const ChartFileError& error);
-
 using ChartReadResult = Expected<ChartFields, ChartFileError>;
 
 // Parses file content (no extension check). A file is read whole or refused
@@ -105,10 +94,6 @@ struct ChartWriteError {
     std::string path;       // the target, for NotReplaced
     std::string reason;     // for NotReplaced: "No space left on device"
 };
-
-// The sentence the windows and the command line show for a failed save;
-// "PATH: reason" when the file could not be written.
-std::string ChartWriteMessage(const ChartWriteError& error);
 
 // Encodes all seventeen lines, or says which field cannot be carried.
 Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fields);
