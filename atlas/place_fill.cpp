@@ -92,8 +92,8 @@ Expected<FoundPlace, UnknownPlace> ResolvePlace(std::string_view query, const En
         return Fail(std::move(unknown));
     }
     const FilledForm filled = FillFormFromPlace(form, *search.place, given);
-    return FoundPlace{filled.form, search.place->Label(), filled.zone.note,
-                      AmbiguityNote(query.substr(0, query.find(',')), search)};
+    return FoundPlace{filled.form, *search.place, filled.zone.note,
+                      std::string(query.substr(0, query.find(','))), search.elsewhere};
 }
 
 }  // namespace vellamor::atlas

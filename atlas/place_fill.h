@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "atlas/place_names.h"
 #include "atlas/place_search.h"
@@ -51,10 +52,11 @@ FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
 // A place found for the command line, with what the front end tells the
 // user about it.
 struct FoundPlace {
-    EntryForm form;         // the form with the place filled in
-    std::string label;      // "City, State, Country"
-    ZoneNote zone;          // what was decided about the zone
-    std::string ambiguity;  // AmbiguityNote; empty when the name has no rivals
+    EntryForm form;                // the form with the place filled in
+    Place place;                   // the place taken
+    ZoneNote zone;                 // what was decided about the zone
+    std::string typedCity;         // the query's city part, as typed
+    std::vector<Place> elsewhere;  // places of the same name that were not taken
 };
 
 // The command line's resolver: SearchPlace, then FillFormFromPlace. An

@@ -42,9 +42,11 @@ HeadlessServices BuiltInHeadlessServices() {
         auto found = atlas::ResolvePlace(query, form, given);
         if (!found)
             return Fail(std::move(found.error()));
-        return ResolvedPlace{
-            found->form, (found->ambiguity.empty() ? "" : found->ambiguity + "\n") + found->label +
-                             ": " + ZoneNoteText(found->zone)};
+        const std::string ambiguity =
+            AmbiguityText(found->typedCity, found->place, found->elsewhere);
+        return ResolvedPlace{found->form, (ambiguity.empty() ? "" : ambiguity + "\n") +
+                                              found->place.Label() + ": " +
+                                              ZoneNoteText(found->zone)};
     };
     // ResolvePlace in two steps: the search once, the filling per form.
     services.findPlace = [](std::string_view query) -> Expected<PlaceFiller, UnknownPlace> {

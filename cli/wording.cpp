@@ -419,6 +419,26 @@ std::string ZoneNoteText(const atlas::ZoneNote& n) {
     return note;
 }
 
+std::string AmbiguityText(std::string_view typedCity, const atlas::Place& taken,
+                          const std::vector<atlas::Place>& elsewhere) {
+    if (elsewhere.empty())
+        return {};
+    auto described = [](const atlas::Place& p) {
+        std::string digits = std::to_string(p.population);
+        for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+            digits.insert(static_cast<std::size_t>(at), ",");
+        return p.Label() + " (population " + digits + ")";
+    };
+    while (!typedCity.empty() && (typedCity.front() == ' ' || typedCity.front() == '\t'))
+        typedCity.remove_prefix(1);
+    while (!typedCity.empty() && (typedCity.back() == ' ' || typedCity.back() == '\t'))
+        typedCity.remove_suffix(1);
+    std::string note = std::string(typedCity) + ": taken " + described(taken);
+    for (std::size_t i = 0; i < elsewhere.size(); ++i)
+        note += (i == 0 ? "; also " : ", ") + described(elsewhere[i]);
+    return note + ": add the country to choose";
+}
+
 #endif
 
 }  // namespace vellamor

@@ -17,6 +17,9 @@
 #include "core/chart/entry_form.h"
 
 #ifdef VELLAMOR_HAVE_ATLAS
+#include <vector>
+
+#include "atlas/place_search.h"
 #include "atlas/zone_decision.h"
 #endif
 
@@ -68,6 +71,12 @@ std::string RowAndBoxText(int row, bool daylightSaving);
 // The atlas's note on a zone decision, in sentences a user reads once;
 // empty when it is silent.
 std::string ZoneNoteText(const atlas::ZoneNote& note);
+// The line that tells which of several places of one name was taken:
+// "St Petersburg: taken Saint Petersburg, Russia (population 5,028,000);
+// also St. Petersburg, Florida, United States (population 244,769): add the
+// country to choose". Empty when no other place has the name.
+std::string AmbiguityText(std::string_view typedCity, const atlas::Place& taken,
+                          const std::vector<atlas::Place>& elsewhere);
 #endif
 
 }  // namespace vellamor

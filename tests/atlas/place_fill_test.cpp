@@ -104,7 +104,7 @@ TEST(ResolvePlace, UnknownPlaceIsAnErrorWithTheNearest) {
     const auto r = ResolvePlace("Kathmandu", typed, {});
     ASSERT_TRUE(r);
     EXPECT_EQ(r->form.zoneIndex, 34);
-    EXPECT_EQ(r->label, "Kathmandu, Bagmati Province, Nepal");
+    EXPECT_EQ(r->place.Label(), "Kathmandu, Bagmati Province, Nepal");
     EXPECT_EQ(r->zone.choice.row, 34);
 }
 

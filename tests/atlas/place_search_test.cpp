@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "atlas/gazetteer.h"
+#include "cli/wording.h"
 
 namespace vellamor::atlas {
 namespace {
@@ -67,14 +68,17 @@ TEST(SearchPlace, FindsThePlaceMeant) {
 
 TEST(SearchPlace, AmbiguityNoteNamesTakenAndOthers) {
     const PlaceSearch s = SearchPlace("St Petersburg");
-    const std::string note = AmbiguityNote("St Petersburg", s);
+    ASSERT_TRUE(s.place);
+    const std::string note = AmbiguityText("St Petersburg", *s.place, s.elsewhere);
     EXPECT_EQ(note.rfind("St Petersburg: taken Saint Petersburg, Russia (population ", 0), 0u)
         << note;
     EXPECT_NE(note.find("; also St. Petersburg, Florida, United States (population 2"),
               std::string::npos)
         << note;
     EXPECT_NE(note.find("): add the country to choose"), std::string::npos) << note;
-    EXPECT_EQ(AmbiguityNote("Pune", SearchPlace("Pune, India")), "");
+    const PlaceSearch pune = SearchPlace("Pune, India");
+    ASSERT_TRUE(pune.place);
+    EXPECT_EQ(AmbiguityText("Pune", *pune.place, pune.elsewhere), "");
 }
 
 TEST(SearchPlace, UnknownPlaceListsTheNearestWithinBounds) {
