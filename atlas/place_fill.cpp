@@ -76,8 +76,9 @@ FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
     return out;
 }
 
-PlaceResolution ResolvePlace(const Gazetteer& gazetteer, std::string_view query,
-                             const EntryForm& form, const ExplicitPlaceFields& given) {
+Expected<FoundPlace, UnknownPlace> ResolvePlace(const Gazetteer& gazetteer, std::string_view query,
+                                                const EntryForm& form,
+                                                const ExplicitPlaceFields& given) {
     if (query.size() > kMaxPlaceQuery) {
         // Not looked up: no place has such a name. The message quotes the
         // beginning only.
@@ -92,9 +93,8 @@ PlaceResolution ResolvePlace(const Gazetteer& gazetteer, std::string_view query,
         return Fail(std::move(unknown));
     }
     const FilledForm filled = FillFormFromPlace(form, *search.place, given);
-    const std::string ambiguity = AmbiguityNote(query.substr(0, query.find(',')), search);
-    return ResolvedPlace{filled.form, (ambiguity.empty() ? "" : ambiguity + "\n") +
-                                          search.place->Label() + ": " + filled.zone.note};
+    return FoundPlace{filled.form, *search.place, filled.zone.note,
+                      std::string(query.substr(0, query.find(','))), search.elsewhere};
 }
 
 }  // namespace vellamor::atlas

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "atlas/place_names.h"
 #include "atlas/place_search.h"
@@ -48,9 +49,20 @@ struct FilledForm {
 FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
                              const ExplicitPlaceFields& given = {});
 
+// A place found for the command line, with what the front end tells the
+// user about it.
+struct FoundPlace {
+    EntryForm form;                // the form with the place filled in
+    Place place;                   // the place taken
+    ZoneNote zone;                 // what was decided about the zone
+    std::string typedCity;         // the query's city part, as typed
+    std::vector<Place> elsewhere;  // places of the same name that were not taken
+};
+
 // The command line's resolver: SearchPlace, then FillFormFromPlace. An
 // unknown place is an error that lists the nearest candidates.
-PlaceResolution ResolvePlace(const Gazetteer& gazetteer, std::string_view query,
-                             const EntryForm& form, const ExplicitPlaceFields& given);
+Expected<FoundPlace, UnknownPlace> ResolvePlace(const Gazetteer& gazetteer, std::string_view query,
+                                                const EntryForm& form,
+                                                const ExplicitPlaceFields& given);
 
 }  // namespace vellamor::atlas

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/place_follower.h"
 
-#include <QCoreApplication>
-#include <QString>
-
 namespace vellamor::atlas {
 
 ZoneDecision PlaceFollower::Pick(EntryForm& form, const Place& place) {
@@ -44,15 +41,6 @@ void PlaceFollower::Forget() {
     place_.reset();
     zoneByHand_ = false;
     boxByHand_ = false;
-}
-
-std::string UnknownPlaceNote(std::string_view typedCity) {
-    // In the window's language; English where no translator is installed.
-    return QCoreApplication::translate("vellamor::atlas::PlaceNote",
-                                       "The atlas knows no place called \"%1\": everything "
-                                       "stays as typed")
-        .arg(QString::fromUtf8(typedCity.data(), static_cast<qsizetype>(typedCity.size())))
-        .toStdString();
 }
 
 }  // namespace vellamor::atlas

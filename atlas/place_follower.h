@@ -8,8 +8,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
-#include <string_view>
 
 #include "atlas/place_fill.h"
 #include "core/chart/entry_form.h"
@@ -44,8 +42,5 @@ class PlaceFollower {
     bool zoneByHand_ = false;
     bool boxByHand_ = false;
 };
-
-// The note for a city the atlas does not know.
-std::string UnknownPlaceNote(std::string_view typedCity);
 
 }  // namespace vellamor::atlas

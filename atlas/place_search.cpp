@@ -39,13 +39,6 @@ std::vector<std::string> SplitParts(std::string_view query) {
     return parts;
 }
 
-std::string WithThousands(unsigned n) {
-    std::string digits = std::to_string(n);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), ",");
-    return digits;
-}
-
 }  // namespace
 
 std::string Place::Label() const {
@@ -113,18 +106,6 @@ PlaceSearch SearchPlace(const Gazetteer& g, std::string_view query, std::size_t 
     for (const GazetteerMatch& m : nearest)
         result.nearest.push_back(g.PlaceAt(m.place, m.name));
     return result;
-}
-
-std::string AmbiguityNote(std::string_view typedCity, const PlaceSearch& search) {
-    if (!search.place || search.elsewhere.empty())
-        return {};
-    auto described = [](const Place& p) {
-        return p.Label() + " (population " + WithThousands(p.population) + ")";
-    };
-    std::string note = std::string(Trimmed(typedCity)) + ": taken " + described(*search.place);
-    for (std::size_t i = 0; i < search.elsewhere.size(); ++i)
-        note += (i == 0 ? "; also " : ", ") + described(search.elsewhere[i]);
-    return note + ": add the country to choose";
 }
 
 }  // namespace vellamor::atlas

@@ -63,10 +63,4 @@ struct PlaceSearch {
 PlaceSearch SearchPlace(const Gazetteer& gazetteer, std::string_view query,
                         std::size_t nearestCount = 5);
 
-// The line that tells which of several places of one name was taken:
-// "St Petersburg: taken Saint Petersburg, Russia (population 5,028,000);
-// also St. Petersburg, Florida, United States (population 244,769): add the
-// country to choose". Empty when the search had no rivals.
-std::string AmbiguityNote(std::string_view typedCity, const PlaceSearch& search);
-
 }  // namespace vellamor::atlas

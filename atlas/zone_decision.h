@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The zone row and daylight-saving box for a place at one local moment, as
 // the system's time-zone database (through QTimeZone) knows its history, and
-// the one-line note that tells the user what was decided.
+// what the note that tells the user what was decided says, as values.
 #pragma once
 
 #include <optional>
@@ -41,43 +41,67 @@ struct ZoneFacts {
 // exist (31 April).
 std::optional<ZoneFacts> ZoneFactsAt(std::string_view ianaZone, const LocalMoment& when);
 
+// How far off the chart is left, as the note says it.
+enum class ZoneErrorNote {
+    None,             // the Ascendant, the Moon and the planets are right
+    ByHandBoth,       // as set by hand: the Ascendant and the Moon off, the planets off
+    ByHandAscendant,  // as set by hand: the Ascendant and the Moon off, the planets right
+    ByHandPlanets,    // as set by hand: the Ascendant and the Moon right, the planets off
+    NoRow,            // no row gives the Ascendant and the Moon the place's offset
+    PlanetsOnly,      // the planets, which take the row's own offset, are off
+};
+
+enum class ZoneNoteKind {
+    Silent,       // a date that does not exist (31 February): nothing to say
+    UnknownZone,  // the database has no such zone: zone and box left as they were
+    Decided,
+};
+
+// What the note under the zone list tells the user, as values: the row and
+// the box chosen, the clock's state at the place, a skipped or repeated
+// reading and how to get the other, how far off the chart is when no pair is
+// exact, and that a row named for another region was chosen for its offset.
+// Each front end words it.
+struct ZoneNote {
+    ZoneNoteKind kind = ZoneNoteKind::Silent;
+    std::string ianaZone;  // the zone looked up
+    std::string place;     // what the note calls the place
+    LocalMoment when;
+    ZoneFacts facts;
+    ZoneChoice choice;
+    ZoneChoice second;  // Repeated: the row and box for the second, later reading
+    ZoneErrorNote error = ZoneErrorNote::None;
+    // NoRow: the hemisphere whose rule stands in the way (Madrid), if it does.
+    std::optional<bool> hemisphereEast;
+    bool rowNamedElsewhere = false;  // no row is named for the place's time
+};
+
 struct ZoneDecision {
     bool decided = false;  // false: nothing known, the zone and box stay as they are
     ZoneFacts facts;
     ZoneChoice choice;
-    std::string note;  // always set, also when nothing was decided
+    ZoneNote note;  // Silent only when the date does not exist
 };
 
 // `eastOfGreenwich` is the hemisphere the program will read from the entry
 // window (East with degrees and minutes not both 0). `fixed` holds what the
 // user chose by hand; `placeName` is what the note calls the place (the
 // zone's own city when empty). A date that does not exist (31 February)
-// decides nothing and leaves the note empty.
+// decides nothing and leaves the note silent.
 ZoneDecision DecideZone(std::string_view ianaZone, std::string_view countryCode,
                         const LocalMoment& when, bool eastOfGreenwich, ZoneConstraint fixed = {},
                         std::string_view placeName = {});
 
-// The note for a decision, in sentences a user reads once: the row and the
-// box chosen ("Zone: Eastern Standard Time (row 27) with the Daylight Saving
-// box unticked"), the clock's state at the place ("On 15 January 1975 clocks
-// in New York were on standard time, UTC−5"), a skipped or repeated reading
-// and how to get the other, how far off the Ascendant, the Moon and the
-// planets are when no pair is exact, and that a row named for another region
-// (`rowNamedForPlace` false) was chosen for its offset.
-std::string DecisionNote(std::string_view ianaZone, const LocalMoment& when, bool eastOfGreenwich,
-                         const ZoneFacts& facts, const ZoneChoice& choice, ZoneConstraint fixed,
-                         std::string_view placeName = {}, bool rowNamedForPlace = true);
+// The note for a decision; `rowNamedForPlace` false says that the row was
+// named for another region.
+ZoneNote DecisionNote(std::string_view ianaZone, const LocalMoment& when, bool eastOfGreenwich,
+                      const ZoneFacts& facts, const ZoneChoice& choice, ZoneConstraint fixed,
+                      std::string_view placeName = {}, bool rowNamedForPlace = true);
 
-// "Eastern Standard Time (row 27) with the Daylight Saving box unticked".
-std::string RowAndBox(int row, bool daylightSaving);
-
-// "UTC+5:30", "UTC−4" (with the minus sign proper), "UTC+0".
-std::string UtcText(int seconds);
-
-// "+5:30", "-4:00", "+5:21:10".
-std::string FormatOffset(int seconds);
-
-// A duration as the notes give it: "1 h", "15 min", "8 min 50 s".
-std::string FormatDuration(int seconds);
+// How far a wrong instant moves the Ascendant (a sign in about two hours, a
+// degree in four minutes) and the Moon (about half a degree an hour), in
+// degrees.
+double AscendantDegreesOff(int seconds);
+double MoonDegreesOff(int seconds);
 
 }  // namespace vellamor::atlas

@@ -13,6 +13,7 @@
 #include <unordered_map>
 
 #include "cli/births_table.h"
+#include "cli/wording.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
 
@@ -88,7 +89,7 @@ void Compute(Part& part, const Invocation& inv, const BirthRowReader& reader) {
             if (!form) {
                 // refused above
             } else if (const auto valid = ValidateInput(*form); !valid) {
-                row.error = valid.error().message;
+                row.error = FormCheckText(valid.error());
             } else {
                 CalculateChart(CopyFormToBirthData(*form), scratch.chart);
                 const std::size_t before = part.out.size();

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/wording.h"
 #include "core/astro/utf8.h"
 #include "core/chart/entry_form.h"
-#include "core/chart/stability_report.h"
 
 namespace vellamor {
 std::string JsonNumber(double v) {

@@ -7,12 +7,12 @@
 #include "cli/batch.h"
 #include "cli/chart_report.h"
 #include "cli/usage.h"
+#include "cli/wording.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_file.h"
-#include "core/chart/chart_file_wording.h"
+#include "cli/wording.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"
-#include "core/chart/stability_report.h"
 #include "core/retro/station_table.h"
 #include "core/version.h"
 
@@ -58,7 +58,7 @@ Expected<Chart, Refusal> ChartFromOptions(const Invocation& inv, const HeadlessS
     }
     auto made = ChartFromForm(form);
     if (!made)
-        return Fail(Refusal{Report(err, {made.error().message, 1}), true});
+        return Fail(Refusal{Report(err, {OpeningErrorText(made.error()), 1}), true});
     return std::move(*made);
 }
 
@@ -94,8 +94,8 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
         out.flush();
         // A refused file: the sentence, then why.
         const OpeningError& e = opened.error();
-        err << file << ": " << e.message
-            << (e.file ? " (" + ChartFileReason(*e.file) + ")" : std::string()) << "\n";
+        err << file << ": " << OpeningErrorText(e)
+            << (e.file ? " (" + ChartFileReasonText(*e.file) + ")" : std::string()) << "\n";
         return Fail(Refusal{1, false});
     }
     return std::move(*opened);
@@ -186,7 +186,7 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
                 return chart.error().status;
             const auto written = WriteChartFile(inv.outputPath, chart->birth);
             if (!written)
-                return Report(err, {ChartWriteMessage(written.error()), 1});
+                return Report(err, {ChartWriteText(written.error()), 1});
             return 0;
         }
         case HeadlessMode::Export: {

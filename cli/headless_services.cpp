@@ -8,6 +8,7 @@
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "atlas/gazetteer.h"
 #include "atlas/place_fill.h"
+#include "cli/wording.h"
 #endif
 #ifdef VELLAMOR_HAVE_RENDER
 #include "render/chart_sheet.h"
@@ -39,8 +40,15 @@ HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazettee
 #ifdef VELLAMOR_HAVE_ATLAS
     if (gazetteer) {
         services.resolvePlace = [gazetteer](std::string_view query, const EntryForm& form,
-                                            const ExplicitPlaceFields& given) {
-            return atlas::ResolvePlace(gazetteer->Get(), query, form, given);
+                                            const ExplicitPlaceFields& given) -> PlaceResolution {
+            auto found = atlas::ResolvePlace(gazetteer->Get(), query, form, given);
+            if (!found)
+                return Fail(std::move(found.error()));
+            const std::string ambiguity =
+                AmbiguityText(found->typedCity, found->place, found->elsewhere);
+            return ResolvedPlace{found->form, (ambiguity.empty() ? "" : ambiguity + "\n") +
+                                                  found->place.Label() + ": " +
+                                                  ZoneNoteText(found->zone)};
         };
         // ResolvePlace in two steps: the search once, the filling per form.
         services.findPlace =
@@ -55,7 +63,8 @@ HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazettee
             return PlaceFiller(
                 [place = *search.place](const EntryForm& form, const ExplicitPlaceFields& given) {
                     const atlas::FilledForm filled = atlas::FillFormFromPlace(form, place, given);
-                    return ResolvedPlace{filled.form, place.Label() + ": " + filled.zone.note};
+                    return ResolvedPlace{filled.form,
+                                         place.Label() + ": " + ZoneNoteText(filled.zone.note)};
                 });
         };
     }

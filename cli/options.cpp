@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "cli/wording.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_format.h"
 #include "core/chart/entry_form.h"
@@ -57,7 +58,7 @@ Error SetMode(Invocation& inv, HeadlessMode mode, std::string_view option) {
 // length.
 Error LetterText(std::string_view option, std::string_view value, std::string& box) {
     if (!IsLetterText(value))
-        return Refused(option, kLettersOnlyMessage);
+        return Refused(option, kLettersOnlyText);
     if (value.size() > static_cast<std::size_t>(kMaxTextLength))
         return Usage(std::string(option) + ": at most " + std::to_string(kMaxTextLength) +
                      " characters");
@@ -92,7 +93,7 @@ Error Coordinate(std::string_view option, std::string_view value, std::string& d
     const std::string_view deg = v.substr(0, colon);
     const std::string_view min = v.substr(colon + 1);
     if (!IsDigitText(deg) || !IsDigitText(min))
-        return Refused(option, kNumbersOnlyMessage);
+        return Refused(option, kNumbersOnlyText);
     if (deg.size() > static_cast<std::size_t>(kMaxDigits) ||
         min.size() > static_cast<std::size_t>(kMaxDigits))
         return Usage(std::string(option) +

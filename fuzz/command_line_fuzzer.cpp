@@ -229,7 +229,7 @@ Expected<Chart, OpeningError> ChartOfOptions(const Invocation& inv) {
         const PlaceResolution r =
             ResolvePune(*inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
         if (!r)
-            return Fail(OpeningError{"no such place", std::nullopt, std::nullopt});
+            return Fail(OpeningError{});  // no such place
         form = r->form;
     }
     return ChartFromForm(form);

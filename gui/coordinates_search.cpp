@@ -6,14 +6,11 @@ namespace vellamor {
 std::optional<FormProblem> CheckCoordinatesSearch(const EntryForm& form) {
     // These notices are not among the calculation's checks.
     if (form.city.empty())
-        return FormProblem{FormCheck::None, "Please Enter City", MessageIcon::Information,
-                           FormField::City};
+        return ProblemOf(MissingPlaceName::City);
     if (form.state.empty())
-        return FormProblem{FormCheck::None, "Please Enter State", MessageIcon::Information,
-                           FormField::State};
+        return ProblemOf(MissingPlaceName::State);
     if (form.country.empty())
-        return FormProblem{FormCheck::None, "Please Enter Country", MessageIcon::Information,
-                           FormField::Country};
+        return ProblemOf(MissingPlaceName::Country);
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/chart/entry_form.h"
+#include "gui/form_problems.h"
 
 namespace vellamor {
 

@@ -17,6 +17,7 @@
 #include "core/chart/entry_form.h"
 #include "core/reading/dasha.h"
 #include "gui/translation.h"
+#include "gui/wording.h"
 
 namespace vellamor {
 namespace {
@@ -250,8 +251,7 @@ void DashaPanel::onReadingEdited(const QDateTime& clock) {
         lblReadingError->hide();
     } else {
         m_reading.reset();
-        const std::string_view why = ReadingErrorText(computed.error());
-        lblReadingError->setText(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
+        lblReadingError->setText(ReadingErrorWording(computed.error()));
         lblReadingError->show();
     }
     showReading();

@@ -17,6 +17,20 @@
 #include "gui/translation.h"
 
 namespace vellamor {
+namespace {
+
+// Keystroke classes by character code as typed: the printable members of the
+// class, and backspace and delete.
+bool IsLetterFieldCode(int code) {
+    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == ' ' ||
+           code == 8 || code == 127;
+}
+
+bool IsDigitFieldCode(int code) {
+    return (code >= '0' && code <= '9') || code == 8 || code == 127;
+}
+
+}  // namespace
 
 QStringList DroppedLocalFiles(const QMimeData* mime) {
     QStringList paths;
@@ -36,9 +50,8 @@ FilteredLineEdit::FilteredLineEdit(CharacterClass characterClass, QWidget* paren
 }
 
 QString FilteredLineEdit::refusalMessage() const {
-    const std::string_view m =
-        m_class == CharacterClass::Letters ? kLettersOnlyMessage : kNumbersOnlyMessage;
-    return TranslatedCoreText(m);
+    return m_class == CharacterClass::Letters ? tr("Please enter only letters")
+                                              : tr("Please enter only numbers");
 }
 
 bool FilteredLineEdit::acceptsCode(int code) const {

@@ -31,13 +31,13 @@
 #include "gui/help_menu.h"
 #include "gui/translation.h"
 #include "gui/web_links.h"
+#include "gui/wording.h"
 #include "render/chakra_emblem.h"
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "gui/place_assistant.h"
 #endif
 #include "core/astro/bodies.h"
 #include "core/astro/time_zones.h"
-#include "core/chart/chart_file_wording.h"
 #include "core/chart/chart_opening.h"
 #include "gui/result_window.h"
 #include "render/chakra_painter.h"
@@ -53,18 +53,6 @@ const char* const kDescription = QT_TRANSLATE_NOOP(
 
 QString FromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-DialogIcon ToDialogIcon(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Critical:
-            return DialogIcon::Critical;
-        case MessageIcon::Information:
-            return DialogIcon::Information;
-        case MessageIcon::Question:
-            return DialogIcon::Question;
-    }
-    return DialogIcon::Critical;
 }
 
 QLabel* Caption(const QString& text, QWidget* parent) {
@@ -589,10 +577,9 @@ QWidget* MainWindow::fieldWidget(FormField field) const {
 void MainWindow::onCalculate() {
     EntryForm entered = form();
     if (const auto checked = ValidateInput(entered); !checked) {
-        const FormProblem& problem = checked.error();
-        CurrentDialogs().message(this, ToDialogIcon(problem.icon),
-                                 TranslatedCoreText(problem.message));
-        ApplyProblemSideEffects(entered, problem);
+        const FormProblem problem = ProblemOf(checked.error());
+        CurrentDialogs().message(this, problem.icon, problem.message);
+        ApplyProblemSideEffects(entered, checked.error());
         SelectOption(m_longitudeGroup, static_cast<int>(entered.longitude));
         SelectOption(m_latitudeGroup, static_cast<int>(entered.latitude));
         if (QWidget* w = fieldWidget(problem.focus))
@@ -630,13 +617,13 @@ bool MainWindow::openChartFile(const QString& path) {
     const auto opened =
         HasChartExtension(path.toStdString())
             ? FormFromChartFile(QFile::encodeName(path).toStdString(), form())
-            : Fail(OpeningError{std::string(kCheckFileMessage), std::nullopt,
+            : Fail(OpeningError{std::nullopt,
                                 ChartFileError{ChartFileProblem::NotAChartName, 0, 0, {}}});
     if (!opened) {
         // The sentence as ever, and under it why, so the user can act.
         CurrentDialogs().message(
-            this, DialogIcon::Critical, TranslatedCoreText(kCheckFileMessage), DialogButtons::Ok,
-            opened.error().file ? FromUtf8(ChartFileReason(*opened.error().file)) : QString());
+            this, DialogIcon::Critical, CheckFileWording(), DialogButtons::Ok,
+            opened.error().file ? ChartFileReasonWording(*opened.error().file) : QString());
         return false;
     }
 #ifdef VELLAMOR_HAVE_ATLAS
@@ -652,8 +639,7 @@ bool MainWindow::openChartFile(const QString& path) {
 void MainWindow::findCoordinates() {
     const EntryForm entered = form();
     if (const auto problem = CheckCoordinatesSearch(entered)) {
-        CurrentDialogs().message(this, ToDialogIcon(problem->icon),
-                                 TranslatedCoreText(problem->message));
+        CurrentDialogs().message(this, problem->icon, problem->message);
         if (QWidget* w = fieldWidget(problem->focus))
             w->setFocus(Qt::OtherFocusReason);
         return;

@@ -14,6 +14,7 @@
 #include "core/astro/birth_data.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
+#include "gui/form_problems.h"
 #include "gui/gazetteer_access.h"
 #include "gui/result_window.h"
 

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "atlas/gazetteer.h"
+#include "gui/wording.h"
 
 namespace vellamor::atlas {
 namespace {
@@ -135,7 +136,7 @@ void PlaceAssistant::placeActivated(const QModelIndex& index) {
     writePlace(form);
     writeZone(form);
     m_cityTyped = false;
-    showNote(d.note);
+    showNote(ZoneDecisionWording(d.note));
 }
 
 void PlaceAssistant::cityFinished() {
@@ -148,14 +149,14 @@ void PlaceAssistant::cityFinished() {
     // Only a name the atlas cannot place at all is worth a note: anything
     // else is in the list to pick from.
     if (!SearchPlace(m_gazetteer(), typed.toStdString()).place)
-        showNote(UnknownPlaceNote(typed.toStdString()));
+        showNote(UnknownPlaceWording(typed));
 }
 
 void PlaceAssistant::dateOrPlaceChanged() {
     EntryForm form = readControls();
     if (const auto d = m_follower.Follow(form)) {
         writeZone(form);
-        showNote(d->note);
+        showNote(ZoneDecisionWording(d->note));
     }
 }
 
@@ -163,7 +164,7 @@ void PlaceAssistant::zoneChosen() {
     EntryForm form = readControls();
     if (const auto d = m_follower.ZoneChosenByHand(form)) {
         writeZone(form);
-        showNote(d->note);
+        showNote(ZoneDecisionWording(d->note));
     }
 }
 
@@ -171,7 +172,7 @@ void PlaceAssistant::boxClicked() {
     EntryForm form = readControls();
     if (const auto d = m_follower.BoxSetByHand(form)) {
         writeZone(form);
-        showNote(d->note);
+        showNote(ZoneDecisionWording(d->note));
     }
 }
 
@@ -215,11 +216,11 @@ void PlaceAssistant::writeZone(const EntryForm& f) {
     m_controls.daylightSaving->setChecked(f.daylightSaving);
 }
 
-void PlaceAssistant::showNote(const std::string& note) {
+void PlaceAssistant::showNote(const QString& note) {
     if (m_controls.note == nullptr)
         return;
-    m_controls.note->setText(Text(note));
-    m_controls.note->setToolTip(Text(note));
+    m_controls.note->setText(note);
+    m_controls.note->setToolTip(note);
 }
 
 }  // namespace vellamor::atlas

@@ -91,7 +91,7 @@ class PlaceAssistant : public QObject {
     EntryForm readControls() const;
     void writePlace(const EntryForm& form);
     void writeZone(const EntryForm& form);
-    void showNote(const std::string& note);
+    void showNote(const QString& note);
 
     EntryControls m_controls;
     GazetteerAccess m_gazetteer;

@@ -17,10 +17,6 @@ namespace vellamor {
 // quiet; 15 days or more asks again.
 inline constexpr int kReminderQuietDays = 14;
 
-inline constexpr std::string_view kUpdateQuestion =
-    "There maybe an update to this software available\n"
-    "Do you want to check for an update?";
-
 // Strict YYYY-MM-DD of a real calendar date; nothing otherwise.
 std::optional<std::chrono::year_month_day> ParseIsoDate(std::string_view text);
 std::string IsoDateText(std::chrono::year_month_day date);

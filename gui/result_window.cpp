@@ -26,9 +26,7 @@
 #include "core/astro/time_zones.h"
 #include "core/chart/chakra_layout.h"
 #include "core/chart/chart_file.h"
-#include "core/chart/chart_file_wording.h"
 #include "core/chart/chart_stability.h"
-#include "core/chart/stability_report.h"
 #include "gui/birth_details_panel.h"
 #include "gui/chakra_view.h"
 #include "gui/dasha_panel.h"
@@ -40,9 +38,9 @@
 #include "gui/positions_panel.h"
 #include "gui/printing.h"
 #include "gui/stability_panel.h"
-#include "gui/stability_wording.h"
 #include "gui/translation.h"
 #include "gui/twips.h"
+#include "gui/wording.h"
 #include "render/chakra_painter.h"
 #include "render/chart_sheet.h"
 
@@ -57,35 +55,6 @@ constexpr double kNarrowestColumnTwips = 3450;
 
 QString ChartFileFilter() {
     return ResultWindow::tr("Vellamor Sudarshan Chakra (*.sud)");
-}
-
-QString SaveFailureWording(const ChartWriteError& e) {
-    // Only the text fields can hold a character the file cannot carry or be
-    // too long; they are the core's field names.
-    QString field;
-    if (e.line == 1)
-        field = TranslatedCoreText("Name");
-    else if (e.line >= 15 && e.line <= 17)
-        field = TranslatedCoreText(kDetailCaptions[static_cast<std::size_t>(e.line - 9)]);
-    const bool aboutField = e.problem == ChartWriteProblem::UncarriableCharacter ||
-                            e.problem == ChartWriteProblem::TextTooLong;
-    if (aboutField && field.isEmpty())
-        return QString::fromStdString(ChartWriteMessage(e));
-    switch (e.problem) {
-        case ChartWriteProblem::UncarriableCharacter:
-            return ResultWindow::tr(
-                       "The chart cannot be saved: the %1 holds the character "
-                       "\"%2\", which a chart file cannot carry.")
-                .arg(field, QString::fromStdString(e.character));
-        case ChartWriteProblem::TextTooLong:
-            return ResultWindow::tr(
-                       "The chart cannot be saved: the %1 is longer than 200 characters.")
-                .arg(field);
-        case ChartWriteProblem::NotReplaced:
-            break;
-    }
-    // "PATH: reason" in the system's own words.
-    return QString::fromStdString(ChartWriteMessage(e));
 }
 
 QString SheetFileFilter() {

@@ -27,9 +27,6 @@ class DashaPanel;
 // The file dialogs' filters, in the user's language.
 QString ChartFileFilter();
 QString SheetFileFilter();
-// Why a save failed, in the user's language; in English exactly the core's
-// ChartWriteMessage.
-QString SaveFailureWording(const ChartWriteError& error);
 inline const QString kChartFileSuffix = QStringLiteral("sud");
 
 class ResultWindow : public QMainWindow {

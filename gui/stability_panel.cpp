@@ -6,7 +6,7 @@
 
 #include "core/astro/bodies.h"
 #include "gui/panel_look.h"
-#include "gui/stability_wording.h"
+#include "gui/wording.h"
 #include "gui/twips.h"
 
 namespace vellamor {

@@ -28,9 +28,8 @@ QString ChooseLanguage(const QSettings& settings, const QStringList& uiLanguages
 // needs none. Safe to call again: the previous translations are removed.
 void InstallTranslations(const QString& language);
 
-// A text the core hands to the windows (a month, a planet, a message, a
-// zone row), translated. The core's texts are listed for the translators in
-// core_texts.cpp.
+// A name from the core's tables (a month, a body, a caption, a zone row),
+// translated. The tables are listed for the translators by core_names.cpp.
 QString TranslatedCoreText(std::string_view english);
 
 }  // namespace vellamor

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/update_reminder.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include "gui/dialogs.h"
@@ -41,7 +42,11 @@ void CheckUpdateReminder(QSettings& settings, QDate today, Dialogs& dialogs, QWi
         case ReminderStep::AskAndStoreToday: {
             const DialogAnswer answer =
                 dialogs.message(parent, DialogIcon::Information,
-                                TranslatedCoreText(kUpdateQuestion), DialogButtons::YesNo);
+                                QCoreApplication::translate("vellamor::UpdateReminder",
+                                                            "There maybe an update to this "
+                                                            "software available\nDo you want to "
+                                                            "check for an update?"),
+                                DialogButtons::YesNo);
             StoreToday(settings, today);
             if (answer == DialogAnswer::Yes)
                 OpenWebPage(settings, WebPage::Download);

@@ -16,9 +16,10 @@
 #include <random>
 #include <string>
 
+#include "cli/wording.h"
 #include "core/astro/birth_data.h"
 #include "core/astro/time_zones.h"
-#include "core/chart/chart_file_wording.h"
+#include "cli/wording.h"
 #include "core/chart/chart_format.h"
 #include "core/chart/entry_form.h"
 #include "random_source.h"
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
             vellamor::SerializeChartFile(vellamor::ChartFieldsFromBirthData(gen.Birth()));
         if (!result) {
             std::fprintf(stderr, "sample_charts: %s\n",
-                         vellamor::ChartWriteMessage(result.error()).c_str());
+                         vellamor::ChartWriteText(result.error()).c_str());
             return 1;
         }
         const std::string& content = *result;

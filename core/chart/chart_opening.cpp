@@ -2,7 +2,6 @@
 #include "core/chart/chart_opening.h"
 
 #include "core/chart/chart_file.h"
-#include "core/chart/chart_file_wording.h"
 
 namespace vellamor {
 namespace {
@@ -51,14 +50,13 @@ EntryForm ApplyChartFields(EntryForm form, const ChartFields& f) {
 Expected<EntryForm, OpeningError> FormFromChartFile(const std::string& path, EntryForm form) {
     const ChartReadResult read = ReadChartFile(path);
     if (!read)
-        return Fail(
-            OpeningError{std::string(ChartFileMessage(read.error())), std::nullopt, read.error()});
+        return Fail(OpeningError{std::nullopt, read.error()});
     return ApplyChartFields(std::move(form), *read);
 }
 
 Expected<Chart, OpeningError> ChartFromForm(const EntryForm& form) {
     if (const auto checked = ValidateInput(form); !checked)
-        return Fail(OpeningError{checked.error().message, checked.error(), std::nullopt});
+        return Fail(OpeningError{checked.error(), std::nullopt});
     return CalculateChart(CopyFormToBirthData(form));
 }
 

@@ -15,11 +15,10 @@
 
 namespace vellamor {
 
-// Why a chart could not be opened.
+// Why a chart could not be opened: one of the two is set.
 struct OpeningError {
-    std::string message;                 // the program's own message, as shown today
-    std::optional<FormProblem> problem;  // set when the form failed the window's checks
-    std::optional<ChartFileError> file;  // set when the file was refused, and why
+    std::optional<FormCheck> check;      // the form failed the window's checks
+    std::optional<ChartFileError> file;  // the file was refused, and why
 };
 
 // Restores the form's controls from a file's fields, as opening does: text

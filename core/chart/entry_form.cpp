@@ -13,11 +13,6 @@ std::optional<int> DigitsValue(std::string_view s) {
     return DigitRunValue(s, 1, static_cast<std::size_t>(kMaxDigits));
 }
 
-Unexpected<FormProblem> Problem(FormCheck check, std::string_view message, MessageIcon icon,
-                                FormField focus) {
-    return Fail(FormProblem{check, std::string(message), icon, focus});
-}
-
 }  // namespace
 
 std::optional<int> DigitRunValue(std::string_view s, std::size_t minDigits, std::size_t maxDigits) {
@@ -40,17 +35,6 @@ std::string TrimBlanks(std::string_view s) {
     return std::string(s);
 }
 
-bool IsLetterFieldCode(int code) {
-    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == ' ' ||
-           code == 8 || code == 127;
-}
-
-bool IsDigitFieldCode(int code) {
-    return (code >= '0' && code <= '9') || code == 8 || code == 127;
-}
-
-// Pasted text holds no backspace or delete keys: only the printable members
-// of each class count.
 // Every accepted character is ASCII, and every byte of any other character
 // (or of a broken sequence) is 0x80 or above: the bytes can be tested alone.
 bool IsLetterText(std::string_view s) {
@@ -63,46 +47,36 @@ bool IsDigitText(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-Expected<void, FormProblem> ValidateInput(const EntryForm& f) {
+Expected<void, FormCheck> ValidateInput(const EntryForm& f) {
     using C = FormCheck;
-    using I = MessageIcon;
-    using F = FormField;
     if (f.name.empty())
-        return Problem(C::Name, "Please Enter Your Name", I::Critical, F::Name);
+        return Fail(C::Name);
     if (f.latDegrees.empty())
-        return Problem(C::LatDegrees, "Please Enter Degree of Latitude", I::Critical,
-                       F::LatDegrees);
+        return Fail(C::LatDegrees);
     if (f.latMinutes.empty())
-        return Problem(C::LatMinutes, "Please Enter Minutes of Latitude", I::Critical,
-                       F::LatMinutes);
+        return Fail(C::LatMinutes);
     if (f.lonDegrees.empty())
-        return Problem(C::LonDegrees, "Please Enter Degree of Longitude", I::Critical,
-                       F::LonDegrees);
+        return Fail(C::LonDegrees);
     if (f.lonMinutes.empty())
-        return Problem(C::LonMinutes, "Please Enter Minute of Longitude", I::Critical,
-                       F::LonMinutes);
+        return Fail(C::LonMinutes);
     if (f.city.empty())
-        return Problem(C::City, "Please Enter Your City name", I::Critical, F::City);
+        return Fail(C::City);
     if (f.state.empty())
-        return Problem(C::State, "Please Enter Your State name", I::Critical, F::State);
+        return Fail(C::State);
     if (f.country.empty())
-        return Problem(C::Country, "Please Enter Your Country name", I::Critical, F::Country);
+        return Fail(C::Country);
     if (f.latitude == LatitudeOption::None)
-        return Problem(C::LatitudeOption, "Please Select Direction For The Latitude", I::Critical,
-                       F::LatitudeOption);
+        return Fail(C::LatitudeOption);
     if (f.longitude == LongitudeOption::None)
-        return Problem(C::LongitudeOption, "Please Select Direction For The Longitude", I::Critical,
-                       F::LongitudeOption);
+        return Fail(C::LongitudeOption);
     // Divisible by four is the full rule for 1901..2050 (2000 is a leap year).
     const int year = kFirstYear + f.yearIndex;
     const bool leap = year % 4 == 0;
     if (f.monthIndex == 1 && ((leap && f.dayIndex >= 29) || (!leap && f.dayIndex >= 28)))
-        return Problem(C::FebruaryDay, "Please Enter Correct Date Or Month!", I::Information,
-                       F::None);
+        return Fail(C::FebruaryDay);
     if ((f.monthIndex == 3 || f.monthIndex == 5 || f.monthIndex == 8 || f.monthIndex == 10) &&
         f.dayIndex == 30)
-        return Problem(C::ThirtyDayMonth, "Please Enter Correct Date Or Month !", I::Information,
-                       F::None);
+        return Fail(C::ThirtyDayMonth);
     // The coordinates must name a place on the Earth. Checked after all the
     // others, so that their messages keep their order.
     const int latDeg = DigitsValue(f.latDegrees).value_or(0);
@@ -110,24 +84,20 @@ Expected<void, FormProblem> ValidateInput(const EntryForm& f) {
     const int lonDeg = DigitsValue(f.lonDegrees).value_or(0);
     const int lonMin = DigitsValue(f.lonMinutes).value_or(0);
     if (latDeg > 90 || (latDeg == 90 && latMin > 0))
-        return Problem(C::LatitudeRange, "Latitude Must Be At Most 90 Degrees", I::Critical,
-                       F::LatDegrees);
+        return Fail(C::LatitudeRange);
     if (latMin > 59)
-        return Problem(C::LatitudeMinutesRange, "Minutes of Latitude Must Be Less Than 60",
-                       I::Critical, F::LatMinutes);
+        return Fail(C::LatitudeMinutesRange);
     if (lonDeg > 180 || (lonDeg == 180 && lonMin > 0))
-        return Problem(C::LongitudeRange, "Longitude Must Be At Most 180 Degrees", I::Critical,
-                       F::LonDegrees);
+        return Fail(C::LongitudeRange);
     if (lonMin > 59)
-        return Problem(C::LongitudeMinutesRange, "Minutes of Longitude Must Be Less Than 60",
-                       I::Critical, F::LonMinutes);
+        return Fail(C::LongitudeMinutesRange);
     return {};
 }
 
-void ApplyProblemSideEffects(EntryForm& form, const FormProblem& problem) {
-    if (problem.check == FormCheck::LatitudeOption)
+void ApplyProblemSideEffects(EntryForm& form, FormCheck failed) {
+    if (failed == FormCheck::LatitudeOption)
         form.latitude = LatitudeOption::North;
-    if (problem.check == FormCheck::LongitudeOption)
+    if (failed == FormCheck::LongitudeOption)
         form.longitude = LongitudeOption::East;
 }
 

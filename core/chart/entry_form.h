@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entry window's values as plain data, the checks made on them before a
 // calculation, and the copy into BirthData. The window and the command line
-// share these, so both speak the same messages in the same order.
+// share these, so both refuse the same forms in the same order.
 #pragma once
 
 #include <optional>
@@ -37,26 +37,10 @@ struct EntryForm {
     bool operator==(const EntryForm&) const = default;
 };
 
-// Controls that a message can send the focus to.
-enum class FormField {
-    None,
-    Name,
-    LatDegrees,
-    LatMinutes,
-    LonDegrees,
-    LonMinutes,
-    City,
-    State,
-    Country,
-    LatitudeOption,
-    LongitudeOption
-};
-
-enum class MessageIcon { Critical, Information, Question };
-
 // The checks made before a calculation, in the order in which they run.
+// Each front end words them; the window also knows which control takes the
+// focus and which icon the message shows.
 enum class FormCheck {
-    None,  // a notice that is not one of the calculation's checks
     Name,
     LatDegrees,
     LatMinutes,
@@ -76,27 +60,17 @@ enum class FormCheck {
     LongitudeMinutesRange  // 60 minutes or more
 };
 
-struct FormProblem {
-    FormCheck check = FormCheck::None;
-    std::string message;
-    MessageIcon icon = MessageIcon::Critical;
-    FormField focus = FormField::None;
-};
-
-// Nothing when the form may be calculated, otherwise the first problem found.
-Expected<void, FormProblem> ValidateInput(const EntryForm& form);
+// Nothing when the form may be calculated, otherwise the first check that
+// failed.
+Expected<void, FormCheck> ValidateInput(const EntryForm& form);
 
 // What the window does after a failed check: the direction checks select
 // North or East; the others leave the values alone (the window moves the
 // focus).
-void ApplyProblemSideEffects(EntryForm& form, const FormProblem& problem);
+void ApplyProblemSideEffects(EntryForm& form, FormCheck failed);
 
-// Keystroke classes of the text boxes, by character code as typed.
-bool IsLetterFieldCode(int code);
-bool IsDigitFieldCode(int code);
-inline constexpr std::string_view kLettersOnlyMessage = "Please enter only letters";
-inline constexpr std::string_view kNumbersOnlyMessage = "Please enter only numbers";
-// Whole texts (pasted or dropped, given as UTF-8): every character passes.
+// The characters the letter and digit boxes take, for whole texts (typed,
+// pasted or dropped, given as UTF-8): every character passes.
 bool IsLetterText(std::string_view utf8);
 bool IsDigitText(std::string_view utf8);
 

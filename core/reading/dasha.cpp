@@ -38,18 +38,6 @@ int YearOfLifeAt(const BirthData& birth, const CivilDateTime& reading) {
 
 }  // namespace
 
-std::string_view ReadingErrorText(ReadingError error) {
-    switch (error) {
-        case ReadingError::NotADate:
-            return "The reading is not a date of the calendar.";
-        case ReadingError::BeforeBirth:
-            return "The reading is before the birth.";
-        case ReadingError::OutOfRange:
-            break;
-    }
-    return "The reading must lie between 1901 and 2050.";
-}
-
 Expected<void, ReadingError> CheckReading(const BirthData& birth, const CivilDateTime& reading) {
     const CivilDateTime& r = reading;
     if (r.month < 1 || r.month > 12 || r.day < 1 || r.day > DaysInMonth(r.year, r.month) ||

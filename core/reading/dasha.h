@@ -27,9 +27,6 @@ namespace vellamor {
 
 enum class ReadingError { NotADate, BeforeBirth, OutOfRange };
 
-// The sentence the user reads, e.g. "The reading is before the birth."
-std::string_view ReadingErrorText(ReadingError error);
-
 // A reading must be a calendar date and time, not before the birth and in a
 // year from 1901 to 2050.
 Expected<void, ReadingError> CheckReading(const BirthData& birth, const CivilDateTime& reading);

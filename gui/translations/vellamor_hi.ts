@@ -143,84 +143,6 @@
         <translation>देश</translation>
     </message>
     <message>
-        <source>Please Enter Your Name</source>
-        <translation>कृपया अपना नाम लिखें</translation>
-    </message>
-    <message>
-        <source>Please Enter Degree of Latitude</source>
-        <translation>कृपया अक्षांश के अंश लिखें</translation>
-    </message>
-    <message>
-        <source>Please Enter Minutes of Latitude</source>
-        <translation>कृपया अक्षांश की कलाएँ लिखें</translation>
-    </message>
-    <message>
-        <source>Please Enter Degree of Longitude</source>
-        <translation>कृपया देशांतर के अंश लिखें</translation>
-    </message>
-    <message>
-        <source>Please Enter Minute of Longitude</source>
-        <translation>कृपया देशांतर की कलाएँ लिखें</translation>
-    </message>
-    <message>
-        <source>Please Enter Your City name</source>
-        <translation>कृपया अपने शहर का नाम लिखें</translation>
-    </message>
-    <message>
-        <source>Please Enter Your State name</source>
-        <translation>कृपया अपने राज्य का नाम लिखें</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Country name</source>
-        <translation>कृपया अपने देश का नाम लिखें</translation>
-    </message>
-    <message>
-        <source>Please Select Direction For The Latitude</source>
-        <translation>कृपया अक्षांश की दिशा चुनें</translation>
-    </message>
-    <message>
-        <source>Please Select Direction For The Longitude</source>
-        <translation>कृपया देशांतर की दिशा चुनें</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Or Month!</source>
-        <translation>कृपया सही तिथि या महीना चुनें!</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Or Month !</source>
-        <translation>कृपया सही तिथि या महीना चुनें!</translation>
-    </message>
-    <message>
-        <source>Please enter only letters</source>
-        <translation>कृपया केवल अक्षर लिखें</translation>
-    </message>
-    <message>
-        <source>Please enter only numbers</source>
-        <translation>कृपया केवल अंक लिखें</translation>
-    </message>
-    <message>
-        <source>Please Check The File.</source>
-        <translation>कृपया फ़ाइल जाँचें।</translation>
-    </message>
-    <message>
-        <source>Please Enter City</source>
-        <translation>कृपया शहर लिखें</translation>
-    </message>
-    <message>
-        <source>Please Enter State</source>
-        <translation>कृपया राज्य लिखें</translation>
-    </message>
-    <message>
-        <source>Please Enter Country</source>
-        <translation>कृपया देश लिखें</translation>
-    </message>
-    <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है
-क्या आप अपडेट की जाँच करना चाहते हैं?</translation>
-    </message>
-    <message>
         <source>Alaska/Hawaii Daylight Time,AHDT,-9.0</source>
         <translation>अलास्का/हवाई दिवाप्रकाश समय,AHDT,-9.0</translation>
     </message>
@@ -641,6 +563,18 @@ Do you want to check for an update?</source>
         <source>Transiting: %1</source>
         <translation>गोचर: %1</translation>
     </message>
+    <message>
+        <source>The reading is not a date of the calendar.</source>
+        <translation>पठन का समय पंचांग की कोई तिथि नहीं है।</translation>
+    </message>
+    <message>
+        <source>The reading is before the birth.</source>
+        <translation>पठन का समय जन्म से पहले है।</translation>
+    </message>
+    <message>
+        <source>The reading must lie between 1901 and 2050.</source>
+        <translation>पठन का समय 1901 और 2050 के बीच होना चाहिए।</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::FilteredLineEdit</name>
@@ -671,6 +605,93 @@ Do you want to check for an update?</source>
     <message>
         <source>Select All</source>
         <translation>सब चुनें</translation>
+    </message>
+    <message>
+        <source>Please enter only letters</source>
+        <translation>कृपया केवल अक्षर लिखें</translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>कृपया केवल अंक लिखें</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::FormProblems</name>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>कृपया अपना नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>कृपया अक्षांश के अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minutes of Latitude</source>
+        <translation>कृपया अक्षांश की कलाएँ लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>कृपया देशांतर के अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>कृपया देशांतर की कलाएँ लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your City name</source>
+        <translation>कृपया अपने शहर का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your State name</source>
+        <translation>कृपया अपने राज्य का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Country name</source>
+        <translation>कृपया अपने देश का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Latitude</source>
+        <translation>कृपया अक्षांश की दिशा चुनें</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Longitude</source>
+        <translation>कृपया देशांतर की दिशा चुनें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>कृपया सही तिथि या महीना चुनें!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>कृपया सही तिथि या महीना चुनें!</translation>
+    </message>
+    <message>
+        <source>Latitude Must Be At Most 90 Degrees</source>
+        <translation>अक्षांश अधिक से अधिक 90 अंश हो सकता है</translation>
+    </message>
+    <message>
+        <source>Minutes of Latitude Must Be Less Than 60</source>
+        <translation>अक्षांश की कलाएँ 60 से कम होनी चाहिए</translation>
+    </message>
+    <message>
+        <source>Longitude Must Be At Most 180 Degrees</source>
+        <translation>देशांतर अधिक से अधिक 180 अंश हो सकता है</translation>
+    </message>
+    <message>
+        <source>Minutes of Longitude Must Be Less Than 60</source>
+        <translation>देशांतर की कलाएँ 60 से कम होनी चाहिए</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>कृपया शहर लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>कृपया राज्य लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>कृपया देश लिखें</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1096,22 @@ Do you want to replace it?</source>
     <message>
         <source> (and the daylight-saving hour)</source>
         <translation> (और दिवाप्रकाश बचत का एक घंटा)</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है
+क्या आप अपडेट की जाँच करना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::Wording</name>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>कृपया फ़ाइल जाँचें।</translation>
     </message>
 </context>
 <context>

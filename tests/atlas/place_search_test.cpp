@@ -5,6 +5,7 @@
 
 #include "atlas/gazetteer.h"
 #include "built_in_places.h"
+#include "cli/wording.h"
 
 namespace vellamor::atlas {
 namespace {
@@ -68,14 +69,17 @@ TEST(SearchPlace, FindsThePlaceMeant) {
 
 TEST(SearchPlace, AmbiguityNoteNamesTakenAndOthers) {
     const PlaceSearch s = SearchPlace(BuiltInPlaces(), "St Petersburg");
-    const std::string note = AmbiguityNote("St Petersburg", s);
+    ASSERT_TRUE(s.place);
+    const std::string note = AmbiguityText("St Petersburg", *s.place, s.elsewhere);
     EXPECT_EQ(note.rfind("St Petersburg: taken Saint Petersburg, Russia (population ", 0), 0u)
         << note;
     EXPECT_NE(note.find("; also St. Petersburg, Florida, United States (population 2"),
               std::string::npos)
         << note;
     EXPECT_NE(note.find("): add the country to choose"), std::string::npos) << note;
-    EXPECT_EQ(AmbiguityNote("Pune", SearchPlace(BuiltInPlaces(), "Pune, India")), "");
+    const PlaceSearch pune = SearchPlace(BuiltInPlaces(), "Pune, India");
+    ASSERT_TRUE(pune.place);
+    EXPECT_EQ(AmbiguityText("Pune", *pune.place, pune.elsewhere), "");
 }
 
 TEST(SearchPlace, UnknownPlaceListsTheNearestWithinBounds) {

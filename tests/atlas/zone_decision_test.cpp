@@ -6,10 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "cli/wording.h"
+
 namespace vellamor::atlas {
 namespace {
 
 constexpr int kH = 3600;
+
+// The note as the command line writes it.
+std::string Note(const ZoneDecision& d) {
+    return ZoneNoteText(d.note);
+}
 
 // Places and dates where a clock's zone and the program's rules part ways.
 // The expected rows: 7 AEDT, 19 CED, 20 CET, 24 EDT, 27 EST, 29 GMT, 34 IST,
@@ -183,7 +190,7 @@ TEST(DecideZone, HistoricalOffsetsAndTheProgramsRules) {
         EXPECT_EQ(d.facts.offsetSeconds, c.offset) << c.what;
         EXPECT_EQ(d.facts.daylightSeconds, c.daylight) << c.what;
         EXPECT_EQ(d.facts.reading, ClockReading::Normal) << c.what;
-        EXPECT_EQ(d.choice, c.expected) << c.what << ": " << d.note;
+        EXPECT_EQ(d.choice, c.expected) << c.what << ": " << Note(d);
     }
 }
 
@@ -258,11 +265,11 @@ TEST(DecideZone, TheNoteStatesTheFacts) {
         const ZoneDecision d = DecideZone(c.zone, c.country, c.when, c.east);
         EXPECT_TRUE(d.decided) << c.what;
         for (const char* fact : c.facts)
-            EXPECT_NE(d.note.find(fact), std::string::npos) << c.what << ": " << fact << "\n"
-                                                            << d.note;
+            EXPECT_NE(Note(d).find(fact), std::string::npos) << c.what << ": " << fact << "\n"
+                                                             << Note(d);
     }
     // No word of another region when the row is the place's own.
-    EXPECT_EQ(DecideZone("Asia/Kolkata", "IN", {1980, 3, 5, 7, 5}, true).note.find("another"),
+    EXPECT_EQ(Note(DecideZone("Asia/Kolkata", "IN", {1980, 3, 5, 7, 5}, true)).find("another"),
               std::string::npos);
 }
 
@@ -271,18 +278,18 @@ TEST(DecideZone, ChoicesByHandWin) {
     ZoneDecision d =
         DecideZone("America/New_York", "US", {1975, 7, 15, 12, 0}, false, {27, std::nullopt});
     EXPECT_EQ(d.choice, (ZoneChoice{27, true, 0, kH}));
-    EXPECT_NE(d.note.find("As set by hand"), std::string::npos) << d.note;
+    EXPECT_NE(Note(d).find("As set by hand"), std::string::npos) << Note(d);
     // The box unticked by hand in July: the row follows.
     d = DecideZone("America/New_York", "US", {1975, 7, 15, 12, 0}, false, {std::nullopt, false});
     EXPECT_EQ(d.choice, (ZoneChoice{24, false, 0, 0}));
-    EXPECT_EQ(d.note.find("As set by hand"), std::string::npos) << d.note;
+    EXPECT_EQ(Note(d).find("As set by hand"), std::string::npos) << Note(d);
     // Both by hand: kept, and the note names the error.
     d = DecideZone("America/New_York", "US", {1975, 7, 15, 12, 0}, false, {29, false});
     EXPECT_EQ(d.choice, (ZoneChoice{29, false, 4 * kH, 4 * kH}));
-    EXPECT_NE(d.note.find("As set by hand: the Ascendant and the Moon 4 h off (about 60° for the "
-                          "Ascendant and 2.2° for the Moon), the planets 4 h off."),
+    EXPECT_NE(Note(d).find("As set by hand: the Ascendant and the Moon 4 h off (about 60° for the "
+                           "Ascendant and 2.2° for the Moon), the planets 4 h off."),
               std::string::npos)
-        << d.note;
+        << Note(d);
 }
 
 TEST(DecideZone, ClockReadingsAroundTheChanges) {
@@ -306,11 +313,11 @@ TEST(DecideZone, ClockReadingsAroundTheChanges) {
 TEST(DecideZone, NothingKnownNothingDecided) {
     ZoneDecision d = DecideZone("Mars/Olympus_Mons", "", {1990, 1, 1, 0, 0}, true);
     EXPECT_FALSE(d.decided);
-    EXPECT_NE(d.note.find("Mars/Olympus_Mons"), std::string::npos);
+    EXPECT_NE(Note(d).find("Mars/Olympus_Mons"), std::string::npos);
     // No 31 February: not a word about the database, until the date is real.
     d = DecideZone("Europe/Paris", "FR", {1990, 2, 31, 0, 0}, true);
     EXPECT_FALSE(d.decided);
-    EXPECT_EQ(d.note, "");
+    EXPECT_EQ(d.note.kind, ZoneNoteKind::Silent);
 }
 
 // Every sentence the note can say, word for word: the windows translate
@@ -403,33 +410,28 @@ TEST(DecisionNote, EachSentenceInEnglish) {
              "Kolkata, so this one was chosen for its offset; the chart is right as it is."},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(DecisionNote("Asia/Kolkata", {1980, 3, 5, 7, 5}, c.east, c.facts, c.choice,
-                               c.fixed, {}, c.rowNamed),
+        EXPECT_EQ(ZoneNoteText(DecisionNote("Asia/Kolkata", {1980, 3, 5, 7, 5}, c.east, c.facts,
+                                            c.choice, c.fixed, {}, c.rowNamed)),
                   c.expected)
             << c.what;
     }
-    EXPECT_EQ(DecideZone("America/New_York", "US", {1975, 10, 26, 1, 30}, false).note,
+    EXPECT_EQ(Note(DecideZone("America/New_York", "US", {1975, 10, 26, 1, 30}, false)),
               "Zone: Eastern Daylight Time (row 24) with the Daylight Saving box unticked. On 26 "
               "October 1975 clocks in New York were on daylight saving time, UTC\u22124. 1:30 came "
               "twice that night: taken as the first, before the clocks went back; for the second "
               "(UTC\u22125) choose Eastern Standard Time (row 27) with the Daylight Saving box "
               "unticked.");
-    EXPECT_EQ(DecideZone("Mars/Olympus_Mons", "", {1990, 1, 1, 0, 0}, true).note,
+    EXPECT_EQ(Note(DecideZone("Mars/Olympus_Mons", "", {1990, 1, 1, 0, 0}, true)),
               "The time-zone database has no Mars/Olympus_Mons: zone and daylight saving left as "
               "they were");
 }
 
-TEST(FormatOffsetAndDuration, AsTheNotesWriteThem) {
-    EXPECT_EQ(FormatOffset(5 * kH + 1800), "+5:30");
-    EXPECT_EQ(FormatOffset(-4 * kH), "-4:00");
-    EXPECT_EQ(FormatOffset(0), "+0:00");
-    EXPECT_EQ(FormatOffset(19270), "+5:21:10");
-    EXPECT_EQ(FormatOffset(-(9 * kH + 1800)), "-9:30");
-    EXPECT_EQ(FormatDuration(kH), "1 h");
-    EXPECT_EQ(FormatDuration(900), "15 min");
-    EXPECT_EQ(FormatDuration(530), "8 min 50 s");
-    EXPECT_EQ(FormatDuration(-5400), "1 h 30 min");
-    EXPECT_EQ(FormatDuration(0), "0 min");
+TEST(FormatDurationSeconds, AsTheNotesWriteThem) {
+    EXPECT_EQ(FormatDurationSeconds(kH), "1 h");
+    EXPECT_EQ(FormatDurationSeconds(900), "15 min");
+    EXPECT_EQ(FormatDurationSeconds(530), "8 min 50 s");
+    EXPECT_EQ(FormatDurationSeconds(-5400), "1 h 30 min");
+    EXPECT_EQ(FormatDurationSeconds(0), "0 min");
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ TEST(CoordinatesSearchTest, ReportsTheFirstEmptyPlaceNameAsANotice) {
     for (const Case& c : cases) {
         const auto problem = CheckCoordinatesSearch(c.form);
         ASSERT_TRUE(problem) << c.message;
-        EXPECT_EQ(problem->message, c.message);
-        EXPECT_EQ(problem->icon, MessageIcon::Information);
+        EXPECT_EQ(problem->message.toStdString(), c.message);
+        EXPECT_EQ(problem->icon, DialogIcon::Information);
         EXPECT_EQ(problem->focus, c.focus);
     }
 }

@@ -7,9 +7,13 @@
 
 namespace vellamor {
 
-inline const atlas::Gazetteer& BuiltInPlaces() {
+inline const atlas::BuiltInGazetteer& BuiltInAtlas() {
     static const atlas::BuiltInGazetteer places;
-    return places.Get();
+    return places;
+}
+
+inline const atlas::Gazetteer& BuiltInPlaces() {
+    return BuiltInAtlas().Get();
 }
 
 }  // namespace vellamor

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/chart/chart_file_wording.h"
+#include "cli/wording.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/entry_form.h"
 #include "unprivileged.h"
@@ -116,15 +116,14 @@ TEST(ChartFile, DamagedFilesAreRefusedWithTheirReason) {
         ASSERT_FALSE(r);
         EXPECT_EQ(r.error().problem, c.problem);
         EXPECT_EQ(r.error().line, c.line);
-        EXPECT_EQ(ChartFileMessage(r.error()), "Please Check The File.");
-        EXPECT_EQ(ChartFileReason(r.error()), c.reason);
+        EXPECT_EQ(ChartFileReasonText(r.error()), c.reason);
     }
     TempDir dir;
     fs::create_directory(dir / "folder.sud");
     const ChartReadResult folder = ReadChartFile((dir / "folder.sud").string());
     ASSERT_FALSE(folder);
     EXPECT_EQ(folder.error().problem, P::NotRegularFile);
-    EXPECT_EQ(ChartFileReason(folder.error()), "not a regular file");
+    EXPECT_EQ(ChartFileReasonText(folder.error()), "not a regular file");
     // As an ordinary user: a file nobody may read.
     EXPECT_TRUE(test::RunUnprivileged([](const fs::path& scratch) -> std::string {
         const fs::path locked = scratch / "locked.sud";
@@ -133,7 +132,7 @@ TEST(ChartFile, DamagedFilesAreRefusedWithTheirReason) {
         const ChartReadResult denied = ReadChartFile(locked.string());
         if (denied)
             return "read";
-        const std::string reason = ChartFileReason(denied.error());
+        const std::string reason = ChartFileReasonText(denied.error());
         return reason == "permission denied" ? "" : "reason \"" + reason + "\"";
     }));
 }
@@ -156,7 +155,7 @@ TEST(ChartFile, TolerantReadingOfWhatTheProgramCouldHaveWritten) {
     EXPECT_EQ((*shortFile)[5], "5");
     EXPECT_EQ((*shortFile)[6], "");
     const EntryForm f = ApplyChartFields(EntryForm{}, *shortFile);
-    EXPECT_EQ(ValidateInput(f).error().message, "Please Enter Degree of Latitude");
+    EXPECT_EQ(ValidateInput(f).error(), FormCheck::LatDegrees);
 }
 
 TEST(ChartFile, FlagsReadInAnyCaseOrAsIntegers) {
@@ -183,7 +182,7 @@ TEST(ChartFile, TextsOfTwoHundredCharactersRoundTrip) {
     const std::string path = (dir / "long.sud").string();
     ASSERT_TRUE(WriteChartFile(path, b));
     const ChartReadResult r = ReadChartFile(path);
-    ASSERT_TRUE(r) << ChartFileReason(r.error());
+    ASSERT_TRUE(r) << ChartFileReasonText(r.error());
     EXPECT_EQ((*r)[0], b.name);
     EXPECT_EQ((*r)[14], b.city);
     EXPECT_EQ((*r)[15], b.state);
@@ -204,7 +203,7 @@ TEST(ChartFile, AFailedSaveSaysSoAndLeavesTheOldFileIntact) {
     ASSERT_FALSE(r);
     EXPECT_EQ(r.error().problem, ChartWriteProblem::UncarriableCharacter);
     EXPECT_EQ(r.error().character, "\u00e3");
-    EXPECT_EQ(ChartWriteMessage(r.error()),
+    EXPECT_EQ(ChartWriteText(r.error()),
               "The chart cannot be saved: the City holds the character \"\u00e3\", which a "
               "chart file cannot carry.");
     EXPECT_EQ(ReadBytes(path), before);
@@ -227,15 +226,15 @@ TEST(ChartFile, AFailedSaveSaysSoAndLeavesTheOldFileIntact) {
         fs::permissions(scratch, fs::perms::owner_all);
         if (denied)
             return "written";
-        if (ChartWriteMessage(denied.error()) != target + ": Permission denied")
-            return "message \"" + ChartWriteMessage(denied.error()) + "\"";
+        if (ChartWriteText(denied.error()) != target + ": Permission denied")
+            return "message \"" + ChartWriteText(denied.error()) + "\"";
         return fs::is_empty(scratch) ? "" : "something was left behind";
     }));
     const std::string missing = (dir / "missing-folder" / "x.sud").string();
     r = WriteChartFile(missing, b);
     ASSERT_FALSE(r);
     EXPECT_EQ(r.error().problem, ChartWriteProblem::NotReplaced);
-    EXPECT_EQ(ChartWriteMessage(r.error()), missing + ": No such file or directory");
+    EXPECT_EQ(ChartWriteText(r.error()), missing + ": No such file or directory");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1);
 }
 

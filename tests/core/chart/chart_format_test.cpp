@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/chart/chart_file_wording.h"
+#include "cli/wording.h"
 
 namespace vellamor {
 namespace {
@@ -69,14 +69,14 @@ TEST(ChartFormat, AValueTheFormCannotTakeRefusesTheWholeFile) {
         ASSERT_TRUE(bytes);
         const ChartReadResult r = ParseChartFile(*bytes);
         EXPECT_EQ(r.has_value(), c.reason.empty());
-        EXPECT_EQ(r ? std::string() : ChartFileReason(r.error()), c.reason);
+        EXPECT_EQ(r ? std::string() : ChartFileReasonText(r.error()), c.reason);
     }
     // Cut short in the middle of a line, at any line.
     const auto whole = SerializeChartFile(kGoodFields);
     ASSERT_TRUE(whole);
     auto reason = [](std::string_view bytes) {
         const ChartReadResult r = ParseChartFile(bytes);
-        return r ? std::string("read") : ChartFileReason(r.error());
+        return r ? std::string("read") : ChartFileReasonText(r.error());
     };
     EXPECT_EQ(reason(whole->substr(0, whole->size() - 3)), "line 17 is cut short");
     EXPECT_EQ(reason(whole->substr(0, 5)), "line 1 is cut short");

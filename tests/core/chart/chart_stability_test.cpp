@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "cli/chart_report.h"
+#include "cli/wording.h"
 #include "core/astro/position_text.h"
-#include "core/chart/stability_report.h"
 #include "json_lite.h"
 
 namespace vellamor {
@@ -92,13 +92,13 @@ TEST(ChartStability, BirthExactlyAtASignChange) {
 }
 
 TEST(ChartStability, DurationsAreTruncatedLikeEveryOtherFigure) {
-    EXPECT_EQ(FormatDuration(14.99), "14 min");
-    EXPECT_EQ(FormatDuration(112.9), "1 h 52 min");
-    EXPECT_EQ(FormatDuration(120.0), "2 h");
-    EXPECT_EQ(FormatDuration(1439.9), "23 h 59 min");
-    EXPECT_EQ(FormatDuration(1440.0), "1 d");
-    EXPECT_EQ(FormatDuration(2 * 1440 + 5 * 60 + 59), "2 d 5 h");
-    EXPECT_EQ(FormatDuration(0.4), "under 1 min");
+    EXPECT_EQ(FormatDurationMinutes(14.99), "14 min");
+    EXPECT_EQ(FormatDurationMinutes(112.9), "1 h 52 min");
+    EXPECT_EQ(FormatDurationMinutes(120.0), "2 h");
+    EXPECT_EQ(FormatDurationMinutes(1439.9), "23 h 59 min");
+    EXPECT_EQ(FormatDurationMinutes(1440.0), "1 d");
+    EXPECT_EQ(FormatDurationMinutes(2 * 1440 + 5 * 60 + 59), "2 d 5 h");
+    EXPECT_EQ(FormatDurationMinutes(0.4), "under 1 min");
     EXPECT_EQ(TruncateToTenth(14.99), 14.9);
     EXPECT_EQ(SignChangeSentence("Lagna", {14.2, 112.5}),
               "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later");

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/wording.h"
 #include "core/reading/transits.h"
 
 namespace vellamor {

@@ -1,0 +1,444 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/wording.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/astro/bodies.h"
+
+#ifdef VELLAMOR_HAVE_ATLAS
+#include "core/astro/time_zones.h"
+#endif
+
+namespace vellamor {
+namespace {
+
+std::string TwoDigits(int v) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02d", v);
+    return buf;
+}
+
+std::string MonthName(int month) {
+    return month >= 1 && month <= 12 ? std::string(kMonthNames[static_cast<std::size_t>(month - 1)])
+                                     : std::string("?");
+}
+
+// "15 August 1985, 01:30 UT"
+std::string InstantText(const CivilDateTime& t) {
+    return std::to_string(t.day) + " " + MonthName(t.month) + " " + std::to_string(t.year) + ", " +
+           TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + " UT";
+}
+
+// "UTC+5:30", "UTC-3:30", "UTC+0:00"
+std::string OffsetText(int eastMinutes) {
+    if (eastMinutes == 0)
+        return "UTC+0:00";
+    const int m = std::abs(eastMinutes);
+    return std::string("UTC") + (eastMinutes > 0 ? "+" : "-") + std::to_string(m / 60) + ":" +
+           TwoDigits(m % 60);
+}
+
+std::string Lower(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return r;
+}
+
+// The chart file's fields as a refusal to save names them, line 1 first.
+std::string_view FieldName(int line) {
+    static constexpr std::string_view kNames[] = {"Name",        "Month",
+                                                  "Day",         "Year",
+                                                  "Hour",        "Minute",
+                                                  "Time Zone",   "Longitude",
+                                                  "Longitude",   "Latitude",
+                                                  "Latitude",    "East/West",
+                                                  "North/South", "Daylight Saving Time",
+                                                  "City",        "State",
+                                                  "Country"};
+    static_assert(std::size(kNames) == kChartFieldCount);
+    return line >= 1 && line <= kChartFieldCount ? kNames[line - 1] : "chart";
+}
+
+}  // namespace
+
+std::string_view FormCheckText(FormCheck check) {
+    switch (check) {
+        case FormCheck::Name:
+            return "Please Enter Your Name";
+        case FormCheck::LatDegrees:
+            return "Please Enter Degree of Latitude";
+        case FormCheck::LatMinutes:
+            return "Please Enter Minutes of Latitude";
+        case FormCheck::LonDegrees:
+            return "Please Enter Degree of Longitude";
+        case FormCheck::LonMinutes:
+            return "Please Enter Minute of Longitude";
+        case FormCheck::City:
+            return "Please Enter Your City name";
+        case FormCheck::State:
+            return "Please Enter Your State name";
+        case FormCheck::Country:
+            return "Please Enter Your Country name";
+        case FormCheck::LatitudeOption:
+            return "Please Select Direction For The Latitude";
+        case FormCheck::LongitudeOption:
+            return "Please Select Direction For The Longitude";
+        case FormCheck::FebruaryDay:
+            return "Please Enter Correct Date Or Month!";
+        case FormCheck::ThirtyDayMonth:
+            return "Please Enter Correct Date Or Month !";
+        case FormCheck::LatitudeRange:
+            return "Latitude Must Be At Most 90 Degrees";
+        case FormCheck::LatitudeMinutesRange:
+            return "Minutes of Latitude Must Be Less Than 60";
+        case FormCheck::LongitudeRange:
+            return "Longitude Must Be At Most 180 Degrees";
+        case FormCheck::LongitudeMinutesRange:
+            return "Minutes of Longitude Must Be Less Than 60";
+    }
+    return {};
+}
+
+std::string ChartFileReasonText(const ChartFileError& e) {
+    const std::string line = "line " + std::to_string(e.line);
+    switch (e.problem) {
+        case ChartFileProblem::NotAChartName:
+            return "the name does not end in \"sud\"";
+        case ChartFileProblem::NoSuchFile:
+            return "no such file";
+        case ChartFileProblem::PermissionDenied:
+            return "permission denied";
+        case ChartFileProblem::NotRegularFile:
+            return "not a regular file";
+        case ChartFileProblem::Unreadable:
+            return e.systemError ? Lower(std::strerror(e.systemError)) : "it cannot be read";
+        case ChartFileProblem::TooLarge:
+            return "larger than 64 KiB";
+        case ChartFileProblem::LineTooLong:
+            return line + " is too long";
+        case ChartFileProblem::UndecodableLine:
+            return line + " cannot be decoded";
+        case ChartFileProblem::CutShort:
+            return line + " is cut short";
+        case ChartFileProblem::EmptyFile:
+            return "the file is empty";
+        case ChartFileProblem::UnacceptableValue:
+            return line + ": " + (e.value.empty() ? "a value the form cannot take" : e.value);
+    }
+    return "it cannot be read";
+}
+
+std::string OpeningErrorText(const OpeningError& e) {
+    if (e.check)
+        return std::string(FormCheckText(*e.check));
+    return std::string(kCheckFileText);
+}
+
+std::string ChartWriteText(const ChartWriteError& e) {
+    const std::string name(FieldName(e.line));
+    switch (e.problem) {
+        case ChartWriteProblem::UncarriableCharacter:
+            return "The chart cannot be saved: the " + name + " holds the character \"" +
+                   e.character + "\", which a chart file cannot carry.";
+        case ChartWriteProblem::TextTooLong:
+            return "The chart cannot be saved: the " + name + " is longer than 200 characters.";
+        case ChartWriteProblem::NotReplaced:
+            break;
+    }
+    return e.path + ": " + e.reason;
+}
+
+std::string_view ReadingErrorText(ReadingError error) {
+    switch (error) {
+        case ReadingError::NotADate:
+            return "The reading is not a date of the calendar.";
+        case ReadingError::BeforeBirth:
+            return "The reading is before the birth.";
+        case ReadingError::OutOfRange:
+            return "The reading must lie between 1901 and 2050.";
+    }
+    return {};
+}
+
+std::string FormatDurationMinutes(double minutes) {
+    if (minutes < 1.0)
+        return "under 1 min";
+    const long long m = static_cast<long long>(std::floor(minutes));
+    if (m < 60)
+        return std::to_string(m) + " min";
+    if (m < 24 * 60) {
+        const long long h = m / 60, rest = m % 60;
+        return std::to_string(h) + " h" + (rest ? " " + std::to_string(rest) + " min" : "");
+    }
+    const long long d = m / (24 * 60), h = (m % (24 * 60)) / 60;
+    return std::to_string(d) + " d" + (h ? " " + std::to_string(h) + " h" : "");
+}
+
+std::string SignChangeSentence(const std::string& what, const SignChangeWindow& w) {
+    auto part = [](const std::optional<double>& m, const char* side, double limitHours) {
+        if (!m)
+            return "not within " + FormatDurationMinutes(limitHours * 60) + " " + side;
+        return FormatDurationMinutes(*m) + " " + side;
+    };
+    const double limit = what == "Lagna" ? kAscendantSearchHours : kMoonSearchHours;
+    return what + " changes sign if birth was " + part(w.earlierMinutes, "earlier", limit) +
+           " or " + part(w.laterMinutes, "later", limit);
+}
+
+std::string StationDateText(const std::optional<CalendarDate>& date) {
+    if (!date)
+        return {};
+    return std::to_string(date->month) + "," + std::to_string(date->day) + "," +
+           std::to_string(date->year);
+}
+
+std::string StationDateReadable(const std::optional<CalendarDate>& date) {
+    if (!date || date->month < 1 || date->month > 12)
+        return StationDateText(date);
+    return std::to_string(date->day) + " " + MonthName(date->month) + " " +
+           std::to_string(date->year);
+}
+
+std::string StationEvidenceText(const StationEvidence& e) {
+    const std::string before = StationDateReadable(e.before), after = StationDateReadable(e.after);
+    std::string out = e.retrograde
+                          ? "retrograde from " +
+                                (before.empty() ? std::string("(before the tables)") : before) +
+                                " to " + (after.empty() ? std::string("(after the tables)") : after)
+                          : "direct; last direct station " +
+                                (before.empty() ? std::string("(before the tables)") : before) +
+                                ", next retrograde station " +
+                                (after.empty() ? std::string("(after the tables)") : after);
+    if (e.dayDecided)
+        out += "; the birth day is at a station, so the calendar day decides the mark";
+    return out;
+}
+
+std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit) {
+    if (!misfit)
+        return {};
+    const ZoneMisfit& m = *misfit;
+    std::string note = "Time zone check: \"" + m.zoneText + "\" is " +
+                       OffsetText(m.zoneEastMinutes) + ", but the birth longitude " +
+                       std::to_string(m.lonDegrees) + "\u00b0" + std::to_string(m.lonMinutes) +
+                       "' " + (m.east ? "East" : "West") + " keeps a mean solar time of about " +
+                       OffsetText(m.solarEastMinutes) + ".";
+    if (m.otherSide) {
+        note += " The zone lies on the other side of Greenwich from the longitude.";
+    } else {
+        note += " A zone more than 1 h 30 min away from it is often a data-entry error.";
+    }
+    note += " Vellamor takes the zone's direction from the longitude: it used " +
+            FormatDurationMinutes(m.zoneMagnitudeMinutes) +
+            (m.daylightSaving ? " (and the daylight-saving hour)" : "") + " " +
+            (m.usedEast ? "East" : "West") +
+            " of Greenwich and computed the Ascendant and the Moon for " +
+            InstantText(m.ascendantInstant) +
+            ", and the planets, from the zone's own offset, for " + InstantText(m.planetsInstant) +
+            ". Please check the time zone.";
+    return note;
+}
+
+std::string StabilityText(const ChartStability& s) {
+    std::string out = "Chart Stability\n";
+    out += "  " + SignChangeSentence("Lagna", s.ascendant) + "\n";
+    out += "  " + SignChangeSentence("Moon", s.moon) + "\n";
+    if (s.nearBoundary.empty()) {
+        out += "  No body stands within one arcminute of a sign boundary\n";
+    } else {
+        out += "  Within one arcminute of a sign boundary:";
+        for (Body b : s.nearBoundary) {
+            out += " ";
+            out += kPlanetNames[static_cast<std::size_t>(BodyIndex(b))];
+        }
+        out += "\n";
+    }
+    for (const StationEvidence& e : s.stations) {
+        out += "  " + std::string(kPlanetNames[static_cast<std::size_t>(BodyIndex(e.planet))]) +
+               ": " + StationEvidenceText(e) + "\n";
+    }
+    if (const std::string note = ZoneSanityNote(s.zoneMisfit); !note.empty())
+        out += "  " + note + "\n";
+    return out;
+}
+
+#ifdef VELLAMOR_HAVE_ATLAS
+
+std::string FormatDurationSeconds(int seconds) {
+    const int a = std::abs(seconds);
+    std::string out;
+    auto part = [&out](int value, const char* unit) {
+        out += (out.empty() ? "" : " ") + std::to_string(value) + unit;
+    };
+    if (a / 3600 != 0)
+        part(a / 3600, " h");
+    if (a / 60 % 60 != 0 || a == 0)
+        part(a / 60 % 60, " min");
+    if (a % 60 != 0)
+        part(a % 60, " s");
+    return out;
+}
+
+std::string UtcText(int seconds) {
+    const int a = std::abs(seconds);
+    // The minus sign proper, as clocks are written.
+    std::string s = std::string("UTC") + (seconds < 0 ? "\u2212" : "+") + std::to_string(a / 3600);
+    if (a % 3600 != 0) {
+        const int minutes = a / 60 % 60;
+        s += (minutes < 10 ? ":0" : ":") + std::to_string(minutes);
+        if (const int rest = a % 60; rest != 0)
+            s += (rest < 10 ? ":0" : ":") + std::to_string(rest);
+    }
+    return s;
+}
+
+namespace {
+
+// The row's name as the zone list shows it: what stands before the first
+// comma of the table's text.
+std::string ZoneRowName(int row) {
+    const TimeZoneRow* zone = TimeZoneAt(row);
+    if (zone == nullptr)
+        return "row " + std::to_string(row);
+    const std::string_view text = zone->text;
+    return std::string(text.substr(0, text.find(',')));
+}
+
+// What the clocks were on.
+std::string ClockState(int daylightSeconds) {
+    if (daylightSeconds == 0)
+        return "standard time";
+    if (daylightSeconds == 3600)
+        return "daylight saving time";
+    if (daylightSeconds == 7200)
+        return "double summer time";
+    return "daylight saving time, " + FormatDurationSeconds(daylightSeconds) +
+           " ahead of standard time";
+}
+
+std::string Degrees(double d) {
+    char text[32];
+    std::snprintf(text, sizeof text, d < 10 ? "%.1f" : "%.0f", d);
+    return std::string(text) + "\u00b0";
+}
+
+std::string ErrorInDegrees(int seconds) {
+    const double moon = atlas::MoonDegreesOff(seconds);
+    const std::string ascendant = Degrees(atlas::AscendantDegreesOff(seconds));
+    if (moon < 0.05)
+        return "about " + ascendant + " for the Ascendant and under 0.1\u00b0 for the Moon";
+    return "about " + ascendant + " for the Ascendant and " + Degrees(moon) + " for the Moon";
+}
+
+std::string ErrorSentence(const atlas::ZoneNote& n, const std::string& utc) {
+    const int asc = n.choice.ascendantErrorSeconds;
+    const int planets = n.choice.planetErrorSeconds;
+    switch (n.error) {
+        case atlas::ZoneErrorNote::None:
+            return {};
+        case atlas::ZoneErrorNote::ByHandBoth:
+            return "As set by hand: the Ascendant and the Moon " + FormatDurationSeconds(asc) +
+                   " off (" + ErrorInDegrees(asc) + "), the planets " +
+                   FormatDurationSeconds(planets) + " off.";
+        case atlas::ZoneErrorNote::ByHandAscendant:
+            return "As set by hand: the Ascendant and the Moon " + FormatDurationSeconds(asc) +
+                   " off (" + ErrorInDegrees(asc) + "), the planets right.";
+        case atlas::ZoneErrorNote::ByHandPlanets:
+            return "As set by hand: the Ascendant and the Moon right, the planets " +
+                   FormatDurationSeconds(planets) + " off.";
+        case atlas::ZoneErrorNote::NoRow: {
+            const std::string side = !n.hemisphereEast   ? ""
+                                     : *n.hemisphereEast ? " east of Greenwich"
+                                                         : " west of Greenwich";
+            return "No row gives the Ascendant and the Moon " + utc + side +
+                   ": with the closest they are " + FormatDurationSeconds(asc) + " off, " +
+                   ErrorInDegrees(asc) +
+                   (planets != 0 ? "; the planets " + FormatDurationSeconds(planets) + " off."
+                                 : std::string("."));
+        }
+        case atlas::ZoneErrorNote::PlanetsOnly:
+            return "The planets, which take the row's own offset, are " +
+                   FormatDurationSeconds(planets) + " off.";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string RowAndBoxText(int row, bool box) {
+    return ZoneRowName(row) + " (row " + std::to_string(row) + ") with the Daylight Saving box " +
+           (box ? "ticked" : "unticked");
+}
+
+std::string ZoneNoteText(const atlas::ZoneNote& n) {
+    switch (n.kind) {
+        case atlas::ZoneNoteKind::Silent:
+            return {};
+        case atlas::ZoneNoteKind::UnknownZone:
+            return "The time-zone database has no " + n.ianaZone +
+                   ": zone and daylight saving left as they were";
+        case atlas::ZoneNoteKind::Decided:
+            break;
+    }
+    const std::string clock = std::to_string(n.when.hour) + ":" + TwoDigits(n.when.minute);
+    const std::string date = std::to_string(n.when.day) + " " + MonthName(n.when.month) + " " +
+                             std::to_string(n.when.year);
+    const std::string utc = UtcText(n.facts.offsetSeconds);
+    std::string note = "Zone: " + RowAndBoxText(n.choice.row, n.choice.daylightSaving) + ".";
+    switch (n.facts.reading) {
+        case atlas::ClockReading::Skipped:
+            note += " " + clock + " on " + date + " did not exist on the clocks in " + n.place +
+                    ": they were put forward over it. Read with the time before the change, " +
+                    ClockState(n.facts.daylightSeconds) + ", " + utc + ".";
+            break;
+        case atlas::ClockReading::Normal:
+        case atlas::ClockReading::Repeated:
+            note += " On " + date + " clocks in " + n.place + " were on " +
+                    ClockState(n.facts.daylightSeconds) + ", " + utc + ".";
+            break;
+    }
+    if (n.facts.reading == atlas::ClockReading::Repeated) {
+        note += " " + clock +
+                " came twice that night: taken as the first, before the clocks went back; for "
+                "the second (" +
+                UtcText(n.facts.secondOffsetSeconds) + ") choose " +
+                RowAndBoxText(n.second.row, n.second.daylightSaving) + ".";
+    }
+    if (const std::string error = ErrorSentence(n, utc); !error.empty())
+        note += " " + error;
+    if (n.rowNamedElsewhere) {
+        note += " The row's name belongs to another region: no row is named for the time in " +
+                n.place + ", so this one was chosen for its offset; the chart is right as it is.";
+    }
+    return note;
+}
+
+std::string AmbiguityText(std::string_view typedCity, const atlas::Place& taken,
+                          const std::vector<atlas::Place>& elsewhere) {
+    if (elsewhere.empty())
+        return {};
+    auto described = [](const atlas::Place& p) {
+        std::string digits = std::to_string(p.population);
+        for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+            digits.insert(static_cast<std::size_t>(at), ",");
+        return p.Label() + " (population " + digits + ")";
+    };
+    while (!typedCity.empty() && (typedCity.front() == ' ' || typedCity.front() == '\t'))
+        typedCity.remove_prefix(1);
+    while (!typedCity.empty() && (typedCity.back() == ' ' || typedCity.back() == '\t'))
+        typedCity.remove_suffix(1);
+    std::string note = std::string(typedCity) + ": taken " + described(taken);
+    for (std::size_t i = 0; i < elsewhere.size(); ++i)
+        note += (i == 0 ? "; also " : ", ") + described(elsewhere[i]);
+    return note + ": add the country to choose";
+}
+
+#endif
+
+}  // namespace vellamor

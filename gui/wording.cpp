@@ -1,0 +1,500 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/wording.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/astro/planet_positions.h"
+#include "core/astro/time_zones.h"
+#include "gui/translation.h"
+
+namespace vellamor {
+
+QString DurationMinutesWording(double minutes) {
+    if (minutes < 1.0)
+        return QCoreApplication::translate("vellamor::StabilityWording", "under 1 min");
+    const long long m = static_cast<long long>(std::floor(minutes));
+    if (m < 60)
+        return QCoreApplication::translate("vellamor::StabilityWording", "%1 min").arg(m);
+    if (m < 24 * 60) {
+        const long long h = m / 60, rest = m % 60;
+        return rest ? QCoreApplication::translate("vellamor::StabilityWording", "%1 h %2 min")
+                          .arg(h)
+                          .arg(rest)
+                    : QCoreApplication::translate("vellamor::StabilityWording", "%1 h").arg(h);
+    }
+    const long long d = m / (24 * 60), h = (m % (24 * 60)) / 60;
+    return h ? QCoreApplication::translate("vellamor::StabilityWording", "%1 d %2 h").arg(d).arg(h)
+             : QCoreApplication::translate("vellamor::StabilityWording", "%1 d").arg(d);
+}
+
+QString SignChangeWording(bool ascendant, const SignChangeWindow& w) {
+    const double limitMinutes = (ascendant ? kAscendantSearchHours : kMoonSearchHours) * 60;
+    const QString earlier =
+        w.earlierMinutes
+            ? QCoreApplication::translate("vellamor::StabilityWording", "%1 earlier")
+                  .arg(DurationMinutesWording(*w.earlierMinutes))
+            : QCoreApplication::translate("vellamor::StabilityWording", "not within %1 earlier")
+                  .arg(DurationMinutesWording(limitMinutes));
+    const QString later =
+        w.laterMinutes
+            ? QCoreApplication::translate("vellamor::StabilityWording", "%1 later")
+                  .arg(DurationMinutesWording(*w.laterMinutes))
+            : QCoreApplication::translate("vellamor::StabilityWording", "not within %1 later")
+                  .arg(DurationMinutesWording(limitMinutes));
+    return ascendant ? QCoreApplication::translate("vellamor::StabilityWording",
+                                                   "Lagna changes sign if birth was %1 or %2")
+                           .arg(earlier, later)
+                     : QCoreApplication::translate("vellamor::StabilityWording",
+                                                   "Moon changes sign if birth was %1 or %2")
+                           .arg(earlier, later);
+}
+
+// "26 February 1980", the month in the window's language.
+QString StationDateWording(const CalendarDate& date) {
+    if (date.month < 1 || date.month > 12)
+        return QStringLiteral("%1,%2,%3").arg(date.month).arg(date.day).arg(date.year);
+    return QStringLiteral("%1 %2 %3")
+        .arg(date.day)
+        .arg(TranslatedCoreText(kMonthNames[static_cast<std::size_t>(date.month - 1)]))
+        .arg(date.year);
+}
+
+QString StationWording(const StationEvidence& e) {
+    const QString before =
+        e.before ? StationDateWording(*e.before)
+                 : QCoreApplication::translate("vellamor::StabilityWording", "(before the tables)");
+    const QString after =
+        e.after ? StationDateWording(*e.after)
+                : QCoreApplication::translate("vellamor::StabilityWording", "(after the tables)");
+    QString out = e.retrograde ? QCoreApplication::translate("vellamor::StabilityWording",
+                                                             "retrograde from %1 to %2")
+                                     .arg(before, after)
+                               : QCoreApplication::translate(
+                                     "vellamor::StabilityWording",
+                                     "direct; last direct station %1, next retrograde station %2")
+                                     .arg(before, after);
+    if (e.dayDecided)
+        out += QCoreApplication::translate(
+            "vellamor::StabilityWording",
+            "; the birth day is at a station, so the calendar day decides the mark");
+    return out;
+}
+
+QString NearBoundaryWording(const std::vector<Body>& bodies) {
+    if (bodies.empty())
+        return QCoreApplication::translate(
+            "vellamor::StabilityWording",
+            "No body stands within one arcminute of a sign boundary.");
+    QStringList names;
+    for (Body b : bodies)
+        names << BodyName(b);
+    return QCoreApplication::translate(
+               "vellamor::StabilityWording",
+               "Within one arcminute of a sign boundary, so their house rests on the last "
+               "digit: %1.")
+        .arg(names.join(QCoreApplication::translate("vellamor::StabilityWording", ", ")));
+}
+
+namespace {
+
+QString TwoDigits(int v) {
+    return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
+}
+
+QString OffsetWording(int eastMinutes) {
+    const int m = std::abs(eastMinutes);
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(eastMinutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(m / 60)
+        .arg(TwoDigits(m % 60));
+}
+
+QString InstantWording(const CivilDateTime& t) {
+    const QString month =
+        t.month >= 1 && t.month <= 12
+            ? TranslatedCoreText(kMonthNames[static_cast<std::size_t>(t.month - 1)])
+            : QStringLiteral("?");
+    return QCoreApplication::translate("vellamor::StabilityWording", "%1 %2 %3, %4:%5 UT",
+                                       "day, month, year, hours, minutes")
+        .arg(t.day)
+        .arg(month)
+        .arg(t.year)
+        .arg(TwoDigits(t.hour), TwoDigits(t.minute));
+}
+
+QString SideWording(bool east) {
+    return east ? QCoreApplication::translate("vellamor::StabilityWording", "East")
+                : QCoreApplication::translate("vellamor::StabilityWording", "West");
+}
+
+}  // namespace
+
+QString ZoneNoteWording(const std::optional<ZoneMisfit>& misfit) {
+    if (!misfit)
+        return {};
+    const ZoneMisfit& m = *misfit;
+    QString note =
+        QCoreApplication::translate("vellamor::StabilityWording",
+                                    "Time zone check: \"%1\" is %2, but the birth longitude "
+                                    "%3\u00b0%4' %5 keeps a mean solar time of about %6.")
+            .arg(TranslatedCoreText(m.zoneText), OffsetWording(m.zoneEastMinutes))
+            .arg(m.lonDegrees)
+            .arg(m.lonMinutes)
+            .arg(SideWording(m.east), OffsetWording(m.solarEastMinutes));
+    note += m.otherSide ? QCoreApplication::translate(
+                              "vellamor::StabilityWording",
+                              " The zone lies on the other side of Greenwich from the longitude.")
+                        : QCoreApplication::translate("vellamor::StabilityWording",
+                                                      " A zone more than 1 h 30 min away from it "
+                                                      "is often a data-entry error.");
+    note +=
+        QCoreApplication::translate(
+            "vellamor::StabilityWording",
+            " Vellamor takes the zone's direction from the longitude: it used %1%2 %3 of "
+            "Greenwich and computed the Ascendant and the Moon for %4, and the planets, from "
+            "the zone's own offset, for %5. Please check the time zone.")
+            .arg(DurationMinutesWording(m.zoneMagnitudeMinutes),
+                 m.daylightSaving ? QCoreApplication::translate("vellamor::StabilityWording",
+                                                                " (and the daylight-saving hour)")
+                                  : QString(),
+                 SideWording(m.usedEast), InstantWording(m.ascendantInstant),
+                 InstantWording(m.planetsInstant));
+    return note;
+}
+
+QString BodyName(Body body) {
+    return TranslatedCoreText(kPlanetNames[static_cast<std::size_t>(BodyIndex(body))]);
+}
+
+QString ReadingErrorWording(ReadingError error) {
+    switch (error) {
+        case ReadingError::NotADate:
+            return QCoreApplication::translate("vellamor::DashaPanel",
+                                               "The reading is not a date of the calendar.");
+        case ReadingError::BeforeBirth:
+            return QCoreApplication::translate("vellamor::DashaPanel",
+                                               "The reading is before the birth.");
+        case ReadingError::OutOfRange:
+            return QCoreApplication::translate("vellamor::DashaPanel",
+                                               "The reading must lie between 1901 and 2050.");
+    }
+    return {};
+}
+
+QString CheckFileWording() {
+    return QCoreApplication::translate("vellamor::Wording", "Please Check The File.");
+}
+
+QString ChartFileReasonWording(const ChartFileError& e) {
+    const QString line = QStringLiteral("line %1").arg(e.line);
+    switch (e.problem) {
+        case ChartFileProblem::NotAChartName:
+            return QStringLiteral("the name does not end in \"sud\"");
+        case ChartFileProblem::NoSuchFile:
+            return QStringLiteral("no such file");
+        case ChartFileProblem::PermissionDenied:
+            return QStringLiteral("permission denied");
+        case ChartFileProblem::NotRegularFile:
+            return QStringLiteral("not a regular file");
+        case ChartFileProblem::Unreadable:
+            return e.systemError ? QString::fromLocal8Bit(std::strerror(e.systemError)).toLower()
+                                 : QStringLiteral("it cannot be read");
+        case ChartFileProblem::TooLarge:
+            return QStringLiteral("larger than 64 KiB");
+        case ChartFileProblem::LineTooLong:
+            return line + QStringLiteral(" is too long");
+        case ChartFileProblem::UndecodableLine:
+            return line + QStringLiteral(" cannot be decoded");
+        case ChartFileProblem::CutShort:
+            return line + QStringLiteral(" is cut short");
+        case ChartFileProblem::EmptyFile:
+            return QStringLiteral("the file is empty");
+        case ChartFileProblem::UnacceptableValue:
+            return line + QStringLiteral(": ") +
+                   (e.value.empty() ? QStringLiteral("a value the form cannot take")
+                                    : QString::fromStdString(e.value));
+    }
+    return {};
+}
+
+QString SaveFailureWording(const ChartWriteError& e) {
+    // Only the text fields can hold a character the file cannot carry or be
+    // too long; they are the core's field names.
+    QString field = QStringLiteral("chart");
+    if (e.line == 1)
+        field = TranslatedCoreText(kDetailCaptions[0]);
+    else if (e.line >= 15 && e.line <= 17)
+        field = TranslatedCoreText(kDetailCaptions[static_cast<std::size_t>(e.line - 9)]);
+    switch (e.problem) {
+        case ChartWriteProblem::UncarriableCharacter:
+            return QCoreApplication::translate("vellamor::ResultWindow",
+                                               "The chart cannot be saved: the %1 holds the "
+                                               "character \"%2\", which a chart file cannot carry.")
+                .arg(field, QString::fromStdString(e.character));
+        case ChartWriteProblem::TextTooLong:
+            return QCoreApplication::translate(
+                       "vellamor::ResultWindow",
+                       "The chart cannot be saved: the %1 is longer than 200 characters.")
+                .arg(field);
+        case ChartWriteProblem::NotReplaced:
+            // "PATH: reason" in the system's own words.
+            return QString::fromStdString(e.path + ": " + e.reason);
+    }
+    return {};
+}
+
+#ifdef VELLAMOR_HAVE_ATLAS
+
+namespace {
+
+// The notes are read in the window's language: whole sentences with
+// numbered arguments.
+QString ZoneTr(const char* english) {
+    return QCoreApplication::translate("vellamor::atlas::ZoneNote", english);
+}
+
+// The row's name as the zone list shows it: the table's text is translated
+// whole (the windows list it so), and the name is what stands before the
+// first comma.
+QString ZoneRowName(int row) {
+    const TimeZoneRow* zone = TimeZoneAt(row);
+    if (zone == nullptr)
+        return QCoreApplication::translate("vellamor::atlas::ZoneNote", "row %1").arg(row);
+    return TranslatedCoreText(zone->text).section(QLatin1Char(','), 0, 0);
+}
+
+QString RowAndBoxWording(int row, bool box) {
+    //: %1 the row's name as the zone list shows it, %2 its number. Stands after
+    //: "Zone:" and after "choose" in the sentence on a repeated hour.
+    return (box ? QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                              "%1 (row %2) with the Daylight Saving box ticked")
+                : QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                              "%1 (row %2) with the Daylight Saving box unticked"))
+        .arg(ZoneRowName(row), QString::number(row));
+}
+
+QString UtcWording(int seconds) {
+    const int a = std::abs(seconds);
+    // The minus sign proper, as clocks are written.
+    QString s = QStringLiteral("UTC") +
+                (seconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) +
+                QString::number(a / 3600);
+    if (a % 3600 != 0) {
+        s += QStringLiteral(":%1").arg(a / 60 % 60, 2, 10, QLatin1Char('0'));
+        if (const int rest = a % 60; rest != 0)
+            s += QStringLiteral(":%1").arg(rest, 2, 10, QLatin1Char('0'));
+    }
+    return s;
+}
+
+QString DateWording(const atlas::LocalMoment& when) {
+    const QString month =
+        when.month >= 1 && when.month <= 12
+            ? TranslatedCoreText(kMonthNames[static_cast<std::size_t>(when.month - 1)])
+            : QStringLiteral("?");
+    return QCoreApplication::translate("vellamor::atlas::ZoneNote", "%1 %2 %3",
+                                       "date: day, month, year")
+        .arg(QString::number(when.day), month, QString::number(when.year));
+}
+
+// What the clocks were on, as the sentences that say it take it.
+QString ClockState(int daylightSeconds) {
+    if (daylightSeconds == 0)
+        //: What the clocks were on: stands in the sentences on the clocks at the place.
+        return QCoreApplication::translate("vellamor::atlas::ZoneNote", "standard time");
+    if (daylightSeconds == 3600)
+        return QCoreApplication::translate("vellamor::atlas::ZoneNote", "daylight saving time");
+    if (daylightSeconds == 7200)
+        return QCoreApplication::translate("vellamor::atlas::ZoneNote", "double summer time");
+    //: What the clocks were on; %1 is a duration such as "1 h 30 min".
+    return QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                       "daylight saving time, %1 ahead of standard time")
+        .arg(DurationSecondsWording(daylightSeconds));
+}
+
+QString ErrorInDegrees(int seconds) {
+    auto degrees = [](double d) {
+        char text[32];
+        std::snprintf(text, sizeof text, d < 10 ? "%.1f" : "%.0f", d);
+        return QString::fromLatin1(text) + QStringLiteral("°");
+    };
+    const double moon = atlas::MoonDegreesOff(seconds);
+    if (moon < 0.05) {
+        return QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                           "about %1 for the Ascendant and under 0.1° for the Moon")
+            .arg(degrees(atlas::AscendantDegreesOff(seconds)));
+    }
+    //: How far off the chart is: stands in brackets or after a comma in the
+    //: sentences on errors. %1 and %2 are angles such as "15°".
+    return QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                       "about %1 for the Ascendant and %2 for the Moon")
+        .arg(degrees(atlas::AscendantDegreesOff(seconds)), degrees(moon));
+}
+
+// The sentence on the Ascendant and the Moon when no row gives them the
+// place's offset: with or without the hemisphere that stands in the way, and
+// with or without the planets' error.
+QString NoRowSentence(const QString& utc, std::optional<bool> hemisphereEast,
+                      const QString& ascendantOff, const QString& degrees,
+                      const QString& planetsOff) {
+    const char* text = nullptr;
+    if (!hemisphereEast) {
+        text = planetsOff.isEmpty()
+                   ? QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                       "No row gives the Ascendant and the Moon %1: with the "
+                                       "closest they are %2 off, %3.")
+                   : QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                       "No row gives the Ascendant and the Moon %1: with the "
+                                       "closest they are %2 off, %3; the planets %4 off.");
+    } else if (*hemisphereEast) {
+        text = planetsOff.isEmpty()
+                   ? QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                       "No row gives the Ascendant and the Moon %1 east of "
+                                       "Greenwich: with the closest they are %2 off, %3.")
+                   : QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                       "No row gives the Ascendant and the Moon %1 east of "
+                                       "Greenwich: with the closest they are %2 off, %3; the "
+                                       "planets %4 off.");
+    } else {
+        text = planetsOff.isEmpty()
+                   ? QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                       "No row gives the Ascendant and the Moon %1 west of "
+                                       "Greenwich: with the closest they are %2 off, %3.")
+                   : QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                       "No row gives the Ascendant and the Moon %1 west of "
+                                       "Greenwich: with the closest they are %2 off, %3; the "
+                                       "planets %4 off.");
+    }
+    const QString sentence = ZoneTr(text);
+    return planetsOff.isEmpty() ? sentence.arg(utc, ascendantOff, degrees)
+                                : sentence.arg(utc, ascendantOff, degrees, planetsOff);
+}
+
+QString ErrorSentence(const atlas::ZoneNote& n, const QString& utc) {
+    const int asc = n.choice.ascendantErrorSeconds;
+    const int planets = n.choice.planetErrorSeconds;
+    switch (n.error) {
+        case atlas::ZoneErrorNote::None:
+            return {};
+        case atlas::ZoneErrorNote::ByHandBoth:
+            return QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                               "As set by hand: the Ascendant and the Moon %1 off "
+                                               "(%2), the planets %3 off.")
+                .arg(DurationSecondsWording(asc), ErrorInDegrees(asc),
+                     DurationSecondsWording(planets));
+        case atlas::ZoneErrorNote::ByHandAscendant:
+            return QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                               "As set by hand: the Ascendant and the Moon %1 off "
+                                               "(%2), the planets right.")
+                .arg(DurationSecondsWording(asc), ErrorInDegrees(asc));
+        case atlas::ZoneErrorNote::ByHandPlanets:
+            return QCoreApplication::translate(
+                       "vellamor::atlas::ZoneNote",
+                       "As set by hand: the Ascendant and the Moon right, the planets %1 off.")
+                .arg(DurationSecondsWording(planets));
+        case atlas::ZoneErrorNote::NoRow:
+            return NoRowSentence(utc, n.hemisphereEast, DurationSecondsWording(asc),
+                                 ErrorInDegrees(asc),
+                                 planets != 0 ? DurationSecondsWording(planets) : QString());
+        case atlas::ZoneErrorNote::PlanetsOnly:
+            return QCoreApplication::translate(
+                       "vellamor::atlas::ZoneNote",
+                       "The planets, which take the row's own offset, are %1 off.")
+                .arg(DurationSecondsWording(planets));
+    }
+    return {};
+}
+
+}  // namespace
+
+QString DurationSecondsWording(int seconds) {
+    const int a = std::abs(seconds);
+    QStringList parts;
+    if (a / 3600 != 0)
+        parts << QCoreApplication::translate("vellamor::atlas::ZoneNote", "%1 h", "hours")
+                     .arg(a / 3600);
+    if (a / 60 % 60 != 0 || a == 0)
+        parts << QCoreApplication::translate("vellamor::atlas::ZoneNote", "%1 min", "minutes")
+                     .arg(a / 60 % 60);
+    if (a % 60 != 0)
+        parts << QCoreApplication::translate("vellamor::atlas::ZoneNote", "%1 s", "seconds")
+                     .arg(a % 60);
+    return parts.join(QLatin1Char(' '));
+}
+
+QString ZoneDecisionWording(const atlas::ZoneNote& n) {
+    switch (n.kind) {
+        case atlas::ZoneNoteKind::Silent:
+            return {};
+        case atlas::ZoneNoteKind::UnknownZone:
+            return QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                               "The time-zone database has no %1: zone and "
+                                               "daylight saving left as they were")
+                .arg(QString::fromStdString(n.ianaZone));
+        case atlas::ZoneNoteKind::Decided:
+            break;
+    }
+    const QString place = QString::fromStdString(n.place);
+    const QString clock =
+        QStringLiteral("%1:%2").arg(n.when.hour).arg(n.when.minute, 2, 10, QLatin1Char('0'));
+    const QString date = DateWording(n.when);
+    const QString utc = UtcWording(n.facts.offsetSeconds);
+    QStringList note;
+    note << QCoreApplication::translate("vellamor::atlas::ZoneNote", "Zone: %1.")
+                .arg(RowAndBoxWording(n.choice.row, n.choice.daylightSaving));
+    switch (n.facts.reading) {
+        case atlas::ClockReading::Skipped:
+            //: %1 the clock time (2:30), %2 the date, %3 the place, %4 what the clocks
+            //: were on (standard time), %5 the offset (UTC-5).
+            note << QCoreApplication::translate(
+                        "vellamor::atlas::ZoneNote",
+                        "%1 on %2 did not exist on the clocks in %3: they were put forward over "
+                        "it. Read with the time before the change, %4, %5.")
+                        .arg(clock, date, place, ClockState(n.facts.daylightSeconds), utc);
+            break;
+        case atlas::ClockReading::Normal:
+        case atlas::ClockReading::Repeated:
+            //: %1 the date, %2 the place, %3 what the clocks were on (standard time),
+            //: %4 the offset (UTC+5:30).
+            note << QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                                "On %1 clocks in %2 were on %3, %4.")
+                        .arg(date, place, ClockState(n.facts.daylightSeconds), utc);
+            break;
+    }
+    if (n.facts.reading == atlas::ClockReading::Repeated) {
+        //: %1 the clock time (1:30), %2 the offset of its second reading (UTC-5),
+        //: %3 a row and the box to choose for it.
+        note << QCoreApplication::translate(
+                    "vellamor::atlas::ZoneNote",
+                    "%1 came twice that night: taken as the first, before the clocks went back; "
+                    "for the second (%2) choose %3.")
+                    .arg(clock, UtcWording(n.facts.secondOffsetSeconds),
+                         RowAndBoxWording(n.second.row, n.second.daylightSaving));
+    }
+    if (const QString error = ErrorSentence(n, utc); !error.isEmpty())
+        note << error;
+    if (n.rowNamedElsewhere) {
+        note << QCoreApplication::translate(
+                    "vellamor::atlas::ZoneNote",
+                    "The row's name belongs to another region: no row is named for the time in "
+                    "%1, so this one was chosen for its offset; the chart is right as it is.")
+                    .arg(place);
+    }
+    return note.join(QLatin1Char(' '));
+}
+
+QString UnknownPlaceWording(const QString& typedCity) {
+    return QCoreApplication::translate("vellamor::atlas::PlaceNote",
+                                       "The atlas knows no place called \"%1\": everything "
+                                       "stays as typed")
+        .arg(typedCity);
+}
+
+#endif
+
+}  // namespace vellamor

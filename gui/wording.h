@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every sentence the windows show about the core's and the atlas's results,
+// in the user's language. The core and the atlas hand over kinds and
+// numbers; each function switches over its kind with no default, so that a
+// kind added later cannot be left without words. The command line words the
+// same kinds in English (cli/wording.h); the entry form's checks are worded
+// with their focus and icon in gui/form_problems.h.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "core/astro/bodies.h"
+#include "core/chart/chart_file.h"
+#include "core/chart/chart_stability.h"
+#include "core/reading/dasha.h"
+
+#ifdef VELLAMOR_HAVE_ATLAS
+#include "atlas/zone_decision.h"
+#endif
+
+namespace vellamor {
+
+// "14 min", "1 h 52 min", "2 d 5 h"; truncated, never rounded.
+QString DurationMinutesWording(double minutes);
+// "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later";
+// `ascendant` picks the Lagna's words and search span, else the Moon's.
+QString SignChangeWording(bool ascendant, const SignChangeWindow& window);
+// "retrograde from 2,21,2000 to 3,14,2000" and its direct counterpart.
+QString StationWording(const StationEvidence& evidence);
+// The bodies near a sign boundary, or that there are none.
+QString NearBoundaryWording(const std::vector<Body>& bodies);
+// The time-zone check's note on a zone that does not fit the longitude
+// (ZoneSanityNote), or nothing when it fits.
+QString ZoneNoteWording(const std::optional<ZoneMisfit>& misfit);
+
+// A body's name as the windows show it ("Sun", "Mercury", ...).
+QString BodyName(Body body);
+
+// "The reading is before the birth."
+QString ReadingErrorWording(ReadingError error);
+
+// What the window says for every refused chart file.
+QString CheckFileWording();
+// Why the file was refused, under that sentence. In English, as the system
+// reports it.
+QString ChartFileReasonWording(const ChartFileError& error);
+// The sentence for a failed save; "PATH: reason" in the system's own words
+// when the file could not be written.
+QString SaveFailureWording(const ChartWriteError& error);
+
+#ifdef VELLAMOR_HAVE_ATLAS
+// "1 h", "15 min", "8 min 50 s".
+QString DurationSecondsWording(int seconds);
+// The atlas's note on a zone decision; empty when it is silent.
+QString ZoneDecisionWording(const atlas::ZoneNote& note);
+// The note for a city the atlas does not know.
+QString UnknownPlaceWording(const QString& typedCity);
+#endif
+
+}  // namespace vellamor

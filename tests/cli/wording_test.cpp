@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/wording.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace vellamor {
+namespace {
+
+// Every kind the core hands over has words of its own: none is empty, and no
+// two kinds of one enum read alike, so that none was worded by copying.
+TEST(Wording, EveryKindHasItsOwnEnglish) {
+    auto distinct = [](const std::string& what, int last, auto words) {
+        std::set<std::string> seen;
+        for (int i = 0; i <= last; ++i) {
+            const std::string text(words(i));
+            EXPECT_FALSE(text.empty()) << what << " " << i;
+            EXPECT_TRUE(seen.insert(text).second) << what << " " << i << ": " << text;
+        }
+    };
+    distinct("form check", static_cast<int>(FormCheck::LongitudeMinutesRange),
+             [](int i) { return FormCheckText(static_cast<FormCheck>(i)); });
+    distinct("reading error", static_cast<int>(ReadingError::OutOfRange),
+             [](int i) { return ReadingErrorText(static_cast<ReadingError>(i)); });
+    distinct("chart file problem", static_cast<int>(ChartFileProblem::UnacceptableValue),
+             [](int i) {
+                 return ChartFileReasonText({static_cast<ChartFileProblem>(i), 3, 0, {}});
+             });
+    distinct("chart write problem", static_cast<int>(ChartWriteProblem::NotReplaced), [](int i) {
+        return ChartWriteText({static_cast<ChartWriteProblem>(i), 15, "\u20ac", "/x/a.sud",
+                               "No space left on device"});
+    });
+    EXPECT_EQ(OpeningErrorText({FormCheck::Name, std::nullopt}), "Please Enter Your Name");
+    EXPECT_EQ(OpeningErrorText({std::nullopt, ChartFileError{}}), "Please Check The File.");
+}
+
+}  // namespace
+}  // namespace vellamor
