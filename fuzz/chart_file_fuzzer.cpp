@@ -21,7 +21,7 @@
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
 #include "fuzz_checks.h"
-#include "json_lite.h"
+#include "json.h"
 
 namespace {
 
@@ -48,8 +48,9 @@ void CheckChart(const Chart& chart) {
     Require(IsUtf8(json), "JSON is not UTF-8");
     try {
         const testjson::Value v = testjson::Parse(json);
-        Require(v["name"].s == chart.birth.name, "JSON name does not read back");
-        Require(v["bodies"].a.size() == static_cast<std::size_t>(kBodyCount), "JSON bodies");
+        Require(v.at("name").get<std::string>() == chart.birth.name,
+                "JSON name does not read back");
+        Require(v.at("bodies").size() == static_cast<std::size_t>(kBodyCount), "JSON bodies");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         Fail("JSON does not parse");

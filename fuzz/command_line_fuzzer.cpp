@@ -28,7 +28,7 @@
 #include "core/chart/chart_opening.h"
 #include "core/chart/pipeline.h"
 #include "fuzz_checks.h"
-#include "json_lite.h"
+#include "json.h"
 
 namespace {
 
@@ -286,7 +286,7 @@ void CheckJson(const Invocation& inv, int status, const std::string& out) {
     for (const std::string& line : lines) {
         try {
             const testjson::Value v = testjson::Parse(line);
-            Require(v["bodies"].a.size() == 13, "JSON bodies");
+            Require(v.at("bodies").size() == 13, "JSON bodies");
             Require(v.o.count("stability") == (inv.stability ? 1u : 0u),
                     "stability given without --stability or missing with it");
         } catch (const std::exception& e) {

@@ -14,7 +14,7 @@
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
 #include "core/version.h"
-#include "json_lite.h"
+#include "json.h"
 
 namespace vellamor {
 namespace {
@@ -79,7 +79,7 @@ TEST(CommandLine, JsonPrintsOneObjectPerGoodFileAndNamesEachBadOne) {
     int count = 0;
     while (std::getline(lines, line)) {
         const auto v = testjson::Parse(line);
-        EXPECT_EQ(v["bodies"].a.size(), 13u);
+        EXPECT_EQ(v.at("bodies").size(), 13u);
         ++count;
     }
     EXPECT_EQ(count, 2);
@@ -103,16 +103,17 @@ TEST(CommandLine, JsonEntryIsLastAndFeedsBackAsOptions) {
     const Outcome r = Headless({"--json", "--stability", DataFile("charts/good.sud")});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto v = testjson::Parse(r.out);
-    EXPECT_EQ(v.keys, (std::vector<std::string>{"name", "details", "bodies", "rings", "stability",
-                                                "entry"}));
-    const auto& e = v["entry"];
-    EXPECT_EQ(e.keys, (std::vector<std::string>{"date", "time", "zone", "dst", "lat", "lon", "city",
-                                                "state", "country"}));
-    Args again{"--json", "--stability", "--name", v["name"].s};
+    EXPECT_EQ(testjson::Keys(v), (std::vector<std::string>{"name", "details", "bodies", "rings",
+                                                           "stability", "entry"}));
+    const auto& e = v.at("entry");
+    EXPECT_EQ(testjson::Keys(e), (std::vector<std::string>{"date", "time", "zone", "dst", "lat",
+                                                           "lon", "city", "state", "country"}));
+    Args again{"--json", "--stability", "--name", v.at("name").get<std::string>()};
     for (const char* key : {"date", "time", "lat", "lon", "city", "state", "country"})
-        again.insert(again.end(), {std::string("--") + key, e[key].s});
-    again.insert(again.end(), {"--zone", std::to_string(static_cast<int>(e["zone"].n))});
-    if (e["dst"].b)
+        again.insert(again.end(), {std::string("--") + key, e.at(key).get<std::string>()});
+    again.insert(again.end(),
+                 {"--zone", std::to_string(static_cast<int>(e.at("zone").get<double>()))});
+    if (e.at("dst").get<bool>())
         again.push_back("--dst");
     EXPECT_EQ(Headless(again).out, r.out);
     EXPECT_NE(Headless({"--print", DataFile("charts/good.sud")})

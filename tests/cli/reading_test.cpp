@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "cli/headless.h"
-#include "json_lite.h"
+#include "json.h"
 
 namespace vellamor {
 namespace {
@@ -39,33 +39,37 @@ TEST(ReadingOption, JsonAddsProgressionAndTransitsAfterEveryOtherKey) {
     EXPECT_EQ(read.out.substr(0, head.size()), head);
 
     const testjson::Value v = testjson::Parse(read.out);
-    EXPECT_EQ(v.keys, (std::vector<std::string>{"name", "details", "bodies", "rings", "stability",
-                                                "entry", "progression", "transits"}));
-    const testjson::Value& p = v["progression"];
-    EXPECT_EQ(p.keys, (std::vector<std::string>{"reading", "yearOfLife", "month", "period",
-                                                "yearFrom", "yearTo", "monthFrom", "monthTo",
-                                                "periodFrom", "periodTo", "houses", "signs"}));
-    EXPECT_EQ(p["reading"].s, "2026-12-07T12:00");
-    EXPECT_EQ(p["yearOfLife"].n, 47);
-    EXPECT_EQ(p["month"].n, 10);
-    EXPECT_EQ(p["period"].n, 2);
-    EXPECT_EQ(p["monthFrom"].s, "2026-12-04T01:05");
-    EXPECT_EQ(p["houses"]["year"].n, 11);
-    EXPECT_EQ(p["signs"]["moon"].keys, (std::vector<std::string>{"year", "month", "period"}));
+    EXPECT_EQ(testjson::Keys(v),
+              (std::vector<std::string>{"name", "details", "bodies", "rings", "stability", "entry",
+                                        "progression", "transits"}));
+    const testjson::Value& p = v.at("progression");
+    EXPECT_EQ(testjson::Keys(p),
+              (std::vector<std::string>{"reading", "yearOfLife", "month", "period", "yearFrom",
+                                        "yearTo", "monthFrom", "monthTo", "periodFrom", "periodTo",
+                                        "houses", "signs"}));
+    EXPECT_EQ(p.at("reading").get<std::string>(), "2026-12-07T12:00");
+    EXPECT_EQ(p.at("yearOfLife").get<double>(), 47);
+    EXPECT_EQ(p.at("month").get<double>(), 10);
+    EXPECT_EQ(p.at("period").get<double>(), 2);
+    EXPECT_EQ(p.at("monthFrom").get<std::string>(), "2026-12-04T01:05");
+    EXPECT_EQ(p.at("houses").at("year").get<double>(), 11);
+    EXPECT_EQ(testjson::Keys(p.at("signs").at("moon")),
+              (std::vector<std::string>{"year", "month", "period"}));
 
-    const testjson::Value& t = v["transits"];
-    ASSERT_EQ(t["bodies"].a.size(), 12u);
-    EXPECT_EQ(t["bodies"][11]["name"].s, "Ketu");
-    EXPECT_EQ(t["bodies"][0].keys,
+    const testjson::Value& t = v.at("transits");
+    ASSERT_EQ(t.at("bodies").size(), 12u);
+    EXPECT_EQ(t.at("bodies").at(11).at("name").get<std::string>(), "Ketu");
+    EXPECT_EQ(testjson::Keys(t.at("bodies").at(0)),
               (std::vector<std::string>{"name", "label", "position", "longText", "longitude",
                                         "retrograde"}));
-    EXPECT_EQ(t["houses"].keys, (std::vector<std::string>{"birth", "moon", "sun"}));
+    EXPECT_EQ(testjson::Keys(t.at("houses")), (std::vector<std::string>{"birth", "moon", "sun"}));
     // The Sun's house in the Sun ring counts from the birth Sun's sign.
-    EXPECT_EQ(t["houses"]["sun"].a.size(), 12u);
+    EXPECT_EQ(t.at("houses").at("sun").size(), 12u);
 
     // Without a time the reading is at noon.
     const Outcome noon = Headless({"--json", "--reading", "2026-12-07"});
-    EXPECT_EQ(testjson::Parse(noon.out)["progression"]["reading"].s, "2026-12-07T12:00");
+    EXPECT_EQ(testjson::Parse(noon.out).at("progression").at("reading").get<std::string>(),
+              "2026-12-07T12:00");
 }
 
 TEST(ReadingOption, PrintAddsTheSectionAndExportDrawsTheReading) {

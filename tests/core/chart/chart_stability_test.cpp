@@ -8,7 +8,7 @@
 #include "cli/chart_report.h"
 #include "cli/wording.h"
 #include "core/astro/position_text.h"
-#include "json_lite.h"
+#include "json.h"
 
 namespace vellamor {
 namespace {
@@ -218,12 +218,13 @@ TEST(ChartStability, JsonShape) {
     ChartStability s = AnalyzeChartStability(chart);
     s.nearBoundary = {Body::Moon};
     const testjson::Value v = testjson::Parse(StabilityJson(s));
-    EXPECT_EQ(v.keys, (std::vector<std::string>{"ascendant", "moon", "nearBoundary", "stations",
-                                                "zoneNote"}));
-    EXPECT_EQ(v["ascendant"].keys, (std::vector<std::string>{"earlierMinutes", "laterMinutes"}));
-    EXPECT_GT(v["moon"]["laterMinutes"].n, 0);
-    EXPECT_EQ(v["nearBoundary"][0].s, "Moon");
-    EXPECT_EQ(v["zoneNote"].s, "");
+    EXPECT_EQ(testjson::Keys(v), (std::vector<std::string>{"ascendant", "moon", "nearBoundary",
+                                                           "stations", "zoneNote"}));
+    EXPECT_EQ(testjson::Keys(v.at("ascendant")),
+              (std::vector<std::string>{"earlierMinutes", "laterMinutes"}));
+    EXPECT_GT(v.at("moon").at("laterMinutes").get<double>(), 0);
+    EXPECT_EQ(v.at("nearBoundary").at(0).get<std::string>(), "Moon");
+    EXPECT_EQ(v.at("zoneNote").get<std::string>(), "");
 }
 
 }  // namespace
