@@ -200,9 +200,8 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
         GTEST_SKIP() << "not run as root, so no third user's link could be planted: " << needsRoot;
 }
 
-// A new file follows the umask; a replaced one keeps its mode, and its owner
-// and group where the process may set them (here: the administrator).
-TEST(FileReplace, ModesOwnersAndGroupsAreKept) {
+// A new file follows the umask; a replaced one keeps its mode.
+TEST(FileReplace, ModesAreKept) {
     struct Case {
         mode_t umask;
         std::optional<mode_t> existing;  // the old file's mode, or none
@@ -226,20 +225,25 @@ TEST(FileReplace, ModesOwnersAndGroupsAreKept) {
         })) << "umask "
             << std::oct << c.umask << " expected " << c.expected;
     }
-    if (::geteuid() == 0) {
-        std::string pattern = (fs::temp_directory_path() / "vellamor-owner-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        const fs::path target = fs::path(pattern) / "theirs.sud";
-        WriteBytes(target, "old");
-        ASSERT_EQ(::chown(target.c_str(), test::kUnprivilegedId, test::kUnprivilegedId), 0);
-        ASSERT_TRUE(ReplaceFile(target.string(), "new"));
-        struct stat st {};
-        ASSERT_EQ(::stat(target.c_str(), &st), 0);
-        EXPECT_EQ(st.st_uid, test::kUnprivilegedId);
-        EXPECT_EQ(st.st_gid, test::kUnprivilegedId);
-        EXPECT_EQ(ReadBytes(target), "new");
-        fs::remove_all(pattern);
-    }
+}
+
+// Only the administrator may give a file away: saving another user's file
+// keeps it theirs.
+TEST(FileReplace, AnotherUsersFileStaysTheirs) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "not run as root, so no file of another user can be made";
+    std::string pattern = (fs::temp_directory_path() / "vellamor-owner-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const fs::path target = fs::path(pattern) / "theirs.sud";
+    WriteBytes(target, "old");
+    ASSERT_EQ(::chown(target.c_str(), test::kUnprivilegedId, test::kUnprivilegedId), 0);
+    ASSERT_TRUE(ReplaceFile(target.string(), "new"));
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, test::kUnprivilegedId);
+    EXPECT_EQ(st.st_gid, test::kUnprivilegedId);
+    EXPECT_EQ(ReadBytes(target), "new");
+    fs::remove_all(pattern);
 }
 
 // The temporary name does not grow with the target's: a name of the folder's
