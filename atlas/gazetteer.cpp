@@ -116,8 +116,8 @@ Gazetteer::~Gazetteer() = default;
 
 Expected<Gazetteer, std::string> Gazetteer::FromText(std::string text) {
     Gazetteer g;
-    g.text_ = std::make_unique<const std::string>(std::move(text));
-    std::string_view rest = *g.text_;
+    g.m_text = std::make_unique<const std::string>(std::move(text));
+    std::string_view rest = *g.m_text;
     std::size_t lineNumber = 0;
     auto bad = [&lineNumber](const char* what) {
         return Fail("gazetteer line " + std::to_string(lineNumber) + ": " + what);
@@ -132,7 +132,7 @@ Expected<Gazetteer, std::string> Gazetteer::FromText(std::string text) {
         const std::vector<std::string_view> f = Split(line, '\t');
         const std::string_view kind = f.front();
         if (kind == "D" && f.size() == 2) {
-            g.dumpDate_ = std::string(f[1]);
+            g.m_dumpDate = std::string(f[1]);
         } else if (kind == "C" && f.size() == 4) {
             Country c{std::string(f[1]), std::string(f[2]), {}};
             c.keys.push_back(SearchKey(f[1]));
@@ -141,17 +141,17 @@ Expected<Gazetteer, std::string> Gazetteer::FromText(std::string text) {
                 if (!n.empty())
                     c.keys.push_back(SearchKey(n));
             }
-            g.countries_.push_back(std::move(c));
+            g.m_countries.push_back(std::move(c));
         } else if (kind == "S" && f.size() == 4) {
             Division d;
-            if (!ParseNumber(f[1], d.country) || d.country >= g.countries_.size())
+            if (!ParseNumber(f[1], d.country) || d.country >= g.m_countries.size())
                 return bad("no such country");
             d.name = std::string(f[2]);
             d.key = SearchKey(f[2]);
             d.iso = SearchKey(f[3]);
-            g.divisions_.push_back(std::move(d));
+            g.m_divisions.push_back(std::move(d));
         } else if (kind == "Z" && f.size() == 2) {
-            g.zones_.emplace_back(f[1]);
+            g.m_zones.emplace_back(f[1]);
         } else if (kind == "P" && f.size() == 8) {
             Entry e;
             e.name = f[1];
@@ -159,52 +159,52 @@ Expected<Gazetteer, std::string> Gazetteer::FromText(std::string text) {
                 !ParseNumber(f[3], e.longitude) || !ParseNumber(f[4], e.division) ||
                 !ParseNumber(f[5], e.population) || !ParseNumber(f[6], e.zone))
                 return bad("a place needs a name and numbers");
-            if (e.division >= g.divisions_.size() || e.zone >= g.zones_.size())
+            if (e.division >= g.m_divisions.size() || e.zone >= g.m_zones.size())
                 return bad("no such division or zone");
-            e.firstAlternate = static_cast<std::uint32_t>(g.alternates_.size());
+            e.firstAlternate = static_cast<std::uint32_t>(g.m_alternates.size());
             if (!f[7].empty()) {
                 for (std::string_view a : Split(f[7], '|')) {
                     if (e.alternateCount < 0xFFFF) {
-                        g.alternates_.push_back(a);
+                        g.m_alternates.push_back(a);
                         ++e.alternateCount;
                     }
                 }
             }
-            g.places_.push_back(e);
+            g.m_places.push_back(e);
         } else {
             return bad("not a line of the gazetteer");
         }
     }
-    if (g.places_.empty())
+    if (g.m_places.empty())
         return Fail(std::string("the gazetteer has no places"));
     g.BuildIndex();
     return g;
 }
 
 void Gazetteer::BuildIndex() {
-    index_.reserve(places_.size() * 4);
-    keys_.reserve(text_->size() / 2);
+    m_index.reserve(m_places.size() * 4);
+    m_keys.reserve(m_text->size() / 2);
     auto add = [this](std::uint32_t place, std::uint16_t name, std::string_view text) {
         const std::string key = SearchKey(text);
         if (key.empty() || key.size() > 0xFFFF)
             return;
-        const auto offset = static_cast<std::uint32_t>(keys_.size());
-        keys_ += key;
+        const auto offset = static_cast<std::uint32_t>(m_keys.size());
+        m_keys += key;
         for (std::size_t at = 0; at < key.size(); ++at) {
             if (at == 0 || key[at - 1] == ' ') {
-                index_.push_back(Key{Head(std::string_view(key).substr(at)),
-                                     static_cast<std::uint32_t>(offset + at), place,
-                                     static_cast<std::uint16_t>(key.size() - at), name, at == 0});
+                m_index.push_back(Key{Head(std::string_view(key).substr(at)),
+                                      static_cast<std::uint32_t>(offset + at), place,
+                                      static_cast<std::uint16_t>(key.size() - at), name, at == 0});
             }
         }
     };
-    for (std::uint32_t i = 0; i < places_.size(); ++i) {
-        const Entry& e = places_[i];
+    for (std::uint32_t i = 0; i < m_places.size(); ++i) {
+        const Entry& e = m_places[i];
         add(i, 0, e.name);
         for (std::uint16_t k = 0; k < e.alternateCount; ++k)
-            add(i, static_cast<std::uint16_t>(k + 1), alternates_[e.firstAlternate + k]);
+            add(i, static_cast<std::uint16_t>(k + 1), m_alternates[e.firstAlternate + k]);
     }
-    std::sort(index_.begin(), index_.end(), [this](const Key& a, const Key& b) {
+    std::sort(m_index.begin(), m_index.end(), [this](const Key& a, const Key& b) {
         if (a.head != b.head)
             return a.head < b.head;
         const std::string_view ka = KeyText(a), kb = KeyText(b);
@@ -214,28 +214,28 @@ void Gazetteer::BuildIndex() {
 
 Place Gazetteer::PlaceAt(std::uint32_t index, std::uint16_t name) const {
     Place p;
-    if (index >= places_.size())
+    if (index >= m_places.size())
         return p;
-    const Entry& e = places_[index];
-    const Division& d = divisions_[e.division];
-    const Country& c = countries_[d.country];
+    const Entry& e = m_places[index];
+    const Division& d = m_divisions[e.division];
+    const Country& c = m_countries[d.country];
     p.name = std::string(e.name);
     p.state = d.name;
     p.country = c.name;
     p.countryCode = c.code;
-    p.timeZone = zones_[e.zone];
+    p.timeZone = m_zones[e.zone];
     p.latitude = e.latitude;
     p.longitude = e.longitude;
     p.population = e.population;
     if (name > 0 && name <= e.alternateCount)
-        p.typedName = std::string(alternates_[e.firstAlternate + name - 1u]);
+        p.typedName = std::string(m_alternates[e.firstAlternate + name - 1u]);
     return p;
 }
 
 std::string_view Gazetteer::CountryCodeOf(std::uint32_t index) const {
-    if (index >= places_.size())
+    if (index >= m_places.size())
         return {};
-    return countries_[divisions_[places_[index].division].country].code;
+    return m_countries[m_divisions[m_places[index].division].country].code;
 }
 
 bool Gazetteer::NamesDivision(const Division& d, std::string_view q, bool codeLike) const {
@@ -253,14 +253,14 @@ bool Gazetteer::NamesCountry(const Country& c, std::string_view q, bool codeLike
 }
 
 bool Gazetteer::QualifierNames(std::uint32_t place, std::string_view qualifier) const {
-    if (place >= places_.size())
+    if (place >= m_places.size())
         return false;
     const std::string q = SearchKey(qualifier);
     if (q.empty())
         return true;
     const bool codeLike = q.size() <= 3 && q.find(' ') == std::string::npos;
-    const Division& d = divisions_[places_[place].division];
-    return NamesDivision(d, q, codeLike) || NamesCountry(countries_[d.country], q, codeLike);
+    const Division& d = m_divisions[m_places[place].division];
+    return NamesDivision(d, q, codeLike) || NamesCountry(m_countries[d.country], q, codeLike);
 }
 
 std::vector<GazetteerMatch> Gazetteer::Lookup(std::string_view city,
@@ -280,27 +280,27 @@ std::vector<GazetteerMatch> Gazetteer::Lookup(std::string_view city,
             continue;
         const bool codeLike = key.size() <= 3 && key.find(' ') == std::string::npos;
         if (divisionOk.empty())
-            divisionOk.assign(divisions_.size(), 1);
-        for (std::size_t i = 0; i < divisions_.size(); ++i) {
-            const Division& d = divisions_[i];
+            divisionOk.assign(m_divisions.size(), 1);
+        for (std::size_t i = 0; i < m_divisions.size(); ++i) {
+            const Division& d = m_divisions[i];
             divisionOk[i] = divisionOk[i] && (NamesDivision(d, key, codeLike) ||
-                                              NamesCountry(countries_[d.country], key, codeLike));
+                                              NamesCountry(m_countries[d.country], key, codeLike));
         }
     }
 
     // Best (match, alternate?) per place: 2 * match + 1 for an alternate.
     constexpr std::uint8_t kNone = 0xFF;
-    std::vector<std::uint8_t> best(places_.size(), kNone);
-    std::vector<std::uint16_t> bestName(places_.size(), 0);
+    std::vector<std::uint8_t> best(m_places.size(), kNone);
+    std::vector<std::uint16_t> bestName(m_places.size(), 0);
     std::vector<std::uint32_t> touched;
     auto from =
-        std::lower_bound(index_.begin(), index_.end(), std::string_view(q),
+        std::lower_bound(m_index.begin(), m_index.end(), std::string_view(q),
                          [this](const Key& k, std::string_view v) { return KeyText(k) < v; });
-    for (auto it = from; it != index_.end(); ++it) {
+    for (auto it = from; it != m_index.end(); ++it) {
         const std::string_view key = KeyText(*it);
         if (key.compare(0, q.size(), q) != 0)
             break;
-        if (!divisionOk.empty() && !divisionOk[places_[it->place].division])
+        if (!divisionOk.empty() && !divisionOk[m_places[it->place].division])
             continue;
         NameMatch m = NameMatch::InnerWord;
         if (it->atStart)
@@ -349,17 +349,18 @@ Gazetteer BuiltInGazetteer::Read() {
     if (g)
         return std::move(*g);
     Gazetteer empty;
-    empty.loadError_ = "the built-in gazetteer could not be read";
+    empty.m_loadError = "the built-in gazetteer could not be read";
     return empty;
 }
 
 void BuiltInGazetteer::ReadInBackground() {
-    std::call_once(started_, [this] { table_ = std::async(std::launch::async, Read).share(); });
+    std::call_once(m_started, [this] { m_table = std::async(std::launch::async, Read).share(); });
 }
 
 const Gazetteer& BuiltInGazetteer::Get() const {
-    std::call_once(started_, [this] { table_ = std::async(std::launch::deferred, Read).share(); });
-    return table_.get();
+    std::call_once(m_started,
+                   [this] { m_table = std::async(std::launch::deferred, Read).share(); });
+    return m_table.get();
 }
 
 }  // namespace vellamor::atlas

@@ -47,9 +47,9 @@ class Gazetteer {
     // one for its owner).
     static Expected<Gazetteer, std::string> ReadBuiltIn();
 
-    std::size_t placeCount() const { return places_.size(); }
-    const std::string& dumpDate() const { return dumpDate_; }
-    const std::string& loadError() const { return loadError_; }
+    std::size_t placeCount() const { return m_places.size(); }
+    const std::string& dumpDate() const { return m_dumpDate; }
+    const std::string& loadError() const { return m_loadError; }
 
     // The place at `index`, with the alternate `name` noted as typed.
     Place PlaceAt(std::uint32_t index, std::uint16_t name = 0) const;
@@ -96,27 +96,27 @@ class Gazetteer {
     };
     struct Key {
         std::uint64_t head = 0;    // the first eight characters, for a quick sort
-        std::uint32_t offset = 0;  // into keys_
+        std::uint32_t offset = 0;  // into m_keys
         std::uint32_t place = 0;
         std::uint16_t length = 0;
         std::uint16_t name = 0;
         bool atStart = false;
     };
 
-    std::string_view KeyText(const Key& k) const { return {keys_.data() + k.offset, k.length}; }
+    std::string_view KeyText(const Key& k) const { return {m_keys.data() + k.offset, k.length}; }
     bool NamesDivision(const Division& d, std::string_view qualifierKey, bool codeLike) const;
     bool NamesCountry(const Country& c, std::string_view qualifierKey, bool codeLike) const;
     void BuildIndex();
 
-    std::unique_ptr<const std::string> text_;  // the table; names point into it
-    std::string dumpDate_, loadError_;
-    std::vector<Country> countries_;
-    std::vector<Division> divisions_;
-    std::vector<std::string> zones_;
-    std::vector<Entry> places_;
-    std::vector<std::string_view> alternates_;
-    std::string keys_;
-    std::vector<Key> index_;
+    std::unique_ptr<const std::string> m_text;  // the table; names point into it
+    std::string m_dumpDate, m_loadError;
+    std::vector<Country> m_countries;
+    std::vector<Division> m_divisions;
+    std::vector<std::string> m_zones;
+    std::vector<Entry> m_places;
+    std::vector<std::string_view> m_alternates;
+    std::string m_keys;
+    std::vector<Key> m_index;
 };
 
 // The table carried in the program, read once for whoever owns this object
@@ -141,8 +141,8 @@ class BuiltInGazetteer {
   private:
     static Gazetteer Read();
 
-    mutable std::once_flag started_;
-    mutable std::shared_future<Gazetteer> table_;
+    mutable std::once_flag m_started;
+    mutable std::shared_future<Gazetteer> m_table;
 };
 
 // The text matched against the index: folded, lower case, "st" read as

@@ -4,43 +4,43 @@
 namespace vellamor::atlas {
 
 ZoneDecision PlaceFollower::Pick(EntryForm& form, const Place& place) {
-    place_ = place;
-    zoneByHand_ = false;
-    boxByHand_ = false;
+    m_place = place;
+    m_zoneByHand = false;
+    m_boxByHand = false;
     FilledForm filled = FillFormFromPlace(form, place);
     form = filled.form;
     return filled.zone;
 }
 
 std::optional<ZoneDecision> PlaceFollower::Follow(EntryForm& form) {
-    if (!place_)
+    if (!m_place)
         return std::nullopt;
     ZoneConstraint fixed;
-    if (zoneByHand_)
+    if (m_zoneByHand)
         fixed.row = form.zoneIndex;
-    if (boxByHand_)
+    if (m_boxByHand)
         fixed.daylightSaving = form.daylightSaving;
-    return FollowZone(form, *place_, fixed);
+    return FollowZone(form, *m_place, fixed);
 }
 
 std::optional<ZoneDecision> PlaceFollower::ZoneChosenByHand(EntryForm& form) {
-    if (!place_)
+    if (!m_place)
         return std::nullopt;
-    zoneByHand_ = true;
+    m_zoneByHand = true;
     return Follow(form);
 }
 
 std::optional<ZoneDecision> PlaceFollower::BoxSetByHand(EntryForm& form) {
-    if (!place_)
+    if (!m_place)
         return std::nullopt;
-    boxByHand_ = true;
+    m_boxByHand = true;
     return Follow(form);
 }
 
 void PlaceFollower::Forget() {
-    place_.reset();
-    zoneByHand_ = false;
-    boxByHand_ = false;
+    m_place.reset();
+    m_zoneByHand = false;
+    m_boxByHand = false;
 }
 
 }  // namespace vellamor::atlas

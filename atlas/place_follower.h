@@ -33,14 +33,14 @@ class PlaceFollower {
     // filled the window.
     void Forget();
 
-    const std::optional<Place>& place() const { return place_; }
-    bool zoneByHand() const { return zoneByHand_; }
-    bool boxByHand() const { return boxByHand_; }
+    const std::optional<Place>& place() const { return m_place; }
+    bool zoneByHand() const { return m_zoneByHand; }
+    bool boxByHand() const { return m_boxByHand; }
 
   private:
-    std::optional<Place> place_;
-    bool zoneByHand_ = false;
-    bool boxByHand_ = false;
+    std::optional<Place> m_place;
+    bool m_zoneByHand = false;
+    bool m_boxByHand = false;
 };
 
 }  // namespace vellamor::atlas

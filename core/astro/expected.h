@@ -50,7 +50,12 @@ class Expected {
     T* operator->() { return &value(); }
     const T* operator->() const { return &value(); }
 
-    const E& error() const {
+    // Mutable too, so that a caller passing the error on can move it.
+    E& error() & {
+        assert(!has_value());
+        return std::get<1>(m_state);
+    }
+    const E& error() const& {
         assert(!has_value());
         return std::get<1>(m_state);
     }
@@ -69,7 +74,11 @@ class Expected<void, E> {
 
     bool has_value() const { return !m_failed; }
     explicit operator bool() const { return has_value(); }
-    const E& error() const {
+    E& error() & {
+        assert(m_failed);
+        return m_error;
+    }
+    const E& error() const& {
         assert(m_failed);
         return m_error;
     }

@@ -155,7 +155,7 @@ std::vector<StationEvidence> StationEvidenceFor(const BirthData& birth) {
         if (bracket.next)
             e.after = date(*bracket.next);
         e.dayDecided = near(bracket.previous) || near(bracket.next);
-        out.push_back(std::move(e));
+        out.push_back(e);
     }
     return out;
 }
