@@ -7,7 +7,7 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl1-mesa-dev
-  qt6-l10n-tools
+  qt6-l10n-tools qt6-tools-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   libswe-dev swe-basic-data
   tzdata
