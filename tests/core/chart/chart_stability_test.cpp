@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "cli/chart_report.h"
+#include "cli/chart_json.h"
 #include "core/astro/position_text.h"
 #include "core/chart/stability_report.h"
 #include "json_lite.h"
