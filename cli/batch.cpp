@@ -2,7 +2,6 @@
 #include "cli/batch.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include <unordered_map>
 
 #include "cli/births_table.h"
+#include "cli/csv_reader.h"
 #include "cli/wording.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
@@ -40,69 +40,56 @@ struct Row {
 struct Part {
     std::vector<Row> rows;
     std::string raw;                // the records as read, for the job to take apart
-    TextBuffer out;                 // every row's text, one after the other
+    std::string out;                // every row's text, one after the other
     std::vector<std::size_t> ends;  // end of each row's text in `out`
     std::uint64_t bytesEnd = 0;     // input consumed up to the part's last row
 
+    // Emptied for the next rows; the strings keep their storage, so that a
+    // part of a megabyte is not allocated and faulted in anew each time.
     void Clear() {
         rows.clear();
         raw.clear();
-        out.Clear();
+        out.clear();
         ends.clear();
         bytesEnd = 0;
     }
 };
 
-void AppendWhole(TextBuffer& out, std::uint64_t v) {
-    char* p = out.Grow(20);
-    out.Commit(std::to_chars(p, p + 20, v).ptr);
-}
-
-// What one job keeps from row to row, so that a row's strings and chart
-// reuse the storage of the one before.
-struct JobScratch {
-    std::vector<std::string> fields;
-    BirthRow row;
-    Chart chart;
-};
-
 // The same steps as a chart file or the chart options take: the record's
 // fields, the entry window's checks, then the calculation.
 void Compute(Part& part, const Invocation& inv, const BirthRowReader& reader) {
-    thread_local JobScratch scratch;
-    part.out.Clear();
-    part.ends.clear();
-    part.out.Reserve(part.rows.size() * (inv.mode == HeadlessMode::Json ? 3800 : 4000));
+    std::vector<std::string> fields;
+    BirthRow read;
     for (Row& row : part.rows) {
         if (row.error.empty()) {
             const EntryForm* form = row.form ? &*row.form : nullptr;
             if (!form) {
                 const std::string_view record(part.raw.data() + row.rawBegin, row.rawLength);
-                CsvRecordEnd parsed = ParseCsvRecord(record, true, &scratch.fields);
+                CsvRecordEnd parsed = ParseCsvRecord(record, true, &fields);
                 if (!parsed.error.empty())
                     row.error = std::move(parsed.error);
-                else if (auto read = reader.Read(scratch.fields, scratch.row); !read)
-                    row.error = std::move(read.error());
+                else if (auto done = reader.Read(fields, read); !done)
+                    row.error = std::move(done.error());
                 else
-                    form = &scratch.row.form;
+                    form = &read.form;
             }
             if (!form) {
                 // refused above
             } else if (const auto valid = ValidateInput(*form); !valid) {
                 row.error = FormCheckText(valid.error());
             } else {
-                CalculateChart(CopyFormToBirthData(*form), scratch.chart);
+                const Chart chart = CalculateChart(CopyFormToBirthData(*form));
+                const bool json = inv.mode == HeadlessMode::Json;
                 const std::size_t before = part.out.size();
                 if (inv.mode == HeadlessMode::Print)
                     part.out += "\n";  // between charts; dropped before the first
-                if (auto written = AppendChartOutput(part.out, scratch.chart, inv); !written) {
-                    part.out.Truncate(before);
+                const auto written = AppendChartOutput(
+                    part.out, chart, inv, json ? std::optional(row.number) : std::nullopt);
+                if (!written) {
+                    part.out.resize(before);
                     row.error = written.error();
-                } else if (inv.mode == HeadlessMode::Json) {
-                    part.out.PopBack();  // the closing brace: "row" comes last
-                    part.out += ", \"row\": ";
-                    AppendWhole(part.out, row.number);
-                    part.out += "}\n";
+                } else if (json) {
+                    part.out += "\n";
                 }
             }
         }
@@ -234,8 +221,7 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
     int status = 0;
     bool firstChart = true;
     std::uint64_t rowsRead = 0, rowsDone = 0;
-    // Parts written are used again: their strings keep their storage.
-    std::vector<std::unique_ptr<Part>> spare;
+    std::vector<std::unique_ptr<Part>> spare;  // parts written, to be used again
     auto write = [&](std::unique_ptr<Part> part) {
         // Rows that went well are written together, up to the next row with
         // something to say on standard error.
@@ -278,7 +264,6 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
         std::unique_ptr<Part> part;
         if (spare.empty()) {
             part = std::make_unique<Part>();
-            part->rows.reserve(kRowsPerPart);
         } else {
             part = std::move(spare.back());
             spare.pop_back();

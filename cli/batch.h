@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <ostream>
@@ -17,9 +18,12 @@
 namespace vellamor {
 
 // Work done on parts of a stream by `jobs` threads, the parts coming back in
-// the order they went in. With one job the work runs in the caller's thread.
-// The caller bounds memory by taking the oldest part back (which waits for
-// it) before handing in more than it wants in flight.
+// the order they went in: each part handed in is a task in a queue that the
+// threads take from, and the caller keeps the tasks' futures in order. With
+// one job the work runs in the caller's thread. The caller bounds memory by
+// taking the oldest part back (which waits for it) before handing in more
+// than it wants in flight. An exception thrown by the work comes out of
+// TakeOldest.
 template <typename Part>
 class OrderedWork {
   public:
@@ -34,77 +38,66 @@ class OrderedWork {
             m_stopping = true;
         }
         m_ready.notify_all();
-        for (std::thread& t : m_threads)
-            t.join();
+        // The threads finish what is queued, then are joined.
     }
     OrderedWork(const OrderedWork&) = delete;
     OrderedWork& operator=(const OrderedWork&) = delete;
 
     void Submit(std::unique_ptr<Part> part) {
-        if (m_threads.empty()) {
+        Task task([this, part = std::move(part)]() mutable {
             m_work(*part);
-            m_slots.push_back({std::move(part), true});
+            return std::move(part);
+        });
+        m_inOrder.push_back(task.get_future());
+        if (m_threads.empty()) {
+            task();
             return;
         }
         {
             std::lock_guard lock(m_mutex);
-            m_slots.push_back({std::move(part), false});
-            m_todo.push_back(&m_slots.back());
+            m_todo.push_back(std::move(task));
         }
         m_ready.notify_one();
     }
 
-    std::size_t InFlight() const {
-        std::lock_guard lock(m_mutex);
-        return m_slots.size();
-    }
+    std::size_t InFlight() const { return m_inOrder.size(); }
 
     // The oldest part handed in, once its work is done; null when none is
     // left.
     std::unique_ptr<Part> TakeOldest() {
-        std::unique_lock lock(m_mutex);
-        if (m_slots.empty())
+        if (m_inOrder.empty())
             return nullptr;
-        m_done.wait(lock, [this] { return m_slots.front().done; });
-        std::unique_ptr<Part> part = std::move(m_slots.front().part);
-        m_slots.pop_front();
-        return part;
+        std::future<std::unique_ptr<Part>> oldest = std::move(m_inOrder.front());
+        m_inOrder.pop_front();
+        return oldest.get();
     }
 
   private:
-    struct Slot {
-        std::unique_ptr<Part> part;
-        bool done = false;
-    };
+    using Task = std::packaged_task<std::unique_ptr<Part>()>;
 
     void Serve() {
         for (;;) {
-            Slot* slot = nullptr;
+            Task task;
             {
                 std::unique_lock lock(m_mutex);
                 m_ready.wait(lock, [this] { return m_stopping || !m_todo.empty(); });
                 if (m_todo.empty())
                     return;
-                slot = m_todo.front();
+                task = std::move(m_todo.front());
                 m_todo.pop_front();
             }
-            m_work(*slot->part);
-            {
-                std::lock_guard lock(m_mutex);
-                slot->done = true;
-            }
-            m_done.notify_all();
+            task();
         }
     }
 
     std::function<void(Part&)> m_work;
-    mutable std::mutex m_mutex;
+    std::deque<std::future<std::unique_ptr<Part>>> m_inOrder;  // the caller's thread only
+    std::mutex m_mutex;
     std::condition_variable m_ready;
-    std::condition_variable m_done;
-    std::deque<Slot> m_slots;  // in order; references stay valid at both ends
-    std::deque<Slot*> m_todo;
-    std::vector<std::thread> m_threads;
-    bool m_stopping = false;
+    std::deque<Task> m_todo;  // guarded by m_mutex
+    bool m_stopping = false;  // guarded by m_mutex
+    // Last, so that the threads are joined before the queue goes.
+    std::vector<std::jthread> m_threads;
 };
 
 // --births: one chart per row of the table, in the invocation's mode. Rows

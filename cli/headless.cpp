@@ -5,7 +5,9 @@
 #include <ostream>
 
 #include "cli/batch.h"
-#include "cli/chart_report.h"
+#include "cli/chart_json.h"
+#include "cli/chart_print.h"
+#include "cli/json_writer.h"
 #include "cli/usage.h"
 #include "cli/wording.h"
 #include "core/astro/time_zones.h"
@@ -113,8 +115,9 @@ std::string UnknownPlaceMessage(const UnknownPlace& unknown) {
     return message;
 }
 
-Expected<void, std::string> AppendChartOutput(TextBuffer& out, const Chart& chart,
-                                              const Invocation& inv) {
+Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& chart,
+                                              const Invocation& inv,
+                                              std::optional<std::uint64_t> row) {
     std::optional<ChartReading> reading;
     if (inv.reading) {
         auto computed = ComputeReading(chart, *inv.reading);
@@ -124,20 +127,23 @@ Expected<void, std::string> AppendChartOutput(TextBuffer& out, const Chart& char
     }
     if (inv.mode == HeadlessMode::Json) {
         // The chart's own keys, then the optional ones in a fixed order; the
-        // reading's two come after those (and a births table's "row" last).
-        AppendChartJson(out, chart);
-        out.PopBack();  // the closing brace
+        // reading's two come after those, and a births table's "row" last.
+        JsonWriter w(out);
+        w.BeginObject();
+        WriteChartMembers(w, chart);
         if (inv.stability) {
-            out += ", \"stability\": ";
-            out += StabilityJson(AnalyzeChartStability(chart));
+            w.Key("stability");
+            WriteStability(w, AnalyzeChartStability(chart));
         }
-        out += ", \"entry\": ";
-        AppendEntryJson(out, chart.birth);
-        if (reading) {
-            out += ", ";
-            out += ReadingJson(*reading);
+        w.Key("entry");
+        WriteEntry(w, chart.birth);
+        if (reading)
+            WriteReadingMembers(w, *reading);
+        if (row) {
+            w.Key("row");
+            w.Integer(static_cast<std::int64_t>(*row));
         }
-        out += "}";
+        w.EndObject();
     } else {
         out += ChartPrintout(chart);
         out += "\n";
@@ -226,7 +232,7 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         return RunBirthsTable(inv, services, out, err);
     // Returns false when the chart cannot be read at the reading.
     auto emit = [&, first = true](const Chart& chart, std::string_view source) mutable {
-        TextBuffer text;
+        std::string text;
         if (inv.mode == HeadlessMode::Print && !first)
             text += "\n";
         if (const auto written = AppendChartOutput(text, chart, inv); !written) {
@@ -236,7 +242,7 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         if (inv.mode == HeadlessMode::Json)
             text += "\n";
-        out << text.view();
+        out << text;
         first = false;
         return true;
     };

@@ -4,14 +4,15 @@
 // listings, help) and reports failures on standard error.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/options.h"
-#include "cli/text_buffer.h"
 #include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
 #include "core/chart/place_option.h"
@@ -46,12 +47,13 @@ struct HeadlessServices {
 };
 
 // What a chart prints in the invocation's mode, appended to `out`: its JSON
-// object (with "stability" for --stability and the reading's keys for
-// --reading) without a line end, or its printout with how far to trust it.
-// Fails, with the sentence for the user, when the chart cannot be read at
-// the reading.
-Expected<void, std::string> AppendChartOutput(TextBuffer& out, const Chart& chart,
-                                              const Invocation& inv);
+// object (with "stability" for --stability, the reading's keys for --reading
+// and "row" when a births table's row number is given) without a line end,
+// or its printout with how far to trust it. Fails, with the sentence for the
+// user, when the chart cannot be read at the reading; `out` is then as it was.
+Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& chart,
+                                              const Invocation& inv,
+                                              std::optional<std::uint64_t> row = std::nullopt);
 
 // "no place "Pariss" in the atlas; nearest:" and the nearest, one a line.
 std::string UnknownPlaceMessage(const UnknownPlace& unknown);

@@ -11,7 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/chart_report.h"
+#include "cli/chart_json.h"
+#include "cli/chart_print.h"
 #include "cli/wording.h"
 #include "core/astro/bodies.h"
 #include "cli/wording.h"

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/chart_report.h"
+#include "cli/chart_json.h"
 #include "cli/headless.h"
 #include "cli/options.h"
 #include "core/chart/chart_file.h"

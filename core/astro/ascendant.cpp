@@ -65,7 +65,7 @@ PositionState ComputeAscendantWithoutText(const BirthData& b, double extraHours)
 
 PositionState ComputeAscendant(const BirthData& b) {
     PositionState s = ComputeAscendantWithoutText(b, 0.0);
-    FormatSignPosition(s.ascendant, s.ascendantText);
+    s.ascendantText = FormatSignPosition(s.ascendant);
     return s;
 }
 

@@ -111,7 +111,7 @@ EphemerisState ComputeMoonState(const BirthData& b, double extraHours) {
 MoonChart ComputeMoonChart(const BirthData& b) {
     MoonChart chart;
     chart.state = ComputeMoonState(b, 0.0);
-    FormatSignPosition(chart.state.moonLongitude, chart.positionText);
+    chart.positionText = FormatSignPosition(chart.state.moonLongitude);
     return chart;
 }
 

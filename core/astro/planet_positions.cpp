@@ -205,15 +205,9 @@ PlanetLongitudes ComputePlanetLongitudes(const BirthData& b, double ayanamsaOffs
 PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& asc,
                                        const MoonChart& moon, int zoneTableHours,
                                        int zoneTableMinutes) {
-    PlanetPositions p;
-    ComputePlanetPositions(b, asc, moon, zoneTableHours, zoneTableMinutes, p);
-    return p;
-}
-
-void ComputePlanetPositions(const BirthData& b, const PositionState& asc, const MoonChart& moon,
-                            int zoneTableHours, int zoneTableMinutes, PlanetPositions& p) {
     const PlanetLongitudes numbers =
         ComputePlanetLongitudes(b, asc.ayanamsaOffset, zoneTableHours, zoneTableMinutes);
+    PlanetPositions p;
     p.universal = numbers.universal;
     p.dayNumber = numbers.dayNumber;
     p.longitudes = numbers.longitudes;
@@ -222,18 +216,21 @@ void ComputePlanetPositions(const BirthData& b, const PositionState& asc, const 
     const int moonIndex = BodyIndex(Body::Moon);
     const int ascIndex = BodyIndex(Body::Ascendant);
     for (int i = 0; i < kBodyCount; ++i) {
-        if (i != moonIndex && i != ascIndex)
-            FormatPositionTexts(p.longitudes[i], p.longTexts[i], p.positionTexts[i]);
+        if (i == moonIndex || i == ascIndex)
+            continue;
+        PositionTexts texts = FormatPositionTexts(p.longitudes[i]);
+        p.longTexts[i] = std::move(texts.longText);
+        p.positionTexts[i] = std::move(texts.shortText);
     }
+    // The Moon's and the Ascendant's texts are those their own computations
+    // left; their short forms are read from them.
     p.longitudes[moonIndex] = moon.state.moonLongitude;
     p.longTexts[moonIndex] = moon.positionText;
+    p.positionTexts[moonIndex] = ShortPositionText(moon.positionText);
     p.longitudes[ascIndex] = asc.ascendant;
     p.longTexts[ascIndex] = asc.ascendantText;
-
-    // The Moon's and the Ascendant's short forms are read from the texts
-    // their own computations left.
-    ShortPositionText(p.longTexts[moonIndex], p.positionTexts[moonIndex]);
-    ShortPositionText(p.longTexts[ascIndex], p.positionTexts[ascIndex]);
+    p.positionTexts[ascIndex] = ShortPositionText(asc.ascendantText);
+    return p;
 }
 
 }  // namespace vellamor

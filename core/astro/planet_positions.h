@@ -91,9 +91,5 @@ struct PlanetPositions {
 PlanetPositions ComputePlanetPositions(const BirthData& birth, const PositionState& ascendant,
                                        const MoonChart& moon, int zoneTableHours,
                                        int zoneTableMinutes);
-// The same written into `out`, every field of which it sets.
-void ComputePlanetPositions(const BirthData& birth, const PositionState& ascendant,
-                            const MoonChart& moon, int zoneTableHours, int zoneTableMinutes,
-                            PlanetPositions& out);
 
 }  // namespace vellamor

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/astro/position_text.h"
 
-#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "core/astro/bodies.h"
@@ -11,26 +11,6 @@ namespace vellamor {
 namespace {
 
 constexpr std::string_view kDegreeSign = "\xC2\xB0";  // U+00B0 in UTF-8
-
-// Writes a non-negative whole number in plain decimal; returns the end.
-char* WriteWhole(char* p, long long v) {
-    // Degrees within a sign, minutes and seconds: one or two digits.
-    if (v >= 0 && v < 100) {
-        if (v >= 10)
-            *p++ = static_cast<char>('0' + v / 10);
-        *p++ = static_cast<char>('0' + v % 10);
-        return p;
-    }
-    char digits[24];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v > 0);
-    while (n > 0)
-        *p++ = digits[--n];
-    return p;
-}
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && s.front() == ' ')
@@ -48,10 +28,6 @@ std::string_view LastCharacters(std::string_view s, std::size_t n) {
     return s.substr(pos);
 }
 
-}  // namespace
-
-namespace {
-
 // Whole degrees, minutes and seconds of |x|, each truncated, and the sign.
 struct SignPosition {
     long long degreesInSign, minutes, seconds;
@@ -66,16 +42,10 @@ SignPosition Split(double x) {
         a = 0;
     if (a >= 1e12)
         a = std::fmod(a, 360.0);
-    // Every value here is finite, not negative and far below 2^53, where
-    // floor is the conversion to a whole number and back (exact), which is
-    // one instruction each way instead of a call or a long sequence.
-    auto floorOf = [](double v) { return static_cast<double>(static_cast<long long>(v)); };
-    const double d = floorOf(a);
-    const double f = a - d;
-    const double m = 60.0 * f;
-    const double wholeMinutes = floorOf(m);
-    const double g = m - wholeMinutes;
-    const double seconds = floorOf(60.0 * g);
+    const double d = std::floor(a);
+    const double m = 60.0 * (a - d);
+    const double wholeMinutes = std::floor(m);
+    const double seconds = std::floor(60.0 * (m - wholeMinutes));
     const long long wholeDegrees = static_cast<long long>(d);
     // The sign is taken from the whole degrees before they are reduced; a
     // longitude of exactly 360 (reachable by rounding when a tiny negative
@@ -84,40 +54,39 @@ SignPosition Split(double x) {
             static_cast<long long>(seconds), static_cast<int>((wholeDegrees / 30) % 12)};
 }
 
-// Writes the long form into buf (at least 16 bytes); returns the end.
-char* WriteLongText(char* buf, const SignPosition& s) {
-    char* p = WriteWhole(buf, s.degreesInSign);
-    p = std::copy(kDegreeSign.begin(), kDegreeSign.end(), p);
-    *p++ = ' ';
-    p = WriteWhole(p, s.minutes);
-    *p++ = '\'';
-    *p++ = ' ';
-    p = WriteWhole(p, s.seconds);
-    *p++ = '"';
-    *p++ = ' ';
-    const std::string_view abbreviation =
-        kSignAbbreviationString.substr(static_cast<std::size_t>(s.sign) * 3, 3);
-    return std::copy(abbreviation.begin(), abbreviation.end(), p);
+std::string_view Abbreviation(int sign) {
+    return kSignAbbreviations[static_cast<std::size_t>(sign)];
 }
 
-std::string LongText(const SignPosition& s) {
-    char buf[96];
-    return std::string(buf, WriteLongText(buf, s));
+LongPositionText LongText(const SignPosition& s) {
+    LongPositionText out;
+    AppendDecimal(out, s.degreesInSign);
+    out += kDegreeSign;
+    out += " ";
+    AppendDecimal(out, s.minutes);
+    out += "' ";
+    AppendDecimal(out, s.seconds);
+    out += "\" ";
+    out += Abbreviation(s.sign);
+    return out;
 }
 
-// Degrees within a sign are 0..29 and minutes 0..59: always two digits once
-// padded, as the short form pads one-character parts.
-void WriteShortText(char* buf, const SignPosition& s) {
-    const char* abbreviation = kSignAbbreviationString.data() + s.sign * 3;
-    buf[0] = static_cast<char>('0' + s.degreesInSign / 10);
-    buf[1] = static_cast<char>('0' + s.degreesInSign % 10);
-    buf[2] = ' ';
-    buf[3] = abbreviation[0];
-    buf[4] = abbreviation[1];
-    buf[5] = abbreviation[2];
-    buf[6] = ' ';
-    buf[7] = static_cast<char>('0' + s.minutes / 10);
-    buf[8] = static_cast<char>('0' + s.minutes % 10);
+// A part of one character is padded to two with a leading zero.
+void AppendPadded(ShortPositionForm& out, std::string_view part) {
+    if (part.size() <= 1)
+        out += "0";
+    out += part;
+}
+
+ShortPositionForm ShortText(std::string_view degrees, std::string_view abbreviation,
+                            std::string_view minutes) {
+    ShortPositionForm out;
+    AppendPadded(out, degrees);
+    out += " ";
+    out += abbreviation;
+    out += " ";
+    AppendPadded(out, minutes);
+    return out;
 }
 
 }  // namespace
@@ -126,91 +95,34 @@ int SignIndexOf(double longitudeDegrees) {
     return Split(longitudeDegrees).sign;
 }
 
-std::string FormatSignPosition(double longitudeDegrees) {
+LongPositionText FormatSignPosition(double longitudeDegrees) {
     return LongText(Split(longitudeDegrees));
 }
 
-// The long form is at most 16 bytes ("29° 59' 59\" Sag"), the short form 9:
-// both are written straight into their texts.
-static_assert(LongPositionText::capacity() >= 16 && ShortPositionForm::capacity() >= 9);
-
-void FormatSignPosition(double longitudeDegrees, LongPositionText& longText) {
+PositionTexts FormatPositionTexts(double longitudeDegrees) {
     const SignPosition s = Split(longitudeDegrees);
-    longText.write([&s](char* p) { return WriteLongText(p, s); });
+    // Degrees within a sign and minutes are both below 100.
+    char degrees[2], minutes[2];
+    const auto digits = [](char(&to)[2], long long v) {
+        return std::string_view(to,
+                                static_cast<std::size_t>(std::to_chars(to, to + 2, v).ptr - to));
+    };
+    return {LongText(s), ShortText(digits(degrees, s.degreesInSign), Abbreviation(s.sign),
+                                   digits(minutes, s.minutes))};
 }
 
-void FormatPositionTexts(double longitudeDegrees, std::string& longText, std::string& shortText) {
-    const SignPosition s = Split(longitudeDegrees);
-    longText = LongText(s);
-    char buf[9];
-    WriteShortText(buf, s);
-    shortText.assign(buf, 9);
-}
-
-void FormatPositionTexts(double longitudeDegrees, LongPositionText& longText,
-                         ShortPositionForm& shortText) {
-    const SignPosition s = Split(longitudeDegrees);
-    longText.write([&s](char* p) { return WriteLongText(p, s); });
-    shortText.write([&s](char* p) {
-        WriteShortText(p, s);
-        return p + 9;
-    });
-}
-
-namespace {
-
-// The short form of a long text into `out` (room for the parts and four
-// more bytes); returns the end.
-char* WriteShortPositionText(char* out, std::string_view t) {
+ShortPositionForm ShortPositionText(std::string_view t) {
     const std::string_view u = Trim(t);
     std::string_view degreesPart, minutesPart;
-    std::size_t p = std::string_view::npos;
-    for (std::size_t i = 0; i + 1 < u.size(); ++i) {
-        if (u[i] == kDegreeSign[0] && u[i + 1] == kDegreeSign[1]) {
-            p = i;
-            break;
-        }
-    }
+    const std::size_t p = u.find(kDegreeSign);
     if (p != std::string_view::npos) {
         degreesPart = Trim(u.substr(0, p));
         const std::size_t from = p + kDegreeSign.size();
         const std::size_t apostrophe = u.find('\'');
-        if (apostrophe != std::string_view::npos && apostrophe > from) {
+        if (apostrophe != std::string_view::npos && apostrophe > from)
             minutesPart = Trim(u.substr(from, apostrophe - from));
-        }
     }
-    const std::string_view abbreviation = Trim(LastCharacters(t, 3));
-
-    auto put = [&out](std::string_view s) { out = std::copy(s.begin(), s.end(), out); };
-    if (degreesPart.size() <= 1)
-        *out++ = '0';
-    put(degreesPart);
-    *out++ = ' ';
-    put(abbreviation);
-    *out++ = ' ';
-    if (minutesPart.size() <= 1)
-        *out++ = '0';
-    put(minutesPart);
-    return out;
-}
-
-}  // namespace
-
-std::string ShortPositionText(std::string_view t) {
-    std::string out(t.size() + 4, '\0');
-    out.resize(static_cast<std::size_t>(WriteShortPositionText(out.data(), t) - out.data()));
-    return out;
-}
-
-void ShortPositionText(std::string_view longText, ShortPositionForm& shortText) {
-    // The parts take at most the long text's own bytes.
-    char buf[64];
-    if (longText.size() + 4 > sizeof buf) {
-        shortText = ShortPositionText(longText);
-        return;
-    }
-    shortText.assign(std::string_view(
-        buf, static_cast<std::size_t>(WriteShortPositionText(buf, longText) - buf)));
+    return ShortText(degreesPart, Trim(LastCharacters(t, 3)), minutesPart);
 }
 
 }  // namespace vellamor

@@ -8,33 +8,31 @@
 // to 6.
 #pragma once
 
-#include <string>
 #include <string_view>
 
-#include "core/astro/fixed_text.h"
+#include "core/astro/inline_text.h"
 
 namespace vellamor {
 
-// A chart's copies of the two forms: the long form is at most 16 bytes
-// ("29° 59' 59\" Pis"), the short form 9.
-using LongPositionText = FixedText<23>;
-using ShortPositionForm = FixedText<15>;
+// The long form takes at most 16 bytes ("29° 59' 59\" Pis"), the short form
+// 9; a chart keeps both inside itself.
+using LongPositionText = InlineText<23>;
+using ShortPositionForm = InlineText<15>;
 
 // Longitude in degrees (its sign is ignored) to the long form. Degrees,
 // minutes and seconds are truncated, never rounded.
-std::string FormatSignPosition(double longitudeDegrees);
-void FormatSignPosition(double longitudeDegrees, LongPositionText& longText);
+LongPositionText FormatSignPosition(double longitudeDegrees);
 
 // Long form to short form; the seconds are dropped.
-std::string ShortPositionText(std::string_view longText);
-void ShortPositionText(std::string_view longText, ShortPositionForm& shortText);
+ShortPositionForm ShortPositionText(std::string_view longText);
 
-// Both forms at once, exactly as ShortPositionText(FormatSignPosition(x))
-// would give them, without reading the long text back. The pipeline formats
-// thirteen positions per chart this way.
-void FormatPositionTexts(double longitudeDegrees, std::string& longText, std::string& shortText);
-void FormatPositionTexts(double longitudeDegrees, LongPositionText& longText,
-                         ShortPositionForm& shortText);
+// Both forms of one longitude, exactly as ShortPositionText(FormatSignPosition(x))
+// would give them.
+struct PositionTexts {
+    LongPositionText longText;
+    ShortPositionForm shortText;
+};
+PositionTexts FormatPositionTexts(double longitudeDegrees);
 
 // The sign index (0 = Aries .. 11 = Pisces) that FormatSignPosition shows for
 // a longitude.

@@ -9,7 +9,7 @@
 
 #include "core/astro/birth_data.h"
 #include "core/astro/bodies.h"
-#include "core/astro/fixed_text.h"
+#include "core/astro/inline_text.h"
 #include "core/astro/position_text.h"
 #include "core/retro/retrogrades.h"
 
@@ -20,9 +20,8 @@ inline constexpr int kRingCount = 3;
 inline constexpr auto kRingKeys = std::to_array<std::string_view>({"birth", "moon", "sun"});
 static_assert(kRingKeys.size() == kRingCount);
 
-// All thirteen labels with marks in one sign, blanks between, take 70 bytes;
-// no more room than that, since a chart copies these 36 times.
-using HouseOccupants = FixedText<70>;
+// All thirteen labels with marks in one sign, blanks between, take 70 bytes.
+using HouseOccupants = InlineText<70>;
 
 struct House {
     int sign = 0;              // 1..12
@@ -59,15 +58,8 @@ ChakraModel BuildSudarshanChakra(const BirthData& birth,
                                  std::string_view ascendantSign,
                                  const std::array<ChartLabel, kBodyCount>& labels);
 
-// The same written into an existing model, as the pipeline does for the
-// chart it returns.
-void FillSudarshanChakra(ChakraModel& model, const BirthData& birth,
-                         const std::array<ShortPositionForm, kBodyCount>& positionTexts,
-                         std::string_view ascendantSign,
-                         const std::array<ChartLabel, kBodyCount>& labels);
-
 // Birth-detail value texts, e.g. "March 5, 1980" and "7 HH 5 MM".
-std::array<std::string, kDetailCount> BirthDetailTexts(const BirthData& birth);
+std::array<DetailText, kDetailCount> BirthDetailTexts(const BirthData& birth);
 
 // What the nine details leave out, on a line of its own under them: "Daylight
 // Saving box ticked; North latitude, East longitude".

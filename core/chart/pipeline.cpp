@@ -15,11 +15,6 @@ std::string LastThreeCharacters(std::string_view s) {
 
 Chart CalculateChart(const BirthData& birth) {
     Chart c;
-    CalculateChart(birth, c);
-    return c;
-}
-
-void CalculateChart(const BirthData& birth, Chart& c) {
     c.birth = birth;
     const TimeZoneRow* zone = TimeZoneAt(birth.zoneIndex);
     if (!zone)
@@ -28,12 +23,13 @@ void CalculateChart(const BirthData& birth, Chart& c) {
     c.zoneTableMinutes = zone->minutes;
     c.ascendant = ComputeAscendant(birth);
     c.moon = ComputeMoonChart(birth);
-    ComputePlanetPositions(birth, c.ascendant, c.moon, c.zoneTableHours, c.zoneTableMinutes,
-                           c.planets);
+    c.planets =
+        ComputePlanetPositions(birth, c.ascendant, c.moon, c.zoneTableHours, c.zoneTableMinutes);
     c.retrogrades = ComputeRetrogrades(birth);
     c.ascendantSign = LastThreeCharacters(c.ascendant.ascendantText);
-    FillSudarshanChakra(c.chakra, birth, c.planets.positionTexts, c.ascendantSign,
-                        c.retrogrades.labels);
+    c.chakra =
+        BuildSudarshanChakra(birth, c.planets.positionTexts, c.ascendantSign, c.retrogrades.labels);
+    return c;
 }
 
 }  // namespace vellamor

@@ -30,9 +30,4 @@ struct Chart {
 // out-of-range row is taken as row 0 rather than read out of bounds.
 Chart CalculateChart(const BirthData& birth);
 
-// The same written over an existing chart, whose strings keep their storage:
-// for runs of many charts, where allocating them anew each time would cost
-// more than the texts themselves.
-void CalculateChart(const BirthData& birth, Chart& chart);
-
 }  // namespace vellamor

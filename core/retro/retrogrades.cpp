@@ -99,15 +99,9 @@ StationBracket BracketingStations(Body body, const BirthData& birth) {
 }
 
 RetrogradeMarks ComputeRetrogrades(const BirthData& birth) {
-    // The unmarked labels, made once and copied whole.
-    static const std::array<ChartLabel, kBodyCount> kUnmarked = [] {
-        std::array<ChartLabel, kBodyCount> labels;
-        for (int i = 0; i < kBodyCount; ++i)
-            labels[static_cast<std::size_t>(i)] = kBaseLabels[static_cast<std::size_t>(i)];
-        return labels;
-    }();
     RetrogradeMarks marks;
-    marks.labels = kUnmarked;
+    for (int i = 0; i < kBodyCount; ++i)
+        marks.labels[static_cast<std::size_t>(i)] = kBaseLabels[static_cast<std::size_t>(i)];
     const RetrogradeDays& days = DayTable();
     const long at =
         static_cast<long>(CalendarDayNumber(birth.year, birth.month, birth.day)) - days.firstDay;

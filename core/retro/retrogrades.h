@@ -18,14 +18,14 @@
 
 #include "core/astro/birth_data.h"
 #include "core/astro/bodies.h"
-#include "core/astro/fixed_text.h"
+#include "core/astro/inline_text.h"
 #include "core/retro/station_table.h"
 
 namespace vellamor {
 
 inline constexpr std::string_view kRetrogradeMark = " (R) ";
 // "Asc", or a planet's label with its mark: "Me (R) ".
-using ChartLabel = FixedText<15>;
+using ChartLabel = InlineText<15>;
 
 struct RetrogradeMarks {
     // Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/chart_report.h"
+#include "cli/chart_json.h"
 #include "cli/headless.h"
 #include "cli/options.h"
 #include "cli/usage.h"

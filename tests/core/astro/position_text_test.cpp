@@ -26,7 +26,7 @@ TEST(PositionText, LongAndShortFormsOfWorkedAngles) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.angle);
-        const std::string text = FormatSignPosition(c.angle);
+        const std::string text = FormatSignPosition(c.angle).str();
         EXPECT_EQ(text, c.longForm);
         EXPECT_EQ(ShortPositionText(text), c.shortForm);
     }
@@ -36,19 +36,19 @@ TEST(PositionText, LongAndShortFormsOfWorkedAngles) {
 }
 
 TEST(PositionText, BothFormsAtOnceEqualTheLongFormReadBack) {
-    std::string longText, shortText;
     for (double a = -400; a <= 400; a += 0.0137) {
-        FormatPositionTexts(a, longText, shortText);
-        ASSERT_EQ(longText, FormatSignPosition(a)) << a;
-        ASSERT_EQ(shortText, ShortPositionText(longText)) << a;
+        const PositionTexts texts = FormatPositionTexts(a);
+        ASSERT_EQ(texts.longText, FormatSignPosition(a)) << a;
+        ASSERT_EQ(texts.shortText, ShortPositionText(texts.longText)) << a;
     }
 }
 
 TEST(PositionText, ShortFormAlwaysCarriesTheSignAtCharactersFourToSix) {
     for (double a = 0; a < 360; a += 0.37) {
-        const std::string s = ShortPositionText(FormatSignPosition(a));
+        const std::string s = ShortPositionText(FormatSignPosition(a)).str();
         ASSERT_EQ(s.size(), 9u) << a;
-        EXPECT_EQ(s.substr(3, 3), FormatSignPosition(a).substr(FormatSignPosition(a).size() - 3));
+        const std::string longText = FormatSignPosition(a).str();
+        EXPECT_EQ(s.substr(3, 3), longText.substr(longText.size() - 3));
     }
 }
 

@@ -77,15 +77,15 @@ TEST(ChakraModel, BirthDetailTexts) {
     b.southLatitude = true;  // no hemisphere letter is shown
     b.city = "Pune", b.state = "Maharashtra", b.country = "India";
     const auto d = BirthDetailTexts(b);
-    const std::array<std::string, kDetailCount> want{"  Asha  Rao",
-                                                     "March 5, 1980",
-                                                     "7 HH 5 MM",
-                                                     "Indian Time, IST, +5.3",
-                                                     "18 Degree 31 Minute",
-                                                     "73 Degree 7 Minute",
-                                                     "Pune",
-                                                     "Maharashtra",
-                                                     "India"};
+    const std::array<DetailText, kDetailCount> want{"  Asha  Rao",
+                                                    "March 5, 1980",
+                                                    "7 HH 5 MM",
+                                                    "Indian Time, IST, +5.3",
+                                                    "18 Degree 31 Minute",
+                                                    "73 Degree 7 Minute",
+                                                    "Pune",
+                                                    "Maharashtra",
+                                                    "India"};
     EXPECT_EQ(d, want);
 }
 

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "cli/chart_report.h"
+#include "cli/chart_json.h"
 #include "cli/wording.h"
 #include "core/astro/position_text.h"
 #include "json.h"

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/chart_report.h"
+#include "cli/chart_json.h"
 #include "cli/wording.h"
 #include "core/chart/chart_opening.h"
 #include "json.h"

@@ -8,7 +8,7 @@
 #include <chrono>
 #include <vector>
 
-#include "cli/chart_report.h"
+#include "cli/chart_json.h"
 #include "core/chart/pipeline.h"
 
 namespace vellamor {

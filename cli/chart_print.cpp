@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/chart_print.h"
+
+#include <array>
+#include <cstdio>
+
+#include "cli/terminal_text.h"
+#include "core/astro/utf8.h"
+#include "core/chart/entry_form.h"
+
+namespace vellamor {
+namespace {
+
+constexpr std::array<std::string_view, kRingCount> kRingTitles{
+    "Birth Chart (Lagna)", "Moon Chart (Chandra)", "Sun Chart (Surya)"};
+
+// Pads a UTF-8 text with blanks to a width in characters.
+std::string Pad(std::string_view s, std::size_t width) {
+    const std::size_t chars = CharacterCount(s);
+    std::string out(s);
+    if (chars < width)
+        out.append(width - chars, ' ');
+    return out;
+}
+
+}  // namespace
+
+std::string ChartPrintout(const Chart& c) {
+    const ChakraModel& m = c.chakra;
+    std::string out;
+    // Texts from a chart file go to a terminal: its controls are shown as
+    // escapes, never obeyed.
+    out += "Sudarshan Chakra of " + EscapeControls(TrimBlanks(c.birth.name)) + "\n\n";
+    out += "Birth Details\n";
+    for (int i = 0; i < kDetailCount; ++i) {
+        out += "  " + Pad(kDetailCaptions[static_cast<std::size_t>(i)], 15) +
+               EscapeControls(m.details[static_cast<std::size_t>(i)]) + "\n";
+    }
+    out += "  " + BoxAndHemispheresText(c.birth) + "\n";
+    out += "\nPlanetary Positions\n";
+    for (int i = 0; i < kBodyCount; ++i) {
+        out += "  " + Pad(kPlanetNames[static_cast<std::size_t>(i)], 9) +
+               Pad(m.positionTexts[static_cast<std::size_t>(i)], 11) +
+               Pad(c.planets.longTexts[static_cast<std::size_t>(i)], 17) +
+               m.legendLabels[static_cast<std::size_t>(i)].str() + "\n";
+    }
+    for (int r = 0; r < kRingCount; ++r) {
+        out += "\n";
+        out += kRingTitles[static_cast<std::size_t>(r)];
+        out += "\n";
+        for (int h = 0; h < 12; ++h) {
+            const House& house = m.house(static_cast<Ring>(r), h);
+            char head[40];
+            std::snprintf(
+                head, sizeof head, "  House %2d  Sign %2d  %s  ", h + 1, house.sign,
+                std::string(kSignAbbreviations[static_cast<std::size_t>(house.sign - 1)]).c_str());
+            out += head;
+            out += house.occupants;
+            while (!out.empty() && out.back() == ' ')
+                out.pop_back();
+            out += "\n";
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// "2026-12-07 12:00": the JSON's instant, easier on the eye.
+std::string ClockWords(const CivilDateTime& t) {
+    std::string s = ClockText(t);
+    s[10] = ' ';
+    return s;
+}
+
+std::string SignAbbreviation(int sign) {
+    return sign >= 1 && sign <= 12
+               ? std::string(kSignAbbreviations[static_cast<std::size_t>(sign - 1)])
+               : std::string("?");
+}
+
+std::string TrimRight(std::string s) {
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+}  // namespace
+
+std::string ReadingPrintout(const Chart& chart, const ChartReading& reading) {
+    const DashaProgression& p = reading.progression;
+    const Transits& t = reading.transits;
+    static constexpr std::array<std::string_view, kDashaLevelCount> kLevelNames{"Year of life",
+                                                                                "Month", "Period"};
+    char line[160];
+    std::string out = "Dasha and transits\n";
+    out += "  Reading        " + ClockWords(p.reading) + " (the birth's clock)\n";
+    for (int l = 0; l < kDashaLevelCount; ++l) {
+        const DashaSpan& s = p.spans[static_cast<std::size_t>(l)];
+        std::snprintf(line, sizeof line, "  %-13s %3d  House %2d  %s to %s\n",
+                      std::string(kLevelNames[static_cast<std::size_t>(l)]).c_str(), s.number,
+                      s.house, ClockWords(s.from).c_str(), ClockWords(s.to).c_str());
+        out += line;
+    }
+    for (int r = 0; r < kRingCount; ++r) {
+        out += "\n  ";
+        out += kRingTitles[static_cast<std::size_t>(r)];
+        out += "\n";
+        for (int l = 0; l < kDashaLevelCount; ++l) {
+            const House& h = p.house(static_cast<Ring>(r), static_cast<DashaLevel>(l));
+            std::snprintf(line, sizeof line, "    %-13s House %2d  Sign %2d  %s  ",
+                          std::string(kLevelNames[static_cast<std::size_t>(l)]).c_str(),
+                          p.spans[static_cast<std::size_t>(l)].house, h.sign,
+                          SignAbbreviation(h.sign).c_str());
+            out += TrimRight(line + h.occupants.str()) + "\n";
+        }
+    }
+    const auto cycle = DashaCycle(chart.birth, p.span(DashaLevel::Year).number);
+    std::snprintf(line, sizeof line, "\n  Years %d to %d\n", cycle.front().number,
+                  cycle.back().number);
+    out += line;
+    for (const DashaSpan& y : cycle) {
+        const bool running = y.number == p.span(DashaLevel::Year).number;
+        std::snprintf(line, sizeof line, "  %s Year %3d  House %2d  %s to %s\n",
+                      running ? ">" : " ", y.number, y.house, ClockWords(y.from).c_str(),
+                      ClockWords(y.to).c_str());
+        out += line;
+    }
+    out += "\n  Transits                                    Houses: Birth Moon Sun\n";
+    for (int i = 0; i < kTransitBodyCount; ++i) {
+        const auto b = static_cast<std::size_t>(i);
+        out += "    " + Pad(kPlanetNames[b], 9) + Pad(t.positionTexts[b], 11) +
+               Pad(t.longTexts[b], 17) + Pad(TrimRight(t.labels[b]), 7);
+        std::snprintf(line, sizeof line, "   %2d   %2d   %2d\n", t.houses[0][b], t.houses[1][b],
+                      t.houses[2][b]);
+        out += line;
+    }
+    return out;
+}
+
+}  // namespace vellamor

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Texts bound for a terminal. A chart file's texts are whatever its writer
+// put there: printed raw, a control character would be obeyed.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vellamor {
+
+// The text with every control character (U+0000 to U+001F, U+007F to
+// U+009F) written as an escape, "\u009B": safe on a terminal.
+std::string EscapeControls(std::string_view utf8);
+
+}  // namespace vellamor
