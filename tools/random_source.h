@@ -6,6 +6,8 @@
 #include <random>
 #include <string>
 
+#include "core/astro/civil_date.h"
+
 namespace vellamor::tools {
 
 class RandomSource {
@@ -23,12 +25,8 @@ class RandomSource {
         return w;
     }
 
-    // A day of the month; every fourth year is a leap year, the whole rule
-    // for 1901 to 2050.
-    int Day(int year, int month) {
-        static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        return Pick(1, kMonthDays[month - 1] + (month == 2 && year % 4 == 0 ? 1 : 0));
-    }
+    // A day of the month.
+    int Day(int year, int month) { return Pick(1, DaysInMonth(year, month)); }
 
   private:
     std::mt19937 rng_;

@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/astro/calendar_math.h"
 
+#include "core/astro/civil_date.h"
+
 namespace vellamor {
 
 double JulianDayNumber(int year, int month, int day) {
-    // Whole-number arithmetic in doubles with floor, exactly as the formula
-    // is written; the intermediate values exceed 16 bits but are exact here.
-    const double n = 12.0 * (year + 4800.0) + month - 3.0;
-    double j = day +
-               std::floor((365.0 * n + 2.0 * (n - 12.0 * std::floor(n / 12.0)) + 7.0) / 12.0) +
-               std::floor(n / 48.0) - 32083.0;
-    if (j > 2299171.0) {
-        j = j + std::floor(n / 4800.0) - std::floor(n / 1200.0) + 38.0;
-    }
-    return j;
+    // 1 January 1970, day 0 of the civil day numbers, is Julian Day 2440588.
+    return CalendarDayNumber({year, month, day}) + 2440588.0;
 }
 
 double QuadrantArcTangent(double y, double x) {

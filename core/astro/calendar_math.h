@@ -15,14 +15,9 @@ inline constexpr double kRadToDeg = 57.2957795130823;
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kTwoPi = 6.28318530717958;
 
-// A day of the civil calendar.
-struct CalendarDate {
-    int year = 0, month = 0, day = 0;
-    bool operator==(const CalendarDate&) const = default;
-};
-
-// Julian Day Number (a whole number) of a civil date: Julian calendar before
-// the Gregorian reform, Gregorian after it.
+// Julian Day Number (a whole number) of a civil date. Every date the program
+// reckons lies long after the Gregorian reform, so the civil calendar is the
+// Gregorian one throughout.
 double JulianDayNumber(int year, int month, int day);
 
 // Arc tangent of y / x in the quadrant of (x, y), radians in (-pi, pi].

@@ -41,51 +41,11 @@ static_assert(kElements.size() == kElementBodies);
 constexpr int kEarth = 2;
 constexpr double kTolerance = 1e-12;
 
-// Days since 1970-01-01 of a proleptic Gregorian date, and back.
-long long DaysFromCivil(long long y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-
-void CivilFromDays(long long z, int& y, int& m, int& d) {
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long yy = static_cast<long long>(yoe) + era * 400;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(yy + (m <= 2));
-}
-
 }  // namespace
 
-long long MinutesSince1970(const CivilDateTime& t) {
-    return DaysFromCivil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day)) *
-               1440 +
-           t.hour * 60LL + t.minute;
-}
-
-CivilDateTime AddMinutes(const CivilDateTime& t, long long minutes) {
-    long long total = MinutesSince1970(t) + minutes;
-    long long days = total >= 0 ? total / 1440 : -((-total + 1439) / 1440);
-    long long rest = total - days * 1440;
-    CivilDateTime out;
-    CivilFromDays(days, out.year, out.month, out.day);
-    out.hour = static_cast<int>(rest / 60);
-    out.minute = static_cast<int>(rest % 60);
-    return out;
-}
-
 double DayNumberJ2000(int y, int m, int D, int h, int min) {
-    return 367.0 * y - std::floor(7.0 * (y + std::floor((m + 9) / 12.0)) / 4.0) +
-           std::floor(275.0 * m / 9.0) + D - 730531.5 + (h + min / 60.0) / 24.0;
+    // 1 January 2000 is civil day 10957; d counts from its noon.
+    return CalendarDayNumber({y, m, D}) - 10957.5 + (h + min / 60.0) / 24.0;
 }
 
 double NormalizeRadians(double x) {

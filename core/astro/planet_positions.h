@@ -13,6 +13,7 @@
 #include "core/astro/ascendant.h"
 #include "core/astro/birth_data.h"
 #include "core/astro/bodies.h"
+#include "core/astro/civil_date.h"
 #include "core/astro/moon.h"
 #include "core/astro/position_text.h"
 
@@ -30,16 +31,6 @@ struct OrbitalElements {
     double perihelion;     // radians
     double meanLongitude;  // radians, 0..2pi
 };
-
-struct CivilDateTime {
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-    bool operator==(const CivilDateTime&) const = default;
-};
-
-// Adds signed minutes with ordinary calendar arithmetic (Gregorian).
-CivilDateTime AddMinutes(const CivilDateTime& t, long long minutes);
-// Minutes from 1970-01-01 00:00 on the same clock (Gregorian), for differences.
-long long MinutesSince1970(const CivilDateTime& t);
 
 double DayNumberJ2000(int year, int month, int day, int hour, int minute);
 double NormalizeRadians(double x);

@@ -137,10 +137,10 @@ double TruncateToTenth(double minutes) {
 
 std::vector<StationEvidence> StationEvidenceFor(const BirthData& birth) {
     std::vector<StationEvidence> out;
-    const int birthDay = CalendarDayNumber(birth.year, birth.month, birth.day);
+    const int birthDay = CalendarDayNumber({birth.year, birth.month, birth.day});
     // Dates only: the clock times in the tables are not reliable enough to
     // show, and the mark is decided by calendar days anyway.
-    auto date = [](const Station& s) { return CalendarDate{s.year, s.month, s.day}; };
+    auto date = [](const Station& s) { return static_cast<const CalendarDate&>(s); };
     auto near = [&](const std::optional<Station>& s) {
         return s && std::abs(CalendarDayNumber(*s) - birthDay) <= 1;
     };

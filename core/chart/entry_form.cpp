@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/astro/civil_date.h"
 #include "core/astro/time_zones.h"
 
 namespace vellamor {
@@ -69,10 +70,7 @@ Expected<void, FormCheck> ValidateInput(const EntryForm& f) {
         return Fail(C::LatitudeOption);
     if (f.longitude == LongitudeOption::None)
         return Fail(C::LongitudeOption);
-    // Divisible by four is the full rule for 1901..2050 (2000 is a leap year).
-    const int year = kFirstYear + f.yearIndex;
-    const bool leap = year % 4 == 0;
-    if (f.monthIndex == 1 && ((leap && f.dayIndex >= 29) || (!leap && f.dayIndex >= 28)))
+    if (f.monthIndex == 1 && f.dayIndex >= DaysInMonth(kFirstYear + f.yearIndex, 2))
         return Fail(C::FebruaryDay);
     if ((f.monthIndex == 3 || f.monthIndex == 5 || f.monthIndex == 8 || f.monthIndex == 10) &&
         f.dayIndex == 30)

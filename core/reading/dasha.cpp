@@ -9,15 +9,6 @@
 namespace vellamor {
 namespace {
 
-bool IsLeapYear(int y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-int DaysInMonth(int y, int m) {
-    static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IsLeapYear(y) ? 29 : kDays[static_cast<std::size_t>(m - 1)];
-}
-
 // The house n steps after `first`, round the circle (1..12).
 int HouseAfter(int first, int steps) {
     return (first - 1 + steps) % 12 + 1;
@@ -40,8 +31,7 @@ int YearOfLifeAt(const BirthData& birth, const CivilDateTime& reading) {
 
 Expected<void, ReadingError> CheckReading(const BirthData& birth, const CivilDateTime& reading) {
     const CivilDateTime& r = reading;
-    if (r.month < 1 || r.month > 12 || r.day < 1 || r.day > DaysInMonth(r.year, r.month) ||
-        r.hour < 0 || r.hour > 23 || r.minute < 0 || r.minute > 59)
+    if (!IsCalendarDate(r) || r.hour < 0 || r.hour > 23 || r.minute < 0 || r.minute > 59)
         return Fail(ReadingError::NotADate);
     if (MinutesSince1970(r) < MinutesSince1970(BirthInstant(birth)))
         return Fail(ReadingError::BeforeBirth);
@@ -71,7 +61,7 @@ CivilDateTime BirthClockFromUniversal(const BirthData& birth, const CivilDateTim
 CivilDateTime YearOfLifeStart(const BirthData& birth, int yearOfLife) {
     CivilDateTime t = BirthInstant(birth);
     t.year += yearOfLife - 1;
-    if (t.month == 2 && t.day == 29 && !IsLeapYear(t.year)) {
+    if (t.month == 2 && t.day > DaysInMonth(t.year, 2)) {
         t.month = 3;
         t.day = 1;
     }

@@ -18,8 +18,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/astro/civil_date.h"
 #include "core/astro/expected.h"
-#include "core/astro/planet_positions.h"
 #include "core/chart/chakra_model.h"
 #include "core/chart/pipeline.h"
 

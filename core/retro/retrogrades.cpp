@@ -32,7 +32,7 @@ Lookup Find(const StationTable& table, int day) {
 }
 
 Lookup Find(const StationTable& table, const BirthData& birth) {
-    return Find(table, CalendarDayNumber(birth.year, birth.month, birth.day));
+    return Find(table, CalendarDayNumber({birth.year, birth.month, birth.day}));
 }
 
 // Which planets are retrograde on each day the tables span, one bit per
@@ -104,7 +104,7 @@ RetrogradeMarks ComputeRetrogrades(const BirthData& birth) {
         marks.labels[static_cast<std::size_t>(i)] = kBaseLabels[static_cast<std::size_t>(i)];
     const RetrogradeDays& days = DayTable();
     const long at =
-        static_cast<long>(CalendarDayNumber(birth.year, birth.month, birth.day)) - days.firstDay;
+        static_cast<long>(CalendarDayNumber({birth.year, birth.month, birth.day})) - days.firstDay;
     const unsigned planets = at >= 0 && at < static_cast<long>(days.planets.size())
                                  ? days.planets[static_cast<std::size_t>(at)]
                                  : 0u;

@@ -16,44 +16,16 @@
 #include <string_view>
 
 #include "core/astro/bodies.h"
+#include "core/astro/civil_date.h"
 
 namespace vellamor {
 
 // The eight planets that have tables, and can be marked retrograde.
 inline constexpr int kStationPlanets = 8;
 
-// A station: four-digit year, month 1..12, day 1..31, hour 0..23, minute 0..59.
-struct Station {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-
-    friend constexpr bool operator==(const Station&, const Station&) = default;
-};
-
-// Days from 1 January 1970 to a date of the Gregorian calendar. Months and
-// days beyond their range run on into the following ones, as a calendar
-// would count them (February 30 is the day after February 29 or 28).
-constexpr int CalendarDayNumber(int year, int month, int day) {
-    // Bring the month into 1..12 first, carrying whole years.
-    const int monthsFromZero = month - 1;
-    const int carry = (monthsFromZero >= 0 ? monthsFromZero : monthsFromZero - 11) / 12;
-    year += carry;
-    month = monthsFromZero - carry * 12 + 1;
-    // Count from 1 March so that the leap day ends the counting year.
-    const int y = month <= 2 ? year - 1 : year;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yearOfEra = y - era * 400;
-    const int dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-constexpr int CalendarDayNumber(const Station& s) {
-    return CalendarDayNumber(s.year, s.month, s.day);
-}
+// A station: four-digit year, month 1..12, day 1..31, hour 0..23, minute 0..59,
+// universal time.
+using Station = CivilDateTime;
 
 // One retrograde period. The calendar day numbers of the two stations are
 // worked out when the program is compiled: they are all the lookup compares.
@@ -68,18 +40,21 @@ constexpr StationPeriod MakeStationPeriod(Station retrograde, Station direct) {
     return {retrograde, direct, CalendarDayNumber(retrograde), CalendarDayNumber(direct)};
 }
 
+// The day numbers of the first Mercury period, and of a station on the leap
+// day of 2000.
+static_assert(MakeStationPeriod({1900, 3, 15, 13, 19}, {1900, 4, 7, 18, 42}).retrogradeDay ==
+              -25494);
+static_assert(MakeStationPeriod({1900, 3, 15, 13, 19}, {1900, 4, 7, 18, 42}).directDay == -25471);
+static_assert(CalendarDayNumber(Station{2000, 2, 29, 0, 0}) == 11016);
+
 // Rows the tables have, Mercury to Pluto (1,378 in all).
 inline constexpr std::array<std::size_t, kStationPlanets> kStationRowCounts{476, 95,  71,  139,
                                                                             146, 150, 150, 151};
 
 constexpr bool IsValidStation(const Station& s) {
-    if (s.month < 1 || s.month > 12 || s.day < 1 || s.year < 1000 || s.year > 9999)
+    if (s.year < 1000 || s.year > 9999 || !IsCalendarDate(s))
         return false;
-    if (s.hour < 0 || s.hour > 23 || s.minute < 0 || s.minute > 59)
-        return false;
-    // The day must exist: the day after it is the first of the next month
-    // or a day of this one.
-    return CalendarDayNumber(s.year, s.month, s.day) < CalendarDayNumber(s.year, s.month + 1, 1);
+    return s.hour >= 0 && s.hour <= 23 && s.minute >= 0 && s.minute <= 59;
 }
 
 // Every station a real date and time; each period ends on a later calendar

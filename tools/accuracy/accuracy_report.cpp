@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "core/astro/bodies.h"
+#include "core/astro/civil_date.h"
 #include "core/astro/position_text.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/pipeline.h"
@@ -61,35 +62,16 @@ struct Sample {
     bool signDiffers;
 };
 
-// Days since 1970-01-01 of a proleptic Gregorian date, and back.
-long long DaysFromCivil(long long y, int m, int d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(long long z, int& y, int& m, int& d) {
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long long doe = z - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(yoe + era * 400 + (m <= 2));
-}
-
 BirthData RandomBirth(std::mt19937& rng) {
     auto pick = [&](long long lo, long long hi) {
         return std::uniform_int_distribution<long long>(lo, hi)(rng);
     };
     BirthData b;
-    CivilFromDays(pick(DaysFromCivil(1901, 1, 1), DaysFromCivil(2050, 12, 31)), b.year, b.month,
-                  b.day);
+    const vellamor::CalendarDate date = vellamor::DateOfDayNumber(static_cast<int>(pick(
+        vellamor::CalendarDayNumber({1901, 1, 1}), vellamor::CalendarDayNumber({2050, 12, 31}))));
+    b.year = date.year;
+    b.month = date.month;
+    b.day = date.day;
     b.hour = static_cast<int>(pick(0, 23));
     b.minute = static_cast<int>(pick(0, 59));
     b.zoneIndex = kGreenwichRow;  // magnitude 0:00

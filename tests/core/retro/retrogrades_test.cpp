@@ -147,10 +147,8 @@ TEST(ComputeRetrogrades, MarksEachRetrogradePlanetAndNothingElse) {
 // days must agree with the plain search of each table.
 TEST(ComputeRetrogrades, FlagsAndLabelsAgreeAndOnlyPlanetsAreMarked) {
     for (int year = 1899; year <= 2052; ++year) {
-        const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-        const int days[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         for (int month = 1; month <= 12; ++month)
-            for (int day = 1; day <= days[month - 1]; ++day) {
+            for (int day = 1; day <= DaysInMonth(year, month); ++day) {
                 const BirthData b = Birth(year, month, day);
                 const RetrogradeMarks marks = ComputeRetrogrades(b);
                 for (int i = 0; i < kBodyCount; ++i) {

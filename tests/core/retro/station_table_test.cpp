@@ -199,22 +199,6 @@ TEST(StationTables, PeriodsAreInOrderNeverTouchAndLastAsLongAsThePlanetAllows) {
     }
 }
 
-TEST(CalendarDayNumber, CountsDaysAcrossMonthsYearsAndLeapRules) {
-    struct Case {
-        int year, month, day, expected;
-    };
-    constexpr Case cases[] = {
-        {1970, 1, 1, 0},      {1969, 12, 31, -1},   {2000, 3, 1, 11017},
-        {2000, 2, 29, 11016}, {1900, 3, 1, -25508}, {1900, 2, 28, -25509},  // 1900 has no leap day
-        {2000, 2, 30, 11017},                                               // runs on into March
-        {2000, 13, 1, 11323}, {2001, 1, 1, 11323},  {2000, 0, 31, 10956},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(CalendarDayNumber(c.year, c.month, c.day), c.expected)
-            << c.year << "-" << c.month << "-" << c.day;
-    }
-}
-
 TEST(StationTablesCsv, ListsEveryPeriodAsTheDataFileDoes) {
     const std::string csv = StationTablesCsv();
     EXPECT_EQ(
