@@ -14,7 +14,6 @@
 #include "cli/chart_report.h"
 #include "cli/wording.h"
 #include "core/astro/bodies.h"
-#include "cli/wording.h"
 #include "core/chart/chart_format.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"
