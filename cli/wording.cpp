@@ -170,6 +170,22 @@ std::string OpeningErrorText(const OpeningError& e) {
     return std::string(kCheckFileText);
 }
 
+std::string FileReplaceText(const FileReplaceError& e) {
+    switch (e.kind) {
+        case FileReplaceError::Kind::SharedFolderLink:
+            return "will not follow a symbolic link in a shared folder";
+        case FileReplaceError::Kind::DanglingLink:
+            return "the symbolic link leads to no file";
+        case FileReplaceError::Kind::NotRegularFile:
+            return "not a regular file";
+        case FileReplaceError::Kind::ReadOnly:
+            return "the file is read-only";
+        case FileReplaceError::Kind::System:
+            break;
+    }
+    return std::strerror(e.systemError);
+}
+
 std::string ChartWriteText(const ChartWriteError& e) {
     const std::string name(FieldName(e.line));
     switch (e.problem) {
@@ -181,7 +197,19 @@ std::string ChartWriteText(const ChartWriteError& e) {
         case ChartWriteProblem::NotReplaced:
             break;
     }
-    return e.path + ": " + e.reason;
+    return e.path + ": " + FileReplaceText(e.replace);
+}
+
+std::string SheetExportText(const SheetExportError& e) {
+    switch (e.kind) {
+        case SheetExportError::Kind::UnknownFormat:
+            return e.path + ": the name must end in .png, .svg or .pdf";
+        case SheetExportError::Kind::NotDrawn:
+            return e.path + ": the sheet could not be drawn";
+        case SheetExportError::Kind::NotReplaced:
+            break;
+    }
+    return e.path + ": " + FileReplaceText(e.replace);
 }
 
 std::string_view ReadingErrorText(ReadingError error) {

@@ -310,8 +310,38 @@ QString SaveFailureWording(const ChartWriteError& e) {
                        "The chart cannot be saved: the %1 is longer than 200 characters.")
                 .arg(field);
         case ChartWriteProblem::NotReplaced:
-            // "PATH: reason" in the system's own words.
-            return QString::fromStdString(e.path + ": " + e.reason);
+            return QStringLiteral("%1: %2").arg(QString::fromStdString(e.path),
+                                                FileReplaceWording(e.replace));
+    }
+    return {};
+}
+
+QString FileReplaceWording(const FileReplaceError& e) {
+    switch (e.kind) {
+        case FileReplaceError::Kind::SharedFolderLink:
+            return WordingTr("will not follow a symbolic link in a shared folder");
+        case FileReplaceError::Kind::DanglingLink:
+            return WordingTr("the symbolic link leads to no file");
+        case FileReplaceError::Kind::NotRegularFile:
+            return WordingTr("not a regular file");
+        case FileReplaceError::Kind::ReadOnly:
+            return WordingTr("the file is read-only");
+        case FileReplaceError::Kind::System:
+            // The system's own words.
+            return QString::fromLocal8Bit(std::strerror(e.systemError));
+    }
+    return {};
+}
+
+QString SheetExportWording(const SheetExportError& e) {
+    const QString path = QString::fromStdString(e.path);
+    switch (e.kind) {
+        case SheetExportError::Kind::UnknownFormat:
+            return WordingTr("%1: the name must end in .png, .svg or .pdf").arg(path);
+        case SheetExportError::Kind::NotDrawn:
+            return WordingTr("%1: the sheet could not be drawn").arg(path);
+        case SheetExportError::Kind::NotReplaced:
+            return QStringLiteral("%1: %2").arg(path, FileReplaceWording(e.replace));
     }
     return {};
 }

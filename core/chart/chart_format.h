@@ -13,6 +13,7 @@
 
 #include "core/astro/birth_data.h"
 #include "core/astro/expected.h"
+#include "core/io/file_replace.h"
 
 namespace vellamor {
 
@@ -126,10 +127,10 @@ enum class ChartWriteProblem {
 
 struct ChartWriteError {
     ChartWriteProblem problem = ChartWriteProblem::NotReplaced;
-    int line = 0;           // the field (1..17) for the first two problems
-    std::string character;  // the character that cannot be carried (UTF-8)
-    std::string path;       // the target, for NotReplaced
-    std::string reason;     // for NotReplaced: "No space left on device"
+    int line = 0;              // the field (1..17) for the first two problems
+    std::string character;     // the character that cannot be carried (UTF-8)
+    std::string path;          // the target, for NotReplaced
+    FileReplaceError replace;  // for NotReplaced: why the file was not replaced
 };
 
 // Encodes all seventeen lines, or says which field cannot be carried.
