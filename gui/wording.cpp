@@ -244,14 +244,20 @@ QString RefusedValueWording(int line, const RefusedValue& v) {
         case ValueCheck::Range:
             //: %1 the field (month), %2 its value with a space before it, or
             //: nothing; %3 and %4 the bounds.
-            return WordingTr("%1%2 is not %3 to %4")
+            return QCoreApplication::translate("vellamor::Wording", "%1%2 is not %3 to %4")
                 .arg(field, shown, QString::number(v.first), QString::number(v.last));
         case ValueCheck::Flag:
-            return WordingTr("%1%2 is neither True nor False").arg(field, shown);
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "%1%2 is neither True nor False")
+                .arg(field, shown);
         case ValueCheck::Coordinate:
-            return WordingTr("%1%2 are not one to three digits").arg(field, shown);
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "%1%2 are not one to three digits")
+                .arg(field, shown);
         case ValueCheck::TextLength:
-            return WordingTr("the %1 is longer than 200 characters").arg(field);
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "the %1 is longer than 200 characters")
+                .arg(field);
     }
     return {};
 }
@@ -262,30 +268,36 @@ QString ChartFileReasonWording(const ChartFileError& e) {
     const QString line = QString::number(e.line);
     switch (e.problem) {
         case ChartFileProblem::NotAChartName:
-            return WordingTr("the name does not end in \"sud\"");
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "the name does not end in \"sud\"");
         case ChartFileProblem::NoSuchFile:
-            return WordingTr("no such file");
+            return QCoreApplication::translate("vellamor::Wording", "no such file");
         case ChartFileProblem::PermissionDenied:
-            return WordingTr("permission denied");
+            return QCoreApplication::translate("vellamor::Wording", "permission denied");
         case ChartFileProblem::NotRegularFile:
-            return WordingTr("not a regular file");
+            return QCoreApplication::translate("vellamor::Wording", "not a regular file");
         case ChartFileProblem::Unreadable:
             // The system's own words.
-            return e.systemError ? QString::fromLocal8Bit(std::strerror(e.systemError)).toLower()
-                                 : WordingTr("it cannot be read");
+            return e.systemError
+                       ? QString::fromLocal8Bit(std::strerror(e.systemError)).toLower()
+                       : QCoreApplication::translate("vellamor::Wording", "it cannot be read");
         case ChartFileProblem::TooLarge:
-            return WordingTr("larger than 64 KiB");
+            return QCoreApplication::translate("vellamor::Wording", "larger than 64 KiB");
         case ChartFileProblem::LineTooLong:
-            return WordingTr("line %1 is too long").arg(line);
+            return QCoreApplication::translate("vellamor::Wording", "line %1 is too long")
+                .arg(line);
         case ChartFileProblem::UndecodableLine:
-            return WordingTr("line %1 cannot be decoded").arg(line);
+            return QCoreApplication::translate("vellamor::Wording", "line %1 cannot be decoded")
+                .arg(line);
         case ChartFileProblem::CutShort:
-            return WordingTr("line %1 is cut short").arg(line);
+            return QCoreApplication::translate("vellamor::Wording", "line %1 is cut short")
+                .arg(line);
         case ChartFileProblem::EmptyFile:
-            return WordingTr("the file is empty");
+            return QCoreApplication::translate("vellamor::Wording", "the file is empty");
         case ChartFileProblem::UnacceptableValue:
             //: %1 the line's number, %2 why its value was refused.
-            return WordingTr("line %1: %2").arg(line, RefusedValueWording(e.line, e.value));
+            return QCoreApplication::translate("vellamor::Wording", "line %1: %2")
+                .arg(line, RefusedValueWording(e.line, e.value));
     }
     return {};
 }
@@ -319,13 +331,15 @@ QString SaveFailureWording(const ChartWriteError& e) {
 QString FileReplaceWording(const FileReplaceError& e) {
     switch (e.kind) {
         case FileReplaceError::Kind::SharedFolderLink:
-            return WordingTr("will not follow a symbolic link in a shared folder");
+            return QCoreApplication::translate(
+                "vellamor::Wording", "will not follow a symbolic link in a shared folder");
         case FileReplaceError::Kind::DanglingLink:
-            return WordingTr("the symbolic link leads to no file");
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "the symbolic link leads to no file");
         case FileReplaceError::Kind::NotRegularFile:
-            return WordingTr("not a regular file");
+            return QCoreApplication::translate("vellamor::Wording", "not a regular file");
         case FileReplaceError::Kind::ReadOnly:
-            return WordingTr("the file is read-only");
+            return QCoreApplication::translate("vellamor::Wording", "the file is read-only");
         case FileReplaceError::Kind::System:
             // The system's own words.
             return QString::fromLocal8Bit(std::strerror(e.systemError));
@@ -337,9 +351,13 @@ QString SheetExportWording(const SheetExportError& e) {
     const QString path = QString::fromStdString(e.path);
     switch (e.kind) {
         case SheetExportError::Kind::UnknownFormat:
-            return WordingTr("%1: the name must end in .png, .svg or .pdf").arg(path);
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "%1: the name must end in .png, .svg or .pdf")
+                .arg(path);
         case SheetExportError::Kind::NotDrawn:
-            return WordingTr("%1: the sheet could not be drawn").arg(path);
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "%1: the sheet could not be drawn")
+                .arg(path);
         case SheetExportError::Kind::NotReplaced:
             return QStringLiteral("%1: %2").arg(path, FileReplaceWording(e.replace));
     }
