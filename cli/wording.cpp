@@ -303,6 +303,12 @@ std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit) {
     return note;
 }
 
+std::string BoxAndHemispheresText(const BirthData& b) {
+    return std::string("Daylight Saving box ") + (b.daylightSaving ? "ticked" : "unticked") + "; " +
+           (b.southLatitude ? "South" : "North") + " latitude, " +
+           (b.eastLongitude ? "East" : "West") + " longitude";
+}
+
 std::string StabilityText(const ChartStability& s) {
     std::string out = "Chart Stability\n";
     out += "  " + SignChangeSentence("Lagna", s.ascendant) + "\n";

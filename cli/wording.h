@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/astro/birth_data.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"
@@ -65,6 +66,9 @@ std::string StationEvidenceText(const StationEvidence& evidence);
 // What a zone that does not fit the longitude means for the chart; empty
 // when it fits.
 std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit);
+// What the printout's nine details leave out, on a line of its own under
+// them: "Daylight Saving box ticked; North latitude, East longitude".
+std::string BoxAndHemispheresText(const BirthData& birth);
 // The printout's chart stability lines.
 std::string StabilityText(const ChartStability& stability);
 

@@ -115,12 +115,6 @@ std::array<std::string, kDetailCount> BirthDetailTexts(const BirthData& b) {
     return details;
 }
 
-std::string BoxAndHemispheresText(const BirthData& b) {
-    return std::string("Daylight Saving box ") + (b.daylightSaving ? "ticked" : "unticked") + "; " +
-           (b.southLatitude ? "South" : "North") + " latitude, " +
-           (b.eastLongitude ? "East" : "West") + " longitude";
-}
-
 ChakraModel BuildSudarshanChakra(const BirthData& birth,
                                  const std::array<ShortPositionForm, kBodyCount>& positionTexts,
                                  std::string_view ascendantSign,

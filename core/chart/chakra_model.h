@@ -69,8 +69,4 @@ void FillSudarshanChakra(ChakraModel& model, const BirthData& birth,
 // Birth-detail value texts, e.g. "March 5, 1980" and "7 HH 5 MM".
 std::array<std::string, kDetailCount> BirthDetailTexts(const BirthData& birth);
 
-// What the nine details leave out, on a line of its own under them: "Daylight
-// Saving box ticked; North latitude, East longitude".
-std::string BoxAndHemispheresText(const BirthData& birth);
-
 }  // namespace vellamor
