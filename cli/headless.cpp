@@ -12,7 +12,6 @@
 #include "cli/wording.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_file.h"
-#include "cli/wording.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"
 #include "core/retro/station_table.h"
@@ -203,7 +202,7 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
                                    : ChartFromFile(inv.files.front(), inv, services, out, err);
             if (!chart)
                 return chart.error().status;
-            Expected<void, std::string> exported;
+            Expected<void, SheetExportError> exported;
             if (inv.reading) {
                 const auto reading = ComputeReading(*chart, *inv.reading);
                 if (!reading)
@@ -219,7 +218,7 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
                 exported = services.exportSheet(*chart, inv.outputPath);
             }
             if (!exported)
-                return Report(err, {exported.error(), 1});
+                return Report(err, {SheetExportText(exported.error()), 1});
             return 0;
         }
         case HeadlessMode::None:

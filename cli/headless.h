@@ -17,17 +17,18 @@
 #include "core/chart/pipeline.h"
 #include "core/chart/place_option.h"
 #include "core/reading/transits.h"
+#include "render/sheet_export_error.h"
 
 namespace vellamor {
 
 // Draws the printable sheet of a chart into `path` (PNG, SVG or PDF by its
-// extension); a failure carries a sentence for the user. The core cannot
+// extension); a failure says why (SheetExportText words it). The core cannot
 // draw: a build with the renderer supplies one.
 using SheetExporter =
-    std::function<Expected<void, std::string>(const Chart& chart, const std::string& path)>;
+    std::function<Expected<void, SheetExportError>(const Chart& chart, const std::string& path)>;
 
 // The same sheet with a reading's highlights and transits on it.
-using ReadingSheetExporter = std::function<Expected<void, std::string>(
+using ReadingSheetExporter = std::function<Expected<void, SheetExportError>(
     const Chart& chart, const ChartReading& reading, const std::string& path)>;
 
 // What the headless modes need from outside the core.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/wording.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -50,19 +51,48 @@ std::string Lower(std::string_view s) {
     return r;
 }
 
-// The chart file's fields as a refusal to save names them, line 1 first.
+// The chart file's fields as the form labels them, line 1 first.
 std::string_view FieldName(int line) {
-    static constexpr std::string_view kNames[] = {"Name",        "Month",
-                                                  "Day",         "Year",
-                                                  "Hour",        "Minute",
-                                                  "Time Zone",   "Longitude",
-                                                  "Longitude",   "Latitude",
-                                                  "Latitude",    "East/West",
-                                                  "North/South", "Daylight Saving Time",
-                                                  "City",        "State",
-                                                  "Country"};
-    static_assert(std::size(kNames) == kChartFieldCount);
-    return line >= 1 && line <= kChartFieldCount ? kNames[line - 1] : "chart";
+    return line >= 1 && line <= kChartFieldCount
+               ? kChartFieldNames[static_cast<std::size_t>(line - 1)]
+               : std::string_view("chart");
+}
+
+// The value in a reason: shown as it is when short and plain, so that
+// nothing from the file reaches a terminal raw; otherwise left out.
+std::string Shown(std::string_view value) {
+    const bool plain =
+        !value.empty() && value.size() <= 12 &&
+        std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
+    if (!plain)
+        return {};
+    int v = 0;
+    const bool number = ParseChartInteger(value, v) && std::to_string(v) == value;
+    return number ? " " + std::string(value) : " \"" + std::string(value) + "\"";
+}
+
+// Why the value of `line` was refused: "month 13 is not 1 to 12".
+std::string RefusedValueText(int line, const RefusedValue& v) {
+    const std::string field(FieldName(line));
+    switch (v.check) {
+        case ValueCheck::Range: {
+            const std::string noun =
+                line == chart_line::kZoneLine + 1 ? "time zone row" : Lower(field);
+            return noun + Shown(v.text) + " is not " + std::to_string(v.first) + " to " +
+                   std::to_string(v.last);
+        }
+        case ValueCheck::Flag:
+            return field + Shown(v.text) + " is neither True nor False";
+        case ValueCheck::Coordinate:
+            return std::string(line == chart_line::kLonDegLine + 1 ||
+                                       line == chart_line::kLatDegLine + 1
+                                   ? "degrees of "
+                                   : "minutes of ") +
+                   Lower(field) + Shown(v.text) + " are not one to three digits";
+        case ValueCheck::TextLength:
+            return "the " + Lower(field) + " is longer than 200 characters";
+    }
+    return {};
 }
 
 }  // namespace
@@ -129,7 +159,7 @@ std::string ChartFileReasonText(const ChartFileError& e) {
         case ChartFileProblem::EmptyFile:
             return "the file is empty";
         case ChartFileProblem::UnacceptableValue:
-            return line + ": " + (e.value.empty() ? "a value the form cannot take" : e.value);
+            return line + ": " + RefusedValueText(e.line, e.value);
     }
     return "it cannot be read";
 }
@@ -138,6 +168,22 @@ std::string OpeningErrorText(const OpeningError& e) {
     if (e.check)
         return std::string(FormCheckText(*e.check));
     return std::string(kCheckFileText);
+}
+
+std::string FileReplaceText(const FileReplaceError& e) {
+    switch (e.kind) {
+        case FileReplaceError::Kind::SharedFolderLink:
+            return "will not follow a symbolic link in a shared folder";
+        case FileReplaceError::Kind::DanglingLink:
+            return "the symbolic link leads to no file";
+        case FileReplaceError::Kind::NotRegularFile:
+            return "not a regular file";
+        case FileReplaceError::Kind::ReadOnly:
+            return "the file is read-only";
+        case FileReplaceError::Kind::System:
+            break;
+    }
+    return std::strerror(e.systemError);
 }
 
 std::string ChartWriteText(const ChartWriteError& e) {
@@ -151,7 +197,19 @@ std::string ChartWriteText(const ChartWriteError& e) {
         case ChartWriteProblem::NotReplaced:
             break;
     }
-    return e.path + ": " + e.reason;
+    return e.path + ": " + FileReplaceText(e.replace);
+}
+
+std::string SheetExportText(const SheetExportError& e) {
+    switch (e.kind) {
+        case SheetExportError::Kind::UnknownFormat:
+            return e.path + ": the name must end in .png, .svg or .pdf";
+        case SheetExportError::Kind::NotDrawn:
+            return e.path + ": the sheet could not be drawn";
+        case SheetExportError::Kind::NotReplaced:
+            break;
+    }
+    return e.path + ": " + FileReplaceText(e.replace);
 }
 
 std::string_view ReadingErrorText(ReadingError error) {
@@ -243,6 +301,12 @@ std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit) {
             ", and the planets, from the zone's own offset, for " + InstantText(m.planetsInstant) +
             ". Please check the time zone.";
     return note;
+}
+
+std::string BoxAndHemispheresText(const BirthData& b) {
+    return std::string("Daylight Saving box ") + (b.daylightSaving ? "ticked" : "unticked") + "; " +
+           (b.southLatitude ? "South" : "North") + " latitude, " +
+           (b.eastLongitude ? "East" : "West") + " longitude";
 }
 
 std::string StabilityText(const ChartStability& s) {

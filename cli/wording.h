@@ -10,11 +10,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/astro/birth_data.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"
-#include "core/reading/dasha.h"
 #include "core/chart/entry_form.h"
+#include "core/io/file_replace.h"
+#include "core/reading/dasha.h"
+#include "render/sheet_export_error.h"
 
 #ifdef VELLAMOR_HAVE_ATLAS
 #include <vector>
@@ -38,9 +41,14 @@ std::string ChartFileReasonText(const ChartFileError& error);
 // The sentence for a chart that could not be opened: the file's, or the
 // failed check's.
 std::string OpeningErrorText(const OpeningError& error);
+// Why a file could not be replaced: the system's words for its error
+// ("No space left on device"), or the replacement's own refusal.
+std::string FileReplaceText(const FileReplaceError& error);
 // The sentence for a failed save; "PATH: reason" when the file could not be
 // written.
 std::string ChartWriteText(const ChartWriteError& error);
+// "PATH: reason" for a sheet that could not be exported.
+std::string SheetExportText(const SheetExportError& error);
 
 // "The reading is before the birth."
 std::string_view ReadingErrorText(ReadingError error);
@@ -58,6 +66,9 @@ std::string StationEvidenceText(const StationEvidence& evidence);
 // What a zone that does not fit the longitude means for the chart; empty
 // when it fits.
 std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit);
+// What the printout's nine details leave out, on a line of its own under
+// them: "Daylight Saving box ticked; North latitude, East longitude".
+std::string BoxAndHemispheresText(const BirthData& birth);
 // The printout's chart stability lines.
 std::string StabilityText(const ChartStability& stability);
 

@@ -15,7 +15,6 @@
 #include "cli/chart_print.h"
 #include "cli/wording.h"
 #include "core/astro/bodies.h"
-#include "cli/wording.h"
 #include "core/chart/chart_format.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"

@@ -322,14 +322,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int exported = 0;
     HeadlessServices services;
     services.resolvePlace = ResolvePune;
-    services.exportSheet = [&exported](const Chart&,
-                                       const std::string& path) -> Expected<void, std::string> {
+    services.exportSheet =
+        [&exported](const Chart&, const std::string& path) -> Expected<void, SheetExportError> {
         ++exported;
         Require(IsDirectlyInside(gScratch.out, path) && HasSheetExtension(path),
                 "the sheet goes elsewhere");
         // Something to show how a failing exporter is reported.
         if (path.find("/locked.") != std::string::npos)
-            return Fail(std::string("cannot write the sheet"));
+            return Fail(SheetExportError{SheetExportError::Kind::NotDrawn, path, {}});
         return {};
     };
     std::ostringstream outStream, errStream;

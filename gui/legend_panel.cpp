@@ -7,9 +7,9 @@
 #include "core/astro/bodies.h"
 #include "core/chart/chakra_layout.h"
 #include "gui/panel_look.h"
-#include "gui/wording.h"
 #include "gui/translation.h"
 #include "gui/twips.h"
+#include "gui/wording.h"
 #include "render/chakra_painter.h"
 
 namespace vellamor {

@@ -279,7 +279,7 @@ bool ResultWindow::onExport() {
     if (!exported) {
         CurrentDialogs().message(this, DialogIcon::Critical,
                                  tr("The chart sheet could not be exported."), DialogButtons::Ok,
-                                 exported.error());
+                                 SheetExportWording(exported.error()));
         return false;
     }
     m_lastExport = path;

@@ -6,8 +6,8 @@
 
 #include "core/astro/bodies.h"
 #include "gui/panel_look.h"
-#include "gui/wording.h"
 #include "gui/twips.h"
+#include "gui/wording.h"
 
 namespace vellamor {
 

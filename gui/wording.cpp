@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -190,34 +191,113 @@ QString CheckFileWording() {
     return QCoreApplication::translate("vellamor::Wording", "Please Check The File.");
 }
 
+namespace {
+
+QString WordingTr(const char* english) {
+    return QCoreApplication::translate("vellamor::Wording", english);
+}
+
+// What a refused value is called, by its line (1..17): the form's field,
+// with degrees or minutes for the coordinates.
+QString RefusedFieldWording(int line) {
+    static constexpr const char* kNouns[] = {
+        QT_TRANSLATE_NOOP("vellamor::Wording", "name"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "month"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "day"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "year"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "hour"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "minute"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "time zone row"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "degrees of longitude"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "minutes of longitude"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "degrees of latitude"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "minutes of latitude"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "East/West"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "North/South"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "Daylight Saving Time"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "city"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "state"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "country"),
+    };
+    static_assert(std::size(kNouns) == kChartFieldCount);
+    return line >= 1 && line <= kChartFieldCount ? WordingTr(kNouns[line - 1]) : QString();
+}
+
+// The value in a reason, after its field's name: shown when short and
+// plain, a number as it is and anything else in quotes; otherwise left out.
+QString ShownValueWording(const std::string& value) {
+    const bool plain =
+        !value.empty() && value.size() <= 12 &&
+        std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
+    if (!plain)
+        return {};
+    int v = 0;
+    const bool number = ParseChartInteger(value, v) && std::to_string(v) == value;
+    return number ? QStringLiteral(" %1").arg(QString::fromStdString(value))
+                  : QStringLiteral(" \"%1\"").arg(QString::fromStdString(value));
+}
+
+QString RefusedValueWording(int line, const RefusedValue& v) {
+    const QString field = RefusedFieldWording(line);
+    const QString shown = ShownValueWording(v.text);
+    switch (v.check) {
+        case ValueCheck::Range:
+            //: %1 the field (month), %2 its value with a space before it, or
+            //: nothing; %3 and %4 the bounds.
+            return QCoreApplication::translate("vellamor::Wording", "%1%2 is not %3 to %4")
+                .arg(field, shown, QString::number(v.first), QString::number(v.last));
+        case ValueCheck::Flag:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "%1%2 is neither True nor False")
+                .arg(field, shown);
+        case ValueCheck::Coordinate:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "%1%2 are not one to three digits")
+                .arg(field, shown);
+        case ValueCheck::TextLength:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "the %1 is longer than 200 characters")
+                .arg(field);
+    }
+    return {};
+}
+
+}  // namespace
+
 QString ChartFileReasonWording(const ChartFileError& e) {
-    const QString line = QStringLiteral("line %1").arg(e.line);
+    const QString line = QString::number(e.line);
     switch (e.problem) {
         case ChartFileProblem::NotAChartName:
-            return QStringLiteral("the name does not end in \"sud\"");
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "the name does not end in \"sud\"");
         case ChartFileProblem::NoSuchFile:
-            return QStringLiteral("no such file");
+            return QCoreApplication::translate("vellamor::Wording", "no such file");
         case ChartFileProblem::PermissionDenied:
-            return QStringLiteral("permission denied");
+            return QCoreApplication::translate("vellamor::Wording", "permission denied");
         case ChartFileProblem::NotRegularFile:
-            return QStringLiteral("not a regular file");
+            return QCoreApplication::translate("vellamor::Wording", "not a regular file");
         case ChartFileProblem::Unreadable:
-            return e.systemError ? QString::fromLocal8Bit(std::strerror(e.systemError)).toLower()
-                                 : QStringLiteral("it cannot be read");
+            // The system's own words.
+            return e.systemError
+                       ? QString::fromLocal8Bit(std::strerror(e.systemError)).toLower()
+                       : QCoreApplication::translate("vellamor::Wording", "it cannot be read");
         case ChartFileProblem::TooLarge:
-            return QStringLiteral("larger than 64 KiB");
+            return QCoreApplication::translate("vellamor::Wording", "larger than 64 KiB");
         case ChartFileProblem::LineTooLong:
-            return line + QStringLiteral(" is too long");
+            return QCoreApplication::translate("vellamor::Wording", "line %1 is too long")
+                .arg(line);
         case ChartFileProblem::UndecodableLine:
-            return line + QStringLiteral(" cannot be decoded");
+            return QCoreApplication::translate("vellamor::Wording", "line %1 cannot be decoded")
+                .arg(line);
         case ChartFileProblem::CutShort:
-            return line + QStringLiteral(" is cut short");
+            return QCoreApplication::translate("vellamor::Wording", "line %1 is cut short")
+                .arg(line);
         case ChartFileProblem::EmptyFile:
-            return QStringLiteral("the file is empty");
+            return QCoreApplication::translate("vellamor::Wording", "the file is empty");
         case ChartFileProblem::UnacceptableValue:
-            return line + QStringLiteral(": ") +
-                   (e.value.empty() ? QStringLiteral("a value the form cannot take")
-                                    : QString::fromStdString(e.value));
+            //: %1 the line's number, %2 why its value was refused.
+            return QCoreApplication::translate("vellamor::Wording", "line %1: %2")
+                .arg(line, RefusedValueWording(e.line, e.value));
     }
     return {};
 }
@@ -242,8 +322,44 @@ QString SaveFailureWording(const ChartWriteError& e) {
                        "The chart cannot be saved: the %1 is longer than 200 characters.")
                 .arg(field);
         case ChartWriteProblem::NotReplaced:
-            // "PATH: reason" in the system's own words.
-            return QString::fromStdString(e.path + ": " + e.reason);
+            return QStringLiteral("%1: %2").arg(QString::fromStdString(e.path),
+                                                FileReplaceWording(e.replace));
+    }
+    return {};
+}
+
+QString FileReplaceWording(const FileReplaceError& e) {
+    switch (e.kind) {
+        case FileReplaceError::Kind::SharedFolderLink:
+            return QCoreApplication::translate(
+                "vellamor::Wording", "will not follow a symbolic link in a shared folder");
+        case FileReplaceError::Kind::DanglingLink:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "the symbolic link leads to no file");
+        case FileReplaceError::Kind::NotRegularFile:
+            return QCoreApplication::translate("vellamor::Wording", "not a regular file");
+        case FileReplaceError::Kind::ReadOnly:
+            return QCoreApplication::translate("vellamor::Wording", "the file is read-only");
+        case FileReplaceError::Kind::System:
+            // The system's own words.
+            return QString::fromLocal8Bit(std::strerror(e.systemError));
+    }
+    return {};
+}
+
+QString SheetExportWording(const SheetExportError& e) {
+    const QString path = QString::fromStdString(e.path);
+    switch (e.kind) {
+        case SheetExportError::Kind::UnknownFormat:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "%1: the name must end in .png, .svg or .pdf")
+                .arg(path);
+        case SheetExportError::Kind::NotDrawn:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "%1: the sheet could not be drawn")
+                .arg(path);
+        case SheetExportError::Kind::NotReplaced:
+            return QStringLiteral("%1: %2").arg(path, FileReplaceWording(e.replace));
     }
     return {};
 }

@@ -15,6 +15,7 @@
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_stability.h"
 #include "core/reading/dasha.h"
+#include "render/sheet_export_error.h"
 
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "atlas/zone_decision.h"
@@ -43,12 +44,17 @@ QString ReadingErrorWording(ReadingError error);
 
 // What the window says for every refused chart file.
 QString CheckFileWording();
-// Why the file was refused, under that sentence. In English, as the system
-// reports it.
+// Why the file was refused, under that sentence; a failure to read in the
+// system's own words.
 QString ChartFileReasonWording(const ChartFileError& error);
-// The sentence for a failed save; "PATH: reason" in the system's own words
-// when the file could not be written.
+// Why a file could not be replaced: the system's own words for its error,
+// or the replacement's own refusal.
+QString FileReplaceWording(const FileReplaceError& error);
+// The sentence for a failed save; "PATH: reason" when the file could not be
+// written.
 QString SaveFailureWording(const ChartWriteError& error);
+// "PATH: reason" for a sheet that could not be exported.
+QString SheetExportWording(const SheetExportError& error);
 
 #ifdef VELLAMOR_HAVE_ATLAS
 // "1 h", "15 min", "8 min 50 s".

@@ -199,8 +199,9 @@ void PaintFooter(QPainter& p) {
                Qt::AlignRight | Qt::AlignVCenter, kProgramTitle);
 }
 
-Unexpected<QString> SaveFailure(const QString& path, const QString& why) {
-    return Fail(QStringLiteral("%1: %2").arg(path, why));
+Unexpected<SheetExportError> SaveFailure(SheetExportError::Kind kind, const QString& path,
+                                         const FileReplaceError& replace = {}) {
+    return Fail(SheetExportError{kind, path.toStdString(), replace});
 }
 
 // The painter's whole device, in device coordinates.
@@ -308,21 +309,21 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
     return bytes;
 }
 
-Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path,
-                                         const ReadingOverlay& overlay) {
+Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
+                                                  const ReadingOverlay& overlay) {
     const std::optional<SheetFormat> format = SheetFormatOf(path);
     if (!format)
-        return SaveFailure(path, QStringLiteral("the name must end in .png, .svg or .pdf"));
+        return SaveFailure(SheetExportError::Kind::UnknownFormat, path);
     // Drawn whole in memory first: the file is replaced only by a complete
     // sheet, and a failure to write is told apart from one to draw.
     const std::optional<QByteArray> bytes = EncodeChartSheet(chart, *format, overlay);
     if (!bytes)
-        return SaveFailure(path, QStringLiteral("the sheet could not be drawn"));
+        return SaveFailure(SheetExportError::Kind::NotDrawn, path);
     const auto replaced =
         ReplaceFile(QFile::encodeName(path).toStdString(),
                     std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
     if (!replaced)
-        return SaveFailure(path, QString::fromStdString(replaced.error().reason));
+        return SaveFailure(SheetExportError::Kind::NotReplaced, path, replaced.error());
     return {};
 }
 
@@ -337,23 +338,21 @@ void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOve
 
 namespace {
 
-Expected<void, std::string> ExportHeadless(const Chart& chart, const std::string& path,
-                                           const ReadingOverlay& overlay) {
-    const auto exported = ExportChartSheet(chart, QFile::decodeName(path.c_str()), overlay);
-    if (!exported)
-        return Fail(exported.error().toStdString());
-    return {};
+Expected<void, SheetExportError> ExportHeadless(const Chart& chart, const std::string& path,
+                                                const ReadingOverlay& overlay) {
+    return ExportChartSheet(chart, QFile::decodeName(path.c_str()), overlay);
 }
 
 }  // namespace
 
-Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path) {
+Expected<void, SheetExportError> ExportChartSheetHeadless(const Chart& chart,
+                                                          const std::string& path) {
     return ExportHeadless(chart, path, {});
 }
 
-Expected<void, std::string> ExportReadingSheetHeadless(const Chart& chart,
-                                                       const ChartReading& reading,
-                                                       const std::string& path) {
+Expected<void, SheetExportError> ExportReadingSheetHeadless(const Chart& chart,
+                                                            const ChartReading& reading,
+                                                            const std::string& path) {
     return ExportHeadless(chart, path, {&reading, true, true});
 }
 

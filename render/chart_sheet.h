@@ -25,6 +25,7 @@
 #include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
 #include "render/chakra_painter.h"
+#include "render/sheet_export_error.h"
 
 class QPainter;
 
@@ -53,10 +54,9 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
                                            const ReadingOverlay& overlay = {});
 
 // Writes the sheet in the format of the file name, replacing the file only
-// when the whole sheet was written (as ReplaceFile does). A failure reads
-// "PATH: reason".
-Expected<void, QString> ExportChartSheet(const Chart& chart, const QString& path,
-                                         const ReadingOverlay& overlay = {});
+// when the whole sheet was written (as ReplaceFile does).
+Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
+                                                  const ReadingOverlay& overlay = {});
 
 // The paper of an exported PDF: US Letter where the locale measures in
 // inches and feet, otherwise A4. Either way the sheet, 180 mm square within
@@ -66,13 +66,14 @@ QPageSize SheetPageSize(const QLocale& locale);
 // One page (a printer's, a PDF's), the sheet across its printable width.
 void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOverlay& overlay = {});
 
-// For the command line: the path in the system's encoding, the failure as
-// UTF-8. Drawing text needs an application object; the program's main makes
-// one on Qt's offscreen platform, which never looks for a display.
-Expected<void, std::string> ExportChartSheetHeadless(const Chart& chart, const std::string& path);
+// For the command line: the path in the system's encoding. Drawing text
+// needs an application object; the program's main makes one on Qt's
+// offscreen platform, which never looks for a display.
+Expected<void, SheetExportError> ExportChartSheetHeadless(const Chart& chart,
+                                                          const std::string& path);
 // The same with the reading's highlights and transits drawn.
-Expected<void, std::string> ExportReadingSheetHeadless(const Chart& chart,
-                                                       const ChartReading& reading,
-                                                       const std::string& path);
+Expected<void, SheetExportError> ExportReadingSheetHeadless(const Chart& chart,
+                                                            const ChartReading& reading,
+                                                            const std::string& path);
 
 }  // namespace vellamor

@@ -19,7 +19,6 @@
 #include "cli/wording.h"
 #include "core/astro/birth_data.h"
 #include "core/astro/time_zones.h"
-#include "cli/wording.h"
 #include "core/chart/chart_format.h"
 #include "core/chart/entry_form.h"
 #include "random_source.h"

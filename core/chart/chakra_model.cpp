@@ -59,12 +59,6 @@ std::array<DetailText, kDetailCount> BirthDetailTexts(const BirthData& b) {
             std::string_view(b.country)};
 }
 
-std::string BoxAndHemispheresText(const BirthData& b) {
-    return std::string("Daylight Saving box ") + (b.daylightSaving ? "ticked" : "unticked") + "; " +
-           (b.southLatitude ? "South" : "North") + " latitude, " +
-           (b.eastLongitude ? "East" : "West") + " longitude";
-}
-
 ChakraModel BuildSudarshanChakra(const BirthData& birth,
                                  const std::array<ShortPositionForm, kBodyCount>& positionTexts,
                                  std::string_view ascendantSign,

@@ -61,8 +61,4 @@ ChakraModel BuildSudarshanChakra(const BirthData& birth,
 // Birth-detail value texts, e.g. "March 5, 1980" and "7 HH 5 MM".
 std::array<DetailText, kDetailCount> BirthDetailTexts(const BirthData& birth);
 
-// What the nine details leave out, on a line of its own under them: "Daylight
-// Saving box ticked; North latitude, East longitude".
-std::string BoxAndHemispheresText(const BirthData& birth);
-
 }  // namespace vellamor

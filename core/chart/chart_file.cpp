@@ -51,8 +51,7 @@ Expected<void, ChartWriteError> WriteChartFile(const std::string& path, const Bi
     if (!encoded)
         return Fail(encoded.error());
     if (auto replaced = ReplaceFile(path, *encoded); !replaced)
-        return Fail(
-            ChartWriteError{ChartWriteProblem::NotReplaced, 0, {}, path, replaced.error().reason});
+        return Fail(ChartWriteError{ChartWriteProblem::NotReplaced, 0, {}, path, replaced.error()});
     return {};
 }
 

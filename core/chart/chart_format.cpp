@@ -35,22 +35,9 @@ std::string Lower(std::string_view s) {
     return r;
 }
 
-// The value in a reason: shown as it is when short and plain, so that
-// nothing from the file reaches a terminal raw; otherwise left out.
-std::string Shown(std::string_view value) {
-    const bool plain =
-        !value.empty() && value.size() <= 12 &&
-        std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
-    if (!plain)
-        return {};
-    int v = 0;
-    const bool number = ParseChartInteger(value, v) && std::to_string(v) == value;
-    return number ? " " + std::string(value) : " \"" + std::string(value) + "\"";
-}
-
 struct ValueProblem {
     int line = 0;  // 1..17
-    std::string what;
+    RefusedValue value;
 };
 
 // The first of the file's `lines` lines whose value no control of the form
@@ -61,21 +48,19 @@ struct ValueProblem {
 std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f, int lines) {
     struct Range {
         int line;
-        const char* name;
         int first, last;
         bool anyDecimal;  // month and zone rows are read as numbers, the rest as entries
     };
     static constexpr Range kRanges[] = {
-        {kMonthLine, "month", 1, 12, true},
-        {kDayLine, "day", 1, 31, false},
-        {kYearLine, "year", kFirstYear, kLastYear, false},
-        {kHourLine, "hour", 0, 23, false},
-        {kMinuteLine, "minute", 0, 59, false},
-        {kZoneLine, "time zone row", 0, 70, true},
+        {kMonthLine, 1, 12, true},
+        {kDayLine, 1, 31, false},
+        {kYearLine, kFirstYear, kLastYear, false},
+        {kHourLine, 0, 23, false},
+        {kMinuteLine, 0, 59, false},
+        {kZoneLine, 0, 70, true},
     };
     for (int line = 0; line < lines; ++line) {
         const std::string& text = f[static_cast<std::size_t>(line)];
-        const std::string_view field = kChartFieldNames[static_cast<std::size_t>(line)];
         for (const Range& r : kRanges) {
             if (r.line != line)
                 continue;
@@ -83,28 +68,22 @@ std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f, int line
             const bool number =
                 ParseChartInteger(text, v) && (r.anyDecimal || std::to_string(v) == text);
             if (!number || v < r.first || v > r.last)
-                return ValueProblem{line + 1, std::string(r.name) + Shown(text) + " is not " +
-                                                  std::to_string(r.first) + " to " +
-                                                  std::to_string(r.last)};
+                return ValueProblem{line + 1, {ValueCheck::Range, text, r.first, r.last}};
         }
         if ((line == kEastLine || line == kSouthLine || line == kDstLine) && !ParseChartFlag(text))
-            return ValueProblem{line + 1,
-                                std::string(field) + Shown(text) + " is neither True nor False"};
+            return ValueProblem{line + 1, {ValueCheck::Flag, text, 0, 0}};
         if ((line == kLonDegLine || line == kLonMinLine || line == kLatDegLine ||
              line == kLatMinLine) &&
             !IsCoordinateText(text))
-            return ValueProblem{
-                line + 1, std::string(line == kLonDegLine || line == kLatDegLine ? "degrees of "
-                                                                                 : "minutes of ") +
-                              Lower(field) + Shown(text) + " are not one to three digits"};
+            return ValueProblem{line + 1, {ValueCheck::Coordinate, text, 0, 0}};
         if (std::find(kTextLines.begin(), kTextLines.end(), line) != kTextLines.end() &&
             CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength))
-            return ValueProblem{line + 1, "the " + Lower(field) + " is longer than 200 characters"};
+            return ValueProblem{line + 1, {ValueCheck::TextLength, text, 0, 0}};
     }
     return std::nullopt;
 }
 
-Unexpected<ChartFileError> Refuse(ChartFileProblem problem, int line = 0, std::string value = {}) {
+Unexpected<ChartFileError> Refuse(ChartFileProblem problem, int line = 0, RefusedValue value = {}) {
     return Fail(ChartFileError{problem, line, 0, std::move(value)});
 }
 
@@ -197,7 +176,8 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
         pos = end;
     }
     if (auto problem = FindUnacceptableValue(fields, lines))
-        return Refuse(ChartFileProblem::UnacceptableValue, problem->line, std::move(problem->what));
+        return Refuse(ChartFileProblem::UnacceptableValue, problem->line,
+                      std::move(problem->value));
     return fields;
 }
 

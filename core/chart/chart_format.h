@@ -13,6 +13,7 @@
 
 #include "core/astro/birth_data.h"
 #include "core/astro/expected.h"
+#include "core/io/file_replace.h"
 
 namespace vellamor {
 
@@ -33,7 +34,7 @@ inline constexpr int kNameLine = 0, kMonthLine = 1, kDayLine = 2, kYearLine = 3,
                      kDstLine = 13, kCityLine = 14, kStateLine = 15, kCountryLine = 16;
 }  // namespace chart_line
 
-// The form's label of each field, in the reasons for a refused value.
+// The form's label of each field, as the front ends name a refused one.
 inline constexpr auto kChartFieldNames = std::to_array<std::string_view>(
     {"Name", "Month", "Day", "Year", "Hour", "Minute", "Time Zone", "Longitude", "Longitude",
      "Latitude", "Latitude", "East/West", "North/South", "Daylight Saving Time", "City", "State",
@@ -81,12 +82,28 @@ enum class ChartFileProblem {
                        // a text over 200 characters
 };
 
+// Which check a value failed, for UnacceptableValue.
+enum class ValueCheck {
+    Range,       // not a whole number from `first` to `last` (month, day, year,
+                 // hour, minute, time zone row)
+    Flag,        // a Boolean that is neither True nor False
+    Coordinate,  // degrees or minutes that are not empty or one to three digits
+    TextLength,  // a text longer than 200 characters
+};
+
+// A value the form cannot take: the field is the error's line.
+struct RefusedValue {
+    ValueCheck check = ValueCheck::Range;
+    std::string text;  // what the line holds
+    int first = 0;     // the bounds, for Range
+    int last = 0;
+};
+
 struct ChartFileError {
     ChartFileProblem problem = ChartFileProblem::Unreadable;
     int line = 0;         // the line (1..17) for a problem inside one, otherwise 0
     int systemError = 0;  // errno of a failed open or read, otherwise 0
-    std::string value;    // for UnacceptableValue: what the line holds, and why
-                          // not, "month 13 is not 1 to 12"
+    RefusedValue value;   // for UnacceptableValue
 };
 
 using ChartReadResult = Expected<ChartFields, ChartFileError>;
@@ -110,10 +127,10 @@ enum class ChartWriteProblem {
 
 struct ChartWriteError {
     ChartWriteProblem problem = ChartWriteProblem::NotReplaced;
-    int line = 0;           // the field (1..17) for the first two problems
-    std::string character;  // the character that cannot be carried (UTF-8)
-    std::string path;       // the target, for NotReplaced
-    std::string reason;     // for NotReplaced: "No space left on device"
+    int line = 0;              // the field (1..17) for the first two problems
+    std::string character;     // the character that cannot be carried (UTF-8)
+    std::string path;          // the target, for NotReplaced
+    FileReplaceError replace;  // for NotReplaced: why the file was not replaced
 };
 
 // Encodes all seventeen lines, or says which field cannot be carried.

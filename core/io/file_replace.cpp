@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <random>
 #include <utility>
 
@@ -17,7 +16,7 @@ namespace vellamor {
 namespace {
 
 FileReplaceError SystemError(int err) {
-    return {FileReplaceError::Kind::System, err, std::strerror(err)};
+    return {FileReplaceError::Kind::System, err};
 }
 
 // A folder (held open) and a name in it.
@@ -71,8 +70,7 @@ Expected<Target, FileReplaceError> ResolveTarget(const std::string& path) {
             if (errno != ENOENT)
                 return Fail(SystemError(errno));
             if (links > 0)
-                return Fail(FileReplaceError{FileReplaceError::Kind::DanglingLink, 0,
-                                             "the symbolic link leads to no file"});
+                return Fail(FileReplaceError{FileReplaceError::Kind::DanglingLink, 0});
             return target;
         }
         if (!S_ISLNK(st.st_mode)) {
@@ -86,8 +84,7 @@ Expected<Target, FileReplaceError> ResolveTarget(const std::string& path) {
         if (::fstat(place.folder.get(), &folder) != 0)
             return Fail(SystemError(errno));
         if (IsSharedFolder(folder) && st.st_uid != ::geteuid() && st.st_uid != folder.st_uid)
-            return Fail(FileReplaceError{FileReplaceError::Kind::SharedFolderLink, 0,
-                                         "will not follow a symbolic link in a shared folder"});
+            return Fail(FileReplaceError{FileReplaceError::Kind::SharedFolderLink, 0});
         std::string link(4096, '\0');
         const ssize_t n =
             ::readlinkat(place.folder.get(), place.name.c_str(), link.data(), link.size());
@@ -186,16 +183,14 @@ Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::strin
     const char* name = target.place.name.c_str();
     if (target.exists) {
         if (!S_ISREG(target.status.st_mode))
-            return Fail(
-                FileReplaceError{FileReplaceError::Kind::NotRegularFile, 0, "not a regular file"});
+            return Fail(FileReplaceError{FileReplaceError::Kind::NotRegularFile, 0});
         // Read-only by its mode even for the administrator, whom the access
         // check would let through.
         if ((target.status.st_mode & 0222) == 0 ||
             ::faccessat(folder, name, W_OK, AT_EACCESS) != 0) {
             if (errno == EROFS)
                 return Fail(SystemError(EROFS));
-            return Fail(
-                FileReplaceError{FileReplaceError::Kind::ReadOnly, 0, "the file is read-only"});
+            return Fail(FileReplaceError{FileReplaceError::Kind::ReadOnly, 0});
         }
     }
 

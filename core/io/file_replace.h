@@ -36,7 +36,6 @@ struct FileReplaceError {
     };
     Kind kind = Kind::System;
     int systemError = 0;  // errno, for Kind::System
-    std::string reason;   // for the user: "No space left on device"
 };
 
 // Test seam: runs after the temporary file is complete, before the rename.

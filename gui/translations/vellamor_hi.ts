@@ -1113,6 +1113,156 @@ Do you want to check for an update?</source>
         <source>Please Check The File.</source>
         <translation>कृपया फ़ाइल जाँचें।</translation>
     </message>
+    <message>
+        <source>name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>मास</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>दिन</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>वर्ष</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>घंटा</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>मिनट</translation>
+    </message>
+    <message>
+        <source>time zone row</source>
+        <translation>समय क्षेत्र की पंक्ति</translation>
+    </message>
+    <message>
+        <source>degrees of longitude</source>
+        <translation>देशांतर के अंश</translation>
+    </message>
+    <message>
+        <source>minutes of longitude</source>
+        <translation>देशांतर की कलाएँ</translation>
+    </message>
+    <message>
+        <source>degrees of latitude</source>
+        <translation>अक्षांश के अंश</translation>
+    </message>
+    <message>
+        <source>minutes of latitude</source>
+        <translation>अक्षांश की कलाएँ</translation>
+    </message>
+    <message>
+        <source>East/West</source>
+        <translation>पूर्व/पश्चिम</translation>
+    </message>
+    <message>
+        <source>North/South</source>
+        <translation>उत्तर/दक्षिण</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>दिवाप्रकाश बचत समय</translation>
+    </message>
+    <message>
+        <source>city</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>%1%2 is not %3 to %4</source>
+        <extracomment>%1 the field (month), %2 its value with a space before it, or nothing; %3 and %4 the bounds.</extracomment>
+        <translation>%1%2: %3 से %4 तक होना चाहिए</translation>
+    </message>
+    <message>
+        <source>%1%2 is neither True nor False</source>
+        <translation>%1%2: न True है, न False</translation>
+    </message>
+    <message>
+        <source>%1%2 are not one to three digits</source>
+        <translation>%1%2: एक से तीन अंक होने चाहिए</translation>
+    </message>
+    <message>
+        <source>the %1 is longer than 200 characters</source>
+        <translation>%1 200 वर्णों से लंबा है</translation>
+    </message>
+    <message>
+        <source>the name does not end in &quot;sud&quot;</source>
+        <translation>नाम के अंत में &quot;sud&quot; नहीं है</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>ऐसी कोई फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>अनुमति नहीं है</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>यह साधारण फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>इसे पढ़ा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>larger than 64 KiB</source>
+        <translation>64 KiB से बड़ी है</translation>
+    </message>
+    <message>
+        <source>line %1 is too long</source>
+        <translation>पंक्ति %1 बहुत लंबी है</translation>
+    </message>
+    <message>
+        <source>line %1 cannot be decoded</source>
+        <translation>पंक्ति %1 पढ़ी नहीं जा सकती</translation>
+    </message>
+    <message>
+        <source>line %1 is cut short</source>
+        <translation>पंक्ति %1 अधूरी है</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>फ़ाइल ख़ाली है</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>%1 the line&apos;s number, %2 why its value was refused.</extracomment>
+        <translation>पंक्ति %1: %2</translation>
+    </message>
+    <message>
+        <source>will not follow a symbolic link in a shared folder</source>
+        <translation>साझा फ़ोल्डर की प्रतीकात्मक कड़ी (symbolic link) पर नहीं जाया जाएगा</translation>
+    </message>
+    <message>
+        <source>the symbolic link leads to no file</source>
+        <translation>प्रतीकात्मक कड़ी (symbolic link) किसी फ़ाइल तक नहीं ले जाती</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>फ़ाइल केवल पढ़ने के लिए है</translation>
+    </message>
+    <message>
+        <source>%1: the name must end in .png, .svg or .pdf</source>
+        <translation>%1: नाम के अंत में .png, .svg या .pdf होना चाहिए</translation>
+    </message>
+    <message>
+        <source>%1: the sheet could not be drawn</source>
+        <translation>%1: कुंडली पत्र नहीं बनाया जा सका</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::atlas::PlaceNote</name>

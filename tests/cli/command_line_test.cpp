@@ -406,7 +406,7 @@ TEST(CommandLineTest, ExportHandsTheChartToTheBuildsExporter) {
     services.exportSheet = [&](const Chart& chart, const std::string& path) {
         seenPath = path;
         seenName = chart.birth.name;
-        return Expected<void, std::string>();
+        return Expected<void, SheetExportError>();
     };
     const Outcome ok = Headless(Concat({"--export=Sheet.SVG"}, kPune), services);
     EXPECT_EQ(ok.status, 0) << ok.err;
@@ -419,12 +419,13 @@ TEST(CommandLineTest, ExportHandsTheChartToTheBuildsExporter) {
     EXPECT_EQ(invalid.err, "vellamor: Please Enter Degree of Latitude\n");
     EXPECT_TRUE(seenPath.empty());
 
-    services.exportSheet = [](const Chart&, const std::string&) -> Expected<void, std::string> {
-        return Fail(std::string("the file cannot be written"));
+    services.exportSheet = [](const Chart&,
+                              const std::string& path) -> Expected<void, SheetExportError> {
+        return Fail(SheetExportError{SheetExportError::Kind::NotDrawn, path, {}});
     };
     const Outcome failed = Headless(Concat({"--export", "x.png"}, kPune), services);
     EXPECT_EQ(failed.status, 1);
-    EXPECT_EQ(failed.err, "vellamor: the file cannot be written\n");
+    EXPECT_EQ(failed.err, "vellamor: x.png: the sheet could not be drawn\n");
 }
 
 TEST(CommandLineTest, HelpDocumentsEveryOptionAndZonesListsEveryRow) {

@@ -83,11 +83,11 @@ TEST(ReadingOption, PrintAddsTheSectionAndExportDrawsTheReading) {
     std::string drawn;
     services.exportSheet = [&](const Chart&, const std::string&) {
         drawn = "plain";
-        return Expected<void, std::string>();
+        return Expected<void, SheetExportError>();
     };
     services.exportReadingSheet = [&](const Chart&, const ChartReading& r, const std::string&) {
         drawn = ClockText(r.progression.reading);
-        return Expected<void, std::string>();
+        return Expected<void, SheetExportError>();
     };
     EXPECT_EQ(Headless({"--export", "x.png", "--reading", "2030-01-02T03:04"}, services).status, 0);
     EXPECT_EQ(drawn, "2030-01-02T03:04");

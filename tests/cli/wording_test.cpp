@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <set>
 #include <string>
 
@@ -29,9 +30,31 @@ TEST(Wording, EveryKindHasItsOwnEnglish) {
                  return ChartFileReasonText({static_cast<ChartFileProblem>(i), 3, 0, {}});
              });
     distinct("chart write problem", static_cast<int>(ChartWriteProblem::NotReplaced), [](int i) {
-        return ChartWriteText({static_cast<ChartWriteProblem>(i), 15, "\u20ac", "/x/a.sud",
-                               "No space left on device"});
+        return ChartWriteText({static_cast<ChartWriteProblem>(i),
+                               15,
+                               "\u20ac",
+                               "/x/a.sud",
+                               {FileReplaceError::Kind::System, ENOSPC}});
     });
+    distinct("value check", static_cast<int>(ValueCheck::TextLength), [](int i) {
+        return ChartFileReasonText(
+            {ChartFileProblem::UnacceptableValue, 8, 0, {static_cast<ValueCheck>(i), "5", 0, 180}});
+    });
+    distinct("file replace error", static_cast<int>(FileReplaceError::Kind::System), [](int i) {
+        return FileReplaceText({static_cast<FileReplaceError::Kind>(i), ENOSPC});
+    });
+    distinct("sheet export error", static_cast<int>(SheetExportError::Kind::NotReplaced),
+             [](int i) {
+                 return SheetExportText({static_cast<SheetExportError::Kind>(i),
+                                         "a.png",
+                                         {FileReplaceError::Kind::System, ENOSPC}});
+             });
+    EXPECT_EQ(SheetExportText({SheetExportError::Kind::NotReplaced,
+                               "a.png",
+                               {FileReplaceError::Kind::System, ENOSPC}}),
+              "a.png: No space left on device");
+    EXPECT_EQ(SheetExportText({SheetExportError::Kind::UnknownFormat, "a.jpg", {}}),
+              "a.jpg: the name must end in .png, .svg or .pdf");
     EXPECT_EQ(OpeningErrorText({FormCheck::Name, std::nullopt}), "Please Enter Your Name");
     EXPECT_EQ(OpeningErrorText({std::nullopt, ChartFileError{}}), "Please Check The File.");
 }

@@ -22,8 +22,8 @@
 
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_stability.h"
-#include "core/reading/dasha.h"
 #include "core/chart/pipeline.h"
+#include "core/reading/dasha.h"
 #include "fake_dialogs.h"
 #include "gui/about_box.h"
 #include "gui/filtered_line_edit.h"

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <cstdlib>
 #include <functional>
 
@@ -166,13 +167,13 @@ TEST(ChartSheetTest, ExportsEachFormatAndRefusesOtherNames) {
     const QString jpg = dir.filePath("sheet.jpg");
     const auto refused = ExportChartSheet(chart, jpg);
     ASSERT_FALSE(refused);
-    EXPECT_TRUE(refused.error().contains(".png, .svg or .pdf"));
+    EXPECT_EQ(refused.error().kind, SheetExportError::Kind::UnknownFormat);
     EXPECT_FALSE(QFile::exists(jpg));
 
     const QString nowhere = dir.filePath("missing/sheet.png");
     const auto unwritable = ExportChartSheet(chart, nowhere);
     ASSERT_FALSE(unwritable);
-    EXPECT_FALSE(unwritable.error().isEmpty());
+    EXPECT_EQ(unwritable.error().replace.systemError, ENOENT);
     EXPECT_FALSE(QFile::exists(nowhere));
 }
 
@@ -198,7 +199,8 @@ TEST(ChartSheetTest, AFailedExportKeepsTheOldSheetAndSaysWhy) {
         ::setrlimit(RLIMIT_FSIZE, &saved);
         ::signal(SIGXFSZ, previous);
         ASSERT_FALSE(exported) << name;
-        EXPECT_EQ(exported.error(), path + QStringLiteral(": File too large")) << name;
+        EXPECT_EQ(exported.error().path, path.toStdString()) << name;
+        EXPECT_EQ(exported.error().replace.systemError, EFBIG) << name;
         EXPECT_EQ(Contents(path), QByteArray("the good sheet")) << name;
         EXPECT_EQ(
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/wording.h"
 #include "core/io/temporary_cleanup.h"
 #include "unprivileged.h"
 
@@ -87,8 +88,8 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
             fs::permissions(folder, fs::perms::owner_all);
             if (r)
                 return "replaced";
-            if (r.error().reason != c.reason)
-                return "reason: " + r.error().reason;
+            if (FileReplaceText(r.error()) != c.reason)
+                return "reason: " + FileReplaceText(r.error());
             if (ReadBytes(target) != "old bytes\r\n")
                 return "the old file changed";
             const std::string left = Leftovers(folder, "old.sud");
@@ -183,7 +184,7 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
         }
         EXPECT_TRUE(RunUnprivileged([&](const fs::path&) -> std::string {
             const auto r = ReplaceFile((root / "links" / "out.svg").string(), "new");
-            const std::string got = r ? "" : r.error().reason;
+            const std::string got = r ? "" : FileReplaceText(r.error());
             if (got != c.reason)
                 return "reason \"" + got + "\"";
             if (ReadBytes(root / "real" / "out.svg") != (c.reason.empty() ? "new" : "old"))
@@ -253,7 +254,7 @@ TEST(FileReplace, ATargetNameOfTwoHundredFiftyFiveBytesSaves) {
         const fs::path target = scratch / (std::string(251, 'n') + ".sud");
         const auto r = ReplaceFile(target.string(), "new");
         if (!r)
-            return r.error().reason;
+            return FileReplaceText(r.error());
         return ReadBytes(target) == "new" ? "" : "wrong content";
     }));
 }
