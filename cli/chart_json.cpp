@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/chart_json.h"
 
-#include "core/chart/entry_form.h"
 #include "cli/wording.h"
+#include "core/chart/entry_form.h"
 
 namespace vellamor {
 namespace {

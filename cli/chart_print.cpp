@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli/terminal_text.h"
+#include "cli/wording.h"
 #include "core/astro/utf8.h"
 #include "core/chart/entry_form.h"
 
