@@ -6,29 +6,6 @@
 #include "core/astro/time_zones.h"
 
 namespace vellamor {
-namespace {
-
-std::string_view SignOfShortText(std::string_view text) {
-    // Characters 4 to 6 of the short form.
-    if (text.size() < 4)
-        return {};
-    return text.substr(3, 3);
-}
-
-// Sign number 1..12 of an abbreviation, 0 when it names no sign. Exact and
-// case-sensitive.
-int SignNumber(std::string_view abbreviation) {
-    if (abbreviation.size() != 3)
-        return 0;
-    for (std::size_t i = 0; i < kSignAbbreviations.size(); ++i) {
-        const std::string_view sign = kSignAbbreviations[i];
-        if (sign[0] == abbreviation[0] && sign[1] == abbreviation[1] && sign[2] == abbreviation[2])
-            return static_cast<int>(i + 1);
-    }
-    return 0;
-}
-
-}  // namespace
 
 std::array<DetailText, kDetailCount> BirthDetailTexts(const BirthData& b) {
     DetailText date;
@@ -67,31 +44,18 @@ std::string BoxAndHemispheresText(const BirthData& b) {
 
 ChakraModel BuildSudarshanChakra(const BirthData& birth,
                                  const std::array<ShortPositionForm, kBodyCount>& positionTexts,
-                                 std::string_view ascendantSign,
+                                 const std::array<int, kBodyCount>& signs,
                                  const std::array<ChartLabel, kBodyCount>& labels) {
     ChakraModel model;
-    std::array<int, kBodyCount> bodySign{};  // 0 when the text names no sign
-    for (int i = 0; i < kBodyCount - 1; ++i)
-        bodySign[i] = SignNumber(SignOfShortText(positionTexts[i]));
-    bodySign[kBodyCount - 1] = SignNumber(ascendantSign.substr(0, 3));
-
-    // A reference body whose text names no sign cannot arise from the
-    // formatter; should it happen, its ring is counted from Aries.
-    auto reference = [&](Body b) {
-        const int n = bodySign[BodyIndex(b)];
-        return n == 0 ? 1 : n;
-    };
-    model.referenceSigns = {reference(Body::Ascendant), reference(Body::Moon),
-                            reference(Body::Sun)};
+    const auto signNumber = [&](Body b) { return signs[BodyIndex(b)] + 1; };
+    model.referenceSigns = {signNumber(Body::Ascendant), signNumber(Body::Moon),
+                            signNumber(Body::Sun)};
 
     // Occupants of each sign, in body order, joined by single blanks (a
     // retrograde label keeps its own trailing blank).
     std::array<HouseOccupants, 12> occupants;
     for (int b = 0; b < kBodyCount; ++b) {
-        const int n = bodySign[b];
-        if (n == 0)
-            continue;
-        HouseOccupants& text = occupants[static_cast<std::size_t>(n - 1)];
+        HouseOccupants& text = occupants[static_cast<std::size_t>(signs[b])];
         if (!text.empty())
             text += " ";
         text += labels[b];
