@@ -173,23 +173,16 @@ PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& 
     p.longitudes = numbers.longitudes;
     p.tropical = numbers.tropical;
 
-    const int moonIndex = BodyIndex(Body::Moon);
-    const int ascIndex = BodyIndex(Body::Ascendant);
+    // The Moon's and the Ascendant's long texts are those of their own
+    // longitudes, as their computations wrote them.
+    p.longitudes[BodyIndex(Body::Moon)] = moon.state.moonLongitude;
+    p.longitudes[BodyIndex(Body::Ascendant)] = asc.ascendant;
     for (int i = 0; i < kBodyCount; ++i) {
-        if (i == moonIndex || i == ascIndex)
-            continue;
         PositionTexts texts = FormatPositionTexts(p.longitudes[i]);
         p.longTexts[i] = std::move(texts.longText);
         p.positionTexts[i] = std::move(texts.shortText);
+        p.signs[i] = texts.sign;
     }
-    // The Moon's and the Ascendant's texts are those their own computations
-    // left; their short forms are read from them.
-    p.longitudes[moonIndex] = moon.state.moonLongitude;
-    p.longTexts[moonIndex] = moon.positionText;
-    p.positionTexts[moonIndex] = ShortPositionText(moon.positionText);
-    p.longitudes[ascIndex] = asc.ascendant;
-    p.longTexts[ascIndex] = asc.ascendantText;
-    p.positionTexts[ascIndex] = ShortPositionText(asc.ascendantText);
     return p;
 }
 

@@ -75,6 +75,7 @@ struct PlanetPositions {
     std::array<double, kBodyCount> tropical{};                // Sun..Rahu where defined
     std::array<LongPositionText, kBodyCount> longTexts;       // long position texts
     std::array<ShortPositionForm, kBodyCount> positionTexts;  // short forms
+    std::array<int, kBodyCount> signs{};  // 0 = Aries .. 11 = Pisces, as the texts name them
 };
 
 // zoneTableHours/Minutes are the zone row's signed values (west positive);

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "core/astro/bodies.h"
 #include "core/astro/utf8.h"
@@ -58,20 +59,42 @@ std::string_view Abbreviation(int sign) {
     return kSignAbbreviations[static_cast<std::size_t>(sign)];
 }
 
-LongPositionText LongText(const SignPosition& s) {
-    LongPositionText out;
-    AppendDecimal(out, s.degreesInSign);
-    out += kDegreeSign;
-    out += " ";
-    AppendDecimal(out, s.minutes);
-    out += "' ";
-    AppendDecimal(out, s.seconds);
-    out += "\" ";
-    out += Abbreviation(s.sign);
-    return out;
+// Room for any long long, its sign included.
+constexpr std::size_t kNumberRoom = 20;
+
+char* PutText(char* at, std::string_view s) {
+    std::memcpy(at, s.data(), s.size());
+    return at + s.size();
 }
 
-// A part of one character is padded to two with a leading zero.
+char* PutNumber(char* at, long long v) {
+    return std::to_chars(at, at + kNumberRoom, v).ptr;
+}
+
+// A number of one digit is padded to two with a leading zero.
+char* PutTwoDigits(char* at, long long v) {
+    if (v >= 0 && v < 10)
+        *at++ = '0';
+    return PutNumber(at, v);
+}
+
+// Each form is written whole into a buffer on the stack and made into its
+// text in one step; the buffers have room for any numbers.
+LongPositionText LongText(const SignPosition& s) {
+    char buffer[3 * kNumberRoom + 16];
+    char* at = PutNumber(buffer, s.degreesInSign);
+    at = PutText(at, kDegreeSign);
+    *at++ = ' ';
+    at = PutNumber(at, s.minutes);
+    at = PutText(at, "' ");
+    at = PutNumber(at, s.seconds);
+    at = PutText(at, "\" ");
+    at = PutText(at, Abbreviation(s.sign));
+    return LongPositionText(std::string_view(buffer, static_cast<std::size_t>(at - buffer)));
+}
+
+// A part of one character is padded to two with a leading zero. The parts
+// come from any text, so they are appended, not put in a buffer.
 void AppendPadded(ShortPositionForm& out, std::string_view part) {
     if (part.size() <= 1)
         out += "0";
@@ -89,6 +112,16 @@ ShortPositionForm ShortText(std::string_view degrees, std::string_view abbreviat
     return out;
 }
 
+ShortPositionForm ShortText(const SignPosition& s) {
+    char buffer[2 * kNumberRoom + 8];
+    char* at = PutTwoDigits(buffer, s.degreesInSign);
+    *at++ = ' ';
+    at = PutText(at, Abbreviation(s.sign));
+    *at++ = ' ';
+    at = PutTwoDigits(at, s.minutes);
+    return ShortPositionForm(std::string_view(buffer, static_cast<std::size_t>(at - buffer)));
+}
+
 }  // namespace
 
 int SignIndexOf(double longitudeDegrees) {
@@ -101,14 +134,7 @@ LongPositionText FormatSignPosition(double longitudeDegrees) {
 
 PositionTexts FormatPositionTexts(double longitudeDegrees) {
     const SignPosition s = Split(longitudeDegrees);
-    // Degrees within a sign and minutes are both below 100.
-    char degrees[2], minutes[2];
-    const auto digits = [](char(&to)[2], long long v) {
-        return std::string_view(to,
-                                static_cast<std::size_t>(std::to_chars(to, to + 2, v).ptr - to));
-    };
-    return {LongText(s), ShortText(digits(degrees, s.degreesInSign), Abbreviation(s.sign),
-                                   digits(minutes, s.minutes))};
+    return {LongText(s), ShortText(s), s.sign};
 }
 
 ShortPositionForm ShortPositionText(std::string_view t) {

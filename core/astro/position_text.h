@@ -31,6 +31,7 @@ ShortPositionForm ShortPositionText(std::string_view longText);
 struct PositionTexts {
     LongPositionText longText;
     ShortPositionForm shortText;
+    int sign = 0;  // 0 = Aries .. 11 = Pisces, the sign both texts name
 };
 PositionTexts FormatPositionTexts(double longitudeDegrees);
 

@@ -1,59 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/chart/chakra_model.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <string_view>
 
 #include "core/astro/time_zones.h"
 
 namespace vellamor {
+
 namespace {
 
-std::string_view SignOfShortText(std::string_view text) {
-    // Characters 4 to 6 of the short form.
-    if (text.size() < 4)
-        return {};
-    return text.substr(3, 3);
+// Each generated detail is written whole into a buffer on the stack and made
+// into its text in one step. The buffers hold any two numbers and the words
+// beside them, which are this file's own and checked here.
+constexpr std::size_t kNumberRoom = 11;  // any int, its sign included
+constexpr std::size_t kWordRoom = 16;
+static_assert(std::all_of(kMonthNames.begin(), kMonthNames.end(),
+                          [](std::string_view m) { return m.size() <= kWordRoom; }));
+
+char* PutText(char* at, std::string_view s) {
+    std::memcpy(at, s.data(), s.size());
+    return at + s.size();
 }
 
-// Sign number 1..12 of an abbreviation, 0 when it names no sign. Exact and
-// case-sensitive.
-int SignNumber(std::string_view abbreviation) {
-    if (abbreviation.size() != 3)
-        return 0;
-    for (std::size_t i = 0; i < kSignAbbreviations.size(); ++i) {
-        const std::string_view sign = kSignAbbreviations[i];
-        if (sign[0] == abbreviation[0] && sign[1] == abbreviation[1] && sign[2] == abbreviation[2])
-            return static_cast<int>(i + 1);
-    }
-    return 0;
+char* PutNumber(char* at, int v) {
+    return std::to_chars(at, at + kNumberRoom, v).ptr;
+}
+
+DetailText DateText(const BirthData& b) {
+    char buffer[kWordRoom + 2 * kNumberRoom + 3];
+    char* at = buffer;
+    if (b.month >= 1 && b.month <= 12)
+        at = PutText(at, kMonthNames[static_cast<std::size_t>(b.month - 1)]);
+    *at++ = ' ';
+    at = PutNumber(at, b.day);
+    at = PutText(at, ", ");
+    at = PutNumber(at, b.year);
+    return DetailText(std::string_view(buffer, static_cast<std::size_t>(at - buffer)));
+}
+
+// "<a><middle><c><end>", as the panel writes its number pairs.
+template <std::size_t M, std::size_t E>
+DetailText NumberPair(int a, const char (&middle)[M], int c, const char (&end)[E]) {
+    static_assert(M + E <= 2 * kWordRoom);
+    char buffer[2 * kNumberRoom + 2 * kWordRoom];
+    char* at = PutNumber(buffer, a);
+    at = PutText(at, middle);
+    at = PutNumber(at, c);
+    at = PutText(at, end);
+    return DetailText(std::string_view(buffer, static_cast<std::size_t>(at - buffer)));
 }
 
 }  // namespace
 
 std::array<DetailText, kDetailCount> BirthDetailTexts(const BirthData& b) {
-    DetailText date;
-    if (b.month >= 1 && b.month <= 12)
-        date = kMonthNames[static_cast<std::size_t>(b.month - 1)];
-    date += " ";
-    AppendDecimal(date, b.day);
-    date += ", ";
-    AppendDecimal(date, b.year);
-    // "<a><middle><c><end>", as the panel writes its number pairs.
-    auto pair = [](int a, std::string_view middle, int c, std::string_view end) {
-        DetailText text;
-        AppendDecimal(text, a);
-        text += middle;
-        AppendDecimal(text, c);
-        text += end;
-        return text;
-    };
     const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex);
     return {std::string_view(b.name),
-            date,
-            pair(b.hour, " HH ", b.minute, " MM"),
+            DateText(b),
+            NumberPair(b.hour, " HH ", b.minute, " MM"),
             zone ? zone->text : std::string_view(),
-            pair(b.latDegrees, " Degree ", b.latMinutes, " Minute"),
-            pair(b.lonDegrees, " Degree ", b.lonMinutes, " Minute"),
+            NumberPair(b.latDegrees, " Degree ", b.latMinutes, " Minute"),
+            NumberPair(b.lonDegrees, " Degree ", b.lonMinutes, " Minute"),
             std::string_view(b.city),
             std::string_view(b.state),
             std::string_view(b.country)};
@@ -61,31 +70,18 @@ std::array<DetailText, kDetailCount> BirthDetailTexts(const BirthData& b) {
 
 ChakraModel BuildSudarshanChakra(const BirthData& birth,
                                  const std::array<ShortPositionForm, kBodyCount>& positionTexts,
-                                 std::string_view ascendantSign,
+                                 const std::array<int, kBodyCount>& signs,
                                  const std::array<ChartLabel, kBodyCount>& labels) {
     ChakraModel model;
-    std::array<int, kBodyCount> bodySign{};  // 0 when the text names no sign
-    for (int i = 0; i < kBodyCount - 1; ++i)
-        bodySign[i] = SignNumber(SignOfShortText(positionTexts[i]));
-    bodySign[kBodyCount - 1] = SignNumber(ascendantSign.substr(0, 3));
-
-    // A reference body whose text names no sign cannot arise from the
-    // formatter; should it happen, its ring is counted from Aries.
-    auto reference = [&](Body b) {
-        const int n = bodySign[BodyIndex(b)];
-        return n == 0 ? 1 : n;
-    };
-    model.referenceSigns = {reference(Body::Ascendant), reference(Body::Moon),
-                            reference(Body::Sun)};
+    const auto signNumber = [&](Body b) { return signs[BodyIndex(b)] + 1; };
+    model.referenceSigns = {signNumber(Body::Ascendant), signNumber(Body::Moon),
+                            signNumber(Body::Sun)};
 
     // Occupants of each sign, in body order, joined by single blanks (a
     // retrograde label keeps its own trailing blank).
     std::array<HouseOccupants, 12> occupants;
     for (int b = 0; b < kBodyCount; ++b) {
-        const int n = bodySign[b];
-        if (n == 0)
-            continue;
-        HouseOccupants& text = occupants[static_cast<std::size_t>(n - 1)];
+        HouseOccupants& text = occupants[static_cast<std::size_t>(signs[b])];
         if (!text.empty())
             text += " ";
         text += labels[b];

@@ -51,11 +51,11 @@ struct ChakraModel {
     }
 };
 
-// positionTexts: the thirteen short forms (sign abbreviation at characters 4
-// to 6); ascendantSign: the Ascendant's abbreviation; labels: chart labels.
+// positionTexts: the thirteen short forms; signs: the sign each body stands
+// in, 0 = Aries .. 11 = Pisces (PlanetPositions::signs); labels: chart labels.
 ChakraModel BuildSudarshanChakra(const BirthData& birth,
                                  const std::array<ShortPositionForm, kBodyCount>& positionTexts,
-                                 std::string_view ascendantSign,
+                                 const std::array<int, kBodyCount>& signs,
                                  const std::array<ChartLabel, kBodyCount>& labels);
 
 // Birth-detail value texts, e.g. "March 5, 1980" and "7 HH 5 MM".

@@ -6,30 +6,27 @@
 namespace vellamor {
 namespace {
 
-std::string LastThreeCharacters(std::string_view s) {
-    // The Ascendant text ends in an ASCII abbreviation.
-    return std::string(s.size() >= 3 ? s.substr(s.size() - 3) : s);
+const TimeZoneRow& ZoneRowOf(const BirthData& birth) {
+    const TimeZoneRow* zone = TimeZoneAt(birth.zoneIndex);
+    return zone ? *zone : *TimeZoneAt(0);
 }
 
 }  // namespace
 
+Chart::Chart(const BirthData& b)
+    : birth(b),
+      zoneTableHours(ZoneRowOf(b).hours),
+      zoneTableMinutes(ZoneRowOf(b).minutes),
+      ascendant(ComputeAscendant(b)),
+      moon(ComputeMoonChart(b)),
+      planets(ComputePlanetPositions(b, ascendant, moon, zoneTableHours, zoneTableMinutes)),
+      retrogrades(ComputeRetrogrades(b)),
+      ascendantSign(
+          kSignAbbreviations[static_cast<std::size_t>(planets.signs[BodyIndex(Body::Ascendant)])]),
+      chakra(BuildSudarshanChakra(b, planets.positionTexts, planets.signs, retrogrades.labels)) {}
+
 Chart CalculateChart(const BirthData& birth) {
-    Chart c;
-    c.birth = birth;
-    const TimeZoneRow* zone = TimeZoneAt(birth.zoneIndex);
-    if (!zone)
-        zone = TimeZoneAt(0);
-    c.zoneTableHours = zone->hours;
-    c.zoneTableMinutes = zone->minutes;
-    c.ascendant = ComputeAscendant(birth);
-    c.moon = ComputeMoonChart(birth);
-    c.planets =
-        ComputePlanetPositions(birth, c.ascendant, c.moon, c.zoneTableHours, c.zoneTableMinutes);
-    c.retrogrades = ComputeRetrogrades(birth);
-    c.ascendantSign = LastThreeCharacters(c.ascendant.ascendantText);
-    c.chakra =
-        BuildSudarshanChakra(birth, c.planets.positionTexts, c.ascendantSign, c.retrogrades.labels);
-    return c;
+    return Chart(birth);
 }
 
 }  // namespace vellamor

@@ -15,6 +15,11 @@
 namespace vellamor {
 
 struct Chart {
+    Chart() = default;
+    // The whole calculation (CalculateChart): each part is made in its place,
+    // in member order, from the parts before it.
+    explicit Chart(const BirthData& birth);
+
     BirthData birth;
     int zoneTableHours = 0;  // signed row values used by the planets
     int zoneTableMinutes = 0;

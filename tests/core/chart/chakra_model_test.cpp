@@ -8,13 +8,19 @@
 namespace vellamor {
 namespace {
 
-// Short position texts with the given sign per body (degrees and minutes do
-// not matter to the chakra).
-std::array<ShortPositionForm, kBodyCount> Texts(const std::array<const char*, kBodyCount>& signs) {
-    std::array<ShortPositionForm, kBodyCount> t;
-    for (int i = 0; i < kBodyCount; ++i)
-        t[i] = std::string("12 ") + signs[i] + " 34";
-    return t;
+// The chakra of bodies in the given signs (abbreviations, in body order);
+// their short forms carry the sign too, degrees and minutes do not matter.
+ChakraModel Build(const std::array<std::string_view, kBodyCount>& signs,
+                  const std::array<ChartLabel, kBodyCount>& labels) {
+    std::array<ShortPositionForm, kBodyCount> texts;
+    std::array<int, kBodyCount> indices;
+    for (int i = 0; i < kBodyCount; ++i) {
+        texts[i] = "12 " + std::string(signs[i]) + " 34";
+        indices[i] = static_cast<int>(
+            std::find(kSignAbbreviations.begin(), kSignAbbreviations.end(), signs[i]) -
+            kSignAbbreviations.begin());
+    }
+    return BuildSudarshanChakra(BirthData{}, texts, indices, labels);
 }
 
 std::array<ChartLabel, kBodyCount> BaseLabels() {
@@ -33,9 +39,9 @@ std::vector<int> Signs(const ChakraModel& m, Ring r) {
 
 TEST(ChakraModel, RingsAreCountedFromTheirReferenceSigns) {
     // Sun in Leo, Moon in Pisces, Ascendant in Aries.
-    auto texts = Texts({"Leo", "Pis", "Tau", "Gem", "Can", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu",
-                        "Leo", "Ari"});
-    const ChakraModel m = BuildSudarshanChakra(BirthData{}, texts, "Ari", BaseLabels());
+    const ChakraModel m = Build(
+        {"Leo", "Pis", "Tau", "Gem", "Can", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Leo", "Ari"},
+        BaseLabels());
     EXPECT_EQ(Signs(m, Ring::Birth), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(Signs(m, Ring::Moon), (std::vector<int>{12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
     EXPECT_EQ(Signs(m, Ring::Sun), (std::vector<int>{5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3, 4}));
@@ -46,11 +52,11 @@ TEST(ChakraModel, RingsAreCountedFromTheirReferenceSigns) {
 }
 
 TEST(ChakraModel, OccupantsJoinInBodyOrderAndRetrogradeMarksKeepTheirBlank) {
-    auto texts = Texts({"Tau", "Gem", "Tau", "Tau", "Can", "Can", "Can", "Can", "Can", "Lib", "Sco",
-                        "Tau", "Ari"});
     auto labels = BaseLabels();
     labels[BodyIndex(Body::Mercury)] += " (R) ";
-    const ChakraModel m = BuildSudarshanChakra(BirthData{}, texts, "Ari", labels);
+    const ChakraModel m = Build(
+        {"Tau", "Gem", "Tau", "Tau", "Can", "Can", "Can", "Can", "Can", "Lib", "Sco", "Tau", "Ari"},
+        labels);
     // Taurus is house 2 of the birth ring (counted from Aries).
     EXPECT_EQ(m.house(Ring::Birth, 1).occupants, "S Me (R)  V K");
     EXPECT_EQ(m.house(Ring::Birth, 3).occupants, "Ma J Sa U N");
@@ -90,15 +96,15 @@ TEST(ChakraModel, BirthDetailTexts) {
 }
 
 TEST(ChakraModel, RahuAndKetuStandSixHousesApartInEveryRing) {
-    const char* signs[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                           "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+    const auto& signs = kSignAbbreviations;
     for (int s = 0; s < 12; ++s) {
-        auto texts = Texts({"Leo", "Pis", "Tau", "Gem", "Can", "Vir", "Lib", "Sco", "Sag", "Cap",
-                            "Aqu", "Leo", "Ari"});
-        texts[BodyIndex(Body::Rahu)] = std::string("01 ") + signs[s] + " 00";
-        texts[BodyIndex(Body::Ketu)] = std::string("01 ") + signs[(s + 6) % 12] + " 00";
-        const ChakraModel m =
-            BuildSudarshanChakra(BirthData{}, texts, signs[(s * 5) % 12], BaseLabels());
+        std::array<std::string_view, kBodyCount> bodies{"Leo", "Pis", "Tau", "Gem", "Can",
+                                                        "Vir", "Lib", "Sco", "Sag", "Cap",
+                                                        "Aqu", "Leo", "Ari"};
+        bodies[BodyIndex(Body::Rahu)] = signs[s];
+        bodies[BodyIndex(Body::Ketu)] = signs[(s + 6) % 12];
+        bodies[BodyIndex(Body::Ascendant)] = signs[(s * 5) % 12];
+        const ChakraModel m = Build(bodies, BaseLabels());
         for (int r = 0; r < kRingCount; ++r) {
             int rahu = -1, ketu = -1;
             for (int h = 0; h < 12; ++h) {
