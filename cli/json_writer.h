@@ -76,19 +76,27 @@ class JsonWriter {
         m_block[m_used++] = c;
     }
     [[gnu::always_inline]] void Put(std::string_view s) {
-        const std::size_t n = s.size();
+        if (char* to = Room(s.size())) {
+            CopySmall(to, s.data(), s.size());
+            m_used += s.size();
+        } else {
+            m_out.append(s);
+        }
+    }
+    // Room for n more bytes in the block, flushing it first when they do not
+    // fit; null for a piece larger than the whole block, which goes to the
+    // string directly. Every write into the block is of bytes counted here.
+    [[gnu::always_inline]] char* Room(std::size_t n) {
         if (n > m_block.size() - m_used) {
             Flush();
-            if (n > m_block.size()) {
-                m_out.append(s);
-                return;
-            }
+            if (n > m_block.size())
+                return nullptr;
         }
-        // Nearly every piece is a few bytes: copied in at most two moves of
-        // a fixed size that overlap, all within the n bytes checked above,
-        // rather than by a call.
-        char* to = m_block.data() + m_used;
-        const char* from = s.data();
+        return m_block.data() + m_used;
+    }
+    // Nearly every piece is a few bytes: copied in at most two moves of a
+    // fixed size that overlap, all within the n bytes, rather than by a call.
+    [[gnu::always_inline]] static void CopySmall(char* to, const char* from, std::size_t n) {
         if (n >= 8 && n <= 16) {
             Move<8>(to, from);
             Move<8>(to + n - 8, from + n - 8);
@@ -101,7 +109,6 @@ class JsonWriter {
         } else {
             std::memcpy(to, from, n);
         }
-        m_used += n;
     }
     template <std::size_t N>
     static void Move(char* to, const char* from) {
@@ -125,9 +132,8 @@ class JsonWriter {
 namespace json_detail {
 
 // Bytes a string cannot hold as they are (controls, the quote, the
-// backslash and DEL), and the lead byte 0xC2 of the two-byte C1 controls.
-// A chart's JSON is some hundred short texts: runs without these bytes are
-// appended whole rather than byte by byte.
+// backslash and DEL), and the lead byte 0xC2 of the two-byte C1 controls:
+// where the escaping stops to look.
 inline constexpr std::array<bool, 256> kJsonStops = [] {
     std::array<bool, 256> table{};
     for (int c = 0; c < 0x20; ++c)
@@ -136,23 +142,36 @@ inline constexpr std::array<bool, 256> kJsonStops = [] {
     return table;
 }();
 
-// Whether any byte of `s` is one of kJsonStops. Most texts have none: eight
+// The bytes whose presence sends a text to the escaping: those of kJsonStops
+// except 0xC2, which also leads harmless characters such as the degree sign
+// of every position text, and instead the bytes 0x80 to 0x9F, one of which
+// is the second byte of every C1 control. A chart's JSON is some hundred
+// short texts: runs without these bytes are appended whole.
+inline constexpr std::array<bool, 256> kJsonFilter = [] {
+    std::array<bool, 256> table = kJsonStops;
+    table[0xC2] = false;
+    for (int c = 0x80; c < 0xA0; ++c)
+        table[static_cast<std::size_t>(c)] = true;
+    return table;
+}();
+
+// Whether any byte of `s` is one of kJsonFilter. Most texts have none: eight
 // bytes are tested at once, with the word tests for a zero byte and for a
 // byte below a bound (exact for whether one exists).
 [[gnu::always_inline]] inline bool MayNeedEscape(std::string_view s) {
     constexpr std::uint64_t kOnes = 0x0101010101010101;
     constexpr std::uint64_t kHigh = 0x8080808080808080;
     const auto zeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
+    const auto below20 = [](std::uint64_t v) { return (v - kOnes * 0x20) & ~v & kHigh; };
     const auto stops = [&](std::uint64_t w) {
-        return ((w - kOnes * 0x20) & ~w & kHigh) | zeroByte(w ^ (kOnes * '"')) |
-               zeroByte(w ^ (kOnes * '\\')) | zeroByte(w ^ (kOnes * 0x7F)) |
-               zeroByte(w ^ (kOnes * 0xC2));
+        return below20(w) | below20(w ^ (kOnes * 0x80)) | zeroByte(w ^ (kOnes * '"')) |
+               zeroByte(w ^ (kOnes * '\\')) | zeroByte(w ^ (kOnes * 0x7F));
     };
     const std::size_t n = s.size();
     if (n < 8) {
         bool any = false;
         for (const char c : s)
-            any |= kJsonStops[static_cast<unsigned char>(c)];
+            any |= kJsonFilter[static_cast<unsigned char>(c)];
         return any;
     }
     const auto word = [&s](std::size_t at) {
@@ -190,20 +209,48 @@ inline constexpr std::array<bool, 256> kJsonStops = [] {
     if (m_depth == 0 || m_open[m_depth - 1].level != Level::Object || m_afterKey)
         throw std::logic_error("JSON: a key outside an object");
     Open& open = m_open[m_depth - 1];
-    if (open.hasMember)
-        Put(", ");
+    const bool separate = open.hasMember;
     open.hasMember = true;
-    Put('"');
-    Escaped(key);
-    Put("\": ");
     m_afterKey = true;
+    // The usual key, the program's own name, goes in with one check of the
+    // room: ", " when needed, the quoted key and ": ".
+    char* to = json_detail::MayNeedEscape(key) ? nullptr : Room(key.size() + 6);
+    if (!to) {
+        if (separate)
+            Put(", ");
+        Put('"');
+        Escaped(key);
+        Put("\": ");
+        return;
+    }
+    char* const start = to;
+    if (separate) {
+        *to++ = ',';
+        *to++ = ' ';
+    }
+    *to++ = '"';
+    CopySmall(to, key.data(), key.size());
+    to += key.size();
+    *to++ = '"';
+    *to++ = ':';
+    *to++ = ' ';
+    m_used += static_cast<std::size_t>(to - start);
 }
 
 [[gnu::always_inline]] inline void JsonWriter::String(std::string_view utf8) {
     BeforeValue();
-    Put('"');
-    Escaped(utf8);
-    Put('"');
+    // A text with nothing to escape goes in with its quotes and one check of
+    // the room.
+    if (char* to = json_detail::MayNeedEscape(utf8) ? nullptr : Room(utf8.size() + 2)) {
+        to[0] = '"';
+        CopySmall(to + 1, utf8.data(), utf8.size());
+        to[utf8.size() + 1] = '"';
+        m_used += utf8.size() + 2;
+    } else {
+        Put('"');
+        Escaped(utf8);
+        Put('"');
+    }
     AfterValue();
 }
 
