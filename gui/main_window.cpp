@@ -176,18 +176,18 @@ struct CoordinateControls {
 };
 
 CoordinateControls AddCoordinateRow(QGridLayout* grid, QWidget* card, int row,
-                                    const CoordinateRow& spec) {
+                                    const CoordinateRow& shape) {
     CoordinateControls c;
-    c.degrees = Box(spec.degreesName, CharacterClass::Digits, card);
-    c.minutes = Box(spec.minutesName, CharacterClass::Digits, card);
+    c.degrees = Box(shape.degreesName, CharacterClass::Digits, card);
+    c.minutes = Box(shape.minutesName, CharacterClass::Digits, card);
     c.group = new QButtonGroup(card);
-    c.group->setObjectName(QString::fromLatin1(spec.optionsName));
-    grid->addWidget(Caption(spec.caption, card), row, 0);
+    c.group->setObjectName(QString::fromLatin1(shape.optionsName));
+    grid->addWidget(Caption(shape.caption, card), row, 0);
     grid->addWidget(c.degrees, row, 1);
     for (int i = 0; i < 2; ++i) {
-        c.options[i] = new QRadioButton(i == 0 ? spec.first : spec.second, card);
+        c.options[i] = new QRadioButton(i == 0 ? shape.first : shape.second, card);
         c.options[i]->setObjectName(
-            QStringLiteral("%1(%2)").arg(QLatin1String(spec.optionsName)).arg(i));
+            QStringLiteral("%1(%2)").arg(QLatin1String(shape.optionsName)).arg(i));
         c.group->addButton(c.options[i], i);
         grid->addWidget(c.options[i], row, 2 + i);
     }
