@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/chart_json.h"
+#include "json.h"
 
 namespace vellamor {
 namespace {
@@ -52,6 +53,28 @@ TEST(JsonWriter, EscapesOnlyWhatJsonAndATerminalRequireAtAnyLength) {
         const std::string json = ChartJson(chart);
         EXPECT_EQ(json.rfind("{\"name\": " + c.out + ", \"details\": ", 0), 0u);
         EXPECT_NE(json.find("\"Country\": " + c.out + "}, \"bodies\": "), std::string::npos);
+    }
+}
+
+// The word-at-a-time filter and the byte loop for short texts must find a
+// byte to escape wherever it stands: each of them, at every offset of texts
+// of 1 to 40 bytes, reads back through a real parser as the text itself.
+TEST(JsonWriter, EveryOffsetOfEveryLengthReadsBack) {
+    const std::vector<std::string> specials = {"\"",   "\\",       "\x01",     "\x1f",
+                                               "\x7f", "\xC2\x85", "\xC2\x9F", "\xC2\xB0"};
+    for (const std::string& special : specials) {
+        for (std::size_t length = 1; length <= 40; ++length) {
+            for (std::size_t at = 0; at + special.size() <= length; ++at) {
+                std::string text(length, 'a');
+                text.replace(at, special.size(), special);
+                const std::string json = JsonString(text);
+                SCOPED_TRACE(json);
+                EXPECT_EQ(testjson::Parse(json).get<std::string>(), text);
+                // C1 controls and DEL never reach a terminal raw.
+                EXPECT_EQ(json.find("\xC2\x85"), std::string::npos);
+                EXPECT_EQ(json.find('\x7f'), std::string::npos);
+            }
+        }
     }
 }
 
