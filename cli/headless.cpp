@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/headless.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ostream>
 
 #include "cli/batch.h"
@@ -155,8 +157,32 @@ Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& cha
     return {};
 }
 
+namespace {
+
+int RunMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+            const HeadlessServices& services);
+
+}  // namespace
+
 int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 const HeadlessServices& services) {
+    const int status = RunMode(args, out, err, services);
+    // Output that never arrived is a failure, whatever the mode made of it:
+    // a full disk or a closed pipe often shows only when the last bytes go.
+    errno = 0;
+    out.flush();
+    if (out)
+        return status;
+    const int error = errno;
+    err << "vellamor: standard output: "
+        << (error != 0 ? std::strerror(error) : "could not be written") << "\n";
+    return status != 0 ? status : 1;
+}
+
+namespace {
+
+int RunMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+            const HeadlessServices& services) {
     const ParsedCommandLine parsed = ParseCommandLine(args);
     if (!parsed)
         return Report(err, parsed.error(), parsed.error().status == 2);
@@ -265,5 +291,7 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     return status;
 }
+
+}  // namespace
 
 }  // namespace vellamor

@@ -87,6 +87,24 @@ TEST(CommandLine, JsonPrintsOneObjectPerGoodFileAndNamesEachBadOne) {
                          ": Please Enter Degree of Latitude\n");
 }
 
+// Output that cannot be written is a failure, in every mode that prints.
+TEST(CommandLine, OutputThatCannotBeWrittenFails) {
+    struct Full : std::streambuf {
+        int overflow(int) override { return traits_type::eof(); }
+        std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+    };
+    for (const Args& args :
+         {Args{"--json", DataFile("charts/good.sud")}, Args{"--print", DataFile("charts/good.sud")},
+          Args{"--help"}, Args{"--zones"}}) {
+        SCOPED_TRACE(args.front());
+        Full full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(RunHeadless(args, out, err, {}), 1);
+        EXPECT_NE(err.str().find("vellamor: standard output: "), std::string::npos) << err.str();
+    }
+}
+
 TEST(CommandLine, PrintShowsDetailsPositionsAndRings) {
     const Outcome r = Headless({"--print", DataFile("charts/good.sud")});
     EXPECT_EQ(r.status, 0);
