@@ -11,6 +11,7 @@
 
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "core/astro/time_zones.h"
+#include "core/astro/utf8.h"
 #endif
 
 namespace vellamor {
@@ -42,15 +43,6 @@ std::string OffsetText(int eastMinutes) {
            TwoDigits(m % 60);
 }
 
-std::string Lower(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return r;
-}
-
 // The chart file's fields as the form labels them, line 1 first.
 std::string_view FieldName(int line) {
     return line >= 1 && line <= kChartFieldCount
@@ -61,14 +53,15 @@ std::string_view FieldName(int line) {
 // The value in a reason: shown as it is when short and plain, so that
 // nothing from the file reaches a terminal raw; otherwise left out.
 std::string Shown(std::string_view value) {
-    const bool plain =
-        !value.empty() && value.size() <= 12 &&
-        std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
-    if (!plain)
-        return {};
-    int v = 0;
-    const bool number = ParseChartInteger(value, v) && std::to_string(v) == value;
-    return number ? " " + std::string(value) : " \"" + std::string(value) + "\"";
+    switch (QuotingOf(value)) {
+        case ValueQuoting::Omitted:
+            return {};
+        case ValueQuoting::Bare:
+            return " " + std::string(value);
+        case ValueQuoting::Quoted:
+            return " \"" + std::string(value) + "\"";
+    }
+    return {};
 }
 
 // Why the value of `line` was refused: "month 13 is not 1 to 12".
@@ -77,7 +70,7 @@ std::string RefusedValueText(int line, const RefusedValue& v) {
     switch (v.check) {
         case ValueCheck::Range: {
             const std::string noun =
-                line == chart_line::kZoneLine + 1 ? "time zone row" : Lower(field);
+                line == chart_line::kZoneLine + 1 ? "time zone row" : AsciiLowercase(field);
             return noun + Shown(v.text) + " is not " + std::to_string(v.first) + " to " +
                    std::to_string(v.last);
         }
@@ -88,9 +81,9 @@ std::string RefusedValueText(int line, const RefusedValue& v) {
                                        line == chart_line::kLatDegLine + 1
                                    ? "degrees of "
                                    : "minutes of ") +
-                   Lower(field) + Shown(v.text) + " are not one to three digits";
+                   AsciiLowercase(field) + Shown(v.text) + " are not one to three digits";
         case ValueCheck::TextLength:
-            return "the " + Lower(field) + " is longer than 200 characters";
+            return "the " + AsciiLowercase(field) + " is longer than 200 characters";
     }
     return {};
 }
@@ -147,7 +140,8 @@ std::string ChartFileReasonText(const ChartFileError& e) {
         case ChartFileProblem::NotRegularFile:
             return "not a regular file";
         case ChartFileProblem::Unreadable:
-            return e.systemError ? Lower(std::strerror(e.systemError)) : "it cannot be read";
+            return e.systemError ? AsciiLowercase(std::strerror(e.systemError))
+                                 : "it cannot be read";
         case ChartFileProblem::TooLarge:
             return "larger than 64 KiB";
         case ChartFileProblem::LineTooLong:

@@ -226,15 +226,15 @@ QString RefusedFieldWording(int line) {
 // The value in a reason, after its field's name: shown when short and
 // plain, a number as it is and anything else in quotes; otherwise left out.
 QString ShownValueWording(const std::string& value) {
-    const bool plain =
-        !value.empty() && value.size() <= 12 &&
-        std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
-    if (!plain)
-        return {};
-    int v = 0;
-    const bool number = ParseChartInteger(value, v) && std::to_string(v) == value;
-    return number ? QStringLiteral(" %1").arg(QString::fromStdString(value))
-                  : QStringLiteral(" \"%1\"").arg(QString::fromStdString(value));
+    switch (QuotingOf(value)) {
+        case ValueQuoting::Omitted:
+            return {};
+        case ValueQuoting::Bare:
+            return QStringLiteral(" %1").arg(QString::fromStdString(value));
+        case ValueQuoting::Quoted:
+            return QStringLiteral(" \"%1\"").arg(QString::fromStdString(value));
+    }
+    return {};
 }
 
 QString RefusedValueWording(int line, const RefusedValue& v) {

@@ -79,4 +79,13 @@ std::size_t PreviousCharacterStart(std::string_view s, std::size_t pos) {
     return pos;
 }
 
+std::string AsciiLowercase(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return r;
+}
+
 }  // namespace vellamor

@@ -33,4 +33,7 @@ std::size_t CharacterCount(std::string_view s);
 // The start of the character that ends before byte `pos` (pos > 0).
 std::size_t PreviousCharacterStart(std::string_view s, std::size_t pos);
 
+// The text with A to Z made a to z; every other byte as it is.
+std::string AsciiLowercase(std::string_view s);
+
 }  // namespace vellamor

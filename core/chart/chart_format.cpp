@@ -26,15 +26,6 @@ bool IsCoordinateText(std::string_view s) {
     return true;
 }
 
-std::string Lower(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return r;
-}
-
 struct ValueProblem {
     int line = 0;  // 1..17
     RefusedValue value;
@@ -101,7 +92,7 @@ bool ParseChartInteger(std::string_view s, int& value) {
 }
 
 std::optional<bool> ParseChartFlag(std::string_view s) {
-    const std::string l = Lower(s);
+    const std::string l = AsciiLowercase(s);
     if (l == "true")
         return true;
     if (l == "false")
@@ -214,6 +205,17 @@ Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fie
         out += "\r\n";
     }
     return out;
+}
+
+ValueQuoting QuotingOf(std::string_view value) {
+    const bool plain =
+        !value.empty() && value.size() <= 12 &&
+        std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
+    if (!plain)
+        return ValueQuoting::Omitted;
+    int v = 0;
+    return ParseChartInteger(value, v) && std::to_string(v) == value ? ValueQuoting::Bare
+                                                                     : ValueQuoting::Quoted;
 }
 
 }  // namespace vellamor

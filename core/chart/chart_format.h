@@ -60,6 +60,12 @@ bool HasChartExtension(std::string_view path);
 // one. (Not an optional: the compiler may test an empty optional's
 // uninitialised value before its flag, which memory checkers report.)
 bool ParseChartInteger(std::string_view text, int& value);
+
+// How a refusal shows the value it found: a plain number as it is, other
+// short printable text in quotes, anything else not at all, so that nothing
+// from the file reaches a terminal raw.
+enum class ValueQuoting { Omitted, Bare, Quoted };
+ValueQuoting QuotingOf(std::string_view value);
 // A Boolean line: True or False in any case, or a plain integer, any but
 // zero being true.
 std::optional<bool> ParseChartFlag(std::string_view text);
