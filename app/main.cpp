@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/program_objects.h"
+#include "cli/checked_output.h"
 #include "cli/headless.h"
 #include "cli/headless_services.h"
 #include "cli/options.h"
@@ -31,7 +32,10 @@ int main(int argc, char** argv) {
         vellamor::HeadlessServices services = vellamor::BuiltInHeadlessServices(owned.gazetteer());
         services.progressOnTerminal = ::isatty(STDERR_FILENO) == 1;
         services.prepareDrawing = [&owned] { owned.startDrawing(); };
-        return vellamor::RunHeadless(args, std::cout, std::cerr, services);
+        // Every write checked, a failure kept with the system's reason.
+        vellamor::CheckedOutput checked(STDOUT_FILENO);
+        std::ostream out(&checked);
+        return vellamor::RunHeadless(args, out, std::cerr, services);
     }
     return vellamor::RunDesktop(argc, argv, owned.gazetteer());
 }

@@ -234,7 +234,7 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
                 firstChart = false;
             }
         };
-        for (std::size_t i = 0; i < part->rows.size(); ++i) {
+        for (std::size_t i = 0; i < part->rows.size() && out; ++i) {
             const Row& row = part->rows[i];
             if (row.error.empty() && row.note.empty())
                 continue;
@@ -313,8 +313,14 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
             spare.push_back(std::move(part));
         else
             work.Submit(std::move(part));
-        while (work.InFlight() >= maxInFlight || (atEnd && work.InFlight() > 0))
+        while (out && (work.InFlight() >= maxInFlight || (atEnd && work.InFlight() > 0)))
             write(work.TakeOldest());
+        // Output that cannot be written stops the run at once; the caller
+        // says why.
+        if (!out) {
+            progress.Clear();
+            return status;
+        }
     }
     out.flush();
     progress.Clear();

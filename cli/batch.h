@@ -36,9 +36,11 @@ class OrderedWork {
         {
             std::lock_guard lock(m_mutex);
             m_stopping = true;
+            // Work nobody will take back (the output failed) is dropped.
+            m_todo.clear();
         }
         m_ready.notify_all();
-        // The threads finish what is queued, then are joined.
+        // The threads finish the parts they hold, then are joined.
     }
     OrderedWork(const OrderedWork&) = delete;
     OrderedWork& operator=(const OrderedWork&) = delete;

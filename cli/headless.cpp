@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/headless.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <ostream>
 
 #include "cli/batch.h"
 #include "cli/chart_json.h"
 #include "cli/chart_print.h"
+#include "cli/checked_output.h"
 #include "cli/json_writer.h"
 #include "cli/usage.h"
 #include "cli/wording.h"
@@ -169,13 +168,11 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
     const int status = RunMode(args, out, err, services);
     // Output that never arrived is a failure, whatever the mode made of it:
     // a full disk or a closed pipe often shows only when the last bytes go.
-    errno = 0;
+    // The modes stop at the first write that fails.
     out.flush();
     if (out)
         return status;
-    const int error = errno;
-    err << "vellamor: standard output: "
-        << (error != 0 ? std::strerror(error) : "could not be written") << "\n";
+    err << "vellamor: standard output: " << OutputFailureReason(out) << "\n";
     return status != 0 ? status : 1;
 }
 
@@ -283,6 +280,8 @@ int RunMode(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         if (chart) {
             if (!emit(*chart, file + ": "))
                 status = 1;
+            if (!out)
+                return status;  // said once, by the caller
             continue;
         }
         if (chart.error().stop)

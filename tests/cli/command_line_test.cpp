@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cctype>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "cli/chart_json.h"
+#include "cli/checked_output.h"
 #include "cli/headless.h"
 #include "cli/options.h"
 #include "cli/usage.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
+#include "core/io/file_descriptor.h"
 #include "core/version.h"
 #include "json.h"
 
@@ -87,22 +91,41 @@ TEST(CommandLine, JsonPrintsOneObjectPerGoodFileAndNamesEachBadOne) {
                          ": Please Enter Degree of Latitude\n");
 }
 
-// Output that cannot be written is a failure, in every mode that prints.
+// Output that cannot be written is a failure, in every mode that prints,
+// said in the system's words; a closed pipe stops a births table at once.
 TEST(CommandLine, OutputThatCannotBeWrittenFails) {
-    struct Full : std::streambuf {
-        int overflow(int) override { return traits_type::eof(); }
-        std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
-    };
-    for (const Args& args :
-         {Args{"--json", DataFile("charts/good.sud")}, Args{"--print", DataFile("charts/good.sud")},
-          Args{"--help"}, Args{"--zones"}}) {
+    const std::string good = DataFile("charts/good.sud");
+    for (const Args& args : {Args{"--json", good}, Args{"--print", good}, Args{"--help"},
+                             Args{"--version"}, Args{"--zones"}, Args{"--stations"}}) {
         SCOPED_TRACE(args.front());
-        Full full;
-        std::ostream out(&full);
+        const FileDescriptor full(::open("/dev/full", O_WRONLY | O_CLOEXEC));
+        ASSERT_GE(full.get(), 0);
+        CheckedOutput buffer(full.get());
+        std::ostream out(&buffer);
         std::ostringstream err;
         EXPECT_EQ(RunHeadless(args, out, err, {}), 1);
-        EXPECT_NE(err.str().find("vellamor: standard output: "), std::string::npos) << err.str();
+        EXPECT_EQ(err.str(), "vellamor: standard output: No space left on device\n");
     }
+
+    std::string table = "name,date,time,zone,lat,lon,city,state,country\n";
+    while (table.size() < 2'000'000)
+        table += "Asha,1980-03-05,07:05,34,18:31N,73:51E,Pune,Maharashtra,India\n";
+    std::istringstream in(table);
+    HeadlessServices services;
+    services.standardInput = &in;
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);
+    const FileDescriptor closedPipe(ends[1]);
+    CheckedOutput buffer(closedPipe.get());
+    std::ostream out(&buffer);
+    std::ostringstream err;
+    const auto before = std::signal(SIGPIPE, SIG_IGN);
+    const int status = RunHeadless({"--json", "--births", "-", "--jobs", "2"}, out, err, services);
+    std::signal(SIGPIPE, before);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err.str(), "vellamor: standard output: Broken pipe\n");
+    EXPECT_LT(in.tellg(), 400'000);  // the table was not read on
 }
 
 TEST(CommandLine, PrintShowsDetailsPositionsAndRings) {
