@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/batch.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
+#include <cstring>
 #include <optional>
 #include <set>
 #include <unordered_map>
@@ -16,11 +19,11 @@
 #include "cli/wording.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
+#include "core/io/file_descriptor.h"
 
 namespace vellamor {
 namespace {
 
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 // Rows handed to a job at once: enough to make the hand-over cheap, few
@@ -158,34 +161,65 @@ int TableError(std::ostream& err, const std::string& where, const std::string& m
     return 2;
 }
 
+std::string Reason(int error) {
+    return std::strerror(error);
+}
+
 }  // namespace
 
 int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std::ostream& out,
                    std::ostream& err) {
     const std::string& name = *inv.births;
-    std::ifstream file;
-    std::istream* in = services.standardInput ? services.standardInput : &std::cin;
+    FileDescriptor file;
+    CsvByteSource source;
     std::optional<std::uint64_t> totalBytes;
-    if (name != "-") {
-        std::error_code ec;
-        if (fs::is_directory(name, ec))
-            return TableError(err, name, "is a folder, not a table");
-        file.open(name, std::ios::binary);
-        if (!file)
-            return TableError(err, name, "cannot be read");
-        if (fs::is_regular_file(name, ec)) {
-            const auto size = fs::file_size(name, ec);
-            if (!ec)
-                totalBytes = size;
+    if (*inv.births == "-" && services.standardInput) {
+        source = StreamBytes(*services.standardInput);
+    } else {
+        const bool standardInput = *inv.births == "-";
+        int fd = STDIN_FILENO;
+        if (!standardInput) {
+            file = FileDescriptor(::open(inv.births->c_str(), O_RDONLY | O_CLOEXEC));
+            if (file.get() < 0)
+                return TableError(err, name, "cannot be opened: " + Reason(errno));
+            fd = file.get();
         }
-        in = &file;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0)
+            return TableError(err, name,
+                              standardInput && errno == EBADF ? "standard input is closed"
+                                                              : "cannot be read: " + Reason(errno));
+        if (S_ISDIR(st.st_mode))
+            return TableError(err, name,
+                              standardInput ? "standard input is a folder, not a table"
+                                            : "is a folder, not a table");
+        if (S_ISREG(st.st_mode))
+            totalBytes = static_cast<std::uint64_t>(st.st_size);
+        source = DescriptorBytes(fd);
     }
+    // Where the table stopped being read before its end, said after the
+    // rows before it; the run then fails.
+    auto stopped = [&](const CsvStop& stop) {
+        out.flush();
+        if (stop.kind == CsvStop::Kind::ReadFailed) {
+            err << "vellamor: " << name << ": cannot be read from line " << stop.line
+                << " on: " << Reason(stop.error) << "\n";
+        } else {
+            err << name << ":" << stop.line << ": the record is longer than 1 MiB ("
+                << kMaxCsvRecordBytes << " bytes)"
+                << (stop.openQuote ? ", a quoted field in it is not closed" : "")
+                << "; the rest of the table, from this line on, was not read\n";
+        }
+        return 1;
+    };
 
     // The header decides everything before the first row is read.
-    CsvSplitter splitter(*in);
+    CsvSplitter splitter(std::move(source));
     std::vector<std::string> cells;
     std::string_view record;
     const bool hasHeader = splitter.Next(record);
+    if (splitter.stopped())
+        return stopped(*splitter.stopped());
     if (hasHeader) {
         CsvRecordEnd parsed = ParseCsvRecord(record, true, &cells);
         if (!parsed.error.empty())
@@ -324,6 +358,8 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
     }
     out.flush();
     progress.Clear();
+    if (splitter.stopped() && out)
+        return stopped(*splitter.stopped());
     return status;
 }
 

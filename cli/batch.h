@@ -104,8 +104,9 @@ class OrderedWork {
 
 // --births: one chart per row of the table, in the invocation's mode. Rows
 // that fail are reported as "FILE:LINE: message" (standard input is "-") and
-// the rest go on. Returns 0, 1 when a row failed, 2 for a table that cannot
-// be read or whose header is wrong.
+// the rest go on. Returns 0, 1 when a row failed or the table could not be
+// read to its end, 2 for a table that cannot be opened or whose header is
+// wrong.
 int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std::ostream& out,
                    std::ostream& err);
 

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/csv_reader.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <exception>
 
 namespace vellamor {
 namespace {
@@ -39,6 +43,11 @@ class RecordCursor {
     bool m_touchedEnd = false;
 };
 
+// Unread lines, for a message: "1 line", "12 lines".
+std::string Lines(std::uint64_t n) {
+    return std::to_string(n) + (n == 1 ? " line" : " lines");
+}
+
 }  // namespace
 
 CsvRecordEnd ParseCsvRecord(std::string_view text, bool final, std::vector<std::string>* fields) {
@@ -68,14 +77,21 @@ CsvRecordEnd ParseCsvRecord(std::string_view text, bool final, std::vector<std::
             for (;;) {
                 c = in.Get();
                 if (c < 0) {
-                    result.error = "a quoted field is not closed";
+                    // It runs to the end of the input: nothing after its
+                    // opening quote was read as records.
+                    result.openQuote = true;
+                    const bool lastLineOpen =
+                        !text.empty() && text.back() != '\n' && text.back() != '\r';
+                    result.error = "a quoted field is not closed: the rest of the table, " +
+                                   Lines(result.lineBreaks + (lastLineOpen ? 1 : 0)) +
+                                   " from this one, was not read";
                     return finish();
                 }
                 if (c == '"') {
                     if (in.Peek() != '"')
                         break;
                     in.Get();
-                } else if (c == '\n') {
+                } else if (c == '\n' || (c == '\r' && in.Peek() != '\n')) {
                     ++result.lineBreaks;
                 }
                 if (fields)
@@ -85,39 +101,33 @@ CsvRecordEnd ParseCsvRecord(std::string_view text, bool final, std::vector<std::
             if (c != ',' && c != '\n' && c != '\r' && c >= 0) {
                 result.error = "text after the closing quote of field " + std::to_string(count);
                 // The rest of the line belongs to this broken record.
-                while ((c = in.Peek()) >= 0 && c != '\n')
+                while ((c = in.Peek()) >= 0 && c != '\n' && c != '\r')
                     in.Get();
             }
         } else {
             // Unquoted: up to the next comma or line end. A quote inside is
-            // kept as written, as spreadsheets do.
-            while ((c = in.Peek()) >= 0 && c != ',' && c != '\n') {
-                if (c == '\r') {
-                    in.Get();
-                    if (in.Peek() == '\n')
-                        break;
-                    if (fields)
-                        field->push_back('\r');
-                    continue;
-                }
-                // Copy the run of plain bytes in one piece.
-                const char* begin = in.position();
-                const char* p = begin;
-                while (p != in.end() && *p != ',' && *p != '\n' && *p != '\r')
-                    ++p;
-                if (fields)
-                    field->append(begin, p);
-                in.Skip(static_cast<std::size_t>(p - begin));
-            }
+            // kept as written, as spreadsheets do. The run of plain bytes is
+            // copied in one piece.
+            const char* begin = in.position();
+            const char* p = begin;
+            while (p != in.end() && *p != ',' && *p != '\n' && *p != '\r')
+                ++p;
+            if (fields)
+                field->append(begin, p);
+            in.Skip(static_cast<std::size_t>(p - begin));
         }
         c = in.Peek();
         if (c == ',') {
             in.Get();
             continue;
         }
-        if (c == '\r')
+        // CR LF, LF or a lone CR: one line end.
+        if (c == '\r') {
             in.Get();
-        if (in.Peek() == '\n') {
+            if (in.Peek() == '\n')
+                in.Get();
+            ++result.lineBreaks;
+        } else if (c == '\n') {
             in.Get();
             ++result.lineBreaks;
         }
@@ -125,7 +135,34 @@ CsvRecordEnd ParseCsvRecord(std::string_view text, bool final, std::vector<std::
     }
 }
 
-CsvSplitter::CsvSplitter(std::istream& in) : m_in(in), m_buffer(kReadBlock) {}
+CsvByteSource StreamBytes(std::istream& in) {
+    // From the stream's buffer: a stream reports a failed read only by
+    // throwing from its buffer, which the stream itself would take for
+    // the end of the input.
+    return [&in](char* buffer, std::size_t size) -> Expected<std::size_t, int> {
+        try {
+            return static_cast<std::size_t>(
+                in.rdbuf()->sgetn(buffer, static_cast<std::streamsize>(size)));
+        } catch (const std::exception&) {
+            return Fail(EIO);
+        }
+    };
+}
+
+CsvByteSource DescriptorBytes(int fd) {
+    return [fd](char* buffer, std::size_t size) -> Expected<std::size_t, int> {
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, size);
+            if (n >= 0)
+                return static_cast<std::size_t>(n);
+            if (errno != EINTR)
+                return Fail(errno);
+        }
+    };
+}
+
+CsvSplitter::CsvSplitter(CsvByteSource source)
+    : m_source(std::move(source)), m_buffer(kReadBlock) {}
 
 bool CsvSplitter::Refill() {
     if (m_final)
@@ -141,13 +178,22 @@ bool CsvSplitter::Refill() {
     if (m_end == m_buffer.size())
         m_buffer.resize(2 * m_buffer.size());
     const std::size_t before = m_end;
-    while (m_end < m_buffer.size() && m_in) {
-        m_in.read(m_buffer.data() + m_end, static_cast<std::streamsize>(m_buffer.size() - m_end));
-        m_end += static_cast<std::size_t>(m_in.gcount());
+    while (m_end < m_buffer.size()) {
+        const auto got = m_source(m_buffer.data() + m_end, m_buffer.size() - m_end);
+        if (!got)
+            m_readError = got.error();
+        if (!got || *got == 0) {
+            m_final = true;
+            break;
+        }
+        m_end += *got;
     }
-    if (!m_in)
-        m_final = true;
     return m_end > before;
+}
+
+bool CsvSplitter::Stop(CsvStop stop) {
+    m_stop = stop;
+    return false;
 }
 
 bool CsvSplitter::Next(std::string_view& record) {
@@ -167,20 +213,37 @@ bool CsvSplitter::Next(std::string_view& record) {
     // Blank lines between records carry nothing; a CR before an LF is one
     // line end with it.
     for (;;) {
-        while (m_pos < m_end && (m_buffer[m_pos] == '\n' || m_buffer[m_pos] == '\r')) {
-            if (m_buffer[m_pos] == '\n')
+        bool lfMayFollow = false;  // a CR ends the block: is it CR LF?
+        while (m_pos < m_end) {
+            const char c = m_buffer[m_pos];
+            if (c != '\n' && c != '\r')
+                break;
+            const bool last = m_pos + 1 == m_end;
+            if (c == '\r' && last && !m_final) {
+                lfMayFollow = true;
+                break;
+            }
+            if (c == '\n' || last || m_buffer[m_pos + 1] != '\n')
                 ++m_line;
             ++m_pos;
             ++m_consumed;
         }
-        if (m_pos < m_end)
+        if (m_pos < m_end && !lfMayFollow)
             break;
-        if (!Refill())
-            return false;
+        if (!Refill()) {
+            if (m_readError != 0)
+                return Stop({CsvStop::Kind::ReadFailed, m_line, m_readError, false});
+            if (m_pos == m_end)
+                return false;
+        }
     }
     for (;;) {
         const std::string_view rest(m_buffer.data() + m_pos, m_end - m_pos);
-        const CsvRecordEnd end = ParseCsvRecord(rest, m_final, nullptr);
+        // The input after a failed read is unknown: only a record whose end
+        // is certain is returned.
+        const CsvRecordEnd end = ParseCsvRecord(rest, m_final && m_readError == 0, nullptr);
+        if (end.complete && end.length > kMaxCsvRecordBytes)
+            return Stop({CsvStop::Kind::RecordTooLong, m_line, 0, end.openQuote});
         if (end.complete) {
             record = rest.substr(0, end.length);
             m_pos += end.length;
@@ -189,6 +252,11 @@ bool CsvSplitter::Next(std::string_view& record) {
             m_nextLine = m_line + end.lineBreaks;
             return true;
         }
+        if (m_readError != 0)
+            return Stop({CsvStop::Kind::ReadFailed, m_line, m_readError, false});
+        if (rest.size() > kMaxCsvRecordBytes)
+            return Stop({CsvStop::Kind::RecordTooLong, m_line, 0,
+                         ParseCsvRecord(rest, true, nullptr).openQuote});
         Refill();
     }
 }

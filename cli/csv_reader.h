@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV format as spreadsheets and databases write it (RFC 4180): fields
 // may be quoted ("..."), a quote inside a quoted field is doubled, and a
-// quoted field may hold commas and line breaks. Records end in CR LF or LF;
+// quoted field may hold commas and line breaks. Records end in CR LF, LF or
+// a lone CR (old Mac files), and a lone CR counts as a line wherever it is;
 // a UTF-8 byte-order mark before the first record is skipped, and so are
-// blank lines between records.
+// blank lines between records. A record is at most kMaxCsvRecordBytes long,
+// so that a stream without line breaks cannot take all memory.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,21 +27,45 @@ namespace vellamor {
 struct CsvRecordEnd {
     bool complete = false;
     std::size_t length = 0;        // bytes of the record, its line end included
-    std::uint64_t lineBreaks = 0;  // LFs within it and at its end
+    std::uint64_t lineBreaks = 0;  // line ends within it and at its end
+    bool openQuote = false;        // it ends inside a quoted field
     std::string error;             // a malformed record: what is wrong with it
 };
 CsvRecordEnd ParseCsvRecord(std::string_view text, bool final, std::vector<std::string>* fields);
+
+inline constexpr std::size_t kMaxCsvRecordBytes = std::size_t{1} << 20;
+
+// Where a table's bytes come from: up to `size` bytes into `buffer`, giving
+// the count read (0 at the end of the input) or the errno of a failed read.
+using CsvByteSource = std::function<Expected<std::size_t, int>(char* buffer, std::size_t size)>;
+// A stream's bytes; a read its buffer fails is an input/output error (EIO).
+CsvByteSource StreamBytes(std::istream& in);
+// A descriptor's bytes by read(2), which an interruption does not stop.
+CsvByteSource DescriptorBytes(int fd);
+
+// Why a splitter stopped before the end of its input.
+struct CsvStop {
+    enum class Kind { ReadFailed, RecordTooLong } kind;
+    std::uint64_t line = 0;  // where the record that was not read starts
+    int error = 0;           // ReadFailed: the errno
+    bool openQuote = false;  // RecordTooLong: it is a quoted field never closed
+};
 
 // Cuts a stream into records without reading their fields, holding no more
 // than one read block and the record being cut: a byte-order mark before the
 // first record and blank lines between records are skipped.
 class CsvSplitter {
   public:
-    explicit CsvSplitter(std::istream& in);
+    explicit CsvSplitter(std::istream& in) : CsvSplitter(StreamBytes(in)) {}
+    explicit CsvSplitter(CsvByteSource source);
 
     // The next record's bytes, valid until the next call: true, or false at
-    // the end of the input.
+    // the end of the input or when stopped() says why not. A record cut
+    // short by a failed read is never returned.
     bool Next(std::string_view& record);
+
+    // Why the last Next gave false before the end of the input.
+    const std::optional<CsvStop>& stopped() const { return m_stop; }
 
     // Line on which the record last returned starts (1 for the first line).
     std::uint64_t recordLine() const { return m_recordLine; }
@@ -46,8 +74,11 @@ class CsvSplitter {
 
   private:
     bool Refill();  // false when nothing more could be read
+    bool Stop(CsvStop stop);
 
-    std::istream& m_in;
+    CsvByteSource m_source;
+    std::optional<CsvStop> m_stop;
+    int m_readError = 0;
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
@@ -66,10 +97,11 @@ class CsvReader {
     explicit CsvReader(std::istream& in) : m_splitter(in) {}
 
     // The next record into `fields` (reusing its strings): true, or false at
-    // the end of the input. A malformed record is an error sentence; the
-    // reader then goes on after it.
+    // the end of the input or when stopped() says why not. A malformed
+    // record is an error sentence; the reader then goes on after it.
     Expected<bool, std::string> Next(std::vector<std::string>& fields);
 
+    const std::optional<CsvStop>& stopped() const { return m_splitter.stopped(); }
     // Line on which the record last returned starts (1 for the first line).
     std::uint64_t recordLine() const { return m_splitter.recordLine(); }
     // Bytes consumed up to the end of the record last returned.

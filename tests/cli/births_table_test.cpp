@@ -129,6 +129,89 @@ TEST_F(BirthsTable, SeveralJobsKeepTheTablesOrder) {
     EXPECT_EQ(Lines(one.out).size(), static_cast<std::size_t>(1200 - failing));
 }
 
+// A table not read to its end fails and says why, after the rows before
+// the place where reading stopped; none of it is blamed on a row.
+TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
+    // Gives its bytes, then ends or fails as a disk does (EIO).
+    struct FailingBuffer : std::streambuf {
+        FailingBuffer(std::string bytes, bool fails) : text(std::move(bytes)), fails(fails) {}
+        std::streamsize xsgetn(char* s, std::streamsize n) override {
+            if (at == text.size() && fails)
+                throw std::ios_base::failure("EIO");
+            const std::size_t got = text.copy(s, static_cast<std::size_t>(n), at);
+            at += got;
+            return static_cast<std::streamsize>(got);
+        }
+        std::string text;
+        bool fails;
+        std::size_t at = 0;
+    };
+    std::string rows;
+    for (int i = 0; i < 2000; ++i)
+        rows += kPune;
+    const std::string path = Write(kHeader + "x,\"y\n" + rows);
+    const std::string missing = (m_dir / "none.csv").string();
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string input;  // standard input
+        bool fails;         // at the end of `input`
+        int status;
+        std::string err;
+        std::size_t rows;
+    };
+    const Case cases[] = {
+        {"a folder",
+         {m_dir.string()},
+         "",
+         false,
+         2,
+         "vellamor: " + m_dir.string() + ": is a folder, not a table\n",
+         0},
+        {"a table that does not exist",
+         {missing},
+         "",
+         false,
+         2,
+         "vellamor: " + missing + ": cannot be opened: No such file or directory\n",
+         0},
+        {"a read that fails mid-record",
+         {"-"},
+         kHeader + kPune + kPune + "Ravi,19",
+         true,
+         1,
+         "vellamor: -: cannot be read from line 4 on: Input/output error\n",
+         2},
+        {"a quote never closed",
+         {path},
+         "",
+         false,
+         1,
+         path + ":2: a quoted field is not closed: the rest of the table, 2001 lines from this "
+                "one, was not read\n",
+         0},
+        {"a line longer than the limit",
+         {"-"},
+         kHeader + kPune + std::string(1 << 21, 'x'),
+         false,
+         1,
+         "-:3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, from this "
+         "line on, was not read\n",
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FailingBuffer buffer(c.input, c.fails);
+        std::istream in(&buffer);
+        HeadlessServices s;
+        s.standardInput = &in;
+        const Outcome r = Run({"--json", "--births", c.args.front()}, s);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(Lines(r.out).size(), c.rows);
+    }
+}
+
 // A reference chart's form as a table row, every value written as its
 // option takes it.
 std::string RowOf(const EntryForm& f) {

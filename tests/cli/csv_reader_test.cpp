@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <sstream>
 
 namespace vellamor {
@@ -60,6 +61,10 @@ TEST(CsvReader, ReadsRecordsAsTheFormatSays) {
          {{"a", "", "b"}, {"", ""}},
          {1, 4}},
         {"a quote inside an unquoted field is kept", "ab\"c,d\n", {{"ab\"c", "d"}}, {1}},
+        {"a lone CR ends a record and is a line, after any field",
+         "a,b\r\"c\"\r\r\"d\re\"\rf",
+         {{"a", "b"}, {"c"}, {"d\re"}, {"f"}},
+         {1, 2, 4, 6}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -79,8 +84,56 @@ TEST(CsvReader, ReportsABrokenRecordAndGoesOn) {
 
     const Read open = ReadAll("a,b\n\"never closed,c\n");
     ASSERT_EQ(open.records.size(), 2u);
-    EXPECT_EQ(open.errors[1], "a quoted field is not closed");
+    EXPECT_EQ(open.errors[1],
+              "a quoted field is not closed: the rest of the table, 1 line from this one, was "
+              "not read");
     EXPECT_EQ(open.lines[1], 2u);
+}
+
+// A splitter stops, saying why, at a read that fails and at a record longer
+// than the limit; what came before is read, the record cut short is not.
+TEST(CsvSplitter, StopsAtAFailedReadAndAtAnOverlongRecord) {
+    struct Case {
+        const char* what;
+        std::string text;
+        bool fails;  // the read after `text` fails
+        std::size_t records;
+        CsvStop::Kind kind;
+        std::uint64_t line;
+        bool openQuote;
+    };
+    std::string lines;
+    while (lines.size() <= kMaxCsvRecordBytes)
+        lines += "x,y\n";
+    const Case cases[] = {
+        {"a read fails mid-record", "a,b\n\nc,d\ne,", true, 2, CsvStop::Kind::ReadFailed, 4, false},
+        {"a read fails after a line end", "a,b\r\n", true, 1, CsvStop::Kind::ReadFailed, 2, false},
+        {"no line end", "a\n" + std::string(kMaxCsvRecordBytes + 1, '0'), false, 1,
+         CsvStop::Kind::RecordTooLong, 2, false},
+        {"a quote never closed", "a\n\"" + lines, false, 1, CsvStop::Kind::RecordTooLong, 2, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::size_t at = 0;
+        CsvSplitter splitter([&](char* buffer, std::size_t size) -> Expected<std::size_t, int> {
+            if (at == c.text.size() && c.fails)
+                return Fail(EIO);
+            const std::size_t n = std::min({size, c.text.size() - at, std::size_t{1000}});
+            c.text.copy(buffer, n, at);
+            at += n;
+            return n;
+        });
+        std::string_view record;
+        std::size_t records = 0;
+        while (splitter.Next(record))
+            ++records;
+        EXPECT_EQ(records, c.records);
+        ASSERT_TRUE(splitter.stopped());
+        EXPECT_EQ(splitter.stopped()->kind, c.kind);
+        EXPECT_EQ(splitter.stopped()->line, c.line);
+        EXPECT_EQ(splitter.stopped()->error, c.fails ? EIO : 0);
+        EXPECT_EQ(splitter.stopped()->openQuote, c.openQuote);
+    }
 }
 
 // Records longer than a line and fields with every kind of quoting, written
@@ -116,7 +169,10 @@ TEST(CsvReader, RecordsAcrossReadBlocksComeBackAsWritten) {
         written.push_back(fields);
         lines.push_back(line);
         text += record + (i % 2 ? "\r\n" : "\n");
-        line += 1 + std::count(record.begin(), record.end(), '\n');
+        // A lone CR is a line too, inside quotes as well.
+        for (std::size_t c = 0; c < record.size(); ++c)
+            line += record[c] == '\n' || (record[c] == '\r' && record[c + 1] != '\n');
+        ++line;
         if (i % 7 == 0) {  // a blank line now and then
             text += "\n";
             ++line;
