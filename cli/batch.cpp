@@ -29,6 +29,10 @@ using Clock = std::chrono::steady_clock;
 // Rows handed to a job at once: enough to make the hand-over cheap, few
 // enough that the rows in flight stay small.
 constexpr std::size_t kRowsPerPart = 256;
+// ... and at most this many bytes of records, however long the records.
+constexpr std::size_t kPartBytes = std::size_t{1} << 20;
+// Distinct places remembered at once; a table of more starts again.
+constexpr std::size_t kMaxCachedPlaces = 4096;
 
 struct Row {
     std::uint64_t line = 0;    // where the record starts
@@ -237,9 +241,9 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
         return TableError(err, name, "the place column needs the atlas, which this build lacks");
     const BirthRowReader reader(*columns);
 
-    const int jobs = inv.jobs > 0
-                         ? inv.jobs
-                         : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    const int cores = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    // More jobs than cores only add parts in flight, each of them memory.
+    const int jobs = inv.jobs > 0 ? std::min(inv.jobs, kJobsPerCore * cores) : cores;
     OrderedWork<Part> work(jobs, [&inv, &reader](Part& part) { Compute(part, inv, reader); });
     const std::size_t maxInFlight = 2 * static_cast<std::size_t>(jobs) + 2;
     Progress progress(services.progressOnTerminal, err, totalBytes);
@@ -302,7 +306,7 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
             part = std::move(spare.back());
             spare.pop_back();
         }
-        while (part->rows.size() < kRowsPerPart) {
+        while (part->rows.size() < kRowsPerPart && part->raw.size() < kPartBytes) {
             if (!splitter.Next(record)) {
                 atEnd = true;
                 break;
@@ -330,8 +334,11 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
             if (placeRow.place.empty())
                 continue;
             auto known = places.find(placeRow.place);
-            if (known == places.end())
+            if (known == places.end()) {
+                if (places.size() >= kMaxCachedPlaces)
+                    places.clear();
                 known = places.emplace(placeRow.place, services.findPlace(placeRow.place)).first;
+            }
             if (!known->second) {
                 row.error = UnknownPlaceMessage(known->second.error());
                 continue;

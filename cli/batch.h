@@ -102,6 +102,10 @@ class OrderedWork {
     std::vector<std::jthread> m_threads;
 };
 
+// --jobs beyond this many a core is taken as this many: more would only
+// hold more rows in memory.
+inline constexpr int kJobsPerCore = 4;
+
 // --births: one chart per row of the table, in the invocation's mode. Rows
 // that fail are reported as "FILE:LINE: message" (standard input is "-") and
 // the rest go on. Returns 0, 1 when a row failed or the table could not be
