@@ -98,6 +98,10 @@ Error Coordinate(std::string_view option, std::string_view value, std::string& d
         min.size() > static_cast<std::size_t>(kMaxDigits))
         return Usage(std::string(option) +
                      ": degrees and minutes take at most three digits each (0 to 999)");
+    // Minutes are two digits: "18:3" is more likely "18:3x" cut short than
+    // 18 degrees 3 minutes.
+    if (!min.empty() && min.size() != 2)
+        return Usage(expected());
     degrees = deg;
     minutes = min;
     return {};
@@ -133,7 +137,8 @@ Error ApplyTime(std::string_view value, Invocation& inv) {
     std::optional<int> h, m;
     if (colon != std::string_view::npos) {
         h = Number(value.substr(0, colon), 1, 2);
-        m = Number(value.substr(colon + 1), 1, 2);
+        // Two digits, so that "23:5", a value cut short, is not 23:05.
+        m = Number(value.substr(colon + 1), 2, 2);
     }
     if (!h || !m)
         return Usage("--time: expected HH:MM, got " + Quoted(value));

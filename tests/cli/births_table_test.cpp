@@ -81,11 +81,11 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST_F(BirthsTable, FailingRowsAreNamedByLineAndTheOthersGoOn) {
-    const std::string table = kHeader + kPune +                                // row 1, line 2
-                              "\"Ann\nLee\",1980-03-05\n" +                    // row 2, lines 3-4
-                              "Bad,1980-13-05,7:05,34,no,1:1N,1:1E,a,b,c\n" +  // row 3, line 5
-                              ",1980-03-05,7:05,34,no,1:1N,1:1E,a,b,c\n" +     // row 4, line 6
-                              kPune;                                           // row 5, line 7
+    const std::string table = kHeader + kPune +                                  // row 1, line 2
+                              "\"Ann\nLee\",1980-03-05\n" +                      // row 2, lines 3-4
+                              "Bad,1980-13-05,7:05,34,no,1:01N,1:01E,a,b,c\n" +  // row 3, line 5
+                              ",1980-03-05,7:05,34,no,1:01N,1:01E,a,b,c\n" +     // row 4, line 6
+                              kPune;                                             // row 5, line 7
     const std::string path = Write(table);
     const Outcome r = Run({"--json", "--births", path});
     EXPECT_EQ(r.status, 1);
@@ -114,8 +114,9 @@ TEST_F(BirthsTable, SeveralJobsKeepTheTablesOrder) {
     int failing = 0;
     for (int i = 0; i < 1200; ++i) {
         failing += i % 97 == 5;
-        table += std::to_string(i / 60 % 24) + ":" + std::to_string(i % 60) + "," +
-                 (i % 97 == 5 ? "X1" : "Native") +
+        char time[8];
+        std::snprintf(time, sizeof time, "%d:%02d,", i / 60 % 24, i % 60);
+        table += time + std::string(i % 97 == 5 ? "X1" : "Native") +
                  ",1990-06-15,34,18:31N,73:51E,Pune,Maharashtra,India\n";
     }
     ASSERT_GT(table.size(), std::size_t{1} << 16);
@@ -221,14 +222,16 @@ std::string RowOf(const EntryForm& f) {
             q += c == '"' ? std::string("\"\"") : std::string(1, c);
         return q + "\"";
     };
+    // The window keeps minutes as typed; a table writes them in two digits.
+    auto minutes = [](const std::string& m) { return m.size() == 1 ? "0" + m : m; };
     char numbers[96];
     std::snprintf(numbers, sizeof numbers, "%04d-%02d-%02d,%02d:%02d,%d,%s,", f.yearIndex + 1901,
                   f.monthIndex + 1, f.dayIndex + 1, f.hourIndex, f.minuteIndex, f.zoneIndex,
                   f.daylightSaving ? "yes" : "0");
-    return quoted(f.name) + "," + numbers + f.latDegrees + ":" + f.latMinutes +
-           (f.latitude == LatitudeOption::South ? "S," : "N,") + f.lonDegrees + ":" + f.lonMinutes +
-           (f.longitude == LongitudeOption::West ? "W," : "E,") + quoted(f.city) + "," +
-           quoted(f.state) + "," + quoted(f.country) + "\r\n";
+    return quoted(f.name) + "," + numbers + f.latDegrees + ":" + minutes(f.latMinutes) +
+           (f.latitude == LatitudeOption::South ? "S," : "N,") + f.lonDegrees + ":" +
+           minutes(f.lonMinutes) + (f.longitude == LongitudeOption::West ? "W," : "E,") +
+           quoted(f.city) + "," + quoted(f.state) + "," + quoted(f.country) + "\r\n";
 }
 
 TEST_F(BirthsTable, EachRowPrintsWhatItsChartFilePrints) {

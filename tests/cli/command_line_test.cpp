@@ -268,11 +268,11 @@ TEST(CommandLineTest, ChartOptionsFillTheEntryForm) {
 
 TEST(CommandLineTest, OmittedOptionsKeepTheFreshWindowsDefaults) {
     const ParsedCommandLine p =
-        ParseCommandLine({"--print", "--lat=033:5s", "--lon", "118:15w", "--dst"});
+        ParseCommandLine({"--print", "--lat=033:05s", "--lon", "118:15w", "--dst"});
     ASSERT_TRUE(p) << p.error().message;
     EntryForm expected;
     expected.latDegrees = "033";  // as typed into the box
-    expected.latMinutes = "5";
+    expected.latMinutes = "05";
     expected.latitude = LatitudeOption::South;
     expected.lonDegrees = "118";
     expected.lonMinutes = "15";
@@ -297,6 +297,11 @@ TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
         {{"--time", "24:00"}, "--time: the hour must be 0 to 23 (got 24)", 2},
         {{"--time", "23:60"}, "--time: the minute must be 0 to 59 (got 60)", 2},
         {{"--time", "7"}, "--time: expected HH:MM, got \"7\"", 2},
+        // A value cut short is not another value.
+        {{"--time", "23:5"}, "--time: expected HH:MM, got \"23:5\"", 2},
+        {{"--time", "7:5"}, "--time: expected HH:MM, got \"7:5\"", 2},
+        {{"--lat", "18:3"}, "--lat: expected DD:MM followed by N or S, got \"18:3\"", 2},
+        {{"--lon", "73:5E"}, "--lon: expected DD:MM followed by E or W, got \"73:5E\"", 2},
         {{"--zone", "71"}, "--zone: the row must be 0 to 70 (got 71)", 2},
         {{"--zone", "IST"}, "--zone: expected a row number 0 to 70 (see --zones), got \"IST\"", 2},
         {{"--zone", "-1"}, "--zone: expected a row number 0 to 70 (see --zones), got \"-1\"", 2},
