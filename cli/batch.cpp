@@ -16,6 +16,7 @@
 
 #include "cli/births_table.h"
 #include "cli/csv_reader.h"
+#include "cli/terminal_text.h"
 #include "cli/wording.h"
 #include "core/chart/entry_form.h"
 #include "core/chart/pipeline.h"
@@ -173,7 +174,7 @@ std::string Reason(int error) {
 
 int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std::ostream& out,
                    std::ostream& err) {
-    const std::string& name = *inv.births;
+    const std::string name = EscapeControls(*inv.births);
     FileDescriptor file;
     CsvByteSource source;
     std::optional<std::uint64_t> totalBytes;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cli/options.h"
+#include "cli/terminal_text.h"
 
 namespace vellamor {
 namespace {
@@ -60,7 +61,7 @@ Expected<std::vector<BirthColumn>, std::string> ReadBirthHeader(
         const auto it = std::find(kBirthColumnNames.begin(), kBirthColumnNames.end(), name);
         if (it == kBirthColumnNames.end()) {
             if (unknown.empty())
-                unknown = "unknown column \"" + std::string(TrimAscii(cell)) +
+                unknown = "unknown column \"" + EscapeControls(TrimAscii(cell)) +
                           "\" (the columns are " + ColumnList() + ")";
             continue;
         }
@@ -117,7 +118,8 @@ Expected<void, std::string> BirthRowReader::Read(const std::vector<std::string>&
             case BirthColumn::Dst: {
                 const auto on = Switch(value);
                 if (!on)
-                    return Fail("dst: expected true or false, got \"" + std::string(value) + "\"");
+                    return Fail("dst: expected true or false, got \"" + EscapeControls(value) +
+                                "\"");
                 inv.form.daylightSaving = *on;
                 row.given.daylightSaving = true;
                 continue;

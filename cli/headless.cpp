@@ -9,6 +9,7 @@
 #include "cli/chart_print.h"
 #include "cli/checked_output.h"
 #include "cli/json_writer.h"
+#include "cli/terminal_text.h"
 #include "cli/usage.h"
 #include "cli/wording.h"
 #include "core/astro/time_zones.h"
@@ -91,12 +92,12 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
         return Fail(Refusal{Report(err, {placeError, 2}), true});
     }
     if (!placeNote.empty())
-        err << file << ": " << placeNote << "\n";
+        err << EscapeControls(file) << ": " << placeNote << "\n";
     if (!opened) {
         out.flush();
         // A refused file: the sentence, then why.
         const OpeningError& e = opened.error();
-        err << file << ": " << OpeningErrorText(e)
+        err << EscapeControls(file) << ": " << OpeningErrorText(e)
             << (e.file ? " (" + ChartFileReasonText(*e.file) + ")" : std::string()) << "\n";
         return Fail(Refusal{1, false});
     }
@@ -106,7 +107,7 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
 }  // namespace
 
 std::string UnknownPlaceMessage(const UnknownPlace& unknown) {
-    std::string message = "no place \"" + unknown.query + "\" in the atlas";
+    std::string message = "no place \"" + EscapeControls(unknown.query) + "\" in the atlas";
     if (!unknown.nearest.empty()) {
         message += "; nearest:";
         for (const std::string& label : unknown.nearest)
@@ -278,7 +279,7 @@ int RunMode(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     for (const std::string& file : inv.files) {
         const auto chart = ChartFromFile(file, inv, services, out, err);
         if (chart) {
-            if (!emit(*chart, file + ": "))
+            if (!emit(*chart, EscapeControls(file) + ": "))
                 status = 1;
             if (!out)
                 return status;  // said once, by the caller

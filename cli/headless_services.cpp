@@ -8,6 +8,7 @@
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "atlas/gazetteer.h"
 #include "atlas/place_fill.h"
+#include "cli/terminal_text.h"
 #include "cli/wording.h"
 #endif
 #ifdef VELLAMOR_HAVE_RENDER
@@ -45,7 +46,7 @@ HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazettee
             if (!found)
                 return Fail(std::move(found.error()));
             const std::string ambiguity =
-                AmbiguityText(found->typedCity, found->place, found->elsewhere);
+                AmbiguityText(EscapeControls(found->typedCity), found->place, found->elsewhere);
             return ResolvedPlace{found->form, (ambiguity.empty() ? "" : ambiguity + "\n") +
                                                   found->place.Label() + ": " +
                                                   ZoneNoteText(found->zone)};

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "cli/terminal_text.h"
 #include "cli/wording.h"
 #include "core/astro/time_zones.h"
 #include "core/chart/chart_format.h"
@@ -22,8 +23,10 @@ Unexpected<CommandLineError> Usage(std::string message) {
 Unexpected<CommandLineError> Refused(std::string_view option, std::string_view message) {
     return Usage(std::string(option) + ": " + std::string(message));
 }
+// A value given on the command line or in a table, quoted in a message;
+// a control character in it would be obeyed by the terminal.
 std::string Quoted(std::string_view s) {
-    return "\"" + std::string(s) + "\"";
+    return "\"" + EscapeControls(s) + "\"";
 }
 
 std::optional<int> Number(std::string_view s, std::size_t minDigits, std::size_t maxDigits) {
@@ -414,7 +417,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         const std::string name = a.substr(0, eq);
         const CommandLineOption* option = FindOption(name);
         if (!option)
-            return Usage("unknown option " + name);
+            return Usage("unknown option " + EscapeControls(name));
         std::string value;
         if (option->value.empty()) {
             if (eq != std::string::npos)

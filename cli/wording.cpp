@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cli/terminal_text.h"
 #include "core/astro/bodies.h"
 
 #ifdef VELLAMOR_HAVE_ATLAS
@@ -191,19 +192,19 @@ std::string ChartWriteText(const ChartWriteError& e) {
         case ChartWriteProblem::NotReplaced:
             break;
     }
-    return e.path + ": " + FileReplaceText(e.replace);
+    return EscapeControls(e.path) + ": " + FileReplaceText(e.replace);
 }
 
 std::string SheetExportText(const SheetExportError& e) {
     switch (e.kind) {
         case SheetExportError::Kind::UnknownFormat:
-            return e.path + ": the name must end in .png, .svg or .pdf";
+            return EscapeControls(e.path) + ": the name must end in .png, .svg or .pdf";
         case SheetExportError::Kind::NotDrawn:
-            return e.path + ": the sheet could not be drawn";
+            return EscapeControls(e.path) + ": the sheet could not be drawn";
         case SheetExportError::Kind::NotReplaced:
             break;
     }
-    return e.path + ": " + FileReplaceText(e.replace);
+    return EscapeControls(e.path) + ": " + FileReplaceText(e.replace);
 }
 
 std::string_view ReadingErrorText(ReadingError error) {

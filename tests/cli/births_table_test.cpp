@@ -31,6 +31,7 @@ TEST(BirthHeader, NamesColumnsOrSaysWhatIsWrong) {
         {{"Ravi", "1980-03-05"}, "no header row naming the columns (name, date,"},
         {{"name", "birthday"}, "unknown column \"birthday\" (the columns are name,"},
         {{"name", "date", "Name"}, "column \"name\" is given twice"},
+        {{"name", "bir\x1bth"}, "unknown column \"bir\\u001Bth\""},
     };
     for (const Case& c : bad) {
         const auto r = ReadBirthHeader(c.header);
@@ -151,7 +152,7 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
     for (int i = 0; i < 2000; ++i)
         rows += kPune;
     const std::string path = Write(kHeader + "x,\"y\n" + rows);
-    const std::string missing = (m_dir / "none.csv").string();
+    const std::string missing = (m_dir / "no\x1b.csv").string();
     struct Case {
         const char* what;
         std::vector<std::string> args;
@@ -174,7 +175,8 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
          "",
          false,
          2,
-         "vellamor: " + missing + ": cannot be opened: No such file or directory\n",
+         "vellamor: " + (m_dir / "no\\u001B.csv").string() +
+             ": cannot be opened: No such file or directory\n",
          0},
         {"a read that fails mid-record",
          {"-"},

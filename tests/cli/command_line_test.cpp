@@ -302,6 +302,12 @@ TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
         {{"--time", "7:5"}, "--time: expected HH:MM, got \"7:5\"", 2},
         {{"--lat", "18:3"}, "--lat: expected DD:MM followed by N or S, got \"18:3\"", 2},
         {{"--lon", "73:5E"}, "--lon: expected DD:MM followed by E or W, got \"73:5E\"", 2},
+        // A control character reaches no terminal raw.
+        {{"--date", "\x1b[2J"}, "--date: expected YYYY-MM-DD, got \"\\u001B[2J\"", 2},
+        {{"--zone", "3\r"},
+         "--zone: expected a row number 0 to 70 (see --zones), got \"3\\u000D\"",
+         2},
+        {{"--pl\x07"}, "unknown option --pl\\u0007", 2},
         {{"--zone", "71"}, "--zone: the row must be 0 to 70 (got 71)", 2},
         {{"--zone", "IST"}, "--zone: expected a row number 0 to 70 (see --zones), got \"IST\"", 2},
         {{"--zone", "-1"}, "--zone: expected a row number 0 to 70 (see --zones), got \"-1\"", 2},
