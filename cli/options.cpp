@@ -212,7 +212,7 @@ const std::vector<CommandLineOption> kOptions{
      }},
     {"--save", "", "OUT.sud", "write the chart of the chart options to a file", false,
      [](std::string_view v, Invocation& inv) {
-         if (!HasChartExtension(v))
+         if (!v.ends_with(".sud"))
              return Error(Usage("--save: the file name must end in .sud"));
          inv.outputPath = v;
          return SetMode(inv, HeadlessMode::Save, "--save");

@@ -302,6 +302,7 @@ TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
         {{"--time", "7:5"}, "--time: expected HH:MM, got \"7:5\"", 2},
         {{"--lat", "18:3"}, "--lat: expected DD:MM followed by N or S, got \"18:3\"", 2},
         {{"--lon", "73:5E"}, "--lon: expected DD:MM followed by E or W, got \"73:5E\"", 2},
+        {{"--save", "chartsud"}, "--save: the file name must end in .sud", 2},
         // A control character reaches no terminal raw.
         {{"--date", "\x1b[2J"}, "--date: expected YYYY-MM-DD, got \"\\u001B[2J\"", 2},
         {{"--zone", "3\r"},
