@@ -202,6 +202,7 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
             totalBytes = static_cast<std::uint64_t>(st.st_size);
         source = DescriptorBytes(fd);
     }
+    CsvSplitter splitter(std::move(source));
     // Where the table stopped being read before its end, said after the
     // rows before it; the run then fails.
     auto stopped = [&](const CsvStop& stop) {
@@ -210,16 +211,23 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
             err << "vellamor: " << name << ": cannot be read from line " << stop.line
                 << " on: " << Reason(stop.error) << "\n";
         } else {
+            // A table that has an end (a file) says how much of it was
+            // lost, as a quote left open in a shorter table does.
+            std::optional<std::uint64_t> lines;
+            if (totalBytes)
+                lines = splitter.CountLinesLeft();
             err << name << ":" << stop.line << ": the record is longer than 1 MiB ("
                 << kMaxCsvRecordBytes << " bytes)"
                 << (stop.openQuote ? ", a quoted field in it is not closed" : "")
-                << "; the rest of the table, from this line on, was not read\n";
+                << "; the rest of the table, "
+                << (lines ? std::to_string(*lines) + (*lines == 1 ? " line " : " lines ")
+                          : std::string())
+                << "from this line on, was not read\n";
         }
         return 1;
     };
 
     // The header decides everything before the first row is read.
-    CsvSplitter splitter(std::move(source));
     std::vector<std::string> cells;
     std::string_view record;
     const bool hasHeader = splitter.Next(record);

@@ -196,6 +196,30 @@ bool CsvSplitter::Stop(CsvStop stop) {
     return false;
 }
 
+std::optional<std::uint64_t> CsvSplitter::CountLinesLeft() {
+    std::uint64_t lines = 0;
+    char last = '\n';  // nothing yet: no line begun
+    auto count = [&](const char* p, std::size_t n) {
+        for (const char* end = p + n; p != end; ++p) {
+            // CR LF is one line end, counted at its LF.
+            if (*p == '\n' ? last != '\r' : *p == '\r')
+                ++lines;
+            last = *p;
+        }
+    };
+    count(m_buffer.data() + m_pos, m_end - m_pos);
+    std::vector<char> block(kReadBlock);
+    while (!m_final) {
+        const auto got = m_source(block.data(), block.size());
+        if (!got)
+            return std::nullopt;
+        if (*got == 0)
+            break;
+        count(block.data(), *got);
+    }
+    return lines + (last != '\n' && last != '\r' ? 1 : 0);
+}
+
 bool CsvSplitter::Next(std::string_view& record) {
     m_line = m_nextLine;
     if (!m_started) {

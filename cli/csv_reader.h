@@ -67,6 +67,11 @@ class CsvSplitter {
     // Why the last Next gave false before the end of the input.
     const std::optional<CsvStop>& stopped() const { return m_stop; }
 
+    // After a stop for a record too long: the lines from its start to the
+    // end of the input, read on without keeping them; none when a read
+    // fails. Reads to the end, so only for an input known to have one.
+    std::optional<std::uint64_t> CountLinesLeft();
+
     // Line on which the record last returned starts (1 for the first line).
     std::uint64_t recordLine() const { return m_recordLine; }
     // Bytes consumed up to the end of the record last returned.

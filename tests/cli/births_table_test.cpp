@@ -50,8 +50,8 @@ class BirthsTable : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    std::string Write(const std::string& text) {
-        const std::string path = (m_dir / "births.csv").string();
+    std::string Write(const std::string& text, const std::string& name = "births.csv") {
+        const std::string path = (m_dir / name).string();
         std::ofstream(path, std::ios::binary) << text;
         return path;
     }
@@ -152,6 +152,8 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
     for (int i = 0; i < 2000; ++i)
         rows += kPune;
     const std::string path = Write(kHeader + "x,\"y\n" + rows);
+    const std::string longLine =
+        Write(kHeader + kPune + std::string(1 << 21, 'x') + "\n" + kPune, "long.csv");
     const std::string missing = (m_dir / "no\x1b.csv").string();
     struct Case {
         const char* what;
@@ -200,6 +202,14 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
          1,
          "-:3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, from this "
          "line on, was not read\n",
+         1},
+        {"... in a file, which says how much was lost",
+         {longLine},
+         "",
+         false,
+         1,
+         longLine + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, "
+                    "2 lines from this line on, was not read\n",
          1},
     };
     for (const Case& c : cases) {
