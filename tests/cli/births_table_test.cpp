@@ -157,7 +157,7 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
     const std::string missing = (m_dir / "no\x1b.csv").string();
     struct Case {
         const char* what;
-        std::vector<std::string> args;
+        std::string table;
         std::string input;  // standard input
         bool fails;         // at the end of `input`
         int status;
@@ -165,49 +165,23 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
         std::size_t rows;
     };
     const Case cases[] = {
-        {"a folder",
-         {m_dir.string()},
-         "",
-         false,
-         2,
-         "vellamor: " + m_dir.string() + ": is a folder, not a table\n",
-         0},
-        {"a table that does not exist",
-         {missing},
-         "",
-         false,
-         2,
+        {"a folder", m_dir.string(), "", false, 2,
+         "vellamor: " + m_dir.string() + ": is a folder, not a table\n", 0},
+        {"a table that does not exist", missing, "", false, 2,
          "vellamor: " + (m_dir / "no\\u001B.csv").string() +
              ": cannot be opened: No such file or directory\n",
          0},
-        {"a read that fails mid-record",
-         {"-"},
-         kHeader + kPune + kPune + "Ravi,19",
-         true,
-         1,
-         "vellamor: -: cannot be read from line 4 on: Input/output error\n",
-         2},
-        {"a quote never closed",
-         {path},
-         "",
-         false,
-         1,
+        {"a read that fails mid-record", "-", kHeader + kPune + kPune + "Ravi,19", true, 1,
+         "vellamor: -: cannot be read from line 4 on: Input/output error\n", 2},
+        {"a quote never closed", path, "", false, 1,
          path + ":2: a quoted field is not closed: the rest of the table, 2001 lines from this "
                 "one, was not read\n",
          0},
-        {"a line longer than the limit",
-         {"-"},
-         kHeader + kPune + std::string(1 << 21, 'x'),
-         false,
-         1,
+        {"a line longer than the limit", "-", kHeader + kPune + std::string(1 << 21, 'x'), false, 1,
          "-:3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, from this "
          "line on, was not read\n",
          1},
-        {"... in a file, which says how much was lost",
-         {longLine},
-         "",
-         false,
-         1,
+        {"... in a file, which says how much was lost", longLine, "", false, 1,
          longLine + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, "
                     "2 lines from this line on, was not read\n",
          1},
@@ -218,7 +192,7 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
         std::istream in(&buffer);
         HeadlessServices s;
         s.standardInput = &in;
-        const Outcome r = Run({"--json", "--births", c.args.front()}, s);
+        const Outcome r = Run({"--json", "--births", c.table}, s);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.err, c.err);
         EXPECT_EQ(Lines(r.out).size(), c.rows);
