@@ -144,7 +144,8 @@ DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m
     scroll->setObjectName(QStringLiteral("dashaScroll"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Sideways too: in a small window the date field and Now stay reachable.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     outer->addWidget(scroll);
 
     auto* body = new QWidget(scroll);
