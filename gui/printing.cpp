@@ -1,18 +1,54 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/printing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
-#include "render/chart_sheet.h"
+#include "core/astro/bodies.h"
+#include "gui/birth_details_panel.h"
+#include "gui/translation.h"
 
 namespace vellamor {
+namespace {
+
+QString Tr(const char* text, const char* comment = nullptr) {
+    return QCoreApplication::translate("vellamor::ChartSheet", text, comment);
+}
+
+}  // namespace
+
+SheetTexts WindowSheetTexts(const Chart& chart) {
+    SheetTexts t;
+    t.title = Tr("Sudarshan Chakra of %1").arg(QString::fromStdString(chart.birth.name));
+    t.details = TranslatedDetailTexts(chart.birth, chart.chakra);
+    for (std::size_t i = 0; i < kDetailCount; ++i)
+        t.captions[i] = TranslatedCoreText(kDetailCaptions[i]);
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        t.planets[i] = TranslatedCoreText(kPlanetNames[i]);
+        t.positions[i] = QString::fromStdString(chart.chakra.positionTexts[i].str());
+    }
+    t.positionsHeading = Tr("Planetary Positions");
+    t.ringKeys[static_cast<std::size_t>(Ring::Birth)] = Tr("Birth Chart");
+    t.ringKeys[static_cast<std::size_t>(Ring::Moon)] = Tr("Moon Chart");
+    t.ringKeys[static_cast<std::size_t>(Ring::Sun)] = Tr("Sun Chart");
+    t.yearHouse = Tr("House of the year");
+    t.monthHouse = Tr("House of the month");
+    t.transitingBody = Tr("Transiting body");
+    t.readingInstant =
+        Tr("%1 %2, %3, %4", "the reading's instant: month name, day, year, hours:minutes");
+    for (std::size_t m = 0; m < 12; ++m)
+        t.months[m] = TranslatedCoreText(kMonthNames[m]);
+    t.readingLines = Tr("Reading %1\nyear %2, month %3, period %4",
+                        "%1 the reading's instant; the dasha's year, month and period numbers");
+    return t;
+}
 
 void PrintChartSheet(QPrinter& printer, const Chart& chart, const ReadingOverlay& overlay) {
     QPainter painter;
     if (!painter.begin(&printer))
         return;
-    PaintChartSheetPage(painter, chart, overlay);
+    PaintChartSheetPage(painter, chart, overlay, WindowSheetTexts(chart));
     painter.end();
 }
 

@@ -275,7 +275,8 @@ bool ResultWindow::onExport() {
     const QString path = CurrentDialogs().saveFile(this, request);
     if (path.isEmpty())
         return false;
-    const auto exported = ExportChartSheet(m_chart, path, m_dasha->overlay());
+    const auto exported =
+        ExportChartSheet(m_chart, path, m_dasha->overlay(), WindowSheetTexts(m_chart));
     if (!exported) {
         CurrentDialogs().message(this, DialogIcon::Critical,
                                  tr("The chart sheet could not be exported."), DialogButtons::Ok,
