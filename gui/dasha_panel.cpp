@@ -80,6 +80,8 @@ QPixmap KeySwatch(int kind) {
         p.drawRect(QRectF(pm.rect()).adjusted(1, 1, -1, -1));
     } else if (kind == 1) {
         p.fillRect(pm.rect(), kMonthHighlight);
+        p.setPen(QPen(kYearOutline, 1, Qt::DashLine));
+        p.drawRect(QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     } else {
         QFont f = TransitLabelFont(12);
         p.setFont(f);

@@ -125,13 +125,17 @@ void PaintHighlights(QPainter& painter, const DashaProgression& p, double scale,
     const int year = p.span(DashaLevel::Year).house - 1;
     const int month = p.span(DashaLevel::Month).house - 1;
     painter.save();
+    QPen outline(marks.outline, std::max(2 * kLineWidthTwips, 2 * kThinnestLinePixels / scale));
+    outline.setJoinStyle(Qt::RoundJoin);
+    QPen dashed(marks.outline, std::max(kLineWidthTwips, kThinnestLinePixels / scale),
+                Qt::DashLine);
     for (int r = 0; r < kRingCount; ++r) {
         const Ring ring = static_cast<Ring>(r);
-        if (month != year)
+        if (month != year) {
             painter.fillPath(HouseSector(ring, month), marks.month);
+            painter.strokePath(HouseSector(ring, month), dashed);
+        }
         painter.fillPath(HouseSector(ring, year), marks.year);
-        QPen outline(marks.outline, std::max(2 * kLineWidthTwips, 2 * kThinnestLinePixels / scale));
-        outline.setJoinStyle(Qt::RoundJoin);
         painter.strokePath(HouseSector(ring, year), outline);
     }
     painter.restore();

@@ -156,7 +156,10 @@ void PaintReadingKey(QPainter& p, double top, const ReadingOverlay& overlay,
         p.setPen(QPen(marks.outline, 2));
         p.drawRect(swatch.adjusted(1, 1, -1, -1));
         text(texts.yearHouse);
-        p.fillRect(QRectF(kColumnLeft, y, 40, 16), marks.month);
+        const QRectF monthSwatch(kColumnLeft, y, 40, 16);
+        p.fillRect(monthSwatch, marks.month);
+        p.setPen(QPen(marks.outline, 1, Qt::DashLine));
+        p.drawRect(monthSwatch.adjusted(0.5, 0.5, -0.5, -0.5));
         text(texts.monthHouse);
     }
     if (overlay.transits) {
