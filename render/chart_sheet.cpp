@@ -205,17 +205,26 @@ void PaintPositions(QPainter& p, const Chart& chart, const SheetTexts& texts) {
     const QFont plain = SheetFont(15, false);
     constexpr int kRows = 5;
     const double columnWidth = (kSheetUnits - 2 * kMargin) / 3;
+    // The names' column as wide as the longest name asks (a translated name
+    // can be longer than the English), leaving the position room for
+    // "22° 59' Cap".
+    double nameWidth = 86;
+    const QFontMetricsF nameMetrics(name);
+    for (const QString& planet : texts.planets)
+        nameWidth = std::max(nameWidth, nameMetrics.horizontalAdvance(planet) + 8);
+    nameWidth = std::min(nameWidth, columnWidth - 72 - 110);
     for (int b = 0; b < kBodyCount; ++b) {
         const double x = kMargin + (b / kRows) * columnWidth;
         const double y = kPositionsTop + 34 + (b % kRows) * 30;
         const auto i = static_cast<std::size_t>(b);
         p.setFont(name);
-        p.drawText(QRectF(x, y, 86, 26), Qt::AlignLeft | Qt::AlignVCenter, texts.planets[i]);
+        p.drawText(QRectF(x, y, nameWidth, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                   nameMetrics.elidedText(texts.planets[i], Qt::ElideRight, nameWidth - 4));
         p.setFont(plain);
-        p.drawText(QRectF(x + 86, y, 72, 26), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRectF(x + nameWidth, y, 72, 26), Qt::AlignLeft | Qt::AlignVCenter,
                    Utf8(chart.chakra.legendLabels[i]).trimmed());
-        p.drawText(QRectF(x + 158, y, columnWidth - 164, 26), Qt::AlignLeft | Qt::AlignVCenter,
-                   texts.positions[i]);
+        p.drawText(QRectF(x + nameWidth + 72, y, columnWidth - nameWidth - 78, 26),
+                   Qt::AlignLeft | Qt::AlignVCenter, texts.positions[i]);
     }
 }
 
