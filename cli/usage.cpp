@@ -85,8 +85,8 @@ std::string UsageText() {
         "\n"
         "Web addresses: the desktop program reads HelpPage, HomePage, DownloadPage and\n"
         "CoordinatesSearch (a template: %1 is the search text, %2 the home page) in the\n"
-        "[Links] section of $XDG_CONFIG_HOME/Vellamor/vellamor.conf, and for every\n"
-        "installation in /etc/xdg/Vellamor/vellamor.conf.\n";
+        "[Links] section of $XDG_CONFIG_HOME/Vellamor/vellamor.ini, and for every\n"
+        "installation in /etc/xdg/Vellamor/vellamor.ini.\n";
     return text;
 }
 

@@ -12,11 +12,9 @@
 #include "gui/twips.h"
 
 namespace vellamor {
-namespace {
 
-// The birth details in the user's language; in English exactly the core's
-// texts (BirthDetailTexts).
-std::array<QString, kDetailCount> DetailTexts(const BirthData& b, const ChakraModel& chakra) {
+std::array<QString, kDetailCount> TranslatedDetailTexts(const BirthData& b,
+                                                        const ChakraModel& chakra) {
     std::array<QString, kDetailCount> texts;
     for (int i = 0; i < kDetailCount; ++i)
         texts[static_cast<std::size_t>(i)] =
@@ -45,13 +43,12 @@ std::array<QString, kDetailCount> DetailTexts(const BirthData& b, const ChakraMo
     return texts;
 }
 
-}  // namespace
-
 BirthDetailsPanel::BirthDetailsPanel(const Chart& chart, QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(Px(90), Px(120), Px(90), Px(120));
     layout->setSpacing(0);
-    const std::array<QString, kDetailCount> details = DetailTexts(chart.birth, chart.chakra);
+    const std::array<QString, kDetailCount> details =
+        TranslatedDetailTexts(chart.birth, chart.chakra);
     for (int i = 0; i < kDetailCount; ++i) {
         const int index = 16 + i;
         QLabel* caption =

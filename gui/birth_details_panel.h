@@ -5,11 +5,18 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QString>
 #include <QWidget>
+#include <array>
 
 #include "core/chart/pipeline.h"
 
 namespace vellamor {
+
+// The nine birth details in the window's language; in English exactly the
+// core's texts (BirthDetailTexts).
+std::array<QString, kDetailCount> TranslatedDetailTexts(const BirthData& b,
+                                                        const ChakraModel& chakra);
 
 class BirthDetailsPanel : public QWidget {
     // Its texts stay in the result window's part of the catalogue.

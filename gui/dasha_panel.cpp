@@ -80,6 +80,8 @@ QPixmap KeySwatch(int kind) {
         p.drawRect(QRectF(pm.rect()).adjusted(1, 1, -1, -1));
     } else if (kind == 1) {
         p.fillRect(pm.rect(), kMonthHighlight);
+        p.setPen(QPen(kYearOutline, 1, Qt::DashLine));
+        p.drawRect(QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     } else {
         QFont f = TransitLabelFont(12);
         p.setFont(f);
@@ -144,7 +146,8 @@ DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m
     scroll->setObjectName(QStringLiteral("dashaScroll"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Sideways too: in a small window the date field and Now stay reachable.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     outer->addWidget(scroll);
 
     auto* body = new QWidget(scroll);

@@ -114,7 +114,9 @@ void ExitApplication() {
 int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer) {
     QApplication app(argc, argv);
     ApplyDesktopLook(app);
-    InstallTranslations(ChooseLanguage(*OpenUserSettings(), QLocale::system().uiLanguages()));
+    const ShownLanguage language =
+        LanguageTheFontsShow(ChooseLanguage(*OpenUserSettings(), QLocale::system().uiLanguages()));
+    InstallTranslations(language.language);
 
     InstanceLock lock(DefaultInstanceLockPath());
     if (!CheckSingleInstance(lock, StartupChartArgument(QApplication::arguments()),
@@ -141,6 +143,9 @@ int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer) {
     (void)gazetteer;
 #endif
 
+    if (!language.note.isEmpty())
+        CurrentDialogs().message(nullptr, DialogIcon::Information, language.note,
+                                 DialogButtons::Ok);
     CheckUpdateReminder();
 
     MainWindow window(places);

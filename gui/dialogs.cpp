@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vellamor {
 namespace {
@@ -30,11 +31,16 @@ class QtDialogs final : public Dialogs {
                 box.setIcon(QMessageBox::Warning);
                 break;
         }
+        // The buttons' words through the program's own catalogue: Qt's
+        // has no Hindi.
         if (buttons == DialogButtons::YesNo) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box.setDefaultButton(QMessageBox::Yes);
+            box.button(QMessageBox::Yes)->setText(DialogButtonText(DialogAnswer::Yes));
+            box.button(QMessageBox::No)->setText(DialogButtonText(DialogAnswer::No));
         } else {
             box.setStandardButtons(QMessageBox::Ok);
+            box.button(QMessageBox::Ok)->setText(DialogButtonText(DialogAnswer::Ok));
         }
         box.exec();
         if (box.clickedButton() == nullptr)
@@ -79,6 +85,20 @@ class QtDialogs final : public Dialogs {
 Dialogs* g_override = nullptr;
 
 }  // namespace
+
+QString DialogButtonText(DialogAnswer answer) {
+    switch (answer) {
+        case DialogAnswer::Ok:
+            return QCoreApplication::translate("vellamor::Dialogs", "OK");
+        case DialogAnswer::Yes:
+            return QCoreApplication::translate("vellamor::Dialogs", "&Yes");
+        case DialogAnswer::No:
+            return QCoreApplication::translate("vellamor::Dialogs", "&No");
+        case DialogAnswer::Cancel:
+            return QCoreApplication::translate("vellamor::Dialogs", "Cancel");
+    }
+    return {};
+}
 
 void CancelOpenDialogs() {
     // Bounded: a window that refuses to close must not hang the caller.

@@ -39,6 +39,9 @@ class Dialogs {
     virtual QString saveFile(QWidget* parent, const FileDialogRequest& request) = 0;
 };
 
+// A message box's button for an answer, in the window's language.
+QString DialogButtonText(DialogAnswer answer);
+
 // Closes every open dialog and menu as Escape would, so that whoever asked
 // sees Cancel (an empty path, a rejected dialog); their event loops end once
 // control returns to them. Used when something more urgent than the question

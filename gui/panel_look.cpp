@@ -36,7 +36,7 @@ QScrollArea* Scrolling(QWidget* panel) {
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll->setPalette(PanelPalette());
     scroll->setWidget(panel);
     return scroll;

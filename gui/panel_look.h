@@ -20,8 +20,9 @@ QPalette PanelPalette();
 // A label named for the window's tests, selectable by the mouse.
 QLabel* PanelLabel(const QString& text, const QString& name, bool bold, QWidget* parent);
 
-// `panel` in a scroll area that scrolls when the window is too small for it,
-// never sideways: its texts wrap instead.
+// `panel` in a scroll area that scrolls when the window is too small for it.
+// Texts wrap first; what cannot wrap (a date field, a row of figures)
+// scrolls sideways rather than being cut off.
 QScrollArea* Scrolling(QWidget* panel);
 
 }  // namespace vellamor

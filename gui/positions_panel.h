@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The result window's "Planetary Positions" panel: each planet in bold
+// The result window's "Positions" panel: each planet in bold
 // beside its sidereal position ("21 Aqu 20").
 #pragma once
 

@@ -135,14 +135,14 @@ QWidget* ResultWindow::buildRightColumn() {
     // In a narrow window the tabs scroll rather than widen the column.
     m_tabs->setUsesScrollButtons(true);
     m_tabs->setElideMode(Qt::ElideNone);
+    // Short titles, so that all five fit beside the chart at the window's
+    // default size; a smaller window scrolls them.
     m_tabs->addTab(tr("Birth Details"));
     m_tabs->addTab(tr("Chart Details"));
-    m_tabs->addTab(tr("Planetary Positions"));
-    m_tabs->addTab(tr("Chart Stability"));
-    // The reading's tab joins behind the scroll arrows where the column has
-    // no room for it: the classic window keeps its width and its chart size.
-    const int classicTabsWidth = m_tabs->sizeHint().width();
+    m_tabs->addTab(tr("Positions"));
+    m_tabs->addTab(tr("Stability"));
     m_tabs->addTab(tr("Dasha and Transits"));
+    const int allTabsWidth = m_tabs->sizeHint().width();
     connect(m_tabs, &QTabBar::tabBarClicked, this, &ResultWindow::showPanel);
     connect(m_tabs, &QTabBar::currentChanged, this, &ResultWindow::showPanel);
 
@@ -185,10 +185,10 @@ QWidget* ResultWindow::buildRightColumn() {
     layout->addSpacing(Px(300));
     layout->addLayout(buttons);
 
-    // As wide as the tabs ask while the window has room; narrower, down to
-    // what leaves the chart its smallest size in a 640 x 480 window.
+    // As wide as all the tabs ask while the window has room; narrower, down
+    // to what leaves the chart its smallest size in a 640 x 480 window.
     column->setMinimumWidth(Px(kNarrowestColumnTwips));
-    column->setMaximumWidth(std::max(Px(2400), classicTabsWidth));
+    column->setMaximumWidth(std::max(Px(2400), allTabsWidth));
     column->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     return column;
 }
@@ -275,7 +275,8 @@ bool ResultWindow::onExport() {
     const QString path = CurrentDialogs().saveFile(this, request);
     if (path.isEmpty())
         return false;
-    const auto exported = ExportChartSheet(m_chart, path, m_dasha->overlay());
+    const auto exported =
+        ExportChartSheet(m_chart, path, m_dasha->overlay(), WindowSheetTexts(m_chart));
     if (!exported) {
         CurrentDialogs().message(this, DialogIcon::Critical,
                                  tr("The chart sheet could not be exported."), DialogButtons::Ok,

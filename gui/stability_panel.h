@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The result window's "Chart Stability" panel: how far the birth time may be
+// The result window's "Stability" panel: how far the birth time may be
 // off before the Lagna or the Moon changes sign, the bodies near a sign
 // boundary, the station dates behind each retrograde mark, and the zone note
 // when the zone does not fit the longitude.

@@ -2,6 +2,7 @@
 #include "gui/translation.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -38,6 +39,23 @@ QString ChooseLanguage(const QSettings& settings, const QStringList& uiLanguages
             return language;
     }
     return kWindowLanguages.front();
+}
+
+ShownLanguage LanguageTheFontsShow(const QString& wanted, bool fontsHaveItsScript) {
+    if (wanted == kWindowLanguages.front() || fontsHaveItsScript)
+        return {wanted, {}};
+    // English on purpose: the missing font could not show the Hindi words.
+    return {kWindowLanguages.front(),
+            QStringLiteral("No installed font can show Hindi (Devanagari script), so the "
+                           "windows speak English. Install a Devanagari font, such as "
+                           "Debian's fonts-lohit-deva or fonts-noto-core, and start "
+                           "Vellamor again.")};
+}
+
+ShownLanguage LanguageTheFontsShow(const QString& wanted) {
+    const bool devanagari = wanted == QLatin1String("hi") &&
+                            !QFontDatabase::families(QFontDatabase::Devanagari).isEmpty();
+    return LanguageTheFontsShow(wanted, devanagari);
 }
 
 void InstallTranslations(const QString& language) {

@@ -23,6 +23,17 @@ inline const QStringList kWindowLanguages{QStringLiteral("en"), QStringLiteral("
 // LC_ALL, LC_MESSAGES, LANG) that is one of ours, else English.
 QString ChooseLanguage(const QSettings& settings, const QStringList& uiLanguages);
 
+// The language the windows can show: `wanted` where an installed font has
+// its script (Hindi needs Devanagari), else English, with a note saying why
+// in English (empty when nothing was given up).
+struct ShownLanguage {
+    QString language;
+    QString note;
+};
+ShownLanguage LanguageTheFontsShow(const QString& wanted);
+// The same decision with the fonts' answer handed in.
+ShownLanguage LanguageTheFontsShow(const QString& wanted, bool fontsHaveItsScript);
+
 // Installs the program's translation for the language and Qt's own where
 // the system has it (Qt's dialogs then speak as Debian ships them). English
 // needs none. Safe to call again: the previous translations are removed.

@@ -19,8 +19,13 @@ std::chrono::year_month_day CivilDate(QDate d) {
                                        std::chrono::day{static_cast<unsigned>(d.day())}};
 }
 
+// In place, so that the user's comments in the file survive; through
+// QSettings only where the file cannot be edited so.
 void StoreToday(QSettings& settings, QDate today) {
-    settings.setValue(kLastReminderKey, today.toString(Qt::ISODate));
+    const QString date = today.toString(Qt::ISODate);
+    if (StoreSettingInPlace(settings, QString::fromLatin1(kLastReminderKey), date))
+        return;
+    settings.setValue(kLastReminderKey, date);
     settings.sync();
 }
 

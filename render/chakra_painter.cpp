@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <vector>
 
 namespace vellamor {
@@ -124,13 +125,17 @@ void PaintHighlights(QPainter& painter, const DashaProgression& p, double scale,
     const int year = p.span(DashaLevel::Year).house - 1;
     const int month = p.span(DashaLevel::Month).house - 1;
     painter.save();
+    QPen outline(marks.outline, std::max(2 * kLineWidthTwips, 2 * kThinnestLinePixels / scale));
+    outline.setJoinStyle(Qt::RoundJoin);
+    QPen dashed(marks.outline, std::max(kLineWidthTwips, kThinnestLinePixels / scale),
+                Qt::DashLine);
     for (int r = 0; r < kRingCount; ++r) {
         const Ring ring = static_cast<Ring>(r);
-        if (month != year)
+        if (month != year) {
             painter.fillPath(HouseSector(ring, month), marks.month);
+            painter.strokePath(HouseSector(ring, month), dashed);
+        }
         painter.fillPath(HouseSector(ring, year), marks.year);
-        QPen outline(marks.outline, std::max(2 * kLineWidthTwips, 2 * kThinnestLinePixels / scale));
-        outline.setJoinStyle(Qt::RoundJoin);
         painter.strokePath(HouseSector(ring, year), outline);
     }
     painter.restore();
@@ -172,16 +177,18 @@ ChakraPalette MakeScreenPalette() {
 }
 
 // Ink on white: the Lagna ring dark red and solid, the Moon ring purple and
-// dashed, the Sun ring amber (yellow vanishes on paper) and dotted, from
-// darkest to lightest in grey; the spokes and hub a quiet grey behind them.
+// dashed, the Sun ring ochre (yellow vanishes on paper) and dotted, from
+// darkest to lightest in grey, about 30 grey levels apart; the spokes and hub
+// a quiet grey behind them. Every ink keeps a contrast of at least 4.5:1 to
+// the paper and to the reading's highlights, in colour and in grey.
 ChakraPalette MakePaperPalette() {
     ChakraPalette p;
     p.background = Qt::white;
     p.spokes = {QColor(150, 150, 150), 14, Qt::SolidLine};
     p.hub = {QColor(150, 150, 150), 14, Qt::SolidLine};
-    p.rings[static_cast<int>(Ring::Birth)] = {QColor(160, 0, 0), 40, Qt::SolidLine};
-    p.rings[static_cast<int>(Ring::Moon)] = {QColor(144, 40, 160), 30, Qt::DashLine};
-    p.rings[static_cast<int>(Ring::Sun)] = {QColor(204, 132, 0), 36, Qt::DotLine};
+    p.rings[static_cast<int>(Ring::Birth)] = {QColor(92, 0, 0), 40, Qt::SolidLine};
+    p.rings[static_cast<int>(Ring::Moon)] = {QColor(100, 16, 126), 30, Qt::DashLine};
+    p.rings[static_cast<int>(Ring::Sun)] = {QColor(148, 86, 0), 36, Qt::DotLine};
     return p;
 }
 
@@ -206,8 +213,10 @@ QPen ChakraPen(const ChakraLine& line, double scale, double unitTwips) {
 }
 
 ReadingMarks ReadingMarksOn(const ChakraPalette& palette) {
+    // On paper the highlights stay light, so that the inks keep their
+    // contrast on them; the year's house is told by its black outline.
     if (palette.background.lightness() > 128)
-        return {QColor(0, 128, 56), QColor(0, 0, 0, 52), QColor(0, 0, 0, 20), QColor(0, 0, 0)};
+        return {QColor(0, 100, 40), QColor(0, 0, 0, 25), QColor(0, 0, 0, 12), QColor(0, 0, 0)};
     return {kTransitColour, kYearHighlight, kMonthHighlight, kYearOutline};
 }
 
@@ -277,17 +286,40 @@ OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text, i
         }
     }
 
-    // Nothing fits: the smallest size, one label per line, on the anchor.
+    // Nothing fits: the smallest size on the anchor, in the number of lines
+    // that overflows the house least in either direction (the house's width
+    // there across, the ring's depth down), so that the text reaches as
+    // little as it can over the spokes and circles around it.
     const QFontMetricsF fm(ChakraLabelFont(smallestFont, true));
-    double widest = 0;
+    std::vector<std::vector<double>> widths(n, std::vector<double>(n, 0));
     for (int i = 0; i < n; ++i) {
-        layout.lines << lineText(i, i);
-        widest = std::max(widest, fm.horizontalAdvance(layout.lines.back()));
+        for (int j = i; j < n; ++j)
+            widths[i][j] = fm.horizontalAdvance(lineText(i, j));
+    }
+    const RingGeometry& g = GeometryOf(ring);
+    const double across = 2 * g.occupantsDistance * std::sin(15 * std::numbers::pi / 180);
+    const double down = g.outerRadius - g.innerRadius - 2 * kOccupantMargin;
+    int bestLines = n;
+    double bestOverflow = std::numeric_limits<double>::infinity();
+    for (int k = 1; k <= n; ++k) {
+        double widest = 0;
+        BalancedBreaks(widths, k, widest);
+        const double overflow = std::max(widest / across, k * fm.height() / down);
+        if (overflow < bestOverflow) {
+            bestOverflow = overflow;
+            bestLines = k;
+        }
+    }
+    double widest = 0;
+    const std::vector<int> starts = BalancedBreaks(widths, bestLines, widest);
+    for (int m = 0; m < bestLines; ++m) {
+        const int last = m + 1 < bestLines ? starts[m + 1] - 1 : n - 1;
+        layout.lines << lineText(starts[m], last);
     }
     const Point anchor = OccupantAnchor(ring, houseIndex);
-    const double height = n * fm.height();
+    const double height = bestLines * fm.height();
     layout.box = QRectF(anchor.x - widest / 2, anchor.y - height / 2, widest, height);
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < bestLines; ++i) {
         layout.lineBoxes << QRectF(layout.box.left(), layout.box.top() + i * fm.height(), widest,
                                    fm.height());
     }

@@ -33,8 +33,11 @@ struct ReadingOverlay {
 
 // The look of the reading's marks, shared by the chakra and its keys.
 inline const QColor kTransitColour(64, 255, 128);
-inline const QColor kYearHighlight(255, 255, 255, 78);
-inline const QColor kMonthHighlight(255, 255, 255, 34);
+// The fills stay faint so that the ring's texts keep 4.5:1 on them (the red
+// on black has only 5.25:1 to give); the outlines mark the houses: solid
+// round the year's, dashed round the month's.
+inline const QColor kYearHighlight(255, 255, 255, 20);
+inline const QColor kMonthHighlight(255, 255, 255, 10);
 inline const QColor kYearOutline(255, 255, 255);
 
 // One kind of line of the wheel: its ink, its width in twips (never thinner

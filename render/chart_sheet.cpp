@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <array>
+#include <cmath>
 
 #include "core/astro/bodies.h"
 #include "core/chart/chakra_layout.h"
@@ -37,7 +38,8 @@ const QColor kRuleInk(160, 160, 160);
 
 QFont SheetFont(double pixels, bool bold) {
     QFont font = ChakraLabelFont(1, bold);
-    font.setPixelSize(static_cast<int>(pixels));
+    // Whole units, never below the size asked for.
+    font.setPixelSize(static_cast<int>(std::ceil(pixels - 1e-9)));
     return font;
 }
 
@@ -48,16 +50,46 @@ QString Utf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-QString Clock(const CivilDateTime& t) {
-    return QStringLiteral("%1 %2, %3, %4:%5")
-        .arg(Utf8(kMonthNames[static_cast<std::size_t>(t.month - 1)]))
+QString Clock(const SheetTexts& texts, const CivilDateTime& t) {
+    return texts.readingInstant.arg(texts.months[static_cast<std::size_t>(t.month - 1)])
         .arg(t.day)
         .arg(t.year)
-        .arg(t.hour, 2, 10, QLatin1Char('0'))
-        .arg(t.minute, 2, 10, QLatin1Char('0'));
+        .arg(QStringLiteral("%1:%2")
+                 .arg(t.hour, 2, 10, QLatin1Char('0'))
+                 .arg(t.minute, 2, 10, QLatin1Char('0')));
 }
 
-void PaintTitle(QPainter& p, const Chart& chart, const ReadingOverlay& overlay) {
+// The title at the largest size from 30 units down to 20 that takes it on
+// one line; a longer one on two lines, as large as they fit, never below the
+// sheet's smallest text; only a title too long even for that is cut short.
+void PaintTitleText(QPainter& p, const QRectF& box, const QString& title) {
+    constexpr double kLargest = 30;
+    constexpr double kSmallestOneLine = 20;
+    for (double size = kLargest; size >= kSmallestOneLine; size -= 1) {
+        const QFont font = SheetFont(size, true);
+        if (QFontMetricsF(font).horizontalAdvance(title) <= box.width()) {
+            p.setFont(font);
+            p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, title);
+            return;
+        }
+    }
+    for (double size = std::floor(box.height() / 2.4); size >= kSheetSmallestTextUnits; size -= 1) {
+        const QFont font = SheetFont(size, true);
+        const QFontMetricsF fm(font);
+        const QRectF needed = fm.boundingRect(box, Qt::AlignLeft | Qt::TextWordWrap, title);
+        if (needed.width() <= box.width() && needed.height() <= box.height()) {
+            p.setFont(font);
+            p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, title);
+            return;
+        }
+    }
+    const QFont font = SheetFont(kSheetSmallestTextUnits, true);
+    p.setFont(font);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
+               QFontMetricsF(font).elidedText(title, Qt::ElideRight, box.width()));
+}
+
+void PaintTitle(QPainter& p, const Chart&, const ReadingOverlay& overlay, const SheetTexts& texts) {
     QRectF titleBox = kTitleBox;
     if (overlay.shown()) {
         // The reading's instant, and where the dasha stands then.
@@ -67,25 +99,20 @@ void PaintTitle(QPainter& p, const Chart& chart, const ReadingOverlay& overlay) 
         p.setFont(SheetFont(14, false));
         p.setPen(kInk);
         p.drawText(readingBox, Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("Reading %1\nyear %2, month %3, period %4")
-                       .arg(Clock(d.reading))
+                   texts.readingLines.arg(Clock(texts, d.reading))
                        .arg(d.span(DashaLevel::Year).number)
                        .arg(d.span(DashaLevel::Month).number)
                        .arg(d.span(DashaLevel::Period).number));
     }
-    p.setFont(SheetFont(30, true));
     p.setPen(kInk);
-    const QString title = QStringLiteral("Sudarshan Chakra of ") + Utf8(chart.birth.name);
-    const QFontMetricsF fm(p.font());
-    p.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter,
-               fm.elidedText(title, Qt::ElideRight, titleBox.width()));
+    PaintTitleText(p, titleBox, texts.title);
     p.setPen(QPen(kRuleInk, 1.5));
     p.drawLine(QPointF(kMargin, kRuleY), QPointF(kSheetUnits - kMargin, kRuleY));
 }
 
 // Caption above value, as on the birth-details panel; a long value (the time
 // zone) wraps onto a second line.
-double PaintDetails(QPainter& p, const Chart& chart, double top) {
+double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
     const QFont caption = SheetFont(14, true);
     const QFont value = SheetFont(17, false);
     const QFontMetricsF captionMetrics(caption);
@@ -95,10 +122,10 @@ double PaintDetails(QPainter& p, const Chart& chart, double top) {
         p.setFont(caption);
         p.setPen(kCaptionInk);
         p.drawText(QRectF(kColumnLeft, y, kColumnWidth, captionMetrics.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, Utf8(kDetailCaptions[i]));
+                   Qt::AlignLeft | Qt::AlignVCenter, texts.captions[static_cast<std::size_t>(i)]);
         y += captionMetrics.height() + 2;
 
-        const QString text = Utf8(chart.chakra.details[static_cast<std::size_t>(i)]);
+        const QString& text = texts.details[static_cast<std::size_t>(i)];
         const QRectF room(kColumnLeft, y, kColumnWidth, 2 * valueMetrics.height());
         const QRectF needed =
             valueMetrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, text);
@@ -111,7 +138,8 @@ double PaintDetails(QPainter& p, const Chart& chart, double top) {
 }
 
 // The reading's marks, explained below the ring key.
-void PaintReadingKey(QPainter& p, double top, const ReadingOverlay& overlay) {
+void PaintReadingKey(QPainter& p, double top, const ReadingOverlay& overlay,
+                     const SheetTexts& texts) {
     const ReadingMarks marks = ReadingMarksOn(PaperPalette());
     constexpr double kRow = 26;
     double y = top;
@@ -127,9 +155,12 @@ void PaintReadingKey(QPainter& p, double top, const ReadingOverlay& overlay) {
         p.fillRect(swatch, marks.year);
         p.setPen(QPen(marks.outline, 2));
         p.drawRect(swatch.adjusted(1, 1, -1, -1));
-        text(QStringLiteral("House of the year"));
-        p.fillRect(QRectF(kColumnLeft, y, 40, 16), marks.month);
-        text(QStringLiteral("House of the month"));
+        text(texts.yearHouse);
+        const QRectF monthSwatch(kColumnLeft, y, 40, 16);
+        p.fillRect(monthSwatch, marks.month);
+        p.setPen(QPen(marks.outline, 1, Qt::DashLine));
+        p.drawRect(monthSwatch.adjusted(0.5, 0.5, -0.5, -0.5));
+        text(texts.monthHouse);
     }
     if (overlay.transits) {
         p.setFont(SheetFont(14, true));
@@ -138,57 +169,62 @@ void PaintReadingKey(QPainter& p, double top, const ReadingOverlay& overlay) {
         p.setFont(italic);
         p.setPen(marks.transit);
         p.drawText(QRectF(kColumnLeft, y - 2, 40, 20), Qt::AlignCenter, QStringLiteral("J"));
-        text(QStringLiteral("Transiting body"));
+        text(texts.transitingBody);
     }
 }
 
 // The ring key of the legend panel: each ring's colour and name.
-void PaintRingKey(QPainter& p, double top) {
-    struct Key {
-        Ring ring;
-        const char* text;
-    };
-    const std::array<Key, 3> keys{
-        {{Ring::Sun, "Sun Chart"}, {Ring::Moon, "Moon Chart"}, {Ring::Birth, "Birth Chart"}}};
+void PaintRingKey(QPainter& p, double top, const SheetTexts& texts) {
+    constexpr std::array<Ring, 3> keys{Ring::Sun, Ring::Moon, Ring::Birth};
     // Twips of the chakra per unit of the sheet, so that each sample line
     // is drawn as the chakra draws the ring's circle.
     const double twipsPerUnit = ChakraBounds().width / kChakraBox.width();
     const double scale = p.deviceTransform().m11();
     p.setFont(SheetFont(16, true));
     double y = top;
-    for (const Key& k : keys) {
-        const ChakraLine& line = PaperPalette().rings[static_cast<int>(k.ring)];
+    for (const Ring ring : keys) {
+        const ChakraLine& line = PaperPalette().rings[static_cast<int>(ring)];
         p.setPen(ChakraPen(line, scale, twipsPerUnit));
         p.drawLine(QPointF(kColumnLeft, y + 10), QPointF(kColumnLeft + 44, y + 10));
         p.setPen(kInk);
         p.drawText(QRectF(kColumnLeft + 56, y - 4, kColumnWidth - 56, 28),
-                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(k.text));
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   texts.ringKeys[static_cast<std::size_t>(ring)]);
         y += 32;
     }
 }
 
 // Thirteen rows of body, chart label (with its retrograde mark) and
 // position, in three columns.
-void PaintPositions(QPainter& p, const Chart& chart) {
+void PaintPositions(QPainter& p, const Chart& chart, const SheetTexts& texts) {
     p.setFont(SheetFont(17, true));
     p.setPen(kInk);
     p.drawText(QRectF(kMargin, kPositionsTop, 400, 26), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Planetary Positions"));
+               texts.positionsHeading);
     const QFont name = SheetFont(15, true);
     const QFont plain = SheetFont(15, false);
     constexpr int kRows = 5;
     const double columnWidth = (kSheetUnits - 2 * kMargin) / 3;
+    // The names' column as wide as the longest name asks (a translated name
+    // can be longer than the English), leaving the position room for
+    // "22° 59' Cap".
+    double nameWidth = 86;
+    const QFontMetricsF nameMetrics(name);
+    for (const QString& planet : texts.planets)
+        nameWidth = std::max(nameWidth, nameMetrics.horizontalAdvance(planet) + 8);
+    nameWidth = std::min(nameWidth, columnWidth - 72 - 110);
     for (int b = 0; b < kBodyCount; ++b) {
         const double x = kMargin + (b / kRows) * columnWidth;
         const double y = kPositionsTop + 34 + (b % kRows) * 30;
         const auto i = static_cast<std::size_t>(b);
         p.setFont(name);
-        p.drawText(QRectF(x, y, 86, 26), Qt::AlignLeft | Qt::AlignVCenter, Utf8(kPlanetNames[i]));
+        p.drawText(QRectF(x, y, nameWidth, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                   nameMetrics.elidedText(texts.planets[i], Qt::ElideRight, nameWidth - 4));
         p.setFont(plain);
-        p.drawText(QRectF(x + 86, y, 72, 26), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRectF(x + nameWidth, y, 72, 26), Qt::AlignLeft | Qt::AlignVCenter,
                    Utf8(chart.chakra.legendLabels[i]).trimmed());
-        p.drawText(QRectF(x + 158, y, columnWidth - 164, 26), Qt::AlignLeft | Qt::AlignVCenter,
-                   Utf8(chart.chakra.positionTexts[i]));
+        p.drawText(QRectF(x + nameWidth + 72, y, columnWidth - nameWidth - 78, 26),
+                   Qt::AlignLeft | Qt::AlignVCenter, texts.positions[i]);
     }
 }
 
@@ -222,8 +258,38 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path) {
     return std::nullopt;
 }
 
+SheetTexts SheetTextsOf(const Chart& chart) {
+    SheetTexts t;
+    t.title = QStringLiteral("Sudarshan Chakra of ") + Utf8(chart.birth.name);
+    for (std::size_t i = 0; i < kDetailCount; ++i) {
+        t.captions[i] = Utf8(kDetailCaptions[i]);
+        t.details[i] = Utf8(chart.chakra.details[i]);
+    }
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        t.planets[i] = Utf8(kPlanetNames[i]);
+        t.positions[i] = Utf8(chart.chakra.positionTexts[i]);
+    }
+    t.positionsHeading = QStringLiteral("Planetary Positions");
+    t.ringKeys[static_cast<std::size_t>(Ring::Birth)] = QStringLiteral("Birth Chart");
+    t.ringKeys[static_cast<std::size_t>(Ring::Moon)] = QStringLiteral("Moon Chart");
+    t.ringKeys[static_cast<std::size_t>(Ring::Sun)] = QStringLiteral("Sun Chart");
+    t.yearHouse = QStringLiteral("House of the year");
+    t.monthHouse = QStringLiteral("House of the month");
+    t.transitingBody = QStringLiteral("Transiting body");
+    t.readingInstant = QStringLiteral("%1 %2, %3, %4");
+    for (std::size_t m = 0; m < 12; ++m)
+        t.months[m] = Utf8(kMonthNames[m]);
+    t.readingLines = QStringLiteral("Reading %1\nyear %2, month %3, period %4");
+    return t;
+}
+
 void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
                      const ReadingOverlay& overlay) {
+    PaintChartSheet(p, target, chart, overlay, SheetTextsOf(chart));
+}
+
+void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
+                     const ReadingOverlay& overlay, const SheetTexts& texts) {
     const double side = std::min(target.width(), target.height());
     if (!(side > 0))
         return;
@@ -234,41 +300,47 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
     p.scale(side / kSheetUnits, side / kSheetUnits);
     p.fillRect(QRectF(0, 0, kSheetUnits, kSheetUnits), Qt::white);
 
-    PaintTitle(p, chart, overlay);
-    PaintChakra(p, kChakraBox, chart.chakra, /*smallestLabelPixels=*/0, PaperPalette(), overlay);
-    const double detailsEnd = PaintDetails(p, chart, kChakraBox.top());
+    PaintTitle(p, chart, overlay, texts);
+    // The floor is in the painter's units, here the sheet's.
+    PaintChakra(p, kChakraBox, chart.chakra, kSheetSmallestTextUnits, PaperPalette(), overlay);
+    const double detailsEnd = PaintDetails(p, texts, kChakraBox.top());
     if (overlay.shown()) {
         const int rows = (overlay.highlights ? 2 : 0) + (overlay.transits ? 1 : 0);
         const double keyTop = std::max(detailsEnd + 4, kChakraBox.bottom() - 3 * 32 - rows * 26);
-        PaintRingKey(p, keyTop);
-        PaintReadingKey(p, keyTop + 3 * 32, overlay);
+        PaintRingKey(p, keyTop, texts);
+        PaintReadingKey(p, keyTop + 3 * 32, overlay, texts);
     } else {
-        PaintRingKey(p, std::max(detailsEnd + 8, kChakraBox.bottom() - 3 * 32 + 12));
+        PaintRingKey(p, std::max(detailsEnd + 8, kChakraBox.bottom() - 3 * 32 + 12), texts);
     }
-    PaintPositions(p, chart);
+    PaintPositions(p, chart, texts);
     PaintFooter(p);
     p.restore();
 }
 
 QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& overlay) {
+    return RenderChartSheet(chart, pixels, overlay, SheetTextsOf(chart));
+}
+
+QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& overlay,
+                        const SheetTexts& texts) {
     QImage image(pixels, pixels, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintChartSheet(painter, QRectF(0, 0, pixels, pixels), chart, overlay);
+    PaintChartSheet(painter, QRectF(0, 0, pixels, pixels), chart, overlay, texts);
     painter.end();
     return image;
 }
 
 std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat format,
-                                           const ReadingOverlay& overlay) {
+                                           const ReadingOverlay& overlay, const SheetTexts& texts) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const QString title = QStringLiteral("Sudarshan Chakra of ") + Utf8(chart.birth.name);
+    const QString& title = texts.title;
     bool drawn = true;
     switch (format) {
         case SheetFormat::Png:
-            drawn = RenderChartSheet(chart, kSheetPixels, overlay).save(&buffer, "PNG");
+            drawn = RenderChartSheet(chart, kSheetPixels, overlay, texts).save(&buffer, "PNG");
             break;
         case SheetFormat::Svg: {
             QSvgGenerator svg;
@@ -283,7 +355,8 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
             QPainter painter;
             drawn = painter.begin(&svg);
             if (drawn) {
-                PaintChartSheet(painter, QRectF(0, 0, kSheetUnits, kSheetUnits), chart, overlay);
+                PaintChartSheet(painter, QRectF(0, 0, kSheetUnits, kSheetUnits), chart, overlay,
+                                texts);
                 drawn = painter.end();
             }
             break;
@@ -297,7 +370,7 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
             QPainter painter;
             drawn = painter.begin(&pdf);
             if (drawn) {
-                PaintChartSheet(painter, DeviceRect(painter), chart, overlay);
+                PaintChartSheet(painter, DeviceRect(painter), chart, overlay, texts);
                 drawn = painter.end();
             }
             break;
@@ -311,12 +384,18 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
 
 Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
                                                   const ReadingOverlay& overlay) {
+    return ExportChartSheet(chart, path, overlay, SheetTextsOf(chart));
+}
+
+Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
+                                                  const ReadingOverlay& overlay,
+                                                  const SheetTexts& texts) {
     const std::optional<SheetFormat> format = SheetFormatOf(path);
     if (!format)
         return SaveFailure(SheetExportError::Kind::UnknownFormat, path);
     // Drawn whole in memory first: the file is replaced only by a complete
     // sheet, and a failure to write is told apart from one to draw.
-    const std::optional<QByteArray> bytes = EncodeChartSheet(chart, *format, overlay);
+    const std::optional<QByteArray> bytes = EncodeChartSheet(chart, *format, overlay, texts);
     if (!bytes)
         return SaveFailure(SheetExportError::Kind::NotDrawn, path);
     const auto replaced =
@@ -332,8 +411,9 @@ QPageSize SheetPageSize(const QLocale& locale) {
                                                                              : QPageSize::A4);
 }
 
-void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOverlay& overlay) {
-    PaintChartSheet(painter, DeviceRect(painter), chart, overlay);
+void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOverlay& overlay,
+                         const SheetTexts& texts) {
+    PaintChartSheet(painter, DeviceRect(painter), chart, overlay, texts);
 }
 
 namespace {

@@ -19,6 +19,7 @@
 #include <QPageSize>
 #include <QRectF>
 #include <QString>
+#include <array>
 #include <optional>
 #include <string>
 
@@ -36,6 +37,38 @@ inline constexpr double kSheetUnits = 1000;
 
 enum class SheetFormat { Png, Svg, Pdf };
 
+// No text of the sheet is smaller than this, in units of the sheet: 6 points
+// where the sheet is printed 180 mm across (A4 and US Letter alike), 24
+// pixels in the 2000-pixel picture. A crowded house keeps its text at this
+// size and lets it reach over the house's spokes rather than shrink.
+inline constexpr double kSheetSmallestTextUnits = 6 / 72.0 * 25.4 / 180 * kSheetUnits + 0.05;
+
+// The sheet's words and the chart's details as the sheet shows them, in one
+// language: English for the command line (SheetTextsOf), the window's own
+// for its export and print. The chakra's abbreviations are the chart's own
+// in every language.
+struct SheetTexts {
+    QString title;  // the whole title, the native's name in it
+    std::array<QString, kDetailCount> captions;
+    std::array<QString, kDetailCount> details;
+    std::array<QString, kBodyCount> planets;
+    std::array<QString, kBodyCount> positions;
+    QString positionsHeading;
+    std::array<QString, kRingCount> ringKeys;  // indexed by Ring
+    QString yearHouse;
+    QString monthHouse;
+    QString transitingBody;
+    // The reading's instant: %1 month name, %2 day, %3 year, %4 hh:mm.
+    QString readingInstant;
+    std::array<QString, 12> months;
+    // Above the reading's dasha: %1 the instant, %2, %3, %4 the year's,
+    // month's and period's numbers.
+    QString readingLines;
+};
+
+// The English texts of a chart's sheet.
+SheetTexts SheetTextsOf(const Chart& chart);
+
 // The format a file name asks for (its extension, any case); nothing when it
 // names none of the three.
 std::optional<SheetFormat> SheetFormatOf(const QString& path);
@@ -44,19 +77,26 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path);
 // the top.
 void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart,
                      const ReadingOverlay& overlay = {});
+void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart,
+                     const ReadingOverlay& overlay, const SheetTexts& texts);
 
 QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels,
                         const ReadingOverlay& overlay = {});
+QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& overlay,
+                        const SheetTexts& texts);
 
 // The whole file of the sheet in that format, drawn in memory; nothing when
 // it could not be drawn.
 std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat format,
-                                           const ReadingOverlay& overlay = {});
+                                           const ReadingOverlay& overlay, const SheetTexts& texts);
 
 // Writes the sheet in the format of the file name, replacing the file only
 // when the whole sheet was written (as ReplaceFile does).
 Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
                                                   const ReadingOverlay& overlay = {});
+Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
+                                                  const ReadingOverlay& overlay,
+                                                  const SheetTexts& texts);
 
 // The paper of an exported PDF: US Letter where the locale measures in
 // inches and feet, otherwise A4. Either way the sheet, 180 mm square within
@@ -64,7 +104,8 @@ Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QStr
 QPageSize SheetPageSize(const QLocale& locale);
 
 // One page (a printer's, a PDF's), the sheet across its printable width.
-void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOverlay& overlay = {});
+void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOverlay& overlay,
+                         const SheetTexts& texts);
 
 // For the command line: the path in the system's encoding. Drawing text
 // needs an application object; the program's main makes one on Qt's

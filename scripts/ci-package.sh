@@ -50,7 +50,13 @@ fi
 
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-echo "Recommends: $(dpkg-deb --field "$deb" Recommends)"
+recommends=$(dpkg-deb --field "$deb" Recommends)
+echo "Recommends: $recommends"
+# Without a Devanagari font the Hindi windows fall back to English.
+if ! grep -qE "(^|, | \| )fonts-lohit-deva( |,|\$)" <<<"$recommends"; then
+  echo "Recommends lacks a Devanagari font (fonts-lohit-deva)" >&2
+  fail=1
+fi
 for needed in libqt6widgets6 libqt6svg6 libc6 tzdata qt6-qpa-plugins; do
   if ! grep -qE "(^|, )$needed( |,|\$)" <<<"$depends"; then
     echo "Depends lacks $needed" >&2

@@ -454,6 +454,53 @@
     </message>
 </context>
 <context>
+    <name>vellamor::ChartSheet</name>
+    <message>
+        <source>Sudarshan Chakra of %1</source>
+        <translation>%1 का सुदर्शन चक्र</translation>
+    </message>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>ग्रह स्थिति</translation>
+    </message>
+    <message>
+        <source>Birth Chart</source>
+        <translation>लग्न कुंडली</translation>
+    </message>
+    <message>
+        <source>Moon Chart</source>
+        <translation>चंद्र कुंडली</translation>
+    </message>
+    <message>
+        <source>Sun Chart</source>
+        <translation>सूर्य कुंडली</translation>
+    </message>
+    <message>
+        <source>House of the year</source>
+        <translation>वर्ष का भाव</translation>
+    </message>
+    <message>
+        <source>House of the month</source>
+        <translation>मास का भाव</translation>
+    </message>
+    <message>
+        <source>Transiting body</source>
+        <translation>गोचर ग्रह</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3, %4</source>
+        <comment>the reading&apos;s instant: month name, day, year, hours:minutes</comment>
+        <translation>%2 %1 %3, %4</translation>
+    </message>
+    <message>
+        <source>Reading %1
+year %2, month %3, period %4</source>
+        <comment>%1 the reading&apos;s instant; the dasha&apos;s year, month and period numbers</comment>
+        <translation>पठन %1
+वर्ष %2, मास %3, अवधि %4</translation>
+    </message>
+</context>
+<context>
     <name>vellamor::DashaPanel</name>
     <message>
         <source>Reading (the birth&apos;s clock)</source>
@@ -574,6 +621,25 @@
     <message>
         <source>The reading must lie between 1901 and 2050.</source>
         <translation>पठन का समय 1901 और 2050 के बीच होना चाहिए।</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::Dialogs</name>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>हाँ (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>नहीं (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
     </message>
 </context>
 <context>
@@ -861,14 +927,6 @@
         <translation>कुंडली विवरण</translation>
     </message>
     <message>
-        <source>Planetary Positions</source>
-        <translation>ग्रह स्थिति</translation>
-    </message>
-    <message>
-        <source>Chart Stability</source>
-        <translation>कुंडली की स्थिरता</translation>
-    </message>
-    <message>
         <source>Dasha and Transits</source>
         <translation>दशा और गोचर</translation>
     </message>
@@ -980,6 +1038,14 @@ Do you want to replace it?</source>
     <message>
         <source>The chart sheet could not be exported.</source>
         <translation>कुंडली पत्र निर्यात नहीं किया जा सका।</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>ग्रह स्थिति</translation>
+    </message>
+    <message>
+        <source>Stability</source>
+        <translation>स्थिरता</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@
 #include "core/chart/entry_form.h"
 #include "fake_dialogs.h"
 #include "gui/chakra_view.h"
+#include "gui/dasha_panel.h"
 #include "gui_tests.h"
 #include "render/chakra_painter.h"
 
@@ -170,14 +172,35 @@ class ResultWindowTest : public QObject {
         QTRY_VERIFY(alive.isNull());
     }
 
+    // At the size it asks for, every tab shows whole beside the chart.
+    void defaultSizeShowsEveryTab() {
+        QString fileName;
+        ResultWindow w(SampleChart(), fileName);
+        w.show();
+        w.resize(w.sizeHint());
+        QTRY_COMPARE(w.size(), w.sizeHint());
+        const auto* tabs = w.findChild<QTabBar*>(QStringLiteral("TS"));
+        for (int k = 0; k < tabs->count(); ++k)
+            QVERIFY2(tabs->rect().contains(tabs->tabRect(k)), qPrintable(tabs->tabText(k)));
+    }
+
     // The window shrinks to 640 x 480 and the chart stays legible: its
-    // normal labels at least 8 pixels tall, and even a crowded house's text.
+    // normal labels at least 8 pixels tall, and even a crowded house's text;
+    // the reading's controls can still be scrolled to.
     void smallWindowKeepsTheChartLegible() {
         QString fileName;
         ResultWindow w(SampleChart(), fileName);
         w.show();
         w.resize(640, 480);
         QTRY_COMPARE(w.size(), QSize(640, 480));
+        w.showPanel(4);
+        auto* scroll = w.dashaPanel()->findChild<QScrollArea*>(QStringLiteral("dashaScroll"));
+        for (const char* name : {"cmdNow", "dteReading"}) {
+            auto* control = w.dashaPanel()->findChild<QWidget*>(QString::fromLatin1(name));
+            scroll->ensureWidgetVisible(control, 0, 0);
+            const QRect shown(control->mapTo(scroll->viewport(), QPoint(0, 0)), control->size());
+            QVERIFY2(scroll->viewport()->rect().contains(shown), name);
+        }
         const QWidget* view = w.findChild<QWidget*>(QStringLiteral("chakraView"));
         const double scale = std::min(view->width(), view->height()) / ChakraBounds().width;
         QVERIFY2(kLabelFontHeight * scale >= 8, qPrintable(QString::number(view->width())));
@@ -201,8 +224,8 @@ class ResultWindowTest : public QObject {
         QCOMPARE(tabs->count(), 5);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Birth Details"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Chart Details"));
-        QCOMPARE(tabs->tabText(2), QStringLiteral("Planetary Positions"));
-        QCOMPARE(tabs->tabText(3), QStringLiteral("Chart Stability"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral("Positions"));
+        QCOMPARE(tabs->tabText(3), QStringLiteral("Stability"));
         QCOMPARE(w.currentPanel(), 0);
         for (int k : {2, 2, 3, 1, 0}) {
             tabs->setCurrentIndex(k);

@@ -26,9 +26,11 @@
 #include "core/reading/dasha.h"
 #include "fake_dialogs.h"
 #include "gui/about_box.h"
+#include "gui/dialogs.h"
 #include "gui/filtered_line_edit.h"
 #include "gui/form_problems.h"
 #include "gui/main_window.h"
+#include "gui/printing.h"
 #include "gui/wording.h"
 #include "gui_tests.h"
 
@@ -152,6 +154,18 @@ class TranslationTest : public QObject {
         QCOMPARE(ChooseLanguage(settings, system), expected);
     }
 
+    // Hindi is given up for English only where no installed font has its
+    // script, and then the user is told why.
+    void hindiNeedsADevanagariFont() {
+        for (const auto& [wanted, fonts, shown] :
+             {std::tuple{"hi", true, "hi"}, std::tuple{"hi", false, "en"},
+              std::tuple{"en", false, "en"}}) {
+            const ShownLanguage choice = LanguageTheFontsShow(QString::fromLatin1(wanted), fonts);
+            QCOMPARE(choice.language, QString::fromLatin1(shown));
+            QCOMPARE(choice.note.contains(QStringLiteral("Devanagari")), choice.language != wanted);
+        }
+    }
+
     // Both windows in Hindi, every panel and menu, and a message: nothing of
     // the program's own is left in English.
     void windowsSpeakHindi() {
@@ -220,6 +234,23 @@ class TranslationTest : public QObject {
         QVERIFY(result);
         const QStringList resultLeft = EnglishLeft(WindowTexts(*result), result->chart().birth);
         QVERIFY2(resultLeft.isEmpty(), qPrintable(resultLeft.join(QLatin1Char('\n'))));
+        // The sheet it exports and prints, and the message boxes' buttons.
+        const SheetTexts sheet = WindowSheetTexts(result->chart());
+        QStringList sheetWords{sheet.title,          sheet.positionsHeading,
+                               sheet.yearHouse,      sheet.monthHouse,
+                               sheet.transitingBody, sheet.readingInstant.arg(sheet.months[2]),
+                               sheet.readingLines};
+        for (const auto* list : {&sheet.captions, &sheet.details})
+            sheetWords += QStringList(list->begin(), list->end());
+        sheetWords += QStringList(sheet.planets.begin(), sheet.planets.end());
+        sheetWords += QStringList(sheet.ringKeys.begin(), sheet.ringKeys.end());
+        for (DialogAnswer a :
+             {DialogAnswer::Ok, DialogAnswer::Yes, DialogAnswer::No, DialogAnswer::Cancel})
+            sheetWords << DialogButtonText(a);
+        for (QString& w : sheetWords)
+            w.prepend(QStringLiteral("sheet or button: "));
+        const QStringList sheetLeft = EnglishLeft(sheetWords, result->chart().birth);
+        QVERIFY2(sheetLeft.isEmpty(), qPrintable(sheetLeft.join(QLatin1Char('\n'))));
         // Hindi fits the smallest window as English does.
         result->resize(640, 480);
         QTRY_COMPARE(result->size(), QSize(640, 480));

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "desktop_test_support.h"
+#include "gui/user_settings.h"
 
 namespace vellamor {
 namespace {
@@ -85,6 +87,39 @@ TEST_F(UpdateReminderTest, YesOpensTheConfiguredDownloadPage) {
     CheckUpdateReminder(settings, kToday, dialogs);
     ASSERT_EQ(opened.urls.size(), 1);
     EXPECT_EQ(opened.urls[0], QUrl("https://mirror.example.org/vellamor"));
+}
+
+// Storing the date keeps the user's file as written: comments, blank lines,
+// other groups and keys, in their places.
+TEST_F(UpdateReminderTest, StoringTheDateKeepsTheUsersFile) {
+    const struct {
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {"; mine\n[Settings]\nLastUpdateReminder=2023-01-01\nLanguage=hi\n",
+         "; mine\n[Settings]\nLastUpdateReminder=2024-03-20\nLanguage=hi\n"},
+        {"[Settings]\nLanguage=hi ; mine\n\n[Links]\n; the mirror\nHomePage=x\n",
+         "[Settings]\nLanguage=hi ; mine\nLastUpdateReminder=2024-03-20\n\n[Links]\n"
+         "; the mirror\nHomePage=x\n"},
+        {"[Links]\n; LastUpdateReminder=old\nLastUpdateReminder=1\n",
+         "[Links]\n; LastUpdateReminder=old\nLastUpdateReminder=1\n\n[Settings]\n"
+         "LastUpdateReminder=2024-03-20\n"},
+        {"", "[Settings]\nLastUpdateReminder=2024-03-20\n"},
+    };
+    for (const auto& c : cases) {
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(c.before);
+        }
+        testing::ScriptedDialogs dialogs(DialogAnswer::No);
+        QSettings settings(path, QSettings::IniFormat);
+        CheckUpdateReminder(settings, kToday, dialogs);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().toStdString(), c.after) << c.before;
+        EXPECT_EQ(settings.value(kLastReminderKey).toString(), "2024-03-20") << c.before;
+    }
 }
 
 }  // namespace

@@ -10,15 +10,21 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 
 #include "core/chart/chart_opening.h"
+#include "core/chart/pipeline.h"
+#include "core/reading/transits.h"
 #include "gui/printing.h"
 #include "render/chakra_painter.h"
 
@@ -52,6 +58,104 @@ auto Near(QColor want) {
                    std::abs(c.blue() - want.blue()) <
                30;
     };
+}
+
+// A device 1000 units across that keeps every text drawn on it with its
+// size in points, the device printed 180 mm wide (the sheet on A4 or Letter).
+class TextRecorder final : public QPaintDevice, QPaintEngine {
+  public:
+    struct Text {
+        QString text;
+        double points;
+    };
+    TextRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    std::vector<Text> texts;
+    static constexpr double kDotsPerInch = 1000 / (180 / 25.4);
+
+    QPaintEngine* paintEngine() const override { return const_cast<TextRecorder*>(this); }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawLines(const QLineF*, int) override {}
+    void drawRects(const QRectF*, int) override {}
+    void drawEllipse(const QRectF&) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override {
+        const double pixels = item.font().pixelSize() * painter()->deviceTransform().m22();
+        texts.push_back({item.text(), pixels / kDotsPerInch * 72});
+    }
+    Type type() const override { return QPaintEngine::User; }
+
+  protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+            case PdmWidth:
+            case PdmHeight:
+                return 1000;
+            case PdmWidthMM:
+            case PdmHeightMM:
+                return 180;
+            case PdmDpiX:
+            case PdmDpiY:
+            case PdmPhysicalDpiX:
+            case PdmPhysicalDpiY:
+                return qRound(kDotsPerInch);
+            case PdmDevicePixelRatio:
+                return 1;
+            case PdmDevicePixelRatioScaled:
+                return static_cast<int>(devicePixelRatioFScale());
+            default:
+                return QPaintDevice::metric(m);
+        }
+    }
+};
+
+// Nine bodies in one sign: 5 February 1962, 7:20, Indian Time, Delhi.
+Chart CrowdedChart(const std::string& name) {
+    BirthData b;
+    b.name = name;
+    b.day = 5;
+    b.month = 2;
+    b.year = 1962;
+    b.hour = 7;
+    b.minute = 20;
+    b.zoneIndex = 34;
+    b.zoneHours = 5;
+    b.zoneMinutes = 30;
+    b.latDegrees = 28;
+    b.latMinutes = 36;
+    b.lonDegrees = 77;
+    b.lonMinutes = 12;
+    b.eastLongitude = true;
+    b.city = "Delhi";
+    b.state = "Delhi";
+    b.country = "India";
+    return CalculateChart(b);
+}
+
+// WCAG's relative luminance and contrast ratio.
+double Luminance(QColor c) {
+    auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+double Contrast(QColor a, QColor b) {
+    const auto [dark, light] = std::minmax(Luminance(a), Luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+QColor Grey(QColor c) {
+    const int g = qGray(c.rgb());
+    return QColor(g, g, g);
+}
+// A translucent mark laid on white paper.
+QColor OnWhite(QColor mark) {
+    QImage pixel(1, 1, QImage::Format_RGB32);
+    pixel.fill(Qt::white);
+    QPainter(&pixel).fillRect(pixel.rect(), mark);
+    return pixel.pixelColor(0, 0);
 }
 
 QByteArray Contents(const QString& path) {
@@ -108,6 +212,48 @@ TEST(ChartSheetTest, PaperRingsDifferInGreyAndInLine) {
         // Dark enough to read as text on white.
         EXPECT_LT(qGray(rings[a].colour.rgb()), 150) << a;
     }
+}
+
+// Every ink of the chakra keeps 4.5:1 to the paper and to both highlights
+// of a reading, in colour and in a greyscale print.
+TEST(ChartSheetTest, InksKeepTheirContrastOnPaperAndHighlights) {
+    const ReadingMarks marks = ReadingMarksOn(PaperPalette());
+    std::vector<QColor> inks{marks.transit};
+    for (const ChakraLine& ring : PaperPalette().rings)
+        inks.push_back(ring.colour);
+    for (const QColor& ground : {QColor(Qt::white), OnWhite(marks.month), OnWhite(marks.year)}) {
+        for (const QColor& ink : inks) {
+            EXPECT_GE(Contrast(ink, ground), 4.5)
+                << ink.name().toStdString() << " on " << ground.name().toStdString();
+            EXPECT_GE(Contrast(Grey(ink), Grey(ground)), 4.5)
+                << ink.name().toStdString() << " on " << ground.name().toStdString();
+        }
+    }
+}
+
+// On A4 no text is under 6 points, not even in a house of nine bodies with
+// the transits beside them; a long name's title is shown whole, and the
+// sheet speaks the words it is given.
+TEST(ChartSheetTest, TextsKeepTheirSizeTheWholeTitleAndTheGivenWords) {
+    const Chart chart = CrowdedChart("Bhagyashree Venkataramanaswamy Raghunathan");
+    const auto reading = ComputeReading(chart, {2026, 12, 7, 12, 0});
+    ASSERT_TRUE(reading);
+    SheetTexts words = SheetTextsOf(chart);
+    words.positionsHeading = QStringLiteral("Grahon ki sthiti");
+    TextRecorder recorder;
+    QPainter painter(&recorder);
+    PaintChartSheet(painter, QRectF(0, 0, 1000, 1000), chart, {&*reading, true, true}, words);
+    painter.end();
+
+    QString all;
+    for (const auto& t : recorder.texts) {
+        EXPECT_GE(t.points, 6 - 1e-9) << t.text.toStdString();
+        all += t.text + u' ';
+    }
+    for (const char* word : {"Bhagyashree", "Venkataramanaswamy", "Raghunathan", "Grahon"})
+        EXPECT_EQ(all.count(QString::fromLatin1(word)) >= 1, true) << word;
+    EXPECT_FALSE(all.contains(QChar(0x2026)));
+    EXPECT_FALSE(all.contains(QStringLiteral("Planetary Positions")));
 }
 
 // The PDF takes the locale's paper; the sheet's 180 mm square within 15 mm
