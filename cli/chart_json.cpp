@@ -37,6 +37,12 @@ consteval bool NamedAfterLevels(const std::array<JsonKey, kDashaLevelCount>& key
 }
 static_assert(NamedAfterLevels(kDashaFromKeys, "From") && NamedAfterLevels(kDashaToKeys, "To"));
 
+// The name and the place's three texts are typed; the other details are made
+// from numbers and the program's tables.
+constexpr bool IsTypedDetail(std::size_t i) {
+    return i == 0 || i >= 6;
+}
+
 // v in decimal; at least two digits when `twoDigits`, as the options write
 // months, days, hours and minutes.
 char* PutNumber(char* to, int v, bool twoDigits) {
@@ -64,7 +70,10 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
     w.BeginObject();
     for (std::size_t i = 0; i < kDetailCount; ++i) {
         w.Key(kDetailKeys[i]);
-        w.String(m.details[i]);
+        if (IsTypedDetail(i))
+            w.String(m.details[i]);
+        else
+            w.Plain(m.details[i]);
     }
     w.EndObject();
     w.Key("bodies");
@@ -75,11 +84,11 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
                                 c.retrogrades.flags[b - 2];
         w.BeginObject();
         w.Key("name");
-        w.String(kPlanetNames[b]);
+        w.Plain(kPlanetNames[b]);
         w.Key("label");
-        w.String(m.legendLabels[b]);
+        w.Plain(m.legendLabels[b]);
         w.Key("position");
-        w.String(c.planets.positionTexts[b]);
+        w.Plain(c.planets.positionTexts[b]);
         w.Key("longText");
         w.String(c.planets.longTexts[b]);
         w.Key("longitude");
@@ -100,7 +109,7 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
             w.Key("sign");
             w.Integer(house.sign);
             w.Key("occupants");
-            w.String(house.occupants);
+            w.Plain(house.occupants);
             w.EndObject();
         }
         w.EndArray();
@@ -200,11 +209,11 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
         const auto b = static_cast<std::size_t>(i);
         w.BeginObject();
         w.Key("name");
-        w.String(kPlanetNames[b]);
+        w.Plain(kPlanetNames[b]);
         w.Key("label");
-        w.String(t.labels[b]);
+        w.Plain(t.labels[b]);
         w.Key("position");
-        w.String(t.positionTexts[b]);
+        w.Plain(t.positionTexts[b]);
         w.Key("longText");
         w.String(t.longTexts[b]);
         w.Key("longitude");

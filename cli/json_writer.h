@@ -17,6 +17,7 @@
 
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -69,6 +70,10 @@ class JsonWriter {
     void Key(JsonKey key);
 
     void String(std::string_view utf8);
+    // A text the program made from its own tables and digits (a chart's
+    // labels, short forms, generated details), which needs no escape: it is
+    // copied as it is, and only a debug build tests it.
+    void Plain(std::string_view text);
     // Shortest text that reads back as the same double; null when not finite.
     void Number(double v);
     void Integer(std::int64_t v);
@@ -175,23 +180,25 @@ inline constexpr std::array<bool, 256> kJsonFilter = [] {
     return table;
 }();
 
-// Tests on eight bytes at once, exact for whether such a byte exists, and
-// exact for which is the first (a false mark only ever follows a true one).
+// The bytes of kJsonFilter among eight, as the high bit of each byte of the
+// result. Each byte is tested on its own, with no carry or borrow between
+// bytes, so the mark is exact for every byte: the first, any of them, and a
+// byte after one to be skipped.
 inline constexpr std::uint64_t kOnes = 0x0101010101010101;
-[[gnu::always_inline]] inline std::uint64_t ZeroBytes(std::uint64_t v) {
-    return (v - kOnes) & ~v & (kOnes * 0x80);
+inline constexpr std::uint64_t kLow7 = kOnes * 0x7F;
+// High bit set where the byte is not zero.
+[[gnu::always_inline]] inline std::uint64_t NonZeroBytes(std::uint64_t v) {
+    return ((v & kLow7) + kLow7) | v;
 }
-[[gnu::always_inline]] inline std::uint64_t BytesBelow20(std::uint64_t v) {
-    return (v - kOnes * 0x20) & ~v & (kOnes * 0x80);
-}
-[[gnu::always_inline]] inline std::uint64_t BytesEqual(std::uint64_t v, unsigned char c) {
-    return ZeroBytes(v ^ (kOnes * c));
-}
-// The bytes of kJsonFilter.
 [[gnu::always_inline]] inline std::uint64_t FilterBytes(std::uint64_t w) {
-    return BytesBelow20(w) | BytesBelow20(w ^ (kOnes * 0x80)) | BytesEqual(w, '"') |
-           BytesEqual(w, '\\') | BytesEqual(w, 0x7F);
+    // High bit set where the low seven bits are 0x20 or more: clear for the
+    // controls and for 0x80 to 0x9F alike.
+    const std::uint64_t printable = (w & kLow7) + kOnes * 0x60;
+    return ~(printable & NonZeroBytes(w ^ (kOnes * '"')) & NonZeroBytes(w ^ (kOnes * '\\')) &
+             NonZeroBytes(w ^ kLow7)) &
+           (kOnes * 0x80);
 }
+
 template <typename T>
 [[gnu::always_inline]] inline T Load(const char* p) {
     T v;
@@ -230,7 +237,9 @@ template <typename T>
     return found != 0;
 }
 
-// The first byte of kJsonFilter in s from `from` on, or s.size().
+// The first byte of kJsonFilter in s from `from` on, or s.size(). The bytes
+// left after the last whole word are tested in the word that ends the text,
+// with the bytes already seen shifted out.
 inline std::size_t NextFiltered(std::string_view s, std::size_t from) {
     const std::size_t n = s.size();
     std::size_t i = from;
@@ -238,6 +247,12 @@ inline std::size_t NextFiltered(std::string_view s, std::size_t from) {
         for (; i + 8 <= n; i += 8)
             if (const std::uint64_t m = FilterBytes(Load<std::uint64_t>(s.data() + i)))
                 return i + static_cast<std::size_t>(std::countr_zero(m)) / 8;
+        if (i < n && n >= 8) {
+            const std::size_t seen = i - (n - 8);
+            const std::uint64_t m =
+                FilterBytes(Load<std::uint64_t>(s.data() + n - 8)) >> (8 * seen);
+            return m ? i + static_cast<std::size_t>(std::countr_zero(m)) / 8 : n;
+        }
     }
     while (i < n && !kJsonFilter[static_cast<unsigned char>(s[i])])
         ++i;
@@ -347,6 +362,22 @@ inline std::size_t NextFiltered(std::string_view s, std::size_t from) {
     } else {
         Put('"');
         EscapedSlowly(utf8);
+        Put('"');
+    }
+    AfterValue();
+}
+
+[[gnu::always_inline]] inline void JsonWriter::Plain(std::string_view text) {
+    assert(!json_detail::MayNeedEscape(text));
+    BeforeValue();
+    if (char* to = Room(text.size() + 2)) {
+        to[0] = '"';
+        CopySmall(to + 1, text.data(), text.size());
+        to[text.size() + 1] = '"';
+        m_used += text.size() + 2;
+    } else {
+        Put('"');
+        Put(text);
         Put('"');
     }
     AfterValue();
