@@ -1,20 +1,63 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/chart_json.h"
 
+#include <charconv>
+#include <utility>
+
 #include "cli/wording.h"
 #include "core/chart/entry_form.h"
 
 namespace vellamor {
 namespace {
 
-// At least two digits, as the options write months, days, hours and minutes.
-std::string TwoDigits(int v) {
-    return (v >= 0 && v < 10 ? "0" : "") + std::to_string(v);
+// The member names that come from the core's tables, checked when the
+// program is built like every other name written here.
+template <std::size_t N, std::size_t... I>
+consteval std::array<JsonKey, N> KeysOf(const std::array<std::string_view, N>& names,
+                                        std::index_sequence<I...>) {
+    return {JsonKey(names[I])...};
+}
+template <std::size_t N>
+consteval std::array<JsonKey, N> KeysOf(const std::array<std::string_view, N>& names) {
+    return KeysOf(names, std::make_index_sequence<N>());
+}
+constexpr auto kDetailKeys = KeysOf(kDetailCaptions);
+constexpr auto kRingJsonKeys = KeysOf(kRingKeys);
+constexpr auto kDashaLevelJsonKeys = KeysOf(kDashaLevelKeys);
+constexpr std::array<JsonKey, kDashaLevelCount> kDashaFromKeys{"yearFrom", "monthFrom",
+                                                               "periodFrom"};
+constexpr std::array<JsonKey, kDashaLevelCount> kDashaToKeys{"yearTo", "monthTo", "periodTo"};
+consteval bool NamedAfterLevels(const std::array<JsonKey, kDashaLevelCount>& keys,
+                                std::string_view ending) {
+    for (std::size_t l = 0; l < kDashaLevelCount; ++l)
+        if (keys[l].name().substr(0, kDashaLevelKeys[l].size()) != kDashaLevelKeys[l] ||
+            keys[l].name().substr(kDashaLevelKeys[l].size()) != ending)
+            return false;
+    return true;
+}
+static_assert(NamedAfterLevels(kDashaFromKeys, "From") && NamedAfterLevels(kDashaToKeys, "To"));
+
+// The name and the place's three texts are typed; the other details are made
+// from numbers and the program's tables.
+constexpr bool IsTypedDetail(std::size_t i) {
+    return i == 0 || i >= 6;
+}
+
+// v in decimal; at least two digits when `twoDigits`, as the options write
+// months, days, hours and minutes.
+char* PutNumber(char* to, int v, bool twoDigits) {
+    if (twoDigits && v >= 0 && v < 10)
+        *to++ = '0';
+    return std::to_chars(to, to + 11, v).ptr;
 }
 
 // "18:31N", as --lat and --lon take it.
-std::string Coordinate(int degrees, int minutes, char hemisphere) {
-    return std::to_string(degrees) + ":" + TwoDigits(minutes) + hemisphere;
+std::string_view Coordinate(char (&buf)[32], int degrees, int minutes, char hemisphere) {
+    char* to = PutNumber(buf, degrees, false);
+    *to++ = ':';
+    to = PutNumber(to, minutes, true);
+    *to++ = hemisphere;
+    return {buf, static_cast<std::size_t>(to - buf)};
 }
 
 }  // namespace
@@ -26,8 +69,11 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
     w.Key("details");
     w.BeginObject();
     for (std::size_t i = 0; i < kDetailCount; ++i) {
-        w.Key(kDetailCaptions[i]);
-        w.String(m.details[i]);
+        w.Key(kDetailKeys[i]);
+        if (IsTypedDetail(i))
+            w.String(m.details[i]);
+        else
+            w.Plain(m.details[i]);
     }
     w.EndObject();
     w.Key("bodies");
@@ -38,11 +84,11 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
                                 c.retrogrades.flags[b - 2];
         w.BeginObject();
         w.Key("name");
-        w.String(kPlanetNames[b]);
+        w.Plain(kPlanetNames[b]);
         w.Key("label");
-        w.String(m.legendLabels[b]);
+        w.Plain(m.legendLabels[b]);
         w.Key("position");
-        w.String(c.planets.positionTexts[b]);
+        w.Plain(c.planets.positionTexts[b]);
         w.Key("longText");
         w.String(c.planets.longTexts[b]);
         w.Key("longitude");
@@ -55,7 +101,7 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
     w.Key("rings");
     w.BeginObject();
     for (int r = 0; r < kRingCount; ++r) {
-        w.Key(kRingKeys[static_cast<std::size_t>(r)]);
+        w.Key(kRingJsonKeys[static_cast<std::size_t>(r)]);
         w.BeginArray();
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(static_cast<Ring>(r), h);
@@ -63,7 +109,7 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
             w.Key("sign");
             w.Integer(house.sign);
             w.Key("occupants");
-            w.String(house.occupants);
+            w.Plain(house.occupants);
             w.EndObject();
         }
         w.EndArray();
@@ -81,19 +127,28 @@ std::string ChartJson(const Chart& chart) {
 }
 
 void WriteEntry(JsonWriter& w, const BirthData& b) {
+    char buf[32];
+    char* to = PutNumber(buf, b.year, false);
+    *to++ = '-';
+    to = PutNumber(to, b.month, true);
+    *to++ = '-';
+    to = PutNumber(to, b.day, true);
     w.BeginObject();
     w.Key("date");
-    w.String(std::to_string(b.year) + "-" + TwoDigits(b.month) + "-" + TwoDigits(b.day));
+    w.String({buf, static_cast<std::size_t>(to - buf)});
+    to = PutNumber(buf, b.hour, true);
+    *to++ = ':';
+    to = PutNumber(to, b.minute, true);
     w.Key("time");
-    w.String(TwoDigits(b.hour) + ":" + TwoDigits(b.minute));
+    w.String({buf, static_cast<std::size_t>(to - buf)});
     w.Key("zone");
     w.Integer(b.zoneIndex);
     w.Key("dst");
     w.Bool(b.daylightSaving);
     w.Key("lat");
-    w.String(Coordinate(b.latDegrees, b.latMinutes, b.southLatitude ? 'S' : 'N'));
+    w.String(Coordinate(buf, b.latDegrees, b.latMinutes, b.southLatitude ? 'S' : 'N'));
     w.Key("lon");
-    w.String(Coordinate(b.lonDegrees, b.lonMinutes, b.eastLongitude ? 'E' : 'W'));
+    w.String(Coordinate(buf, b.lonDegrees, b.lonMinutes, b.eastLongitude ? 'E' : 'W'));
     w.Key("city");
     w.String(b.city);
     w.Key("state");
@@ -118,26 +173,25 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
     w.Integer(p.span(DashaLevel::Period).number);
     for (int l = 0; l < kDashaLevelCount; ++l) {
         const DashaSpan& s = p.spans[static_cast<std::size_t>(l)];
-        const std::string key(kDashaLevelKeys[static_cast<std::size_t>(l)]);
-        w.Key(key + "From");
+        w.Key(kDashaFromKeys[static_cast<std::size_t>(l)]);
         w.String(ClockText(s.from));
-        w.Key(key + "To");
+        w.Key(kDashaToKeys[static_cast<std::size_t>(l)]);
         w.String(ClockText(s.to));
     }
     w.Key("houses");
     w.BeginObject();
     for (int l = 0; l < kDashaLevelCount; ++l) {
-        w.Key(kDashaLevelKeys[static_cast<std::size_t>(l)]);
+        w.Key(kDashaLevelJsonKeys[static_cast<std::size_t>(l)]);
         w.Integer(p.spans[static_cast<std::size_t>(l)].house);
     }
     w.EndObject();
     w.Key("signs");
     w.BeginObject();
     for (int r = 0; r < kRingCount; ++r) {
-        w.Key(kRingKeys[static_cast<std::size_t>(r)]);
+        w.Key(kRingJsonKeys[static_cast<std::size_t>(r)]);
         w.BeginObject();
         for (int l = 0; l < kDashaLevelCount; ++l) {
-            w.Key(kDashaLevelKeys[static_cast<std::size_t>(l)]);
+            w.Key(kDashaLevelJsonKeys[static_cast<std::size_t>(l)]);
             w.Integer(p.house(static_cast<Ring>(r), static_cast<DashaLevel>(l)).sign);
         }
         w.EndObject();
@@ -155,11 +209,11 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
         const auto b = static_cast<std::size_t>(i);
         w.BeginObject();
         w.Key("name");
-        w.String(kPlanetNames[b]);
+        w.Plain(kPlanetNames[b]);
         w.Key("label");
-        w.String(t.labels[b]);
+        w.Plain(t.labels[b]);
         w.Key("position");
-        w.String(t.positionTexts[b]);
+        w.Plain(t.positionTexts[b]);
         w.Key("longText");
         w.String(t.longTexts[b]);
         w.Key("longitude");
@@ -172,7 +226,7 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
     w.Key("houses");
     w.BeginObject();
     for (int r = 0; r < kRingCount; ++r) {
-        w.Key(kRingKeys[static_cast<std::size_t>(r)]);
+        w.Key(kRingJsonKeys[static_cast<std::size_t>(r)]);
         w.BeginArray();
         for (int i = 0; i < kTransitBodyCount; ++i)
             w.Integer(t.houses[static_cast<std::size_t>(r)][static_cast<std::size_t>(i)]);

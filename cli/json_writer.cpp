@@ -7,33 +7,8 @@
 #include <stdexcept>
 
 namespace vellamor {
-void JsonWriter::Begin(Level level, char bracket) {
-    BeforeValue();
-    if (m_depth == kMaxDepth)
-        throw std::length_error("JSON: nested too deep");
-    m_open[m_depth++] = {level, false};
-    Put(bracket);
-}
-
-void JsonWriter::End(Level level, char bracket) {
-    if (m_depth == 0 || m_open[m_depth - 1].level != level || m_afterKey)
-        throw std::logic_error("JSON: closing what is not open");
-    --m_depth;
-    Put(bracket);
-    AfterValue();
-}
-
-void JsonWriter::BeginObject() {
-    Begin(Level::Object, '{');
-}
-void JsonWriter::EndObject() {
-    End(Level::Object, '}');
-}
-void JsonWriter::BeginArray() {
-    Begin(Level::Array, '[');
-}
-void JsonWriter::EndArray() {
-    End(Level::Array, ']');
+void JsonWriter::Misplaced(const char* what) {
+    throw std::logic_error(what);
 }
 
 void JsonWriter::Number(double v) {
@@ -48,12 +23,10 @@ void JsonWriter::Number(double v) {
     AfterValue();
 }
 
-void JsonWriter::Integer(std::int64_t v) {
-    BeforeValue();
+void JsonWriter::IntegerSlowly(std::int64_t v) {
     char buf[24];
     const char* end = std::to_chars(buf, buf + sizeof buf, v).ptr;
     Put(std::string_view(buf, static_cast<std::size_t>(end - buf)));
-    AfterValue();
 }
 
 void JsonWriter::Bool(bool v) {
@@ -72,24 +45,24 @@ void JsonWriter::EscapedSlowly(std::string_view s) {
     const std::size_t n = s.size();
     std::size_t i = 0;
     while (i < n) {
-        std::size_t end = i;
-        while (end < n && !json_detail::kJsonStops[static_cast<unsigned char>(s[end])])
-            ++end;
-        Put(s.substr(i, end - i));
-        if (end == n)
+        const std::size_t at = json_detail::NextFiltered(s, i);
+        if (at == n) {
+            Put(s.substr(i));
             break;
-        i = end;
-        auto c = static_cast<unsigned char>(s[i++]);
-        if (c == 0xC2) {
-            // A C1 control is escaped like the others; other characters
-            // that start with 0xC2 pass as they are.
-            if (i == n || static_cast<unsigned char>(s[i]) < 0x80 ||
-                static_cast<unsigned char>(s[i]) > 0x9F) {
-                Put(static_cast<char>(c));
-                continue;
-            }
-            c = static_cast<unsigned char>(s[i++]);
         }
+        const auto c = static_cast<unsigned char>(s[at]);
+        // A byte from 0x80 to 0x9F is the second byte of a C1 control when
+        // 0xC2 leads it, escaped like the other controls; otherwise it is
+        // part of some other character and passes as it is. Such a 0xC2 is
+        // always in the run: nothing escaped or passed here is 0xC2.
+        const bool leadBefore = at > i && static_cast<unsigned char>(s[at - 1]) == 0xC2;
+        if (c >= 0x80 && !leadBefore) {
+            Put(s.substr(i, at + 1 - i));
+            i = at + 1;
+            continue;
+        }
+        Put(s.substr(i, at - i - (c >= 0x80 ? 1 : 0)));
+        i = at + 1;
         switch (c) {
             case '"':
                 Put("\\\"");

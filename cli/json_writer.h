@@ -16,6 +16,8 @@
 #pragma once
 
 #include <array>
+#include <bit>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -24,6 +26,30 @@
 #include <string_view>
 
 namespace vellamor {
+
+// A member's name. Names the program writes are known when it is built and
+// checked then, so that writing one is a copy; a name only known at run time
+// (JsonKey::Checked) is escaped as a string is.
+class JsonKey {
+  public:
+    template <std::size_t N>
+    consteval JsonKey(const char (&name)[N]) : JsonKey(std::string_view(name, N - 1)) {}
+    consteval JsonKey(std::string_view name) : m_name(name), m_plain(true) {
+        for (const char c : name)
+            if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\' ||
+                static_cast<unsigned char>(c) >= 0x7F)
+                throw "a member name written by the program must need no escape";
+    }
+    static JsonKey Checked(std::string_view name) { return JsonKey(name, false); }
+
+    constexpr std::string_view name() const { return m_name; }
+    constexpr bool plain() const { return m_plain; }
+
+  private:
+    constexpr JsonKey(std::string_view name, bool plain) : m_name(name), m_plain(plain) {}
+    std::string_view m_name;
+    bool m_plain;
+};
 
 class JsonWriter {
   public:
@@ -41,9 +67,13 @@ class JsonWriter {
     void BeginArray();
     void EndArray();
     // A member's name inside an object; the next value written is its value.
-    void Key(std::string_view key);
+    void Key(JsonKey key);
 
     void String(std::string_view utf8);
+    // A text the program made from its own tables and digits (a chart's
+    // labels, short forms, generated details), which needs no escape: it is
+    // copied as it is, and only a debug build tests it.
+    void Plain(std::string_view text);
     // Shortest text that reads back as the same double; null when not finite.
     void Number(double v);
     void Integer(std::int64_t v);
@@ -67,7 +97,10 @@ class JsonWriter {
     }
     void Begin(Level level, char bracket);
     void End(Level level, char bracket);
+    // The faults of a caller, kept out of the inline paths.
+    [[noreturn, gnu::cold]] static void Misplaced(const char* what);
     void Escaped(std::string_view utf8);
+    void IntegerSlowly(std::int64_t v);
     void EscapedSlowly(std::string_view utf8);  // a text with a byte to escape
 
     [[gnu::always_inline]] void Put(char c) {
@@ -131,61 +164,99 @@ class JsonWriter {
 
 namespace json_detail {
 
-// Bytes a string cannot hold as they are (controls, the quote, the
-// backslash and DEL), and the lead byte 0xC2 of the two-byte C1 controls:
-// where the escaping stops to look.
-inline constexpr std::array<bool, 256> kJsonStops = [] {
+// The bytes where the escaping stops to look: those a string cannot hold as
+// they are (controls, the quote, the backslash and DEL), and the bytes 0x80
+// to 0x9F, one of which is the second byte of every C1 control (after the
+// lead byte 0xC2, which also leads harmless characters such as the degree
+// sign of every position text). A chart's JSON is some hundred short texts:
+// runs without these bytes are copied whole.
+inline constexpr std::array<bool, 256> kJsonFilter = [] {
     std::array<bool, 256> table{};
     for (int c = 0; c < 0x20; ++c)
         table[static_cast<std::size_t>(c)] = true;
-    table['"'] = table['\\'] = table[0x7F] = table[0xC2] = true;
-    return table;
-}();
-
-// The bytes whose presence sends a text to the escaping: those of kJsonStops
-// except 0xC2, which also leads harmless characters such as the degree sign
-// of every position text, and instead the bytes 0x80 to 0x9F, one of which
-// is the second byte of every C1 control. A chart's JSON is some hundred
-// short texts: runs without these bytes are appended whole.
-inline constexpr std::array<bool, 256> kJsonFilter = [] {
-    std::array<bool, 256> table = kJsonStops;
-    table[0xC2] = false;
+    table['"'] = table['\\'] = table[0x7F] = true;
     for (int c = 0x80; c < 0xA0; ++c)
         table[static_cast<std::size_t>(c)] = true;
     return table;
 }();
 
-// Whether any byte of `s` is one of kJsonFilter. Most texts have none: eight
-// bytes are tested at once, with the word tests for a zero byte and for a
-// byte below a bound (exact for whether one exists).
+// The bytes of kJsonFilter among eight, as the high bit of each byte of the
+// result. Each byte is tested on its own, with no carry or borrow between
+// bytes, so the mark is exact for every byte: the first, any of them, and a
+// byte after one to be skipped.
+inline constexpr std::uint64_t kOnes = 0x0101010101010101;
+inline constexpr std::uint64_t kLow7 = kOnes * 0x7F;
+// High bit set where the byte is not zero.
+[[gnu::always_inline]] inline std::uint64_t NonZeroBytes(std::uint64_t v) {
+    return ((v & kLow7) + kLow7) | v;
+}
+[[gnu::always_inline]] inline std::uint64_t FilterBytes(std::uint64_t w) {
+    // High bit set where the low seven bits are 0x20 or more: clear for the
+    // controls and for 0x80 to 0x9F alike.
+    const std::uint64_t printable = (w & kLow7) + kOnes * 0x60;
+    return ~(printable & NonZeroBytes(w ^ (kOnes * '"')) & NonZeroBytes(w ^ (kOnes * '\\')) &
+             NonZeroBytes(w ^ kLow7)) &
+           (kOnes * 0x80);
+}
+
+template <typename T>
+[[gnu::always_inline]] inline T Load(const char* p) {
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// Whether any byte of `s` is one of kJsonFilter. Most texts have none. A text
+// of eight bytes or more is tested a word at a time, the last word
+// overlapping the one before; a shorter one is gathered into one word from
+// two overlapping loads that stay within it, so no text costs a byte loop.
 [[gnu::always_inline]] inline bool MayNeedEscape(std::string_view s) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kHigh = 0x8080808080808080;
-    const auto zeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
-    const auto below20 = [](std::uint64_t v) { return (v - kOnes * 0x20) & ~v & kHigh; };
-    const auto stops = [&](std::uint64_t w) {
-        return below20(w) | below20(w ^ (kOnes * 0x80)) | zeroByte(w ^ (kOnes * '"')) |
-               zeroByte(w ^ (kOnes * '\\')) | zeroByte(w ^ (kOnes * 0x7F));
-    };
     const std::size_t n = s.size();
+    const char* p = s.data();
     if (n < 8) {
-        bool any = false;
-        for (const char c : s)
-            any |= kJsonFilter[static_cast<unsigned char>(c)];
-        return any;
-    }
-    const auto word = [&s](std::size_t at) {
         std::uint64_t w;
-        std::memcpy(&w, s.data() + at, 8);
-        return w;
-    };
+        if (n >= 4) {
+            w = Load<std::uint32_t>(p) | std::uint64_t{Load<std::uint32_t>(p + n - 4)} << 32;
+        } else if (n >= 2) {
+            const std::uint64_t half =
+                Load<std::uint16_t>(p) | std::uint32_t{Load<std::uint16_t>(p + n - 2)} << 16;
+            w = half | half << 32;
+        } else if (n == 1) {
+            w = kOnes * static_cast<unsigned char>(p[0]);
+        } else {
+            return false;
+        }
+        return FilterBytes(w) != 0;
+    }
     std::uint64_t found = 0;
     std::size_t i = 0;
     for (; i + 8 <= n; i += 8)
-        found |= stops(word(i));
+        found |= FilterBytes(Load<std::uint64_t>(p + i));
     if (i < n)
-        found |= stops(word(n - 8));  // the last eight, overlapping some already seen
+        found |= FilterBytes(Load<std::uint64_t>(p + n - 8));
     return found != 0;
+}
+
+// The first byte of kJsonFilter in s from `from` on, or s.size(). The bytes
+// left after the last whole word are tested in the word that ends the text,
+// with the bytes already seen shifted out.
+inline std::size_t NextFiltered(std::string_view s, std::size_t from) {
+    const std::size_t n = s.size();
+    std::size_t i = from;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= n; i += 8)
+            if (const std::uint64_t m = FilterBytes(Load<std::uint64_t>(s.data() + i)))
+                return i + static_cast<std::size_t>(std::countr_zero(m)) / 8;
+        if (i < n && n >= 8) {
+            const std::size_t seen = i - (n - 8);
+            const std::uint64_t m =
+                FilterBytes(Load<std::uint64_t>(s.data() + n - 8)) >> (8 * seen);
+            return m ? i + static_cast<std::size_t>(std::countr_zero(m)) / 8 : n;
+        }
+    }
+    while (i < n && !kJsonFilter[static_cast<unsigned char>(s[i])])
+        ++i;
+    return i;
 }
 
 }  // namespace json_detail
@@ -199,42 +270,84 @@ inline constexpr std::array<bool, 256> kJsonFilter = [] {
         return;
     Open& open = m_open[m_depth - 1];
     if (open.level == Level::Object)
-        throw std::logic_error("JSON: a value inside an object needs a key");
+        Misplaced("JSON: a value inside an object needs a key");
     if (open.hasMember)
         Put(", ");
     open.hasMember = true;
 }
 
-[[gnu::always_inline]] inline void JsonWriter::Key(std::string_view key) {
+[[gnu::always_inline]] inline void JsonWriter::Begin(Level level, char bracket) {
+    BeforeValue();
+    if (m_depth == kMaxDepth)
+        throw std::length_error("JSON: nested too deep");
+    m_open[m_depth++] = {level, false};
+    Put(bracket);
+}
+
+[[gnu::always_inline]] inline void JsonWriter::End(Level level, char bracket) {
+    if (m_depth == 0 || m_open[m_depth - 1].level != level || m_afterKey)
+        Misplaced("JSON: closing what is not open");
+    --m_depth;
+    Put(bracket);
+    AfterValue();
+}
+
+[[gnu::always_inline]] inline void JsonWriter::BeginObject() {
+    Begin(Level::Object, '{');
+}
+[[gnu::always_inline]] inline void JsonWriter::EndObject() {
+    End(Level::Object, '}');
+}
+[[gnu::always_inline]] inline void JsonWriter::BeginArray() {
+    Begin(Level::Array, '[');
+}
+[[gnu::always_inline]] inline void JsonWriter::EndArray() {
+    End(Level::Array, ']');
+}
+
+[[gnu::always_inline]] inline void JsonWriter::Key(JsonKey key) {
     if (m_depth == 0 || m_open[m_depth - 1].level != Level::Object || m_afterKey)
-        throw std::logic_error("JSON: a key outside an object");
+        Misplaced("JSON: a key outside an object");
     Open& open = m_open[m_depth - 1];
     const bool separate = open.hasMember;
     open.hasMember = true;
     m_afterKey = true;
     // The usual key, the program's own name, goes in with one check of the
     // room: ", " when needed, the quoted key and ": ".
-    char* to = json_detail::MayNeedEscape(key) ? nullptr : Room(key.size() + 6);
+    const std::string_view name = key.name();
+    char* to = key.plain() || !json_detail::MayNeedEscape(name) ? Room(name.size() + 6) : nullptr;
     if (!to) {
         if (separate)
             Put(", ");
         Put('"');
-        Escaped(key);
+        Escaped(name);
         Put("\": ");
         return;
     }
-    char* const start = to;
-    if (separate) {
-        *to++ = ',';
-        *to++ = ' ';
+    to[0] = ',';
+    to[1] = ' ';
+    to += separate ? 2 : 0;
+    to[0] = '"';
+    CopySmall(to + 1, name.data(), name.size());
+    to += name.size() + 1;
+    to[0] = '"';
+    to[1] = ':';
+    to[2] = ' ';
+    m_used += name.size() + (separate ? 6 : 4);
+}
+
+[[gnu::always_inline]] inline void JsonWriter::Integer(std::int64_t v) {
+    BeforeValue();
+    // Signs, houses and years: one or two digits nearly always.
+    if (v >= 0 && v < 100) {
+        char* to = Room(2);
+        to[0] = static_cast<char>('0' + (v < 10 ? v : v / 10));
+        to[1] = static_cast<char>('0' + v % 10);
+        m_used += v < 10 ? 1 : 2;
+    } else {
+        IntegerSlowly(v);
     }
-    *to++ = '"';
-    CopySmall(to, key.data(), key.size());
-    to += key.size();
-    *to++ = '"';
-    *to++ = ':';
-    *to++ = ' ';
-    m_used += static_cast<std::size_t>(to - start);
+    AfterValue();
 }
 
 [[gnu::always_inline]] inline void JsonWriter::String(std::string_view utf8) {
@@ -248,7 +361,23 @@ inline constexpr std::array<bool, 256> kJsonFilter = [] {
         m_used += utf8.size() + 2;
     } else {
         Put('"');
-        Escaped(utf8);
+        EscapedSlowly(utf8);
+        Put('"');
+    }
+    AfterValue();
+}
+
+[[gnu::always_inline]] inline void JsonWriter::Plain(std::string_view text) {
+    assert(!json_detail::MayNeedEscape(text));
+    BeforeValue();
+    if (char* to = Room(text.size() + 2)) {
+        to[0] = '"';
+        CopySmall(to + 1, text.data(), text.size());
+        to[text.size() + 1] = '"';
+        m_used += text.size() + 2;
+    } else {
+        Put('"');
+        Put(text);
         Put('"');
     }
     AfterValue();

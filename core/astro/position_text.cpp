@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstring>
 
 #include "core/astro/bodies.h"
 #include "core/astro/utf8.h"
@@ -62,12 +61,21 @@ std::string_view Abbreviation(int sign) {
 // Room for any long long, its sign included.
 constexpr std::size_t kNumberRoom = 20;
 
+// The pieces are a few bytes: copied inline rather than by a call.
 char* PutText(char* at, std::string_view s) {
-    std::memcpy(at, s.data(), s.size());
-    return at + s.size();
+    for (const char c : s)
+        *at++ = c;
+    return at;
 }
 
+// Degrees in a sign, minutes and seconds are below 100 but for absurd input.
 char* PutNumber(char* at, long long v) {
+    if (v >= 0 && v < 100) {
+        if (v >= 10)
+            *at++ = static_cast<char>('0' + v / 10);
+        *at++ = static_cast<char>('0' + v % 10);
+        return at;
+    }
     return std::to_chars(at, at + kNumberRoom, v).ptr;
 }
 

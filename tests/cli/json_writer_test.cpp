@@ -41,8 +41,10 @@ TEST(JsonWriter, EscapesOnlyWhatJsonAndATerminalRequireAtAnyLength) {
          "rich \xC2\xA9\""},  // UTF-8 as it is
         {"\"\"", "\"\\\"\\\"\""},
         {"end\\", "\"end\\\\\""},
-        {"\xC2", "\"\xC2\""},               // a lead byte at the very end
-        {many, "\"" + manyEscaped + "\""},  // six bytes out for each byte in
+        {"\xC2", "\"\xC2\""},                      // a lead byte at the very end
+        {"\xE2\x82\xAC 5", "\"\xE2\x82\xAC 5\""},  // 0x82, not after 0xC2
+        {"\xC2\x85\x85", "\"\\u0085\x85\""},       // a control, then a stray byte
+        {many, "\"" + manyEscaped + "\""},         // six bytes out for each byte in
     };
     Chart chart;  // the chart's object writes its texts the same way
     for (const Case& c : cases) {
@@ -95,8 +97,11 @@ TEST(JsonWriter, RefusesWhatWouldNotBeJson) {
     w.Key("k");
     EXPECT_THROW(w.EndObject(), std::logic_error);  // a key without its value
     w.Null();
+    w.Key(JsonKey::Checked("a \"b\"\n"));  // a name known only at run time
+    w.Integer(-12345);
     w.EndObject();
     EXPECT_TRUE(w.complete());
+    EXPECT_EQ(out, "{\"k\": null, \"a \\\"b\\\"\\n\": -12345}");
 }
 
 }  // namespace
