@@ -64,8 +64,7 @@ std::string_view Coordinate(char (&buf)[32], int degrees, int minutes, char hemi
 
 void WriteChartMembers(JsonWriter& w, const Chart& c) {
     const ChakraModel& m = c.chakra;
-    w.Key("name");
-    w.String(c.birth.name);
+    w.String("name", c.birth.name);
     w.Key("details");
     w.BeginObject();
     for (std::size_t i = 0; i < kDetailCount; ++i) {
@@ -83,18 +82,12 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
         const bool retrograde = i >= BodyIndex(Body::Mercury) && i <= BodyIndex(Body::Pluto) &&
                                 c.retrogrades.flags[b - 2];
         w.BeginObject();
-        w.Key("name");
-        w.Plain(kPlanetNames[b]);
-        w.Key("label");
-        w.Plain(m.legendLabels[b]);
-        w.Key("position");
-        w.Plain(c.planets.positionTexts[b]);
-        w.Key("longText");
-        w.String(c.planets.longTexts[b]);
-        w.Key("longitude");
-        w.Number(c.planets.longitudes[b]);
-        w.Key("retrograde");
-        w.Bool(retrograde);
+        w.Plain("name", kPlanetNames[b]);
+        w.Plain("label", m.legendLabels[b]);
+        w.Plain("position", c.planets.positionTexts[b]);
+        w.String("longText", c.planets.longTexts[b]);
+        w.Number("longitude", c.planets.longitudes[b]);
+        w.Bool("retrograde", retrograde);
         w.EndObject();
     }
     w.EndArray();
@@ -106,10 +99,8 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(static_cast<Ring>(r), h);
             w.BeginObject();
-            w.Key("sign");
-            w.Integer(house.sign);
-            w.Key("occupants");
-            w.Plain(house.occupants);
+            w.Integer("sign", house.sign);
+            w.Plain("occupants", house.occupants);
             w.EndObject();
         }
         w.EndArray();
@@ -141,20 +132,15 @@ void WriteEntry(JsonWriter& w, const BirthData& b) {
     to = PutNumber(to, b.minute, true);
     w.Key("time");
     w.String({buf, static_cast<std::size_t>(to - buf)});
-    w.Key("zone");
-    w.Integer(b.zoneIndex);
-    w.Key("dst");
-    w.Bool(b.daylightSaving);
+    w.Integer("zone", b.zoneIndex);
+    w.Bool("dst", b.daylightSaving);
     w.Key("lat");
     w.String(Coordinate(buf, b.latDegrees, b.latMinutes, b.southLatitude ? 'S' : 'N'));
     w.Key("lon");
     w.String(Coordinate(buf, b.lonDegrees, b.lonMinutes, b.eastLongitude ? 'E' : 'W'));
-    w.Key("city");
-    w.String(b.city);
-    w.Key("state");
-    w.String(b.state);
-    w.Key("country");
-    w.String(b.country);
+    w.String("city", b.city);
+    w.String("state", b.state);
+    w.String("country", b.country);
     w.EndObject();
 }
 
@@ -163,26 +149,20 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
     const Transits& t = reading.transits;
     w.Key("progression");
     w.BeginObject();
-    w.Key("reading");
-    w.String(ClockText(p.reading));
-    w.Key("yearOfLife");
-    w.Integer(p.span(DashaLevel::Year).number);
-    w.Key("month");
-    w.Integer(p.span(DashaLevel::Month).number);
-    w.Key("period");
-    w.Integer(p.span(DashaLevel::Period).number);
+    w.String("reading", ClockText(p.reading));
+    w.Integer("yearOfLife", p.span(DashaLevel::Year).number);
+    w.Integer("month", p.span(DashaLevel::Month).number);
+    w.Integer("period", p.span(DashaLevel::Period).number);
     for (int l = 0; l < kDashaLevelCount; ++l) {
         const DashaSpan& s = p.spans[static_cast<std::size_t>(l)];
-        w.Key(kDashaFromKeys[static_cast<std::size_t>(l)]);
-        w.String(ClockText(s.from));
-        w.Key(kDashaToKeys[static_cast<std::size_t>(l)]);
-        w.String(ClockText(s.to));
+        w.String(kDashaFromKeys[static_cast<std::size_t>(l)], ClockText(s.from));
+        w.String(kDashaToKeys[static_cast<std::size_t>(l)], ClockText(s.to));
     }
     w.Key("houses");
     w.BeginObject();
     for (int l = 0; l < kDashaLevelCount; ++l) {
-        w.Key(kDashaLevelJsonKeys[static_cast<std::size_t>(l)]);
-        w.Integer(p.spans[static_cast<std::size_t>(l)].house);
+        w.Integer(kDashaLevelJsonKeys[static_cast<std::size_t>(l)],
+                  p.spans[static_cast<std::size_t>(l)].house);
     }
     w.EndObject();
     w.Key("signs");
@@ -191,8 +171,8 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
         w.Key(kRingJsonKeys[static_cast<std::size_t>(r)]);
         w.BeginObject();
         for (int l = 0; l < kDashaLevelCount; ++l) {
-            w.Key(kDashaLevelJsonKeys[static_cast<std::size_t>(l)]);
-            w.Integer(p.house(static_cast<Ring>(r), static_cast<DashaLevel>(l)).sign);
+            w.Integer(kDashaLevelJsonKeys[static_cast<std::size_t>(l)],
+                      p.house(static_cast<Ring>(r), static_cast<DashaLevel>(l)).sign);
         }
         w.EndObject();
     }
@@ -201,25 +181,18 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
 
     w.Key("transits");
     w.BeginObject();
-    w.Key("reading");
-    w.String(ClockText(t.reading));
+    w.String("reading", ClockText(t.reading));
     w.Key("bodies");
     w.BeginArray();
     for (int i = 0; i < kTransitBodyCount; ++i) {
         const auto b = static_cast<std::size_t>(i);
         w.BeginObject();
-        w.Key("name");
-        w.Plain(kPlanetNames[b]);
-        w.Key("label");
-        w.Plain(t.labels[b]);
-        w.Key("position");
-        w.Plain(t.positionTexts[b]);
-        w.Key("longText");
-        w.String(t.longTexts[b]);
-        w.Key("longitude");
-        w.Number(t.longitudes[b]);
-        w.Key("retrograde");
-        w.Bool(t.retrograde[b]);
+        w.Plain("name", kPlanetNames[b]);
+        w.Plain("label", t.labels[b]);
+        w.Plain("position", t.positionTexts[b]);
+        w.String("longText", t.longTexts[b]);
+        w.Number("longitude", t.longitudes[b]);
+        w.Bool("retrograde", t.retrograde[b]);
         w.EndObject();
     }
     w.EndArray();
@@ -265,19 +238,14 @@ void WriteStability(JsonWriter& w, const ChartStability& s) {
     w.BeginArray();
     for (const StationEvidence& e : s.stations) {
         w.BeginObject();
-        w.Key("planet");
-        w.String(kPlanetNames[static_cast<std::size_t>(BodyIndex(e.planet))]);
-        w.Key("before");
-        w.String(StationDateText(e.before));
-        w.Key("after");
-        w.String(StationDateText(e.after));
-        w.Key("dayDecided");
-        w.Bool(e.dayDecided);
+        w.String("planet", kPlanetNames[static_cast<std::size_t>(BodyIndex(e.planet))]);
+        w.String("before", StationDateText(e.before));
+        w.String("after", StationDateText(e.after));
+        w.Bool("dayDecided", e.dayDecided);
         w.EndObject();
     }
     w.EndArray();
-    w.Key("zoneNote");
-    w.String(ZoneSanityNote(s.zoneMisfit));
+    w.String("zoneNote", ZoneSanityNote(s.zoneMisfit));
     w.EndObject();
 }
 

@@ -16,7 +16,6 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
@@ -80,6 +79,14 @@ class JsonWriter {
     void Bool(bool v);
     void Null();
 
+    // A member whole, its name and its value: the same as Key then the value,
+    // in one step (a chart's object is mostly such members).
+    void String(JsonKey key, std::string_view utf8);
+    void Plain(JsonKey key, std::string_view text);
+    void Number(JsonKey key, double v);
+    void Integer(JsonKey key, std::int64_t v);
+    void Bool(JsonKey key, bool v);
+
     // Whether every object and array begun has been ended.
     bool complete() const { return m_depth == 0; }
 
@@ -91,6 +98,8 @@ class JsonWriter {
     };
 
     void BeforeValue();
+    char* BeginMember(JsonKey key, std::size_t most);
+    void EndMember(char* end) { m_used = static_cast<std::size_t>(end - m_block.data()); }
     [[gnu::always_inline]] void AfterValue() {
         if (m_depth == 0)
             Flush();
@@ -155,7 +164,8 @@ class JsonWriter {
     }
 
     std::string& m_out;
-    std::array<char, 4096> m_block;  // [0, m_used) is written, not yet in m_out
+    static constexpr std::size_t kBlockSize = 4096;
+    std::array<char, kBlockSize> m_block;  // [0, m_used) is written, not yet in m_out
     std::size_t m_used = 0;
     std::array<Open, kMaxDepth> m_open{};
     std::size_t m_depth = 0;
@@ -182,8 +192,7 @@ inline constexpr std::array<bool, 256> kJsonFilter = [] {
 
 // The bytes of kJsonFilter among eight, as the high bit of each byte of the
 // result. Each byte is tested on its own, with no carry or borrow between
-// bytes, so the mark is exact for every byte: the first, any of them, and a
-// byte after one to be skipped.
+// bytes.
 inline constexpr std::uint64_t kOnes = 0x0101010101010101;
 inline constexpr std::uint64_t kLow7 = kOnes * 0x7F;
 // High bit set where the byte is not zero.
@@ -235,28 +244,6 @@ template <typename T>
     if (i < n)
         found |= FilterBytes(Load<std::uint64_t>(p + n - 8));
     return found != 0;
-}
-
-// The first byte of kJsonFilter in s from `from` on, or s.size(). The bytes
-// left after the last whole word are tested in the word that ends the text,
-// with the bytes already seen shifted out.
-inline std::size_t NextFiltered(std::string_view s, std::size_t from) {
-    const std::size_t n = s.size();
-    std::size_t i = from;
-    if constexpr (std::endian::native == std::endian::little) {
-        for (; i + 8 <= n; i += 8)
-            if (const std::uint64_t m = FilterBytes(Load<std::uint64_t>(s.data() + i)))
-                return i + static_cast<std::size_t>(std::countr_zero(m)) / 8;
-        if (i < n && n >= 8) {
-            const std::size_t seen = i - (n - 8);
-            const std::uint64_t m =
-                FilterBytes(Load<std::uint64_t>(s.data() + n - 8)) >> (8 * seen);
-            return m ? i + static_cast<std::size_t>(std::countr_zero(m)) / 8 : n;
-        }
-    }
-    while (i < n && !kJsonFilter[static_cast<unsigned char>(s[i])])
-        ++i;
-    return i;
 }
 
 }  // namespace json_detail
@@ -388,6 +375,75 @@ inline std::size_t NextFiltered(std::string_view s, std::size_t from) {
         EscapedSlowly(s);
     else
         Put(s);
+}
+
+// The member's name written with what goes before it, and room made for at
+// most `most` bytes of its value: where the value goes. Null for a name to
+// escape or a member larger than the block, which the caller then writes
+// piece by piece.
+[[gnu::always_inline]] inline char* JsonWriter::BeginMember(JsonKey key, std::size_t most) {
+    if (m_depth == 0 || m_open[m_depth - 1].level != Level::Object || m_afterKey)
+        Misplaced("JSON: a key outside an object");
+    const std::string_view name = key.name();
+    char* to = key.plain() ? Room(name.size() + 6 + most) : nullptr;
+    if (!to)
+        return nullptr;
+    Open& open = m_open[m_depth - 1];
+    to[0] = ',';
+    to[1] = ' ';
+    to += open.hasMember ? 2 : 0;
+    open.hasMember = true;
+    to[0] = '"';
+    CopySmall(to + 1, name.data(), name.size());
+    to += name.size() + 1;
+    to[0] = '"';
+    to[1] = ':';
+    to[2] = ' ';
+    return to + 3;
+}
+
+[[gnu::always_inline]] inline void JsonWriter::Plain(JsonKey key, std::string_view text) {
+    assert(!json_detail::MayNeedEscape(text));
+    if (char* to = BeginMember(key, text.size() + 2)) {
+        to[0] = '"';
+        CopySmall(to + 1, text.data(), text.size());
+        to[text.size() + 1] = '"';
+        EndMember(to + text.size() + 2);
+    } else {
+        Key(key);
+        Plain(text);
+    }
+}
+
+[[gnu::always_inline]] inline void JsonWriter::String(JsonKey key, std::string_view utf8) {
+    if (json_detail::MayNeedEscape(utf8)) {
+        Key(key);
+        String(utf8);
+    } else {
+        Plain(key, utf8);
+    }
+}
+
+[[gnu::always_inline]] inline void JsonWriter::Integer(JsonKey key, std::int64_t v) {
+    char* to = v >= 0 && v < 100 ? BeginMember(key, 2) : nullptr;
+    if (!to) {
+        Key(key);
+        Integer(v);
+        return;
+    }
+    to[0] = static_cast<char>('0' + (v < 10 ? v : v / 10));
+    to[1] = static_cast<char>('0' + v % 10);
+    EndMember(to + (v < 10 ? 1 : 2));
+}
+
+[[gnu::always_inline]] inline void JsonWriter::Bool(JsonKey key, bool v) {
+    if (char* to = BeginMember(key, 5)) {
+        std::memcpy(to, v ? "true" : "false", 5);
+        EndMember(to + (v ? 4 : 5));
+    } else {
+        Key(key);
+        Bool(v);
+    }
 }
 
 // A JSON string literal with its quotes, escaped as JsonWriter::String does.
