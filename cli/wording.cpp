@@ -150,6 +150,10 @@ std::string ChartFileReasonText(const ChartFileError& e) {
             return line + " cannot be decoded";
         case ChartFileProblem::CutShort:
             return line + " is cut short";
+        case ChartFileProblem::EndsEarly:
+            return "the file ends after " + line;
+        case ChartFileProblem::TrailingBytes:
+            return "the file goes on after " + line;
         case ChartFileProblem::EmptyFile:
             return "the file is empty";
         case ChartFileProblem::UnacceptableValue:

@@ -292,6 +292,13 @@ QString ChartFileReasonWording(const ChartFileError& e) {
         case ChartFileProblem::CutShort:
             return QCoreApplication::translate("vellamor::Wording", "line %1 is cut short")
                 .arg(line);
+        case ChartFileProblem::EndsEarly:
+            return QCoreApplication::translate("vellamor::Wording", "the file ends after line %1")
+                .arg(line);
+        case ChartFileProblem::TrailingBytes:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "the file goes on after line %1")
+                .arg(line);
         case ChartFileProblem::EmptyFile:
             return QCoreApplication::translate("vellamor::Wording", "the file is empty");
         case ChartFileProblem::UnacceptableValue:
