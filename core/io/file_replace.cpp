@@ -25,9 +25,84 @@ struct Place {
     std::string name;
 };
 
+bool IsSharedFolder(const struct stat& folder) {
+    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+}
+
+#ifdef O_PATH
+constexpr int kWalkFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+#else
+constexpr int kWalkFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+#endif
+
+// The kernel's own limit on links followed in one lookup.
+constexpr int kMaxLinks = 40;
+
+// The text of the link `name` in `folder`, refused when it is a stranger's
+// link in a shared folder: one that belongs neither to the effective user
+// nor to the folder's owner, in a sticky world-writable folder.
+Expected<std::string, FileReplaceError> ReadLink(int folder, const std::string& name,
+                                                 const struct stat& link, int& linksLeft) {
+    if (linksLeft-- == 0)
+        return Fail(SystemError(ELOOP));
+    struct stat st {};
+    if (::fstat(folder, &st) != 0)
+        return Fail(SystemError(errno));
+    if (IsSharedFolder(st) && link.st_uid != ::geteuid() && link.st_uid != st.st_uid)
+        return Fail(FileReplaceError{FileReplaceError::Kind::SharedFolderLink, 0});
+    std::string text(4096, '\0');
+    const ssize_t n = ::readlinkat(folder, name.c_str(), text.data(), text.size());
+    if (n < 0)
+        return Fail(SystemError(errno));
+    if (static_cast<std::size_t>(n) >= text.size())
+        return Fail(SystemError(ENAMETOOLONG));
+    text.resize(static_cast<std::size_t>(n));
+    return text;
+}
+
+// Opens the folder `path` relative to `base` (ignored for an absolute path)
+// one component at a time, so that the shared-folder rule holds for a link
+// anywhere in the path, not only for the last component.
+Expected<FileDescriptor, FileReplaceError> WalkToFolder(const std::string& path, int base,
+                                                        int& linksLeft) {
+    FileDescriptor at(::openat(base, path.starts_with('/') ? "/" : ".", kWalkFlags));
+    if (at.get() < 0)
+        return Fail(SystemError(errno));
+    for (std::size_t start = 0; start < path.size();) {
+        std::size_t end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        const std::string name = path.substr(start, end - start);
+        start = end + 1;
+        if (name.empty() || name == ".")
+            continue;
+        struct stat st {};
+        if (::fstatat(at.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return Fail(SystemError(errno));
+        if (S_ISLNK(st.st_mode)) {
+            auto text = ReadLink(at.get(), name, st, linksLeft);
+            if (!text)
+                return Fail(text.error());
+            auto next = WalkToFolder(*text, at.get(), linksLeft);
+            if (!next)
+                return Fail(next.error());
+            at = std::move(*next);
+            continue;
+        }
+        if (!S_ISDIR(st.st_mode))
+            return Fail(SystemError(ENOTDIR));
+        // Not following a link: one planted since the check is refused.
+        FileDescriptor next(::openat(at.get(), name.c_str(), kWalkFlags | O_NOFOLLOW));
+        if (next.get() < 0)
+            return Fail(SystemError(errno));
+        at = std::move(next);
+    }
+    return at;
+}
+
 // Splits `path` into its folder, opened relative to `base` (ignored for an
 // absolute path), and its last component.
-Expected<Place, FileReplaceError> OpenPlace(const std::string& path, int base) {
+Expected<Place, FileReplaceError> OpenPlace(const std::string& path, int base, int& linksLeft) {
     if (path.empty())
         return Fail(SystemError(ENOENT));
     if (path.back() == '/')
@@ -39,14 +114,14 @@ Expected<Place, FileReplaceError> OpenPlace(const std::string& path, int base) {
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (name == "." || name == "..")
         return Fail(SystemError(EISDIR));
-    const int fd = ::openat(base, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    auto walked = WalkToFolder(folder, base, linksLeft);
+    if (!walked)
+        return Fail(walked.error());
+    // Opened for reading: the folder is synced after the rename.
+    const int fd = ::openat(walked->get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return Fail(SystemError(errno));
     return Place{FileDescriptor(fd), std::move(name)};
-}
-
-bool IsSharedFolder(const struct stat& folder) {
-    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
 }
 
 struct Target {
@@ -58,11 +133,11 @@ struct Target {
 // Follows symbolic links from `path` to the file to replace (which need not
 // exist yet), applying the shared-folder rule at every link.
 Expected<Target, FileReplaceError> ResolveTarget(const std::string& path) {
-    auto opened = OpenPlace(path, AT_FDCWD);
+    int linksLeft = kMaxLinks;
+    auto opened = OpenPlace(path, AT_FDCWD, linksLeft);
     if (!opened)
         return Fail(opened.error());
     Target target{std::move(*opened), false, {}};
-    constexpr int kMaxLinks = 40;  // as the kernel's own limit
     for (int links = 0;; ++links) {
         Place& place = target.place;
         struct stat st {};
@@ -78,22 +153,10 @@ Expected<Target, FileReplaceError> ResolveTarget(const std::string& path) {
             target.status = st;
             return target;
         }
-        if (links == kMaxLinks)
-            return Fail(SystemError(ELOOP));
-        struct stat folder {};
-        if (::fstat(place.folder.get(), &folder) != 0)
-            return Fail(SystemError(errno));
-        if (IsSharedFolder(folder) && st.st_uid != ::geteuid() && st.st_uid != folder.st_uid)
-            return Fail(FileReplaceError{FileReplaceError::Kind::SharedFolderLink, 0});
-        std::string link(4096, '\0');
-        const ssize_t n =
-            ::readlinkat(place.folder.get(), place.name.c_str(), link.data(), link.size());
-        if (n < 0)
-            return Fail(SystemError(errno));
-        if (static_cast<std::size_t>(n) >= link.size())
-            return Fail(SystemError(ENAMETOOLONG));
-        link.resize(static_cast<std::size_t>(n));
-        auto next = OpenPlace(link, place.folder.get());
+        auto link = ReadLink(place.folder.get(), place.name, st, linksLeft);
+        if (!link)
+            return Fail(link.error());
+        auto next = OpenPlace(*link, place.folder.get(), linksLeft);
         if (!next)
             return Fail(next.error());
         target.place = std::move(*next);

@@ -8,12 +8,17 @@
 // removes it too, once the program has installed the handlers of
 // core/io/temporary_cleanup.h.
 //
-// Symbolic links follow one rule: a link as the last component, in a sticky
+// Symbolic links follow one rule: a link anywhere in the path, in a sticky
 // world-writable folder (such as /tmp), owned neither by the effective user
 // nor by the folder's owner, is refused whatever the kernel's own setting;
 // any other link is resolved fully and the file it leads to is replaced,
-// leaving the link as it was. Everything is looked up through folder
-// descriptors, never by checking a path and then opening it.
+// leaving the link as it was. Everything is looked up one component at a
+// time through folder descriptors, never by checking a path and then
+// opening it.
+//
+// A file with other names (hard links) is not replaced but rewritten in
+// place, so that every name shows the new content; the old content is kept
+// in memory meanwhile and put back if a write fails.
 //
 // POSIX only; no Qt.
 #pragma once
