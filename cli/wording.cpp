@@ -178,6 +178,8 @@ std::string FileReplaceText(const FileReplaceError& e) {
             return "not a regular file";
         case FileReplaceError::Kind::ReadOnly:
             return "the file is read-only";
+        case FileReplaceError::Kind::LinkedAndLarge:
+            return "the file has other names (hard links) and is too large to rewrite in place";
         case FileReplaceError::Kind::System:
             break;
     }

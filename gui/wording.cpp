@@ -347,6 +347,10 @@ QString FileReplaceWording(const FileReplaceError& e) {
             return QCoreApplication::translate("vellamor::Wording", "not a regular file");
         case FileReplaceError::Kind::ReadOnly:
             return QCoreApplication::translate("vellamor::Wording", "the file is read-only");
+        case FileReplaceError::Kind::LinkedAndLarge:
+            return QCoreApplication::translate(
+                "vellamor::Wording",
+                "the file has other names (hard links) and is too large to rewrite in place");
         case FileReplaceError::Kind::System:
             // The system's own words.
             return QString::fromLocal8Bit(std::strerror(e.systemError));

@@ -234,6 +234,91 @@ int WriteAll(int fd, std::string_view bytes) {
     return 0;
 }
 
+int ReadAllAt(int fd, std::string& out, std::size_t limit) {
+    char buffer[64 * 1024];
+    for (off_t at = 0;;) {
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, at);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return 0;
+        out.append(buffer, static_cast<std::size_t>(n));
+        if (out.size() > limit)
+            return EFBIG;
+        at += n;
+    }
+}
+
+int WriteAllAt(int fd, std::string_view bytes) {
+    for (off_t at = 0; !bytes.empty();) {
+        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+        at += n;
+    }
+    return 0;
+}
+
+// The whole file becomes `bytes`, on the disk.
+int Overwrite(int fd, std::string_view bytes) {
+    if (const int err = WriteAllAt(fd, bytes))
+        return err;
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd) != 0)
+        return errno;
+    return 0;
+}
+
+Expected<void, FileReplaceError> ReplaceByRename(const Target& target, std::string_view bytes,
+                                                 const FileReplaceHooks& hooks);
+
+// A file with other names (hard links) keeps them: a new file renamed over
+// this name would leave the other names holding the old content. The new
+// content goes into the same file instead, as careful editors write such a
+// file, with the old content held in memory and put back if a write fails,
+// and the signals that end the process held off until the file is whole.
+// Should even putting it back fail, the old content is saved under this
+// name the usual way: the link is lost, the content never.
+Expected<void, FileReplaceError> RewriteInPlace(const Target& target, std::string_view bytes,
+                                                const FileReplaceHooks& hooks) {
+    FileDescriptor file(::openat(target.place.folder.get(), target.place.name.c_str(),
+                                 O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+    if (file.get() < 0)
+        return Fail(SystemError(errno));
+    struct stat st {};
+    if (::fstat(file.get(), &st) != 0)
+        return Fail(SystemError(errno));
+    if (!S_ISREG(st.st_mode))
+        return Fail(FileReplaceError{FileReplaceError::Kind::NotRegularFile, 0});
+    std::string old;
+    if (const int err = ReadAllAt(file.get(), old, kMaxInPlaceBytes))
+        return Fail(err == EFBIG ? FileReplaceError{FileReplaceError::Kind::LinkedAndLarge, 0}
+                                 : SystemError(err));
+#ifdef FALLOC_FL_KEEP_SIZE
+    // Room for the new content first, where the file system can promise it,
+    // so that a full disk stops the save before the file changes.
+    if (bytes.size() > old.size() &&
+        ::fallocate(file.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS)
+        return Fail(SystemError(errno));
+#endif
+    CleanupSignalsHeld held;
+    if (hooks.beforeRename)
+        hooks.beforeRename();
+    const int err = Overwrite(file.get(), bytes);
+    if (err == 0)
+        return {};
+    if (Overwrite(file.get(), old) != 0)
+        (void)ReplaceByRename(target, old, {});
+    return Fail(SystemError(err));
+}
+
 }  // namespace
 
 Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::string_view bytes,
@@ -241,7 +326,7 @@ Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::strin
     auto resolved = ResolveTarget(path);
     if (!resolved)
         return Fail(resolved.error());
-    Target& target = *resolved;
+    const Target& target = *resolved;
     const int folder = target.place.folder.get();
     const char* name = target.place.name.c_str();
     if (target.exists) {
@@ -255,8 +340,18 @@ Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::strin
                 return Fail(SystemError(EROFS));
             return Fail(FileReplaceError{FileReplaceError::Kind::ReadOnly, 0});
         }
+        if (target.status.st_nlink > 1)
+            return RewriteInPlace(target, bytes, hooks);
     }
+    return ReplaceByRename(target, bytes, hooks);
+}
 
+namespace {
+
+Expected<void, FileReplaceError> ReplaceByRename(const Target& target, std::string_view bytes,
+                                                 const FileReplaceHooks& hooks) {
+    const int folder = target.place.folder.get();
+    const char* name = target.place.name.c_str();
     TemporaryFile temp(folder);
     if (const int err = temp.create())
         return Fail(SystemError(err));
@@ -287,4 +382,5 @@ Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::strin
     return {};
 }
 
+}  // namespace
 }  // namespace vellamor

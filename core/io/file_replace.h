@@ -37,6 +37,7 @@ struct FileReplaceError {
         DanglingLink,      // a symbolic link that leads to no file
         NotRegularFile,    // a folder, a device, a pipe
         ReadOnly,          // an existing file the user may not write
+        LinkedAndLarge,    // a file with other names, too large to rewrite in place
         System,            // the system refused: `systemError` says why
     };
     Kind kind = Kind::System;
@@ -54,6 +55,10 @@ struct FileReplaceHooks {
 // refused.
 Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::string_view bytes,
                                              const FileReplaceHooks& hooks = {});
+
+// The largest file with other names that is rewritten in place (its old
+// content is held in memory meanwhile).
+inline constexpr std::size_t kMaxInPlaceBytes = 64 * 1024 * 1024;
 
 // The temporary files' names: hidden, and short, so that a target whose name
 // takes the folder's whole 255 bytes can still be saved.

@@ -70,6 +70,14 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
              ::setrlimit(RLIMIT_FSIZE, &limit);
          },
          big, "File too large"},
+        {"a write cut short through one of two hard links",
+         [](const fs::path& folder, const fs::path& target) {
+             fs::create_hard_link(target, folder / "other.sud");
+             ::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{4096, 4096};
+             ::setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         big, "File too large"},
         {"a read-only file",
          [](const fs::path&, const fs::path& target) { fs::permissions(target, fs::perms(0444)); },
          "new", "the file is read-only"},
@@ -233,6 +241,28 @@ TEST(FileReplace, ModesAreKept) {
             return ModeOf(target) == c.expected ? "" : "mode " + std::to_string(ModeOf(target));
         })) << "umask "
             << std::oct << c.umask << " expected " << c.expected;
+    }
+}
+
+// Saving through one of two hard links rewrites the one file: both names
+// show the new content, whether it is shorter or longer than the old.
+TEST(FileReplace, HardLinksStayOneFile) {
+    for (const std::string& content : {std::string("new"), std::string(100000, 'n')}) {
+        EXPECT_TRUE(RunUnprivileged([&](const fs::path& scratch) -> std::string {
+            const fs::path target = scratch / "chart.sud", other = scratch / "copy.sud";
+            WriteBytes(target, "old bytes, longer than the new");
+            fs::permissions(target, fs::perms(0640));
+            fs::create_hard_link(target, other);
+            const auto r = ReplaceFile(target.string(), content);
+            if (!r)
+                return FileReplaceText(r.error());
+            if (ReadBytes(other) != content || ReadBytes(target) != content)
+                return "the names hold different content";
+            if (fs::hard_link_count(target) != 2 || ModeOf(target) != 0640)
+                return "the link or the mode was lost";
+            return Leftovers(scratch);
+        })) << content.size()
+            << " bytes";
     }
 }
 
