@@ -14,6 +14,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli/wording.h"
@@ -140,6 +141,29 @@ TEST(FileReplace, NoTemporaryFileOutlivesARenameThatFailsOrASignal) {
         })) << "signal "
             << signal;
     }
+    // In a process with another thread (the window's), a signal during an
+    // in-place rewrite reaches that thread: it ends the process only once
+    // the file is whole.
+    EXPECT_TRUE(RunUnprivileged([](const fs::path& scratch) -> std::string {
+        WriteBytes(scratch / "linked.sud", "old");
+        fs::create_hard_link(scratch / "linked.sud", scratch / "other.sud");
+        const pid_t run = ::fork();
+        if (run == 0) {
+            RemoveTemporaryFileOnSignals();
+            std::thread([] { ::pause(); }).detach();
+            (void)ReplaceFile((scratch / "linked.sud").string(), "new", {[] {
+                                  ::kill(::getpid(), SIGTERM);
+                                  ::usleep(100000);
+                              }});
+            ::sleep(5);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(run, &status, 0);
+        if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGTERM)
+            return "the run did not end by its signal";
+        return ReadBytes(scratch / "other.sud") == "new" ? "" : "the file is not whole";
+    }));
 }
 
 // One rule for symbolic links, whatever the kernel's own setting: a
