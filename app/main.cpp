@@ -21,14 +21,16 @@ int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer);  // h
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    // Stopped while saving or exporting, from the command line or the
+    // window: no temporary file stays. Before any thread starts, so that
+    // every thread has the handlers.
+    vellamor::RemoveTemporaryFileOnSignals();
     vellamor::ProgramObjects owned;
     // The headless modes never touch the display, the single-instance lock or
     // the settings: they can run beside an open window. Even --export draws
     // on Qt's offscreen platform.
     if (vellamor::IsHeadlessInvocation(args)) {
         std::ios::sync_with_stdio(false);
-        // Stopped while writing --save or --export: no temporary file stays.
-        vellamor::RemoveTemporaryFileOnSignals();
         vellamor::HeadlessServices services = vellamor::BuiltInHeadlessServices(owned.gazetteer());
         services.progressOnTerminal = ::isatty(STDERR_FILENO) == 1;
         services.prepareDrawing = [&owned] { owned.startDrawing(); };

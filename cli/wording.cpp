@@ -151,6 +151,10 @@ std::string ChartFileReasonText(const ChartFileError& e) {
             return line + " cannot be decoded";
         case ChartFileProblem::CutShort:
             return line + " is cut short";
+        case ChartFileProblem::EndsEarly:
+            return "the file ends after " + line;
+        case ChartFileProblem::TrailingBytes:
+            return "the file goes on after " + line;
         case ChartFileProblem::EmptyFile:
             return "the file is empty";
         case ChartFileProblem::UnacceptableValue:
@@ -175,6 +179,8 @@ std::string FileReplaceText(const FileReplaceError& e) {
             return "not a regular file";
         case FileReplaceError::Kind::ReadOnly:
             return "the file is read-only";
+        case FileReplaceError::Kind::LinkedAndLarge:
+            return "the file has other names (hard links) and is too large to rewrite in place";
         case FileReplaceError::Kind::System:
             break;
     }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
+#include <optional>
 #include <utility>
 
 #include "core/version.h"
@@ -118,18 +119,29 @@ int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer) {
         LanguageTheFontsShow(ChooseLanguage(*OpenUserSettings(), QLocale::system().uiLanguages()));
     InstallTranslations(language.language);
 
-    InstanceLock lock(DefaultInstanceLockPath());
-    if (!CheckSingleInstance(lock, StartupChartArgument(QApplication::arguments()),
-                             DefaultHandOverSocketPath())) {
-        return 0;
+    // Without a private folder, no lock and no hand-over: one that another
+    // user could reach is worse than none.
+    const std::optional<HandOverPaths> paths = DefaultHandOverPaths();
+    std::optional<InstanceLock> lock;
+    if (paths) {
+        lock.emplace(paths->lock);
+        if (!CheckSingleInstance(*lock, StartupChartArgument(QApplication::arguments()),
+                                 paths->socket)) {
+            return 0;
+        }
+    } else {
+        SayNoHandOver();
     }
     // Listening before the update reminder asks its question: a chart handed
     // over then closes the question and waits for the entry window.
-    ChartHandOverServer handOver(DefaultHandOverSocketPath());
+    std::optional<ChartHandOverServer> handOver;
     ChartHandOverReceiver receiver;
-    QObject::connect(&handOver, &ChartHandOverServer::chartReceived, &receiver,
-                     &ChartHandOverReceiver::openHandedChart);
-    handOver.listen();
+    if (paths) {
+        handOver.emplace(paths->socket);
+        QObject::connect(&*handOver, &ChartHandOverServer::chartReceived, &receiver,
+                         &ChartHandOverReceiver::openHandedChart);
+        handOver->listen();
+    }
 
     GazetteerAccess places;
 #ifdef VELLAMOR_HAVE_ATLAS

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -620,10 +621,14 @@ bool MainWindow::openChartFile(const QString& path) {
             : Fail(OpeningError{std::nullopt,
                                 ChartFileError{ChartFileProblem::NotAChartName, 0, 0, {}}});
     if (!opened) {
-        // The sentence as ever, and under it why, so the user can act.
+        // The sentence as ever, and under it which file and why, so the
+        // user can act (a handed-over chart arrives without a dialog).
+        const QString file = QDir::toNativeSeparators(path);
         CurrentDialogs().message(
             this, DialogIcon::Critical, CheckFileWording(), DialogButtons::Ok,
-            opened.error().file ? ChartFileReasonWording(*opened.error().file) : QString());
+            opened.error().file
+                ? QStringLiteral("%1: %2").arg(file, ChartFileReasonWording(*opened.error().file))
+                : file);
         return false;
     }
 #ifdef VELLAMOR_HAVE_ATLAS

@@ -292,6 +292,13 @@ QString ChartFileReasonWording(const ChartFileError& e) {
         case ChartFileProblem::CutShort:
             return QCoreApplication::translate("vellamor::Wording", "line %1 is cut short")
                 .arg(line);
+        case ChartFileProblem::EndsEarly:
+            return QCoreApplication::translate("vellamor::Wording", "the file ends after line %1")
+                .arg(line);
+        case ChartFileProblem::TrailingBytes:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "the file goes on after line %1")
+                .arg(line);
         case ChartFileProblem::EmptyFile:
             return QCoreApplication::translate("vellamor::Wording", "the file is empty");
         case ChartFileProblem::UnacceptableValue:
@@ -340,6 +347,10 @@ QString FileReplaceWording(const FileReplaceError& e) {
             return QCoreApplication::translate("vellamor::Wording", "not a regular file");
         case FileReplaceError::Kind::ReadOnly:
             return QCoreApplication::translate("vellamor::Wording", "the file is read-only");
+        case FileReplaceError::Kind::LinkedAndLarge:
+            return QCoreApplication::translate(
+                "vellamor::Wording",
+                "the file has other names (hard links) and is too large to rewrite in place");
         case FileReplaceError::Kind::System:
             // The system's own words.
             return QString::fromLocal8Bit(std::strerror(e.systemError));

@@ -31,12 +31,10 @@ struct ValueProblem {
     RefusedValue value;
 };
 
-// The first of the file's `lines` lines whose value no control of the form
-// can take: a list line that names no entry, a Boolean that is none, a
-// coordinate that is not one to three digits, a text over 200 characters.
-// Lines the file does not have are left empty and keep the controls as
-// they are.
-std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f, int lines) {
+// The first line whose value no control of the form can take: a list line
+// that names no entry, a Boolean that is none, a coordinate that is not one
+// to three digits, a text over 200 characters.
+std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f) {
     struct Range {
         int line;
         int first, last;
@@ -50,7 +48,7 @@ std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f, int line
         {kMinuteLine, 0, 59, false},
         {kZoneLine, 0, 70, true},
     };
-    for (int line = 0; line < lines; ++line) {
+    for (int line = 0; line < kChartFieldCount; ++line) {
         const std::string& text = f[static_cast<std::size_t>(line)];
         for (const Range& r : kRanges) {
             if (r.line != line)
@@ -166,7 +164,14 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
             ++end;
         pos = end;
     }
-    if (auto problem = FindUnacceptableValue(fields, lines))
+    // The program writes all seventeen lines and nothing after them. A file
+    // that stops at a line end was cut there; bytes after the last line are
+    // another file's, or garbage: either way the chart is not the one saved.
+    if (lines < kChartFieldCount)
+        return Refuse(ChartFileProblem::EndsEarly, lines);
+    if (pos < bytes.size())
+        return Refuse(ChartFileProblem::TrailingBytes, kChartFieldCount);
+    if (auto problem = FindUnacceptableValue(fields))
         return Refuse(ChartFileProblem::UnacceptableValue, problem->line,
                       std::move(problem->value));
     return fields;

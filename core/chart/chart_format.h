@@ -23,7 +23,7 @@ inline constexpr std::size_t kMaxChartLineBytes = 1024;
 inline constexpr int kChartShift = 85;
 inline constexpr int kMaxEncodableCode = 170;
 
-// Decoded field texts (UTF-8), line 1 at index 0. Missing lines are empty.
+// Decoded field texts (UTF-8), line 1 at index 0.
 using ChartFields = std::array<std::string, kChartFieldCount>;
 
 // The fields' places in ChartFields (the file's line less one).
@@ -81,6 +81,8 @@ enum class ChartFileProblem {
     LineTooLong,       // a line of more than 1,024 bytes
     UndecodableLine,   // a byte that decodes below code 32
     CutShort,          // a line without its end: the file was cut off
+    EndsEarly,         // the file ends after `line`, before the seventeenth
+    TrailingBytes,     // bytes after the seventeenth line
     EmptyFile,         // no byte at all
     UnacceptableValue  // a value the form cannot take: a list line that names
                        // no entry of its list, a Boolean that is none, a
@@ -107,7 +109,7 @@ struct RefusedValue {
 
 struct ChartFileError {
     ChartFileProblem problem = ChartFileProblem::Unreadable;
-    int line = 0;         // the line (1..17) for a problem inside one, otherwise 0
+    int line = 0;         // the line (1..17) for a problem inside or after one, otherwise 0
     int systemError = 0;  // errno of a failed open or read, otherwise 0
     RefusedValue value;   // for UnacceptableValue
 };
@@ -117,8 +119,8 @@ using ChartReadResult = Expected<ChartFields, ChartFileError>;
 // Parses file content (no extension check). A file is read whole or refused
 // whole: it refuses what the program would never write (bytes below code 32,
 // lines over 1,024 bytes, content over 64 KiB, no byte at all, a line cut off
-// without its end) and any value that no control of the form can take.
-// Fewer than 17 whole lines leave the missing fields empty.
+// without its end, fewer than 17 lines, anything after the 17th) and any
+// value that no control of the form can take.
 ChartReadResult ParseChartFile(std::string_view bytes);
 
 // The seventeen texts the writer stores for a chart (trimmed).

@@ -25,9 +25,84 @@ struct Place {
     std::string name;
 };
 
+bool IsSharedFolder(const struct stat& folder) {
+    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+}
+
+#ifdef O_PATH
+constexpr int kWalkFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+#else
+constexpr int kWalkFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+#endif
+
+// The kernel's own limit on links followed in one lookup.
+constexpr int kMaxLinks = 40;
+
+// The text of the link `name` in `folder`, refused when it is a stranger's
+// link in a shared folder: one that belongs neither to the effective user
+// nor to the folder's owner, in a sticky world-writable folder.
+Expected<std::string, FileReplaceError> ReadLink(int folder, const std::string& name,
+                                                 const struct stat& link, int& linksLeft) {
+    if (linksLeft-- == 0)
+        return Fail(SystemError(ELOOP));
+    struct stat st {};
+    if (::fstat(folder, &st) != 0)
+        return Fail(SystemError(errno));
+    if (IsSharedFolder(st) && link.st_uid != ::geteuid() && link.st_uid != st.st_uid)
+        return Fail(FileReplaceError{FileReplaceError::Kind::SharedFolderLink, 0});
+    std::string text(4096, '\0');
+    const ssize_t n = ::readlinkat(folder, name.c_str(), text.data(), text.size());
+    if (n < 0)
+        return Fail(SystemError(errno));
+    if (static_cast<std::size_t>(n) >= text.size())
+        return Fail(SystemError(ENAMETOOLONG));
+    text.resize(static_cast<std::size_t>(n));
+    return text;
+}
+
+// Opens the folder `path` relative to `base` (ignored for an absolute path)
+// one component at a time, so that the shared-folder rule holds for a link
+// anywhere in the path, not only for the last component.
+Expected<FileDescriptor, FileReplaceError> WalkToFolder(const std::string& path, int base,
+                                                        int& linksLeft) {
+    FileDescriptor at(::openat(base, path.starts_with('/') ? "/" : ".", kWalkFlags));
+    if (at.get() < 0)
+        return Fail(SystemError(errno));
+    for (std::size_t start = 0; start < path.size();) {
+        std::size_t end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        const std::string name = path.substr(start, end - start);
+        start = end + 1;
+        if (name.empty() || name == ".")
+            continue;
+        struct stat st {};
+        if (::fstatat(at.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return Fail(SystemError(errno));
+        if (S_ISLNK(st.st_mode)) {
+            auto text = ReadLink(at.get(), name, st, linksLeft);
+            if (!text)
+                return Fail(text.error());
+            auto next = WalkToFolder(*text, at.get(), linksLeft);
+            if (!next)
+                return Fail(next.error());
+            at = std::move(*next);
+            continue;
+        }
+        if (!S_ISDIR(st.st_mode))
+            return Fail(SystemError(ENOTDIR));
+        // Not following a link: one planted since the check is refused.
+        FileDescriptor next(::openat(at.get(), name.c_str(), kWalkFlags | O_NOFOLLOW));
+        if (next.get() < 0)
+            return Fail(SystemError(errno));
+        at = std::move(next);
+    }
+    return at;
+}
+
 // Splits `path` into its folder, opened relative to `base` (ignored for an
 // absolute path), and its last component.
-Expected<Place, FileReplaceError> OpenPlace(const std::string& path, int base) {
+Expected<Place, FileReplaceError> OpenPlace(const std::string& path, int base, int& linksLeft) {
     if (path.empty())
         return Fail(SystemError(ENOENT));
     if (path.back() == '/')
@@ -39,14 +114,14 @@ Expected<Place, FileReplaceError> OpenPlace(const std::string& path, int base) {
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (name == "." || name == "..")
         return Fail(SystemError(EISDIR));
-    const int fd = ::openat(base, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    auto walked = WalkToFolder(folder, base, linksLeft);
+    if (!walked)
+        return Fail(walked.error());
+    // Opened for reading: the folder is synced after the rename.
+    const int fd = ::openat(walked->get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return Fail(SystemError(errno));
     return Place{FileDescriptor(fd), std::move(name)};
-}
-
-bool IsSharedFolder(const struct stat& folder) {
-    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
 }
 
 struct Target {
@@ -58,11 +133,11 @@ struct Target {
 // Follows symbolic links from `path` to the file to replace (which need not
 // exist yet), applying the shared-folder rule at every link.
 Expected<Target, FileReplaceError> ResolveTarget(const std::string& path) {
-    auto opened = OpenPlace(path, AT_FDCWD);
+    int linksLeft = kMaxLinks;
+    auto opened = OpenPlace(path, AT_FDCWD, linksLeft);
     if (!opened)
         return Fail(opened.error());
     Target target{std::move(*opened), false, {}};
-    constexpr int kMaxLinks = 40;  // as the kernel's own limit
     for (int links = 0;; ++links) {
         Place& place = target.place;
         struct stat st {};
@@ -78,22 +153,10 @@ Expected<Target, FileReplaceError> ResolveTarget(const std::string& path) {
             target.status = st;
             return target;
         }
-        if (links == kMaxLinks)
-            return Fail(SystemError(ELOOP));
-        struct stat folder {};
-        if (::fstat(place.folder.get(), &folder) != 0)
-            return Fail(SystemError(errno));
-        if (IsSharedFolder(folder) && st.st_uid != ::geteuid() && st.st_uid != folder.st_uid)
-            return Fail(FileReplaceError{FileReplaceError::Kind::SharedFolderLink, 0});
-        std::string link(4096, '\0');
-        const ssize_t n =
-            ::readlinkat(place.folder.get(), place.name.c_str(), link.data(), link.size());
-        if (n < 0)
-            return Fail(SystemError(errno));
-        if (static_cast<std::size_t>(n) >= link.size())
-            return Fail(SystemError(ENAMETOOLONG));
-        link.resize(static_cast<std::size_t>(n));
-        auto next = OpenPlace(link, place.folder.get());
+        auto link = ReadLink(place.folder.get(), place.name, st, linksLeft);
+        if (!link)
+            return Fail(link.error());
+        auto next = OpenPlace(*link, place.folder.get(), linksLeft);
         if (!next)
             return Fail(next.error());
         target.place = std::move(*next);
@@ -171,6 +234,91 @@ int WriteAll(int fd, std::string_view bytes) {
     return 0;
 }
 
+int ReadAllAt(int fd, std::string& out, std::size_t limit) {
+    char buffer[64 * 1024];
+    for (off_t at = 0;;) {
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, at);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return 0;
+        out.append(buffer, static_cast<std::size_t>(n));
+        if (out.size() > limit)
+            return EFBIG;
+        at += n;
+    }
+}
+
+int WriteAllAt(int fd, std::string_view bytes) {
+    for (off_t at = 0; !bytes.empty();) {
+        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+        at += n;
+    }
+    return 0;
+}
+
+// The whole file becomes `bytes`, on the disk.
+int Overwrite(int fd, std::string_view bytes) {
+    if (const int err = WriteAllAt(fd, bytes))
+        return err;
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd) != 0)
+        return errno;
+    return 0;
+}
+
+Expected<void, FileReplaceError> ReplaceByRename(const Target& target, std::string_view bytes,
+                                                 const FileReplaceHooks& hooks);
+
+// A file with other names (hard links) keeps them: a new file renamed over
+// this name would leave the other names holding the old content. The new
+// content goes into the same file instead, as careful editors write such a
+// file, with the old content held in memory and put back if a write fails,
+// and the signals that end the process held off until the file is whole.
+// Should even putting it back fail, the old content is saved under this
+// name the usual way: the link is lost, the content never.
+Expected<void, FileReplaceError> RewriteInPlace(const Target& target, std::string_view bytes,
+                                                const FileReplaceHooks& hooks) {
+    FileDescriptor file(::openat(target.place.folder.get(), target.place.name.c_str(),
+                                 O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+    if (file.get() < 0)
+        return Fail(SystemError(errno));
+    struct stat st {};
+    if (::fstat(file.get(), &st) != 0)
+        return Fail(SystemError(errno));
+    if (!S_ISREG(st.st_mode))
+        return Fail(FileReplaceError{FileReplaceError::Kind::NotRegularFile, 0});
+    std::string old;
+    if (const int err = ReadAllAt(file.get(), old, kMaxInPlaceBytes))
+        return Fail(err == EFBIG ? FileReplaceError{FileReplaceError::Kind::LinkedAndLarge, 0}
+                                 : SystemError(err));
+#ifdef FALLOC_FL_KEEP_SIZE
+    // Room for the new content first, where the file system can promise it,
+    // so that a full disk stops the save before the file changes.
+    if (bytes.size() > old.size() &&
+        ::fallocate(file.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS)
+        return Fail(SystemError(errno));
+#endif
+    CleanupSignalsHeld held;
+    if (hooks.beforeRename)
+        hooks.beforeRename();
+    const int err = Overwrite(file.get(), bytes);
+    if (err == 0)
+        return {};
+    if (Overwrite(file.get(), old) != 0)
+        (void)ReplaceByRename(target, old, {});
+    return Fail(SystemError(err));
+}
+
 }  // namespace
 
 Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::string_view bytes,
@@ -178,7 +326,7 @@ Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::strin
     auto resolved = ResolveTarget(path);
     if (!resolved)
         return Fail(resolved.error());
-    Target& target = *resolved;
+    const Target& target = *resolved;
     const int folder = target.place.folder.get();
     const char* name = target.place.name.c_str();
     if (target.exists) {
@@ -192,8 +340,18 @@ Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::strin
                 return Fail(SystemError(EROFS));
             return Fail(FileReplaceError{FileReplaceError::Kind::ReadOnly, 0});
         }
+        if (target.status.st_nlink > 1)
+            return RewriteInPlace(target, bytes, hooks);
     }
+    return ReplaceByRename(target, bytes, hooks);
+}
 
+namespace {
+
+Expected<void, FileReplaceError> ReplaceByRename(const Target& target, std::string_view bytes,
+                                                 const FileReplaceHooks& hooks) {
+    const int folder = target.place.folder.get();
+    const char* name = target.place.name.c_str();
     TemporaryFile temp(folder);
     if (const int err = temp.create())
         return Fail(SystemError(err));
@@ -224,4 +382,5 @@ Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::strin
     return {};
 }
 
+}  // namespace
 }  // namespace vellamor

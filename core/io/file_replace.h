@@ -8,12 +8,17 @@
 // removes it too, once the program has installed the handlers of
 // core/io/temporary_cleanup.h.
 //
-// Symbolic links follow one rule: a link as the last component, in a sticky
+// Symbolic links follow one rule: a link anywhere in the path, in a sticky
 // world-writable folder (such as /tmp), owned neither by the effective user
 // nor by the folder's owner, is refused whatever the kernel's own setting;
 // any other link is resolved fully and the file it leads to is replaced,
-// leaving the link as it was. Everything is looked up through folder
-// descriptors, never by checking a path and then opening it.
+// leaving the link as it was. Everything is looked up one component at a
+// time through folder descriptors, never by checking a path and then
+// opening it.
+//
+// A file with other names (hard links) is not replaced but rewritten in
+// place, so that every name shows the new content; the old content is kept
+// in memory meanwhile and put back if a write fails.
 //
 // POSIX only; no Qt.
 #pragma once
@@ -32,6 +37,7 @@ struct FileReplaceError {
         DanglingLink,      // a symbolic link that leads to no file
         NotRegularFile,    // a folder, a device, a pipe
         ReadOnly,          // an existing file the user may not write
+        LinkedAndLarge,    // a file with other names, too large to rewrite in place
         System,            // the system refused: `systemError` says why
     };
     Kind kind = Kind::System;
@@ -49,6 +55,10 @@ struct FileReplaceHooks {
 // refused.
 Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::string_view bytes,
                                              const FileReplaceHooks& hooks = {});
+
+// The largest file with other names that is rewritten in place (its old
+// content is held in memory meanwhile).
+inline constexpr std::size_t kMaxInPlaceBytes = 64 * 1024 * 1024;
 
 // The temporary files' names: hidden, and short, so that a target whose name
 // takes the folder's whole 255 bytes can still be saved.

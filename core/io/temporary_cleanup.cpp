@@ -3,8 +3,10 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <time.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstring>
 
@@ -12,14 +14,22 @@ namespace vellamor {
 namespace {
 
 // A folder descriptor and a name in a fixed buffer, as a handler may not
-// allocate.
-volatile sig_atomic_t g_pendingFolder = -1;
+// allocate; lock-free atomics, as another thread may note them.
+std::atomic<int> g_pendingFolder{-1};
 char g_pendingName[32];
+// How many CleanupSignalsHeld are alive, in any thread.
+std::atomic<int> g_holding{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 constexpr int kCleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 extern "C" void RemovePendingAndEnd(int signal) {
-    if (g_pendingFolder >= 0)
+    // Only another thread can hold the signals now: let it finish.
+    while (g_holding.load() > 0) {
+        const timespec pause{0, 1000000};
+        ::nanosleep(&pause, nullptr);
+    }
+    if (g_pendingFolder.load() >= 0)
         ::unlinkat(g_pendingFolder, g_pendingName, 0);
     std::signal(signal, SIG_DFL);
     std::raise(signal);
@@ -44,11 +54,13 @@ CleanupSignalsHeld::CleanupSignalsHeld() {
     sigemptyset(&set);
     for (int s : kCleanupSignals)
         sigaddset(&set, s);
-    ::sigprocmask(SIG_BLOCK, &set, &m_old);
+    ::pthread_sigmask(SIG_BLOCK, &set, &m_old);
+    ++g_holding;
 }
 
 CleanupSignalsHeld::~CleanupSignalsHeld() {
-    ::sigprocmask(SIG_SETMASK, &m_old, nullptr);
+    --g_holding;
+    ::pthread_sigmask(SIG_SETMASK, &m_old, nullptr);
 }
 
 void RemoveTemporaryFileOnSignals() {

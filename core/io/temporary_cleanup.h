@@ -2,8 +2,8 @@
 // The temporary file that ReplaceFile is writing, if any, known process-wide
 // so that a signal ending the process can remove it. Nothing here acts on
 // its own: the handlers exist only once the program installs them, which
-// app/ does for headless runs; without them a signal ends the process as
-// usual and a temporary file may stay.
+// app/ does for the command line and the windows alike; without them a
+// signal ends the process as usual and a temporary file may stay.
 //
 // POSIX only; no Qt.
 #pragma once
@@ -14,9 +14,9 @@
 
 namespace vellamor {
 
-// For headless runs: SIGINT, SIGTERM and SIGHUP remove a temporary file
-// being written, then end the process as the signal would. Signals the
-// process ignores (a run under nohup) stay ignored.
+// SIGINT, SIGTERM and SIGHUP remove a temporary file being written, then
+// end the process as the signal would. Signals the process ignores (a run
+// under nohup) stay ignored.
 void RemoveTemporaryFileOnSignals();
 
 // The temporary file `name` (at most 31 bytes) in the open folder `folder`
@@ -26,7 +26,10 @@ void NoteTemporaryFile(int folder, std::string_view name);
 void ForgetTemporaryFile();
 
 // SIGINT, SIGTERM and SIGHUP held back while alive, so that none can strike
-// between creating a temporary file and noting it.
+// between creating a temporary file and noting it, or while a file is
+// rewritten in place. In a process with several threads (the window's) the
+// signal may reach another thread meanwhile: its handler waits until no
+// thread holds them any more.
 class CleanupSignalsHeld {
   public:
     CleanupSignalsHeld();

@@ -789,6 +789,14 @@ year %2, month %3, period %4</source>
         <source>Application is already running</source>
         <translation>एप्लिकेशन पहले से चल रहा है</translation>
     </message>
+    <message>
+        <source>The chart %1 could not be handed to it.</source>
+        <translation>कुंडली %1 उसे नहीं सौंपी जा सकी।</translation>
+    </message>
+    <message>
+        <source>No private folder could be found or made for the program&apos;s lock. It runs without it: a chart opened from the file manager opens in a window of its own.</source>
+        <translation>प्रोग्राम के लॉक के लिए कोई निजी फ़ोल्डर न मिला, न बनाया जा सका। प्रोग्राम उसके बिना चल रहा है: फ़ाइल मैनेजर से खोली गई कुंडली अपनी अलग विंडो में खुलेगी।</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::MainWindow</name>
@@ -1328,6 +1336,18 @@ Do you want to check for an update?</source>
     <message>
         <source>%1: the sheet could not be drawn</source>
         <translation>%1: कुंडली पत्र नहीं बनाया जा सका</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1</source>
+        <translation>फ़ाइल पंक्ति %1 के बाद समाप्त हो जाती है</translation>
+    </message>
+    <message>
+        <source>the file goes on after line %1</source>
+        <translation>फ़ाइल पंक्ति %1 के बाद भी आगे चलती है</translation>
+    </message>
+    <message>
+        <source>the file has other names (hard links) and is too large to rewrite in place</source>
+        <translation>फ़ाइल के अन्य नाम (हार्ड लिंक) हैं और वह अपनी जगह पर दोबारा लिखने के लिए बहुत बड़ी है</translation>
     </message>
 </context>
 <context>

@@ -88,7 +88,7 @@ TEST(CommandLine, JsonPrintsOneObjectPerGoodFileAndNamesEachBadOne) {
     }
     EXPECT_EQ(count, 2);
     EXPECT_EQ(r.err, damaged + ": Please Check The File. (line 1 cannot be decoded)\n" + invalid +
-                         ": Please Enter Degree of Latitude\n");
+                         ": Please Check The File. (the file ends after line 6)\n");
 }
 
 // Output that cannot be written is a failure, in every mode that prints,

@@ -651,6 +651,9 @@ class MainWindowTest : public QObject {
             {write("empty.sud", ""), "the file is empty"},
             {write("chart.SUD", ""), "the name does not end in \"sud\""},
             {dir.filePath(QStringLiteral("missing.sud")), "no such file"},
+            {write("short.sud", month13.substr(0, month13.find("\r\n") + 2)),
+             "the file ends after line 1"},
+            {write("two.sud", month13 + month13), "the file goes on after line 17"},
         };
         for (const auto& c : cases) {
             dialogs->messages.clear();
@@ -658,7 +661,8 @@ class MainWindowTest : public QObject {
             find<QPushButton>("cmdOpen")->click();
             QCOMPARE(dialogs->messages.size(), 1);
             QCOMPARE(dialogs->messages[0].text, QStringLiteral("Please Check The File."));
-            QCOMPARE(dialogs->messages[0].informativeText, QString::fromUtf8(c.reason));
+            QCOMPARE(dialogs->messages[0].informativeText,
+                     c.path + QStringLiteral(": ") + QString::fromUtf8(c.reason));
             QCOMPARE(dialogs->messages[0].icon, DialogIcon::Critical);
             QCOMPARE(window->form(), GoodForm());
             QVERIFY(!window->resultWindow());

@@ -5,6 +5,7 @@
 
 #include <signal.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,13 +13,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstring>
 #include <future>
+#include <memory>
+#include <vector>
 
 #include "fake_dialogs.h"
 #include "gui/desktop.h"
@@ -103,10 +108,119 @@ class SingleInstanceTest : public QObject {
         QVERIFY(blocked.acquire());
     }
 
+    // The lock and the socket only ever go into a folder private to the
+    // user: the runtime folder, else one of the program's own, else none.
+    void handOverFolderIsPrivate_data() {
+        QTest::addColumn<QString>("runtime");  // how the runtime folder is
+        QTest::addColumn<QString>("own");      // how the program's own folder is found
+        QTest::addColumn<QString>("chosen");   // "runtime", "own" or "none"
+        QTest::newRow("private runtime folder") << "0700"
+                                                << "missing"
+                                                << "runtime";
+        QTest::newRow("runtime folder open to others") << "0755"
+                                                       << "missing"
+                                                       << "own";
+        QTest::newRow("no runtime folder") << "unset"
+                                           << "missing"
+                                           << "own";
+        QTest::newRow("runtime folder is a link") << "link"
+                                                  << "0700"
+                                                  << "own";
+        QTest::newRow("own folder open to others") << "unset"
+                                                   << "0755"
+                                                   << "none";
+        QTest::newRow("own folder is a link") << "unset"
+                                              << "link"
+                                              << "none";
+        QTest::newRow("own folder made by another user") << "unset"
+                                                         << "stranger"
+                                                         << "none";
+    }
+    void handOverFolderIsPrivate() {
+        QFETCH(QString, runtime);
+        QFETCH(QString, own);
+        QFETCH(QString, chosen);
+        if (own == QStringLiteral("stranger") && ::geteuid() != 0)
+            QSKIP("not run as root, so no folder of another user can be made");
+        QTemporaryDir root;
+        const QString runtimePath = root.filePath(QStringLiteral("run"));
+        const QString temporary = root.filePath(QStringLiteral("tmp"));
+        const QString ownPath = temporary + QStringLiteral("/vellamor-%1").arg(::geteuid());
+        QVERIFY(QDir().mkpath(temporary));
+        QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("elsewhere"))));
+        QFile::setPermissions(root.filePath(QStringLiteral("elsewhere")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        auto make = [&](const QString& path, const QString& how) {
+            if (how == QStringLiteral("link"))
+                QVERIFY(QFile::link(root.filePath(QStringLiteral("elsewhere")), path));
+            else if (how != QStringLiteral("unset") && how != QStringLiteral("missing"))
+                QCOMPARE(::mkdir(QFile::encodeName(path).constData(),
+                                 how == QStringLiteral("0755") ? 0755 : 0700),
+                         0);
+            if (how.startsWith(QLatin1Char('0')))
+                QCOMPARE(::chmod(QFile::encodeName(path).constData(), how.toUInt(nullptr, 8)), 0);
+            if (how == QStringLiteral("stranger"))
+                QCOMPARE(::chown(QFile::encodeName(path).constData(), 65533, 65533), 0);
+        };
+        make(runtimePath, runtime);
+        make(ownPath, own);
+        const auto folder =
+            HandOverFolder(runtime == QStringLiteral("unset") ? QString() : runtimePath, temporary);
+        const QString got = !folder                  ? QStringLiteral("none")
+                            : *folder == runtimePath ? QStringLiteral("runtime")
+                            : *folder == ownPath     ? QStringLiteral("own")
+                                                     : *folder;
+        QCOMPARE(got, chosen);
+        if (folder)
+            QVERIFY(IsPrivateFolder(*folder));
+    }
+
+    void displaysAreToldApart_data() {
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("x11");
+        QTest::addColumn<QString>("session");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Wayland first") << "wayland-1"
+                                       << ":0"
+                                       << "3"
+                                       << "wayland-1";
+        QTest::newRow("X display") << ""
+                                   << ":1"
+                                   << "3"
+                                   << "_1";
+        QTest::newRow("X screen of a display") << ""
+                                               << ":0.1"
+                                               << ""
+                                               << "_0";
+        QTest::newRow("X display on a host") << ""
+                                             << "host.lan:10.0"
+                                             << ""
+                                             << "host.lan_10";
+        QTest::newRow("session only") << ""
+                                      << ""
+                                      << "c2"
+                                      << "c2";
+        QTest::newRow("nothing") << ""
+                                 << ""
+                                 << ""
+                                 << "default";
+        QTest::newRow("no path in a name") << "../x/y"
+                                           << ""
+                                           << ""
+                                           << ".._x_y";
+    }
+    void displaysAreToldApart() {
+        QFETCH(QString, wayland);
+        QFETCH(QString, x11);
+        QFETCH(QString, session);
+        QFETCH(QString, key);
+        QCOMPARE(DisplayKey(wayland, x11, session), key);
+    }
+
     // The headless modes run beside an open window.
     void headlessModesTakeNoLock() {
         QTemporaryDir runtime;
-        InstanceLock window(runtime.filePath(QStringLiteral("vellamor.lock")));
+        InstanceLock window(runtime.filePath(QStringLiteral("vellamor-default.lock")));
         QVERIFY(window.acquire());
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -122,8 +236,10 @@ class SingleInstanceTest : public QObject {
     }
 
     // Without a chart a second start is turned away as always; with one, the
-    // chart goes to the running program without a word. A socket left by a
-    // killed program answers nobody and is replaced by the next listener.
+    // chart goes to the running program without a word, its path whole
+    // whatever it holds. A socket left by a killed program answers nobody
+    // (the start then names the chart it could not hand over) and is
+    // replaced by the next listener.
     void secondStartWithAChartHandsItOver() {
         FakeDialogs dialogs;
         const QString lockPath = dir.filePath(QStringLiteral("d.lock"));
@@ -131,7 +247,14 @@ class SingleInstanceTest : public QObject {
         InstanceLock first(lockPath);
         QVERIFY(first.acquire());
         MakeStaleSocket(socketPath);
-        QVERIFY(!HandChartToRunningProgram(socketPath, kChart07, 300));
+        InstanceLock refused(lockPath);
+        QVERIFY(!CheckSingleInstance(refused, kChart07, socketPath));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.lastText(), QStringLiteral("Application is already running"));
+        QCOMPARE(dialogs.messages[0].informativeText,
+                 QStringLiteral("The chart %1 could not be handed to it.")
+                     .arg(QFileInfo(kChart07).absoluteFilePath()));
+        dialogs.messages.clear();
 
         ChartHandOverServer server(socketPath);
         QVERIFY(server.listen());
@@ -154,6 +277,48 @@ class SingleInstanceTest : public QObject {
         QCOMPARE(received[0][0].toString(), QFileInfo(kChart07).absoluteFilePath());
         QCOMPARE(dialogs.messages.size(), 1);
         QVERIFY(!second.held());
+
+        // A path with a line break in it arrives whole.
+        const QString odd = dir.filePath(QStringLiteral("a\n/etc/passwd\r.sud"));
+        auto oddHanded = std::async(std::launch::async,
+                                    [&] { return HandChartToRunningProgram(socketPath, odd); });
+        QTRY_COMPARE(received.size(), 2);
+        QVERIFY(oddHanded.get());
+        QCOMPARE(received[1][0].toString(), odd);
+    }
+
+    // Silent connections neither pile up nor keep a start out for long: those
+    // over the limit are closed at once, the rest after a few seconds, and a
+    // server whose socket went away listens again.
+    void handOverSurvivesSilentConnectionsAndALostSocket() {
+        const QString socketPath = dir.filePath(QStringLiteral("e.socket"));
+        ChartHandOverServer server(socketPath);
+        QVERIFY(server.listen());
+        QSignalSpy received(&server, &ChartHandOverServer::chartReceived);
+        std::vector<std::unique_ptr<QLocalSocket>> silent;
+        for (int i = 0; i < 3 * ChartHandOverServer::kMaxConnections; ++i) {
+            silent.push_back(std::make_unique<QLocalSocket>());
+            silent.back()->connectToServer(socketPath);
+        }
+        QTest::qWait(200);
+        const auto connected = [&] {
+            return std::count_if(silent.begin(), silent.end(), [](const auto& s) {
+                return s->state() == QLocalSocket::ConnectedState;
+            });
+        };
+        QVERIFY(connected() <= ChartHandOverServer::kMaxConnections);
+        auto handed = std::async(std::launch::async,
+                                 [&] { return HandChartToRunningProgram(socketPath, kChart07); });
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 5000);
+        QVERIFY(handed.get());
+        QCOMPARE(connected(), 0);
+
+        QVERIFY(QFile::remove(socketPath));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socketPath), 3000);
+        auto again = std::async(std::launch::async,
+                                [&] { return HandChartToRunningProgram(socketPath, kChart07); });
+        QTRY_COMPARE(received.size(), 2);
+        QVERIFY(again.get());
     }
 
     // The running program drops the question on screen as Cancel would,
@@ -203,7 +368,9 @@ class SingleInstanceTest : public QObject {
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        const QString socket = home.filePath(QStringLiteral("run/vellamor.socket"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":7"));
+        const QString socket = home.filePath(QStringLiteral("run/vellamor-_7.socket"));
         auto start = [&](QProcess& p, const QStringList& args) {
             p.setProcessEnvironment(env);
             p.start(QStringLiteral(VELLAMOR_PROGRAM), args);

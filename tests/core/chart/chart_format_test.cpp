@@ -33,7 +33,8 @@ TEST(ChartFormat, EncodingShiftsEveryCharacterByEightyFive) {
 }
 
 // A chart file is read whole or refused whole: one value that no control can
-// take, or a line cut off, refuses the file with its line.
+// take, a line cut off, a missing line or anything after the last refuses the
+// file with its line.
 TEST(ChartFormat, AValueTheFormCannotTakeRefusesTheWholeFile) {
     struct Case {
         int line;
@@ -80,11 +81,16 @@ TEST(ChartFormat, AValueTheFormCannotTakeRefusesTheWholeFile) {
     };
     EXPECT_EQ(reason(whole->substr(0, whole->size() - 3)), "line 17 is cut short");
     EXPECT_EQ(reason(whole->substr(0, 5)), "line 1 is cut short");
-    // Fewer than 17 whole lines: the missing fields are empty.
-    std::size_t sixLines = 0;
-    for (int i = 0; i < 6; ++i)
-        sixLines = whole->find("\r\n", sixLines) + 2;
-    EXPECT_EQ(reason(whole->substr(0, sixLines)), "read");
+    // Cut at a line end, or followed by anything at all: damaged too.
+    std::size_t lineEnd = 0;
+    for (int line = 1; line <= kChartFieldCount; ++line) {
+        lineEnd = whole->find("\r\n", lineEnd) + 2;
+        EXPECT_EQ(
+            reason(whole->substr(0, lineEnd)),
+            line == kChartFieldCount ? "read" : "the file ends after line " + std::to_string(line));
+    }
+    for (const std::string& tail : {std::string("\r\n"), std::string("\0", 1), *whole})
+        EXPECT_EQ(reason(*whole + tail), "the file goes on after line 17");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli/wording.h"
@@ -37,11 +38,11 @@ void WriteBytes(const fs::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;
 }
 
-// Every entry of the folder but `keep`: a temporary file left behind.
-std::string Leftovers(const fs::path& folder, const std::string& keep) {
+// The temporary files left behind in the folder.
+std::string Leftovers(const fs::path& folder) {
     std::string left;
     for (const auto& e : fs::directory_iterator(folder))
-        if (e.path().filename() != keep)
+        if (e.path().filename().string().starts_with(kTemporaryFilePrefix))
             left += e.path().filename().string() + " ";
     return left;
 }
@@ -70,6 +71,14 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
              ::setrlimit(RLIMIT_FSIZE, &limit);
          },
          big, "File too large"},
+        {"a write cut short through one of two hard links",
+         [](const fs::path& folder, const fs::path& target) {
+             fs::create_hard_link(target, folder / "other.sud");
+             ::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{4096, 4096};
+             ::setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         big, "File too large"},
         {"a read-only file",
          [](const fs::path&, const fs::path& target) { fs::permissions(target, fs::perms(0444)); },
          "new", "the file is read-only"},
@@ -92,7 +101,7 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
                 return "reason: " + FileReplaceText(r.error());
             if (ReadBytes(target) != "old bytes\r\n")
                 return "the old file changed";
-            const std::string left = Leftovers(folder, "old.sud");
+            const std::string left = Leftovers(folder);
             return left.empty() ? "" : "left behind: " + left;
         })) << c.what;
     }
@@ -108,7 +117,7 @@ TEST(FileReplace, NoTemporaryFileOutlivesARenameThatFailsOrASignal) {
         if (r)
             return "renamed over a folder";
         fs::remove_all(target);
-        const std::string left = Leftovers(scratch, "");
+        const std::string left = Leftovers(scratch);
         return left.empty() ? "" : "after a failed rename: " + left;
     }));
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
@@ -127,11 +136,34 @@ TEST(FileReplace, NoTemporaryFileOutlivesARenameThatFailsOrASignal) {
                 return "the run did not end by its signal";
             if (ReadBytes(scratch / "keep.png") != "old")
                 return "the old file changed";
-            const std::string left = Leftovers(scratch, "keep.png");
+            const std::string left = Leftovers(scratch);
             return left.empty() ? "" : "left behind: " + left;
         })) << "signal "
             << signal;
     }
+    // In a process with another thread (the window's), a signal during an
+    // in-place rewrite reaches that thread: it ends the process only once
+    // the file is whole.
+    EXPECT_TRUE(RunUnprivileged([](const fs::path& scratch) -> std::string {
+        WriteBytes(scratch / "linked.sud", "old");
+        fs::create_hard_link(scratch / "linked.sud", scratch / "other.sud");
+        const pid_t run = ::fork();
+        if (run == 0) {
+            RemoveTemporaryFileOnSignals();
+            std::thread([] { ::pause(); }).detach();
+            (void)ReplaceFile((scratch / "linked.sud").string(), "new", {[] {
+                                  ::kill(::getpid(), SIGTERM);
+                                  ::usleep(100000);
+                              }});
+            ::sleep(5);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(run, &status, 0);
+        if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGTERM)
+            return "the run did not end by its signal";
+        return ReadBytes(scratch / "other.sud") == "new" ? "" : "the file is not whole";
+    }));
 }
 
 // One rule for symbolic links, whatever the kernel's own setting: a
@@ -141,18 +173,25 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
     struct Case {
         const char* what;
         std::string link;    // what the link "out.svg" points to, relative to its folder
-        bool shared;         // the link lies in a sticky world-writable folder
-        bool stranger;       // the link belongs to neither the user nor the folder's owner
+        bool shared;         // the links lie in a sticky world-writable folder
+        bool stranger;       // the links belong to neither the user nor the folder's owner
         std::string reason;  // empty: the file behind the link is replaced
+        std::string saved = "links/out.svg";  // the path saved to
     };
+    const std::string refused = "will not follow a symbolic link in a shared folder";
     const std::vector<Case> cases{
         {"a link to a file", "../real/out.svg", false, false, ""},
         {"a chain of links", "hop.svg", false, false, ""},
         {"the user's own link in a shared folder", "../real/out.svg", true, false, ""},
-        {"a stranger's link in a shared folder", "../real/out.svg", true, true,
-         "will not follow a symbolic link in a shared folder"},
+        {"a stranger's link in a shared folder", "../real/out.svg", true, true, refused},
         {"a dangling link", "../real/nothing.svg", false, false,
          "the symbolic link leads to no file"},
+        // A link to a folder ("dir" leads to "real"), anywhere in the path.
+        {"the user's own folder link in a shared folder", "", true, false, "", "links/dir/out.svg"},
+        {"a stranger's folder link in a shared folder", "", true, true, refused,
+         "links/dir/out.svg"},
+        {"a stranger's folder link further up", "", true, true, refused,
+         "links/dir/../real/out.svg"},
     };
     // A third user's link can only be made by the administrator.
     const bool administrator = ::geteuid() == 0;
@@ -172,28 +211,29 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
         fs::permissions(root / "links", c.shared ? fs::perms(01777) : fs::perms(0777));
         WriteBytes(root / "real" / "out.svg", "old");
         fs::create_symlink("../real/out.svg", root / "links" / "hop.svg");
-        fs::create_symlink(c.link, root / "links" / "out.svg");
+        fs::create_symlink(c.link.empty() ? "../real/out.svg" : c.link, root / "links" / "out.svg");
+        fs::create_directory_symlink("../real", root / "links" / "dir");
         if (administrator) {
             // The user below is 65534; a stranger is some third user.
             const uid_t owner = c.stranger ? 65533 : test::kUnprivilegedId;
-            ASSERT_EQ(::lchown((root / "links" / "out.svg").c_str(), owner, owner), 0);
-            ASSERT_EQ(::lchown((root / "links" / "hop.svg").c_str(), owner, owner), 0);
+            for (const char* link : {"out.svg", "hop.svg", "dir"})
+                ASSERT_EQ(::lchown((root / "links" / link).c_str(), owner, owner), 0);
             ASSERT_EQ(::chown((root / "real" / "out.svg").c_str(), test::kUnprivilegedId,
                               test::kUnprivilegedId),
                       0);
         }
         EXPECT_TRUE(RunUnprivileged([&](const fs::path&) -> std::string {
-            const auto r = ReplaceFile((root / "links" / "out.svg").string(), "new");
+            const auto r = ReplaceFile((root / c.saved).string(), "new");
             const std::string got = r ? "" : FileReplaceText(r.error());
             if (got != c.reason)
                 return "reason \"" + got + "\"";
             if (ReadBytes(root / "real" / "out.svg") != (c.reason.empty() ? "new" : "old"))
                 return "the file behind the link is wrong";
-            if (!fs::is_symlink(root / "links" / "out.svg"))
-                return "the link was replaced";
-            const std::string left =
-                Leftovers(root / "links", "out.svg") + Leftovers(root / "real", "out.svg");
-            return left == "hop.svg " ? "" : "left behind: " + left;
+            if (!fs::is_symlink(root / "links" / "out.svg") ||
+                !fs::is_symlink(root / "links" / "dir"))
+                return "a link was replaced";
+            const std::string left = Leftovers(root / "links") + Leftovers(root / "real");
+            return left.empty() ? "" : "left behind: " + left;
         })) << c.what;
         fs::remove_all(root);
     }
@@ -225,6 +265,28 @@ TEST(FileReplace, ModesAreKept) {
             return ModeOf(target) == c.expected ? "" : "mode " + std::to_string(ModeOf(target));
         })) << "umask "
             << std::oct << c.umask << " expected " << c.expected;
+    }
+}
+
+// Saving through one of two hard links rewrites the one file: both names
+// show the new content, whether it is shorter or longer than the old.
+TEST(FileReplace, HardLinksStayOneFile) {
+    for (const std::string& content : {std::string("new"), std::string(100000, 'n')}) {
+        EXPECT_TRUE(RunUnprivileged([&](const fs::path& scratch) -> std::string {
+            const fs::path target = scratch / "chart.sud", other = scratch / "copy.sud";
+            WriteBytes(target, "old bytes, longer than the new");
+            fs::permissions(target, fs::perms(0640));
+            fs::create_hard_link(target, other);
+            const auto r = ReplaceFile(target.string(), content);
+            if (!r)
+                return FileReplaceText(r.error());
+            if (ReadBytes(other) != content || ReadBytes(target) != content)
+                return "the names hold different content";
+            if (fs::hard_link_count(target) != 2 || ModeOf(target) != 0640)
+                return "the link or the mode was lost";
+            return Leftovers(scratch);
+        })) << content.size()
+            << " bytes";
     }
 }
 
