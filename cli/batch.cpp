@@ -105,8 +105,19 @@ void Compute(Part& part, const Invocation& inv, const BirthRowReader& reader) {
     }
 }
 
-// "12,345 rows, 150,000 rows/s, 0:07 left" on a terminal, redrawn a few
-// times a second in place.
+// 1234567 as "1,234,567".
+std::string Grouped(std::uint64_t v) {
+    const std::string digits = std::to_string(v);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out.push_back(',');
+        out.push_back(digits[i]);
+    }
+    return out;
+}
+
+// The progress line on a terminal, redrawn a few times a second in place.
 class Progress {
   public:
     Progress(bool on, std::ostream& err, std::optional<std::uint64_t> totalBytes)
@@ -120,18 +131,7 @@ class Progress {
             return;
         m_last = now;
         const double seconds = std::chrono::duration<double>(now - m_start).count();
-        std::string line = "\r" + Grouped(rows) + " rows, " +
-                           Grouped(static_cast<std::uint64_t>(rows / seconds)) + " rows/s";
-        if (m_total && bytes > 0 && bytes <= *m_total) {
-            const auto left = static_cast<std::uint64_t>(
-                seconds * static_cast<double>(*m_total - bytes) / static_cast<double>(bytes));
-            char buf[40];
-            std::snprintf(buf, sizeof buf, ", %llu:%02llu left",
-                          static_cast<unsigned long long>(left / 60),
-                          static_cast<unsigned long long>(left % 60));
-            line += buf;
-        }
-        m_err << line << "\033[K" << std::flush;
+        m_err << "\r" << ProgressText(rows, seconds, m_total, bytes) << "\033[K" << std::flush;
         m_shown = true;
     }
 
@@ -143,17 +143,6 @@ class Progress {
     }
 
   private:
-    static std::string Grouped(std::uint64_t v) {
-        const std::string digits = std::to_string(v);
-        std::string out;
-        for (std::size_t i = 0; i < digits.size(); ++i) {
-            if (i > 0 && (digits.size() - i) % 3 == 0)
-                out.push_back(',');
-            out.push_back(digits[i]);
-        }
-        return out;
-    }
-
     bool m_on;
     std::ostream& m_err;
     std::optional<std::uint64_t> m_total;
@@ -171,6 +160,23 @@ std::string Reason(int error) {
 }
 
 }  // namespace
+
+std::string ProgressText(std::uint64_t rows, double seconds,
+                         std::optional<std::uint64_t> totalBytes, std::uint64_t bytes) {
+    std::string line = Grouped(rows) + " rows, " +
+                       Grouped(static_cast<std::uint64_t>(static_cast<double>(rows) / seconds)) +
+                       " rows/s";
+    if (totalBytes && bytes > 0 && bytes <= *totalBytes) {
+        const auto left = static_cast<std::uint64_t>(
+            seconds * static_cast<double>(*totalBytes - bytes) / static_cast<double>(bytes));
+        char buf[40];
+        std::snprintf(buf, sizeof buf, ", %llu:%02llu left",
+                      static_cast<unsigned long long>(left / 60),
+                      static_cast<unsigned long long>(left % 60));
+        line += buf;
+    }
+    return line;
+}
 
 int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std::ostream& out,
                    std::ostream& err) {

@@ -4,12 +4,15 @@
 #pragma once
 
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <future>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <ostream>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -105,6 +108,12 @@ class OrderedWork {
 // --jobs beyond this many a core is taken as this many: more would only
 // hold more rows in memory.
 inline constexpr int kJobsPerCore = 4;
+
+// The progress line a births table shows on a terminal: "12,345 rows,
+// 150,000 rows/s" after `seconds`, and ", 0:07 left" when the table's size
+// is known and `bytes` of it are read.
+std::string ProgressText(std::uint64_t rows, double seconds,
+                         std::optional<std::uint64_t> totalBytes, std::uint64_t bytes);
 
 // --births: one chart per row of the table, in the invocation's mode. Rows
 // that fail are reported as "FILE:LINE: message" (standard input is "-") and

@@ -133,5 +133,34 @@ TEST(AtlasCommandLine, ChartFileRecomputedForThePlace) {
     EXPECT_NE(err2.str().find("no place"), std::string::npos) << err2.str();
 }
 
+// A births table's place column fills each row for its own date; a box
+// given in the row is kept as given and the zone row follows it.
+TEST(AtlasCommandLine, BirthsTableRowsKeepTheBoxAsGiven) {
+    const struct {
+        const char* row;
+        const char* entry;  // the zone and the box the chart was computed with
+    } cases[] = {
+        {"New York,1975-01-15,12:00,true", "\"zone\": 21, \"dst\": true"},
+        {"New York,1975-01-15,12:00,", "\"zone\": 27, \"dst\": false"},
+        {"New York,1975-07-15,12:00,true", "\"zone\": 18, \"dst\": true"},
+        {"London,1975-07-15,12:00,", "\"zone\": 29, \"dst\": true"},
+        {"London,1975-07-15,12:00,false", "\"zone\": 29, \"dst\": false"},
+    };
+    std::string table = "place,date,time,dst,name\n";
+    for (const auto& c : cases)
+        table += c.row + std::string(",Test\n");
+    std::istringstream in(table);
+    HeadlessServices services = BuiltInHeadlessServices(&BuiltInAtlas());
+    services.standardInput = &in;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunHeadless({"--json", "--births", "-"}, out, err, services), 0) << err.str();
+    std::istringstream lines(out.str());
+    std::string line;
+    for (const auto& c : cases) {
+        ASSERT_TRUE(std::getline(lines, line)) << c.row;
+        EXPECT_NE(line.find(c.entry), std::string::npos) << c.row << "\n" << line;
+    }
+}
+
 }  // namespace
 }  // namespace vellamor::atlas

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 #include "atlas/gazetteer.h"
 #include "built_in_places.h"
 #include "cli/wording.h"
@@ -67,19 +70,41 @@ TEST(SearchPlace, FindsThePlaceMeant) {
     }
 }
 
+// The note names the place taken and each other candidate, in order.
 TEST(SearchPlace, AmbiguityNoteNamesTakenAndOthers) {
-    const PlaceSearch s = SearchPlace(BuiltInPlaces(), "St Petersburg");
-    ASSERT_TRUE(s.place);
-    const std::string note = AmbiguityText("St Petersburg", *s.place, s.elsewhere);
-    EXPECT_EQ(note.rfind("St Petersburg: taken Saint Petersburg, Russia (population ", 0), 0u)
-        << note;
-    EXPECT_NE(note.find("; also St. Petersburg, Florida, United States (population 2"),
-              std::string::npos)
-        << note;
-    EXPECT_NE(note.find("): add the country to choose"), std::string::npos) << note;
-    const PlaceSearch pune = SearchPlace(BuiltInPlaces(), "Pune, India");
-    ASSERT_TRUE(pune.place);
-    EXPECT_EQ(AmbiguityText("Pune", *pune.place, pune.elsewhere), "");
+    const struct {
+        const char* query;
+        const char* typed;
+        std::vector<const char*> pieces;  // none: no note
+    } cases[] = {
+        {"St Petersburg",
+         "St Petersburg",
+         {"St Petersburg: taken Saint Petersburg, Russia (population ",
+          "; also St. Petersburg, Florida, United States (population 2",
+          "): add the country to choose"}},
+        {"Paris",
+         "Paris",
+         {"Paris: taken Paris, Île-de-France, France (population ",
+          "; also Paris, Texas, United States (population ",
+          "), Paris, Ontario, Canada (population ",
+          "), París, Herrera Province, Panama (population ", "): add the country to choose"}},
+        {"Pune, India", "Pune", {}},
+    };
+    for (const auto& c : cases) {
+        const PlaceSearch s = SearchPlace(BuiltInPlaces(), c.query);
+        ASSERT_TRUE(s.place) << c.query;
+        const std::string note = AmbiguityText(c.typed, *s.place, s.elsewhere);
+        EXPECT_EQ(note.empty(), c.pieces.empty()) << note;
+        std::size_t at = 0;
+        for (const char* piece : c.pieces) {
+            const std::size_t found = note.find(piece, at);
+            if (found == std::string::npos || (at == 0 && found != 0)) {
+                ADD_FAILURE() << note << "\nlacks, in its place: " << piece;
+                break;
+            }
+            at = found + std::strlen(piece);
+        }
+    }
 }
 
 TEST(SearchPlace, UnknownPlaceListsTheNearestWithinBounds) {

@@ -268,9 +268,21 @@ TEST(DecideZone, TheNoteStatesTheFacts) {
             EXPECT_NE(Note(d).find(fact), std::string::npos) << c.what << ": " << fact << "\n"
                                                              << Note(d);
     }
-    // No word of another region when the row is the place's own.
-    EXPECT_EQ(Note(DecideZone("Asia/Kolkata", "IN", {1980, 3, 5, 7, 5}, true)).find("another"),
-              std::string::npos);
+    // No word of another region when the row is named for the place: the
+    // country's own, or a neighbour's the place keeps.
+    const struct {
+        const char* zone;
+        const char* country;
+        LocalMoment when;
+    } own[] = {
+        {"Asia/Kolkata", "IN", {1980, 3, 5, 7, 5}},
+        {"Asia/Kathmandu", "NP", {1990, 6, 1, 12, 0}},
+        {"Asia/Jakarta", "ID", {2000, 6, 1, 12, 0}},
+    };
+    for (const auto& c : own) {
+        const std::string note = Note(DecideZone(c.zone, c.country, c.when, true));
+        EXPECT_EQ(note.find("another region"), std::string::npos) << note;
+    }
 }
 
 TEST(DecideZone, ChoicesByHandWin) {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/batch.h"
 #include "cli/headless.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
@@ -106,6 +107,44 @@ TEST_F(BirthsTable, FailingRowsAreNamedByLineAndTheOthersGoOn) {
     EXPECT_EQ(header.status, 2);
     EXPECT_TRUE(header.out.empty());
     EXPECT_EQ(header.err.rfind("vellamor: -:1: unknown column \"when\"", 0), 0u) << header.err;
+}
+
+// Rows refused before their chart (a month of 13) or while it is written
+// (born after the reading) leave no trace between the printed charts.
+TEST_F(BirthsTable, PrintedChartsStayOneBlankLineApartAroundFailingRows) {
+    const std::string bad = "Bad,1980-13-05,7:05,34,no,1:01N,1:01E,a,b,c\n";
+    const std::string later =
+        "Later,2001-03-05,7:05,34,false,18:31N,73:51E,Pune,Maharashtra,India\n";
+    auto print = [&](const std::string& rows) {
+        return Run({"--print", "--reading", "2000-01-01T12:00", "--births",
+                    Write(kHeader + rows, "print.csv")});
+    };
+    const Outcome one = print(kPune);
+    ASSERT_EQ(one.status, 0) << one.err;
+    for (const std::string& rows :
+         {kPune + bad + kPune, kPune + later + kPune, bad + kPune + later + bad + kPune + later}) {
+        const Outcome r = print(rows);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, one.out + "\n" + one.out) << rows;
+    }
+}
+
+TEST(BirthsTableProgress, GroupsThousandsAndSaysTheTimeLeft) {
+    const struct {
+        std::uint64_t rows;
+        double seconds;
+        std::optional<std::uint64_t> totalBytes;
+        std::uint64_t bytes;
+        const char* text;
+    } cases[] = {
+        {999, 1.0, std::nullopt, 0, "999 rows, 999 rows/s"},
+        {1234, 2.0, std::nullopt, 0, "1,234 rows, 617 rows/s"},
+        {1234567, 0.5, 4000, 1000, "1,234,567 rows, 2,469,134 rows/s, 0:01 left"},
+        {123456, 60.0, 3000, 1000, "123,456 rows, 2,057 rows/s, 2:00 left"},
+        {5, 1.0, 10, 20, "5 rows, 5 rows/s"},  // the file grew while it was read
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProgressText(c.rows, c.seconds, c.totalBytes, c.bytes), c.text);
 }
 
 TEST_F(BirthsTable, SeveralJobsKeepTheTablesOrder) {

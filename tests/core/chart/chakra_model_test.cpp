@@ -93,6 +93,16 @@ TEST(ChakraModel, BirthDetailTexts) {
                                                     "Maharashtra",
                                                     "India"};
     EXPECT_EQ(d, want);
+
+    // Typed texts are whole on either side of the inline room (47 bytes),
+    // their last character included.
+    for (const std::string& city :
+         {std::string(45, 'x') + "\xC3\xA9", std::string(46, 'x') + "\xC3\xA9",
+          std::string("Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch"),
+          std::string(200, 'x')}) {
+        b.city = city;
+        EXPECT_EQ(BirthDetailTexts(b)[6], city) << city.size() << " bytes";  // "City"
+    }
 }
 
 TEST(ChakraModel, RahuAndKetuStandSixHousesApartInEveryRing) {

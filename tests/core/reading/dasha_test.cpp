@@ -123,6 +123,15 @@ TEST(Dasha, YearMonthAndPeriodAtTheirEdges) {
          2,
          2,
          2},
+        {"the twelfth year: its cycle is years 1 to 12",
+         march5,
+         {1991, 6, 1, 12, 0},
+         12,
+         3,
+         11,
+         12,
+         2,
+         12},
         {"29 February birth, on its day in a leap year",
          leapDay,
          {1988, 2, 29, 10, 0},
@@ -148,6 +157,13 @@ TEST(Dasha, YearMonthAndPeriodAtTheirEdges) {
             EXPECT_LE(MinutesSince1970(s.from), MinutesSince1970(c.reading));
             EXPECT_GT(MinutesSince1970(s.to), MinutesSince1970(c.reading));
         }
+        // The cycle of twelve years shows the running year under its house.
+        const auto cycle = DashaCycle(c.birth, c.year);
+        const DashaSpan& listed = cycle[static_cast<std::size_t>(c.yearHouse - 1)];
+        EXPECT_EQ(listed.number, c.year);
+        EXPECT_EQ(listed.house, c.yearHouse);
+        EXPECT_EQ(Text(listed.from), Text(p->span(DashaLevel::Year).from));
+        EXPECT_EQ(Text(listed.to), Text(p->span(DashaLevel::Year).to));
     }
 }
 
@@ -222,30 +238,46 @@ TEST(Dasha, Delhi5March1980At0705ReadOn7December2026AtNoon) {
     EXPECT_EQ(Text(cycle.back().to), "2028-03-05T07:05");
 }
 
-// A transit read at a birth instant is the chart born then, body for body,
-// and its houses are the houses the chakra gives those bodies.
-TEST(Transits, AtABirthInstantEqualTheChartBornThen) {
+// A transit read at an instant is the chart born then, body for body (its
+// hour and minute the reading's, not the birth's); read at the birth instant
+// its houses are the houses the chakra gives those bodies.
+TEST(Transits, EqualTheChartBornAtTheReading) {
     BirthData west = Birth(1966, 7, 14, 23, 40);
     west.zoneIndex = 27, west.zoneHours = 5, west.zoneMinutes = 0;  // EST, -5 h
     west.eastLongitude = false, west.lonDegrees = 74, west.daylightSaving = true;
-    const BirthData births[] = {Birth(1980, 3, 5, 7, 5), Birth(2012, 11, 28, 0, 15), west,
-                                Birth(1901, 1, 1, 0, 0)};
-    for (const BirthData& b : births) {
-        const CivilDateTime at{b.year, b.month, b.day, b.hour, b.minute};
-        SCOPED_TRACE(Text(at));
-        const Chart chart = CalculateChart(b);
-        const auto t = ComputeTransits(chart, at);
+    const BirthData march5 = Birth(1980, 3, 5, 7, 5);
+    const struct {
+        BirthData birth;
+        CivilDateTime reading;
+    } cases[] = {
+        {march5, {1980, 3, 5, 7, 5}},  {Birth(2012, 11, 28, 0, 15), {2012, 11, 28, 0, 15}},
+        {west, {1966, 7, 14, 23, 40}}, {Birth(1901, 1, 1, 0, 0), {1901, 1, 1, 0, 0}},
+        {march5, {1980, 3, 5, 12, 0}}, {march5, {2026, 7, 1, 12, 0}},  // Pluto retrograde
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(
+            Text({c.birth.year, c.birth.month, c.birth.day, c.birth.hour, c.birth.minute}) +
+            " read at " + Text(c.reading));
+        BirthData then = c.birth;
+        then.year = c.reading.year, then.month = c.reading.month, then.day = c.reading.day;
+        then.hour = c.reading.hour, then.minute = c.reading.minute;
+        const Chart born = CalculateChart(then);
+        const auto t = ComputeTransits(CalculateChart(c.birth), c.reading);
         ASSERT_TRUE(t);
         for (int i = 0; i < kTransitBodyCount; ++i) {
-            EXPECT_EQ(t->longitudes[i], chart.planets.longitudes[i]) << kPlanetNames[i];
-            EXPECT_EQ(t->longTexts[i], chart.planets.longTexts[i]);
-            EXPECT_EQ(t->positionTexts[i], chart.planets.positionTexts[i]);
-            EXPECT_EQ(t->labels[i], chart.retrogrades.labels[i]);
+            EXPECT_EQ(t->longitudes[i], born.planets.longitudes[i]) << kPlanetNames[i];
+            EXPECT_EQ(t->longTexts[i], born.planets.longTexts[i]);
+            EXPECT_EQ(t->positionTexts[i], born.planets.positionTexts[i]);
+            EXPECT_EQ(t->labels[i], born.retrogrades.labels[i]);
+            EXPECT_EQ(t->retrograde[i], t->labels[i].find("(R)") != std::string::npos)
+                << kPlanetNames[i];
         }
+        if (then.hour != c.birth.hour || then.minute != c.birth.minute)
+            continue;
         const auto occupants = TransitOccupants(*t);
         for (int r = 0; r < kRingCount; ++r) {
             for (int h = 0; h < 12; ++h) {
-                std::string birthSide = chart.chakra.house(static_cast<Ring>(r), h).occupants.str();
+                std::string birthSide = born.chakra.house(static_cast<Ring>(r), h).occupants.str();
                 if (const auto asc = birthSide.find("Asc"); asc != std::string::npos)
                     birthSide.erase(asc > 0 ? asc - 1 : asc, asc > 0 ? 4 : 3);
                 EXPECT_EQ(occupants[r][h], birthSide) << "ring " << r << " house " << h + 1;
