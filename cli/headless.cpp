@@ -59,7 +59,7 @@ Expected<Chart, Refusal> ChartFromOptions(const Invocation& inv, const HeadlessS
         if (!r->note.empty())
             err << "vellamor: " << r->note << "\n";
     }
-    auto made = ChartFromForm(form);
+    auto made = ChartFromForm(form, inv.calculation);
     if (!made)
         return Fail(Refusal{Report(err, {OpeningErrorText(made.error()), 1}), true});
     return std::move(*made);
@@ -86,7 +86,7 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
             placeNote = r->note;
         };
     }
-    auto opened = OpenChartFile(file, atPlace);
+    auto opened = OpenChartFile(file, atPlace, inv.calculation);
     if (!placeError.empty()) {
         out.flush();
         return Fail(Refusal{Report(err, {placeError, 2}), true});
@@ -138,6 +138,10 @@ Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& cha
         }
         w.Key("entry");
         WriteEntry(w, chart.birth);
+        if (chart.precise) {
+            w.Key("calculation");
+            WriteCalculation(w, chart);
+        }
         if (reading)
             WriteReadingMembers(w, *reading);
         if (row) {

@@ -8,10 +8,10 @@
 #include <cstring>
 
 #include "core/astro/bodies.h"
+#include "core/astro/utf8.h"
 
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "core/astro/time_zones.h"
-#include "core/astro/utf8.h"
 #endif
 
 namespace vellamor {
@@ -286,6 +286,11 @@ std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit) {
     } else {
         note += " A zone more than 1 h 30 min away from it is often a data-entry error.";
     }
+    if (m.signedRule)
+        return note + " The precise calculation takes the zone's own offset" +
+               (m.daylightSaving ? " and the daylight-saving hour" : "") +
+               ": it computed the chart for " + InstantText(m.planetsInstant) +
+               ". Please check the time zone.";
     note += " Vellamor takes the zone's direction from the longitude: it used " +
             FormatDurationMinutes(m.zoneMagnitudeMinutes) +
             (m.daylightSaving ? " (and the daylight-saving hour)" : "") + " " +
@@ -295,6 +300,49 @@ std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit) {
             ", and the planets, from the zone's own offset, for " + InstantText(m.planetsInstant) +
             ". Please check the time zone.";
     return note;
+}
+
+std::string EphemerisText(const PreciseCalculation& precise) {
+    const std::string library = "Swiss Ephemeris " + std::string(SwissEphemerisVersion());
+    switch (precise.source) {
+        case EphemerisSource::DataFiles:
+            return library;
+        case EphemerisSource::Moshier:
+            return library + ", Moshier theory (data files not found)";
+    }
+    return library;
+}
+
+std::string_view AyanamsaWords(Ayanamsa ayanamsa) {
+    switch (ayanamsa) {
+        case Ayanamsa::Lahiri:
+            return "Lahiri";
+        case Ayanamsa::Raman:
+            return "Raman";
+        case Ayanamsa::Krishnamurti:
+            return "Krishnamurti";
+        case Ayanamsa::Yukteshwar:
+            return "Yukteshwar";
+        case Ayanamsa::FaganBradley:
+            return "Fagan-Bradley";
+        case Ayanamsa::TrueChitra:
+            return "True Chitra";
+    }
+    return "?";
+}
+
+std::string CalculationLine(const Chart& chart) {
+    if (!chart.precise)
+        return {};
+    const double seconds = std::floor(chart.precise->ayanamsaDegrees * 3600.0);
+    const auto s = static_cast<long long>(seconds);
+    const std::string ayanamsa = std::to_string(s / 3600) + "\u00b0" +
+                                 TwoDigits(static_cast<int>(s / 60 % 60)) + "'" +
+                                 TwoDigits(static_cast<int>(s % 60)) + "\"";
+    return "Calculation: precise, " + EphemerisText(*chart.precise) + ", " +
+           std::string(AyanamsaWords(chart.calculation.ayanamsa)) + " ayanamsa " + ayanamsa + ", " +
+           std::string(LunarNodeKey(chart.calculation.node)) + " node, for " +
+           InstantText(chart.precise->universal);
 }
 
 std::string BoxAndHemispheresText(const BirthData& b) {
