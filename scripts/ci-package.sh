@@ -51,7 +51,7 @@ fi
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
 echo "Recommends: $(dpkg-deb --field "$deb" Recommends)"
-for needed in libqt6widgets6 libqt6svg6 libc6 tzdata qt6-qpa-plugins; do
+for needed in libqt6widgets6 libqt6svg6 libc6 tzdata qt6-qpa-plugins libswe2.0 swe-basic-data; do
   if ! grep -qE "(^|, )$needed( |,|\$)" <<<"$depends"; then
     echo "Depends lacks $needed" >&2
     fail=1
