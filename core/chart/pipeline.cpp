@@ -62,8 +62,11 @@ PreciseMoment PreciseMomentOf(const BirthData& b, const CalculationChoice& choic
 }
 
 Chart CalculateChart(const BirthData& b, const CalculationChoice& choice) {
-    if (!choice.precise())
-        return Chart(b);
+    if (!choice.precise()) {
+        Chart classic(b);
+        classic.calculation = choice;  // kept for the next choice, unused by the chart
+        return classic;
+    }
     Chart c;
     c.birth = b;
     c.calculation = choice;
