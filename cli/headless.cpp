@@ -52,7 +52,7 @@ Expected<Chart, Refusal> ChartFromOptions(const Invocation& inv, const HeadlessS
     EntryForm form = inv.form;
     if (inv.place) {
         const PlaceResolution r = services.resolvePlace(
-            *inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
+            *inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions), inv.calculation);
         if (!r)
             return Fail(Refusal{Report(err, {UnknownPlaceMessage(r.error()), 2}), true});
         form = r->form;
@@ -77,7 +77,7 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
             // A chart file's fields are not options given by hand: the atlas
             // replaces the place, its coordinates, zone and box.
             const PlaceResolution r =
-                services.resolvePlace(*inv.place, form, ExplicitPlaceFields{});
+                services.resolvePlace(*inv.place, form, ExplicitPlaceFields{}, inv.calculation);
             if (!r) {
                 placeError = UnknownPlaceMessage(r.error());
                 return;
@@ -197,7 +197,7 @@ int RunMode(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (inv.place && !inv.files.empty()) {
         // An unknown place is an error before any chart is read.
         const PlaceResolution probe =
-            services.resolvePlace(*inv.place, EntryForm{}, ExplicitPlaceFields{});
+            services.resolvePlace(*inv.place, EntryForm{}, ExplicitPlaceFields{}, inv.calculation);
         if (!probe)
             return Report(err, {UnknownPlaceMessage(probe.error()), 2});
     }

@@ -445,6 +445,12 @@ std::string ErrorInDegrees(int seconds) {
 std::string ErrorSentence(const atlas::ZoneNote& n, const std::string& utc) {
     const int asc = n.choice.ascendantErrorSeconds;
     const int planets = n.choice.planetErrorSeconds;
+    // A precise chart takes one offset for every body.
+    if (n.rule == atlas::ZoneRule::Signed && n.error != atlas::ZoneErrorNote::None)
+        return (n.error == atlas::ZoneErrorNote::NoRow
+                    ? "No row gives " + utc + ": with the closest the precise chart is "
+                    : std::string("As set by hand: the precise chart is ")) +
+               FormatDurationSeconds(asc) + " off (" + ErrorInDegrees(asc) + ").";
     switch (n.error) {
         case atlas::ZoneErrorNote::None:
             return {};
@@ -518,6 +524,8 @@ std::string ZoneNoteText(const atlas::ZoneNote& n) {
     }
     if (const std::string error = ErrorSentence(n, utc); !error.empty())
         note += " " + error;
+    else if (n.rule == atlas::ZoneRule::Signed)
+        note += " The precise chart takes the row's own offset and the box's hour: it is exact.";
     if (n.rowNamedElsewhere) {
         note += " The row's name belongs to another region: no row is named for the time in " +
                 n.place + ", so this one was chosen for its offset; the chart is right as it is.";
