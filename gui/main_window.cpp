@@ -456,6 +456,7 @@ void MainWindow::buildMenus() {
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
     m_calculation = ReadCalculationChoice(*OpenUserSettings());
+    followCalculationInAtlas();
     AddCalculationMenu(this, m_calculation,
                        [this](const CalculationChoice& c) { setCalculation(c); });
     AddHelpMenu(this);
@@ -621,8 +622,17 @@ void MainWindow::showChart() {
     m_result->show();
 }
 
+void MainWindow::followCalculationInAtlas() {
+#ifdef VELLAMOR_HAVE_ATLAS
+    if (m_atlas)
+        m_atlas->setZoneRule(m_calculation.precise() ? atlas::ZoneRule::Signed
+                                                     : atlas::ZoneRule::Classic);
+#endif
+}
+
 void MainWindow::setCalculation(const CalculationChoice& choice) {
     m_calculation = choice;
+    followCalculationInAtlas();
     // The open chart is recalculated at once, once the menu that asked has
     // finished with its window (which the new one replaces).
     QTimer::singleShot(0, this, [this] {

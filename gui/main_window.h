@@ -110,6 +110,8 @@ class MainWindow : public QMainWindow {
     void showChart();
     // The Calculation menu's choice; recalculates an open chart.
     void setCalculation(const CalculationChoice& choice);
+    // A picked place's zone and box follow the calculation's zone rule.
+    void followCalculationInAtlas();
     QWidget* fieldWidget(FormField field) const;
 
     FilteredLineEdit* m_name = nullptr;
