@@ -1487,5 +1487,17 @@ Do you want to check for an update?</source>
         <source>The time-zone database has no %1: zone and daylight saving left as they were</source>
         <translation>समय क्षेत्र डेटाबेस में %1 नहीं है: समय क्षेत्र और दिवाप्रकाश बचत जैसे थे, वैसे ही छोड़े गए</translation>
     </message>
+    <message>
+        <source>The precise chart takes the row&apos;s own offset and the box&apos;s hour: it is exact.</source>
+        <translation>सटीक कुंडली पंक्ति का अपना अंतर और बॉक्स का घंटा लेती है: वह ठीक है।</translation>
+    </message>
+    <message>
+        <source>No row gives %1: with the closest the precise chart is %2 off (%3).</source>
+        <translation>कोई भी पंक्ति %1 नहीं देती: सबसे निकट की पंक्ति से सटीक कुंडली में %2 की त्रुटि रहती है (%3)।</translation>
+    </message>
+    <message>
+        <source>As set by hand: the precise chart is %1 off (%2).</source>
+        <translation>हाथ से किए गए चयन के अनुसार: सटीक कुंडली में %1 की त्रुटि (%2)।</translation>
+    </message>
 </context>
 </TS>
