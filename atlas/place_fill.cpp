@@ -36,9 +36,9 @@ bool FormIsEastOfGreenwich(const EntryForm& form) {
            (DigitsOrZero(form.lonDegrees) != 0 || DigitsOrZero(form.lonMinutes) != 0);
 }
 
-ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixed) {
+ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixed, ZoneRule rule) {
     ZoneDecision d = DecideZone(place.timeZone, place.countryCode, FormMoment(form),
-                                FormIsEastOfGreenwich(form), fixed, place.name);
+                                FormIsEastOfGreenwich(form), fixed, place.name, rule);
     if (d.decided) {
         form.zoneIndex = d.choice.row;
         form.daylightSaving = d.choice.daylightSaving;
@@ -47,7 +47,7 @@ ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixe
 }
 
 FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
-                             const ExplicitPlaceFields& given) {
+                             const ExplicitPlaceFields& given, ZoneRule rule) {
     FilledForm out{form, {}};
     EntryForm& f = out.form;
     const PlaceFields fields = FieldsForPlace(place);
@@ -72,13 +72,13 @@ FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
         fixed.row = form.zoneIndex;
     if (given.daylightSaving)
         fixed.daylightSaving = form.daylightSaving;
-    out.zone = FollowZone(f, place, fixed);
+    out.zone = FollowZone(f, place, fixed, rule);
     return out;
 }
 
 Expected<FoundPlace, UnknownPlace> ResolvePlace(const Gazetteer& gazetteer, std::string_view query,
                                                 const EntryForm& form,
-                                                const ExplicitPlaceFields& given) {
+                                                const ExplicitPlaceFields& given, ZoneRule rule) {
     if (query.size() > kMaxPlaceQuery) {
         // Not looked up: no place has such a name. The message quotes the
         // beginning only.
@@ -92,7 +92,7 @@ Expected<FoundPlace, UnknownPlace> ResolvePlace(const Gazetteer& gazetteer, std:
             unknown.nearest.push_back(p.Label());
         return Fail(std::move(unknown));
     }
-    const FilledForm filled = FillFormFromPlace(form, *search.place, given);
+    const FilledForm filled = FillFormFromPlace(form, *search.place, given, rule);
     return FoundPlace{filled.form, *search.place, filled.zone.note,
                       std::string(query.substr(0, query.find(','))), search.elsewhere};
 }

@@ -36,7 +36,9 @@ bool FormIsEastOfGreenwich(const EntryForm& form);
 // Chooses the zone row and box for the form's date, time and hemisphere and
 // writes them into `form`; a zone or box in `fixed` stays as it is. When the
 // database knows nothing, the form is left alone and the note says so.
-ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixed = {});
+// `rule` is the one the chart will be calculated by.
+ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixed = {},
+                        ZoneRule rule = ZoneRule::Classic);
 
 struct FilledForm {
     EntryForm form;
@@ -47,7 +49,8 @@ struct FilledForm {
 // marks as set by the user. Folded names that come out empty (a name in a
 // script without Latin letters) leave their field alone.
 FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
-                             const ExplicitPlaceFields& given = {});
+                             const ExplicitPlaceFields& given = {},
+                             ZoneRule rule = ZoneRule::Classic);
 
 // A place found for the command line, with what the front end tells the
 // user about it.
@@ -63,6 +66,7 @@ struct FoundPlace {
 // unknown place is an error that lists the nearest candidates.
 Expected<FoundPlace, UnknownPlace> ResolvePlace(const Gazetteer& gazetteer, std::string_view query,
                                                 const EntryForm& form,
-                                                const ExplicitPlaceFields& given);
+                                                const ExplicitPlaceFields& given,
+                                                ZoneRule rule = ZoneRule::Classic);
 
 }  // namespace vellamor::atlas

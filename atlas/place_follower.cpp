@@ -7,7 +7,7 @@ ZoneDecision PlaceFollower::Pick(EntryForm& form, const Place& place) {
     m_place = place;
     m_zoneByHand = false;
     m_boxByHand = false;
-    FilledForm filled = FillFormFromPlace(form, place);
+    FilledForm filled = FillFormFromPlace(form, place, {}, m_rule);
     form = filled.form;
     return filled.zone;
 }
@@ -20,7 +20,7 @@ std::optional<ZoneDecision> PlaceFollower::Follow(EntryForm& form) {
         fixed.row = form.zoneIndex;
     if (m_boxByHand)
         fixed.daylightSaving = form.daylightSaving;
-    return FollowZone(form, *m_place, fixed);
+    return FollowZone(form, *m_place, fixed, m_rule);
 }
 
 std::optional<ZoneDecision> PlaceFollower::ZoneChosenByHand(EntryForm& form) {

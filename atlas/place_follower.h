@@ -33,6 +33,10 @@ class PlaceFollower {
     // filled the window.
     void Forget();
 
+    // The rule the chart will be calculated by (classic unless set); the
+    // next Pick or Follow chooses by it.
+    void SetRule(ZoneRule rule) { m_rule = rule; }
+
     const std::optional<Place>& place() const { return m_place; }
     bool zoneByHand() const { return m_zoneByHand; }
     bool boxByHand() const { return m_boxByHand; }
@@ -41,6 +45,7 @@ class PlaceFollower {
     std::optional<Place> m_place;
     bool m_zoneByHand = false;
     bool m_boxByHand = false;
+    ZoneRule m_rule = ZoneRule::Classic;
 };
 
 }  // namespace vellamor::atlas

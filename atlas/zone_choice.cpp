@@ -145,8 +145,13 @@ int PlanetOffsetSeconds(int row) {
     return -(zone->hours * kHour + zone->minutes * 60);
 }
 
+int SignedOffsetSeconds(int row, bool daylightSaving) {
+    return PlanetOffsetSeconds(row) + (daylightSaving && TimeZoneAt(row) ? kHour : 0);
+}
+
 ZoneChoice ChooseZoneRow(int trueOffsetSeconds, bool eastOfGreenwich,
-                         const std::vector<int>& preferredRows, ZoneConstraint fixed) {
+                         const std::vector<int>& preferredRows, ZoneConstraint fixed,
+                         ZoneRule rule) {
     // Plain values: -1 when free.
     const int onlyRow = fixed.row && TimeZoneAt(*fixed.row) != nullptr ? *fixed.row : -1;
     const int onlyBox = fixed.daylightSaving ? (*fixed.daylightSaving ? 1 : 0) : -1;
@@ -169,9 +174,17 @@ ZoneChoice ChooseZoneRow(int trueOffsetSeconds, bool eastOfGreenwich,
             ZoneChoice c;
             c.row = row;
             c.daylightSaving = box;
-            c.ascendantErrorSeconds =
-                std::abs(AscendantOffsetSeconds(row, box, eastOfGreenwich) - trueOffsetSeconds);
-            c.planetErrorSeconds = std::abs(PlanetOffsetSeconds(row) - trueOffsetSeconds);
+            switch (rule) {
+                case ZoneRule::Classic:
+                    c.ascendantErrorSeconds = std::abs(
+                        AscendantOffsetSeconds(row, box, eastOfGreenwich) - trueOffsetSeconds);
+                    c.planetErrorSeconds = std::abs(PlanetOffsetSeconds(row) - trueOffsetSeconds);
+                    break;
+                case ZoneRule::Signed:
+                    c.ascendantErrorSeconds = c.planetErrorSeconds =
+                        std::abs(SignedOffsetSeconds(row, box) - trueOffsetSeconds);
+                    break;
+            }
             const int p = preference(row);
             const bool better =
                 !found || c.ascendantErrorSeconds < best.ascendantErrorSeconds ||

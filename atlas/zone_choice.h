@@ -33,6 +33,16 @@ int AscendantOffsetSeconds(int row, bool daylightSaving, bool eastOfGreenwich);
 // hours and minutes; the box is ignored.
 int PlanetOffsetSeconds(int row);
 
+// Which rule the chart will read the row and box by. Classic: the
+// Ascendant and the Moon by the hemisphere rule, the planets by the row's own
+// sign. Signed (a precise chart): every body by the row's own signed offset,
+// plus an hour for the box.
+enum class ZoneRule { Classic, Signed };
+
+// Offset ahead of universal time that a precise chart uses: the row's
+// signed offset, plus an hour with the box.
+int SignedOffsetSeconds(int row, bool daylightSaving);
+
 // A choice made by the user that the atlas must keep.
 struct ZoneConstraint {
     std::optional<int> row;
@@ -53,8 +63,11 @@ struct ZoneChoice {
 // that comes first in `preferredRows` (rows whose names describe the place's
 // zone); then the lowest row. Rows or box states fixed by `fixed` are kept.
 // A fixed row outside 0..70 is ignored.
+// Under the signed rule both errors are that of the one offset the whole
+// chart takes.
 ZoneChoice ChooseZoneRow(int trueOffsetSeconds, bool eastOfGreenwich,
-                         const std::vector<int>& preferredRows, ZoneConstraint fixed = {});
+                         const std::vector<int>& preferredRows, ZoneConstraint fixed = {},
+                         ZoneRule rule = ZoneRule::Classic);
 
 // Rows whose names describe a zone, best first: rows whose abbreviation is
 // the zone database's abbreviation at that moment, rows named for it by a

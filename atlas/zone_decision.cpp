@@ -106,8 +106,9 @@ double MoonDegreesOff(int seconds) {
 
 ZoneNote DecisionNote(std::string_view ianaZone, const LocalMoment& when, bool eastOfGreenwich,
                       const ZoneFacts& facts, const ZoneChoice& choice, ZoneConstraint fixed,
-                      std::string_view placeName, bool rowNamedForPlace) {
+                      std::string_view placeName, bool rowNamedForPlace, ZoneRule rule) {
     ZoneNote note;
+    note.rule = rule;
     note.kind = ZoneNoteKind::Decided;
     note.ianaZone = std::string(ianaZone);
     note.place = placeName.empty() ? PlaceOfZone(ianaZone) : std::string(placeName);
@@ -117,7 +118,7 @@ ZoneNote DecisionNote(std::string_view ianaZone, const LocalMoment& when, bool e
     if (facts.reading == ClockReading::Repeated) {
         // After the clocks went back: a row for standard time, as a rule.
         note.second = ChooseZoneRow(facts.secondOffsetSeconds, eastOfGreenwich,
-                                    PreferredZoneRows(ianaZone, {}, {}, false));
+                                    PreferredZoneRows(ianaZone, {}, {}, false), {}, rule);
     }
     const bool byHand = fixed.row.has_value() || fixed.daylightSaving.has_value();
     const int asc = choice.ascendantErrorSeconds;
@@ -131,7 +132,8 @@ ZoneNote DecisionNote(std::string_view ianaZone, const LocalMoment& when, bool e
     } else if (!byHand && asc != 0) {
         note.error = ZoneErrorNote::NoRow;
         // Say so when the hemisphere rule is what stands in the way (Madrid).
-        if (ChooseZoneRow(facts.offsetSeconds, !eastOfGreenwich, {}).ascendantErrorSeconds < asc)
+        if (rule == ZoneRule::Classic &&
+            ChooseZoneRow(facts.offsetSeconds, !eastOfGreenwich, {}).ascendantErrorSeconds < asc)
             note.hemisphereEast = eastOfGreenwich;
     } else if (!byHand && planets != 0) {
         note.error = ZoneErrorNote::PlanetsOnly;
@@ -142,7 +144,7 @@ ZoneNote DecisionNote(std::string_view ianaZone, const LocalMoment& when, bool e
 
 ZoneDecision DecideZone(std::string_view ianaZone, std::string_view countryCode,
                         const LocalMoment& when, bool eastOfGreenwich, ZoneConstraint fixed,
-                        std::string_view placeName) {
+                        std::string_view placeName, ZoneRule rule) {
     ZoneDecision d;
     if (!QDate(when.year, when.month, when.day).isValid()) {
         // 31 February: nothing to say until the date is a real one.
@@ -159,14 +161,14 @@ ZoneDecision DecideZone(std::string_view ianaZone, std::string_view countryCode,
     d.facts = *facts;
     const std::vector<int> preferred =
         PreferredZoneRows(ianaZone, countryCode, facts->abbreviation, facts->daylightSeconds != 0);
-    d.choice = ChooseZoneRow(facts->offsetSeconds, eastOfGreenwich, preferred, fixed);
+    d.choice = ChooseZoneRow(facts->offsetSeconds, eastOfGreenwich, preferred, fixed, rule);
     const std::vector<int> named = RowsNamedForZone(ianaZone, countryCode, facts->abbreviation);
     // Greenwich Mean Time and Universal Time belong to no region.
     const std::string_view abbreviation = ZoneRowAbbreviation(d.choice.row);
     const bool rowNamed = abbreviation == "GMT" || abbreviation == "UT" ||
                           std::find(named.begin(), named.end(), d.choice.row) != named.end();
     d.note = DecisionNote(ianaZone, when, eastOfGreenwich, d.facts, d.choice, fixed, placeName,
-                          rowNamed);
+                          rowNamed, rule);
     return d;
 }
 

@@ -74,6 +74,9 @@ struct ZoneNote {
     // NoRow: the hemisphere whose rule stands in the way (Madrid), if it does.
     std::optional<bool> hemisphereEast;
     bool rowNamedElsewhere = false;  // no row is named for the place's time
+    // Signed: the chart is precise, every body takes the row's own offset
+    // and the box, so an error is the whole chart's (both errors are equal).
+    ZoneRule rule = ZoneRule::Classic;
 };
 
 struct ZoneDecision {
@@ -90,13 +93,14 @@ struct ZoneDecision {
 // decides nothing and leaves the note silent.
 ZoneDecision DecideZone(std::string_view ianaZone, std::string_view countryCode,
                         const LocalMoment& when, bool eastOfGreenwich, ZoneConstraint fixed = {},
-                        std::string_view placeName = {});
+                        std::string_view placeName = {}, ZoneRule rule = ZoneRule::Classic);
 
 // The note for a decision; `rowNamedForPlace` false says that the row was
 // named for another region.
 ZoneNote DecisionNote(std::string_view ianaZone, const LocalMoment& when, bool eastOfGreenwich,
                       const ZoneFacts& facts, const ZoneChoice& choice, ZoneConstraint fixed,
-                      std::string_view placeName = {}, bool rowNamedForPlace = true);
+                      std::string_view placeName = {}, bool rowNamedForPlace = true,
+                      ZoneRule rule = ZoneRule::Classic);
 
 // How far a wrong instant moves the Ascendant (a sign in about two hours, a
 // degree in four minutes) and the Moon (about half a degree an hour), in

@@ -86,7 +86,7 @@ void Compute(Part& part, const Invocation& inv, const BirthRowReader& reader) {
             } else if (const auto valid = ValidateInput(*form); !valid) {
                 row.error = FormCheckText(valid.error());
             } else {
-                const Chart chart = CalculateChart(CopyFormToBirthData(*form));
+                const Chart chart = CalculateChart(CopyFormToBirthData(*form), inv.calculation);
                 const bool json = inv.mode == HeadlessMode::Json;
                 const std::size_t before = part.out.size();
                 if (inv.mode == HeadlessMode::Print)

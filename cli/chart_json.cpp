@@ -6,6 +6,7 @@
 
 #include "cli/wording.h"
 #include "core/chart/entry_form.h"
+#include "core/reading/dasha.h"
 
 namespace vellamor {
 namespace {
@@ -61,6 +62,25 @@ std::string_view Coordinate(char (&buf)[32], int degrees, int minutes, char hemi
 }
 
 }  // namespace
+
+void WriteCalculation(JsonWriter& w, const Chart& c) {
+    if (!c.precise)
+        return;
+    w.BeginObject();
+    w.Key("method");
+    w.String("precise");
+    w.Key("ephemeris");
+    w.String(EphemerisText(*c.precise));
+    w.Key("ayanamsa");
+    w.String(AyanamsaKey(c.calculation.ayanamsa));
+    w.Key("ayanamsaDegrees");
+    w.Number(c.precise->ayanamsaDegrees);
+    w.Key("node");
+    w.String(LunarNodeKey(c.calculation.node));
+    w.Key("universalTime");
+    w.String(ClockText(c.precise->universal));
+    w.EndObject();
+}
 
 void WriteChartMembers(JsonWriter& w, const Chart& c) {
     const ChakraModel& m = c.chakra;

@@ -25,6 +25,11 @@ std::string ChartJson(const Chart& chart);
 // "country": "India"}.
 void WriteEntry(JsonWriter& w, const BirthData& birth);
 
+// A precise chart's calculation: {"method": "precise", "ephemeris": ...,
+// "ayanamsa": "lahiri", "ayanamsaDegrees": 23.85, "node": "mean",
+// "universalTime": "1980-03-05T01:35"}. Nothing for a classic chart.
+void WriteCalculation(JsonWriter& w, const Chart& chart);
+
 // The members "progression" {...} and "transits" {...} of a reading, into
 // the object the writer has open.
 void WriteReadingMembers(JsonWriter& w, const ChartReading& reading);

@@ -38,6 +38,8 @@ std::string ChartPrintout(const Chart& c) {
                EscapeControls(m.details[static_cast<std::size_t>(i)]) + "\n";
     }
     out += "  " + BoxAndHemispheresText(c.birth) + "\n";
+    if (c.precise)
+        out += "  " + CalculationLine(c) + "\n";
     out += "\nPlanetary Positions\n";
     for (int i = 0; i < kBodyCount; ++i) {
         out += "  " + Pad(kPlanetNames[static_cast<std::size_t>(i)], 9) +

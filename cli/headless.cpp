@@ -52,14 +52,14 @@ Expected<Chart, Refusal> ChartFromOptions(const Invocation& inv, const HeadlessS
     EntryForm form = inv.form;
     if (inv.place) {
         const PlaceResolution r = services.resolvePlace(
-            *inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
+            *inv.place, form, ExplicitPlaceFieldsFromOptions(inv.chartOptions), inv.calculation);
         if (!r)
             return Fail(Refusal{Report(err, {UnknownPlaceMessage(r.error()), 2}), true});
         form = r->form;
         if (!r->note.empty())
             err << "vellamor: " << r->note << "\n";
     }
-    auto made = ChartFromForm(form);
+    auto made = ChartFromForm(form, inv.calculation);
     if (!made)
         return Fail(Refusal{Report(err, {OpeningErrorText(made.error()), 1}), true});
     return std::move(*made);
@@ -77,7 +77,7 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
             // A chart file's fields are not options given by hand: the atlas
             // replaces the place, its coordinates, zone and box.
             const PlaceResolution r =
-                services.resolvePlace(*inv.place, form, ExplicitPlaceFields{});
+                services.resolvePlace(*inv.place, form, ExplicitPlaceFields{}, inv.calculation);
             if (!r) {
                 placeError = UnknownPlaceMessage(r.error());
                 return;
@@ -86,7 +86,7 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
             placeNote = r->note;
         };
     }
-    auto opened = OpenChartFile(file, atPlace);
+    auto opened = OpenChartFile(file, atPlace, inv.calculation);
     if (!placeError.empty()) {
         out.flush();
         return Fail(Refusal{Report(err, {placeError, 2}), true});
@@ -138,6 +138,10 @@ Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& cha
         }
         w.Key("entry");
         WriteEntry(w, chart.birth);
+        if (chart.precise) {
+            w.Key("calculation");
+            WriteCalculation(w, chart);
+        }
         if (reading)
             WriteReadingMembers(w, *reading);
         if (row) {
@@ -191,7 +195,7 @@ int RunMode(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (inv.place && !inv.files.empty()) {
         // An unknown place is an error before any chart is read.
         const PlaceResolution probe =
-            services.resolvePlace(*inv.place, EntryForm{}, ExplicitPlaceFields{});
+            services.resolvePlace(*inv.place, EntryForm{}, ExplicitPlaceFields{}, inv.calculation);
         if (!probe)
             return Report(err, {UnknownPlaceMessage(probe.error()), 2});
     }

@@ -40,9 +40,13 @@ HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazettee
     services.prepareBulkOutput = WidenStandardOutputPipe;
 #ifdef VELLAMOR_HAVE_ATLAS
     if (gazetteer) {
-        services.resolvePlace = [gazetteer](std::string_view query, const EntryForm& form,
-                                            const ExplicitPlaceFields& given) -> PlaceResolution {
-            auto found = atlas::ResolvePlace(gazetteer->Get(), query, form, given);
+        services.resolvePlace = [gazetteer](
+                                    std::string_view query, const EntryForm& form,
+                                    const ExplicitPlaceFields& given,
+                                    const CalculationChoice& calculation) -> PlaceResolution {
+            auto found = atlas::ResolvePlace(
+                gazetteer->Get(), query, form, given,
+                calculation.precise() ? atlas::ZoneRule::Signed : atlas::ZoneRule::Classic);
             if (!found)
                 return Fail(std::move(found.error()));
             const std::string ambiguity =

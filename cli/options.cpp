@@ -49,6 +49,14 @@ bool HasSheetExtension(std::string_view path) {
     return ext == "png" || ext == "svg" || ext == "pdf";
 }
 
+// "lahiri, raman, ..., true-chitra"
+std::string AyanamsaKeyList() {
+    std::string list;
+    for (std::string_view key : kAyanamsaKeys)
+        list += (list.empty() ? "" : ", ") + std::string(key);
+    return list;
+}
+
 Error SetMode(Invocation& inv, HeadlessMode mode, std::string_view option) {
     if (inv.mode != HeadlessMode::None && inv.mode != mode)
         return Usage("choose one of --json, --print, --save, --export, --zones and --stations");
@@ -292,6 +300,31 @@ const std::vector<CommandLineOption> kOptions{
          inv.place = std::string(v);
          return Error();
      }},
+    // How the chart is calculated: the classic formulas unless asked.
+    {"--precise", "", "", "calculate with Swiss Ephemeris (see below)", false,
+     [](std::string_view, Invocation& inv) {
+         inv.calculation.method = CalculationMethod::Precise;
+         return Error();
+     }},
+    {"--ayanamsa", "", "NAME", "with --precise: the ayanamsa (default lahiri)", false,
+     [](std::string_view v, Invocation& inv) {
+         const auto a = AyanamsaFromKey(v);
+         if (!a)
+             return Error(
+                 Usage("--ayanamsa: expected one of " + AyanamsaKeyList() + ", got " + Quoted(v)));
+         inv.calculation.ayanamsa = *a;
+         inv.preciseOnly.emplace_back("--ayanamsa");
+         return Error();
+     }},
+    {"--node", "", "mean|true", "with --precise: Rahu at the mean or true node", false,
+     [](std::string_view v, Invocation& inv) {
+         const auto n = LunarNodeFromKey(v);
+         if (!n)
+             return Error(Usage("--node: expected mean or true, got " + Quoted(v)));
+         inv.calculation.node = *n;
+         inv.preciseOnly.emplace_back("--node");
+         return Error();
+     }},
 };
 
 const CommandLineOption* FindOption(std::string_view name) {
@@ -323,6 +356,8 @@ bool IsHelpRequest(const std::vector<std::string>& args) {
 
 // Checks that concern the whole command line rather than one option.
 Error CheckSources(const Invocation& inv) {
+    if (!inv.preciseOnly.empty() && !inv.calculation.precise())
+        return Usage(inv.preciseOnly.front() + " goes only with --precise");
     if (inv.reading && inv.mode != HeadlessMode::Json && inv.mode != HeadlessMode::Print &&
         inv.mode != HeadlessMode::Export && inv.mode != HeadlessMode::Help)
         return Usage("--reading goes only with --json, --print or --export" +

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/astro/calculation.h"
 #include "core/astro/expected.h"
 #include "core/astro/planet_positions.h"
 #include "core/chart/entry_form.h"
@@ -34,6 +35,8 @@ struct Invocation {
     std::optional<std::string> births;      // --births FILE.csv, or "-" for standard input
     int jobs = 0;                           // --jobs; 0: one per core
     std::optional<CivilDateTime> reading;   // --reading, on the birth's clock
+    CalculationChoice calculation;          // --precise, --ayanamsa, --node
+    std::vector<std::string> preciseOnly;   // --ayanamsa and --node as given, for the check
 };
 
 struct CommandLineError {

@@ -9,10 +9,10 @@
 
 #include "cli/terminal_text.h"
 #include "core/astro/bodies.h"
+#include "core/astro/utf8.h"
 
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "core/astro/time_zones.h"
-#include "core/astro/utf8.h"
 #endif
 
 namespace vellamor {
@@ -293,6 +293,11 @@ std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit) {
     } else {
         note += " A zone more than 1 h 30 min away from it is often a data-entry error.";
     }
+    if (m.signedRule)
+        return note + " The precise calculation takes the zone's own offset" +
+               (m.daylightSaving ? " and the daylight-saving hour" : "") +
+               ": it computed the chart for " + InstantText(m.planetsInstant) +
+               ". Please check the time zone.";
     note += " Vellamor takes the zone's direction from the longitude: it used " +
             FormatDurationMinutes(m.zoneMagnitudeMinutes) +
             (m.daylightSaving ? " (and the daylight-saving hour)" : "") + " " +
@@ -302,6 +307,49 @@ std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit) {
             ", and the planets, from the zone's own offset, for " + InstantText(m.planetsInstant) +
             ". Please check the time zone.";
     return note;
+}
+
+std::string EphemerisText(const PreciseCalculation& precise) {
+    const std::string library = "Swiss Ephemeris " + std::string(SwissEphemerisVersion());
+    switch (precise.source) {
+        case EphemerisSource::DataFiles:
+            return library;
+        case EphemerisSource::Moshier:
+            return library + ", Moshier theory (data files not found)";
+    }
+    return library;
+}
+
+std::string_view AyanamsaWords(Ayanamsa ayanamsa) {
+    switch (ayanamsa) {
+        case Ayanamsa::Lahiri:
+            return "Lahiri";
+        case Ayanamsa::Raman:
+            return "Raman";
+        case Ayanamsa::Krishnamurti:
+            return "Krishnamurti";
+        case Ayanamsa::Yukteshwar:
+            return "Yukteshwar";
+        case Ayanamsa::FaganBradley:
+            return "Fagan-Bradley";
+        case Ayanamsa::TrueChitra:
+            return "True Chitra";
+    }
+    return "?";
+}
+
+std::string CalculationLine(const Chart& chart) {
+    if (!chart.precise)
+        return {};
+    const double seconds = std::floor(chart.precise->ayanamsaDegrees * 3600.0);
+    const auto s = static_cast<long long>(seconds);
+    const std::string ayanamsa = std::to_string(s / 3600) + "\u00b0" +
+                                 TwoDigits(static_cast<int>(s / 60 % 60)) + "'" +
+                                 TwoDigits(static_cast<int>(s % 60)) + "\"";
+    return "Calculation: precise, " + EphemerisText(*chart.precise) + ", " +
+           std::string(AyanamsaWords(chart.calculation.ayanamsa)) + " ayanamsa " + ayanamsa + ", " +
+           std::string(LunarNodeKey(chart.calculation.node)) + " node, for " +
+           InstantText(chart.precise->universal);
 }
 
 std::string BoxAndHemispheresText(const BirthData& b) {
@@ -404,6 +452,12 @@ std::string ErrorInDegrees(int seconds) {
 std::string ErrorSentence(const atlas::ZoneNote& n, const std::string& utc) {
     const int asc = n.choice.ascendantErrorSeconds;
     const int planets = n.choice.planetErrorSeconds;
+    // A precise chart takes one offset for every body.
+    if (n.rule == atlas::ZoneRule::Signed && n.error != atlas::ZoneErrorNote::None)
+        return (n.error == atlas::ZoneErrorNote::NoRow
+                    ? "No row gives " + utc + ": with the closest the precise chart is "
+                    : std::string("As set by hand: the precise chart is ")) +
+               FormatDurationSeconds(asc) + " off (" + ErrorInDegrees(asc) + ").";
     switch (n.error) {
         case atlas::ZoneErrorNote::None:
             return {};
@@ -477,6 +531,8 @@ std::string ZoneNoteText(const atlas::ZoneNote& n) {
     }
     if (const std::string error = ErrorSentence(n, utc); !error.empty())
         note += " " + error;
+    else if (n.rule == atlas::ZoneRule::Signed)
+        note += " The precise chart takes the row's own offset and the box's hour: it is exact.";
     if (n.rowNamedElsewhere) {
         note += " The row's name belongs to another region: no row is named for the time in " +
                 n.place + ", so this one was chosen for its offset; the chart is right as it is.";

@@ -72,6 +72,16 @@ std::string BoxAndHemispheresText(const BirthData& birth);
 // The printout's chart stability lines.
 std::string StabilityText(const ChartStability& stability);
 
+// A precise chart's source of positions: "Swiss Ephemeris 2.10.03", with
+// the fall-back named when the data files were missing.
+std::string EphemerisText(const PreciseCalculation& precise);
+// "Lahiri", "Fagan-Bradley", "True Chitra".
+std::string_view AyanamsaWords(Ayanamsa ayanamsa);
+// The printout's line under the details for a precise chart: "Calculation:
+// precise, Swiss Ephemeris 2.10.03, Lahiri ayanamsa 23°38'47", mean node,
+// for 5 March 1980, 01:35 UT". Empty for a classic chart.
+std::string CalculationLine(const Chart& chart);
+
 #ifdef VELLAMOR_HAVE_ATLAS
 // A duration as the zone notes give it: "1 h", "15 min", "8 min 50 s".
 std::string FormatDurationSeconds(int seconds);

@@ -1,17 +1,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Finds the Swiss Ephemeris library (Debian: libswe-dev) and its data files
-# (Debian: swe-basic-data). Only the station generator, the comparison
-# benchmark and the accuracy report use it; the program never does.
+# (Debian: swe-basic-data). The core's precise charts, the station
+# generator, the benchmarks and the accuracy report use it.
 #
-# Defines the imported target SwissEph::SwissEph (static library preferred, so
-# the measuring tools need nothing at run time). Where the data files are
+# Defines the imported target SwissEph::SwissEph (the shared library, so a
+# package depends on Debian's libswe2.0 and takes its fixes). Where the data files are
 # found too, SwissEph_DATA_FOUND is set and the target carries the compile
 # definition VELLAMOR_SWISSEPH_EPHE_DIR naming their folder (also in
 # SwissEph_EPHE_DIR). The environment variable SE_EPHE_PATH, read by the
 # library itself, overrides that folder at run time.
 
 find_path(SwissEph_INCLUDE_DIR swephexp.h)
-find_library(SwissEph_LIBRARY NAMES libswe.a swe)
+find_library(SwissEph_LIBRARY NAMES swe)
 
 # The planets' file of the standard 1800-2400 range marks the data folder.
 find_package(PkgConfig QUIET)

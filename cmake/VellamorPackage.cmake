@@ -33,7 +33,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-qpa-plugins")
+# libswe2.0 comes through shlibdeps; its data files are a package of their
+# own, which precise charts need for their full accuracy.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-qpa-plugins, swe-basic-data")
 # The chart's labels are set in Verdana, else DejaVu Sans or Liberation Sans;
 # the Hindi windows need a Devanagari font.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS

@@ -176,7 +176,7 @@ std::vector<std::string> Confine(const std::vector<std::string>& args) {
 // The atlas stand-in: knows Pune alone and, like the atlas, leaves what was
 // given by hand.
 PlaceResolution ResolvePune(std::string_view query, const EntryForm& form,
-                            const ExplicitPlaceFields& given) {
+                            const ExplicitPlaceFields& given, const CalculationChoice& = {}) {
     if (query.substr(0, query.find(',')) != "Pune")
         return Fail(UnknownPlace{std::string(query), {"Pune"}});
     ResolvedPlace r{form, {}};

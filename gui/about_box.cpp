@@ -62,7 +62,9 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
         new QLabel(QCoreApplication::translate("vellamor::AboutBox", kAboutLicence), box.get());
     licence->setObjectName("lblLicence");
     auto* credits =
-        new QLabel(QCoreApplication::translate("vellamor::AboutBox", kAboutCredits), box.get());
+        new QLabel(QCoreApplication::translate("vellamor::AboutBox", kAboutCredits) + " " +
+                       QCoreApplication::translate("vellamor::AboutBox", kAboutEphemerisCredit),
+                   box.get());
     credits->setObjectName("lblCredits");
     for (QLabel* label : {licence, credits}) {
         label->setWordWrap(true);

@@ -30,6 +30,10 @@ inline constexpr const char* kAboutCredits = QT_TRANSLATE_NOOP(
     "Places of the atlas: GeoNames (geonames.org), licensed under Creative Commons "
     "Attribution 4.0 (CC BY 4.0). Time-zone history: the IANA Time Zone Database (tz), "
     "in the public domain.");
+inline constexpr const char* kAboutEphemerisCredit = QT_TRANSLATE_NOOP(
+    "vellamor::AboutBox",
+    "Precise positions: Swiss Ephemeris by Astrodienst AG, licensed under the GNU Affero "
+    "General Public License, version 3 (AGPL-3.0).");
 
 // The box, built but not shown.
 std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent);

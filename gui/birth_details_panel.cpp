@@ -7,6 +7,7 @@
 
 #include "core/astro/time_zones.h"
 #include "core/chart/chakra_model.h"
+#include "gui/calculation_menu.h"
 #include "gui/panel_look.h"
 #include "gui/translation.h"
 #include "gui/twips.h"
@@ -73,6 +74,10 @@ BirthDetailsPanel::BirthDetailsPanel(const Chart& chart, QWidget* parent) : QWid
     choices->setWordWrap(true);
     layout->addSpacing(Px(150));
     layout->addWidget(choices);
+    if (QLabel* calculation = CalculationNote::Make(chart, this)) {
+        layout->addSpacing(Px(150));
+        layout->addWidget(calculation);
+    }
     layout->addStretch(1);
 }
 

@@ -25,12 +25,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/calculation_menu.h"
 #include "gui/coordinates_search.h"
 #include "gui/desktop.h"
 #include "gui/dialogs.h"
 #include "gui/filtered_line_edit.h"
 #include "gui/help_menu.h"
 #include "gui/translation.h"
+#include "gui/user_settings.h"
 #include "gui/web_links.h"
 #include "gui/wording.h"
 #include "render/chakra_emblem.h"
@@ -454,6 +456,10 @@ void MainWindow::buildMenus() {
     exitAction->setObjectName(QStringLiteral("mnuExit"));
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
+    m_calculation = ReadCalculationChoice(*OpenUserSettings());
+    followCalculationInAtlas();
+    AddCalculationMenu(this, m_calculation,
+                       [this](const CalculationChoice& c) { setCalculation(c); });
     AddHelpMenu(this);
 }
 
@@ -589,17 +595,54 @@ void MainWindow::onCalculate() {
     }
 
     m_birth = CopyFormToBirthData(entered, m_birth);
-    m_chart = CalculateChart(m_birth);
+    m_chart = CalculateChart(m_birth, m_calculation);
+    showChart();
+    hide();
+}
 
-    // Each chart gets a window of its own; a previous one is discarded.
-    if (m_result)
+void MainWindow::showChart() {
+    // Each chart gets a window of its own; a previous one is discarded, its
+    // place and tab kept when it is replaced by the same chart recalculated.
+    std::optional<QRect> geometry;
+    int panel = 0;
+    if (m_result) {
+        if (m_result->isVisible())
+            geometry = m_result->geometry();
+        panel = m_result->currentPanel();
         delete m_result.data();
+    }
     m_result = new ResultWindow(*m_chart, m_chartFileName);
     connect(m_result, &ResultWindow::backRequested, this, [this] { show(); });
     connect(m_result, &ResultWindow::chartFileChosen, this,
             [this](const QString& path) { m_chartFileName = path; });
+    connect(m_result, &ResultWindow::calculationChosen, this, &MainWindow::setCalculation);
+    if (geometry) {
+        m_result->setGeometry(*geometry);
+        m_result->showPanel(panel);
+    }
     m_result->show();
-    hide();
+}
+
+void MainWindow::followCalculationInAtlas() {
+#ifdef VELLAMOR_HAVE_ATLAS
+    if (m_atlas)
+        m_atlas->setZoneRule(m_calculation.precise() ? atlas::ZoneRule::Signed
+                                                     : atlas::ZoneRule::Classic);
+#endif
+}
+
+void MainWindow::setCalculation(const CalculationChoice& choice) {
+    m_calculation = choice;
+    followCalculationInAtlas();
+    // The open chart is recalculated at once, once the menu that asked has
+    // finished with its window (which the new one replaces).
+    QTimer::singleShot(0, this, [this] {
+        if (m_result && m_result->isVisible() && m_chart &&
+            !(m_chart->calculation == m_calculation)) {
+            m_chart = CalculateChart(m_chart->birth, m_calculation);
+            showChart();
+        }
+    });
 }
 
 void MainWindow::onOpen() {

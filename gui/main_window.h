@@ -106,6 +106,12 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void setUpTabOrder();
     void showResultWindowClosed();
+    // The result window for m_chart, in place of any open one.
+    void showChart();
+    // The Calculation menu's choice; recalculates an open chart.
+    void setCalculation(const CalculationChoice& choice);
+    // A picked place's zone and box follow the calculation's zone rule.
+    void followCalculationInAtlas();
     QWidget* fieldWidget(FormField field) const;
 
     FilteredLineEdit* m_name = nullptr;
@@ -136,6 +142,7 @@ class MainWindow : public QMainWindow {
     atlas::PlaceAssistant* m_atlas = nullptr;
 
     BirthData m_birth;
+    CalculationChoice m_calculation;  // from the settings file
     std::optional<Chart> m_chart;
     QPointer<ResultWindow> m_result;
     QString m_chartFileName;

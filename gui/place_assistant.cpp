@@ -152,6 +152,11 @@ void PlaceAssistant::cityFinished() {
         showNote(UnknownPlaceWording(typed));
 }
 
+void PlaceAssistant::setZoneRule(ZoneRule rule) {
+    m_follower.SetRule(rule);
+    dateOrPlaceChanged();
+}
+
 void PlaceAssistant::dateOrPlaceChanged() {
     EntryForm form = readControls();
     if (const auto d = m_follower.Follow(form)) {

@@ -74,6 +74,10 @@ class PlaceAssistant : public QObject {
     // Looks up what the city box holds now instead of after the pause.
     void lookUpNow();
 
+    // The chart will be calculated by this rule: a picked place's zone and
+    // box follow it at once.
+    void setZoneRule(ZoneRule rule);
+
     QCompleter* completer() const { return m_completer; }
     const PlaceFollower& follower() const { return m_follower; }
 

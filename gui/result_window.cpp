@@ -28,6 +28,7 @@
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_stability.h"
 #include "gui/birth_details_panel.h"
+#include "gui/calculation_menu.h"
 #include "gui/chakra_view.h"
 #include "gui/dasha_panel.h"
 #include "gui/desktop.h"
@@ -214,6 +215,8 @@ void ResultWindow::buildMenus() {
     printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(printAction, &QAction::triggered, this, &ResultWindow::onPrint);
 
+    AddCalculationMenu(this, m_chart.calculation,
+                       [this](const CalculationChoice& c) { emit calculationChosen(c); });
     AddHelpMenu(this);
 }
 

@@ -505,6 +505,21 @@ QString NoRowSentence(const QString& utc, std::optional<bool> hemisphereEast,
 QString ErrorSentence(const atlas::ZoneNote& n, const QString& utc) {
     const int asc = n.choice.ascendantErrorSeconds;
     const int planets = n.choice.planetErrorSeconds;
+    // A precise chart takes one offset for every body.
+    if (n.rule == atlas::ZoneRule::Signed) {
+        if (n.error == atlas::ZoneErrorNote::None)
+            return QCoreApplication::translate(
+                "vellamor::atlas::ZoneNote",
+                "The precise chart takes the row's own offset and the box's hour: it is exact.");
+        if (n.error == atlas::ZoneErrorNote::NoRow)
+            return QCoreApplication::translate(
+                       "vellamor::atlas::ZoneNote",
+                       "No row gives %1: with the closest the precise chart is %2 off (%3).")
+                .arg(utc, DurationSecondsWording(asc), ErrorInDegrees(asc));
+        return QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                           "As set by hand: the precise chart is %1 off (%2).")
+            .arg(DurationSecondsWording(asc), ErrorInDegrees(asc));
+    }
     switch (n.error) {
         case atlas::ZoneErrorNote::None:
             return {};

@@ -110,6 +110,25 @@ void PaintTitle(QPainter& p, const Chart&, const ReadingOverlay& overlay, const 
     p.drawLine(QPointF(kMargin, kRuleY), QPointF(kSheetUnits - kMargin, kRuleY));
 }
 
+// Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
+// "March 5, 1980, 01:35 UT"
+QString PreciseCalculationText(const Chart& chart) {
+    const PreciseCalculation& c = *chart.precise;
+    QString source = QStringLiteral("Swiss Ephemeris ") + Utf8(SwissEphemerisVersion());
+    switch (c.source) {
+        case EphemerisSource::DataFiles:
+            break;
+        case EphemerisSource::Moshier:
+            source += QStringLiteral(" (Moshier)");
+            break;
+    }
+    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5 UT")
+        .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
+        .arg(c.ayanamsaDegrees, 0, 'f', 4)
+        .arg(Utf8(LunarNodeKey(chart.calculation.node)))
+        .arg(Clock(c.universal));
+}
+
 // Caption above value, as on the birth-details panel; a long value (the time
 // zone) wraps onto a second line.
 double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
@@ -118,6 +137,8 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
     const QFontMetricsF captionMetrics(caption);
     const QFontMetricsF valueMetrics(value);
     double y = top;
+    // A precise chart's calculation needs room above the keys.
+    const double gap = chart.precise ? 8 : 14;
     for (int i = 0; i < kDetailCount; ++i) {
         p.setFont(caption);
         p.setPen(kCaptionInk);
@@ -130,6 +151,25 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
         const QRectF needed =
             valueMetrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, text);
         p.setFont(value);
+        p.setPen(kInk);
+        p.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        y += std::min(needed.height(), room.height()) + gap;
+    }
+    // A precise chart names its calculation under the details.
+    if (chart.precise) {
+        p.setFont(caption);
+        p.setPen(kCaptionInk);
+        p.drawText(QRectF(kColumnLeft, y, kColumnWidth, captionMetrics.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Precise Calculation"));
+        y += captionMetrics.height() + 2;
+        // Smaller than the details: three lines fit above the ring key.
+        const QFont small = SheetFont(13, false);
+        const QFontMetricsF smallMetrics(small);
+        const QString text = PreciseCalculationText(chart);
+        const QRectF room(kColumnLeft, y, kColumnWidth, 4 * smallMetrics.height());
+        const QRectF needed =
+            smallMetrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, text);
+        p.setFont(small);
         p.setPen(kInk);
         p.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
         y += std::min(needed.height(), room.height()) + 14;

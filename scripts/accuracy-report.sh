@@ -3,8 +3,8 @@
 # Builds the accuracy report against Swiss Ephemeris and rewrites
 # docs/accuracy.md with it. With --check, only says whether docs/accuracy.md
 # is what the current formulas give (exit status 1 when it is not).
-# Needs libswe-dev and swe-basic-data (scripts/deps.sh installs them); the
-# program itself never does.
+# Needs libswe-dev and swe-basic-data (scripts/deps.sh installs them), as
+# the program's precise charts do.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 check=0

@@ -57,7 +57,7 @@ if ! grep -qE "(^|, | \| )fonts-lohit-deva( |,|\$)" <<<"$recommends"; then
   echo "Recommends lacks a Devanagari font (fonts-lohit-deva)" >&2
   fail=1
 fi
-for needed in libqt6widgets6 libqt6svg6 libc6 tzdata qt6-qpa-plugins; do
+for needed in libqt6widgets6 libqt6svg6 libc6 tzdata qt6-qpa-plugins libswe2.0 swe-basic-data; do
   if ! grep -qE "(^|, )$needed( |,|\$)" <<<"$depends"; then
     echo "Depends lacks $needed" >&2
     fail=1

@@ -54,19 +54,21 @@ Expected<EntryForm, OpeningError> FormFromChartFile(const std::string& path, Ent
     return ApplyChartFields(std::move(form), *read);
 }
 
-Expected<Chart, OpeningError> ChartFromForm(const EntryForm& form) {
+Expected<Chart, OpeningError> ChartFromForm(const EntryForm& form,
+                                            const CalculationChoice& choice) {
     if (const auto checked = ValidateInput(form); !checked)
         return Fail(OpeningError{checked.error(), std::nullopt});
-    return CalculateChart(CopyFormToBirthData(form));
+    return CalculateChart(CopyFormToBirthData(form), choice);
 }
 
-Expected<Chart, OpeningError> OpenChartFile(const std::string& path, const FormAdjustment& adjust) {
+Expected<Chart, OpeningError> OpenChartFile(const std::string& path, const FormAdjustment& adjust,
+                                            const CalculationChoice& choice) {
     auto form = FormFromChartFile(path, EntryForm{});
     if (!form)
         return Fail(form.error());
     if (adjust)
         adjust(*form);
-    return ChartFromForm(*form);
+    return ChartFromForm(*form, choice);
 }
 
 }  // namespace vellamor

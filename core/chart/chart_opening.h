@@ -32,7 +32,8 @@ EntryForm ApplyChartFields(EntryForm form, const ChartFields& fields);
 Expected<EntryForm, OpeningError> FormFromChartFile(const std::string& path, EntryForm form);
 
 // Validates a filled entry form exactly as the window does, then calculates.
-Expected<Chart, OpeningError> ChartFromForm(const EntryForm& form);
+Expected<Chart, OpeningError> ChartFromForm(const EntryForm& form,
+                                            const CalculationChoice& choice = {});
 
 // A change made to the form between reading it and validating it (--place).
 using FormAdjustment = std::function<void(EntryForm&)>;
@@ -40,6 +41,7 @@ using FormAdjustment = std::function<void(EntryForm&)>;
 // Opens a chart file as a freshly started program would: default controls,
 // the file's fields, the adjustment if any, validation, calculation.
 Expected<Chart, OpeningError> OpenChartFile(const std::string& path,
-                                            const FormAdjustment& adjust = {});
+                                            const FormAdjustment& adjust = {},
+                                            const CalculationChoice& choice = {});
 
 }  // namespace vellamor

@@ -51,11 +51,12 @@ std::optional<double> ToMinutes(std::optional<double> hours) {
 
 }  // namespace
 
-SignChangeWindow AscendantSignWindow(const BirthData& birth) {
-    const int sign0 = SignIndexOf(ComputeAscendantWithoutText(birth, 0).ascendant);
-    auto same = [&](double hours) {
-        return SignIndexOf(ComputeAscendantWithoutText(birth, hours).ascendant) == sign0;
-    };
+namespace {
+
+template <typename Longitude>
+SignChangeWindow AscendantWindowOf(Longitude ascendant) {
+    const int sign0 = SignIndexOf(ascendant(0));
+    auto same = [&](double hours) { return SignIndexOf(ascendant(hours)) == sign0; };
     // Four minutes: far shorter than the time the Ascendant spends in a sign
     // at any inhabited latitude.
     auto step = [](double) { return 4.0 / 60.0; };
@@ -63,10 +64,9 @@ SignChangeWindow AscendantSignWindow(const BirthData& birth) {
             ToMinutes(HoursToChange(same, step, +1, kAscendantSearchHours))};
 }
 
-SignChangeWindow MoonSignWindow(const BirthData& birth) {
-    const double lambda0 = ComputeMoonState(birth, 0).moonLongitude;
-    const int sign0 = SignIndexOf(lambda0);
-    auto longitude = [&](double hours) { return ComputeMoonState(birth, hours).moonLongitude; };
+template <typename Longitude>
+SignChangeWindow MoonWindowOf(Longitude longitude) {
+    const int sign0 = SignIndexOf(longitude(0));
     auto same = [&](double hours) { return SignIndexOf(longitude(hours)) == sign0; };
     // The Moon never moves faster than about 15.4 degrees a day; stepping by
     // the remaining distance at a higher speed never passes the boundary, so
@@ -82,6 +82,36 @@ SignChangeWindow MoonSignWindow(const BirthData& birth) {
     };
     return {ToMinutes(HoursToChange(same, step(-1), -1, kMoonSearchHours)),
             ToMinutes(HoursToChange(same, step(+1), +1, kMoonSearchHours))};
+}
+
+}  // namespace
+
+SignChangeWindow AscendantSignWindow(const BirthData& birth) {
+    return AscendantWindowOf(
+        [&](double hours) { return ComputeAscendantWithoutText(birth, hours).ascendant; });
+}
+
+SignChangeWindow MoonSignWindow(const BirthData& birth) {
+    return MoonWindowOf([&](double hours) { return ComputeMoonState(birth, hours).moonLongitude; });
+}
+
+SignChangeWindow AscendantSignWindow(const BirthData& birth, const CalculationChoice& choice) {
+    if (!choice.precise())
+        return AscendantSignWindow(birth);
+    const double latitude = PreciseLatitudeNorth(birth);
+    const double longitude = PreciseLongitudeEast(birth);
+    const double jd = PreciseJulianDay(birth);
+    return AscendantWindowOf([&](double hours) {
+        return PreciseAscendant(jd + hours / 24.0, latitude, longitude, choice.ayanamsa);
+    });
+}
+
+SignChangeWindow MoonSignWindow(const BirthData& birth, const CalculationChoice& choice) {
+    if (!choice.precise())
+        return MoonSignWindow(birth);
+    const double jd = PreciseJulianDay(birth);
+    return MoonWindowOf(
+        [&](double hours) { return PreciseMoonLongitude(jd + hours / 24.0, choice.ayanamsa); });
 }
 
 std::vector<Body> BodiesNearSignBoundary(const Chart& chart, double arcminutes) {
@@ -128,6 +158,7 @@ std::optional<ZoneMisfit> CheckZoneFit(const Chart& chart) {
     m.ascendantInstant =
         AddMinutes({b.year, b.month, b.day, 0, 0}, static_cast<long long>(std::llround(ut * 60.0)));
     m.planetsInstant = chart.planets.universal;
+    m.signedRule = chart.calculation.precise();
     return m;
 }
 
@@ -162,10 +193,16 @@ std::vector<StationEvidence> StationEvidenceFor(const BirthData& birth) {
 
 ChartStability AnalyzeChartStability(const Chart& chart) {
     ChartStability s;
-    s.ascendant = AscendantSignWindow(chart.birth);
-    s.moon = MoonSignWindow(chart.birth);
+    s.ascendant = AscendantSignWindow(chart.birth, chart.calculation);
+    s.moon = MoonSignWindow(chart.birth, chart.calculation);
     s.nearBoundary = BodiesNearSignBoundary(chart);
     s.stations = StationEvidenceFor(chart.birth);
+    // A precise chart's marks come from the planets' speeds at the birth:
+    // the evidence shows the chart's own mark beside the tables' stations.
+    if (chart.calculation.precise())
+        for (StationEvidence& e : s.stations)
+            e.retrograde = chart.retrogrades.flags[static_cast<std::size_t>(
+                BodyIndex(e.planet) - BodyIndex(Body::Mercury))];
     s.zoneMisfit = CheckZoneFit(chart);
     return s;
 }

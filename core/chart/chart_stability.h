@@ -51,6 +51,9 @@ struct ZoneMisfit {
     bool usedEast = false;           // the direction they gave it (from the longitude)
     CivilDateTime ascendantInstant;  // the universal time of the Ascendant and the Moon
     CivilDateTime planetsInstant;    // the planets' universal time, from the row's own sign
+    // A precise chart: every body took the row's own sign and the box's hour,
+    // so both instants are that one universal time.
+    bool signedRule = false;
 };
 
 struct ChartStability {
@@ -68,6 +71,9 @@ inline constexpr double kMoonSearchHours = 40 * 24;
 
 SignChangeWindow AscendantSignWindow(const BirthData& birth);
 SignChangeWindow MoonSignWindow(const BirthData& birth);
+// The same as a chart of that calculation finds them.
+SignChangeWindow AscendantSignWindow(const BirthData& birth, const CalculationChoice& choice);
+SignChangeWindow MoonSignWindow(const BirthData& birth, const CalculationChoice& choice);
 std::vector<Body> BodiesNearSignBoundary(const Chart& chart, double arcminutes = 1.0);
 std::optional<ZoneMisfit> CheckZoneFit(const Chart& chart);
 // The bracketing stations of Mercury to Pluto for the birth date.

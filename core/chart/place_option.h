@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/astro/calculation.h"
 #include "core/astro/expected.h"
 #include "core/chart/entry_form.h"
 
@@ -42,9 +43,11 @@ struct UnknownPlace {
 
 using PlaceResolution = Expected<ResolvedPlace, UnknownPlace>;
 
-// Looks the place up and fills `form` for its date and time.
+// Looks the place up and fills `form` for its date and time, choosing the
+// zone row and box by the rule the chart will be calculated by.
 using PlaceResolver = std::function<PlaceResolution(std::string_view query, const EntryForm& form,
-                                                    const ExplicitPlaceFields& given)>;
+                                                    const ExplicitPlaceFields& given,
+                                                    const CalculationChoice& calculation)>;
 
 // A place looked up once, filling any number of forms, each for its own date
 // and time (the zone and box depend on them).

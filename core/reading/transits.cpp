@@ -22,12 +22,21 @@ Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const Civil
     then.day = reading.day;
     then.hour = reading.hour;
     then.minute = reading.minute;
-    // The Ascendant does not transit: only its ayanamsa is needed, not its text.
-    const PositionState ascendant = ComputeAscendantWithoutText(then, 0.0);
-    const MoonChart moon = ComputeMoonChart(then);
-    const PlanetPositions planets =
-        ComputePlanetPositions(then, ascendant, moon, chart.zoneTableHours, chart.zoneTableMinutes);
-    RetrogradeMarks marks = ComputeRetrogrades(then);
+    PlanetPositions planets;
+    RetrogradeMarks marks;
+    if (chart.calculation.precise()) {
+        // The bodies at the reading as a precise chart finds them.
+        Chart now = CalculateChart(then, chart.calculation);
+        planets = std::move(now.planets);
+        marks = std::move(now.retrogrades);
+    } else {
+        // The Ascendant does not transit: only its ayanamsa is needed, not its text.
+        const PositionState ascendant = ComputeAscendantWithoutText(then, 0.0);
+        const MoonChart moon = ComputeMoonChart(then);
+        planets = ComputePlanetPositions(then, ascendant, moon, chart.zoneTableHours,
+                                         chart.zoneTableMinutes);
+        marks = ComputeRetrogrades(then);
+    }
 
     Transits t;
     t.reading = reading;

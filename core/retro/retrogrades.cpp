@@ -118,3 +118,18 @@ RetrogradeMarks ComputeRetrogrades(const BirthData& birth) {
 }
 
 }  // namespace vellamor
+
+namespace vellamor {
+
+RetrogradeMarks RetrogradeMarksOf(const std::array<bool, kStationPlanets>& flags) {
+    RetrogradeMarks marks;
+    marks.flags = flags;
+    for (int i = 0; i < kBodyCount; ++i)
+        marks.labels[static_cast<std::size_t>(i)] = kBaseLabels[static_cast<std::size_t>(i)];
+    for (int k = 0; k < kStationPlanets; ++k)
+        if (flags[static_cast<std::size_t>(k)])
+            marks.labels[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)] += kRetrogradeMark;
+    return marks;
+}
+
+}  // namespace vellamor

@@ -36,6 +36,9 @@ struct RetrogradeMarks {
 
 RetrogradeMarks ComputeRetrogrades(const BirthData& birth);
 
+// The labels for marks decided elsewhere (Mercury..Pluto, flag order).
+RetrogradeMarks RetrogradeMarksOf(const std::array<bool, kStationPlanets>& flags);
+
 // Always false for the Sun, Moon, Rahu, Ketu and Ascendant.
 bool IsRetrograde(Body body, const BirthData& birth);
 

@@ -452,6 +452,92 @@
         <translatorcomment>Glossary (English - Hindi): Sudarshan Chakra - सुदर्शन चक्र; Kundali (chart) - कुंडली; Lagna (Ascendant) - लग्न; Janma (birth) - जन्म; Rashi/Rasi (sign) - राशि; Surya (Sun) - सूर्य; Chandra (Moon) - चंद्र; house (bhava) - भाव; planet (graha) - ग्रह; native - जातक; retrograde (vakri) - वक्री; direct (margi) - मार्गी; station - स्तंभन/स्थिति; degree - अंश; arcminute - कला; latitude - अक्षांश; longitude - देशांतर; Rahu - राहु; Ketu - केतु; Guru (Jupiter) - गुरु; daylight saving time - दिवाप्रकाश बचत समय; time zone - समय क्षेत्र; Standard Time - मानक समय; War Time - युद्धकालीन समय.</translatorcomment>
         <translation>Vellamor वैदिक ज्योतिष पर आधारित सुदर्शन चक्र बनाता है। सुदर्शन चक्र में सूर्य कुंडली, चंद्र कुंडली और लग्न कुंडली अर्थात जन्म कुंडली, तीनों सम्मिलित होती हैं। इससे विभिन्न ग्रहों और भावों की एक-दूसरे के सापेक्ष स्थिति तथा जातक पर उनके प्रभाव का स्पष्ट चित्र मिलता है।</translation>
     </message>
+    <message>
+        <source>Precise positions: Swiss Ephemeris by Astrodienst AG, licensed under the GNU Affero General Public License, version 3 (AGPL-3.0).</source>
+        <translatorcomment>Swiss Ephemeris, Astrodienst AG and AGPL-3.0 are names and stay in Latin letters; the licence as above: GNU Affero General Public License - GNU एफ़ेरो जनरल पब्लिक लाइसेंस.</translatorcomment>
+        <translation>सटीक स्थितियाँ: Astrodienst AG का Swiss Ephemeris, GNU एफ़ेरो जनरल पब्लिक लाइसेंस, संस्करण 3 (AGPL-3.0) के अंतर्गत।</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::CalculationMenu</name>
+    <message>
+        <source>&amp;Lahiri</source>
+        <translation>लाहिड़ी (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Raman</source>
+        <translation>रमन (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Krishnamurti</source>
+        <translation>कृष्णमूर्ति (&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Yukteshwar</source>
+        <translation>युक्तेश्वर (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Fagan-Bradley</source>
+        <translation>फ़ेगन-ब्रैडली (&amp;F)</translation>
+    </message>
+    <message>
+        <source>True &amp;Chitra</source>
+        <translation>सत्य चित्रा (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Mean Node</source>
+        <translation>मध्यम राहु (&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;True Node</source>
+        <translation>स्पष्ट राहु (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <translation>गणना (&amp;C)</translation>
+    </message>
+    <message>
+        <source>C&amp;lassic</source>
+        <translation>पारंपरिक (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Precise (Swiss Ephemeris)</source>
+        <translation>सटीक, Swiss Ephemeris (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Ayanamsa</source>
+        <translation>अयनांश (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Node</source>
+        <translation>राहु-केतु (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Swiss Ephemeris %1</source>
+        <translation>Swiss Ephemeris %1</translation>
+    </message>
+    <message>
+        <source>%1, Moshier theory (data files not found)</source>
+        <translation>%1, Moshier सिद्धांत (डेटा फ़ाइलें नहीं मिलीं)</translation>
+    </message>
+    <message>
+        <source>Precise calculation: %1; %2 ayanamsa %3°; %4; for %5 UT</source>
+        <comment>source; ayanamsa name and degrees; node; universal date and time</comment>
+        <translation>सटीक गणना: %1; %2 अयनांश %3°; %4; %5 UT के लिए</translation>
+    </message>
+    <message>
+        <source>Every body stands in the sign the classic calculation gives it.</source>
+        <translation>हर ग्रह उसी राशि में है जो पारंपरिक गणना देती है।</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <comment>body from sign to sign</comment>
+        <translation>%1 %2 से %3 में</translation>
+    </message>
+    <message>
+        <source>Moved from sign to sign against the classic calculation: %1.</source>
+        <translation>पारंपरिक गणना की तुलना में राशि बदलने वाले ग्रह: %1।</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::ChartSheet</name>
@@ -1486,6 +1572,18 @@ Do you want to check for an update?</source>
     <message>
         <source>The time-zone database has no %1: zone and daylight saving left as they were</source>
         <translation>समय क्षेत्र डेटाबेस में %1 नहीं है: समय क्षेत्र और दिवाप्रकाश बचत जैसे थे, वैसे ही छोड़े गए</translation>
+    </message>
+    <message>
+        <source>The precise chart takes the row&apos;s own offset and the box&apos;s hour: it is exact.</source>
+        <translation>सटीक कुंडली पंक्ति का अपना अंतर और बॉक्स का घंटा लेती है: वह ठीक है।</translation>
+    </message>
+    <message>
+        <source>No row gives %1: with the closest the precise chart is %2 off (%3).</source>
+        <translation>कोई भी पंक्ति %1 नहीं देती: सबसे निकट की पंक्ति से सटीक कुंडली में %2 की त्रुटि रहती है (%3)।</translation>
+    </message>
+    <message>
+        <source>As set by hand: the precise chart is %1 off (%2).</source>
+        <translation>हाथ से किए गए चयन के अनुसार: सटीक कुंडली में %1 की त्रुटि (%2)।</translation>
     </message>
 </context>
 </TS>

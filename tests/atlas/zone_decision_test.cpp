@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -191,6 +192,58 @@ TEST(DecideZone, HistoricalOffsetsAndTheProgramsRules) {
         EXPECT_EQ(d.facts.daylightSeconds, c.daylight) << c.what;
         EXPECT_EQ(d.facts.reading, ClockReading::Normal) << c.what;
         EXPECT_EQ(d.choice, c.expected) << c.what << ": " << Note(d);
+    }
+}
+
+// A precise chart reads the row's own signed offset plus an hour for the
+// box, whatever the hemisphere: Madrid in summer is exact; an offset no row
+// gives leaves the whole chart off by the remaining minutes.
+TEST(DecideZone, PreciseChartsTakeTheSignedRule) {
+    const struct {
+        const char* what;
+        const char* zone;
+        bool east;
+        LocalMoment when;
+        std::vector<ZoneChoice> exact;  // any of these; empty: none is
+        int errorSeconds;
+        const char* sentence;
+    } cases[] = {
+        {"Madrid, July 1990",
+         "Europe/Madrid",
+         false,
+         {1990, 7, 1, 12, 0},
+         {{19, false, 0, 0}, {20, true, 0, 0}},
+         0,
+         "it is exact"},
+        {"New York, July 1975",
+         "America/New_York",
+         false,
+         {1975, 7, 15, 12, 0},
+         {{24, false, 0, 0}, {27, true, 0, 0}},
+         0,
+         "it is exact"},
+        {"Kathmandu, 1990",
+         "Asia/Kathmandu",
+         true,
+         {1990, 6, 1, 12, 0},
+         {},
+         900,
+         "No row gives UTC+5:45: with the closest the precise chart is 15 min off"},
+    };
+    for (const auto& c : cases) {
+        const ZoneDecision d = DecideZone(c.zone, "", c.when, c.east, {}, {}, ZoneRule::Signed);
+        ASSERT_TRUE(d.decided) << c.what;
+        EXPECT_EQ(d.choice.ascendantErrorSeconds, c.errorSeconds) << c.what;
+        EXPECT_EQ(d.choice.planetErrorSeconds, c.errorSeconds) << c.what;
+        EXPECT_EQ(
+            SignedOffsetSeconds(d.choice.row, d.choice.daylightSaving) == d.facts.offsetSeconds,
+            c.errorSeconds == 0)
+            << c.what;
+        if (!c.exact.empty()) {
+            EXPECT_NE(std::find(c.exact.begin(), c.exact.end(), d.choice), c.exact.end())
+                << c.what << ": " << Note(d);
+        }
+        EXPECT_NE(Note(d).find(c.sentence), std::string::npos) << c.what << ": " << Note(d);
     }
 }
 

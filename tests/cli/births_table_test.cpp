@@ -161,13 +161,23 @@ TEST_F(BirthsTable, SeveralJobsKeepTheTablesOrder) {
     }
     ASSERT_GT(table.size(), std::size_t{1} << 16);
     const std::string path = Write(table);
-    const Outcome one = Run({"--json", "--births", path, "--jobs", "1"});
-    const Outcome three = Run({"--json", "--births", path, "--jobs=3"});
-    EXPECT_EQ(one.status, 1);
-    EXPECT_EQ(three.status, 1);
-    EXPECT_EQ(three.out, one.out);
-    EXPECT_EQ(three.err, one.err);
-    EXPECT_EQ(Lines(one.out).size(), static_cast<std::size_t>(1200 - failing));
+    // Precise charts too: Swiss Ephemeris keeps its settings per thread.
+    for (const std::vector<std::string>& calculation :
+         {std::vector<std::string>{}, std::vector<std::string>{"--precise", "--node", "true"}}) {
+        std::vector<std::string> args{"--json", "--births", path};
+        args.insert(args.end(), calculation.begin(), calculation.end());
+        std::vector<std::string> oneJob = args, threeJobs = args;
+        oneJob.insert(oneJob.end(), {"--jobs", "1"});
+        threeJobs.push_back("--jobs=3");
+        const Outcome one = Run(oneJob);
+        const Outcome three = Run(threeJobs);
+        EXPECT_EQ(one.status, 1);
+        EXPECT_EQ(three.status, 1);
+        EXPECT_EQ(three.out, one.out);
+        EXPECT_EQ(three.err, one.err);
+        EXPECT_EQ(Lines(one.out).size(), static_cast<std::size_t>(1200 - failing));
+        EXPECT_EQ(one.out.find("\"calculation\"") != std::string::npos, !calculation.empty());
+    }
 }
 
 // A table not read to its end fails and says why, after the rows before

@@ -19,7 +19,7 @@ struct FakeAtlas {
     std::vector<ExplicitPlaceFields> given;
 
     PlaceResolution operator()(std::string_view query, const EntryForm& form,
-                               const ExplicitPlaceFields& byHand) {
+                               const ExplicitPlaceFields& byHand, const CalculationChoice&) {
         queries.emplace_back(query);
         forms.push_back(form);
         given.push_back(byHand);

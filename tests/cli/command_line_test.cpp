@@ -355,6 +355,13 @@ TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
          "--export: the file name must end in .png, .svg or .pdf"},
         {{"--zones", "--name", "X"}, "--zones takes no chart"},
         {{"--version", "a.sud"}, "--version takes no chart"},
+        {{"--json", "a.sud", "--ayanamsa", "raman"}, "--ayanamsa goes only with --precise"},
+        {{"--json", "a.sud", "--node", "true"}, "--node goes only with --precise"},
+        {{"--json", "a.sud", "--precise", "--node", "osculating"},
+         "--node: expected mean or true, got \"osculating\""},
+        {{"--json", "a.sud", "--precise", "--ayanamsa", "Lahiri"},
+         "--ayanamsa: expected one of lahiri, raman, krishnamurti, yukteshwar, fagan-bradley, "
+         "true-chitra, got \"Lahiri\""},
     };
     for (const Case& c : cases) {
         const ParsedCommandLine p = ParseCommandLine(c.args);

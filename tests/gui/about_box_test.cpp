@@ -40,7 +40,8 @@ TEST(AboutBoxTest, ShowsTitleDescriptionSeparatorLinkAndOk) {
     auto* credits = box->findChild<QLabel*>("lblCredits");
     ASSERT_TRUE(licence && credits);
     EXPECT_TRUE(licence->text().contains("GNU General Public License, version 3 or"));
-    for (const char* credit : {"GeoNames", "CC BY 4.0", "Time Zone Database"})
+    for (const char* credit :
+         {"GeoNames", "CC BY 4.0", "Time Zone Database", "Swiss Ephemeris", "AGPL-3.0"})
         EXPECT_TRUE(credits->text().contains(credit)) << credit;
 }
 

@@ -27,8 +27,10 @@
 
 #include "core/chart/chart_file.h"
 #include "fake_dialogs.h"
+#include "gui/calculation_menu.h"
 #include "gui/filtered_line_edit.h"
 #include "gui/result_window.h"
+#include "gui/user_settings.h"
 #include "gui_tests.h"
 
 Q_DECLARE_METATYPE(vellamor::DialogIcon)
@@ -535,6 +537,40 @@ class MainWindowTest : public QObject {
         QCOMPARE(window->lastChart()->birth, byButton.birth);
         QCOMPARE(window->lastChart()->chakra.rings[0][0].occupants,
                  byButton.chakra.rings[0][0].occupants);
+    }
+
+    // The menu's choice is kept in the settings and recalculates the open
+    // chart at once, in a window on the same tab; Birth Details names a
+    // precise calculation and the bodies it moved to another sign.
+    void calculationMenuRecalculatesTheOpenChart() {
+        window->setForm(GoodForm());
+        window->show();
+        calculate();
+        QPointer<ResultWindow> classic = window->resultWindow();
+        QVERIFY(!classic->chart().precise);
+        QVERIFY(!classic->findChild<QLabel*>(QStringLiteral("lblCalculation")));
+        classic->showPanel(2);
+        classic->findChild<QAction*>(QStringLiteral("mnuPrecise"))->trigger();
+        QTRY_VERIFY(!classic);
+        ResultWindow* precise = window->resultWindow();
+        QVERIFY(precise && precise->chart().precise);
+        QCOMPARE(precise->currentPanel(), 2);
+        QCOMPARE(ReadCalculationChoice(*OpenUserSettings()).method, CalculationMethod::Precise);
+        const QString note = precise->findChild<QLabel*>(QStringLiteral("lblCalculation"))->text();
+        QVERIFY2(note.contains(QStringLiteral("Swiss Ephemeris")), qPrintable(note));
+        for (const SignMove& m : SignMovesFromClassic(precise->chart()))
+            QVERIFY2(note.contains(QString::fromLatin1(
+                         kPlanetNames[static_cast<std::size_t>(m.body)].data())),
+                     qPrintable(note));
+
+        precise->findChild<QAction*>(QStringLiteral("mnuAyanamsa_raman"))->trigger();
+        QTRY_COMPARE(window->resultWindow()->chart().calculation.ayanamsa, Ayanamsa::Raman);
+        QVERIFY(window->resultWindow()->chart().precise);
+        window->resultWindow()->findChild<QAction*>(QStringLiteral("mnuClassic"))->trigger();
+        QTRY_VERIFY(!window->resultWindow()->chart().precise);
+        const auto settings = OpenUserSettings();
+        QCOMPARE(ReadCalculationChoice(*settings).ayanamsa, Ayanamsa::Raman);
+        WriteCalculationChoice(*settings, CalculationChoice{});
     }
 
     void backShowsTheEntryWindowUnchanged() {

@@ -144,6 +144,24 @@ class PlaceAssistantTest : public QObject {
                  qPrintable(w.c.note->text()));
     }
 
+    // A precise chart reads the row's own sign: Madrid in summer, which the
+    // classic rules cannot give, becomes exact as the calculation switches.
+    void zoneFollowsTheCalculationsRule() {
+        Window w;
+        w.SetDate(1990, 7, 15, 12);
+        w.TypeAndPickFirst("Madrid");
+        QVERIFY2(w.c.note->text().contains(QStringLiteral("No row gives")),
+                 qPrintable(w.c.note->text()));
+        w.assistant->setZoneRule(ZoneRule::Signed);
+        QCOMPARE(SignedOffsetSeconds(w.c.zone->currentIndex(), w.c.daylightSaving->isChecked()),
+                 2 * 3600);
+        QVERIFY2(w.c.note->text().contains(QStringLiteral("it is exact")),
+                 qPrintable(w.c.note->text()));
+        w.assistant->setZoneRule(ZoneRule::Classic);
+        QCOMPARE(w.c.zone->currentIndex(),
+                 29);  // Greenwich Mean Time, the closest by the hemisphere
+    }
+
     void zoneAndBoxFollowUntilSetByHand() {
         Window w;
         w.SetDate(1975, 1, 15, 12);

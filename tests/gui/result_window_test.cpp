@@ -241,9 +241,11 @@ class ResultWindowTest : public QObject {
             for (QAction* a : top->menu()->actions())
                 menus << (a->isSeparator() ? "-" : a->text());
         }
-        QCOMPARE(menus, (QStringList{"&File", "&Back", "-", "&Save", "Export Image...", "Print...",
-                                     "&Help", "&Online Help", "&Visit Us Online", "-",
-                                     "Check for Software &Update", "-", "&About Software"}));
+        QCOMPARE(menus,
+                 (QStringList{"&File", "&Back", "-", "&Save", "Export Image...", "Print...",
+                              "&Calculation", "C&lassic", "&Precise (Swiss Ephemeris)", "-",
+                              "&Ayanamsa", "&Node", "&Help", "&Online Help", "&Visit Us Online",
+                              "-", "Check for Software &Update", "-", "&About Software"}));
     }
 
     // Export writes the printable sheet where the user says, in the format

@@ -89,7 +89,8 @@ QStringList EnglishLeft(const QStringList& texts, const BirthData& birth) {
                           QStringLiteral("UT")};
     // The About box's credits name the data's sources and licences as their
     // owners write them.
-    for (const char* name : {"GNU", "GeoNames", "geonames", "org", "CC", "BY", "IANA", "tz"})
+    for (const char* name : {"GNU", "GeoNames", "geonames", "org", "CC", "BY", "IANA", "tz",
+                             "Swiss", "Ephemeris", "Astrodienst", "AG", "AGPL", "Moshier"})
         allowed << QString::fromLatin1(name);
     for (std::string_view s : kBaseLabels)
         allowed << Text(s);

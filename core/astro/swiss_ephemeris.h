@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Precise sidereal positions from Swiss Ephemeris: the only file that talks
+// to the library.
+//
+// Units: longitudes in degrees 0..360 on the sidereal zodiac of the chosen
+// ayanamsa, speeds in degrees a day; places North and East positive (as the
+// library takes them); time as a Julian day in universal time.
+//
+// The library keeps its settings (data folder, sidereal mode) per thread:
+// every call here sets what it needs on the calling thread first, so charts
+// computed on several threads at once cannot disturb one another.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "core/astro/bodies.h"
+#include "core/astro/calculation.h"
+
+namespace vellamor {
+
+// Where the positions came from: the library's data files, or its built-in
+// Moshier theory when the files cannot be found (a few tenths of an
+// arcsecond off for the planets, somewhat more for the Moon).
+enum class EphemerisSource { DataFiles, Moshier };
+
+struct PreciseMoment {
+    // Sun..Ketu and the Ascendant in body order; Ketu is opposite Rahu.
+    std::array<double, kBodyCount> longitudes{};
+    // Sun..Rahu, degrees a day (Ketu and the Ascendant 0): negative is
+    // retrograde.
+    std::array<double, kBodyCount> speeds{};
+    double ayanamsaDegrees = 0;  // the ayanamsa at that instant
+    EphemerisSource source = EphemerisSource::DataFiles;
+};
+
+// All thirteen bodies at one instant and place.
+PreciseMoment ComputePreciseMoment(double julianDayUniversal, double latitudeNorth,
+                                   double longitudeEast, Ayanamsa ayanamsa, LunarNode node);
+
+// The sidereal Ascendant alone, and the sidereal Moon alone, for searches
+// over the birth time.
+double PreciseAscendant(double julianDayUniversal, double latitudeNorth, double longitudeEast,
+                        Ayanamsa ayanamsa);
+double PreciseMoonLongitude(double julianDayUniversal, Ayanamsa ayanamsa);
+
+// Julian day (universal time) of a Gregorian date and hour.
+double JulianDayUniversal(int year, int month, int day, double hours);
+
+// The library's own version, e.g. "2.10.03".
+std::string_view SwissEphemerisVersion();
+
+}  // namespace vellamor
