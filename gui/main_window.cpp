@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMenuBar>
@@ -408,6 +410,11 @@ void MainWindow::connectControls() {
                                    m_city, m_state, m_country}) {
         connect(edit, &FilteredLineEdit::filesDropped, this, &MainWindow::chartFilesDropped);
     }
+    // A focused button takes Enter for itself, as in a dialog; Enter
+    // anywhere else reaches keyPressEvent and calculates.
+    for (QPushButton* button :
+         {m_calculate, m_open, static_cast<QPushButton*>(m_coordinatesButton)})
+        button->setAutoDefault(true);
     connect(m_calculate, &QPushButton::clicked, this, &MainWindow::onCalculate);
     connect(m_open, &QPushButton::clicked, this, &MainWindow::onOpen);
     connect(m_coordinatesButton, &QPushButton::clicked, this, &MainWindow::findCoordinates);
@@ -650,6 +657,15 @@ void MainWindow::findCoordinates() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     ExitApplication();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        onCalculate();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -169,37 +169,52 @@ class MainWindowTest : public QObject {
         QVERIFY(dialogs->messages.isEmpty());
     }
 
+    // What a key does in a text box: inserts its character (outcome empty),
+    // does nothing that shows ("-"), or is refused with the message given.
     void keystrokes_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("outcome");
         const int none = Qt::NoModifier;
         const int ctrl = Qt::ControlModifier;
-        QTest::newRow("letter") << "txtName" << int(Qt::Key_A) << none << "a" << true;
-        QTest::newRow("capital") << "txtCity" << int(Qt::Key_Z) << none << "Z" << true;
-        QTest::newRow("blank") << "txtState" << int(Qt::Key_Space) << none << " " << true;
-        QTest::newRow("digit in name") << "txtName" << int(Qt::Key_7) << none << "7" << false;
-        QTest::newRow("hyphen in city") << "txtCity" << int(Qt::Key_Minus) << none << "-" << false;
+        const QString letters = QStringLiteral("Please enter only letters");
+        const QString numbers = QStringLiteral("Please enter only numbers");
+        const QString latin = QStringLiteral(
+            "The chart file keeps Latin letters only: please use A to Z, without accents");
+        QTest::newRow("letter") << "txtName" << int(Qt::Key_A) << none << "a"
+                                << "";
+        QTest::newRow("capital") << "txtCity" << int(Qt::Key_Z) << none << "Z"
+                                 << "";
+        QTest::newRow("blank") << "txtState" << int(Qt::Key_Space) << none << " "
+                               << "";
+        QTest::newRow("digit in name") << "txtName" << int(Qt::Key_7) << none << "7" << letters;
+        QTest::newRow("hyphen in city")
+            << "txtCity" << int(Qt::Key_Minus) << none << "-" << letters;
         QTest::newRow("apostrophe")
-            << "txtCountry" << int(Qt::Key_Apostrophe) << none << "'" << false;
-        QTest::newRow("full stop") << "txtName" << int(Qt::Key_Period) << none << "." << false;
-        QTest::newRow("accented") << "txtName" << int(Qt::Key_Eacute) << none << "\u00e9" << false;
-        QTest::newRow("enter in name") << "txtName" << int(Qt::Key_Return) << none << "\r" << false;
-        QTest::newRow("escape") << "txtCity" << int(Qt::Key_Escape) << none << "\x1b" << false;
-        QTest::newRow("ctrl+a as X11 types it")
-            << "txtName" << int(Qt::Key_A) << ctrl << "\x01" << false;
-        QTest::newRow("ctrl+a as a letter") << "txtName" << int(Qt::Key_A) << ctrl << "a" << false;
-        QTest::newRow("digit") << "txtLatDeg" << int(Qt::Key_5) << none << "5" << true;
+            << "txtCountry" << int(Qt::Key_Apostrophe) << none << "'" << letters;
+        QTest::newRow("full stop") << "txtName" << int(Qt::Key_Period) << none << "." << letters;
+        QTest::newRow("accented") << "txtName" << int(Qt::Key_Eacute) << none << "\u00e9" << latin;
+        QTest::newRow("devanagari") << "txtCity" << 0 << none << "\u0930" << latin;
+        QTest::newRow("enter in name") << "txtName" << int(Qt::Key_Return) << none << "\r"
+                                       << "-";
+        QTest::newRow("escape") << "txtCity" << int(Qt::Key_Escape) << none << "\x1b"
+                                << "-";
+        QTest::newRow("ctrl+b as X11 types it") << "txtName" << int(Qt::Key_B) << ctrl << "\x02"
+                                                << "-";
+        QTest::newRow("ctrl+b as a letter") << "txtState" << int(Qt::Key_B) << ctrl << "b"
+                                            << "-";
+        QTest::newRow("digit") << "txtLatDeg" << int(Qt::Key_5) << none << "5"
+                               << "";
         QTest::newRow("minus in degrees")
-            << "txtLonDeg" << int(Qt::Key_Minus) << none << "-" << false;
+            << "txtLonDeg" << int(Qt::Key_Minus) << none << "-" << numbers;
         QTest::newRow("decimal point")
-            << "txtLatMin" << int(Qt::Key_Period) << none << "." << false;
-        QTest::newRow("letter in minutes") << "txtLonMin" << int(Qt::Key_A) << none << "a" << false;
-        QTest::newRow("enter in degrees")
-            << "txtLatDeg" << int(Qt::Key_Enter) << none << "\r" << false;
-        QTest::newRow("ctrl+v") << "txtLatDeg" << int(Qt::Key_V) << ctrl << "\x16" << false;
+            << "txtLatMin" << int(Qt::Key_Period) << none << "." << numbers;
+        QTest::newRow("letter in minutes")
+            << "txtLonMin" << int(Qt::Key_A) << none << "a" << numbers;
+        QTest::newRow("enter in degrees") << "txtLatDeg" << int(Qt::Key_Enter) << none << "\r"
+                                          << "-";
     }
 
     void keystrokes() {
@@ -207,26 +222,81 @@ class MainWindowTest : public QObject {
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(QString, text);
-        QFETCH(bool, accepted);
+        QFETCH(QString, outcome);
         FilteredLineEdit* edit = box(field.toLatin1().constData());
         const bool digits = edit->characterClass() == CharacterClass::Digits;
-        edit->setText(digits ? QStringLiteral("1") : QStringLiteral("Ab"));
+        const QString before = digits ? QStringLiteral("1") : QStringLiteral("Ab");
+        edit->setText(before);
         window->findChild<QWidget*>(QStringLiteral("cmdOpen"))->setFocus();
         edit->setFocus();
 
         Type(edit, key, Qt::KeyboardModifiers(modifiers), text);
 
-        if (accepted) {
-            QVERIFY(dialogs->messages.isEmpty());
-            QCOMPARE(Text(edit), (digits ? QStringLiteral("1") : QStringLiteral("Ab")) + text);
+        if (outcome.isEmpty() || outcome == u"-") {
+            // Enter calculates, and the half-filled form is refused; nothing
+            // else may speak.
+            for (const auto& m : dialogs->messages)
+                QVERIFY2(!m.text.contains(QStringLiteral("only")), qPrintable(m.text));
+            QCOMPARE(Text(edit), outcome.isEmpty() ? before + text : before);
             return;
         }
-        QCOMPARE(Text(edit), digits ? QStringLiteral("1") : QStringLiteral("Ab"));
+        QCOMPARE(Text(edit), before);
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(dialogs->messages[0].icon, DialogIcon::Critical);
-        QCOMPARE(dialogs->messages[0].text, digits ? QStringLiteral("Please enter only numbers")
-                                                   : QStringLiteral("Please enter only letters"));
+        QCOMPARE(dialogs->messages[0].text, outcome);
         QCOMPARE(window->focusWidget(), edit);
+    }
+
+    // Ctrl+A, C, X, Z and V work as in any text box; what Ctrl+V pastes
+    // passes the rule typing passes, whole or not at all.
+    void editingShortcutsDoTheirWork() {
+        FilteredLineEdit* name = box("txtName");
+        QClipboard* clipboard = QApplication::clipboard();
+        name->setFocus();
+        QTest::keyClicks(name, "Priya");
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(name->selectedText(), QStringLiteral("Priya"));
+        QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("Priya"));
+        QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(name->text().isEmpty());
+        QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(name->text(), QStringLiteral("Priya"));
+        clipboard->setText(QStringLiteral("Priya Das"));
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(name->text(), QStringLiteral("Priya Das"));
+        QVERIFY(dialogs->messages.isEmpty());
+        clipboard->setText(QStringLiteral("Priya-Das"));
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(name->text(), QStringLiteral("Priya Das"));
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->lastText(), QStringLiteral("Please enter only letters"));
+        clipboard->setText(QString::fromUtf8("\u0930\u093e\u092e"));
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(name->text(), QStringLiteral("Priya Das"));
+        QVERIFY(dialogs->lastText().startsWith(QStringLiteral("The chart file keeps Latin")));
+    }
+
+    // Enter calculates from a text box or a list, as a dialog's default
+    // button; a focused button takes it for itself.
+    void enterCalculates() {
+        for (const char* from : {"txtCity", "txtLonMin", "cboYear"}) {
+            window->setForm(GoodForm());
+            window->show();
+            QWidget* w = find<QWidget>(from);
+            w->setFocus();
+            QTest::keyClick(w, Qt::Key_Return);
+            QVERIFY2(window->resultWindow(), from);
+            QVERIFY(dialogs->messages.isEmpty());
+            window->resultWindow()->onBack();
+            QTRY_VERIFY(!window->resultWindow());
+        }
+        dialogs->openAnswers.clear();
+        find<QPushButton>("cmdOpen")->setFocus();
+        QTest::keyClick(find<QPushButton>("cmdOpen"), Qt::Key_Return);
+        QCOMPARE(dialogs->openRequests.size(), 1);
+        QVERIFY(!window->resultWindow());
     }
 
     void editingKeysKeepWorking() {
