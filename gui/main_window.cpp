@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/main_window.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
@@ -24,6 +27,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "gui/coordinates_search.h"
@@ -197,6 +201,63 @@ CoordinateControls AddCoordinateRow(QGridLayout* grid, QWidget* card, int row,
     grid->addWidget(Caption(MainWindow::tr("DEG/MIN"), card), row, 5);
     return c;
 }
+
+// Digits typed into a list of numbers (day, year, hour, minute) pick the
+// entry that is exactly the number typed, once it is whole. A list's own
+// search would jump at the first digit to the next entry beginning with it,
+// so "1850" typed into the years picked the year after the current one. A
+// number the list does not hold leaves it where it was and says so in a tip.
+class TypedNumberSearch : public QObject {
+  public:
+    explicit TypedNumberSearch(QComboBox* box) : QObject(box), m_box(box) {
+        box->installEventFilter(this);
+        box->view()->installEventFilter(this);
+        for (int i = 0; i < box->count(); ++i)
+            m_longest = std::max(m_longest, static_cast<int>(box->itemText(i).size()));
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (text.size() != 1 || !text.at(0).isDigit() || text.at(0).unicode() > 127 ||
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        if (!m_sinceLast.isValid() || m_sinceLast.elapsed() > QApplication::keyboardInputInterval())
+            m_typed.clear();
+        m_sinceLast.start();
+        if (m_typed.size() >= m_longest)
+            m_typed.clear();
+        m_typed += text;
+        // "05" is the minute 5.
+        const int found = m_box->findText(QString::number(m_typed.toInt()), Qt::MatchExactly);
+        const bool inPopup = watched == m_box->view();
+        if (found >= 0) {
+            if (inPopup) {
+                m_box->view()->setCurrentIndex(m_box->model()->index(found, m_box->modelColumn()));
+            } else if (found != m_box->currentIndex()) {
+                m_box->setCurrentIndex(found);
+                emit m_box->activated(found);
+            }
+        } else if (m_typed.size() >= m_longest && m_box->count() > 0) {
+            QWidget* near = inPopup ? static_cast<QWidget*>(m_box->view()) : m_box;
+            QToolTip::showText(
+                near->mapToGlobal(QPoint(0, near->height())),
+                MainWindow::tr("%1 is not in the list, which runs from %2 to %3")
+                    .arg(m_typed, m_box->itemText(0), m_box->itemText(m_box->count() - 1)),
+                near);
+        }
+        return true;
+    }
+
+  private:
+    QComboBox* m_box;
+    int m_longest = 0;
+    QString m_typed;
+    QElapsedTimer m_sinceLast;
+};
 
 void SelectIndex(QComboBox* box, int index) {
     if (index >= 0 && index < box->count())
@@ -509,6 +570,8 @@ void MainWindow::fillLists() {
     for (QComboBox* box : {m_day, m_month, m_year, m_hour, m_minute, m_zone}) {
         box->setCurrentIndex(0);
     }
+    for (QComboBox* box : {m_day, m_year, m_hour, m_minute})
+        new TypedNumberSearch(box);
     m_longitudeOptions[0]->setChecked(true);
     m_latitudeOptions[0]->setChecked(true);
 }

@@ -299,6 +299,43 @@ class MainWindowTest : public QObject {
         QVERIFY(!window->resultWindow());
     }
 
+    // Digits typed into a list of numbers pick that number once it is
+    // whole; a number the list lacks leaves it where it was.
+    void typedNumbersInLists_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a year") << "cboYear"
+                                << "1990"
+                                << "1990";
+        QTest::newRow("a year before the list") << "cboYear"
+                                                << "1850"
+                                                << "1980";
+        QTest::newRow("a year after the list") << "cboYear"
+                                               << "2051"
+                                               << "1980";
+        QTest::newRow("a day") << "cboDate"
+                               << "12"
+                               << "12";
+        QTest::newRow("a minute with its zero") << "cboMinute"
+                                                << "07"
+                                                << "7";
+    }
+    void typedNumbersInLists() {
+        QFETCH(QString, list);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        window->setForm(GoodForm());
+        window->show();
+        QComboBox* box = find<QComboBox>(list.toLatin1().constData());
+        if (list != u"cboYear")
+            box->setCurrentText(QStringLiteral("1"));
+        box->setFocus();
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->currentText(), shown);
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
     void editingKeysKeepWorking() {
         FilteredLineEdit* name = box("txtName");
         name->setFocus();
