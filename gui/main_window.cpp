@@ -24,6 +24,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTimer>
@@ -664,11 +666,38 @@ void MainWindow::onCalculate() {
     if (m_result)
         delete m_result.data();
     m_result = new ResultWindow(*m_chart, m_chartFileName);
-    connect(m_result, &ResultWindow::backRequested, this, [this] { show(); });
+    connect(m_result, &ResultWindow::backRequested, this, &MainWindow::comeBack);
     connect(m_result, &ResultWindow::chartFileChosen, this,
             [this](const QString& path) { m_chartFileName = path; });
     m_result->show();
+    stepAside();
+}
+
+void MainWindow::stepAside() {
+    if (isVisible())
+        m_placeBeforeHiding = pos();
     hide();
+}
+
+void MainWindow::comeBack() {
+    // A window shown again without a position of its own is placed afresh by
+    // the window manager, which at that moment finds the result window in
+    // the way and pushes this one into a corner.
+    if (m_placeBeforeHiding) {
+        const QSize frame = frameGeometry().size();
+        const QScreen* screen = QGuiApplication::screenAt(
+            *m_placeBeforeHiding + QPoint(frame.width() / 2, frame.height() / 2));
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        QPoint at = *m_placeBeforeHiding;
+        if (screen) {
+            const QRect room = screen->availableGeometry();
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+        }
+        move(at);
+    }
+    show();
 }
 
 void MainWindow::onOpen() {

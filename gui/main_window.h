@@ -108,6 +108,10 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void setUpTabOrder();
     void showResultWindowClosed();
+    // Hides the window for the result window, and shows it again where it
+    // was, kept whole on the screen.
+    void stepAside();
+    void comeBack();
     QWidget* fieldWidget(FormField field) const;
 
     FilteredLineEdit* m_name = nullptr;
@@ -141,6 +145,7 @@ class MainWindow : public QMainWindow {
     std::optional<Chart> m_chart;
     QPointer<ResultWindow> m_result;
     QString m_chartFileName;
+    std::optional<QPoint> m_placeBeforeHiding;
 };
 
 // The start-up chart: the first argument after the program's name (Qt has

@@ -19,6 +19,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -334,6 +335,27 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(box, typed);
         QCOMPARE(box->currentText(), shown);
         QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    // After Back the entry window stands where it stood, whole on the
+    // screen.
+    void backReturnsToThePlace() {
+        const QRect room = window->screen()->availableGeometry();
+        window->setForm(GoodForm());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QPoint inside = room.topLeft() + QPoint(0, 20);
+        for (const QPoint at : {inside, room.bottomRight()}) {
+            window->move(at);
+            calculate();
+            window->resultWindow()->onBack();
+            QVERIFY(window->isVisible());
+            const QRect frame = window->frameGeometry();
+            QVERIFY(frame.top() >= room.top() && frame.bottom() <= room.bottom());
+            QVERIFY(frame.left() >= room.left());
+            if (at == inside)
+                QCOMPARE(window->pos(), inside);
+        }
     }
 
     void editingKeysKeepWorking() {
