@@ -385,26 +385,37 @@ void MainWindow::addZone(QGridLayout* grid, QWidget* card) {
     grid->addWidget(m_daylightSaving, 4, 1, Qt::AlignLeft);
     grid->addWidget(m_zone, 5, 0, 1, 2);
 #ifdef VELLAMOR_HAVE_ATLAS
-    m_atlasNote = new QLabel(card);
+    m_atlasNote = new QLabel;
     m_atlasNote->setObjectName(QStringLiteral("lblAtlasNote"));
     m_atlasNote->setWordWrap(true);
     m_atlasNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont small = m_atlasNote->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     m_atlasNote->setFont(small);
-    // Room for the decision and what remains wrong, so the window does not
-    // have to grow when a long note comes: three whole lines, measured in
+    m_atlasNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The note is shown whole: the window grows for a long one as far as the
+    // screen allows (fitAtlasNote), and what the screen has no room for
+    // scrolls. Three lines are kept free for it from the start, measured in
     // the window's language, since a script the font lacks (Devanagari) is
-    // drawn by a fallback font whose lines are taller. A taller window gives
-    // the note the room it gains; the whole note is in its tooltip.
+    // drawn by a fallback font whose lines are taller.
+    m_noteArea = new QScrollArea(card);
+    m_noteArea->setObjectName(QStringLiteral("noteArea"));
+    m_noteArea->setFrameShape(QFrame::NoFrame);
+    m_noteArea->setFocusPolicy(Qt::NoFocus);
+    m_noteArea->setWidgetResizable(true);
+    m_noteArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_noteArea->setWidget(m_atlasNote);
+    // On the card's white, and no taller than its minimum unless there is room.
+    m_noteArea->viewport()->setAutoFillBackground(false);
+    m_atlasNote->setAutoFillBackground(false);
+    m_noteArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     const QString line = tr("Time Zone") + QStringLiteral(" Ag");
-    m_atlasNote->setMinimumHeight(
+    m_noteArea->setMinimumHeight(
         m_atlasNote->fontMetrics()
             .boundingRect(QRect(0, 0, 4096, 4096), Qt::AlignLeft | Qt::AlignTop,
                           QStringList{line, line, line}.join(QLatin1Char('\n')))
             .height());
-    m_atlasNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(m_atlasNote, 6, 0, 1, 2);
+    grid->addWidget(m_noteArea, 6, 0, 1, 2);
     grid->setRowStretch(6, 1);
 #else
     grid->setRowStretch(7, 1);
@@ -507,6 +518,9 @@ void MainWindow::attachAtlas(GazetteerAccess gazetteer) {
     controls.daylightSaving = m_daylightSaving;
     controls.note = m_atlasNote;
     m_atlas = new atlas::PlaceAssistant(controls, std::move(gazetteer), this);
+    // After the layout has taken the new text in.
+    connect(m_atlas, &atlas::PlaceAssistant::noteShown, this,
+            [this] { QTimer::singleShot(0, this, &MainWindow::fitAtlasNote); });
 #else
     (void)gazetteer;
 #endif
@@ -744,6 +758,29 @@ void MainWindow::findCoordinates() {
         return;
     }
     OpenCoordinatesSearch(FromUtf8(CoordinatesSearchText(entered)));
+}
+
+void MainWindow::fitAtlasNote() {
+    if (!m_noteArea || !isVisible() || isMaximized() || isFullScreen())
+        return;
+    const int shortfall = m_atlasNote->heightForWidth(m_noteArea->viewport()->width()) -
+                          m_noteArea->viewport()->height();
+    const QScreen* where = screen();
+    if (shortfall <= 0 || !where)
+        return;
+    const QRect room = where->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int grow = std::min(shortfall, room.height() - frame.height());
+    if (grow <= 0)
+        return;
+    // Downwards while there is room below, then the window moves up.
+    QPoint at = pos();
+    const int overflow = frame.bottom() + grow - room.bottom();
+    if (overflow > 0)
+        at.ry() -= overflow;
+    resize(width(), height() + grow);
+    if (at != pos())
+        move(at);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -25,6 +25,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QRadioButton;
+class QScrollArea;
 
 namespace vellamor {
 
@@ -112,6 +113,9 @@ class MainWindow : public QMainWindow {
     // was, kept whole on the screen.
     void stepAside();
     void comeBack();
+    // Grows the window until the atlas's note is whole, as far as the
+    // screen allows.
+    void fitAtlasNote();
     QWidget* fieldWidget(FormField field) const;
 
     FilteredLineEdit* m_name = nullptr;
@@ -139,6 +143,7 @@ class MainWindow : public QMainWindow {
     // The offline atlas: the place list under the city box and the note on
     // its zone decision (absent in a build without the atlas).
     QLabel* m_atlasNote = nullptr;
+    QScrollArea* m_noteArea = nullptr;
     atlas::PlaceAssistant* m_atlas = nullptr;
 
     BirthData m_birth;
