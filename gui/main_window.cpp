@@ -529,12 +529,17 @@ void MainWindow::attachAtlas(GazetteerAccess gazetteer) {
 void MainWindow::buildMenus() {
     QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    QAction* openAction = fileMenu->addAction(tr("&Open Chart..."));
+    openAction->setObjectName(QStringLiteral("mnuOpen"));
+    openAction->setShortcut(QKeySequence::Open);
+    connect(openAction, &QAction::triggered, this, &MainWindow::onOpen);
     QAction* calculateAction = fileMenu->addAction(tr("Get My &Rasi Chart"));
     calculateAction->setObjectName(QStringLiteral("mnuCalculate"));
     connect(calculateAction, &QAction::triggered, this, &MainWindow::onCalculate);
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
     QAction* exitAction = fileMenu->addAction(tr("&Exit"));
     exitAction->setObjectName(QStringLiteral("mnuExit"));
+    exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
     AddHelpMenu(this);
@@ -716,7 +721,7 @@ void MainWindow::comeBack() {
 
 void MainWindow::onOpen() {
     FileDialogRequest request;
-    request.title = tr("Select the source file");
+    request.title = tr("Open Chart");
     request.filter = ChartFileFilter();
     request.defaultSuffix = kChartFileSuffix;
     const QString path = CurrentDialogs().openFile(this, request);
@@ -757,7 +762,7 @@ void MainWindow::findCoordinates() {
             w->setFocus(Qt::OtherFocusReason);
         return;
     }
-    OpenCoordinatesSearch(FromUtf8(CoordinatesSearchText(entered)));
+    OpenCoordinatesSearch(FromUtf8(CoordinatesSearchText(entered)), this);
 }
 
 void MainWindow::fitAtlasNote() {

@@ -297,6 +297,7 @@ class MainWindowTest : public QObject {
         find<QPushButton>("cmdOpen")->setFocus();
         QTest::keyClick(find<QPushButton>("cmdOpen"), Qt::Key_Return);
         QCOMPARE(dialogs->openRequests.size(), 1);
+        QCOMPARE(dialogs->openRequests[0].title, QStringLiteral("Open Chart"));
         QVERIFY(!window->resultWindow());
     }
 
@@ -654,6 +655,10 @@ class MainWindowTest : public QObject {
     }
 
     void menuCalculatesLikeTheButton() {
+        QCOMPARE(window->findChild<QAction*>(QStringLiteral("mnuOpen"))->shortcut(),
+                 QKeySequence(QKeySequence::Open));
+        QCOMPARE(window->findChild<QAction*>(QStringLiteral("mnuExit"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Q")));
         window->setForm(GoodForm());
         find<QPushButton>("cmdCalculate")->click();
         const Chart byButton = *window->lastChart();
@@ -722,11 +727,11 @@ class MainWindowTest : public QObject {
         dialogs->saveAnswers << path;
         QVERIFY(window->resultWindow()->onSave());
         const FileDialogRequest& request = dialogs->saveRequests.last();
-        QCOMPARE(request.title, QStringLiteral("Vellamor v1.15"));
+        QCOMPARE(request.title, QStringLiteral("Save Chart"));
         QCOMPARE(request.filter, QStringLiteral("Vellamor Sudarshan Chakra (*.sud)"));
         QCOMPARE(request.defaultSuffix, QStringLiteral("sud"));
         QVERIFY(request.confirmOverwrite);
-        QVERIFY(request.initialPath.isEmpty());
+        QCOMPARE(request.initialPath, QStringLiteral("Ananya Sharma.sud"));
         QVERIFY(QFile::exists(path));
         QCOMPARE(window->chartFileName(), path);
         QVERIFY(dialogs->messages.isEmpty());
@@ -742,7 +747,7 @@ class MainWindowTest : public QObject {
         dialogs->openAnswers << path;
         window->show();
         find<QPushButton>("cmdOpen")->click();
-        QCOMPARE(dialogs->openRequests.last().title, QStringLiteral("Select the source file"));
+        QCOMPARE(dialogs->openRequests.last().title, QStringLiteral("Open Chart"));
         QCOMPARE(dialogs->openRequests.last().filter,
                  QStringLiteral("Vellamor Sudarshan Chakra (*.sud)"));
         QVERIFY(dialogs->messages.isEmpty());
@@ -836,6 +841,16 @@ class MainWindowTest : public QObject {
         QCOMPARE(openedUrls[0].toString(QUrl::FullyEncoded),
                  QStringLiteral("https://vellamor.example/search"
                                 "?q=Pune%20Maharashtra%20India%20Latitude%20Longitude"));
+        // Without a browser the search and the Help menu's pages say so,
+        // with the address to open by hand.
+        for (const char* action : {"mnuOnline", "mnuUpdate"})
+            window->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+        find<QPushButton>("Command1")->click();
+        QCOMPARE(dialogs->messages.size(), 3);
+        QCOMPARE(dialogs->messages[0].text, QStringLiteral("No web browser could be opened."));
+        QCOMPARE(dialogs->messages[0].informativeText,
+                 QStringLiteral("Open this address in a browser: https://vellamor.example/help"));
+        QVERIFY(dialogs->messages[2].informativeText.contains(QStringLiteral("search?q=Pune")));
     }
 
     void coordinateSearchNeedsThePlace() {
