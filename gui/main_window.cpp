@@ -304,6 +304,18 @@ MainWindow::MainWindow(GazetteerAccess gazetteer, QWidget* parent) : QMainWindow
     setUpTabOrder();
     fillLists();
     m_name->setFocus(Qt::OtherFocusReason);
+
+    // As large as the form asks, if the screen has room.
+    QSize size = centralWidget()->sizeHint();
+    if (auto* scroller = qobject_cast<QScrollArea*>(centralWidget()))
+        size = scroller->widget()->sizeHint();
+    size.rheight() += menuBar()->sizeHint().height();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Room for the window manager's frame as well.
+        const QSize room = screen->availableSize() - QSize(16, 48);
+        size = size.boundedTo(room);
+    }
+    resize(size);
 }
 
 MainWindow::~MainWindow() {
@@ -332,7 +344,15 @@ void MainWindow::buildControls(GazetteerAccess gazetteer) {
 
     connectControls();
     attachAtlas(std::move(gazetteer));
-    setCentralWidget(central);
+    // On a screen smaller than the form (640 x 480) the window still fits,
+    // and what it cannot show scrolls.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("entryScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(central);
+    setCentralWidget(scroller);
 }
 
 // Left: who and when.
@@ -520,7 +540,7 @@ void MainWindow::attachAtlas(GazetteerAccess gazetteer) {
     m_atlas = new atlas::PlaceAssistant(controls, std::move(gazetteer), this);
     // After the layout has taken the new text in.
     connect(m_atlas, &atlas::PlaceAssistant::noteShown, this,
-            [this] { QTimer::singleShot(0, this, &MainWindow::fitAtlasNote); });
+            [this] { QTimer::singleShot(0, this, [this] { fitAtlasNote(); }); });
 #else
     (void)gazetteer;
 #endif
@@ -765,7 +785,7 @@ void MainWindow::findCoordinates() {
     OpenCoordinatesSearch(FromUtf8(CoordinatesSearchText(entered)), this);
 }
 
-void MainWindow::fitAtlasNote() {
+void MainWindow::fitAtlasNote(int tries) {
     if (!m_noteArea || !isVisible() || isMaximized() || isFullScreen())
         return;
     const int shortfall = m_atlasNote->heightForWidth(m_noteArea->viewport()->width()) -
@@ -786,6 +806,11 @@ void MainWindow::fitAtlasNote() {
     resize(width(), height() + grow);
     if (at != pos())
         move(at);
+    // Part of the height may have gone to what the window scrolled: again,
+    // until the note is whole or the screen is full (a few times at most: a
+    // window manager may refuse the size).
+    if (tries > 1)
+        QTimer::singleShot(0, this, [this, tries] { fitAtlasNote(tries - 1); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

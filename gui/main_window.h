@@ -115,7 +115,7 @@ class MainWindow : public QMainWindow {
     void comeBack();
     // Grows the window until the atlas's note is whole, as far as the
     // screen allows.
-    void fitAtlasNote();
+    void fitAtlasNote(int tries = 4);
     QWidget* fieldWidget(FormField field) const;
 
     FilteredLineEdit* m_name = nullptr;

@@ -295,7 +295,7 @@ class MainWindowTest : public QObject {
     }
 
     // After Back the entry window stands where it stood, whole on the
-    // screen.
+    // screen, even one smaller than the form.
     void backReturnsToThePlace() {
         const QRect room = window->screen()->availableGeometry();
         window->setForm(GoodForm());
@@ -307,9 +307,8 @@ class MainWindowTest : public QObject {
             calculate();
             window->resultWindow()->onBack();
             QVERIFY(window->isVisible());
-            const QRect frame = window->frameGeometry();
-            QVERIFY(frame.top() >= room.top() && frame.bottom() <= room.bottom());
-            QVERIFY(frame.left() >= room.left());
+            // The form is wider than this screen: the window fits, and scrolls.
+            QVERIFY(room.contains(window->frameGeometry()));
             if (at == inside)
                 QCOMPARE(window->pos(), inside);
         }
