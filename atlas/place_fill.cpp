@@ -21,9 +21,14 @@ int DigitsOrZero(const std::string& s) {
 }  // namespace
 
 PlaceFields FieldsForPlace(const Place& place) {
-    return PlaceFields{FoldPlaceName(place.name), FoldPlaceName(place.state),
+    PlaceFields fields{FoldPlaceName(place.name), FoldPlaceName(place.state),
                        FoldPlaceName(place.country), ToDegreesMinutes(place.latitude),
                        ToDegreesMinutes(place.longitude)};
+    // The window asks for a state, and a city-state (Singapore, Macau) has
+    // no division above the city: it is its own state.
+    if (fields.state.empty())
+        fields.state = fields.country;
+    return fields;
 }
 
 LocalMoment FormMoment(const EntryForm& form) {

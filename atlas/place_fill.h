@@ -15,7 +15,9 @@
 
 namespace vellamor::atlas {
 
-// The place as the letter and digit fields accept it.
+// The place as the letter and digit fields accept it. The state is the
+// first-level division, or the country's own name where the place has none
+// (a city-state) or its division's name keeps no Latin letter.
 struct PlaceFields {
     std::string city, state, country;  // folded; empty when nothing is left
     DegreesMinutes latitude;           // negative: South

@@ -19,15 +19,14 @@
 namespace vellamor {
 namespace {
 
-// Keystroke classes by character code as typed: the printable members of the
-// class, and backspace and delete.
-bool IsLetterFieldCode(int code) {
-    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == ' ' ||
-           code == 8 || code == 127;
-}
-
-bool IsDigitFieldCode(int code) {
-    return (code >= '0' && code <= '9') || code == 8 || code == 127;
+// A letter the chart file cannot hold: of another script ("राम") or with an
+// accent ("é").
+bool HasForeignLetter(const QString& text) {
+    for (const QChar c : text) {
+        if (c.isLetter() && c.unicode() > 127)
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -49,13 +48,12 @@ FilteredLineEdit::FilteredLineEdit(CharacterClass characterClass, QWidget* paren
     setAcceptDrops(true);
 }
 
-QString FilteredLineEdit::refusalMessage() const {
-    return m_class == CharacterClass::Letters ? tr("Please enter only letters")
-                                              : tr("Please enter only numbers");
-}
-
-bool FilteredLineEdit::acceptsCode(int code) const {
-    return m_class == CharacterClass::Letters ? IsLetterFieldCode(code) : IsDigitFieldCode(code);
+QString FilteredLineEdit::refusalMessage(const QString& refused) const {
+    if (m_class == CharacterClass::Digits)
+        return tr("Please enter only numbers");
+    if (HasForeignLetter(refused))
+        return tr("The chart file keeps Latin letters only: please use A to Z, without accents");
+    return tr("Please enter only letters");
 }
 
 bool FilteredLineEdit::acceptsText(const QString& text) const {
@@ -63,62 +61,36 @@ bool FilteredLineEdit::acceptsText(const QString& text) const {
     return m_class == CharacterClass::Letters ? IsLetterText(utf8) : IsDigitText(utf8);
 }
 
-int FilteredLineEdit::TypedCode(const QKeyEvent& e) {
+QString FilteredLineEdit::InsertedText(const QKeyEvent& e) {
     const auto mods = e.modifiers();
-    const bool ctrl = mods.testFlag(Qt::ControlModifier);
-    const bool alt = mods.testFlag(Qt::AltModifier);
-    const int key = e.key();
     // Ctrl+Alt is AltGr on some keyboards and types a real character.
-    if (ctrl && !alt && key >= Qt::Key_A && key <= Qt::Key_Z)
-        return key - Qt::Key_A + 1;
-    switch (key) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Delete:
-            return 127;
-        case Qt::Key_Escape:
-            return 27;
-        default:
-            break;
-    }
+    const bool ctrl = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
+    if (ctrl || mods.testFlag(Qt::MetaModifier))
+        return {};
     const QString text = e.text();
-    if (text.isEmpty())
-        return -1;
-    return text.at(0).unicode();
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return {};
+    }
+    return text;
 }
 
-void FilteredLineEdit::refuse() {
-    CurrentDialogs().message(this, DialogIcon::Critical, refusalMessage());
+void FilteredLineEdit::refuse(const QString& refused) {
+    CurrentDialogs().message(this, DialogIcon::Critical, refusalMessage(refused));
     setFocus(Qt::OtherFocusReason);
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    const int code = TypedCode(*event);
-    if (code < 0) {
-        // Shift+Insert pastes without typing a character.
-        if (event->matches(QKeySequence::Paste)) {
-            pasteFiltered();
-            return;
-        }
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    bool accepted = acceptsCode(code);
-    // A key that types several characters at once passes only whole.
-    const QString text = event->text();
-    if (accepted && text.size() > 1)
-        accepted = acceptsText(text);
-    if (!accepted) {
+    // Ctrl+V and Shift+Insert paste through the same rule as typing.
+    if (event->matches(QKeySequence::Paste)) {
         event->accept();
-        refuse();
+        pasteFiltered();
+        return;
+    }
+    const QString text = InsertedText(*event);
+    if (!text.isEmpty() && !acceptsText(text)) {
+        event->accept();
+        refuse(text);
         return;
     }
     QLineEdit::keyPressEvent(event);
@@ -133,12 +105,12 @@ void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event) {
     QInputMethodEvent cleared;
     QLineEdit::inputMethodEvent(&cleared);
     event->accept();
-    refuse();
+    refuse(event->commitString());
 }
 
 bool FilteredLineEdit::insertFiltered(const QString& text) {
     if (!acceptsText(text)) {
-        refuse();
+        refuse(text);
         return false;
     }
     insert(text);  // the length limit cuts what does not fit, as typing would
@@ -198,7 +170,7 @@ void FilteredLineEdit::mouseReleaseEvent(QMouseEvent* event) {
         const QString text = QGuiApplication::clipboard()->text(QClipboard::Selection);
         if (!acceptsText(text)) {
             event->accept();
-            refuse();
+            refuse(text);
             return;
         }
     }
@@ -232,7 +204,7 @@ void FilteredLineEdit::dropEvent(QDropEvent* event) {
         event->ignore();
         // The drag is still being finished: speak once it is over.
         QMetaObject::invokeMethod(
-            this, [this] { refuse(); }, Qt::QueuedConnection);
+            this, [this, text = event->mimeData()->text()] { refuse(text); }, Qt::QueuedConnection);
         return;
     }
     QLineEdit::dropEvent(event);

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A text box of the entry window that lets only letters or only digits in.
 //
-// Every way text can arrive is checked: a typed key by its character code, as
-// the entry window's rules name them (so Enter and Ctrl+letter codes are
-// refused too), pasted text from the context menu, Shift+Insert or the middle
-// mouse button, dropped text and text composed by an input method. A refused
-// character never reaches the box; pasted or dropped text holding one is
-// refused whole. The box then says which characters it takes and keeps the
-// focus. Tab and Shift+Tab move the focus as usual, and keys that type nothing
-// (arrows, Home, End) keep working.
+// Every way text can arrive is checked: a typed character, pasted text (the
+// context menu, Ctrl+V, Shift+Insert, the middle mouse button), dropped text
+// and text composed by an input method. A refused character never reaches the
+// box; pasted or dropped text holding one is refused whole. The box then says
+// which characters it takes and keeps the focus.
+//
+// Keys that insert no character are not filtered: the editing shortcuts
+// (select all, copy, cut, undo, redo), the arrows, Home and End work as in any
+// text box; Escape and Enter go on to the window (Escape closes an open list,
+// Enter is the window's to act on), and other Ctrl combinations reach the
+// window's menus.
 #pragma once
 
 #include <QLineEdit>
@@ -28,15 +31,17 @@ class FilteredLineEdit : public QLineEdit {
     FilteredLineEdit(CharacterClass characterClass, QWidget* parent = nullptr);
 
     CharacterClass characterClass() const { return m_class; }
-    // The message the box shows when it refuses a character.
-    QString refusalMessage() const;
+    // The message the box shows when it refuses `refused` (the character or
+    // text that did not pass): a letter of another script is told that the
+    // chart file keeps Latin letters only.
+    QString refusalMessage(const QString& refused = {}) const;
     // Whether a whole text may enter the box (pasted or dropped text).
     bool acceptsText(const QString& text) const;
 
-    // The character code a key press types, as the keystroke rules count it:
-    // Ctrl+letter gives its control code (Ctrl+A is 1), Enter 13, Backspace 8,
-    // Delete 127; -1 when the key types nothing.
-    static int TypedCode(const QKeyEvent& event);
+    // The text a key press would insert into the box; empty for keys that
+    // insert nothing (control keys, Ctrl and Meta combinations, Enter,
+    // Escape, Backspace, Delete).
+    static QString InsertedText(const QKeyEvent& event);
 
     // Pastes the clipboard's text if every character of it may enter.
     void pasteFiltered();
@@ -61,8 +66,7 @@ class FilteredLineEdit : public QLineEdit {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    bool acceptsCode(int code) const;
-    void refuse();
+    void refuse(const QString& refused);
 
     CharacterClass m_class;
 };

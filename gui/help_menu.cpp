@@ -19,16 +19,17 @@ void AddHelpMenu(QMainWindow* window) {
     QAction* onlineHelp =
         helpMenu->addAction(QCoreApplication::translate("vellamor::HelpMenu", "&Online Help"));
     onlineHelp->setObjectName(QStringLiteral("mnuOnline"));
-    QObject::connect(onlineHelp, &QAction::triggered, window, [] { OpenHelpPage(); });
+    QObject::connect(onlineHelp, &QAction::triggered, window, [window] { OpenHelpPage(window); });
     QAction* visitUs =
         helpMenu->addAction(QCoreApplication::translate("vellamor::HelpMenu", "&Visit Us Online"));
     visitUs->setObjectName(QStringLiteral("mnuVisit"));
-    QObject::connect(visitUs, &QAction::triggered, window, [] { OpenHomePage(); });
+    QObject::connect(visitUs, &QAction::triggered, window, [window] { OpenHomePage(window); });
     helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
     QAction* checkUpdate = helpMenu->addAction(
         QCoreApplication::translate("vellamor::HelpMenu", "Check for Software &Update"));
     checkUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-    QObject::connect(checkUpdate, &QAction::triggered, window, [] { OpenDownloadPage(); });
+    QObject::connect(checkUpdate, &QAction::triggered, window,
+                     [window] { OpenDownloadPage(window); });
     helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
     QAction* about =
         helpMenu->addAction(QCoreApplication::translate("vellamor::HelpMenu", "&About Software"));

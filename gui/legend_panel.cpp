@@ -65,6 +65,11 @@ LegendPanel::LegendPanel(const Chart& chart, const ChartStability& stability, QW
             PanelLabel(tr(k.text), QStringLiteral("lblLabel2(%1)").arg(k.index), true, this), row++,
             1);
     }
+    // "R" alone is Rahu; "(R)" after a planet's letters marks it retrograde.
+    QLabel* marks = PanelLabel(tr("R: Rahu. (R) after a planet: retrograde."),
+                               QStringLiteral("lblRetrogradeKey"), false, this);
+    marks->setWordWrap(true);
+    grid->addWidget(marks, row++, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
 }

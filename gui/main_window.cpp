@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/main_window.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -9,10 +11,13 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMenuBar>
@@ -20,9 +25,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "gui/calculation_menu.h"
@@ -199,6 +207,63 @@ CoordinateControls AddCoordinateRow(QGridLayout* grid, QWidget* card, int row,
     return c;
 }
 
+// Digits typed into a list of numbers (day, year, hour, minute) pick the
+// entry that is exactly the number typed, once it is whole. A list's own
+// search would jump at the first digit to the next entry beginning with it,
+// so "1850" typed into the years picked the year after the current one. A
+// number the list does not hold leaves it where it was and says so in a tip.
+class TypedNumberSearch : public QObject {
+  public:
+    explicit TypedNumberSearch(QComboBox* box) : QObject(box), m_box(box) {
+        box->installEventFilter(this);
+        box->view()->installEventFilter(this);
+        for (int i = 0; i < box->count(); ++i)
+            m_longest = std::max(m_longest, static_cast<int>(box->itemText(i).size()));
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (text.size() != 1 || !text.at(0).isDigit() || text.at(0).unicode() > 127 ||
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        if (!m_sinceLast.isValid() || m_sinceLast.elapsed() > QApplication::keyboardInputInterval())
+            m_typed.clear();
+        m_sinceLast.start();
+        if (m_typed.size() >= m_longest)
+            m_typed.clear();
+        m_typed += text;
+        // "05" is the minute 5.
+        const int found = m_box->findText(QString::number(m_typed.toInt()), Qt::MatchExactly);
+        const bool inPopup = watched == m_box->view();
+        if (found >= 0) {
+            if (inPopup) {
+                m_box->view()->setCurrentIndex(m_box->model()->index(found, m_box->modelColumn()));
+            } else if (found != m_box->currentIndex()) {
+                m_box->setCurrentIndex(found);
+                emit m_box->activated(found);
+            }
+        } else if (m_typed.size() >= m_longest && m_box->count() > 0) {
+            QWidget* near = inPopup ? static_cast<QWidget*>(m_box->view()) : m_box;
+            QToolTip::showText(
+                near->mapToGlobal(QPoint(0, near->height())),
+                MainWindow::tr("%1 is not in the list, which runs from %2 to %3")
+                    .arg(m_typed, m_box->itemText(0), m_box->itemText(m_box->count() - 1)),
+                near);
+        }
+        return true;
+    }
+
+  private:
+    QComboBox* m_box;
+    int m_longest = 0;
+    QString m_typed;
+    QElapsedTimer m_sinceLast;
+};
+
 void SelectIndex(QComboBox* box, int index) {
     if (index >= 0 && index < box->count())
         box->setCurrentIndex(index);
@@ -242,6 +307,18 @@ MainWindow::MainWindow(GazetteerAccess gazetteer, QWidget* parent) : QMainWindow
     setUpTabOrder();
     fillLists();
     m_name->setFocus(Qt::OtherFocusReason);
+
+    // As large as the form asks, if the screen has room.
+    QSize size = centralWidget()->sizeHint();
+    if (auto* scroller = qobject_cast<QScrollArea*>(centralWidget()))
+        size = scroller->widget()->sizeHint();
+    size.rheight() += menuBar()->sizeHint().height();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Room for the window manager's frame as well.
+        const QSize room = screen->availableSize() - QSize(16, 48);
+        size = size.boundedTo(room);
+    }
+    resize(size);
 }
 
 MainWindow::~MainWindow() {
@@ -270,7 +347,15 @@ void MainWindow::buildControls(GazetteerAccess gazetteer) {
 
     connectControls();
     attachAtlas(std::move(gazetteer));
-    setCentralWidget(central);
+    // On a screen smaller than the form (640 x 480) the window still fits,
+    // and what it cannot show scrolls.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("entryScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(central);
+    setCentralWidget(scroller);
 }
 
 // Left: who and when.
@@ -323,26 +408,37 @@ void MainWindow::addZone(QGridLayout* grid, QWidget* card) {
     grid->addWidget(m_daylightSaving, 4, 1, Qt::AlignLeft);
     grid->addWidget(m_zone, 5, 0, 1, 2);
 #ifdef VELLAMOR_HAVE_ATLAS
-    m_atlasNote = new QLabel(card);
+    m_atlasNote = new QLabel;
     m_atlasNote->setObjectName(QStringLiteral("lblAtlasNote"));
     m_atlasNote->setWordWrap(true);
     m_atlasNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont small = m_atlasNote->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     m_atlasNote->setFont(small);
-    // Room for the decision and what remains wrong, so the window does not
-    // have to grow when a long note comes: three whole lines, measured in
+    m_atlasNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The note is shown whole: the window grows for a long one as far as the
+    // screen allows (fitAtlasNote), and what the screen has no room for
+    // scrolls. Three lines are kept free for it from the start, measured in
     // the window's language, since a script the font lacks (Devanagari) is
-    // drawn by a fallback font whose lines are taller. A taller window gives
-    // the note the room it gains; the whole note is in its tooltip.
+    // drawn by a fallback font whose lines are taller.
+    m_noteArea = new QScrollArea(card);
+    m_noteArea->setObjectName(QStringLiteral("noteArea"));
+    m_noteArea->setFrameShape(QFrame::NoFrame);
+    m_noteArea->setFocusPolicy(Qt::NoFocus);
+    m_noteArea->setWidgetResizable(true);
+    m_noteArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_noteArea->setWidget(m_atlasNote);
+    // On the card's white, and no taller than its minimum unless there is room.
+    m_noteArea->viewport()->setAutoFillBackground(false);
+    m_atlasNote->setAutoFillBackground(false);
+    m_noteArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     const QString line = tr("Time Zone") + QStringLiteral(" Ag");
-    m_atlasNote->setMinimumHeight(
+    m_noteArea->setMinimumHeight(
         m_atlasNote->fontMetrics()
             .boundingRect(QRect(0, 0, 4096, 4096), Qt::AlignLeft | Qt::AlignTop,
                           QStringList{line, line, line}.join(QLatin1Char('\n')))
             .height());
-    m_atlasNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(m_atlasNote, 6, 0, 1, 2);
+    grid->addWidget(m_noteArea, 6, 0, 1, 2);
     grid->setRowStretch(6, 1);
 #else
     grid->setRowStretch(7, 1);
@@ -411,6 +507,11 @@ void MainWindow::connectControls() {
                                    m_city, m_state, m_country}) {
         connect(edit, &FilteredLineEdit::filesDropped, this, &MainWindow::chartFilesDropped);
     }
+    // A focused button takes Enter for itself, as in a dialog; Enter
+    // anywhere else reaches keyPressEvent and calculates.
+    for (QPushButton* button :
+         {m_calculate, m_open, static_cast<QPushButton*>(m_coordinatesButton)})
+        button->setAutoDefault(true);
     connect(m_calculate, &QPushButton::clicked, this, &MainWindow::onCalculate);
     connect(m_open, &QPushButton::clicked, this, &MainWindow::onOpen);
     connect(m_coordinatesButton, &QPushButton::clicked, this, &MainWindow::findCoordinates);
@@ -440,6 +541,9 @@ void MainWindow::attachAtlas(GazetteerAccess gazetteer) {
     controls.daylightSaving = m_daylightSaving;
     controls.note = m_atlasNote;
     m_atlas = new atlas::PlaceAssistant(controls, std::move(gazetteer), this);
+    // After the layout has taken the new text in.
+    connect(m_atlas, &atlas::PlaceAssistant::noteShown, this,
+            [this] { QTimer::singleShot(0, this, [this] { fitAtlasNote(); }); });
 #else
     (void)gazetteer;
 #endif
@@ -448,12 +552,17 @@ void MainWindow::attachAtlas(GazetteerAccess gazetteer) {
 void MainWindow::buildMenus() {
     QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    QAction* openAction = fileMenu->addAction(tr("&Open Chart..."));
+    openAction->setObjectName(QStringLiteral("mnuOpen"));
+    openAction->setShortcut(QKeySequence::Open);
+    connect(openAction, &QAction::triggered, this, &MainWindow::onOpen);
     QAction* calculateAction = fileMenu->addAction(tr("Get My &Rasi Chart"));
     calculateAction->setObjectName(QStringLiteral("mnuCalculate"));
     connect(calculateAction, &QAction::triggered, this, &MainWindow::onCalculate);
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
     QAction* exitAction = fileMenu->addAction(tr("&Exit"));
     exitAction->setObjectName(QStringLiteral("mnuExit"));
+    exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
     m_calculation = ReadCalculationChoice(*OpenUserSettings());
@@ -509,6 +618,8 @@ void MainWindow::fillLists() {
     for (QComboBox* box : {m_day, m_month, m_year, m_hour, m_minute, m_zone}) {
         box->setCurrentIndex(0);
     }
+    for (QComboBox* box : {m_day, m_year, m_hour, m_minute})
+        new TypedNumberSearch(box);
     m_longitudeOptions[0]->setChecked(true);
     m_latitudeOptions[0]->setChecked(true);
 }
@@ -597,7 +708,7 @@ void MainWindow::onCalculate() {
     m_birth = CopyFormToBirthData(entered, m_birth);
     m_chart = CalculateChart(m_birth, m_calculation);
     showChart();
-    hide();
+    stepAside();
 }
 
 void MainWindow::showChart() {
@@ -612,7 +723,7 @@ void MainWindow::showChart() {
         delete m_result.data();
     }
     m_result = new ResultWindow(*m_chart, m_chartFileName);
-    connect(m_result, &ResultWindow::backRequested, this, [this] { show(); });
+    connect(m_result, &ResultWindow::backRequested, this, &MainWindow::comeBack);
     connect(m_result, &ResultWindow::chartFileChosen, this,
             [this](const QString& path) { m_chartFileName = path; });
     connect(m_result, &ResultWindow::calculationChosen, this, &MainWindow::setCalculation);
@@ -645,9 +756,36 @@ void MainWindow::setCalculation(const CalculationChoice& choice) {
     });
 }
 
+void MainWindow::stepAside() {
+    if (isVisible())
+        m_placeBeforeHiding = pos();
+    hide();
+}
+
+void MainWindow::comeBack() {
+    // A window shown again without a position of its own is placed afresh by
+    // the window manager, which at that moment finds the result window in
+    // the way and pushes this one into a corner.
+    if (m_placeBeforeHiding) {
+        const QSize frame = frameGeometry().size();
+        const QScreen* screen = QGuiApplication::screenAt(
+            *m_placeBeforeHiding + QPoint(frame.width() / 2, frame.height() / 2));
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        QPoint at = *m_placeBeforeHiding;
+        if (screen) {
+            const QRect room = screen->availableGeometry();
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+        }
+        move(at);
+    }
+    show();
+}
+
 void MainWindow::onOpen() {
     FileDialogRequest request;
-    request.title = tr("Select the source file");
+    request.title = tr("Open Chart");
     request.filter = ChartFileFilter();
     request.defaultSuffix = kChartFileSuffix;
     const QString path = CurrentDialogs().openFile(this, request);
@@ -692,12 +830,49 @@ void MainWindow::findCoordinates() {
             w->setFocus(Qt::OtherFocusReason);
         return;
     }
-    OpenCoordinatesSearch(FromUtf8(CoordinatesSearchText(entered)));
+    OpenCoordinatesSearch(FromUtf8(CoordinatesSearchText(entered)), this);
+}
+
+void MainWindow::fitAtlasNote(int tries) {
+    if (!m_noteArea || !isVisible() || isMaximized() || isFullScreen())
+        return;
+    const int shortfall = m_atlasNote->heightForWidth(m_noteArea->viewport()->width()) -
+                          m_noteArea->viewport()->height();
+    const QScreen* where = screen();
+    if (shortfall <= 0 || !where)
+        return;
+    const QRect room = where->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int grow = std::min(shortfall, room.height() - frame.height());
+    if (grow <= 0)
+        return;
+    // Downwards while there is room below, then the window moves up.
+    QPoint at = pos();
+    const int overflow = frame.bottom() + grow - room.bottom();
+    if (overflow > 0)
+        at.ry() -= overflow;
+    resize(width(), height() + grow);
+    if (at != pos())
+        move(at);
+    // Part of the height may have gone to what the window scrolled: again,
+    // until the note is whole or the screen is full (a few times at most: a
+    // window manager may refuse the size).
+    if (tries > 1)
+        QTimer::singleShot(0, this, [this, tries] { fitAtlasNote(tries - 1); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     ExitApplication();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        onCalculate();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -25,6 +25,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QRadioButton;
+class QScrollArea;
 
 namespace vellamor {
 
@@ -90,6 +91,8 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter that no control took calculates, as a dialog's default button.
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -112,6 +115,13 @@ class MainWindow : public QMainWindow {
     void setCalculation(const CalculationChoice& choice);
     // A picked place's zone and box follow the calculation's zone rule.
     void followCalculationInAtlas();
+    // Hides the window for the result window, and shows it again where it
+    // was, kept whole on the screen.
+    void stepAside();
+    void comeBack();
+    // Grows the window until the atlas's note is whole, as far as the
+    // screen allows.
+    void fitAtlasNote(int tries = 4);
     QWidget* fieldWidget(FormField field) const;
 
     FilteredLineEdit* m_name = nullptr;
@@ -139,6 +149,7 @@ class MainWindow : public QMainWindow {
     // The offline atlas: the place list under the city box and the note on
     // its zone decision (absent in a build without the atlas).
     QLabel* m_atlasNote = nullptr;
+    QScrollArea* m_noteArea = nullptr;
     atlas::PlaceAssistant* m_atlas = nullptr;
 
     BirthData m_birth;
@@ -146,6 +157,7 @@ class MainWindow : public QMainWindow {
     std::optional<Chart> m_chart;
     QPointer<ResultWindow> m_result;
     QString m_chartFileName;
+    std::optional<QPoint> m_placeBeforeHiding;
 };
 
 // The start-up chart: the first argument after the program's name (Qt has

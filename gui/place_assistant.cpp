@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <algorithm>
@@ -89,11 +90,12 @@ void PlaceAssistant::forget() {
 }
 
 void PlaceAssistant::cityEdited(const QString&) {
-    // Typing over the city means the picked place no longer applies.
-    if (m_follower.place()) {
+    // Typing over the city means the picked place no longer applies, and a
+    // note about an unknown name is stale once the name changes.
+    if (m_follower.place())
         m_follower.Forget();
+    if (m_controls.note && !m_controls.note->text().isEmpty())
         showNote({});
-    }
     m_cityTyped = true;
     m_typingPause->start();
 }
@@ -123,7 +125,25 @@ void PlaceAssistant::lookUpNow() {
         QRect area = m_controls.city->rect();
         area.setWidth(width);
         m_completer->complete(area);
+        placeListAboveCity();
     }
+}
+
+void PlaceAssistant::placeListAboveCity() {
+    // Below the city box the list would lie over State, Country, the
+    // coordinates search and the calculation: a click meant for one of them
+    // would pick a place. Above it lie the coordinates and the banner, which
+    // picking a place fills or needs no click; the list goes there when the
+    // screen has room.
+    QAbstractItemView* popup = m_completer->popup();
+    const QPoint cityTop = m_controls.city->mapToGlobal(QPoint(0, 0));
+    const QScreen* screen = m_controls.city->screen();
+    if (!popup->isVisible() || !screen)
+        return;
+    const int top = cityTop.y() - popup->height();
+    if (top < screen->availableGeometry().top())
+        return;
+    popup->move(popup->x(), top);
 }
 
 void PlaceAssistant::placeActivated(const QModelIndex& index) {
@@ -225,7 +245,7 @@ void PlaceAssistant::showNote(const QString& note) {
     if (m_controls.note == nullptr)
         return;
     m_controls.note->setText(note);
-    m_controls.note->setToolTip(note);
+    emit noteShown(note);
 }
 
 }  // namespace vellamor::atlas

@@ -81,6 +81,10 @@ class PlaceAssistant : public QObject {
     QCompleter* completer() const { return m_completer; }
     const PlaceFollower& follower() const { return m_follower; }
 
+  signals:
+    // The note beside the zone list has a new text (empty: cleared).
+    void noteShown(const QString& note);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -88,6 +92,7 @@ class PlaceAssistant : public QObject {
     void cityEdited(const QString& text);
     void cityFinished();
     void placeActivated(const QModelIndex& index);
+    void placeListAboveCity();
     void dateOrPlaceChanged();
     void zoneChosen();
     void boxClicked();

@@ -234,10 +234,20 @@ void ResultWindow::showPanel(int index) {
 
 bool ResultWindow::onSave() {
     FileDialogRequest request;
-    request.title = kAppTitle;
+    request.title = tr("Save Chart");
     request.filter = ChartFileFilter();
     request.defaultSuffix = kChartFileSuffix;
-    request.initialPath = m_chartFileName;
+    // Saved again: the same file. Otherwise the native's name, beside the
+    // last chart saved.
+    request.initialPath = m_savedHere;
+    if (request.initialPath.isEmpty()) {
+        QString name = QString::fromStdString(m_chart.birth.name).simplified();
+        if (name.isEmpty())
+            name = QStringLiteral("chart");
+        const QString file = name + QStringLiteral(".sud");
+        request.initialPath =
+            m_chartFileName.isEmpty() ? file : QFileInfo(m_chartFileName).dir().filePath(file);
+    }
     request.confirmOverwrite = true;
     QString path = CurrentDialogs().saveFile(this, request);
     if (path.isEmpty())
@@ -257,6 +267,7 @@ bool ResultWindow::onSave() {
         }
     }
     m_chartFileName = path;
+    m_savedHere = path;
     emit chartFileChosen(path);
 
     const auto written = WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);

@@ -77,6 +77,7 @@ class ResultWindow : public QMainWindow {
     ChartStability m_stability;
     QString m_chartFileName;
     QString m_lastExport;
+    QString m_savedHere;  // the file this chart was saved to from this window
     bool m_goingBack = false;
     ChakraView* m_view = nullptr;
     DashaPanel* m_dasha = nullptr;

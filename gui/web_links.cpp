@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/web_links.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QSettings>
 
+#include "gui/dialogs.h"
 #include "gui/user_settings.h"
 
 namespace vellamor {
@@ -74,24 +76,40 @@ QUrl CoordinatesSearchAddress(const QSettings& settings, const QString& searchTe
     return QUrl(Fill(kSearchFallback, searchText, home), QUrl::TolerantMode);
 }
 
-void OpenWebPage(const QSettings& settings, WebPage page) {
-    // No browser, or one that fails, is not the user's problem to be told
-    // about here: the result is deliberately not looked at.
-    QDesktopServices::openUrl(WebPageAddress(settings, page));
+namespace {
+
+bool OpenAddress(const QUrl& address, QWidget* parent) {
+    if (QDesktopServices::openUrl(address))
+        return true;
+    if (parent) {
+        CurrentDialogs().message(
+            parent, DialogIcon::Warning,
+            QCoreApplication::translate("vellamor::WebLinks", "No web browser could be opened."),
+            DialogButtons::Ok,
+            QCoreApplication::translate("vellamor::WebLinks", "Open this address in a browser: %1")
+                .arg(address.toString()));
+    }
+    return false;
 }
 
-void OpenHelpPage() {
-    OpenWebPage(*OpenUserSettings(), WebPage::Help);
-}
-void OpenHomePage() {
-    OpenWebPage(*OpenUserSettings(), WebPage::Home);
-}
-void OpenDownloadPage() {
-    OpenWebPage(*OpenUserSettings(), WebPage::Download);
+}  // namespace
+
+bool OpenWebPage(const QSettings& settings, WebPage page, QWidget* parent) {
+    return OpenAddress(WebPageAddress(settings, page), parent);
 }
 
-void OpenCoordinatesSearch(const QString& searchText) {
-    QDesktopServices::openUrl(CoordinatesSearchAddress(*OpenUserSettings(), searchText));
+bool OpenHelpPage(QWidget* parent) {
+    return OpenWebPage(*OpenUserSettings(), WebPage::Help, parent);
+}
+bool OpenHomePage(QWidget* parent) {
+    return OpenWebPage(*OpenUserSettings(), WebPage::Home, parent);
+}
+bool OpenDownloadPage(QWidget* parent) {
+    return OpenWebPage(*OpenUserSettings(), WebPage::Download, parent);
+}
+
+bool OpenCoordinatesSearch(const QString& searchText, QWidget* parent) {
+    return OpenAddress(CoordinatesSearchAddress(*OpenUserSettings(), searchText), parent);
 }
 
 }  // namespace vellamor

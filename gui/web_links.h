@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The web pages the menus open in the default browser, without waiting and
-// without reporting a failure, and the web search for a birth place's
-// coordinates.
+// The web pages the menus open in the default browser, without waiting, and
+// the web search for a birth place's coordinates. When no browser could be
+// opened, the window that asked is told so, with the address to open by
+// hand.
 //
 // Every address is configuration: the [Links] section of the settings file
 // (see user_settings.h) may hold
@@ -18,6 +19,7 @@
 #include <QUrl>
 
 class QSettings;
+class QWidget;
 
 namespace vellamor {
 
@@ -26,12 +28,14 @@ enum class WebPage { Help, Home, Download };
 QUrl WebPageAddress(const QSettings& settings, WebPage page);
 QUrl CoordinatesSearchAddress(const QSettings& settings, const QString& searchText);
 
-// Hands the address to the desktop; returns at once, whatever happens.
-void OpenWebPage(const QSettings& settings, WebPage page);
+// Hands the address to the desktop and returns at once; false when no
+// browser could be opened, which is said in a message under `parent` (with
+// no parent, nothing is said).
+bool OpenWebPage(const QSettings& settings, WebPage page, QWidget* parent = nullptr);
 
-void OpenHelpPage();
-void OpenHomePage();
-void OpenDownloadPage();
-void OpenCoordinatesSearch(const QString& searchText);
+bool OpenHelpPage(QWidget* parent = nullptr);
+bool OpenHomePage(QWidget* parent = nullptr);
+bool OpenDownloadPage(QWidget* parent = nullptr);
+bool OpenCoordinatesSearch(const QString& searchText, QWidget* parent = nullptr);
 
 }  // namespace vellamor

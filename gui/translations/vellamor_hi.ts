@@ -766,6 +766,10 @@ year %2, month %3, period %4</source>
         <source>Please enter only numbers</source>
         <translation>कृपया केवल अंक लिखें</translation>
     </message>
+    <message>
+        <source>The chart file keeps Latin letters only: please use A to Z, without accents</source>
+        <translation>कुंडली फ़ाइल केवल लैटिन अक्षर रख सकती है: कृपया A से Z तक के अक्षर, बिना विशेषक चिह्नों के, लिखें</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::FormProblems</name>
@@ -982,8 +986,16 @@ year %2, month %3, period %4</source>
         <translation>सुदर्शन चक्र में सूर्य कुंडली, चंद्र कुंडली और लग्न कुंडली अर्थात जन्म कुंडली, तीनों सम्मिलित होती हैं। इससे विभिन्न ग्रहों और भावों की एक-दूसरे के सापेक्ष स्थिति तथा जातक पर उनके प्रभाव का स्पष्ट चित्र मिलता है।</translation>
     </message>
     <message>
-        <source>Select the source file</source>
-        <translation>स्रोत फ़ाइल चुनें</translation>
+        <source>%1 is not in the list, which runs from %2 to %3</source>
+        <translation>%1 सूची में नहीं है, सूची %2 से %3 तक है</translation>
+    </message>
+    <message>
+        <source>&amp;Open Chart...</source>
+        <translation>कुंडली खोलें... (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Open Chart</source>
+        <translation>कुंडली खोलें</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1153,14 @@ Do you want to replace it?</source>
         <source>Stability</source>
         <translation>स्थिरता</translation>
     </message>
+    <message>
+        <source>R: Rahu. (R) after a planet: retrograde.</source>
+        <translation>R: राहु। किसी ग्रह के बाद (R): वक्री।</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>कुंडली सहेजें</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::StabilityWording</name>
@@ -1265,6 +1285,17 @@ Do you want to replace it?</source>
 Do you want to check for an update?</source>
         <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है
 क्या आप अपडेट की जाँच करना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::WebLinks</name>
+    <message>
+        <source>No web browser could be opened.</source>
+        <translation>कोई वेब ब्राउज़र नहीं खुल सका।</translation>
+    </message>
+    <message>
+        <source>Open this address in a browser: %1</source>
+        <translation>यह पता किसी ब्राउज़र में खोलें: %1</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,26 @@ TEST(FillFormFromPlace, WritesNamesCoordinatesZoneAndBox) {
     EXPECT_TRUE(ValidateInput(sp));
 }
 
+// Every place the atlas offers fills State: its first-level division, or
+// the country's own name where there is none (a city-state).
+TEST(FillFormFromPlace, StateIsTheDivisionOrTheCountry) {
+    const struct {
+        const char* query;
+        const char* state;
+        const char* country;
+    } cases[] = {
+        {"Singapore", "Singapore", "Singapore"},
+        {"Macau, Macao", "Macao", "Macao"},
+        {"Kathmandu", "Bagmati Province", "Nepal"},
+    };
+    for (const auto& c : cases) {
+        const EntryForm f = FillFormFromPlace(FormOn(1990, 5, 1, 10, 0), Find(c.query)).form;
+        EXPECT_EQ(f.state, c.state) << c.query;
+        EXPECT_EQ(f.country, c.country) << c.query;
+        EXPECT_TRUE(ValidateInput(f)) << c.query;
+    }
+}
+
 TEST(FillFormFromPlace, ExplicitFieldsWin) {
     EntryForm typed = FormOn(1975, 7, 15, 12, 0);
     typed.city = "Big Apple";

@@ -19,6 +19,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -171,37 +172,52 @@ class MainWindowTest : public QObject {
         QVERIFY(dialogs->messages.isEmpty());
     }
 
+    // What a key does in a text box: inserts its character (outcome empty),
+    // does nothing that shows ("-"), or is refused with the message given.
     void keystrokes_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("outcome");
         const int none = Qt::NoModifier;
         const int ctrl = Qt::ControlModifier;
-        QTest::newRow("letter") << "txtName" << int(Qt::Key_A) << none << "a" << true;
-        QTest::newRow("capital") << "txtCity" << int(Qt::Key_Z) << none << "Z" << true;
-        QTest::newRow("blank") << "txtState" << int(Qt::Key_Space) << none << " " << true;
-        QTest::newRow("digit in name") << "txtName" << int(Qt::Key_7) << none << "7" << false;
-        QTest::newRow("hyphen in city") << "txtCity" << int(Qt::Key_Minus) << none << "-" << false;
+        const QString letters = QStringLiteral("Please enter only letters");
+        const QString numbers = QStringLiteral("Please enter only numbers");
+        const QString latin = QStringLiteral(
+            "The chart file keeps Latin letters only: please use A to Z, without accents");
+        QTest::newRow("letter") << "txtName" << int(Qt::Key_A) << none << "a"
+                                << "";
+        QTest::newRow("capital") << "txtCity" << int(Qt::Key_Z) << none << "Z"
+                                 << "";
+        QTest::newRow("blank") << "txtState" << int(Qt::Key_Space) << none << " "
+                               << "";
+        QTest::newRow("digit in name") << "txtName" << int(Qt::Key_7) << none << "7" << letters;
+        QTest::newRow("hyphen in city")
+            << "txtCity" << int(Qt::Key_Minus) << none << "-" << letters;
         QTest::newRow("apostrophe")
-            << "txtCountry" << int(Qt::Key_Apostrophe) << none << "'" << false;
-        QTest::newRow("full stop") << "txtName" << int(Qt::Key_Period) << none << "." << false;
-        QTest::newRow("accented") << "txtName" << int(Qt::Key_Eacute) << none << "\u00e9" << false;
-        QTest::newRow("enter in name") << "txtName" << int(Qt::Key_Return) << none << "\r" << false;
-        QTest::newRow("escape") << "txtCity" << int(Qt::Key_Escape) << none << "\x1b" << false;
-        QTest::newRow("ctrl+a as X11 types it")
-            << "txtName" << int(Qt::Key_A) << ctrl << "\x01" << false;
-        QTest::newRow("ctrl+a as a letter") << "txtName" << int(Qt::Key_A) << ctrl << "a" << false;
-        QTest::newRow("digit") << "txtLatDeg" << int(Qt::Key_5) << none << "5" << true;
+            << "txtCountry" << int(Qt::Key_Apostrophe) << none << "'" << letters;
+        QTest::newRow("full stop") << "txtName" << int(Qt::Key_Period) << none << "." << letters;
+        QTest::newRow("accented") << "txtName" << int(Qt::Key_Eacute) << none << "\u00e9" << latin;
+        QTest::newRow("devanagari") << "txtCity" << 0 << none << "\u0930" << latin;
+        QTest::newRow("enter in name") << "txtName" << int(Qt::Key_Return) << none << "\r"
+                                       << "-";
+        QTest::newRow("escape") << "txtCity" << int(Qt::Key_Escape) << none << "\x1b"
+                                << "-";
+        QTest::newRow("ctrl+b as X11 types it") << "txtName" << int(Qt::Key_B) << ctrl << "\x02"
+                                                << "-";
+        QTest::newRow("ctrl+b as a letter") << "txtState" << int(Qt::Key_B) << ctrl << "b"
+                                            << "-";
+        QTest::newRow("digit") << "txtLatDeg" << int(Qt::Key_5) << none << "5"
+                               << "";
         QTest::newRow("minus in degrees")
-            << "txtLonDeg" << int(Qt::Key_Minus) << none << "-" << false;
+            << "txtLonDeg" << int(Qt::Key_Minus) << none << "-" << numbers;
         QTest::newRow("decimal point")
-            << "txtLatMin" << int(Qt::Key_Period) << none << "." << false;
-        QTest::newRow("letter in minutes") << "txtLonMin" << int(Qt::Key_A) << none << "a" << false;
-        QTest::newRow("enter in degrees")
-            << "txtLatDeg" << int(Qt::Key_Enter) << none << "\r" << false;
-        QTest::newRow("ctrl+v") << "txtLatDeg" << int(Qt::Key_V) << ctrl << "\x16" << false;
+            << "txtLatMin" << int(Qt::Key_Period) << none << "." << numbers;
+        QTest::newRow("letter in minutes")
+            << "txtLonMin" << int(Qt::Key_A) << none << "a" << numbers;
+        QTest::newRow("enter in degrees") << "txtLatDeg" << int(Qt::Key_Enter) << none << "\r"
+                                          << "-";
     }
 
     void keystrokes() {
@@ -209,26 +225,95 @@ class MainWindowTest : public QObject {
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(QString, text);
-        QFETCH(bool, accepted);
+        QFETCH(QString, outcome);
         FilteredLineEdit* edit = box(field.toLatin1().constData());
         const bool digits = edit->characterClass() == CharacterClass::Digits;
-        edit->setText(digits ? QStringLiteral("1") : QStringLiteral("Ab"));
+        const QString before = digits ? QStringLiteral("1") : QStringLiteral("Ab");
+        edit->setText(before);
         window->findChild<QWidget*>(QStringLiteral("cmdOpen"))->setFocus();
         edit->setFocus();
 
         Type(edit, key, Qt::KeyboardModifiers(modifiers), text);
 
-        if (accepted) {
-            QVERIFY(dialogs->messages.isEmpty());
-            QCOMPARE(Text(edit), (digits ? QStringLiteral("1") : QStringLiteral("Ab")) + text);
+        if (outcome.isEmpty() || outcome == u"-") {
+            // Enter calculates, and the half-filled form is refused; nothing
+            // else may speak.
+            for (const auto& m : dialogs->messages)
+                QVERIFY2(!m.text.contains(QStringLiteral("only")), qPrintable(m.text));
+            QCOMPARE(Text(edit), outcome.isEmpty() ? before + text : before);
             return;
         }
-        QCOMPARE(Text(edit), digits ? QStringLiteral("1") : QStringLiteral("Ab"));
+        QCOMPARE(Text(edit), before);
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(dialogs->messages[0].icon, DialogIcon::Critical);
-        QCOMPARE(dialogs->messages[0].text, digits ? QStringLiteral("Please enter only numbers")
-                                                   : QStringLiteral("Please enter only letters"));
+        QCOMPARE(dialogs->messages[0].text, outcome);
         QCOMPARE(window->focusWidget(), edit);
+    }
+
+    // Enter calculates from a text box or a list, as a dialog's default
+    // button; a focused button takes it for itself.
+    void enterCalculates() {
+        for (const char* from : {"txtCity", "txtLonMin", "cboYear"}) {
+            window->setForm(GoodForm());
+            window->show();
+            QWidget* w = find<QWidget>(from);
+            w->setFocus();
+            QTest::keyClick(w, Qt::Key_Return);
+            QVERIFY2(window->resultWindow(), from);
+            QVERIFY(dialogs->messages.isEmpty());
+            window->resultWindow()->onBack();
+            QTRY_VERIFY(!window->resultWindow());
+        }
+        dialogs->openAnswers.clear();
+        find<QPushButton>("cmdOpen")->setFocus();
+        QTest::keyClick(find<QPushButton>("cmdOpen"), Qt::Key_Return);
+        QCOMPARE(dialogs->openRequests.size(), 1);
+        QCOMPARE(dialogs->openRequests[0].title, QStringLiteral("Open Chart"));
+        QVERIFY(!window->resultWindow());
+    }
+
+    // Digits typed into a list of numbers pick that number once it is
+    // whole; a number the list lacks leaves it where it was.
+    void typedNumbersInLists() {
+        const struct {
+            const char* list;
+            const char* typed;
+            const char* shown;
+        } cases[] = {{"cboYear", "1990", "1990"},
+                     {"cboYear", "1850", "1980"},
+                     {"cboYear", "2051", "1980"},
+                     {"cboDate", "12", "12"},
+                     {"cboMinute", "07", "7"}};
+        window->show();
+        for (const auto& c : cases) {
+            window->setForm(GoodForm());
+            QComboBox* box = list(c.list);
+            box->setFocus();
+            QTest::keyClicks(box, QString::fromLatin1(c.typed));
+            QCOMPARE(box->currentText(), QString::fromLatin1(c.shown));
+            QTest::qWait(QApplication::keyboardInputInterval() + 50);  // a fresh number
+        }
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    // After Back the entry window stands where it stood, whole on the
+    // screen, even one smaller than the form.
+    void backReturnsToThePlace() {
+        const QRect room = window->screen()->availableGeometry();
+        window->setForm(GoodForm());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QPoint inside = room.topLeft() + QPoint(0, 20);
+        for (const QPoint at : {inside, room.bottomRight()}) {
+            window->move(at);
+            calculate();
+            window->resultWindow()->onBack();
+            QVERIFY(window->isVisible());
+            // The form is wider than this screen: the window fits, and scrolls.
+            QVERIFY(room.contains(window->frameGeometry()));
+            if (at == inside)
+                QCOMPARE(window->pos(), inside);
+        }
     }
 
     void editingKeysKeepWorking() {
@@ -242,6 +327,14 @@ class MainWindowTest : public QObject {
         QTest::keyClick(name, Qt::Key_End);
         QTest::keyClick(name, Qt::Key_Left);
         QTest::keyClick(name, Qt::Key_Right);
+        QCOMPARE(name->text(), QStringLiteral("a"));
+        // The editing shortcuts do their usual work, without a word.
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a"));
+        QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(name->text().isEmpty());
+        QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(name->text(), QStringLiteral("a"));
 
         // A fourth digit finds no room and no message.
@@ -283,12 +376,24 @@ class MainWindowTest : public QObject {
         QTest::keyClick(minutes, Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(minutes->text(), QStringLiteral("45"));
 
-        // A long text is cut at the box's limit.
+        // Ctrl+V as well: a name with a blank is taken, one with a hyphen
+        // refused whole.
         FilteredLineEdit* name = box("txtName");
+        name->setFocus();
+        clipboard->setText(QStringLiteral("Priya Das"));
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(name->text(), QStringLiteral("Priya Das"));
+        clipboard->setText(QStringLiteral("Priya-Das"));
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(name->text(), QStringLiteral("Priya Das"));
+        QCOMPARE(dialogs->messages.size(), 3);
+
+        // A long text is cut at the box's limit.
+        name->clear();
         clipboard->setText(QString(250, u'a'));
         pasteFromMenu(name);
         QCOMPARE(name->text().size(), 200);
-        QCOMPARE(dialogs->messages.size(), 2);
+        QCOMPARE(dialogs->messages.size(), 3);
     }
 
     void droppedTextAndFiles() {
@@ -527,6 +632,10 @@ class MainWindowTest : public QObject {
     }
 
     void menuCalculatesLikeTheButton() {
+        QCOMPARE(window->findChild<QAction*>(QStringLiteral("mnuOpen"))->shortcut(),
+                 QKeySequence(QKeySequence::Open));
+        QCOMPARE(window->findChild<QAction*>(QStringLiteral("mnuExit"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Q")));
         window->setForm(GoodForm());
         find<QPushButton>("cmdCalculate")->click();
         const Chart byButton = *window->lastChart();
@@ -629,11 +738,11 @@ class MainWindowTest : public QObject {
         dialogs->saveAnswers << path;
         QVERIFY(window->resultWindow()->onSave());
         const FileDialogRequest& request = dialogs->saveRequests.last();
-        QCOMPARE(request.title, QStringLiteral("Vellamor v1.15"));
+        QCOMPARE(request.title, QStringLiteral("Save Chart"));
         QCOMPARE(request.filter, QStringLiteral("Vellamor Sudarshan Chakra (*.sud)"));
         QCOMPARE(request.defaultSuffix, QStringLiteral("sud"));
         QVERIFY(request.confirmOverwrite);
-        QVERIFY(request.initialPath.isEmpty());
+        QCOMPARE(request.initialPath, QStringLiteral("Ananya Sharma.sud"));
         QVERIFY(QFile::exists(path));
         QCOMPARE(window->chartFileName(), path);
         QVERIFY(dialogs->messages.isEmpty());
@@ -649,7 +758,7 @@ class MainWindowTest : public QObject {
         dialogs->openAnswers << path;
         window->show();
         find<QPushButton>("cmdOpen")->click();
-        QCOMPARE(dialogs->openRequests.last().title, QStringLiteral("Select the source file"));
+        QCOMPARE(dialogs->openRequests.last().title, QStringLiteral("Open Chart"));
         QCOMPARE(dialogs->openRequests.last().filter,
                  QStringLiteral("Vellamor Sudarshan Chakra (*.sud)"));
         QVERIFY(dialogs->messages.isEmpty());
@@ -747,6 +856,16 @@ class MainWindowTest : public QObject {
         QCOMPARE(openedUrls[0].toString(QUrl::FullyEncoded),
                  QStringLiteral("https://vellamor.example/search"
                                 "?q=Pune%20Maharashtra%20India%20Latitude%20Longitude"));
+        // Without a browser the search and the Help menu's pages say so,
+        // with the address to open by hand.
+        for (const char* action : {"mnuOnline", "mnuUpdate"})
+            window->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+        find<QPushButton>("Command1")->click();
+        QCOMPARE(dialogs->messages.size(), 3);
+        QCOMPARE(dialogs->messages[0].text, QStringLiteral("No web browser could be opened."));
+        QCOMPARE(dialogs->messages[0].informativeText,
+                 QStringLiteral("Open this address in a browser: https://vellamor.example/help"));
+        QVERIFY(dialogs->messages[2].informativeText.contains(QStringLiteral("search?q=Pune")));
     }
 
     void coordinateSearchNeedsThePlace() {

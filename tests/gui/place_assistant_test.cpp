@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QScrollArea>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -18,6 +20,7 @@
 #include "fake_dialogs.h"
 #include "gui/filtered_line_edit.h"
 #include "gui/main_window.h"
+#include "gui/translation.h"
 #include "gui_tests.h"
 
 namespace vellamor::atlas {
@@ -282,6 +285,73 @@ class PlaceAssistantTest : public QObject {
         QCOMPARE(w.c.city->text(), QStringLiteral("Atlantis Qx"));
         QCOMPARE(w.c.latDegrees->text(), QStringLiteral("12"));
         QCOMPARE(w.c.zone->currentIndex(), 0);
+        // Corrected, the name makes the note stale.
+        w.c.city->setFocus();
+        QTest::keyClick(w.c.city, Qt::Key_Backspace);
+        QVERIFY(w.c.note->text().isEmpty());
+    }
+
+    // On the entry window at its default size, in both languages: the list
+    // opens over nothing the user is about to press and Escape closes it
+    // quietly; the note of a place that carries a warning is shown whole.
+    void entryWindowListAndNote_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::newRow("Delhi 1901") << "en"
+                                    << "Delhi" << 1901 << 1;
+        QTest::newRow("Buenos Aires") << "en"
+                                      << "Buenos Aires" << 1975 << 1;
+        QTest::newRow("Kathmandu in summer, Hindi") << "hi"
+                                                    << "Kathmandu" << 1985 << 7;
+        QTest::newRow("Madrid, Hindi") << "hi"
+                                       << "Madrid" << 1975 << 7;
+    }
+    void entryWindowListAndNote() {
+        QFETCH(QString, language);
+        QFETCH(QString, city);
+        QFETCH(int, year);
+        QFETCH(int, month);
+        InstallTranslations(language);
+        const auto english = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
+        FakeDialogs dialogs;
+        MainWindow window(TestPlaces());
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        EntryForm f = window.form();
+        f.yearIndex = year - kFirstYear;
+        f.monthIndex = month - 1;
+        window.setForm(f);
+        auto* box = window.findChild<FilteredLineEdit*>(QStringLiteral("txtCity"));
+        auto* assistant = window.findChild<PlaceAssistant*>();
+        auto* note = window.findChild<QLabel*>(QStringLiteral("lblAtlasNote"));
+        auto* area = window.findChild<QScrollArea*>(QStringLiteral("noteArea"));
+        QVERIFY(box && assistant && note && area);
+
+        box->setFocus();
+        QTest::keyClicks(box, city);
+        assistant->lookUpNow();
+        QAbstractItemView* popup = assistant->completer()->popup();
+        QVERIFY(popup->isVisible());
+        const QRect list(popup->mapToGlobal(QPoint(0, 0)), popup->size());
+        for (const char* name : {"Command1", "cmdCalculate", "txtState", "txtCountry"}) {
+            auto* w = window.findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY2(!list.intersects(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())), name);
+        }
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(box->text(), city);
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastText()));
+
+        assistant->lookUpNow();
+        popup->setCurrentIndex(popup->model()->index(0, 0));
+        QTest::keyClick(popup, Qt::Key_Return);
+        QVERIFY(note->text().size() > 150);  // a warning, not just the decision
+        QTRY_VERIFY2(note->heightForWidth(area->viewport()->width()) <= area->viewport()->height(),
+                     qPrintable(note->text()));
+        QVERIFY(dialogs.messages.isEmpty());
     }
 };
 
