@@ -44,6 +44,10 @@ SheetTexts WindowSheetTexts(const Chart& chart) {
     t.readingLines =
         ChartSheet::tr("Reading %1\nyear %2, month %3, period %4",
                        "%1 the reading's instant; the dasha's year, month and period numbers");
+    if (chart.precise) {
+        t.calculationCaption = ChartSheet::tr("Precise Calculation");
+        t.calculation = PreciseCalculationLines(chart);
+    }
     return t;
 }
 

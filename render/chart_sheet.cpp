@@ -110,25 +110,6 @@ void PaintTitle(QPainter& p, const Chart&, const ReadingOverlay& overlay, const 
     p.drawLine(QPointF(kMargin, kRuleY), QPointF(kSheetUnits - kMargin, kRuleY));
 }
 
-// Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
-// "March 5, 1980, 01:35 UT"
-QString PreciseCalculationText(const Chart& chart) {
-    const PreciseCalculation& c = *chart.precise;
-    QString source = QStringLiteral("Swiss Ephemeris ") + Utf8(SwissEphemerisVersion());
-    switch (c.source) {
-        case EphemerisSource::DataFiles:
-            break;
-        case EphemerisSource::Moshier:
-            source += QStringLiteral(" (Moshier)");
-            break;
-    }
-    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5 UT")
-        .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
-        .arg(c.ayanamsaDegrees, 0, 'f', 4)
-        .arg(Utf8(LunarNodeKey(chart.calculation.node)))
-        .arg(Clock(c.universal));
-}
-
 // Caption above value, as on the birth-details panel; a long value (the time
 // zone) wraps onto a second line.
 double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
@@ -138,7 +119,8 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
     const QFontMetricsF valueMetrics(value);
     double y = top;
     // A precise chart's calculation needs room above the keys.
-    const double gap = chart.precise ? 8 : 14;
+    const bool precise = !texts.calculation.isEmpty();
+    const double gap = precise ? 8 : 14;
     for (int i = 0; i < kDetailCount; ++i) {
         p.setFont(caption);
         p.setPen(kCaptionInk);
@@ -156,16 +138,16 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
         y += std::min(needed.height(), room.height()) + gap;
     }
     // A precise chart names its calculation under the details.
-    if (chart.precise) {
+    if (precise) {
         p.setFont(caption);
         p.setPen(kCaptionInk);
         p.drawText(QRectF(kColumnLeft, y, kColumnWidth, captionMetrics.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Precise Calculation"));
+                   Qt::AlignLeft | Qt::AlignVCenter, texts.calculationCaption);
         y += captionMetrics.height() + 2;
         // Smaller than the details: three lines fit above the ring key.
         const QFont small = SheetFont(13, false);
         const QFontMetricsF smallMetrics(small);
-        const QString text = PreciseCalculationText(chart);
+        const QString& text = texts.calculation;
         const QRectF room(kColumnLeft, y, kColumnWidth, 4 * smallMetrics.height());
         const QRectF needed =
             smallMetrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, text);
@@ -298,6 +280,32 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path) {
     return std::nullopt;
 }
 
+// Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
+// "March 5, 1980, 01:35 UT"
+QString PreciseCalculationLines(const Chart& chart) {
+    if (!chart.precise)
+        return {};
+    const PreciseCalculation& c = *chart.precise;
+    QString source = QStringLiteral("Swiss Ephemeris ") + Utf8(SwissEphemerisVersion());
+    switch (c.source) {
+        case EphemerisSource::DataFiles:
+            break;
+        case EphemerisSource::Moshier:
+            source += QStringLiteral(" (Moshier)");
+            break;
+    }
+    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5 UT")
+        .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
+        .arg(c.ayanamsaDegrees, 0, 'f', 4)
+        .arg(Utf8(LunarNodeKey(chart.calculation.node)))
+        .arg(QStringLiteral("%1 %2, %3, %4:%5")
+                 .arg(Utf8(kMonthNames[static_cast<std::size_t>(c.universal.month - 1)]))
+                 .arg(c.universal.day)
+                 .arg(c.universal.year)
+                 .arg(c.universal.hour, 2, 10, QLatin1Char('0'))
+                 .arg(c.universal.minute, 2, 10, QLatin1Char('0')));
+}
+
 SheetTexts SheetTextsOf(const Chart& chart) {
     SheetTexts t;
     t.title = QStringLiteral("Sudarshan Chakra of ") + Utf8(chart.birth.name);
@@ -320,6 +328,10 @@ SheetTexts SheetTextsOf(const Chart& chart) {
     for (std::size_t m = 0; m < 12; ++m)
         t.months[m] = Utf8(kMonthNames[m]);
     t.readingLines = QStringLiteral("Reading %1\nyear %2, month %3, period %4");
+    if (chart.precise) {
+        t.calculationCaption = QStringLiteral("Precise Calculation");
+        t.calculation = PreciseCalculationLines(chart);
+    }
     return t;
 }
 

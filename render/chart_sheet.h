@@ -64,7 +64,15 @@ struct SheetTexts {
     // Above the reading's dasha: %1 the instant, %2, %3, %4 the year's,
     // month's and period's numbers.
     QString readingLines;
+    // Under the details of a precise chart (both empty for a classic one):
+    // a caption and the lines that name the calculation.
+    QString calculationCaption;
+    QString calculation;
 };
+
+// The lines that name a precise chart's calculation (the source, the
+// ayanamsa and node, the universal time); empty for a classic chart.
+QString PreciseCalculationLines(const Chart& chart);
 
 // The English texts of a chart's sheet.
 SheetTexts SheetTextsOf(const Chart& chart);

@@ -585,6 +585,10 @@ year %2, month %3, period %4</source>
         <translation>पठन %1
 वर्ष %2, मास %3, अवधि %4</translation>
     </message>
+    <message>
+        <source>Precise Calculation</source>
+        <translation>सटीक गणना</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::DashaPanel</name>
