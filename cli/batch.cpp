@@ -358,7 +358,7 @@ int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std:
                 row.error = UnknownPlaceMessage(known->second.error());
                 continue;
             }
-            ResolvedPlace resolved = (*known->second)(*row.form, placeRow.given);
+            ResolvedPlace resolved = (*known->second)(*row.form, placeRow.given, inv.calculation);
             row.form = std::move(resolved.form);
             if (!resolved.note.empty() &&
                 notesSaid.insert(placeRow.place + "\n" + resolved.note).second)

@@ -65,12 +65,15 @@ HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazettee
                     unknown.nearest.push_back(p.Label());
                 return Fail(std::move(unknown));
             }
-            return PlaceFiller(
-                [place = *search.place](const EntryForm& form, const ExplicitPlaceFields& given) {
-                    const atlas::FilledForm filled = atlas::FillFormFromPlace(form, place, given);
-                    return ResolvedPlace{filled.form,
-                                         place.Label() + ": " + ZoneNoteText(filled.zone.note)};
-                });
+            return PlaceFiller([place = *search.place](const EntryForm& form,
+                                                       const ExplicitPlaceFields& given,
+                                                       const CalculationChoice& calculation) {
+                const atlas::FilledForm filled = atlas::FillFormFromPlace(
+                    form, place, given,
+                    calculation.precise() ? atlas::ZoneRule::Signed : atlas::ZoneRule::Classic);
+                return ResolvedPlace{filled.form,
+                                     place.Label() + ": " + ZoneNoteText(filled.zone.note)};
+            });
         };
     }
 #else

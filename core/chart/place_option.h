@@ -50,9 +50,10 @@ using PlaceResolver = std::function<PlaceResolution(std::string_view query, cons
                                                     const CalculationChoice& calculation)>;
 
 // A place looked up once, filling any number of forms, each for its own date
-// and time (the zone and box depend on them).
-using PlaceFiller =
-    std::function<ResolvedPlace(const EntryForm& form, const ExplicitPlaceFields& given)>;
+// and time (the zone and box depend on them) and by the rule the chart will
+// be calculated by.
+using PlaceFiller = std::function<ResolvedPlace(
+    const EntryForm& form, const ExplicitPlaceFields& given, const CalculationChoice& calculation)>;
 // Looks a place up: its filler, or the nearest places when it is unknown.
 using PlaceFinder = std::function<Expected<PlaceFiller, UnknownPlace>(std::string_view query)>;
 

@@ -182,5 +182,27 @@ TEST(AtlasCommandLine, BirthsTableRowsKeepTheBoxAsGiven) {
     }
 }
 
+// A births row's place follows the calculation's zone rule as --place does:
+// Madrid in summer is a different row and box for a precise chart.
+TEST(AtlasCommandLine, BirthsTableRowsFollowThePreciseZoneRule) {
+    const auto entryOf = [](std::vector<std::string> args, const std::string& table) {
+        std::istringstream in(table);
+        HeadlessServices services = BuiltInHeadlessServices(&BuiltInAtlas());
+        services.standardInput = &in;
+        std::ostringstream out, err;
+        EXPECT_EQ(RunHeadless(std::move(args), out, err, services), 0) << err.str();
+        const std::string json = out.str();
+        const std::size_t at = json.find("\"entry\": ");
+        return json.substr(at, json.find('}', at) - at);
+    };
+    const std::string table = "place,date,time,name\nMadrid,1990-07-15,12:00,Test\n";
+    const std::string classic = entryOf({"--json", "--births", "-"}, table);
+    const std::string precise = entryOf({"--json", "--births", "-", "--precise"}, table);
+    EXPECT_NE(classic, precise);
+    EXPECT_EQ(precise, entryOf({"--json", "--place", "Madrid", "--date", "1990-07-15", "--time",
+                                "12:00", "--name", "Test", "--precise"},
+                               ""));
+}
+
 }  // namespace
 }  // namespace vellamor::atlas

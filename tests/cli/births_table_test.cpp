@@ -318,20 +318,21 @@ TEST_F(BirthsTable, EachPlaceIsLookedUpOnceAndFollowsEachRowsDate) {
         ++lookups;
         if (query != "Pune")
             return Fail(UnknownPlace{std::string(query), {}});
-        return PlaceFiller([](const EntryForm& form, const ExplicitPlaceFields& given) {
-            ResolvedPlace r;
-            r.form = form;
-            r.form.city = given.city ? form.city : "Pune";
-            r.form.state = "Maharashtra";
-            r.form.country = "India";
-            r.form.latDegrees = "18";
-            r.form.latMinutes = "31";
-            r.form.lonDegrees = "73";
-            r.form.lonMinutes = "51";
-            r.form.zoneIndex = 34;
-            r.note = "Pune: Indian Time";
-            return r;
-        });
+        return PlaceFiller(
+            [](const EntryForm& form, const ExplicitPlaceFields& given, const CalculationChoice&) {
+                ResolvedPlace r;
+                r.form = form;
+                r.form.city = given.city ? form.city : "Pune";
+                r.form.state = "Maharashtra";
+                r.form.country = "India";
+                r.form.latDegrees = "18";
+                r.form.latMinutes = "31";
+                r.form.lonDegrees = "73";
+                r.form.lonMinutes = "51";
+                r.form.zoneIndex = 34;
+                r.note = "Pune: Indian Time";
+                return r;
+            });
     };
     const std::string path = Write(
         "name,date,place,city\nA,1980-03-05,Pune,\nB,1990-01-01,Atlantis,\nC,2001-07-04,Pune,"
