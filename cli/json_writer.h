@@ -337,23 +337,6 @@ template <typename T>
     AfterValue();
 }
 
-[[gnu::always_inline]] inline void JsonWriter::String(std::string_view utf8) {
-    BeforeValue();
-    // A text with nothing to escape goes in with its quotes and one check of
-    // the room.
-    if (char* to = json_detail::MayNeedEscape(utf8) ? nullptr : Room(utf8.size() + 2)) {
-        to[0] = '"';
-        CopySmall(to + 1, utf8.data(), utf8.size());
-        to[utf8.size() + 1] = '"';
-        m_used += utf8.size() + 2;
-    } else {
-        Put('"');
-        EscapedSlowly(utf8);
-        Put('"');
-    }
-    AfterValue();
-}
-
 [[gnu::always_inline]] inline void JsonWriter::Plain(std::string_view text) {
     assert(!json_detail::MayNeedEscape(text));
     BeforeValue();
@@ -367,6 +350,19 @@ template <typename T>
         Put(text);
         Put('"');
     }
+    AfterValue();
+}
+
+[[gnu::always_inline]] inline void JsonWriter::String(std::string_view utf8) {
+    // A text with nothing to escape goes in as a plain one.
+    if (!json_detail::MayNeedEscape(utf8)) {
+        Plain(utf8);
+        return;
+    }
+    BeforeValue();
+    Put('"');
+    EscapedSlowly(utf8);
+    Put('"');
     AfterValue();
 }
 
