@@ -34,6 +34,12 @@ void JsonWriter::Number(JsonKey key, double v) {
     }
 }
 
+void JsonWriter::PlainSlowly(std::string_view text) {
+    Put('"');
+    Put(text);
+    Put('"');
+}
+
 void JsonWriter::IntegerSlowly(std::int64_t v) {
     char buf[24];
     const char* end = std::to_chars(buf, buf + sizeof buf, v).ptr;

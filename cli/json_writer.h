@@ -110,6 +110,7 @@ class JsonWriter {
     [[noreturn, gnu::cold]] static void Misplaced(const char* what);
     void Escaped(std::string_view utf8);
     void IntegerSlowly(std::int64_t v);
+    void PlainSlowly(std::string_view text);    // a text larger than the block
     void EscapedSlowly(std::string_view utf8);  // a text with a byte to escape
 
     [[gnu::always_inline]] void Put(char c) {
@@ -346,9 +347,7 @@ template <typename T>
         to[text.size() + 1] = '"';
         m_used += text.size() + 2;
     } else {
-        Put('"');
-        Put(text);
-        Put('"');
+        PlainSlowly(text);
     }
     AfterValue();
 }

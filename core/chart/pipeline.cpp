@@ -61,12 +61,15 @@ PreciseMoment PreciseMomentOf(const BirthData& b, const CalculationChoice& choic
                                 PreciseLongitudeEast(b), choice.ayanamsa, choice.node);
 }
 
-Chart CalculateChart(const BirthData& b, const CalculationChoice& choice) {
-    if (!choice.precise()) {
-        Chart classic(b);
-        classic.calculation = choice;  // kept for the next choice, unused by the chart
-        return classic;
-    }
+namespace {
+
+Chart ClassicChart(const BirthData& b, const CalculationChoice& choice) {
+    Chart classic(b);
+    classic.calculation = choice;  // kept for the next choice, unused by the chart
+    return classic;
+}
+
+Chart PreciseChart(const BirthData& b, const CalculationChoice& choice) {
     Chart c;
     c.birth = b;
     c.calculation = choice;
@@ -115,6 +118,14 @@ Chart CalculateChart(const BirthData& b, const CalculationChoice& choice) {
     c.chakra =
         BuildSudarshanChakra(b, c.planets.positionTexts, c.planets.signs, c.retrogrades.labels);
     return c;
+}
+
+}  // namespace
+
+Chart CalculateChart(const BirthData& b, const CalculationChoice& choice) {
+    // Each made in the caller's chart: a chart is some kilobytes of texts,
+    // and moving it out of one of two named charts cost a tenth of one.
+    return choice.precise() ? PreciseChart(b, choice) : ClassicChart(b, choice);
 }
 
 }  // namespace vellamor
