@@ -112,7 +112,7 @@ void PaintTitle(QPainter& p, const Chart&, const ReadingOverlay& overlay, const 
 
 // Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
 // "March 5, 1980, 01:35 UT"
-QString PreciseCalculationText(const Chart& chart) {
+QString PreciseCalculationText(const Chart& chart, const SheetTexts& texts) {
     const PreciseCalculation& c = *chart.precise;
     QString source = QStringLiteral("Swiss Ephemeris ") + Utf8(SwissEphemerisVersion());
     switch (c.source) {
@@ -126,12 +126,12 @@ QString PreciseCalculationText(const Chart& chart) {
         .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
         .arg(c.ayanamsaDegrees, 0, 'f', 4)
         .arg(Utf8(LunarNodeKey(chart.calculation.node)))
-        .arg(Clock(c.universal));
+        .arg(Clock(texts, c.universal));
 }
 
 // Caption above value, as on the birth-details panel; a long value (the time
 // zone) wraps onto a second line.
-double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
+double PaintDetails(QPainter& p, const Chart& chart, const SheetTexts& texts, double top) {
     const QFont caption = SheetFont(14, true);
     const QFont value = SheetFont(17, false);
     const QFontMetricsF captionMetrics(caption);
@@ -165,7 +165,7 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
         // Smaller than the details: three lines fit above the ring key.
         const QFont small = SheetFont(13, false);
         const QFontMetricsF smallMetrics(small);
-        const QString text = PreciseCalculationText(chart);
+        const QString text = PreciseCalculationText(chart, texts);
         const QRectF room(kColumnLeft, y, kColumnWidth, 4 * smallMetrics.height());
         const QRectF needed =
             smallMetrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, text);
@@ -343,7 +343,7 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
     PaintTitle(p, chart, overlay, texts);
     // The floor is in the painter's units, here the sheet's.
     PaintChakra(p, kChakraBox, chart.chakra, kSheetSmallestTextUnits, PaperPalette(), overlay);
-    const double detailsEnd = PaintDetails(p, texts, kChakraBox.top());
+    const double detailsEnd = PaintDetails(p, chart, texts, kChakraBox.top());
     if (overlay.shown()) {
         const int rows = (overlay.highlights ? 2 : 0) + (overlay.transits ? 1 : 0);
         const double keyTop = std::max(detailsEnd + 4, kChakraBox.bottom() - 3 * 32 - rows * 26);
