@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cli/wording.h"
+#include "core/astro/nakshatra.h"
 #include "core/chart/entry_form.h"
 #include "core/reading/dasha.h"
 
@@ -108,6 +109,14 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
         w.String("longText", c.planets.longTexts[b]);
         w.Number("longitude", c.planets.longitudes[b]);
         w.Bool("retrograde", retrograde);
+        const Nakshatra n = NakshatraOf(c.planets.longitudes[b]);
+        w.Key("nakshatra");
+        w.BeginObject();
+        w.Integer("number", n.number);
+        w.Plain("name", n.name());
+        w.Integer("pada", n.pada);
+        w.Plain("lord", kPlanetNames[static_cast<std::size_t>(BodyIndex(n.lord()))]);
+        w.EndObject();
         w.EndObject();
     }
     w.EndArray();
