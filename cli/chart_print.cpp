@@ -146,6 +146,18 @@ std::string ReadingPrintout(const Chart& chart, const ChartReading& reading) {
                       t.houses[2][b]);
         out += line;
     }
+    out += "\n  Vimshottari dasha from the Moon (years of 365.25 days)\n";
+    constexpr std::array<std::string_view, kVimshottariLevelCount> kVimshottariNames{
+        "Mahadasha", "Antardasha", "Pratyantardasha"};
+    for (int l = 0; l < kVimshottariLevelCount; ++l) {
+        const VimshottariSpan& s = reading.vimshottari.spans[static_cast<std::size_t>(l)];
+        std::snprintf(
+            line, sizeof line, "    %-16s %-8s %s to %s\n",
+            std::string(kVimshottariNames[static_cast<std::size_t>(l)]).c_str(),
+            std::string(kPlanetNames[static_cast<std::size_t>(BodyIndex(s.lord))]).c_str(),
+            ClockWords(s.from).c_str(), ClockWords(s.to).c_str());
+        out += line;
+    }
     return out;
 }
 
