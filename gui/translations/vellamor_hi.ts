@@ -816,6 +816,22 @@ year %2, month %3, period %4</source>
         <source>The reading must lie between 1901 and 2050.</source>
         <translation>पठन का समय 1901 और 2050 के बीच होना चाहिए।</translation>
     </message>
+    <message>
+        <source>Vimshottari dasha</source>
+        <translation>विंशोत्तरी दशा</translation>
+    </message>
+    <message>
+        <source>From the Moon&apos;s nakshatra; years of 365.25 days.</source>
+        <translation>चंद्रमा के नक्षत्र से; 365.25 दिनों के वर्ष।</translation>
+    </message>
+    <message>
+        <source>Antardashas of %1</source>
+        <translation>%1 की अंतर्दशाएँ</translation>
+    </message>
+    <message>
+        <source>Pratyantardasha: %1, %2 – %3</source>
+        <translation>प्रत्यंतर्दशा: %1, %2 – %3</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::Dialogs</name>
