@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cli/wording.h"
+#include "core/astro/nakshatra.h"
 #include "core/chart/entry_form.h"
 #include "core/reading/dasha.h"
 
@@ -37,6 +38,8 @@ consteval bool NamedAfterLevels(const std::array<JsonKey, kDashaLevelCount>& key
     return true;
 }
 static_assert(NamedAfterLevels(kDashaFromKeys, "From") && NamedAfterLevels(kDashaToKeys, "To"));
+constexpr std::array<JsonKey, kVimshottariLevelCount> kVimshottariJsonKeys{
+    "mahadasha", "antardasha", "pratyantardasha"};
 
 // The name and the place's three texts are typed; the other details are made
 // from numbers and the program's tables.
@@ -108,6 +111,14 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
         w.String("longText", c.planets.longTexts[b]);
         w.Number("longitude", c.planets.longitudes[b]);
         w.Bool("retrograde", retrograde);
+        const Nakshatra n = NakshatraOf(c.planets.longitudes[b]);
+        w.Key("nakshatra");
+        w.BeginObject();
+        w.Integer("number", n.number);
+        w.Plain("name", n.name());
+        w.Integer("pada", n.pada);
+        w.Plain("lord", kPlanetNames[static_cast<std::size_t>(BodyIndex(n.lord()))]);
+        w.EndObject();
         w.EndObject();
     }
     w.EndArray();
@@ -226,6 +237,19 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
         w.EndArray();
     }
     w.EndObject();
+    w.EndObject();
+
+    w.Key("vimshottari");
+    w.BeginObject();
+    for (int l = 0; l < kVimshottariLevelCount; ++l) {
+        const VimshottariSpan& s = reading.vimshottari.spans[static_cast<std::size_t>(l)];
+        w.Key(kVimshottariJsonKeys[static_cast<std::size_t>(l)]);
+        w.BeginObject();
+        w.Plain("lord", kPlanetNames[static_cast<std::size_t>(BodyIndex(s.lord))]);
+        w.String("from", ClockText(s.from));
+        w.String("to", ClockText(s.to));
+        w.EndObject();
+    }
     w.EndObject();
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli/terminal_text.h"
 #include "cli/wording.h"
+#include "core/astro/nakshatra.h"
 #include "core/astro/utf8.h"
 #include "core/chart/entry_form.h"
 
@@ -22,6 +23,18 @@ std::string Pad(std::string_view s, std::size_t width) {
     if (chars < width)
         out.append(width - chars, ' ');
     return out;
+}
+
+std::string TrimRight(std::string s) {
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+// "Rohini, pada 3, lord Moon"
+std::string NakshatraText(const Nakshatra& n) {
+    return std::string(n.name()) + ", pada " + std::to_string(n.pada) + ", lord " +
+           std::string(kPlanetNames[static_cast<std::size_t>(BodyIndex(n.lord()))]);
 }
 
 }  // namespace
@@ -45,7 +58,8 @@ std::string ChartPrintout(const Chart& c) {
         out += "  " + Pad(kPlanetNames[static_cast<std::size_t>(i)], 9) +
                Pad(m.positionTexts[static_cast<std::size_t>(i)], 11) +
                Pad(c.planets.longTexts[static_cast<std::size_t>(i)], 17) +
-               m.legendLabels[static_cast<std::size_t>(i)].str() + "\n";
+               Pad(TrimRight(m.legendLabels[static_cast<std::size_t>(i)].str()), 8) +
+               NakshatraText(NakshatraOf(c.planets.longitudes[static_cast<std::size_t>(i)])) + "\n";
     }
     for (int r = 0; r < kRingCount; ++r) {
         out += "\n";
@@ -80,12 +94,6 @@ std::string SignAbbreviation(int sign) {
     return sign >= 1 && sign <= 12
                ? std::string(kSignAbbreviations[static_cast<std::size_t>(sign - 1)])
                : std::string("?");
-}
-
-std::string TrimRight(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
 }
 
 }  // namespace
@@ -136,6 +144,18 @@ std::string ReadingPrintout(const Chart& chart, const ChartReading& reading) {
                Pad(t.longTexts[b], 17) + Pad(TrimRight(t.labels[b]), 7);
         std::snprintf(line, sizeof line, "   %2d   %2d   %2d\n", t.houses[0][b], t.houses[1][b],
                       t.houses[2][b]);
+        out += line;
+    }
+    out += "\n  Vimshottari dasha from the Moon (years of 365.25 days)\n";
+    constexpr std::array<std::string_view, kVimshottariLevelCount> kVimshottariNames{
+        "Mahadasha", "Antardasha", "Pratyantardasha"};
+    for (int l = 0; l < kVimshottariLevelCount; ++l) {
+        const VimshottariSpan& s = reading.vimshottari.spans[static_cast<std::size_t>(l)];
+        std::snprintf(
+            line, sizeof line, "    %-16s %-8s %s to %s\n",
+            std::string(kVimshottariNames[static_cast<std::size_t>(l)]).c_str(),
+            std::string(kPlanetNames[static_cast<std::size_t>(BodyIndex(s.lord))]).c_str(),
+            ClockWords(s.from).c_str(), ClockWords(s.to).c_str());
         out += line;
     }
     return out;

@@ -216,7 +216,8 @@ DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m
     lblRings = Wrapped(body, QStringLiteral("lblRings"));
     lblCycle = Wrapped(body, QStringLiteral("lblCycle"));
     lblTransits = Wrapped(body, QStringLiteral("lblTransits"));
-    for (QLabel* l : {lblRunning, lblRings, lblCycle, lblTransits})
+    lblVimshottari = Wrapped(body, QStringLiteral("lblVimshottari"));
+    for (QLabel* l : {lblRunning, lblRings, lblCycle, lblTransits, lblVimshottari})
         layout->addWidget(l);
     layout->addStretch(1);
     scroll->setWidget(body);
@@ -263,7 +264,7 @@ void DashaPanel::onReadingEdited(const QDateTime& clock) {
 
 void DashaPanel::showReading() {
     if (!m_reading) {
-        for (QLabel* l : {lblRunning, lblRings, lblCycle, lblTransits})
+        for (QLabel* l : {lblRunning, lblRings, lblCycle, lblTransits, lblVimshottari})
             l->clear();
         return;
     }
@@ -334,6 +335,39 @@ void DashaPanel::showReading() {
                       .arg(t.houses[2][b]);
     }
     lblTransits->setText(moving + QStringLiteral("</table>"));
+
+    // The life's mahadashas and the running one's antardashas, each running
+    // period marked and in bold.
+    const VimshottariReading& v = m_reading->vimshottari;
+    auto rows = [](const auto& spans, const VimshottariSpan& running) {
+        QString table = QStringLiteral("<table cellspacing='0' cellpadding='1'>");
+        for (const VimshottariSpan& s : spans) {
+            const bool now = s.from == running.from && s.lord == running.lord;
+            const QString row =
+                QStringLiteral("<td>%1%2 </td><td>%3 \u2013 %4 </td>")
+                    .arg(now ? QStringLiteral("\u25b6") : QStringLiteral("\u00a0\u00a0"),
+                         TranslatedCoreText(
+                             kPlanetNames[static_cast<std::size_t>(BodyIndex(s.lord))]),
+                         Day(s.from), Day(s.to));
+            table += now ? QStringLiteral("<tr style='font-weight:bold'>") + row + "</tr>"
+                         : QStringLiteral("<tr>") + row + "</tr>";
+        }
+        return table + QStringLiteral("</table>");
+    };
+    const VimshottariSpan& maha = v.span(VimshottariLevel::Mahadasha);
+    const VimshottariSpan& pratyantar = v.span(VimshottariLevel::Pratyantardasha);
+    const auto lordName = [](const VimshottariSpan& s) {
+        return TranslatedCoreText(kPlanetNames[static_cast<std::size_t>(BodyIndex(s.lord))]);
+    };
+    lblVimshottari->setText(
+        QStringLiteral("<b>%1</b><br>%2")
+            .arg(tr("Vimshottari dasha"), tr("From the Moon's nakshatra; years of 365.25 "
+                                             "days.")) +
+        rows(VimshottariMahadashas(m_chart), maha) +
+        QStringLiteral("<b>%1</b>").arg(tr("Antardashas of %1").arg(lordName(maha))) +
+        rows(VimshottariAntardashas(m_chart, maha), v.span(VimshottariLevel::Antardasha)) +
+        tr("Pratyantardasha: %1, %2 \u2013 %3")
+            .arg(lordName(pratyantar), When(pratyantar.from), When(pratyantar.to)));
 }
 
 }  // namespace vellamor

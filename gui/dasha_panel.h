@@ -2,7 +2,9 @@
 // The result window's "Dasha and Transits" panel: a date and time of reading
 // on the birth's clock, the running year, month and period of the Sudarshan
 // dasha with each ring's ruling house, the twelve years of the cycle, the
-// transit positions, and the two switches that put the reading on the chakra.
+// transit positions, the Vimshottari periods of the life with the running
+// mahadasha's antardashas, and the two switches that put the reading on the
+// chakra.
 #pragma once
 
 #include <QDateTime>
@@ -67,6 +69,7 @@ class DashaPanel : public QWidget {
     QLabel* lblRings = nullptr;
     QLabel* lblCycle = nullptr;
     QLabel* lblTransits = nullptr;
+    QLabel* lblVimshottari = nullptr;
 };
 
 }  // namespace vellamor

@@ -5,13 +5,15 @@
 #include <QLabel>
 
 #include "core/astro/bodies.h"
+#include "core/astro/nakshatra.h"
 #include "gui/panel_look.h"
 #include "gui/translation.h"
 #include "gui/twips.h"
 
 namespace vellamor {
 
-PositionsPanel::PositionsPanel(const ChakraModel& chakra, QWidget* parent) : QWidget(parent) {
+PositionsPanel::PositionsPanel(const Chart& chart, QWidget* parent) : QWidget(parent) {
+    const ChakraModel& chakra = chart.chakra;
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(Px(120), Px(120), Px(90), Px(120));
     grid->setHorizontalSpacing(Px(240));
@@ -24,8 +26,17 @@ PositionsPanel::PositionsPanel(const ChakraModel& chakra, QWidget* parent) : QWi
                                        chakra.positionTexts[static_cast<std::size_t>(i)].str()),
                                    QStringLiteral("lblLabel2(%1)").arg(28 + i), false, this),
                         i, 1);
+        const Nakshatra n = NakshatraOf(chart.planets.longitudes[static_cast<std::size_t>(i)]);
+        const QString nakshatra =
+            tr("%1, pada %2, lord %3", "nakshatra: name, pada 1 to 4, ruling planet")
+                .arg(TranslatedCoreText(n.name()))
+                .arg(n.pada)
+                .arg(TranslatedCoreText(
+                    kPlanetNames[static_cast<std::size_t>(BodyIndex(n.lord()))]));
+        grid->addWidget(
+            PanelLabel(nakshatra, QStringLiteral("lblNakshatra(%1)").arg(i), false, this), i, 2);
     }
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
     grid->setRowStretch(kBodyCount, 1);
 }
 

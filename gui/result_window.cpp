@@ -152,9 +152,9 @@ QWidget* ResultWindow::buildRightColumn() {
     m_dasha = new DashaPanel(m_chart);
     connect(m_dasha, &DashaPanel::overlayChanged, this,
             [this] { m_view->setReadingOverlay(m_dasha->overlay()); });
-    const QList<QWidget*> panels{
-        new BirthDetailsPanel(m_chart), new LegendPanel(m_chart, m_stability),
-        new PositionsPanel(m_chart.chakra), new StabilityPanel(m_stability), m_dasha};
+    const QList<QWidget*> panels{new BirthDetailsPanel(m_chart),
+                                 new LegendPanel(m_chart, m_stability), new PositionsPanel(m_chart),
+                                 new StabilityPanel(m_stability), m_dasha};
     for (int k = 0; k < static_cast<int>(panels.size()); ++k) {
         QWidget* panel = panels[k];
         panel->setObjectName(QStringLiteral("fraDisplay(%1)").arg(k));

@@ -83,7 +83,8 @@ Expected<ChartReading, ReadingError> ComputeReading(const Chart& chart,
     auto transits = ComputeTransits(chart, reading);
     if (!transits)
         return Fail(transits.error());
-    return ChartReading{std::move(*progression), std::move(*transits)};
+    return ChartReading{std::move(*progression), std::move(*transits),
+                        ComputeVimshottari(chart, reading)};
 }
 
 }  // namespace vellamor

@@ -14,6 +14,7 @@
 #include "core/chart/chakra_model.h"
 #include "core/chart/pipeline.h"
 #include "core/reading/dasha.h"
+#include "core/reading/vimshottari.h"
 
 namespace vellamor {
 
@@ -41,6 +42,7 @@ std::array<std::array<std::string, 12>, kRingCount> TransitOccupants(const Trans
 struct ChartReading {
     DashaProgression progression;
     Transits transits;
+    VimshottariReading vimshottari;
 };
 
 Expected<ChartReading, ReadingError> ComputeReading(const Chart& chart,

@@ -426,6 +426,114 @@
         <source>Yukon War Time,YWT,-8.0</source>
         <translation>युकोन युद्धकालीन समय,YWT,-8.0</translation>
     </message>
+    <message>
+        <source>Ashwini</source>
+        <translation>अश्विनी</translation>
+    </message>
+    <message>
+        <source>Bharani</source>
+        <translation>भरणी</translation>
+    </message>
+    <message>
+        <source>Krittika</source>
+        <translation>कृत्तिका</translation>
+    </message>
+    <message>
+        <source>Rohini</source>
+        <translation>रोहिणी</translation>
+    </message>
+    <message>
+        <source>Mrigashira</source>
+        <translation>मृगशिरा</translation>
+    </message>
+    <message>
+        <source>Ardra</source>
+        <translation>आर्द्रा</translation>
+    </message>
+    <message>
+        <source>Punarvasu</source>
+        <translation>पुनर्वसु</translation>
+    </message>
+    <message>
+        <source>Pushya</source>
+        <translation>पुष्य</translation>
+    </message>
+    <message>
+        <source>Ashlesha</source>
+        <translation>आश्लेषा</translation>
+    </message>
+    <message>
+        <source>Magha</source>
+        <translation>मघा</translation>
+    </message>
+    <message>
+        <source>Purva Phalguni</source>
+        <translation>पूर्वा फाल्गुनी</translation>
+    </message>
+    <message>
+        <source>Uttara Phalguni</source>
+        <translation>उत्तरा फाल्गुनी</translation>
+    </message>
+    <message>
+        <source>Hasta</source>
+        <translation>हस्त</translation>
+    </message>
+    <message>
+        <source>Chitra</source>
+        <translation>चित्रा</translation>
+    </message>
+    <message>
+        <source>Swati</source>
+        <translation>स्वाति</translation>
+    </message>
+    <message>
+        <source>Vishakha</source>
+        <translation>विशाखा</translation>
+    </message>
+    <message>
+        <source>Anuradha</source>
+        <translation>अनुराधा</translation>
+    </message>
+    <message>
+        <source>Jyeshtha</source>
+        <translation>ज्येष्ठा</translation>
+    </message>
+    <message>
+        <source>Mula</source>
+        <translation>मूल</translation>
+    </message>
+    <message>
+        <source>Purva Ashadha</source>
+        <translation>पूर्वाषाढ़ा</translation>
+    </message>
+    <message>
+        <source>Uttara Ashadha</source>
+        <translation>उत्तराषाढ़ा</translation>
+    </message>
+    <message>
+        <source>Shravana</source>
+        <translation>श्रवण</translation>
+    </message>
+    <message>
+        <source>Dhanishta</source>
+        <translation>धनिष्ठा</translation>
+    </message>
+    <message>
+        <source>Shatabhisha</source>
+        <translation>शतभिषा</translation>
+    </message>
+    <message>
+        <source>Purva Bhadrapada</source>
+        <translation>पूर्वा भाद्रपद</translation>
+    </message>
+    <message>
+        <source>Uttara Bhadrapada</source>
+        <translation>उत्तरा भाद्रपद</translation>
+    </message>
+    <message>
+        <source>Revati</source>
+        <translation>रेवती</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::AboutBox</name>
@@ -711,6 +819,22 @@ year %2, month %3, period %4</source>
     <message>
         <source>The reading must lie between 1901 and 2050.</source>
         <translation>पठन का समय 1901 और 2050 के बीच होना चाहिए।</translation>
+    </message>
+    <message>
+        <source>Vimshottari dasha</source>
+        <translation>विंशोत्तरी दशा</translation>
+    </message>
+    <message>
+        <source>From the Moon&apos;s nakshatra; years of 365.25 days.</source>
+        <translation>चंद्रमा के नक्षत्र से; 365.25 दिनों के वर्ष।</translation>
+    </message>
+    <message>
+        <source>Antardashas of %1</source>
+        <translation>%1 की अंतर्दशाएँ</translation>
+    </message>
+    <message>
+        <source>Pratyantardasha: %1, %2 – %3</source>
+        <translation>प्रत्यंतर्दशा: %1, %2 – %3</translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1288,11 @@ Do you want to replace it?</source>
     <message>
         <source>Save Chart</source>
         <translation>कुंडली सहेजें</translation>
+    </message>
+    <message>
+        <source>%1, pada %2, lord %3</source>
+        <comment>nakshatra: name, pada 1 to 4, ruling planet</comment>
+        <translation>%1, पाद %2, स्वामी %3</translation>
     </message>
 </context>
 <context>

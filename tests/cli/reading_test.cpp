@@ -41,7 +41,7 @@ TEST(ReadingOption, JsonAddsProgressionAndTransitsAfterEveryOtherKey) {
     const testjson::Value v = testjson::Parse(read.out);
     EXPECT_EQ(testjson::Keys(v),
               (std::vector<std::string>{"name", "details", "bodies", "rings", "stability", "entry",
-                                        "progression", "transits"}));
+                                        "progression", "transits", "vimshottari"}));
     const testjson::Value& p = v.at("progression");
     EXPECT_EQ(testjson::Keys(p),
               (std::vector<std::string>{"reading", "yearOfLife", "month", "period", "yearFrom",
@@ -65,6 +65,11 @@ TEST(ReadingOption, JsonAddsProgressionAndTransitsAfterEveryOtherKey) {
     EXPECT_EQ(testjson::Keys(t.at("houses")), (std::vector<std::string>{"birth", "moon", "sun"}));
     // The Sun's house in the Sun ring counts from the birth Sun's sign.
     EXPECT_EQ(t.at("houses").at("sun").size(), 12u);
+
+    EXPECT_EQ(testjson::Keys(v.at("vimshottari")),
+              (std::vector<std::string>{"mahadasha", "antardasha", "pratyantardasha"}));
+    EXPECT_EQ(testjson::Keys(v.at("vimshottari").at("pratyantardasha")),
+              (std::vector<std::string>{"lord", "from", "to"}));
 
     // Without a time the reading is at noon.
     const Outcome noon = Headless({"--json", "--reading", "2026-12-07"});

@@ -75,6 +75,15 @@ class DashaPanelTest : public QObject {
         QVERIFY(text("lblCycle").contains(QStringLiteral("Years 37 to 48")));
         QVERIFY(text("lblCycle").contains(QStringLiteral("\u25b647 ")));
         QCOMPARE(text("lblTransits").count(QStringLiteral("<tr>")), 13);
+        // Moon in Chitra: Mars's remnant, then the cycle to Mars again (ten
+        // mahadashas); Saturn runs, and in it Venus, both marked.
+        QVERIFY(text("lblVimshottari").contains(QStringLiteral("365.25")));
+        QCOMPARE(text("lblVimshottari").count(QStringLiteral("<tr")), 10 + 9);
+        QVERIFY(text("lblVimshottari")
+                    .contains(QStringLiteral("\u25b6Saturn </td><td>25 December 2019")));
+        QVERIFY(text("lblVimshottari").contains(QStringLiteral("Antardashas of Saturn")));
+        QVERIFY(text("lblVimshottari")
+                    .contains(QStringLiteral("\u25b6Venus </td><td>16 October 2026")));
 
         // A refused reading says why and leaves nothing to draw.
         edit->setDateTime(Clock(1979, 1, 1, 0, 0));

@@ -83,6 +83,7 @@ TEST(ReferenceCharts, EveryChartMatchesItsIndependentJson) {
             EXPECT_EQ(g.at("longText").get<std::string>(), w.at("longText").get<std::string>());
             EXPECT_NEAR(g.at("longitude").get<double>(), w.at("longitude").get<double>(), 1e-9);
             EXPECT_EQ(g.at("retrograde").is_boolean(), true);
+            EXPECT_EQ(g.at("nakshatra"), w.at("nakshatra"));
         }
         for (const char* ring : {"birth", "moon", "sun"}) {
             ASSERT_EQ(got.at("rings").at(ring).size(), 12u);
