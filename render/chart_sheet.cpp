@@ -50,6 +50,16 @@ QString Utf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// The calculation's universal instant, in English as the rest of that note.
+QString EnglishClock(const CivilDateTime& t) {
+    return QStringLiteral("%1 %2, %3, %4:%5")
+        .arg(Utf8(kMonthNames[static_cast<std::size_t>(t.month - 1)]))
+        .arg(t.day)
+        .arg(t.year)
+        .arg(t.hour, 2, 10, QLatin1Char('0'))
+        .arg(t.minute, 2, 10, QLatin1Char('0'));
+}
+
 QString Clock(const SheetTexts& texts, const CivilDateTime& t) {
     return texts.readingInstant.arg(texts.months[static_cast<std::size_t>(t.month - 1)])
         .arg(t.day)
@@ -126,12 +136,12 @@ QString PreciseCalculationText(const Chart& chart) {
         .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
         .arg(c.ayanamsaDegrees, 0, 'f', 4)
         .arg(Utf8(LunarNodeKey(chart.calculation.node)))
-        .arg(Clock(c.universal));
+        .arg(EnglishClock(c.universal));
 }
 
 // Caption above value, as on the birth-details panel; a long value (the time
 // zone) wraps onto a second line.
-double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
+double PaintDetails(QPainter& p, const Chart& chart, const SheetTexts& texts, double top) {
     const QFont caption = SheetFont(14, true);
     const QFont value = SheetFont(17, false);
     const QFontMetricsF captionMetrics(caption);
@@ -343,7 +353,7 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
     PaintTitle(p, chart, overlay, texts);
     // The floor is in the painter's units, here the sheet's.
     PaintChakra(p, kChakraBox, chart.chakra, kSheetSmallestTextUnits, PaperPalette(), overlay);
-    const double detailsEnd = PaintDetails(p, texts, kChakraBox.top());
+    const double detailsEnd = PaintDetails(p, chart, texts, kChakraBox.top());
     if (overlay.shown()) {
         const int rows = (overlay.highlights ? 2 : 0) + (overlay.transits ? 1 : 0);
         const double keyTop = std::max(detailsEnd + 4, kChakraBox.bottom() - 3 * 32 - rows * 26);
