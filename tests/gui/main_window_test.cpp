@@ -21,10 +21,12 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 
@@ -32,8 +34,10 @@
 #include "fake_dialogs.h"
 #include "gui/calculation_menu.h"
 #include "gui/filtered_line_edit.h"
+#include "gui/help_window.h"
 #include "gui/recent_charts.h"
 #include "gui/result_window.h"
+#include "gui/translation.h"
 #include "gui/user_settings.h"
 #include "gui_tests.h"
 
@@ -961,6 +965,41 @@ class MainWindowTest : public QObject {
         QVERIFY(window->resultWindow());
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(ReadRecentCharts(*OpenUserSettings()).first(), paths[4]);
+    }
+
+    // F1 opens the program's own help, in the language the windows speak,
+    // and again brings back the same window.
+    void f1OpensTheHelpInTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("English") << "en"
+                                 << "Vellamor Help";
+        QTest::newRow("Hindi") << "hi"
+                               << "Vellamor सहायता";
+    }
+    void f1OpensTheHelpInTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        InstallTranslations(language);
+        const auto english = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
+        delete window;
+        window = new MainWindow(TestPlaces());
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        for (int press = 0; press < 2; ++press) {
+            QTest::keyClick(window, Qt::Key_F1);
+            QCOMPARE(window->findChildren<HelpWindow*>().size(), 1);
+        }
+        HelpWindow* help = window->findChild<HelpWindow*>(QStringLiteral("frmHelp"));
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->browser()->documentTitle(), title);
+        QVERIFY(help->browser()->source().path().endsWith(language + QStringLiteral(".html")));
+        // Every subject is there, the command line's options as they are.
+        const QString text = help->browser()->toPlainText();
+        for (const char* words :
+             {"--reading", "--precise", "--births", "--zones", "Swiss Ephemeris", "+5.3"})
+            QVERIFY2(text.contains(QString::fromUtf8(words)), words);
     }
 };
 
