@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/help_window.h"
 
+#include <QApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
@@ -42,16 +42,24 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(close, &QShortcut::activated, this, &QWidget::close);
 
     QSize size(720, 760);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    if (const QScreen* screen = QApplication::primaryScreen())
         size = size.boundedTo(screen->availableSize() - QSize(16, 48));
     resize(size);
 }
 
 HelpWindow* ShowHelpWindow(QWidget* window) {
-    auto* help =
-        window->findChild<HelpWindow*>(QStringLiteral("frmHelp"), Qt::FindDirectChildrenOnly);
-    if (!help)
-        help = new HelpWindow(window);
+    // One help window for both windows, of its own: it stays open while the
+    // entry window steps aside for a chart, and closes with the program.
+    HelpWindow* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* open = qobject_cast<HelpWindow*>(w))
+            help = open;
+    }
+    if (!help) {
+        help = new HelpWindow;
+        if (window && window->screen())
+            help->setScreen(window->screen());
+    }
     help->show();
     help->raise();
     help->activateWindow();

@@ -19,6 +19,7 @@ class HelpWindow : public QWidget {
 
   public:
     // Shows the page of the language the windows speak now.
+    // A window of its own, deleted when it is closed.
     explicit HelpWindow(QWidget* parent = nullptr);
 
     QTextBrowser* browser() const { return m_browser; }
@@ -27,8 +28,8 @@ class HelpWindow : public QWidget {
     QTextBrowser* m_browser = nullptr;
 };
 
-// Opens the help window (object name "frmHelp") beside `window`, or brings
-// back the one already open for it, in the windows' present language.
+// Opens the help window (object name "frmHelp") on `window`'s screen, in
+// the windows' present language, or brings back the one already open.
 HelpWindow* ShowHelpWindow(QWidget* window);
 
 }  // namespace vellamor

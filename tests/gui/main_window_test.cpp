@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -987,11 +988,26 @@ class MainWindowTest : public QObject {
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
+        auto helpWindows = [] {
+            QList<HelpWindow*> open;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* help = qobject_cast<HelpWindow*>(w))
+                    open << help;
+            }
+            return open;
+        };
         for (int press = 0; press < 2; ++press) {
             QTest::keyClick(window, Qt::Key_F1);
-            QCOMPARE(window->findChildren<HelpWindow*>().size(), 1);
+            QCOMPARE(helpWindows().size(), 1);
         }
-        HelpWindow* help = window->findChild<HelpWindow*>(QStringLiteral("frmHelp"));
+        QPointer<HelpWindow> help = helpWindows().front();
+        const auto closed = qScopeGuard([&help] { delete help.data(); });
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->objectName(), QStringLiteral("frmHelp"));
+        // It stays open beside a chart.
+        window->setForm(GoodForm());
+        calculate();
+        QVERIFY(!window->isVisible());
         QVERIFY(help->isVisible());
         QCOMPARE(help->browser()->documentTitle(), title);
         QVERIFY(help->browser()->source().path().endsWith(language + QStringLiteral(".html")));
