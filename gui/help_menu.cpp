@@ -3,11 +3,13 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "gui/about_box.h"
+#include "gui/help_window.h"
 #include "gui/web_links.h"
 
 namespace vellamor {
@@ -16,6 +18,11 @@ void AddHelpMenu(QMainWindow* window) {
     QMenu* helpMenu =
         window->menuBar()->addMenu(QCoreApplication::translate("vellamor::HelpMenu", "&Help"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* contents =
+        helpMenu->addAction(QCoreApplication::translate("vellamor::HelpMenu", "&Contents"));
+    contents->setObjectName(QStringLiteral("mnuContents"));
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    QObject::connect(contents, &QAction::triggered, window, [window] { ShowHelpWindow(window); });
     QAction* onlineHelp =
         helpMenu->addAction(QCoreApplication::translate("vellamor::HelpMenu", "&Online Help"));
     onlineHelp->setObjectName(QStringLiteral("mnuOnline"));

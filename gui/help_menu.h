@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Help menu that both windows carry: the three web pages and the about
-// box.
+// The Help menu that both windows carry: the program's own help (F1), the
+// three web pages and the about box.
 #pragma once
 
 class QMainWindow;

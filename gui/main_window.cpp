@@ -39,6 +39,7 @@
 #include "gui/dialogs.h"
 #include "gui/filtered_line_edit.h"
 #include "gui/help_menu.h"
+#include "gui/recent_charts.h"
 #include "gui/translation.h"
 #include "gui/user_settings.h"
 #include "gui/web_links.h"
@@ -556,6 +557,15 @@ void MainWindow::buildMenus() {
     openAction->setObjectName(QStringLiteral("mnuOpen"));
     openAction->setShortcut(QKeySequence::Open);
     connect(openAction, &QAction::triggered, this, &MainWindow::onOpen);
+    m_recent = new RecentChartsMenu(fileMenu);
+    connect(m_recent, &RecentChartsMenu::chartChosen, this,
+            [this](const QString& path) { openChartFile(path); });
+    connect(m_recent, &RecentChartsMenu::chartMissing, this, [this](const QString& path) {
+        CurrentDialogs().message(
+            this, DialogIcon::Warning,
+            tr("%1 is no longer there; it has been taken off the recent charts.")
+                .arg(QDir::toNativeSeparators(path)));
+    });
     QAction* calculateAction = fileMenu->addAction(tr("Get My &Rasi Chart"));
     calculateAction->setObjectName(QStringLiteral("mnuCalculate"));
     connect(calculateAction, &QAction::triggered, this, &MainWindow::onCalculate);
@@ -726,6 +736,7 @@ void MainWindow::showChart() {
     connect(m_result, &ResultWindow::backRequested, this, &MainWindow::comeBack);
     connect(m_result, &ResultWindow::chartFileChosen, this,
             [this](const QString& path) { m_chartFileName = path; });
+    connect(m_result, &ResultWindow::chartSaved, m_recent, &RecentChartsMenu::remember);
     connect(m_result, &ResultWindow::calculationChosen, this, &MainWindow::setCalculation);
     if (geometry) {
         m_result->setGeometry(*geometry);
@@ -818,6 +829,7 @@ bool MainWindow::openChartFile(const QString& path) {
         m_atlas->forget();
 #endif
     setForm(*opened);
+    m_recent->remember(path);
     onCalculate();
     return true;
 }

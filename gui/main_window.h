@@ -30,6 +30,7 @@ class QScrollArea;
 namespace vellamor {
 
 class FilteredLineEdit;
+class RecentChartsMenu;
 namespace atlas {
 class PlaceAssistant;
 }
@@ -151,6 +152,7 @@ class MainWindow : public QMainWindow {
     QLabel* m_atlasNote = nullptr;
     QScrollArea* m_noteArea = nullptr;
     atlas::PlaceAssistant* m_atlas = nullptr;
+    RecentChartsMenu* m_recent = nullptr;  // File > Open Recent
 
     BirthData m_birth;
     CalculationChoice m_calculation;  // from the settings file

@@ -276,6 +276,7 @@ bool ResultWindow::onSave() {
                                  DialogButtons::Ok, SaveFailureWording(written.error()));
         return false;
     }
+    emit chartSaved(path);
     return true;
 }
 

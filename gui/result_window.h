@@ -62,6 +62,8 @@ class ResultWindow : public QMainWindow {
     // Save chose a path (announced before writing, so a failed write is
     // still proposed again next time).
     void chartFileChosen(const QString& path);
+    // The chart was written to `path`.
+    void chartSaved(const QString& path);
     // The Calculation menu changed the choice: the chart is to be recalculated.
     void calculationChosen(const vellamor::CalculationChoice& choice);
 

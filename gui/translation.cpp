@@ -22,6 +22,7 @@ namespace {
 // The translators in use; they must outlive their installation.
 std::unique_ptr<QTranslator> g_program;
 std::unique_ptr<QTranslator> g_qt;
+QString g_language = QStringLiteral("en");
 
 }  // namespace
 
@@ -59,6 +60,7 @@ ShownLanguage LanguageTheFontsShow(const QString& wanted) {
 }
 
 void InstallTranslations(const QString& language) {
+    g_language = kWindowLanguages.front();
     for (auto* slot : {&g_program, &g_qt}) {
         if (*slot) {
             QCoreApplication::removeTranslator(slot->get());
@@ -79,7 +81,12 @@ void InstallTranslations(const QString& language) {
     if (program->load(QStringLiteral(":/i18n/vellamor_%1.qm").arg(language))) {
         QCoreApplication::installTranslator(program.get());
         g_program = std::move(program);
+        g_language = language;
     }
+}
+
+QString InstalledLanguage() {
+    return g_language;
 }
 
 QString TranslatedCoreText(std::string_view english) {

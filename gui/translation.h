@@ -39,6 +39,10 @@ ShownLanguage LanguageTheFontsShow(const QString& wanted, bool fontsHaveItsScrip
 // needs none. Safe to call again: the previous translations are removed.
 void InstallTranslations(const QString& language);
 
+// The language the windows speak now: the last one InstallTranslations
+// installed, English before any or where its catalogue would not load.
+QString InstalledLanguage();
+
 // A name from the core's tables (a month, a body, a caption, a zone row),
 // translated. The tables are listed for the translators by core_names.cpp.
 QString TranslatedCoreText(std::string_view english);

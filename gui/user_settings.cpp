@@ -76,11 +76,19 @@ QString WithSettingLine(const QString& text, const QString& group, const QString
 }
 
 bool StoreSettingInPlace(QSettings& settings, const QString& groupAndKey, const QString& value) {
+    return StoreSettingsInPlace(settings, {{groupAndKey, value}});
+}
+
+bool StoreSettingsInPlace(QSettings& settings,
+                          const QList<std::pair<QString, QString>>& groupKeysAndValues) {
     settings.sync();  // what the program set before reaches the file first
     const QString path = settings.fileName();
-    const qsizetype slash = groupAndKey.indexOf(u'/');
-    if (settings.format() != QSettings::IniFormat || path.isEmpty() || slash <= 0)
+    if (settings.format() != QSettings::IniFormat || path.isEmpty())
         return false;
+    for (const auto& [groupAndKey, value] : groupKeysAndValues) {
+        if (groupAndKey.indexOf(u'/') <= 0)
+            return false;
+    }
     QString text;
     QFile file(path);
     if (file.exists()) {
@@ -91,8 +99,11 @@ bool StoreSettingInPlace(QSettings& settings, const QString& groupAndKey, const 
             return false;
         text = QString::fromUtf8(bytes);
     }
-    const QByteArray updated =
-        WithSettingLine(text, groupAndKey.left(slash), groupAndKey.mid(slash + 1), value).toUtf8();
+    for (const auto& [groupAndKey, value] : groupKeysAndValues) {
+        const qsizetype slash = groupAndKey.indexOf(u'/');
+        text = WithSettingLine(text, groupAndKey.left(slash), groupAndKey.mid(slash + 1), value);
+    }
+    const QByteArray updated = text.toUtf8();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     const QDateTime before = QFileInfo(path).lastModified();

@@ -5,9 +5,11 @@
 // can set the web addresses for every user of the machine.
 #pragma once
 
+#include <QList>
 #include <QSettings>
 #include <QString>
 #include <memory>
+#include <utility>
 
 namespace vellamor {
 
@@ -25,5 +27,8 @@ QString WithSettingLine(const QString& text, const QString& group, const QString
 // the file (its comments and layout). False when the file could not be read
 // or written; the old file is then left as it was.
 bool StoreSettingInPlace(QSettings& settings, const QString& groupAndKey, const QString& value);
+// The same for several values ("Group/Key" and value), written at once.
+bool StoreSettingsInPlace(QSettings& settings,
+                          const QList<std::pair<QString, QString>>& groupKeysAndValues);
 
 }  // namespace vellamor

@@ -1000,6 +1000,17 @@ year %2, month %3, period %4</source>
         <source>&amp;About Software</source>
         <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
     </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>सहायता सामग्री (&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::HelpWindow</name>
+    <message>
+        <source>Vellamor Help</source>
+        <translation>Vellamor सहायता</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::InstanceLock</name>
@@ -1124,6 +1135,21 @@ year %2, month %3, period %4</source>
     <message>
         <source>Open Chart</source>
         <translation>कुंडली खोलें</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there; it has been taken off the recent charts.</source>
+        <translation>%1 अब वहाँ नहीं है; इसे हाल की कुंडलियों से हटा दिया गया है।</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::RecentChartsMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>हाल की कुंडलियाँ खोलें (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>सूची साफ़ करें (&amp;C)</translation>
     </message>
 </context>
 <context>

@@ -11,18 +11,23 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 
@@ -30,7 +35,10 @@
 #include "fake_dialogs.h"
 #include "gui/calculation_menu.h"
 #include "gui/filtered_line_edit.h"
+#include "gui/help_window.h"
+#include "gui/recent_charts.h"
 #include "gui/result_window.h"
+#include "gui/translation.h"
 #include "gui/user_settings.h"
 #include "gui_tests.h"
 
@@ -877,6 +885,137 @@ class MainWindowTest : public QObject {
         QCOMPARE(dialogs->messages[0].text, QStringLiteral("Please Enter State"));
         QCOMPARE(dialogs->messages[0].icon, DialogIcon::Information);
         QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("txtState"));
+    }
+
+    // File > Open Recent: newest first, eight at most, kept in the settings
+    // file across a restart (its comments too), a vanished chart taken off
+    // with a word.
+    void recentChartsAreRememberedInOrder() {
+        auto settings = OpenUserSettings();
+        QVERIFY(StoreRecentCharts(*settings, {}));
+        QVERIFY(StoreSettingInPlace(*settings, QStringLiteral("Settings/Mine"), "1"));
+        QFile ini(settings->fileName());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray withComment = "; the user's own note\n" + ini.readAll();
+        ini.close();
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(withComment) == withComment.size());
+        ini.close();
+        delete window;  // earlier tests opened charts
+        window = new MainWindow(TestPlaces());
+
+        auto entries = [this] {
+            QStringList names;
+            for (QAction* a : find<QMenu>("mnuRecent")->actions()) {
+                if (a->objectName().startsWith(QLatin1String("mnuRecent")) &&
+                    a->objectName() != QLatin1String("mnuRecentClear")) {
+                    names << a->text();
+                }
+            }
+            return names;
+        };
+        QVERIFY(entries().isEmpty());
+        QVERIFY(!find<QMenu>("mnuRecent")->menuAction()->isEnabled());
+
+        // Nine charts opened, the last under a name INI would have to quote.
+        const QString source = QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-07.sud");
+        QStringList paths;
+        for (int i = 1; i <= 9; ++i) {
+            paths << dir.filePath(i == 9 ? QStringLiteral("रवि, \"&\" ; = %1.sud").arg(i)
+                                         : QStringLiteral("chart %1.sud").arg(i));
+            QFile::remove(paths.last());
+            QVERIFY(QFile::copy(source, paths.last()));
+            QVERIFY(window->openChartFile(paths.last()));
+        }
+        QStringList expected;
+        for (int i = 9; i >= 2; --i)
+            expected << QStringLiteral("&%1 ").arg(10 - i) +
+                            QFileInfo(paths[i - 1]).fileName().replace(u'&', "&&");
+        QCOMPARE(entries(), expected);
+
+        // Opened again it moves to the top; a saved chart comes first.
+        QVERIFY(window->openChartFile(paths[4]));
+        const QString saved = dir.filePath(QStringLiteral("saved.sud"));
+        dialogs->saveAnswers << saved;
+        QVERIFY(window->resultWindow()->onSave());
+        const QStringList stored = ReadRecentCharts(*OpenUserSettings());
+        QCOMPARE(stored.size(), 8);
+        QCOMPARE(stored.mid(0, 4), (QStringList{saved, paths[4], paths[8], paths[7]}));
+        QVERIFY(!stored.contains(paths[1]));
+
+        // A restart reads the same list; the user's note is still there.
+        delete window;
+        window = new MainWindow(TestPlaces());
+        QCOMPARE(entries().size(), 8);
+        QCOMPARE(find<QMenu>("mnuRecent")->actions()[2]->toolTip(),
+                 QDir::toNativeSeparators(paths[8]));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().startsWith("; the user's own note\n"));
+        ini.close();
+
+        // A chart that has gone is taken off with a word; one still there opens.
+        QVERIFY(QFile::remove(paths[8]));
+        find<QAction>("mnuRecent3")->trigger();
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->messages[0].icon, DialogIcon::Warning);
+        QVERIFY(dialogs->messages[0].text.contains(QDir::toNativeSeparators(paths[8])));
+        QVERIFY(!ReadRecentCharts(*OpenUserSettings()).contains(paths[8]));
+        QCOMPARE(entries().size(), 7);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window->resultWindow());
+        find<QAction>("mnuRecent2")->trigger();
+        QVERIFY(window->resultWindow());
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(ReadRecentCharts(*OpenUserSettings()).first(), paths[4]);
+    }
+
+    // F1 opens the program's own help, in the language the windows speak,
+    // and again brings back the same window.
+    void f1OpensTheHelpInTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("English") << "en"
+                                 << "Vellamor Help";
+        QTest::newRow("Hindi") << "hi"
+                               << "Vellamor सहायता";
+    }
+    void f1OpensTheHelpInTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        InstallTranslations(language);
+        const auto english = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
+        delete window;
+        window = new MainWindow(TestPlaces());
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto helpWindows = [] {
+            QList<HelpWindow*> open;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* help = qobject_cast<HelpWindow*>(w))
+                    open << help;
+            }
+            return open;
+        };
+        for (int press = 0; press < 2; ++press) {
+            QTest::keyClick(window, Qt::Key_F1);
+            QCOMPARE(helpWindows().size(), 1);
+        }
+        QPointer<HelpWindow> help = helpWindows().front();
+        const auto closed = qScopeGuard([&help] { delete help.data(); });
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->objectName(), QStringLiteral("frmHelp"));
+        // It stays open beside a chart.
+        window->setForm(GoodForm());
+        calculate();
+        QVERIFY(!window->isVisible());
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->browser()->documentTitle(), title);
+        QVERIFY(help->browser()->source().path().endsWith(language + QStringLiteral(".html")));
+        // Every subject is there, the command line's options as they are.
+        const QString text = help->browser()->toPlainText();
+        for (const char* words :
+             {"--reading", "--precise", "--births", "--zones", "Swiss Ephemeris", "+5.3"})
+            QVERIFY2(text.contains(QString::fromUtf8(words)), words);
     }
 };
 
