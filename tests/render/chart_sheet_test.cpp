@@ -143,7 +143,8 @@ double Luminance(QColor c) {
     return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
 }
 double Contrast(QColor a, QColor b) {
-    const auto [dark, light] = std::minmax(Luminance(a), Luminance(b));
+    // By value: minmax of two arguments would return references to them.
+    const auto [dark, light] = std::minmax({Luminance(a), Luminance(b)});
     return (light + 0.05) / (dark + 0.05);
 }
 QColor Grey(QColor c) {
