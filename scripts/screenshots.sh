@@ -80,7 +80,7 @@ xdotool windowactivate --sync "$entry" 2>/dev/null || xdotool windowfocus --sync
 
 # Open the sample chart as a user would: Alt+O, type the path, Enter.
 xdotool key --clearmodifiers alt+o
-dialog=$(window '^Select the source file$')
+dialog=$(window '^Open Chart$')
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 sleep 0.5
 xdotool type --delay 5 "$PWD/docs/sample-chart.sud"
@@ -88,7 +88,7 @@ xdotool key Return
 
 # The result window replaces the entry window.
 for _ in $(seq 100); do
-  xdotool search --onlyvisible --name '^Select the source file$' >/dev/null 2>&1 || break
+  xdotool search --onlyvisible --name '^Open Chart$' >/dev/null 2>&1 || break
   sleep 0.1
 done
 result=$(window '^Vellamor v1\.15$' "$entry")
