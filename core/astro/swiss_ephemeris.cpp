@@ -28,12 +28,18 @@ static_assert(BodyIndex(Body::Pluto) + 1 == static_cast<int>(kPlanets.size()));
 // (and any build with its TLS support): the data folder is set once per
 // thread, since setting it closes the open files; the sidereal mode is set on
 // every call, since it is cheap and other code on the thread may change it.
+// When a thread that used the library ends (a --births job, say), its open
+// files and buffers are given back: the library keeps them per thread and
+// frees them only in swe_close.
+struct ThreadEphemeris {
+    ThreadEphemeris() { swe_set_ephe_path(VELLAMOR_SWISSEPH_EPHE_DIR); }
+    ~ThreadEphemeris() { swe_close(); }
+    ThreadEphemeris(const ThreadEphemeris&) = delete;
+    ThreadEphemeris& operator=(const ThreadEphemeris&) = delete;
+};
+
 void PrepareThread(Ayanamsa ayanamsa) {
-    thread_local bool pathSet = false;
-    if (!pathSet) {
-        swe_set_ephe_path(VELLAMOR_SWISSEPH_EPHE_DIR);
-        pathSet = true;
-    }
+    thread_local ThreadEphemeris ephemeris;
     swe_set_sid_mode(kSiderealModes[static_cast<std::size_t>(ayanamsa)], 0, 0);
 }
 
