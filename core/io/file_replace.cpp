@@ -266,11 +266,15 @@ int WriteAllAt(int fd, std::string_view bytes) {
     return 0;
 }
 
+int SyncFile(int fd, const FileReplaceHooks& hooks) {
+    return hooks.syncFile ? hooks.syncFile(fd) : ::fsync(fd);
+}
+
 // The whole file becomes `bytes`, on the disk.
-int Overwrite(int fd, std::string_view bytes) {
+int Overwrite(int fd, std::string_view bytes, const FileReplaceHooks& hooks) {
     if (const int err = WriteAllAt(fd, bytes))
         return err;
-    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd) != 0)
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || SyncFile(fd, hooks) != 0)
         return errno;
     return 0;
 }
@@ -311,10 +315,10 @@ Expected<void, FileReplaceError> RewriteInPlace(const Target& target, std::strin
     CleanupSignalsHeld held;
     if (hooks.beforeRename)
         hooks.beforeRename();
-    const int err = Overwrite(file.get(), bytes);
+    const int err = Overwrite(file.get(), bytes, hooks);
     if (err == 0)
         return {};
-    if (Overwrite(file.get(), old) != 0)
+    if (Overwrite(file.get(), old, {}) != 0)
         (void)ReplaceByRename(target, old, {});
     return Fail(SystemError(err));
 }
@@ -366,7 +370,7 @@ Expected<void, FileReplaceError> ReplaceByRename(const Target& target, std::stri
     }
     if (const int err = WriteAll(temp.fd(), bytes))
         return Fail(SystemError(err));
-    if (::fsync(temp.fd()) != 0)
+    if (SyncFile(temp.fd(), hooks) != 0)
         return Fail(SystemError(errno));
     if (const int err = temp.close())
         return Fail(SystemError(err));
