@@ -286,7 +286,7 @@ TEST(FileReplace, ModesAreKept) {
     const std::vector<Case> cases{
         {022, std::nullopt, 0644}, {077, std::nullopt, 0600}, {002, std::nullopt, 0664},
         {022, 0600, 0600},         {077, 0664, 0664},         {022, 0640, 0640},
-        {022, 01644, 01644},
+        {022, 02775, 02775},       {022, 01644, 01644},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(RunUnprivileged([&](const fs::path& scratch) -> std::string {
@@ -311,14 +311,14 @@ TEST(FileReplace, HardLinksStayOneFile) {
         EXPECT_TRUE(RunUnprivileged([&](const fs::path& scratch) -> std::string {
             const fs::path target = scratch / "chart.sud", other = scratch / "copy.sud";
             WriteBytes(target, "old bytes, longer than the new");
-            fs::permissions(target, fs::perms(0640));
+            fs::permissions(target, fs::perms(02750));
             fs::create_hard_link(target, other);
             const auto r = ReplaceFile(target.string(), content);
             if (!r)
                 return FileReplaceText(r.error());
             if (ReadBytes(other) != content || ReadBytes(target) != content)
                 return "the names hold different content";
-            if (fs::hard_link_count(target) != 2 || ModeOf(target) != 0640)
+            if (fs::hard_link_count(target) != 2 || ModeOf(target) != 02750)
                 return "the link or the mode was lost";
             return Leftovers(scratch);
         })) << content.size()
