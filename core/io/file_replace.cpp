@@ -266,11 +266,23 @@ int WriteAllAt(int fd, std::string_view bytes) {
     return 0;
 }
 
+int SyncFile(int fd, const FileReplaceHooks& hooks) {
+    return hooks.syncFile ? hooks.syncFile(fd) : ::fsync(fd);
+}
+
+// A write by an ordinary user clears the file's set-user-ID and
+// set-group-ID bits; a replaced file keeps them.
+int RestoreSetIdBits(int fd, const Target& target) {
+    if (!target.exists || (target.status.st_mode & (S_ISUID | S_ISGID)) == 0)
+        return 0;
+    return ::fchmod(fd, target.status.st_mode & 07777) == 0 ? 0 : errno;
+}
+
 // The whole file becomes `bytes`, on the disk.
-int Overwrite(int fd, std::string_view bytes) {
+int Overwrite(int fd, std::string_view bytes, const FileReplaceHooks& hooks) {
     if (const int err = WriteAllAt(fd, bytes))
         return err;
-    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd) != 0)
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || SyncFile(fd, hooks) != 0)
         return errno;
     return 0;
 }
@@ -311,10 +323,13 @@ Expected<void, FileReplaceError> RewriteInPlace(const Target& target, std::strin
     CleanupSignalsHeld held;
     if (hooks.beforeRename)
         hooks.beforeRename();
-    const int err = Overwrite(file.get(), bytes);
-    if (err == 0)
+    const int err = Overwrite(file.get(), bytes, hooks);
+    if (err == 0) {
+        if (const int modeErr = RestoreSetIdBits(file.get(), target))
+            return Fail(SystemError(modeErr));
         return {};
-    if (Overwrite(file.get(), old) != 0)
+    }
+    if (Overwrite(file.get(), old, {}) != 0)
         (void)ReplaceByRename(target, old, {});
     return Fail(SystemError(err));
 }
@@ -366,7 +381,9 @@ Expected<void, FileReplaceError> ReplaceByRename(const Target& target, std::stri
     }
     if (const int err = WriteAll(temp.fd(), bytes))
         return Fail(SystemError(err));
-    if (::fsync(temp.fd()) != 0)
+    if (const int err = RestoreSetIdBits(temp.fd(), target))
+        return Fail(SystemError(err));
+    if (SyncFile(temp.fd(), hooks) != 0)
         return Fail(SystemError(errno));
     if (const int err = temp.close())
         return Fail(SystemError(err));

@@ -44,9 +44,12 @@ struct FileReplaceError {
     int systemError = 0;  // errno, for Kind::System
 };
 
-// Test seam: runs after the temporary file is complete, before the rename.
+// Test seams.
 struct FileReplaceHooks {
+    // Runs after the temporary file is complete, before the rename.
     std::function<void()> beforeRename;
+    // Stands in for fsync(2) on the new content, to feign a failing disk.
+    std::function<int(int fd)> syncFile = {};
 };
 
 // Replaces (or creates) the file at `path` with `bytes`. A new file gets

@@ -24,9 +24,11 @@ namespace vellamor::test {
 inline constexpr unsigned kUnprivilegedId = 65534;
 
 // `body` gets its scratch folder and returns an empty string on success or
-// what went wrong.
+// what went wrong. With `dropPrivileges` false it runs as the suite's own
+// user instead (root in CI), for what must hold for the administrator too.
 inline testing::AssertionResult RunUnprivileged(
-    const std::function<std::string(const std::filesystem::path& scratch)>& body) {
+    const std::function<std::string(const std::filesystem::path& scratch)>& body,
+    bool dropPrivileges = true) {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0)
         return testing::AssertionFailure() << "pipe: " << std::strerror(errno);
@@ -40,8 +42,9 @@ inline testing::AssertionResult RunUnprivileged(
                 (void)!::write(pipeFds[1], text.data(), text.size());
             ::_exit(text.empty() ? 0 : 1);
         };
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedId) != 0 ||
-                                 ::setuid(kUnprivilegedId) != 0 || ::geteuid() == 0))
+        if (dropPrivileges && ::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedId) != 0 ||
+             ::setuid(kUnprivilegedId) != 0 || ::geteuid() == 0))
             report(std::string("cannot drop to uid and gid 65534: ") + std::strerror(errno));
         std::string pattern =
             (std::filesystem::temp_directory_path() / "vellamor-user-XXXXXX").string();

@@ -107,6 +107,7 @@ TEST(ChartFile, DamagedFilesAreRefusedWithTheirReason) {
         {"capital-extension.SUD", P::NotAChartName, 0, "the name does not end in \"sud\""},
         {"wrong-extension.txt", P::NotAChartName, 0, "the name does not end in \"sud\""},
         {"does-not-exist.sud", P::NoSuchFile, 0, "no such file"},
+        {"/etc/passwd/x.sud", P::NoSuchFile, 0, "no such file"},
         {"empty.sud", P::EmptyFile, 0, "the file is empty"},
         {"values-no-list-holds.sud", P::UnacceptableValue, 2, "line 2: month 13 is not 1 to 12"},
         {"short-six-lines.sud", P::EndsEarly, 6, "the file ends after line 6"},
@@ -114,7 +115,7 @@ TEST(ChartFile, DamagedFilesAreRefusedWithTheirReason) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const ChartReadResult r = ReadChartFile(Fixture(c.name));
+        const ChartReadResult r = ReadChartFile(c.name[0] == '/' ? c.name : Fixture(c.name));
         ASSERT_FALSE(r);
         EXPECT_EQ(r.error().problem, c.problem);
         EXPECT_EQ(r.error().line, c.line);

@@ -50,6 +50,8 @@ TEST(ChartFormat, AValueTheFormCannotTakeRefusesTheWholeFile) {
         {4, "1900", "line 4: year 1900 is not 1901 to 2050"},
         {5, "24", "line 5: hour 24 is not 0 to 23"},
         {6, "x", "line 6: minute \"x\" is not 0 to 59"},
+        {6, "123456789012", "line 6: minute \"123456789012\" is not 0 to 59"},
+        {6, "1234567890123", "line 6: minute is not 0 to 59"},
         {7, "71", "line 7: time zone row 71 is not 0 to 70"},
         {7, "-1", "line 7: time zone row -1 is not 0 to 70"},
         {12, "maybe", "line 12: East/West \"maybe\" is neither True nor False"},
@@ -61,6 +63,8 @@ TEST(ChartFormat, AValueTheFormCannotTakeRefusesTheWholeFile) {
         {13, "-1", ""},
         {14, "0", ""},
         {7, "70", ""},
+        {2, "05", ""},
+        {7, "034", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("line " + std::to_string(c.line) + " \"" + c.text + "\"");

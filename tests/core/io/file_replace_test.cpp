@@ -53,14 +53,21 @@ mode_t ModeOf(const fs::path& p) {
     return st.st_mode & 07777;
 }
 
-// Each failure, as an ordinary user: the reason is the system's own words,
-// the old file keeps every byte, and no temporary file stays.
+// Each failure, as an ordinary user and where it must hold for the
+// administrator too as the suite's own user: the reason is the system's own
+// words, the old file keeps every byte, and no temporary file stays.
 TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
     struct Case {
         const char* what;
         std::function<void(const fs::path& folder, const fs::path& target)> arrange;
         std::string newBytes;
         std::string reason;
+        bool administratorToo = false;
+        FileReplaceHooks hooks = {};
+    };
+    const auto failingDisk = [](int) {
+        errno = EIO;
+        return -1;
     };
     const std::string big(200 * 1024, 'x');
     const std::vector<Case> cases{
@@ -81,29 +88,50 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
          big, "File too large"},
         {"a read-only file",
          [](const fs::path&, const fs::path& target) { fs::permissions(target, fs::perms(0444)); },
-         "new", "the file is read-only"},
+         "new", "the file is read-only", true},
+        {"a disk that fails to flush",
+         [](const fs::path&, const fs::path&) {},
+         "new",
+         "Input/output error",
+         true,
+         {{}, failingDisk}},
+        {"a disk that fails to flush through one of two hard links",
+         [](const fs::path& folder, const fs::path& target) {
+             fs::create_hard_link(target, folder / "other.sud");
+         },
+         "new",
+         "Input/output error",
+         true,
+         {{}, failingDisk}},
         {"a folder that may not be written",
          [](const fs::path& folder, const fs::path&) { fs::permissions(folder, fs::perms(0555)); },
          "new", "Permission denied"},
     };
     for (const Case& c : cases) {
-        EXPECT_TRUE(RunUnprivileged([&](const fs::path& scratch) -> std::string {
-            const fs::path folder = scratch / "charts";
-            fs::create_directory(folder);
-            const fs::path target = folder / "old.sud";
-            WriteBytes(target, "old bytes\r\n");
-            c.arrange(folder, target);
-            const auto r = ReplaceFile(target.string(), c.newBytes);
-            fs::permissions(folder, fs::perms::owner_all);
-            if (r)
-                return "replaced";
-            if (FileReplaceText(r.error()) != c.reason)
-                return "reason: " + FileReplaceText(r.error());
-            if (ReadBytes(target) != "old bytes\r\n")
-                return "the old file changed";
-            const std::string left = Leftovers(folder);
-            return left.empty() ? "" : "left behind: " + left;
-        })) << c.what;
+        for (const bool unprivileged : {true, false}) {
+            if (!unprivileged && !c.administratorToo)
+                continue;
+            EXPECT_TRUE(RunUnprivileged(
+                [&](const fs::path& scratch) -> std::string {
+                    const fs::path folder = scratch / "charts";
+                    fs::create_directory(folder);
+                    const fs::path target = folder / "old.sud";
+                    WriteBytes(target, "old bytes\r\n");
+                    c.arrange(folder, target);
+                    const auto r = ReplaceFile(target.string(), c.newBytes, c.hooks);
+                    fs::permissions(folder, fs::perms::owner_all);
+                    if (r)
+                        return "replaced";
+                    if (FileReplaceText(r.error()) != c.reason)
+                        return "reason: " + FileReplaceText(r.error());
+                    if (ReadBytes(target) != "old bytes\r\n")
+                        return "the old file changed";
+                    const std::string left = Leftovers(folder);
+                    return left.empty() ? "" : "left behind: " + left;
+                },
+                unprivileged))
+                << c.what << (unprivileged ? "" : " (as the suite's user)");
+        }
     }
 }
 
@@ -172,32 +200,36 @@ TEST(FileReplace, NoTemporaryFileOutlivesARenameThatFailsOrASignal) {
 TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
     struct Case {
         const char* what;
-        std::string link;    // what the link "out.svg" points to, relative to its folder
-        bool shared;         // the links lie in a sticky world-writable folder
-        bool stranger;       // the links belong to neither the user nor the folder's owner
-        std::string reason;  // empty: the file behind the link is replaced
+        std::string link;  // what the link "out.svg" points to, relative to its folder
+        bool shared;       // the links lie in a sticky world-writable folder
+        enum Owner { User, Stranger, FolderOwner } owner;  // whose the links are
+        std::string reason;                   // empty: the file behind the link is replaced
         std::string saved = "links/out.svg";  // the path saved to
     };
     const std::string refused = "will not follow a symbolic link in a shared folder";
     const std::vector<Case> cases{
-        {"a link to a file", "../real/out.svg", false, false, ""},
-        {"a chain of links", "hop.svg", false, false, ""},
-        {"the user's own link in a shared folder", "../real/out.svg", true, false, ""},
-        {"a stranger's link in a shared folder", "../real/out.svg", true, true, refused},
-        {"a dangling link", "../real/nothing.svg", false, false,
+        {"a link to a file", "../real/out.svg", false, Case::User, ""},
+        {"a chain of links", "hop.svg", false, Case::User, ""},
+        {"the user's own link in a shared folder", "../real/out.svg", true, Case::User, ""},
+        {"the folder owner's link in a shared folder", "hop.svg", true, Case::FolderOwner, ""},
+        {"a stranger's link in a shared folder", "../real/out.svg", true, Case::Stranger, refused},
+        {"a dangling link", "../real/nothing.svg", false, Case::User,
          "the symbolic link leads to no file"},
         // A link to a folder ("dir" leads to "real"), anywhere in the path.
-        {"the user's own folder link in a shared folder", "", true, false, "", "links/dir/out.svg"},
-        {"a stranger's folder link in a shared folder", "", true, true, refused,
+        {"the user's own folder link in a shared folder", "", true, Case::User, "",
          "links/dir/out.svg"},
-        {"a stranger's folder link further up", "", true, true, refused,
+        {"the folder owner's folder link in a shared folder", "", true, Case::FolderOwner, "",
+         "links/dir/../links/out.svg"},
+        {"a stranger's folder link in a shared folder", "", true, Case::Stranger, refused,
+         "links/dir/out.svg"},
+        {"a stranger's folder link further up", "", true, Case::Stranger, refused,
          "links/dir/../real/out.svg"},
     };
-    // A third user's link can only be made by the administrator.
+    // Another user's link can only be made by the administrator.
     const bool administrator = ::geteuid() == 0;
     std::string needsRoot;
     for (const Case& c : cases) {
-        if (c.stranger && !administrator) {
+        if (c.owner != Case::User && !administrator) {
             needsRoot += std::string(needsRoot.empty() ? "" : ", ") + c.what;
             continue;
         }
@@ -214,8 +246,11 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
         fs::create_symlink(c.link.empty() ? "../real/out.svg" : c.link, root / "links" / "out.svg");
         fs::create_directory_symlink("../real", root / "links" / "dir");
         if (administrator) {
-            // The user below is 65534; a stranger is some third user.
-            const uid_t owner = c.stranger ? 65533 : test::kUnprivilegedId;
+            // The user below is 65534, the folders' owner root; a stranger
+            // is some third user.
+            const uid_t owner = c.owner == Case::Stranger      ? 65533
+                                : c.owner == Case::FolderOwner ? 0
+                                                               : test::kUnprivilegedId;
             for (const char* link : {"out.svg", "hop.svg", "dir"})
                 ASSERT_EQ(::lchown((root / "links" / link).c_str(), owner, owner), 0);
             ASSERT_EQ(::chown((root / "real" / "out.svg").c_str(), test::kUnprivilegedId,
@@ -238,7 +273,7 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
         fs::remove_all(root);
     }
     if (!needsRoot.empty())
-        GTEST_SKIP() << "not run as root, so no third user's link could be planted: " << needsRoot;
+        GTEST_SKIP() << "not run as root, so no other user's link could be planted: " << needsRoot;
 }
 
 // A new file follows the umask; a replaced one keeps its mode.
@@ -251,6 +286,7 @@ TEST(FileReplace, ModesAreKept) {
     const std::vector<Case> cases{
         {022, std::nullopt, 0644}, {077, std::nullopt, 0600}, {002, std::nullopt, 0664},
         {022, 0600, 0600},         {077, 0664, 0664},         {022, 0640, 0640},
+        {022, 02775, 02775},       {022, 01644, 01644},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(RunUnprivileged([&](const fs::path& scratch) -> std::string {
@@ -275,14 +311,14 @@ TEST(FileReplace, HardLinksStayOneFile) {
         EXPECT_TRUE(RunUnprivileged([&](const fs::path& scratch) -> std::string {
             const fs::path target = scratch / "chart.sud", other = scratch / "copy.sud";
             WriteBytes(target, "old bytes, longer than the new");
-            fs::permissions(target, fs::perms(0640));
+            fs::permissions(target, fs::perms(02750));
             fs::create_hard_link(target, other);
             const auto r = ReplaceFile(target.string(), content);
             if (!r)
                 return FileReplaceText(r.error());
             if (ReadBytes(other) != content || ReadBytes(target) != content)
                 return "the names hold different content";
-            if (fs::hard_link_count(target) != 2 || ModeOf(target) != 0640)
+            if (fs::hard_link_count(target) != 2 || ModeOf(target) != 02750)
                 return "the link or the mode was lost";
             return Leftovers(scratch);
         })) << content.size()
