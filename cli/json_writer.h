@@ -293,35 +293,48 @@ template <typename T>
     End(Level::Array, ']');
 }
 
-[[gnu::always_inline]] inline void JsonWriter::Key(JsonKey key) {
+// The member's name written with what goes before it, and room made for at
+// most `most` bytes of its value: where the value goes. Null for a name to
+// escape or a member larger than the block, which the caller then writes
+// piece by piece.
+[[gnu::always_inline]] inline char* JsonWriter::BeginMember(JsonKey key, std::size_t most) {
     if (m_depth == 0 || m_open[m_depth - 1].level != Level::Object || m_afterKey)
         Misplaced("JSON: a key outside an object");
-    Open& open = m_open[m_depth - 1];
-    const bool separate = open.hasMember;
-    open.hasMember = true;
-    m_afterKey = true;
-    // The usual key, the program's own name, goes in with one check of the
-    // room: ", " when needed, the quoted key and ": ".
     const std::string_view name = key.name();
-    char* to = key.plain() || !json_detail::MayNeedEscape(name) ? Room(name.size() + 6) : nullptr;
-    if (!to) {
-        if (separate)
-            Put(", ");
-        Put('"');
-        Escaped(name);
-        Put("\": ");
-        return;
-    }
+    char* to = key.plain() ? Room(name.size() + 6 + most) : nullptr;
+    if (!to)
+        return nullptr;
+    Open& open = m_open[m_depth - 1];
     to[0] = ',';
     to[1] = ' ';
-    to += separate ? 2 : 0;
+    to += open.hasMember ? 2 : 0;
+    open.hasMember = true;
     to[0] = '"';
     CopySmall(to + 1, name.data(), name.size());
     to += name.size() + 1;
     to[0] = '"';
     to[1] = ':';
     to[2] = ' ';
-    m_used += name.size() + (separate ? 6 : 4);
+    return to + 3;
+}
+
+[[gnu::always_inline]] inline void JsonWriter::Key(JsonKey key) {
+    // The usual key, the program's own name, goes in with one check of the
+    // room: ", " when needed, the quoted key and ": ".
+    if (char* end = BeginMember(key, 0)) {
+        EndMember(end);
+        m_afterKey = true;
+        return;
+    }
+    // A name to escape, or one larger than the block.
+    Open& open = m_open[m_depth - 1];
+    if (open.hasMember)
+        Put(", ");
+    open.hasMember = true;
+    m_afterKey = true;
+    Put('"');
+    Escaped(key.name());
+    Put("\": ");
 }
 
 [[gnu::always_inline]] inline void JsonWriter::Integer(std::int64_t v) {
@@ -370,31 +383,6 @@ template <typename T>
         EscapedSlowly(s);
     else
         Put(s);
-}
-
-// The member's name written with what goes before it, and room made for at
-// most `most` bytes of its value: where the value goes. Null for a name to
-// escape or a member larger than the block, which the caller then writes
-// piece by piece.
-[[gnu::always_inline]] inline char* JsonWriter::BeginMember(JsonKey key, std::size_t most) {
-    if (m_depth == 0 || m_open[m_depth - 1].level != Level::Object || m_afterKey)
-        Misplaced("JSON: a key outside an object");
-    const std::string_view name = key.name();
-    char* to = key.plain() ? Room(name.size() + 6 + most) : nullptr;
-    if (!to)
-        return nullptr;
-    Open& open = m_open[m_depth - 1];
-    to[0] = ',';
-    to[1] = ' ';
-    to += open.hasMember ? 2 : 0;
-    open.hasMember = true;
-    to[0] = '"';
-    CopySmall(to + 1, name.data(), name.size());
-    to += name.size() + 1;
-    to[0] = '"';
-    to[1] = ':';
-    to[2] = ' ';
-    return to + 3;
 }
 
 [[gnu::always_inline]] inline void JsonWriter::Plain(JsonKey key, std::string_view text) {
