@@ -129,37 +129,70 @@ double TropicalRahu(double d) {
     return n * (180.0 / 3.1416) - 1.0;
 }
 
+namespace {
+
+// Element row k to body index in chart order.
+constexpr auto kBodyOfElement =
+    std::to_array<Body>({Body::Mercury, Body::Venus, Body::Sun, Body::Mars, Body::Jupiter,
+                         Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto});
+static_assert(kBodyOfElement.size() == kElementBodies);
+
+// Hours first, then minutes; the sum is the same instant.
+CivilDateTime PlanetUniversal(const BirthData& b, int zoneTableHours, int zoneTableMinutes) {
+    return AddMinutes({b.year, b.month, b.day, b.hour, b.minute},
+                      zoneTableHours * 60LL + zoneTableMinutes);
+}
+
+double DayNumberOf(const CivilDateTime& u) {
+    return DayNumberJ2000(u.year, u.month, u.day, u.hour, u.minute);
+}
+
+double Sidereal(double tropical, double ayanamsa) {
+    return AddTurnsWhileNegative(tropical - ayanamsa);
+}
+
+double KetuOf(double rahu) {
+    return std::fabs(SubtractTurnsWhileAbove360(rahu + 180.0));
+}
+
+}  // namespace
+
 PlanetLongitudes ComputePlanetLongitudes(const BirthData& b, double ayanamsaOffset,
                                          int zoneTableHours, int zoneTableMinutes) {
     PlanetLongitudes p;
-    // Hours first, then minutes; the sum is the same instant.
-    p.universal = AddMinutes({b.year, b.month, b.day, b.hour, b.minute},
-                             zoneTableHours * 60LL + zoneTableMinutes);
-    const double d = DayNumberJ2000(p.universal.year, p.universal.month, p.universal.day,
-                                    p.universal.hour, p.universal.minute);
+    p.universal = PlanetUniversal(b, zoneTableHours, zoneTableMinutes);
+    const double d = DayNumberOf(p.universal);
     p.dayNumber = d;
     const double ayanamsa = std::fabs(ayanamsaOffset);
     const EarthPosition earth = ComputeEarthPosition(d);
-
-    // Element row k to body index in chart order.
-    constexpr auto kBodyOfElement =
-        std::to_array<Body>({Body::Mercury, Body::Venus, Body::Sun, Body::Mars, Body::Jupiter,
-                             Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto});
-    static_assert(kBodyOfElement.size() == kElementBodies);
     for (int k = 0; k < kElementBodies; ++k) {
         const int i = BodyIndex(kBodyOfElement[static_cast<std::size_t>(k)]);
         const double tropical = GeocentricLongitude(k, d, earth);
         p.tropical[i] = tropical;
-        p.longitudes[i] = AddTurnsWhileNegative(tropical - ayanamsa);
+        p.longitudes[i] = Sidereal(tropical, ayanamsa);
     }
 
     const int rahu = BodyIndex(Body::Rahu);
     const double rahuTropical = TropicalRahu(d);
-    const double r = AddTurnsWhileNegative(rahuTropical - ayanamsa);
+    const double r = Sidereal(rahuTropical, ayanamsa);
     p.tropical[rahu] = rahuTropical;
     p.longitudes[rahu] = r;
-    p.longitudes[BodyIndex(Body::Ketu)] = std::fabs(SubtractTurnsWhileAbove360(r + 180.0));
+    p.longitudes[BodyIndex(Body::Ketu)] = KetuOf(r);
     return p;
+}
+
+double ComputePlanetLongitude(Body body, const BirthData& b, double ayanamsaOffset,
+                              int zoneTableHours, int zoneTableMinutes) {
+    const double d = DayNumberOf(PlanetUniversal(b, zoneTableHours, zoneTableMinutes));
+    const double ayanamsa = std::fabs(ayanamsaOffset);
+    if (body == Body::Rahu || body == Body::Ketu) {
+        const double r = Sidereal(TropicalRahu(d), ayanamsa);
+        return body == Body::Ketu ? KetuOf(r) : r;
+    }
+    for (int k = 0; k < kElementBodies; ++k)
+        if (kBodyOfElement[static_cast<std::size_t>(k)] == body)
+            return Sidereal(GeocentricLongitude(k, d), ayanamsa);
+    return 0;  // the Moon and the Ascendant have computations of their own
 }
 
 PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& asc,

@@ -66,6 +66,12 @@ struct PlanetLongitudes {
 PlanetLongitudes ComputePlanetLongitudes(const BirthData& birth, double ayanamsaOffset,
                                          int zoneTableHours, int zoneTableMinutes);
 
+// One body's sidereal longitude as ComputePlanetLongitudes finds it, for
+// searches over time: the Sun, Mercury to Pluto, Rahu or Ketu (0 for the
+// Moon and the Ascendant, which have computations of their own).
+double ComputePlanetLongitude(Body body, const BirthData& birth, double ayanamsaOffset,
+                              int zoneTableHours, int zoneTableMinutes);
+
 struct PlanetPositions {
     CivilDateTime universal;  // the planets' universal date and time
     double dayNumber = 0;     // d

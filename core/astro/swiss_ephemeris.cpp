@@ -115,6 +115,19 @@ double PreciseMoonLongitude(double jd, Ayanamsa ayanamsa) {
     return x[0];
 }
 
+PreciseMotion PreciseBodyMotion(Body body, double jd, Ayanamsa ayanamsa, LunarNode node) {
+    PrepareThread(ayanamsa);
+    int32 ephemerisFlag = SEFLG_SWIEPH;
+    double x[6];
+    const bool isNode = body == Body::Rahu || body == Body::Ketu;
+    const int32 number = isNode ? (node == LunarNode::Mean ? SE_MEAN_NODE : SE_TRUE_NODE)
+                                : kPlanets[static_cast<std::size_t>(BodyIndex(body))];
+    CalculateBody(jd, number, ephemerisFlag, x);
+    if (body == Body::Ketu)
+        return {std::fmod(x[0] + 180.0, 360.0), x[3]};
+    return {x[0], x[3]};
+}
+
 double JulianDayUniversal(int year, int month, int day, double hours) {
     return swe_julday(year, month, day, hours, SE_GREG_CAL);
 }

@@ -44,6 +44,16 @@ double PreciseAscendant(double julianDayUniversal, double latitudeNorth, double 
                         Ayanamsa ayanamsa);
 double PreciseMoonLongitude(double julianDayUniversal, Ayanamsa ayanamsa);
 
+// One body, Sun to Ketu, for searches over time: its sidereal longitude and
+// its speed, exactly as ComputePreciseMoment finds them (Ketu opposite Rahu,
+// at Rahu's speed).
+struct PreciseMotion {
+    double longitude = 0;  // degrees
+    double speed = 0;      // degrees a day
+};
+PreciseMotion PreciseBodyMotion(Body body, double julianDayUniversal, Ayanamsa ayanamsa,
+                                LunarNode node);
+
 // Julian day (universal time) of a Gregorian date and hour.
 double JulianDayUniversal(int year, int month, int day, double hours);
 
