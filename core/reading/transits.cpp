@@ -54,6 +54,7 @@ Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const Civil
             const int first = chart.chakra.referenceSigns[static_cast<std::size_t>(r)];
             t.houses[static_cast<std::size_t>(r)][b] = (t.signs[b] - first + 12) % 12 + 1;
         }
+        t.stays[b] = FindSignStay(chart, static_cast<Body>(i), reading);
     }
     return t;
 }
@@ -83,8 +84,13 @@ Expected<ChartReading, ReadingError> ComputeReading(const Chart& chart,
     auto transits = ComputeTransits(chart, reading);
     if (!transits)
         return Fail(transits.error());
-    return ChartReading{std::move(*progression), std::move(*transits),
-                        ComputeVimshottari(chart, reading)};
+    ChartReading r{
+        std::move(*progression), std::move(*transits), ComputeVimshottari(chart, reading), {}};
+    const int yearHouse = r.progression.span(DashaLevel::Year).house;
+    for (std::size_t ring = 0; ring < kRingCount; ++ring)
+        for (std::size_t b = 0; b < kTransitBodyCount; ++b)
+            r.housesFromYear[ring][b] = (r.transits.houses[ring][b] - yearHouse + 12) % 12 + 1;
+    return r;
 }
 
 }  // namespace vellamor

@@ -3,7 +3,8 @@
 // Mercury to Pluto, Rahu and Ketu at a reading on the birth's clock, computed
 // exactly as for a chart born then with the birth's zone row, daylight-saving
 // box and place, with the retrograde marks of the reading's day and the house
-// each body falls in within each of the three rings.
+// each body falls in within each of the three rings, and the minutes it
+// entered its sign and leaves it.
 #pragma once
 
 #include <array>
@@ -14,6 +15,7 @@
 #include "core/chart/chakra_model.h"
 #include "core/chart/pipeline.h"
 #include "core/reading/dasha.h"
+#include "core/reading/sign_changes.h"
 #include "core/reading/vimshottari.h"
 
 namespace vellamor {
@@ -30,6 +32,8 @@ struct Transits {
     std::array<bool, kTransitBodyCount> retrograde{};
     std::array<int, kTransitBodyCount> signs{};                           // 1..12
     std::array<std::array<int, kTransitBodyCount>, kRingCount> houses{};  // [ring][body], 1..12
+    // When each body entered its sign and when it leaves it.
+    std::array<SignStay, kTransitBodyCount> stays;
 };
 
 Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const CivilDateTime& reading);
@@ -43,6 +47,9 @@ struct ChartReading {
     DashaProgression progression;
     Transits transits;
     VimshottariReading vimshottari;
+    // The transits' houses counted from the running year's house, taken as
+    // the first for that year, as the dasha is read: [ring][body], 1..12.
+    std::array<std::array<int, kTransitBodyCount>, kRingCount> housesFromYear{};
 };
 
 Expected<ChartReading, ReadingError> ComputeReading(const Chart& chart,
