@@ -224,19 +224,33 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
         w.String("longText", t.longTexts[b]);
         w.Number("longitude", t.longitudes[b]);
         w.Bool("retrograde", t.retrograde[b]);
+        const auto instant = [&w](JsonKey key, const std::optional<CivilDateTime>& when) {
+            if (when) {
+                w.String(key, ClockText(*when));
+            } else {
+                w.Key(key);
+                w.Null();
+            }
+        };
+        instant("enters", t.stays[b].enters);
+        instant("leaves", t.stays[b].leaves);
         w.EndObject();
     }
     w.EndArray();
-    w.Key("houses");
-    w.BeginObject();
-    for (int r = 0; r < kRingCount; ++r) {
-        w.Key(kRingJsonKeys[static_cast<std::size_t>(r)]);
-        w.BeginArray();
-        for (int i = 0; i < kTransitBodyCount; ++i)
-            w.Integer(t.houses[static_cast<std::size_t>(r)][static_cast<std::size_t>(i)]);
-        w.EndArray();
-    }
-    w.EndObject();
+    const auto houses = [&w](JsonKey key, const auto& byRing) {
+        w.Key(key);
+        w.BeginObject();
+        for (int r = 0; r < kRingCount; ++r) {
+            w.Key(kRingJsonKeys[static_cast<std::size_t>(r)]);
+            w.BeginArray();
+            for (const int house : byRing[static_cast<std::size_t>(r)])
+                w.Integer(house);
+            w.EndArray();
+        }
+        w.EndObject();
+    };
+    houses("houses", t.houses);
+    houses("fromYear", reading.housesFromYear);
     w.EndObject();
 
     w.Key("vimshottari");

@@ -146,6 +146,14 @@ std::string ReadingPrintout(const Chart& chart, const ChartReading& reading) {
                       t.houses[2][b]);
         out += line;
     }
+    out += "\n  Sign changes (the birth's clock)\n";
+    for (int i = 0; i < kTransitBodyCount; ++i) {
+        const SignStay& stay = t.stays[static_cast<std::size_t>(i)];
+        out += "    " + Pad(kPlanetNames[static_cast<std::size_t>(i)], 9) + "entered " +
+               (stay.enters ? ClockWords(*stay.enters) : std::string("before 1901     ")) +
+               "   leaves " + (stay.leaves ? ClockWords(*stay.leaves) : std::string("after 2050")) +
+               "\n";
+    }
     out += "\n  Vimshottari dasha from the Moon (years of 365.25 days)\n";
     constexpr std::array<std::string_view, kVimshottariLevelCount> kVimshottariNames{
         "Mahadasha", "Antardasha", "Pratyantardasha"};

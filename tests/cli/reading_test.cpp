@@ -61,8 +61,17 @@ TEST(ReadingOption, JsonAddsProgressionAndTransitsAfterEveryOtherKey) {
     EXPECT_EQ(t.at("bodies").at(11).at("name").get<std::string>(), "Ketu");
     EXPECT_EQ(testjson::Keys(t.at("bodies").at(0)),
               (std::vector<std::string>{"name", "label", "position", "longText", "longitude",
-                                        "retrograde"}));
+                                        "retrograde", "enters", "leaves"}));
+    // The Sun's month in its sign holds the reading.
+    EXPECT_EQ(t.at("bodies").at(0).at("enters").get<std::string>(), "2026-11-17T04:43");
+    EXPECT_EQ(t.at("bodies").at(0).at("leaves").get<std::string>(), "2026-12-16T19:20");
+    EXPECT_EQ(testjson::Keys(t),
+              (std::vector<std::string>{"reading", "bodies", "houses", "fromYear"}));
     EXPECT_EQ(testjson::Keys(t.at("houses")), (std::vector<std::string>{"birth", "moon", "sun"}));
+    // The year's house (11) counts as the first: the Sun in the birth ring's
+    // 10th house is the 12th from it.
+    EXPECT_EQ(t.at("houses").at("birth").at(0).get<double>(), 10);
+    EXPECT_EQ(t.at("fromYear").at("birth").at(0).get<double>(), 12);
     // The Sun's house in the Sun ring counts from the birth Sun's sign.
     EXPECT_EQ(t.at("houses").at("sun").size(), 12u);
 
