@@ -2,6 +2,7 @@
 #include "gui/dasha_panel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -216,8 +217,18 @@ DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m
     lblRings = Wrapped(body, QStringLiteral("lblRings"));
     lblCycle = Wrapped(body, QStringLiteral("lblCycle"));
     lblTransits = Wrapped(body, QStringLiteral("lblTransits"));
+    lblSignChanges = Wrapped(body, QStringLiteral("lblSignChanges"));
     lblVimshottari = Wrapped(body, QStringLiteral("lblVimshottari"));
-    for (QLabel* l : {lblRunning, lblRings, lblCycle, lblTransits, lblVimshottari})
+    // The classical texts read a year's transits from the year's house as
+    // the first; the chakra's own count is from each ring's first house.
+    cboHousesFrom = new QComboBox(body);
+    cboHousesFrom->setObjectName(QStringLiteral("cboHousesFrom"));
+    cboHousesFrom->addItems({tr("Count houses from each ring's first house"),
+                             tr("Count houses from the year's house")});
+    for (QLabel* l : {lblRunning, lblRings, lblCycle})
+        layout->addWidget(l);
+    layout->addWidget(cboHousesFrom);
+    for (QLabel* l : {lblTransits, lblSignChanges, lblVimshottari})
         layout->addWidget(l);
     layout->addStretch(1);
     scroll->setWidget(body);
@@ -226,6 +237,7 @@ DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m
     connect(cmdNow, &QPushButton::clicked, this, &DashaPanel::onNow);
     connect(chkHighlights, &QCheckBox::toggled, this, &DashaPanel::overlayChanged);
     connect(chkTransits, &QCheckBox::toggled, this, &DashaPanel::overlayChanged);
+    connect(cboHousesFrom, &QComboBox::currentIndexChanged, this, &DashaPanel::showReading);
 
     onNow();
 }
@@ -264,7 +276,8 @@ void DashaPanel::onReadingEdited(const QDateTime& clock) {
 
 void DashaPanel::showReading() {
     if (!m_reading) {
-        for (QLabel* l : {lblRunning, lblRings, lblCycle, lblTransits, lblVimshottari})
+        for (QLabel* l :
+             {lblRunning, lblRings, lblCycle, lblTransits, lblSignChanges, lblVimshottari})
             l->clear();
         return;
     }
@@ -318,10 +331,16 @@ void DashaPanel::showReading() {
     }
     lblCycle->setText(years + QStringLiteral("</table>"));
 
-    QString moving = QStringLiteral(
-                         "<b>%1</b><table cellspacing='0' cellpadding='1'>"
-                         "<tr><td> </td><td> </td><td> </td><td colspan='3'>%2 </td></tr>")
-                         .arg(tr("Transits"), tr("houses B M S"));
+    const bool fromYear = cboHousesFrom->currentIndex() == 1;
+    const auto& houses = fromYear ? m_reading->housesFromYear : t.houses;
+    QString moving =
+        QStringLiteral(
+            "<b>%1</b><table cellspacing='0' cellpadding='1'>"
+            "<tr><td> </td><td> </td><td> </td><td colspan='3'>%2 </td></tr>")
+            .arg(tr("Transits"),
+                 fromYear
+                     ? tr("from the year's house %1: B M S").arg(p.span(DashaLevel::Year).house)
+                     : tr("houses B M S"));
     for (int i = 0; i < kTransitBodyCount; ++i) {
         const auto b = static_cast<std::size_t>(i);
         moving += QStringLiteral(
@@ -330,11 +349,24 @@ void DashaPanel::showReading() {
                       "<td align='right'>%6 </td></tr>")
                       .arg(TranslatedCoreText(kPlanetNames[b]), Html(t.positionTexts[b]),
                            Html(t.labels[b]).trimmed())
-                      .arg(t.houses[0][b])
-                      .arg(t.houses[1][b])
-                      .arg(t.houses[2][b]);
+                      .arg(houses[0][b])
+                      .arg(houses[1][b])
+                      .arg(houses[2][b]);
     }
     lblTransits->setText(moving + QStringLiteral("</table>"));
+
+    QString changes = QStringLiteral(
+                          "<b>%1</b><table cellspacing='0' cellpadding='1'>"
+                          "<tr><td> </td><td>%2 </td><td>%3 </td></tr>")
+                          .arg(tr("Sign changes"), tr("entered"), tr("leaves"));
+    for (int i = 0; i < kTransitBodyCount; ++i) {
+        const SignStay& stay = t.stays[static_cast<std::size_t>(i)];
+        changes += QStringLiteral("<tr><td><b>%1</b> </td><td>%2 </td><td>%3 </td></tr>")
+                       .arg(TranslatedCoreText(kPlanetNames[static_cast<std::size_t>(i)]),
+                            stay.enters ? When(*stay.enters) : tr("before %1").arg(kFirstYear),
+                            stay.leaves ? When(*stay.leaves) : tr("after %1").arg(kLastYear));
+    }
+    lblSignChanges->setText(changes + QStringLiteral("</table>"));
 
     // The life's mahadashas and the running one's antardashas, each running
     // period marked and in bold.

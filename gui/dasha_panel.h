@@ -2,7 +2,9 @@
 // The result window's "Dasha and Transits" panel: a date and time of reading
 // on the birth's clock, the running year, month and period of the Sudarshan
 // dasha with each ring's ruling house, the twelve years of the cycle, the
-// transit positions, the Vimshottari periods of the life with the running
+// transit positions with their houses counted from each ring's first house
+// or from the year's, when each transiting body entered its sign and leaves
+// it, the Vimshottari periods of the life with the running
 // mahadasha's antardashas, and the two switches that put the reading on the
 // chakra.
 #pragma once
@@ -16,6 +18,7 @@
 #include "render/chakra_painter.h"
 
 class QCheckBox;
+class QComboBox;
 class QDateTimeEdit;
 class QLabel;
 class QPushButton;
@@ -68,7 +71,9 @@ class DashaPanel : public QWidget {
     QLabel* lblRunning = nullptr;
     QLabel* lblRings = nullptr;
     QLabel* lblCycle = nullptr;
+    QComboBox* cboHousesFrom = nullptr;
     QLabel* lblTransits = nullptr;
+    QLabel* lblSignChanges = nullptr;
     QLabel* lblVimshottari = nullptr;
 };
 
