@@ -836,6 +836,38 @@ year %2, month %3, period %4</source>
         <source>Pratyantardasha: %1, %2 – %3</source>
         <translation>प्रत्यंतर्दशा: %1, %2 – %3</translation>
     </message>
+    <message>
+        <source>Count houses from each ring&apos;s first house</source>
+        <translation>प्रत्येक वलय के पहले भाव से भाव गिनें</translation>
+    </message>
+    <message>
+        <source>Count houses from the year&apos;s house</source>
+        <translation>वर्ष के भाव से भाव गिनें</translation>
+    </message>
+    <message>
+        <source>from the year&apos;s house %1: B M S</source>
+        <translation>वर्ष के भाव %1 से: ज चं सू</translation>
+    </message>
+    <message>
+        <source>Sign changes</source>
+        <translation>राशि परिवर्तन</translation>
+    </message>
+    <message>
+        <source>entered</source>
+        <translation>प्रवेश</translation>
+    </message>
+    <message>
+        <source>leaves</source>
+        <translation>निकास</translation>
+    </message>
+    <message>
+        <source>before %1</source>
+        <translation>%1 से पहले</translation>
+    </message>
+    <message>
+        <source>after %1</source>
+        <translation>%1 के बाद</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::Dialogs</name>
