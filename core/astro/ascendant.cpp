@@ -18,6 +18,19 @@ double AyanamsaOffset(double t) {
     return (p - 80861.27) / 3600.0;
 }
 
+namespace {
+
+// Julian centuries from 1900 January 0.5 to the birth's universal time.
+double Centuries1900(const UniversalTime& u) {
+    return (u.julianDay - 2415020.0 + u.universalHours / 24.0 - 0.5) / 36525.0;
+}
+
+}  // namespace
+
+double BirthAyanamsaOffset(const BirthData& b) {
+    return AyanamsaOffset(Centuries1900(BirthUniversalTime(b, 0.0)));
+}
+
 PositionState ComputeAscendantWithoutText(const BirthData& b, double extraHours) {
     PositionState s;
     const UniversalTime u = BirthUniversalTime(b, extraHours);
@@ -32,7 +45,7 @@ PositionState ComputeAscendantWithoutText(const BirthData& b, double extraHours)
     s.longitudeEastNegative = longitude;
     s.latitudeSouthNegative = latitude;
 
-    const double t = (s.julianDay - 2415020.0 + s.universalHours / 24.0 - 0.5) / 36525.0;
+    const double t = Centuries1900(u);
     s.centuries1900 = t;
     s.ayanamsaOffset = AyanamsaOffset(t);
 

@@ -17,6 +17,10 @@ namespace vellamor {
 // centuries from JD 2415020.0. About -22.47 at 1900 and -23.85 at 2000.
 double AyanamsaOffset(double centuries1900);
 
+// The planets' ayanamsa offset at a birth, as ComputeAscendantWithoutText
+// finds it, without the Ascendant.
+double BirthAyanamsaOffset(const BirthData& birth);
+
 struct PositionState {
     double localHours = 0;             // local clock time, hours
     double zoneOffset = 0;             // zone magnitude after the daylight-saving hour

@@ -18,14 +18,12 @@ namespace {
 
 constexpr double kMinutesPerDay = 1440.0;
 
-BirthData BornAt(const Chart& chart, const CivilDateTime& when) {
-    BirthData then = chart.birth;
-    then.year = when.year;
-    then.month = when.month;
-    then.day = when.day;
-    then.hour = when.hour;
-    then.minute = when.minute;
-    return then;
+void MoveTo(BirthData& birth, const CivilDateTime& when) {
+    birth.year = when.year;
+    birth.month = when.month;
+    birth.day = when.day;
+    birth.hour = when.hour;
+    birth.minute = when.minute;
 }
 
 CivilDateTime MinuteAt(long long minute) {
@@ -139,8 +137,8 @@ std::optional<long long> FirstMinuteOut(const Position& position, long long star
     return std::nullopt;
 }
 
-Motion TransitMotion(const Chart& chart, Body body, const CivilDateTime& when) {
-    const BirthData then = BornAt(chart, when);
+// `then` is the chart's birth moved to the instant wanted.
+Motion TransitMotion(const Chart& chart, const BirthData& then, Body body) {
     const CalculationChoice& choice = chart.calculation;
     if (choice.precise()) {
         const PreciseMotion m =
@@ -149,22 +147,26 @@ Motion TransitMotion(const Chart& chart, Body body, const CivilDateTime& when) {
     }
     if (body == Body::Moon)
         return {ComputeMoonState(then, 0.0).moonLongitude, std::nullopt};
-    return {
-        ComputePlanetLongitude(body, then, ComputeAscendantWithoutText(then, 0.0).ayanamsaOffset,
-                               chart.zoneTableHours, chart.zoneTableMinutes),
-        std::nullopt};
+    return {ComputePlanetLongitude(body, then, BirthAyanamsaOffset(then), chart.zoneTableHours,
+                                   chart.zoneTableMinutes),
+            std::nullopt};
 }
 
 }  // namespace
 
 double TransitLongitude(const Chart& chart, Body body, const CivilDateTime& when) {
-    return TransitMotion(chart, body, when).longitude;
+    BirthData then = chart.birth;
+    MoveTo(then, when);
+    return TransitMotion(chart, then, body).longitude;
 }
 
 SignStay FindSignStay(const Chart& chart, Body body, const CivilDateTime& reading) {
     const MotionBound bound = MotionBoundOf(chart, body);
+    // One copy of the birth for the whole search, its texts and all.
+    BirthData then = chart.birth;
     const auto position = [&](const CivilDateTime& when) {
-        return TransitMotion(chart, body, when);
+        MoveTo(then, when);
+        return TransitMotion(chart, then, body);
     };
     const long long now = MinutesSince1970(reading);
     const long long earliest = MinutesSince1970({kFirstYear, 1, 1, 0, 0});
