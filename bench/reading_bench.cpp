@@ -2,7 +2,8 @@
 // Cost of reading a chart at an instant (the running dasha and the transits)
 // against the cost of the chart itself. Target: progression plus transits
 // no dearer than one chart, so that moving the date of reading repaints at
-// once.
+// once; the Vimshottari periods and the sign changes of the transits are
+// measured apart, against one chart, classic and precise.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -10,7 +11,9 @@
 
 #include "core/chart/pipeline.h"
 #include "core/reading/dasha.h"
+#include "core/reading/sign_changes.h"
 #include "core/reading/transits.h"
+#include "core/reading/vimshottari.h"
 #include "random_births.h"
 
 namespace {
@@ -84,6 +87,65 @@ void BM_ProgressionAndTransits(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ProgressionAndTransits);
+
+void BM_Vimshottari(benchmark::State& state) {
+    const auto& cases = Cases();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Case& c = cases[i++ & 1023];
+        auto v = vellamor::ComputeVimshottari(c.chart, c.reading);
+        benchmark::DoNotOptimize(v);
+    }
+}
+BENCHMARK(BM_Vimshottari);
+
+// When each of the twelve transiting bodies entered its sign and leaves it.
+void SignChanges(benchmark::State& state, const std::vector<Case>& cases) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Case& c = cases[i++ % cases.size()];
+        for (int b = 0; b < vellamor::kTransitBodyCount; ++b) {
+            auto stay = vellamor::FindSignStay(c.chart, static_cast<vellamor::Body>(b), c.reading);
+            benchmark::DoNotOptimize(stay);
+        }
+    }
+}
+
+void BM_SignChanges(benchmark::State& state) {
+    SignChanges(state, Cases());
+}
+BENCHMARK(BM_SignChanges)->Unit(benchmark::kMicrosecond);
+
+// The same births calculated precisely (Lahiri, mean node).
+const std::vector<Case>& PreciseCases() {
+    static const std::vector<Case> cases = [] {
+        std::vector<Case> out;
+        for (std::size_t k = 0; k < 64; ++k) {
+            const Case& c = Cases()[k];
+            out.push_back(
+                {vellamor::CalculateChart(c.chart.birth, {vellamor::CalculationMethod::Precise}),
+                 c.reading});
+        }
+        return out;
+    }();
+    return cases;
+}
+
+void BM_PreciseChart(benchmark::State& state) {
+    const auto& cases = PreciseCases();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Case& c = cases[i++ % cases.size()];
+        auto chart = vellamor::CalculateChart(c.chart.birth, c.chart.calculation);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+BENCHMARK(BM_PreciseChart)->Unit(benchmark::kMicrosecond);
+
+void BM_PreciseSignChanges(benchmark::State& state) {
+    SignChanges(state, PreciseCases());
+}
+BENCHMARK(BM_PreciseSignChanges)->Unit(benchmark::kMicrosecond);
 
 // The window's case: one chart, the date of reading moving through its life.
 void BM_OneChartManyReadings(benchmark::State& state) {
