@@ -44,6 +44,17 @@ SheetTexts WindowSheetTexts(const Chart& chart) {
     t.readingLines =
         ChartSheet::tr("Reading %1\nyear %2, month %3, period %4",
                        "%1 the reading's instant; the dasha's year, month and period numbers");
+    t.sudarshanHeading = ChartSheet::tr("Sudarshan Dasha");
+    t.dashaSpans = {ChartSheet::tr("Year %1", "the running year of life"),
+                    ChartSheet::tr("Month %1", "the running month of the dasha"),
+                    ChartSheet::tr("Period %1", "the running period of the dasha")};
+    t.houseCaption = ChartSheet::tr("House", "the ruling house of the dasha");
+    t.vimshottariHeading = ChartSheet::tr("Vimshottari Dasha");
+    t.vimshottariSpans = {ChartSheet::tr("Mahadasha"), ChartSheet::tr("Antardasha"),
+                          ChartSheet::tr("Pratyantardasha")};
+    t.lordCaption = ChartSheet::tr("Lord", "the lord of a Vimshottari period");
+    t.fromCaption = ChartSheet::tr("From", "a period's start");
+    t.toCaption = ChartSheet::tr("To", "a period's end");
     if (chart.precise) {
         t.calculationCaption = ChartSheet::tr("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);

@@ -9,8 +9,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "core/astro/bodies.h"
 #include "core/chart/chakra_layout.h"
@@ -31,6 +33,15 @@ const QRectF kChakraBox(kMargin, 112, 640, 640);
 constexpr double kColumnLeft = 706;
 constexpr double kColumnWidth = kSheetUnits - kMargin - kColumnLeft;
 constexpr double kPositionsTop = 778;
+// The reading's section under the positions: a rule, the Sudarshan dasha's
+// table, then the Vimshottari's, their spans' dates in the same two columns.
+constexpr double kReadingRuleY = 978;
+constexpr double kReadingTop = 992;
+constexpr double kTableHeader = 34;  // room for a caption on two lines
+constexpr double kTableRow = 28;
+constexpr double kTableGap = 18;
+constexpr double kReadingBottom = kReadingTop + 2 * (kTableHeader + 3 * kTableRow) + kTableGap;
+constexpr double kFooterRoom = 30;
 
 const QColor kInk(0, 0, 0);
 const QColor kCaptionInk(96, 96, 96);
@@ -250,10 +261,139 @@ void PaintPositions(QPainter& p, const Chart& chart, const SheetTexts& texts) {
     }
 }
 
-void PaintFooter(QPainter& p) {
+// The running spans of both dashas at the reading, in one grid: the span's
+// name, then the ruling house and its sign in each ring (Sudarshan) or the
+// lord (Vimshottari), then from and to, the dates aligned in both tables.
+void PaintReadingSection(QPainter& p, const ReadingOverlay& overlay, const SheetTexts& texts) {
+    const DashaProgression& d = overlay.reading->progression;
+    const VimshottariReading& v = overlay.reading->vimshottari;
+    p.setPen(QPen(kRuleInk, 1.5));
+    p.drawLine(QPointF(kMargin, kReadingRuleY), QPointF(kSheetUnits - kMargin, kReadingRuleY));
+
+    const QFont heading = SheetFont(17, true);
+    const QFont caption = SheetFont(14, true);
+    const QFont name = SheetFont(15, true);
+    const QFont plain = SheetFont(15, false);
+    const QFontMetricsF headingMetrics(heading);
+    const QFontMetricsF nameMetrics(name);
+    const QFontMetricsF plainMetrics(plain);
+    constexpr double kPad = 14;
+
+    // The columns as wide as their words ask: the dates' at the right edge,
+    // the names' at the left, the rings' sharing what is between.
+    std::array<QString, 12> dates;
+    for (int l = 0; l < kDashaLevelCount; ++l) {
+        const DashaSpan& s = d.spans[static_cast<std::size_t>(l)];
+        dates[static_cast<std::size_t>(2 * l)] = Clock(texts, s.from);
+        dates[static_cast<std::size_t>(2 * l + 1)] = Clock(texts, s.to);
+    }
+    for (int l = 0; l < kVimshottariLevelCount; ++l) {
+        const VimshottariSpan& s = v.spans[static_cast<std::size_t>(l)];
+        dates[static_cast<std::size_t>(6 + 2 * l)] = Clock(texts, s.from);
+        dates[static_cast<std::size_t>(6 + 2 * l + 1)] = Clock(texts, s.to);
+    }
+    double dateWidth = 0;
+    for (const QString& date : dates)
+        dateWidth = std::max(dateWidth, plainMetrics.horizontalAdvance(date));
+    dateWidth += kPad;
+    std::array<QString, kDashaLevelCount> dashaNames;
+    for (int l = 0; l < kDashaLevelCount; ++l)
+        dashaNames[static_cast<std::size_t>(l)] = texts.dashaSpans[static_cast<std::size_t>(l)].arg(
+            d.spans[static_cast<std::size_t>(l)].number);
+    double nameWidth = std::max(headingMetrics.horizontalAdvance(texts.sudarshanHeading),
+                                headingMetrics.horizontalAdvance(texts.vimshottariHeading));
+    for (const QString& n : dashaNames)
+        nameWidth = std::max(nameWidth, nameMetrics.horizontalAdvance(n));
+    for (const QString& n : texts.vimshottariSpans)
+        nameWidth = std::max(nameWidth, nameMetrics.horizontalAdvance(n));
+    const double right = kSheetUnits - kMargin;
+    const double toLeft = right - dateWidth + kPad;
+    const double fromLeft = toLeft - dateWidth;
+    // Never more than half the width for the names: a longer one wraps.
+    const double houseLeft = kMargin + std::min(nameWidth + kPad, (fromLeft - kMargin) / 2);
+    const double houseWidth = std::max(QFontMetricsF(caption).horizontalAdvance(texts.houseCaption),
+                                       plainMetrics.horizontalAdvance(QStringLiteral("12"))) +
+                              kPad;
+    const double ringLeft = houseLeft + houseWidth;
+    const double ringWidth = (fromLeft - ringLeft) / kRingCount;
+
+    struct Caption {
+        double left;
+        double width;
+        QString text;
+    };
+    auto cell = [&](const QFont& font, const QColor& ink, double left, double width, double top,
+                    double height, const QString& text, int align = Qt::AlignVCenter) {
+        p.setFont(font);
+        p.setPen(ink);
+        p.drawText(QRectF(left, top, width - 6, height), Qt::AlignLeft | align | Qt::TextWordWrap,
+                   text);
+    };
+    // A heading on the header's lower line, the columns' captions above
+    // their columns, on one line or two.
+    auto header = [&](double top, const QString& title, const auto& captions) {
+        cell(heading, kInk, kMargin, houseLeft - kMargin + 6, top, kTableHeader, title,
+             Qt::AlignBottom);
+        for (const auto& [left, width, text] : captions)
+            cell(caption, kCaptionInk, left, width, top, kTableHeader, text, Qt::AlignBottom);
+    };
+    auto dateCells = [&](double y, const CivilDateTime& from, const CivilDateTime& to) {
+        cell(plain, kInk, fromLeft, dateWidth, y, kTableRow, Clock(texts, from));
+        cell(plain, kInk, toLeft, dateWidth, y, kTableRow, Clock(texts, to));
+    };
+
+    double y = kReadingTop;
+    std::vector<Caption> sudarshan{{houseLeft, houseWidth, texts.houseCaption}};
+    // The rings in the key's order, outermost first.
+    constexpr std::array<Ring, kRingCount> rings{Ring::Sun, Ring::Moon, Ring::Birth};
+    for (std::size_t r = 0; r < rings.size(); ++r)
+        sudarshan.push_back({ringLeft + static_cast<double>(r) * ringWidth, ringWidth,
+                             texts.ringKeys[static_cast<std::size_t>(rings[r])]});
+    sudarshan.push_back({fromLeft, dateWidth, texts.fromCaption});
+    sudarshan.push_back({toLeft, dateWidth, texts.toCaption});
+    header(y, texts.sudarshanHeading, sudarshan);
+    y += kTableHeader;
+    for (int l = 0; l < kDashaLevelCount; ++l) {
+        const auto level = static_cast<DashaLevel>(l);
+        const DashaSpan& s = d.span(level);
+        cell(name, kInk, kMargin, houseLeft - kMargin, y, kTableRow,
+             dashaNames[static_cast<std::size_t>(l)]);
+        cell(plain, kInk, houseLeft, houseWidth, y, kTableRow, QString::number(s.house));
+        for (std::size_t r = 0; r < rings.size(); ++r) {
+            // The sign's number, as the chakra shows it, and its name.
+            const int sign = d.house(rings[r], level).sign;
+            const QString text = sign >= 1 && sign <= 12
+                                     ? QStringLiteral("%1 %2").arg(sign).arg(Utf8(
+                                           kSignAbbreviations[static_cast<std::size_t>(sign - 1)]))
+                                     : QString();
+            cell(plain, kInk, ringLeft + static_cast<double>(r) * ringWidth, ringWidth, y,
+                 kTableRow, text);
+        }
+        dateCells(y, s.from, s.to);
+        y += kTableRow;
+    }
+
+    y += kTableGap;
+    header(y, texts.vimshottariHeading,
+           std::array<Caption, 3>{Caption{houseLeft, fromLeft - houseLeft, texts.lordCaption},
+                                  Caption{fromLeft, dateWidth, texts.fromCaption},
+                                  Caption{toLeft, dateWidth, texts.toCaption}});
+    y += kTableHeader;
+    for (int l = 0; l < kVimshottariLevelCount; ++l) {
+        const VimshottariSpan& s = v.spans[static_cast<std::size_t>(l)];
+        cell(name, kInk, kMargin, houseLeft - kMargin, y, kTableRow,
+             texts.vimshottariSpans[static_cast<std::size_t>(l)]);
+        cell(plain, kInk, houseLeft, fromLeft - houseLeft, y, kTableRow,
+             texts.planets[static_cast<std::size_t>(BodyIndex(s.lord))]);
+        dateCells(y, s.from, s.to);
+        y += kTableRow;
+    }
+}
+
+void PaintFooter(QPainter& p, double height) {
     p.setFont(SheetFont(12, false));
     p.setPen(kCaptionInk);
-    p.drawText(QRectF(kMargin, kSheetUnits - 30, kSheetUnits - 2 * kMargin, 20),
+    p.drawText(QRectF(kMargin, height - 30, kSheetUnits - 2 * kMargin, 20),
                Qt::AlignRight | Qt::AlignVCenter, kProgramTitle);
 }
 
@@ -268,6 +408,10 @@ QRectF DeviceRect(const QPainter& p) {
 }
 
 }  // namespace
+
+double SheetHeightUnits(const ReadingOverlay& overlay) {
+    return overlay.shown() ? kReadingBottom + kFooterRoom : kSheetUnits;
+}
 
 std::optional<SheetFormat> SheetFormatOf(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -328,6 +472,16 @@ SheetTexts SheetTextsOf(const Chart& chart) {
     for (std::size_t m = 0; m < 12; ++m)
         t.months[m] = Utf8(kMonthNames[m]);
     t.readingLines = QStringLiteral("Reading %1\nyear %2, month %3, period %4");
+    t.sudarshanHeading = QStringLiteral("Sudarshan Dasha");
+    t.dashaSpans = {QStringLiteral("Year %1"), QStringLiteral("Month %1"),
+                    QStringLiteral("Period %1")};
+    t.houseCaption = QStringLiteral("House");
+    t.vimshottariHeading = QStringLiteral("Vimshottari Dasha");
+    t.vimshottariSpans = {QStringLiteral("Mahadasha"), QStringLiteral("Antardasha"),
+                          QStringLiteral("Pratyantardasha")};
+    t.lordCaption = QStringLiteral("Lord");
+    t.fromCaption = QStringLiteral("From");
+    t.toCaption = QStringLiteral("To");
     if (chart.precise) {
         t.calculationCaption = QStringLiteral("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);
@@ -342,15 +496,16 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
 
 void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
                      const ReadingOverlay& overlay, const SheetTexts& texts) {
-    const double side = std::min(target.width(), target.height());
-    if (!(side > 0))
+    const double height = SheetHeightUnits(overlay);
+    const double scale = std::min(target.width() / kSheetUnits, target.height() / height);
+    if (!(scale > 0))
         return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.translate(target.center().x() - side / 2, target.top());
-    p.scale(side / kSheetUnits, side / kSheetUnits);
-    p.fillRect(QRectF(0, 0, kSheetUnits, kSheetUnits), Qt::white);
+    p.translate(target.center().x() - scale * kSheetUnits / 2, target.top());
+    p.scale(scale, scale);
+    p.fillRect(QRectF(0, 0, kSheetUnits, height), Qt::white);
 
     PaintTitle(p, chart, overlay, texts);
     // The floor is in the painter's units, here the sheet's.
@@ -365,7 +520,9 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
         PaintRingKey(p, std::max(detailsEnd + 8, kChakraBox.bottom() - 3 * 32 + 12), texts);
     }
     PaintPositions(p, chart, texts);
-    PaintFooter(p);
+    if (overlay.shown())
+        PaintReadingSection(p, overlay, texts);
+    PaintFooter(p, height);
     p.restore();
 }
 
@@ -375,10 +532,12 @@ QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& ov
 
 QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& overlay,
                         const SheetTexts& texts) {
-    QImage image(pixels, pixels, QImage::Format_RGB32);
+    const int rows =
+        static_cast<int>(std::lround(pixels * SheetHeightUnits(overlay) / kSheetUnits));
+    QImage image(pixels, rows, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintChartSheet(painter, QRectF(0, 0, pixels, pixels), chart, overlay, texts);
+    PaintChartSheet(painter, QRectF(0, 0, pixels, rows), chart, overlay, texts);
     painter.end();
     return image;
 }
@@ -399,16 +558,17 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
             svg.setOutputDevice(&buffer);
             // 2000 units across 180 mm: the sheet prints at the width of
             // an A4 page's text.
-            svg.setSize(QSize(kSheetPixels, kSheetPixels));
+            const double height = SheetHeightUnits(overlay);
+            svg.setSize(QSize(kSheetPixels,
+                              static_cast<int>(std::lround(kSheetPixels * height / kSheetUnits))));
             svg.setResolution(qRound(kSheetPixels / (180 / 25.4)));
-            svg.setViewBox(QRectF(0, 0, kSheetUnits, kSheetUnits));
+            svg.setViewBox(QRectF(0, 0, kSheetUnits, height));
             svg.setTitle(title);
             svg.setDescription(kProgramTitle);
             QPainter painter;
             drawn = painter.begin(&svg);
             if (drawn) {
-                PaintChartSheet(painter, QRectF(0, 0, kSheetUnits, kSheetUnits), chart, overlay,
-                                texts);
+                PaintChartSheet(painter, QRectF(0, 0, kSheetUnits, height), chart, overlay, texts);
                 drawn = painter.end();
             }
             break;

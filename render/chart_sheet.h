@@ -3,14 +3,19 @@
 // window's own painting code, the nine birth details, the ring key and the
 // positions with their chart labels. With a reading's overlay shown, the
 // chakra carries its highlights and transits, the key explains them and the
-// title line names the reading's date and time. The same sheet is exported as PNG
-// (2000 x 2000 pixels), SVG or PDF, and printed.
+// title line names the reading's date and time, and a section under the
+// positions gives the running Sudarshan dasha (the ruling houses and their
+// signs in the three rings) and Vimshottari periods. The same sheet is
+// exported as PNG (2000 pixels across), SVG or PDF, and printed.
 //
-// The sheet is laid out in a square of 1000 x 1000 units, scaled to fit the
-// target. It is made for paper: white throughout, the chakra in inks that
-// read on white, its rings told apart by their lines as well as their
-// colours so that a greyscale print keeps them apart (PaperPalette). The
-// window keeps its own look.
+// The sheet is laid out 1000 units across, scaled to fit the target: a
+// square of 1000 x 1000 units, taller with a reading's section
+// (SheetHeightUnits). Printed 180 mm across, either fits A4 and US Letter,
+// so the reading's section leaves the chakra its size on paper. It is made
+// for paper: white throughout, the chakra in inks that read on white, its
+// rings told apart by their lines as well as their colours so that a
+// greyscale print keeps them apart (PaperPalette). The window keeps its own
+// look.
 #pragma once
 
 #include <QByteArray>
@@ -25,6 +30,8 @@
 
 #include "core/astro/expected.h"
 #include "core/chart/pipeline.h"
+#include "core/reading/dasha.h"
+#include "core/reading/vimshottari.h"
 #include "render/chakra_painter.h"
 #include "render/sheet_export_error.h"
 
@@ -64,11 +71,26 @@ struct SheetTexts {
     // Above the reading's dasha: %1 the instant, %2, %3, %4 the year's,
     // month's and period's numbers.
     QString readingLines;
+    // The reading's section: its two headings, the spans' names ("Year %1"
+    // with the year's number, ...; "Mahadasha", ...) and the columns'
+    // captions (the rings' columns take ringKeys).
+    QString sudarshanHeading;
+    std::array<QString, kDashaLevelCount> dashaSpans;
+    QString houseCaption;
+    QString vimshottariHeading;
+    std::array<QString, kVimshottariLevelCount> vimshottariSpans;
+    QString lordCaption;
+    QString fromCaption;
+    QString toCaption;
     // Under the details of a precise chart (both empty for a classic one):
     // a caption and the lines that name the calculation.
     QString calculationCaption;
     QString calculation;
 };
+
+// The sheet's height in its units: 1000 (a square), more when the overlay
+// is shown and the reading's section stands under the positions.
+double SheetHeightUnits(const ReadingOverlay& overlay);
 
 // The lines that name a precise chart's calculation (the source, the
 // ayanamsa and node, the universal time); empty for a classic chart.
@@ -88,6 +110,7 @@ void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart
 void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart,
                      const ReadingOverlay& overlay, const SheetTexts& texts);
 
+// `pixels` across; as many down as the sheet's height asks.
 QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels,
                         const ReadingOverlay& overlay = {});
 QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& overlay,

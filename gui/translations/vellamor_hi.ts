@@ -697,6 +697,61 @@ year %2, month %3, period %4</source>
         <source>Precise Calculation</source>
         <translation>सटीक गणना</translation>
     </message>
+    <message>
+        <source>Sudarshan Dasha</source>
+        <translation>सुदर्शन दशा</translation>
+    </message>
+    <message>
+        <source>Year %1</source>
+        <comment>the running year of life</comment>
+        <translation>वर्ष %1</translation>
+    </message>
+    <message>
+        <source>Month %1</source>
+        <comment>the running month of the dasha</comment>
+        <translation>मास %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <comment>the running period of the dasha</comment>
+        <translation>अवधि %1</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <comment>the ruling house of the dasha</comment>
+        <translation>भाव</translation>
+    </message>
+    <message>
+        <source>Vimshottari Dasha</source>
+        <translation>विंशोत्तरी दशा</translation>
+    </message>
+    <message>
+        <source>Mahadasha</source>
+        <translation>महादशा</translation>
+    </message>
+    <message>
+        <source>Antardasha</source>
+        <translation>अंतर्दशा</translation>
+    </message>
+    <message>
+        <source>Pratyantardasha</source>
+        <translation>प्रत्यंतर्दशा</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <comment>the lord of a Vimshottari period</comment>
+        <translation>स्वामी</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <comment>a period&apos;s start</comment>
+        <translation>से</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <comment>a period&apos;s end</comment>
+        <translation>तक</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::DashaPanel</name>

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 
 #include "core/chart/chart_opening.h"
 #include "core/chart/pipeline.h"
@@ -60,19 +61,23 @@ auto Near(QColor want) {
     };
 }
 
-// A device 1000 units across that keeps every text drawn on it with its
-// size in points, the device printed 180 mm wide (the sheet on A4 or Letter).
-class TextRecorder final : public QPaintDevice, QPaintEngine {
+// A page's printable area, 1000 dots for every 180 mm, that keeps every
+// text drawn on it with its size in points and the largest circle drawn
+// (the chakra's outer ring) in millimetres.
+class PageRecorder final : public QPaintDevice, QPaintEngine {
   public:
     struct Text {
         QString text;
         double points;
     };
-    TextRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    static constexpr double kDotsPerMillimetre = 1000 / 180.0;
+    static constexpr double kDotsPerInch = kDotsPerMillimetre * 25.4;
+    explicit PageRecorder(QSizeF millimetres = {180, 267})
+        : QPaintEngine(QPaintEngine::AllFeatures), m_millimetres(millimetres) {}
     std::vector<Text> texts;
-    static constexpr double kDotsPerInch = 1000 / (180 / 25.4);
+    QRectF largestCircle;  // millimetres
 
-    QPaintEngine* paintEngine() const override { return const_cast<TextRecorder*>(this); }
+    QPaintEngine* paintEngine() const override { return const_cast<PageRecorder*>(this); }
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
@@ -81,7 +86,12 @@ class TextRecorder final : public QPaintDevice, QPaintEngine {
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
     void drawLines(const QLineF*, int) override {}
     void drawRects(const QRectF*, int) override {}
-    void drawEllipse(const QRectF&) override {}
+    void drawEllipse(const QRectF& r) override {
+        const QRectF dots = painter()->deviceTransform().mapRect(r);
+        const QRectF mm(dots.topLeft() / kDotsPerMillimetre, dots.size() / kDotsPerMillimetre);
+        if (mm.width() > largestCircle.width())
+            largestCircle = mm;
+    }
     void drawTextItem(const QPointF&, const QTextItem& item) override {
         const double pixels = item.font().pixelSize() * painter()->deviceTransform().m22();
         texts.push_back({item.text(), pixels / kDotsPerInch * 72});
@@ -92,11 +102,13 @@ class TextRecorder final : public QPaintDevice, QPaintEngine {
     int metric(PaintDeviceMetric m) const override {
         switch (m) {
             case PdmWidth:
+                return qRound(m_millimetres.width() * kDotsPerMillimetre);
             case PdmHeight:
-                return 1000;
+                return qRound(m_millimetres.height() * kDotsPerMillimetre);
             case PdmWidthMM:
+                return qRound(m_millimetres.width());
             case PdmHeightMM:
-                return 180;
+                return qRound(m_millimetres.height());
             case PdmDpiX:
             case PdmDpiY:
             case PdmPhysicalDpiX:
@@ -110,6 +122,9 @@ class TextRecorder final : public QPaintDevice, QPaintEngine {
                 return QPaintDevice::metric(m);
         }
     }
+
+  private:
+    QSizeF m_millimetres;
 };
 
 // Nine bodies in one sign: 5 February 1962, 7:20, Indian Time, Delhi.
@@ -232,29 +247,68 @@ TEST(ChartSheetTest, InksKeepTheirContrastOnPaperAndHighlights) {
     }
 }
 
-// On A4 no text is under 6 points, not even in a house of nine bodies with
-// the transits beside them; a long name's title is shown whole, and the
-// sheet speaks the words it is given.
-TEST(ChartSheetTest, TextsKeepTheirSizeTheWholeTitleAndTheGivenWords) {
-    const Chart chart = CrowdedChart("Bhagyashree Venkataramanaswamy Raghunathan");
-    const auto reading = ComputeReading(chart, {2026, 12, 7, 12, 0});
-    ASSERT_TRUE(reading);
-    SheetTexts words = SheetTextsOf(chart);
-    words.positionsHeading = QStringLiteral("Grahon ki sthiti");
-    TextRecorder recorder;
-    QPainter painter(&recorder);
-    PaintChartSheet(painter, QRectF(0, 0, 1000, 1000), chart, {&*reading, true, true}, words);
-    painter.end();
+// With a reading, the sheet adds the running spans of both dashas under the
+// positions, each row's words in their columns, and still fits A4 and US
+// Letter (their printable areas within 15 mm margins) with the chakra as
+// large as on the sheet without it. No text is under 6 points, not even in
+// a house of nine bodies with the transits beside them; a long name's title
+// is shown whole, and the sheet speaks the words it is given.
+TEST(ChartSheetTest, ReadingSectionKeepsTheChakraTheSmallestTextAndTheGivenWords) {
+    struct Case {
+        const char* paper;
+        QSizeF millimetres;
+        Chart chart;
+        std::vector<const char*> rows;  // texts in drawing order, blank-joined
+    };
+    const Case cases[] = {
+        {"A4",
+         {180, 267},
+         ReferenceChart(),
+         // The year's house is the 3rd: Aquarius in the Sun's ring, Sagittarius
+         // in the Moon's, Libra in the birth ring; the Moon's nakshatra
+         // (Swati) gives Rahu's cycle, and Saturn's mahadasha runs in 2026.
+         {"Sudarshan Dasha House Sun Chart Moon Chart Birth Chart From To",
+          "Year 27 3 11 Aqu 9 Sag 7 Lib January 1, 2026, 02:21 January 1, 2027, 02:21",
+          "Period 3 4 12 Pis 10 Cap 8 Sco December 6, 2026, 18:01 December 9, 2026, 06:51",
+          "Vimshottari Dasha Lord From To",
+          "Mahadasha Saturn July 15, 2019, 12:58 July 15, 2038, 06:58",
+          "Pratyantardasha Sun November 15, 2026, 01:19 January 11, 2027, 21:16"}},
+        {"Letter",
+         {215.9 - 30, 279.4 - 30},
+         CrowdedChart("Bhagyashree Venkataramanaswamy Raghunathan"),
+         // Ascendant, Sun and Moon all in Capricorn: every ring the same.
+         {"Year 65 5 2 Tau 2 Tau 2 Tau February 5, 2026, 07:20 February 5, 2027, 07:20",
+          "Antardasha Venus June 12, 2025, 18:35 April 12, 2028, 15:35", "Bhagyashree",
+          "Venkataramanaswamy", "Raghunathan", "Grahon ki sthiti"}},
+    };
+    for (const Case& c : cases) {
+        const auto reading = ComputeReading(c.chart, {2026, 12, 7, 12, 0});
+        ASSERT_TRUE(reading) << c.paper;
+        SheetTexts words = SheetTextsOf(c.chart);
+        words.positionsHeading = QStringLiteral("Grahon ki sthiti");
+        auto paint = [&](const ReadingOverlay& overlay) {
+            auto page = std::make_unique<PageRecorder>(c.millimetres);
+            QPainter painter(page.get());
+            PaintChartSheetPage(painter, c.chart, overlay, words);
+            painter.end();
+            return page;
+        };
+        const auto plain = paint({});
+        const auto page = paint({&*reading, true, true});
 
-    QString all;
-    for (const auto& t : recorder.texts) {
-        EXPECT_GE(t.points, 6 - 1e-9) << t.text.toStdString();
-        all += t.text + u' ';
+        EXPECT_GT(plain->largestCircle.width(), 100) << c.paper;
+        EXPECT_GE(page->largestCircle.width(), plain->largestCircle.width() - 1e-6) << c.paper;
+        EXPECT_GE(page->largestCircle.height(), plain->largestCircle.height() - 1e-6) << c.paper;
+        QString all;
+        for (const auto& t : page->texts) {
+            EXPECT_GE(t.points, 6 - 1e-9) << c.paper << ": " << t.text.toStdString();
+            all += t.text + u' ';
+        }
+        for (const char* row : c.rows)
+            EXPECT_TRUE(all.contains(QString::fromUtf8(row))) << c.paper << ": " << row;
+        EXPECT_FALSE(all.contains(QChar(0x2026))) << c.paper;
+        EXPECT_FALSE(all.contains(QStringLiteral("Planetary Positions"))) << c.paper;
     }
-    for (const char* word : {"Bhagyashree", "Venkataramanaswamy", "Raghunathan", "Grahon"})
-        EXPECT_EQ(all.count(QString::fromLatin1(word)) >= 1, true) << word;
-    EXPECT_FALSE(all.contains(QChar(0x2026)));
-    EXPECT_FALSE(all.contains(QStringLiteral("Planetary Positions")));
 }
 
 // The PDF takes the locale's paper; the sheet's 180 mm square within 15 mm
