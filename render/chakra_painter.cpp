@@ -2,6 +2,7 @@
 #include "render/chakra_painter.h"
 
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -203,11 +204,33 @@ QPointF NearestPointOf(const QRectF& box, QPointF p) {
     return {std::clamp(p.x(), box.left(), box.right()), std::clamp(p.y(), box.top(), box.bottom())};
 }
 
+bool Crosses(const QLineF& line, const QRectF& box) {
+    for (int i = 0; i <= 32; ++i) {
+        if (box.contains(line.pointAt(i / 32.0)))
+            return true;
+    }
+    return false;
+}
+
+// A callout placed: its block and its leader.
+struct Callout {
+    QRectF box;
+    QLineF leader;
+    // Whether another block and its leader would be in this one's way: the
+    // blocks too close, a leader through a block, or the leaders crossing.
+    bool blocks(const QRectF& other, const QLineF& otherLeader) const {
+        const QRectF kept =
+            other.adjusted(-kOccupantMargin, -kOccupantMargin, kOccupantMargin, kOccupantMargin);
+        return box.intersects(kept) || Crosses(leader, kept) || Crosses(otherLeader, box) ||
+               leader.intersects(otherLeader) == QLineF::BoundedIntersection;
+    }
+};
+
 // The text of an overfull house at `fontHeight`, wrapped by whole labels and
 // placed in free space with its centre as near `house` as it can be, clear of the blocks
-// already `taken`; nothing when no free space takes it.
+// already `taken` and their leaders; nothing when no free space takes it.
 std::optional<OccupantLayout> PlaceCallout(const QString& text, int fontHeight, QPointF house,
-                                           const std::vector<QRectF>& taken) {
+                                           const std::vector<Callout>& taken) {
     const std::vector<Span> spans = TokenSpans(text);
     const int n = static_cast<int>(spans.size());
     if (n == 0)
@@ -241,10 +264,9 @@ std::optional<OccupantLayout> PlaceCallout(const QString& text, int fontHeight, 
                     continue;
                 if (!FreeForCallout(box))
                     continue;
-                const QRectF kept = box.adjusted(-kOccupantMargin, -kOccupantMargin,
-                                                 kOccupantMargin, kOccupantMargin);
+                const QLineF leader(NearestPointOf(box, house), house);
                 if (std::any_of(taken.begin(), taken.end(),
-                                [&](const QRectF& t) { return t.intersects(kept); }))
+                                [&](const Callout& t) { return t.blocks(box, leader); }))
                     continue;
                 best = box;
                 bestLines = k;
@@ -272,8 +294,8 @@ std::optional<OccupantLayout> PlaceCallout(const QString& text, int fontHeight, 
 
 // The leader from a callout to its house: to a dot where the house's text
 // would stand or turned a little to either side, whichever keeps the line
-// furthest off the house's sign number.
-void PlaceLeader(HouseText& text, Ring ring, int houseIndex) {
+// off the other callouts and furthest off the house's sign number.
+void PlaceLeader(HouseText& text, Ring ring, int houseIndex, const std::vector<Callout>& taken) {
     const Rect number = SignNumberBox(ring, houseIndex);
     const QRectF numberBox =
         QRectF(number.left, number.top, number.width, number.height)
@@ -283,13 +305,16 @@ void PlaceLeader(HouseText& text, Ring ring, int houseIndex) {
     int fewest = std::numeric_limits<int>::max();
     for (double turn : {0.0, 5.0, -5.0, 10.0, -10.0}) {
         const QPointF to = ToQPoint(PolarPoint(distance, centre + turn));
-        const QPointF from = NearestPointOf(text.layout.box, to);
+        const QLineF leader(NearestPointOf(text.layout.box, to), to);
         int inside = 0;
         for (int i = 0; i <= 32; ++i)
-            inside += numberBox.contains(from + (to - from) * (i / 32.0));
+            inside += numberBox.contains(leader.pointAt(i / 32.0));
+        if (std::any_of(taken.begin(), taken.end(),
+                        [&](const Callout& t) { return t.blocks(text.layout.box, leader); }))
+            inside += 100;
         if (inside < fewest) {
             fewest = inside;
-            text.leaderFrom = from;
+            text.leaderFrom = leader.p1();
             text.leaderTo = to;
         }
     }
@@ -373,7 +398,7 @@ ChakraTexts LayoutChakraTexts(const ChakraModel& model, const ReadingOverlay& ov
     if (transits)
         transitOccupants = TransitOccupants(overlay.reading->transits);
     // The birth ring first: its houses are the smallest and nearest the hub.
-    std::vector<QRectF> taken;
+    std::vector<Callout> taken;
     for (int r = 0; r < kRingCount; ++r) {
         const Ring ring = static_cast<Ring>(r);
         for (int h = 0; h < 12; ++h) {
@@ -394,8 +419,8 @@ ChakraTexts LayoutChakraTexts(const ChakraModel& model, const ReadingOverlay& ov
             if (auto callout = PlaceCallout(occupants, text.layout.fontHeight, anchor, taken)) {
                 text.layout = *std::move(callout);
                 text.callout = true;
-                taken.push_back(text.layout.box);
-                PlaceLeader(text, ring, h);
+                PlaceLeader(text, ring, h, taken);
+                taken.push_back({text.layout.box, QLineF(text.leaderFrom, text.leaderTo)});
             }
         }
     }

@@ -284,6 +284,8 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
         {"sheet, no reading", 640, kSheetSmallestTextUnits, PaperPalette(), {}},
         {"window", 630, 8, ScreenPalette(), {&*reading, true, true}},
         {"small window", 420, 8, ScreenPalette(), {&*reading, false, true}},
+        // Every label at the normal size: a callout outside the Sun ring.
+        {"smallest window", 350, 8, ScreenPalette(), {&*reading, false, true}},
     };
     const Rect bounds = ChakraBounds();
     const double circles[] = {kHubRadius, kBirthOuterRadius, kMoonOuterRadius, kSunOuterRadius};
