@@ -71,7 +71,19 @@ bool ChakraView::event(QEvent* event) {
     const QPointF centre = QRectF(rect()).center();
     const Point twips{bounds.centre().x + (help->pos().x() - centre.x()) / scale,
                       bounds.centre().y + (help->pos().y() - centre.y()) / scale};
-    const std::optional<HouseAtPoint> house = scale > 0 ? HouseAt(twips) : std::nullopt;
+    std::optional<HouseAtPoint> house = scale > 0 ? HouseAt(twips) : std::nullopt;
+    if (!house && scale > 0) {
+        // Over a callout, the house whose labels it holds.
+        const ChakraTexts texts =
+            LayoutChakraTexts(m_model, overlay(), SmallestLabelFont(scale, kSmallestLabelPixels));
+        for (int r = 0; r < kRingCount && !house; ++r) {
+            for (int h = 0; h < 12 && !house; ++h) {
+                const HouseText& text = texts[r][h];
+                if (text.callout && text.layout.box.contains(QPointF(twips.x, twips.y)))
+                    house = HouseAtPoint{static_cast<Ring>(r), h};
+            }
+        }
+    }
     if (house)
         QToolTip::showText(help->globalPos(),
                            HouseToolTip(m_model, overlay(), house->ring, house->houseIndex), this);

@@ -2,6 +2,7 @@
 #include "render/chakra_painter.h"
 
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <vector>
 
 namespace vellamor {
@@ -166,6 +168,158 @@ void PaintMixedLines(QPainter& painter, const OccupantLayout& layout, int birthT
     }
 }
 
+// A callout takes at most this many lines, and is sought on a grid of this
+// step, in twips.
+constexpr int kMostCalloutLines = 8;
+constexpr double kCalloutStep = 40;
+// The dot that ends a callout's leader in its house, in twips.
+constexpr double kLeaderDotRadius = 30;
+
+double DistanceFromCentre(QPointF p) {
+    return std::hypot(p.x() - kChakraCentre.x, p.y() - kChakraCentre.y);
+}
+
+// Whether a callout block lies in the chakra's empty space, keeping the
+// occupants' margin from every circle: wholly inside the hub, or wholly
+// between the Sun ring's circle and the chakra's bounds (its corners).
+bool FreeForCallout(const QRectF& block) {
+    const QPointF corners[] = {block.topLeft(), block.topRight(), block.bottomLeft(),
+                               block.bottomRight()};
+    if (std::all_of(std::begin(corners), std::end(corners), [](QPointF p) {
+            return DistanceFromCentre(p) <= kHubRadius - kOccupantMargin;
+        }))
+        return true;
+    const Rect b = ChakraBounds();
+    const QRectF inside =
+        QRectF(b.left, b.top, b.width, b.height)
+            .adjusted(kOccupantMargin, kOccupantMargin, -kOccupantMargin, -kOccupantMargin);
+    if (!inside.contains(block))
+        return false;
+    const QPointF nearest(std::clamp(kChakraCentre.x, block.left(), block.right()),
+                          std::clamp(kChakraCentre.y, block.top(), block.bottom()));
+    return DistanceFromCentre(nearest) >= kSunOuterRadius + kOccupantMargin;
+}
+
+QPointF NearestPointOf(const QRectF& box, QPointF p) {
+    return {std::clamp(p.x(), box.left(), box.right()), std::clamp(p.y(), box.top(), box.bottom())};
+}
+
+bool Crosses(const QLineF& line, const QRectF& box) {
+    for (int i = 0; i <= 32; ++i) {
+        if (box.contains(line.pointAt(i / 32.0)))
+            return true;
+    }
+    return false;
+}
+
+// A callout placed: its block and its leader.
+struct Callout {
+    QRectF box;
+    QLineF leader;
+    // Whether another block and its leader would be in this one's way: the
+    // blocks too close, a leader through a block, or the leaders crossing.
+    bool blocks(const QRectF& other, const QLineF& otherLeader) const {
+        const QRectF kept =
+            other.adjusted(-kOccupantMargin, -kOccupantMargin, kOccupantMargin, kOccupantMargin);
+        return box.intersects(kept) || Crosses(leader, kept) || Crosses(otherLeader, box) ||
+               leader.intersects(otherLeader) == QLineF::BoundedIntersection;
+    }
+};
+
+// The text of an overfull house at `fontHeight`, wrapped by whole labels and
+// placed in free space with its centre as near `house` as it can be, clear of the blocks
+// already `taken` and their leaders; nothing when no free space takes it.
+std::optional<OccupantLayout> PlaceCallout(const QString& text, int fontHeight, QPointF house,
+                                           const std::vector<Callout>& taken) {
+    const std::vector<Span> spans = TokenSpans(text);
+    const int n = static_cast<int>(spans.size());
+    if (n == 0)
+        return std::nullopt;
+    auto lineText = [&](int first, int last) {
+        return text.mid(spans[first].start, spans[last].end - spans[first].start);
+    };
+    const QFontMetricsF fm(ChakraLabelFont(fontHeight, true));
+    std::vector<std::vector<double>> widths(n, std::vector<double>(n, 0));
+    for (int i = 0; i < n; ++i) {
+        for (int j = i; j < n; ++j)
+            widths[i][j] = fm.horizontalAdvance(lineText(i, j));
+    }
+    const Rect bounds = ChakraBounds();
+    std::optional<QRectF> best;
+    int bestLines = 0;
+    double bestDistance = 0;
+    for (int k = 1; k <= std::min(n, kMostCalloutLines); ++k) {
+        double widest = 0;
+        BalancedBreaks(widths, k, widest);
+        const QSizeF size(widest, k * fm.height());
+        for (double y = bounds.top; y + size.height() <= bounds.bottom(); y += kCalloutStep) {
+            if (best && std::abs(y + size.height() / 2 - house.y()) >= bestDistance)
+                continue;
+            for (double x = bounds.left; x + size.width() <= bounds.right(); x += kCalloutStep) {
+                const QRectF box(QPointF(x, y), size);
+                // By its centre, so that a compact block beats a tall one.
+                const double distance =
+                    std::hypot(box.center().x() - house.x(), box.center().y() - house.y());
+                if (best && distance >= bestDistance)
+                    continue;
+                if (!FreeForCallout(box))
+                    continue;
+                const QLineF leader(NearestPointOf(box, house), house);
+                if (std::any_of(taken.begin(), taken.end(),
+                                [&](const Callout& t) { return t.blocks(box, leader); }))
+                    continue;
+                best = box;
+                bestLines = k;
+                bestDistance = distance;
+            }
+        }
+    }
+    if (!best)
+        return std::nullopt;
+    OccupantLayout layout;
+    layout.fontHeight = fontHeight;
+    layout.fits = true;
+    layout.box = *best;
+    double widest = 0;
+    const std::vector<int> starts = BalancedBreaks(widths, bestLines, widest);
+    for (int m = 0; m < bestLines; ++m) {
+        const int last = m + 1 < bestLines ? starts[m + 1] - 1 : n - 1;
+        layout.lines << lineText(starts[m], last);
+        const double width = widths[starts[m]][last];
+        layout.lineBoxes << QRectF(best->center().x() - width / 2, best->top() + m * fm.height(),
+                                   width, fm.height());
+    }
+    return layout;
+}
+
+// The leader from a callout to its house: to a dot where the house's text
+// would stand or turned a little to either side, whichever keeps the line
+// off the other callouts and furthest off the house's sign number.
+void PlaceLeader(HouseText& text, Ring ring, int houseIndex, const std::vector<Callout>& taken) {
+    const Rect number = SignNumberBox(ring, houseIndex);
+    const QRectF numberBox =
+        QRectF(number.left, number.top, number.width, number.height)
+            .adjusted(-kOccupantMargin, -kOccupantMargin, kOccupantMargin, kOccupantMargin);
+    const double distance = GeometryOf(ring).occupantsDistance;
+    const double centre = HouseCentreAngle(houseIndex);
+    int fewest = std::numeric_limits<int>::max();
+    for (double turn : {0.0, 5.0, -5.0, 10.0, -10.0}) {
+        const QPointF to = ToQPoint(PolarPoint(distance, centre + turn));
+        const QLineF leader(NearestPointOf(text.layout.box, to), to);
+        int inside = 0;
+        for (int i = 0; i <= 32; ++i)
+            inside += numberBox.contains(leader.pointAt(i / 32.0));
+        if (std::any_of(taken.begin(), taken.end(),
+                        [&](const Callout& t) { return t.blocks(text.layout.box, leader); }))
+            inside += 100;
+        if (inside < fewest) {
+            fewest = inside;
+            text.leaderFrom = leader.p1();
+            text.leaderTo = to;
+        }
+    }
+}
+
 ChakraPalette MakeScreenPalette() {
     ChakraPalette p;
     p.background = ToQColor(kBackgroundColour);
@@ -234,6 +388,43 @@ QFont ChakraLabelFont(int heightTwips, bool bold) {
     font.setPixelSize(std::max(1, heightTwips));
     font.setBold(bold);
     return font;
+}
+
+ChakraTexts LayoutChakraTexts(const ChakraModel& model, const ReadingOverlay& overlay,
+                              int smallestFont) {
+    ChakraTexts texts;
+    std::array<std::array<std::string, 12>, kRingCount> transitOccupants;
+    const bool transits = overlay.reading && overlay.transits;
+    if (transits)
+        transitOccupants = TransitOccupants(overlay.reading->transits);
+    // The birth ring first: its houses are the smallest and nearest the hub.
+    std::vector<Callout> taken;
+    for (int r = 0; r < kRingCount; ++r) {
+        const Ring ring = static_cast<Ring>(r);
+        for (int h = 0; h < 12; ++h) {
+            const House& house = model.house(ring, h);
+            QString occupants = QString::fromUtf8(house.occupants.data(),
+                                                  static_cast<qsizetype>(house.occupants.size()));
+            HouseText& text = texts[r][h];
+            text.birthLabels = static_cast<int>(TokenSpans(occupants).size());
+            const QString moving =
+                transits ? QString::fromStdString(transitOccupants[r][h]) : QString();
+            if (!moving.isEmpty())
+                occupants = occupants.trimmed().isEmpty() ? moving : occupants + u' ' + moving;
+            text.transitLabels = !moving.isEmpty();
+            text.layout = LayoutOccupants(ring, h, occupants, smallestFont);
+            if (text.layout.fits || text.layout.lines.isEmpty())
+                continue;
+            const QPointF anchor = ToQPoint(OccupantAnchor(ring, h));
+            if (auto callout = PlaceCallout(occupants, text.layout.fontHeight, anchor, taken)) {
+                text.layout = *std::move(callout);
+                text.callout = true;
+                PlaceLeader(text, ring, h, taken);
+                taken.push_back({text.layout.box, QLineF(text.leaderFrom, text.leaderTo)});
+            }
+        }
+    }
+    return texts;
 }
 
 QStringList OccupantTokens(const QString& text) {
@@ -360,14 +551,10 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
     const int smallestFont = SmallestLabelFont(scale, smallestLabelPixels);
     const QFont numberFont =
         ChakraLabelFont(std::max(static_cast<int>(kLabelFontHeight), smallestFont), false);
-    const bool transits = overlay.reading && overlay.transits;
-    std::array<std::array<std::string, 12>, kRingCount> transitOccupants;
-    if (transits)
-        transitOccupants = TransitOccupants(overlay.reading->transits);
+    const ChakraTexts texts = LayoutChakraTexts(model, overlay, smallestFont);
     for (int r = 0; r < kRingCount; ++r) {
         const Ring ring = static_cast<Ring>(r);
         const QColor& colour = palette.rings[r].colour;
-        painter.setPen(colour);
         for (int h = 0; h < 12; ++h) {
             const House& house = model.house(ring, h);
             const Rect box = SignNumberBox(ring, h);
@@ -376,24 +563,26 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
             painter.drawText(QRectF(box.left, box.top, box.width, box.height), Qt::AlignCenter,
                              house.sign > 0 ? QString::number(house.sign) : QString());
 
-            QString occupants = QString::fromUtf8(house.occupants.data(),
-                                                  static_cast<qsizetype>(house.occupants.size()));
-            QString moving;
-            if (transits)
-                moving = QString::fromStdString(transitOccupants[r][h]);
-            const int birthTokens = static_cast<int>(TokenSpans(occupants).size());
-            if (!moving.isEmpty())
-                occupants = occupants.trimmed().isEmpty() ? moving : occupants + u' ' + moving;
-            const OccupantLayout layout = LayoutOccupants(ring, h, occupants, smallestFont);
+            const HouseText& text = texts[r][h];
+            const OccupantLayout& layout = text.layout;
             if (layout.lines.isEmpty())
                 continue;
-            if (!moving.isEmpty()) {
-                PaintMixedLines(painter, layout, birthTokens, colour, marks.transit);
+            if (text.callout) {
+                // A hairline in the ring's ink, whatever the ring's own line.
+                painter.setPen(ChakraPen({colour, kLineWidthTwips, Qt::SolidLine}, scale));
+                painter.drawLine(text.leaderFrom, text.leaderTo);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(colour);
+                const double dot = std::max(kLeaderDotRadius, 2 * kThinnestLinePixels / scale);
+                painter.drawEllipse(text.leaderTo, dot, dot);
+                painter.setBrush(Qt::NoBrush);
+            }
+            if (text.transitLabels) {
+                PaintMixedLines(painter, layout, text.birthLabels, colour, marks.transit);
                 continue;
             }
-            const QFont font = ChakraLabelFont(layout.fontHeight, true);
-            const QFontMetricsF fm(font);
-            painter.setFont(font);
+            painter.setPen(colour);
+            painter.setFont(ChakraLabelFont(layout.fontHeight, true));
             for (int i = 0; i < layout.lines.size(); ++i) {
                 painter.drawText(layout.lineBoxes[i], Qt::AlignCenter | Qt::TextDontClip,
                                  layout.lines[i]);

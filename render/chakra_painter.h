@@ -119,6 +119,26 @@ struct OccupantLayout {
 OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text,
                                int smallestFont = kSmallestOccupantFont);
 
+// Every house's text as the chakra draws it. A house whose labels do not fit
+// it even at the smallest size hands them to a callout: the same labels at
+// that size, wrapped, in the chakra's empty space (the hub, or a corner
+// outside the Sun ring) as near the house as they can be and clear of every
+// other text, with a thin leader line in the ring's ink from the block to a
+// dot in the house. The birth ring's houses, the smallest and nearest the
+// hub, choose first. Every other house keeps its own layout, so an ordinary
+// chart looks as it always did.
+struct HouseText {
+    OccupantLayout layout;  // in the house, or in the callout
+    int birthLabels = 0;    // the first labels; the rest are transits
+    bool transitLabels = false;
+    bool callout = false;
+    QPointF leaderFrom;  // on the callout's edge, in twips
+    QPointF leaderTo;    // the dot in the house
+};
+using ChakraTexts = std::array<std::array<HouseText, 12>, kRingCount>;
+ChakraTexts LayoutChakraTexts(const ChakraModel& model, const ReadingOverlay& overlay,
+                              int smallestFont);
+
 // The occupant text split into chart labels, each label a piece of the text
 // as written (a planet keeps its retrograde mark).
 QStringList OccupantTokens(const QString& text);

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -23,6 +24,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/chart/chakra_layout.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/pipeline.h"
 #include "core/reading/transits.h"
@@ -69,6 +71,7 @@ class PageRecorder final : public QPaintDevice, QPaintEngine {
     struct Text {
         QString text;
         double points;
+        QRectF box;  // the line's full height and advance, in device units
     };
     static constexpr double kDotsPerMillimetre = 1000 / 180.0;
     static constexpr double kDotsPerInch = kDotsPerMillimetre * 25.4;
@@ -92,9 +95,13 @@ class PageRecorder final : public QPaintDevice, QPaintEngine {
         if (mm.width() > largestCircle.width())
             largestCircle = mm;
     }
-    void drawTextItem(const QPointF&, const QTextItem& item) override {
-        const double pixels = item.font().pixelSize() * painter()->deviceTransform().m22();
-        texts.push_back({item.text(), pixels / kDotsPerInch * 72});
+    void drawTextItem(const QPointF& p, const QTextItem& item) override {
+        const QTransform device = painter()->deviceTransform();
+        const double pixels = item.font().pixelSize() * device.m22();
+        const QFontMetricsF fm(item.font());
+        const QRectF box(p.x(), p.y() - fm.ascent(), fm.horizontalAdvance(item.text()),
+                         fm.height());
+        texts.push_back({item.text(), pixels / kDotsPerInch * 72, device.mapRect(box)});
     }
     Type type() const override { return QPaintEngine::User; }
 
@@ -308,6 +315,98 @@ TEST(ChartSheetTest, ReadingSectionKeepsTheChakraTheSmallestTextAndTheGivenWords
             EXPECT_TRUE(all.contains(QString::fromUtf8(row))) << c.paper << ": " << row;
         EXPECT_FALSE(all.contains(QChar(0x2026))) << c.paper;
         EXPECT_FALSE(all.contains(QStringLiteral("Planetary Positions"))) << c.paper;
+    }
+}
+
+// A house too full for its labels hands them to a callout in empty space.
+// In the crowded chart, on paper and on screen, each label drawn keeps the
+// smallest size, stays inside the chakra's square, off every circle and
+// spoke, and clear of every other text; none is lost.
+TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
+    const Chart chart = CrowdedChart("Crowded Sky");
+    const auto reading = ComputeReading(chart, {2026, 12, 7, 12, 0});
+    ASSERT_TRUE(reading);
+    struct Case {
+        const char* name;
+        double side;   // the chakra's square, in device units
+        double floor;  // the smallest text, in device units
+        const ChakraPalette& palette;
+        ReadingOverlay overlay;
+    };
+    const Case cases[] = {
+        {"sheet", 640, kSheetSmallestTextUnits, PaperPalette(), {&*reading, true, true}},
+        {"sheet, no reading", 640, kSheetSmallestTextUnits, PaperPalette(), {}},
+        {"window", 630, 8, ScreenPalette(), {&*reading, true, true}},
+        {"small window", 420, 8, ScreenPalette(), {&*reading, false, true}},
+        // Every label at the normal size: a callout outside the Sun ring.
+        {"smallest window", 350, 8, ScreenPalette(), {&*reading, false, true}},
+    };
+    const Rect bounds = ChakraBounds();
+    const double circles[] = {kHubRadius, kBirthOuterRadius, kMoonOuterRadius, kSunOuterRadius};
+    const auto transits = TransitOccupants(reading->transits);
+    for (const Case& c : cases) {
+        PageRecorder recorder;
+        QPainter painter(&recorder);
+        PaintChakra(painter, QRectF(0, 0, c.side, c.side), chart.chakra, c.floor, c.palette,
+                    c.overlay);
+        painter.end();
+
+        // Device units back to the chakra's twips.
+        const double scale = c.side / bounds.width;
+        std::vector<QRectF> boxes;
+        for (const auto& t : recorder.texts) {
+            boxes.emplace_back(bounds.left + t.box.left() / scale, bounds.top + t.box.top() / scale,
+                               t.box.width() / scale, t.box.height() / scale);
+        }
+        qsizetype labels = 0;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const QString& text = recorder.texts[i].text;
+            const std::string where = std::string(c.name) + ": " + text.toStdString();
+            bool number = false;
+            text.toInt(&number);
+            if (number)  // a sign number, in its own box
+                continue;
+            labels += OccupantTokens(text).size();
+            const QRectF& box = boxes[i];
+            EXPECT_GE(box.height() * scale, c.floor) << where;
+            EXPECT_TRUE(QRectF(bounds.left, bounds.top, bounds.width, bounds.height).contains(box))
+                << where;
+            const auto from = [](QPointF p) {
+                return std::hypot(p.x() - kChakraCentre.x, p.y() - kChakraCentre.y);
+            };
+            const QPointF nearest(std::clamp(kChakraCentre.x, box.left(), box.right()),
+                                  std::clamp(kChakraCentre.y, box.top(), box.bottom()));
+            const double farthest = std::max({from(box.topLeft()), from(box.topRight()),
+                                              from(box.bottomLeft()), from(box.bottomRight())});
+            for (double radius : circles)
+                EXPECT_TRUE(farthest < radius || from(nearest) > radius) << where << " " << radius;
+            for (int k = 0; k < 12; ++k) {
+                const Segment spoke = Spoke(k);
+                bool crossed = false;
+                for (double f = 0; f <= 1 && !crossed; f += 1 / 512.0) {
+                    crossed = box.contains(QPointF(spoke.from.x + f * (spoke.to.x - spoke.from.x),
+                                                   spoke.from.y + f * (spoke.to.y - spoke.from.y)));
+                }
+                EXPECT_FALSE(crossed) << where << " spoke " << k;
+            }
+            for (std::size_t j = 0; j < boxes.size(); ++j) {
+                const QRectF both = box.intersected(boxes[j]);
+                EXPECT_TRUE(j == i || both.width() < 1 || both.height() < 1)
+                    << where << " over " << recorder.texts[j].text.toStdString();
+            }
+        }
+        qsizetype expected = 0;
+        for (int r = 0; r < kRingCount; ++r) {
+            for (int h = 0; h < 12; ++h) {
+                expected +=
+                    OccupantTokens(QString::fromStdString(
+                                       chart.chakra.house(static_cast<Ring>(r), h).occupants.str()))
+                        .size();
+                if (c.overlay.transits)
+                    expected += OccupantTokens(QString::fromStdString(transits[r][h])).size();
+            }
+        }
+        EXPECT_EQ(labels, expected) << c.name;
     }
 }
 
