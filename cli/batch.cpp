@@ -51,6 +51,9 @@ struct Part {
     std::string out;                // every row's text, one after the other
     std::vector<std::size_t> ends;  // end of each row's text in `out`
     std::uint64_t bytesEnd = 0;     // input consumed up to the part's last row
+    // The transits' sign changes found so far, for the next rows on the same
+    // clock; kept when the part is emptied, and used by one job at a time.
+    SignStayMemo signStays;
 
     // Emptied for the next rows; the strings keep their storage, so that a
     // part of a megabyte is not allocated and faulted in anew each time.
@@ -92,7 +95,8 @@ void Compute(Part& part, const Invocation& inv, const BirthRowReader& reader) {
                 if (inv.mode == HeadlessMode::Print)
                     part.out += "\n";  // between charts; dropped before the first
                 const auto written = AppendChartOutput(
-                    part.out, chart, inv, json ? std::optional(row.number) : std::nullopt);
+                    part.out, chart, inv, json ? std::optional(row.number) : std::nullopt,
+                    &part.signStays);
                 if (!written) {
                     part.out.resize(before);
                     row.error = written.error();

@@ -118,10 +118,11 @@ std::string UnknownPlaceMessage(const UnknownPlace& unknown) {
 
 Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& chart,
                                               const Invocation& inv,
-                                              std::optional<std::uint64_t> row) {
+                                              std::optional<std::uint64_t> row,
+                                              SignStayMemo* signStays) {
     std::optional<ChartReading> reading;
     if (inv.reading) {
-        auto computed = ComputeReading(chart, *inv.reading);
+        auto computed = ComputeReading(chart, *inv.reading, signStays);
         if (!computed)
             return Fail(std::string(ReadingErrorText(computed.error())));
         reading = std::move(*computed);

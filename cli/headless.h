@@ -52,9 +52,11 @@ struct HeadlessServices {
 // and "row" when a births table's row number is given) without a line end,
 // or its printout with how far to trust it. Fails, with the sentence for the
 // user, when the chart cannot be read at the reading; `out` is then as it was.
+// A table's rows share the sign changes they have found through `signStays`.
 Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& chart,
                                               const Invocation& inv,
-                                              std::optional<std::uint64_t> row = std::nullopt);
+                                              std::optional<std::uint64_t> row = std::nullopt,
+                                              SignStayMemo* signStays = nullptr);
 
 // "no place "Pariss" in the atlas; nearest:" and the nearest, one a line.
 std::string UnknownPlaceMessage(const UnknownPlace& unknown);

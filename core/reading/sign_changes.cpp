@@ -10,8 +10,8 @@
 #include "core/astro/planet_positions.h"
 #include "core/astro/position_text.h"
 #include "core/astro/swiss_ephemeris.h"
+#include "core/astro/universal_time.h"
 #include "core/chart/entry_form.h"
-#include "core/reading/transits.h"
 
 namespace vellamor {
 namespace {
@@ -137,9 +137,22 @@ std::optional<long long> FirstMinuteOut(const Position& position, long long star
     return std::nullopt;
 }
 
-// `then` is the chart's birth moved to the instant wanted.
-Motion TransitMotion(const Chart& chart, const BirthData& then, Body body) {
-    const CalculationChoice& choice = chart.calculation;
+// A birth on the clock, with only what the positions read: its instant is
+// set by MoveTo.
+BirthData ClockBirth(const TransitClock& clock) {
+    BirthData b;
+    b.zoneIndex = clock.zoneIndex;
+    b.zoneHours = clock.zoneHours;
+    b.zoneMinutes = clock.zoneMinutes;
+    b.daylightSaving = clock.daylightSaving;
+    b.eastLongitude = clock.eastOfGreenwich;
+    b.lonDegrees = 1;  // only the side of Greenwich is read
+    return b;
+}
+
+// `then` is the clock's birth moved to the instant wanted.
+Motion TransitMotion(const TransitClock& clock, const BirthData& then, Body body) {
+    const CalculationChoice& choice = clock.calculation;
     if (choice.precise()) {
         const PreciseMotion m =
             PreciseBodyMotion(body, PreciseJulianDay(then), choice.ayanamsa, choice.node);
@@ -147,26 +160,45 @@ Motion TransitMotion(const Chart& chart, const BirthData& then, Body body) {
     }
     if (body == Body::Moon)
         return {ComputeMoonState(then, 0.0).moonLongitude, std::nullopt};
-    return {ComputePlanetLongitude(body, then, BirthAyanamsaOffset(then), chart.zoneTableHours,
-                                   chart.zoneTableMinutes),
+    return {ComputePlanetLongitude(body, then, BirthAyanamsaOffset(then), clock.zoneTableHours,
+                                   clock.zoneTableMinutes),
             std::nullopt};
 }
 
 }  // namespace
 
+TransitClock TransitClockOf(const Chart& chart) {
+    const BirthData& b = chart.birth;
+    TransitClock clock;
+    clock.calculation = chart.calculation;
+    clock.zoneIndex = b.zoneIndex;
+    clock.zoneHours = b.zoneHours;
+    clock.zoneMinutes = b.zoneMinutes;
+    clock.zoneTableHours = chart.zoneTableHours;
+    clock.zoneTableMinutes = chart.zoneTableMinutes;
+    clock.daylightSaving = b.daylightSaving;
+    // East as the universal time takes it: a longitude of 0 is West.
+    clock.eastOfGreenwich = BirthUniversalTime(b).longitudeEastNegative < 0;
+    return clock;
+}
+
 double TransitLongitude(const Chart& chart, Body body, const CivilDateTime& when) {
-    BirthData then = chart.birth;
+    const TransitClock clock = TransitClockOf(chart);
+    BirthData then = ClockBirth(clock);
     MoveTo(then, when);
-    return TransitMotion(chart, then, body).longitude;
+    return TransitMotion(clock, then, body).longitude;
 }
 
 SignStay FindSignStay(const Chart& chart, Body body, const CivilDateTime& reading) {
-    const MotionBound bound = MotionBoundOf(chart, body);
-    // One copy of the birth for the whole search, its texts and all.
-    BirthData then = chart.birth;
+    return FindSignStay(TransitClockOf(chart), body, reading);
+}
+
+SignStay FindSignStay(const TransitClock& clock, Body body, const CivilDateTime& reading) {
+    const MotionBound bound = MotionBoundOf(clock.calculation, body);
+    BirthData then = ClockBirth(clock);
     const auto position = [&](const CivilDateTime& when) {
         MoveTo(then, when);
-        return TransitMotion(chart, then, body);
+        return TransitMotion(clock, then, body);
     };
     const long long now = MinutesSince1970(reading);
     const long long earliest = MinutesSince1970({kFirstYear, 1, 1, 0, 0});
@@ -179,7 +211,20 @@ SignStay FindSignStay(const Chart& chart, Body body, const CivilDateTime& readin
     return stay;
 }
 
-MotionBound MotionBoundOf(const Chart& chart, Body body) {
+const SignStays& SignStayMemo::Find(const TransitClock& clock, const CivilDateTime& reading) {
+    const Key key = std::tuple_cat(clock.key(), std::tuple(MinutesSince1970(reading)));
+    if (const auto found = m_found.find(key); found != m_found.end())
+        return found->second;
+    // Memory stays flat however many readings a run asks for.
+    if (m_found.size() >= 4096)
+        m_found.clear();
+    SignStays stays;
+    for (int i = 0; i < kTransitBodyCount; ++i)
+        stays[static_cast<std::size_t>(i)] = FindSignStay(clock, static_cast<Body>(i), reading);
+    return m_found.emplace(key, stays).first->second;
+}
+
+MotionBound MotionBoundOf(const CalculationChoice& calculation, Body body) {
     // The largest figures in the positions of either calculation from 1901
     // to 2050 (tools/motion), with a margin and rounded up. The precise
     // planets' positions and the classic node hold jumps of about a
@@ -202,7 +247,7 @@ MotionBound MotionBoundOf(const Chart& chart, Body body) {
     // The true node swings about the mean one within days.
     constexpr MotionBound kTrueNode{0.32, 0.07};
     const bool node = body == Body::Rahu || body == Body::Ketu;
-    if (node && chart.calculation.precise() && chart.calculation.node == LunarNode::True)
+    if (node && calculation.precise() && calculation.node == LunarNode::True)
         return kTrueNode;
     return kBounds[static_cast<std::size_t>(BodyIndex(body))];
 }

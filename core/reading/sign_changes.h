@@ -10,7 +10,9 @@
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <optional>
+#include <tuple>
 
 #include "core/astro/bodies.h"
 #include "core/astro/civil_date.h"
@@ -18,10 +20,38 @@
 
 namespace vellamor {
 
+// Sun to Ketu in body order; the Ascendant does not transit.
+inline constexpr int kTransitBodyCount = 12;
+
 struct SignStay {
     std::optional<CivilDateTime> enters;  // the first minute in the sign
     std::optional<CivilDateTime> leaves;  // the first minute out of it
+    bool operator==(const SignStay&) const = default;
 };
+using SignStays = std::array<SignStay, kTransitBodyCount>;
+
+// All that a transiting body's position depends on besides the instant on
+// the birth's clock: the calculation, and the clock itself (the zone row and
+// the magnitude typed with it, the daylight-saving box, and which side of
+// Greenwich the birth is on, which turns the zone's direction). Births on
+// the same clock have the same sign changes at the same reading.
+struct TransitClock {
+    CalculationChoice calculation;
+    int zoneIndex = 0;
+    int zoneHours = 0;
+    int zoneMinutes = 0;
+    int zoneTableHours = 0;
+    int zoneTableMinutes = 0;
+    bool daylightSaving = false;
+    bool eastOfGreenwich = false;
+
+    auto key() const {
+        return std::tuple(calculation.method, calculation.ayanamsa, calculation.node, zoneIndex,
+                          zoneHours, zoneMinutes, zoneTableHours, zoneTableMinutes, daylightSaving,
+                          eastOfGreenwich);
+    }
+};
+TransitClock TransitClockOf(const Chart& chart);
 
 // The body's sidereal longitude at an instant on the birth's clock, exactly as
 // the transits find it (Sun to Ketu, not the Ascendant).
@@ -29,6 +59,22 @@ double TransitLongitude(const Chart& chart, Body body, const CivilDateTime& when
 
 // The stay in its sign that holds the reading, for a reading from 1901 to 2050.
 SignStay FindSignStay(const Chart& chart, Body body, const CivilDateTime& reading);
+SignStay FindSignStay(const TransitClock& clock, Body body, const CivilDateTime& reading);
+
+// The stays found for charts read at one instant on their own clocks, kept
+// for the next chart on the same clock: a table of births read at one date
+// has a few dozen clocks among thousands of rows, and a search costs some
+// charts. Kept by one thread for one run; it holds at most a few thousand
+// readings.
+class SignStayMemo {
+  public:
+    // The twelve stays of the bodies, found now or before.
+    const SignStays& Find(const TransitClock& clock, const CivilDateTime& reading);
+
+  private:
+    using Key = decltype(std::tuple_cat(TransitClock{}.key(), std::tuple<long long>{}));
+    std::map<Key, SignStays> m_found;
+};
 
 // How fast each body can move and change speed, in the program's positions
 // over 1901 to 2050 with a margin: the search steps no further than a body
@@ -43,6 +89,6 @@ struct MotionBound {
     double ahead = HUGE_VAL;
     double behind = HUGE_VAL;
 };
-MotionBound MotionBoundOf(const Chart& chart, Body body);
+MotionBound MotionBoundOf(const CalculationChoice& calculation, Body body);
 
 }  // namespace vellamor

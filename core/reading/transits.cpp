@@ -10,7 +10,8 @@
 
 namespace vellamor {
 
-Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const CivilDateTime& reading) {
+Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const CivilDateTime& reading,
+                                                 SignStayMemo* memo) {
     if (auto checked = CheckReading(chart.birth, reading); !checked)
         return Fail(checked.error());
 
@@ -54,7 +55,14 @@ Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const Civil
             const int first = chart.chakra.referenceSigns[static_cast<std::size_t>(r)];
             t.houses[static_cast<std::size_t>(r)][b] = (t.signs[b] - first + 12) % 12 + 1;
         }
-        t.stays[b] = FindSignStay(chart, static_cast<Body>(i), reading);
+    }
+    if (memo) {
+        t.stays = memo->Find(TransitClockOf(chart), reading);
+    } else {
+        const TransitClock clock = TransitClockOf(chart);
+        for (int i = 0; i < kTransitBodyCount; ++i)
+            t.stays[static_cast<std::size_t>(i)] =
+                FindSignStay(clock, static_cast<Body>(i), reading);
     }
     return t;
 }
@@ -77,11 +85,12 @@ std::array<std::array<std::string, 12>, kRingCount> TransitOccupants(const Trans
 }
 
 Expected<ChartReading, ReadingError> ComputeReading(const Chart& chart,
-                                                    const CivilDateTime& reading) {
+                                                    const CivilDateTime& reading,
+                                                    SignStayMemo* memo) {
     auto progression = ComputeProgression(chart, reading);
     if (!progression)
         return Fail(progression.error());
-    auto transits = ComputeTransits(chart, reading);
+    auto transits = ComputeTransits(chart, reading, memo);
     if (!transits)
         return Fail(transits.error());
     ChartReading r{

@@ -20,9 +20,6 @@
 
 namespace vellamor {
 
-// Sun to Ketu in body order; the Ascendant does not transit.
-inline constexpr int kTransitBodyCount = 12;
-
 struct Transits {
     CivilDateTime reading;
     std::array<double, kTransitBodyCount> longitudes{};  // sidereal, degrees
@@ -33,10 +30,13 @@ struct Transits {
     std::array<int, kTransitBodyCount> signs{};                           // 1..12
     std::array<std::array<int, kTransitBodyCount>, kRingCount> houses{};  // [ring][body], 1..12
     // When each body entered its sign and when it leaves it.
-    std::array<SignStay, kTransitBodyCount> stays;
+    SignStays stays;
 };
 
-Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const CivilDateTime& reading);
+// The sign changes are searched for, or taken from `memo` when it holds
+// them (and then kept there).
+Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const CivilDateTime& reading,
+                                                 SignStayMemo* memo = nullptr);
 
 // The labels of the transiting bodies standing in each house of each ring, in
 // body order with single blanks between, as the chakra sets its occupants.
@@ -53,6 +53,7 @@ struct ChartReading {
 };
 
 Expected<ChartReading, ReadingError> ComputeReading(const Chart& chart,
-                                                    const CivilDateTime& reading);
+                                                    const CivilDateTime& reading,
+                                                    SignStayMemo* memo = nullptr);
 
 }  // namespace vellamor

@@ -8,6 +8,7 @@
 
 #include "core/astro/position_text.h"
 #include "core/reading/dasha.h"
+#include "core/reading/transits.h"
 
 namespace vellamor {
 namespace {
@@ -60,6 +61,42 @@ TEST(SignStay, IsUnknownBeyondTheYearsOfTheProgram) {
     const Chart chart = CalculateChart(birth);
     EXPECT_FALSE(FindSignStay(chart, Body::Pluto, {1901, 6, 1, 0, 0}).enters);
     EXPECT_FALSE(FindSignStay(chart, Body::Pluto, {2050, 6, 1, 0, 0}).leaves);
+}
+
+// The search runs on the birth's clock alone; its positions must be the
+// transits' own to the last bit, whatever else the births hold, and births
+// on one clock share what was found for the first.
+TEST(SignStay, BirthsOnOneClockShareTheTransitsOwnPositions) {
+    struct Case {
+        int zoneIndex, zoneHours, zoneMinutes, lonDegrees;
+        bool east, daylightSaving;
+        CalculationChoice choice;
+    };
+    const CalculationChoice precise{CalculationMethod::Precise, Ayanamsa::Raman, LunarNode::True};
+    const Case cases[] = {
+        {54, 8, 0, 122, false, true, {}},    {54, 8, 0, 77, false, true, {}},  // one clock
+        {20, 5, 30, 73, true, false, {}},    {20, 5, 30, 0, true, false, {}},  // 0 E is West
+        {0, 0, 0, 0, false, false, precise}, {33, 3, 0, 45, true, true, precise},
+    };
+    SignStayMemo memo;
+    for (const Case& c : cases) {
+        BirthData b;
+        b.year = 1984, b.month = 2, b.day = 29, b.hour = 23, b.minute = 45;
+        b.zoneIndex = c.zoneIndex, b.zoneHours = c.zoneHours, b.zoneMinutes = c.zoneMinutes;
+        b.lonDegrees = c.lonDegrees, b.latDegrees = c.lonDegrees / 3;
+        b.eastLongitude = c.east, b.daylightSaving = c.daylightSaving;
+        b.name = "Row " + std::to_string(c.lonDegrees);
+        const Chart chart = CalculateChart(b, c.choice);
+        const CivilDateTime reading{2031, 10, 5, 0, 30};
+        const auto transits = ComputeTransits(chart, reading);
+        ASSERT_TRUE(transits);
+        for (int i = 0; i < kTransitBodyCount; ++i) {
+            EXPECT_EQ(TransitLongitude(chart, static_cast<Body>(i), reading),
+                      transits->longitudes[static_cast<std::size_t>(i)])
+                << c.zoneIndex << " " << i;
+        }
+        EXPECT_TRUE(memo.Find(TransitClockOf(chart), reading) == transits->stays) << c.zoneIndex;
+    }
 }
 
 }  // namespace
