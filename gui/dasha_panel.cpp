@@ -260,7 +260,7 @@ void DashaPanel::setReadingTime(const QDateTime& clock) {
 }
 
 void DashaPanel::onReadingEdited(const QDateTime& clock) {
-    auto computed = ComputeReading(m_chart, Civil(clock));
+    auto computed = ComputeReading(m_chart, Civil(clock), &m_signStays);
     if (computed) {
         m_reading = std::move(*computed);
         lblReadingError->clear();

@@ -63,6 +63,9 @@ class DashaPanel : public QWidget {
 
     Chart m_chart;
     std::optional<ChartReading> m_reading;
+    // The sign changes found so far: moving the reading searches again only
+    // for the bodies that changed sign.
+    SignStayMemo m_signStays;
     QDateTimeEdit* dteReading = nullptr;
     QPushButton* cmdNow = nullptr;
     QCheckBox* chkHighlights = nullptr;

@@ -212,16 +212,23 @@ SignStay FindSignStay(const TransitClock& clock, Body body, const CivilDateTime&
 }
 
 const SignStays& SignStayMemo::Find(const TransitClock& clock, const CivilDateTime& reading) {
-    const Key key = std::tuple_cat(clock.key(), std::tuple(MinutesSince1970(reading)));
-    if (const auto found = m_found.find(key); found != m_found.end())
-        return found->second;
-    // Memory stays flat however many readings a run asks for.
+    // Memory stays flat however many clocks a run meets.
     if (m_found.size() >= 4096)
         m_found.clear();
-    SignStays stays;
-    for (int i = 0; i < kTransitBodyCount; ++i)
-        stays[static_cast<std::size_t>(i)] = FindSignStay(clock, static_cast<Body>(i), reading);
-    return m_found.emplace(key, stays).first->second;
+    const auto [found, fresh] = m_found.try_emplace(clock.key());
+    const long long now = MinutesSince1970(reading);
+    const auto holds = [now](const SignStay& stay) {
+        // An end beyond the program's years holds every reading on that side.
+        return (!stay.enters || MinutesSince1970(*stay.enters) <= now) &&
+               (!stay.leaves || now < MinutesSince1970(*stay.leaves));
+    };
+    SignStays& stays = found->second;
+    for (int i = 0; i < kTransitBodyCount; ++i) {
+        SignStay& stay = stays[static_cast<std::size_t>(i)];
+        if (fresh || !holds(stay))
+            stay = FindSignStay(clock, static_cast<Body>(i), reading);
+    }
+    return stays;
 }
 
 MotionBound MotionBoundOf(const CalculationChoice& calculation, Body body) {

@@ -61,19 +61,19 @@ double TransitLongitude(const Chart& chart, Body body, const CivilDateTime& when
 SignStay FindSignStay(const Chart& chart, Body body, const CivilDateTime& reading);
 SignStay FindSignStay(const TransitClock& clock, Body body, const CivilDateTime& reading);
 
-// The stays found for charts read at one instant on their own clocks, kept
-// for the next chart on the same clock: a table of births read at one date
-// has a few dozen clocks among thousands of rows, and a search costs some
-// charts. Kept by one thread for one run; it holds at most a few thousand
-// readings.
+// The stays last found on each clock, kept for the next reading: a stay
+// that holds the new reading is the stay the search would find, so only the
+// bodies that have changed sign since are searched again. A table of births
+// read at one date has a few hundred clocks among thousands of rows, and the
+// window's reading moves a little at a time; a search costs some charts.
+// Kept by one thread (or window); it holds at most a few thousand clocks.
 class SignStayMemo {
   public:
-    // The twelve stays of the bodies, found now or before.
+    // The twelve bodies' stays that hold the reading.
     const SignStays& Find(const TransitClock& clock, const CivilDateTime& reading);
 
   private:
-    using Key = decltype(std::tuple_cat(TransitClock{}.key(), std::tuple<long long>{}));
-    std::map<Key, SignStays> m_found;
+    std::map<decltype(TransitClock{}.key()), SignStays> m_found;
 };
 
 // How fast each body can move and change speed, in the program's positions

@@ -65,7 +65,7 @@ TEST(SignStay, IsUnknownBeyondTheYearsOfTheProgram) {
 
 // The search runs on the birth's clock alone; its positions must be the
 // transits' own to the last bit, whatever else the births hold, and births
-// on one clock share what was found for the first.
+// on one clock, and readings within a stay, share what was found before.
 TEST(SignStay, BirthsOnOneClockShareTheTransitsOwnPositions) {
     struct Case {
         int zoneIndex, zoneHours, zoneMinutes, lonDegrees;
@@ -87,15 +87,21 @@ TEST(SignStay, BirthsOnOneClockShareTheTransitsOwnPositions) {
         b.eastLongitude = c.east, b.daylightSaving = c.daylightSaving;
         b.name = "Row " + std::to_string(c.lonDegrees);
         const Chart chart = CalculateChart(b, c.choice);
-        const CivilDateTime reading{2031, 10, 5, 0, 30};
-        const auto transits = ComputeTransits(chart, reading);
-        ASSERT_TRUE(transits);
-        for (int i = 0; i < kTransitBodyCount; ++i) {
-            EXPECT_EQ(TransitLongitude(chart, static_cast<Body>(i), reading),
-                      transits->longitudes[static_cast<std::size_t>(i)])
-                << c.zoneIndex << " " << i;
+        // A later reading, and one back: the memo keeps the stays that
+        // still hold and searches again for the others.
+        for (const CivilDateTime reading :
+             {CivilDateTime{2031, 10, 5, 0, 30}, CivilDateTime{2031, 11, 20, 12, 0},
+              CivilDateTime{2031, 10, 5, 0, 31}}) {
+            const auto transits = ComputeTransits(chart, reading);
+            ASSERT_TRUE(transits);
+            for (int i = 0; i < kTransitBodyCount; ++i) {
+                EXPECT_EQ(TransitLongitude(chart, static_cast<Body>(i), reading),
+                          transits->longitudes[static_cast<std::size_t>(i)])
+                    << c.zoneIndex << " " << i;
+            }
+            EXPECT_TRUE(memo.Find(TransitClockOf(chart), reading) == transits->stays)
+                << c.zoneIndex << " " << ClockText(reading);
         }
-        EXPECT_TRUE(memo.Find(TransitClockOf(chart), reading) == transits->stays) << c.zoneIndex;
     }
 }
 
