@@ -8,7 +8,10 @@
 // string on its own cost as much as the astronomy: pieces are gathered in a
 // block inside the writer, each copy checked against the room left, and the
 // block goes to the string whole when full and whenever a value at the top
-// level is finished (and at the latest when the writer goes).
+// level is finished (and at the latest when the writer goes). Most of a
+// chart's objects have a fixed shape of a few short members: such an object
+// can be given whole (Object), and the room and the nesting are checked once
+// for all its members.
 //
 // Strings are written with every escape the format requires and the C1
 // controls (U+0080 to U+009F) escaped as well, so that the output is safe on
@@ -125,8 +128,6 @@ template <typename T>
 }
 
 }  // namespace json_detail
-
-class JsonWriter;
 
 // One whole value whose text is fixed once the program runs (a nakshatra's
 // object, say, one of 108): made once by a writer, so checked as every value
