@@ -79,7 +79,9 @@ const JsonFragment& NakshatraJson(const Nakshatra& n) {
         }
         return all;
     }();
-    return *fragments[static_cast<std::size_t>(n.number - 1)][static_cast<std::size_t>(n.pada - 1)];
+    // NakshatraOf keeps both in range; a fault there is thrown, never read past.
+    return *fragments.at(static_cast<std::size_t>(n.number - 1))
+                .at(static_cast<std::size_t>(n.pada - 1));
 }
 
 }  // namespace
