@@ -42,20 +42,21 @@ SignPosition Split(double x) {
     // the integer conversions below defined all the same.
     if (!std::isfinite(a))
         a = 0;
-    if (a >= 1e12)
+    // Whole turns taken off change neither the sign nor the place in it
+    // (fmod is exact): a longitude of exactly 360 (reachable by rounding when
+    // a tiny negative value gets a turn added) is the start of Aries, not a
+    // thirteenth sign.
+    if (a >= 360)
         a = std::fmod(a, 360.0);
     const double d = std::floor(a);
     const double m = 60.0 * (a - d);
     const double wholeMinutes = std::floor(m);
     const double seconds = std::floor(60.0 * (m - wholeMinutes));
-    const long long wholeDegrees = static_cast<long long>(d);
-    // The sign is taken from the whole degrees before they are reduced; a
-    // longitude of exactly 360 (reachable by rounding when a tiny negative
-    // value gets a turn added) is the start of Aries, not a thirteenth sign.
+    const int wholeDegrees = static_cast<int>(d);
     // A fraction below one times 60 stays below 60, so minutes and seconds
     // are two digits at most.
-    return {static_cast<int>(wholeDegrees % 30), static_cast<int>(wholeMinutes),
-            static_cast<int>(seconds), static_cast<int>((wholeDegrees / 30) % 12)};
+    return {wholeDegrees % 30, static_cast<int>(wholeMinutes), static_cast<int>(seconds),
+            wholeDegrees / 30};
 }
 
 static_assert(std::all_of(kSignAbbreviations.begin(), kSignAbbreviations.end(),
