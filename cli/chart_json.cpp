@@ -2,6 +2,7 @@
 #include "cli/chart_json.h"
 
 #include <charconv>
+#include <optional>
 #include <utility>
 
 #include "cli/wording.h"
@@ -41,12 +42,6 @@ static_assert(NamedAfterLevels(kDashaFromKeys, "From") && NamedAfterLevels(kDash
 constexpr std::array<JsonKey, kVimshottariLevelCount> kVimshottariJsonKeys{
     "mahadasha", "antardasha", "pratyantardasha"};
 
-// The name and the place's three texts are typed; the other details are made
-// from numbers and the program's tables.
-constexpr bool IsTypedDetail(std::size_t i) {
-    return i == 0 || i >= 6;
-}
-
 // v in decimal; at least two digits when `twoDigits`, as the options write
 // months, days, hours and minutes.
 char* PutNumber(char* to, int v, bool twoDigits) {
@@ -62,6 +57,31 @@ std::string_view Coordinate(char (&buf)[32], int degrees, int minutes, char hemi
     to = PutNumber(to, minutes, true);
     *to++ = hemisphere;
     return {buf, static_cast<std::size_t>(to - buf)};
+}
+
+// A body's nakshatra object, one of 27 x 4: the same text for every body in
+// the same pada, so each is written once and copied.
+const JsonFragment& NakshatraJson(const Nakshatra& n) {
+    static const auto fragments = [] {
+        std::array<std::array<std::optional<JsonFragment>, 4>, kNakshatraCount> all;
+        for (int number = 1; number <= kNakshatraCount; ++number) {
+            for (int pada = 1; pada <= 4; ++pada) {
+                const Nakshatra at{number, pada};
+                all[static_cast<std::size_t>(number - 1)][static_cast<std::size_t>(pada - 1)] =
+                    JsonFragment::Of([&at](JsonWriter& w) {
+                        w.Object(json::Integer{"number", at.number}, json::Plain{"name", at.name()},
+                                 json::Integer{"pada", at.pada},
+                                 json::Plain{
+                                     "lord",
+                                     kPlanetNames[static_cast<std::size_t>(BodyIndex(at.lord()))]});
+                    });
+            }
+        }
+        return all;
+    }();
+    // NakshatraOf keeps both in range; a fault there is thrown, never read past.
+    return *fragments.at(static_cast<std::size_t>(n.number - 1))
+                .at(static_cast<std::size_t>(n.pada - 1));
 }
 
 }  // namespace
@@ -89,37 +109,26 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
     const ChakraModel& m = c.chakra;
     w.String("name", c.birth.name);
     w.Key("details");
-    w.BeginObject();
-    for (std::size_t i = 0; i < kDetailCount; ++i) {
-        w.Key(kDetailKeys[i]);
-        if (IsTypedDetail(i))
-            w.String(m.details[i]);
-        else
-            w.Plain(m.details[i]);
-    }
-    w.EndObject();
+    // The name and the place's three texts are typed, and escaped; the other
+    // details are made from numbers and the program's tables.
+    static_assert(kDetailCount == 9);
+    w.Object(json::String{kDetailKeys[0], m.details[0]}, json::Plain{kDetailKeys[1], m.details[1]},
+             json::Plain{kDetailKeys[2], m.details[2]}, json::Plain{kDetailKeys[3], m.details[3]},
+             json::Plain{kDetailKeys[4], m.details[4]}, json::Plain{kDetailKeys[5], m.details[5]},
+             json::String{kDetailKeys[6], m.details[6]}, json::String{kDetailKeys[7], m.details[7]},
+             json::String{kDetailKeys[8], m.details[8]});
     w.Key("bodies");
     w.BeginArray();
     for (int i = 0; i < kBodyCount; ++i) {
         const auto b = static_cast<std::size_t>(i);
         const bool retrograde = i >= BodyIndex(Body::Mercury) && i <= BodyIndex(Body::Pluto) &&
                                 c.retrogrades.flags[b - 2];
-        w.BeginObject();
-        w.Plain("name", kPlanetNames[b]);
-        w.Plain("label", m.legendLabels[b]);
-        w.Plain("position", c.planets.positionTexts[b]);
-        w.String("longText", c.planets.longTexts[b]);
-        w.Number("longitude", c.planets.longitudes[b]);
-        w.Bool("retrograde", retrograde);
-        const Nakshatra n = NakshatraOf(c.planets.longitudes[b]);
-        w.Key("nakshatra");
-        w.BeginObject();
-        w.Integer("number", n.number);
-        w.Plain("name", n.name());
-        w.Integer("pada", n.pada);
-        w.Plain("lord", kPlanetNames[static_cast<std::size_t>(BodyIndex(n.lord()))]);
-        w.EndObject();
-        w.EndObject();
+        w.Object(json::Plain{"name", kPlanetNames[b]}, json::Plain{"label", m.legendLabels[b]},
+                 json::Plain{"position", c.planets.positionTexts[b]},
+                 json::String{"longText", c.planets.longTexts[b]},
+                 json::Number{"longitude", c.planets.longitudes[b]},
+                 json::Bool{"retrograde", retrograde},
+                 json::Fragment{"nakshatra", NakshatraJson(NakshatraOf(c.planets.longitudes[b]))});
     }
     w.EndArray();
     w.Key("rings");
@@ -129,10 +138,7 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
         w.BeginArray();
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(static_cast<Ring>(r), h);
-            w.BeginObject();
-            w.Integer("sign", house.sign);
-            w.Plain("occupants", house.occupants);
-            w.EndObject();
+            w.Object(json::Integer{"sign", house.sign}, json::Plain{"occupants", house.occupants});
         }
         w.EndArray();
     }
@@ -149,30 +155,27 @@ std::string ChartJson(const Chart& chart) {
 }
 
 void WriteEntry(JsonWriter& w, const BirthData& b) {
-    char buf[32];
-    char* to = PutNumber(buf, b.year, false);
+    char date[32];
+    char* to = PutNumber(date, b.year, false);
     *to++ = '-';
     to = PutNumber(to, b.month, true);
     *to++ = '-';
     to = PutNumber(to, b.day, true);
-    w.BeginObject();
-    w.Key("date");
-    w.String({buf, static_cast<std::size_t>(to - buf)});
-    to = PutNumber(buf, b.hour, true);
+    const std::string_view dateText(date, static_cast<std::size_t>(to - date));
+    char time[32];
+    to = PutNumber(time, b.hour, true);
     *to++ = ':';
     to = PutNumber(to, b.minute, true);
-    w.Key("time");
-    w.String({buf, static_cast<std::size_t>(to - buf)});
-    w.Integer("zone", b.zoneIndex);
-    w.Bool("dst", b.daylightSaving);
-    w.Key("lat");
-    w.String(Coordinate(buf, b.latDegrees, b.latMinutes, b.southLatitude ? 'S' : 'N'));
-    w.Key("lon");
-    w.String(Coordinate(buf, b.lonDegrees, b.lonMinutes, b.eastLongitude ? 'E' : 'W'));
-    w.String("city", b.city);
-    w.String("state", b.state);
-    w.String("country", b.country);
-    w.EndObject();
+    const std::string_view timeText(time, static_cast<std::size_t>(to - time));
+    char lat[32], lon[32];
+    w.Object(json::Plain{"date", dateText}, json::Plain{"time", timeText},
+             json::Integer{"zone", b.zoneIndex}, json::Bool{"dst", b.daylightSaving},
+             json::Plain{"lat",
+                         Coordinate(lat, b.latDegrees, b.latMinutes, b.southLatitude ? 'S' : 'N')},
+             json::Plain{"lon",
+                         Coordinate(lon, b.lonDegrees, b.lonMinutes, b.eastLongitude ? 'E' : 'W')},
+             json::String{"city", b.city}, json::String{"state", b.state},
+             json::String{"country", b.country});
 }
 
 void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {

@@ -8,7 +8,10 @@
 // string on its own cost as much as the astronomy: pieces are gathered in a
 // block inside the writer, each copy checked against the room left, and the
 // block goes to the string whole when full and whenever a value at the top
-// level is finished (and at the latest when the writer goes).
+// level is finished (and at the latest when the writer goes). Most of a
+// chart's objects have a fixed shape of a few short members: such an object
+// can be given whole (Object), and the room and the nesting are checked once
+// for all its members.
 //
 // Strings are written with every escape the format requires and the C1
 // controls (U+0080 to U+009F) escaped as well, so that the output is safe on
@@ -48,129 +51,6 @@ class JsonKey {
     constexpr JsonKey(std::string_view name, bool plain) : m_name(name), m_plain(plain) {}
     std::string_view m_name;
     bool m_plain;
-};
-
-class JsonWriter {
-  public:
-    // Nesting deeper than this is a fault of the caller; the writer throws
-    // std::length_error rather than write past its record of the levels.
-    static constexpr std::size_t kMaxDepth = 16;
-
-    explicit JsonWriter(std::string& out) : m_out(out) {}
-    ~JsonWriter() { Flush(); }
-    JsonWriter(const JsonWriter&) = delete;
-    JsonWriter& operator=(const JsonWriter&) = delete;
-
-    void BeginObject();
-    void EndObject();
-    void BeginArray();
-    void EndArray();
-    // A member's name inside an object; the next value written is its value.
-    void Key(JsonKey key);
-
-    void String(std::string_view utf8);
-    // A text the program made from its own tables and digits (a chart's
-    // labels, short forms, generated details), which needs no escape: it is
-    // copied as it is, and only a debug build tests it.
-    void Plain(std::string_view text);
-    // Shortest text that reads back as the same double; null when not finite.
-    void Number(double v);
-    void Integer(std::int64_t v);
-    void Bool(bool v);
-    void Null();
-
-    // A member whole, its name and its value: the same as Key then the value,
-    // in one step (a chart's object is mostly such members).
-    void String(JsonKey key, std::string_view utf8);
-    void Plain(JsonKey key, std::string_view text);
-    void Number(JsonKey key, double v);
-    void Integer(JsonKey key, std::int64_t v);
-    void Bool(JsonKey key, bool v);
-
-    // Whether every object and array begun has been ended.
-    bool complete() const { return m_depth == 0; }
-
-  private:
-    enum class Level : unsigned char { Object, Array };
-    struct Open {
-        Level level = Level::Object;
-        bool hasMember = false;
-    };
-
-    void BeforeValue();
-    char* BeginMember(JsonKey key, std::size_t most);
-    void EndMember(char* end) { m_used = static_cast<std::size_t>(end - m_block.data()); }
-    [[gnu::always_inline]] void AfterValue() {
-        if (m_depth == 0)
-            Flush();
-    }
-    void Begin(Level level, char bracket);
-    void End(Level level, char bracket);
-    // The faults of a caller, kept out of the inline paths.
-    [[noreturn, gnu::cold]] static void Misplaced(const char* what);
-    void Escaped(std::string_view utf8);
-    void IntegerSlowly(std::int64_t v);
-    void PlainSlowly(std::string_view text);    // a text larger than the block
-    void EscapedSlowly(std::string_view utf8);  // a text with a byte to escape
-
-    [[gnu::always_inline]] void Put(char c) {
-        if (m_used == m_block.size())
-            Flush();
-        m_block[m_used++] = c;
-    }
-    [[gnu::always_inline]] void Put(std::string_view s) {
-        if (char* to = Room(s.size())) {
-            CopySmall(to, s.data(), s.size());
-            m_used += s.size();
-        } else {
-            m_out.append(s);
-        }
-    }
-    // Room for n more bytes in the block, flushing it first when they do not
-    // fit; null for a piece larger than the whole block, which goes to the
-    // string directly. Every write into the block is of bytes counted here.
-    [[gnu::always_inline]] char* Room(std::size_t n) {
-        if (n > m_block.size() - m_used) {
-            Flush();
-            if (n > m_block.size())
-                return nullptr;
-        }
-        return m_block.data() + m_used;
-    }
-    // Nearly every piece is a few bytes: copied in at most two moves of a
-    // fixed size that overlap, all within the n bytes, rather than by a call.
-    [[gnu::always_inline]] static void CopySmall(char* to, const char* from, std::size_t n) {
-        if (n >= 8 && n <= 16) {
-            Move<8>(to, from);
-            Move<8>(to + n - 8, from + n - 8);
-        } else if (n >= 4 && n < 8) {
-            Move<4>(to, from);
-            Move<4>(to + n - 4, from + n - 4);
-        } else if (n < 4) {
-            for (std::size_t i = 0; i < n; ++i)
-                to[i] = from[i];
-        } else {
-            std::memcpy(to, from, n);
-        }
-    }
-    template <std::size_t N>
-    static void Move(char* to, const char* from) {
-        char word[N];
-        std::memcpy(word, from, N);
-        std::memcpy(to, word, N);
-    }
-    void Flush() {
-        m_out.append(m_block.data(), m_used);
-        m_used = 0;
-    }
-
-    std::string& m_out;
-    static constexpr std::size_t kBlockSize = 4096;
-    std::array<char, kBlockSize> m_block;  // [0, m_used) is written, not yet in m_out
-    std::size_t m_used = 0;
-    std::array<Open, kMaxDepth> m_open{};
-    std::size_t m_depth = 0;
-    bool m_afterKey = false;
 };
 
 namespace json_detail {
@@ -248,6 +128,251 @@ template <typename T>
 }
 
 }  // namespace json_detail
+
+// One whole value whose text is fixed once the program runs (a nakshatra's
+// object, say, one of 108): made once by a writer, so checked as every value
+// is, and copied whole wherever it goes.
+class JsonFragment {
+  public:
+    template <typename Write>
+    static JsonFragment Of(Write&& write);
+    std::string_view text() const { return m_text; }
+
+  private:
+    explicit JsonFragment(std::string text) : m_text(std::move(text)) {}
+    std::string m_text;
+};
+
+// The members of an object written whole by JsonWriter::Object, each a name
+// and its value: most of a chart's objects have a fixed shape of a few short
+// members, and are written with one check of the room and the nesting.
+namespace json {
+struct Plain {  // a text of the program's own that needs no escape, as JsonWriter::Plain
+    JsonKey key;
+    std::string_view text;
+};
+struct String {  // any text, escaped
+    JsonKey key;
+    std::string_view utf8;
+};
+struct Integer {
+    JsonKey key;
+    std::int64_t value;
+};
+struct Number {  // the shortest text that reads back as the same double
+    JsonKey key;
+    double value;
+};
+struct Bool {
+    JsonKey key;
+    bool value;
+};
+struct Fragment {
+    JsonKey key;
+    const JsonFragment& value;
+};
+}  // namespace json
+
+class JsonWriter {
+  public:
+    // Nesting deeper than this is a fault of the caller; the writer throws
+    // std::length_error rather than write past its record of the levels.
+    static constexpr std::size_t kMaxDepth = 16;
+
+    explicit JsonWriter(std::string& out) : m_out(out) {}
+    ~JsonWriter() { Flush(); }
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
+
+    void BeginObject();
+    void EndObject();
+    void BeginArray();
+    void EndArray();
+    // A member's name inside an object; the next value written is its value.
+    void Key(JsonKey key);
+
+    void String(std::string_view utf8);
+    // A text the program made from its own tables and digits (a chart's
+    // labels, short forms, generated details), which needs no escape: it is
+    // copied as it is, and only a debug build tests it.
+    void Plain(std::string_view text);
+    // Shortest text that reads back as the same double; null when not finite.
+    void Number(double v);
+    void Integer(std::int64_t v);
+    void Bool(bool v);
+    void Null();
+
+    // A member whole, its name and its value: the same as Key then the value,
+    // in one step (a chart's object is mostly such members).
+    void String(JsonKey key, std::string_view utf8);
+    void Plain(JsonKey key, std::string_view text);
+    void Number(JsonKey key, double v);
+    void Integer(JsonKey key, std::int64_t v);
+    void Bool(JsonKey key, bool v);
+
+    // An object of the given members, in their order (json::Plain and its
+    // kin): the same as BeginObject, each member, EndObject.
+    template <typename... M>
+    void Object(const M&... members);
+
+    // Whether every object and array begun has been ended.
+    bool complete() const { return m_depth == 0; }
+    // Values finished at the top level.
+    std::size_t values() const { return m_values; }
+
+  private:
+    enum class Level : unsigned char { Object, Array };
+    struct Open {
+        Level level = Level::Object;
+        bool hasMember = false;
+    };
+
+    void BeforeValue();
+    char* BeginMember(JsonKey key, std::size_t most);
+    void EndMember(char* end) { m_used = static_cast<std::size_t>(end - m_block.data()); }
+    [[gnu::always_inline]] void AfterValue() {
+        if (m_depth == 0) {
+            ++m_values;
+            Flush();
+        }
+    }
+    char* BeginWhole(std::size_t most);
+
+    // Each member's room, and its writing once the room is there.
+    static constexpr std::size_t kNumberRoom = 32;  // the shortest double takes at most 24
+    static constexpr std::size_t kIntegerRoom = 20;
+    static std::size_t Most(const json::Plain& m) { return m.text.size() + 2; }
+    static std::size_t Most(const json::String& m) { return 6 * m.utf8.size() + 2; }
+    static std::size_t Most(const json::Integer&) { return kIntegerRoom; }
+    static std::size_t Most(const json::Number&) { return kNumberRoom; }
+    static std::size_t Most(const json::Bool&) { return 5; }
+    static std::size_t Most(const json::Fragment& m) { return m.value.text().size(); }
+    [[gnu::always_inline]] static char* PutName(char* to, JsonKey key) {
+        to[0] = '"';
+        CopySmall(to + 1, key.name().data(), key.name().size());
+        to += key.name().size() + 1;
+        to[0] = '"';
+        to[1] = ':';
+        to[2] = ' ';
+        return to + 3;
+    }
+    [[gnu::always_inline]] static char* PutValue(char* to, const json::Plain& m) {
+        assert(!json_detail::MayNeedEscape(m.text));
+        to[0] = '"';
+        CopySmall(to + 1, m.text.data(), m.text.size());
+        to[m.text.size() + 1] = '"';
+        return to + m.text.size() + 2;
+    }
+    static char* PutValue(char* to, const json::String& m);
+    [[gnu::always_inline]] static char* PutValue(char* to, const json::Integer& m) {
+        // Signs, houses, padas: one or two digits nearly always.
+        const std::int64_t v = m.value;
+        if (v < 0 || v >= 100)
+            return PutIntegerSlowly(to, v);
+        to[0] = static_cast<char>('0' + (v < 10 ? v : v / 10));
+        to[1] = static_cast<char>('0' + v % 10);
+        return to + (v < 10 ? 1 : 2);
+    }
+    static char* PutIntegerSlowly(char* to, std::int64_t v);
+    static char* PutValue(char* to, const json::Number& m);
+    [[gnu::always_inline]] static char* PutValue(char* to, const json::Bool& m) {
+        std::memcpy(to, m.value ? "true" : "false", 5);
+        return to + (m.value ? 4 : 5);
+    }
+    [[gnu::always_inline]] static char* PutValue(char* to, const json::Fragment& m) {
+        std::memcpy(to, m.value.text().data(), m.value.text().size());
+        return to + m.value.text().size();
+    }
+    template <typename First, typename... Rest>
+    [[gnu::always_inline]] static char* PutMembers(char* to, const First& first,
+                                                   const Rest&... rest) {
+        to = PutValue(PutName(to, first.key), first);
+        ((to[0] = ',', to[1] = ' ', to = PutValue(PutName(to + 2, rest.key), rest)), ...);
+        return to;
+    }
+    // The same member through the piece-by-piece path.
+    void Member(const json::Plain& m) { Plain(m.key, m.text); }
+    void Member(const json::String& m) { String(m.key, m.utf8); }
+    void Member(const json::Integer& m) { Integer(m.key, m.value); }
+    void Member(const json::Number& m) { Number(m.key, m.value); }
+    void Member(const json::Bool& m) { Bool(m.key, m.value); }
+    void Member(const json::Fragment& m) {
+        Key(m.key);
+        BeforeValue();
+        Put(m.value.text());
+        AfterValue();
+    }
+    // `to` escaped from `s`, six bytes at most for each; the end.
+    static char* EscapeInto(char* to, std::string_view s);
+    void Begin(Level level, char bracket);
+    void End(Level level, char bracket);
+    // The faults of a caller, kept out of the inline paths.
+    [[noreturn, gnu::cold]] static void Misplaced(const char* what);
+    void Escaped(std::string_view utf8);
+    void IntegerSlowly(std::int64_t v);
+    void PlainSlowly(std::string_view text);    // a text larger than the block
+    void EscapedSlowly(std::string_view utf8);  // a text with a byte to escape
+
+    [[gnu::always_inline]] void Put(char c) {
+        if (m_used == m_block.size())
+            Flush();
+        m_block[m_used++] = c;
+    }
+    [[gnu::always_inline]] void Put(std::string_view s) {
+        if (char* to = Room(s.size())) {
+            CopySmall(to, s.data(), s.size());
+            m_used += s.size();
+        } else {
+            m_out.append(s);
+        }
+    }
+    // Room for n more bytes in the block, flushing it first when they do not
+    // fit; null for a piece larger than the whole block, which goes to the
+    // string directly. Every write into the block is of bytes counted here.
+    [[gnu::always_inline]] char* Room(std::size_t n) {
+        if (n > m_block.size() - m_used) {
+            Flush();
+            if (n > m_block.size())
+                return nullptr;
+        }
+        return m_block.data() + m_used;
+    }
+    // Nearly every piece is a few bytes: copied in at most two moves of a
+    // fixed size that overlap, all within the n bytes, rather than by a call.
+    [[gnu::always_inline]] static void CopySmall(char* to, const char* from, std::size_t n) {
+        if (n >= 8 && n <= 16) {
+            Move<8>(to, from);
+            Move<8>(to + n - 8, from + n - 8);
+        } else if (n >= 4 && n < 8) {
+            Move<4>(to, from);
+            Move<4>(to + n - 4, from + n - 4);
+        } else if (n < 4) {
+            for (std::size_t i = 0; i < n; ++i)
+                to[i] = from[i];
+        } else {
+            std::memcpy(to, from, n);
+        }
+    }
+    template <std::size_t N>
+    static void Move(char* to, const char* from) {
+        char word[N];
+        std::memcpy(word, from, N);
+        std::memcpy(to, word, N);
+    }
+    void Flush() {
+        m_out.append(m_block.data(), m_used);
+        m_used = 0;
+    }
+
+    std::string& m_out;
+    static constexpr std::size_t kBlockSize = 4096;
+    std::array<char, kBlockSize> m_block;  // [0, m_used) is written, not yet in m_out
+    std::size_t m_used = 0;
+    std::array<Open, kMaxDepth> m_open{};
+    std::size_t m_depth = 0;
+    bool m_afterKey = false;
+    std::size_t m_values = 0;
+};
 
 [[gnu::always_inline]] inline void JsonWriter::BeforeValue() {
     if (m_afterKey) {
@@ -427,6 +552,65 @@ template <typename T>
         Key(key);
         Bool(v);
     }
+}
+
+// Room for the whole of a value at most `most` bytes long, with the
+// separator before it written: where the value goes. Null when it is larger
+// than the block, for the caller to write piece by piece.
+[[gnu::always_inline]] inline char* JsonWriter::BeginWhole(std::size_t most) {
+    bool separate = false;
+    if (m_afterKey) {
+        // The key is written; the value follows it.
+    } else if (m_depth > 0) {
+        Open& open = m_open[m_depth - 1];
+        if (open.level == Level::Object)
+            Misplaced("JSON: a value inside an object needs a key");
+        separate = open.hasMember;
+    }
+    if (m_depth == kMaxDepth)
+        throw std::length_error("JSON: nested too deep");
+    char* to = Room(most + 2);
+    if (!to)
+        return nullptr;
+    if (m_afterKey)
+        m_afterKey = false;
+    else if (m_depth > 0)
+        m_open[m_depth - 1].hasMember = true;
+    to[0] = ',';
+    to[1] = ' ';
+    return to + (separate ? 2 : 0);
+}
+
+template <typename... M>
+[[gnu::always_inline]] inline void JsonWriter::Object(const M&... members) {
+    static_assert(sizeof...(M) > 0);
+    // Braces, and each member's separator, quotes, name and ": ".
+    const std::size_t most = (2 + ... + (members.key.name().size() + 6 + Most(members)));
+    char* to = (members.key.plain() && ...) ? BeginWhole(most) : nullptr;
+    if (!to) {
+        // A name to escape, or an object larger than the block.
+        BeginObject();
+        (Member(members), ...);
+        EndObject();
+        return;
+    }
+    *to++ = '{';
+    to = PutMembers(to, members...);
+    *to++ = '}';
+    EndMember(to);
+    AfterValue();
+}
+
+template <typename Write>
+JsonFragment JsonFragment::Of(Write&& write) {
+    std::string text;
+    {
+        JsonWriter w(text);
+        write(w);
+        if (!w.complete() || w.values() != 1)
+            throw std::logic_error("JSON: a fragment is one whole value");
+    }
+    return JsonFragment(std::move(text));
 }
 
 // A JSON string literal with its quotes, escaped as JsonWriter::String does.

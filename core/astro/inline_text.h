@@ -37,11 +37,27 @@ class InlineText {
         return *this;
     }
     InlineText& operator=(InlineText&&) noexcept = default;
-    InlineText(std::string_view s) { append(s); }
+    InlineText(std::string_view s) {
+        if (s.size() <= Capacity) {
+            if (!s.empty())
+                std::memcpy(m_short.data(), s.data(), s.size());
+            m_size = static_cast<unsigned char>(s.size());
+        } else {
+            m_long = std::make_unique<std::string>(s);
+        }
+    }
     InlineText(const char* s) : InlineText(std::string_view(s)) {}
     InlineText& operator=(std::string_view s) {
-        // Made apart first: `s` may view this very text.
-        *this = InlineText(s);
+        // `s` may view this very text: it is copied before what holds it
+        // is let go.
+        if (s.size() <= Capacity) {
+            if (!s.empty())
+                std::memmove(m_short.data(), s.data(), s.size());
+            m_size = static_cast<unsigned char>(s.size());
+            m_long.reset();
+        } else {
+            m_long = std::make_unique<std::string>(s);
+        }
         return *this;
     }
     InlineText& operator=(const char* s) { return *this = std::string_view(s); }

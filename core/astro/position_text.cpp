@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/astro/position_text.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "core/astro/bodies.h"
 #include "core/astro/utf8.h"
@@ -28,9 +29,10 @@ std::string_view LastCharacters(std::string_view s, std::size_t n) {
     return s.substr(pos);
 }
 
-// Whole degrees, minutes and seconds of |x|, each truncated, and the sign.
+// Whole degrees within the sign (0..29), minutes and seconds (0..59) of |x|,
+// each truncated, and the sign.
 struct SignPosition {
-    long long degreesInSign, minutes, seconds;
+    int degreesInSign, minutes, seconds;
     int sign;
 };
 
@@ -40,56 +42,53 @@ SignPosition Split(double x) {
     // the integer conversions below defined all the same.
     if (!std::isfinite(a))
         a = 0;
-    if (a >= 1e12)
+    // Whole turns taken off change neither the sign nor the place in it
+    // (fmod is exact): a longitude of exactly 360 (reachable by rounding when
+    // a tiny negative value gets a turn added) is the start of Aries, not a
+    // thirteenth sign.
+    if (a >= 360)
         a = std::fmod(a, 360.0);
     const double d = std::floor(a);
     const double m = 60.0 * (a - d);
     const double wholeMinutes = std::floor(m);
     const double seconds = std::floor(60.0 * (m - wholeMinutes));
-    const long long wholeDegrees = static_cast<long long>(d);
-    // The sign is taken from the whole degrees before they are reduced; a
-    // longitude of exactly 360 (reachable by rounding when a tiny negative
-    // value gets a turn added) is the start of Aries, not a thirteenth sign.
-    return {wholeDegrees % 30, static_cast<long long>(wholeMinutes),
-            static_cast<long long>(seconds), static_cast<int>((wholeDegrees / 30) % 12)};
+    const int wholeDegrees = static_cast<int>(d);
+    // A fraction below one times 60 stays below 60, so minutes and seconds
+    // are two digits at most.
+    return {wholeDegrees % 30, static_cast<int>(wholeMinutes), static_cast<int>(seconds),
+            wholeDegrees / 30};
 }
 
-std::string_view Abbreviation(int sign) {
-    return kSignAbbreviations[static_cast<std::size_t>(sign)];
+static_assert(std::all_of(kSignAbbreviations.begin(), kSignAbbreviations.end(),
+                          [](std::string_view a) { return a.size() == 3; }));
+char* PutAbbreviation(char* at, int sign) {
+    std::memcpy(at, kSignAbbreviations[static_cast<std::size_t>(sign)].data(), 3);
+    return at + 3;
 }
 
-// Room for any long long, its sign included.
-constexpr std::size_t kNumberRoom = 20;
-
-// The pieces are a few bytes: copied inline rather than by a call.
 char* PutText(char* at, std::string_view s) {
     for (const char c : s)
         *at++ = c;
     return at;
 }
 
-// Degrees in a sign, minutes and seconds are below 100 but for absurd input.
-char* PutNumber(char* at, long long v) {
-    if (v >= 0 && v < 100) {
-        if (v >= 10)
-            *at++ = static_cast<char>('0' + v / 10);
-        *at++ = static_cast<char>('0' + v % 10);
-        return at;
-    }
-    return std::to_chars(at, at + kNumberRoom, v).ptr;
+// A part of a position, 0..99: its digits as they are, or two of them.
+char* PutNumber(char* at, int v) {
+    if (v >= 10)
+        *at++ = static_cast<char>('0' + v / 10);
+    *at++ = static_cast<char>('0' + v % 10);
+    return at;
 }
-
-// A number of one digit is padded to two with a leading zero.
-char* PutTwoDigits(char* at, long long v) {
-    if (v >= 0 && v < 10)
-        *at++ = '0';
-    return PutNumber(at, v);
+char* PutTwoDigits(char* at, int v) {
+    at[0] = static_cast<char>('0' + v / 10);
+    at[1] = static_cast<char>('0' + v % 10);
+    return at + 2;
 }
 
 // Each form is written whole into a buffer on the stack and made into its
-// text in one step; the buffers have room for any numbers.
+// text in one step.
 LongPositionText LongText(const SignPosition& s) {
-    char buffer[3 * kNumberRoom + 16];
+    char buffer[32];
     char* at = PutNumber(buffer, s.degreesInSign);
     at = PutText(at, kDegreeSign);
     *at++ = ' ';
@@ -97,7 +96,7 @@ LongPositionText LongText(const SignPosition& s) {
     at = PutText(at, "' ");
     at = PutNumber(at, s.seconds);
     at = PutText(at, "\" ");
-    at = PutText(at, Abbreviation(s.sign));
+    at = PutAbbreviation(at, s.sign);
     return LongPositionText(std::string_view(buffer, static_cast<std::size_t>(at - buffer)));
 }
 
@@ -121,10 +120,10 @@ ShortPositionForm ShortText(std::string_view degrees, std::string_view abbreviat
 }
 
 ShortPositionForm ShortText(const SignPosition& s) {
-    char buffer[2 * kNumberRoom + 8];
+    char buffer[16];
     char* at = PutTwoDigits(buffer, s.degreesInSign);
     *at++ = ' ';
-    at = PutText(at, Abbreviation(s.sign));
+    at = PutAbbreviation(at, s.sign);
     *at++ = ' ';
     at = PutTwoDigits(at, s.minutes);
     return ShortPositionForm(std::string_view(buffer, static_cast<std::size_t>(at - buffer)));

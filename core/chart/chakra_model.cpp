@@ -77,24 +77,34 @@ ChakraModel BuildSudarshanChakra(const BirthData& birth,
     model.referenceSigns = {signNumber(Body::Ascendant), signNumber(Body::Moon),
                             signNumber(Body::Sun)};
 
-    // Occupants of each sign, in body order, joined by single blanks (a
-    // retrograde label keeps its own trailing blank).
-    std::array<HouseOccupants, 12> occupants;
+    // House h of a ring holds the sign h places after the ring's own.
+    const auto houseOfSign = [](int ref, int sign) {
+        const int h = sign - ref;
+        return static_cast<std::size_t>(h < 0 ? h + 12 : h);
+    };
+    for (int r = 0; r < kRingCount; ++r) {
+        const int ref = model.referenceSigns[static_cast<std::size_t>(r)];
+        for (int h = 0; h < 12; ++h) {
+            const int sign = ref + h;
+            model.rings[static_cast<std::size_t>(r)][static_cast<std::size_t>(h)].sign =
+                sign > 12 ? sign - 12 : sign;
+        }
+    }
+
+    // The occupants of each sign, in body order, joined by single blanks (a
+    // retrograde label keeps its own trailing blank), made in the birth ring
+    // and copied to the same sign's house of the other two.
+    auto& birthRing = model.rings[static_cast<std::size_t>(Ring::Birth)];
+    const int birthRef = model.referenceSigns[static_cast<std::size_t>(Ring::Birth)];
     for (int b = 0; b < kBodyCount; ++b) {
-        HouseOccupants& text = occupants[static_cast<std::size_t>(signs[b])];
+        HouseOccupants& text = birthRing[houseOfSign(birthRef, signs[b] + 1)].occupants;
         if (!text.empty())
             text += " ";
         text += labels[b];
     }
-
-    for (int r = 0; r < kRingCount; ++r) {
-        const int ref = model.referenceSigns[static_cast<std::size_t>(r)];
-        for (int h = 0; h < 12; ++h) {
-            House& house = model.rings[static_cast<std::size_t>(r)][static_cast<std::size_t>(h)];
-            house.sign = (ref - 1 + h) % 12 + 1;
-            house.occupants = occupants[static_cast<std::size_t>(house.sign - 1)];
-        }
-    }
+    for (int r = 1; r < kRingCount; ++r)
+        for (House& house : model.rings[static_cast<std::size_t>(r)])
+            house.occupants = birthRing[houseOfSign(birthRef, house.sign)].occupants;
 
     model.legendLabels = labels;
     model.positionTexts = positionTexts;

@@ -99,36 +99,39 @@ StationBracket BracketingStations(Body body, const BirthData& birth) {
 }
 
 RetrogradeMarks ComputeRetrogrades(const BirthData& birth) {
-    RetrogradeMarks marks;
-    for (int i = 0; i < kBodyCount; ++i)
-        marks.labels[static_cast<std::size_t>(i)] = kBaseLabels[static_cast<std::size_t>(i)];
     const RetrogradeDays& days = DayTable();
     const long at =
         static_cast<long>(CalendarDayNumber({birth.year, birth.month, birth.day})) - days.firstDay;
     const unsigned planets = at >= 0 && at < static_cast<long>(days.planets.size())
                                  ? days.planets[static_cast<std::size_t>(at)]
                                  : 0u;
-    for (int k = 0; k < kStationPlanets; ++k) {
-        const auto flag = static_cast<std::size_t>(k);
-        marks.flags[flag] = (planets >> k) & 1u;
-        if (marks.flags[flag])
-            marks.labels[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)] += kRetrogradeMark;
-    }
-    return marks;
+    std::array<bool, kStationPlanets> flags{};
+    for (int k = 0; k < kStationPlanets; ++k)
+        flags[static_cast<std::size_t>(k)] = (planets >> k) & 1u;
+    return RetrogradeMarksOf(flags);
 }
 
-}  // namespace vellamor
-
-namespace vellamor {
-
 RetrogradeMarks RetrogradeMarksOf(const std::array<bool, kStationPlanets>& flags) {
+    // Every body's label without and with its mark, made once: a chart's
+    // labels are copies of these.
+    static const auto kLabels = [] {
+        std::array<std::array<ChartLabel, kBodyCount>, 2> labels;
+        for (int i = 0; i < kBodyCount; ++i) {
+            const auto b = static_cast<std::size_t>(i);
+            labels[0][b] = kBaseLabels[b];
+            labels[1][b] = kBaseLabels[b];
+            labels[1][b] += kRetrogradeMark;
+        }
+        return labels;
+    }();
     RetrogradeMarks marks;
     marks.flags = flags;
-    for (int i = 0; i < kBodyCount; ++i)
-        marks.labels[static_cast<std::size_t>(i)] = kBaseLabels[static_cast<std::size_t>(i)];
-    for (int k = 0; k < kStationPlanets; ++k)
+    marks.labels = kLabels[0];
+    for (int k = 0; k < kStationPlanets; ++k) {
+        const auto b = static_cast<std::size_t>(BodyIndex(Body::Mercury) + k);
         if (flags[static_cast<std::size_t>(k)])
-            marks.labels[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)] += kRetrogradeMark;
+            marks.labels[b] = kLabels[1][b];
+    }
     return marks;
 }
 

@@ -10,7 +10,8 @@ namespace vellamor {
 namespace {
 
 // Whatever goes in comes out whole: up to the inline room, across it by
-// appending, far beyond it, through copies and assignment to itself.
+// appending, far beyond it, through copies and assignment to itself or a
+// part of itself.
 TEST(InlineText, NeverCutsShortAtAnyLength) {
     using Text = InlineText<8>;
     struct Case {
@@ -44,6 +45,13 @@ TEST(InlineText, NeverCutsShortAtAnyLength) {
         EXPECT_EQ(copy, want + "!");
         assigned = assigned.view();  // a text may be given itself
         EXPECT_EQ(assigned, want);
+        assigned = assigned.view().substr(want.empty() ? 0 : 1);  // or a part of itself
+        EXPECT_EQ(assigned, want.substr(want.empty() ? 0 : 1));
+        const Text made(want);
+        EXPECT_EQ(made, want);
+        EXPECT_EQ(made.isLong(), want.size() > Text::capacity());
+        copy = "short again";
+        EXPECT_EQ(copy, "short again");
     }
 }
 

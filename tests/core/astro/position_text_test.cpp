@@ -23,6 +23,8 @@ TEST(PositionText, LongAndShortFormsOfWorkedAngles) {
         {359.99, "29\u00b0 59' 24\" Pis", "29 Pis 59"},
         {-10.5, "10\u00b0 30' 0\" Ari", "10 Ari 30"},
         {10.1, "10\u00b0 5' 59\" Ari", "10 Ari 05"},
+        {725.5, "5\u00b0 30' 0\" Ari", "05 Ari 30"},  // whole turns change nothing
+        {360e6 + 45.25, "15\u00b0 15' 0\" Tau", "15 Tau 15"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.angle);
