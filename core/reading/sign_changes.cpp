@@ -101,17 +101,56 @@ std::optional<long long> FirstMinuteOut(const Position& position, long long star
             std::max({std::min(DaysClearOf(up, speed + slack, bound.acceleration),
                                DaysClearOf(down, slack - speed, bound.acceleration)),
                       std::min(up, down) / bound.speed, looping});
+        // While its speed cannot change sign the body moves one way only, so
+        // a step to where it would meet the edge at its present speed proves
+        // the way there clear if it lands inside, and otherwise holds the one
+        // crossing, which is closed in on.
+        const double pace = std::fabs(speed) - slack;
+        const double reach = (speed > 0 ? up : down) / std::fabs(speed);
+        const bool oneWay =
+            pace > 0 && reach + 1 / kMinutesPerDay < pace / bound.acceleration && reach > days;
         const auto room = static_cast<double>((limit - minute) * direction);
-        const auto step =
-            static_cast<long long>(std::clamp(std::floor(days * kMinutesPerDay), 1.0, room));
+        const auto step = static_cast<long long>(std::clamp(
+            oneWay ? std::ceil(reach * kMinutesPerDay) : std::floor(days * kMinutesPerDay), 1.0,
+            room));
         const long long next = minute + direction * step;
         const Motion there = at(next);
         if (SignIndexOf(there.longitude) != sign) {
+            long long in = minute;
+            long long out = next;
+            if (oneWay) {
+                const double edge = speed > 0 ? high : low;
+                double inside = longitude;
+                double outside = there.longitude;
+                while ((out - in) * direction > 1) {
+                    // The first minute past the edge, were the motion even.
+                    const double span = static_cast<double>((out - in) * direction);
+                    const double part = Turned(inside, edge) / Turned(inside, outside);
+                    const auto ahead =
+                        static_cast<long long>(std::clamp(std::ceil(part * span), 1.0, span - 1));
+                    const long long guess = in + direction * ahead;
+                    const double found = at(guess).longitude;
+                    if (SignIndexOf(found) == sign) {
+                        in = guess;
+                        inside = found;
+                    } else {
+                        out = guess;
+                        outside = found;
+                        // Most often the guess is the minute itself.
+                        if ((out - in) * direction > 1) {
+                            const double before = at(out - direction).longitude;
+                            if (SignIndexOf(before) == sign)
+                                return out;
+                            out -= direction;
+                            outside = before;
+                        }
+                    }
+                }
+                return out;
+            }
             // With the bounds kept the edge is the step's last minute; over a
             // jump in the positions (the classic node's turn) it is narrowed
             // down.
-            long long in = minute;
-            long long out = next;
             while ((out - in) * direction > 1) {
                 const long long middle = in + (out - in) / 2;
                 (SignIndexOf(at(middle).longitude) == sign ? in : out) = middle;
