@@ -127,46 +127,34 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
     const QFont caption = SheetFont(14, true);
     const QFont value = SheetFont(17, false);
     const QFontMetricsF captionMetrics(caption);
-    const QFontMetricsF valueMetrics(value);
     double y = top;
     // A precise chart's calculation needs room above the keys.
     const bool precise = !texts.calculation.isEmpty();
     const double gap = precise ? 8 : 14;
+    // One caption and its value, the value wrapped within `lines` lines.
+    const auto pair = [&](const QString& captionText, const QString& text, const QFont& font,
+                          int lines, double after) {
+        p.setFont(caption);
+        p.setPen(kCaptionInk);
+        p.drawText(QRectF(kColumnLeft, y, kColumnWidth, captionMetrics.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, captionText);
+        y += captionMetrics.height() + 2;
+        const QFontMetricsF metrics(font);
+        const QRectF room(kColumnLeft, y, kColumnWidth, lines * metrics.height());
+        const QRectF needed = metrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, text);
+        p.setFont(font);
+        p.setPen(kInk);
+        p.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        y += std::min(needed.height(), room.height()) + after;
+    };
     for (int i = 0; i < kDetailCount; ++i) {
-        p.setFont(caption);
-        p.setPen(kCaptionInk);
-        p.drawText(QRectF(kColumnLeft, y, kColumnWidth, captionMetrics.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, texts.captions[static_cast<std::size_t>(i)]);
-        y += captionMetrics.height() + 2;
-
-        const QString& text = texts.details[static_cast<std::size_t>(i)];
-        const QRectF room(kColumnLeft, y, kColumnWidth, 2 * valueMetrics.height());
-        const QRectF needed =
-            valueMetrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, text);
-        p.setFont(value);
-        p.setPen(kInk);
-        p.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-        y += std::min(needed.height(), room.height()) + gap;
+        pair(texts.captions[static_cast<std::size_t>(i)],
+             texts.details[static_cast<std::size_t>(i)], value, 2, gap);
     }
-    // A precise chart names its calculation under the details.
-    if (precise) {
-        p.setFont(caption);
-        p.setPen(kCaptionInk);
-        p.drawText(QRectF(kColumnLeft, y, kColumnWidth, captionMetrics.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, texts.calculationCaption);
-        y += captionMetrics.height() + 2;
-        // Smaller than the details: three lines fit above the ring key.
-        const QFont small = SheetFont(13, false);
-        const QFontMetricsF smallMetrics(small);
-        const QString& text = texts.calculation;
-        const QRectF room(kColumnLeft, y, kColumnWidth, 4 * smallMetrics.height());
-        const QRectF needed =
-            smallMetrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, text);
-        p.setFont(small);
-        p.setPen(kInk);
-        p.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-        y += std::min(needed.height(), room.height()) + 14;
-    }
+    // A precise chart names its calculation under the details, smaller than
+    // the details: three lines fit above the ring key.
+    if (precise)
+        pair(texts.calculationCaption, texts.calculation, SheetFont(13, false), 4, 14);
     return y;
 }
 
