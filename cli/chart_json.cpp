@@ -216,6 +216,15 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
     w.Key("transits");
     w.BeginObject();
     w.String("reading", ClockText(t.reading));
+    // A sign change beyond the program's years is null.
+    const auto instant = [&w](JsonKey key, const std::optional<CivilDateTime>& when) {
+        if (when) {
+            w.String(key, ClockText(*when));
+        } else {
+            w.Key(key);
+            w.Null();
+        }
+    };
     w.Key("bodies");
     w.BeginArray();
     for (int i = 0; i < kTransitBodyCount; ++i) {
@@ -227,14 +236,6 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
         w.String("longText", t.longTexts[b]);
         w.Number("longitude", t.longitudes[b]);
         w.Bool("retrograde", t.retrograde[b]);
-        const auto instant = [&w](JsonKey key, const std::optional<CivilDateTime>& when) {
-            if (when) {
-                w.String(key, ClockText(*when));
-            } else {
-                w.Key(key);
-                w.Null();
-            }
-        };
         instant("enters", t.stays[b].enters);
         instant("leaves", t.stays[b].leaves);
         w.EndObject();

@@ -45,6 +45,15 @@ void PrepareThread(Ayanamsa ayanamsa) {
 
 constexpr int32 kSidereal = SEFLG_SIDEREAL | SEFLG_SPEED;
 
+int32 NodeNumber(LunarNode node) {
+    return node == LunarNode::Mean ? SE_MEAN_NODE : SE_TRUE_NODE;
+}
+
+// Ketu stands opposite Rahu.
+double KetuOf(double rahu) {
+    return std::fmod(rahu + 180.0, 360.0);
+}
+
 // One body; falls back to the built-in theory when the data files are
 // missing (the library does so itself and says so in the returned flags),
 // and keeps the flag of the theory it used in `ephemerisFlag`.
@@ -87,10 +96,10 @@ PreciseMoment ComputePreciseMoment(double jd, double latitudeNorth, double longi
         m.speeds[i] = x[3];
     }
     const auto rahu = static_cast<std::size_t>(BodyIndex(Body::Rahu));
-    CalculateBody(jd, node == LunarNode::Mean ? SE_MEAN_NODE : SE_TRUE_NODE, ephemerisFlag, x);
+    CalculateBody(jd, NodeNumber(node), ephemerisFlag, x);
     m.longitudes[rahu] = x[0];
     m.speeds[rahu] = x[3];
-    m.longitudes[static_cast<std::size_t>(BodyIndex(Body::Ketu))] = std::fmod(x[0] + 180.0, 360.0);
+    m.longitudes[static_cast<std::size_t>(BodyIndex(Body::Ketu))] = KetuOf(x[0]);
     m.longitudes[static_cast<std::size_t>(BodyIndex(Body::Ascendant))] =
         AscendantWith(jd, latitudeNorth, longitudeEast, ephemerisFlag);
     char error[AS_MAXCH];
@@ -120,11 +129,11 @@ PreciseMotion PreciseBodyMotion(Body body, double jd, Ayanamsa ayanamsa, LunarNo
     int32 ephemerisFlag = SEFLG_SWIEPH;
     double x[6];
     const bool isNode = body == Body::Rahu || body == Body::Ketu;
-    const int32 number = isNode ? (node == LunarNode::Mean ? SE_MEAN_NODE : SE_TRUE_NODE)
-                                : kPlanets[static_cast<std::size_t>(BodyIndex(body))];
+    const int32 number =
+        isNode ? NodeNumber(node) : kPlanets[static_cast<std::size_t>(BodyIndex(body))];
     CalculateBody(jd, number, ephemerisFlag, x);
     if (body == Body::Ketu)
-        return {std::fmod(x[0] + 180.0, 360.0), x[3]};
+        return {KetuOf(x[0]), x[3]};
     return {x[0], x[3]};
 }
 

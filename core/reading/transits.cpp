@@ -56,14 +56,9 @@ Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const Civil
             t.houses[static_cast<std::size_t>(r)][b] = (t.signs[b] - first + 12) % 12 + 1;
         }
     }
-    if (memo) {
-        t.stays = memo->Find(TransitClockOf(chart), reading);
-    } else {
-        const TransitClock clock = TransitClockOf(chart);
-        for (int i = 0; i < kTransitBodyCount; ++i)
-            t.stays[static_cast<std::size_t>(i)] =
-                FindSignStay(clock, static_cast<Body>(i), reading);
-    }
+    // Without a memo of the caller's, a fresh one searches every body.
+    SignStayMemo fresh;
+    t.stays = (memo ? *memo : fresh).Find(TransitClockOf(chart), reading);
     return t;
 }
 
