@@ -58,9 +58,9 @@ struct Motion {
     std::optional<double> speed;  // degrees a day, where the ephemeris gives it
 };
 
-// The first minute, going from `start` (in the sign) the way of `direction`,
-// at which the body is out of the sign; nothing when it stays in up to and
-// including `limit`.
+// The first minute, going from `start` (in the sign, where the body's motion
+// is `first`) the way of `direction`, at which the body is out of the sign;
+// nothing when it stays in up to and including `limit`.
 //
 // Each step is one that the bounds prove cannot reach either edge of the
 // sign, from the last position and a speed known to within what the bounds
@@ -69,10 +69,10 @@ struct Motion {
 // one, otherwise from the last step's chord; when a long step leaves the
 // chord too loose to move on, one more position a minute back pins it.
 template <typename Position>
-std::optional<long long> FirstMinuteOut(const Position& position, long long start, int direction,
-                                        long long limit, MotionBound bound) {
+std::optional<long long> FirstMinuteOut(const Position& position, long long start,
+                                        const Motion& first, int direction, long long limit,
+                                        MotionBound bound) {
     const auto at = [&](long long minute) { return position(MinuteAt(minute)); };
-    const Motion first = at(start);
     double longitude = first.longitude;
     const int sign = SignIndexOf(longitude);
     const double low = 30.0 * sign;
@@ -242,10 +242,12 @@ SignStay FindSignStay(const TransitClock& clock, Body body, const CivilDateTime&
     const long long now = MinutesSince1970(reading);
     const long long earliest = MinutesSince1970({kFirstYear, 1, 1, 0, 0});
     const long long latest = MinutesSince1970({kLastYear, 12, 31, 23, 59});
+    // Both ways start from the reading's own position.
+    const Motion first = position(MinuteAt(now));
     SignStay stay;
-    if (const auto before = FirstMinuteOut(position, now, -1, earliest, bound))
+    if (const auto before = FirstMinuteOut(position, now, first, -1, earliest, bound))
         stay.enters = MinuteAt(*before + 1);
-    if (const auto after = FirstMinuteOut(position, now, +1, latest, bound))
+    if (const auto after = FirstMinuteOut(position, now, first, +1, latest, bound))
         stay.leaves = MinuteAt(*after);
     return stay;
 }
