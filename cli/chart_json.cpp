@@ -50,6 +50,39 @@ char* PutNumber(char* to, int v, bool twoDigits) {
     return std::to_chars(to, to + 11, v).ptr;
 }
 
+// An instant as the reading keys write it, "YYYY-MM-DDTHH:MM", with no
+// formatting call: a reading writes some forty of them a row. A field out
+// of its usual width goes the long way, to the same text.
+class ClockJson {
+  public:
+    explicit ClockJson(const CivilDateTime& t) {
+        if (t.year < 1000 || t.year > 9999 || !TwoDigits(t.month) || !TwoDigits(t.day) ||
+            !TwoDigits(t.hour) || !TwoDigits(t.minute)) {
+            m_long = ClockText(t);
+            return;
+        }
+        char* to = PutNumber(m_buf, t.year, false);
+        *to++ = '-';
+        to = PutNumber(to, t.month, true);
+        *to++ = '-';
+        to = PutNumber(to, t.day, true);
+        *to++ = 'T';
+        to = PutNumber(to, t.hour, true);
+        *to++ = ':';
+        to = PutNumber(to, t.minute, true);
+        m_size = static_cast<std::size_t>(to - m_buf);
+    }
+    std::string_view text() const {
+        return m_long.empty() ? std::string_view(m_buf, m_size) : m_long;
+    }
+
+  private:
+    static bool TwoDigits(int v) { return v >= 0 && v < 100; }
+    char m_buf[32];
+    std::size_t m_size = 0;
+    std::string m_long;
+};
+
 // "18:31N", as --lat and --lon take it.
 std::string_view Coordinate(char (&buf)[32], int degrees, int minutes, char hemisphere) {
     char* to = PutNumber(buf, degrees, false);
@@ -101,7 +134,7 @@ void WriteCalculation(JsonWriter& w, const Chart& c) {
     w.Key("node");
     w.String(LunarNodeKey(c.calculation.node));
     w.Key("universalTime");
-    w.String(ClockText(c.precise->universal));
+    w.Plain(ClockJson(c.precise->universal).text());
     w.EndObject();
 }
 
@@ -183,14 +216,14 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
     const Transits& t = reading.transits;
     w.Key("progression");
     w.BeginObject();
-    w.String("reading", ClockText(p.reading));
+    w.Plain("reading", ClockJson(p.reading).text());
     w.Integer("yearOfLife", p.span(DashaLevel::Year).number);
     w.Integer("month", p.span(DashaLevel::Month).number);
     w.Integer("period", p.span(DashaLevel::Period).number);
     for (int l = 0; l < kDashaLevelCount; ++l) {
         const DashaSpan& s = p.spans[static_cast<std::size_t>(l)];
-        w.String(kDashaFromKeys[static_cast<std::size_t>(l)], ClockText(s.from));
-        w.String(kDashaToKeys[static_cast<std::size_t>(l)], ClockText(s.to));
+        w.Plain(kDashaFromKeys[static_cast<std::size_t>(l)], ClockJson(s.from).text());
+        w.Plain(kDashaToKeys[static_cast<std::size_t>(l)], ClockJson(s.to).text());
     }
     w.Key("houses");
     w.BeginObject();
@@ -215,11 +248,11 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
 
     w.Key("transits");
     w.BeginObject();
-    w.String("reading", ClockText(t.reading));
+    w.Plain("reading", ClockJson(t.reading).text());
     // A sign change beyond the program's years is null.
     const auto instant = [&w](JsonKey key, const std::optional<CivilDateTime>& when) {
         if (when) {
-            w.String(key, ClockText(*when));
+            w.Plain(key, ClockJson(*when).text());
         } else {
             w.Key(key);
             w.Null();
@@ -264,8 +297,8 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
         w.Key(kVimshottariJsonKeys[static_cast<std::size_t>(l)]);
         w.BeginObject();
         w.Plain("lord", kPlanetNames[static_cast<std::size_t>(BodyIndex(s.lord))]);
-        w.String("from", ClockText(s.from));
-        w.String("to", ClockText(s.to));
+        w.Plain("from", ClockJson(s.from).text());
+        w.Plain("to", ClockJson(s.to).text());
         w.EndObject();
     }
     w.EndObject();
