@@ -116,6 +116,22 @@ void BM_SignChanges(benchmark::State& state) {
 }
 BENCHMARK(BM_SignChanges)->Unit(benchmark::kMicrosecond);
 
+// A births table read at one date, as a part of the bulk mode reads it: the
+// rows share one memo, so a clock's first row searches and the others find
+// its stays. Steady state: every clock of the table met before.
+void BM_SignChangesOfTable(benchmark::State& state) {
+    const auto& cases = Cases();
+    const CivilDateTime reading{2050, 6, 1, 12, 0};
+    vellamor::SignStayMemo memo;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Case& c = cases[i++ & 1023];
+        auto& stays = memo.Find(vellamor::TransitClockOf(c.chart), reading);
+        benchmark::DoNotOptimize(stays);
+    }
+}
+BENCHMARK(BM_SignChangesOfTable);
+
 // The same births calculated precisely (Lahiri, mean node).
 const std::vector<Case>& PreciseCases() {
     static const std::vector<Case> cases = [] {
