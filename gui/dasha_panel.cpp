@@ -18,6 +18,7 @@
 #include "core/chart/entry_form.h"
 #include "core/reading/dasha.h"
 #include "gui/translation.h"
+#include "gui/wheel_guard.h"
 #include "gui/wording.h"
 
 namespace vellamor {
@@ -166,6 +167,7 @@ DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m
     auto* when = new QHBoxLayout;
     dteReading = new QDateTimeEdit(body);
     dteReading->setObjectName(QStringLiteral("dteReading"));
+    TakeWheelOnlyWhenFocused(dteReading);
     dteReading->setTimeSpec(kClockSpec);
     dteReading->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
     dteReading->setCalendarPopup(true);
@@ -223,6 +225,7 @@ DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m
     // the first; the chakra's own count is from each ring's first house.
     cboHousesFrom = new QComboBox(body);
     cboHousesFrom->setObjectName(QStringLiteral("cboHousesFrom"));
+    TakeWheelOnlyWhenFocused(cboHousesFrom);
     cboHousesFrom->addItems({tr("Count houses from each ring's first house"),
                              tr("Count houses from the year's house")});
     for (QLabel* l : {lblRunning, lblRings, lblCycle})

@@ -43,6 +43,7 @@
 #include "gui/translation.h"
 #include "gui/user_settings.h"
 #include "gui/web_links.h"
+#include "gui/wheel_guard.h"
 #include "gui/wording.h"
 #include "render/chakra_emblem.h"
 #ifdef VELLAMOR_HAVE_ATLAS
@@ -82,6 +83,7 @@ QComboBox* List(const char* name, int longestEntry, QWidget* parent) {
     box->setMaxVisibleItems(16);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(longestEntry);
+    TakeWheelOnlyWhenFocused(box);
     return box;
 }
 

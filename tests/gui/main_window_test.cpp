@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -30,6 +31,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include "core/chart/chart_file.h"
 #include "fake_dialogs.h"
@@ -178,6 +180,44 @@ class MainWindowTest : public QObject {
         QTest::keyClick(box("txtLatDeg"), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cboTimeZone"));
         QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    // Scrolling a window past a list must not change what it holds: a list
+    // or the reading's date turns with the wheel only once clicked or tabbed
+    // into, on the entry window and on the reading's tab alike.
+    void wheelTurnsOnlyAFocusedControl() {
+        const auto value = [](QWidget* w) {
+            if (auto* edit = qobject_cast<QDateTimeEdit*>(w))
+                return edit->dateTime().toString(Qt::ISODate);
+            return QString::number(qobject_cast<QComboBox*>(w)->currentIndex());
+        };
+        const auto turn = [](QWidget* w) {
+            QWheelEvent down(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(),
+                             QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                             false);
+            QApplication::sendEvent(w, &down);
+        };
+        const auto check = [&](QWidget* w) {
+            QVERIFY(QTest::qWaitForWindowActive(w->window()));
+            w->window()->setFocus();
+            const QString before = value(w);
+            turn(w);
+            QVERIFY2(value(w) == before, qPrintable(w->objectName()));
+            w->setFocus();
+            QVERIFY2(w->hasFocus(), qPrintable(w->objectName()));
+            turn(w);
+            QVERIFY2(value(w) != before, qPrintable(w->objectName()));
+        };
+        window->show();
+        window->setForm(GoodForm());
+        check(list("cboYear"));
+        check(list("cboTimeZone"));
+        window->setForm(GoodForm());
+        calculate();
+        ResultWindow* result = window->resultWindow();
+        QVERIFY(result);
+        check(result->findChild<QDateTimeEdit*>(QStringLiteral("dteReading")));
+        check(result->findChild<QComboBox*>(QStringLiteral("cboHousesFrom")));
     }
 
     // What a key does in a text box: inserts its character (outcome empty),
