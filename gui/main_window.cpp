@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "gui/calculation_menu.h"
 #include "gui/coordinates_search.h"
@@ -770,7 +771,10 @@ void MainWindow::setCalculation(const CalculationChoice& choice) {
 }
 
 void MainWindow::stepAside() {
-    if (isVisible())
+    // Only a place the window manager has given: a window that steps aside
+    // before it is on the screen (a chart opened at start) reads 0,0, where
+    // its title bar would come back above the screen's edge.
+    if (isVisible() && windowHandle() && windowHandle()->isExposed())
         m_placeBeforeHiding = pos();
     hide();
 }
