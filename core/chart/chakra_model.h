@@ -24,8 +24,7 @@ static_assert(kRingKeys.size() == kRingCount);
 using HouseOccupants = InlineText<70>;
 
 struct House {
-    int sign = 0;              // 1..12
-    HouseOccupants occupants;  // chart labels in body order, single blanks between
+    int sign = 0;  // 1..12
     bool operator==(const House&) const = default;
 };
 
@@ -40,7 +39,10 @@ static_assert(kDetailCaptions.size() == kDetailCount);
 using DetailText = InlineText<47>;
 
 struct ChakraModel {
-    std::array<std::array<House, 12>, kRingCount> rings;      // [ring][house index 0..11]
+    std::array<std::array<House, 12>, kRingCount> rings;  // [ring][house index 0..11]
+    // [sign 1..12 less one]: the chart labels in the sign, in body order with
+    // single blanks between. A sign's house shows the same in every ring.
+    std::array<HouseOccupants, 12> signOccupants;
     std::array<ChartLabel, kBodyCount> legendLabels;          // chart labels with marks
     std::array<ShortPositionForm, kBodyCount> positionTexts;  // short forms, no marks
     std::array<DetailText, kDetailCount> details;             // values under kDetailCaptions
@@ -48,6 +50,15 @@ struct ChakraModel {
 
     const House& house(Ring r, int index) const {
         return rings[static_cast<std::size_t>(r)][static_cast<std::size_t>(index)];
+    }
+    // The occupants of a sign, 1..12; none for a sign outside it (a model
+    // not yet built has sign 0 in every house).
+    const HouseOccupants& occupants(int sign) const {
+        static const HouseOccupants kNone = HouseOccupants();
+        return sign >= 1 && sign <= 12 ? signOccupants[static_cast<std::size_t>(sign - 1)] : kNone;
+    }
+    const HouseOccupants& occupants(Ring r, int index) const {
+        return occupants(house(r, index).sign);
     }
 };
 

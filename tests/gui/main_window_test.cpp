@@ -652,8 +652,8 @@ class MainWindowTest : public QObject {
         menu->trigger();
         QVERIFY(window->resultWindow());
         QCOMPARE(window->lastChart()->birth, byButton.birth);
-        QCOMPARE(window->lastChart()->chakra.rings[0][0].occupants,
-                 byButton.chakra.rings[0][0].occupants);
+        QCOMPARE(window->lastChart()->chakra.occupants(Ring::Birth, 0),
+                 byButton.chakra.occupants(Ring::Birth, 0));
     }
 
     // The menu's choice is kept in the settings and recalculates the open
