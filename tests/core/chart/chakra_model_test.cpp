@@ -53,7 +53,7 @@ TEST(ChakraModel, RingsAreCountedFromTheirReferenceSigns) {
 
 TEST(ChakraModel, OccupantsJoinInBodyOrderAndRetrogradeMarksKeepTheirBlank) {
     auto labels = BaseLabels();
-    labels[BodyIndex(Body::Mercury)] += " (R) ";
+    labels[BodyIndex(Body::Mercury)] = "Me (R) ";
     const ChakraModel m = Build(
         {"Tau", "Gem", "Tau", "Tau", "Can", "Can", "Can", "Can", "Can", "Lib", "Sco", "Tau", "Ari"},
         labels);
