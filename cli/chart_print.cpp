@@ -56,7 +56,7 @@ std::string ChartPrintout(const Chart& c) {
     out += "\nPlanetary Positions\n";
     for (int i = 0; i < kBodyCount; ++i) {
         out += "  " + Pad(kPlanetNames[static_cast<std::size_t>(i)], 9) +
-               Pad(m.positionTexts[static_cast<std::size_t>(i)], 11) +
+               Pad(c.planets.positionTexts[static_cast<std::size_t>(i)], 11) +
                Pad(c.planets.longTexts[static_cast<std::size_t>(i)], 17) +
                Pad(TrimRight(std::string(m.legendLabels[static_cast<std::size_t>(i)])), 8) +
                NakshatraText(NakshatraOf(c.planets.longitudes[static_cast<std::size_t>(i)])) + "\n";

@@ -68,9 +68,7 @@ std::array<DetailText, kDetailCount> BirthDetailTexts(const BirthData& b) {
             std::string_view(b.country)};
 }
 
-ChakraModel BuildSudarshanChakra(const BirthData& birth,
-                                 const std::array<ShortPositionForm, kBodyCount>& positionTexts,
-                                 const std::array<int, kBodyCount>& signs,
+ChakraModel BuildSudarshanChakra(const BirthData& birth, const std::array<int, kBodyCount>& signs,
                                  const std::array<ChartLabel, kBodyCount>& labels) {
     ChakraModel model;
     const auto signNumber = [&](Body b) { return signs[BodyIndex(b)] + 1; };
@@ -96,7 +94,6 @@ ChakraModel BuildSudarshanChakra(const BirthData& birth,
     }
 
     model.legendLabels = labels;
-    model.positionTexts = positionTexts;
     model.details = BirthDetailTexts(birth);
     return model;
 }

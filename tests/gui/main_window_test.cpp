@@ -774,7 +774,7 @@ class MainWindowTest : public QObject {
         QVERIFY(window->resultWindow());
         QVERIFY(!window->isVisible());
         QCOMPARE(window->lastChart()->birth, saved.birth);
-        QCOMPARE(window->lastChart()->chakra.positionTexts, saved.chakra.positionTexts);
+        QCOMPARE(window->lastChart()->planets.positionTexts, saved.planets.positionTexts);
         // Opening does not change the remembered save path.
         QCOMPARE(window->chartFileName(), path);
     }

@@ -8,19 +8,16 @@
 namespace vellamor {
 namespace {
 
-// The chakra of bodies in the given signs (abbreviations, in body order);
-// their short forms carry the sign too, degrees and minutes do not matter.
+// The chakra of bodies in the given signs (abbreviations, in body order).
 ChakraModel Build(const std::array<std::string_view, kBodyCount>& signs,
                   const std::array<ChartLabel, kBodyCount>& labels) {
-    std::array<ShortPositionForm, kBodyCount> texts;
     std::array<int, kBodyCount> indices;
     for (int i = 0; i < kBodyCount; ++i) {
-        texts[i] = "12 " + std::string(signs[i]) + " 34";
         indices[i] = static_cast<int>(
             std::find(kSignAbbreviations.begin(), kSignAbbreviations.end(), signs[i]) -
             kSignAbbreviations.begin());
     }
-    return BuildSudarshanChakra(BirthData{}, texts, indices, labels);
+    return BuildSudarshanChakra(BirthData{}, indices, labels);
 }
 
 std::array<ChartLabel, kBodyCount> BaseLabels() {
@@ -62,9 +59,7 @@ TEST(ChakraModel, OccupantsJoinInBodyOrderAndRetrogradeMarksKeepTheirBlank) {
     EXPECT_EQ(m.occupants(Ring::Birth, 3), "Ma J Sa U N");
     EXPECT_EQ(m.occupants(Ring::Birth, 11), "");              // Pisces is empty
     EXPECT_EQ(m.occupants(Ring::Moon, 11), "S Me (R)  V K");  // Taurus, before Gemini
-    // The mark is in the legend, not in the positions.
     EXPECT_EQ(m.legendLabels[BodyIndex(Body::Mercury)], "Me (R) ");
-    EXPECT_EQ(m.positionTexts[BodyIndex(Body::Mercury)], "12 Tau 34");
 }
 
 TEST(ChakraModel, BirthDetailTexts) {
