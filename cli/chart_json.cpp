@@ -171,7 +171,8 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
         w.BeginArray();
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(static_cast<Ring>(r), h);
-            w.Object(json::Integer{"sign", house.sign}, json::Plain{"occupants", house.occupants});
+            w.Object(json::Integer{"sign", house.sign},
+                     json::Plain{"occupants", m.occupants(house.sign)});
         }
         w.EndArray();
     }

@@ -56,9 +56,9 @@ std::string ChartPrintout(const Chart& c) {
     out += "\nPlanetary Positions\n";
     for (int i = 0; i < kBodyCount; ++i) {
         out += "  " + Pad(kPlanetNames[static_cast<std::size_t>(i)], 9) +
-               Pad(m.positionTexts[static_cast<std::size_t>(i)], 11) +
+               Pad(c.planets.positionTexts[static_cast<std::size_t>(i)], 11) +
                Pad(c.planets.longTexts[static_cast<std::size_t>(i)], 17) +
-               Pad(TrimRight(m.legendLabels[static_cast<std::size_t>(i)].str()), 8) +
+               Pad(TrimRight(std::string(m.legendLabels[static_cast<std::size_t>(i)])), 8) +
                NakshatraText(NakshatraOf(c.planets.longitudes[static_cast<std::size_t>(i)])) + "\n";
     }
     for (int r = 0; r < kRingCount; ++r) {
@@ -72,7 +72,7 @@ std::string ChartPrintout(const Chart& c) {
                 head, sizeof head, "  House %2d  Sign %2d  %s  ", h + 1, house.sign,
                 std::string(kSignAbbreviations[static_cast<std::size_t>(house.sign - 1)]).c_str());
             out += head;
-            out += house.occupants;
+            out += m.occupants(house.sign);
             while (!out.empty() && out.back() == ' ')
                 out.pop_back();
             out += "\n";
@@ -123,7 +123,7 @@ std::string ReadingPrintout(const Chart& chart, const ChartReading& reading) {
                           std::string(kLevelNames[static_cast<std::size_t>(l)]).c_str(),
                           p.spans[static_cast<std::size_t>(l)].house, h.sign,
                           SignAbbreviation(h.sign).c_str());
-            out += TrimRight(line + h.occupants.str()) + "\n";
+            out += TrimRight(line + chart.chakra.occupants(h.sign).str()) + "\n";
         }
     }
     const auto cycle = DashaCycle(chart.birth, p.span(DashaLevel::Year).number);

@@ -112,7 +112,7 @@ QString HouseToolTip(const ChakraModel& model, const ReadingOverlay& overlay, Ri
                       .arg(houseIndex + 1)
                       .arg(house.sign)
                       .arg(SignName(house.sign));
-    const QString birth = QString::fromStdString(house.occupants.str()).simplified();
+    const QString birth = QString::fromStdString(model.occupants(house.sign).str()).simplified();
     tip += u'\n' + (birth.isEmpty() ? DashaPanel::tr("No birth body") : birth);
     if (!overlay.reading)
         return tip;
@@ -312,7 +312,7 @@ void DashaPanel::showReading() {
                 QStringLiteral("<tr><td>\u00a0%1 </td><td>%2 </td><td>%3 </td><td>%4 </td></tr>")
                     .arg(tr(kLevelNames[l]))
                     .arg(p.spans[static_cast<std::size_t>(l)].house)
-                    .arg(SignName(h.sign), Html(h.occupants.str()));
+                    .arg(SignName(h.sign), Html(m_chart.chakra.occupants(h.sign).str()));
         }
     }
     lblRings->setText(rings + QStringLiteral("</table>"));

@@ -26,8 +26,7 @@ LegendPanel::LegendPanel(const Chart& chart, const ChartStability& stability, QW
                                    QStringLiteral("lblLabel1(%1)").arg(i), false, this),
                         row, 0);
         grid->addWidget(
-            PanelLabel(QString::fromStdString(
-                           chart.chakra.legendLabels[static_cast<std::size_t>(i)].str()),
+            PanelLabel(QString::fromUtf8(chart.chakra.legendLabels[static_cast<std::size_t>(i)]),
                        QStringLiteral("lblLabel2(%1)").arg(i), false, this),
             row, 1);
     }

@@ -13,7 +13,6 @@
 namespace vellamor {
 
 PositionsPanel::PositionsPanel(const Chart& chart, QWidget* parent) : QWidget(parent) {
-    const ChakraModel& chakra = chart.chakra;
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(Px(120), Px(120), Px(90), Px(120));
     grid->setHorizontalSpacing(Px(240));
@@ -22,10 +21,11 @@ PositionsPanel::PositionsPanel(const Chart& chart, QWidget* parent) : QWidget(pa
         grid->addWidget(PanelLabel(TranslatedCoreText(kPlanetNames[static_cast<std::size_t>(i)]),
                                    QStringLiteral("lblLabel1(%1)").arg(28 + i), true, this),
                         i, 0);
-        grid->addWidget(PanelLabel(QString::fromStdString(
-                                       chakra.positionTexts[static_cast<std::size_t>(i)].str()),
-                                   QStringLiteral("lblLabel2(%1)").arg(28 + i), false, this),
-                        i, 1);
+        grid->addWidget(
+            PanelLabel(QString::fromStdString(
+                           chart.planets.positionTexts[static_cast<std::size_t>(i)].str()),
+                       QStringLiteral("lblLabel2(%1)").arg(28 + i), false, this),
+            i, 1);
         const Nakshatra n = NakshatraOf(chart.planets.longitudes[static_cast<std::size_t>(i)]);
         const QString nakshatra =
             tr("%1, pada %2, lord %3", "nakshatra: name, pada 1 to 4, ruling planet")

@@ -28,7 +28,7 @@ SheetTexts WindowSheetTexts(const Chart& chart) {
         t.captions[i] = TranslatedCoreText(kDetailCaptions[i]);
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         t.planets[i] = TranslatedCoreText(kPlanetNames[i]);
-        t.positions[i] = QString::fromStdString(chart.chakra.positionTexts[i].str());
+        t.positions[i] = QString::fromStdString(chart.planets.positionTexts[i].str());
     }
     t.positionsHeading = ChartSheet::tr("Planetary Positions");
     t.ringKeys[static_cast<std::size_t>(Ring::Birth)] = ChartSheet::tr("Birth Chart");

@@ -402,9 +402,9 @@ ChakraTexts LayoutChakraTexts(const ChakraModel& model, const ReadingOverlay& ov
     for (int r = 0; r < kRingCount; ++r) {
         const Ring ring = static_cast<Ring>(r);
         for (int h = 0; h < 12; ++h) {
-            const House& house = model.house(ring, h);
-            QString occupants = QString::fromUtf8(house.occupants.data(),
-                                                  static_cast<qsizetype>(house.occupants.size()));
+            const HouseOccupants& birthSide = model.occupants(ring, h);
+            QString occupants =
+                QString::fromUtf8(birthSide.data(), static_cast<qsizetype>(birthSide.size()));
             HouseText& text = texts[r][h];
             text.birthLabels = static_cast<int>(TokenSpans(occupants).size());
             const QString moving =

@@ -447,7 +447,7 @@ SheetTexts SheetTextsOf(const Chart& chart) {
     }
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         t.planets[i] = Utf8(kPlanetNames[i]);
-        t.positions[i] = Utf8(chart.chakra.positionTexts[i]);
+        t.positions[i] = Utf8(chart.planets.positionTexts[i]);
     }
     t.positionsHeading = QStringLiteral("Planetary Positions");
     t.ringKeys[static_cast<std::size_t>(Ring::Birth)] = QStringLiteral("Birth Chart");

@@ -48,15 +48,14 @@ SignPosition Split(double x) {
     // thirteenth sign.
     if (a >= 360)
         a = std::fmod(a, 360.0);
-    const double d = std::floor(a);
-    const double m = 60.0 * (a - d);
-    const double wholeMinutes = std::floor(m);
-    const double seconds = std::floor(60.0 * (m - wholeMinutes));
-    const int wholeDegrees = static_cast<int>(d);
+    // Nothing here is negative, so each truncation is the floor.
+    const int wholeDegrees = static_cast<int>(a);
+    const double m = 60.0 * (a - wholeDegrees);
+    const int wholeMinutes = static_cast<int>(m);
     // A fraction below one times 60 stays below 60, so minutes and seconds
     // are two digits at most.
-    return {wholeDegrees % 30, static_cast<int>(wholeMinutes), static_cast<int>(seconds),
-            wholeDegrees / 30};
+    const int seconds = static_cast<int>(60.0 * (m - wholeMinutes));
+    return {wholeDegrees % 30, wholeMinutes, seconds, wholeDegrees / 30};
 }
 
 static_assert(std::all_of(kSignAbbreviations.begin(), kSignAbbreviations.end(),

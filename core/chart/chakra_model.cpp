@@ -68,9 +68,7 @@ std::array<DetailText, kDetailCount> BirthDetailTexts(const BirthData& b) {
             std::string_view(b.country)};
 }
 
-ChakraModel BuildSudarshanChakra(const BirthData& birth,
-                                 const std::array<ShortPositionForm, kBodyCount>& positionTexts,
-                                 const std::array<int, kBodyCount>& signs,
+ChakraModel BuildSudarshanChakra(const BirthData& birth, const std::array<int, kBodyCount>& signs,
                                  const std::array<ChartLabel, kBodyCount>& labels) {
     ChakraModel model;
     const auto signNumber = [&](Body b) { return signs[BodyIndex(b)] + 1; };
@@ -78,10 +76,6 @@ ChakraModel BuildSudarshanChakra(const BirthData& birth,
                             signNumber(Body::Sun)};
 
     // House h of a ring holds the sign h places after the ring's own.
-    const auto houseOfSign = [](int ref, int sign) {
-        const int h = sign - ref;
-        return static_cast<std::size_t>(h < 0 ? h + 12 : h);
-    };
     for (int r = 0; r < kRingCount; ++r) {
         const int ref = model.referenceSigns[static_cast<std::size_t>(r)];
         for (int h = 0; h < 12; ++h) {
@@ -91,23 +85,15 @@ ChakraModel BuildSudarshanChakra(const BirthData& birth,
         }
     }
 
-    // The occupants of each sign, in body order, joined by single blanks (a
-    // retrograde label keeps its own trailing blank), made in the birth ring
-    // and copied to the same sign's house of the other two.
-    auto& birthRing = model.rings[static_cast<std::size_t>(Ring::Birth)];
-    const int birthRef = model.referenceSigns[static_cast<std::size_t>(Ring::Birth)];
+    // A retrograde label keeps its own trailing blank.
     for (int b = 0; b < kBodyCount; ++b) {
-        HouseOccupants& text = birthRing[houseOfSign(birthRef, signs[b] + 1)].occupants;
+        HouseOccupants& text = model.signOccupants[static_cast<std::size_t>(signs[b])];
         if (!text.empty())
             text += " ";
         text += labels[b];
     }
-    for (int r = 1; r < kRingCount; ++r)
-        for (House& house : model.rings[static_cast<std::size_t>(r)])
-            house.occupants = birthRing[houseOfSign(birthRef, house.sign)].occupants;
 
     model.legendLabels = labels;
-    model.positionTexts = positionTexts;
     model.details = BirthDetailTexts(birth);
     return model;
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Sudarshan Chakra as a model: three rings of twelve houses counted from
-// the signs of the Ascendant (birth ring), the Moon and the Sun, plus every
-// text the result window shows beside the chart.
+// the signs of the Ascendant (birth ring), the Moon and the Sun, plus the
+// legend's labels and the birth details shown beside the chart (the position
+// texts are the planets' own).
 #pragma once
 
 #include <array>
@@ -24,8 +25,7 @@ static_assert(kRingKeys.size() == kRingCount);
 using HouseOccupants = InlineText<70>;
 
 struct House {
-    int sign = 0;              // 1..12
-    HouseOccupants occupants;  // chart labels in body order, single blanks between
+    int sign = 0;  // 1..12
     bool operator==(const House&) const = default;
 };
 
@@ -40,22 +40,31 @@ static_assert(kDetailCaptions.size() == kDetailCount);
 using DetailText = InlineText<47>;
 
 struct ChakraModel {
-    std::array<std::array<House, 12>, kRingCount> rings;      // [ring][house index 0..11]
-    std::array<ChartLabel, kBodyCount> legendLabels;          // chart labels with marks
-    std::array<ShortPositionForm, kBodyCount> positionTexts;  // short forms, no marks
-    std::array<DetailText, kDetailCount> details;             // values under kDetailCaptions
-    std::array<int, kRingCount> referenceSigns{};             // Lagna, Moon, Sun sign numbers
+    std::array<std::array<House, 12>, kRingCount> rings;  // [ring][house index 0..11]
+    // [sign 1..12 less one]: the chart labels in the sign, in body order with
+    // single blanks between. A sign's house shows the same in every ring.
+    std::array<HouseOccupants, 12> signOccupants;
+    std::array<ChartLabel, kBodyCount> legendLabels;  // chart labels with marks
+    std::array<DetailText, kDetailCount> details;     // values under kDetailCaptions
+    std::array<int, kRingCount> referenceSigns{};     // Lagna, Moon, Sun sign numbers
 
     const House& house(Ring r, int index) const {
         return rings[static_cast<std::size_t>(r)][static_cast<std::size_t>(index)];
     }
+    // The occupants of a sign, 1..12; none for a sign outside it (a model
+    // not yet built has sign 0 in every house).
+    const HouseOccupants& occupants(int sign) const {
+        static const HouseOccupants kNone = HouseOccupants();
+        return sign >= 1 && sign <= 12 ? signOccupants[static_cast<std::size_t>(sign - 1)] : kNone;
+    }
+    const HouseOccupants& occupants(Ring r, int index) const {
+        return occupants(house(r, index).sign);
+    }
 };
 
-// positionTexts: the thirteen short forms; signs: the sign each body stands
-// in, 0 = Aries .. 11 = Pisces (PlanetPositions::signs); labels: chart labels.
-ChakraModel BuildSudarshanChakra(const BirthData& birth,
-                                 const std::array<ShortPositionForm, kBodyCount>& positionTexts,
-                                 const std::array<int, kBodyCount>& signs,
+// signs: the sign each body stands in, 0 = Aries .. 11 = Pisces
+// (PlanetPositions::signs); labels: chart labels.
+ChakraModel BuildSudarshanChakra(const BirthData& birth, const std::array<int, kBodyCount>& signs,
                                  const std::array<ChartLabel, kBodyCount>& labels);
 
 // Birth-detail value texts, e.g. "March 5, 1980" and "7 HH 5 MM".

@@ -52,8 +52,8 @@ struct DashaSpan {
 struct DashaProgression {
     CivilDateTime reading;
     std::array<DashaSpan, kDashaLevelCount> spans;  // year, month, period
-    // [ring][level]: the sign of the ruling house in that ring and its
-    // birth occupants, as the chakra shows them.
+    // [ring][level]: the ruling house's sign in that ring; its birth
+    // occupants are the chakra's for that sign.
     std::array<std::array<House, kDashaLevelCount>, kRingCount> houses;
 
     const DashaSpan& span(DashaLevel level) const { return spans[static_cast<std::size_t>(level)]; }

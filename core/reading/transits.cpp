@@ -46,7 +46,7 @@ Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const Civil
         t.longitudes[b] = planets.longitudes[b];
         t.longTexts[b] = std::move(planets.longTexts[b]);
         t.positionTexts[b] = std::move(planets.positionTexts[b]);
-        t.labels[b] = std::move(marks.labels[b]);
+        t.labels[b] = marks.labels[b];
         t.retrograde[b] = i >= BodyIndex(Body::Mercury) && i <= BodyIndex(Body::Pluto) &&
                           marks.flags[static_cast<std::size_t>(i - BodyIndex(Body::Mercury))];
         // The sign the short text shows, as the chakra places bodies by it.

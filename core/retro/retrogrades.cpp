@@ -8,6 +8,21 @@
 namespace vellamor {
 namespace {
 
+// Mercury..Pluto, each label with its mark.
+constexpr auto kMarkedLabels = std::to_array<std::string_view>(
+    {"Me (R) ", "V (R) ", "Ma (R) ", "J (R) ", "Sa (R) ", "U (R) ", "N (R) ", "P (R) "});
+static_assert(kMarkedLabels.size() == kStationPlanets);
+static_assert([] {
+    for (int k = 0; k < kStationPlanets; ++k) {
+        const std::string_view marked = kMarkedLabels[static_cast<std::size_t>(k)];
+        const std::string_view base =
+            kBaseLabels[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)];
+        if (marked.substr(0, base.size()) != base || marked.substr(base.size()) != kRetrogradeMark)
+            return false;
+    }
+    return true;
+}());
+
 struct Lookup {
     const StationPeriod* previous = nullptr;  // last period begun before the birth day
     const StationPeriod* next = nullptr;      // first period begun on or after it
@@ -112,25 +127,13 @@ RetrogradeMarks ComputeRetrogrades(const BirthData& birth) {
 }
 
 RetrogradeMarks RetrogradeMarksOf(const std::array<bool, kStationPlanets>& flags) {
-    // Every body's label without and with its mark, made once: a chart's
-    // labels are copies of these.
-    static const auto kLabels = [] {
-        std::array<std::array<ChartLabel, kBodyCount>, 2> labels;
-        for (int i = 0; i < kBodyCount; ++i) {
-            const auto b = static_cast<std::size_t>(i);
-            labels[0][b] = kBaseLabels[b];
-            labels[1][b] = kBaseLabels[b];
-            labels[1][b] += kRetrogradeMark;
-        }
-        return labels;
-    }();
     RetrogradeMarks marks;
     marks.flags = flags;
-    marks.labels = kLabels[0];
+    marks.labels = kBaseLabels;
     for (int k = 0; k < kStationPlanets; ++k) {
         const auto b = static_cast<std::size_t>(BodyIndex(Body::Mercury) + k);
         if (flags[static_cast<std::size_t>(k)])
-            marks.labels[b] = kLabels[1][b];
+            marks.labels[b] = kMarkedLabels[static_cast<std::size_t>(k)];
     }
     return marks;
 }

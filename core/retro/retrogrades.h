@@ -18,14 +18,14 @@
 
 #include "core/astro/birth_data.h"
 #include "core/astro/bodies.h"
-#include "core/astro/inline_text.h"
 #include "core/retro/station_table.h"
 
 namespace vellamor {
 
 inline constexpr std::string_view kRetrogradeMark = " (R) ";
-// "Asc", or a planet's label with its mark: "Me (R) ".
-using ChartLabel = InlineText<15>;
+// "Asc", or a planet's label with its mark: "Me (R) ". Every label a chart
+// can show is a constant of the program, so a chart views it.
+using ChartLabel = std::string_view;
 
 struct RetrogradeMarks {
     // Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.

@@ -692,8 +692,8 @@ class MainWindowTest : public QObject {
         menu->trigger();
         QVERIFY(window->resultWindow());
         QCOMPARE(window->lastChart()->birth, byButton.birth);
-        QCOMPARE(window->lastChart()->chakra.rings[0][0].occupants,
-                 byButton.chakra.rings[0][0].occupants);
+        QCOMPARE(window->lastChart()->chakra.occupants(Ring::Birth, 0),
+                 byButton.chakra.occupants(Ring::Birth, 0));
     }
 
     // The menu's choice is kept in the settings and recalculates the open
@@ -814,7 +814,7 @@ class MainWindowTest : public QObject {
         QVERIFY(window->resultWindow());
         QVERIFY(!window->isVisible());
         QCOMPARE(window->lastChart()->birth, saved.birth);
-        QCOMPARE(window->lastChart()->chakra.positionTexts, saved.chakra.positionTexts);
+        QCOMPARE(window->lastChart()->planets.positionTexts, saved.planets.positionTexts);
         // Opening does not change the remembered save path.
         QCOMPARE(window->chartFileName(), path);
     }

@@ -57,12 +57,8 @@ Chart SampleChart() {
 // practice.
 ChakraModel CrowdedModel() {
     ChakraModel m = SampleChart().chakra;
-    for (auto& ring : m.rings) {
-        for (House& h : ring) {
-            if (h.sign == m.rings[0][0].sign)
-                h.occupants = "S Me (R)  V (R)  Ma (R)  J (R)  Sa (R)  Asc";
-        }
-    }
+    m.signOccupants[static_cast<std::size_t>(m.rings[0][0].sign - 1)] =
+        "S Me (R)  V (R)  Ma (R)  J (R)  Sa (R)  Asc";
     return m;
 }
 
@@ -209,7 +205,7 @@ class ResultWindowTest : public QObject {
         for (int r = 0; r < kRingCount; ++r) {
             const Ring ring = static_cast<Ring>(r);
             for (int h = 0; h < 12; ++h) {
-                const QString text = QString::fromStdString(crowded.house(ring, h).occupants.str());
+                const QString text = QString::fromStdString(crowded.occupants(ring, h).str());
                 if (text.isEmpty())
                     continue;
                 QVERIFY(LayoutOccupants(ring, h, text, smallest).fontHeight * scale >= 8 - 1e-9);

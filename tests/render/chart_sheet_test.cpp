@@ -400,7 +400,7 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
             for (int h = 0; h < 12; ++h) {
                 expected +=
                     OccupantTokens(QString::fromStdString(
-                                       chart.chakra.house(static_cast<Ring>(r), h).occupants.str()))
+                                       chart.chakra.occupants(static_cast<Ring>(r), h).str()))
                         .size();
                 if (c.overlay.transits)
                     expected += OccupantTokens(QString::fromStdString(transits[r][h])).size();

@@ -106,7 +106,6 @@ TEST(PreciseChart, EqualsSwissEphemerisForTheSameInstantAndPlace) {
             EXPECT_EQ(c.retrogrades.flags[static_cast<std::size_t>(k)], r.retrograde[k] == 'R')
                 << kPlanetNames[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)];
         // Everything after the positions is made as for a classic chart.
-        EXPECT_EQ(c.chakra.positionTexts, c.planets.positionTexts);
         EXPECT_EQ(c.ascendantSign, kSignAbbreviations[static_cast<std::size_t>(
                                        SignIndexOf(l[BodyIndex(Body::Ascendant)]))]);
         // The classic default is the chart it always was.

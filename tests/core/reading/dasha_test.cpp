@@ -277,7 +277,7 @@ TEST(Transits, EqualTheChartBornAtTheReading) {
         const auto occupants = TransitOccupants(*t);
         for (int r = 0; r < kRingCount; ++r) {
             for (int h = 0; h < 12; ++h) {
-                std::string birthSide = born.chakra.house(static_cast<Ring>(r), h).occupants.str();
+                std::string birthSide = born.chakra.occupants(static_cast<Ring>(r), h).str();
                 if (const auto asc = birthSide.find("Asc"); asc != std::string::npos)
                     birthSide.erase(asc > 0 ? asc - 1 : asc, asc > 0 ? 4 : 3);
                 EXPECT_EQ(occupants[r][h], birthSide) << "ring " << r << " house " << h + 1;

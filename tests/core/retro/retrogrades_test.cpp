@@ -185,7 +185,7 @@ TEST(ComputeRetrogrades, MarksReachTheChakraLegendRingsAndJson) {
     for (int r = 0; r < kRingCount; ++r) {
         int marked = 0;
         for (int h = 0; h < 12; ++h) {
-            marked += chart.chakra.house(static_cast<Ring>(r), h).occupants.find("Me (R) ") !=
+            marked += chart.chakra.occupants(static_cast<Ring>(r), h).find("Me (R) ") !=
                       std::string::npos;
         }
         EXPECT_EQ(marked, 1) << "ring " << r;
