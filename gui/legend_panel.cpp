@@ -26,8 +26,9 @@ LegendPanel::LegendPanel(const Chart& chart, const ChartStability& stability, QW
                                    QStringLiteral("lblLabel1(%1)").arg(i), false, this),
                         row, 0);
         grid->addWidget(
-            PanelLabel(QString::fromUtf8(chart.chakra.legendLabels[static_cast<std::size_t>(i)]),
-                       QStringLiteral("lblLabel2(%1)").arg(i), false, this),
+            PanelLabel(
+                QString::fromUtf8(chart.chakra.legendLabels[static_cast<std::size_t>(i)].view()),
+                QStringLiteral("lblLabel2(%1)").arg(i), false, this),
             row, 1);
     }
     // Each planet's row names the station dates that decide its mark.

@@ -9,12 +9,13 @@ namespace vellamor {
 namespace {
 
 // Mercury..Pluto, each label with its mark.
-constexpr auto kMarkedLabels = std::to_array<std::string_view>(
-    {"Me (R) ", "V (R) ", "Ma (R) ", "J (R) ", "Sa (R) ", "U (R) ", "N (R) ", "P (R) "});
+constexpr auto kMarkedLabels = std::to_array<ChartLabel>(
+    {ChartLabel("Me (R) "), ChartLabel("V (R) "), ChartLabel("Ma (R) "), ChartLabel("J (R) "),
+     ChartLabel("Sa (R) "), ChartLabel("U (R) "), ChartLabel("N (R) "), ChartLabel("P (R) ")});
 static_assert(kMarkedLabels.size() == kStationPlanets);
 static_assert([] {
     for (int k = 0; k < kStationPlanets; ++k) {
-        const std::string_view marked = kMarkedLabels[static_cast<std::size_t>(k)];
+        const std::string_view marked = kMarkedLabels[static_cast<std::size_t>(k)].view();
         const std::string_view base =
             kBaseLabels[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)];
         if (marked.substr(0, base.size()) != base || marked.substr(base.size()) != kRetrogradeMark)
@@ -129,7 +130,7 @@ RetrogradeMarks ComputeRetrogrades(const BirthData& birth) {
 RetrogradeMarks RetrogradeMarksOf(const std::array<bool, kStationPlanets>& flags) {
     RetrogradeMarks marks;
     marks.flags = flags;
-    marks.labels = kBaseLabels;
+    marks.labels = kUnmarkedLabels;
     for (int k = 0; k < kStationPlanets; ++k) {
         const auto b = static_cast<std::size_t>(BodyIndex(Body::Mercury) + k);
         if (flags[static_cast<std::size_t>(k)])

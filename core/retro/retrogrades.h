@@ -24,8 +24,32 @@ namespace vellamor {
 
 inline constexpr std::string_view kRetrogradeMark = " (R) ";
 // "Asc", or a planet's label with its mark: "Me (R) ". Every label a chart
-// can show is a constant of the program, so a chart views it.
-using ChartLabel = std::string_view;
+// can show is a constant of the program, so a chart holds a view of it, not
+// a copy. A label is made only from a constant, when the program is built:
+// one made from a text read or typed at run time does not compile, so a
+// label can neither outlive its text nor outgrow a buffer.
+class ChartLabel {
+  public:
+    constexpr ChartLabel() = default;
+    consteval explicit ChartLabel(std::string_view constant) : m_text(constant) {}
+
+    constexpr std::string_view view() const { return m_text; }
+    constexpr operator std::string_view() const { return m_text; }
+    friend constexpr bool operator==(ChartLabel a, ChartLabel b) { return a.m_text == b.m_text; }
+    friend constexpr bool operator==(ChartLabel a, std::string_view b) { return a.m_text == b; }
+
+  private:
+    std::string_view m_text;
+};
+
+// Every body's label without its mark.
+inline constexpr std::array<ChartLabel, kBodyCount> kUnmarkedLabels = []() consteval {
+    std::array<ChartLabel, kBodyCount> labels;
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i] = ChartLabel(kBaseLabels[i]);
+    return labels;
+}
+();
 
 struct RetrogradeMarks {
     // Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.

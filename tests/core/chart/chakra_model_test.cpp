@@ -21,10 +21,7 @@ ChakraModel Build(const std::array<std::string_view, kBodyCount>& signs,
 }
 
 std::array<ChartLabel, kBodyCount> BaseLabels() {
-    std::array<ChartLabel, kBodyCount> l;
-    for (int i = 0; i < kBodyCount; ++i)
-        l[i] = kBaseLabels[i];
-    return l;
+    return kUnmarkedLabels;
 }
 
 std::vector<int> Signs(const ChakraModel& m, Ring r) {
@@ -50,7 +47,7 @@ TEST(ChakraModel, RingsAreCountedFromTheirReferenceSigns) {
 
 TEST(ChakraModel, OccupantsJoinInBodyOrderAndRetrogradeMarksKeepTheirBlank) {
     auto labels = BaseLabels();
-    labels[BodyIndex(Body::Mercury)] = "Me (R) ";
+    labels[BodyIndex(Body::Mercury)] = ChartLabel("Me (R) ");
     const ChakraModel m = Build(
         {"Tau", "Gem", "Tau", "Tau", "Can", "Can", "Can", "Can", "Can", "Lib", "Sco", "Tau", "Ari"},
         labels);
