@@ -18,6 +18,8 @@ namespace vellamor {
 
 enum class Ring { Birth, Moon, Sun };
 inline constexpr int kRingCount = 3;
+template <>
+inline constexpr int kEnumCount<Ring> = kRingCount;
 inline constexpr auto kRingKeys = std::to_array<std::string_view>({"birth", "moon", "sun"});
 static_assert(kRingKeys.size() == kRingCount);
 
