@@ -3,8 +3,8 @@
 // dump (every place of 1,000 inhabitants or more and every seat of an
 // administrative division), with the alternate and former names people
 // type, first-level divisions with their ISO codes, and countries with the
-// names they go by. The table is built by tools/gazetteer and carried in the
-// program; GeoNames data is under CC BY 4.0.
+// names they go by. The text is made by tools/gazetteer, the compact table
+// from it by the build; GeoNames data is under CC BY 4.0.
 //
 // Names are matched folded to A to Z and blanks and ignoring case, with the
 // abbreviations "St", "Ste", "Mt" and "Ft" read as the words they stand for.
@@ -15,6 +15,7 @@
 #include <future>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,19 +38,52 @@ struct GazetteerMatch {
     std::uint16_t name = 0;  // 0 the place's own name, k its k-th alternate
 };
 
+// Why the program's atlas table could not be used. The front ends word it.
+enum class GazetteerProblem : std::uint8_t {
+    Missing,       // no table where the program looks for it
+    Unreadable,    // there, but it cannot be opened or mapped
+    NotATable,     // not an atlas table at all
+    OtherVersion,  // an atlas table of another version or byte order
+    Damaged,       // cut short, or parts pointing outside the file
+};
+
+struct GazetteerFault {
+    GazetteerProblem problem = GazetteerProblem::Missing;
+    std::string path;  // the file looked for or read
+};
+
+// The gazetteer is a compact, indexed, read-only table: place records,
+// alternate names, divisions, countries and zones, and a sorted index of
+// the search keys of every name and of every later word of it. The build
+// makes it from atlas/data (tools/gazetteer's text) and installs it beside
+// the program; the program maps it and reads it where it stands, so a look-up
+// touches only the pages it needs and nothing is parsed at start.
 class Gazetteer {
   public:
-    // Reads the generator's table (see tools/gazetteer); an error names the
-    // first line that does not fit.
+    // Reads the generator's table (see tools/gazetteer) and makes the
+    // compact table from it in memory; an error names the first line that
+    // does not fit.
     static Expected<Gazetteer, std::string> FromText(std::string text);
 
-    // Reads the table carried in the program afresh (BuiltInGazetteer keeps
-    // one for its owner).
-    static Expected<Gazetteer, std::string> ReadBuiltIn();
+    // A compact table held in memory (as tableBytes() gives it), or mapped
+    // from a file. Either is checked first: its header, version, byte
+    // order, size and the bounds of every part; the small parts (countries,
+    // divisions, zones) in full. The large ones are bounds-checked as they
+    // are read, so a damaged byte there gives a wrong name, never a crash.
+    static Expected<Gazetteer, GazetteerFault> FromTable(std::string bytes);
+    static Expected<Gazetteer, GazetteerFault> OpenTable(const std::string& path);
 
-    std::size_t placeCount() const { return m_places.size(); }
-    const std::string& dumpDate() const { return m_dumpDate; }
-    const std::string& loadError() const { return m_loadError; }
+    // Opens the table installed with the program (see BuiltInTablePath).
+    static Expected<Gazetteer, GazetteerFault> ReadBuiltIn();
+
+    std::size_t placeCount() const { return m_placeCount; }
+    std::string_view dumpDate() const { return m_dumpDate; }
+    // Set when this gazetteer is empty because the program's table could not
+    // be read.
+    const std::optional<GazetteerFault>& fault() const { return m_fault; }
+
+    // The compact table itself, as FromTable and OpenTable read it.
+    std::string_view tableBytes() const { return m_bytes; }
 
     // The place at `index`, with the alternate `name` noted as typed.
     Place PlaceAt(std::uint32_t index, std::uint16_t name = 0) const;
@@ -78,53 +112,43 @@ class Gazetteer {
   private:
     friend class BuiltInGazetteer;
     Gazetteer() = default;
-    struct Country {
-        std::string code, name;
-        std::vector<std::string> keys;  // search keys of every name and code
-    };
-    struct Division {
-        std::uint16_t country = 0;
-        std::string name, key, iso;
-    };
-    struct Entry {
-        std::string_view name;
-        double latitude = 0, longitude = 0;
-        std::uint32_t population = 0;
-        std::uint16_t division = 0, zone = 0;
-        std::uint32_t firstAlternate = 0;
-        std::uint16_t alternateCount = 0;
-    };
-    struct Key {
-        std::uint64_t head = 0;    // the first eight characters, for a quick sort
-        std::uint32_t offset = 0;  // into m_keys
-        std::uint32_t place = 0;
-        std::uint16_t length = 0;
-        std::uint16_t name = 0;
-        bool atStart = false;
-    };
+    static Expected<Gazetteer, GazetteerFault> Adopt(std::shared_ptr<const void> owner,
+                                                     std::string_view bytes, std::string path);
 
-    std::string_view KeyText(const Key& k) const { return {m_keys.data() + k.offset, k.length}; }
-    bool NamesDivision(const Division& d, std::string_view qualifierKey, bool codeLike) const;
-    bool NamesCountry(const Country& c, std::string_view qualifierKey, bool codeLike) const;
-    void BuildIndex();
+    std::string_view Text(std::uint64_t ref) const;
+    std::uint32_t DivisionOf(std::uint32_t place) const;
+    bool NamesDivision(std::uint32_t division, std::string_view qualifierKey, bool codeLike) const;
+    bool NamesCountry(std::uint32_t country, std::string_view qualifierKey, bool codeLike) const;
 
-    std::unique_ptr<const std::string> m_text;  // the table; names point into it
-    std::string m_dumpDate, m_loadError;
-    std::vector<Country> m_countries;
-    std::vector<Division> m_divisions;
-    std::vector<std::string> m_zones;
-    std::vector<Entry> m_places;
-    std::vector<std::string_view> m_alternates;
-    std::string m_keys;
-    std::vector<Key> m_index;
+    // The table's bytes: a mapping or a buffer that `m_owner` keeps alive,
+    // and which does not move when the gazetteer does.
+    std::shared_ptr<const void> m_owner;
+    std::string_view m_bytes;
+    std::string_view m_strings;
+    const unsigned char* m_countries = nullptr;
+    const unsigned char* m_countryKeys = nullptr;
+    const unsigned char* m_divisions = nullptr;
+    const unsigned char* m_zones = nullptr;
+    const unsigned char* m_places = nullptr;
+    const unsigned char* m_alternates = nullptr;
+    const unsigned char* m_index = nullptr;
+    std::uint32_t m_countryCount = 0, m_countryKeyCount = 0, m_divisionCount = 0, m_zoneCount = 0,
+                  m_placeCount = 0, m_alternateCount = 0, m_indexCount = 0;
+    std::string_view m_dumpDate;
+    std::optional<GazetteerFault> m_fault;
 };
 
-// The table carried in the program, read once for whoever owns this object
-// (the program's main function; a test) and lent out by reference. Reading
-// takes about a third of a second: the windows start it on another thread as
-// they open, so the first place typed finds it ready; the command line reads
-// it on first use, since most of its runs look no place up. An unreadable
-// table gives an empty gazetteer (loadError() says why).
+// Where the program's table is: share/vellamor/places.atlas beside the
+// folder of the running program (/usr/bin/vellamor reads
+// /usr/share/vellamor/places.atlas; a build's app/vellamor reads the one the
+// build made), else where the build was told it would be installed.
+std::string BuiltInTablePath();
+
+// The program's table, opened once for whoever owns this object (the
+// program's main function; a test) and lent out by reference. Opening maps
+// the file and checks its header, well under a millisecond; the windows
+// still do it on another thread as they open, and the command line on first
+// use. An unreadable table gives an empty gazetteer (fault() says why).
 class BuiltInGazetteer {
   public:
     BuiltInGazetteer() = default;

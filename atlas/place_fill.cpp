@@ -88,11 +88,11 @@ Expected<FoundPlace, UnknownPlace> ResolvePlace(const Gazetteer& gazetteer, std:
         // Not looked up: no place has such a name. The message quotes the
         // beginning only.
         const std::size_t cut = PreviousCharacterStart(query, kMaxPlaceQuery + 1);
-        return Fail(UnknownPlace{std::string(query.substr(0, cut)) + "…", {}});
+        return Fail(UnknownPlace{std::string(query.substr(0, cut)) + "…", {}, {}});
     }
     const PlaceSearch search = SearchPlace(gazetteer, query);
     if (!search.place) {
-        UnknownPlace unknown{std::string(query), {}};
+        UnknownPlace unknown{std::string(query), {}, {}};
         for (const Place& p : search.nearest)
             unknown.nearest.push_back(p.Label());
         return Fail(std::move(unknown));

@@ -107,6 +107,9 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
 }  // namespace
 
 std::string UnknownPlaceMessage(const UnknownPlace& unknown) {
+    if (!unknown.atlasFault.empty())
+        return "cannot look up \"" + EscapeControls(unknown.query) + "\": " + unknown.atlasFault +
+               "; give --lat, --lon and the zone instead";
     std::string message = "no place \"" + EscapeControls(unknown.query) + "\" in the atlas";
     if (!unknown.nearest.empty()) {
         message += "; nearest:";

@@ -44,6 +44,8 @@ HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazettee
                                     std::string_view query, const EntryForm& form,
                                     const ExplicitPlaceFields& given,
                                     const CalculationChoice& calculation) -> PlaceResolution {
+            if (const auto& fault = gazetteer->Get().fault())
+                return Fail(UnknownPlace{std::string(query), {}, GazetteerFaultText(*fault)});
             auto found = atlas::ResolvePlace(
                 gazetteer->Get(), query, form, given,
                 calculation.precise() ? atlas::ZoneRule::Signed : atlas::ZoneRule::Classic);
@@ -58,9 +60,11 @@ HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazettee
         // ResolvePlace in two steps: the search once, the filling per form.
         services.findPlace =
             [gazetteer](std::string_view query) -> Expected<PlaceFiller, UnknownPlace> {
+            if (const auto& fault = gazetteer->Get().fault())
+                return Fail(UnknownPlace{std::string(query), {}, GazetteerFaultText(*fault)});
             const atlas::PlaceSearch search = atlas::SearchPlace(gazetteer->Get(), query);
             if (!search.place) {
-                UnknownPlace unknown{std::string(query), {}};
+                UnknownPlace unknown{std::string(query), {}, {}};
                 for (const atlas::Place& p : search.nearest)
                     unknown.nearest.push_back(p.Label());
                 return Fail(std::move(unknown));

@@ -560,6 +560,23 @@ std::string AmbiguityText(std::string_view typedCity, const atlas::Place& taken,
     return note + ": add the country to choose";
 }
 
+std::string GazetteerFaultText(const atlas::GazetteerFault& fault) {
+    const std::string table = "the atlas table " + EscapeControls(fault.path);
+    switch (fault.problem) {
+        case atlas::GazetteerProblem::Missing:
+            return table + " is missing (reinstall the program)";
+        case atlas::GazetteerProblem::Unreadable:
+            return table + " cannot be read";
+        case atlas::GazetteerProblem::NotATable:
+            return EscapeControls(fault.path) + " is not an atlas table (reinstall the program)";
+        case atlas::GazetteerProblem::OtherVersion:
+            return table + " is of another version of the program (reinstall it)";
+        case atlas::GazetteerProblem::Damaged:
+            return table + " is damaged (reinstall the program)";
+    }
+    return table + " cannot be used";
+}
+
 #endif
 
 }  // namespace vellamor

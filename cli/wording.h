@@ -22,6 +22,7 @@
 #ifdef VELLAMOR_HAVE_ATLAS
 #include <vector>
 
+#include "atlas/gazetteer.h"
 #include "atlas/place_search.h"
 #include "atlas/zone_decision.h"
 #endif
@@ -98,6 +99,9 @@ std::string ZoneNoteText(const atlas::ZoneNote& note);
 // country to choose". Empty when no other place has the name.
 std::string AmbiguityText(std::string_view typedCity, const atlas::Place& taken,
                           const std::vector<atlas::Place>& elsewhere);
+// Why the atlas cannot look places up: "the atlas table
+// /usr/share/vellamor/places.atlas is missing".
+std::string GazetteerFaultText(const atlas::GazetteerFault& fault);
 #endif
 
 }  // namespace vellamor

@@ -178,7 +178,7 @@ std::vector<std::string> Confine(const std::vector<std::string>& args) {
 PlaceResolution ResolvePune(std::string_view query, const EntryForm& form,
                             const ExplicitPlaceFields& given, const CalculationChoice& = {}) {
     if (query.substr(0, query.find(',')) != "Pune")
-        return Fail(UnknownPlace{std::string(query), {"Pune"}});
+        return Fail(UnknownPlace{std::string(query), {"Pune"}, {}});
     ResolvedPlace r{form, {}};
     if (!given.city)
         r.form.city = "Pune";

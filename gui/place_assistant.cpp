@@ -105,8 +105,14 @@ void PlaceAssistant::lookUpNow() {
     const QString typed = m_controls.city->text().trimmed();
     m_model->clear();
     m_offered.clear();
-    if (typed.size() >= 2)
+    if (typed.size() >= 2) {
+        if (const auto& fault = m_gazetteer().fault()) {
+            m_completer->popup()->hide();
+            showNote(GazetteerFaultWording(*fault));
+            return;
+        }
         m_offered = FindPlaces(m_gazetteer(), typed.toStdString(), kMaxOffered);
+    }
     for (std::size_t i = 0; i < m_offered.size(); ++i) {
         auto* item = new QStandardItem(Text(m_offered[i].Label()));
         item->setData(static_cast<int>(i), kPlaceRole);
@@ -168,7 +174,9 @@ void PlaceAssistant::cityFinished() {
     m_cityTyped = false;
     // Only a name the atlas cannot place at all is worth a note: anything
     // else is in the list to pick from.
-    if (!SearchPlace(m_gazetteer(), typed.toStdString()).place)
+    if (const auto& fault = m_gazetteer().fault())
+        showNote(GazetteerFaultWording(*fault));
+    else if (!SearchPlace(m_gazetteer(), typed.toStdString()).place)
         showNote(UnknownPlaceWording(typed));
 }
 

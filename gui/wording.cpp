@@ -637,6 +637,34 @@ QString UnknownPlaceWording(const QString& typedCity) {
         .arg(typedCity);
 }
 
+QString GazetteerFaultWording(const atlas::GazetteerFault& fault) {
+    const QString path = QString::fromStdString(fault.path);
+    const char* context = "vellamor::atlas::PlaceNote";
+    switch (fault.problem) {
+        case atlas::GazetteerProblem::Missing:
+            return QCoreApplication::translate(context,
+                                               "The atlas cannot offer places: its table %1 is "
+                                               "missing. Reinstall the program, or type the "
+                                               "coordinates and choose the zone yourself")
+                .arg(path);
+        case atlas::GazetteerProblem::Unreadable:
+            return QCoreApplication::translate(context,
+                                               "The atlas cannot offer places: its table %1 "
+                                               "cannot be read. Type the coordinates and choose "
+                                               "the zone yourself")
+                .arg(path);
+        case atlas::GazetteerProblem::NotATable:
+        case atlas::GazetteerProblem::OtherVersion:
+        case atlas::GazetteerProblem::Damaged:
+            break;
+    }
+    return QCoreApplication::translate(context,
+                                       "The atlas cannot offer places: its table %1 is damaged "
+                                       "or of another version. Reinstall the program, or type "
+                                       "the coordinates and choose the zone yourself")
+        .arg(path);
+}
+
 #endif
 
 }  // namespace vellamor

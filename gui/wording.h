@@ -18,6 +18,7 @@
 #include "render/sheet_export_error.h"
 
 #ifdef VELLAMOR_HAVE_ATLAS
+#include "atlas/gazetteer.h"
 #include "atlas/zone_decision.h"
 #endif
 
@@ -63,6 +64,8 @@ QString DurationSecondsWording(int seconds);
 QString ZoneDecisionWording(const atlas::ZoneNote& note);
 // The note for a city the atlas does not know.
 QString UnknownPlaceWording(const QString& typedCity);
+// The note for a place typed while the atlas's table cannot be read.
+QString GazetteerFaultWording(const atlas::GazetteerFault& fault);
 #endif
 
 }  // namespace vellamor

@@ -28,6 +28,7 @@ fail=0
 contents=$(dpkg-deb --contents "$deb")
 for path in \
     ./usr/bin/vellamor \
+    ./usr/share/vellamor/places.atlas \
     ./usr/share/applications/vellamor.desktop \
     ./usr/share/icons/hicolor/scalable/apps/vellamor.svg \
     ./usr/share/icons/hicolor/scalable/mimetypes/application-x-vellamor-chart.svg \

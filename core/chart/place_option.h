@@ -39,6 +39,9 @@ struct ResolvedPlace {
 struct UnknownPlace {
     std::string query;
     std::vector<std::string> nearest;  // labels ("City, State, Country"), nearest first
+    // Why the atlas could not look at all (its table is missing or damaged),
+    // as the front end that found out words it; empty when it looked.
+    std::string atlasFault;
 };
 
 using PlaceResolution = Expected<ResolvedPlace, UnknownPlace>;

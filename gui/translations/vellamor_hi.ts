@@ -1719,6 +1719,18 @@ Do you want to check for an update?</source>
         <source>The atlas knows no place called &quot;%1&quot;: everything stays as typed</source>
         <translation>एटलस में &quot;%1&quot; नाम का कोई स्थान नहीं है: सब कुछ जैसा लिखा है, वैसा ही रहेगा</translation>
     </message>
+    <message>
+        <source>The atlas cannot offer places: its table %1 is missing. Reinstall the program, or type the coordinates and choose the zone yourself</source>
+        <translation>एटलस स्थान नहीं सुझा सकता: उसकी तालिका %1 नहीं मिली। प्रोग्राम फिर से इंस्टॉल करें, या निर्देशांक लिखें और क्षेत्र स्वयं चुनें</translation>
+    </message>
+    <message>
+        <source>The atlas cannot offer places: its table %1 cannot be read. Type the coordinates and choose the zone yourself</source>
+        <translation>एटलस स्थान नहीं सुझा सकता: उसकी तालिका %1 पढ़ी नहीं जा सकती। निर्देशांक लिखें और क्षेत्र स्वयं चुनें</translation>
+    </message>
+    <message>
+        <source>The atlas cannot offer places: its table %1 is damaged or of another version. Reinstall the program, or type the coordinates and choose the zone yourself</source>
+        <translation>एटलस स्थान नहीं सुझा सकता: उसकी तालिका %1 क्षतिग्रस्त है या किसी दूसरे संस्करण की है। प्रोग्राम फिर से इंस्टॉल करें, या निर्देशांक लिखें और क्षेत्र स्वयं चुनें</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::atlas::ZoneNote</name>

@@ -317,7 +317,7 @@ TEST_F(BirthsTable, EachPlaceIsLookedUpOnceAndFollowsEachRowsDate) {
     s.findPlace = [&lookups](std::string_view query) -> Expected<PlaceFiller, UnknownPlace> {
         ++lookups;
         if (query != "Pune")
-            return Fail(UnknownPlace{std::string(query), {}});
+            return Fail(UnknownPlace{std::string(query), {}, {}});
         return PlaceFiller(
             [](const EntryForm& form, const ExplicitPlaceFields& given, const CalculationChoice&) {
                 ResolvedPlace r;

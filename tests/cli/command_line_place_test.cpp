@@ -24,7 +24,7 @@ struct FakeAtlas {
         forms.push_back(form);
         given.push_back(byHand);
         if (query == "Nowhere")
-            return Fail(UnknownPlace{"Nowhere", {}});
+            return Fail(UnknownPlace{"Nowhere", {}, {}});
         ResolvedPlace r{form, "decided"};
         r.form.city = "Fake Town";
         r.form.zoneIndex = 29;
