@@ -432,6 +432,9 @@ Expected<Gazetteer, GazetteerFault> Gazetteer::OpenTable(const std::string& path
     ::close(fd);  // the mapping holds the file
     if (at == MAP_FAILED)
         return fault(GazetteerProblem::Unreadable);
+    // A look-up reads a few scattered pages: reading ahead would only fill
+    // memory with pages no look-up asked for.
+    ::madvise(at, size, MADV_RANDOM);
     std::shared_ptr<const void> mapping(
         at, [size](const void* p) { ::munmap(const_cast<void*>(p), size); });
     return Adopt(std::move(mapping), std::string_view(static_cast<const char*>(at), size), path);

@@ -30,16 +30,18 @@ measure() {
 
 # "median-seconds median-MiB" of RUNS runs.
 median() {
-  for ((i = 0; i < runs; i++)); do measure "$@"; done |
-    sort -n -k1,1 | awk -v r="$runs" '{ s[NR] = $1; k[NR] = $2 }
-      END { m = int((r + 1) / 2); n = asort(k); printf "%.3f %.1f\n", s[m], k[m] / 1024 }'
+  for ((i = 0; i < runs; i++)); do measure "$@"; done >"$folder/runs"
+  local m=$(((runs + 1) / 2)) s k
+  s=$(sort -n -k1,1 "$folder/runs" | sed -n "${m}p" | cut -d' ' -f1)
+  k=$(sort -n -k2,2 "$folder/runs" | sed -n "${m}p" | cut -d' ' -f2)
+  awk -v s="$s" -v k="$k" 'BEGIN { printf "%.3f %.1f\n", s, k / 1024 }'
 }
 
 places=("Pune, MH" "London, UK" "Portland, ME" "Bombay" "Zurich" "St Petersburg" "Seoul" "Lagos")
 {
   echo "name,date,time,place"
   for ((i = 0; i < rows; i++)); do
-    echo "R$i,19$((50 + i % 50))-0$((1 + i % 9))-1$((i % 9)),0$((i % 10)):$((10 + i % 50)),\"${places[i % 8]}\""
+    echo "Ravi Kumar,19$((50 + i % 50))-0$((1 + i % 9))-1$((i % 9)),0$((i % 10)):$((10 + i % 50)),\"${places[i % 8]}\""
   done
 } >"$folder/large.csv"
 head -n $((rows / 10 + 1)) "$folder/large.csv" >"$folder/small.csv"
