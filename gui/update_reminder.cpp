@@ -60,8 +60,8 @@ void CheckUpdateReminder(QSettings& settings, QDate today, Dialogs& dialogs, QWi
     }
 }
 
-void CheckUpdateReminder() {
-    CheckUpdateReminder(*OpenUserSettings(), QDate::currentDate(), CurrentDialogs());
+void CheckUpdateReminder(Dialogs& dialogs) {
+    CheckUpdateReminder(*OpenUserSettings(), QDate::currentDate(), dialogs);
 }
 
 }  // namespace vellamor

@@ -374,8 +374,11 @@ Expected<void, FileReplaceError> ReplaceByRename(const Target& target, std::stri
         // Owner first: changing it may clear the set-id bits that the mode
         // then restores. Only the administrator may give a file away; a
         // user may still keep the group when a member of it.
-        if (::fchown(temp.fd(), target.status.st_uid, target.status.st_gid) != 0)
-            (void)::fchown(temp.fd(), static_cast<uid_t>(-1), target.status.st_gid);
+        if (::fchown(temp.fd(), target.status.st_uid, target.status.st_gid) != 0) {
+            // A group the user is no member of stays the user's: no failure.
+            [[maybe_unused]] const int groupKept =
+                ::fchown(temp.fd(), static_cast<uid_t>(-1), target.status.st_gid);
+        }
         if (::fchmod(temp.fd(), target.status.st_mode & 07777) != 0)
             return Fail(SystemError(errno));
     }

@@ -944,6 +944,95 @@ year %2, month %3, period %4</source>
     </message>
 </context>
 <context>
+    <name>vellamor::EntryFormWidget</name>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>पहले सहेजी गई कुंडली खोलें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>दिवाप्रकाश बचत समय</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translatorcomment>Degree = अंश, arcminute = कला.</translatorcomment>
+        <translation>अंश/कला</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation>अक्षांश और देशांतर जानने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Search the web for the coordinates of the birth place</source>
+        <translation>जन्म स्थान के अक्षांश-देशांतर वेब पर खोजें</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Sudarshan Chakra Result</source>
+        <translation>मेरा सुदर्शन चक्र देखें (&amp;G)</translation>
+    </message>
+    <message>
+        <source>The Sudarshan chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali or Janma Kundali. This gives a clear view of the position of the different planets and houses with respect to each other and how they affect the native.</source>
+        <translatorcomment>Glossary (English - Hindi): Sudarshan Chakra - सुदर्शन चक्र; Kundali (chart) - कुंडली; Lagna (Ascendant) - लग्न; Janma (birth) - जन्म; Rashi/Rasi (sign) - राशि; Surya (Sun) - सूर्य; Chandra (Moon) - चंद्र; house (bhava) - भाव; planet (graha) - ग्रह; native - जातक; retrograde (vakri) - वक्री; direct (margi) - मार्गी; station - स्तंभन/स्थिति; degree - अंश; arcminute - कला; latitude - अक्षांश; longitude - देशांतर; Rahu - राहु; Ketu - केतु; Guru (Jupiter) - गुरु; daylight saving time - दिवाप्रकाश बचत समय; time zone - समय क्षेत्र; Standard Time - मानक समय; War Time - युद्धकालीन समय.</translatorcomment>
+        <translation>सुदर्शन चक्र में सूर्य कुंडली, चंद्र कुंडली और लग्न कुंडली अर्थात जन्म कुंडली, तीनों सम्मिलित होती हैं। इससे विभिन्न ग्रहों और भावों की एक-दूसरे के सापेक्ष स्थिति तथा जातक पर उनके प्रभाव का स्पष्ट चित्र मिलता है।</translation>
+    </message>
+    <message>
+        <source>%1 is not in the list, which runs from %2 to %3</source>
+        <translation>%1 सूची में नहीं है, सूची %2 से %3 तक है</translation>
+    </message>
+</context>
+<context>
     <name>vellamor::FilteredLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -1117,83 +1206,6 @@ year %2, month %3, period %4</source>
 <context>
     <name>vellamor::MainWindow</name>
     <message>
-        <source>&amp;Open Previously Saved Reading</source>
-        <translation>पहले सहेजी गई कुंडली खोलें (&amp;O)</translation>
-    </message>
-    <message>
-        <source>Daylight Saving Time</source>
-        <translation>दिवाप्रकाश बचत समय</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>नाम</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
-    </message>
-    <message>
-        <source>Time of Birth</source>
-        <translation>जन्म समय</translation>
-    </message>
-    <message>
-        <source>Time Zone</source>
-        <translation>समय क्षेत्र</translation>
-    </message>
-    <message>
-        <source>DEG/MIN</source>
-        <translatorcomment>Degree = अंश, arcminute = कला.</translatorcomment>
-        <translation>अंश/कला</translation>
-    </message>
-    <message>
-        <source>Latitude</source>
-        <translation>अक्षांश</translation>
-    </message>
-    <message>
-        <source>North</source>
-        <translation>उत्तर</translation>
-    </message>
-    <message>
-        <source>South</source>
-        <translation>दक्षिण</translation>
-    </message>
-    <message>
-        <source>Longitude</source>
-        <translation>देशांतर</translation>
-    </message>
-    <message>
-        <source>East</source>
-        <translation>पूर्व</translation>
-    </message>
-    <message>
-        <source>West</source>
-        <translation>पश्चिम</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>शहर</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>राज्य</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>देश</translation>
-    </message>
-    <message>
-        <source>Click here to find Latitude &amp;&amp; Longitude</source>
-        <translation>अक्षांश और देशांतर जानने के लिए यहाँ क्लिक करें</translation>
-    </message>
-    <message>
-        <source>Search the web for the coordinates of the birth place</source>
-        <translation>जन्म स्थान के अक्षांश-देशांतर वेब पर खोजें</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Sudarshan Chakra Result</source>
-        <translation>मेरा सुदर्शन चक्र देखें (&amp;G)</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>फ़ाइल (&amp;F)</translation>
     </message>
@@ -1205,15 +1217,6 @@ year %2, month %3, period %4</source>
     <message>
         <source>&amp;Exit</source>
         <translation>बाहर निकलें (&amp;E)</translation>
-    </message>
-    <message>
-        <source>The Sudarshan chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali or Janma Kundali. This gives a clear view of the position of the different planets and houses with respect to each other and how they affect the native.</source>
-        <translatorcomment>Glossary (English - Hindi): Sudarshan Chakra - सुदर्शन चक्र; Kundali (chart) - कुंडली; Lagna (Ascendant) - लग्न; Janma (birth) - जन्म; Rashi/Rasi (sign) - राशि; Surya (Sun) - सूर्य; Chandra (Moon) - चंद्र; house (bhava) - भाव; planet (graha) - ग्रह; native - जातक; retrograde (vakri) - वक्री; direct (margi) - मार्गी; station - स्तंभन/स्थिति; degree - अंश; arcminute - कला; latitude - अक्षांश; longitude - देशांतर; Rahu - राहु; Ketu - केतु; Guru (Jupiter) - गुरु; daylight saving time - दिवाप्रकाश बचत समय; time zone - समय क्षेत्र; Standard Time - मानक समय; War Time - युद्धकालीन समय.</translatorcomment>
-        <translation>सुदर्शन चक्र में सूर्य कुंडली, चंद्र कुंडली और लग्न कुंडली अर्थात जन्म कुंडली, तीनों सम्मिलित होती हैं। इससे विभिन्न ग्रहों और भावों की एक-दूसरे के सापेक्ष स्थिति तथा जातक पर उनके प्रभाव का स्पष्ट चित्र मिलता है।</translation>
-    </message>
-    <message>
-        <source>%1 is not in the list, which runs from %2 to %3</source>
-        <translation>%1 सूची में नहीं है, सूची %2 से %3 तक है</translation>
     </message>
     <message>
         <source>&amp;Open Chart...</source>

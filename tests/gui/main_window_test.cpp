@@ -113,7 +113,7 @@ class MainWindowTest : public QObject {
     void init() {
         openedUrls.clear();
         dialogs = new FakeDialogs;
-        window = new MainWindow(TestPlaces());
+        window = new MainWindow(TestPlaces(), *dialogs);
     }
     void cleanup() {
         delete window;
@@ -123,7 +123,7 @@ class MainWindowTest : public QObject {
     }
 
     void startsWithFilledListsAndDefaults() {
-        QCOMPARE(window->windowTitle(), QStringLiteral("Vellamor v1.15"));
+        QCOMPARE(window->windowTitle(), kAppTitle);
         QCOMPARE(window->objectName(), QStringLiteral("frmMain"));
         struct Expected {
             const char* name;
@@ -675,7 +675,7 @@ class MainWindowTest : public QObject {
         QVERIFY(result);
         QVERIFY(result->isVisible());
         QVERIFY(!window->isVisible());
-        QCOMPARE(result->windowTitle(), QStringLiteral("Vellamor v1.15"));
+        QCOMPARE(result->windowTitle(), kAppTitle);
         QCOMPARE(result->chart().birth, chart.birth);
     }
 
@@ -941,7 +941,7 @@ class MainWindowTest : public QObject {
         QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(withComment) == withComment.size());
         ini.close();
         delete window;  // earlier tests opened charts
-        window = new MainWindow(TestPlaces());
+        window = new MainWindow(TestPlaces(), *dialogs);
 
         auto entries = [this] {
             QStringList names;
@@ -984,7 +984,7 @@ class MainWindowTest : public QObject {
 
         // A restart reads the same list; the user's note is still there.
         delete window;
-        window = new MainWindow(TestPlaces());
+        window = new MainWindow(TestPlaces(), *dialogs);
         QCOMPARE(entries().size(), 8);
         QCOMPARE(find<QMenu>("mnuRecent")->actions()[2]->toolTip(),
                  QDir::toNativeSeparators(paths[8]));
@@ -1024,7 +1024,7 @@ class MainWindowTest : public QObject {
         InstallTranslations(language);
         const auto english = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
         delete window;
-        window = new MainWindow(TestPlaces());
+        window = new MainWindow(TestPlaces(), *dialogs);
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));

@@ -62,11 +62,11 @@ class SingleInstanceTest : public QObject {
         FakeDialogs dialogs;
         const QString path = dir.filePath(QStringLiteral("a.lock"));
         InstanceLock first(path);
-        QVERIFY(CheckSingleInstance(first));
+        QVERIFY(CheckSingleInstance(first, dialogs));
         QVERIFY(dialogs.messages.isEmpty());
 
         InstanceLock second(path);
-        QVERIFY(!CheckSingleInstance(second));
+        QVERIFY(!CheckSingleInstance(second, dialogs));
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].text, QStringLiteral("Application is already running"));
         QCOMPARE(dialogs.messages[0].icon, DialogIcon::Information);
@@ -97,7 +97,7 @@ class SingleInstanceTest : public QObject {
             if (!::mkdtemp(closed.data()) || ::chmod(closed.constData(), 0555) != 0)
                 ::_exit(2);
             InstanceLock lock(QFile::decodeName(closed) + QStringLiteral("/x.lock"));
-            const bool alone = CheckSingleInstance(lock) && dialogs.messages.isEmpty();
+            const bool alone = CheckSingleInstance(lock, dialogs) && dialogs.messages.isEmpty();
             ::rmdir(closed.constData());
             ::_exit(alone ? 0 : 1);
         }
@@ -141,7 +141,7 @@ class SingleInstanceTest : public QObject {
         const QString socketPath = dir.filePath(QStringLiteral("c.socket"));
         QVERIFY(window.listen(socketPath));
         InstanceLock blocked(path);
-        QVERIFY(!CheckSingleInstance(blocked, QString(), socketPath));
+        QVERIFY(!CheckSingleInstance(blocked, QString(), socketPath, dialogs));
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.lastText(), QStringLiteral("Application is already running"));
         QVERIFY(dialogs.messages[0].informativeText.isEmpty());
@@ -290,7 +290,7 @@ class SingleInstanceTest : public QObject {
         QVERIFY(first.acquire());
         MakeStaleSocket(socketPath);
         InstanceLock refused(lockPath);
-        QVERIFY(!CheckSingleInstance(refused, kChart07, socketPath));
+        QVERIFY(!CheckSingleInstance(refused, kChart07, socketPath, dialogs));
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.lastText(), QStringLiteral("Application is already running"));
         QCOMPARE(dialogs.messages[0].informativeText,
@@ -309,8 +309,9 @@ class SingleInstanceTest : public QObject {
 
         // The client waits for the answer, so it runs beside the event loop.
         const QString relative = QDir::current().relativeFilePath(kChart07);
-        auto handed = std::async(std::launch::async,
-                                 [&] { return CheckSingleInstance(second, relative, socketPath); });
+        auto handed = std::async(std::launch::async, [&] {
+            return CheckSingleInstance(second, relative, socketPath, dialogs);
+        });
         QTRY_COMPARE(received.size(), 1);
         QVERIFY(!handed.get());
         QCOMPARE(received[0][0].toString(), QFileInfo(kChart07).absoluteFilePath());
@@ -381,7 +382,8 @@ class SingleInstanceTest : public QObject {
     // The running program drops the question on screen as Cancel would,
     // goes Back and shows the handed chart.
     void handedChartReplacesWhatTheWindowShows() {
-        MainWindow window(TestPlaces());
+        QtDialogs dialogs;  // Qt's own: the save dialog stays open until cancelled
+        MainWindow window(TestPlaces(), dialogs);
         window.show();
         QVERIFY(window.openChartFile(QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-01.sud")));
         ResultWindow* shown = window.resultWindow();
