@@ -390,7 +390,7 @@ void PaintFooter(QPainter& p, double height) {
 
 Unexpected<SheetExportError> SaveFailure(SheetExportError::Kind kind, const QString& path,
                                          const FileReplaceError& replace = {}) {
-    return Fail(SheetExportError{kind, path.toStdString(), replace});
+    return Fail(SheetExportError{kind, path.toStdString(), replace, {}, {}});
 }
 
 // The painter's whole device, in device coordinates.
@@ -617,8 +617,10 @@ QString SheetCharacters(const SheetTexts& t) {
         all += s;
     for (char16_t c = u'0'; c <= u'9'; ++c)
         all += QChar(c);
-    for (char16_t c = u'A'; c <= u'Z'; ++c)
-        all += QChar(c) + QChar(c + 32);
+    for (char16_t c = u'A'; c <= u'Z'; ++c) {
+        all += QChar(c);
+        all += QChar(c + 32);
+    }
     return all;
 }
 
@@ -626,8 +628,9 @@ QString SheetCharacters(const SheetTexts& t) {
 // without them a server or a container with no fonts would write a sheet of
 // empty boxes and call it done.
 QString MissingLetters(const SheetTexts& texts) {
-    const QFont font = SheetFont(14, false);
-    const QFontMetricsF metrics(font);
+    // The font files themselves: a font engine of empty boxes, all Qt has
+    // where no font is installed, claims every character.
+    const QRawFont sheetFont = QRawFont::fromFont(SheetFont(14, false));
     std::optional<std::vector<QRawFont>> others;  // every installed font, looked at if needed
     QString missing;
     std::vector<char32_t> seen;
@@ -636,7 +639,7 @@ QString MissingLetters(const SheetTexts& texts) {
             std::find(seen.begin(), seen.end(), c) != seen.end())
             continue;
         seen.push_back(c);
-        if (metrics.inFontUcs4(c))
+        if (sheetFont.isValid() && sheetFont.supportsCharacter(c))
             continue;
         if (!others) {
             others.emplace();

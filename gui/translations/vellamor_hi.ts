@@ -646,6 +646,18 @@
         <source>Moved from sign to sign against the classic calculation: %1.</source>
         <translation>पारंपरिक गणना की तुलना में राशि बदलने वाले ग्रह: %1।</translation>
     </message>
+    <message>
+        <source>%1, Moshier theory (data files damaged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, Moshier theory (data folder holds files that are not regular)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, time corrections from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vellamor::ChartSheet</name>
@@ -1532,6 +1544,10 @@ Do you want to check for an update?</source>
         <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है
 क्या आप अपडेट की जाँच करना चाहते हैं?</translation>
     </message>
+    <message>
+        <source>The settings file could not be changed, so it was left as it is; the update reminder may come again at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vellamor::WebLinks</name>
@@ -1711,6 +1727,18 @@ Do you want to check for an update?</source>
     <message>
         <source>the file has other names (hard links) and is too large to rewrite in place</source>
         <translation>फ़ाइल के अन्य नाम (हार्ड लिंक) हैं और वह अपनी जगह पर दोबारा लिखने के लिए बहुत बड़ी है</translation>
+    </message>
+    <message>
+        <source>An earlier save into this file was cut off after its last byte; it is now complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An earlier save into this file was cut off part way; the chart it held before that save is back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not written: no installed font has &quot;%2&quot;, which the sheet needs; install its font (%3)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

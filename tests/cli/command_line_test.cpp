@@ -486,7 +486,7 @@ TEST(CommandLineTest, ExportHandsTheChartToTheBuildsExporter) {
 
     services.exportSheet = [](const Chart&,
                               const std::string& path) -> Expected<void, SheetExportError> {
-        return Fail(SheetExportError{SheetExportError::Kind::NotDrawn, path, {}});
+        return Fail(SheetExportError{SheetExportError::Kind::NotDrawn, path, {}, {}, {}});
     };
     const Outcome failed = Headless(Concat({"--export", "x.png"}, kPune), services);
     EXPECT_EQ(failed.status, 1);

@@ -165,8 +165,9 @@ TEST_F(UpdateReminderTest, StoringASettingKeepsTheUsersFile) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), c.after.isEmpty() ? c.before : c.after) << row;
-        if (c.mode)
+        if (c.mode) {
             EXPECT_EQ(QFile::permissions(path), c.mode) << row;
+        }
         int told = 0;
         for (const auto& shown : dialogs.shown)
             told += shown.icon == DialogIcon::Warning;
