@@ -628,9 +628,15 @@ QString SheetCharacters(const SheetTexts& t) {
 // without them a server or a container with no fonts would write a sheet of
 // empty boxes and call it done.
 QString MissingLetters(const SheetTexts& texts) {
-    // The font files themselves: a font engine of empty boxes, all Qt has
-    // where no font is installed, claims every character.
-    const QRawFont sheetFont = QRawFont::fromFont(SheetFont(14, false));
+    // The font files themselves, by their character maps: the engine of
+    // empty boxes that Qt falls back to where no font is installed has no
+    // map and claims every character.
+    const auto real = [](const QRawFont& raw) {
+        return raw.isValid() && !raw.fontTable("cmap").isEmpty();
+    };
+    QRawFont sheetFont = QRawFont::fromFont(SheetFont(14, false));
+    if (!real(sheetFont))
+        sheetFont = QRawFont();
     std::optional<std::vector<QRawFont>> others;  // every installed font, looked at if needed
     QString missing;
     std::vector<char32_t> seen;
@@ -645,7 +651,7 @@ QString MissingLetters(const SheetTexts& texts) {
             others.emplace();
             for (const QString& family : QFontDatabase::families()) {
                 QRawFont raw = QRawFont::fromFont(QFont(family));
-                if (raw.isValid())
+                if (real(raw))
                     others->push_back(std::move(raw));
             }
         }
