@@ -169,6 +169,20 @@ std::string OpeningErrorText(const OpeningError& e) {
     return std::string(kCheckFileText);
 }
 
+std::string_view InterruptedRewriteText(InterruptedRewrite what) {
+    switch (what) {
+        case InterruptedRewrite::None:
+            return {};
+        case InterruptedRewrite::Finished:
+            return "an earlier save into this file was cut off after its last byte; it is now "
+                   "complete";
+        case InterruptedRewrite::Undone:
+            return "an earlier save into this file was cut off part way; the chart it held "
+                   "before that save is back";
+    }
+    return {};
+}
+
 std::string FileReplaceText(const FileReplaceError& e) {
     switch (e.kind) {
         case FileReplaceError::Kind::SharedFolderLink:
@@ -207,6 +221,10 @@ std::string SheetExportText(const SheetExportError& e) {
             return EscapeControls(e.path) + ": the name must end in .png, .svg or .pdf";
         case SheetExportError::Kind::NotDrawn:
             return EscapeControls(e.path) + ": the sheet could not be drawn";
+        case SheetExportError::Kind::NoFont:
+            return EscapeControls(e.path) + ": not written: no installed font has \"" +
+                   EscapeControls(e.missing) + "\", which the sheet needs; install its font (" +
+                   e.fonts + ")";
         case SheetExportError::Kind::NotReplaced:
             break;
     }
@@ -311,13 +329,27 @@ std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit) {
 
 std::string EphemerisText(const PreciseCalculation& precise) {
     const std::string library = "Swiss Ephemeris " + std::string(SwissEphemerisVersion());
+    std::string text = library;
     switch (precise.source) {
         case EphemerisSource::DataFiles:
-            return library;
+            break;
         case EphemerisSource::Moshier:
-            return library + ", Moshier theory (data files not found)";
+            switch (precise.moshierReason) {
+                case MoshierReason::FilesMissing:
+                    text += ", Moshier theory (data files not found)";
+                    break;
+                case MoshierReason::FilesDamaged:
+                    text += ", Moshier theory (data files damaged)";
+                    break;
+                case MoshierReason::FolderNotPlain:
+                    text += ", Moshier theory (data folder holds files that are not regular)";
+                    break;
+            }
+            break;
     }
-    return library;
+    if (!precise.timeCorrectionFile.empty())
+        text += ", time corrections from " + precise.timeCorrectionFile;
+    return text;
 }
 
 std::string_view AyanamsaWords(Ayanamsa ayanamsa) {

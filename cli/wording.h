@@ -45,6 +45,9 @@ std::string OpeningErrorText(const OpeningError& error);
 // Why a file could not be replaced: the system's words for its error
 // ("No space left on device"), or the replacement's own refusal.
 std::string FileReplaceText(const FileReplaceError& error);
+
+// A note on a file whose in-place save had been cut off; empty for None.
+std::string_view InterruptedRewriteText(InterruptedRewrite what);
 // The sentence for a failed save; "PATH: reason" when the file could not be
 // written.
 std::string ChartWriteText(const ChartWriteError& error);

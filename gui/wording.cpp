@@ -335,6 +335,23 @@ QString SaveFailureWording(const ChartWriteError& e) {
     return {};
 }
 
+QString InterruptedRewriteWording(InterruptedRewrite what) {
+    switch (what) {
+        case InterruptedRewrite::None:
+            return {};
+        case InterruptedRewrite::Finished:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "An earlier save into this file was cut off "
+                                               "after its last byte; it is now complete.");
+        case InterruptedRewrite::Undone:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "An earlier save into this file was cut off "
+                                               "part way; the chart it held before that save "
+                                               "is back.");
+    }
+    return {};
+}
+
 QString FileReplaceWording(const FileReplaceError& e) {
     switch (e.kind) {
         case FileReplaceError::Kind::SharedFolderLink:
@@ -369,6 +386,11 @@ QString SheetExportWording(const SheetExportError& e) {
             return QCoreApplication::translate("vellamor::Wording",
                                                "%1: the sheet could not be drawn")
                 .arg(path);
+        case SheetExportError::Kind::NoFont:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "%1: not written: no installed font has \"%2\", "
+                                               "which the sheet needs; install its font (%3)")
+                .arg(path, QString::fromStdString(e.missing), QString::fromStdString(e.fonts));
         case SheetExportError::Kind::NotReplaced:
             return QStringLiteral("%1: %2").arg(path, FileReplaceWording(e.replace));
     }

@@ -14,6 +14,7 @@
 #include "core/astro/bodies.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_stability.h"
+#include "core/io/file_replace.h"
 #include "core/reading/dasha.h"
 #include "render/sheet_export_error.h"
 
@@ -51,6 +52,8 @@ QString ChartFileReasonWording(const ChartFileError& error);
 // Why a file could not be replaced: the system's own words for its error,
 // or the replacement's own refusal.
 QString FileReplaceWording(const FileReplaceError& error);
+// A note on a chart whose in-place save had been cut off; empty for None.
+QString InterruptedRewriteWording(InterruptedRewrite what);
 // The sentence for a failed save; "PATH: reason" when the file could not be
 // written.
 QString SaveFailureWording(const ChartWriteError& error);

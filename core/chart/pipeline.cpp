@@ -77,7 +77,8 @@ Chart PreciseChart(const BirthData& b, const CalculationChoice& choice) {
     c.zoneTableMinutes = ZoneRowOf(b).minutes;
     const CivilDateTime ut = SignedUniversalTime(b);
     const PreciseMoment m = PreciseMomentOf(b, choice);
-    c.precise = PreciseCalculation{m.source, m.ayanamsaDegrees, ut};
+    c.precise =
+        PreciseCalculation{m.source, m.ayanamsaDegrees, ut, m.moshierReason, m.timeCorrectionFile};
 
     // The classic parts' numbers, where the rest of the program reads them.
     const std::size_t asc = BodyIndex(Body::Ascendant);

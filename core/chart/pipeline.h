@@ -23,6 +23,8 @@ struct PreciseCalculation {
     EphemerisSource source = EphemerisSource::DataFiles;
     double ayanamsaDegrees = 0;  // at the birth
     CivilDateTime universal;     // the birth in universal time, to the minute
+    MoshierReason moshierReason = MoshierReason::FilesMissing;  // for Moshier
+    std::string timeCorrectionFile;  // the library's delta T file in use, if any
 };
 
 struct Chart {

@@ -646,6 +646,18 @@
         <source>Moved from sign to sign against the classic calculation: %1.</source>
         <translation>पारंपरिक गणना की तुलना में राशि बदलने वाले ग्रह: %1।</translation>
     </message>
+    <message>
+        <source>%1, Moshier theory (data files damaged)</source>
+        <translation>%1, Moshier सिद्धांत (डेटा फ़ाइलें क्षतिग्रस्त)</translation>
+    </message>
+    <message>
+        <source>%1, Moshier theory (data folder holds files that are not regular)</source>
+        <translation>%1, Moshier सिद्धांत (डेटा फ़ोल्डर में ऐसी फ़ाइलें हैं जो साधारण फ़ाइलें नहीं हैं)</translation>
+    </message>
+    <message>
+        <source>%1, time corrections from %2</source>
+        <translation>%1, समय संशोधन %2 से</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::ChartSheet</name>
@@ -1535,6 +1547,10 @@ Do you want to check for an update?</source>
         <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है
 क्या आप अपडेट की जाँच करना चाहते हैं?</translation>
     </message>
+    <message>
+        <source>The settings file could not be changed, so it was left as it is; the update reminder may come again at the next start.</source>
+        <translation>सेटिंग्स फ़ाइल बदली नहीं जा सकी, इसलिए उसे जैसी थी वैसी ही छोड़ दिया गया; अपडेट की याद अगली बार शुरू करने पर फिर आ सकती है।</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::WebLinks</name>
@@ -1714,6 +1730,18 @@ Do you want to check for an update?</source>
     <message>
         <source>the file has other names (hard links) and is too large to rewrite in place</source>
         <translation>फ़ाइल के अन्य नाम (हार्ड लिंक) हैं और वह अपनी जगह पर दोबारा लिखने के लिए बहुत बड़ी है</translation>
+    </message>
+    <message>
+        <source>An earlier save into this file was cut off after its last byte; it is now complete.</source>
+        <translation>इस फ़ाइल में पिछली बार सहेजना अंतिम बाइट के बाद रुक गया था; अब वह पूरा हो गया है।</translation>
+    </message>
+    <message>
+        <source>An earlier save into this file was cut off part way; the chart it held before that save is back.</source>
+        <translation>इस फ़ाइल में पिछली बार सहेजना बीच में रुक गया था; उस बार सहेजने से पहले वाली कुंडली वापस आ गई है।</translation>
+    </message>
+    <message>
+        <source>%1: not written: no installed font has &quot;%2&quot;, which the sheet needs; install its font (%3)</source>
+        <translation>%1: नहीं लिखा गया: किसी भी स्थापित फ़ॉन्ट में &quot;%2&quot; नहीं है, जो कुंडली पत्र के लिए ज़रूरी है; उसका फ़ॉन्ट स्थापित करें (%3)</translation>
     </message>
 </context>
 <context>

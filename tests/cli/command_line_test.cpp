@@ -339,7 +339,7 @@ TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
 TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
     struct Case {
         Args args;
-        const char* message;
+        std::string message;
     };
     const Case cases[] = {
         {{"--json", "--print", "a.sud"},
@@ -355,6 +355,11 @@ TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
          "--export: the file name must end in .png, .svg or .pdf"},
         {{"--zones", "--name", "X"}, "--zones takes no chart"},
         {{"--version", "a.sud"}, "--version takes no chart"},
+        {{"--zones", "--precise"}, "--precise goes only with a chart, not --zones"},
+        {{"--precise", "--stations"}, "--precise goes only with a chart, not --stations"},
+        {{"--version", "--precise"}, "--precise goes only with a chart, not --version"},
+        {{"--json", "--date", std::string(60, '9')},
+         "--date: expected YYYY-MM-DD, got \"" + std::string(32, '9') + "...\", 60 bytes long"},
         {{"--json", "a.sud", "--ayanamsa", "raman"}, "--ayanamsa goes only with --precise"},
         {{"--json", "a.sud", "--node", "true"}, "--node goes only with --precise"},
         {{"--json", "a.sud", "--precise", "--node", "osculating"},
@@ -481,7 +486,7 @@ TEST(CommandLineTest, ExportHandsTheChartToTheBuildsExporter) {
 
     services.exportSheet = [](const Chart&,
                               const std::string& path) -> Expected<void, SheetExportError> {
-        return Fail(SheetExportError{SheetExportError::Kind::NotDrawn, path, {}});
+        return Fail(SheetExportError{SheetExportError::Kind::NotDrawn, path, {}, {}, {}});
     };
     const Outcome failed = Headless(Concat({"--export", "x.png"}, kPune), services);
     EXPECT_EQ(failed.status, 1);

@@ -47,13 +47,17 @@ TEST(Wording, EveryKindHasItsOwnEnglish) {
              [](int i) {
                  return SheetExportText({static_cast<SheetExportError::Kind>(i),
                                          "a.png",
-                                         {FileReplaceError::Kind::System, ENOSPC}});
+                                         {FileReplaceError::Kind::System, ENOSPC},
+                                         "\u0930",
+                                         "DejaVu Sans"});
              });
     EXPECT_EQ(SheetExportText({SheetExportError::Kind::NotReplaced,
                                "a.png",
-                               {FileReplaceError::Kind::System, ENOSPC}}),
+                               {FileReplaceError::Kind::System, ENOSPC},
+                               {},
+                               {}}),
               "a.png: No space left on device");
-    EXPECT_EQ(SheetExportText({SheetExportError::Kind::UnknownFormat, "a.jpg", {}}),
+    EXPECT_EQ(SheetExportText({SheetExportError::Kind::UnknownFormat, "a.jpg", {}, {}, {}}),
               "a.jpg: the name must end in .png, .svg or .pdf");
     EXPECT_EQ(OpeningErrorText({FormCheck::Name, std::nullopt}), "Please Enter Your Name");
     EXPECT_EQ(OpeningErrorText({std::nullopt, ChartFileError{}}), "Please Check The File.");

@@ -519,15 +519,28 @@ TEST(ChartSheetTest, PrintsOnePage) {
     EXPECT_GT(bytes.size(), 5000);
 }
 
-// The real program, with no display of any kind in its environment.
+// The real program, with no display of any kind in its environment; and
+// with no font at all (a server, a container), where every format is
+// refused, naming the font, and nothing is written.
 TEST(ChartSheetTest, CommandLineExportNeedsNoDisplay) {
     QTemporaryDir dir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
+    QProcessEnvironment fontless = env;
+    const QString noFonts = dir.filePath("no-fonts.conf");
+    {
+        QFile conf(noFonts);
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+        conf.write("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" +
+                   QFile::encodeName(dir.filePath("cache")) + "</cachedir></fontconfig>\n");
+    }
+    fontless.insert(QStringLiteral("FONTCONFIG_FILE"), noFonts);
+    fontless.insert(QStringLiteral("QT_QPA_FONTDIR"), dir.filePath("none"));
     struct Case {
         QStringList args;
         QString output;
+        bool withFonts = true;
     };
     const QString fromFile = dir.filePath("from-file.png");
     const QString fromOptions = dir.filePath("from-options.png");
@@ -537,15 +550,27 @@ TEST(ChartSheetTest, CommandLineExportNeedsNoDisplay) {
           "07:05",    "--zone",    "34",      "--lat",       "18:31N",    "--lon",      "73:51E",
           "--city",   "Pune",      "--state", "Maharashtra", "--country", "India"},
          fromOptions},
+        {{"--export", dir.filePath("boxes.png"), kChart}, dir.filePath("boxes.png"), false},
+        {{"--export", dir.filePath("boxes.pdf"), kChart}, dir.filePath("boxes.pdf"), false},
+        {{"--export", dir.filePath("boxes.svg"), kChart}, dir.filePath("boxes.svg"), false},
     };
     for (const Case& c : cases) {
         QProcess program;
-        program.setProcessEnvironment(env);
+        program.setProcessEnvironment(c.withFonts ? env : fontless);
         program.start(QStringLiteral(VELLAMOR_PROGRAM), c.args);
         ASSERT_TRUE(program.waitForFinished(60000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
-        EXPECT_EQ(program.readAllStandardError(), QByteArray());
+        const QByteArray err = program.readAllStandardError();
+        if (!c.withFonts) {
+            EXPECT_EQ(program.exitCode(), 1) << c.output.toStdString();
+            EXPECT_TRUE(err.contains(": not written: no installed font has \"") &&
+                        err.contains("DejaVu Sans"))
+                << err.toStdString();
+            EXPECT_FALSE(QFile::exists(c.output)) << c.output.toStdString();
+            continue;
+        }
+        EXPECT_EQ(program.exitCode(), 0) << err.toStdString();
+        EXPECT_EQ(err, QByteArray());
         EXPECT_EQ(QImage(c.output).size(), QSize(2000, 2000)) << c.output.toStdString();
     }
 }

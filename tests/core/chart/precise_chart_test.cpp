@@ -2,16 +2,30 @@
 // Precise charts against Swiss Ephemeris's own values, the universal time
 // they are computed for, and charts computed on two threads at once.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "cli/chart_json.h"
+#include "core/astro/swiss_ephemeris.h"
 #include "core/chart/pipeline.h"
+
+// The data folder Debian's swe-basic-data fills, unless the build found
+// another.
+#ifndef VELLAMOR_SWISSEPH_EPHE_DIR
+#define VELLAMOR_SWISSEPH_EPHE_DIR "/usr/share/libswe/ephe"
+#endif
 
 namespace vellamor {
 namespace {
@@ -169,6 +183,83 @@ TEST(PreciseChart, ThreadsDoNotDisturbOneAnother) {
     for (const auto& thread : together)
         for (const auto& [i, json] : thread)
             EXPECT_EQ(json, alone[i]) << refs[i].what;
+}
+
+// The program run on a data folder arranged for each fault: what it names
+// as the ephemeris ("calculation" of --json, the line of --print), within a
+// bounded time (a FIFO among the files once hung it for ever).
+TEST(PreciseChart, TheDataFolderIsNamedAsTheLibraryUsedIt) {
+    namespace fs = std::filesystem;
+    const fs::path installed = VELLAMOR_SWISSEPH_EPHE_DIR;
+    if (!fs::exists(installed / "semo_18.se1"))
+        GTEST_SKIP() << "no Swiss Ephemeris data files in " << installed;
+    struct Case {
+        const char* what;
+        std::vector<const char*> copied;
+        std::function<void(const fs::path&)> arrange;
+        const char* named;  // what the ephemeris text ends with
+    };
+    const std::vector<Case> cases{
+        {"every file", {"sepl_18.se1", "semo_18.se1", "seas_18.se1"}, {}, "\""},
+        {"the planets' file only",
+         {"sepl_18.se1"},
+         {},
+         ", Moshier theory (data files not found)\""},
+        {"a damaged Moon file",
+         {"sepl_18.se1"},
+         [](const fs::path& d) { std::ofstream(d / "semo_18.se1") << std::string(4096, 'x'); },
+         ", Moshier theory (data files damaged)\""},
+        {"a time-correction file",
+         {"sepl_18.se1", "semo_18.se1"},
+         [](const fs::path& d) {
+             std::ofstream out(d / "sedeltat.txt");
+             for (int year = 1620; year <= 2030; ++year)
+                 out << year << " 86400\n";
+         },
+         ", time corrections from sedeltat.txt\""},
+        {"a FIFO for the Moon's file",
+         {"sepl_18.se1"},
+         [](const fs::path& d) { ::mkfifo((d / "semo_18.se1").c_str(), 0600); },
+         ", Moshier theory (data folder holds files that are not regular)\""},
+    };
+    for (const Case& c : cases) {
+        const fs::path folder =
+            fs::temp_directory_path() / ("vellamor-ephe-" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        for (const char* name : c.copied)
+            fs::copy_file(installed / name, folder / name);
+        if (c.arrange)
+            c.arrange(folder);
+        std::ofstream(folder / "births.csv")
+            << "name,date,time,zone,dst,lat,lon,city,state,country\n"
+               "Ravi Kumar,1980-03-05,7:05,34,false,18:31N,73:51E,Pune,Maharashtra,India\n";
+        for (const char* mode : {"--json", "--births"}) {
+            const std::string input = std::string(mode) == "--json"
+                                          ? std::string(VELLAMOR_REFERENCE_CHARTS "/chart-01.sud")
+                                          : "- < '" + (folder / "births.csv").string() + "'";
+            const std::string command =
+                "SE_EPHE_PATH='" + folder.string() +
+                "' timeout 20 '" VELLAMOR_PROGRAM "' --precise " +
+                (std::string(mode) == "--json" ? "--json " : "--print --births ") + input + " 2>&1";
+            FILE* pipe = ::popen(command.c_str(), "r");
+            ASSERT_NE(pipe, nullptr);
+            std::string out;
+            char buffer[4096];
+            while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+                out.append(buffer, n);
+            const int status = ::pclose(pipe);
+            EXPECT_EQ(WEXITSTATUS(status), 0) << c.what << " " << mode << "\n" << out;
+            const std::string expected =
+                "Swiss Ephemeris " + std::string(SwissEphemerisVersion()) + c.named;
+            if (std::string(mode) == "--json") {
+                EXPECT_NE(out.find("\"ephemeris\": \"" + expected), std::string::npos)
+                    << c.what << "\n"
+                    << out.substr(0, 600);
+            }
+        }
+        fs::remove_all(folder);
+    }
 }
 
 }  // namespace

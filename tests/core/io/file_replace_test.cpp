@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -138,6 +139,20 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
 // A failed rename, and a headless run stopped by a signal between writing
 // and renaming: the temporary file goes either way.
 TEST(FileReplace, NoTemporaryFileOutlivesARenameThatFailsOrASignal) {
+    // One that a kill -9 left long ago goes with the next save; one that a
+    // save running now is writing stays.
+    EXPECT_TRUE(RunUnprivileged([](const fs::path& scratch) -> std::string {
+        const std::string stale = std::string(kTemporaryFilePrefix) + "aaaaaa";
+        const std::string fresh = std::string(kTemporaryFilePrefix) + "bbbbbb";
+        WriteBytes(scratch / stale, "half");
+        WriteBytes(scratch / fresh, "half");
+        fs::last_write_time(scratch / stale,
+                            fs::last_write_time(scratch / stale) - std::chrono::hours(1));
+        if (!ReplaceFile((scratch / "sheet.svg").string(), "<svg/>"))
+            return "not saved";
+        const std::string left = Leftovers(scratch);
+        return left == fresh + " " ? "" : "left: " + left;
+    }));
     EXPECT_TRUE(RunUnprivileged([](const fs::path& scratch) -> std::string {
         const fs::path target = scratch / "sheet.svg";
         const auto r = ReplaceFile(target.string(), "<svg/>",
@@ -323,6 +338,102 @@ TEST(FileReplace, HardLinksStayOneFile) {
             return Leftovers(scratch);
         })) << content.size()
             << " bytes";
+    }
+}
+
+// A save onto a file with two names, killed at each instant of its rewrite:
+// the next open (or the next save) through either name finds the old chart
+// or the new one, never the new bytes followed by the old tail, and says
+// which; no side file stays once it is whole.
+TEST(FileReplace, AKillAtAnyInstantOfAnInPlaceRewriteLeavesOldOrNew) {
+    enum class KillAt { BeforeFirstByte, BeforeTruncate };
+    struct Case {
+        const char* what;
+        KillAt at;
+        std::string old, fresh;
+        // After the kill, before recovery (a write cut short, say).
+        std::function<void(const fs::path& target)> damage;
+        InterruptedRewrite said;
+        bool expectNew;
+        std::string savedAfter = {};  // a save instead of an open
+    };
+    const std::string longer(5000, 'o');
+    const std::vector<Case> cases{
+        {"before the first new byte",
+         KillAt::BeforeFirstByte,
+         longer,
+         "short",
+         {},
+         InterruptedRewrite::None,
+         false},
+        {"between the new bytes and the cut",
+         KillAt::BeforeTruncate,
+         longer,
+         "short",
+         {},
+         InterruptedRewrite::Finished,
+         true},
+        {"a longer content written, nothing to cut",
+         KillAt::BeforeTruncate,
+         "old",
+         longer + "new",
+         {},
+         InterruptedRewrite::None,
+         true},
+        {"part way through the new bytes", KillAt::BeforeFirstByte, longer, "short",
+         [](const fs::path& target) {
+             std::fstream f(target, std::ios::in | std::ios::out | std::ios::binary);
+             f.write("sh", 2);
+         },
+         InterruptedRewrite::Undone, false},
+        {"then saved again",
+         KillAt::BeforeTruncate,
+         longer,
+         "short",
+         {},
+         InterruptedRewrite::None,
+         true,
+         "third"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(RunUnprivileged([&c](const fs::path& scratch) -> std::string {
+            const fs::path target = scratch / "chart.sud", other = scratch / "twin.sud";
+            WriteBytes(target, c.old);
+            fs::create_hard_link(target, other);
+            const pid_t run = ::fork();
+            if (run == 0) {
+                const auto die = [] { ::raise(SIGKILL); };
+                FileReplaceHooks hooks;
+                (c.at == KillAt::BeforeFirstByte ? hooks.beforeRename : hooks.beforeTruncate) = die;
+                (void)ReplaceFile(target.string(), c.fresh, hooks);
+                ::_exit(0);
+            }
+            int status = 0;
+            ::waitpid(run, &status, 0);
+            if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL)
+                return "the run was not killed";
+            if (c.damage)
+                c.damage(target);
+            std::string expected = c.expectNew ? c.fresh : c.old;
+            if (!c.savedAfter.empty()) {
+                if (!ReplaceFile(other.string(), c.savedAfter))
+                    return "the next save failed";
+                expected = c.savedAfter;
+            } else {
+                const auto said = RecoverInterruptedRewrite(other.string());
+                if (!said)
+                    return FileReplaceText(said.error());
+                if (*said != c.said)
+                    return "said " + std::to_string(static_cast<int>(*said));
+            }
+            for (const fs::path& name : {target, other})
+                if (ReadBytes(name) != expected)
+                    return name.filename().string() + " holds " +
+                           std::to_string(ReadBytes(name).size()) + " bytes";
+            if (fs::hard_link_count(target) != 2)
+                return "the link was lost";
+            return Leftovers(scratch);
+        })) << c.what;
     }
 }
 
