@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/astro/position_text.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "core/astro/bodies.h"
 #include "core/astro/utf8.h"
@@ -74,24 +76,40 @@ ShortPositionForm ShortText(std::string_view degrees, std::string_view abbreviat
     return out;
 }
 
+// A position's text, gathered on the stack and made into its text once.
+// Its parts are bounded (Split keeps every number below 60), so the
+// longest, the long form, takes 16 bytes.
+class PositionBuilder {
+  public:
+    PositionBuilder& operator<<(std::string_view part) {
+        std::memcpy(m_buffer + m_size, part.data(), part.size());
+        m_size += part.size();
+        return *this;
+    }
+    PositionBuilder& operator<<(int part) {
+        m_size = static_cast<std::size_t>(
+            std::to_chars(m_buffer + m_size, m_buffer + sizeof m_buffer, part).ptr - m_buffer);
+        return *this;
+    }
+    std::string_view view() const { return {m_buffer, m_size}; }
+
+  private:
+    char m_buffer[32];
+    std::size_t m_size = 0;
+};
+
 LongPositionText LongText(const SignPosition& s) {
-    LongPositionText out;
-    AppendDecimal(out, s.degreesInSign);
-    out += kDegreeSign;
-    out += " ";
-    AppendDecimal(out, s.minutes);
-    out += "' ";
-    AppendDecimal(out, s.seconds);
-    out += "\" ";
-    out += SignAbbreviation(s.sign);
-    return out;
+    PositionBuilder b;
+    b << s.degreesInSign << kDegreeSign << " " << s.minutes << "' " << s.seconds << "\" "
+      << SignAbbreviation(s.sign);
+    return LongPositionText(b.view());
 }
 
 ShortPositionForm ShortText(const SignPosition& s) {
-    LongPositionText degrees, minutes;
-    AppendDecimal(degrees, s.degreesInSign);
-    AppendDecimal(minutes, s.minutes);
-    return ShortText(degrees, SignAbbreviation(s.sign), minutes);
+    PositionBuilder b;
+    b << (s.degreesInSign < 10 ? "0" : "") << s.degreesInSign << " " << SignAbbreviation(s.sign)
+      << (s.minutes < 10 ? " 0" : " ") << s.minutes;
+    return ShortPositionForm(b.view());
 }
 
 }  // namespace
