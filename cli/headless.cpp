@@ -148,7 +148,7 @@ Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& cha
         }
         w.Key("entry");
         WriteEntry(w, chart.birth);
-        if (chart.precise) {
+        if (chart.precise()) {
             w.Key("calculation");
             WriteCalculation(w, chart);
         }

@@ -371,17 +371,17 @@ std::string_view AyanamsaWords(Ayanamsa ayanamsa) {
 }
 
 std::string CalculationLine(const Chart& chart) {
-    if (!chart.precise)
+    if (!chart.precise())
         return {};
-    const double seconds = std::floor(chart.precise->ayanamsaDegrees * 3600.0);
+    const double seconds = std::floor(chart.precise()->ayanamsaDegrees * 3600.0);
     const auto s = static_cast<long long>(seconds);
     const std::string ayanamsa = std::to_string(s / 3600) + "\u00b0" +
                                  TwoDigits(static_cast<int>(s / 60 % 60)) + "'" +
                                  TwoDigits(static_cast<int>(s % 60)) + "\"";
-    return "Calculation: precise, " + EphemerisText(*chart.precise) + ", " +
+    return "Calculation: precise, " + EphemerisText(*chart.precise()) + ", " +
            std::string(AyanamsaWords(chart.calculation.ayanamsa)) + " ayanamsa " + ayanamsa + ", " +
            std::string(LunarNodeKey(chart.calculation.node)) + " node, for " +
-           InstantText(chart.precise->universal);
+           InstantText(chart.precise()->universal);
 }
 
 std::string BoxAndHemispheresText(const BirthData& b) {

@@ -184,7 +184,7 @@ QMenu* AddCalculationMenu(QMainWindow* window, const CalculationChoice& current,
 
 std::vector<SignMove> SignMovesFromClassic(const Chart& chart) {
     std::vector<SignMove> moves;
-    if (!chart.precise)
+    if (!chart.precise())
         return moves;
     const Chart classic = CalculateChart(chart.birth);
     for (int i = 0; i < kBodyCount; ++i) {
@@ -197,9 +197,9 @@ std::vector<SignMove> SignMovesFromClassic(const Chart& chart) {
 }
 
 QString CalculationNote::Text(const Chart& chart) {
-    if (!chart.precise)
+    if (!chart.precise())
         return {};
-    const PreciseCalculation& p = *chart.precise;
+    const PreciseCalculation& p = *chart.precise();
     QString source = tr("Swiss Ephemeris %1").arg(Key(SwissEphemerisVersion()));
     switch (p.source) {
         case EphemerisSource::DataFiles:
@@ -254,7 +254,7 @@ QString CalculationNote::Text(const Chart& chart) {
 }
 
 QLabel* CalculationNote::Make(const Chart& chart, QWidget* parent) {
-    if (!chart.precise)
+    if (!chart.precise())
         return nullptr;
     QLabel* label = PanelLabel(Text(chart), QStringLiteral("lblCalculation"), false, parent);
     label->setWordWrap(true);

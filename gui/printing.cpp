@@ -55,7 +55,7 @@ SheetTexts WindowSheetTexts(const Chart& chart) {
     t.lordCaption = ChartSheet::tr("Lord", "the lord of a Vimshottari period");
     t.fromCaption = ChartSheet::tr("From", "a period's start");
     t.toCaption = ChartSheet::tr("To", "a period's end");
-    if (chart.precise) {
+    if (chart.precise()) {
         t.calculationCaption = ChartSheet::tr("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);
     }

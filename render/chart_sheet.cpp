@@ -418,9 +418,9 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path) {
 // Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
 // "March 5, 1980, 01:35 UT"
 QString PreciseCalculationLines(const Chart& chart) {
-    if (!chart.precise)
+    if (!chart.precise())
         return {};
-    const PreciseCalculation& c = *chart.precise;
+    const PreciseCalculation& c = *chart.precise();
     QString source = QStringLiteral("Swiss Ephemeris ") + Utf8(SwissEphemerisVersion());
     switch (c.source) {
         case EphemerisSource::DataFiles:
@@ -475,7 +475,7 @@ SheetTexts SheetTextsOf(const Chart& chart) {
     t.lordCaption = QStringLiteral("Lord");
     t.fromCaption = QStringLiteral("From");
     t.toCaption = QStringLiteral("To");
-    if (chart.precise) {
+    if (chart.precise()) {
         t.calculationCaption = QStringLiteral("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);
     }

@@ -52,7 +52,8 @@ struct ZoneMisfit {
     CivilDateTime ascendantInstant;  // the universal time of the Ascendant and the Moon
     CivilDateTime planetsInstant;    // the planets' universal time, from the row's own sign
     // A precise chart: every body took the row's own sign and the box's hour,
-    // so both instants are that one universal time.
+    // so both instants are that one universal time, and the direction is the
+    // row's own.
     bool signedRule = false;
 };
 

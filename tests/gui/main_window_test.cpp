@@ -704,13 +704,13 @@ class MainWindowTest : public QObject {
         window->show();
         calculate();
         QPointer<ResultWindow> classic = window->resultWindow();
-        QVERIFY(!classic->chart().precise);
+        QVERIFY(!classic->chart().precise());
         QVERIFY(!classic->findChild<QLabel*>(QStringLiteral("lblCalculation")));
         classic->showPanel(2);
         classic->findChild<QAction*>(QStringLiteral("mnuPrecise"))->trigger();
         QTRY_VERIFY(!classic);
         ResultWindow* precise = window->resultWindow();
-        QVERIFY(precise && precise->chart().precise);
+        QVERIFY(precise && precise->chart().precise());
         QCOMPARE(precise->currentPanel(), 2);
         QCOMPARE(ReadCalculationChoice(*OpenUserSettings()).method, CalculationMethod::Precise);
         const QString note = precise->findChild<QLabel*>(QStringLiteral("lblCalculation"))->text();
@@ -722,9 +722,9 @@ class MainWindowTest : public QObject {
 
         precise->findChild<QAction*>(QStringLiteral("mnuAyanamsa_raman"))->trigger();
         QTRY_COMPARE(window->resultWindow()->chart().calculation.ayanamsa, Ayanamsa::Raman);
-        QVERIFY(window->resultWindow()->chart().precise);
+        QVERIFY(window->resultWindow()->chart().precise());
         window->resultWindow()->findChild<QAction*>(QStringLiteral("mnuClassic"))->trigger();
-        QTRY_VERIFY(!window->resultWindow()->chart().precise);
+        QTRY_VERIFY(!window->resultWindow()->chart().precise());
         const auto settings = OpenUserSettings();
         QCOMPARE(ReadCalculationChoice(*settings).ayanamsa, Ayanamsa::Raman);
         WriteCalculationChoice(*settings, CalculationChoice{});

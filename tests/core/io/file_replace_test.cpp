@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -18,7 +19,6 @@
 #include <thread>
 #include <vector>
 
-#include "cli/wording.h"
 #include "core/io/temporary_cleanup.h"
 #include "unprivileged.h"
 
@@ -48,6 +48,28 @@ std::string Leftovers(const fs::path& folder) {
     return left;
 }
 
+using Kind = FileReplaceError::Kind;
+
+// A refusal as its kind and, for the system's own, its errno; none for a
+// replacement that went through.
+struct Refusal {
+    Kind kind = Kind::System;
+    int systemError = 0;
+};
+std::string Describe(const std::optional<Refusal>& r) {
+    return r ? "kind " + std::to_string(static_cast<int>(r->kind)) + ", errno " +
+                   std::to_string(r->systemError)
+             : "replaced";
+}
+std::optional<Refusal> RefusalOf(const Expected<void, FileReplaceError>& r) {
+    if (r)
+        return std::nullopt;
+    return Refusal{r.error().kind, r.error().systemError};
+}
+bool operator==(const Refusal& a, const Refusal& b) {
+    return a.kind == b.kind && a.systemError == b.systemError;
+}
+
 mode_t ModeOf(const fs::path& p) {
     struct stat st {};
     ::lstat(p.c_str(), &st);
@@ -55,14 +77,14 @@ mode_t ModeOf(const fs::path& p) {
 }
 
 // Each failure, as an ordinary user and where it must hold for the
-// administrator too as the suite's own user: the reason is the system's own
-// words, the old file keeps every byte, and no temporary file stays.
+// administrator too as the suite's own user: the refusal names its kind
+// and the system's errno, the old file keeps every byte, and no temporary file stays.
 TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
     struct Case {
         const char* what;
         std::function<void(const fs::path& folder, const fs::path& target)> arrange;
         std::string newBytes;
-        std::string reason;
+        Refusal refusal;
         bool administratorToo = false;
         FileReplaceHooks hooks = {};
     };
@@ -78,7 +100,8 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
              const rlimit limit{4096, 4096};
              ::setrlimit(RLIMIT_FSIZE, &limit);
          },
-         big, "File too large"},
+         big,
+         {Kind::System, EFBIG}},
         {"a write cut short through one of two hard links",
          [](const fs::path& folder, const fs::path& target) {
              fs::create_hard_link(target, folder / "other.sud");
@@ -86,14 +109,17 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
              const rlimit limit{4096, 4096};
              ::setrlimit(RLIMIT_FSIZE, &limit);
          },
-         big, "File too large"},
+         big,
+         {Kind::System, EFBIG}},
         {"a read-only file",
          [](const fs::path&, const fs::path& target) { fs::permissions(target, fs::perms(0444)); },
-         "new", "the file is read-only", true},
+         "new",
+         {Kind::ReadOnly},
+         true},
         {"a disk that fails to flush",
          [](const fs::path&, const fs::path&) {},
          "new",
-         "Input/output error",
+         {Kind::System, EIO},
          true,
          {{}, failingDisk}},
         {"a disk that fails to flush through one of two hard links",
@@ -101,12 +127,13 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
              fs::create_hard_link(target, folder / "other.sud");
          },
          "new",
-         "Input/output error",
+         {Kind::System, EIO},
          true,
          {{}, failingDisk}},
         {"a folder that may not be written",
          [](const fs::path& folder, const fs::path&) { fs::permissions(folder, fs::perms(0555)); },
-         "new", "Permission denied"},
+         "new",
+         {Kind::System, EACCES}},
     };
     for (const Case& c : cases) {
         for (const bool unprivileged : {true, false}) {
@@ -121,10 +148,8 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
                     c.arrange(folder, target);
                     const auto r = ReplaceFile(target.string(), c.newBytes, c.hooks);
                     fs::permissions(folder, fs::perms::owner_all);
-                    if (r)
-                        return "replaced";
-                    if (FileReplaceText(r.error()) != c.reason)
-                        return "reason: " + FileReplaceText(r.error());
+                    if (RefusalOf(r) != c.refusal)
+                        return Describe(RefusalOf(r));
                     if (ReadBytes(target) != "old bytes\r\n")
                         return "the old file changed";
                     const std::string left = Leftovers(folder);
@@ -218,22 +243,29 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
         std::string link;  // what the link "out.svg" points to, relative to its folder
         bool shared;       // the links lie in a sticky world-writable folder
         enum Owner { User, Stranger, FolderOwner } owner;  // whose the links are
-        std::string reason;                   // empty: the file behind the link is replaced
+        std::optional<Refusal> refusal;       // none: the file behind the link is replaced
         std::string saved = "links/out.svg";  // the path saved to
     };
-    const std::string refused = "will not follow a symbolic link in a shared folder";
+    const Refusal refused{Kind::SharedFolderLink};
     const std::vector<Case> cases{
-        {"a link to a file", "../real/out.svg", false, Case::User, ""},
-        {"a chain of links", "hop.svg", false, Case::User, ""},
-        {"the user's own link in a shared folder", "../real/out.svg", true, Case::User, ""},
-        {"the folder owner's link in a shared folder", "hop.svg", true, Case::FolderOwner, ""},
+        {"a link to a file", "../real/out.svg", false, Case::User, {}},
+        {"a chain of links", "hop.svg", false, Case::User, {}},
+        {"the user's own link in a shared folder", "../real/out.svg", true, Case::User, {}},
+        {"the folder owner's link in a shared folder", "hop.svg", true, Case::FolderOwner, {}},
         {"a stranger's link in a shared folder", "../real/out.svg", true, Case::Stranger, refused},
-        {"a dangling link", "../real/nothing.svg", false, Case::User,
-         "the symbolic link leads to no file"},
+        {"a dangling link", "../real/nothing.svg", false, Case::User, Refusal{Kind::DanglingLink}},
         // A link to a folder ("dir" leads to "real"), anywhere in the path.
-        {"the user's own folder link in a shared folder", "", true, Case::User, "",
+        {"the user's own folder link in a shared folder",
+         "",
+         true,
+         Case::User,
+         {},
          "links/dir/out.svg"},
-        {"the folder owner's folder link in a shared folder", "", true, Case::FolderOwner, "",
+        {"the folder owner's folder link in a shared folder",
+         "",
+         true,
+         Case::FolderOwner,
+         {},
          "links/dir/../links/out.svg"},
         {"a stranger's folder link in a shared folder", "", true, Case::Stranger, refused,
          "links/dir/out.svg"},
@@ -274,10 +306,9 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
         }
         EXPECT_TRUE(RunUnprivileged([&](const fs::path&) -> std::string {
             const auto r = ReplaceFile((root / c.saved).string(), "new");
-            const std::string got = r ? "" : FileReplaceText(r.error());
-            if (got != c.reason)
-                return "reason \"" + got + "\"";
-            if (ReadBytes(root / "real" / "out.svg") != (c.reason.empty() ? "new" : "old"))
+            if (RefusalOf(r) != c.refusal)
+                return Describe(RefusalOf(r));
+            if (ReadBytes(root / "real" / "out.svg") != (c.refusal ? "old" : "new"))
                 return "the file behind the link is wrong";
             if (!fs::is_symlink(root / "links" / "out.svg") ||
                 !fs::is_symlink(root / "links" / "dir"))
@@ -330,7 +361,7 @@ TEST(FileReplace, HardLinksStayOneFile) {
             fs::create_hard_link(target, other);
             const auto r = ReplaceFile(target.string(), content);
             if (!r)
-                return FileReplaceText(r.error());
+                return Describe(RefusalOf(r));
             if (ReadBytes(other) != content || ReadBytes(target) != content)
                 return "the names hold different content";
             if (fs::hard_link_count(target) != 2 || ModeOf(target) != 02750)
@@ -422,7 +453,8 @@ TEST(FileReplace, AKillAtAnyInstantOfAnInPlaceRewriteLeavesOldOrNew) {
             } else {
                 const auto said = RecoverInterruptedRewrite(other.string());
                 if (!said)
-                    return FileReplaceText(said.error());
+                    return "the recovery failed: kind " +
+                           std::to_string(static_cast<int>(said.error().kind));
                 if (*said != c.said)
                     return "said " + std::to_string(static_cast<int>(*said));
             }
@@ -463,7 +495,7 @@ TEST(FileReplace, ATargetNameOfTwoHundredFiftyFiveBytesSaves) {
         const fs::path target = scratch / (std::string(251, 'n') + ".sud");
         const auto r = ReplaceFile(target.string(), "new");
         if (!r)
-            return FileReplaceText(r.error());
+            return Describe(RefusalOf(r));
         return ReadBytes(target) == "new" ? "" : "wrong content";
     }));
 }
