@@ -618,8 +618,8 @@ void MainWindow::setUpTabOrder() {
 void MainWindow::fillLists() {
     for (int d = 1; d <= 31; ++d)
         m_day->addItem(QString::number(d));
-    for (std::string_view m : kMonthNames)
-        m_month->addItem(TranslatedCoreText(m));
+    for (int m = 1; m <= 12; ++m)
+        m_month->addItem(MonthWording(m));
     for (int y = kFirstYear; y <= kLastYear; ++y)
         m_year->addItem(QString::number(y));
     for (int h = 0; h <= 23; ++h)

@@ -150,7 +150,8 @@ std::optional<ZoneMisfit> CheckZoneFit(const Chart& chart) {
     m.lonDegrees = b.lonDegrees;
     m.lonMinutes = b.lonMinutes;
     m.east = east;
-    m.otherSide = otherSide;
+    m.reason = otherSide ? MisfitReason::OtherSide : MisfitReason::Far;
+    m.rule = chart.calculation.precise() ? MisfitRule::Precise : MisfitRule::Classic;
     m.zoneMagnitudeMinutes = std::abs(zone->hours) * 60 + std::abs(zone->minutes);
     m.daylightSaving = b.daylightSaving;
     m.usedEast = chart.ascendant.longitudeEastNegative < 0;
@@ -158,8 +159,23 @@ std::optional<ZoneMisfit> CheckZoneFit(const Chart& chart) {
     m.ascendantInstant =
         AddMinutes({b.year, b.month, b.day, 0, 0}, static_cast<long long>(std::llround(ut * 60.0)));
     m.planetsInstant = chart.planets.universal;
-    m.signedRule = chart.calculation.precise();
     return m;
+}
+
+SignChangeFacts SignChangeFactsOf(SignChanger of, const SignChangeWindow& w) {
+    double searchedMinutes = 0;
+    switch (of) {
+        case SignChanger::Ascendant:
+            searchedMinutes = kAscendantSearchHours * 60;
+            break;
+        case SignChanger::Moon:
+            searchedMinutes = kMoonSearchHours * 60;
+            break;
+    }
+    auto side = [searchedMinutes](const std::optional<double>& m) {
+        return SignChangeFacts::Side{m.has_value(), SpanOfMinutes(m.value_or(searchedMinutes))};
+    };
+    return {of, side(w.earlierMinutes), side(w.laterMinutes)};
 }
 
 double TruncateToTenth(double minutes) {

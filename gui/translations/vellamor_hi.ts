@@ -4,54 +4,6 @@
 <context>
     <name>CoreText</name>
     <message>
-        <source>January</source>
-        <translation>जनवरी</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>फ़रवरी</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>मार्च</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>अप्रैल</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>मई</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>जून</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>जुलाई</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>अगस्त</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>सितंबर</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>अक्टूबर</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>नवंबर</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>दिसंबर</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <translation>सूर्य</translation>
     </message>
@@ -1523,6 +1475,14 @@ Do you want to replace it?</source>
         <source> (and the daylight-saving hour)</source>
         <translation> (और दिवाप्रकाश बचत का एक घंटा)</translation>
     </message>
+    <message>
+        <source> The precise calculation takes the zone&apos;s own offset and the daylight-saving hour: it computed the chart for %1. Please check the time zone.</source>
+        <translation> सटीक गणना समय क्षेत्र का अपना अंतर और दिवाप्रकाश बचत का घंटा लेती है: इसने कुंडली की गणना %1 के लिए की। कृपया समय क्षेत्र जाँच लें।</translation>
+    </message>
+    <message>
+        <source> The precise calculation takes the zone&apos;s own offset: it computed the chart for %1. Please check the time zone.</source>
+        <translation> सटीक गणना समय क्षेत्र का अपना अंतर लेती है: इसने कुंडली की गणना %1 के लिए की। कृपया समय क्षेत्र जाँच लें।</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::UpdateReminder</name>
@@ -1711,6 +1671,54 @@ Do you want to check for an update?</source>
     <message>
         <source>the file has other names (hard links) and is too large to rewrite in place</source>
         <translation>फ़ाइल के अन्य नाम (हार्ड लिंक) हैं और वह अपनी जगह पर दोबारा लिखने के लिए बहुत बड़ी है</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>जनवरी</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>फ़रवरी</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>मार्च</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>अप्रैल</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>मई</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>जून</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>जुलाई</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>अगस्त</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>सितंबर</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>अक्टूबर</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>नवंबर</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>दिसंबर</translation>
     </message>
 </context>
 <context>
