@@ -229,10 +229,6 @@ std::string_view ReadingErrorText(ReadingError error) {
     return {};
 }
 
-std::string FormatDurationMinutes(double minutes) {
-    return SpanText(SpanOfMinutes(minutes));
-}
-
 std::string SpanText(const MinuteSpan& span) {
     auto pair = [&span](const char* unit, const char* restUnit) {
         return std::to_string(span.whole) + unit +
@@ -324,9 +320,8 @@ std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit) {
             break;
     }
     return note + " Vellamor takes the zone's direction from the longitude: it used " +
-           FormatDurationMinutes(m.zoneMagnitudeMinutes) +
-           (m.daylightSaving ? " (and the daylight-saving hour)" : "") + " " +
-           (m.usedEast ? "East" : "West") +
+           SpanText(m.zoneMagnitude) + (m.daylightSaving ? " (and the daylight-saving hour)" : "") +
+           " " + (m.usedEast ? "East" : "West") +
            " of Greenwich and computed the Ascendant and the Moon for " +
            InstantText(m.ascendantInstant) + ", and the planets, from the zone's own offset, for " +
            InstantText(m.planetsInstant) + ". Please check the time zone.";
@@ -406,10 +401,6 @@ std::string StabilityText(const ChartStability& s) {
 
 #ifdef VELLAMOR_HAVE_ATLAS
 
-std::string FormatDurationSeconds(int seconds) {
-    return SpanText(SpanOfSeconds(seconds));
-}
-
 std::string SpanText(const SecondSpan& span) {
     std::string out;
     auto part = [&out](int value, const char* unit) {
@@ -422,10 +413,6 @@ std::string SpanText(const SecondSpan& span) {
     if (span.showsSeconds())
         part(span.seconds, " s");
     return out;
-}
-
-std::string UtcText(int seconds) {
-    return UtcText(OffsetOfSeconds(seconds));
 }
 
 std::string UtcText(const ClockOffset& o) {
@@ -552,17 +539,17 @@ std::string ZoneNoteText(const atlas::ZoneNote& n) {
                     ClockStateText(n) + ", " + utc + ".";
             break;
         case atlas::ClockReading::Normal:
+        case atlas::ClockReading::Repeated:
             note += " On " + date + " clocks in " + n.place + " were on " + ClockStateText(n) +
                     ", " + utc + ".";
             break;
-        case atlas::ClockReading::Repeated:
-            note += " On " + date + " clocks in " + n.place + " were on " + ClockStateText(n) +
-                    ", " + utc + ". " + clock +
-                    " came twice that night: taken as the first, before the clocks went back; "
-                    "for the second (" +
-                    UtcText(n.secondOffset) + ") choose " +
-                    RowAndBoxText(n.second.row, n.second.daylightSaving) + ".";
-            break;
+    }
+    if (n.facts.reading == atlas::ClockReading::Repeated) {
+        note += " " + clock +
+                " came twice that night: taken as the first, before the clocks went back; for "
+                "the second (" +
+                UtcText(n.secondOffset) + ") choose " +
+                RowAndBoxText(n.second.row, n.second.daylightSaving) + ".";
     }
     if (const std::string error = ErrorSentence(n, utc); !error.empty())
         note += " " + error;

@@ -53,9 +53,7 @@ std::string SheetExportText(const SheetExportError& error);
 // "The reading is before the birth."
 std::string_view ReadingErrorText(ReadingError error);
 
-// "14 min", "1 h 52 min", "2 d 5 h"; truncated, never rounded.
-std::string FormatDurationMinutes(double minutes);
-// The same span taken apart.
+// "14 min", "1 h 52 min", "2 d 5 h".
 std::string SpanText(const MinuteSpan& span);
 // "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later".
 std::string SignChangeSentence(const SignChangeFacts& facts);
@@ -86,10 +84,8 @@ std::string CalculationLine(const Chart& chart);
 
 #ifdef VELLAMOR_HAVE_ATLAS
 // A duration as the zone notes give it: "1 h", "15 min", "8 min 50 s".
-std::string FormatDurationSeconds(int seconds);
 std::string SpanText(const SecondSpan& span);
 // "UTC+5:30", "UTC−4" (with the minus sign proper), "UTC+0".
-std::string UtcText(int seconds);
 std::string UtcText(const ClockOffset& offset);
 // "Eastern Standard Time (row 27) with the Daylight Saving box unticked".
 std::string RowAndBoxText(int row, bool daylightSaving);

@@ -3,11 +3,8 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "core/astro/planet_positions.h"
 #include "core/astro/time_zones.h"
@@ -33,10 +30,6 @@ QString MonthWording(int month) {
     return month >= 1 && month <= 12
                ? QCoreApplication::translate("vellamor::Wording", kMonths[month - 1])
                : QStringLiteral("?");
-}
-
-QString DurationMinutesWording(double minutes) {
-    return SpanWording(SpanOfMinutes(minutes));
 }
 
 QString SpanWording(const MinuteSpan& span) {
@@ -213,7 +206,7 @@ QString ZoneNoteWording(const std::optional<ZoneMisfit>& misfit) {
                " Vellamor takes the zone's direction from the longitude: it used %1%2 %3 of "
                "Greenwich and computed the Ascendant and the Moon for %4, and the planets, from "
                "the zone's own offset, for %5. Please check the time zone.")
-               .arg(DurationMinutesWording(m.zoneMagnitudeMinutes),
+               .arg(SpanWording(m.zoneMagnitude),
                     m.daylightSaving
                         ? QCoreApplication::translate("vellamor::StabilityWording",
                                                       " (and the daylight-saving hour)")
@@ -602,10 +595,6 @@ QString ErrorSentence(const atlas::ZoneNote& n, const QString& utc) {
 }
 
 }  // namespace
-
-QString DurationSecondsWording(int seconds) {
-    return SpanWording(SpanOfSeconds(seconds));
-}
 
 QString SpanWording(const SecondSpan& span) {
     QStringList parts;

@@ -26,8 +26,7 @@ namespace vellamor {
 // A month's name, 1 to 12, in the window's language: the windows' only
 // table of them.
 QString MonthWording(int month);
-// "14 min", "1 h 52 min", "2 d 5 h"; truncated, never rounded.
-QString DurationMinutesWording(double minutes);
+// "14 min", "1 h 52 min", "2 d 5 h".
 QString SpanWording(const MinuteSpan& span);
 // "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later".
 QString SignChangeWording(const SignChangeFacts& facts);
@@ -61,7 +60,6 @@ QString SheetExportWording(const SheetExportError& error);
 
 #ifdef VELLAMOR_HAVE_ATLAS
 // "1 h", "15 min", "8 min 50 s".
-QString DurationSecondsWording(int seconds);
 QString SpanWording(const SecondSpan& span);
 // The atlas's note on a zone decision; empty when it is silent.
 QString ZoneDecisionWording(const atlas::ZoneNote& note);

@@ -152,7 +152,7 @@ std::optional<ZoneMisfit> CheckZoneFit(const Chart& chart) {
     m.east = east;
     m.reason = otherSide ? MisfitReason::OtherSide : MisfitReason::Far;
     m.rule = chart.calculation.precise() ? MisfitRule::Precise : MisfitRule::Classic;
-    m.zoneMagnitudeMinutes = std::abs(zone->hours) * 60 + std::abs(zone->minutes);
+    m.zoneMagnitude = SpanOfMinutes(std::abs(zone->hours) * 60 + std::abs(zone->minutes));
     m.daylightSaving = b.daylightSaving;
     m.usedEast = chart.ascendant.longitudeEastNegative < 0;
     const double ut = chart.ascendant.universalHours;

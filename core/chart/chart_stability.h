@@ -85,7 +85,7 @@ struct ZoneMisfit {
     bool east = false;  // East as the program reads it: ticked and not exactly 0
     MisfitReason reason = MisfitReason::Far;
     MisfitRule rule = MisfitRule::Classic;
-    int zoneMagnitudeMinutes = 0;  // Classic: what the Ascendant and the Moon took from the row
+    MinuteSpan zoneMagnitude;  // Classic: what the Ascendant and the Moon took from the row
     bool daylightSaving = false;
     bool usedEast = false;           // the direction they gave it (from the longitude)
     CivilDateTime ascendantInstant;  // the universal time of the Ascendant and the Moon
