@@ -22,6 +22,7 @@
 #include "gui/translation.h"
 #include "gui/typed_number_search.h"
 #include "gui/wheel_guard.h"
+#include "gui/wording.h"
 #include "gui/wrapping_button.h"
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "gui/place_assistant.h"
@@ -362,8 +363,8 @@ void EntryFormWidget::setUpTabOrder() {
 void EntryFormWidget::fillLists() {
     for (int d = 1; d <= 31; ++d)
         m_day->addItem(QString::number(d));
-    for (std::string_view m : kMonthNames)
-        m_month->addItem(TranslatedCoreText(m));
+    for (int m = 1; m <= 12; ++m)
+        m_month->addItem(MonthWording(m));
     for (int y = kFirstYear; y <= kLastYear; ++y)
         m_year->addItem(QString::number(y));
     for (int h = 0; h <= 23; ++h)

@@ -150,8 +150,9 @@ std::optional<ZoneMisfit> CheckZoneFit(const Chart& chart) {
     m.lonDegrees = b.lonDegrees;
     m.lonMinutes = b.lonMinutes;
     m.east = east;
-    m.otherSide = otherSide;
-    m.zoneMagnitudeMinutes = std::abs(zone->hours) * 60 + std::abs(zone->minutes);
+    m.reason = otherSide ? MisfitReason::OtherSide : MisfitReason::Far;
+    m.rule = chart.calculation.precise() ? MisfitRule::Precise : MisfitRule::Classic;
+    m.zoneMagnitude = SpanOfMinutes(std::abs(zone->hours) * 60 + std::abs(zone->minutes));
     m.daylightSaving = b.daylightSaving;
     m.planetsInstant = chart.planets.universal;
     if (const ClassicDiagnostics* classic = chart.classic()) {
@@ -163,9 +164,24 @@ std::optional<ZoneMisfit> CheckZoneFit(const Chart& chart) {
         // Every body of a precise chart took the row's own offset.
         m.usedEast = zoneEastMinutes > 0;
         m.ascendantInstant = m.planetsInstant;
-        m.signedRule = true;
     }
     return m;
+}
+
+SignChangeFacts SignChangeFactsOf(SignChanger of, const SignChangeWindow& w) {
+    double searchedMinutes = 0;
+    switch (of) {
+        case SignChanger::Ascendant:
+            searchedMinutes = kAscendantSearchHours * 60;
+            break;
+        case SignChanger::Moon:
+            searchedMinutes = kMoonSearchHours * 60;
+            break;
+    }
+    auto side = [searchedMinutes](const std::optional<double>& m) {
+        return SignChangeFacts::Side{m.has_value(), SpanOfMinutes(m.value_or(searchedMinutes))};
+    };
+    return {of, side(w.earlierMinutes), side(w.laterMinutes)};
 }
 
 double TruncateToTenth(double minutes) {
