@@ -229,6 +229,15 @@ TEST(DecideZone, PreciseChartsTakeTheSignedRule) {
          {},
          900,
          "No row gives UTC+5:45: with the closest the precise chart is 15 min off"},
+        // The advice for the second 2:30 follows the same rule.
+        {"Madrid, the hour that came twice in 2020",
+         "Europe/Madrid",
+         false,
+         {2020, 10, 25, 2, 30},
+         {{19, false, 0, 0}, {20, true, 0, 0}},
+         0,
+         "for the second (UTC+1) choose Central European Time (row 20) with the Daylight Saving "
+         "box unticked"},
     };
     for (const auto& c : cases) {
         const ZoneDecision d = DecideZone(c.zone, "", c.when, c.east, {}, {}, ZoneRule::Signed);

@@ -203,6 +203,8 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
     const std::string path = Write(kHeader + "x,\"y\n" + rows);
     const std::string longLine =
         Write(kHeader + kPune + std::string(1 << 21, 'x') + "\n" + kPune, "long.csv");
+    const std::string longLineLast =
+        Write(kHeader + kPune + std::string(1 << 21, 'x') + "\n" + kPune + "Ravi", "last.csv");
     const std::string missing = (m_dir / "no\x1b.csv").string();
     struct Case {
         const char* what;
@@ -233,6 +235,10 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
         {"... in a file, which says how much was lost", longLine, "", false, 1,
          longLine + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, "
                     "2 lines from this line on, was not read\n",
+         1},
+        {"... counting a last line without its line end", longLineLast, "", false, 1,
+         longLineLast + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the "
+                        "table, 3 lines from this line on, was not read\n",
          1},
     };
     for (const Case& c : cases) {
