@@ -30,8 +30,9 @@ struct Place {
     std::string name;
 };
 
+// Sticky or not: without the sticky bit anyone may plant a link there too.
 bool IsSharedFolder(const struct stat& folder) {
-    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return (folder.st_mode & S_IWOTH) != 0;
 }
 
 #ifdef O_PATH
@@ -45,7 +46,7 @@ constexpr int kMaxLinks = 40;
 
 // The text of the link `name` in `folder`, refused when it is a stranger's
 // link in a shared folder: one that belongs neither to the effective user
-// nor to the folder's owner, in a sticky world-writable folder.
+// nor to the folder's owner, in a world-writable folder.
 Expected<std::string, FileReplaceError> ReadLink(int folder, const std::string& name,
                                                  const struct stat& link, int& linksLeft) {
     if (linksLeft-- == 0)

@@ -8,8 +8,8 @@
 // removes it too, once the program has installed the handlers of
 // core/io/temporary_cleanup.h.
 //
-// Symbolic links follow one rule: a link anywhere in the path, in a sticky
-// world-writable folder (such as /tmp), owned neither by the effective user
+// Symbolic links follow one rule: a link anywhere in the path, in a
+// world-writable folder (such as /tmp, sticky or not), owned neither by the effective user
 // nor by the folder's owner, is refused whatever the kernel's own setting;
 // any other link is resolved fully and the file it leads to is replaced,
 // leaving the link as it was. Everything is looked up one component at a

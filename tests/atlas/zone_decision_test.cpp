@@ -245,6 +245,14 @@ TEST(DecideZone, PreciseChartsTakeTheSignedRule) {
         }
         EXPECT_EQ(d.note.error, c.error) << c.what << ": " << Note(d);
     }
+    // The advice for the second 2:30 follows the same rule: Madrid's second
+    // reading is UTC+1, which the signed rule finds in row 20 without the box.
+    const ZoneNote twice =
+        DecideZone("Europe/Madrid", "", {2020, 10, 25, 2, 30}, false, {}, {}, ZoneRule::Signed)
+            .note;
+    EXPECT_EQ(twice.facts.reading, ClockReading::Repeated);
+    EXPECT_EQ(twice.second.row, 20);
+    EXPECT_FALSE(twice.second.daylightSaving);
 }
 
 // Each note carries the facts a user needs: the row and box, the clock at

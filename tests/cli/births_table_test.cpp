@@ -222,6 +222,8 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
     const std::string hugeRest =
         Write(kHeader + kPune + std::string(1 << 21, 'x') + "\n" + rest, "huge.csv");
     rest.clear();
+    const std::string longLineLast =
+        Write(kHeader + kPune + std::string(1 << 21, 'x') + "\n" + kPune + "Ravi", "last.csv");
     const std::string missing = (m_dir / "no\x1b.csv").string();
     struct Case {
         const char* what;
@@ -253,11 +255,20 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
          longLine + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, "
                     "2 lines from this line on, was not read\n",
          1},
-        {"... unless counting it would take more than a moment", hugeRest, "", false, 1,
-         hugeRest + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, "
-                    "from this line on, was not read\n",
-         1},
-    };
+        {
+            "... unless counting it would take more than a moment",
+            hugeRest,
+            "",
+            false,
+            1,
+            hugeRest +
+                ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, "
+                "from this line on, was not read\n",
+            {"... counting a last line without its line end", longLineLast, "", false, 1,
+             longLineLast + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the "
+                            "table, 3 lines from this line on, was not read\n",
+             1},
+        };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FailingBuffer buffer(c.input, c.fails);

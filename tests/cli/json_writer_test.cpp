@@ -58,35 +58,41 @@ TEST(JsonWriter, EscapesOnlyWhatJsonAndATerminalRequireAtAnyLength) {
     }
 }
 
-// A byte to escape is found wherever it stands: each of them, at every
-// offset of texts of 1 to 40 bytes, reads back through a real parser as the
-// text itself.
+// A byte to escape must be found wherever it stands: each of them, at every offset of texts
+// of 1 to 40 bytes, reads back through a real parser as the text itself.
+// Long texts are escaped a piece at a time (682 bytes): a character astride
+// the pieces' edge must come out the same.
 TEST(JsonWriter, EveryOffsetOfEveryLengthReadsBack) {
     const std::vector<std::string> specials = {"\"",   "\\",       "\x01",     "\x1f",
                                                "\x7f", "\xC2\x85", "\xC2\x9F", "\xC2\xB0"};
-    for (const std::string& special : specials) {
-        for (std::size_t length = 1; length <= 40; ++length) {
-            for (std::size_t at = 0; at + special.size() <= length; ++at) {
-                std::string text(length, 'a');
-                text.replace(at, special.size(), special);
-                const std::string json = JsonString(text);
-                SCOPED_TRACE(json);
-                EXPECT_EQ(testjson::Parse(json).get<std::string>(), text);
-                // The same text as a member.
-                std::string object;
-                {
-                    JsonWriter w(object);
-                    w.BeginObject();
-                    w.String("k", text);
-                    w.EndObject();
+    struct Lengths {
+        std::size_t shortest, longest, firstAt, lastAt;
+    };
+    for (const Lengths& span : {Lengths{1, 40, 0, 40}, Lengths{600, 800, 675, 690}})
+        for (const std::string& special : specials) {
+            for (std::size_t length = span.shortest; length <= span.longest; ++length) {
+                for (std::size_t at = span.firstAt;
+                     at + special.size() <= length && at <= span.lastAt; ++at) {
+                    std::string text(length, 'a');
+                    text.replace(at, special.size(), special);
+                    const std::string json = JsonString(text);
+                    SCOPED_TRACE(json);
+                    EXPECT_EQ(testjson::Parse(json).get<std::string>(), text);
+                    // The same text as a member.
+                    std::string object;
+                    {
+                        JsonWriter w(object);
+                        w.BeginObject();
+                        w.String("k", text);
+                        w.EndObject();
+                    }
+                    EXPECT_EQ(object, "{\"k\": " + json + "}");
+                    // C1 controls and DEL never reach a terminal raw.
+                    EXPECT_EQ(json.find("\xC2\x85"), std::string::npos);
+                    EXPECT_EQ(json.find('\x7f'), std::string::npos);
                 }
-                EXPECT_EQ(object, "{\"k\": " + json + "}");
-                // C1 controls and DEL never reach a terminal raw.
-                EXPECT_EQ(json.find("\xC2\x85"), std::string::npos);
-                EXPECT_EQ(json.find('\x7f'), std::string::npos);
             }
         }
-    }
 }
 
 // Misuse is refused in every build, before a byte goes astray.

@@ -256,6 +256,9 @@ class MainWindowTest : public QObject {
                                                 << "-";
         QTest::newRow("ctrl+b as a letter") << "txtState" << int(Qt::Key_B) << ctrl << "b"
                                             << "-";
+        QTest::newRow("altgr+q types @")
+            << "txtCity" << int(Qt::Key_At) << int(Qt::ControlModifier | Qt::AltModifier) << "@"
+            << letters;
         QTest::newRow("digit") << "txtLatDeg" << int(Qt::Key_5) << none << "5"
                                << "";
         QTest::newRow("minus in degrees")
@@ -972,8 +975,11 @@ class MainWindowTest : public QObject {
                             QFileInfo(paths[i - 1]).fileName().replace(u'&', "&&");
         QCOMPARE(entries(), expected);
 
-        // Opened again it moves to the top; a saved chart comes first.
+        // Opened again it moves to the top, listed once; a saved chart comes first.
         QVERIFY(window->openChartFile(paths[4]));
+        QCOMPARE(ReadRecentCharts(*OpenUserSettings()),
+                 (QStringList{paths[4], paths[8], paths[7], paths[6], paths[5], paths[3], paths[2],
+                              paths[1]}));
         const QString saved = dir.filePath(QStringLiteral("saved.sud"));
         dialogs->saveAnswers << saved;
         QVERIFY(window->resultWindow()->onSave());

@@ -241,7 +241,7 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
     struct Case {
         const char* what;
         std::string link;  // what the link "out.svg" points to, relative to its folder
-        bool shared;       // the links lie in a sticky world-writable folder
+        bool shared;       // the links lie in a sticky world-writable folder, else a plain one
         enum Owner { User, Stranger, FolderOwner } owner;  // whose the links are
         std::optional<Refusal> refusal;       // none: the file behind the link is replaced
         std::string saved = "links/out.svg";  // the path saved to
@@ -253,6 +253,8 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
         {"the user's own link in a shared folder", "../real/out.svg", true, Case::User, {}},
         {"the folder owner's link in a shared folder", "hop.svg", true, Case::FolderOwner, {}},
         {"a stranger's link in a shared folder", "../real/out.svg", true, Case::Stranger, refused},
+        {"a stranger's link in a world-writable folder, not sticky", "../real/out.svg", false,
+         Case::Stranger, refused},
         {"a dangling link", "../real/nothing.svg", false, Case::User, Refusal{Kind::DanglingLink}},
         // A link to a folder ("dir" leads to "real"), anywhere in the path.
         {"the user's own folder link in a shared folder",
