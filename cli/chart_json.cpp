@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "cli/chart_words.h"
 #include "cli/wording.h"
 #include "core/astro/nakshatra.h"
 #include "core/chart/entry_form.h"
@@ -145,11 +146,13 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
     // The name and the place's three texts are typed, and escaped; the other
     // details are made from numbers and the program's tables.
     static_assert(kDetailCount == 9);
-    w.Object(json::String{kDetailKeys[0], m.details[0]}, json::Plain{kDetailKeys[1], m.details[1]},
-             json::Plain{kDetailKeys[2], m.details[2]}, json::Plain{kDetailKeys[3], m.details[3]},
-             json::Plain{kDetailKeys[4], m.details[4]}, json::Plain{kDetailKeys[5], m.details[5]},
-             json::String{kDetailKeys[6], m.details[6]}, json::String{kDetailKeys[7], m.details[7]},
-             json::String{kDetailKeys[8], m.details[8]});
+    const EnumArray<Detail, std::string> d = DetailTexts(c.birth);
+    const auto& v = d.values;
+    w.Object(json::String{kDetailKeys[0], v[0]}, json::Plain{kDetailKeys[1], v[1]},
+             json::Plain{kDetailKeys[2], v[2]}, json::Plain{kDetailKeys[3], v[3]},
+             json::Plain{kDetailKeys[4], v[4]}, json::Plain{kDetailKeys[5], v[5]},
+             json::String{kDetailKeys[6], v[6]}, json::String{kDetailKeys[7], v[7]},
+             json::String{kDetailKeys[8], v[8]});
     w.Key("bodies");
     w.BeginArray();
     for (int i = 0; i < kBodyCount; ++i) {
@@ -171,8 +174,8 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
         w.BeginArray();
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(static_cast<Ring>(r), h);
-            w.Object(json::Integer{"sign", house.sign},
-                     json::Plain{"occupants", m.occupants(house.sign)});
+            w.Object(json::Integer{"sign", SignNumber(house.sign)},
+                     json::Plain{"occupants", OccupantsText(m.occupants(house.sign))});
         }
         w.EndArray();
     }
@@ -240,7 +243,7 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
         w.BeginObject();
         for (int l = 0; l < kDashaLevelCount; ++l) {
             w.Integer(kDashaLevelJsonKeys[static_cast<std::size_t>(l)],
-                      p.house(static_cast<Ring>(r), static_cast<DashaLevel>(l)).sign);
+                      SignNumber(p.house(static_cast<Ring>(r), static_cast<DashaLevel>(l)).sign));
         }
         w.EndObject();
     }

@@ -26,7 +26,7 @@ Chart::Chart(const BirthData& b)
       retrogrades(ComputeRetrogrades(b)),
       ascendantSign(
           kSignAbbreviations[static_cast<std::size_t>(planets.signs[BodyIndex(Body::Ascendant)])]),
-      chakra(BuildSudarshanChakra(b, planets.signs, retrogrades.labels)) {}
+      chakra(BuildSudarshanChakra(planets.signs, retrogrades)) {}
 
 Chart CalculateChart(const BirthData& birth) {
     return Chart(birth);
@@ -115,7 +115,7 @@ Chart PreciseChart(const BirthData& b, const CalculationChoice& choice) {
             m.speeds[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)] < 0;
     c.retrogrades = RetrogradeMarksOf(retrograde);
     c.ascendantSign = kSignAbbreviations[static_cast<std::size_t>(c.planets.signs[asc])];
-    c.chakra = BuildSudarshanChakra(b, c.planets.signs, c.retrogrades.labels);
+    c.chakra = BuildSudarshanChakra(c.planets.signs, c.retrogrades);
     return c;
 }
 
