@@ -167,6 +167,10 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
                  json::Fragment{"nakshatra", NakshatraJson(NakshatraOf(c.planets.longitudes[b]))});
     }
     w.EndArray();
+    // Each sign's occupants are worded once; every ring shows them.
+    EnumArray<Sign, std::string> occupants;
+    for (const Sign s : AllOf<Sign>())
+        occupants[s] = OccupantsText(m.occupants(s));
     w.Key("rings");
     w.BeginObject();
     for (int r = 0; r < kRingCount; ++r) {
@@ -175,7 +179,7 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(static_cast<Ring>(r), h);
             w.Object(json::Integer{"sign", SignNumber(house.sign)},
-                     json::Plain{"occupants", OccupantsText(m.occupants(house.sign))});
+                     json::Plain{"occupants", occupants[house.sign]});
         }
         w.EndArray();
     }

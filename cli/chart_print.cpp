@@ -71,7 +71,8 @@ std::string ChartPrintout(const Chart& c) {
             const House& house = m.house(r, h);
             char head[40];
             std::snprintf(head, sizeof head, "  House %2d  Sign %2d  %s  ", h + 1,
-                          SignNumber(house.sign), std::string(SignAbbreviation(house.sign)).c_str());
+                          SignNumber(house.sign),
+                          std::string(SignAbbreviation(house.sign)).c_str());
             out += TrimRight(head + OccupantsText(m.occupants(house.sign))) + "\n";
         }
     }

@@ -37,7 +37,8 @@ QString PreciseCalculationLines(const Chart& chart) {
     const CivilDateTime& u = c.universal;
     return ChartSheet::tr("%1\n%2 %3\u00b0, %4 node\n%5 UT",
                           "source; ayanamsa, its degrees, the lunar node; universal time")
-        .arg(source.arg(Utf8(SwissEphemerisVersion())), Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
+        .arg(source.arg(Utf8(SwissEphemerisVersion())),
+             Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
         .arg(c.ayanamsaDegrees, 0, 'f', 4)
         .arg(Utf8(LunarNodeKey(chart.calculation.node)))
         .arg(ChartSheet::tr("%1 %2, %3, %4:%5", "month name, day, year, hours, minutes")

@@ -204,8 +204,7 @@ void PaintRingKey(QPainter& p, double top, const SheetTexts& texts) {
         p.drawLine(QPointF(kColumnLeft, y + 10), QPointF(kColumnLeft + 44, y + 10));
         p.setPen(kInk);
         p.drawText(QRectF(kColumnLeft + 56, y - 4, kColumnWidth - 56, 28),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   texts.ringKeys[ring]);
+                   Qt::AlignLeft | Qt::AlignVCenter, texts.ringKeys[ring]);
         y += 32;
     }
 }
@@ -330,8 +329,8 @@ void PaintReadingSection(QPainter& p, const ReadingOverlay& overlay, const Sheet
     // The rings in the key's order, outermost first.
     constexpr std::array<Ring, kRingCount> rings{Ring::Sun, Ring::Moon, Ring::Birth};
     for (std::size_t r = 0; r < rings.size(); ++r)
-        sudarshan.push_back({ringLeft + static_cast<double>(r) * ringWidth, ringWidth,
-                             texts.ringKeys[rings[r]]});
+        sudarshan.push_back(
+            {ringLeft + static_cast<double>(r) * ringWidth, ringWidth, texts.ringKeys[rings[r]]});
     sudarshan.push_back({fromLeft, dateWidth, texts.fromCaption});
     sudarshan.push_back({toLeft, dateWidth, texts.toCaption});
     header(y, texts.sudarshanHeading, sudarshan);

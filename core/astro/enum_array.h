@@ -38,9 +38,7 @@ struct EnumArray {
     constexpr auto begin() const { return values.begin(); }
     constexpr auto end() const { return values.end(); }
     // Only for values that compare: a palette's lines or a layout need not.
-    constexpr bool operator==(const EnumArray& o) const
-        requires std::equality_comparable<T>
-    {
+    constexpr bool operator==(const EnumArray& o) const requires std::equality_comparable<T> {
         return values == o.values;
     }
 };

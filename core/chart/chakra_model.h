@@ -83,9 +83,7 @@ struct ChakraModel {
         return rings[r][static_cast<std::size_t>(index)];
     }
     const Occupants& occupants(Sign sign) const { return signOccupants[sign]; }
-    const Occupants& occupants(Ring r, int index) const {
-        return occupants(house(r, index).sign);
-    }
+    const Occupants& occupants(Ring r, int index) const { return occupants(house(r, index).sign); }
 };
 
 // signs: the sign each body stands in, 0 = Aries .. 11 = Pisces

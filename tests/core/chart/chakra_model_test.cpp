@@ -61,7 +61,8 @@ TEST(ChakraModel, OccupantsKeepBodyOrderAndMarks) {
         {"Tau", "Gem", "Tau", "Tau", "Can", "Can", "Can", "Can", "Can", "Lib", "Sco", "Tau", "Ari"},
         true);
     const Occupants& taurus = m.occupants(Sign::Taurus);
-    EXPECT_EQ(Bodies(taurus), (std::vector<Body>{Body::Sun, Body::Mercury, Body::Venus, Body::Ketu}));
+    EXPECT_EQ(Bodies(taurus),
+              (std::vector<Body>{Body::Sun, Body::Mercury, Body::Venus, Body::Ketu}));
     EXPECT_TRUE(taurus[1].retrograde);
     EXPECT_FALSE(taurus[0].retrograde || taurus[2].retrograde || taurus[0].transit);
     EXPECT_TRUE(m.occupants(Sign::Pisces).empty());
