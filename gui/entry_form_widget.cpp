@@ -323,6 +323,7 @@ void EntryFormWidget::attachAtlas(GazetteerAccess gazetteer) {
     controls.zone = m_zone;
     controls.daylightSaving = m_daylightSaving;
     controls.note = m_atlasNote;
+    controls.exactOffset = &m_exactOffset;
     m_atlas = new atlas::PlaceAssistant(controls, std::move(gazetteer), this);
     connect(m_atlas, &atlas::PlaceAssistant::noteShown, this, &EntryFormWidget::atlasNoteShown);
 #else
@@ -401,6 +402,7 @@ EntryForm EntryFormWidget::form() const {
     f.longitude = static_cast<LongitudeOption>(m_longitudeGroup->checkedId());
     f.latitude = static_cast<LatitudeOption>(m_latitudeGroup->checkedId());
     f.daylightSaving = m_daylightSaving->isChecked();
+    f.exactOffset = m_exactOffset;
     return f;
 }
 
@@ -418,6 +420,7 @@ void EntryFormWidget::setForm(const EntryForm& f) {
     m_latMinutes->setText(QString::fromStdString(f.latMinutes));
     setHemispheres(f);
     m_daylightSaving->setChecked(f.daylightSaving);
+    m_exactOffset = f.exactOffset;
     m_city->setText(QString::fromStdString(f.city));
     m_state->setText(QString::fromStdString(f.state));
     m_country->setText(QString::fromStdString(f.country));

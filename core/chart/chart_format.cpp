@@ -69,6 +69,9 @@ std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f) {
             CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength))
             return ValueProblem{line + 1, {ValueCheck::TextLength, text, 0, 0}};
     }
+    const std::string& offset = f[kOffsetLine];
+    if (!offset.empty() && !ParseExactOffset(offset, true).offset)
+        return ValueProblem{kOffsetLine + 1, {ValueCheck::Offset, offset, 0, 0}};
     return std::nullopt;
 }
 
@@ -143,7 +146,7 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
     ChartFields fields;
     std::size_t pos = 0;
     int lines = 0;
-    for (; lines < kChartFieldCount && pos < bytes.size(); ++lines) {
+    for (; lines < kChartLineCount && pos < bytes.size(); ++lines) {
         std::size_t end = pos;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
@@ -164,13 +167,17 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
             ++end;
         pos = end;
     }
-    // The program writes all seventeen lines and nothing after them. A file
-    // that stops at a line end was cut there; bytes after the last line are
-    // another file's, or garbage: either way the chart is not the one saved.
+    // The program writes all seventeen lines, an exact offset's line when
+    // the chart has one, and nothing after them. A file that stops at a line
+    // end was cut there; bytes after the last line are another file's, or
+    // garbage: either way the chart is not the one saved. An empty
+    // eighteenth line is not what the writer leaves for "no offset".
     if (lines < kChartFieldCount)
         return Refuse(ChartFileProblem::EndsEarly, lines);
-    if (pos < bytes.size())
+    if (lines == kChartLineCount && fields[kOffsetLine].empty())
         return Refuse(ChartFileProblem::TrailingBytes, kChartFieldCount);
+    if (pos < bytes.size())
+        return Refuse(ChartFileProblem::TrailingBytes, lines);
     if (auto problem = FindUnacceptableValue(fields))
         return Refuse(ChartFileProblem::UnacceptableValue, problem->line,
                       std::move(problem->value));
@@ -185,13 +192,15 @@ ChartFields ChartFieldsFromBirthData(const BirthData& b) {
         std::to_string(b.zoneIndex),  std::to_string(b.lonDegrees), std::to_string(b.lonMinutes),
         std::to_string(b.latDegrees), std::to_string(b.latMinutes), flag(b.eastLongitude),
         flag(b.southLatitude),        flag(b.daylightSaving),       TrimBlanks(b.city),
-        TrimBlanks(b.state),          TrimBlanks(b.country)};
+        TrimBlanks(b.state),          TrimBlanks(b.country),        ExactOffsetText(b.exactOffset)};
 }
 
 Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fields) {
     std::string out;
-    for (int line = 0; line < kChartFieldCount; ++line) {
+    for (int line = 0; line < kChartLineCount; ++line) {
         const std::string& text = fields[static_cast<std::size_t>(line)];
+        if (line == kOffsetLine && text.empty())
+            break;
         std::size_t i = 0;
         while (i < text.size()) {
             const std::size_t start = i;
