@@ -417,6 +417,16 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path) {
 
 // Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
 // "March 5, 1980, 01:35 UT"
+// "offset +05:45", "LMT +05:41:16"; empty without an exact offset.
+QString ExactOffsetWords(const BirthData& birth) {
+    const auto east = ExactOffsetSecondsEast(birth);
+    if (!east)
+        return {};
+    return (birth.exactOffset.kind == ExactOffsetKind::LocalMeanTime ? QStringLiteral("LMT ")
+                                                                     : QStringLiteral("offset ")) +
+           Utf8(ExactOffsetText(ExactOffset::Fixed(*east)));
+}
+
 QString PreciseCalculationLines(const Chart& chart) {
     if (!chart.precise())
         return {};
@@ -431,16 +441,22 @@ QString PreciseCalculationLines(const Chart& chart) {
     }
     if (!c.timeCorrectionFile.empty())
         source += QStringLiteral(", ") + Utf8(c.timeCorrectionFile);
-    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5 UT")
+    QString universal = QStringLiteral("%1 %2, %3, %4:%5")
+                            .arg(Utf8(kMonthNames[static_cast<std::size_t>(c.universal.month - 1)]))
+                            .arg(c.universal.day)
+                            .arg(c.universal.year)
+                            .arg(c.universal.hour, 2, 10, QLatin1Char('0'))
+                            .arg(c.universal.minute, 2, 10, QLatin1Char('0'));
+    if (c.universalSecond != 0)
+        universal += QStringLiteral(":%1").arg(c.universalSecond, 2, 10, QLatin1Char('0'));
+    universal += QStringLiteral(" UT");
+    if (const QString offset = ExactOffsetWords(chart.birth); !offset.isEmpty())
+        universal += QStringLiteral(", ") + offset;
+    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5")
         .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
         .arg(c.ayanamsaDegrees, 0, 'f', 4)
         .arg(Utf8(LunarNodeKey(chart.calculation.node)))
-        .arg(QStringLiteral("%1 %2, %3, %4:%5")
-                 .arg(Utf8(kMonthNames[static_cast<std::size_t>(c.universal.month - 1)]))
-                 .arg(c.universal.day)
-                 .arg(c.universal.year)
-                 .arg(c.universal.hour, 2, 10, QLatin1Char('0'))
-                 .arg(c.universal.minute, 2, 10, QLatin1Char('0')));
+        .arg(universal);
 }
 
 SheetTexts SheetTextsOf(const Chart& chart) {
@@ -478,6 +494,11 @@ SheetTexts SheetTextsOf(const Chart& chart) {
     if (chart.precise()) {
         t.calculationCaption = QStringLiteral("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);
+    } else if (const QString offset = ExactOffsetWords(chart.birth); !offset.isEmpty()) {
+        // The classic formulas keep the row and the box: the sheet says whom
+        // the offset is for.
+        t.calculationCaption = QStringLiteral("Exact Offset");
+        t.calculation = offset + QStringLiteral(", for precise charts only");
     }
     return t;
 }
