@@ -285,9 +285,8 @@ const std::vector<CommandLineOption> kOptions{
          inv.form.daylightSaving = true;
          return Error();
      }},
-    {"--offset", "", "+H:MM[:SS]", "exact UTC offset, east positive (precise charts)", true,
-     ApplyOffset},
-    {"--lmt", "", "", "local mean time of the longitude (precise charts)", true,
+    {"--offset", "", "+H:MM[:SS]", "exact UTC offset, for precise charts", true, ApplyOffset},
+    {"--lmt", "", "", "local mean time, for precise charts", true,
      [](std::string_view, Invocation& inv) {
          inv.form.exactOffset = ExactOffset::LocalMeanTime();
          return Error();

@@ -126,10 +126,11 @@ TEST_F(BirthsTable, FailingRowsAreNamedByLineAndTheOthersGoOn) {
 // The offset column as --offset and --lmt take it, empty for none; a row
 // without a zone takes the row nearest its offset.
 TEST_F(BirthsTable, TheOffsetColumnTakesExactOffsetsAndLocalMeanTime) {
-    const std::string row = "Sita,1990-05-04,12:00,27:42N,85:19E,";
-    const std::string path = Write("name,date,time,lat,lon,offset,zone\n" + row + "+05:45,\n" +
-                                   row + "LMT,\n" + row + ",34\n" + row + "-00:44:30,\n" + row +
-                                   "+15:00,\n" + row + "5:45,\n" + row + "+05:45,65\n");
+    const std::string row = "Sita,1990-05-04,12:00,27:42N,85:19E,Kathmandu,Bagmati,Nepal,";
+    const std::string path =
+        Write("name,date,time,lat,lon,city,state,country,offset,zone\n" + row + "+05:45,\n" + row +
+              "LMT,\n" + row + ",34\n" + row + "-00:44:30,\n" + row + "+15:00,\n" + row +
+              "5:45,\n" + row + "+05:45,65\n");
     const Outcome r = Run({"--json", "--precise", "--births", path});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err,

@@ -71,7 +71,7 @@ TEST(ChartFormat, AValueTheFormCannotTakeRefusesTheWholeFile) {
         {18, "LMT", ""},
         {18, "+15:00",
          "line 18: exact offset \"+15:00\" is neither +H:MM[:SS] within 14:00 nor LMT"},
-        {18, "5:45", "line 18: exact offset 5:45 is neither +H:MM[:SS] within 14:00 nor LMT"},
+        {18, "5:45", "line 18: exact offset \"5:45\" is neither +H:MM[:SS] within 14:00 nor LMT"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("line " + std::to_string(c.line) + " \"" + c.text + "\"");
