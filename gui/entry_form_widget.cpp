@@ -188,6 +188,10 @@ void EntryFormWidget::addZone(QGridLayout* grid, QWidget* card) {
     grid->addWidget(Caption(tr("Time Zone"), card), 4, 0);
     grid->addWidget(m_daylightSaving, 4, 1, Qt::AlignLeft);
     grid->addWidget(m_zone, 5, 0, 1, 2);
+    // A row or box chosen by hand is the user's word on the birth's clock:
+    // an exact offset carried from a file or the atlas gives way to it.
+    connect(m_zone, &QComboBox::activated, this, [this] { m_exactOffset = {}; });
+    connect(m_daylightSaving, &QCheckBox::clicked, this, [this] { m_exactOffset = {}; });
 #ifdef VELLAMOR_HAVE_ATLAS
     m_atlasNote = new QLabel;
     m_atlasNote->setObjectName(QStringLiteral("lblAtlasNote"));
