@@ -18,6 +18,29 @@ int DigitsOrZero(const std::string& s) {
     return v;
 }
 
+// The exact offset a precise chart needs where no row gives the place's
+// offset, and what the note then says.
+void SetExactOffset(EntryForm& form, ZoneDecision& d, ZoneRule rule) {
+    if (rule != ZoneRule::Signed)
+        return;
+    form.exactOffset = {};
+    if (d.note.error != ZoneErrorNote::PreciseNoRow)
+        return;
+    // The database's local mean time is its reference city's (Kathmandu's
+    // for all of Nepal); the birth place's own longitude gives its own.
+    if (d.facts.abbreviation == "LMT") {
+        form.exactOffset = ExactOffset::LocalMeanTime();
+        d.note.error = ZoneErrorNote::PreciseLocalMeanTime;
+        d.note.exactOffsetSeconds =
+            LocalMeanTimeSeconds(DigitsOrZero(form.lonDegrees), DigitsOrZero(form.lonMinutes),
+                                 form.longitude == LongitudeOption::East);
+    } else {
+        form.exactOffset = ExactOffset::Fixed(d.facts.offsetSeconds);
+        d.note.error = ZoneErrorNote::PreciseExactOffset;
+        d.note.exactOffsetSeconds = d.facts.offsetSeconds;
+    }
+}
+
 }  // namespace
 
 PlaceFields FieldsForPlace(const Place& place) {
@@ -41,12 +64,15 @@ bool FormIsEastOfGreenwich(const EntryForm& form) {
            (DigitsOrZero(form.lonDegrees) != 0 || DigitsOrZero(form.lonMinutes) != 0);
 }
 
-ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixed, ZoneRule rule) {
+ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixed, ZoneRule rule,
+                        bool offsetByHand) {
     ZoneDecision d = DecideZone(place.timeZone, place.countryCode, FormMoment(form),
                                 FormIsEastOfGreenwich(form), fixed, place.name, rule);
     if (d.decided) {
         form.zoneIndex = d.choice.row;
         form.daylightSaving = d.choice.daylightSaving;
+        if (!offsetByHand)
+            SetExactOffset(form, d, rule);
     }
     return d;
 }
@@ -77,7 +103,7 @@ FilledForm FillFormFromPlace(const EntryForm& form, const Place& place,
         fixed.row = form.zoneIndex;
     if (given.daylightSaving)
         fixed.daylightSaving = form.daylightSaving;
-    out.zone = FollowZone(f, place, fixed, rule);
+    out.zone = FollowZone(f, place, fixed, rule, given.exactOffset);
     return out;
 }
 

@@ -38,9 +38,13 @@ bool FormIsEastOfGreenwich(const EntryForm& form);
 // Chooses the zone row and box for the form's date, time and hemisphere and
 // writes them into `form`; a zone or box in `fixed` stays as it is. When the
 // database knows nothing, the form is left alone and the note says so.
-// `rule` is the one the chart will be calculated by.
+// `rule` is the one the chart will be calculated by. For a precise chart
+// where no row gives the place's offset, it also sets the form's exact
+// offset (local mean time of the form's longitude where the database says
+// the place kept local mean time), and clears one where a row fits, unless
+// `offsetByHand`. A classic chart's exact offset is left as it is.
 ZoneDecision FollowZone(EntryForm& form, const Place& place, ZoneConstraint fixed = {},
-                        ZoneRule rule = ZoneRule::Classic);
+                        ZoneRule rule = ZoneRule::Classic, bool offsetByHand = false);
 
 struct FilledForm {
     EntryForm form;

@@ -65,6 +65,13 @@ enum class ZoneErrorNote {
     PreciseExact,   // the chart is exact
     PreciseByHand,  // as set by hand, the chart is off
     PreciseNoRow,   // no row gives the place's offset: with the closest the chart is off
+    // No row gives the place's offset, so the precise chart takes it as an
+    // exact offset (exactOffsetSeconds) and is exact.
+    PreciseExactOffset,
+    // The database says the place kept local mean time (its figure is the
+    // zone's reference city's): the chart takes the local mean time of the
+    // place's own longitude (exactOffsetSeconds) and is exact.
+    PreciseLocalMeanTime,
 };
 
 // Which hemisphere's rule kept a row with the place's offset from the
@@ -115,6 +122,7 @@ struct ZoneNote {
     // NoRow: the hemisphere whose rule stands in the way (Madrid), if it does.
     BlockingHemisphere blocking = BlockingHemisphere::None;
     bool rowNamedElsewhere = false;  // no row is named for the place's time
+    int exactOffsetSeconds = 0;      // the exact offset set, east positive (see ZoneErrorNote)
 };
 
 struct ZoneDecision {
@@ -154,7 +162,7 @@ inline constexpr int kEnumCount<atlas::ClockReading> = 3;
 template <>
 inline constexpr int kEnumCount<atlas::ClockState> = 4;
 template <>
-inline constexpr int kEnumCount<atlas::ZoneErrorNote> = 9;
+inline constexpr int kEnumCount<atlas::ZoneErrorNote> = 11;
 template <>
 inline constexpr int kEnumCount<atlas::BlockingHemisphere> = 3;
 template <>

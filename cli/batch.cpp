@@ -296,6 +296,7 @@ class PlaceRows {
         }
         ResolvedPlace resolved = (*known->second)(*row.form, m_row.given, m_calculation);
         row.form = std::move(resolved.form);
+        FitZoneToGivenOffset(*row.form, m_row.given);
         // Each decision is said once for its place.
         if (!resolved.note.empty() && m_notesSaid.insert(m_row.place + "\n" + resolved.note).second)
             row.note = std::move(resolved.note);

@@ -87,7 +87,9 @@ Expected<BirthRow, std::string> BirthRowForm(const std::vector<BirthColumn>& col
 
 BirthRowReader::BirthRowReader(std::vector<BirthColumn> columns) : m_columns(std::move(columns)) {
     for (const BirthColumn column : m_columns)
-        m_options.push_back(column == BirthColumn::Place ? nullptr : &OptionOf(column));
+        m_options.push_back(column == BirthColumn::Place || column == BirthColumn::Offset
+                                ? nullptr
+                                : &OptionOf(column));
 }
 
 Expected<void, std::string> BirthRowReader::Read(const std::vector<std::string>& cells,
@@ -115,6 +117,18 @@ Expected<void, std::string> BirthRowReader::Read(const std::vector<std::string>&
             case BirthColumn::Place:
                 row.place = value;
                 continue;
+            case BirthColumn::Offset: {
+                const ParsedOffset parsed = ParseExactOffset(value, true);
+                if (parsed.problem == OffsetTextProblem::OutOfRange)
+                    return Fail("offset: the offset must lie within -14:00 to +14:00, got " +
+                                QuotedExcerpt(value));
+                if (!parsed.offset)
+                    return Fail("offset: expected +H:MM or -H:MM, seconds optional, or LMT, got " +
+                                QuotedExcerpt(value));
+                inv.form.exactOffset = *parsed.offset;
+                row.given.exactOffset = true;
+                continue;
+            }
             case BirthColumn::Dst: {
                 const auto on = Switch(value);
                 if (!on)
@@ -152,6 +166,7 @@ Expected<void, std::string> BirthRowReader::Read(const std::vector<std::string>&
             return Fail(std::string(message));
         }
     }
+    FitZoneToGivenOffset(inv.form, row.given);
     row.form = std::move(inv.form);
     return {};
 }

@@ -4,7 +4,8 @@
 //
 // The header row names the columns after the chart options without their
 // dashes (name, date, time, zone, dst, lat, lon, city, state, country) or
-// `place` for the atlas; each value is written as its option takes it.
+// `place` for the atlas; each value is written as its option takes it. The
+// `offset` column takes an exact offset as --offset does, or LMT for --lmt.
 #pragma once
 
 #include <array>
@@ -19,10 +20,24 @@
 namespace vellamor {
 
 // The columns a table may have, in the order of the option table.
-enum class BirthColumn { Name, Date, Time, Zone, Dst, Lat, Lon, City, State, Country, Place };
-inline constexpr int kBirthColumnCount = 11;
+enum class BirthColumn {
+    Name,
+    Date,
+    Time,
+    Zone,
+    Dst,
+    Lat,
+    Lon,
+    City,
+    State,
+    Country,
+    Place,
+    Offset
+};
+inline constexpr int kBirthColumnCount = 12;
 inline constexpr std::array<std::string_view, kBirthColumnCount> kBirthColumnNames{
-    "name", "date", "time", "zone", "dst", "lat", "lon", "city", "state", "country", "place"};
+    "name", "date", "time",  "zone",    "dst",   "lat",
+    "lon",  "city", "state", "country", "place", "offset"};
 
 // The header row as columns. A header that names no column at all is taken
 // for a missing header; a name outside the list, or one given twice, is an

@@ -68,7 +68,7 @@ void WriteCalculation(JsonWriter& w, const Chart& c) {
     w.String("ayanamsa", AyanamsaKey(c.calculation.ayanamsa));
     w.Number("ayanamsaDegrees", precise->ayanamsaDegrees);
     w.String("node", LunarNodeKey(c.calculation.node));
-    w.String("universalTime", ClockText(precise->universal));
+    w.String("universalTime", UniversalClockText(*precise));
     w.EndObject();
 }
 
@@ -146,6 +146,8 @@ void WriteEntry(JsonWriter& w, const BirthData& b) {
     w.String("city", b.city);
     w.String("state", b.state);
     w.String("country", b.country);
+    if (b.exactOffset.isSet())
+        w.String("offset", ExactOffsetText(b.exactOffset));
     w.EndObject();
 }
 

@@ -55,6 +55,8 @@ std::string ChartPrintout(const Chart& c) {
     out += "  " + BoxAndHemispheresText(c.birth) + "\n";
     if (c.precise())
         out += "  " + CalculationLine(c) + "\n";
+    if (const std::string offset = ExactOffsetLine(c); !offset.empty())
+        out += "  " + offset + "\n";
     out += "\nPlanetary Positions\n";
     for (int i = 0; i < kBodyCount; ++i) {
         out += "  " + Pad(kPlanetNames[static_cast<std::size_t>(i)], 9) +

@@ -60,6 +60,7 @@ Expected<Chart, Refusal> ChartFromOptions(const Invocation& inv, const HeadlessS
         if (!r->note.empty())
             err << "vellamor: " << r->note << "\n";
     }
+    FitZoneToGivenOffset(form, ExplicitPlaceFieldsFromOptions(inv.chartOptions));
     auto made = ChartFromForm(form, inv.calculation);
     if (!made)
         return Fail(Refusal{Report(err, {OpeningErrorText(made.error()), 1}), true});

@@ -174,6 +174,18 @@ Error ApplyZone(std::string_view value, Invocation& inv) {
     return {};
 }
 
+// ±H:MM[:SS], the sign required; LMT is --lmt's.
+Error ApplyOffset(std::string_view value, Invocation& inv) {
+    const ParsedOffset parsed = ParseExactOffset(value, false);
+    if (parsed.problem == OffsetTextProblem::OutOfRange)
+        return Usage("--offset: the offset must lie within -14:00 to +14:00, got " + Quoted(value));
+    if (!parsed.offset)
+        return Usage("--offset: expected +H:MM or -H:MM, seconds optional (+05:21:10), got " +
+                     Quoted(value));
+    inv.form.exactOffset = *parsed.offset;
+    return {};
+}
+
 // YYYY-MM-DD[THH:MM]; whether the date exists and lies in the chart's life
 // is the core's to say, chart by chart.
 Error ApplyReading(std::string_view value, Invocation& inv) {
@@ -273,6 +285,12 @@ const std::vector<CommandLineOption> kOptions{
          inv.form.daylightSaving = true;
          return Error();
      }},
+    {"--offset", "", "+H:MM[:SS]", "exact UTC offset, for precise charts", true, ApplyOffset},
+    {"--lmt", "", "", "local mean time, for precise charts", true,
+     [](std::string_view, Invocation& inv) {
+         inv.form.exactOffset = ExactOffset::LocalMeanTime();
+         return Error();
+     }},
     {"--lat", "", "DD:MM[N|S]", "latitude, degrees and minutes (N if no letter)", true,
      [](std::string_view v, Invocation& inv) {
          return Coordinate("--lat", v, inv.form.latDegrees, inv.form.latMinutes, inv.form.latitude,
@@ -357,6 +375,12 @@ bool IsHelpRequest(const std::vector<std::string>& args) {
 
 // Checks that concern the whole command line rather than one option.
 Error CheckSources(const Invocation& inv) {
+    const auto given = [&](std::string_view name) {
+        return std::find(inv.chartOptions.begin(), inv.chartOptions.end(), name) !=
+               inv.chartOptions.end();
+    };
+    if (given("--offset") && given("--lmt"))
+        return Usage("give either --offset or --lmt, not both");
     if (!inv.preciseOnly.empty() && !inv.calculation.precise())
         return Usage(inv.preciseOnly.front() + " goes only with --precise");
     if (inv.reading && inv.mode != HeadlessMode::Json && inv.mode != HeadlessMode::Print &&

@@ -2,6 +2,7 @@
 #include "cli/sheet_words.h"
 
 #include "cli/chart_words.h"
+#include "core/astro/exact_offset.h"
 #include "core/astro/swiss_ephemeris.h"
 
 namespace vellamor {
@@ -11,8 +12,18 @@ QString Utf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// "offset +05:45", "LMT +05:41:16"; empty without an exact offset.
+QString ExactOffsetWords(const BirthData& birth) {
+    const auto east = ExactOffsetSecondsEast(birth);
+    if (!east)
+        return {};
+    return (birth.exactOffset.kind == ExactOffsetKind::LocalMeanTime ? QStringLiteral("LMT ")
+                                                                     : QStringLiteral("offset ")) +
+           Utf8(ExactOffsetText(ExactOffset::Fixed(*east)));
+}
+
 // Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
-// "March 5, 1980, 01:35 UT".
+// "March 5, 1980, 01:35 UT" (with ":SS" and the exact offset when there are).
 QString PreciseCalculationLines(const Chart& chart) {
     const PreciseCalculation& c = *chart.precise();
     QString source = QStringLiteral("Swiss Ephemeris ") + Utf8(SwissEphemerisVersion());
@@ -25,16 +36,22 @@ QString PreciseCalculationLines(const Chart& chart) {
     }
     if (!c.timeCorrectionFile.empty())
         source += QStringLiteral(", ") + Utf8(c.timeCorrectionFile);
-    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5 UT")
+    QString universal = QStringLiteral("%1 %2, %3, %4:%5")
+                            .arg(Utf8(MonthName(c.universal.month)))
+                            .arg(c.universal.day)
+                            .arg(c.universal.year)
+                            .arg(c.universal.hour, 2, 10, QLatin1Char('0'))
+                            .arg(c.universal.minute, 2, 10, QLatin1Char('0'));
+    if (c.universalSecond != 0)
+        universal += QStringLiteral(":%1").arg(c.universalSecond, 2, 10, QLatin1Char('0'));
+    universal += QStringLiteral(" UT");
+    if (const QString offset = ExactOffsetWords(chart.birth); !offset.isEmpty())
+        universal += QStringLiteral(", ") + offset;
+    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5")
         .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
         .arg(c.ayanamsaDegrees, 0, 'f', 4)
         .arg(Utf8(LunarNodeKey(chart.calculation.node)))
-        .arg(QStringLiteral("%1 %2, %3, %4:%5")
-                 .arg(Utf8(MonthName(c.universal.month)))
-                 .arg(c.universal.day)
-                 .arg(c.universal.year)
-                 .arg(c.universal.hour, 2, 10, QLatin1Char('0'))
-                 .arg(c.universal.minute, 2, 10, QLatin1Char('0')));
+        .arg(universal);
 }
 
 }  // namespace

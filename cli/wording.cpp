@@ -31,6 +31,14 @@ std::string MonthOf(int month) {
     return name.empty() ? std::string("?") : std::string(name);
 }
 
+// ":SS" put into a time text `fromEnd` characters before its end ("01:30"
+// and " UT"), when the seconds are not zero.
+std::string SecondsInserted(std::string text, int seconds, std::size_t fromEnd) {
+    if (seconds != 0)
+        text.insert(text.size() - fromEnd, ":" + TwoDigits(seconds));
+    return text;
+}
+
 // "15 August 1985, 01:30 UT"
 std::string InstantText(const CivilDateTime& t) {
     return std::to_string(t.day) + " " + MonthOf(t.month) + " " + std::to_string(t.year) + ", " +
@@ -46,7 +54,7 @@ std::string OffsetText(int eastMinutes) {
 
 // The chart file's fields as the form labels them, line 1 first.
 std::string_view FieldName(int line) {
-    return line >= 1 && line <= kChartFieldCount
+    return line >= 1 && line <= kChartLineCount
                ? kChartFieldNames[static_cast<std::size_t>(line - 1)]
                : std::string_view("chart");
 }
@@ -85,6 +93,9 @@ std::string RefusedValueText(int line, const RefusedValue& v) {
                    AsciiLowercase(field) + Shown(v.text) + " are not one to three digits";
         case ValueCheck::TextLength:
             return "the " + AsciiLowercase(field) + " is longer than 200 characters";
+        case ValueCheck::Offset:
+            return AsciiLowercase(field) + Shown(v.text) +
+                   " is neither +H:MM[:SS] within 14:00 nor LMT";
     }
     return {};
 }
@@ -395,7 +406,25 @@ std::string CalculationLine(const Chart& chart) {
     return "Calculation: precise, " + EphemerisText(*chart.precise()) + ", " +
            std::string(AyanamsaWords(chart.calculation.ayanamsa)) + " ayanamsa " + ayanamsa + ", " +
            std::string(LunarNodeKey(chart.calculation.node)) + " node, for " +
-           InstantText(chart.precise()->universal);
+           SecondsInserted(InstantText(chart.precise()->universal),
+                           chart.precise()->universalSecond, 3);
+}
+
+std::string ExactOffsetLine(const Chart& chart) {
+    const auto east = ExactOffsetSecondsEast(chart.birth);
+    if (!east)
+        return {};
+    std::string offset = ExactOffsetText(ExactOffset::Fixed(*east));
+    if (chart.birth.exactOffset.kind == ExactOffsetKind::LocalMeanTime)
+        offset = "local mean time of the longitude, " + offset;
+    return "Exact offset " + offset +
+           (chart.precise() ? ": the precise calculation takes it for the zone row and the box"
+                            : ": it applies to precise charts; the classic formulas take the "
+                              "zone row and the box");
+}
+
+std::string UniversalClockText(const PreciseCalculation& precise) {
+    return SecondsInserted(ClockText(precise.universal), precise.universalSecond, 0);
 }
 
 std::string BoxAndHemispheresText(const BirthData& b) {
@@ -534,6 +563,14 @@ std::string ErrorSentence(const atlas::ZoneNote& n, const std::string& utc) {
         case atlas::ZoneErrorNote::PreciseNoRow:
             return "No row gives " + utc + ": with the closest the precise chart is " + asc +
                    " off (" + ErrorInDegrees(f) + ").";
+        case atlas::ZoneErrorNote::PreciseExactOffset:
+            return "No row gives " + utc + ": the precise chart takes the exact offset " +
+                   ExactOffsetText(ExactOffset::Fixed(n.exactOffsetSeconds)) + " and is exact.";
+        case atlas::ZoneErrorNote::PreciseLocalMeanTime:
+            return n.place + " kept local mean time then (the database's " + utc +
+                   " is its reference city's): the precise chart takes that of the place's own "
+                   "longitude, " +
+                   ExactOffsetText(ExactOffset::Fixed(n.exactOffsetSeconds)) + ", and is exact.";
     }
     return {};
 }

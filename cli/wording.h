@@ -85,6 +85,12 @@ std::string_view AyanamsaWords(Ayanamsa ayanamsa);
 // precise, Swiss Ephemeris 2.10.03, Lahiri ayanamsa 23°38'47", mean node,
 // for 5 March 1980, 01:35 UT". Empty for a classic chart.
 std::string CalculationLine(const Chart& chart);
+// The printout's line for a birth with an exact offset, under the details:
+// which calculation takes it. Empty without one.
+std::string ExactOffsetLine(const Chart& chart);
+// A precise chart's universal time as "calculation" writes it:
+// "1990-05-04T06:15", with ":SS" when an exact offset leaves seconds.
+std::string UniversalClockText(const PreciseCalculation& precise);
 
 #ifdef VELLAMOR_HAVE_ATLAS
 // A duration as the zone notes give it: "1 h", "15 min", "8 min 50 s".

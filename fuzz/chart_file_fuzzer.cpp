@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ChartReadResult read = ParseChartFile(bytes);
     if (!read) {
         const int line = read.error().line;
-        Require(line >= 0 && line <= kChartFieldCount, "refusal names no line of the file");
+        Require(line >= 0 && line <= kChartLineCount, "refusal names no line of the file");
         Require(!ChartFileReasonText(read.error()).empty(), "refusal without a reason");
         return 0;
     }
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             const ChartFileError& e = again.error();
             Require(e.problem == ChartFileProblem::UnacceptableValue && e.line >= 1 &&
-                        e.line <= kChartFieldCount &&
+                        e.line <= kChartLineCount &&
                         fields[static_cast<std::size_t>(e.line - 1)].empty(),
                     "written fields do not read back");
         }

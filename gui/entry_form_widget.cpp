@@ -188,6 +188,10 @@ void EntryFormWidget::addZone(QGridLayout* grid, QWidget* card) {
     grid->addWidget(Caption(tr("Time Zone"), card), 4, 0);
     grid->addWidget(m_daylightSaving, 4, 1, Qt::AlignLeft);
     grid->addWidget(m_zone, 5, 0, 1, 2);
+    // A row or box chosen by hand is the user's word on the birth's clock:
+    // an exact offset carried from a file or the atlas gives way to it.
+    connect(m_zone, &QComboBox::activated, this, [this] { m_exactOffset = {}; });
+    connect(m_daylightSaving, &QCheckBox::clicked, this, [this] { m_exactOffset = {}; });
 #ifdef VELLAMOR_HAVE_ATLAS
     m_atlasNote = new QLabel;
     m_atlasNote->setObjectName(QStringLiteral("lblAtlasNote"));
@@ -323,6 +327,7 @@ void EntryFormWidget::attachAtlas(GazetteerAccess gazetteer) {
     controls.zone = m_zone;
     controls.daylightSaving = m_daylightSaving;
     controls.note = m_atlasNote;
+    controls.exactOffset = &m_exactOffset;
     m_atlas = new atlas::PlaceAssistant(controls, std::move(gazetteer), this);
     connect(m_atlas, &atlas::PlaceAssistant::noteShown, this, &EntryFormWidget::atlasNoteShown);
 #else
@@ -401,6 +406,7 @@ EntryForm EntryFormWidget::form() const {
     f.longitude = static_cast<LongitudeOption>(m_longitudeGroup->checkedId());
     f.latitude = static_cast<LatitudeOption>(m_latitudeGroup->checkedId());
     f.daylightSaving = m_daylightSaving->isChecked();
+    f.exactOffset = m_exactOffset;
     return f;
 }
 
@@ -418,6 +424,7 @@ void EntryFormWidget::setForm(const EntryForm& f) {
     m_latMinutes->setText(QString::fromStdString(f.latMinutes));
     setHemispheres(f);
     m_daylightSaving->setChecked(f.daylightSaving);
+    m_exactOffset = f.exactOffset;
     m_city->setText(QString::fromStdString(f.city));
     m_state->setText(QString::fromStdString(f.state));
     m_country->setText(QString::fromStdString(f.country));

@@ -106,6 +106,9 @@ class EntryFormWidget : public QWidget {
     QLabel* m_atlasNote = nullptr;
     QScrollArea* m_noteArea = nullptr;
     atlas::PlaceAssistant* m_atlas = nullptr;
+    // The exact offset of the chart shown (from a file or the place
+    // assistant), carried through to the next calculation.
+    ExactOffset m_exactOffset;
 };
 
 }  // namespace vellamor

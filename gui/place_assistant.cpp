@@ -227,6 +227,8 @@ EntryForm PlaceAssistant::readControls() const {
     f.minuteIndex = m_controls.minute->currentIndex();
     f.zoneIndex = m_controls.zone->currentIndex();
     f.daylightSaving = m_controls.daylightSaving->isChecked();
+    if (m_controls.exactOffset)
+        f.exactOffset = *m_controls.exactOffset;
     return f;
 }
 
@@ -247,6 +249,8 @@ void PlaceAssistant::writePlace(const EntryForm& f) {
 void PlaceAssistant::writeZone(const EntryForm& f) {
     m_controls.zone->setCurrentIndex(f.zoneIndex);
     m_controls.daylightSaving->setChecked(f.daylightSaving);
+    if (m_controls.exactOffset)
+        *m_controls.exactOffset = f.exactOffset;
 }
 
 void PlaceAssistant::showNote(const QString& note) {

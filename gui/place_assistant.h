@@ -52,7 +52,8 @@ struct EntryControls {
     QComboBox* minute = nullptr;
     QComboBox* zone = nullptr;
     QCheckBox* daylightSaving = nullptr;
-    QLabel* note = nullptr;  // beside the zone list; word-wrapped
+    QLabel* note = nullptr;              // beside the zone list; word-wrapped
+    ExactOffset* exactOffset = nullptr;  // the window's, written with the zone
 };
 
 class PlaceAssistant : public QObject {

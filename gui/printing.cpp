@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "core/astro/bodies.h"
+#include "core/astro/exact_offset.h"
 #include "core/astro/swiss_ephemeris.h"
 #include "gui/birth_details_panel.h"
 #include "gui/translation.h"
@@ -38,18 +39,30 @@ QString PreciseCalculationLines(const Chart& chart) {
     if (!c.timeCorrectionFile.empty())
         source += QStringLiteral(", ") + Utf8(c.timeCorrectionFile);
     const CivilDateTime& u = c.universal;
-    return ChartSheet::tr("%1\n%2 %3\u00b0, %4 node\n%5 UT",
-                          "source; ayanamsa, its degrees, the lunar node; universal time")
-        .arg(source.arg(Utf8(SwissEphemerisVersion())),
-             Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
-        .arg(c.ayanamsaDegrees, 0, 'f', 4)
-        .arg(Utf8(LunarNodeKey(chart.calculation.node)))
-        .arg(ChartSheet::tr("%1 %2, %3, %4:%5", "month name, day, year, hours, minutes")
-                 .arg(MonthWording(u.month))
-                 .arg(u.day)
-                 .arg(u.year)
-                 .arg(u.hour, 2, 10, QLatin1Char('0'))
-                 .arg(u.minute, 2, 10, QLatin1Char('0')));
+    QString universal = ChartSheet::tr("%1 %2, %3, %4:%5", "month name, day, year, hours, minutes")
+                            .arg(MonthWording(u.month))
+                            .arg(u.day)
+                            .arg(u.year)
+                            .arg(u.hour, 2, 10, QLatin1Char('0'))
+                            .arg(u.minute, 2, 10, QLatin1Char('0'));
+    if (c.universalSecond != 0)
+        universal += QStringLiteral(":%1").arg(c.universalSecond, 2, 10, QLatin1Char('0'));
+    QString lines = ChartSheet::tr("%1\n%2 %3\u00b0, %4 node\n%5 UT",
+                                   "source; ayanamsa, its degrees, the lunar node; universal time")
+                        .arg(source.arg(Utf8(SwissEphemerisVersion())),
+                             Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
+                        .arg(c.ayanamsaDegrees, 0, 'f', 4)
+                        .arg(Utf8(LunarNodeKey(chart.calculation.node)))
+                        .arg(universal);
+    if (const auto east = ExactOffsetSecondsEast(chart.birth)) {
+        const QString offset = Utf8(ExactOffsetText(ExactOffset::Fixed(*east)));
+        lines += QStringLiteral(", ") +
+                 (chart.birth.exactOffset.kind == ExactOffsetKind::LocalMeanTime
+                      ? ChartSheet::tr("LMT %1", "local mean time and its offset from UTC")
+                      : ChartSheet::tr("offset %1", "the birth's exact offset from UTC"))
+                     .arg(offset);
+    }
+    return lines;
 }
 
 }  // namespace

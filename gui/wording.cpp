@@ -266,9 +266,10 @@ QString RefusedFieldWording(int line) {
         QT_TRANSLATE_NOOP("vellamor::Wording", "city"),
         QT_TRANSLATE_NOOP("vellamor::Wording", "state"),
         QT_TRANSLATE_NOOP("vellamor::Wording", "country"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "exact offset"),
     };
-    static_assert(std::size(kNouns) == kChartFieldCount);
-    return line >= 1 && line <= kChartFieldCount ? WordingTr(kNouns[line - 1]) : QString();
+    static_assert(std::size(kNouns) == kChartLineCount);
+    return line >= 1 && line <= kChartLineCount ? WordingTr(kNouns[line - 1]) : QString();
 }
 
 // The value in a reason, after its field's name: shown when short and
@@ -306,6 +307,10 @@ QString RefusedValueWording(int line, const RefusedValue& v) {
             return QCoreApplication::translate("vellamor::Wording",
                                                "the %1 is longer than 200 characters")
                 .arg(field);
+        case ValueCheck::Offset:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "%1%2 is neither +H:MM[:SS] within 14:00 nor LMT")
+                .arg(field, shown);
     }
     return {};
 }
@@ -613,6 +618,23 @@ QString ErrorSentence(const atlas::ZoneNote& n, const QString& utc) {
                        "vellamor::atlas::ZoneNote",
                        "No row gives %1: with the closest the precise chart is %2 off (%3).")
                 .arg(utc, SpanWording(f.ascendant), ErrorInDegrees(f));
+        case atlas::ZoneErrorNote::PreciseExactOffset:
+            return QCoreApplication::translate(
+                       "vellamor::atlas::ZoneNote",
+                       "No row gives %1: the precise chart takes the exact offset %2 and is exact.")
+                .arg(utc, QString::fromStdString(
+                              ExactOffsetText(ExactOffset::Fixed(n.exactOffsetSeconds))));
+        case atlas::ZoneErrorNote::PreciseLocalMeanTime:
+            //: %1 the place, %2 the database's offset (UTC+5:41:16), %3 the
+            //: place's own (+05:41:20).
+            return QCoreApplication::translate(
+                       "vellamor::atlas::ZoneNote",
+                       "%1 kept local mean time then (the database's %2 is its reference city's): "
+                       "the precise chart takes that of the place's own longitude, %3, and is "
+                       "exact.")
+                .arg(QString::fromStdString(n.place), utc,
+                     QString::fromStdString(
+                         ExactOffsetText(ExactOffset::Fixed(n.exactOffsetSeconds))));
     }
     return {};
 }

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "core/astro/exact_offset.h"
+
 namespace vellamor {
 
 struct BirthData {
@@ -28,6 +30,9 @@ struct BirthData {
     std::string state;    // trimmed
     std::string country;  // trimmed
     int zoneIndex = 0;    // row of the time-zone table, 0..70
+    // For precise charts: the clock's exact offset, which then stands for the
+    // row and the box (the classic formulas keep the row and the box).
+    ExactOffset exactOffset;
 
     bool operator==(const BirthData&) const = default;
 };

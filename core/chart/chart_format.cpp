@@ -69,6 +69,9 @@ std::optional<ValueProblem> FindUnacceptableValue(const ChartFields& f) {
             CharacterCount(text) > static_cast<std::size_t>(kMaxTextLength))
             return ValueProblem{line + 1, {ValueCheck::TextLength, text, 0, 0}};
     }
+    const std::string& offset = f[kOffsetLine];
+    if (!offset.empty() && !ParseExactOffset(offset, true).offset)
+        return ValueProblem{kOffsetLine + 1, {ValueCheck::Offset, offset, 0, 0}};
     return std::nullopt;
 }
 
@@ -142,11 +145,23 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
         return Refuse(ChartFileProblem::EmptyFile);
     ChartFields fields;
     std::size_t pos = 0;
-    int lines = 0;
-    for (; lines < kChartFieldCount && pos < bytes.size(); ++lines) {
-        std::size_t end = pos;
+    // The line starting at `pos`: its end, and the position after its line end.
+    const auto lineAt = [&](std::size_t from, std::size_t& next) {
+        std::size_t end = from;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
+        // CR LF ends a line; a lone CR or LF is taken as a line end as well.
+        next = end;
+        if (next < bytes.size() && bytes[next] == '\r')
+            ++next;
+        if (next < bytes.size() && bytes[next] == '\n')
+            ++next;
+        return end;
+    };
+    int lines = 0;
+    for (; lines < kChartFieldCount && pos < bytes.size(); ++lines) {
+        std::size_t next = 0;
+        const std::size_t end = lineAt(pos, next);
         if (end - pos > kMaxChartLineBytes)
             return Refuse(ChartFileProblem::LineTooLong, lines + 1);
         // The program ends every line it writes: a line without its end
@@ -157,20 +172,26 @@ ChartReadResult ParseChartFile(std::string_view bytes) {
         if (!decoded)
             return Refuse(ChartFileProblem::UndecodableLine, lines + 1);
         fields[static_cast<std::size_t>(lines)] = std::move(*decoded);
-        // CR LF ends a line; a lone CR or LF is taken as a line end as well.
-        if (end < bytes.size() && bytes[end] == '\r')
-            ++end;
-        if (end < bytes.size() && bytes[end] == '\n')
-            ++end;
-        pos = end;
+        pos = next;
     }
-    // The program writes all seventeen lines and nothing after them. A file
-    // that stops at a line end was cut there; bytes after the last line are
-    // another file's, or garbage: either way the chart is not the one saved.
+    // The program writes all seventeen lines, an exact offset's line when
+    // the chart has one, and nothing after them. A file that stops at a line
+    // end was cut there; bytes after the last line are another file's, or
+    // garbage: either way the chart is not the one saved.
     if (lines < kChartFieldCount)
         return Refuse(ChartFileProblem::EndsEarly, lines);
-    if (pos < bytes.size())
-        return Refuse(ChartFileProblem::TrailingBytes, kChartFieldCount);
+    if (pos < bytes.size()) {
+        // An eighteenth line is the exact offset's when it is the last one,
+        // ended and not empty; a value in it that is no offset is named.
+        std::size_t next = 0;
+        const std::size_t end = lineAt(pos, next);
+        const bool wellFormed = end < bytes.size() && end > pos &&
+                                end - pos <= kMaxChartLineBytes && next == bytes.size();
+        auto decoded = DecodeChartField(bytes.substr(pos, wellFormed ? end - pos : 0));
+        if (!wellFormed || !decoded)
+            return Refuse(ChartFileProblem::TrailingBytes, kChartFieldCount);
+        fields[kOffsetLine] = std::move(*decoded);
+    }
     if (auto problem = FindUnacceptableValue(fields))
         return Refuse(ChartFileProblem::UnacceptableValue, problem->line,
                       std::move(problem->value));
@@ -185,13 +206,15 @@ ChartFields ChartFieldsFromBirthData(const BirthData& b) {
         std::to_string(b.zoneIndex),  std::to_string(b.lonDegrees), std::to_string(b.lonMinutes),
         std::to_string(b.latDegrees), std::to_string(b.latMinutes), flag(b.eastLongitude),
         flag(b.southLatitude),        flag(b.daylightSaving),       TrimBlanks(b.city),
-        TrimBlanks(b.state),          TrimBlanks(b.country)};
+        TrimBlanks(b.state),          TrimBlanks(b.country),        ExactOffsetText(b.exactOffset)};
 }
 
 Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fields) {
     std::string out;
-    for (int line = 0; line < kChartFieldCount; ++line) {
+    for (int line = 0; line < kChartLineCount; ++line) {
         const std::string& text = fields[static_cast<std::size_t>(line)];
+        if (line == kOffsetLine && text.empty())
+            break;
         std::size_t i = 0;
         while (i < text.size()) {
             const std::size_t start = i;

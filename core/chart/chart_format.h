@@ -2,8 +2,12 @@
 // The chart file format (*.sud), bytes to fields and back, touching no file:
 // the seventeen entries of the birth-data form, one per line, each character
 // shifted up by 85 (one byte per character; codes 128 to 170 are Latin-1
-// code points) and ended by CR LF. The file holds the birth data, never the
-// computed chart. Reading and writing files by path: chart_file.h.
+// code points) and ended by CR LF. A birth with an exact offset adds an
+// eighteenth line ("+05:45", "+05:21:10" or "LMT"), encoded as the others;
+// the seventeen stay as the zone row and the box write them, so a reader of
+// seventeen lines still opens the chart with its row. The file holds the
+// birth data, never the computed chart. Reading and writing files by path:
+// chart_file.h.
 #pragma once
 
 #include <array>
@@ -17,29 +21,32 @@
 
 namespace vellamor {
 
-inline constexpr int kChartFieldCount = 17;
+inline constexpr int kChartFieldCount = 17;  // the form's lines, always written
+inline constexpr int kChartLineCount = 18;   // with the exact offset's, written when set
 inline constexpr std::size_t kMaxChartFileBytes = 64 * 1024;
 inline constexpr std::size_t kMaxChartLineBytes = 1024;
 inline constexpr int kChartShift = 85;
 inline constexpr int kMaxEncodableCode = 170;
 
-// Decoded field texts (UTF-8), line 1 at index 0.
-using ChartFields = std::array<std::string, kChartFieldCount>;
+// Decoded field texts (UTF-8), line 1 at index 0; the eighteenth empty when
+// the chart has no exact offset.
+using ChartFields = std::array<std::string, kChartLineCount>;
 
 // The fields' places in ChartFields (the file's line less one).
 namespace chart_line {
 inline constexpr int kNameLine = 0, kMonthLine = 1, kDayLine = 2, kYearLine = 3, kHourLine = 4,
                      kMinuteLine = 5, kZoneLine = 6, kLonDegLine = 7, kLonMinLine = 8,
                      kLatDegLine = 9, kLatMinLine = 10, kEastLine = 11, kSouthLine = 12,
-                     kDstLine = 13, kCityLine = 14, kStateLine = 15, kCountryLine = 16;
+                     kDstLine = 13, kCityLine = 14, kStateLine = 15, kCountryLine = 16,
+                     kOffsetLine = 17;
 }  // namespace chart_line
 
 // The form's label of each field, as the front ends name a refused one.
 inline constexpr auto kChartFieldNames = std::to_array<std::string_view>(
     {"Name", "Month", "Day", "Year", "Hour", "Minute", "Time Zone", "Longitude", "Longitude",
      "Latitude", "Latitude", "East/West", "North/South", "Daylight Saving Time", "City", "State",
-     "Country"});
-static_assert(kChartFieldNames.size() == kChartFieldCount);
+     "Country", "Exact Offset"});
+static_assert(kChartFieldNames.size() == kChartLineCount);
 
 // Where a field's text or bytes cannot be carried: the byte offset at which
 // the character (or the malformed UTF-8 sequence) starts.
@@ -82,7 +89,7 @@ enum class ChartFileProblem {
     UndecodableLine,   // a byte that decodes below code 32
     CutShort,          // a line without its end: the file was cut off
     EndsEarly,         // the file ends after `line`, before the seventeenth
-    TrailingBytes,     // bytes after the seventeenth line
+    TrailingBytes,     // bytes after the last line (the seventeenth, or the offset's)
     EmptyFile,         // no byte at all
     UnacceptableValue  // a value the form cannot take: a list line that names
                        // no entry of its list, a Boolean that is none, a
@@ -97,6 +104,7 @@ enum class ValueCheck {
     Flag,        // a Boolean that is neither True nor False
     Coordinate,  // degrees or minutes that are not empty or one to three digits
     TextLength,  // a text longer than 200 characters
+    Offset,      // an exact offset that is not +H:MM[:SS] within 14:00, nor LMT
 };
 
 // A value the form cannot take: the field is the error's line.
@@ -109,7 +117,7 @@ struct RefusedValue {
 
 struct ChartFileError {
     ChartFileProblem problem = ChartFileProblem::Unreadable;
-    int line = 0;         // the line (1..17) for a problem inside or after one, otherwise 0
+    int line = 0;         // the line (1..18) for a problem inside or after one, otherwise 0
     int systemError = 0;  // errno of a failed open or read, otherwise 0
     RefusedValue value;   // for UnacceptableValue
 };
@@ -119,11 +127,13 @@ using ChartReadResult = Expected<ChartFields, ChartFileError>;
 // Parses file content (no extension check). A file is read whole or refused
 // whole: it refuses what the program would never write (bytes below code 32,
 // lines over 1,024 bytes, content over 64 KiB, no byte at all, a line cut off
-// without its end, fewer than 17 lines, anything after the 17th) and any
-// value that no control of the form can take.
+// without its end, fewer than 17 lines, anything after the 17th but an
+// exact offset, anything after that) and any value that no control of the
+// form can take.
 ChartReadResult ParseChartFile(std::string_view bytes);
 
-// The seventeen texts the writer stores for a chart (trimmed).
+// The texts the writer stores for a chart (trimmed): seventeen, and the
+// exact offset's when the birth has one.
 ChartFields ChartFieldsFromBirthData(const BirthData& birth);
 
 // Why a chart could not be saved.
@@ -141,7 +151,8 @@ struct ChartWriteError {
     FileReplaceError replace;  // for NotReplaced: why the file was not replaced
 };
 
-// Encodes all seventeen lines, or says which field cannot be carried.
+// Encodes all seventeen lines and a set eighteenth, or says which field
+// cannot be carried.
 Expected<std::string, ChartWriteError> SerializeChartFile(const ChartFields& fields);
 
 }  // namespace vellamor

@@ -44,6 +44,7 @@ EntryForm ApplyChartFields(EntryForm form, const ChartFields& f) {
     form.city = at(kCityLine);
     form.state = at(kStateLine);
     form.country = at(kCountryLine);
+    form.exactOffset = ParseExactOffset(at(kOffsetLine), true).offset.value_or(ExactOffset{});
     return form;
 }
 

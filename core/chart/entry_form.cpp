@@ -123,10 +123,27 @@ BirthData CopyFormToBirthData(const EntryForm& f, const BirthData& previous) {
     b.eastLongitude = f.longitude == LongitudeOption::East;
     b.southLatitude = f.latitude == LatitudeOption::South;
     b.daylightSaving = f.daylightSaving;
+    b.exactOffset = f.exactOffset;
     b.city = TrimBlanks(f.city);
     b.state = TrimBlanks(f.state);
     b.country = TrimBlanks(f.country);
     return b;
+}
+
+void SelectNearestZoneRow(EntryForm& f) {
+    switch (f.exactOffset.kind) {
+        case ExactOffsetKind::None:
+            return;
+        case ExactOffsetKind::Fixed:
+            f.zoneIndex = NearestZoneRow(f.exactOffset.secondsEast);
+            return;
+        case ExactOffsetKind::LocalMeanTime:
+            break;
+    }
+    const auto degrees = DigitsValue(f.lonDegrees), minutes = DigitsValue(f.lonMinutes);
+    if (degrees && minutes && f.longitude != LongitudeOption::None)
+        f.zoneIndex = NearestZoneRow(
+            LocalMeanTimeSeconds(*degrees, *minutes, f.longitude == LongitudeOption::East));
 }
 
 EntryForm FormFromBirthData(const BirthData& b) {
@@ -145,6 +162,7 @@ EntryForm FormFromBirthData(const BirthData& b) {
     f.longitude = b.eastLongitude ? LongitudeOption::East : LongitudeOption::West;
     f.latitude = b.southLatitude ? LatitudeOption::South : LatitudeOption::North;
     f.daylightSaving = b.daylightSaving;
+    f.exactOffset = b.exactOffset;
     f.city = b.city;
     f.state = b.state;
     f.country = b.country;

@@ -33,6 +33,7 @@ struct EntryForm {
     LongitudeOption longitude = LongitudeOption::East;
     LatitudeOption latitude = LatitudeOption::North;
     bool daylightSaving = false;
+    ExactOffset exactOffset;  // for precise charts; none by default
 
     bool operator==(const EntryForm&) const = default;
 };
@@ -77,6 +78,12 @@ bool IsDigitText(std::string_view utf8);
 // Copy of the controls into BirthData. A value that cannot be converted keeps
 // the value of `previous` (the copy of each field is a step of its own).
 BirthData CopyFormToBirthData(const EntryForm& form, const BirthData& previous = {});
+
+// The zone row for a form's exact offset: the row nearest the offset (local
+// mean time from the form's longitude), so that the classic formulas and a
+// reader that knows no exact offset still get the birth about right. The
+// form is left as it is without an offset or with a longitude it cannot read.
+void SelectNearestZoneRow(EntryForm& form);
 
 // The form that shows a BirthData (list positions from values).
 EntryForm FormFromBirthData(const BirthData& birth);

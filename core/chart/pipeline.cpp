@@ -20,7 +20,45 @@ Chart CalculateChart(const BirthData& birth) {
     return CalculateChart(birth, CalculationChoice{});
 }
 
+std::optional<int> ExactOffsetSecondsEast(const BirthData& b) {
+    switch (b.exactOffset.kind) {
+        case ExactOffsetKind::None:
+            return std::nullopt;
+        case ExactOffsetKind::Fixed:
+            return b.exactOffset.secondsEast;
+        case ExactOffsetKind::LocalMeanTime:
+            return LocalMeanTimeSeconds(b.lonDegrees, b.lonMinutes, b.eastLongitude);
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// Seconds of universal time after the minute of the local clock time, which
+// an exact offset's seconds move (0..59 once floored to the minute).
+long long ExactUniversalSeconds(const BirthData& b, int secondsEast) {
+    return MinutesSince1970({b.year, b.month, b.day, b.hour, b.minute}) * 60 - secondsEast;
+}
+
+long long FloorDiv(long long a, long long b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
+}  // namespace
+
+int UniversalSecond(const BirthData& b) {
+    const auto east = ExactOffsetSecondsEast(b);
+    if (!east)
+        return 0;
+    const long long seconds = ExactUniversalSeconds(b, *east);
+    return static_cast<int>(seconds - FloorDiv(seconds, 60) * 60);
+}
+
 CivilDateTime SignedUniversalTime(const BirthData& b) {
+    if (const auto east = ExactOffsetSecondsEast(b)) {
+        const long long minutes = FloorDiv(ExactUniversalSeconds(b, *east), 60);
+        return AddMinutes({1970, 1, 1, 0, 0}, minutes);
+    }
     const TimeZoneRow& zone = ZoneRowOf(b);
     // The row holds its offset west of Greenwich positive.
     const long long westMinutes = zone.hours * 60LL + zone.minutes;
@@ -30,7 +68,10 @@ CivilDateTime SignedUniversalTime(const BirthData& b) {
 
 double PreciseJulianDay(const BirthData& b, double extraHours) {
     const CivilDateTime ut = SignedUniversalTime(b);
-    return JulianDayUniversal(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0 + extraHours);
+    double hours = ut.hour + ut.minute / 60.0;
+    if (const int second = UniversalSecond(b); second != 0)
+        hours += second / 3600.0;
+    return JulianDayUniversal(ut.year, ut.month, ut.day, hours + extraHours);
 }
 
 double PreciseLatitudeNorth(const BirthData& b) {
@@ -68,8 +109,8 @@ void MakePrecise(Chart& c) {
     const BirthData& b = c.birth;
     const CivilDateTime ut = SignedUniversalTime(b);
     const PreciseMoment m = PreciseMomentOf(b, c.calculation);
-    c.method =
-        PreciseCalculation{m.source, m.ayanamsaDegrees, ut, m.moshierReason, m.timeCorrectionFile};
+    c.method = PreciseCalculation{m.source,           m.ayanamsaDegrees, ut,
+                                  UniversalSecond(b), m.moshierReason,   m.timeCorrectionFile};
     PlanetPositions& p = c.planets;
     p.universal = ut;
     p.dayNumber = PreciseJulianDay(b) - 2451545.0;

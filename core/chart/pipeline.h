@@ -3,6 +3,7 @@
 // fixed order: Ascendant, Moon, planets, retrograde marks, chakra.
 #pragma once
 
+#include <optional>
 #include <variant>
 
 #include "core/astro/ascendant.h"
@@ -29,6 +30,7 @@ struct PreciseCalculation {
     EphemerisSource source = EphemerisSource::DataFiles;
     double ayanamsaDegrees = 0;  // at the birth
     CivilDateTime universal;     // the birth in universal time, to the minute
+    int universalSecond = 0;     // and its seconds, with an exact offset that has them
     MoshierReason moshierReason = MoshierReason::FilesMissing;  // for Moshier
     std::string timeCorrectionFile;  // the library's delta T file in use, if any
 };
@@ -66,8 +68,14 @@ Chart CalculateChart(const BirthData& birth, const CalculationChoice& choice);
 
 // The birth's universal time by the zone row's own sign: the clock time
 // minus the row's offset east of Greenwich, minus an hour for daylight
-// saving.
+// saving. With an exact offset, the clock time minus that offset, to the
+// minute (the seconds are UniversalSecond's).
 CivilDateTime SignedUniversalTime(const BirthData& birth);
+int UniversalSecond(const BirthData& birth);
+
+// The exact offset east of Greenwich in seconds (local mean time from the
+// birth's longitude), or nothing when the birth has none.
+std::optional<int> ExactOffsetSecondsEast(const BirthData& birth);
 
 // A precise chart's positions for a birth `extraHours` later (negative:
 // earlier), for searches over the birth time.

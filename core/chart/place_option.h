@@ -28,7 +28,21 @@ struct ExplicitPlaceFields {
     bool longitude = false;  // degrees, minutes and East/West
     bool zone = false;
     bool daylightSaving = false;
+    bool exactOffset = false;  // an exact offset or local mean time
 };
+
+// An exact offset given by hand picks the zone row nearest it, unless a row
+// is given too, and unticks the box unless the box is given too: the row and
+// box then bring the classic formulas, and a reader of charts that knows no
+// exact offset, as near the birth as a row can.
+inline void FitZoneToGivenOffset(EntryForm& form, const ExplicitPlaceFields& given) {
+    if (!given.exactOffset || !form.exactOffset.isSet())
+        return;
+    if (!given.zone)
+        SelectNearestZoneRow(form);
+    if (!given.zone && !given.daylightSaving)
+        form.daylightSaving = false;
+}
 
 struct ResolvedPlace {
     EntryForm form;    // the form with the place filled in
@@ -74,6 +88,7 @@ ExplicitPlaceFields ExplicitPlaceFieldsFromOptions(const Names& optionNames) {
         given.longitude |= n == "--lon";
         given.zone |= n == "--zone";
         given.daylightSaving |= n == "--dst";
+        given.exactOffset |= n == "--offset" || n == "--lmt";
     }
     return given;
 }

@@ -1581,6 +1581,10 @@ Do you want to check for an update?</source>
         <translation>समय क्षेत्र की पंक्ति</translation>
     </message>
     <message>
+        <source>exact offset</source>
+        <translation>सटीक समयांतर</translation>
+    </message>
+    <message>
         <source>degrees of longitude</source>
         <translation>देशांतर के अंश</translation>
     </message>
@@ -1628,6 +1632,10 @@ Do you want to check for an update?</source>
     <message>
         <source>%1%2 is neither True nor False</source>
         <translation>%1%2: न True है, न False</translation>
+    </message>
+    <message>
+        <source>%1%2 is neither +H:MM[:SS] within 14:00 nor LMT</source>
+        <translation>%1%2: न +H:MM[:SS] (14:00 के भीतर) है, न LMT</translation>
     </message>
     <message>
         <source>%1%2 are not one to three digits</source>
@@ -1931,6 +1939,14 @@ Do you want to check for an update?</source>
     <message>
         <source>No row gives %1: with the closest the precise chart is %2 off (%3).</source>
         <translation>कोई भी पंक्ति %1 नहीं देती: सबसे निकट की पंक्ति से सटीक कुंडली में %2 की त्रुटि रहती है (%3)।</translation>
+    </message>
+    <message>
+        <source>No row gives %1: the precise chart takes the exact offset %2 and is exact.</source>
+        <translation>कोई भी पंक्ति %1 नहीं देती: सटीक कुंडली सटीक समयांतर %2 लेती है और ठीक है।</translation>
+    </message>
+    <message>
+        <source>%1 kept local mean time then (the database&apos;s %2 is its reference city&apos;s): the precise chart takes that of the place&apos;s own longitude, %3, and is exact.</source>
+        <translation>%1 में तब स्थानीय माध्य समय चलता था (डेटाबेस का %2 उसके संदर्भ नगर का है): सटीक कुंडली स्थान के अपने देशांतर का समय, %3, लेती है और ठीक है।</translation>
     </message>
     <message>
         <source>As set by hand: the precise chart is %1 off (%2).</source>

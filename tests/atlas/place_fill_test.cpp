@@ -206,3 +206,67 @@ TEST(AtlasCommandLine, BirthsTableRowsFollowThePreciseZoneRule) {
 
 }  // namespace
 }  // namespace vellamor::atlas
+
+namespace vellamor::atlas {
+namespace {
+
+// In precise mode, where no row gives the place's offset at the birth, the
+// history's offset becomes the chart's exact offset; where the history says
+// local mean time, that of the place's own longitude. Where a row fits, or
+// the chart is classic, the form has none.
+TEST(FillFormFromPlace, PreciseSetsTheExactOffsetNoRowGives) {
+    struct Case {
+        const char* place;
+        int year;
+        ZoneRule rule;
+        ExactOffset offset;
+        ZoneErrorNote error;
+        int noteSeconds;  // the offset the note states
+    };
+    const auto fixed = [](const char* text) { return *ParseExactOffset(text, false).offset; };
+    const ExactOffset lmt = ExactOffset::LocalMeanTime();
+    using E = ZoneErrorNote;
+    const Case cases[] = {
+        {"Kathmandu", 1990, ZoneRule::Signed, fixed("+05:45"), E::PreciseExactOffset, 20700},
+        {"Kathmandu", 1910, ZoneRule::Signed, lmt, E::PreciseLocalMeanTime,
+         LocalMeanTimeSeconds(85, 19, true)},
+        {"Pokhara", 1910, ZoneRule::Signed, lmt, E::PreciseLocalMeanTime,
+         LocalMeanTimeSeconds(83, 58, true)},
+        {"Chennai", 1903, ZoneRule::Signed, fixed("+05:21:10"), E::PreciseExactOffset, 19270},
+        {"Monrovia, Liberia", 1950, ZoneRule::Signed, fixed("-00:44:30"), E::PreciseExactOffset,
+         -2670},
+        {"Dublin, Ireland", 1910, ZoneRule::Signed, fixed("-00:25:21"), E::PreciseExactOffset,
+         -1521},
+        {"Paris, France", 1905, ZoneRule::Signed, fixed("+00:09:21"), E::PreciseExactOffset, 561},
+        {"Jeddah", 1930, ZoneRule::Signed, lmt, E::PreciseLocalMeanTime,
+         LocalMeanTimeSeconds(39, 11, true)},
+        {"Delhi, India", 1990, ZoneRule::Signed, {}, E::PreciseExact, 0},
+        {"Kathmandu", 1990, ZoneRule::Classic, {}, E::NoRow, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.place) + " " + std::to_string(c.year));
+        const FilledForm filled =
+            FillFormFromPlace(FormOn(c.year, 5, 4, 12, 0), Find(c.place), {}, c.rule);
+        EXPECT_EQ(filled.form.exactOffset, c.offset);
+        EXPECT_EQ(filled.zone.note.error, c.error);
+        EXPECT_EQ(filled.zone.note.exactOffsetSeconds, c.noteSeconds);
+        // The row and box stay the atlas's choice, for the classic formulas
+        // and any reader that knows no exact offset.
+        EXPECT_EQ(filled.form.zoneIndex, filled.zone.choice.row);
+    }
+    // An offset given by hand stays, and a later fill where a row fits
+    // clears one the atlas set.
+    EntryForm byHand = FormOn(1990, 5, 4, 12, 0);
+    byHand.exactOffset = ExactOffset::Fixed(3600);
+    ExplicitPlaceFields given;
+    given.exactOffset = true;
+    EXPECT_EQ(
+        FillFormFromPlace(byHand, Find("Kathmandu"), given, ZoneRule::Signed).form.exactOffset,
+        ExactOffset::Fixed(3600));
+    EXPECT_EQ(
+        FillFormFromPlace(byHand, Find("Delhi, India"), {}, ZoneRule::Signed).form.exactOffset,
+        ExactOffset{});
+}
+
+}  // namespace
+}  // namespace vellamor::atlas

@@ -18,6 +18,7 @@
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
 #include "core/io/temporary_cleanup.h"
+#include "json.h"
 
 namespace vellamor {
 namespace {
@@ -120,6 +121,41 @@ TEST_F(BirthsTable, FailingRowsAreNamedByLineAndTheOthersGoOn) {
     EXPECT_EQ(header.status, 2);
     EXPECT_TRUE(header.out.empty());
     EXPECT_EQ(header.err.rfind("vellamor: -:1: unknown column \"when\"", 0), 0u) << header.err;
+}
+
+// The offset column as --offset and --lmt take it, empty for none; a row
+// without a zone takes the row nearest its offset.
+TEST_F(BirthsTable, TheOffsetColumnTakesExactOffsetsAndLocalMeanTime) {
+    const std::string row = "Sita,1990-05-04,12:00,27:42N,85:19E,Kathmandu,Bagmati,Nepal,";
+    const std::string path =
+        Write("name,date,time,lat,lon,city,state,country,offset,zone\n" + row + "+05:45,\n" + row +
+              "LMT,\n" + row + ",34\n" + row + "-00:44:30,\n" + row + "+15:00,\n" + row +
+              "5:45,\n" + row + "+05:45,65\n");
+    const Outcome r = Run({"--json", "--precise", "--births", path});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              path + ":6: offset: the offset must lie within -14:00 to +14:00, got \"+15:00\"\n" +
+                  path +
+                  ":7: offset: expected +H:MM or -H:MM, seconds optional, or LMT, got "
+                  "\"5:45\"\n");
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 5u);
+    struct Want {
+        const char* offset;  // empty: no "offset" key
+        int zone;
+    };
+    const Want want[] = {{"+05:45", 34}, {"LMT", 34}, {"", 34}, {"-00:44:30", 67}, {"+05:45", 65}};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        SCOPED_TRACE(lines[i].substr(0, 40));
+        const auto v = testjson::Parse(lines[i]);
+        const auto& e = v.at("entry");
+        EXPECT_EQ(static_cast<int>(e.at("zone").get<double>()), want[i].zone);
+        if (*want[i].offset) {
+            EXPECT_EQ(e.at("offset").get<std::string>(), want[i].offset);
+        } else {
+            EXPECT_FALSE(e.contains("offset"));
+        }
+    }
 }
 
 // Rows refused before their chart (a month of 13) or while it is written

@@ -344,6 +344,13 @@ TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
         {{"--dst=yes"}, "--dst takes no value", 2},
         {{"--date"}, "--date needs a value (YYYY-MM-DD)", 2},
         {{"--planet", "Mars"}, "unknown option --planet", 2},
+        {{"--offset", "+15:00"},
+         "--offset: the offset must lie within -14:00 to +14:00, got \"+15:00\"",
+         2},
+        {{"--offset", "5:45"},
+         "--offset: expected +H:MM or -H:MM, seconds optional (+05:21:10), got \"5:45\"",
+         2},
+        {{"--offset", "+05:45", "--lmt"}, "give either --offset or --lmt, not both", 2},
     };
     for (const Case& c : cases) {
         const ParsedCommandLine p = ParseCommandLine(Concat({"--json"}, c.args));
@@ -494,6 +501,44 @@ TEST(CommandLineTest, SavedFileOpensToTheSameFormAndChart) {
     ASSERT_EQ(fromOptions.status, 0) << fromOptions.err;
     EXPECT_EQ(fromOptions.out, fromFile.out);
     EXPECT_NE(fromOptions.out.find("\"Pune\""), std::string::npos);
+}
+
+// An exact offset: the nearest row unless a row is given, "offset" at the
+// end of "entry", seconds in the universal time, and the same chart again
+// from the saved file's eighteenth line.
+TEST(CommandLineTest, AnExactOffsetPicksTheNearestRowAndIsSaved) {
+    const Args kathmandu{"--precise", "--name",  "Sita",    "--date",    "1990-05-04", "--time",
+                         "12:00",     "--lat",   "27:42N",  "--lon",     "85:19E",     "--city",
+                         "Kathmandu", "--state", "Bagmati", "--country", "Nepal"};
+    struct Case {
+        Args extra;
+        int zone;
+        bool dst;
+        const char* offset;
+        const char* universal;
+    };
+    const Case cases[] = {
+        {{"--offset", "+05:45"}, 34, false, "+05:45", "1990-05-04T06:15"},
+        {{"--lmt"}, 34, false, "LMT", "1990-05-04T06:18:44"},
+        {{"--offset", "-00:44:30", "--dst"}, 67, true, "-00:44:30", "1990-05-04T12:44:30"},
+        {{"--offset", "+05:45", "--zone", "65"}, 65, false, "+05:45", "1990-05-04T06:15"},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Join(c.extra));
+        const Outcome r = Headless(Concat(Concat({"--json"}, kathmandu), c.extra));
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto v = testjson::Parse(r.out);
+        const auto& e = v.at("entry");
+        EXPECT_EQ(testjson::Keys(e).back(), "offset");
+        EXPECT_EQ(e.at("offset").get<std::string>(), c.offset);
+        EXPECT_EQ(static_cast<int>(e.at("zone").get<double>()), c.zone);
+        EXPECT_EQ(e.at("dst").get<bool>(), c.dst);
+        EXPECT_EQ(v.at("calculation").at("universalTime").get<std::string>(), c.universal);
+        const std::string out = dir / "offset.sud";
+        ASSERT_EQ(Headless(Concat(Concat({"--save", out}, kathmandu), c.extra)).status, 0);
+        EXPECT_EQ(Headless({"--json", "--precise", out}).out, r.out);
+    }
 }
 
 TEST(CommandLineTest, ExportHandsTheChartToTheBuildsExporter) {

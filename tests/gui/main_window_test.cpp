@@ -776,9 +776,12 @@ class MainWindowTest : public QObject {
         f.longitude = LongitudeOption::West;
         f.latitude = LatitudeOption::South;
         f.daylightSaving = true;
+        // An exact offset has no control yet: the window carries it through.
+        f.exactOffset = ExactOffset::Fixed(-2670);
         window->setForm(f);
         calculate();
         const Chart saved = *window->lastChart();
+        QCOMPARE(saved.birth.exactOffset, f.exactOffset);
         const QString path = dir.filePath(QStringLiteral("ananya.sud"));
 
         // Cancelling writes nothing and remembers nothing.

@@ -65,6 +65,13 @@ TEST(ChartFormat, AValueTheFormCannotTakeRefusesTheWholeFile) {
         {7, "70", ""},
         {2, "05", ""},
         {7, "034", ""},
+        // The exact offset's line, written only when set.
+        {18, "+05:45", ""},
+        {18, "-00:44:30", ""},
+        {18, "LMT", ""},
+        {18, "+15:00",
+         "line 18: exact offset \"+15:00\" is neither +H:MM[:SS] within 14:00 nor LMT"},
+        {18, "5:45", "line 18: exact offset \"5:45\" is neither +H:MM[:SS] within 14:00 nor LMT"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("line " + std::to_string(c.line) + " \"" + c.text + "\"");
@@ -75,6 +82,9 @@ TEST(ChartFormat, AValueTheFormCannotTakeRefusesTheWholeFile) {
         const ChartReadResult r = ParseChartFile(*bytes);
         EXPECT_EQ(r.has_value(), c.reason.empty());
         EXPECT_EQ(r ? std::string() : ChartFileReasonText(r.error()), c.reason);
+        if (r) {
+            EXPECT_EQ(*r, fields);
+        }
     }
     // Cut short in the middle of a line, at any line.
     const auto whole = SerializeChartFile(kGoodFields);
@@ -93,8 +103,30 @@ TEST(ChartFormat, AValueTheFormCannotTakeRefusesTheWholeFile) {
             reason(whole->substr(0, lineEnd)),
             line == kChartFieldCount ? "read" : "the file ends after line " + std::to_string(line));
     }
-    for (const std::string& tail : {std::string("\r\n"), std::string("\0", 1), *whole})
+    for (const std::string& tail :
+         {std::string("\r\n"), std::string("\0", 1), *whole,
+          *EncodeChartField("+05:45") + "\r\n\r\n", *EncodeChartField("LMT")})
         EXPECT_EQ(reason(*whole + tail), "the file goes on after line 17");
+}
+
+// The seventeen lines stay as the row and the box write them; an exact
+// offset adds an eighteenth, and a birth without one writes seventeen.
+TEST(ChartFormat, AnExactOffsetIsAnEighteenthLine) {
+    BirthData b;
+    b.name = "Sita", b.year = 1990, b.month = 5, b.day = 4, b.hour = 12, b.zoneIndex = 34;
+    b.lonDegrees = 85, b.lonMinutes = 19, b.eastLongitude = true;
+    const std::string seventeen = *SerializeChartFile(ChartFieldsFromBirthData(b));
+    for (const ExactOffset offset :
+         {ExactOffset::Fixed(20700), ExactOffset::Fixed(-2670), ExactOffset::LocalMeanTime()}) {
+        b.exactOffset = offset;
+        const std::string bytes = *SerializeChartFile(ChartFieldsFromBirthData(b));
+        const std::string last = *EncodeChartField(ExactOffsetText(offset)) + "\r\n";
+        EXPECT_EQ(bytes, seventeen + last);
+        const ChartReadResult read = ParseChartFile(bytes);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(ParseExactOffset((*read)[chart_line::kOffsetLine], true).offset, offset);
+    }
+    EXPECT_EQ((*ParseChartFile(seventeen))[chart_line::kOffsetLine], "");
 }
 
 }  // namespace

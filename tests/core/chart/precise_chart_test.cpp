@@ -2,6 +2,7 @@
 // Precise charts against Swiss Ephemeris's own values, the universal time
 // they are computed for, and charts computed on two threads at once.
 #include <gtest/gtest.h>
+#include <swephexp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -161,6 +162,79 @@ TEST(PreciseChart, UniversalTimeTakesTheZoneRowsOwnSignAndTheBox) {
         EXPECT_EQ(chart.precise()->universal, c.universal);
         EXPECT_EQ(chart.planets.universal, c.universal);
     }
+}
+
+// An exact offset, or local mean time of the longitude, stands for the row
+// and the box: universal time = clock time - offset, to the second. The
+// Julian day and the Moon are checked against the library's own swe_julday
+// and swe_calc_ut for that universal time.
+TEST(PreciseChart, ExactOffsetGivesTheUniversalTimeToTheSecond) {
+    struct Case {
+        const char* what;
+        BirthData birth;
+        ExactOffset offset;
+        CivilDateTime universal;
+        int second;
+    };
+    const Case cases[] = {
+        {"Kathmandu 1990, +05:45",
+         Birth(1990, 5, 4, 12, 0, 34, false, 27, 42, false, 85, 19, true),
+         ExactOffset::Fixed(5 * 3600 + 45 * 60),
+         {1990, 5, 4, 6, 15},
+         0},
+        {"Chennai 1903, Madras time",
+         Birth(1903, 5, 1, 2, 30, 34, true, 13, 5, false, 80, 16, true),
+         ExactOffset::Fixed(19270),
+         {1903, 4, 30, 21, 8},
+         50},
+        {"Monrovia 1950, -00:44:30",
+         Birth(1950, 5, 4, 23, 30, 67, false, 6, 18, false, 10, 47, false),
+         ExactOffset::Fixed(-2670),
+         {1950, 5, 5, 0, 14},
+         30},
+        {"Kathmandu 1910, LMT of 85:19E",
+         Birth(1910, 5, 4, 12, 0, 34, false, 27, 42, false, 85, 19, true),
+         ExactOffset::LocalMeanTime(),
+         {1910, 5, 4, 6, 18},
+         44},
+        {"New York 1901, LMT of 74:00W",
+         Birth(1901, 1, 1, 20, 10, 28, true, 40, 43, false, 74, 0, false),
+         ExactOffset::LocalMeanTime(),
+         {1901, 1, 2, 1, 6},
+         0},
+        {"+14:00 across the date line",
+         Birth(1990, 1, 1, 0, 5, 46, false, 1, 52, false, 157, 24, false),
+         ExactOffset::Fixed(14 * 3600),
+         {1989, 12, 31, 10, 5},
+         0},
+    };
+    const CalculationChoice lahiri = Precise(Ayanamsa::Lahiri, LunarNode::Mean);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BirthData b = c.birth;
+        b.exactOffset = c.offset;
+        EXPECT_EQ(SignedUniversalTime(b), c.universal);
+        EXPECT_EQ(UniversalSecond(b), c.second);
+        const Chart chart = CalculateChart(b, lahiri);
+        ASSERT_TRUE(chart.precise());
+        EXPECT_EQ(chart.precise()->universal, c.universal);
+        EXPECT_EQ(chart.precise()->universalSecond, c.second);
+        const double hours = c.universal.hour + c.universal.minute / 60.0 + c.second / 3600.0;
+        const double jd =
+            swe_julday(c.universal.year, c.universal.month, c.universal.day, hours, SE_GREG_CAL);
+        EXPECT_NEAR(PreciseJulianDay(b), jd, 1e-9);
+        // The chart set this thread's library up (files, ayanamsa).
+        swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+        double xx[6] = {};
+        char error[AS_MAXCH] = {};
+        ASSERT_GE(swe_calc_ut(jd, SE_MOON, SEFLG_SWIEPH | SEFLG_SIDEREAL, xx, error), 0) << error;
+        EXPECT_NEAR(chart.planets.longitudes[BodyIndex(Body::Moon)], xx[0], 1e-7);
+        // The classic formulas keep the row and the box.
+        EXPECT_EQ(ChartJson(CalculateChart(b)), ChartJson(CalculateChart(c.birth)));
+    }
+    // Without an offset, nothing changes.
+    EXPECT_EQ(UniversalSecond(cases[0].birth), 0);
+    EXPECT_FALSE(ExactOffsetSecondsEast(cases[0].birth));
 }
 
 // The library's settings are per thread: two threads computing with
