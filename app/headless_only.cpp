@@ -3,11 +3,8 @@
 #include <iostream>
 
 namespace vellamor {
-namespace atlas {
-class BuiltInGazetteer;
-}
 
-int RunDesktop(int, char**, atlas::BuiltInGazetteer*) {
+int SayNoDesktop() {
     std::cerr << "vellamor: this build has no desktop program; see vellamor --help\n";
     return 2;
 }

@@ -13,11 +13,37 @@
 #include "core/io/temporary_cleanup.h"
 #ifdef VELLAMOR_HAVE_GUI
 #include "gui/desktop.h"
+#ifdef VELLAMOR_HAVE_ATLAS
+#include "atlas/gazetteer.h"
+#endif
 #else
 namespace vellamor {
-int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer);  // headless_only.cpp
+int SayNoDesktop();  // headless_only.cpp
 }
 #endif
+
+namespace {
+
+#ifdef VELLAMOR_HAVE_GUI
+// The windows: the application object and the gazetteer are the program's,
+// lent to them.
+int RunWindows(vellamor::ProgramObjects& owned, int& argc, char** argv) {
+    QApplication& app = owned.startDesktop(argc, argv);
+    vellamor::DesktopPlaces places;
+#ifdef VELLAMOR_HAVE_ATLAS
+    places.startReading = [&owned] { owned.startReadingPlaces(); };
+    const vellamor::atlas::BuiltInGazetteer& gazetteer = *owned.gazetteer();
+    places.access = [&gazetteer]() -> const vellamor::atlas::Gazetteer& { return gazetteer.Get(); };
+#endif
+    return vellamor::RunDesktop(app, places);
+}
+#else
+int RunWindows(vellamor::ProgramObjects&, int&, char**) {
+    return vellamor::SayNoDesktop();
+}
+#endif
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -39,5 +65,5 @@ int main(int argc, char** argv) {
         std::ostream out(&checked);
         return vellamor::RunHeadless(args, out, std::cerr, services);
     }
-    return vellamor::RunDesktop(argc, argv, owned.gazetteer());
+    return RunWindows(owned, argc, argv);
 }

@@ -6,6 +6,9 @@
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "atlas/gazetteer.h"
 #endif
+#ifdef VELLAMOR_HAVE_GUI
+#include <QApplication>
+#endif
 #ifdef VELLAMOR_HAVE_RENDER
 #include <QGuiApplication>
 #endif
@@ -29,13 +32,28 @@ ProgramObjects::ProgramObjects() : m_parts(std::make_unique<Parts>()) {}
 
 ProgramObjects::~ProgramObjects() = default;
 
-atlas::BuiltInGazetteer* ProgramObjects::gazetteer() {
+const atlas::BuiltInGazetteer* ProgramObjects::gazetteer() const {
 #ifdef VELLAMOR_HAVE_ATLAS
     return &m_parts->gazetteer;
 #else
     return nullptr;
 #endif
 }
+
+void ProgramObjects::startReadingPlaces() {
+#ifdef VELLAMOR_HAVE_ATLAS
+    m_parts->gazetteer.ReadInBackground();
+#endif
+}
+
+#ifdef VELLAMOR_HAVE_GUI
+QApplication& ProgramObjects::startDesktop(int& argc, char** argv) {
+    auto application = std::make_unique<QApplication>(argc, argv);
+    QApplication& made = *application;
+    m_parts->application = std::move(application);
+    return made;
+}
+#endif
 
 void ProgramObjects::startDrawing() {
 #ifdef VELLAMOR_HAVE_RENDER

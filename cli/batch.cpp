@@ -16,6 +16,7 @@
 
 #include "cli/births_table.h"
 #include "cli/csv_reader.h"
+#include "cli/part_pool.h"
 #include "cli/terminal_text.h"
 #include "cli/wording.h"
 #include "core/chart/entry_form.h"
@@ -55,8 +56,7 @@ struct Part {
     // clock; kept when the part is emptied, and used by one job at a time.
     SignStayMemo signStays;
 
-    // Emptied for the next rows; the strings keep their storage, so that a
-    // part of a megabyte is not allocated and faulted in anew each time.
+    // Emptied for the next rows (see PartPool).
     void Clear() {
         rows.clear();
         raw.clear();
@@ -163,6 +163,250 @@ std::string Reason(int error) {
     return std::strerror(error);
 }
 
+// The table's bytes: a file, or standard input ("-").
+struct TableSource {
+    FileDescriptor file;  // open while the table is read
+    CsvByteSource bytes;
+    std::optional<std::uint64_t> totalBytes;  // a file's size, for the time left
+};
+
+// Opens the table; fails with the exit status after saying why.
+Expected<TableSource, int> OpenTable(const Invocation& inv, const HeadlessServices& services,
+                                     const std::string& name, std::ostream& err) {
+    TableSource table;
+    if (*inv.births == "-" && services.standardInput) {
+        table.bytes = StreamBytes(*services.standardInput);
+        return table;
+    }
+    const bool standardInput = *inv.births == "-";
+    int fd = STDIN_FILENO;
+    if (!standardInput) {
+        table.file = FileDescriptor(::open(inv.births->c_str(), O_RDONLY | O_CLOEXEC));
+        if (table.file.get() < 0)
+            return Fail(TableError(err, name, "cannot be opened: " + Reason(errno)));
+        fd = table.file.get();
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return Fail(TableError(err, name,
+                               standardInput && errno == EBADF
+                                   ? "standard input is closed"
+                                   : "cannot be read: " + Reason(errno)));
+    if (S_ISDIR(st.st_mode))
+        return Fail(TableError(err, name,
+                               standardInput ? "standard input is a folder, not a table"
+                                             : "is a folder, not a table"));
+    if (S_ISREG(st.st_mode))
+        table.totalBytes = static_cast<std::uint64_t>(st.st_size);
+    table.bytes = DescriptorBytes(fd);
+    return table;
+}
+
+// Says where the table stopped being read before its end, after the rows
+// before it; the run then fails.
+int SayStopped(const CsvStop& stop, const std::string& name, CsvSplitter& splitter, bool hasEnd,
+               std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (stop.kind == CsvStop::Kind::ReadFailed) {
+        err << "vellamor: " << name << ": cannot be read from line " << stop.line
+            << " on: " << Reason(stop.error) << "\n";
+        return 1;
+    }
+    // A table that has an end (a file) says how much of it was lost, as a
+    // quote left open in a shorter table does.
+    std::optional<std::uint64_t> lines;
+    if (hasEnd)
+        lines = splitter.CountLinesLeft();
+    err << name << ":" << stop.line << ": the record is longer than 1 MiB (" << kMaxCsvRecordBytes
+        << " bytes)" << (stop.openQuote ? ", a quoted field in it is not closed" : "")
+        << "; the rest of the table, "
+        << (lines ? std::to_string(*lines) + (*lines == 1 ? " line " : " lines ") : std::string())
+        << "from this line on, was not read\n";
+    return 1;
+}
+
+// What the header says: the columns, and whether rows name a place.
+struct TableHeader {
+    std::vector<BirthColumn> columns;
+    bool hasPlace = false;
+};
+
+// Reads the header, which decides everything before the first row is read;
+// fails with the exit status after saying why.
+Expected<TableHeader, int> ReadHeader(CsvSplitter& splitter, const HeadlessServices& services,
+                                      const std::string& name, bool hasEnd, std::ostream& out,
+                                      std::ostream& err) {
+    std::vector<std::string> cells;
+    std::string_view record;
+    const bool hasHeader = splitter.Next(record);
+    if (splitter.stopped())
+        return Fail(SayStopped(*splitter.stopped(), name, splitter, hasEnd, out, err));
+    const std::string where = hasHeader ? name + ":" + std::to_string(splitter.recordLine()) : name;
+    if (hasHeader) {
+        CsvRecordEnd parsed = ParseCsvRecord(record, true, &cells);
+        if (!parsed.error.empty())
+            return Fail(TableError(err, where, parsed.error));
+    }
+    auto columns = ReadBirthHeader(cells);
+    if (!columns)
+        return Fail(TableError(err, where, columns.error()));
+    TableHeader header;
+    header.columns = std::move(*columns);
+    header.hasPlace = std::find(header.columns.begin(), header.columns.end(), BirthColumn::Place) !=
+                      header.columns.end();
+    if (header.hasPlace && !services.findPlace)
+        return Fail(
+            TableError(err, name, "the place column needs the atlas, which this build lacks"));
+    return header;
+}
+
+// The rows of a table with places: each distinct place is looked up once,
+// its zone and box still following each row's own date and time. The atlas
+// is asked from the reading thread only.
+class PlaceRows {
+  public:
+    PlaceRows(const BirthRowReader& reader, const HeadlessServices& services,
+              const CalculationChoice& calculation)
+        : m_reader(reader), m_findPlace(services.findPlace), m_calculation(calculation) {}
+
+    // Reads the record into the row's form, its place resolved, or the
+    // row's error.
+    void Read(std::string_view record, Row& row) {
+        CsvRecordEnd parsed = ParseCsvRecord(record, true, &m_cells);
+        if (!parsed.error.empty()) {
+            row.error = std::move(parsed.error);
+            return;
+        }
+        if (auto read = m_reader.Read(m_cells, m_row); !read) {
+            row.error = std::move(read.error());
+            return;
+        }
+        row.form = m_row.form;
+        if (m_row.place.empty())
+            return;
+        auto known = m_places.find(m_row.place);
+        if (known == m_places.end()) {
+            if (m_places.size() >= kMaxCachedPlaces)
+                m_places.clear();
+            known = m_places.emplace(m_row.place, m_findPlace(m_row.place)).first;
+        }
+        if (!known->second) {
+            row.error = UnknownPlaceMessage(known->second.error());
+            return;
+        }
+        ResolvedPlace resolved = (*known->second)(*row.form, m_row.given, m_calculation);
+        row.form = std::move(resolved.form);
+        // Each decision is said once for its place.
+        if (!resolved.note.empty() && m_notesSaid.insert(m_row.place + "\n" + resolved.note).second)
+            row.note = std::move(resolved.note);
+    }
+
+  private:
+    const BirthRowReader& m_reader;
+    const PlaceFinder& m_findPlace;
+    const CalculationChoice& m_calculation;
+    std::vector<std::string> m_cells;
+    BirthRow m_row;
+    std::unordered_map<std::string, Expected<PlaceFiller, UnknownPlace>> m_places;
+    std::set<std::string> m_notesSaid;
+};
+
+// Fills a part with the next rows, up to its size; false once the table has
+// no more. Without places a row's record is kept for the job to take apart,
+// beside the other rows' charts.
+bool ReadPart(CsvSplitter& splitter, std::uint64_t& rowsRead, PlaceRows* places, Part& part) {
+    std::string_view record;
+    bool more = true;
+    while (part.rows.size() < kRowsPerPart && part.raw.size() < kPartBytes) {
+        if (!splitter.Next(record)) {
+            more = false;
+            break;
+        }
+        Row& row = part.rows.emplace_back();
+        row.line = splitter.recordLine();
+        row.number = ++rowsRead;
+        if (places) {
+            places->Read(record, row);
+        } else {
+            row.rawBegin = part.raw.size();
+            row.rawLength = record.size();
+            part.raw.append(record);
+        }
+    }
+    part.bytesEnd = splitter.bytesConsumed();
+    return more;
+}
+
+// Writes computed parts in the table's order: the charts to standard
+// output, and each row's note or refusal to standard error, where it stands
+// among them.
+class TableWriter {
+  public:
+    TableWriter(const Invocation& inv, const std::string& name, Progress& progress,
+                std::ostream& out, std::ostream& err)
+        : m_print(inv.mode == HeadlessMode::Print),
+          m_name(name),
+          m_progress(progress),
+          m_out(out),
+          m_err(err) {}
+
+    void Write(const Part& part) {
+        // Rows that went well are written together, up to the next row with
+        // something to say on standard error.
+        std::size_t from = 0;
+        for (std::size_t i = 0; i < part.rows.size() && m_out; ++i) {
+            const Row& row = part.rows[i];
+            if (row.error.empty() && row.note.empty())
+                continue;
+            const std::size_t begin = i == 0 ? 0 : part.ends[i - 1];
+            WriteCharts(part, from, begin);
+            from = begin;
+            const std::string where = m_name + ":" + std::to_string(row.line) + ": ";
+            m_out.flush();
+            m_progress.Clear();
+            if (!row.note.empty())
+                m_err << where << row.note << "\n";
+            if (!row.error.empty()) {
+                m_err << where << row.error << "\n";
+                m_status = 1;
+                from = part.ends[i];
+            }
+        }
+        WriteCharts(part, from, part.ends.empty() ? 0 : part.ends.back());
+        m_rowsDone += part.rows.size();
+        m_progress.Update(m_rowsDone, part.bytesEnd);
+    }
+
+    // 1 once a row was refused.
+    int status() const { return m_status; }
+
+  private:
+    void WriteCharts(const Part& part, std::size_t from, std::size_t to) {
+        if (to > from && m_print && m_firstChart)
+            ++from;  // no blank line before the first chart
+        if (to > from) {
+            m_out.write(part.out.data() + from, static_cast<std::streamsize>(to - from));
+            m_firstChart = false;
+        }
+    }
+
+    bool m_print;
+    const std::string& m_name;
+    Progress& m_progress;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    int m_status = 0;
+    bool m_firstChart = true;
+    std::uint64_t m_rowsDone = 0;
+};
+
+// Jobs for the table: as many as the cores unless --jobs says otherwise;
+// more jobs than cores only add parts in flight, each of them memory.
+int JobsFor(const Invocation& inv) {
+    const int cores = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    return inv.jobs > 0 ? std::min(inv.jobs, kJobsPerCore * cores) : cores;
+}
+
 }  // namespace
 
 std::string ProgressText(std::uint64_t rows, double seconds,
@@ -185,208 +429,52 @@ std::string ProgressText(std::uint64_t rows, double seconds,
 int RunBirthsTable(const Invocation& inv, const HeadlessServices& services, std::ostream& out,
                    std::ostream& err) {
     const std::string name = EscapeControls(*inv.births);
-    FileDescriptor file;
-    CsvByteSource source;
-    std::optional<std::uint64_t> totalBytes;
-    if (*inv.births == "-" && services.standardInput) {
-        source = StreamBytes(*services.standardInput);
-    } else {
-        const bool standardInput = *inv.births == "-";
-        int fd = STDIN_FILENO;
-        if (!standardInput) {
-            file = FileDescriptor(::open(inv.births->c_str(), O_RDONLY | O_CLOEXEC));
-            if (file.get() < 0)
-                return TableError(err, name, "cannot be opened: " + Reason(errno));
-            fd = file.get();
-        }
-        struct stat st {};
-        if (::fstat(fd, &st) != 0)
-            return TableError(err, name,
-                              standardInput && errno == EBADF ? "standard input is closed"
-                                                              : "cannot be read: " + Reason(errno));
-        if (S_ISDIR(st.st_mode))
-            return TableError(err, name,
-                              standardInput ? "standard input is a folder, not a table"
-                                            : "is a folder, not a table");
-        if (S_ISREG(st.st_mode))
-            totalBytes = static_cast<std::uint64_t>(st.st_size);
-        source = DescriptorBytes(fd);
-    }
-    CsvSplitter splitter(std::move(source));
-    // Where the table stopped being read before its end, said after the
-    // rows before it; the run then fails.
-    auto stopped = [&](const CsvStop& stop) {
-        out.flush();
-        if (stop.kind == CsvStop::Kind::ReadFailed) {
-            err << "vellamor: " << name << ": cannot be read from line " << stop.line
-                << " on: " << Reason(stop.error) << "\n";
-        } else {
-            // A table that has an end (a file) says how much of it was
-            // lost, as a quote left open in a shorter table does.
-            std::optional<std::uint64_t> lines;
-            if (totalBytes)
-                lines = splitter.CountLinesLeft();
-            err << name << ":" << stop.line << ": the record is longer than 1 MiB ("
-                << kMaxCsvRecordBytes << " bytes)"
-                << (stop.openQuote ? ", a quoted field in it is not closed" : "")
-                << "; the rest of the table, "
-                << (lines ? std::to_string(*lines) + (*lines == 1 ? " line " : " lines ")
-                          : std::string())
-                << "from this line on, was not read\n";
-        }
-        return 1;
-    };
+    auto table = OpenTable(inv, services, name, err);
+    if (!table)
+        return table.error();
+    const bool hasEnd = table->totalBytes.has_value();
+    CsvSplitter splitter(std::move(table->bytes));
+    const auto header = ReadHeader(splitter, services, name, hasEnd, out, err);
+    if (!header)
+        return header.error();
+    const BirthRowReader reader(header->columns);
+    PlaceRows places(reader, services, inv.calculation);
 
-    // The header decides everything before the first row is read.
-    std::vector<std::string> cells;
-    std::string_view record;
-    const bool hasHeader = splitter.Next(record);
-    if (splitter.stopped())
-        return stopped(*splitter.stopped());
-    if (hasHeader) {
-        CsvRecordEnd parsed = ParseCsvRecord(record, true, &cells);
-        if (!parsed.error.empty())
-            return TableError(err, name + ":" + std::to_string(splitter.recordLine()),
-                              parsed.error);
-    }
-    const auto columns = ReadBirthHeader(cells);
-    if (!columns)
-        return TableError(err,
-                          hasHeader ? name + ":" + std::to_string(splitter.recordLine()) : name,
-                          columns.error());
-    const bool hasPlace =
-        std::find(columns->begin(), columns->end(), BirthColumn::Place) != columns->end();
-    if (hasPlace && !services.findPlace)
-        return TableError(err, name, "the place column needs the atlas, which this build lacks");
-    const BirthRowReader reader(*columns);
-
-    const int cores = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    // More jobs than cores only add parts in flight, each of them memory.
-    const int jobs = inv.jobs > 0 ? std::min(inv.jobs, kJobsPerCore * cores) : cores;
+    const int jobs = JobsFor(inv);
     OrderedWork<Part> work(jobs, [&inv, &reader](Part& part) { Compute(part, inv, reader); });
     const std::size_t maxInFlight = 2 * static_cast<std::size_t>(jobs) + 2;
-    Progress progress(services.progressOnTerminal, err, totalBytes);
+    Progress progress(services.progressOnTerminal, err, table->totalBytes);
+    TableWriter writer(inv, name, progress, out, err);
     if (services.prepareBulkOutput)
         services.prepareBulkOutput();
 
-    // Each distinct place is looked up once; its zone and box still follow
-    // each row's own date and time. The atlas is asked from this thread only.
-    std::unordered_map<std::string, Expected<PlaceFiller, UnknownPlace>> places;
-    std::set<std::string> notesSaid;
-    BirthRow placeRow;
-
-    int status = 0;
-    bool firstChart = true;
-    std::uint64_t rowsRead = 0, rowsDone = 0;
-    std::vector<std::unique_ptr<Part>> spare;  // parts written, to be used again
-    auto write = [&](std::unique_ptr<Part> part) {
-        // Rows that went well are written together, up to the next row with
-        // something to say on standard error.
-        std::size_t from = 0;
-        auto flush = [&](std::size_t to) {
-            if (to > from && inv.mode == HeadlessMode::Print && firstChart)
-                ++from;  // no blank line before the first chart
-            if (to > from) {
-                out.write(part->out.data() + from, static_cast<std::streamsize>(to - from));
-                firstChart = false;
-            }
-        };
-        for (std::size_t i = 0; i < part->rows.size() && out; ++i) {
-            const Row& row = part->rows[i];
-            if (row.error.empty() && row.note.empty())
-                continue;
-            const std::size_t begin = i == 0 ? 0 : part->ends[i - 1];
-            flush(begin);
-            from = begin;
-            const std::string where = name + ":" + std::to_string(row.line) + ": ";
-            out.flush();
-            progress.Clear();
-            if (!row.note.empty())
-                err << where << row.note << "\n";
-            if (!row.error.empty()) {
-                err << where << row.error << "\n";
-                status = 1;
-                from = part->ends[i];
-            }
-        }
-        flush(part->ends.empty() ? 0 : part->ends.back());
-        rowsDone += part->rows.size();
-        progress.Update(rowsDone, part->bytesEnd);
-        part->Clear();
-        spare.push_back(std::move(part));
-    };
-
-    bool atEnd = false;
-    while (!atEnd) {
-        std::unique_ptr<Part> part;
-        if (spare.empty()) {
-            part = std::make_unique<Part>();
-        } else {
-            part = std::move(spare.back());
-            spare.pop_back();
-        }
-        while (part->rows.size() < kRowsPerPart && part->raw.size() < kPartBytes) {
-            if (!splitter.Next(record)) {
-                atEnd = true;
-                break;
-            }
-            Row& row = part->rows.emplace_back();
-            row.line = splitter.recordLine();
-            row.number = ++rowsRead;
-            if (!hasPlace) {
-                // Taken apart by the job, beside the other rows' charts.
-                row.rawBegin = part->raw.size();
-                row.rawLength = record.size();
-                part->raw.append(record);
-                continue;
-            }
-            CsvRecordEnd parsed = ParseCsvRecord(record, true, &cells);
-            if (!parsed.error.empty()) {
-                row.error = std::move(parsed.error);
-                continue;
-            }
-            if (auto read = reader.Read(cells, placeRow); !read) {
-                row.error = std::move(read.error());
-                continue;
-            }
-            row.form = placeRow.form;
-            if (placeRow.place.empty())
-                continue;
-            auto known = places.find(placeRow.place);
-            if (known == places.end()) {
-                if (places.size() >= kMaxCachedPlaces)
-                    places.clear();
-                known = places.emplace(placeRow.place, services.findPlace(placeRow.place)).first;
-            }
-            if (!known->second) {
-                row.error = UnknownPlaceMessage(known->second.error());
-                continue;
-            }
-            ResolvedPlace resolved = (*known->second)(*row.form, placeRow.given, inv.calculation);
-            row.form = std::move(resolved.form);
-            if (!resolved.note.empty() &&
-                notesSaid.insert(placeRow.place + "\n" + resolved.note).second)
-                row.note = std::move(resolved.note);
-        }
-        part->bytesEnd = splitter.bytesConsumed();
+    PartPool<Part> pool;
+    std::uint64_t rowsRead = 0;
+    bool more = true;
+    while (more) {
+        std::unique_ptr<Part> part = pool.Take();
+        more = ReadPart(splitter, rowsRead, header->hasPlace ? &places : nullptr, *part);
         if (part->rows.empty())
-            spare.push_back(std::move(part));
+            pool.Give(std::move(part));
         else
             work.Submit(std::move(part));
-        while (out && (work.InFlight() >= maxInFlight || (atEnd && work.InFlight() > 0)))
-            write(work.TakeOldest());
+        while (out && (work.InFlight() >= maxInFlight || (!more && work.InFlight() > 0))) {
+            std::unique_ptr<Part> done = work.TakeOldest();
+            writer.Write(*done);
+            pool.Give(std::move(done));
+        }
         // Output that cannot be written stops the run at once; the caller
         // says why.
         if (!out) {
             progress.Clear();
-            return status;
+            return writer.status();
         }
     }
     out.flush();
     progress.Clear();
     if (splitter.stopped() && out)
-        return stopped(*splitter.stopped());
-    return status;
+        return SayStopped(*splitter.stopped(), name, splitter, hasEnd, out, err);
+    return writer.status();
 }
 
 }  // namespace vellamor

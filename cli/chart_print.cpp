@@ -51,7 +51,7 @@ std::string ChartPrintout(const Chart& c) {
                EscapeControls(m.details[static_cast<std::size_t>(i)]) + "\n";
     }
     out += "  " + BoxAndHemispheresText(c.birth) + "\n";
-    if (c.precise)
+    if (c.precise())
         out += "  " + CalculationLine(c) + "\n";
     out += "\nPlanetary Positions\n";
     for (int i = 0; i < kBodyCount; ++i) {

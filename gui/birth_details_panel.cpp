@@ -11,6 +11,7 @@
 #include "gui/panel_look.h"
 #include "gui/translation.h"
 #include "gui/twips.h"
+#include "gui/wording.h"
 
 namespace vellamor {
 
@@ -20,10 +21,7 @@ std::array<QString, kDetailCount> TranslatedDetailTexts(const BirthData& b,
     for (int i = 0; i < kDetailCount; ++i)
         texts[static_cast<std::size_t>(i)] =
             QString::fromUtf8(chakra.details[static_cast<std::size_t>(i)].view());
-    const QString month =
-        b.month >= 1 && b.month <= 12
-            ? TranslatedCoreText(kMonthNames[static_cast<std::size_t>(b.month - 1)])
-            : QString();
+    const QString month = b.month >= 1 && b.month <= 12 ? MonthWording(b.month) : QString();
     texts[1] = BirthDetailsPanel::tr("%1 %2, %3", "birth date: month, day, year")
                    .arg(month)
                    .arg(b.day)

@@ -42,10 +42,7 @@ QString Html(const std::string& s) {
 
 // "4 December 2026", the month in the window's language.
 QString Day(const CivilDateTime& t) {
-    return QStringLiteral("%1 %2 %3")
-        .arg(t.day)
-        .arg(TranslatedCoreText(kMonthNames[static_cast<std::size_t>(t.month - 1)]))
-        .arg(t.year);
+    return QStringLiteral("%1 %2 %3").arg(t.day).arg(MonthWording(t.month)).arg(t.year);
 }
 
 QString When(const CivilDateTime& t) {

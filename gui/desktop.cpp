@@ -15,9 +15,6 @@
 #include "gui/update_reminder.h"
 #include "gui/user_settings.h"
 #include "render/chakra_emblem.h"
-#ifdef VELLAMOR_HAVE_ATLAS
-#include "atlas/gazetteer.h"
-#endif
 
 namespace vellamor {
 namespace {
@@ -112,9 +109,10 @@ void ExitApplication() {
     exiting = false;
 }
 
-int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer) {
-    QApplication app(argc, argv);
+int RunDesktop(QApplication& app, const DesktopPlaces& places) {
     ApplyDesktopLook(app);
+    // Every question the windows ask goes through these, handed down.
+    QtDialogs dialogs;
     const ShownLanguage language =
         LanguageTheFontsShow(ChooseLanguage(*OpenUserSettings(), QLocale::system().uiLanguages()));
     InstallTranslations(language.language);
@@ -126,11 +124,11 @@ int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer) {
     if (paths) {
         lock.emplace(paths->lock);
         if (!CheckSingleInstance(*lock, StartupChartArgument(QApplication::arguments()),
-                                 paths->socket)) {
+                                 paths->socket, dialogs)) {
             return 0;
         }
     } else {
-        SayNoHandOver();
+        SayNoHandOver(dialogs);
     }
     // Listening before the update reminder asks its question: a chart handed
     // over then closes the question and waits for the entry window.
@@ -143,24 +141,16 @@ int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer) {
         handOver->listen();
     }
 
-    GazetteerAccess places;
-#ifdef VELLAMOR_HAVE_ATLAS
     // Read while the user types the name and the date, so the window opens
     // at once and the first place typed finds it ready.
-    if (gazetteer) {
-        gazetteer->ReadInBackground();
-        places = [gazetteer]() -> const atlas::Gazetteer& { return gazetteer->Get(); };
-    }
-#else
-    (void)gazetteer;
-#endif
+    if (places.startReading)
+        places.startReading();
 
     if (!language.note.isEmpty())
-        CurrentDialogs().message(nullptr, DialogIcon::Information, language.note,
-                                 DialogButtons::Ok);
-    CheckUpdateReminder();
+        dialogs.message(nullptr, DialogIcon::Information, language.note, DialogButtons::Ok);
+    CheckUpdateReminder(dialogs);
 
-    MainWindow window(places);
+    MainWindow window(places.access, dialogs);
     receiver.setWindow(&window);
     window.show();
     OpenChartFromArguments(window, QApplication::arguments());

@@ -7,24 +7,32 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
+
+#include "gui/gazetteer_access.h"
 
 class QApplication;
 
 namespace vellamor {
 
 class MainWindow;
-namespace atlas {
-class BuiltInGazetteer;
-}
+
+// The places the program owns and lends to the windows: the call that
+// starts reading them in the background, and the access to them (both
+// empty in a build without the atlas).
+struct DesktopPlaces {
+    std::function<void()> startReading;
+    GazetteerAccess access;
+};
 
 // The windowed program: refuses to run twice, runs the update reminder, then
 // shows the entry window until the user ends the program. A chart file named
 // on the command line (the first argument that is not one of Qt's own
 // options) is opened at once, as "&Open Previously Saved Reading" would; when
 // the program already runs, that chart is handed to it instead.
-// `gazetteer` is the program's (null in a build without the atlas): read in
-// the background once this start is the only one, and lent to the windows.
-int RunDesktop(int argc, char** argv, atlas::BuiltInGazetteer* gazetteer);
+// `app` is the program's application object; the places are read in the
+// background once this start is the only one, and lent to the windows.
+int RunDesktop(QApplication& app, const DesktopPlaces& places);
 
 // The program's look: its fonts and window icon.
 void ApplyDesktopLook(QApplication& app);

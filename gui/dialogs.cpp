@@ -7,84 +7,76 @@
 #include <QPushButton>
 
 namespace vellamor {
-namespace {
 
-class QtDialogs final : public Dialogs {
-  public:
-    DialogAnswer message(QWidget* parent, DialogIcon icon, const QString& text,
-                         DialogButtons buttons, const QString& informativeText) override {
-        QMessageBox box(parent);
-        box.setWindowTitle(kAppTitle);
-        box.setText(text);
-        box.setInformativeText(informativeText);
-        switch (icon) {
-            case DialogIcon::Critical:
-                box.setIcon(QMessageBox::Critical);
-                break;
-            case DialogIcon::Information:
-                box.setIcon(QMessageBox::Information);
-                break;
-            case DialogIcon::Question:
-                box.setIcon(QMessageBox::Question);
-                break;
-            case DialogIcon::Warning:
-                box.setIcon(QMessageBox::Warning);
-                break;
-        }
-        // The buttons' words through the program's own catalogue: Qt's
-        // has no Hindi.
-        if (buttons == DialogButtons::YesNo) {
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(QMessageBox::Yes);
-            box.button(QMessageBox::Yes)->setText(DialogButtonText(DialogAnswer::Yes));
-            box.button(QMessageBox::No)->setText(DialogButtonText(DialogAnswer::No));
-        } else {
-            box.setStandardButtons(QMessageBox::Ok);
-            box.button(QMessageBox::Ok)->setText(DialogButtonText(DialogAnswer::Ok));
-        }
-        box.exec();
-        if (box.clickedButton() == nullptr)
-            return DialogAnswer::Cancel;
-        switch (box.standardButton(box.clickedButton())) {
-            case QMessageBox::Yes:
-                return DialogAnswer::Yes;
-            case QMessageBox::No:
-                return DialogAnswer::No;
-            default:
-                return DialogAnswer::Ok;
-        }
+DialogAnswer QtDialogs::message(QWidget* parent, DialogIcon icon, const QString& text,
+                                DialogButtons buttons, const QString& informativeText) {
+    QMessageBox box(parent);
+    box.setWindowTitle(kAppTitle);
+    box.setText(text);
+    box.setInformativeText(informativeText);
+    switch (icon) {
+        case DialogIcon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case DialogIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case DialogIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case DialogIcon::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
     }
-
-    QString openFile(QWidget* parent, const FileDialogRequest& request) override {
-        QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setOption(QFileDialog::DontResolveSymlinks);
-        dialog.setDefaultSuffix(request.defaultSuffix);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return {};
-        return dialog.selectedFiles().first();
+    // The buttons' words through the program's own catalogue: Qt's
+    // has no Hindi.
+    if (buttons == DialogButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.button(QMessageBox::Yes)->setText(DialogButtonText(DialogAnswer::Yes));
+        box.button(QMessageBox::No)->setText(DialogButtonText(DialogAnswer::No));
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(DialogButtonText(DialogAnswer::Ok));
     }
-
-    QString saveFile(QWidget* parent, const FileDialogRequest& request) override {
-        QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        // The path as chosen, link and all: saving decides whether a link
-        // may be followed, by the same rule as the command line.
-        dialog.setOption(QFileDialog::DontResolveSymlinks);
-        dialog.setDefaultSuffix(request.defaultSuffix);
-        if (!request.confirmOverwrite)
-            dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return {};
-        return dialog.selectedFiles().first();
+    box.exec();
+    if (box.clickedButton() == nullptr)
+        return DialogAnswer::Cancel;
+    switch (box.standardButton(box.clickedButton())) {
+        case QMessageBox::Yes:
+            return DialogAnswer::Yes;
+        case QMessageBox::No:
+            return DialogAnswer::No;
+        default:
+            return DialogAnswer::Ok;
     }
-};
+}
 
-Dialogs* g_override = nullptr;
+QString QtDialogs::openFile(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontResolveSymlinks);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
 
-}  // namespace
+QString QtDialogs::saveFile(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The path as chosen, link and all: saving decides whether a link
+    // may be followed, by the same rule as the command line.
+    dialog.setOption(QFileDialog::DontResolveSymlinks);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.confirmOverwrite)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
 
 QString DialogButtonText(DialogAnswer answer) {
     switch (answer) {
@@ -114,15 +106,6 @@ void CancelOpenDialogs() {
             return;
         }
     }
-}
-
-Dialogs& CurrentDialogs() {
-    static QtDialogs qtDialogs;
-    return g_override ? *g_override : qtDialogs;
-}
-
-void SetDialogs(Dialogs* dialogs) {
-    g_override = dialogs;
 }
 
 }  // namespace vellamor

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam through which the windows ask the user something: message
-// boxes and file dialogs. The desktop program uses the Qt implementation;
-// tests install their own to answer without a display.
+// boxes and file dialogs. The desktop program passes the Qt implementation
+// to the windows it makes; tests pass their own to answer without a display.
 #pragma once
 
 #include <QString>
@@ -48,10 +48,17 @@ QString DialogButtonText(DialogAnswer answer);
 // arrives: a chart handed over by a second start.
 void CancelOpenDialogs();
 
-// The dialogs in use; Qt's own unless a test installed others.
-Dialogs& CurrentDialogs();
-// Installs replacement dialogs (nullptr restores Qt's). Not owned.
-void SetDialogs(Dialogs* dialogs);
+// Qt's own message boxes and file dialogs: the desktop program's. The
+// windows are given theirs by whoever makes them; tests give dialogs that
+// answer for the user.
+class QtDialogs final : public Dialogs {
+  public:
+    DialogAnswer message(QWidget* parent, DialogIcon icon, const QString& text,
+                         DialogButtons buttons = DialogButtons::Ok,
+                         const QString& informativeText = {}) override;
+    QString openFile(QWidget* parent, const FileDialogRequest& request) override;
+    QString saveFile(QWidget* parent, const FileDialogRequest& request) override;
+};
 
 inline const QString kAppTitle = QStringLiteral("Vellamor v") + QString::fromLatin1(kVersion);
 

@@ -42,8 +42,8 @@ QStringList DroppedLocalFiles(const QMimeData* mime) {
     return paths;
 }
 
-FilteredLineEdit::FilteredLineEdit(CharacterClass characterClass, QWidget* parent)
-    : QLineEdit(parent), m_class(characterClass) {
+FilteredLineEdit::FilteredLineEdit(CharacterClass characterClass, Dialogs& dialogs, QWidget* parent)
+    : QLineEdit(parent), m_class(characterClass), m_dialogs(dialogs) {
     setMaxLength(m_class == CharacterClass::Letters ? kMaxTextLength : kMaxDigits);
     setAcceptDrops(true);
 }
@@ -76,7 +76,7 @@ QString FilteredLineEdit::InsertedText(const QKeyEvent& e) {
 }
 
 void FilteredLineEdit::refuse(const QString& refused) {
-    CurrentDialogs().message(this, DialogIcon::Critical, refusalMessage(refused));
+    m_dialogs.message(this, DialogIcon::Critical, refusalMessage(refused));
     setFocus(Qt::OtherFocusReason);
 }
 

@@ -22,13 +22,16 @@ class QMimeData;
 
 namespace vellamor {
 
+class Dialogs;
+
 enum class CharacterClass { Letters, Digits };
 
 class FilteredLineEdit : public QLineEdit {
     Q_OBJECT
 
   public:
-    FilteredLineEdit(CharacterClass characterClass, QWidget* parent = nullptr);
+    // A refused character is told through `dialogs`, which outlives the box.
+    FilteredLineEdit(CharacterClass characterClass, Dialogs& dialogs, QWidget* parent = nullptr);
 
     CharacterClass characterClass() const { return m_class; }
     // The message the box shows when it refuses `refused` (the character or
@@ -69,6 +72,7 @@ class FilteredLineEdit : public QLineEdit {
     void refuse(const QString& refused);
 
     CharacterClass m_class;
+    Dialogs& m_dialogs;
 };
 
 // Local files among the URLs of a drag, as paths; empty when it carries none.

@@ -14,7 +14,7 @@
 
 namespace vellamor {
 
-void AddHelpMenu(QMainWindow* window) {
+void AddHelpMenu(QMainWindow* window, Dialogs& dialogs) {
     QMenu* helpMenu =
         window->menuBar()->addMenu(QCoreApplication::translate("vellamor::HelpMenu", "&Help"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
@@ -26,17 +26,19 @@ void AddHelpMenu(QMainWindow* window) {
     QAction* onlineHelp =
         helpMenu->addAction(QCoreApplication::translate("vellamor::HelpMenu", "&Online Help"));
     onlineHelp->setObjectName(QStringLiteral("mnuOnline"));
-    QObject::connect(onlineHelp, &QAction::triggered, window, [window] { OpenHelpPage(window); });
+    QObject::connect(onlineHelp, &QAction::triggered, window,
+                     [window, &dialogs] { OpenHelpPage(window, &dialogs); });
     QAction* visitUs =
         helpMenu->addAction(QCoreApplication::translate("vellamor::HelpMenu", "&Visit Us Online"));
     visitUs->setObjectName(QStringLiteral("mnuVisit"));
-    QObject::connect(visitUs, &QAction::triggered, window, [window] { OpenHomePage(window); });
+    QObject::connect(visitUs, &QAction::triggered, window,
+                     [window, &dialogs] { OpenHomePage(window, &dialogs); });
     helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
     QAction* checkUpdate = helpMenu->addAction(
         QCoreApplication::translate("vellamor::HelpMenu", "Check for Software &Update"));
     checkUpdate->setObjectName(QStringLiteral("mnuUpdate"));
     QObject::connect(checkUpdate, &QAction::triggered, window,
-                     [window] { OpenDownloadPage(window); });
+                     [window, &dialogs] { OpenDownloadPage(window, &dialogs); });
     helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
     QAction* about =
         helpMenu->addAction(QCoreApplication::translate("vellamor::HelpMenu", "&About Software"));

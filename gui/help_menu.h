@@ -7,6 +7,9 @@ class QMainWindow;
 
 namespace vellamor {
 
-void AddHelpMenu(QMainWindow* window);
+class Dialogs;
+
+// A web page that cannot be opened is said through `dialogs`.
+void AddHelpMenu(QMainWindow* window, Dialogs& dialogs);
 
 }  // namespace vellamor

@@ -8,6 +8,7 @@
 #include "core/astro/bodies.h"
 #include "gui/birth_details_panel.h"
 #include "gui/translation.h"
+#include "gui/wording.h"
 
 namespace vellamor {
 namespace {
@@ -40,7 +41,7 @@ SheetTexts WindowSheetTexts(const Chart& chart) {
     t.readingInstant = ChartSheet::tr(
         "%1 %2, %3, %4", "the reading's instant: month name, day, year, hours:minutes");
     for (std::size_t m = 0; m < 12; ++m)
-        t.months[m] = TranslatedCoreText(kMonthNames[m]);
+        t.months[m] = MonthWording(static_cast<int>(m) + 1);
     t.readingLines =
         ChartSheet::tr("Reading %1\nyear %2, month %3, period %4",
                        "%1 the reading's instant; the dasha's year, month and period numbers");
@@ -55,7 +56,7 @@ SheetTexts WindowSheetTexts(const Chart& chart) {
     t.lordCaption = ChartSheet::tr("Lord", "the lord of a Vimshottari period");
     t.fromCaption = ChartSheet::tr("From", "a period's start");
     t.toCaption = ChartSheet::tr("To", "a period's end");
-    if (chart.precise) {
+    if (chart.precise()) {
         t.calculationCaption = ChartSheet::tr("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);
     }

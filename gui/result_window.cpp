@@ -62,8 +62,12 @@ QString SheetFileFilter() {
     return ResultWindow::tr("PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf)");
 }
 
-ResultWindow::ResultWindow(const Chart& chart, QString chartFileName, QWidget* parent)
-    : QMainWindow(parent), m_chart(chart), m_chartFileName(std::move(chartFileName)) {
+ResultWindow::ResultWindow(const Chart& chart, QString chartFileName, Dialogs& dialogs,
+                           QWidget* parent)
+    : QMainWindow(parent),
+      m_dialogs(dialogs),
+      m_chart(chart),
+      m_chartFileName(std::move(chartFileName)) {
     setObjectName(QStringLiteral("frmSudarshanChakraResult"));
     setWindowTitle(kAppTitle);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -217,7 +221,7 @@ void ResultWindow::buildMenus() {
 
     AddCalculationMenu(this, m_chart.calculation,
                        [this](const CalculationChoice& c) { emit calculationChosen(c); });
-    AddHelpMenu(this);
+    AddHelpMenu(this, m_dialogs);
 }
 
 int ResultWindow::currentPanel() const {
@@ -249,7 +253,7 @@ bool ResultWindow::onSave() {
             m_chartFileName.isEmpty() ? file : QFileInfo(m_chartFileName).dir().filePath(file);
     }
     request.confirmOverwrite = true;
-    QString path = CurrentDialogs().saveFile(this, request);
+    QString path = m_dialogs.saveFile(this, request);
     if (path.isEmpty())
         return false;
 
@@ -260,8 +264,8 @@ bool ResultWindow::onSave() {
         if (QFileInfo::exists(path)) {
             const QString question = tr("%1 already exists.\nDo you want to replace it?")
                                          .arg(QFileInfo(path).fileName());
-            if (CurrentDialogs().message(this, DialogIcon::Question, question,
-                                         DialogButtons::YesNo) != DialogAnswer::Yes) {
+            if (m_dialogs.message(this, DialogIcon::Question, question, DialogButtons::YesNo) !=
+                DialogAnswer::Yes) {
                 return false;
             }
         }
@@ -272,8 +276,8 @@ bool ResultWindow::onSave() {
 
     const auto written = WriteChartFile(QFile::encodeName(path).toStdString(), m_chart.birth);
     if (!written) {
-        CurrentDialogs().message(this, DialogIcon::Critical, tr("The chart could not be saved."),
-                                 DialogButtons::Ok, SaveFailureWording(written.error()));
+        m_dialogs.message(this, DialogIcon::Critical, tr("The chart could not be saved."),
+                          DialogButtons::Ok, SaveFailureWording(written.error()));
         return false;
     }
     emit chartSaved(path);
@@ -287,15 +291,14 @@ bool ResultWindow::onExport() {
     request.defaultSuffix = QStringLiteral("png");
     request.initialPath = sheetPathSuggestion();
     request.confirmOverwrite = true;
-    const QString path = CurrentDialogs().saveFile(this, request);
+    const QString path = m_dialogs.saveFile(this, request);
     if (path.isEmpty())
         return false;
     const auto exported =
         ExportChartSheet(m_chart, path, m_dasha->overlay(), WindowSheetTexts(m_chart));
     if (!exported) {
-        CurrentDialogs().message(this, DialogIcon::Critical,
-                                 tr("The chart sheet could not be exported."), DialogButtons::Ok,
-                                 SheetExportWording(exported.error()));
+        m_dialogs.message(this, DialogIcon::Critical, tr("The chart sheet could not be exported."),
+                          DialogButtons::Ok, SheetExportWording(exported.error()));
         return false;
     }
     m_lastExport = path;

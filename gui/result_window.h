@@ -22,6 +22,7 @@ class QTabBar;
 namespace vellamor {
 
 class ChakraView;
+class Dialogs;
 class DashaPanel;
 
 // The file dialogs' filters, in the user's language.
@@ -35,7 +36,10 @@ class ResultWindow : public QMainWindow {
   public:
     // chartFileName is the path the last save chose, proposed by this
     // window's Save; a path chosen here is announced by chartFileChosen.
-    ResultWindow(const Chart& chart, QString chartFileName, QWidget* parent = nullptr);
+    // Every question and message goes through `dialogs`, which outlives the
+    // window.
+    ResultWindow(const Chart& chart, QString chartFileName, Dialogs& dialogs,
+                 QWidget* parent = nullptr);
 
     const Chart& chart() const { return m_chart; }
     const ChartStability& stability() const { return m_stability; }
@@ -75,6 +79,7 @@ class ResultWindow : public QMainWindow {
     void buildMenus();
     QString sheetPathSuggestion() const;
 
+    Dialogs& m_dialogs;
     Chart m_chart;
     ChartStability m_stability;
     QString m_chartFileName;

@@ -98,27 +98,28 @@ std::optional<HandOverPaths> DefaultHandOverPaths() {
     return HandOverPaths{base + QStringLiteral(".lock"), base + QStringLiteral(".socket")};
 }
 
-bool CheckSingleInstance(InstanceLock& lock) {
+bool CheckSingleInstance(InstanceLock& lock, Dialogs& dialogs) {
     if (lock.acquire())
         return true;
-    CurrentDialogs().message(nullptr, DialogIcon::Information, Tr(kAlreadyRunningMessage));
+    dialogs.message(nullptr, DialogIcon::Information, Tr(kAlreadyRunningMessage));
     return false;
 }
 
-bool CheckSingleInstance(InstanceLock& lock, const QString& chart, const QString& socketPath) {
+bool CheckSingleInstance(InstanceLock& lock, const QString& chart, const QString& socketPath,
+                         Dialogs& dialogs) {
     if (chart.isEmpty() || lock.acquire())
-        return CheckSingleInstance(lock);
+        return CheckSingleInstance(lock, dialogs);
     if (HandChartToRunningProgram(socketPath, chart))
         return false;
-    CurrentDialogs().message(
+    dialogs.message(
         nullptr, DialogIcon::Information, Tr(kAlreadyRunningMessage), DialogButtons::Ok,
         Tr(QT_TRANSLATE_NOOP("vellamor::InstanceLock", "The chart %1 could not be handed to it."))
             .arg(QDir::toNativeSeparators(QFileInfo(chart).absoluteFilePath())));
     return false;
 }
 
-void SayNoHandOver() {
-    CurrentDialogs().message(
+void SayNoHandOver(Dialogs& dialogs) {
+    dialogs.message(
         nullptr, DialogIcon::Warning,
         Tr(QT_TRANSLATE_NOOP("vellamor::InstanceLock",
                              "No private folder could be found or made for the program's lock. "

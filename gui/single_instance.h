@@ -32,6 +32,8 @@
 
 namespace vellamor {
 
+class Dialogs;
+
 class InstanceLock {
   public:
     explicit InstanceLock(const QString& path);
@@ -78,19 +80,21 @@ inline constexpr const char* kAlreadyRunningMessage =
     QT_TRANSLATE_NOOP("vellamor::InstanceLock", "Application is already running");
 
 // The start-up check: takes the lock, or tells the user that the program is
-// already running and returns false (the caller then ends).
-bool CheckSingleInstance(InstanceLock& lock);
+// already running (through `dialogs`) and returns false (the caller then
+// ends).
+bool CheckSingleInstance(InstanceLock& lock, Dialogs& dialogs);
 
 // The same check for a start that names a chart: when another program holds
 // the lock, the chart is handed to it and false comes back without a word;
 // only when the hand-over fails is the user told as above, and which chart
 // could not be handed over. An empty chart behaves exactly as the check
 // without one.
-bool CheckSingleInstance(InstanceLock& lock, const QString& chart, const QString& socketPath);
+bool CheckSingleInstance(InstanceLock& lock, const QString& chart, const QString& socketPath,
+                         Dialogs& dialogs);
 
 // Tells the user that the program runs without the hand-over, as no private
 // folder could be found or made.
-void SayNoHandOver();
+void SayNoHandOver(Dialogs& dialogs);
 
 // The running program's end of the hand-over. Each connection carries one
 // chart path: its length in UTF-8 bytes (four bytes, most significant

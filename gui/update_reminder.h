@@ -16,8 +16,8 @@ class Dialogs;
 inline constexpr const char* kLastReminderKey = "Settings/LastUpdateReminder";
 
 // Runs once at start-up, before the entry window shows: the user's settings,
-// today's date, the program's dialogs.
-void CheckUpdateReminder();
+// today's date, and the dialogs it asks through.
+void CheckUpdateReminder(Dialogs& dialogs);
 
 // The same with what it depends on handed in.
 void CheckUpdateReminder(QSettings& settings, QDate today, Dialogs& dialogs,

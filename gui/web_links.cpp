@@ -78,11 +78,11 @@ QUrl CoordinatesSearchAddress(const QSettings& settings, const QString& searchTe
 
 namespace {
 
-bool OpenAddress(const QUrl& address, QWidget* parent) {
+bool OpenAddress(const QUrl& address, QWidget* parent, Dialogs* dialogs) {
     if (QDesktopServices::openUrl(address))
         return true;
-    if (parent) {
-        CurrentDialogs().message(
+    if (dialogs) {
+        dialogs->message(
             parent, DialogIcon::Warning,
             QCoreApplication::translate("vellamor::WebLinks", "No web browser could be opened."),
             DialogButtons::Ok,
@@ -94,22 +94,22 @@ bool OpenAddress(const QUrl& address, QWidget* parent) {
 
 }  // namespace
 
-bool OpenWebPage(const QSettings& settings, WebPage page, QWidget* parent) {
-    return OpenAddress(WebPageAddress(settings, page), parent);
+bool OpenWebPage(const QSettings& settings, WebPage page, QWidget* parent, Dialogs* dialogs) {
+    return OpenAddress(WebPageAddress(settings, page), parent, dialogs);
 }
 
-bool OpenHelpPage(QWidget* parent) {
-    return OpenWebPage(*OpenUserSettings(), WebPage::Help, parent);
+bool OpenHelpPage(QWidget* parent, Dialogs* dialogs) {
+    return OpenWebPage(*OpenUserSettings(), WebPage::Help, parent, dialogs);
 }
-bool OpenHomePage(QWidget* parent) {
-    return OpenWebPage(*OpenUserSettings(), WebPage::Home, parent);
+bool OpenHomePage(QWidget* parent, Dialogs* dialogs) {
+    return OpenWebPage(*OpenUserSettings(), WebPage::Home, parent, dialogs);
 }
-bool OpenDownloadPage(QWidget* parent) {
-    return OpenWebPage(*OpenUserSettings(), WebPage::Download, parent);
+bool OpenDownloadPage(QWidget* parent, Dialogs* dialogs) {
+    return OpenWebPage(*OpenUserSettings(), WebPage::Download, parent, dialogs);
 }
 
-bool OpenCoordinatesSearch(const QString& searchText, QWidget* parent) {
-    return OpenAddress(CoordinatesSearchAddress(*OpenUserSettings(), searchText), parent);
+bool OpenCoordinatesSearch(const QString& searchText, QWidget* parent, Dialogs* dialogs) {
+    return OpenAddress(CoordinatesSearchAddress(*OpenUserSettings(), searchText), parent, dialogs);
 }
 
 }  // namespace vellamor

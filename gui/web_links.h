@@ -23,19 +23,23 @@ class QWidget;
 
 namespace vellamor {
 
+class Dialogs;
+
 enum class WebPage { Help, Home, Download };
 
 QUrl WebPageAddress(const QSettings& settings, WebPage page);
 QUrl CoordinatesSearchAddress(const QSettings& settings, const QString& searchText);
 
 // Hands the address to the desktop and returns at once; false when no
-// browser could be opened, which is said in a message under `parent` (with
-// no parent, nothing is said).
-bool OpenWebPage(const QSettings& settings, WebPage page, QWidget* parent = nullptr);
+// browser could be opened, which is said through `dialogs` in a message
+// under `parent` (without dialogs, nothing is said).
+bool OpenWebPage(const QSettings& settings, WebPage page, QWidget* parent = nullptr,
+                 Dialogs* dialogs = nullptr);
 
-bool OpenHelpPage(QWidget* parent = nullptr);
-bool OpenHomePage(QWidget* parent = nullptr);
-bool OpenDownloadPage(QWidget* parent = nullptr);
-bool OpenCoordinatesSearch(const QString& searchText, QWidget* parent = nullptr);
+bool OpenHelpPage(QWidget* parent = nullptr, Dialogs* dialogs = nullptr);
+bool OpenHomePage(QWidget* parent = nullptr, Dialogs* dialogs = nullptr);
+bool OpenDownloadPage(QWidget* parent = nullptr, Dialogs* dialogs = nullptr);
+bool OpenCoordinatesSearch(const QString& searchText, QWidget* parent = nullptr,
+                           Dialogs* dialogs = nullptr);
 
 }  // namespace vellamor

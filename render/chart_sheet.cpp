@@ -4,14 +4,17 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "core/astro/bodies.h"
@@ -387,7 +390,7 @@ void PaintFooter(QPainter& p, double height) {
 
 Unexpected<SheetExportError> SaveFailure(SheetExportError::Kind kind, const QString& path,
                                          const FileReplaceError& replace = {}) {
-    return Fail(SheetExportError{kind, path.toStdString(), replace});
+    return Fail(SheetExportError{kind, path.toStdString(), replace, {}, {}});
 }
 
 // The painter's whole device, in device coordinates.
@@ -415,9 +418,9 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path) {
 // Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
 // "March 5, 1980, 01:35 UT"
 QString PreciseCalculationLines(const Chart& chart) {
-    if (!chart.precise)
+    if (!chart.precise())
         return {};
-    const PreciseCalculation& c = *chart.precise;
+    const PreciseCalculation& c = *chart.precise();
     QString source = QStringLiteral("Swiss Ephemeris ") + Utf8(SwissEphemerisVersion());
     switch (c.source) {
         case EphemerisSource::DataFiles:
@@ -426,6 +429,8 @@ QString PreciseCalculationLines(const Chart& chart) {
             source += QStringLiteral(" (Moshier)");
             break;
     }
+    if (!c.timeCorrectionFile.empty())
+        source += QStringLiteral(", ") + Utf8(c.timeCorrectionFile);
     return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5 UT")
         .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
         .arg(c.ayanamsaDegrees, 0, 'f', 4)
@@ -470,7 +475,7 @@ SheetTexts SheetTextsOf(const Chart& chart) {
     t.lordCaption = QStringLiteral("Lord");
     t.fromCaption = QStringLiteral("From");
     t.toCaption = QStringLiteral("To");
-    if (chart.precise) {
+    if (chart.precise()) {
         t.calculationCaption = QStringLiteral("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);
     }
@@ -587,12 +592,95 @@ Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QStr
     return ExportChartSheet(chart, path, overlay, SheetTextsOf(chart));
 }
 
+namespace {
+
+// Every text of the sheet, and the letters and digits the wheel's labels
+// are made of.
+QString SheetCharacters(const SheetTexts& t) {
+    QString all = t.title + t.positionsHeading + t.yearHouse + t.monthHouse + t.transitingBody +
+                  t.readingInstant + t.readingLines + t.sudarshanHeading + t.houseCaption +
+                  t.vimshottariHeading + t.lordCaption + t.fromCaption + t.toCaption +
+                  t.calculationCaption + t.calculation;
+    for (const auto* list : {&t.captions, &t.details})
+        for (const QString& s : *list)
+            all += s;
+    for (const auto* list : {&t.planets, &t.positions})
+        for (const QString& s : *list)
+            all += s;
+    for (const QString& s : t.ringKeys)
+        all += s;
+    for (const QString& s : t.months)
+        all += s;
+    for (const QString& s : t.dashaSpans)
+        all += s;
+    for (const QString& s : t.vimshottariSpans)
+        all += s;
+    for (char16_t c = u'0'; c <= u'9'; ++c)
+        all += QChar(c);
+    for (char16_t c = u'A'; c <= u'Z'; ++c) {
+        all += QChar(c);
+        all += QChar(c + 32);
+    }
+    return all;
+}
+
+// The first few characters of the sheet that no installed font can draw:
+// without them a server or a container with no fonts would write a sheet of
+// empty boxes and call it done.
+QString MissingLetters(const SheetTexts& texts) {
+    // The font files themselves, by their character maps: the engine of
+    // empty boxes that Qt falls back to where no font is installed has no
+    // map and claims every character.
+    const auto real = [](const QRawFont& raw) {
+        return raw.isValid() && !raw.fontTable("cmap").isEmpty();
+    };
+    QRawFont sheetFont = QRawFont::fromFont(SheetFont(14, false));
+    if (!real(sheetFont))
+        sheetFont = QRawFont();
+    std::optional<std::vector<QRawFont>> others;  // every installed font, looked at if needed
+    QString missing;
+    std::vector<char32_t> seen;
+    for (const char32_t c : SheetCharacters(texts).toUcs4()) {
+        if (c <= U' ' || (c >= 0x7F && c < 0xA0) || c == U'\u00A0' ||
+            std::find(seen.begin(), seen.end(), c) != seen.end())
+            continue;
+        seen.push_back(c);
+        if (sheetFont.isValid() && sheetFont.supportsCharacter(c))
+            continue;
+        if (!others) {
+            others.emplace();
+            for (const QString& family : QFontDatabase::families()) {
+                QRawFont raw = QRawFont::fromFont(QFont(family));
+                if (real(raw))
+                    others->push_back(std::move(raw));
+            }
+        }
+        if (std::any_of(others->begin(), others->end(),
+                        [c](const QRawFont& raw) { return raw.supportsCharacter(c); }))
+            continue;
+        missing += QString::fromUcs4(&c, 1);
+        if (missing.size() >= 8)
+            break;
+    }
+    return missing;
+}
+
+}  // namespace
+
 Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
                                                   const ReadingOverlay& overlay,
                                                   const SheetTexts& texts) {
     const std::optional<SheetFormat> format = SheetFormatOf(path);
     if (!format)
         return SaveFailure(SheetExportError::Kind::UnknownFormat, path);
+    if (const QString missing = MissingLetters(texts); !missing.isEmpty()) {
+        SheetExportError e;
+        e.kind = SheetExportError::Kind::NoFont;
+        e.path = path.toStdString();
+        e.missing = missing.toStdString();
+        e.fonts = SheetFont(14, false).families().join(QStringLiteral(", ")).toStdString();
+        return Fail(std::move(e));
+    }
     // Drawn whole in memory first: the file is replaced only by a complete
     // sheet, and a failure to write is told apart from one to draw.
     const std::optional<QByteArray> bytes = EncodeChartSheet(chart, *format, overlay, texts);

@@ -47,8 +47,7 @@ Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const Civil
         t.longTexts[b] = std::move(planets.longTexts[b]);
         t.positionTexts[b] = std::move(planets.positionTexts[b]);
         t.labels[b] = marks.labels[b];
-        t.retrograde[b] = i >= BodyIndex(Body::Mercury) && i <= BodyIndex(Body::Pluto) &&
-                          marks.flags[static_cast<std::size_t>(i - BodyIndex(Body::Mercury))];
+        t.retrograde[b] = marks.retrograde[static_cast<Body>(i)];
         // The sign the short text shows, as the chakra places bodies by it.
         t.signs[b] = SignIndexOf(planets.longitudes[b]) + 1;
         for (int r = 0; r < kRingCount; ++r) {

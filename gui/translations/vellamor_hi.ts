@@ -4,54 +4,6 @@
 <context>
     <name>CoreText</name>
     <message>
-        <source>January</source>
-        <translation>जनवरी</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>फ़रवरी</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>मार्च</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>अप्रैल</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>मई</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>जून</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>जुलाई</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>अगस्त</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>सितंबर</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>अक्टूबर</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>नवंबर</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>दिसंबर</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <translation>सूर्य</translation>
     </message>
@@ -646,6 +598,18 @@
         <source>Moved from sign to sign against the classic calculation: %1.</source>
         <translation>पारंपरिक गणना की तुलना में राशि बदलने वाले ग्रह: %1।</translation>
     </message>
+    <message>
+        <source>%1, Moshier theory (data files damaged)</source>
+        <translation>%1, Moshier सिद्धांत (डेटा फ़ाइलें क्षतिग्रस्त)</translation>
+    </message>
+    <message>
+        <source>%1, Moshier theory (data folder holds files that are not regular)</source>
+        <translation>%1, Moshier सिद्धांत (डेटा फ़ोल्डर में ऐसी फ़ाइलें हैं जो साधारण फ़ाइलें नहीं हैं)</translation>
+    </message>
+    <message>
+        <source>%1, time corrections from %2</source>
+        <translation>%1, समय संशोधन %2 से</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::ChartSheet</name>
@@ -944,6 +908,95 @@ year %2, month %3, period %4</source>
     </message>
 </context>
 <context>
+    <name>vellamor::EntryFormWidget</name>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>पहले सहेजी गई कुंडली खोलें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>दिवाप्रकाश बचत समय</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translatorcomment>Degree = अंश, arcminute = कला.</translatorcomment>
+        <translation>अंश/कला</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation>अक्षांश और देशांतर जानने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Search the web for the coordinates of the birth place</source>
+        <translation>जन्म स्थान के अक्षांश-देशांतर वेब पर खोजें</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Sudarshan Chakra Result</source>
+        <translation>मेरा सुदर्शन चक्र देखें (&amp;G)</translation>
+    </message>
+    <message>
+        <source>The Sudarshan chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali or Janma Kundali. This gives a clear view of the position of the different planets and houses with respect to each other and how they affect the native.</source>
+        <translatorcomment>Glossary (English - Hindi): Sudarshan Chakra - सुदर्शन चक्र; Kundali (chart) - कुंडली; Lagna (Ascendant) - लग्न; Janma (birth) - जन्म; Rashi/Rasi (sign) - राशि; Surya (Sun) - सूर्य; Chandra (Moon) - चंद्र; house (bhava) - भाव; planet (graha) - ग्रह; native - जातक; retrograde (vakri) - वक्री; direct (margi) - मार्गी; station - स्तंभन/स्थिति; degree - अंश; arcminute - कला; latitude - अक्षांश; longitude - देशांतर; Rahu - राहु; Ketu - केतु; Guru (Jupiter) - गुरु; daylight saving time - दिवाप्रकाश बचत समय; time zone - समय क्षेत्र; Standard Time - मानक समय; War Time - युद्धकालीन समय.</translatorcomment>
+        <translation>सुदर्शन चक्र में सूर्य कुंडली, चंद्र कुंडली और लग्न कुंडली अर्थात जन्म कुंडली, तीनों सम्मिलित होती हैं। इससे विभिन्न ग्रहों और भावों की एक-दूसरे के सापेक्ष स्थिति तथा जातक पर उनके प्रभाव का स्पष्ट चित्र मिलता है।</translation>
+    </message>
+    <message>
+        <source>%1 is not in the list, which runs from %2 to %3</source>
+        <translation>%1 सूची में नहीं है, सूची %2 से %3 तक है</translation>
+    </message>
+</context>
+<context>
     <name>vellamor::FilteredLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -1117,83 +1170,6 @@ year %2, month %3, period %4</source>
 <context>
     <name>vellamor::MainWindow</name>
     <message>
-        <source>&amp;Open Previously Saved Reading</source>
-        <translation>पहले सहेजी गई कुंडली खोलें (&amp;O)</translation>
-    </message>
-    <message>
-        <source>Daylight Saving Time</source>
-        <translation>दिवाप्रकाश बचत समय</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>नाम</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
-    </message>
-    <message>
-        <source>Time of Birth</source>
-        <translation>जन्म समय</translation>
-    </message>
-    <message>
-        <source>Time Zone</source>
-        <translation>समय क्षेत्र</translation>
-    </message>
-    <message>
-        <source>DEG/MIN</source>
-        <translatorcomment>Degree = अंश, arcminute = कला.</translatorcomment>
-        <translation>अंश/कला</translation>
-    </message>
-    <message>
-        <source>Latitude</source>
-        <translation>अक्षांश</translation>
-    </message>
-    <message>
-        <source>North</source>
-        <translation>उत्तर</translation>
-    </message>
-    <message>
-        <source>South</source>
-        <translation>दक्षिण</translation>
-    </message>
-    <message>
-        <source>Longitude</source>
-        <translation>देशांतर</translation>
-    </message>
-    <message>
-        <source>East</source>
-        <translation>पूर्व</translation>
-    </message>
-    <message>
-        <source>West</source>
-        <translation>पश्चिम</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>शहर</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>राज्य</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>देश</translation>
-    </message>
-    <message>
-        <source>Click here to find Latitude &amp;&amp; Longitude</source>
-        <translation>अक्षांश और देशांतर जानने के लिए यहाँ क्लिक करें</translation>
-    </message>
-    <message>
-        <source>Search the web for the coordinates of the birth place</source>
-        <translation>जन्म स्थान के अक्षांश-देशांतर वेब पर खोजें</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Sudarshan Chakra Result</source>
-        <translation>मेरा सुदर्शन चक्र देखें (&amp;G)</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>फ़ाइल (&amp;F)</translation>
     </message>
@@ -1205,15 +1181,6 @@ year %2, month %3, period %4</source>
     <message>
         <source>&amp;Exit</source>
         <translation>बाहर निकलें (&amp;E)</translation>
-    </message>
-    <message>
-        <source>The Sudarshan chakra comprises of the Surya Kundali, Chandra Kundali and Lagna Kundali or Janma Kundali. This gives a clear view of the position of the different planets and houses with respect to each other and how they affect the native.</source>
-        <translatorcomment>Glossary (English - Hindi): Sudarshan Chakra - सुदर्शन चक्र; Kundali (chart) - कुंडली; Lagna (Ascendant) - लग्न; Janma (birth) - जन्म; Rashi/Rasi (sign) - राशि; Surya (Sun) - सूर्य; Chandra (Moon) - चंद्र; house (bhava) - भाव; planet (graha) - ग्रह; native - जातक; retrograde (vakri) - वक्री; direct (margi) - मार्गी; station - स्तंभन/स्थिति; degree - अंश; arcminute - कला; latitude - अक्षांश; longitude - देशांतर; Rahu - राहु; Ketu - केतु; Guru (Jupiter) - गुरु; daylight saving time - दिवाप्रकाश बचत समय; time zone - समय क्षेत्र; Standard Time - मानक समय; War Time - युद्धकालीन समय.</translatorcomment>
-        <translation>सुदर्शन चक्र में सूर्य कुंडली, चंद्र कुंडली और लग्न कुंडली अर्थात जन्म कुंडली, तीनों सम्मिलित होती हैं। इससे विभिन्न ग्रहों और भावों की एक-दूसरे के सापेक्ष स्थिति तथा जातक पर उनके प्रभाव का स्पष्ट चित्र मिलता है।</translation>
-    </message>
-    <message>
-        <source>%1 is not in the list, which runs from %2 to %3</source>
-        <translation>%1 सूची में नहीं है, सूची %2 से %3 तक है</translation>
     </message>
     <message>
         <source>&amp;Open Chart...</source>
@@ -1523,6 +1490,14 @@ Do you want to replace it?</source>
         <source> (and the daylight-saving hour)</source>
         <translation> (और दिवाप्रकाश बचत का एक घंटा)</translation>
     </message>
+    <message>
+        <source> The precise calculation takes the zone&apos;s own offset and the daylight-saving hour: it computed the chart for %1. Please check the time zone.</source>
+        <translation> सटीक गणना समय क्षेत्र का अपना अंतर और दिवाप्रकाश बचत का घंटा लेती है: इसने कुंडली की गणना %1 के लिए की। कृपया समय क्षेत्र जाँच लें।</translation>
+    </message>
+    <message>
+        <source> The precise calculation takes the zone&apos;s own offset: it computed the chart for %1. Please check the time zone.</source>
+        <translation> सटीक गणना समय क्षेत्र का अपना अंतर लेती है: इसने कुंडली की गणना %1 के लिए की। कृपया समय क्षेत्र जाँच लें।</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::UpdateReminder</name>
@@ -1531,6 +1506,10 @@ Do you want to replace it?</source>
 Do you want to check for an update?</source>
         <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है
 क्या आप अपडेट की जाँच करना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>The settings file could not be changed, so it was left as it is; the update reminder may come again at the next start.</source>
+        <translation>सेटिंग्स फ़ाइल बदली नहीं जा सकी, इसलिए उसे जैसी थी वैसी ही छोड़ दिया गया; अपडेट की याद अगली बार शुरू करने पर फिर आ सकती है।</translation>
     </message>
 </context>
 <context>
@@ -1711,6 +1690,66 @@ Do you want to check for an update?</source>
     <message>
         <source>the file has other names (hard links) and is too large to rewrite in place</source>
         <translation>फ़ाइल के अन्य नाम (हार्ड लिंक) हैं और वह अपनी जगह पर दोबारा लिखने के लिए बहुत बड़ी है</translation>
+    </message>
+    <message>
+        <source>An earlier save into this file was cut off after its last byte; it is now complete.</source>
+        <translation>इस फ़ाइल में पिछली बार सहेजना अंतिम बाइट के बाद रुक गया था; अब वह पूरा हो गया है।</translation>
+    </message>
+    <message>
+        <source>An earlier save into this file was cut off part way; the chart it held before that save is back.</source>
+        <translation>इस फ़ाइल में पिछली बार सहेजना बीच में रुक गया था; उस बार सहेजने से पहले वाली कुंडली वापस आ गई है।</translation>
+    </message>
+    <message>
+        <source>%1: not written: no installed font has &quot;%2&quot;, which the sheet needs; install its font (%3)</source>
+        <translation>%1: नहीं लिखा गया: किसी भी स्थापित फ़ॉन्ट में &quot;%2&quot; नहीं है, जो कुंडली पत्र के लिए ज़रूरी है; उसका फ़ॉन्ट स्थापित करें (%3)</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>जनवरी</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>फ़रवरी</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>मार्च</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>अप्रैल</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>मई</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>जून</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>जुलाई</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>अगस्त</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>सितंबर</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>अक्टूबर</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>नवंबर</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>दिसंबर</translation>
     </message>
 </context>
 <context>

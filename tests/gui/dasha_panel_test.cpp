@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QTest>
 
+#include "fake_dialogs.h"
 #include "gui/chakra_view.h"
 #include "gui/result_window.h"
 #include "gui_tests.h"
@@ -47,10 +48,12 @@ QImage Picture(const ChakraModel& model, const ReadingOverlay& overlay, int side
 class DashaPanelTest : public QObject {
     Q_OBJECT
 
+    FakeDialogs dialogs;  // a test that watches them has its own
+
   private slots:
     void tabShowsTheRunningDashaAndTransits() {
         QString fileName;
-        ResultWindow w(PuneChart(), fileName);
+        ResultWindow w(PuneChart(), fileName, dialogs);
         auto* tabs = w.findChild<QTabBar*>(QStringLiteral("TS"));
         QCOMPARE(tabs->tabText(4), QStringLiteral("Dasha and Transits"));
         tabs->setCurrentIndex(4);
@@ -115,7 +118,7 @@ class DashaPanelTest : public QObject {
         QVERIFY(green);
 
         QString fileName;
-        ResultWindow w(chart, fileName);
+        ResultWindow w(chart, fileName, dialogs);
         w.dashaPanel()->findChild<QCheckBox*>(QStringLiteral("chkTransits"))->setChecked(true);
         w.dashaPanel()->setReadingTime(Clock(2026, 12, 7, 12, 0));
         const QImage before = w.chakraView()->grab().toImage();

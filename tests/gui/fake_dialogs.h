@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Dialogs that answer for the user, so the windows can be driven headless.
+// Dialogs that answer for the user, so the windows can be driven headless:
+// the tests hand them to the windows they make.
 #pragma once
 
 #include <QList>
@@ -17,9 +18,6 @@ class FakeDialogs final : public Dialogs {
         QString text;
         QString informativeText;
     };
-
-    FakeDialogs() { SetDialogs(this); }
-    ~FakeDialogs() override { SetDialogs(nullptr); }
 
     DialogAnswer message(QWidget*, DialogIcon icon, const QString& text, DialogButtons buttons,
                          const QString& informativeText) override {

@@ -113,7 +113,7 @@ class MainWindowTest : public QObject {
     void init() {
         openedUrls.clear();
         dialogs = new FakeDialogs;
-        window = new MainWindow(TestPlaces());
+        window = new MainWindow(TestPlaces(), *dialogs);
     }
     void cleanup() {
         delete window;
@@ -123,7 +123,7 @@ class MainWindowTest : public QObject {
     }
 
     void startsWithFilledListsAndDefaults() {
-        QCOMPARE(window->windowTitle(), QStringLiteral("Vellamor v1.15"));
+        QCOMPARE(window->windowTitle(), kAppTitle);
         QCOMPARE(window->objectName(), QStringLiteral("frmMain"));
         struct Expected {
             const char* name;
@@ -256,6 +256,9 @@ class MainWindowTest : public QObject {
                                                 << "-";
         QTest::newRow("ctrl+b as a letter") << "txtState" << int(Qt::Key_B) << ctrl << "b"
                                             << "-";
+        QTest::newRow("altgr+q types @")
+            << "txtCity" << int(Qt::Key_At) << int(Qt::ControlModifier | Qt::AltModifier) << "@"
+            << letters;
         QTest::newRow("digit") << "txtLatDeg" << int(Qt::Key_5) << none << "5"
                                << "";
         QTest::newRow("minus in degrees")
@@ -675,7 +678,7 @@ class MainWindowTest : public QObject {
         QVERIFY(result);
         QVERIFY(result->isVisible());
         QVERIFY(!window->isVisible());
-        QCOMPARE(result->windowTitle(), QStringLiteral("Vellamor v1.15"));
+        QCOMPARE(result->windowTitle(), kAppTitle);
         QCOMPARE(result->chart().birth, chart.birth);
     }
 
@@ -704,13 +707,13 @@ class MainWindowTest : public QObject {
         window->show();
         calculate();
         QPointer<ResultWindow> classic = window->resultWindow();
-        QVERIFY(!classic->chart().precise);
+        QVERIFY(!classic->chart().precise());
         QVERIFY(!classic->findChild<QLabel*>(QStringLiteral("lblCalculation")));
         classic->showPanel(2);
         classic->findChild<QAction*>(QStringLiteral("mnuPrecise"))->trigger();
         QTRY_VERIFY(!classic);
         ResultWindow* precise = window->resultWindow();
-        QVERIFY(precise && precise->chart().precise);
+        QVERIFY(precise && precise->chart().precise());
         QCOMPARE(precise->currentPanel(), 2);
         QCOMPARE(ReadCalculationChoice(*OpenUserSettings()).method, CalculationMethod::Precise);
         const QString note = precise->findChild<QLabel*>(QStringLiteral("lblCalculation"))->text();
@@ -722,9 +725,9 @@ class MainWindowTest : public QObject {
 
         precise->findChild<QAction*>(QStringLiteral("mnuAyanamsa_raman"))->trigger();
         QTRY_COMPARE(window->resultWindow()->chart().calculation.ayanamsa, Ayanamsa::Raman);
-        QVERIFY(window->resultWindow()->chart().precise);
+        QVERIFY(window->resultWindow()->chart().precise());
         window->resultWindow()->findChild<QAction*>(QStringLiteral("mnuClassic"))->trigger();
-        QTRY_VERIFY(!window->resultWindow()->chart().precise);
+        QTRY_VERIFY(!window->resultWindow()->chart().precise());
         const auto settings = OpenUserSettings();
         QCOMPARE(ReadCalculationChoice(*settings).ayanamsa, Ayanamsa::Raman);
         WriteCalculationChoice(*settings, CalculationChoice{});
@@ -941,7 +944,7 @@ class MainWindowTest : public QObject {
         QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(withComment) == withComment.size());
         ini.close();
         delete window;  // earlier tests opened charts
-        window = new MainWindow(TestPlaces());
+        window = new MainWindow(TestPlaces(), *dialogs);
 
         auto entries = [this] {
             QStringList names;
@@ -972,8 +975,11 @@ class MainWindowTest : public QObject {
                             QFileInfo(paths[i - 1]).fileName().replace(u'&', "&&");
         QCOMPARE(entries(), expected);
 
-        // Opened again it moves to the top; a saved chart comes first.
+        // Opened again it moves to the top, listed once; a saved chart comes first.
         QVERIFY(window->openChartFile(paths[4]));
+        QCOMPARE(ReadRecentCharts(*OpenUserSettings()),
+                 (QStringList{paths[4], paths[8], paths[7], paths[6], paths[5], paths[3], paths[2],
+                              paths[1]}));
         const QString saved = dir.filePath(QStringLiteral("saved.sud"));
         dialogs->saveAnswers << saved;
         QVERIFY(window->resultWindow()->onSave());
@@ -984,7 +990,7 @@ class MainWindowTest : public QObject {
 
         // A restart reads the same list; the user's note is still there.
         delete window;
-        window = new MainWindow(TestPlaces());
+        window = new MainWindow(TestPlaces(), *dialogs);
         QCOMPARE(entries().size(), 8);
         QCOMPARE(find<QMenu>("mnuRecent")->actions()[2]->toolTip(),
                  QDir::toNativeSeparators(paths[8]));
@@ -1024,7 +1030,7 @@ class MainWindowTest : public QObject {
         InstallTranslations(language);
         const auto english = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
         delete window;
-        window = new MainWindow(TestPlaces());
+        window = new MainWindow(TestPlaces(), *dialogs);
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));

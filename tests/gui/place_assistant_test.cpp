@@ -216,7 +216,7 @@ class PlaceAssistantTest : public QObject {
     // note beside the zone list, and a chart file that takes over.
     void entryWindowFillsFromTheAtlasAndForgetsOnOpen() {
         FakeDialogs dialogs;
-        MainWindow window(TestPlaces());
+        MainWindow window(TestPlaces(), dialogs);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -316,7 +316,7 @@ class PlaceAssistantTest : public QObject {
         InstallTranslations(language);
         const auto english = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
         FakeDialogs dialogs;
-        MainWindow window(TestPlaces());
+        MainWindow window(TestPlaces(), dialogs);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));

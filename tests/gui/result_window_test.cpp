@@ -95,10 +95,12 @@ bool ColourNear(const QImage& image, QPointF p, QColor colour, int radius = 2) {
 class ResultWindowTest : public QObject {
     Q_OBJECT
 
+    FakeDialogs dialogs;  // a test that watches them has its own
+
   private slots:
     void panelsCarryTheChartTexts() {
         QString fileName;
-        ResultWindow w(SampleChart(), fileName);
+        ResultWindow w(SampleChart(), fileName, dialogs);
         QCOMPARE(w.objectName(), QStringLiteral("frmSudarshanChakraResult"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Vellamor v1.15"));
         auto text = [&](const QString& name) {
@@ -142,7 +144,7 @@ class ResultWindowTest : public QObject {
     void shortcutsRunTheirCommands() {
         FakeDialogs dialogs;
         QString fileName;
-        auto* w = new ResultWindow(SampleChart(), fileName);
+        auto* w = new ResultWindow(SampleChart(), fileName, dialogs);
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w));
         const std::pair<const char*, QKeySequence> shortcuts[] = {
@@ -171,7 +173,7 @@ class ResultWindowTest : public QObject {
     // At the size it asks for, every tab shows whole beside the chart.
     void defaultSizeShowsEveryTab() {
         QString fileName;
-        ResultWindow w(SampleChart(), fileName);
+        ResultWindow w(SampleChart(), fileName, dialogs);
         w.show();
         w.resize(w.sizeHint());
         QTRY_COMPARE(w.size(), w.sizeHint());
@@ -185,7 +187,7 @@ class ResultWindowTest : public QObject {
     // the reading's controls can still be scrolled to.
     void smallWindowKeepsTheChartLegible() {
         QString fileName;
-        ResultWindow w(SampleChart(), fileName);
+        ResultWindow w(SampleChart(), fileName, dialogs);
         w.show();
         w.resize(640, 480);
         QTRY_COMPARE(w.size(), QSize(640, 480));
@@ -215,7 +217,7 @@ class ResultWindowTest : public QObject {
 
     void tabsBringTheirPanelForward() {
         QString fileName;
-        ResultWindow w(SampleChart(), fileName);
+        ResultWindow w(SampleChart(), fileName, dialogs);
         auto* tabs = w.findChild<QTabBar*>(QStringLiteral("TS"));
         QCOMPARE(tabs->count(), 5);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Birth Details"));
@@ -251,7 +253,7 @@ class ResultWindowTest : public QObject {
         FakeDialogs dialogs;
         QTemporaryDir dir;
         QString fileName;
-        ResultWindow w(SampleChart(), fileName);
+        ResultWindow w(SampleChart(), fileName, dialogs);
         const QString png = dir.filePath(QStringLiteral("ananya.png"));
         dialogs.saveAnswers = {png, dir.filePath(QStringLiteral("ananya.svg")),
                                dir.filePath(QStringLiteral("ananya.jpg")), QString()};
@@ -285,7 +287,7 @@ class ResultWindowTest : public QObject {
     // beside the chart; the chart itself is the same with or without them.
     void stabilityIsShownBesideTheChart() {
         QString fileName;
-        ResultWindow w(SampleChart(), fileName);
+        ResultWindow w(SampleChart(), fileName, dialogs);
         auto text = [&](const QString& name) {
             QLabel* l = w.findChild<QLabel*>(name);
             return l ? l->text() : QStringLiteral("<missing %1>").arg(name);
@@ -301,7 +303,7 @@ class ResultWindowTest : public QObject {
         Chart wrongZone = SampleChart();
         BirthData b = wrongZone.birth;
         b.zoneIndex = 27, b.zoneHours = 5, b.zoneMinutes = 0;  // EST in Pune
-        ResultWindow note(CalculateChart(b), fileName);
+        ResultWindow note(CalculateChart(b), fileName, dialogs);
         QLabel* banner = note.findChild<QLabel*>("lblZoneNote");
         QVERIFY(banner);
         QVERIFY2(banner->text().contains("Eastern Standard Time"), qPrintable(banner->text()));

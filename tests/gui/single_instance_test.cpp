@@ -62,11 +62,11 @@ class SingleInstanceTest : public QObject {
         FakeDialogs dialogs;
         const QString path = dir.filePath(QStringLiteral("a.lock"));
         InstanceLock first(path);
-        QVERIFY(CheckSingleInstance(first));
+        QVERIFY(CheckSingleInstance(first, dialogs));
         QVERIFY(dialogs.messages.isEmpty());
 
         InstanceLock second(path);
-        QVERIFY(!CheckSingleInstance(second));
+        QVERIFY(!CheckSingleInstance(second, dialogs));
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].text, QStringLiteral("Application is already running"));
         QCOMPARE(dialogs.messages[0].icon, DialogIcon::Information);
@@ -97,7 +97,7 @@ class SingleInstanceTest : public QObject {
             if (!::mkdtemp(closed.data()) || ::chmod(closed.constData(), 0555) != 0)
                 ::_exit(2);
             InstanceLock lock(QFile::decodeName(closed) + QStringLiteral("/x.lock"));
-            const bool alone = CheckSingleInstance(lock) && dialogs.messages.isEmpty();
+            const bool alone = CheckSingleInstance(lock, dialogs) && dialogs.messages.isEmpty();
             ::rmdir(closed.constData());
             ::_exit(alone ? 0 : 1);
         }
@@ -141,7 +141,7 @@ class SingleInstanceTest : public QObject {
         const QString socketPath = dir.filePath(QStringLiteral("c.socket"));
         QVERIFY(window.listen(socketPath));
         InstanceLock blocked(path);
-        QVERIFY(!CheckSingleInstance(blocked, QString(), socketPath));
+        QVERIFY(!CheckSingleInstance(blocked, QString(), socketPath, dialogs));
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.lastText(), QStringLiteral("Application is already running"));
         QVERIFY(dialogs.messages[0].informativeText.isEmpty());
@@ -163,6 +163,9 @@ class SingleInstanceTest : public QObject {
         QTest::newRow("runtime folder open to others") << "0755"
                                                        << "missing"
                                                        << "own";
+        QTest::newRow("runtime folder open to its group") << "0750"
+                                                          << "missing"
+                                                          << "own";
         QTest::newRow("no runtime folder") << "unset"
                                            << "missing"
                                            << "own";
@@ -290,7 +293,7 @@ class SingleInstanceTest : public QObject {
         QVERIFY(first.acquire());
         MakeStaleSocket(socketPath);
         InstanceLock refused(lockPath);
-        QVERIFY(!CheckSingleInstance(refused, kChart07, socketPath));
+        QVERIFY(!CheckSingleInstance(refused, kChart07, socketPath, dialogs));
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.lastText(), QStringLiteral("Application is already running"));
         QCOMPARE(dialogs.messages[0].informativeText,
@@ -309,8 +312,9 @@ class SingleInstanceTest : public QObject {
 
         // The client waits for the answer, so it runs beside the event loop.
         const QString relative = QDir::current().relativeFilePath(kChart07);
-        auto handed = std::async(std::launch::async,
-                                 [&] { return CheckSingleInstance(second, relative, socketPath); });
+        auto handed = std::async(std::launch::async, [&] {
+            return CheckSingleInstance(second, relative, socketPath, dialogs);
+        });
         QTRY_COMPARE(received.size(), 1);
         QVERIFY(!handed.get());
         QCOMPARE(received[0][0].toString(), QFileInfo(kChart07).absoluteFilePath());
@@ -324,6 +328,21 @@ class SingleInstanceTest : public QObject {
         QTRY_COMPARE(received.size(), 2);
         QVERIFY(oddHanded.get());
         QCOMPARE(received[1][0].toString(), odd);
+
+        // A frame whose last bytes come later is waited for, not cut short.
+        const QByteArray late = QFileInfo(kChart07).absoluteFilePath().toUtf8();
+        QByteArray frame(4, '\0');
+        qToBigEndian<quint32>(quint32(late.size()), frame.data());
+        frame += late;
+        QLocalSocket peer;
+        peer.connectToServer(socketPath);
+        QVERIFY(peer.waitForConnected(1000));
+        peer.write(frame.left(frame.size() - 3));
+        QVERIFY(peer.waitForBytesWritten(1000));
+        QTest::qWait(100);
+        peer.write(frame.right(3));
+        QTRY_COMPARE(received.size(), 3);
+        QCOMPARE(received[2][0].toString(), QString::fromUtf8(late));
     }
 
     // A message that is no path (a length over the server's limit, announced
@@ -353,16 +372,32 @@ class SingleInstanceTest : public QObject {
         }
         QCOMPARE(received.size(), 0);
         std::vector<std::unique_ptr<QLocalSocket>> silent;
-        for (int i = 0; i < 3 * ChartHandOverServer::kMaxConnections; ++i) {
-            silent.push_back(std::make_unique<QLocalSocket>());
-            silent.back()->connectToServer(socketPath);
-        }
-        QTest::qWait(200);
         const auto connected = [&] {
             return std::count_if(silent.begin(), silent.end(), [](const auto& s) {
                 return s->state() == QLocalSocket::ConnectedState;
             });
         };
+        // Up to the limit, the last of them is served while the others wait.
+        for (int i = 1; i < ChartHandOverServer::kMaxConnections; ++i) {
+            silent.push_back(std::make_unique<QLocalSocket>());
+            silent.back()->connectToServer(socketPath);
+        }
+        QTest::qWait(200);
+        auto last = std::async(std::launch::async, [&] {
+            return HandChartToRunningProgram(socketPath, kChart07,
+                                             ChartHandOverServer::kConnectionTimeoutMs / 2);
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1,
+                                  ChartHandOverServer::kConnectionTimeoutMs / 2);
+        QVERIFY(last.get());
+        QCOMPARE(connected(), ChartHandOverServer::kMaxConnections - 1);
+        silent.clear();
+        received.clear();
+        for (int i = 0; i < 3 * ChartHandOverServer::kMaxConnections; ++i) {
+            silent.push_back(std::make_unique<QLocalSocket>());
+            silent.back()->connectToServer(socketPath);
+        }
+        QTest::qWait(200);
         QVERIFY(connected() <= ChartHandOverServer::kMaxConnections);
         auto handed = std::async(std::launch::async,
                                  [&] { return HandChartToRunningProgram(socketPath, kChart07); });
@@ -381,7 +416,8 @@ class SingleInstanceTest : public QObject {
     // The running program drops the question on screen as Cancel would,
     // goes Back and shows the handed chart.
     void handedChartReplacesWhatTheWindowShows() {
-        MainWindow window(TestPlaces());
+        QtDialogs dialogs;  // Qt's own: the save dialog stays open until cancelled
+        MainWindow window(TestPlaces(), dialogs);
         window.show();
         QVERIFY(window.openChartFile(QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-01.sud")));
         ResultWindow* shown = window.resultWindow();

@@ -173,7 +173,7 @@ class TranslationTest : public QObject {
         FakeDialogs dialogs;
         InstallTranslations(QStringLiteral("hi"));
         const auto english = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
-        MainWindow entry(TestPlaces());
+        MainWindow entry(TestPlaces(), dialogs);
         entry.show();
         const BirthData none;
         const QStringList entryLeft = EnglishLeft(WindowTexts(entry), none);

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/typed_number_search.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QToolTip>
+#include <algorithm>
+
+namespace vellamor {
+
+TypedNumberSearch::TypedNumberSearch(QComboBox* box) : QObject(box), m_box(box) {
+    box->installEventFilter(this);
+    box->view()->installEventFilter(this);
+    for (int i = 0; i < box->count(); ++i)
+        m_longest = std::max(m_longest, static_cast<int>(box->itemText(i).size()));
+}
+
+bool TypedNumberSearch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    if (text.size() != 1 || !text.at(0).isDigit() || text.at(0).unicode() > 127 ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    if (!m_sinceLast.isValid() || m_sinceLast.elapsed() > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_sinceLast.start();
+    if (m_typed.size() >= m_longest)
+        m_typed.clear();
+    m_typed += text;
+    // "05" is the minute 5.
+    const int found = m_box->findText(QString::number(m_typed.toInt()), Qt::MatchExactly);
+    const bool inPopup = watched == m_box->view();
+    if (found >= 0) {
+        if (inPopup) {
+            m_box->view()->setCurrentIndex(m_box->model()->index(found, m_box->modelColumn()));
+        } else if (found != m_box->currentIndex()) {
+            m_box->setCurrentIndex(found);
+            emit m_box->activated(found);
+        }
+    } else if (m_typed.size() >= m_longest && m_box->count() > 0) {
+        QWidget* near = inPopup ? static_cast<QWidget*>(m_box->view()) : m_box;
+        QToolTip::showText(
+            near->mapToGlobal(QPoint(0, near->height())),
+            QCoreApplication::translate("vellamor::EntryFormWidget",
+                                        "%1 is not in the list, which runs from %2 to %3")
+                .arg(m_typed, m_box->itemText(0), m_box->itemText(m_box->count() - 1)),
+            near);
+    }
+    return true;
+}
+
+}  // namespace vellamor
