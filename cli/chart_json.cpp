@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "cli/chart_words.h"
 #include "cli/wording.h"
 #include "core/astro/nakshatra.h"
 #include "core/chart/entry_form.h"
@@ -75,9 +76,12 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
     const ChakraModel& m = c.chakra;
     w.String("name", c.birth.name);
     w.Key("details");
+    // The name and the place's three texts are typed, the other details made
+    // from numbers and the program's tables; all go through the one escaping path.
+    const EnumArray<Detail, std::string> details = DetailTexts(c.birth);
     w.BeginObject();
-    for (std::size_t d = 0; d < kDetailKeys.size(); ++d)
-        w.String(kDetailKeys[d], m.details[d]);
+    for (const Detail d : AllOf<Detail>())
+        w.String(kDetailKeys[static_cast<std::size_t>(d)], details[d]);
     w.EndObject();
     w.Key("bodies");
     w.BeginArray();
@@ -101,6 +105,10 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
         w.EndObject();
     }
     w.EndArray();
+    // Each sign's occupants are worded once; every ring shows them.
+    EnumArray<Sign, std::string> occupants;
+    for (const Sign s : AllOf<Sign>())
+        occupants[s] = OccupantsText(m.occupants(s));
     w.Key("rings");
     w.BeginObject();
     for (const Ring ring : AllOf<Ring>()) {
@@ -109,8 +117,8 @@ void WriteChartMembers(JsonWriter& w, const Chart& c) {
         for (int h = 0; h < 12; ++h) {
             const House& house = m.house(ring, h);
             w.BeginObject();
-            w.Integer("sign", house.sign);
-            w.String("occupants", m.occupants(house.sign));
+            w.Integer("sign", SignNumber(house.sign));
+            w.String("occupants", occupants[house.sign]);
             w.EndObject();
         }
         w.EndArray();
@@ -169,7 +177,7 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
         w.BeginObject();
         for (int l = 0; l < kDashaLevelCount; ++l) {
             w.Integer(kDashaLevelJsonKeys[static_cast<std::size_t>(l)],
-                      p.house(ring, static_cast<DashaLevel>(l)).sign);
+                      SignNumber(p.house(ring, static_cast<DashaLevel>(l)).sign));
         }
         w.EndObject();
     }

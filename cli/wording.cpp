@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cli/chart_words.h"
 #include "cli/terminal_text.h"
 #include "core/astro/bodies.h"
 #include "core/astro/utf8.h"
@@ -25,19 +26,14 @@ std::string TwoDigits(int v) {
     return buf;
 }
 
-// The command line's month names; the windows have their own, translated.
-constexpr std::array<std::string_view, 12> kMonths{"January",   "February", "March",    "April",
-                                                   "May",       "June",     "July",     "August",
-                                                   "September", "October",  "November", "December"};
-
-std::string MonthName(int month) {
-    return month >= 1 && month <= 12 ? std::string(kMonths[static_cast<std::size_t>(month - 1)])
-                                     : std::string("?");
+std::string MonthOf(int month) {
+    const std::string_view name = MonthOf(month);
+    return name.empty() ? std::string("?") : std::string(name);
 }
 
 // "15 August 1985, 01:30 UT"
 std::string InstantText(const CivilDateTime& t) {
-    return std::to_string(t.day) + " " + MonthName(t.month) + " " + std::to_string(t.year) + ", " +
+    return std::to_string(t.day) + " " + MonthOf(t.month) + " " + std::to_string(t.year) + ", " +
            TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + " UT";
 }
 
@@ -292,7 +288,7 @@ std::string StationDateText(const std::optional<CalendarDate>& date) {
 std::string StationDateReadable(const std::optional<CalendarDate>& date) {
     if (!date || date->month < 1 || date->month > 12)
         return StationDateText(date);
-    return std::to_string(date->day) + " " + MonthName(date->month) + " " +
+    return std::to_string(date->day) + " " + MonthOf(date->month) + " " +
            std::to_string(date->year);
 }
 
@@ -560,7 +556,7 @@ std::string ZoneNoteText(const atlas::ZoneNote& n) {
             break;
     }
     const std::string clock = std::to_string(n.when.hour) + ":" + TwoDigits(n.when.minute);
-    const std::string date = std::to_string(n.when.day) + " " + MonthName(n.when.month) + " " +
+    const std::string date = std::to_string(n.when.day) + " " + MonthOf(n.when.month) + " " +
                              std::to_string(n.when.year);
     const std::string utc = UtcText(n.offset);
     std::string note = "Zone: " + RowAndBoxText(n.choice.row, n.choice.daylightSaving) + ".";

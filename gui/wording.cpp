@@ -8,6 +8,7 @@
 
 #include "core/astro/planet_positions.h"
 #include "core/astro/time_zones.h"
+#include "gui/birth_details_panel.h"
 #include "gui/translation.h"
 
 namespace vellamor {
@@ -361,9 +362,9 @@ QString SaveFailureWording(const ChartWriteError& e) {
     // too long; they are the core's field names.
     QString field = QStringLiteral("chart");
     if (e.line == 1)
-        field = TranslatedCoreText(kDetailCaptions[0]);
+        field = DetailCaption(Detail::Name);
     else if (e.line >= 15 && e.line <= 17)
-        field = TranslatedCoreText(kDetailCaptions[static_cast<std::size_t>(e.line - 9)]);
+        field = DetailCaption(static_cast<Detail>(e.line - 9));
     switch (e.problem) {
         case ChartWriteProblem::UncarriableCharacter:
             return QCoreApplication::translate("vellamor::ResultWindow",

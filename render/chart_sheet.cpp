@@ -57,9 +57,6 @@ QFont SheetFont(double pixels, bool bold) {
     return font;
 }
 
-QString Utf8(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 QString Utf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -150,10 +147,8 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
         p.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
         y += std::min(needed.height(), room.height()) + after;
     };
-    for (int i = 0; i < kDetailCount; ++i) {
-        pair(texts.captions[static_cast<std::size_t>(i)],
-             texts.details[static_cast<std::size_t>(i)], value, 2, gap);
-    }
+    for (const Detail d : AllOf<Detail>())
+        pair(texts.captions[d], texts.details[d], value, 2, gap);
     // A precise chart names its calculation under the details, smaller than
     // the details: three lines fit above the ring key.
     if (precise)
@@ -207,13 +202,12 @@ void PaintRingKey(QPainter& p, double top, const SheetTexts& texts) {
     p.setFont(SheetFont(16, true));
     double y = top;
     for (const Ring ring : keys) {
-        const ChakraLine& line = PaperPalette().rings[static_cast<int>(ring)];
+        const ChakraLine& line = PaperPalette().rings[ring];
         p.setPen(ChakraPen(line, scale, twipsPerUnit));
         p.drawLine(QPointF(kColumnLeft, y + 10), QPointF(kColumnLeft + 44, y + 10));
         p.setPen(kInk);
         p.drawText(QRectF(kColumnLeft + 56, y - 4, kColumnWidth - 56, 28),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   texts.ringKeys[static_cast<std::size_t>(ring)]);
+                   Qt::AlignLeft | Qt::AlignVCenter, texts.ringKeys[ring]);
         y += 32;
     }
 }
@@ -338,8 +332,8 @@ void PaintReadingSection(QPainter& p, const ReadingOverlay& overlay, const Sheet
     // The rings in the key's order, outermost first.
     constexpr std::array<Ring, kRingCount> rings{Ring::Sun, Ring::Moon, Ring::Birth};
     for (std::size_t r = 0; r < rings.size(); ++r)
-        sudarshan.push_back({ringLeft + static_cast<double>(r) * ringWidth, ringWidth,
-                             texts.ringKeys[static_cast<std::size_t>(rings[r])]});
+        sudarshan.push_back(
+            {ringLeft + static_cast<double>(r) * ringWidth, ringWidth, texts.ringKeys[rings[r]]});
     sudarshan.push_back({fromLeft, dateWidth, texts.fromCaption});
     sudarshan.push_back({toLeft, dateWidth, texts.toCaption});
     header(y, texts.sudarshanHeading, sudarshan);
@@ -352,11 +346,9 @@ void PaintReadingSection(QPainter& p, const ReadingOverlay& overlay, const Sheet
         cell(plain, kInk, houseLeft, houseWidth, y, kTableRow, QString::number(s.house));
         for (std::size_t r = 0; r < rings.size(); ++r) {
             // The sign's number, as the chakra shows it, and its name.
-            const int sign = d.house(rings[r], level).sign;
-            const QString text = sign >= 1 && sign <= 12
-                                     ? QStringLiteral("%1 %2").arg(sign).arg(Utf8(
-                                           kSignAbbreviations[static_cast<std::size_t>(sign - 1)]))
-                                     : QString();
+            const Sign sign = d.house(rings[r], level).sign;
+            const QString text =
+                QStringLiteral("%1 %2").arg(SignNumber(sign)).arg(Utf8(SignAbbreviation(sign)));
             cell(plain, kInk, ringLeft + static_cast<double>(r) * ringWidth, ringWidth, y,
                  kTableRow, text);
         }
@@ -415,78 +407,6 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path) {
     return std::nullopt;
 }
 
-// Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
-// "March 5, 1980, 01:35 UT"
-QString PreciseCalculationLines(const Chart& chart) {
-    if (!chart.precise())
-        return {};
-    const PreciseCalculation& c = *chart.precise();
-    QString source = QStringLiteral("Swiss Ephemeris ") + Utf8(SwissEphemerisVersion());
-    switch (c.source) {
-        case EphemerisSource::DataFiles:
-            break;
-        case EphemerisSource::Moshier:
-            source += QStringLiteral(" (Moshier)");
-            break;
-    }
-    if (!c.timeCorrectionFile.empty())
-        source += QStringLiteral(", ") + Utf8(c.timeCorrectionFile);
-    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5 UT")
-        .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
-        .arg(c.ayanamsaDegrees, 0, 'f', 4)
-        .arg(Utf8(LunarNodeKey(chart.calculation.node)))
-        .arg(QStringLiteral("%1 %2, %3, %4:%5")
-                 .arg(Utf8(kMonthNames[static_cast<std::size_t>(c.universal.month - 1)]))
-                 .arg(c.universal.day)
-                 .arg(c.universal.year)
-                 .arg(c.universal.hour, 2, 10, QLatin1Char('0'))
-                 .arg(c.universal.minute, 2, 10, QLatin1Char('0')));
-}
-
-SheetTexts SheetTextsOf(const Chart& chart) {
-    SheetTexts t;
-    t.title = QStringLiteral("Sudarshan Chakra of ") + Utf8(chart.birth.name);
-    for (std::size_t i = 0; i < kDetailCount; ++i) {
-        t.captions[i] = Utf8(kDetailCaptions[i]);
-        t.details[i] = Utf8(chart.chakra.details[i]);
-    }
-    for (std::size_t i = 0; i < kBodyCount; ++i) {
-        t.planets[i] = Utf8(kPlanetNames[i]);
-        t.positions[i] = Utf8(chart.planets.positionTexts[i]);
-    }
-    t.positionsHeading = QStringLiteral("Planetary Positions");
-    t.ringKeys[static_cast<std::size_t>(Ring::Birth)] = QStringLiteral("Birth Chart");
-    t.ringKeys[static_cast<std::size_t>(Ring::Moon)] = QStringLiteral("Moon Chart");
-    t.ringKeys[static_cast<std::size_t>(Ring::Sun)] = QStringLiteral("Sun Chart");
-    t.yearHouse = QStringLiteral("House of the year");
-    t.monthHouse = QStringLiteral("House of the month");
-    t.transitingBody = QStringLiteral("Transiting body");
-    t.readingInstant = QStringLiteral("%1 %2, %3, %4");
-    for (std::size_t m = 0; m < 12; ++m)
-        t.months[m] = Utf8(kMonthNames[m]);
-    t.readingLines = QStringLiteral("Reading %1\nyear %2, month %3, period %4");
-    t.sudarshanHeading = QStringLiteral("Sudarshan Dasha");
-    t.dashaSpans = {QStringLiteral("Year %1"), QStringLiteral("Month %1"),
-                    QStringLiteral("Period %1")};
-    t.houseCaption = QStringLiteral("House");
-    t.vimshottariHeading = QStringLiteral("Vimshottari Dasha");
-    t.vimshottariSpans = {QStringLiteral("Mahadasha"), QStringLiteral("Antardasha"),
-                          QStringLiteral("Pratyantardasha")};
-    t.lordCaption = QStringLiteral("Lord");
-    t.fromCaption = QStringLiteral("From");
-    t.toCaption = QStringLiteral("To");
-    if (chart.precise()) {
-        t.calculationCaption = QStringLiteral("Precise Calculation");
-        t.calculation = PreciseCalculationLines(chart);
-    }
-    return t;
-}
-
-void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
-                     const ReadingOverlay& overlay) {
-    PaintChartSheet(p, target, chart, overlay, SheetTextsOf(chart));
-}
-
 void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
                      const ReadingOverlay& overlay, const SheetTexts& texts) {
     const double height = SheetHeightUnits(overlay);
@@ -517,10 +437,6 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
         PaintReadingSection(p, overlay, texts);
     PaintFooter(p, height);
     p.restore();
-}
-
-QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& overlay) {
-    return RenderChartSheet(chart, pixels, overlay, SheetTextsOf(chart));
 }
 
 QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& overlay,
@@ -585,11 +501,6 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
     if (!drawn || bytes.isEmpty())
         return std::nullopt;
     return bytes;
-}
-
-Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
-                                                  const ReadingOverlay& overlay) {
-    return ExportChartSheet(chart, path, overlay, SheetTextsOf(chart));
 }
 
 namespace {
@@ -707,21 +618,24 @@ void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOve
 namespace {
 
 Expected<void, SheetExportError> ExportHeadless(const Chart& chart, const std::string& path,
-                                                const ReadingOverlay& overlay) {
-    return ExportChartSheet(chart, QFile::decodeName(path.c_str()), overlay);
+                                                const ReadingOverlay& overlay,
+                                                const SheetTexts& texts) {
+    return ExportChartSheet(chart, QFile::decodeName(path.c_str()), overlay, texts);
 }
 
 }  // namespace
 
 Expected<void, SheetExportError> ExportChartSheetHeadless(const Chart& chart,
+                                                          const SheetTexts& texts,
                                                           const std::string& path) {
-    return ExportHeadless(chart, path, {});
+    return ExportHeadless(chart, path, {}, texts);
 }
 
 Expected<void, SheetExportError> ExportReadingSheetHeadless(const Chart& chart,
                                                             const ChartReading& reading,
+                                                            const SheetTexts& texts,
                                                             const std::string& path) {
-    return ExportHeadless(chart, path, {&reading, true, true});
+    return ExportHeadless(chart, path, {&reading, true, true}, texts);
 }
 
 }  // namespace vellamor

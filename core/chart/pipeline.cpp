@@ -68,8 +68,8 @@ void MakePrecise(Chart& c) {
     const BirthData& b = c.birth;
     const CivilDateTime ut = SignedUniversalTime(b);
     const PreciseMoment m = PreciseMomentOf(b, c.calculation);
-    c.method = PreciseCalculation{m.source, m.ayanamsaDegrees, ut, m.moshierReason,
-                                  m.timeCorrectionFile};
+    c.method =
+        PreciseCalculation{m.source, m.ayanamsaDegrees, ut, m.moshierReason, m.timeCorrectionFile};
     PlanetPositions& p = c.planets;
     p.universal = ut;
     p.dayNumber = PreciseJulianDay(b) - 2451545.0;
@@ -98,7 +98,7 @@ Chart CalculateChart(const BirthData& b, const CalculationChoice& choice) {
         MakePrecise(c);
     else
         MakeClassic(c);
-    c.chakra = BuildSudarshanChakra(b, c.planets.signs, c.retrogrades.labels);
+    c.chakra = BuildSudarshanChakra(c.planets.signs, c.retrogrades);
     return c;
 }
 

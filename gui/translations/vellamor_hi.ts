@@ -59,42 +59,6 @@
         <translation>लग्न</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>नाम</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
-    </message>
-    <message>
-        <source>Time of Birth</source>
-        <translation>जन्म समय</translation>
-    </message>
-    <message>
-        <source>Time Zone</source>
-        <translation>समय क्षेत्र</translation>
-    </message>
-    <message>
-        <source>Latitude</source>
-        <translation>अक्षांश</translation>
-    </message>
-    <message>
-        <source>Longitude</source>
-        <translation>देशांतर</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>शहर</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>राज्य</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>देश</translation>
-    </message>
-    <message>
         <source>Alaska/Hawaii Daylight Time,AHDT,-9.0</source>
         <translation>अलास्का/हवाई दिवाप्रकाश समय,AHDT,-9.0</translation>
     </message>
@@ -715,6 +679,28 @@ year %2, month %3, period %4</source>
         <source>To</source>
         <comment>a period&apos;s end</comment>
         <translation>तक</translation>
+    </message>
+    <message>
+        <source>Swiss Ephemeris %1</source>
+        <translation>Swiss Ephemeris %1</translation>
+    </message>
+    <message>
+        <source>Swiss Ephemeris %1 (Moshier)</source>
+        <translation>Swiss Ephemeris %1 (Moshier सिद्धांत)</translation>
+    </message>
+    <message>
+        <source>%1
+%2 %3°, %4 node
+%5 UT</source>
+        <comment>source; ayanamsa, its degrees, the lunar node; universal time</comment>
+        <translation>%1
+%2 अयनांश %3°, %4 राहु-केतु
+%5 UT</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3, %4:%5</source>
+        <comment>month name, day, year, hours, minutes</comment>
+        <translation>%2 %1 %3, %4:%5</translation>
     </message>
 </context>
 <context>
@@ -1373,6 +1359,43 @@ Do you want to replace it?</source>
         <source>%1, pada %2, lord %3</source>
         <comment>nakshatra: name, pada 1 to 4, ruling planet</comment>
         <translation>%1, पाद %2, स्वामी %3</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>birth detail</comment>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
     </message>
 </context>
 <context>

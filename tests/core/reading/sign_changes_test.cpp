@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/chart_words.h"
 #include "core/astro/position_text.h"
 #include "core/reading/dasha.h"
 #include "core/reading/transits.h"
