@@ -72,7 +72,7 @@ SheetTexts EnglishSheetTexts(const Chart& chart) {
     t.lordCaption = QStringLiteral("Lord");
     t.fromCaption = QStringLiteral("From");
     t.toCaption = QStringLiteral("To");
-    if (chart.precise) {
+    if (chart.precise()) {
         t.calculationCaption = QStringLiteral("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);
     }

@@ -27,7 +27,7 @@ std::string TwoDigits(int v) {
 }
 
 std::string MonthOf(int month) {
-    const std::string_view name = MonthOf(month);
+    const std::string_view name = MonthName(month);
     return name.empty() ? std::string("?") : std::string(name);
 }
 

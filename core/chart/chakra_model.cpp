@@ -25,7 +25,7 @@ ChakraModel BuildSudarshanChakra(const std::array<int, kBodyCount>& signs,
                 SignAfter(model.referenceSigns[r], h);
     }
     for (const Body b : AllOf<Body>())
-        model.signOccupants[signOf(b)].push_back({b, marks.retrograde(b), false});
+        model.signOccupants[signOf(b)].push_back({b, marks.retrograde[b], false});
     model.legendLabels = marks.labels;
     return model;
 }

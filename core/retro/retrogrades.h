@@ -56,12 +56,6 @@ struct RetrogradeMarks {
     EnumArray<Body, bool> retrograde{};
     // Chart label per body, " (R) " appended to a retrograde planet's label.
     std::array<ChartLabel, kBodyCount> labels;
-
-    // Only Mercury to Pluto can be marked.
-    bool retrograde(Body b) const {
-        const int k = BodyIndex(b) - BodyIndex(Body::Mercury);
-        return k >= 0 && k < kStationPlanets && flags[static_cast<std::size_t>(k)];
-    }
 };
 
 RetrogradeMarks ComputeRetrogrades(const BirthData& birth);
