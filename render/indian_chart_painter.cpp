@@ -99,8 +99,8 @@ void PaintIndianChart(QPainter& painter, const QRectF& target, IndianChartStyle 
         kSmallestCellFont, smallestLabelPixels > 0 && deviceScale > 0
                                ? static_cast<int>(std::ceil(smallestLabelPixels / deviceScale))
                                : 0);
-    const QColor labelInk = palette.rings[static_cast<int>(Ring::Birth)].colour;
-    const QColor numberInk = palette.rings[static_cast<int>(Ring::Moon)].colour;
+    const QColor labelInk = palette.rings[Ring::Birth].colour;
+    const QColor numberInk = palette.rings[Ring::Moon].colour;
     const QPen linePen = ChakraPen({palette.spokes.colour, kLineWidth, Qt::SolidLine}, deviceScale);
     const double s = kIndianChartSide;
 

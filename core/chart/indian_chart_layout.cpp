@@ -61,6 +61,13 @@ IndianCell TopLeftTriangle() {
 
 }  // namespace
 
+std::optional<ChartStyle> ChartStyleOfKey(std::string_view key) {
+    for (const ChartStyle style : AllOf<ChartStyle>())
+        if (kChartStyleKeys[style] == key)
+            return style;
+    return std::nullopt;
+}
+
 std::array<IndianCell, 12> NorthIndianCells() {
     std::array<IndianCell, 12> cells;
     IndianCell kite = TopKite();

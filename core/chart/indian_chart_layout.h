@@ -16,12 +16,24 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "core/astro/bodies.h"
 #include "core/chart/chakra_layout.h"
 
 namespace vellamor {
+
+// How a chart is drawn: the Sudarshan Chakra's three rings, or the rasi
+// chart of the north or of the south of India. Keys as the command line and
+// the settings write them.
+enum class ChartStyle { Sudarshan, North, South };
+template <>
+inline constexpr int kEnumCount<ChartStyle> = 3;
+inline constexpr EnumArray<ChartStyle, std::string_view> kChartStyleKeys{
+    {"sudarshan", "north", "south"}};
+std::optional<ChartStyle> ChartStyleOfKey(std::string_view key);
 
 inline constexpr double kIndianChartSide = 1000;
 

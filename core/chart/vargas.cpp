@@ -230,20 +230,12 @@ double DegreesToPartEdge(Varga varga, double longitudeDegrees, int direction) {
     return std::max(distance, 0.0);
 }
 
-VargaRings MakeVargaRings(Varga varga, const BodySigns& signs,
-                          const std::array<bool, kStationPlanets>& retrograde) {
-    VargaRings rings;
-    rings.varga = varga;
-    rings.startSigns[Ring::Birth] = signs[Body::Ascendant];
-    rings.startSigns[Ring::Moon] = signs[Body::Moon];
-    rings.startSigns[Ring::Sun] = signs[Body::Sun];
-    for (const Body b : AllOf<Body>()) {
-        const int k = BodyIndex(b) - BodyIndex(Body::Mercury);
-        const bool marked =
-            k >= 0 && k < kStationPlanets && retrograde[static_cast<std::size_t>(k)];
-        rings.occupants[signs[b]].push_back({b, marked});
-    }
-    return rings;
+ChakraModel VargaChakra(const BodySigns& signs, const RetrogradeMarks& marks) {
+    return BuildSudarshanChakra(SignIndices(signs), marks);
+}
+
+ChakraModel VargaChakra(const Chart& chart, Varga varga) {
+    return VargaChakra(CalculateVargas(chart.planets.longitudes)[varga], chart.retrogrades);
 }
 
 }  // namespace vellamor

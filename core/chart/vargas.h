@@ -18,6 +18,7 @@
 #include "core/astro/bodies.h"
 #include "core/astro/enum_array.h"
 #include "core/chart/chakra_model.h"
+#include "core/chart/pipeline.h"
 
 namespace vellamor {
 
@@ -66,29 +67,11 @@ std::array<int, kBodyCount> SignIndices(const BodySigns& signs);
 // on an edge is that edge's distance 0 backwards and a whole part forwards.
 double DegreesToPartEdge(Varga varga, double longitudeDegrees, int direction);
 
-// The chakra's three rings drawn from one varga's signs, as values: each
-// ring starts at the sign its reference body (the Ascendant, the Moon, the
-// Sun) has in the varga, and each sign holds the bodies whose varga sign it
-// is, in body order, with their retrograde marks. Labels and words are the
-// front ends' to make.
-struct Occupant {
-    Body body = Body::Sun;
-    bool retrograde = false;
-    bool operator==(const Occupant&) const = default;
-};
-struct VargaRings {
-    Varga varga = Varga::D1;
-    EnumArray<Ring, Sign> startSigns{};
-    EnumArray<Sign, std::vector<Occupant>> occupants{};
-
-    // The sign of house index 0..11 of a ring: house h is h signs on from the
-    // ring's start.
-    Sign signOf(Ring ring, int houseIndex) const { return SignAfter(startSigns[ring], houseIndex); }
-    bool operator==(const VargaRings&) const = default;
-};
-
-// retrograde: Mercury .. Pluto, as RetrogradeMarks::flags.
-VargaRings MakeVargaRings(Varga varga, const BodySigns& signs,
-                          const std::array<bool, kStationPlanets>& retrograde);
+// The chakra's three rings drawn from one varga's signs: each ring starts at
+// the sign its reference body (the Ascendant, the Moon, the Sun) has in the
+// varga, and each sign holds the bodies whose varga sign it is, in body
+// order, with their retrograde marks. D1 gives the chart's own chakra.
+ChakraModel VargaChakra(const BodySigns& signs, const RetrogradeMarks& marks);
+ChakraModel VargaChakra(const Chart& chart, Varga varga);
 
 }  // namespace vellamor
