@@ -429,7 +429,6 @@ void PaintSheetChart(QPainter& p, const Chart& chart, const ReadingOverlay& over
     for (const Sign sign : AllOf<Sign>())
         indian.occupants[sign] = OccupantLabels(chart.chakra.occupants(sign));
     indian.lagna = chart.chakra.referenceSigns[Ring::Birth];
-    indian.title = texts.chartCaption;
     // A little inside the chakra's square, which its circle does not fill.
     const QRectF box = kChakraBox.adjusted(20, 20, -20, -20);
     PaintIndianChart(
@@ -462,7 +461,8 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
         const double keyTop = std::max(detailsEnd + 4, kChakraBox.bottom() - 3 * 32 - rows * 26);
         PaintRingKey(p, keyTop, texts);
         PaintReadingKey(p, keyTop + 3 * 32, overlay, texts);
-    } else {
+    } else if (texts.chartStyle == ChartStyle::Sudarshan) {
+        // The north and south Indian charts have no rings to key.
         PaintRingKey(p, std::max(detailsEnd + 8, kChakraBox.bottom() - 3 * 32 + 12), texts);
     }
     PaintPositions(p, chart, texts);
