@@ -26,6 +26,7 @@ consteval std::array<JsonKey, N> KeysOf(const std::array<std::string_view, N>& n
 }
 constexpr auto kDetailKeys = KeysOf(kDetailCaptions);
 constexpr auto kRingJsonKeys = KeysOf(kRingKeys);
+constexpr auto kVargaJsonKeys = KeysOf(kVargaKeys.values);
 constexpr auto kDashaLevelJsonKeys = KeysOf(kDashaLevelKeys);
 constexpr std::array<JsonKey, kDashaLevelCount> kDashaFromKeys{"yearFrom", "monthFrom",
                                                                "periodFrom"};
@@ -289,6 +290,18 @@ std::string StabilityJson(const ChartStability& stability) {
     JsonWriter w(out);
     WriteStability(w, stability);
     return out;
+}
+
+void WriteVargas(JsonWriter& w, const VargaTable& vargas) {
+    w.BeginObject();
+    for (const Varga v : AllOf<Varga>()) {
+        w.Key(kVargaJsonKeys[static_cast<std::size_t>(v)]);
+        w.BeginArray();
+        for (const Sign sign : vargas[v])
+            w.Integer(SignNumber(sign));
+        w.EndArray();
+    }
+    w.EndObject();
 }
 
 }  // namespace vellamor

@@ -9,6 +9,7 @@
 #include "cli/json_writer.h"
 #include "core/chart/chart_stability.h"
 #include "core/chart/pipeline.h"
+#include "core/chart/vargas.h"
 #include "core/reading/transits.h"
 
 namespace vellamor {
@@ -29,6 +30,9 @@ void WriteEntry(JsonWriter& w, const BirthData& birth);
 // "ayanamsa": "lahiri", "ayanamsaDegrees": 23.85, "node": "mean",
 // "universalTime": "1980-03-05T01:35"}. Nothing for a classic chart.
 void WriteCalculation(JsonWriter& w, const Chart& chart);
+
+// {"D1": [13 sign numbers 1..12 in body order], "D2": [...], ... "D60": [...]}
+void WriteVargas(JsonWriter& w, const VargaTable& vargas);
 
 // The members "progression" {...} and "transits" {...} of a reading, into
 // the object the writer has open.

@@ -163,4 +163,58 @@ std::string ReadingPrintout(const Chart& chart, const ChartReading& reading) {
     return out;
 }
 
+std::string VargaTableText(const VargaTable& vargas) {
+    std::string out = "Vargas (each body's sign in the sixteen divisional charts)\n";
+    out += "  " + Pad("", 9);
+    for (const Varga v : AllOf<Varga>())
+        out += Pad(kVargaKeys[v], 4);
+    out = TrimRight(out) + "\n";
+    for (const Body b : AllOf<Body>()) {
+        std::string line = "  " + Pad(kPlanetNames[static_cast<std::size_t>(b)], 9);
+        for (const Varga v : AllOf<Varga>())
+            line += Pad(vellamor::SignAbbreviation(vargas[v][b]), 4);
+        out += TrimRight(line) + "\n";
+    }
+    return out;
+}
+
+std::string VargaSensitivityText(const VargaSensitivity& s) {
+    // A side where the search found no change says how far it looked.
+    const auto side = [](const SignChangeFacts::Side& f) {
+        return (f.found ? "" : "over ") + SpanText(f.span);
+    };
+    const auto window = [&](SignChanger of, const SignChangeWindow& w) {
+        const SignChangeFacts f = SignChangeFactsOf(of, w);
+        return side(f.earlier) + " / " + side(f.later);
+    };
+    std::string out =
+        "Birth-time sensitivity of the vargas (how much earlier / later the birth\n"
+        "would have to be for the varga sign to change)\n";
+    out += "  " + Pad("Varga", 20) + Pad("Lagna", 28) + "Moon\n";
+    for (const Varga v : AllOf<Varga>()) {
+        out += "  " + Pad(kVargaKeys[v], 5) + Pad(kVargaNames[v], 15) +
+               Pad(window(SignChanger::Ascendant, s.ascendant(v)), 28) +
+               window(SignChanger::Moon, s.moon(v)) + "\n";
+    }
+    return out;
+}
+
+std::string VargaRingsHeading(Varga varga) {
+    return "Varga " + std::string(kVargaKeys[varga]) + " (" + std::string(kVargaNames[varga]) +
+           "): the three rings are counted in its signs";
+}
+
+std::string SheetChartCaption(Varga varga, ChartStyle style) {
+    std::string caption = std::string(kVargaKeys[varga]) + " " + std::string(kVargaNames[varga]);
+    switch (style) {
+        case ChartStyle::Sudarshan:
+            return caption + ", Sudarshan Chakra";
+        case ChartStyle::North:
+            return caption + ", north Indian chart";
+        case ChartStyle::South:
+            return caption + ", south Indian chart";
+    }
+    return caption;
+}
+
 }  // namespace vellamor

@@ -16,6 +16,8 @@
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"
+#include "core/chart/varga_stability.h"
+#include "core/chart/vargas.h"
 #include "core/io/file_replace.h"
 #include "core/retro/station_table.h"
 #include "core/version.h"
@@ -137,12 +139,20 @@ Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& cha
             return Fail(std::string(ReadingErrorText(computed.error())));
         reading = std::move(*computed);
     }
+    // The rings of another varga replace the rasi's; everything else stays
+    // the chart's own.
+    std::optional<Chart> vargaChart;
+    if (inv.varga && *inv.varga != Varga::D1) {
+        vargaChart = chart;
+        vargaChart->chakra = VargaChakra(chart, *inv.varga);
+    }
+    const Chart& shown = vargaChart ? *vargaChart : chart;
     if (inv.mode == HeadlessMode::Json) {
         // The chart's own keys, then the optional ones in a fixed order; the
         // reading's two come after those, and a births table's "row" last.
         JsonWriter w(out);
         w.BeginObject();
-        WriteChartMembers(w, chart);
+        WriteChartMembers(w, shown);
         if (inv.stability) {
             w.Key("stability");
             WriteStability(w, AnalyzeChartStability(chart));
@@ -153,6 +163,12 @@ Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& cha
             w.Key("calculation");
             WriteCalculation(w, chart);
         }
+        if (inv.vargas) {
+            w.Key("vargas");
+            WriteVargas(w, CalculateVargas(chart.planets.longitudes));
+        }
+        if (inv.varga)
+            w.String("varga", kVargaKeys[*inv.varga]);
         if (reading)
             WriteReadingMembers(w, *reading);
         if (row) {
@@ -161,9 +177,20 @@ Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& cha
         }
         w.EndObject();
     } else {
-        out += ChartPrintout(chart);
+        if (inv.varga)
+            out += VargaRingsHeading(*inv.varga) + "\n\n";
+        out += ChartPrintout(shown);
         out += "\n";
         out += StabilityText(AnalyzeChartStability(chart));
+        if (inv.vargas) {
+            out += "\n";
+            out += VargaTableText(CalculateVargas(chart.planets.longitudes));
+            if (inv.stability) {
+                out += "\n";
+                out +=
+                    VargaSensitivityText(AnalyzeVargaSensitivity(chart.birth, chart.calculation));
+            }
+        }
         if (reading) {
             out += "\n";
             out += ReadingPrintout(chart, *reading);
@@ -242,7 +269,19 @@ int RunMode(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             if (!chart)
                 return chart.error().status;
             Expected<void, SheetExportError> exported;
-            if (inv.reading) {
+            if ((inv.varga || inv.style) && !inv.reading) {
+                if (!services.exportStyledSheet)
+                    return Report(err, {"this build cannot draw --varga or --style", 2});
+                const Varga varga = inv.varga.value_or(Varga::D1);
+                Chart shown = *chart;
+                if (varga != Varga::D1)
+                    shown.chakra = VargaChakra(*chart, varga);
+                const ChartStyle style = inv.style.value_or(ChartStyle::Sudarshan);
+                if (services.prepareDrawing)
+                    services.prepareDrawing();
+                exported = services.exportStyledSheet(
+                    shown, {style, SheetChartCaption(varga, style)}, inv.outputPath);
+            } else if (inv.reading) {
                 const auto reading = ComputeReading(*chart, *inv.reading);
                 if (!reading)
                     return Report(err, {std::string(ReadingErrorText(reading.error())), 1});

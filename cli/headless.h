@@ -31,11 +31,21 @@ using SheetExporter =
 using ReadingSheetExporter = std::function<Expected<void, SheetExportError>(
     const Chart& chart, const ChartReading& reading, const std::string& path)>;
 
+// How --export draws a chart given --varga or --style: the style, and the
+// English words that name the varga and the style on the sheet.
+struct SheetChoice {
+    ChartStyle style = ChartStyle::Sudarshan;
+    std::string caption;
+};
+using StyledSheetExporter = std::function<Expected<void, SheetExportError>(
+    const Chart& chart, const SheetChoice& choice, const std::string& path)>;
+
 // What the headless modes need from outside the core.
 struct HeadlessServices {
     PlaceResolver resolvePlace = {};               // empty: --place is not available in this build
     SheetExporter exportSheet = {};                // empty: --export is not available in this build
     ReadingSheetExporter exportReadingSheet = {};  // empty: --export --reading is not available
+    StyledSheetExporter exportStyledSheet = {};    // empty: --varga and --style cannot be drawn
     PlaceFinder findPlace = {};             // empty: a births table's place column is not available
     std::istream* standardInput = nullptr;  // "-" as a births table; null: std::cin
     bool progressOnTerminal = false;        // standard error is a terminal: show progress

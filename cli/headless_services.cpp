@@ -92,6 +92,13 @@ HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazettee
                                      const std::string& path) {
         return ExportReadingSheetHeadless(chart, reading, EnglishSheetTexts(chart), path);
     };
+    services.exportStyledSheet = [](const Chart& chart, const SheetChoice& choice,
+                                    const std::string& path) {
+        SheetTexts texts = EnglishSheetTexts(chart);
+        texts.chartStyle = choice.style;
+        texts.chartCaption = QString::fromStdString(choice.caption);
+        return ExportChartSheetHeadless(chart, texts, path);
+    };
 #endif
     return services;
 }

@@ -50,6 +50,14 @@ bool HasSheetExtension(std::string_view path) {
     return ext == "png" || ext == "svg" || ext == "pdf";
 }
 
+// "D1, D2, ..., D60"
+std::string VargaKeyList() {
+    std::string list;
+    for (std::string_view key : kVargaKeys)
+        list += (list.empty() ? "" : ", ") + std::string(key);
+    return list;
+}
+
 // "lahiri, raman, ..., true-chitra"
 std::string AyanamsaKeyList() {
     std::string list;
@@ -253,6 +261,28 @@ const std::vector<CommandLineOption> kOptions{
      }},
     {"--reading", "", "YYYY-MM-DD[THH:MM]", "the dasha and transits then (birth's clock)", false,
      ApplyReading},
+    {"--vargas", "", "", "each body's sign in the 16 vargas (see below)", false,
+     [](std::string_view, Invocation& inv) {
+         inv.vargas = true;
+         return Error();
+     }},
+    {"--varga", "", "DN", "the rings from a varga's signs (see below)", false,
+     [](std::string_view v, Invocation& inv) {
+         const auto varga = VargaOfKey(v);
+         if (!varga)
+             return Error(
+                 Usage("--varga: expected one of " + VargaKeyList() + ", got " + Quoted(v)));
+         inv.varga = *varga;
+         return Error();
+     }},
+    {"--style", "", "sudarshan|north|south", "with --export: chakra, north or south chart", false,
+     [](std::string_view v, Invocation& inv) {
+         const auto style = ChartStyleOfKey(v);
+         if (!style)
+             return Error(Usage("--style: expected sudarshan, north or south, got " + Quoted(v)));
+         inv.style = *style;
+         return Error();
+     }},
     {"--stations", "", "", "print the retrograde station tables as CSV", false,
      [](std::string_view, Invocation& inv) {
          return SetMode(inv, HeadlessMode::Stations, "--stations");
@@ -398,6 +428,27 @@ Error CheckSources(const Invocation& inv) {
         (inv.mode == HeadlessMode::Version || inv.mode == HeadlessMode::ListZones ||
          inv.mode == HeadlessMode::Stations))
         return Usage("--precise goes only with a chart, not " + inv.modeOption);
+    const auto modeNote = [&inv] {
+        return inv.modeOption.empty() ? std::string() : ", not " + inv.modeOption;
+    };
+    const bool help = inv.mode == HeadlessMode::Help;
+    if (inv.vargas && inv.mode != HeadlessMode::Json && inv.mode != HeadlessMode::Print && !help)
+        return Usage("--vargas goes only with --json or --print" + modeNote());
+    if (inv.varga && inv.mode != HeadlessMode::Json && inv.mode != HeadlessMode::Print &&
+        inv.mode != HeadlessMode::Export && !help)
+        return Usage("--varga goes only with --json, --print or --export" + modeNote());
+    if (inv.style && inv.mode != HeadlessMode::Export && !help)
+        return Usage("--style goes only with --export" + modeNote());
+    // A reading's dasha and transits are counted on the rasi chart; read on
+    // another varga's rings they would mean something else.
+    if (inv.varga && *inv.varga != Varga::D1 && inv.reading && !help)
+        return Usage("--varga " + std::string(kVargaKeys[*inv.varga]) +
+                     " does not go with --reading: a reading is made on the rasi chart (D1) "
+                     "only, for now");
+    if (inv.style && *inv.style != ChartStyle::Sudarshan && inv.reading && !help)
+        return Usage("--style " + std::string(kChartStyleKeys[*inv.style]) +
+                     " does not go with --reading: the reading's marks are drawn on the "
+                     "Sudarshan Chakra only");
     const bool byOptions = !inv.chartOptions.empty() || (inv.place && inv.files.empty());
     const bool byFiles = !inv.files.empty();
     if (inv.jobs && !inv.births)

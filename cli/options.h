@@ -14,6 +14,8 @@
 #include "core/astro/expected.h"
 #include "core/astro/planet_positions.h"
 #include "core/chart/entry_form.h"
+#include "core/chart/indian_chart_layout.h"
+#include "core/chart/vargas.h"
 
 namespace vellamor {
 
@@ -37,6 +39,9 @@ struct Invocation {
     std::optional<CivilDateTime> reading;   // --reading, on the birth's clock
     CalculationChoice calculation;          // --precise, --ayanamsa, --node
     std::vector<std::string> preciseOnly;   // --ayanamsa and --node as given, for the check
+    bool vargas = false;                    // --vargas: every body's sign in the sixteen vargas
+    std::optional<Varga> varga;             // --varga: the rings from that varga's signs
+    std::optional<ChartStyle> style;        // --style, for --export
 };
 
 struct CommandLineError {

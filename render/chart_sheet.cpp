@@ -22,6 +22,7 @@
 #include "core/io/file_replace.h"
 #include "core/version.h"
 #include "render/chakra_painter.h"
+#include "render/indian_chart_painter.h"
 
 namespace vellamor {
 namespace {
@@ -407,6 +408,37 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path) {
     return std::nullopt;
 }
 
+namespace {
+
+// The chart in its style, and its caption just above it.
+void PaintSheetChart(QPainter& p, const Chart& chart, const ReadingOverlay& overlay,
+                     const SheetTexts& texts) {
+    if (!texts.chartCaption.isEmpty()) {
+        p.setFont(SheetFont(14, false));
+        p.setPen(kInk);
+        p.drawText(QRectF(kChakraBox.left(), kRuleY + 2, kChakraBox.width(),
+                          kChakraBox.top() - kRuleY - 2),
+                   Qt::AlignLeft | Qt::AlignVCenter, texts.chartCaption);
+    }
+    // The floor is in the painter's units, here the sheet's.
+    if (texts.chartStyle == ChartStyle::Sudarshan) {
+        PaintChakra(p, kChakraBox, chart.chakra, kSheetSmallestTextUnits, PaperPalette(), overlay);
+        return;
+    }
+    IndianChartTexts indian;
+    for (const Sign sign : AllOf<Sign>())
+        indian.occupants[sign] = OccupantLabels(chart.chakra.occupants(sign));
+    indian.lagna = chart.chakra.referenceSigns[Ring::Birth];
+    // A little inside the chakra's square, which its circle does not fill.
+    const QRectF box = kChakraBox.adjusted(20, 20, -20, -20);
+    PaintIndianChart(
+        p, box,
+        texts.chartStyle == ChartStyle::North ? IndianChartStyle::North : IndianChartStyle::South,
+        indian, kSheetSmallestTextUnits, PaperPalette());
+}
+
+}  // namespace
+
 void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
                      const ReadingOverlay& overlay, const SheetTexts& texts) {
     const double height = SheetHeightUnits(overlay);
@@ -422,14 +454,15 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
 
     PaintTitle(p, chart, overlay, texts);
     // The floor is in the painter's units, here the sheet's.
-    PaintChakra(p, kChakraBox, chart.chakra, kSheetSmallestTextUnits, PaperPalette(), overlay);
+    PaintSheetChart(p, chart, overlay, texts);
     const double detailsEnd = PaintDetails(p, texts, kChakraBox.top());
     if (overlay.shown()) {
         const int rows = (overlay.highlights ? 2 : 0) + (overlay.transits ? 1 : 0);
         const double keyTop = std::max(detailsEnd + 4, kChakraBox.bottom() - 3 * 32 - rows * 26);
         PaintRingKey(p, keyTop, texts);
         PaintReadingKey(p, keyTop + 3 * 32, overlay, texts);
-    } else {
+    } else if (texts.chartStyle == ChartStyle::Sudarshan) {
+        // The north and south Indian charts have no rings to key.
         PaintRingKey(p, std::max(detailsEnd + 8, kChakraBox.bottom() - 3 * 32 + 12), texts);
     }
     PaintPositions(p, chart, texts);
@@ -511,7 +544,7 @@ QString SheetCharacters(const SheetTexts& t) {
     QString all = t.title + t.positionsHeading + t.yearHouse + t.monthHouse + t.transitingBody +
                   t.readingInstant + t.readingLines + t.sudarshanHeading + t.houseCaption +
                   t.vimshottariHeading + t.lordCaption + t.fromCaption + t.toCaption +
-                  t.calculationCaption + t.calculation;
+                  t.calculationCaption + t.calculation + t.chartCaption;
     for (const auto* list : {&t.captions, &t.details})
         for (const QString& s : *list)
             all += s;

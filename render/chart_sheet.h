@@ -29,6 +29,7 @@
 #include <string>
 
 #include "core/astro/expected.h"
+#include "core/chart/indian_chart_layout.h"
 #include "core/chart/pipeline.h"
 #include "core/reading/dasha.h"
 #include "core/reading/vimshottari.h"
@@ -86,6 +87,10 @@ struct SheetTexts {
     // a caption and the lines that name the calculation.
     QString calculationCaption;
     QString calculation;
+    // How the chart is drawn, and the words that name its varga and style
+    // above it (empty: nothing named, as for the rasi's chakra).
+    ChartStyle chartStyle = ChartStyle::Sudarshan;
+    QString chartCaption;
 };
 
 // The sheet's height in its units: 1000 (a square), more when the overlay

@@ -178,6 +178,38 @@ TEST(CommandLine, JsonEntryIsLastAndFeedsBackAsOptions) {
               std::string::npos);
 }
 
+// --vargas stands after "entry" and "varga" after it; the rings of --varga
+// start at the reference bodies' signs in that varga, whose rasi signs are
+// the chart's own.
+TEST(CommandLine, VargasFollowTheEntryAndDrawTheRings) {
+    const Outcome r =
+        Headless({"--json", "--vargas", "--varga", "D9", DataFile("charts/good.sud")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto v = testjson::Parse(r.out);
+    EXPECT_EQ(testjson::Keys(v), (std::vector<std::string>{"name", "details", "bodies", "rings",
+                                                           "entry", "vargas", "varga"}));
+    EXPECT_EQ(v.at("varga").get<std::string>(), "D9");
+    const auto& vargas = v.at("vargas");
+    ASSERT_EQ(testjson::Keys(vargas).size(), 16U);
+    EXPECT_EQ(testjson::Keys(vargas).back(), "D60");
+    const auto rasi = testjson::Parse(Headless({"--json", DataFile("charts/good.sud")}).out);
+    const auto firstSign = [](const testjson::Value& chart, const char* ring) {
+        return chart.at("rings").at(ring).at(0).at("sign").get<double>();
+    };
+    const auto sign = [&](const char* varga, Body b) {
+        return vargas.at(varga).at(static_cast<std::size_t>(b)).get<double>();
+    };
+    EXPECT_EQ(firstSign(rasi, "birth"), sign("D1", Body::Ascendant));
+    EXPECT_EQ(firstSign(v, "birth"), sign("D9", Body::Ascendant));
+    EXPECT_EQ(firstSign(v, "moon"), sign("D9", Body::Moon));
+    EXPECT_EQ(firstSign(v, "sun"), sign("D9", Body::Sun));
+    // The rasi's rings are the chart's own, and --varga D1 only names them.
+    const auto d1 =
+        testjson::Parse(Headless({"--json", "--varga", "D1", DataFile("charts/good.sud")}).out);
+    EXPECT_EQ(d1.at("rings"), rasi.at("rings"));
+    EXPECT_EQ(d1.at("varga").get<std::string>(), "D1");
+}
+
 // A file is read whole or refused whole: the reason follows the sentence,
 // and a place off the Earth is the entry window's own message.
 TEST(CommandLine, ARefusedFileSaysWhy) {
@@ -387,6 +419,20 @@ TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
          "--date: expected YYYY-MM-DD, got \"" + std::string(32, '9') + "...\", 60 bytes long"},
         {{"--json", "a.sud", "--ayanamsa", "raman"}, "--ayanamsa goes only with --precise"},
         {{"--json", "a.sud", "--node", "true"}, "--node goes only with --precise"},
+        {{"--json", "a.sud", "--varga", "D5"},
+         "--varga: expected one of D1, D2, D3, D4, D7, D9, D10, D12, D16, D20, D24, D27, D30, "
+         "D40, D45, D60, got \"D5\""},
+        {{"--export", "x.png", "a.sud", "--style", "east"},
+         "--style: expected sudarshan, north or south, got \"east\""},
+        {{"--json", "a.sud", "--style", "north"}, "--style goes only with --export, not --json"},
+        {{"--save", "o.sud", "--name", "X", "--vargas"},
+         "--vargas goes only with --json or --print, not --save"},
+        {{"--print", "a.sud", "--varga", "D9", "--reading", "2026-12-07"},
+         "--varga D9 does not go with --reading: a reading is made on the rasi chart (D1) only, "
+         "for now"},
+        {{"--export", "x.png", "a.sud", "--style", "south", "--reading", "2026-12-07"},
+         "--style south does not go with --reading: the reading's marks are drawn on the "
+         "Sudarshan Chakra only"},
         {{"--json", "a.sud", "--precise", "--node", "osculating"},
          "--node: expected mean or true, got \"osculating\""},
         {{"--json", "a.sud", "--precise", "--ayanamsa", "Lahiri"},
