@@ -185,11 +185,12 @@ Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& cha
         if (inv.vargas) {
             out += "\n";
             out += VargaTableText(CalculateVargas(chart.planets.longitudes));
-            if (inv.stability) {
-                out += "\n";
-                out +=
-                    VargaSensitivityText(AnalyzeVargaSensitivity(chart.birth, chart.calculation));
-            }
+        }
+        // Which vargas the birth time can carry belongs with the rest of
+        // the chart's trust.
+        if (inv.stability) {
+            out += "\n";
+            out += VargaSensitivityText(AnalyzeVargaSensitivity(chart.birth, chart.calculation));
         }
         if (reading) {
             out += "\n";
