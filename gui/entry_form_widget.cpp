@@ -112,12 +112,12 @@ EntryFormWidget::EntryFormWidget(GazetteerAccess gazetteer, Dialogs& dialogs, QW
     outer->setSpacing(0);
     outer->addWidget(new Banner(this));
 
-    auto* body = new QHBoxLayout;
-    body->setContentsMargins(16, 16, 16, 16);
-    body->setSpacing(14);
-    outer->addLayout(body, 1);
-    body->addWidget(buildWhoCard(), 1);
-    body->addWidget(buildWhereCard(), 1);
+    m_body = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_body->setContentsMargins(16, 16, 16, 16);
+    m_body->setSpacing(14);
+    outer->addLayout(m_body, 1);
+    m_body->addWidget(buildWhoCard(), 1);
+    m_body->addWidget(buildWhereCard(), 1);
 
     connectControls();
     attachAtlas(std::move(gazetteer));
@@ -363,7 +363,7 @@ void EntryFormWidget::fillLists() {
     for (int d = 1; d <= 31; ++d)
         m_day->addItem(QString::number(d));
     for (std::string_view m : kMonthNames)
-        m_month->addItem(TranslatedCoreText(m));
+        m_month->addItem(TranslatedCoreText(m), QString::fromUtf8(m.data(), qsizetype(m.size())));
     for (int y = kFirstYear; y <= kLastYear; ++y)
         m_year->addItem(QString::number(y));
     for (int h = 0; h <= 23; ++h)
@@ -371,12 +371,15 @@ void EntryFormWidget::fillLists() {
     for (int m = 0; m <= 59; ++m)
         m_minute->addItem(QString::number(m));
     for (const TimeZoneRow& row : LoadTimeZoneTable())
-        m_zone->addItem(TranslatedCoreText(row.text));
+        m_zone->addItem(TranslatedCoreText(row.text),
+                        QString::fromUtf8(row.text.data(), qsizetype(row.text.size())));
     for (QComboBox* box : {m_day, m_month, m_year, m_hour, m_minute, m_zone}) {
         box->setCurrentIndex(0);
     }
     for (QComboBox* box : {m_day, m_year, m_hour, m_minute})
         new TypedNumberSearch(box);
+    for (QComboBox* box : {m_month, m_zone})
+        new TypedNameSearch(box);
     m_longitudeOptions[0]->setChecked(true);
     m_latitudeOptions[0]->setChecked(true);
 }
@@ -472,6 +475,15 @@ void EntryFormWidget::forgetPlace() {
     if (m_atlas)
         m_atlas->forget();
 #endif
+}
+
+void EntryFormWidget::fitWidth(int width) {
+    m_body->setDirection(QBoxLayout::LeftToRight);
+    if (sizeHint().width() > width) {
+        m_body->setDirection(QBoxLayout::TopToBottom);
+        m_body->setContentsMargins(8, 8, 8, 8);
+        m_body->setSpacing(8);
+    }
 }
 
 int EntryFormWidget::atlasNoteShortfall() const {

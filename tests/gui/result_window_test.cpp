@@ -241,7 +241,7 @@ class ResultWindowTest : public QObject {
         }
         QCOMPARE(
             menus.join(u'|'),
-            QStringLiteral("&File|&Back|-|&Save|Export Image...|Print...|"
+            QStringLiteral("&File|&Back|-|&Save|Export Image...|Print...|-|&Exit|"
                            "&Calculation|C&lassic|&Precise (Swiss Ephemeris)|-|&Ayanamsa|&Node|"
                            "&Help|&Contents|&Online Help|&Visit Us Online|-|"
                            "Check for Software &Update|-|&About Software"));

@@ -134,15 +134,16 @@ class PageRecorder final : public QPaintDevice, QPaintEngine {
     QSizeF m_millimetres;
 };
 
-// Nine bodies in one sign: 5 February 1962, 7:20, Indian Time, Delhi.
-Chart CrowdedChart(const std::string& name) {
+// Nine bodies in one sign: 5 February 1962, 7:20 (or the time given),
+// Indian Time, Delhi.
+Chart CrowdedChart(const std::string& name, int hour = 7, int minute = 20) {
     BirthData b;
     b.name = name;
     b.day = 5;
     b.month = 2;
     b.year = 1962;
-    b.hour = 7;
-    b.minute = 20;
+    b.hour = hour;
+    b.minute = minute;
     b.zoneIndex = 34;
     b.zoneHours = 5;
     b.zoneMinutes = 30;
@@ -321,30 +322,38 @@ TEST(ChartSheetTest, ReadingSectionKeepsTheChakraTheSmallestTextAndTheGivenWords
 // A house too full for its labels hands them to a callout in empty space.
 // In the crowded chart, on paper and on screen, each label drawn keeps the
 // smallest size, stays inside the chakra's square, off every circle and
-// spoke, and clear of every other text; none is lost.
+// spoke, and clear of every other text; none is lost. A callout (in the hub
+// or beyond the Sun ring) keeps a few device units from every circle and
+// number, so that it does not seem to touch them.
 TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
-    const Chart chart = CrowdedChart("Crowded Sky");
-    const auto reading = ComputeReading(chart, {2026, 12, 7, 12, 0});
+    const Chart crowded = CrowdedChart("Crowded Sky");
+    const Chart dawn = CrowdedChart("Crowded Dawn", 6, 0);
+    const auto reading = ComputeReading(crowded, {2026, 12, 7, 12, 0});
     ASSERT_TRUE(reading);
     struct Case {
         const char* name;
+        const Chart& chart;
         double side;   // the chakra's square, in device units
         double floor;  // the smallest text, in device units
         const ChakraPalette& palette;
         ReadingOverlay overlay;
     };
     const Case cases[] = {
-        {"sheet", 640, kSheetSmallestTextUnits, PaperPalette(), {&*reading, true, true}},
-        {"sheet, no reading", 640, kSheetSmallestTextUnits, PaperPalette(), {}},
-        {"window", 630, 8, ScreenPalette(), {&*reading, true, true}},
-        {"small window", 420, 8, ScreenPalette(), {&*reading, false, true}},
+        {"sheet", crowded, 640, kSheetSmallestTextUnits, PaperPalette(), {&*reading, true, true}},
+        {"sheet, no reading", crowded, 640, kSheetSmallestTextUnits, PaperPalette(), {}},
+        {"window", crowded, 630, 8, ScreenPalette(), {&*reading, true, true}},
+        {"small window", crowded, 420, 8, ScreenPalette(), {&*reading, false, true}},
         // Every label at the normal size: a callout outside the Sun ring.
-        {"smallest window", 350, 8, ScreenPalette(), {&*reading, false, true}},
+        {"smallest window", crowded, 350, 8, ScreenPalette(), {&*reading, false, true}},
+        // A 640 x 480 screen: callouts in the hub.
+        {"640 x 480", dawn, 340, 8, ScreenPalette(), {}},
     };
     const Rect bounds = ChakraBounds();
     const double circles[] = {kHubRadius, kBirthOuterRadius, kMoonOuterRadius, kSunOuterRadius};
     const auto transits = TransitOccupants(reading->transits);
+    constexpr double kCalloutClearance = 2;  // device units
     for (const Case& c : cases) {
+        const Chart& chart = c.chart;
         PageRecorder recorder;
         QPainter painter(&recorder);
         PaintChakra(painter, QRectF(0, 0, c.side, c.side), chart.chakra, c.floor, c.palette,
@@ -380,6 +389,14 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
                                               from(box.bottomLeft()), from(box.bottomRight())});
             for (double radius : circles)
                 EXPECT_TRUE(farthest < radius || from(nearest) > radius) << where << " " << radius;
+            const bool callout = farthest < kHubRadius || from(nearest) > kSunOuterRadius;
+            const double clear = callout ? kCalloutClearance / scale : 0;
+            if (callout) {
+                for (double radius : circles) {
+                    EXPECT_TRUE(farthest < radius - clear || from(nearest) > radius + clear)
+                        << where << " near the circle " << radius;
+                }
+            }
             for (int k = 0; k < 12; ++k) {
                 const Segment spoke = Spoke(k);
                 bool crossed = false;
@@ -390,7 +407,13 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
                 EXPECT_FALSE(crossed) << where << " spoke " << k;
             }
             for (std::size_t j = 0; j < boxes.size(); ++j) {
-                const QRectF both = box.intersected(boxes[j]);
+                // Kept clear of the sign numbers; a callout's own lines
+                // stand line under line.
+                bool other = false;
+                recorder.texts[j].text.toInt(&other);
+                const double apart = other ? clear : 0;
+                const QRectF both =
+                    box.adjusted(-apart, -apart, apart, apart).intersected(boxes[j]);
                 EXPECT_TRUE(j == i || both.width() < 1 || both.height() < 1)
                     << where << " over " << recorder.texts[j].text.toStdString();
             }
@@ -407,6 +430,34 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
             }
         }
         EXPECT_EQ(labels, expected) << c.name;
+    }
+}
+
+// A name too long for its field is made smaller until it fits; one too long
+// even at the smallest size ends in an ellipsis. No text is dropped unmarked.
+TEST(ChartSheetTest, LongNameShrinksOrEndsInAnEllipsis) {
+    const Chart chart = ReferenceChart();
+    struct Case {
+        const char* name;
+        bool whole;
+    };
+    const Case cases[] = {
+        {"Shrimati Annapurna Venkataraghavan Iyengar", true},
+        {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", false},
+    };
+    for (const Case& c : cases) {
+        SheetTexts texts = SheetTextsOf(chart);
+        texts.title = QStringLiteral("Sudarshan Chakra");
+        texts.details[0] = QString::fromUtf8(c.name);
+        const auto svg = EncodeChartSheet(chart, SheetFormat::Svg, {}, texts);
+        ASSERT_TRUE(svg) << c.name;
+        const QString text = QString::fromUtf8(*svg);
+        const bool ellipsis =
+            text.contains(QChar(0x2026)) || text.contains(QStringLiteral("&#x2026;"));
+        EXPECT_EQ(ellipsis, !c.whole) << c.name;
+        for (const QString& word : QString::fromUtf8(c.name).split(u' ')) {
+            EXPECT_TRUE(text.contains(c.whole ? word : word.left(12))) << c.name;
+        }
     }
 }
 
