@@ -175,11 +175,12 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
         const QRectF room(kColumnLeft, y, kColumnWidth, lines * metrics.height());
         const QRectF needed = metrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, text);
         p.setPen(kInk);
-        // The bounding box hides a word wider than the room: the lines say.
-        if (needed.height() <= room.height() && WrapWithin(text, font, room.width(), lines).whole) {
+        // By its lines: the bounding box hides a word wider than the room,
+        // and counts the leading under the last line.
+        if (WrapWithin(text, font, room.width(), lines).whole) {
             p.setFont(font);
             p.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-            y += needed.height() + after;
+            y += std::min(needed.height(), room.height()) + after;
             return;
         }
         QFont smaller = font;
