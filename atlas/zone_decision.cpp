@@ -104,17 +104,54 @@ double MoonDegreesOff(int seconds) {
     return std::abs(seconds) / 60.0 * 0.55 / 60.0;
 }
 
+ClockState ClockStateOf(int daylightSeconds) {
+    switch (daylightSeconds) {
+        case 0:
+            return ClockState::Standard;
+        case 3600:
+            return ClockState::DaylightSaving;
+        case 7200:
+            return ClockState::DoubleSummer;
+        default:
+            return ClockState::OtherSaving;
+    }
+}
+
+StatedDegrees StateDegrees(double degrees) {
+    return {degrees, degrees < 10 ? 1 : 0};
+}
+
+namespace {
+
+ZoneErrorFacts ErrorFacts(const ZoneChoice& choice) {
+    ZoneErrorFacts f;
+    f.ascendant = SpanOfSeconds(choice.ascendantErrorSeconds);
+    f.planets = SpanOfSeconds(choice.planetErrorSeconds);
+    f.planetsOff = choice.planetErrorSeconds != 0;
+    f.ascendantDegrees = StateDegrees(AscendantDegreesOff(choice.ascendantErrorSeconds));
+    // Shown to a tenth: anything below 0.05 would read 0.0.
+    if (const double moon = MoonDegreesOff(choice.ascendantErrorSeconds); moon >= 0.05)
+        f.moonDegrees = StateDegrees(moon);
+    return f;
+}
+
+}  // namespace
+
 ZoneNote DecisionNote(std::string_view ianaZone, const LocalMoment& when, bool eastOfGreenwich,
                       const ZoneFacts& facts, const ZoneChoice& choice, ZoneConstraint fixed,
                       std::string_view placeName, bool rowNamedForPlace, ZoneRule rule) {
     ZoneNote note;
-    note.rule = rule;
     note.kind = ZoneNoteKind::Decided;
     note.ianaZone = std::string(ianaZone);
     note.place = placeName.empty() ? PlaceOfZone(ianaZone) : std::string(placeName);
     note.when = when;
     note.facts = facts;
     note.choice = choice;
+    note.clock = ClockStateOf(facts.daylightSeconds);
+    note.offset = OffsetOfSeconds(facts.offsetSeconds);
+    note.secondOffset = OffsetOfSeconds(facts.secondOffsetSeconds);
+    note.daylight = SpanOfSeconds(facts.daylightSeconds);
+    note.off = ErrorFacts(choice);
     if (facts.reading == ClockReading::Repeated) {
         // After the clocks went back: a row for standard time, as a rule.
         note.second = ChooseZoneRow(facts.secondOffsetSeconds, eastOfGreenwich,
@@ -134,9 +171,16 @@ ZoneNote DecisionNote(std::string_view ianaZone, const LocalMoment& when, bool e
         // Say so when the hemisphere rule is what stands in the way (Madrid).
         if (rule == ZoneRule::Classic &&
             ChooseZoneRow(facts.offsetSeconds, !eastOfGreenwich, {}).ascendantErrorSeconds < asc)
-            note.hemisphereEast = eastOfGreenwich;
+            note.blocking = eastOfGreenwich ? BlockingHemisphere::East : BlockingHemisphere::West;
     } else if (!byHand && planets != 0) {
         note.error = ZoneErrorNote::PlanetsOnly;
+    }
+    // A precise chart takes one offset for every body: one error, the whole
+    // chart's.
+    if (rule == ZoneRule::Signed) {
+        note.error = note.error == ZoneErrorNote::None    ? ZoneErrorNote::PreciseExact
+                     : note.error == ZoneErrorNote::NoRow ? ZoneErrorNote::PreciseNoRow
+                                                          : ZoneErrorNote::PreciseByHand;
     }
     note.rowNamedElsewhere = !rowNamedForPlace && !byHand && asc == 0;
     return note;

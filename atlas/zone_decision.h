@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "atlas/zone_choice.h"
+#include "core/astro/enum_array.h"
+#include "core/astro/spans.h"
 
 namespace vellamor::atlas {
 
@@ -41,6 +43,15 @@ struct ZoneFacts {
 // exist (31 April).
 std::optional<ZoneFacts> ZoneFactsAt(std::string_view ianaZone, const LocalMoment& when);
 
+// What the clocks were on, by the part of the offset that is daylight saving.
+enum class ClockState {
+    Standard,        // none
+    DaylightSaving,  // an hour
+    DoubleSummer,    // two hours
+    OtherSaving,     // any other amount, stated with it
+};
+ClockState ClockStateOf(int daylightSeconds);
+
 // How far off the chart is left, as the note says it.
 enum class ZoneErrorNote {
     None,             // the Ascendant, the Moon and the planets are right
@@ -49,6 +60,31 @@ enum class ZoneErrorNote {
     ByHandPlanets,    // as set by hand: the Ascendant and the Moon right, the planets off
     NoRow,            // no row gives the Ascendant and the Moon the place's offset
     PlanetsOnly,      // the planets, which take the row's own offset, are off
+    // A precise chart: every body takes the row's own offset and the box's
+    // hour, so there is one error, the whole chart's.
+    PreciseExact,   // the chart is exact
+    PreciseByHand,  // as set by hand, the chart is off
+    PreciseNoRow,   // no row gives the place's offset: with the closest the chart is off
+};
+
+// Which hemisphere's rule kept a row with the place's offset from the
+// Ascendant and the Moon (Madrid, west of Greenwich on East time).
+enum class BlockingHemisphere { None, East, West };
+
+// An angle as the notes state it: to a tenth below 10°, whole above.
+struct StatedDegrees {
+    double degrees = 0;
+    int decimals = 1;
+};
+StatedDegrees StateDegrees(double degrees);
+
+// How far off the chart is left, in time and in degrees.
+struct ZoneErrorFacts {
+    SecondSpan ascendant;  // the Ascendant and the Moon (a precise chart: every body)
+    SecondSpan planets;
+    StatedDegrees ascendantDegrees;
+    std::optional<StatedDegrees> moonDegrees;  // empty: under 0.1°
+    bool planetsOff = false;
 };
 
 enum class ZoneNoteKind {
@@ -70,13 +106,15 @@ struct ZoneNote {
     ZoneFacts facts;
     ZoneChoice choice;
     ZoneChoice second;  // Repeated: the row and box for the second, later reading
+    ClockState clock = ClockState::Standard;
+    ClockOffset offset;        // the place's offset, as read for the moment
+    ClockOffset secondOffset;  // Repeated: the second reading's
+    SecondSpan daylight;       // the part of the offset that is daylight saving
     ZoneErrorNote error = ZoneErrorNote::None;
+    ZoneErrorFacts off;
     // NoRow: the hemisphere whose rule stands in the way (Madrid), if it does.
-    std::optional<bool> hemisphereEast;
+    BlockingHemisphere blocking = BlockingHemisphere::None;
     bool rowNamedElsewhere = false;  // no row is named for the place's time
-    // Signed: the chart is precise, every body takes the row's own offset
-    // and the box, so an error is the whole chart's (both errors are equal).
-    ZoneRule rule = ZoneRule::Classic;
 };
 
 struct ZoneDecision {
@@ -109,3 +147,16 @@ double AscendantDegreesOff(int seconds);
 double MoonDegreesOff(int seconds);
 
 }  // namespace vellamor::atlas
+
+namespace vellamor {
+template <>
+inline constexpr int kEnumCount<atlas::ClockReading> = 3;
+template <>
+inline constexpr int kEnumCount<atlas::ClockState> = 4;
+template <>
+inline constexpr int kEnumCount<atlas::ZoneErrorNote> = 9;
+template <>
+inline constexpr int kEnumCount<atlas::BlockingHemisphere> = 3;
+template <>
+inline constexpr int kEnumCount<atlas::ZoneNoteKind> = 3;
+}  // namespace vellamor

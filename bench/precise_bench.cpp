@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
     // so that the library's side starts with the same folder.
     const vellamor::Chart first = vellamor::CalculateChart(
         Births().front(), vellamor::CalculationChoice{vellamor::CalculationMethod::Precise});
-    if (first.precise->source != vellamor::EphemerisSource::DataFiles) {
+    if (first.precise()->source != vellamor::EphemerisSource::DataFiles) {
         std::fprintf(stderr,
                      "Swiss Ephemeris data files are not found; set SE_EPHE_PATH to the "
                      "folder of sepl_18.se1 and semo_18.se1.\n");

@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "core/chart/chart_opening.h"
 #include "core/chart/pipeline.h"
 #include "core/reading/dasha.h"
 #include "core/reading/sign_changes.h"
@@ -162,6 +163,28 @@ void BM_PreciseSignChanges(benchmark::State& state) {
     SignChanges(state, PreciseCases());
 }
 BENCHMARK(BM_PreciseSignChanges)->Unit(benchmark::kMicrosecond);
+
+// One search the turn between two positions keeps short: the first
+// reference chart, precise, read on 1 September 2006 at noon, its twelve
+// stays about 0.03 s; a turn that took -180 degrees for itself would make
+// a step stall and this some sixty times slower, with the same answers.
+void BM_PreciseSignChangesOfReferenceChart(benchmark::State& state) {
+    const auto opened = vellamor::OpenChartFile(VELLAMOR_REFERENCE_CHARTS "/chart-01.sud");
+    if (!opened) {
+        state.SkipWithError("chart-01.sud cannot be opened");
+        return;
+    }
+    const Chart chart =
+        vellamor::CalculateChart(opened->birth, {vellamor::CalculationMethod::Precise});
+    for (auto _ : state) {
+        for (int b = 0; b < vellamor::kTransitBodyCount; ++b) {
+            auto stay =
+                vellamor::FindSignStay(chart, static_cast<vellamor::Body>(b), {2006, 9, 1, 12, 0});
+            benchmark::DoNotOptimize(stay);
+        }
+    }
+}
+BENCHMARK(BM_PreciseSignChangesOfReferenceChart)->Unit(benchmark::kMillisecond);
 
 // The window's case: one chart, the date of reading moving through its life.
 void BM_OneChartManyReadings(benchmark::State& state) {

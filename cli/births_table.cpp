@@ -61,8 +61,8 @@ Expected<std::vector<BirthColumn>, std::string> ReadBirthHeader(
         const auto it = std::find(kBirthColumnNames.begin(), kBirthColumnNames.end(), name);
         if (it == kBirthColumnNames.end()) {
             if (unknown.empty())
-                unknown = "unknown column \"" + EscapeControls(TrimAscii(cell)) +
-                          "\" (the columns are " + ColumnList() + ")";
+                unknown = "unknown column " + QuotedExcerpt(TrimAscii(cell)) +
+                          " (the columns are " + ColumnList() + ")";
             continue;
         }
         const auto column = static_cast<BirthColumn>(it - kBirthColumnNames.begin());
@@ -118,8 +118,7 @@ Expected<void, std::string> BirthRowReader::Read(const std::vector<std::string>&
             case BirthColumn::Dst: {
                 const auto on = Switch(value);
                 if (!on)
-                    return Fail("dst: expected true or false, got \"" + EscapeControls(value) +
-                                "\"");
+                    return Fail("dst: expected true or false, got " + QuotedExcerpt(value));
                 inv.form.daylightSaving = *on;
                 row.given.daylightSaving = true;
                 continue;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "cli/chart_words.h"
 #include "cli/terminal_text.h"
 #include "cli/wording.h"
 #include "core/astro/nakshatra.h"
@@ -13,8 +14,8 @@
 namespace vellamor {
 namespace {
 
-constexpr std::array<std::string_view, kRingCount> kRingTitles{
-    "Birth Chart (Lagna)", "Moon Chart (Chandra)", "Sun Chart (Surya)"};
+constexpr EnumArray<Ring, std::string_view> kRingTitles{
+    {"Birth Chart (Lagna)", "Moon Chart (Chandra)", "Sun Chart (Surya)"}};
 
 // Pads a UTF-8 text with blanks to a width in characters.
 std::string Pad(std::string_view s, std::size_t width) {
@@ -46,12 +47,13 @@ std::string ChartPrintout(const Chart& c) {
     // escapes, never obeyed.
     out += "Sudarshan Chakra of " + EscapeControls(TrimBlanks(c.birth.name)) + "\n\n";
     out += "Birth Details\n";
-    for (int i = 0; i < kDetailCount; ++i) {
-        out += "  " + Pad(kDetailCaptions[static_cast<std::size_t>(i)], 15) +
-               EscapeControls(m.details[static_cast<std::size_t>(i)]) + "\n";
+    const EnumArray<Detail, std::string> details = DetailTexts(c.birth);
+    for (const Detail d : AllOf<Detail>()) {
+        out += "  " + Pad(kDetailCaptions[static_cast<std::size_t>(d)], 15) +
+               EscapeControls(details[d]) + "\n";
     }
     out += "  " + BoxAndHemispheresText(c.birth) + "\n";
-    if (c.precise)
+    if (c.precise())
         out += "  " + CalculationLine(c) + "\n";
     out += "\nPlanetary Positions\n";
     for (int i = 0; i < kBodyCount; ++i) {
@@ -61,21 +63,17 @@ std::string ChartPrintout(const Chart& c) {
                Pad(TrimRight(std::string(m.legendLabels[static_cast<std::size_t>(i)])), 8) +
                NakshatraText(NakshatraOf(c.planets.longitudes[static_cast<std::size_t>(i)])) + "\n";
     }
-    for (int r = 0; r < kRingCount; ++r) {
+    for (const Ring r : AllOf<Ring>()) {
         out += "\n";
-        out += kRingTitles[static_cast<std::size_t>(r)];
+        out += kRingTitles[r];
         out += "\n";
         for (int h = 0; h < 12; ++h) {
-            const House& house = m.house(static_cast<Ring>(r), h);
+            const House& house = m.house(r, h);
             char head[40];
-            std::snprintf(
-                head, sizeof head, "  House %2d  Sign %2d  %s  ", h + 1, house.sign,
-                std::string(kSignAbbreviations[static_cast<std::size_t>(house.sign - 1)]).c_str());
-            out += head;
-            out += m.occupants(house.sign);
-            while (!out.empty() && out.back() == ' ')
-                out.pop_back();
-            out += "\n";
+            std::snprintf(head, sizeof head, "  House %2d  Sign %2d  %s  ", h + 1,
+                          SignNumber(house.sign),
+                          std::string(SignAbbreviation(house.sign)).c_str());
+            out += TrimRight(head + OccupantsText(m.occupants(house.sign))) + "\n";
         }
     }
     return out;
@@ -88,12 +86,6 @@ std::string ClockWords(const CivilDateTime& t) {
     std::string s = ClockText(t);
     s[10] = ' ';
     return s;
-}
-
-std::string SignAbbreviation(int sign) {
-    return sign >= 1 && sign <= 12
-               ? std::string(kSignAbbreviations[static_cast<std::size_t>(sign - 1)])
-               : std::string("?");
 }
 
 }  // namespace
@@ -113,17 +105,17 @@ std::string ReadingPrintout(const Chart& chart, const ChartReading& reading) {
                       s.house, ClockWords(s.from).c_str(), ClockWords(s.to).c_str());
         out += line;
     }
-    for (int r = 0; r < kRingCount; ++r) {
+    for (const Ring r : AllOf<Ring>()) {
         out += "\n  ";
-        out += kRingTitles[static_cast<std::size_t>(r)];
+        out += kRingTitles[r];
         out += "\n";
         for (int l = 0; l < kDashaLevelCount; ++l) {
-            const House& h = p.house(static_cast<Ring>(r), static_cast<DashaLevel>(l));
+            const House& h = p.house(r, static_cast<DashaLevel>(l));
             std::snprintf(line, sizeof line, "    %-13s House %2d  Sign %2d  %s  ",
                           std::string(kLevelNames[static_cast<std::size_t>(l)]).c_str(),
-                          p.spans[static_cast<std::size_t>(l)].house, h.sign,
-                          SignAbbreviation(h.sign).c_str());
-            out += TrimRight(line + chart.chakra.occupants(h.sign).str()) + "\n";
+                          p.spans[static_cast<std::size_t>(l)].house, SignNumber(h.sign),
+                          std::string(SignAbbreviation(h.sign)).c_str());
+            out += TrimRight(line + OccupantsText(chart.chakra.occupants(h.sign))) + "\n";
         }
     }
     const auto cycle = DashaCycle(chart.birth, p.span(DashaLevel::Year).number);

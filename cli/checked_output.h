@@ -2,7 +2,8 @@
 // Standard output as the headless modes write it: every write is checked,
 // and the first failure is kept with the system's reason, so that a full
 // disk or a closed pipe is reported in the system's words however long ago
-// it happened. After a failure nothing more is written.
+// it happened. After a failure nothing more is written. Output that SIGINT
+// or SIGTERM ends part way ends on a whole line.
 #pragma once
 
 #include <ostream>
@@ -28,7 +29,9 @@ class CheckedOutput : public std::streambuf {
     int sync() override;
 
   private:
-    bool Drain();
+    // Writes the whole lines buffered (everything, with `partialLine`).
+    bool Drain(bool partialLine);
+    bool WriteLines(const char* s, std::size_t n);
     bool WriteAll(const char* s, std::size_t n);
 
     int m_fd;

@@ -209,12 +209,16 @@ std::optional<std::uint64_t> CsvSplitter::CountLinesLeft() {
     };
     count(m_buffer.data() + m_pos, m_end - m_pos);
     std::vector<char> block(kReadBlock);
-    while (!m_final) {
+    for (std::uint64_t read = 0; !m_final;) {
+        // A count that would take more than a moment is not worth the wait.
+        if (read >= kMaxCountedBytes)
+            return std::nullopt;
         const auto got = m_source(block.data(), block.size());
         if (!got)
             return std::nullopt;
         if (*got == 0)
             break;
+        read += *got;
         count(block.data(), *got);
     }
     return lines + (last != '\n' && last != '\r' ? 1 : 0);

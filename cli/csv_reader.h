@@ -34,6 +34,8 @@ struct CsvRecordEnd {
 CsvRecordEnd ParseCsvRecord(std::string_view text, bool final, std::vector<std::string>* fields);
 
 inline constexpr std::size_t kMaxCsvRecordBytes = std::size_t{1} << 20;
+// The most that is read on to count the lines a refused table has left.
+inline constexpr std::uint64_t kMaxCountedBytes = std::uint64_t{64} << 20;
 
 // Where a table's bytes come from: up to `size` bytes into `buffer`, giving
 // the count read (0 at the end of the input) or the errno of a failed read.
@@ -69,7 +71,8 @@ class CsvSplitter {
 
     // After a stop for a record too long: the lines from its start to the
     // end of the input, read on without keeping them; none when a read
-    // fails. Reads to the end, so only for an input known to have one.
+    // fails or more than kMaxCountedBytes are left (a 20 GiB table would
+    // take a minute to count before its one-line refusal).
     std::optional<std::uint64_t> CountLinesLeft();
 
     // Line on which the record last returned starts (1 for the first line).

@@ -16,6 +16,7 @@
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/chart_stability.h"
+#include "core/io/file_replace.h"
 #include "core/retro/station_table.h"
 #include "core/version.h"
 
@@ -86,6 +87,11 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
             placeNote = r->note;
         };
     }
+    // A save cut off by a kill or a power cut is put right, and said so.
+    if (const auto recovered = RecoverInterruptedRewrite(file); recovered) {
+        if (const std::string_view note = InterruptedRewriteText(*recovered); !note.empty())
+            err << EscapeControls(file) << ": " << note << "\n";
+    }
     auto opened = OpenChartFile(file, atPlace, inv.calculation);
     if (!placeError.empty()) {
         out.flush();
@@ -108,9 +114,9 @@ Expected<Chart, Refusal> ChartFromFile(const std::string& file, const Invocation
 
 std::string UnknownPlaceMessage(const UnknownPlace& unknown) {
     if (!unknown.atlasFault.empty())
-        return "cannot look up \"" + EscapeControls(unknown.query) + "\": " + unknown.atlasFault +
+        return "cannot look up " + QuotedExcerpt(unknown.query) + ": " + unknown.atlasFault +
                "; give --lat, --lon and the zone instead";
-    std::string message = "no place \"" + EscapeControls(unknown.query) + "\" in the atlas";
+    std::string message = "no place " + QuotedExcerpt(unknown.query) + " in the atlas";
     if (!unknown.nearest.empty()) {
         message += "; nearest:";
         for (const std::string& label : unknown.nearest)
@@ -142,7 +148,7 @@ Expected<void, std::string> AppendChartOutput(std::string& out, const Chart& cha
         }
         w.Key("entry");
         WriteEntry(w, chart.birth);
-        if (chart.precise) {
+        if (chart.precise()) {
             w.Key("calculation");
             WriteCalculation(w, chart);
         }

@@ -12,6 +12,7 @@
 #include "cli/wording.h"
 #endif
 #ifdef VELLAMOR_HAVE_RENDER
+#include "cli/sheet_words.h"
 #include "render/chart_sheet.h"
 #endif
 
@@ -84,8 +85,13 @@ HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazettee
     (void)gazetteer;
 #endif
 #ifdef VELLAMOR_HAVE_RENDER
-    services.exportSheet = ExportChartSheetHeadless;
-    services.exportReadingSheet = ExportReadingSheetHeadless;
+    services.exportSheet = [](const Chart& chart, const std::string& path) {
+        return ExportChartSheetHeadless(chart, EnglishSheetTexts(chart), path);
+    };
+    services.exportReadingSheet = [](const Chart& chart, const ChartReading& reading,
+                                     const std::string& path) {
+        return ExportReadingSheetHeadless(chart, reading, EnglishSheetTexts(chart), path);
+    };
 #endif
     return services;
 }

@@ -24,9 +24,10 @@ Unexpected<CommandLineError> Refused(std::string_view option, std::string_view m
     return Usage(std::string(option) + ": " + std::string(message));
 }
 // A value given on the command line or in a table, quoted in a message;
-// a control character in it would be obeyed by the terminal.
+// a control character in it would be obeyed by the terminal, and a cell
+// of a megabyte would fill it.
 std::string Quoted(std::string_view s) {
-    return "\"" + EscapeControls(s) + "\"";
+    return QuotedExcerpt(s);
 }
 
 std::optional<int> Number(std::string_view s, std::size_t minDigits, std::size_t maxDigits) {
@@ -368,6 +369,11 @@ Error CheckSources(const Invocation& inv) {
         inv.mode != HeadlessMode::Help)
         return Usage("--stability goes only with --json or --print" +
                      (inv.modeOption.empty() ? std::string() : ", not " + inv.modeOption));
+    // A mode that calculates no chart would drop --precise without a word.
+    if (inv.calculation.precise() &&
+        (inv.mode == HeadlessMode::Version || inv.mode == HeadlessMode::ListZones ||
+         inv.mode == HeadlessMode::Stations))
+        return Usage("--precise goes only with a chart, not " + inv.modeOption);
     const bool byOptions = !inv.chartOptions.empty() || (inv.place && inv.files.empty());
     const bool byFiles = !inv.files.empty();
     if (inv.jobs && !inv.births)

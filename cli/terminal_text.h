@@ -9,7 +9,13 @@
 namespace vellamor {
 
 // The text with every control character (U+0000 to U+001F, U+007F to
-// U+009F) written as an escape, "\u009B": safe on a terminal.
+// U+009F) written as an escape, "\u009B", and every byte that is not part
+// of a UTF-8 character as "\xFF": safe on a terminal.
 std::string EscapeControls(std::string_view utf8);
+
+// A value in double quotes for a message, escaped as above; one longer than
+// a few dozen bytes shows only its start and says how long it was:
+// "1980-03-05 followed by a whole...", 921600 bytes long.
+std::string QuotedExcerpt(std::string_view utf8);
 
 }  // namespace vellamor

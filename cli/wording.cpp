@@ -2,11 +2,13 @@
 #include "cli/wording.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "cli/chart_words.h"
 #include "cli/terminal_text.h"
 #include "core/astro/bodies.h"
 #include "core/astro/utf8.h"
@@ -24,24 +26,22 @@ std::string TwoDigits(int v) {
     return buf;
 }
 
-std::string MonthName(int month) {
-    return month >= 1 && month <= 12 ? std::string(kMonthNames[static_cast<std::size_t>(month - 1)])
-                                     : std::string("?");
+std::string MonthOf(int month) {
+    const std::string_view name = MonthName(month);
+    return name.empty() ? std::string("?") : std::string(name);
 }
 
 // "15 August 1985, 01:30 UT"
 std::string InstantText(const CivilDateTime& t) {
-    return std::to_string(t.day) + " " + MonthName(t.month) + " " + std::to_string(t.year) + ", " +
+    return std::to_string(t.day) + " " + MonthOf(t.month) + " " + std::to_string(t.year) + ", " +
            TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + " UT";
 }
 
 // "UTC+5:30", "UTC-3:30", "UTC+0:00"
 std::string OffsetText(int eastMinutes) {
-    if (eastMinutes == 0)
-        return "UTC+0:00";
-    const int m = std::abs(eastMinutes);
-    return std::string("UTC") + (eastMinutes > 0 ? "+" : "-") + std::to_string(m / 60) + ":" +
-           TwoDigits(m % 60);
+    const ClockOffset o = OffsetOfSeconds(eastMinutes * 60);
+    return std::string("UTC") + (o.behind ? "-" : "+") + std::to_string(o.hours) + ":" +
+           TwoDigits(o.minutes);
 }
 
 // The chart file's fields as the form labels them, line 1 first.
@@ -169,6 +169,20 @@ std::string OpeningErrorText(const OpeningError& e) {
     return std::string(kCheckFileText);
 }
 
+std::string_view InterruptedRewriteText(InterruptedRewrite what) {
+    switch (what) {
+        case InterruptedRewrite::None:
+            return {};
+        case InterruptedRewrite::Finished:
+            return "an earlier save into this file was cut off after its last byte; it is now "
+                   "complete";
+        case InterruptedRewrite::Undone:
+            return "an earlier save into this file was cut off part way; the chart it held "
+                   "before that save is back";
+    }
+    return {};
+}
+
 std::string FileReplaceText(const FileReplaceError& e) {
     switch (e.kind) {
         case FileReplaceError::Kind::SharedFolderLink:
@@ -207,6 +221,10 @@ std::string SheetExportText(const SheetExportError& e) {
             return EscapeControls(e.path) + ": the name must end in .png, .svg or .pdf";
         case SheetExportError::Kind::NotDrawn:
             return EscapeControls(e.path) + ": the sheet could not be drawn";
+        case SheetExportError::Kind::NoFont:
+            return EscapeControls(e.path) + ": not written: no installed font has \"" +
+                   EscapeControls(e.missing) + "\", which the sheet needs; install its font (" +
+                   e.fonts + ")";
         case SheetExportError::Kind::NotReplaced:
             break;
     }
@@ -225,29 +243,39 @@ std::string_view ReadingErrorText(ReadingError error) {
     return {};
 }
 
-std::string FormatDurationMinutes(double minutes) {
-    if (minutes < 1.0)
-        return "under 1 min";
-    const long long m = static_cast<long long>(std::floor(minutes));
-    if (m < 60)
-        return std::to_string(m) + " min";
-    if (m < 24 * 60) {
-        const long long h = m / 60, rest = m % 60;
-        return std::to_string(h) + " h" + (rest ? " " + std::to_string(rest) + " min" : "");
+std::string SpanText(const MinuteSpan& span) {
+    auto pair = [&span](const char* unit, const char* restUnit) {
+        return std::to_string(span.whole) + unit +
+               (span.rest ? " " + std::to_string(span.rest) + restUnit : "");
+    };
+    switch (span.unit) {
+        case SpanUnit::UnderAMinute:
+            return "under 1 min";
+        case SpanUnit::Minutes:
+            return std::to_string(span.whole) + " min";
+        case SpanUnit::Hours:
+            return pair(" h", " min");
+        case SpanUnit::Days:
+            return pair(" d", " h");
     }
-    const long long d = m / (24 * 60), h = (m % (24 * 60)) / 60;
-    return std::to_string(d) + " d" + (h ? " " + std::to_string(h) + " h" : "");
+    return {};
 }
 
-std::string SignChangeSentence(const std::string& what, const SignChangeWindow& w) {
-    auto part = [](const std::optional<double>& m, const char* side, double limitHours) {
-        if (!m)
-            return "not within " + FormatDurationMinutes(limitHours * 60) + " " + side;
-        return FormatDurationMinutes(*m) + " " + side;
+std::string SignChangeSentence(const SignChangeFacts& f) {
+    auto part = [](const SignChangeFacts::Side& side, const char* direction) {
+        return (side.found ? "" : "not within ") + SpanText(side.span) + " " + direction;
     };
-    const double limit = what == "Lagna" ? kAscendantSearchHours : kMoonSearchHours;
-    return what + " changes sign if birth was " + part(w.earlierMinutes, "earlier", limit) +
-           " or " + part(w.laterMinutes, "later", limit);
+    std::string what;
+    switch (f.of) {
+        case SignChanger::Ascendant:
+            what = "Lagna";
+            break;
+        case SignChanger::Moon:
+            what = "Moon";
+            break;
+    }
+    return what + " changes sign if birth was " + part(f.earlier, "earlier") + " or " +
+           part(f.later, "later");
 }
 
 std::string StationDateText(const std::optional<CalendarDate>& date) {
@@ -260,7 +288,7 @@ std::string StationDateText(const std::optional<CalendarDate>& date) {
 std::string StationDateReadable(const std::optional<CalendarDate>& date) {
     if (!date || date->month < 1 || date->month > 12)
         return StationDateText(date);
-    return std::to_string(date->day) + " " + MonthName(date->month) + " " +
+    return std::to_string(date->day) + " " + MonthOf(date->month) + " " +
            std::to_string(date->year);
 }
 
@@ -288,36 +316,54 @@ std::string ZoneSanityNote(const std::optional<ZoneMisfit>& misfit) {
                        std::to_string(m.lonDegrees) + "\u00b0" + std::to_string(m.lonMinutes) +
                        "' " + (m.east ? "East" : "West") + " keeps a mean solar time of about " +
                        OffsetText(m.solarEastMinutes) + ".";
-    if (m.otherSide) {
-        note += " The zone lies on the other side of Greenwich from the longitude.";
-    } else {
-        note += " A zone more than 1 h 30 min away from it is often a data-entry error.";
+    switch (m.reason) {
+        case MisfitReason::OtherSide:
+            note += " The zone lies on the other side of Greenwich from the longitude.";
+            break;
+        case MisfitReason::Far:
+            note += " A zone more than 1 h 30 min away from it is often a data-entry error.";
+            break;
     }
-    if (m.signedRule)
-        return note + " The precise calculation takes the zone's own offset" +
-               (m.daylightSaving ? " and the daylight-saving hour" : "") +
-               ": it computed the chart for " + InstantText(m.planetsInstant) +
-               ". Please check the time zone.";
-    note += " Vellamor takes the zone's direction from the longitude: it used " +
-            FormatDurationMinutes(m.zoneMagnitudeMinutes) +
-            (m.daylightSaving ? " (and the daylight-saving hour)" : "") + " " +
-            (m.usedEast ? "East" : "West") +
-            " of Greenwich and computed the Ascendant and the Moon for " +
-            InstantText(m.ascendantInstant) +
-            ", and the planets, from the zone's own offset, for " + InstantText(m.planetsInstant) +
-            ". Please check the time zone.";
-    return note;
+    switch (m.rule) {
+        case MisfitRule::Precise:
+            return note + " The precise calculation takes the zone's own offset" +
+                   (m.daylightSaving ? " and the daylight-saving hour" : "") +
+                   ": it computed the chart for " + InstantText(m.planetsInstant) +
+                   ". Please check the time zone.";
+        case MisfitRule::Classic:
+            break;
+    }
+    return note + " Vellamor takes the zone's direction from the longitude: it used " +
+           SpanText(m.zoneMagnitude) + (m.daylightSaving ? " (and the daylight-saving hour)" : "") +
+           " " + (m.usedEast ? "East" : "West") +
+           " of Greenwich and computed the Ascendant and the Moon for " +
+           InstantText(m.ascendantInstant) + ", and the planets, from the zone's own offset, for " +
+           InstantText(m.planetsInstant) + ". Please check the time zone.";
 }
 
 std::string EphemerisText(const PreciseCalculation& precise) {
     const std::string library = "Swiss Ephemeris " + std::string(SwissEphemerisVersion());
+    std::string text = library;
     switch (precise.source) {
         case EphemerisSource::DataFiles:
-            return library;
+            break;
         case EphemerisSource::Moshier:
-            return library + ", Moshier theory (data files not found)";
+            switch (precise.moshierReason) {
+                case MoshierReason::FilesMissing:
+                    text += ", Moshier theory (data files not found)";
+                    break;
+                case MoshierReason::FilesDamaged:
+                    text += ", Moshier theory (data files damaged)";
+                    break;
+                case MoshierReason::FolderNotPlain:
+                    text += ", Moshier theory (data folder holds files that are not regular)";
+                    break;
+            }
+            break;
     }
-    return library;
+    if (!precise.timeCorrectionFile.empty())
+        text += ", time corrections from " + precise.timeCorrectionFile;
+    return text;
 }
 
 std::string_view AyanamsaWords(Ayanamsa ayanamsa) {
@@ -339,17 +385,17 @@ std::string_view AyanamsaWords(Ayanamsa ayanamsa) {
 }
 
 std::string CalculationLine(const Chart& chart) {
-    if (!chart.precise)
+    if (!chart.precise())
         return {};
-    const double seconds = std::floor(chart.precise->ayanamsaDegrees * 3600.0);
+    const double seconds = std::floor(chart.precise()->ayanamsaDegrees * 3600.0);
     const auto s = static_cast<long long>(seconds);
     const std::string ayanamsa = std::to_string(s / 3600) + "\u00b0" +
                                  TwoDigits(static_cast<int>(s / 60 % 60)) + "'" +
                                  TwoDigits(static_cast<int>(s % 60)) + "\"";
-    return "Calculation: precise, " + EphemerisText(*chart.precise) + ", " +
+    return "Calculation: precise, " + EphemerisText(*chart.precise()) + ", " +
            std::string(AyanamsaWords(chart.calculation.ayanamsa)) + " ayanamsa " + ayanamsa + ", " +
            std::string(LunarNodeKey(chart.calculation.node)) + " node, for " +
-           InstantText(chart.precise->universal);
+           InstantText(chart.precise()->universal);
 }
 
 std::string BoxAndHemispheresText(const BirthData& b) {
@@ -360,8 +406,8 @@ std::string BoxAndHemispheresText(const BirthData& b) {
 
 std::string StabilityText(const ChartStability& s) {
     std::string out = "Chart Stability\n";
-    out += "  " + SignChangeSentence("Lagna", s.ascendant) + "\n";
-    out += "  " + SignChangeSentence("Moon", s.moon) + "\n";
+    out += "  " + SignChangeSentence(SignChangeFactsOf(SignChanger::Ascendant, s.ascendant)) + "\n";
+    out += "  " + SignChangeSentence(SignChangeFactsOf(SignChanger::Moon, s.moon)) + "\n";
     if (s.nearBoundary.empty()) {
         out += "  No body stands within one arcminute of a sign boundary\n";
     } else {
@@ -383,30 +429,27 @@ std::string StabilityText(const ChartStability& s) {
 
 #ifdef VELLAMOR_HAVE_ATLAS
 
-std::string FormatDurationSeconds(int seconds) {
-    const int a = std::abs(seconds);
+std::string SpanText(const SecondSpan& span) {
     std::string out;
     auto part = [&out](int value, const char* unit) {
         out += (out.empty() ? "" : " ") + std::to_string(value) + unit;
     };
-    if (a / 3600 != 0)
-        part(a / 3600, " h");
-    if (a / 60 % 60 != 0 || a == 0)
-        part(a / 60 % 60, " min");
-    if (a % 60 != 0)
-        part(a % 60, " s");
+    if (span.showsHours())
+        part(span.hours, " h");
+    if (span.showsMinutes())
+        part(span.minutes, " min");
+    if (span.showsSeconds())
+        part(span.seconds, " s");
     return out;
 }
 
-std::string UtcText(int seconds) {
-    const int a = std::abs(seconds);
+std::string UtcText(const ClockOffset& o) {
     // The minus sign proper, as clocks are written.
-    std::string s = std::string("UTC") + (seconds < 0 ? "\u2212" : "+") + std::to_string(a / 3600);
-    if (a % 3600 != 0) {
-        const int minutes = a / 60 % 60;
-        s += (minutes < 10 ? ":0" : ":") + std::to_string(minutes);
-        if (const int rest = a % 60; rest != 0)
-            s += (rest < 10 ? ":0" : ":") + std::to_string(rest);
+    std::string s = std::string("UTC") + (o.behind ? "\u2212" : "+") + std::to_string(o.hours);
+    if (o.minutes != 0 || o.seconds != 0) {
+        s += ":" + TwoDigits(o.minutes);
+        if (o.seconds != 0)
+            s += ":" + TwoDigits(o.seconds);
     }
     return s;
 }
@@ -424,66 +467,73 @@ std::string ZoneRowName(int row) {
 }
 
 // What the clocks were on.
-std::string ClockState(int daylightSeconds) {
-    if (daylightSeconds == 0)
-        return "standard time";
-    if (daylightSeconds == 3600)
-        return "daylight saving time";
-    if (daylightSeconds == 7200)
-        return "double summer time";
-    return "daylight saving time, " + FormatDurationSeconds(daylightSeconds) +
-           " ahead of standard time";
+std::string ClockStateText(const atlas::ZoneNote& n) {
+    switch (n.clock) {
+        case atlas::ClockState::Standard:
+            return "standard time";
+        case atlas::ClockState::DaylightSaving:
+            return "daylight saving time";
+        case atlas::ClockState::DoubleSummer:
+            return "double summer time";
+        case atlas::ClockState::OtherSaving:
+            break;
+    }
+    return "daylight saving time, " + SpanText(n.daylight) + " ahead of standard time";
 }
 
-std::string Degrees(double d) {
+std::string DegreesText(const atlas::StatedDegrees& d) {
     char text[32];
-    std::snprintf(text, sizeof text, d < 10 ? "%.1f" : "%.0f", d);
+    std::snprintf(text, sizeof text, "%.*f", d.decimals, d.degrees);
     return std::string(text) + "\u00b0";
 }
 
-std::string ErrorInDegrees(int seconds) {
-    const double moon = atlas::MoonDegreesOff(seconds);
-    const std::string ascendant = Degrees(atlas::AscendantDegreesOff(seconds));
-    if (moon < 0.05)
-        return "about " + ascendant + " for the Ascendant and under 0.1\u00b0 for the Moon";
-    return "about " + ascendant + " for the Ascendant and " + Degrees(moon) + " for the Moon";
+std::string ErrorInDegrees(const atlas::ZoneErrorFacts& f) {
+    return "about " + DegreesText(f.ascendantDegrees) + " for the Ascendant and " +
+           (f.moonDegrees ? DegreesText(*f.moonDegrees) : std::string("under 0.1\u00b0")) +
+           " for the Moon";
 }
 
 std::string ErrorSentence(const atlas::ZoneNote& n, const std::string& utc) {
-    const int asc = n.choice.ascendantErrorSeconds;
-    const int planets = n.choice.planetErrorSeconds;
-    // A precise chart takes one offset for every body.
-    if (n.rule == atlas::ZoneRule::Signed && n.error != atlas::ZoneErrorNote::None)
-        return (n.error == atlas::ZoneErrorNote::NoRow
-                    ? "No row gives " + utc + ": with the closest the precise chart is "
-                    : std::string("As set by hand: the precise chart is ")) +
-               FormatDurationSeconds(asc) + " off (" + ErrorInDegrees(asc) + ").";
+    const atlas::ZoneErrorFacts& f = n.off;
+    const std::string asc = SpanText(f.ascendant), planets = SpanText(f.planets);
     switch (n.error) {
         case atlas::ZoneErrorNote::None:
             return {};
         case atlas::ZoneErrorNote::ByHandBoth:
-            return "As set by hand: the Ascendant and the Moon " + FormatDurationSeconds(asc) +
-                   " off (" + ErrorInDegrees(asc) + "), the planets " +
-                   FormatDurationSeconds(planets) + " off.";
+            return "As set by hand: the Ascendant and the Moon " + asc + " off (" +
+                   ErrorInDegrees(f) + "), the planets " + planets + " off.";
         case atlas::ZoneErrorNote::ByHandAscendant:
-            return "As set by hand: the Ascendant and the Moon " + FormatDurationSeconds(asc) +
-                   " off (" + ErrorInDegrees(asc) + "), the planets right.";
+            return "As set by hand: the Ascendant and the Moon " + asc + " off (" +
+                   ErrorInDegrees(f) + "), the planets right.";
         case atlas::ZoneErrorNote::ByHandPlanets:
-            return "As set by hand: the Ascendant and the Moon right, the planets " +
-                   FormatDurationSeconds(planets) + " off.";
+            return "As set by hand: the Ascendant and the Moon right, the planets " + planets +
+                   " off.";
         case atlas::ZoneErrorNote::NoRow: {
-            const std::string side = !n.hemisphereEast   ? ""
-                                     : *n.hemisphereEast ? " east of Greenwich"
-                                                         : " west of Greenwich";
+            std::string side;
+            switch (n.blocking) {
+                case atlas::BlockingHemisphere::None:
+                    break;
+                case atlas::BlockingHemisphere::East:
+                    side = " east of Greenwich";
+                    break;
+                case atlas::BlockingHemisphere::West:
+                    side = " west of Greenwich";
+                    break;
+            }
             return "No row gives the Ascendant and the Moon " + utc + side +
-                   ": with the closest they are " + FormatDurationSeconds(asc) + " off, " +
-                   ErrorInDegrees(asc) +
-                   (planets != 0 ? "; the planets " + FormatDurationSeconds(planets) + " off."
-                                 : std::string("."));
+                   ": with the closest they are " + asc + " off, " + ErrorInDegrees(f) +
+                   (f.planetsOff ? "; the planets " + planets + " off." : std::string("."));
         }
         case atlas::ZoneErrorNote::PlanetsOnly:
-            return "The planets, which take the row's own offset, are " +
-                   FormatDurationSeconds(planets) + " off.";
+            return "The planets, which take the row's own offset, are " + planets + " off.";
+        case atlas::ZoneErrorNote::PreciseExact:
+            return "The precise chart takes the row's own offset and the box's hour: it is exact.";
+        case atlas::ZoneErrorNote::PreciseByHand:
+            return "As set by hand: the precise chart is " + asc + " off (" + ErrorInDegrees(f) +
+                   ").";
+        case atlas::ZoneErrorNote::PreciseNoRow:
+            return "No row gives " + utc + ": with the closest the precise chart is " + asc +
+                   " off (" + ErrorInDegrees(f) + ").";
     }
     return {};
 }
@@ -506,33 +556,31 @@ std::string ZoneNoteText(const atlas::ZoneNote& n) {
             break;
     }
     const std::string clock = std::to_string(n.when.hour) + ":" + TwoDigits(n.when.minute);
-    const std::string date = std::to_string(n.when.day) + " " + MonthName(n.when.month) + " " +
+    const std::string date = std::to_string(n.when.day) + " " + MonthOf(n.when.month) + " " +
                              std::to_string(n.when.year);
-    const std::string utc = UtcText(n.facts.offsetSeconds);
+    const std::string utc = UtcText(n.offset);
     std::string note = "Zone: " + RowAndBoxText(n.choice.row, n.choice.daylightSaving) + ".";
     switch (n.facts.reading) {
         case atlas::ClockReading::Skipped:
             note += " " + clock + " on " + date + " did not exist on the clocks in " + n.place +
                     ": they were put forward over it. Read with the time before the change, " +
-                    ClockState(n.facts.daylightSeconds) + ", " + utc + ".";
+                    ClockStateText(n) + ", " + utc + ".";
             break;
         case atlas::ClockReading::Normal:
         case atlas::ClockReading::Repeated:
-            note += " On " + date + " clocks in " + n.place + " were on " +
-                    ClockState(n.facts.daylightSeconds) + ", " + utc + ".";
+            note += " On " + date + " clocks in " + n.place + " were on " + ClockStateText(n) +
+                    ", " + utc + ".";
             break;
     }
     if (n.facts.reading == atlas::ClockReading::Repeated) {
         note += " " + clock +
                 " came twice that night: taken as the first, before the clocks went back; for "
                 "the second (" +
-                UtcText(n.facts.secondOffsetSeconds) + ") choose " +
+                UtcText(n.secondOffset) + ") choose " +
                 RowAndBoxText(n.second.row, n.second.daylightSaving) + ".";
     }
     if (const std::string error = ErrorSentence(n, utc); !error.empty())
         note += " " + error;
-    else if (n.rule == atlas::ZoneRule::Signed)
-        note += " The precise chart takes the row's own offset and the box's hour: it is exact.";
     if (n.rowNamedElsewhere) {
         note += " The row's name belongs to another region: no row is named for the time in " +
                 n.place + ", so this one was chosen for its offset; the chart is right as it is.";

@@ -45,6 +45,9 @@ std::string OpeningErrorText(const OpeningError& error);
 // Why a file could not be replaced: the system's words for its error
 // ("No space left on device"), or the replacement's own refusal.
 std::string FileReplaceText(const FileReplaceError& error);
+
+// A note on a file whose in-place save had been cut off; empty for None.
+std::string_view InterruptedRewriteText(InterruptedRewrite what);
 // The sentence for a failed save; "PATH: reason" when the file could not be
 // written.
 std::string ChartWriteText(const ChartWriteError& error);
@@ -54,10 +57,10 @@ std::string SheetExportText(const SheetExportError& error);
 // "The reading is before the birth."
 std::string_view ReadingErrorText(ReadingError error);
 
-// "14 min", "1 h 52 min", "2 d 5 h"; truncated, never rounded.
-std::string FormatDurationMinutes(double minutes);
+// "14 min", "1 h 52 min", "2 d 5 h".
+std::string SpanText(const MinuteSpan& span);
 // "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later".
-std::string SignChangeSentence(const std::string& what, const SignChangeWindow& window);
+std::string SignChangeSentence(const SignChangeFacts& facts);
 // A station's date as the tables write it, "M,D,YYYY"; empty for none.
 std::string StationDateText(const std::optional<CalendarDate>& date);
 // The same date as a person reads it, "26 February 1980"; empty for none.
@@ -85,9 +88,9 @@ std::string CalculationLine(const Chart& chart);
 
 #ifdef VELLAMOR_HAVE_ATLAS
 // A duration as the zone notes give it: "1 h", "15 min", "8 min 50 s".
-std::string FormatDurationSeconds(int seconds);
+std::string SpanText(const SecondSpan& span);
 // "UTC+5:30", "UTC−4" (with the minus sign proper), "UTC+0".
-std::string UtcText(int seconds);
+std::string UtcText(const ClockOffset& offset);
 // "Eastern Standard Time (row 27) with the Daylight Saving box unticked".
 std::string RowAndBoxText(int row, bool daylightSaving);
 // The atlas's note on a zone decision, in sentences a user reads once;

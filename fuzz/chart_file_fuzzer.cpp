@@ -39,7 +39,7 @@ void CheckChart(const Chart& chart) {
     }
     for (int r = 0; r < kRingCount; ++r) {
         for (int h = 0; h < 12; ++h) {
-            const int sign = chart.chakra.house(static_cast<Ring>(r), h).sign;
+            const int sign = SignNumber(chart.chakra.house(static_cast<Ring>(r), h).sign);
             Require(sign >= 1 && sign <= 12, "house sign outside 1..12");
         }
     }

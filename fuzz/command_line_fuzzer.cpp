@@ -329,7 +329,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "the sheet goes elsewhere");
         // Something to show how a failing exporter is reported.
         if (path.find("/locked.") != std::string::npos)
-            return Fail(SheetExportError{SheetExportError::Kind::NotDrawn, path, {}});
+            return Fail(SheetExportError{SheetExportError::Kind::NotDrawn, path, {}, {}, {}});
         return {};
     };
     std::ostringstream outStream, errStream;

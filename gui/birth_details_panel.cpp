@@ -11,36 +11,58 @@
 #include "gui/panel_look.h"
 #include "gui/translation.h"
 #include "gui/twips.h"
+#include "gui/wording.h"
 
 namespace vellamor {
 
-std::array<QString, kDetailCount> TranslatedDetailTexts(const BirthData& b,
-                                                        const ChakraModel& chakra) {
-    std::array<QString, kDetailCount> texts;
-    for (int i = 0; i < kDetailCount; ++i)
-        texts[static_cast<std::size_t>(i)] =
-            QString::fromUtf8(chakra.details[static_cast<std::size_t>(i)].view());
-    const QString month =
-        b.month >= 1 && b.month <= 12
-            ? TranslatedCoreText(kMonthNames[static_cast<std::size_t>(b.month - 1)])
-            : QString();
-    texts[1] = BirthDetailsPanel::tr("%1 %2, %3", "birth date: month, day, year")
-                   .arg(month)
-                   .arg(b.day)
-                   .arg(b.year);
-    texts[2] = BirthDetailsPanel::tr("%1 HH %2 MM", "birth time: hours, minutes")
-                   .arg(b.hour)
-                   .arg(b.minute);
+QString DetailCaption(Detail detail) {
+    switch (detail) {
+        case Detail::Name:
+            return BirthDetailsPanel::tr("Name", "birth detail");
+        case Detail::Date:
+            return BirthDetailsPanel::tr("Date of Birth");
+        case Detail::Time:
+            return BirthDetailsPanel::tr("Time of Birth");
+        case Detail::TimeZone:
+            return BirthDetailsPanel::tr("Time Zone");
+        case Detail::Latitude:
+            return BirthDetailsPanel::tr("Latitude");
+        case Detail::Longitude:
+            return BirthDetailsPanel::tr("Longitude");
+        case Detail::City:
+            return BirthDetailsPanel::tr("City");
+        case Detail::State:
+            return BirthDetailsPanel::tr("State");
+        case Detail::Country:
+            return BirthDetailsPanel::tr("Country");
+    }
+    return {};
+}
+
+EnumArray<Detail, QString> TranslatedDetailTexts(const BirthData& b) {
+    EnumArray<Detail, QString> texts;
+    texts[Detail::Name] = QString::fromStdString(b.name);
+    const QString month = b.month >= 1 && b.month <= 12 ? MonthWording(b.month) : QString();
+    texts[Detail::Date] = BirthDetailsPanel::tr("%1 %2, %3", "birth date: month, day, year")
+                              .arg(month)
+                              .arg(b.day)
+                              .arg(b.year);
+    texts[Detail::Time] = BirthDetailsPanel::tr("%1 HH %2 MM", "birth time: hours, minutes")
+                              .arg(b.hour)
+                              .arg(b.minute);
     if (const TimeZoneRow* zone = TimeZoneAt(b.zoneIndex))
-        texts[3] = TranslatedCoreText(zone->text);
-    texts[4] =
-        BirthDetailsPanel::tr("%1 Degree %2 Minute", "latitude or longitude: degrees, minutes")
-            .arg(b.latDegrees)
-            .arg(b.latMinutes);
-    texts[5] =
-        BirthDetailsPanel::tr("%1 Degree %2 Minute", "latitude or longitude: degrees, minutes")
-            .arg(b.lonDegrees)
-            .arg(b.lonMinutes);
+        texts[Detail::TimeZone] = TranslatedCoreText(zone->text);
+    const auto angle = [](int degrees, int minutes) {
+        return BirthDetailsPanel::tr("%1 Degree %2 Minute",
+                                     "latitude or longitude: degrees, minutes")
+            .arg(degrees)
+            .arg(minutes);
+    };
+    texts[Detail::Latitude] = angle(b.latDegrees, b.latMinutes);
+    texts[Detail::Longitude] = angle(b.lonDegrees, b.lonMinutes);
+    texts[Detail::City] = QString::fromStdString(b.city);
+    texts[Detail::State] = QString::fromStdString(b.state);
+    texts[Detail::Country] = QString::fromStdString(b.country);
     return texts;
 }
 
@@ -48,17 +70,15 @@ BirthDetailsPanel::BirthDetailsPanel(const Chart& chart, QWidget* parent) : QWid
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(Px(90), Px(120), Px(90), Px(120));
     layout->setSpacing(0);
-    const std::array<QString, kDetailCount> details =
-        TranslatedDetailTexts(chart.birth, chart.chakra);
-    for (int i = 0; i < kDetailCount; ++i) {
-        const int index = 16 + i;
+    const EnumArray<Detail, QString> details = TranslatedDetailTexts(chart.birth);
+    for (const Detail d : AllOf<Detail>()) {
+        const int index = 16 + static_cast<int>(d);
         QLabel* caption =
-            PanelLabel(TranslatedCoreText(kDetailCaptions[static_cast<std::size_t>(i)]),
-                       QStringLiteral("lblLabel1(%1)").arg(index), true, this);
-        QLabel* value = PanelLabel(details[static_cast<std::size_t>(i)],
-                                   QStringLiteral("lblLabel2(%1)").arg(index), false, this);
+            PanelLabel(DetailCaption(d), QStringLiteral("lblLabel1(%1)").arg(index), true, this);
+        QLabel* value =
+            PanelLabel(details[d], QStringLiteral("lblLabel2(%1)").arg(index), false, this);
         value->setWordWrap(true);
-        if (i > 0)
+        if (d != Detail::Name)
             layout->addSpacing(Px(150));
         layout->addWidget(caption);
         layout->addWidget(value);

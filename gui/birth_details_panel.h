@@ -13,10 +13,10 @@
 
 namespace vellamor {
 
-// The nine birth details in the window's language; in English exactly the
-// core's texts (BirthDetailTexts).
-std::array<QString, kDetailCount> TranslatedDetailTexts(const BirthData& b,
-                                                        const ChakraModel& chakra);
+// A detail's caption and the nine details' values in the window's language,
+// in English the same as the command line's.
+QString DetailCaption(Detail detail);
+EnumArray<Detail, QString> TranslatedDetailTexts(const BirthData& b);
 
 class BirthDetailsPanel : public QWidget {
     // Its texts stay in the result window's part of the catalogue.

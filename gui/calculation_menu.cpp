@@ -82,11 +82,11 @@ CalculationChoice ReadCalculationChoice(const QSettings& settings) {
     return c;
 }
 
-void WriteCalculationChoice(QSettings& settings, const CalculationChoice& c) {
-    settings.setValue(kMethodKey,
-                      c.precise() ? QStringLiteral("precise") : QStringLiteral("classic"));
-    settings.setValue(kAyanamsaKey, Key(AyanamsaKey(c.ayanamsa)));
-    settings.setValue(kNodeKey, Key(LunarNodeKey(c.node)));
+bool WriteCalculationChoice(QSettings& settings, const CalculationChoice& c) {
+    return StoreSettingsInPlace(settings, {{kMethodKey, c.precise() ? QStringLiteral("precise")
+                                                                    : QStringLiteral("classic")},
+                                           {kAyanamsaKey, Key(AyanamsaKey(c.ayanamsa))},
+                                           {kNodeKey, Key(LunarNodeKey(c.node))}});
 }
 
 QMenu* AddCalculationMenu(QMainWindow* window, const CalculationChoice& current,
@@ -99,10 +99,10 @@ QMenu* AddCalculationMenu(QMainWindow* window, const CalculationChoice& current,
         if (next == *choice)
             return;
         *choice = next;
-        if (auto settings = OpenUserSettings()) {
-            WriteCalculationChoice(*settings, next);
-            settings->sync();
-        }
+        // A settings file that cannot be changed costs only the choice's
+        // keeping across a restart.
+        if (auto settings = OpenUserSettings())
+            (void)WriteCalculationChoice(*settings, next);
         if (chosen)
             chosen(next);
     };
@@ -188,7 +188,7 @@ QMenu* AddCalculationMenu(QMainWindow* window, const CalculationChoice& current,
 
 std::vector<SignMove> SignMovesFromClassic(const Chart& chart) {
     std::vector<SignMove> moves;
-    if (!chart.precise)
+    if (!chart.precise())
         return moves;
     const Chart classic = CalculateChart(chart.birth);
     for (int i = 0; i < kBodyCount; ++i) {
@@ -201,17 +201,32 @@ std::vector<SignMove> SignMovesFromClassic(const Chart& chart) {
 }
 
 QString CalculationNote::Text(const Chart& chart) {
-    if (!chart.precise)
+    if (!chart.precise())
         return {};
-    const PreciseCalculation& p = *chart.precise;
+    const PreciseCalculation& p = *chart.precise();
     QString source = tr("Swiss Ephemeris %1").arg(Key(SwissEphemerisVersion()));
     switch (p.source) {
         case EphemerisSource::DataFiles:
             break;
         case EphemerisSource::Moshier:
-            source = tr("%1, Moshier theory (data files not found)").arg(source);
+            switch (p.moshierReason) {
+                case MoshierReason::FilesMissing:
+                    source = tr("%1, Moshier theory (data files not found)").arg(source);
+                    break;
+                case MoshierReason::FilesDamaged:
+                    source = tr("%1, Moshier theory (data files damaged)").arg(source);
+                    break;
+                case MoshierReason::FolderNotPlain:
+                    source = tr("%1, Moshier theory (data folder holds files that are not "
+                                "regular)")
+                                 .arg(source);
+                    break;
+            }
             break;
     }
+    if (!p.timeCorrectionFile.empty())
+        source = tr("%1, time corrections from %2")
+                     .arg(source, QString::fromStdString(p.timeCorrectionFile));
     const QString node = WithoutAccelerator(MenuWords::Node(chart.calculation.node));
     QString text =
         tr("Precise calculation: %1; %2 ayanamsa %3\u00b0; %4; for %5 UT",
@@ -243,7 +258,7 @@ QString CalculationNote::Text(const Chart& chart) {
 }
 
 QLabel* CalculationNote::Make(const Chart& chart, QWidget* parent) {
-    if (!chart.precise)
+    if (!chart.precise())
         return nullptr;
     QLabel* label = PanelLabel(Text(chart), QStringLiteral("lblCalculation"), false, parent);
     label->setWordWrap(true);

@@ -24,7 +24,9 @@ namespace vellamor {
 // the command line's names); a value that is missing or unknown reads as the
 // default.
 CalculationChoice ReadCalculationChoice(const QSettings& settings);
-void WriteCalculationChoice(QSettings& settings, const CalculationChoice& choice);
+// Written in place, as every setting is (user_settings.h); false when the
+// file could not be changed.
+bool WriteCalculationChoice(QSettings& settings, const CalculationChoice& choice);
 
 // Adds the Calculation menu (object name "mnuCalculation") to the window's
 // menu bar, showing `current`. A change is written to the settings file,

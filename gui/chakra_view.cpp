@@ -49,7 +49,23 @@ void ChakraView::setReadingOverlay(const ReadingOverlay& overlay) {
         m_reading.reset();
     m_highlights = overlay.highlights;
     m_transits = overlay.transits;
+    m_texts.reset();
     update();
+}
+
+void ChakraView::resizeEvent(QResizeEvent* event) {
+    m_texts.reset();
+    QWidget::resizeEvent(event);
+}
+
+int ChakraView::smallestFont() const {
+    return SmallestLabelFont(ChakraScale(QRectF(rect())), kSmallestLabelPixels);
+}
+
+const ChakraTexts& ChakraView::texts() {
+    if (!m_texts)
+        m_texts = LayoutChakraTexts(m_model, overlay(), smallestFont());
+    return *m_texts;
 }
 
 ReadingOverlay ChakraView::overlay() const {
@@ -58,7 +74,8 @@ ReadingOverlay ChakraView::overlay() const {
 
 void ChakraView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintChakra(painter, QRectF(rect()), m_model, kSmallestLabelPixels, ScreenPalette(), overlay());
+    PaintChakra(painter, QRectF(rect()), m_model, texts(), smallestFont(), ScreenPalette(),
+                overlay());
 }
 
 bool ChakraView::event(QEvent* event) {
@@ -67,20 +84,18 @@ bool ChakraView::event(QEvent* event) {
     auto* help = static_cast<QHelpEvent*>(event);
     // The painter's mapping, undone: widget pixels to the chart's twips.
     const Rect bounds = ChakraBounds();
-    const double scale = std::min(width() / bounds.width, height() / bounds.height);
+    const double scale = ChakraScale(QRectF(rect()));
     const QPointF centre = QRectF(rect()).center();
     const Point twips{bounds.centre().x + (help->pos().x() - centre.x()) / scale,
                       bounds.centre().y + (help->pos().y() - centre.y()) / scale};
     std::optional<HouseAtPoint> house = scale > 0 ? HouseAt(twips) : std::nullopt;
     if (!house && scale > 0) {
         // Over a callout, the house whose labels it holds.
-        const ChakraTexts texts =
-            LayoutChakraTexts(m_model, overlay(), SmallestLabelFont(scale, kSmallestLabelPixels));
-        for (int r = 0; r < kRingCount && !house; ++r) {
+        for (const Ring r : AllOf<Ring>()) {
             for (int h = 0; h < 12 && !house; ++h) {
-                const HouseText& text = texts[r][h];
+                const HouseText& text = texts()[r][static_cast<std::size_t>(h)];
                 if (text.callout && text.layout.box.contains(QPointF(twips.x, twips.y)))
-                    house = HouseAtPoint{static_cast<Ring>(r), h};
+                    house = HouseAtPoint{r, h};
             }
         }
     }

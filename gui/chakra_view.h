@@ -28,13 +28,19 @@ class ChakraView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Tooltips: what the house under the pointer holds.
     bool event(QEvent* event) override;
 
   private:
     ReadingOverlay overlay() const;
+    // The houses' texts at the view's present size, laid out on first need
+    // after a change of size or overlay, shared by painting and tooltips.
+    const ChakraTexts& texts();
+    int smallestFont() const;
 
     ChakraModel m_model;
+    std::optional<ChakraTexts> m_texts;
     std::optional<ChartReading> m_reading;
     bool m_highlights = false;
     bool m_transits = false;

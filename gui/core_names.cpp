@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the names that the core's tables hand to the windows (the months,
-// the bodies, the nakshatras, the birth details' captions, the time-zone rows) as
+// Writes the names that the core's tables hand to the windows (the bodies,
+// the nakshatras, the time-zone rows) as
 // QT_TRANSLATE_NOOP marks of the context "CoreText", for lupdate to collect.
 // The core links no Qt, so its tables cannot mark their own names; listing
 // them from the tables themselves keeps the translations in step with them.
@@ -12,7 +12,6 @@
 #include "core/astro/bodies.h"
 #include "core/astro/nakshatra.h"
 #include "core/astro/time_zones.h"
-#include "core/chart/chakra_model.h"
 
 namespace {
 
@@ -36,14 +35,10 @@ int main(int argc, char** argv) {
     std::string out =
         "// Generated from the core's tables for lupdate; not compiled.\n"
         "const char* const kCoreNames[] = {\n";
-    for (std::string_view month : vellamor::kMonthNames)
-        out += Mark(month);
     for (std::string_view body : vellamor::kPlanetNames)
         out += Mark(body);
     for (std::string_view nakshatra : vellamor::kNakshatraNames)
         out += Mark(nakshatra);
-    for (std::string_view caption : vellamor::kDetailCaptions)
-        out += Mark(caption);
     for (const vellamor::TimeZoneRow& row : vellamor::LoadTimeZoneTable())
         out += Mark(row.text);
     out += "};\n";

@@ -43,10 +43,7 @@ QString Html(const std::string& s) {
 
 // "4 December 2026", the month in the window's language.
 QString Day(const CivilDateTime& t) {
-    return QStringLiteral("%1 %2 %3")
-        .arg(t.day)
-        .arg(TranslatedCoreText(kMonthNames[static_cast<std::size_t>(t.month - 1)]))
-        .arg(t.year);
+    return QStringLiteral("%1 %2 %3").arg(t.day).arg(MonthWording(t.month)).arg(t.year);
 }
 
 QString When(const CivilDateTime& t) {
@@ -55,11 +52,8 @@ QString When(const CivilDateTime& t) {
                         .arg(t.minute, 2, 10, QLatin1Char('0'));
 }
 
-QString SignName(int sign) {
-    return sign >= 1 && sign <= 12
-               ? QString::fromLatin1(kSignAbbreviations[static_cast<std::size_t>(sign - 1)].data(),
-                                     3)
-               : QString();
+QString SignName(Sign sign) {
+    return QString::fromLatin1(SignAbbreviation(sign).data(), 3);
 }
 
 // Marked for the translators; DashaPanel::tr looks them up.
@@ -128,9 +122,9 @@ QString HouseToolTip(const ChakraModel& model, const ReadingOverlay& overlay, Ri
     QString tip = DashaPanel::tr("%1 ring, house %2, sign %3 (%4)")
                       .arg(DashaPanel::tr(kRingNames[static_cast<std::size_t>(ring)]))
                       .arg(houseIndex + 1)
-                      .arg(house.sign)
+                      .arg(SignNumber(house.sign))
                       .arg(SignName(house.sign));
-    const QString birth = QString::fromStdString(model.occupants(house.sign).str()).simplified();
+    const QString birth = OccupantLabels(model.occupants(house.sign)).join(u' ');
     tip += u'\n' + (birth.isEmpty() ? DashaPanel::tr("No birth body") : birth);
     if (!overlay.reading)
         return tip;
@@ -143,13 +137,9 @@ QString HouseToolTip(const ChakraModel& model, const ReadingOverlay& overlay, Ri
                 u'\n' + DashaPanel::tr("House of month %1").arg(p.span(DashaLevel::Month).number);
     }
     if (overlay.transits) {
-        const std::string moving =
-            TransitOccupants(overlay.reading->transits)[static_cast<std::size_t>(ring)]
-                                                       [static_cast<std::size_t>(houseIndex)];
+        const Occupants moving = TransitOccupants(overlay.reading->transits)[house.sign];
         if (!moving.empty())
-            tip +=
-                u'\n' +
-                DashaPanel::tr("Transiting: %1").arg(QString::fromStdString(moving).simplified());
+            tip += u'\n' + DashaPanel::tr("Transiting: %1").arg(OccupantLabels(moving).join(u' '));
     }
     return tip;
 }
@@ -357,7 +347,8 @@ void DashaPanel::showReading() {
                 QStringLiteral("<tr><td>\u00a0%1 </td><td>%2 </td><td>%3 </td><td>%4 </td></tr>")
                     .arg(tr(kLevelNames[l]))
                     .arg(p.spans[static_cast<std::size_t>(l)].house)
-                    .arg(SignName(h.sign), Html(m_chart.chakra.occupants(h.sign).str()));
+                    .arg(SignName(h.sign),
+                         OccupantLabels(m_chart.chakra.occupants(h.sign)).join(u' '));
         }
     }
     lblRings->setText(rings + QStringLiteral("</table>"));

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -22,6 +23,7 @@
 #include "gui/translation.h"
 #include "gui/typed_number_search.h"
 #include "gui/wheel_guard.h"
+#include "gui/wording.h"
 #include "gui/wrapping_button.h"
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "gui/place_assistant.h"
@@ -362,8 +364,10 @@ void EntryFormWidget::setUpTabOrder() {
 void EntryFormWidget::fillLists() {
     for (int d = 1; d <= 31; ++d)
         m_day->addItem(QString::number(d));
-    for (std::string_view m : kMonthNames)
-        m_month->addItem(TranslatedCoreText(m), QString::fromUtf8(m.data(), qsizetype(m.size())));
+    // The English name as well, for typing into the list in any language.
+    const QLocale english(QLocale::English);
+    for (int m = 1; m <= 12; ++m)
+        m_month->addItem(MonthWording(m), english.monthName(m));
     for (int y = kFirstYear; y <= kLastYear; ++y)
         m_year->addItem(QString::number(y));
     for (int h = 0; h <= 23; ++h)

@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include "core/chart/chart_opening.h"
+#include "core/io/file_replace.h"
 #include "gui/calculation_menu.h"
 #include "gui/coordinates_search.h"
 #include "gui/dasha_panel.h"
@@ -257,6 +258,13 @@ void MainWindow::onOpen() {
 }
 
 bool MainWindow::openChartFile(const QString& path) {
+    // A save cut off by a kill or a power cut is put right, and said so.
+    if (HasChartExtension(path.toStdString())) {
+        const auto recovered = RecoverInterruptedRewrite(QFile::encodeName(path).toStdString());
+        if (recovered && *recovered != InterruptedRewrite::None)
+            m_dialogs.message(this, DialogIcon::Information, InterruptedRewriteWording(*recovered),
+                              DialogButtons::Ok, QDir::toNativeSeparators(path));
+    }
     // The name as shown must end in "sud" as well as the name on disk.
     const auto opened =
         HasChartExtension(path.toStdString())

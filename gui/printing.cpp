@@ -6,8 +6,10 @@
 #include <QPrinter>
 
 #include "core/astro/bodies.h"
+#include "core/astro/swiss_ephemeris.h"
 #include "gui/birth_details_panel.h"
 #include "gui/translation.h"
+#include "gui/wording.h"
 
 namespace vellamor {
 namespace {
@@ -17,30 +19,63 @@ struct ChartSheet {
     Q_DECLARE_TR_FUNCTIONS(vellamor::ChartSheet)
 };
 
+QString Utf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The source, the ayanamsa and node, the universal time, one a line.
+QString PreciseCalculationLines(const Chart& chart) {
+    const PreciseCalculation& c = *chart.precise();
+    QString source;
+    switch (c.source) {
+        case EphemerisSource::DataFiles:
+            source = ChartSheet::tr("Swiss Ephemeris %1");
+            break;
+        case EphemerisSource::Moshier:
+            source = ChartSheet::tr("Swiss Ephemeris %1 (Moshier)");
+            break;
+    }
+    if (!c.timeCorrectionFile.empty())
+        source += QStringLiteral(", ") + Utf8(c.timeCorrectionFile);
+    const CivilDateTime& u = c.universal;
+    return ChartSheet::tr("%1\n%2 %3\u00b0, %4 node\n%5 UT",
+                          "source; ayanamsa, its degrees, the lunar node; universal time")
+        .arg(source.arg(Utf8(SwissEphemerisVersion())),
+             Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
+        .arg(c.ayanamsaDegrees, 0, 'f', 4)
+        .arg(Utf8(LunarNodeKey(chart.calculation.node)))
+        .arg(ChartSheet::tr("%1 %2, %3, %4:%5", "month name, day, year, hours, minutes")
+                 .arg(MonthWording(u.month))
+                 .arg(u.day)
+                 .arg(u.year)
+                 .arg(u.hour, 2, 10, QLatin1Char('0'))
+                 .arg(u.minute, 2, 10, QLatin1Char('0')));
+}
+
 }  // namespace
 
 SheetTexts WindowSheetTexts(const Chart& chart) {
     SheetTexts t;
     t.title =
         ChartSheet::tr("Sudarshan Chakra of %1").arg(QString::fromStdString(chart.birth.name));
-    t.details = TranslatedDetailTexts(chart.birth, chart.chakra);
-    for (std::size_t i = 0; i < kDetailCount; ++i)
-        t.captions[i] = TranslatedCoreText(kDetailCaptions[i]);
+    t.details = TranslatedDetailTexts(chart.birth);
+    for (const Detail d : AllOf<Detail>())
+        t.captions[d] = DetailCaption(d);
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         t.planets[i] = TranslatedCoreText(kPlanetNames[i]);
         t.positions[i] = QString::fromStdString(chart.planets.positionTexts[i].str());
     }
     t.positionsHeading = ChartSheet::tr("Planetary Positions");
-    t.ringKeys[static_cast<std::size_t>(Ring::Birth)] = ChartSheet::tr("Birth Chart");
-    t.ringKeys[static_cast<std::size_t>(Ring::Moon)] = ChartSheet::tr("Moon Chart");
-    t.ringKeys[static_cast<std::size_t>(Ring::Sun)] = ChartSheet::tr("Sun Chart");
+    t.ringKeys[Ring::Birth] = ChartSheet::tr("Birth Chart");
+    t.ringKeys[Ring::Moon] = ChartSheet::tr("Moon Chart");
+    t.ringKeys[Ring::Sun] = ChartSheet::tr("Sun Chart");
     t.yearHouse = ChartSheet::tr("House of the year");
     t.monthHouse = ChartSheet::tr("House of the month");
     t.transitingBody = ChartSheet::tr("Transiting body");
     t.readingInstant = ChartSheet::tr(
         "%1 %2, %3, %4", "the reading's instant: month name, day, year, hours:minutes");
     for (std::size_t m = 0; m < 12; ++m)
-        t.months[m] = TranslatedCoreText(kMonthNames[m]);
+        t.months[m] = MonthWording(static_cast<int>(m) + 1);
     t.readingLines =
         ChartSheet::tr("Reading %1\nyear %2, month %3, period %4",
                        "%1 the reading's instant; the dasha's year, month and period numbers");
@@ -55,7 +90,7 @@ SheetTexts WindowSheetTexts(const Chart& chart) {
     t.lordCaption = ChartSheet::tr("Lord", "the lord of a Vimshottari period");
     t.fromCaption = ChartSheet::tr("From", "a period's start");
     t.toCaption = ChartSheet::tr("To", "a period's end");
-    if (chart.precise) {
+    if (chart.precise()) {
         t.calculationCaption = ChartSheet::tr("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);
     }

@@ -26,8 +26,10 @@ StabilityPanel::StabilityPanel(const ChartStability& stability, QWidget* parent)
         layout->addWidget(l);
     };
     heading(tr("Birth time"), QStringLiteral("lblStabilityTime"));
-    line(SignChangeWording(true, stability.ascendant), QStringLiteral("lblLagnaWindow"));
-    line(SignChangeWording(false, stability.moon), QStringLiteral("lblMoonWindow"));
+    line(SignChangeWording(SignChangeFactsOf(SignChanger::Ascendant, stability.ascendant)),
+         QStringLiteral("lblLagnaWindow"));
+    line(SignChangeWording(SignChangeFactsOf(SignChanger::Moon, stability.moon)),
+         QStringLiteral("lblMoonWindow"));
 
     heading(tr("Sign boundaries"), QStringLiteral("lblStabilityBoundary"));
     line(NearBoundaryWording(stability.nearBoundary), QStringLiteral("lblNearBoundary"));

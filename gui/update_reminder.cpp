@@ -2,6 +2,7 @@
 #include "gui/update_reminder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSettings>
 
 #include "gui/dialogs.h"
@@ -19,14 +20,19 @@ std::chrono::year_month_day CivilDate(QDate d) {
                                        std::chrono::day{static_cast<unsigned>(d.day())}};
 }
 
-// In place, so that the user's comments in the file survive; through
-// QSettings only where the file cannot be edited so.
-void StoreToday(QSettings& settings, QDate today) {
+// In place, so that the user's lines in the file survive. A file that
+// cannot be edited so (too large, read-only) is left exactly as it is, never
+// replaced whole, and the user is told (once: the reminder runs once a start).
+void StoreToday(QSettings& settings, QDate today, Dialogs& dialogs, QWidget* parent) {
     const QString date = today.toString(Qt::ISODate);
     if (StoreSettingInPlace(settings, QString::fromLatin1(kLastReminderKey), date))
         return;
-    settings.setValue(kLastReminderKey, date);
-    settings.sync();
+    dialogs.message(parent, DialogIcon::Warning,
+                    QCoreApplication::translate("vellamor::UpdateReminder",
+                                                "The settings file could not be changed, so it "
+                                                "was left as it is; the update reminder may "
+                                                "come again at the next start."),
+                    DialogButtons::Ok, QDir::toNativeSeparators(settings.fileName()));
 }
 
 }  // namespace
@@ -42,7 +48,7 @@ void CheckUpdateReminder(QSettings& settings, QDate today, Dialogs& dialogs, QWi
         case ReminderStep::Quiet:
             return;
         case ReminderStep::StoreToday:
-            StoreToday(settings, today);
+            StoreToday(settings, today, dialogs, parent);
             return;
         case ReminderStep::AskAndStoreToday: {
             const DialogAnswer answer =
@@ -52,7 +58,7 @@ void CheckUpdateReminder(QSettings& settings, QDate today, Dialogs& dialogs, QWi
                                                             "software available\nDo you want to "
                                                             "check for an update?"),
                                 DialogButtons::YesNo);
-            StoreToday(settings, today);
+            StoreToday(settings, today, dialogs, parent);
             if (answer == DialogAnswer::Yes)
                 OpenWebPage(settings, WebPage::Download);
             return;

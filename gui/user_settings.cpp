@@ -16,17 +16,46 @@ namespace {
 // A settings file larger than this is not one the program wrote.
 constexpr qint64 kLargestSettingsFile = 1 << 20;
 
-bool IsGroupLine(const QString& line) {
-    const QString t = line.trimmed();
-    return t.startsWith(u'[') && t.endsWith(u']');
+QByteArray Trimmed(const QByteArray& line) {
+    return line.trimmed();
 }
 
-bool IsKeyLine(const QString& line, const QString& key) {
-    const QString t = line.trimmed();
-    if (t.startsWith(u';') || t.startsWith(u'#'))
+bool IsGroupLine(const QByteArray& line) {
+    const QByteArray t = Trimmed(line);
+    return t.startsWith('[') && t.endsWith(']');
+}
+
+bool IsKeyLine(const QByteArray& line, const QByteArray& key) {
+    const QByteArray t = Trimmed(line);
+    if (t.startsWith(';') || t.startsWith('#'))
         return false;
-    const qsizetype equals = t.indexOf(u'=');
+    const qsizetype equals = t.indexOf('=');
     return equals > 0 && t.left(equals).trimmed() == key;
+}
+
+// One line of the file and its own ending ("\n", "\r\n" or none at the
+// very end), kept apart so that a line the program does not own goes back
+// byte for byte.
+struct Line {
+    QByteArray text;
+    QByteArray ending;
+};
+
+QList<Line> SplitLines(const QByteArray& bytes) {
+    QList<Line> lines;
+    for (qsizetype at = 0; at < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0) {
+            lines.append({bytes.mid(at), {}});
+            break;
+        }
+        qsizetype textEnd = end;
+        if (textEnd > at && bytes[textEnd - 1] == '\r')
+            --textEnd;
+        lines.append({bytes.mid(at, textEnd - at), bytes.mid(textEnd, end + 1 - textEnd)});
+        at = end + 1;
+    }
+    return lines;
 }
 
 }  // namespace
@@ -38,41 +67,52 @@ std::unique_ptr<QSettings> OpenUserSettings() {
                                        QStringLiteral("Vellamor"), QStringLiteral("vellamor"));
 }
 
-QString WithSettingLine(const QString& text, const QString& group, const QString& key,
-                        const QString& value) {
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    const QString setting = key + u'=' + value;
-    const QString header = u'[' + group + u']';
+QByteArray WithSettingLine(const QByteArray& text, const QByteArray& group, const QByteArray& key,
+                           const QByteArray& value) {
+    QList<Line> lines = SplitLines(text);
+    // New lines end as the file's first line does (a file made on Windows
+    // keeps its CRLF).
+    const QByteArray newline =
+        !lines.isEmpty() && lines.front().ending == "\r\n" ? QByteArray("\r\n") : "\n";
+    if (!lines.isEmpty() && lines.back().ending.isEmpty())
+        lines.back().ending = newline;
+    const QByteArray setting = key + '=' + value;
+    const QByteArray header = '[' + group + ']';
+    auto joined = [&lines] {
+        QByteArray out;
+        for (const Line& line : lines)
+            out += line.text + line.ending;
+        return out;
+    };
     qsizetype groupAt = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (IsGroupLine(lines[i])) {
-            groupAt = lines[i].trimmed() == header ? i : -1;
+        if (IsGroupLine(lines[i].text)) {
+            groupAt = Trimmed(lines[i].text) == header ? i : -1;
             continue;
         }
-        if (groupAt >= 0 && IsKeyLine(lines[i], key)) {
-            lines[i] = setting;
-            return lines.join(u'\n') + u'\n';
+        if (groupAt >= 0 && IsKeyLine(lines[i].text, key)) {
+            lines[i].text = setting;
+            return joined();
         }
     }
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!IsGroupLine(lines[i]) || lines[i].trimmed() != header)
+        if (!IsGroupLine(lines[i].text) || Trimmed(lines[i].text) != header)
             continue;
         // After the group's last line that is not blank, before the next group.
         qsizetype end = i + 1;
-        while (end < lines.size() && !IsGroupLine(lines[end]))
+        while (end < lines.size() && !IsGroupLine(lines[end].text))
             ++end;
         qsizetype at = end;
-        while (at > i + 1 && lines[at - 1].trimmed().isEmpty())
+        while (at > i + 1 && Trimmed(lines[at - 1].text).isEmpty())
             --at;
-        lines.insert(at, setting);
-        return lines.join(u'\n') + u'\n';
+        lines.insert(at, {setting, newline});
+        return joined();
     }
-    if (!lines.isEmpty() && !lines.back().trimmed().isEmpty())
-        lines << QString();
-    lines << header << setting;
-    return lines.join(u'\n') + u'\n';
+    if (!lines.isEmpty() && !Trimmed(lines.back().text).isEmpty())
+        lines.append({{}, newline});
+    lines.append({header, newline});
+    lines.append({setting, newline});
+    return joined();
 }
 
 bool StoreSettingInPlace(QSettings& settings, const QString& groupAndKey, const QString& value) {
@@ -89,21 +129,22 @@ bool StoreSettingsInPlace(QSettings& settings,
         if (groupAndKey.indexOf(u'/') <= 0)
             return false;
     }
-    QString text;
+    // The file's own bytes: lines the program does not own go back exactly
+    // as they were, whatever their encoding.
+    QByteArray updated;
     QFile file(path);
     if (file.exists()) {
         if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestSettingsFile)
             return false;
-        const QByteArray bytes = file.readAll();
+        updated = file.readAll();
         if (file.error() != QFileDevice::NoError)
             return false;
-        text = QString::fromUtf8(bytes);
     }
     for (const auto& [groupAndKey, value] : groupKeysAndValues) {
         const qsizetype slash = groupAndKey.indexOf(u'/');
-        text = WithSettingLine(text, groupAndKey.left(slash), groupAndKey.mid(slash + 1), value);
+        updated = WithSettingLine(updated, groupAndKey.left(slash).toUtf8(),
+                                  groupAndKey.mid(slash + 1).toUtf8(), value.toUtf8());
     }
-    const QByteArray updated = text.toUtf8();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     const QDateTime before = QFileInfo(path).lastModified();

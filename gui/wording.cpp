@@ -3,66 +3,95 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "core/astro/planet_positions.h"
 #include "core/astro/time_zones.h"
+#include "gui/birth_details_panel.h"
 #include "gui/translation.h"
 
 namespace vellamor {
 
-QString DurationMinutesWording(double minutes) {
-    if (minutes < 1.0)
-        return QCoreApplication::translate("vellamor::StabilityWording", "under 1 min");
-    const long long m = static_cast<long long>(std::floor(minutes));
-    if (m < 60)
-        return QCoreApplication::translate("vellamor::StabilityWording", "%1 min").arg(m);
-    if (m < 24 * 60) {
-        const long long h = m / 60, rest = m % 60;
-        return rest ? QCoreApplication::translate("vellamor::StabilityWording", "%1 h %2 min")
-                          .arg(h)
-                          .arg(rest)
-                    : QCoreApplication::translate("vellamor::StabilityWording", "%1 h").arg(h);
-    }
-    const long long d = m / (24 * 60), h = (m % (24 * 60)) / 60;
-    return h ? QCoreApplication::translate("vellamor::StabilityWording", "%1 d %2 h").arg(d).arg(h)
-             : QCoreApplication::translate("vellamor::StabilityWording", "%1 d").arg(d);
+QString MonthWording(int month) {
+    static constexpr const char* kMonths[] = {
+        QT_TRANSLATE_NOOP("vellamor::Wording", "January"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "February"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "March"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "April"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "May"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "June"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "July"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "August"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "September"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "October"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "November"),
+        QT_TRANSLATE_NOOP("vellamor::Wording", "December"),
+    };
+    return month >= 1 && month <= 12
+               ? QCoreApplication::translate("vellamor::Wording", kMonths[month - 1])
+               : QStringLiteral("?");
 }
 
-QString SignChangeWording(bool ascendant, const SignChangeWindow& w) {
-    const double limitMinutes = (ascendant ? kAscendantSearchHours : kMoonSearchHours) * 60;
-    const QString earlier =
-        w.earlierMinutes
-            ? QCoreApplication::translate("vellamor::StabilityWording", "%1 earlier")
-                  .arg(DurationMinutesWording(*w.earlierMinutes))
-            : QCoreApplication::translate("vellamor::StabilityWording", "not within %1 earlier")
-                  .arg(DurationMinutesWording(limitMinutes));
-    const QString later =
-        w.laterMinutes
-            ? QCoreApplication::translate("vellamor::StabilityWording", "%1 later")
-                  .arg(DurationMinutesWording(*w.laterMinutes))
-            : QCoreApplication::translate("vellamor::StabilityWording", "not within %1 later")
-                  .arg(DurationMinutesWording(limitMinutes));
-    return ascendant ? QCoreApplication::translate("vellamor::StabilityWording",
-                                                   "Lagna changes sign if birth was %1 or %2")
-                           .arg(earlier, later)
-                     : QCoreApplication::translate("vellamor::StabilityWording",
-                                                   "Moon changes sign if birth was %1 or %2")
-                           .arg(earlier, later);
+QString SpanWording(const MinuteSpan& span) {
+    switch (span.unit) {
+        case SpanUnit::UnderAMinute:
+            return QCoreApplication::translate("vellamor::StabilityWording", "under 1 min");
+        case SpanUnit::Minutes:
+            return QCoreApplication::translate("vellamor::StabilityWording", "%1 min")
+                .arg(span.whole);
+        case SpanUnit::Hours:
+            return span.rest
+                       ? QCoreApplication::translate("vellamor::StabilityWording", "%1 h %2 min")
+                             .arg(span.whole)
+                             .arg(span.rest)
+                       : QCoreApplication::translate("vellamor::StabilityWording", "%1 h")
+                             .arg(span.whole);
+        case SpanUnit::Days:
+            return span.rest
+                       ? QCoreApplication::translate("vellamor::StabilityWording", "%1 d %2 h")
+                             .arg(span.whole)
+                             .arg(span.rest)
+                       : QCoreApplication::translate("vellamor::StabilityWording", "%1 d")
+                             .arg(span.whole);
+    }
+    return {};
+}
+
+QString SignChangeWording(const SignChangeFacts& f) {
+    auto side = [](const SignChangeFacts::Side& s, bool earlier) {
+        const QString span = SpanWording(s.span);
+        if (earlier)
+            return s.found ? QCoreApplication::translate("vellamor::StabilityWording", "%1 earlier")
+                                 .arg(span)
+                           : QCoreApplication::translate("vellamor::StabilityWording",
+                                                         "not within %1 earlier")
+                                 .arg(span);
+        return s.found
+                   ? QCoreApplication::translate("vellamor::StabilityWording", "%1 later").arg(span)
+                   : QCoreApplication::translate("vellamor::StabilityWording",
+                                                 "not within %1 later")
+                         .arg(span);
+    };
+    const QString earlier = side(f.earlier, true), later = side(f.later, false);
+    switch (f.of) {
+        case SignChanger::Ascendant:
+            return QCoreApplication::translate("vellamor::StabilityWording",
+                                               "Lagna changes sign if birth was %1 or %2")
+                .arg(earlier, later);
+        case SignChanger::Moon:
+            return QCoreApplication::translate("vellamor::StabilityWording",
+                                               "Moon changes sign if birth was %1 or %2")
+                .arg(earlier, later);
+    }
+    return {};
 }
 
 // "26 February 1980", the month in the window's language.
 QString StationDateWording(const CalendarDate& date) {
     if (date.month < 1 || date.month > 12)
         return QStringLiteral("%1,%2,%3").arg(date.month).arg(date.day).arg(date.year);
-    return QStringLiteral("%1 %2 %3")
-        .arg(date.day)
-        .arg(TranslatedCoreText(kMonthNames[static_cast<std::size_t>(date.month - 1)]))
-        .arg(date.year);
+    return QStringLiteral("%1 %2 %3").arg(date.day).arg(MonthWording(date.month)).arg(date.year);
 }
 
 QString StationWording(const StationEvidence& e) {
@@ -108,18 +137,15 @@ QString TwoDigits(int v) {
 }
 
 QString OffsetWording(int eastMinutes) {
-    const int m = std::abs(eastMinutes);
+    const ClockOffset o = OffsetOfSeconds(eastMinutes * 60);
     return QStringLiteral("UTC%1%2:%3")
-        .arg(eastMinutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(m / 60)
-        .arg(TwoDigits(m % 60));
+        .arg(o.behind ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(o.hours)
+        .arg(TwoDigits(o.minutes));
 }
 
 QString InstantWording(const CivilDateTime& t) {
-    const QString month =
-        t.month >= 1 && t.month <= 12
-            ? TranslatedCoreText(kMonthNames[static_cast<std::size_t>(t.month - 1)])
-            : QStringLiteral("?");
+    const QString month = MonthWording(t.month);
     return QCoreApplication::translate("vellamor::StabilityWording", "%1 %2 %3, %4:%5 UT",
                                        "day, month, year, hours, minutes")
         .arg(t.day)
@@ -147,25 +173,47 @@ QString ZoneNoteWording(const std::optional<ZoneMisfit>& misfit) {
             .arg(m.lonDegrees)
             .arg(m.lonMinutes)
             .arg(SideWording(m.east), OffsetWording(m.solarEastMinutes));
-    note += m.otherSide ? QCoreApplication::translate(
-                              "vellamor::StabilityWording",
-                              " The zone lies on the other side of Greenwich from the longitude.")
-                        : QCoreApplication::translate("vellamor::StabilityWording",
-                                                      " A zone more than 1 h 30 min away from it "
-                                                      "is often a data-entry error.");
-    note +=
-        QCoreApplication::translate(
-            "vellamor::StabilityWording",
-            " Vellamor takes the zone's direction from the longitude: it used %1%2 %3 of "
-            "Greenwich and computed the Ascendant and the Moon for %4, and the planets, from "
-            "the zone's own offset, for %5. Please check the time zone.")
-            .arg(DurationMinutesWording(m.zoneMagnitudeMinutes),
-                 m.daylightSaving ? QCoreApplication::translate("vellamor::StabilityWording",
-                                                                " (and the daylight-saving hour)")
-                                  : QString(),
-                 SideWording(m.usedEast), InstantWording(m.ascendantInstant),
-                 InstantWording(m.planetsInstant));
-    return note;
+    switch (m.reason) {
+        case MisfitReason::OtherSide:
+            note += QCoreApplication::translate(
+                "vellamor::StabilityWording",
+                " The zone lies on the other side of Greenwich from the longitude.");
+            break;
+        case MisfitReason::Far:
+            note += QCoreApplication::translate("vellamor::StabilityWording",
+                                                " A zone more than 1 h 30 min away from it "
+                                                "is often a data-entry error.");
+            break;
+    }
+    switch (m.rule) {
+        case MisfitRule::Precise:
+            return note + (m.daylightSaving
+                               ? QCoreApplication::translate(
+                                     "vellamor::StabilityWording",
+                                     " The precise calculation takes the zone's own offset and "
+                                     "the daylight-saving hour: it computed the chart for %1. "
+                                     "Please check the time zone.")
+                               : QCoreApplication::translate(
+                                     "vellamor::StabilityWording",
+                                     " The precise calculation takes the zone's own offset: it "
+                                     "computed the chart for %1. Please check the time zone."))
+                              .arg(InstantWording(m.planetsInstant));
+        case MisfitRule::Classic:
+            break;
+    }
+    return note +
+           QCoreApplication::translate(
+               "vellamor::StabilityWording",
+               " Vellamor takes the zone's direction from the longitude: it used %1%2 %3 of "
+               "Greenwich and computed the Ascendant and the Moon for %4, and the planets, from "
+               "the zone's own offset, for %5. Please check the time zone.")
+               .arg(SpanWording(m.zoneMagnitude),
+                    m.daylightSaving
+                        ? QCoreApplication::translate("vellamor::StabilityWording",
+                                                      " (and the daylight-saving hour)")
+                        : QString(),
+                    SideWording(m.usedEast), InstantWording(m.ascendantInstant),
+                    InstantWording(m.planetsInstant));
 }
 
 QString BodyName(Body body) {
@@ -314,9 +362,9 @@ QString SaveFailureWording(const ChartWriteError& e) {
     // too long; they are the core's field names.
     QString field = QStringLiteral("chart");
     if (e.line == 1)
-        field = TranslatedCoreText(kDetailCaptions[0]);
+        field = DetailCaption(Detail::Name);
     else if (e.line >= 15 && e.line <= 17)
-        field = TranslatedCoreText(kDetailCaptions[static_cast<std::size_t>(e.line - 9)]);
+        field = DetailCaption(static_cast<Detail>(e.line - 9));
     switch (e.problem) {
         case ChartWriteProblem::UncarriableCharacter:
             return QCoreApplication::translate("vellamor::ResultWindow",
@@ -331,6 +379,23 @@ QString SaveFailureWording(const ChartWriteError& e) {
         case ChartWriteProblem::NotReplaced:
             return QStringLiteral("%1: %2").arg(QString::fromStdString(e.path),
                                                 FileReplaceWording(e.replace));
+    }
+    return {};
+}
+
+QString InterruptedRewriteWording(InterruptedRewrite what) {
+    switch (what) {
+        case InterruptedRewrite::None:
+            return {};
+        case InterruptedRewrite::Finished:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "An earlier save into this file was cut off "
+                                               "after its last byte; it is now complete.");
+        case InterruptedRewrite::Undone:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "An earlier save into this file was cut off "
+                                               "part way; the chart it held before that save "
+                                               "is back.");
     }
     return {};
 }
@@ -369,6 +434,11 @@ QString SheetExportWording(const SheetExportError& e) {
             return QCoreApplication::translate("vellamor::Wording",
                                                "%1: the sheet could not be drawn")
                 .arg(path);
+        case SheetExportError::Kind::NoFont:
+            return QCoreApplication::translate("vellamor::Wording",
+                                               "%1: not written: no installed font has \"%2\", "
+                                               "which the sheet needs; install its font (%3)")
+                .arg(path, QString::fromStdString(e.missing), QString::fromStdString(e.fonts));
         case SheetExportError::Kind::NotReplaced:
             return QStringLiteral("%1: %2").arg(path, FileReplaceWording(e.replace));
     }
@@ -405,121 +475,106 @@ QString RowAndBoxWording(int row, bool box) {
         .arg(ZoneRowName(row), QString::number(row));
 }
 
-QString UtcWording(int seconds) {
-    const int a = std::abs(seconds);
+QString UtcWording(const ClockOffset& o) {
     // The minus sign proper, as clocks are written.
     QString s = QStringLiteral("UTC") +
-                (seconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) +
-                QString::number(a / 3600);
-    if (a % 3600 != 0) {
-        s += QStringLiteral(":%1").arg(a / 60 % 60, 2, 10, QLatin1Char('0'));
-        if (const int rest = a % 60; rest != 0)
-            s += QStringLiteral(":%1").arg(rest, 2, 10, QLatin1Char('0'));
+                (o.behind ? QStringLiteral("\u2212") : QStringLiteral("+")) +
+                QString::number(o.hours);
+    if (o.minutes != 0 || o.seconds != 0) {
+        s += QStringLiteral(":%1").arg(o.minutes, 2, 10, QLatin1Char('0'));
+        if (o.seconds != 0)
+            s += QStringLiteral(":%1").arg(o.seconds, 2, 10, QLatin1Char('0'));
     }
     return s;
 }
 
 QString DateWording(const atlas::LocalMoment& when) {
-    const QString month =
-        when.month >= 1 && when.month <= 12
-            ? TranslatedCoreText(kMonthNames[static_cast<std::size_t>(when.month - 1)])
-            : QStringLiteral("?");
     return QCoreApplication::translate("vellamor::atlas::ZoneNote", "%1 %2 %3",
                                        "date: day, month, year")
-        .arg(QString::number(when.day), month, QString::number(when.year));
+        .arg(QString::number(when.day), MonthWording(when.month), QString::number(when.year));
 }
 
 // What the clocks were on, as the sentences that say it take it.
-QString ClockState(int daylightSeconds) {
-    if (daylightSeconds == 0)
-        //: What the clocks were on: stands in the sentences on the clocks at the place.
-        return QCoreApplication::translate("vellamor::atlas::ZoneNote", "standard time");
-    if (daylightSeconds == 3600)
-        return QCoreApplication::translate("vellamor::atlas::ZoneNote", "daylight saving time");
-    if (daylightSeconds == 7200)
-        return QCoreApplication::translate("vellamor::atlas::ZoneNote", "double summer time");
-    //: What the clocks were on; %1 is a duration such as "1 h 30 min".
-    return QCoreApplication::translate("vellamor::atlas::ZoneNote",
-                                       "daylight saving time, %1 ahead of standard time")
-        .arg(DurationSecondsWording(daylightSeconds));
+QString ClockStateWording(const atlas::ZoneNote& n) {
+    switch (n.clock) {
+        case atlas::ClockState::Standard:
+            //: What the clocks were on: stands in the sentences on the clocks at the place.
+            return QCoreApplication::translate("vellamor::atlas::ZoneNote", "standard time");
+        case atlas::ClockState::DaylightSaving:
+            return QCoreApplication::translate("vellamor::atlas::ZoneNote", "daylight saving time");
+        case atlas::ClockState::DoubleSummer:
+            return QCoreApplication::translate("vellamor::atlas::ZoneNote", "double summer time");
+        case atlas::ClockState::OtherSaving:
+            //: What the clocks were on; %1 is a duration such as "1 h 30 min".
+            return QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                               "daylight saving time, %1 ahead of standard time")
+                .arg(SpanWording(n.daylight));
+    }
+    return {};
 }
 
-QString ErrorInDegrees(int seconds) {
-    auto degrees = [](double d) {
-        char text[32];
-        std::snprintf(text, sizeof text, d < 10 ? "%.1f" : "%.0f", d);
-        return QString::fromLatin1(text) + QStringLiteral("°");
-    };
-    const double moon = atlas::MoonDegreesOff(seconds);
-    if (moon < 0.05) {
+QString DegreesWording(const atlas::StatedDegrees& d) {
+    return QString::number(d.degrees, 'f', d.decimals) + QStringLiteral("°");
+}
+
+QString ErrorInDegrees(const atlas::ZoneErrorFacts& f) {
+    if (!f.moonDegrees) {
         return QCoreApplication::translate("vellamor::atlas::ZoneNote",
                                            "about %1 for the Ascendant and under 0.1° for the Moon")
-            .arg(degrees(atlas::AscendantDegreesOff(seconds)));
+            .arg(DegreesWording(f.ascendantDegrees));
     }
     //: How far off the chart is: stands in brackets or after a comma in the
     //: sentences on errors. %1 and %2 are angles such as "15°".
     return QCoreApplication::translate("vellamor::atlas::ZoneNote",
                                        "about %1 for the Ascendant and %2 for the Moon")
-        .arg(degrees(atlas::AscendantDegreesOff(seconds)), degrees(moon));
+        .arg(DegreesWording(f.ascendantDegrees), DegreesWording(*f.moonDegrees));
 }
 
 // The sentence on the Ascendant and the Moon when no row gives them the
 // place's offset: with or without the hemisphere that stands in the way, and
 // with or without the planets' error.
-QString NoRowSentence(const QString& utc, std::optional<bool> hemisphereEast,
-                      const QString& ascendantOff, const QString& degrees,
-                      const QString& planetsOff) {
+QString NoRowSentence(const atlas::ZoneNote& n, const QString& utc) {
+    const atlas::ZoneErrorFacts& f = n.off;
     const char* text = nullptr;
-    if (!hemisphereEast) {
-        text = planetsOff.isEmpty()
-                   ? QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
-                                       "No row gives the Ascendant and the Moon %1: with the "
-                                       "closest they are %2 off, %3.")
-                   : QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
-                                       "No row gives the Ascendant and the Moon %1: with the "
-                                       "closest they are %2 off, %3; the planets %4 off.");
-    } else if (*hemisphereEast) {
-        text = planetsOff.isEmpty()
-                   ? QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
-                                       "No row gives the Ascendant and the Moon %1 east of "
-                                       "Greenwich: with the closest they are %2 off, %3.")
-                   : QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
-                                       "No row gives the Ascendant and the Moon %1 east of "
-                                       "Greenwich: with the closest they are %2 off, %3; the "
-                                       "planets %4 off.");
-    } else {
-        text = planetsOff.isEmpty()
-                   ? QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
-                                       "No row gives the Ascendant and the Moon %1 west of "
-                                       "Greenwich: with the closest they are %2 off, %3.")
-                   : QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
-                                       "No row gives the Ascendant and the Moon %1 west of "
-                                       "Greenwich: with the closest they are %2 off, %3; the "
-                                       "planets %4 off.");
+    switch (n.blocking) {
+        case atlas::BlockingHemisphere::None:
+            text = !f.planetsOff
+                       ? QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                           "No row gives the Ascendant and the Moon %1: with the "
+                                           "closest they are %2 off, %3.")
+                       : QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                           "No row gives the Ascendant and the Moon %1: with the "
+                                           "closest they are %2 off, %3; the planets %4 off.");
+            break;
+        case atlas::BlockingHemisphere::East:
+            text = !f.planetsOff
+                       ? QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                           "No row gives the Ascendant and the Moon %1 east of "
+                                           "Greenwich: with the closest they are %2 off, %3.")
+                       : QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                           "No row gives the Ascendant and the Moon %1 east of "
+                                           "Greenwich: with the closest they are %2 off, %3; the "
+                                           "planets %4 off.");
+            break;
+        case atlas::BlockingHemisphere::West:
+            text = !f.planetsOff
+                       ? QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                           "No row gives the Ascendant and the Moon %1 west of "
+                                           "Greenwich: with the closest they are %2 off, %3.")
+                       : QT_TRANSLATE_NOOP("vellamor::atlas::ZoneNote",
+                                           "No row gives the Ascendant and the Moon %1 west of "
+                                           "Greenwich: with the closest they are %2 off, %3; the "
+                                           "planets %4 off.");
+            break;
     }
     const QString sentence = ZoneTr(text);
-    return planetsOff.isEmpty() ? sentence.arg(utc, ascendantOff, degrees)
-                                : sentence.arg(utc, ascendantOff, degrees, planetsOff);
+    const QString asc = SpanWording(f.ascendant), degrees = ErrorInDegrees(f);
+    return f.planetsOff ? sentence.arg(utc, asc, degrees, SpanWording(f.planets))
+                        : sentence.arg(utc, asc, degrees);
 }
 
 QString ErrorSentence(const atlas::ZoneNote& n, const QString& utc) {
-    const int asc = n.choice.ascendantErrorSeconds;
-    const int planets = n.choice.planetErrorSeconds;
-    // A precise chart takes one offset for every body.
-    if (n.rule == atlas::ZoneRule::Signed) {
-        if (n.error == atlas::ZoneErrorNote::None)
-            return QCoreApplication::translate(
-                "vellamor::atlas::ZoneNote",
-                "The precise chart takes the row's own offset and the box's hour: it is exact.");
-        if (n.error == atlas::ZoneErrorNote::NoRow)
-            return QCoreApplication::translate(
-                       "vellamor::atlas::ZoneNote",
-                       "No row gives %1: with the closest the precise chart is %2 off (%3).")
-                .arg(utc, DurationSecondsWording(asc), ErrorInDegrees(asc));
-        return QCoreApplication::translate("vellamor::atlas::ZoneNote",
-                                           "As set by hand: the precise chart is %1 off (%2).")
-            .arg(DurationSecondsWording(asc), ErrorInDegrees(asc));
-    }
+    const atlas::ZoneErrorFacts& f = n.off;
     switch (n.error) {
         case atlas::ZoneErrorNote::None:
             return {};
@@ -527,45 +582,54 @@ QString ErrorSentence(const atlas::ZoneNote& n, const QString& utc) {
             return QCoreApplication::translate("vellamor::atlas::ZoneNote",
                                                "As set by hand: the Ascendant and the Moon %1 off "
                                                "(%2), the planets %3 off.")
-                .arg(DurationSecondsWording(asc), ErrorInDegrees(asc),
-                     DurationSecondsWording(planets));
+                .arg(SpanWording(f.ascendant), ErrorInDegrees(f), SpanWording(f.planets));
         case atlas::ZoneErrorNote::ByHandAscendant:
             return QCoreApplication::translate("vellamor::atlas::ZoneNote",
                                                "As set by hand: the Ascendant and the Moon %1 off "
                                                "(%2), the planets right.")
-                .arg(DurationSecondsWording(asc), ErrorInDegrees(asc));
+                .arg(SpanWording(f.ascendant), ErrorInDegrees(f));
         case atlas::ZoneErrorNote::ByHandPlanets:
             return QCoreApplication::translate(
                        "vellamor::atlas::ZoneNote",
                        "As set by hand: the Ascendant and the Moon right, the planets %1 off.")
-                .arg(DurationSecondsWording(planets));
+                .arg(SpanWording(f.planets));
         case atlas::ZoneErrorNote::NoRow:
-            return NoRowSentence(utc, n.hemisphereEast, DurationSecondsWording(asc),
-                                 ErrorInDegrees(asc),
-                                 planets != 0 ? DurationSecondsWording(planets) : QString());
+            return NoRowSentence(n, utc);
         case atlas::ZoneErrorNote::PlanetsOnly:
             return QCoreApplication::translate(
                        "vellamor::atlas::ZoneNote",
                        "The planets, which take the row's own offset, are %1 off.")
-                .arg(DurationSecondsWording(planets));
+                .arg(SpanWording(f.planets));
+        case atlas::ZoneErrorNote::PreciseExact:
+            return QCoreApplication::translate(
+                "vellamor::atlas::ZoneNote",
+                "The precise chart takes the row's own offset and the box's hour: it is exact.");
+        case atlas::ZoneErrorNote::PreciseByHand:
+            return QCoreApplication::translate("vellamor::atlas::ZoneNote",
+                                               "As set by hand: the precise chart is %1 off (%2).")
+                .arg(SpanWording(f.ascendant), ErrorInDegrees(f));
+        case atlas::ZoneErrorNote::PreciseNoRow:
+            return QCoreApplication::translate(
+                       "vellamor::atlas::ZoneNote",
+                       "No row gives %1: with the closest the precise chart is %2 off (%3).")
+                .arg(utc, SpanWording(f.ascendant), ErrorInDegrees(f));
     }
     return {};
 }
 
 }  // namespace
 
-QString DurationSecondsWording(int seconds) {
-    const int a = std::abs(seconds);
+QString SpanWording(const SecondSpan& span) {
     QStringList parts;
-    if (a / 3600 != 0)
+    if (span.showsHours())
         parts << QCoreApplication::translate("vellamor::atlas::ZoneNote", "%1 h", "hours")
-                     .arg(a / 3600);
-    if (a / 60 % 60 != 0 || a == 0)
+                     .arg(span.hours);
+    if (span.showsMinutes())
         parts << QCoreApplication::translate("vellamor::atlas::ZoneNote", "%1 min", "minutes")
-                     .arg(a / 60 % 60);
-    if (a % 60 != 0)
+                     .arg(span.minutes);
+    if (span.showsSeconds())
         parts << QCoreApplication::translate("vellamor::atlas::ZoneNote", "%1 s", "seconds")
-                     .arg(a % 60);
+                     .arg(span.seconds);
     return parts.join(QLatin1Char(' '));
 }
 
@@ -585,7 +649,7 @@ QString ZoneDecisionWording(const atlas::ZoneNote& n) {
     const QString clock =
         QStringLiteral("%1:%2").arg(n.when.hour).arg(n.when.minute, 2, 10, QLatin1Char('0'));
     const QString date = DateWording(n.when);
-    const QString utc = UtcWording(n.facts.offsetSeconds);
+    const QString utc = UtcWording(n.offset);
     QStringList note;
     note << QCoreApplication::translate("vellamor::atlas::ZoneNote", "Zone: %1.")
                 .arg(RowAndBoxWording(n.choice.row, n.choice.daylightSaving));
@@ -597,7 +661,7 @@ QString ZoneDecisionWording(const atlas::ZoneNote& n) {
                         "vellamor::atlas::ZoneNote",
                         "%1 on %2 did not exist on the clocks in %3: they were put forward over "
                         "it. Read with the time before the change, %4, %5.")
-                        .arg(clock, date, place, ClockState(n.facts.daylightSeconds), utc);
+                        .arg(clock, date, place, ClockStateWording(n), utc);
             break;
         case atlas::ClockReading::Normal:
         case atlas::ClockReading::Repeated:
@@ -605,7 +669,7 @@ QString ZoneDecisionWording(const atlas::ZoneNote& n) {
             //: %4 the offset (UTC+5:30).
             note << QCoreApplication::translate("vellamor::atlas::ZoneNote",
                                                 "On %1 clocks in %2 were on %3, %4.")
-                        .arg(date, place, ClockState(n.facts.daylightSeconds), utc);
+                        .arg(date, place, ClockStateWording(n), utc);
             break;
     }
     if (n.facts.reading == atlas::ClockReading::Repeated) {
@@ -615,7 +679,7 @@ QString ZoneDecisionWording(const atlas::ZoneNote& n) {
                     "vellamor::atlas::ZoneNote",
                     "%1 came twice that night: taken as the first, before the clocks went back; "
                     "for the second (%2) choose %3.")
-                    .arg(clock, UtcWording(n.facts.secondOffsetSeconds),
+                    .arg(clock, UtcWording(n.secondOffset),
                          RowAndBoxWording(n.second.row, n.second.daylightSaving));
     }
     if (const QString error = ErrorSentence(n, utc); !error.isEmpty())

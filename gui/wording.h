@@ -14,6 +14,7 @@
 #include "core/astro/bodies.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_stability.h"
+#include "core/io/file_replace.h"
 #include "core/reading/dasha.h"
 #include "render/sheet_export_error.h"
 
@@ -24,11 +25,13 @@
 
 namespace vellamor {
 
-// "14 min", "1 h 52 min", "2 d 5 h"; truncated, never rounded.
-QString DurationMinutesWording(double minutes);
-// "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later";
-// `ascendant` picks the Lagna's words and search span, else the Moon's.
-QString SignChangeWording(bool ascendant, const SignChangeWindow& window);
+// A month's name, 1 to 12, in the window's language: the windows' only
+// table of them.
+QString MonthWording(int month);
+// "14 min", "1 h 52 min", "2 d 5 h".
+QString SpanWording(const MinuteSpan& span);
+// "Lagna changes sign if birth was 14 min earlier or 1 h 52 min later".
+QString SignChangeWording(const SignChangeFacts& facts);
 // "retrograde from 2,21,2000 to 3,14,2000" and its direct counterpart.
 QString StationWording(const StationEvidence& evidence);
 // The bodies near a sign boundary, or that there are none.
@@ -51,6 +54,8 @@ QString ChartFileReasonWording(const ChartFileError& error);
 // Why a file could not be replaced: the system's own words for its error,
 // or the replacement's own refusal.
 QString FileReplaceWording(const FileReplaceError& error);
+// A note on a chart whose in-place save had been cut off; empty for None.
+QString InterruptedRewriteWording(InterruptedRewrite what);
 // The sentence for a failed save; "PATH: reason" when the file could not be
 // written.
 QString SaveFailureWording(const ChartWriteError& error);
@@ -59,7 +64,7 @@ QString SheetExportWording(const SheetExportError& error);
 
 #ifdef VELLAMOR_HAVE_ATLAS
 // "1 h", "15 min", "8 min 50 s".
-QString DurationSecondsWording(int seconds);
+QString SpanWording(const SecondSpan& span);
 // The atlas's note on a zone decision; empty when it is silent.
 QString ZoneDecisionWording(const atlas::ZoneNote& note);
 // The note for a city the atlas does not know.

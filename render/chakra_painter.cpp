@@ -29,26 +29,28 @@ struct Span {
     int end;  // one past the last character
 };
 
-std::vector<Span> TokenSpans(const QString& text) {
-    std::vector<Span> spans;
-    int i = 0;
-    const int n = static_cast<int>(text.size());
-    while (i < n) {
-        while (i < n && text.at(i) == u' ')
-            ++i;
-        if (i >= n)
-            break;
-        const int start = i;
-        while (i < n && text.at(i) != u' ')
-            ++i;
-        // A retrograde mark belongs to the planet before it.
-        if (!spans.empty() && QStringView(text).mid(start, i - start) == u"(R)") {
-            spans.back().end = i;
-        } else {
-            spans.push_back({start, i});
-        }
+// A sign's occupants set as one line: the labels as the chart writes them
+// ("Me (R)" for a retrograde Mercury), single blanks between, and a second
+// blank after a retrograde mark, which keeps its own as in the printout.
+struct OccupantLine {
+    QString text;
+    std::vector<Span> spans;  // one per label
+};
+
+OccupantLine LineOf(const Occupants& occupants) {
+    OccupantLine line;
+    bool afterMark = false;
+    for (const Occupant& o : occupants) {
+        if (!line.text.isEmpty())
+            line.text += afterMark ? QStringLiteral("  ") : QStringLiteral(" ");
+        const int start = static_cast<int>(line.text.size());
+        line.text += QLatin1String(kBaseLabels[static_cast<std::size_t>(o.body)]);
+        if (o.retrograde)
+            line.text += QLatin1String(kRetrogradeMark.substr(0, kRetrogradeMark.size() - 1));
+        afterMark = o.retrograde;
+        line.spans.push_back({start, static_cast<int>(line.text.size())});
     }
-    return spans;
+    return line;
 }
 
 QPointF ToQPoint(Point p) {
@@ -97,8 +99,8 @@ void PaintWheel(QPainter& painter, double scale, const ChakraPalette& palette) {
     }
     painter.setPen(ChakraPen(palette.hub, scale));
     painter.drawEllipse(centre, kHubRadius, kHubRadius);
-    for (int r = 0; r < kRingCount; ++r) {
-        const double radius = kRingGeometry[r].outerRadius;
+    for (const Ring r : AllOf<Ring>()) {
+        const double radius = GeometryOf(r).outerRadius;
         painter.setPen(ChakraPen(palette.rings[r], scale));
         painter.drawEllipse(centre, radius, radius);
     }
@@ -131,8 +133,7 @@ void PaintHighlights(QPainter& painter, const DashaProgression& p, double scale,
     outline.setJoinStyle(Qt::RoundJoin);
     QPen dashed(marks.outline, std::max(kLineWidthTwips, kThinnestLinePixels / scale),
                 Qt::DashLine);
-    for (int r = 0; r < kRingCount; ++r) {
-        const Ring ring = static_cast<Ring>(r);
+    for (const Ring ring : AllOf<Ring>()) {
         if (month != year) {
             painter.fillPath(HouseSector(ring, month), marks.month);
             painter.strokePath(HouseSector(ring, month), dashed);
@@ -146,20 +147,25 @@ void PaintHighlights(QPainter& painter, const DashaProgression& p, double scale,
 // Lines whose labels are drawn one by one: the birth bodies in the ring's
 // colour, then the transiting ones in theirs, at the places the whole line's
 // layout gave them.
-void PaintMixedLines(QPainter& painter, const OccupantLayout& layout, int birthTokens,
+void PaintMixedLines(QPainter& painter, const OccupantLayout& layout, const Occupants& occupants,
                      const QColor& ringColour, const QColor& transitColour) {
     const QFont birthFont = ChakraLabelFont(layout.fontHeight, true);
     const QFont transitFont = TransitLabelFont(layout.fontHeight);
     const QFontMetricsF fm(birthFont);
-    int token = 0;
+    const OccupantLine words = LineOf(occupants);
     for (int i = 0; i < layout.lines.size(); ++i) {
         const QString& line = layout.lines[i];
         const QRectF& box = layout.lineBoxes[i];
         const double left = box.center().x() - fm.horizontalAdvance(line) / 2;
-        for (const Span& s : TokenSpans(line)) {
-            const bool transit = token++ >= birthTokens;
-            const QString piece = line.mid(s.start, s.end - s.start);
-            const double x = left + fm.horizontalAdvance(line.left(s.start));
+        const int first = layout.firstLabels[i];
+        const int end = i + 1 < layout.firstLabels.size() ? layout.firstLabels[i + 1]
+                                                          : static_cast<int>(words.spans.size());
+        const int lineStart = words.spans[static_cast<std::size_t>(first)].start;
+        for (int k = first; k < end; ++k) {
+            const Span& s = words.spans[static_cast<std::size_t>(k)];
+            const bool transit = occupants[k].transit;
+            const QString piece = words.text.mid(s.start, s.end - s.start);
+            const double x = left + fm.horizontalAdvance(line.left(s.start - lineStart));
             painter.setFont(transit ? transitFont : birthFont);
             painter.setPen(transit ? transitColour : ringColour);
             painter.drawText(QRectF(x, box.top(), fm.horizontalAdvance(piece), box.height()),
@@ -229,9 +235,11 @@ struct Callout {
 // The text of an overfull house at `fontHeight`, wrapped by whole labels and
 // placed in free space with its centre as near `house` as it can be, clear of the blocks
 // already `taken` and their leaders; nothing when no free space takes it.
-std::optional<OccupantLayout> PlaceCallout(const QString& text, int fontHeight, QPointF house,
-                                           const std::vector<Callout>& taken) {
-    const std::vector<Span> spans = TokenSpans(text);
+std::optional<OccupantLayout> PlaceCallout(const Occupants& occupants, int fontHeight,
+                                           QPointF house, const std::vector<Callout>& taken) {
+    const OccupantLine words = LineOf(occupants);
+    const QString& text = words.text;
+    const std::vector<Span>& spans = words.spans;
     const int n = static_cast<int>(spans.size());
     if (n == 0)
         return std::nullopt;
@@ -290,6 +298,7 @@ std::optional<OccupantLayout> PlaceCallout(const QString& text, int fontHeight, 
     for (int m = 0; m < bestLines; ++m) {
         const int last = m + 1 < bestLines ? starts[m + 1] - 1 : n - 1;
         layout.lines << lineText(starts[m], last);
+        layout.firstLabels << starts[m];
         const double width = widths[starts[m]][last];
         layout.lineBoxes << QRectF(best->center().x() - width / 2, best->top() + m * fm.height(),
                                    width, fm.height());
@@ -330,8 +339,8 @@ ChakraPalette MakeScreenPalette() {
     p.background = ToQColor(kBackgroundColour);
     p.spokes = {ToQColor(kSpokeColour), kLineWidthTwips, Qt::SolidLine};
     p.hub = {ToQColor(kHubColour), kLineWidthTwips, Qt::SolidLine};
-    for (int r = 0; r < kRingCount; ++r)
-        p.rings[r] = {ToQColor(kRingGeometry[r].colour), kLineWidthTwips, Qt::SolidLine};
+    for (const Ring r : AllOf<Ring>())
+        p.rings[r] = {ToQColor(GeometryOf(r).colour), kLineWidthTwips, Qt::SolidLine};
     return p;
 }
 
@@ -345,9 +354,9 @@ ChakraPalette MakePaperPalette() {
     p.background = Qt::white;
     p.spokes = {QColor(150, 150, 150), 14, Qt::SolidLine};
     p.hub = {QColor(150, 150, 150), 14, Qt::SolidLine};
-    p.rings[static_cast<int>(Ring::Birth)] = {QColor(92, 0, 0), 40, Qt::SolidLine};
-    p.rings[static_cast<int>(Ring::Moon)] = {QColor(100, 16, 126), 30, Qt::DashLine};
-    p.rings[static_cast<int>(Ring::Sun)] = {QColor(148, 86, 0), 36, Qt::DotLine};
+    p.rings[Ring::Birth] = {QColor(92, 0, 0), 40, Qt::SolidLine};
+    p.rings[Ring::Moon] = {QColor(100, 16, 126), 30, Qt::DashLine};
+    p.rings[Ring::Sun] = {QColor(148, 86, 0), 36, Qt::DotLine};
     return p;
 }
 
@@ -398,30 +407,24 @@ QFont ChakraLabelFont(int heightTwips, bool bold) {
 ChakraTexts LayoutChakraTexts(const ChakraModel& model, const ReadingOverlay& overlay,
                               int smallestFont) {
     ChakraTexts texts;
-    std::array<std::array<std::string, 12>, kRingCount> transitOccupants;
+    EnumArray<Sign, Occupants> transiting;
     const bool transits = overlay.reading && overlay.transits;
     if (transits)
-        transitOccupants = TransitOccupants(overlay.reading->transits);
+        transiting = TransitOccupants(overlay.reading->transits);
     // The birth ring first: its houses are the smallest and nearest the hub.
     std::vector<Callout> taken;
-    for (int r = 0; r < kRingCount; ++r) {
-        const Ring ring = static_cast<Ring>(r);
+    for (const Ring ring : AllOf<Ring>()) {
         for (int h = 0; h < 12; ++h) {
-            const HouseOccupants& birthSide = model.occupants(ring, h);
-            QString occupants =
-                QString::fromUtf8(birthSide.data(), static_cast<qsizetype>(birthSide.size()));
-            HouseText& text = texts[r][h];
-            text.birthLabels = static_cast<int>(TokenSpans(occupants).size());
-            const QString moving =
-                transits ? QString::fromStdString(transitOccupants[r][h]) : QString();
-            if (!moving.isEmpty())
-                occupants = occupants.trimmed().isEmpty() ? moving : occupants + u' ' + moving;
-            text.transitLabels = !moving.isEmpty();
-            text.layout = LayoutOccupants(ring, h, occupants, smallestFont);
+            const Sign sign = model.house(ring, h).sign;
+            HouseText& text = texts[ring][static_cast<std::size_t>(h)];
+            text.occupants = WithTransits(model.occupants(sign), transiting[sign]);
+            text.transitLabels = !transiting[sign].empty();
+            text.layout = LayoutOccupants(ring, h, text.occupants, smallestFont);
             if (text.layout.fits || text.layout.lines.isEmpty())
                 continue;
             const QPointF anchor = ToQPoint(OccupantAnchor(ring, h));
-            if (auto callout = PlaceCallout(occupants, text.layout.fontHeight, anchor, taken)) {
+            if (auto callout =
+                    PlaceCallout(text.occupants, text.layout.fontHeight, anchor, taken)) {
                 text.layout = *std::move(callout);
                 text.callout = true;
                 PlaceLeader(text, ring, h, taken);
@@ -432,16 +435,20 @@ ChakraTexts LayoutChakraTexts(const ChakraModel& model, const ReadingOverlay& ov
     return texts;
 }
 
-QStringList OccupantTokens(const QString& text) {
-    QStringList tokens;
-    for (const Span& s : TokenSpans(text))
-        tokens << text.mid(s.start, s.end - s.start);
-    return tokens;
+QStringList OccupantLabels(const Occupants& occupants) {
+    const OccupantLine words = LineOf(occupants);
+    QStringList labels;
+    for (const Span& s : words.spans)
+        labels << words.text.mid(s.start, s.end - s.start);
+    return labels;
 }
 
-OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text, int smallestFont) {
+OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const Occupants& occupants,
+                               int smallestFont) {
     OccupantLayout layout;
-    const std::vector<Span> spans = TokenSpans(text);
+    const OccupantLine words = LineOf(occupants);
+    const QString& text = words.text;
+    const std::vector<Span>& spans = words.spans;
     const int n = static_cast<int>(spans.size());
     if (n == 0)
         return layout;
@@ -463,10 +470,12 @@ OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text, i
             const std::vector<int> starts = BalancedBreaks(widths, k, widest);
             std::vector<double> lineWidths(k);
             QStringList lines;
+            QList<int> firstLabels;
             for (int m = 0; m < k; ++m) {
                 const int last = m + 1 < k ? starts[m + 1] - 1 : n - 1;
                 lineWidths[m] = widths[starts[m]][last];
                 lines << lineText(starts[m], last);
+                firstLabels << starts[m];
             }
             const auto placed = PlaceOccupantLines(ring, houseIndex, lineWidths, fm.height());
             if (!placed)
@@ -474,6 +483,7 @@ OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text, i
             layout.fontHeight = size;
             layout.fits = true;
             layout.lines = lines;
+            layout.firstLabels = firstLabels;
             for (const Rect& r : *placed) {
                 layout.lineBoxes << QRectF(r.left, r.top, r.width, r.height);
                 layout.box |= layout.lineBoxes.back();
@@ -511,6 +521,7 @@ OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text, i
     for (int m = 0; m < bestLines; ++m) {
         const int last = m + 1 < bestLines ? starts[m + 1] - 1 : n - 1;
         layout.lines << lineText(starts[m], last);
+        layout.firstLabels << starts[m];
     }
     const Point anchor = OccupantAnchor(ring, houseIndex);
     const double height = bestLines * fm.height();
@@ -530,14 +541,27 @@ int SmallestLabelFont(double scale, double smallestLabelPixels) {
                     static_cast<int>(std::ceil(smallestLabelPixels / scale - 1e-9)));
 }
 
+double ChakraScale(const QRectF& target) {
+    const Rect bounds = ChakraBounds();
+    return std::min(target.width() / bounds.width, target.height() / bounds.height);
+}
+
 void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
                  double smallestLabelPixels, const ChakraPalette& palette,
+                 const ReadingOverlay& overlay) {
+    const int smallestFont = SmallestLabelFont(ChakraScale(target), smallestLabelPixels);
+    PaintChakra(painter, target, model, LayoutChakraTexts(model, overlay, smallestFont),
+                smallestFont, palette, overlay);
+}
+
+void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
+                 const ChakraTexts& texts, int smallestFont, const ChakraPalette& palette,
                  const ReadingOverlay& overlay) {
     painter.save();
     painter.fillRect(target, palette.background);
 
     const Rect bounds = ChakraBounds();
-    const double scale = std::min(target.width() / bounds.width, target.height() / bounds.height);
+    const double scale = ChakraScale(target);
     if (!(scale > 0)) {
         painter.restore();
         return;
@@ -553,22 +577,19 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
         PaintHighlights(painter, overlay.reading->progression, scale, marks);
     PaintWheel(painter, scale, palette);
 
-    const int smallestFont = SmallestLabelFont(scale, smallestLabelPixels);
     const QFont numberFont =
         ChakraLabelFont(std::max(static_cast<int>(kLabelFontHeight), smallestFont), false);
-    const ChakraTexts texts = LayoutChakraTexts(model, overlay, smallestFont);
-    for (int r = 0; r < kRingCount; ++r) {
-        const Ring ring = static_cast<Ring>(r);
-        const QColor& colour = palette.rings[r].colour;
+    for (const Ring ring : AllOf<Ring>()) {
+        const QColor& colour = palette.rings[ring].colour;
         for (int h = 0; h < 12; ++h) {
             const House& house = model.house(ring, h);
             const Rect box = SignNumberBox(ring, h);
             painter.setPen(colour);
             painter.setFont(numberFont);
             painter.drawText(QRectF(box.left, box.top, box.width, box.height), Qt::AlignCenter,
-                             house.sign > 0 ? QString::number(house.sign) : QString());
+                             QString::number(SignNumber(house.sign)));
 
-            const HouseText& text = texts[r][h];
+            const HouseText& text = texts[ring][static_cast<std::size_t>(h)];
             const OccupantLayout& layout = text.layout;
             if (layout.lines.isEmpty())
                 continue;
@@ -583,7 +604,7 @@ void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& mod
                 painter.setBrush(Qt::NoBrush);
             }
             if (text.transitLabels) {
-                PaintMixedLines(painter, layout, text.birthLabels, colour, marks.transit);
+                PaintMixedLines(painter, layout, text.occupants, colour, marks.transit);
                 continue;
             }
             painter.setPen(colour);

@@ -54,7 +54,7 @@ struct ChakraPalette {
     QColor background;
     ChakraLine spokes;
     ChakraLine hub;
-    std::array<ChakraLine, kRingCount> rings;  // indexed by Ring
+    EnumArray<Ring, ChakraLine> rings;
 };
 
 // The window's look: the chart's own bright colours on black.
@@ -104,19 +104,20 @@ QPen ChakraPen(const ChakraLine& line, double scale, double unitTwips = 1);
 // with its height given in twips, for a painter that works in twips.
 QFont ChakraLabelFont(int heightTwips, bool bold);
 
-// How an occupant text is set in its house: the largest font, down to a
-// floor, at which the text wrapped between its labels fits the house, the
-// fewest lines at that size and the block's place, all in twips. A retrograde
-// label " (R) " never splits from its planet.
+// How a house's occupants are set in it: the largest font, down to a floor,
+// at which their labels wrapped between labels fit the house, the fewest
+// lines at that size and the block's place, all in twips. A retrograde
+// planet's label "Me (R)" never splits.
 struct OccupantLayout {
     QRectF box;               // all lines together
     QList<QRectF> lineBoxes;  // one per line
     int fontHeight = 0;
     QStringList lines;
-    bool fits = false;  // false: even the smallest font overflows the house
+    QList<int> firstLabels;  // per line: the index of its first occupant
+    bool fits = false;       // false: even the smallest font overflows the house
 };
 // `smallestFont` is the floor in twips; the normal size grows to it.
-OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text,
+OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const Occupants& occupants,
                                int smallestFont = kSmallestOccupantFont);
 
 // Every house's text as the chakra draws it. A house whose labels do not fit
@@ -129,19 +130,28 @@ OccupantLayout LayoutOccupants(Ring ring, int houseIndex, const QString& text,
 // chart looks as it always did.
 struct HouseText {
     OccupantLayout layout;  // in the house, or in the callout
-    int birthLabels = 0;    // the first labels; the rest are transits
+    Occupants occupants;    // the birth's, then any transiting ones
     bool transitLabels = false;
     bool callout = false;
     QPointF leaderFrom;  // on the callout's edge, in twips
     QPointF leaderTo;    // the dot in the house
 };
-using ChakraTexts = std::array<std::array<HouseText, 12>, kRingCount>;
+using ChakraTexts = EnumArray<Ring, std::array<HouseText, 12>>;
 ChakraTexts LayoutChakraTexts(const ChakraModel& model, const ReadingOverlay& overlay,
                               int smallestFont);
 
-// The occupant text split into chart labels, each label a piece of the text
-// as written (a planet keeps its retrograde mark).
-QStringList OccupantTokens(const QString& text);
+// Device pixels per twip for a chart drawn as large as fits in `target`.
+double ChakraScale(const QRectF& target);
+
+// PaintChakra with its texts laid out already (LayoutChakraTexts at
+// `smallestFont`), for a view that lays them out once per size.
+void PaintChakra(QPainter& painter, const QRectF& target, const ChakraModel& model,
+                 const ChakraTexts& texts, int smallestFont, const ChakraPalette& palette,
+                 const ReadingOverlay& overlay);
+
+// The occupants' chart labels as the chakra draws them, a retrograde
+// planet's with its mark: "Me (R)".
+QStringList OccupantLabels(const Occupants& occupants);
 
 inline QColor ToQColor(Rgb c) {
     return QColor(c.red, c.green, c.blue);

@@ -4,15 +4,18 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QSvgGenerator>
 #include <QTextLayout>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "core/astro/bodies.h"
@@ -55,9 +58,6 @@ QFont SheetFont(double pixels, bool bold) {
     return font;
 }
 
-QString Utf8(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 QString Utf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -201,10 +201,8 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
         }
         y += room.height() + after;
     };
-    for (int i = 0; i < kDetailCount; ++i) {
-        pair(texts.captions[static_cast<std::size_t>(i)],
-             texts.details[static_cast<std::size_t>(i)], value, 2, gap);
-    }
+    for (const Detail d : AllOf<Detail>())
+        pair(texts.captions[d], texts.details[d], value, 2, gap);
     // A precise chart names its calculation under the details, smaller than
     // the details: three lines fit above the ring key.
     if (precise)
@@ -258,13 +256,12 @@ void PaintRingKey(QPainter& p, double top, const SheetTexts& texts) {
     p.setFont(SheetFont(16, true));
     double y = top;
     for (const Ring ring : keys) {
-        const ChakraLine& line = PaperPalette().rings[static_cast<int>(ring)];
+        const ChakraLine& line = PaperPalette().rings[ring];
         p.setPen(ChakraPen(line, scale, twipsPerUnit));
         p.drawLine(QPointF(kColumnLeft, y + 10), QPointF(kColumnLeft + 44, y + 10));
         p.setPen(kInk);
         p.drawText(QRectF(kColumnLeft + 56, y - 4, kColumnWidth - 56, 28),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   texts.ringKeys[static_cast<std::size_t>(ring)]);
+                   Qt::AlignLeft | Qt::AlignVCenter, texts.ringKeys[ring]);
         y += 32;
     }
 }
@@ -389,8 +386,8 @@ void PaintReadingSection(QPainter& p, const ReadingOverlay& overlay, const Sheet
     // The rings in the key's order, outermost first.
     constexpr std::array<Ring, kRingCount> rings{Ring::Sun, Ring::Moon, Ring::Birth};
     for (std::size_t r = 0; r < rings.size(); ++r)
-        sudarshan.push_back({ringLeft + static_cast<double>(r) * ringWidth, ringWidth,
-                             texts.ringKeys[static_cast<std::size_t>(rings[r])]});
+        sudarshan.push_back(
+            {ringLeft + static_cast<double>(r) * ringWidth, ringWidth, texts.ringKeys[rings[r]]});
     sudarshan.push_back({fromLeft, dateWidth, texts.fromCaption});
     sudarshan.push_back({toLeft, dateWidth, texts.toCaption});
     header(y, texts.sudarshanHeading, sudarshan);
@@ -403,11 +400,9 @@ void PaintReadingSection(QPainter& p, const ReadingOverlay& overlay, const Sheet
         cell(plain, kInk, houseLeft, houseWidth, y, kTableRow, QString::number(s.house));
         for (std::size_t r = 0; r < rings.size(); ++r) {
             // The sign's number, as the chakra shows it, and its name.
-            const int sign = d.house(rings[r], level).sign;
-            const QString text = sign >= 1 && sign <= 12
-                                     ? QStringLiteral("%1 %2").arg(sign).arg(Utf8(
-                                           kSignAbbreviations[static_cast<std::size_t>(sign - 1)]))
-                                     : QString();
+            const Sign sign = d.house(rings[r], level).sign;
+            const QString text =
+                QStringLiteral("%1 %2").arg(SignNumber(sign)).arg(Utf8(SignAbbreviation(sign)));
             cell(plain, kInk, ringLeft + static_cast<double>(r) * ringWidth, ringWidth, y,
                  kTableRow, text);
         }
@@ -441,7 +436,7 @@ void PaintFooter(QPainter& p, double height) {
 
 Unexpected<SheetExportError> SaveFailure(SheetExportError::Kind kind, const QString& path,
                                          const FileReplaceError& replace = {}) {
-    return Fail(SheetExportError{kind, path.toStdString(), replace});
+    return Fail(SheetExportError{kind, path.toStdString(), replace, {}, {}});
 }
 
 // The painter's whole device, in device coordinates.
@@ -464,76 +459,6 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path) {
     if (suffix == QLatin1String("pdf"))
         return SheetFormat::Pdf;
     return std::nullopt;
-}
-
-// Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
-// "March 5, 1980, 01:35 UT"
-QString PreciseCalculationLines(const Chart& chart) {
-    if (!chart.precise)
-        return {};
-    const PreciseCalculation& c = *chart.precise;
-    QString source = QStringLiteral("Swiss Ephemeris ") + Utf8(SwissEphemerisVersion());
-    switch (c.source) {
-        case EphemerisSource::DataFiles:
-            break;
-        case EphemerisSource::Moshier:
-            source += QStringLiteral(" (Moshier)");
-            break;
-    }
-    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5 UT")
-        .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
-        .arg(c.ayanamsaDegrees, 0, 'f', 4)
-        .arg(Utf8(LunarNodeKey(chart.calculation.node)))
-        .arg(QStringLiteral("%1 %2, %3, %4:%5")
-                 .arg(Utf8(kMonthNames[static_cast<std::size_t>(c.universal.month - 1)]))
-                 .arg(c.universal.day)
-                 .arg(c.universal.year)
-                 .arg(c.universal.hour, 2, 10, QLatin1Char('0'))
-                 .arg(c.universal.minute, 2, 10, QLatin1Char('0')));
-}
-
-SheetTexts SheetTextsOf(const Chart& chart) {
-    SheetTexts t;
-    t.title = QStringLiteral("Sudarshan Chakra of ") + Utf8(chart.birth.name);
-    for (std::size_t i = 0; i < kDetailCount; ++i) {
-        t.captions[i] = Utf8(kDetailCaptions[i]);
-        t.details[i] = Utf8(chart.chakra.details[i]);
-    }
-    for (std::size_t i = 0; i < kBodyCount; ++i) {
-        t.planets[i] = Utf8(kPlanetNames[i]);
-        t.positions[i] = Utf8(chart.planets.positionTexts[i]);
-    }
-    t.positionsHeading = QStringLiteral("Planetary Positions");
-    t.ringKeys[static_cast<std::size_t>(Ring::Birth)] = QStringLiteral("Birth Chart");
-    t.ringKeys[static_cast<std::size_t>(Ring::Moon)] = QStringLiteral("Moon Chart");
-    t.ringKeys[static_cast<std::size_t>(Ring::Sun)] = QStringLiteral("Sun Chart");
-    t.yearHouse = QStringLiteral("House of the year");
-    t.monthHouse = QStringLiteral("House of the month");
-    t.transitingBody = QStringLiteral("Transiting body");
-    t.readingInstant = QStringLiteral("%1 %2, %3, %4");
-    for (std::size_t m = 0; m < 12; ++m)
-        t.months[m] = Utf8(kMonthNames[m]);
-    t.readingLines = QStringLiteral("Reading %1\nyear %2, month %3, period %4");
-    t.sudarshanHeading = QStringLiteral("Sudarshan Dasha");
-    t.dashaSpans = {QStringLiteral("Year %1"), QStringLiteral("Month %1"),
-                    QStringLiteral("Period %1")};
-    t.houseCaption = QStringLiteral("House");
-    t.vimshottariHeading = QStringLiteral("Vimshottari Dasha");
-    t.vimshottariSpans = {QStringLiteral("Mahadasha"), QStringLiteral("Antardasha"),
-                          QStringLiteral("Pratyantardasha")};
-    t.lordCaption = QStringLiteral("Lord");
-    t.fromCaption = QStringLiteral("From");
-    t.toCaption = QStringLiteral("To");
-    if (chart.precise) {
-        t.calculationCaption = QStringLiteral("Precise Calculation");
-        t.calculation = PreciseCalculationLines(chart);
-    }
-    return t;
-}
-
-void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
-                     const ReadingOverlay& overlay) {
-    PaintChartSheet(p, target, chart, overlay, SheetTextsOf(chart));
 }
 
 void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
@@ -566,10 +491,6 @@ void PaintChartSheet(QPainter& p, const QRectF& target, const Chart& chart,
         PaintReadingSection(p, overlay, texts);
     PaintFooter(p, height);
     p.restore();
-}
-
-QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& overlay) {
-    return RenderChartSheet(chart, pixels, overlay, SheetTextsOf(chart));
 }
 
 QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& overlay,
@@ -636,10 +557,80 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
     return bytes;
 }
 
-Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
-                                                  const ReadingOverlay& overlay) {
-    return ExportChartSheet(chart, path, overlay, SheetTextsOf(chart));
+namespace {
+
+// Every text of the sheet, and the letters and digits the wheel's labels
+// are made of.
+QString SheetCharacters(const SheetTexts& t) {
+    QString all = t.title + t.positionsHeading + t.yearHouse + t.monthHouse + t.transitingBody +
+                  t.readingInstant + t.readingLines + t.sudarshanHeading + t.houseCaption +
+                  t.vimshottariHeading + t.lordCaption + t.fromCaption + t.toCaption +
+                  t.calculationCaption + t.calculation;
+    for (const auto* list : {&t.captions, &t.details})
+        for (const QString& s : *list)
+            all += s;
+    for (const auto* list : {&t.planets, &t.positions})
+        for (const QString& s : *list)
+            all += s;
+    for (const QString& s : t.ringKeys)
+        all += s;
+    for (const QString& s : t.months)
+        all += s;
+    for (const QString& s : t.dashaSpans)
+        all += s;
+    for (const QString& s : t.vimshottariSpans)
+        all += s;
+    for (char16_t c = u'0'; c <= u'9'; ++c)
+        all += QChar(c);
+    for (char16_t c = u'A'; c <= u'Z'; ++c) {
+        all += QChar(c);
+        all += QChar(c + 32);
+    }
+    return all;
 }
+
+// The first few characters of the sheet that no installed font can draw:
+// without them a server or a container with no fonts would write a sheet of
+// empty boxes and call it done.
+QString MissingLetters(const SheetTexts& texts) {
+    // The font files themselves, by their character maps: the engine of
+    // empty boxes that Qt falls back to where no font is installed has no
+    // map and claims every character.
+    const auto real = [](const QRawFont& raw) {
+        return raw.isValid() && !raw.fontTable("cmap").isEmpty();
+    };
+    QRawFont sheetFont = QRawFont::fromFont(SheetFont(14, false));
+    if (!real(sheetFont))
+        sheetFont = QRawFont();
+    std::optional<std::vector<QRawFont>> others;  // every installed font, looked at if needed
+    QString missing;
+    std::vector<char32_t> seen;
+    for (const char32_t c : SheetCharacters(texts).toUcs4()) {
+        if (c <= U' ' || (c >= 0x7F && c < 0xA0) || c == U'\u00A0' ||
+            std::find(seen.begin(), seen.end(), c) != seen.end())
+            continue;
+        seen.push_back(c);
+        if (sheetFont.isValid() && sheetFont.supportsCharacter(c))
+            continue;
+        if (!others) {
+            others.emplace();
+            for (const QString& family : QFontDatabase::families()) {
+                QRawFont raw = QRawFont::fromFont(QFont(family));
+                if (real(raw))
+                    others->push_back(std::move(raw));
+            }
+        }
+        if (std::any_of(others->begin(), others->end(),
+                        [c](const QRawFont& raw) { return raw.supportsCharacter(c); }))
+            continue;
+        missing += QString::fromUcs4(&c, 1);
+        if (missing.size() >= 8)
+            break;
+    }
+    return missing;
+}
+
+}  // namespace
 
 Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
                                                   const ReadingOverlay& overlay,
@@ -647,6 +638,14 @@ Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QStr
     const std::optional<SheetFormat> format = SheetFormatOf(path);
     if (!format)
         return SaveFailure(SheetExportError::Kind::UnknownFormat, path);
+    if (const QString missing = MissingLetters(texts); !missing.isEmpty()) {
+        SheetExportError e;
+        e.kind = SheetExportError::Kind::NoFont;
+        e.path = path.toStdString();
+        e.missing = missing.toStdString();
+        e.fonts = SheetFont(14, false).families().join(QStringLiteral(", ")).toStdString();
+        return Fail(std::move(e));
+    }
     // Drawn whole in memory first: the file is replaced only by a complete
     // sheet, and a failure to write is told apart from one to draw.
     const std::optional<QByteArray> bytes = EncodeChartSheet(chart, *format, overlay, texts);
@@ -673,21 +672,24 @@ void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOve
 namespace {
 
 Expected<void, SheetExportError> ExportHeadless(const Chart& chart, const std::string& path,
-                                                const ReadingOverlay& overlay) {
-    return ExportChartSheet(chart, QFile::decodeName(path.c_str()), overlay);
+                                                const ReadingOverlay& overlay,
+                                                const SheetTexts& texts) {
+    return ExportChartSheet(chart, QFile::decodeName(path.c_str()), overlay, texts);
 }
 
 }  // namespace
 
 Expected<void, SheetExportError> ExportChartSheetHeadless(const Chart& chart,
+                                                          const SheetTexts& texts,
                                                           const std::string& path) {
-    return ExportHeadless(chart, path, {});
+    return ExportHeadless(chart, path, {}, texts);
 }
 
 Expected<void, SheetExportError> ExportReadingSheetHeadless(const Chart& chart,
                                                             const ChartReading& reading,
+                                                            const SheetTexts& texts,
                                                             const std::string& path) {
-    return ExportHeadless(chart, path, {&reading, true, true});
+    return ExportHeadless(chart, path, {&reading, true, true}, texts);
 }
 
 }  // namespace vellamor

@@ -51,17 +51,17 @@ enum class SheetFormat { Png, Svg, Pdf };
 inline constexpr double kSheetSmallestTextUnits = 6 / 72.0 * 25.4 / 180 * kSheetUnits + 0.05;
 
 // The sheet's words and the chart's details as the sheet shows them, in one
-// language: English for the command line (SheetTextsOf), the window's own
-// for its export and print. The chakra's abbreviations are the chart's own
-// in every language.
+// language, given by the caller: English from the command line, the
+// window's own language for its export and print. The sheet has no words of
+// its own; the chakra's abbreviations are the chart's own in every language.
 struct SheetTexts {
     QString title;  // the whole title, the native's name in it
-    std::array<QString, kDetailCount> captions;
-    std::array<QString, kDetailCount> details;
+    EnumArray<Detail, QString> captions;
+    EnumArray<Detail, QString> details;
     std::array<QString, kBodyCount> planets;
     std::array<QString, kBodyCount> positions;
     QString positionsHeading;
-    std::array<QString, kRingCount> ringKeys;  // indexed by Ring
+    EnumArray<Ring, QString> ringKeys;
     QString yearHouse;
     QString monthHouse;
     QString transitingBody;
@@ -92,13 +92,6 @@ struct SheetTexts {
 // is shown and the reading's section stands under the positions.
 double SheetHeightUnits(const ReadingOverlay& overlay);
 
-// The lines that name a precise chart's calculation (the source, the
-// ayanamsa and node, the universal time); empty for a classic chart.
-QString PreciseCalculationLines(const Chart& chart);
-
-// The English texts of a chart's sheet.
-SheetTexts SheetTextsOf(const Chart& chart);
-
 // The format a file name asks for (its extension, any case); nothing when it
 // names none of the three.
 std::optional<SheetFormat> SheetFormatOf(const QString& path);
@@ -106,13 +99,9 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path);
 // Draws the sheet as large as fits in `target`, centred horizontally and at
 // the top.
 void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart,
-                     const ReadingOverlay& overlay = {});
-void PaintChartSheet(QPainter& painter, const QRectF& target, const Chart& chart,
                      const ReadingOverlay& overlay, const SheetTexts& texts);
 
 // `pixels` across; as many down as the sheet's height asks.
-QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels,
-                        const ReadingOverlay& overlay = {});
 QImage RenderChartSheet(const Chart& chart, int pixels, const ReadingOverlay& overlay,
                         const SheetTexts& texts);
 
@@ -123,8 +112,6 @@ std::optional<QByteArray> EncodeChartSheet(const Chart& chart, SheetFormat forma
 
 // Writes the sheet in the format of the file name, replacing the file only
 // when the whole sheet was written (as ReplaceFile does).
-Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
-                                                  const ReadingOverlay& overlay = {});
 Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path,
                                                   const ReadingOverlay& overlay,
                                                   const SheetTexts& texts);
@@ -142,10 +129,12 @@ void PaintChartSheetPage(QPainter& painter, const Chart& chart, const ReadingOve
 // needs an application object; the program's main makes one on Qt's
 // offscreen platform, which never looks for a display.
 Expected<void, SheetExportError> ExportChartSheetHeadless(const Chart& chart,
+                                                          const SheetTexts& texts,
                                                           const std::string& path);
 // The same with the reading's highlights and transits drawn.
 Expected<void, SheetExportError> ExportReadingSheetHeadless(const Chart& chart,
                                                             const ChartReading& reading,
+                                                            const SheetTexts& texts,
                                                             const std::string& path);
 
 }  // namespace vellamor

@@ -15,11 +15,14 @@ struct SheetExportError {
     enum class Kind {
         UnknownFormat,  // the name ends in none of .png, .svg and .pdf
         NotDrawn,       // the sheet could not be drawn
+        NoFont,         // no installed font has letters the sheet needs: `missing`
         NotReplaced,    // the file could not be written or replaced: `replace`
     };
     Kind kind = Kind::NotReplaced;
     std::string path;          // the file as named (UTF-8)
     FileReplaceError replace;  // for NotReplaced
+    std::string missing;       // for NoFont: the first few letters no font has (UTF-8)
+    std::string fonts;         // for NoFont: the sheet's font families, ", " between
 };
 
 }  // namespace vellamor

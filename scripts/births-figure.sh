@@ -6,7 +6,7 @@
 # 10,000 rows against 1,000,000; and the pipeline against the numbers alone
 # from the core benchmark, side by side in one run.
 # Targets: 150,000 charts a second on two cores, the peak for 1,000,000 rows
-# within 1.3 times that for 10,000, the pipeline within 1.35 times the
+# within 1.3 times that for 10,000, the pipeline within 1.5 times the
 # numbers. With --check the exit status says whether all are met.
 #
 #   BATCH_BUILD_DIR  build folder (default build)
@@ -74,7 +74,7 @@ awk -v r1="$rate1" -v r2="$rate2" -v s="$kb_small" -v l="$kb_large" -v ratio="$r
   printf "%d rows: %d charts/s with one job, %d with two (median of three)\n", rows, r1, r2
   printf "peak memory: %d KiB for 10,000 rows, %d KiB for %d rows (ratio %.2f)\n", s, l, rows, l / s
   printf "pipeline over the numbers alone (CPU time, median of nine): %s\n", ratio
-  ok = r2 >= 150000 && l / s <= 1.3 && (ratio == "n/a" || ratio + 0 <= 1.35)
+  ok = r2 >= 150000 && l / s <= 1.3 && (ratio == "n/a" || ratio + 0 <= 1.5)
   if (!ok) print "births-figure: a target is missed" > "/dev/stderr"
   exit check && !ok
 }'

@@ -85,11 +85,6 @@ inline constexpr std::string_view SignAbbreviation(Sign s) {
 
 inline constexpr std::string_view kSignAbbreviationString = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 
-inline constexpr auto kMonthNames =
-    std::to_array<std::string_view>({"January", "February", "March", "April", "May", "June", "July",
-                                     "August", "September", "October", "November", "December"});
-static_assert(kMonthNames.size() == 12);
-
 inline constexpr int BodyIndex(Body b) {
     return static_cast<int>(b);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <initializer_list>
 #include <utility>
@@ -36,7 +37,10 @@ struct EnumArray {
     constexpr auto end() { return values.end(); }
     constexpr auto begin() const { return values.begin(); }
     constexpr auto end() const { return values.end(); }
-    constexpr bool operator==(const EnumArray&) const = default;
+    // Only for values that compare: a palette's lines or a layout need not.
+    constexpr bool operator==(const EnumArray& o) const requires std::equality_comparable<T> {
+        return values == o.values;
+    }
 };
 
 }  // namespace vellamor

@@ -210,13 +210,17 @@ PlanetPositions ComputePlanetPositions(const BirthData& b, const PositionState& 
     // longitudes, as their computations wrote them.
     p.longitudes[BodyIndex(Body::Moon)] = moon.state.moonLongitude;
     p.longitudes[BodyIndex(Body::Ascendant)] = asc.ascendant;
-    for (int i = 0; i < kBodyCount; ++i) {
+    FillPositionTexts(p);
+    return p;
+}
+
+void FillPositionTexts(PlanetPositions& p) {
+    for (std::size_t i = 0; i < p.longitudes.size(); ++i) {
         PositionTexts texts = FormatPositionTexts(p.longitudes[i]);
         p.longTexts[i] = std::move(texts.longText);
         p.positionTexts[i] = std::move(texts.shortText);
-        p.signs[i] = texts.sign;
+        p.signs[i] = SignNumber(texts.sign) - 1;
     }
-    return p;
 }
 
 }  // namespace vellamor

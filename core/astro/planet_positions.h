@@ -90,4 +90,7 @@ PlanetPositions ComputePlanetPositions(const BirthData& birth, const PositionSta
                                        const MoonChart& moon, int zoneTableHours,
                                        int zoneTableMinutes);
 
+// Each body's long and short texts and its sign, from its longitude.
+void FillPositionTexts(PlanetPositions& positions);
+
 }  // namespace vellamor

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/astro/position_text.h"
 
-#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -33,7 +33,7 @@ std::string_view LastCharacters(std::string_view s, std::size_t n) {
 // each truncated, and the sign.
 struct SignPosition {
     int degreesInSign, minutes, seconds;
-    int sign;
+    Sign sign;
 };
 
 SignPosition Split(double x) {
@@ -55,52 +55,10 @@ SignPosition Split(double x) {
     // A fraction below one times 60 stays below 60, so minutes and seconds
     // are two digits at most.
     const int seconds = static_cast<int>(60.0 * (m - wholeMinutes));
-    return {wholeDegrees % 30, wholeMinutes, seconds, wholeDegrees / 30};
+    return {wholeDegrees % 30, wholeMinutes, seconds, static_cast<Sign>(wholeDegrees / 30)};
 }
 
-static_assert(std::all_of(kSignAbbreviations.begin(), kSignAbbreviations.end(),
-                          [](std::string_view a) { return a.size() == 3; }));
-char* PutAbbreviation(char* at, int sign) {
-    std::memcpy(at, kSignAbbreviations[static_cast<std::size_t>(sign)].data(), 3);
-    return at + 3;
-}
-
-char* PutText(char* at, std::string_view s) {
-    for (const char c : s)
-        *at++ = c;
-    return at;
-}
-
-// A part of a position, 0..99: its digits as they are, or two of them.
-char* PutNumber(char* at, int v) {
-    if (v >= 10)
-        *at++ = static_cast<char>('0' + v / 10);
-    *at++ = static_cast<char>('0' + v % 10);
-    return at;
-}
-char* PutTwoDigits(char* at, int v) {
-    at[0] = static_cast<char>('0' + v / 10);
-    at[1] = static_cast<char>('0' + v % 10);
-    return at + 2;
-}
-
-// Each form is written whole into a buffer on the stack and made into its
-// text in one step.
-LongPositionText LongText(const SignPosition& s) {
-    char buffer[32];
-    char* at = PutNumber(buffer, s.degreesInSign);
-    at = PutText(at, kDegreeSign);
-    *at++ = ' ';
-    at = PutNumber(at, s.minutes);
-    at = PutText(at, "' ");
-    at = PutNumber(at, s.seconds);
-    at = PutText(at, "\" ");
-    at = PutAbbreviation(at, s.sign);
-    return LongPositionText(std::string_view(buffer, static_cast<std::size_t>(at - buffer)));
-}
-
-// A part of one character is padded to two with a leading zero. The parts
-// come from any text, so they are appended, not put in a buffer.
+// A part of one character is padded to two with a leading zero.
 void AppendPadded(ShortPositionForm& out, std::string_view part) {
     if (part.size() <= 1)
         out += "0";
@@ -118,20 +76,46 @@ ShortPositionForm ShortText(std::string_view degrees, std::string_view abbreviat
     return out;
 }
 
+// A position's text, gathered on the stack and made into its text once.
+// Its parts are bounded (Split keeps every number below 60), so the
+// longest, the long form, takes 16 bytes.
+class PositionBuilder {
+  public:
+    PositionBuilder& operator<<(std::string_view part) {
+        std::memcpy(m_buffer + m_size, part.data(), part.size());
+        m_size += part.size();
+        return *this;
+    }
+    PositionBuilder& operator<<(int part) {
+        m_size = static_cast<std::size_t>(
+            std::to_chars(m_buffer + m_size, m_buffer + sizeof m_buffer, part).ptr - m_buffer);
+        return *this;
+    }
+    std::string_view view() const { return {m_buffer, m_size}; }
+
+  private:
+    char m_buffer[32];
+    std::size_t m_size = 0;
+};
+
+LongPositionText LongText(const SignPosition& s) {
+    PositionBuilder b;
+    b << s.degreesInSign << kDegreeSign << " " << s.minutes << "' " << s.seconds << "\" "
+      << SignAbbreviation(s.sign);
+    return LongPositionText(b.view());
+}
+
 ShortPositionForm ShortText(const SignPosition& s) {
-    char buffer[16];
-    char* at = PutTwoDigits(buffer, s.degreesInSign);
-    *at++ = ' ';
-    at = PutAbbreviation(at, s.sign);
-    *at++ = ' ';
-    at = PutTwoDigits(at, s.minutes);
-    return ShortPositionForm(std::string_view(buffer, static_cast<std::size_t>(at - buffer)));
+    PositionBuilder b;
+    b << (s.degreesInSign < 10 ? "0" : "") << s.degreesInSign << " " << SignAbbreviation(s.sign)
+      << (s.minutes < 10 ? " 0" : " ") << s.minutes;
+    return ShortPositionForm(b.view());
 }
 
 }  // namespace
 
 int SignIndexOf(double longitudeDegrees) {
-    return Split(longitudeDegrees).sign;
+    return static_cast<int>(Split(longitudeDegrees).sign);
 }
 
 LongPositionText FormatSignPosition(double longitudeDegrees) {

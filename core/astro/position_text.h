@@ -10,6 +10,7 @@
 
 #include <string_view>
 
+#include "core/astro/bodies.h"
 #include "core/astro/inline_text.h"
 
 namespace vellamor {
@@ -31,7 +32,7 @@ ShortPositionForm ShortPositionText(std::string_view longText);
 struct PositionTexts {
     LongPositionText longText;
     ShortPositionForm shortText;
-    int sign = 0;  // 0 = Aries .. 11 = Pisces, the sign both texts name
+    Sign sign = Sign::Aries;  // the sign both texts name
 };
 PositionTexts FormatPositionTexts(double longitudeDegrees);
 

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/astro/swiss_ephemeris.h"
 
+#include <dirent.h>
 #include <swephexp.h>
+#include <sys/stat.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
 
 // The data folder Debian's swe-basic-data fills; the build names the one it
 // found. The library lets the environment variable SE_EPHE_PATH override it.
@@ -24,6 +29,97 @@ constexpr std::array<int32, 10> kPlanets{SE_SUN,     SE_MOON,   SE_MERCURY, SE_V
                                          SE_JUPITER, SE_SATURN, SE_URANUS,  SE_NEPTUNE, SE_PLUTO};
 static_assert(BodyIndex(Body::Pluto) + 1 == static_cast<int>(kPlanets.size()));
 
+// The folders the library will read, as it takes them: the environment's
+// SE_EPHE_PATH before the folder it is given (the library's own rule), a
+// list separated by ':' or ';'.
+std::string EffectivePath() {
+    const char* env = std::getenv("SE_EPHE_PATH");
+    if (env != nullptr && *env != '\0' && std::strlen(env) <= AS_MAXCH - 1 - 13)
+        return env;
+    return VELLAMOR_SWISSEPH_EPHE_DIR;
+}
+
+std::vector<std::string> FoldersOf(const std::string& path) {
+    std::vector<std::string> folders;
+    std::string folder;
+    for (const char c : path + ':') {
+        if (c != ':' && c != ';') {
+            folder += c;
+        } else if (!folder.empty()) {
+            folders.push_back(folder);
+            folder.clear();
+        }
+    }
+    return folders;
+}
+
+// The library's files of time corrections, in the order it looks for them.
+constexpr std::array<const char*, 2> kTimeCorrectionFiles{"swe_deltat.txt", "sedeltat.txt"};
+
+bool IsLibraryFile(std::string_view name) {
+    return name.ends_with(".se1") || name == kTimeCorrectionFiles[0] ||
+           name == kTimeCorrectionFiles[1];
+}
+
+// What the data folders hold, looked at once for the whole run.
+struct DataFolders {
+    // Only regular files under the names the library opens. The library
+    // opens its files itself, blocking: a FIFO under such a name would hang
+    // the calculation (and a --births run) for ever, so a folder holding
+    // one is not used at all and the positions come from the Moshier theory.
+    bool plain = true;
+    std::string timeCorrectionFile;  // the one the library will read, if any
+};
+
+DataFolders LookAtDataFolders(const std::string& path) {
+    DataFolders found;
+    const std::vector<std::string> folders = FoldersOf(path);
+    for (const std::string& folder : folders) {
+        DIR* dir = ::opendir(folder.c_str());
+        if (dir == nullptr)
+            continue;
+        while (const dirent* entry = ::readdir(dir)) {
+            struct stat st {};
+            if (IsLibraryFile(entry->d_name) &&
+                ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 && !S_ISREG(st.st_mode))
+                found.plain = false;
+        }
+        ::closedir(dir);
+    }
+    if (!found.plain)
+        return found;
+    for (const char* name : kTimeCorrectionFiles) {
+        for (const std::string& folder : folders) {
+            struct stat st {};
+            if (::stat((folder + '/' + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+                found.timeCorrectionFile = name;
+                return found;
+            }
+        }
+    }
+    return found;
+}
+
+// A folder that cannot exist: the library finds no file there.
+constexpr const char* kNoFolder = "/dev/null/no-data-files";
+
+const DataFolders& Data() {
+    static const DataFolders data = [] {
+        DataFolders d = LookAtDataFolders(EffectivePath());
+        // The library prefers the environment's folder to the one it is
+        // given, so a folder it must not read is withdrawn there too, once,
+        // before any thread has used the library.
+        if (!d.plain && std::getenv("SE_EPHE_PATH") != nullptr)
+            ::setenv("SE_EPHE_PATH", kNoFolder, 1);
+        return d;
+    }();
+    return data;
+}
+
+int32 DataFlag() {
+    return Data().plain ? SEFLG_SWIEPH : SEFLG_MOSEPH;
+}
+
 // The library's settings live in thread-local storage in Debian's build
 // (and any build with its TLS support): the data folder is set once per
 // thread, since setting it closes the open files; the sidereal mode is set on
@@ -32,7 +128,7 @@ static_assert(BodyIndex(Body::Pluto) + 1 == static_cast<int>(kPlanets.size()));
 // files and buffers are given back: the library keeps them per thread and
 // frees them only in swe_close.
 struct ThreadEphemeris {
-    ThreadEphemeris() { swe_set_ephe_path(VELLAMOR_SWISSEPH_EPHE_DIR); }
+    ThreadEphemeris() { swe_set_ephe_path(Data().plain ? VELLAMOR_SWISSEPH_EPHE_DIR : kNoFolder); }
     ~ThreadEphemeris() { swe_close(); }
     ThreadEphemeris(const ThreadEphemeris&) = delete;
     ThreadEphemeris& operator=(const ThreadEphemeris&) = delete;
@@ -54,18 +150,37 @@ double KetuOf(double rahu) {
     return std::fmod(rahu + 180.0, 360.0);
 }
 
-// One body; falls back to the built-in theory when the data files are
-// missing (the library does so itself and says so in the returned flags),
-// and keeps the flag of the theory it used in `ephemerisFlag`.
-void CalculateBody(double jd, int32 body, int32& ephemerisFlag, double out[6]) {
-    char error[AS_MAXCH];
-    int32 used = swe_calc_ut(jd, body, ephemerisFlag | kSidereal, out, error);
-    if (used < 0 && ephemerisFlag != SEFLG_MOSEPH) {
-        ephemerisFlag = SEFLG_MOSEPH;
-        used = swe_calc_ut(jd, body, ephemerisFlag | kSidereal, out, error);
+// Whether, and why, the built-in theory stood in for any body so far.
+struct Fallback {
+    bool used = false;
+    MoshierReason reason = MoshierReason::FilesMissing;
+    void note(MoshierReason why) {
+        // Damage outweighs a missing file: it is the one to mend.
+        if (!used || why != MoshierReason::FilesMissing)
+            reason = why;
+        used = true;
     }
-    if (used >= 0 && (used & SEFLG_MOSEPH))
-        ephemerisFlag = SEFLG_MOSEPH;
+};
+
+// One body. The library falls back to its built-in theory by itself when a
+// data file is missing, but does not always say so in the returned flags
+// (the Moon without its file keeps the data-file flag): its error text,
+// read for every body, tells. A refused file (damaged) is retried with the
+// built-in theory here.
+void CalculateBody(double jd, int32 body, int32 ephemerisFlag, double out[6], Fallback& fallback) {
+    char error[AS_MAXCH] = {};
+    int32 used = swe_calc_ut(jd, body, ephemerisFlag | kSidereal, out, error);
+    const bool damaged = std::strstr(error, "damaged") != nullptr;
+    const MoshierReason why = ephemerisFlag == SEFLG_MOSEPH ? MoshierReason::FolderNotPlain
+                              : damaged                     ? MoshierReason::FilesDamaged
+                                                            : MoshierReason::FilesMissing;
+    if (used < 0 && ephemerisFlag != SEFLG_MOSEPH) {
+        fallback.note(why);
+        error[0] = '\0';
+        used = swe_calc_ut(jd, body, SEFLG_MOSEPH | kSidereal, out, error);
+    } else if (used >= 0 && ((used & SEFLG_MOSEPH) || std::strstr(error, "Moshier") != nullptr)) {
+        fallback.note(why);
+    }
     // Within the years a chart accepts the Moshier theory never fails; a
     // failure anyway leaves a zero position rather than garbage.
     if (used < 0)
@@ -88,50 +203,55 @@ PreciseMoment ComputePreciseMoment(double jd, double latitudeNorth, double longi
                                    Ayanamsa ayanamsa, LunarNode node) {
     PrepareThread(ayanamsa);
     PreciseMoment m;
-    int32 ephemerisFlag = SEFLG_SWIEPH;
+    const int32 dataFlag = DataFlag();
+    Fallback fallback;
     double x[6];
     for (std::size_t i = 0; i < kPlanets.size(); ++i) {
-        CalculateBody(jd, kPlanets[i], ephemerisFlag, x);
+        CalculateBody(jd, kPlanets[i], dataFlag, x, fallback);
         m.longitudes[i] = x[0];
         m.speeds[i] = x[3];
     }
     const auto rahu = static_cast<std::size_t>(BodyIndex(Body::Rahu));
-    CalculateBody(jd, NodeNumber(node), ephemerisFlag, x);
+    CalculateBody(jd, NodeNumber(node), dataFlag, x, fallback);
     m.longitudes[rahu] = x[0];
     m.speeds[rahu] = x[3];
     m.longitudes[static_cast<std::size_t>(BodyIndex(Body::Ketu))] = KetuOf(x[0]);
+    const int32 ephemerisFlag = fallback.used ? SEFLG_MOSEPH : dataFlag;
     m.longitudes[static_cast<std::size_t>(BodyIndex(Body::Ascendant))] =
         AscendantWith(jd, latitudeNorth, longitudeEast, ephemerisFlag);
     char error[AS_MAXCH];
     double ayanamsaDegrees = 0;
     if (swe_get_ayanamsa_ex_ut(jd, ephemerisFlag, &ayanamsaDegrees, error) >= 0)
         m.ayanamsaDegrees = ayanamsaDegrees;
-    m.source =
-        ephemerisFlag == SEFLG_MOSEPH ? EphemerisSource::Moshier : EphemerisSource::DataFiles;
+    if (dataFlag == SEFLG_MOSEPH)
+        fallback.note(MoshierReason::FolderNotPlain);
+    m.source = fallback.used ? EphemerisSource::Moshier : EphemerisSource::DataFiles;
+    m.moshierReason = fallback.reason;
+    m.timeCorrectionFile = Data().timeCorrectionFile;
     return m;
 }
 
 double PreciseAscendant(double jd, double latitudeNorth, double longitudeEast, Ayanamsa ayanamsa) {
     PrepareThread(ayanamsa);
-    return AscendantWith(jd, latitudeNorth, longitudeEast, SEFLG_SWIEPH);
+    return AscendantWith(jd, latitudeNorth, longitudeEast, DataFlag());
 }
 
 double PreciseMoonLongitude(double jd, Ayanamsa ayanamsa) {
     PrepareThread(ayanamsa);
-    int32 ephemerisFlag = SEFLG_SWIEPH;
+    Fallback fallback;
     double x[6];
-    CalculateBody(jd, SE_MOON, ephemerisFlag, x);
+    CalculateBody(jd, SE_MOON, DataFlag(), x, fallback);
     return x[0];
 }
 
 PreciseMotion PreciseBodyMotion(Body body, double jd, Ayanamsa ayanamsa, LunarNode node) {
     PrepareThread(ayanamsa);
-    int32 ephemerisFlag = SEFLG_SWIEPH;
+    Fallback fallback;
     double x[6];
     const bool isNode = body == Body::Rahu || body == Body::Ketu;
     const int32 number =
         isNode ? NodeNumber(node) : kPlanets[static_cast<std::size_t>(BodyIndex(body))];
-    CalculateBody(jd, number, ephemerisFlag, x);
+    CalculateBody(jd, number, DataFlag(), x, fallback);
     if (body == Body::Ketu)
         return {KetuOf(x[0]), x[3]};
     return {x[0], x[3]};

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "core/astro/bodies.h"
@@ -24,6 +25,15 @@ namespace vellamor {
 // arcsecond off for the planets, somewhat more for the Moon).
 enum class EphemerisSource { DataFiles, Moshier };
 
+// Why the Moshier theory was used for some body.
+enum class MoshierReason {
+    FilesMissing,    // a data file the body needs is not in the folder
+    FilesDamaged,    // one is there but the library refused it as damaged
+    FolderNotPlain,  // the folder holds a pipe, a device or a folder under a
+                     // data file's name, which could hang the library's read:
+                     // the data files are not used at all
+};
+
 struct PreciseMoment {
     // Sun..Ketu and the Ascendant in body order; Ketu is opposite Rahu.
     std::array<double, kBodyCount> longitudes{};
@@ -31,7 +41,13 @@ struct PreciseMoment {
     // retrograde.
     std::array<double, kBodyCount> speeds{};
     double ayanamsaDegrees = 0;  // the ayanamsa at that instant
+    // Moshier when any body was computed by it (the library may fall back for
+    // one body only, the Moon say, and say so only in its error text).
     EphemerisSource source = EphemerisSource::DataFiles;
+    MoshierReason moshierReason = MoshierReason::FilesMissing;  // for Moshier
+    // The library's file of time corrections (delta T) in use, such as
+    // "sedeltat.txt", which moves every position; empty when none.
+    std::string timeCorrectionFile;
 };
 
 // All thirteen bodies at one instant and place.

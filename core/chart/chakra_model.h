@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Sudarshan Chakra as a model: three rings of twelve houses counted from
-// the signs of the Ascendant (birth ring), the Moon and the Sun, plus the
-// legend's labels and the birth details shown beside the chart (the position
-// texts are the planets' own).
+// the signs of the Ascendant (birth ring), the Moon and the Sun, and the
+// bodies standing in each sign with their marks. The model holds values
+// only: each front end words the occupants and the birth details itself.
 #pragma once
 
+#include <algorithm>
 #include <array>
-#include <string>
+#include <cassert>
+#include <string_view>
 
-#include "core/astro/birth_data.h"
 #include "core/astro/bodies.h"
-#include "core/astro/inline_text.h"
-#include "core/astro/position_text.h"
+#include "core/astro/enum_array.h"
 #include "core/retro/retrogrades.h"
 
 namespace vellamor {
@@ -23,53 +23,72 @@ inline constexpr int kEnumCount<Ring> = kRingCount;
 inline constexpr auto kRingKeys = std::to_array<std::string_view>({"birth", "moon", "sun"});
 static_assert(kRingKeys.size() == kRingCount);
 
-// All thirteen labels with marks in one sign, blanks between, take 70 bytes.
-using HouseOccupants = InlineText<70>;
+// The birth details beside the chart, in panel order. The front ends word
+// them from the birth data; the chart file and the JSON keep this order.
+enum class Detail { Name, Date, Time, TimeZone, Latitude, Longitude, City, State, Country };
+inline constexpr int kDetailCount = 9;
+template <>
+inline constexpr int kEnumCount<Detail> = kDetailCount;
+
+// One body standing in a sign, with its marks.
+struct Occupant {
+    Body body = Body::Sun;
+    bool retrograde = false;
+    bool transit = false;  // a body at a reading, not at the birth
+    bool operator==(const Occupant&) const = default;
+};
+
+// The bodies of one sign in body order, the birth's first and then any
+// transiting ones: at most every birth body and every transiting one (all
+// but the Ascendant).
+class Occupants {
+  public:
+    static constexpr int kCapacity = 2 * kBodyCount - 1;
+
+    void push_back(const Occupant& o) {
+        assert(m_count < kCapacity);
+        if (m_count < kCapacity)
+            m_items[static_cast<std::size_t>(m_count++)] = o;
+    }
+    int size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    const Occupant* begin() const { return m_items.data(); }
+    const Occupant* end() const { return m_items.data() + m_count; }
+    const Occupant& operator[](int i) const { return m_items[static_cast<std::size_t>(i)]; }
+    bool operator==(const Occupants& o) const {
+        return std::equal(begin(), end(), o.begin(), o.end());
+    }
+
+  private:
+    std::array<Occupant, kCapacity> m_items{};
+    int m_count = 0;
+};
+
+// The birth occupants followed by the transiting ones.
+Occupants WithTransits(const Occupants& birth, const Occupants& transiting);
 
 struct House {
-    int sign = 0;  // 1..12
+    Sign sign = Sign::Aries;
     bool operator==(const House&) const = default;
 };
 
-// Caption/value pairs of the birth-details panel, in panel order.
-inline constexpr int kDetailCount = 9;
-inline constexpr auto kDetailCaptions =
-    std::to_array<std::string_view>({"Name", "Date of Birth", "Time of Birth", "Time Zone",
-                                     "Latitude", "Longitude", "City", "State", "Country"});
-static_assert(kDetailCaptions.size() == kDetailCount);
-
-// A detail's value: the generated ones are short, the typed ones nearly always.
-using DetailText = InlineText<47>;
-
 struct ChakraModel {
-    std::array<std::array<House, 12>, kRingCount> rings;  // [ring][house index 0..11]
-    // [sign 1..12 less one]: the chart labels in the sign, in body order with
-    // single blanks between. A sign's house shows the same in every ring.
-    std::array<HouseOccupants, 12> signOccupants;
+    EnumArray<Ring, std::array<House, 12>> rings;  // [ring][house index 0..11]
+    // The bodies in each sign. A sign's house shows the same in every ring.
+    EnumArray<Sign, Occupants> signOccupants;
     std::array<ChartLabel, kBodyCount> legendLabels;  // chart labels with marks
-    std::array<DetailText, kDetailCount> details;     // values under kDetailCaptions
-    std::array<int, kRingCount> referenceSigns{};     // Lagna, Moon, Sun sign numbers
+    EnumArray<Ring, Sign> referenceSigns;             // the Lagna's, Moon's, Sun's
 
     const House& house(Ring r, int index) const {
-        return rings[static_cast<std::size_t>(r)][static_cast<std::size_t>(index)];
+        return rings[r][static_cast<std::size_t>(index)];
     }
-    // The occupants of a sign, 1..12; none for a sign outside it (a model
-    // not yet built has sign 0 in every house).
-    const HouseOccupants& occupants(int sign) const {
-        static const HouseOccupants kNone = HouseOccupants();
-        return sign >= 1 && sign <= 12 ? signOccupants[static_cast<std::size_t>(sign - 1)] : kNone;
-    }
-    const HouseOccupants& occupants(Ring r, int index) const {
-        return occupants(house(r, index).sign);
-    }
+    const Occupants& occupants(Sign sign) const { return signOccupants[sign]; }
+    const Occupants& occupants(Ring r, int index) const { return occupants(house(r, index).sign); }
 };
 
 // signs: the sign each body stands in, 0 = Aries .. 11 = Pisces
-// (PlanetPositions::signs); labels: chart labels.
-ChakraModel BuildSudarshanChakra(const BirthData& birth, const std::array<int, kBodyCount>& signs,
-                                 const std::array<ChartLabel, kBodyCount>& labels);
-
-// Birth-detail value texts, e.g. "March 5, 1980" and "7 HH 5 MM".
-std::array<DetailText, kDetailCount> BirthDetailTexts(const BirthData& birth);
+// (PlanetPositions::signs); marks: the birth's retrograde marks.
+ChakraModel BuildSudarshanChakra(const std::array<int, kBodyCount>& signs,
+                                 const RetrogradeMarks& marks);
 
 }  // namespace vellamor

@@ -40,6 +40,9 @@ Unexpected<ChartFileError> RefuseUnread(const WholeFileError& error) {
 ChartReadResult ReadChartFile(const std::string& path) {
     if (!HasChartExtension(path))
         return Refuse(ChartFileProblem::NotAChartName);
+    // A save cut off part way is put right first (the front ends call this
+    // themselves beforehand, to say so).
+    (void)RecoverInterruptedRewrite(path);
     const auto bytes = ReadWholeFile(path, kMaxChartFileBytes);
     if (!bytes)
         return RefuseUnread(bytes.error());

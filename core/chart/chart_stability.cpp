@@ -150,16 +150,38 @@ std::optional<ZoneMisfit> CheckZoneFit(const Chart& chart) {
     m.lonDegrees = b.lonDegrees;
     m.lonMinutes = b.lonMinutes;
     m.east = east;
-    m.otherSide = otherSide;
-    m.zoneMagnitudeMinutes = std::abs(zone->hours) * 60 + std::abs(zone->minutes);
+    m.reason = otherSide ? MisfitReason::OtherSide : MisfitReason::Far;
+    m.rule = chart.calculation.precise() ? MisfitRule::Precise : MisfitRule::Classic;
+    m.zoneMagnitude = SpanOfMinutes(std::abs(zone->hours) * 60 + std::abs(zone->minutes));
     m.daylightSaving = b.daylightSaving;
-    m.usedEast = chart.ascendant.longitudeEastNegative < 0;
-    const double ut = chart.ascendant.universalHours;
-    m.ascendantInstant =
-        AddMinutes({b.year, b.month, b.day, 0, 0}, static_cast<long long>(std::llround(ut * 60.0)));
     m.planetsInstant = chart.planets.universal;
-    m.signedRule = chart.calculation.precise();
+    if (const ClassicDiagnostics* classic = chart.classic()) {
+        m.usedEast = classic->ascendant.longitudeEastNegative < 0;
+        const double ut = classic->ascendant.universalHours;
+        m.ascendantInstant = AddMinutes({b.year, b.month, b.day, 0, 0},
+                                        static_cast<long long>(std::llround(ut * 60.0)));
+    } else {
+        // Every body of a precise chart took the row's own offset.
+        m.usedEast = zoneEastMinutes > 0;
+        m.ascendantInstant = m.planetsInstant;
+    }
     return m;
+}
+
+SignChangeFacts SignChangeFactsOf(SignChanger of, const SignChangeWindow& w) {
+    double searchedMinutes = 0;
+    switch (of) {
+        case SignChanger::Ascendant:
+            searchedMinutes = kAscendantSearchHours * 60;
+            break;
+        case SignChanger::Moon:
+            searchedMinutes = kMoonSearchHours * 60;
+            break;
+    }
+    auto side = [searchedMinutes](const std::optional<double>& m) {
+        return SignChangeFacts::Side{m.has_value(), SpanOfMinutes(m.value_or(searchedMinutes))};
+    };
+    return {of, side(w.earlierMinutes), side(w.laterMinutes)};
 }
 
 double TruncateToTenth(double minutes) {
@@ -175,8 +197,7 @@ std::vector<StationEvidence> StationEvidenceFor(const BirthData& birth) {
     auto near = [&](const std::optional<Station>& s) {
         return s && std::abs(CalendarDayNumber(*s) - birthDay) <= 1;
     };
-    for (int k = 0; k < kStationPlanets; ++k) {
-        const Body body = static_cast<Body>(BodyIndex(Body::Mercury) + k);
+    for (const Body body : kStationBodies) {
         const StationBracket bracket = BracketingStations(body, birth);
         StationEvidence e;
         e.planet = body;
@@ -201,8 +222,7 @@ ChartStability AnalyzeChartStability(const Chart& chart) {
     // the evidence shows the chart's own mark beside the tables' stations.
     if (chart.calculation.precise())
         for (StationEvidence& e : s.stations)
-            e.retrograde = chart.retrogrades.flags[static_cast<std::size_t>(
-                BodyIndex(e.planet) - BodyIndex(Body::Mercury))];
+            e.retrograde = chart.retrogrades.retrograde[e.planet];
     s.zoneMisfit = CheckZoneFit(chart);
     return s;
 }

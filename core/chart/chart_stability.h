@@ -13,6 +13,7 @@
 #include "core/astro/bodies.h"
 #include "core/astro/calendar_math.h"
 #include "core/astro/planet_positions.h"
+#include "core/astro/spans.h"
 #include "core/chart/pipeline.h"
 
 namespace vellamor {
@@ -23,6 +24,23 @@ struct SignChangeWindow {
     std::optional<double> earlierMinutes;
     std::optional<double> laterMinutes;
 };
+
+// Whose sign the window is about.
+enum class SignChanger { Ascendant, Moon };
+template <>
+inline constexpr int kEnumCount<SignChanger> = 2;
+
+// A window as the stability lines state it: each side the span to the
+// change, or, when the search found none, the span searched.
+struct SignChangeFacts {
+    struct Side {
+        bool found = false;
+        MinuteSpan span;
+    };
+    SignChanger of = SignChanger::Ascendant;
+    Side earlier, later;
+};
+SignChangeFacts SignChangeFactsOf(SignChanger of, const SignChangeWindow& window);
 
 struct StationEvidence {
     Body planet = Body::Mercury;
@@ -36,6 +54,26 @@ struct StationEvidence {
     bool dayDecided = false;
 };
 
+// Why a zone does not fit the longitude.
+enum class MisfitReason {
+    Far,        // more than 1 h 30 min from the longitude's mean solar time
+    OtherSide,  // across Greenwich from the longitude
+};
+template <>
+inline constexpr int kEnumCount<MisfitReason> = 2;
+
+// Which rule the chart took the zone by.
+enum class MisfitRule {
+    // The Ascendant and the Moon took the row's size in the longitude's
+    // direction, the planets the row's own sign: two instants.
+    Classic,
+    // A precise chart: every body took the row's own sign and the box's
+    // hour, one instant.
+    Precise,
+};
+template <>
+inline constexpr int kEnumCount<MisfitRule> = 2;
+
 // A time zone that does not fit the birth longitude: more than 1 h 30 min
 // away from its mean solar time, or on the other side of Greenwich.
 struct ZoneMisfit {
@@ -44,16 +82,15 @@ struct ZoneMisfit {
     int solarEastMinutes = 0;  // the longitude's mean solar time, whole minutes
     int lonDegrees = 0;        // the longitude as entered
     int lonMinutes = 0;
-    bool east = false;             // East as the program reads it: ticked and not exactly 0
-    bool otherSide = false;        // the zone lies across Greenwich from the longitude
-    int zoneMagnitudeMinutes = 0;  // what the Ascendant and the Moon took from the row
+    bool east = false;  // East as the program reads it: ticked and not exactly 0
+    MisfitReason reason = MisfitReason::Far;
+    MisfitRule rule = MisfitRule::Classic;
+    MinuteSpan zoneMagnitude;  // Classic: what the Ascendant and the Moon took from the row
     bool daylightSaving = false;
     bool usedEast = false;           // the direction they gave it (from the longitude)
     CivilDateTime ascendantInstant;  // the universal time of the Ascendant and the Moon
-    CivilDateTime planetsInstant;    // the planets' universal time, from the row's own sign
-    // A precise chart: every body took the row's own sign and the box's hour,
-    // so both instants are that one universal time.
-    bool signedRule = false;
+    CivilDateTime planetsInstant;    // the planets' universal time, from the row's own sign;
+                                     // Precise: every body's
 };
 
 struct ChartStability {

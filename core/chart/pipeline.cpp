@@ -16,20 +16,8 @@ const TimeZoneRow& ZoneRowOf(const BirthData& birth) {
 
 }  // namespace
 
-Chart::Chart(const BirthData& b)
-    : birth(b),
-      zoneTableHours(ZoneRowOf(b).hours),
-      zoneTableMinutes(ZoneRowOf(b).minutes),
-      ascendant(ComputeAscendant(b)),
-      moon(ComputeMoonChart(b)),
-      planets(ComputePlanetPositions(b, ascendant, moon, zoneTableHours, zoneTableMinutes)),
-      retrogrades(ComputeRetrogrades(b)),
-      ascendantSign(
-          kSignAbbreviations[static_cast<std::size_t>(planets.signs[BodyIndex(Body::Ascendant)])]),
-      chakra(BuildSudarshanChakra(b, planets.signs, retrogrades.labels)) {}
-
 Chart CalculateChart(const BirthData& birth) {
-    return Chart(birth);
+    return CalculateChart(birth, CalculationChoice{});
 }
 
 CivilDateTime SignedUniversalTime(const BirthData& b) {
@@ -63,68 +51,55 @@ PreciseMoment PreciseMomentOf(const BirthData& b, const CalculationChoice& choic
 
 namespace {
 
-Chart ClassicChart(const BirthData& b, const CalculationChoice& choice) {
-    Chart classic(b);
-    classic.calculation = choice;  // kept for the next choice, unused by the chart
-    return classic;
+// Ascendant, Moon, planets and marks by the classic formulas, in that order:
+// each step takes the ones before it.
+void MakeClassic(Chart& c) {
+    const BirthData& b = c.birth;
+    ClassicDiagnostics& classic =
+        c.method.emplace<ClassicDiagnostics>(ComputeAscendant(b), ComputeMoonChart(b));
+    c.planets = ComputePlanetPositions(b, classic.ascendant, classic.moon, c.zoneTableHours,
+                                       c.zoneTableMinutes);
+    c.retrogrades = ComputeRetrogrades(b);
 }
 
-Chart PreciseChart(const BirthData& b, const CalculationChoice& choice) {
-    Chart c;
-    c.birth = b;
-    c.calculation = choice;
-    c.zoneTableHours = ZoneRowOf(b).hours;
-    c.zoneTableMinutes = ZoneRowOf(b).minutes;
+// Every body from Swiss Ephemeris at the universal time of the zone row's
+// own sign; the marks from the planets' speeds.
+void MakePrecise(Chart& c) {
+    const BirthData& b = c.birth;
     const CivilDateTime ut = SignedUniversalTime(b);
-    const PreciseMoment m = PreciseMomentOf(b, choice);
-    c.precise = PreciseCalculation{m.source, m.ayanamsaDegrees, ut};
-
-    // The classic parts' numbers, where the rest of the program reads them.
-    const std::size_t asc = BodyIndex(Body::Ascendant);
-    const std::size_t moon = BodyIndex(Body::Moon);
-    c.ascendant.localHours = b.hour + b.minute / 60.0;
-    c.ascendant.longitudeEastNegative = -PreciseLongitudeEast(b);
-    c.ascendant.latitudeSouthNegative = PreciseLatitudeNorth(b);
-    c.ascendant.julianDay = JulianDayNumber(b.year, b.month, b.day);
-    c.ascendant.universalHours =
-        (MinutesSince1970(ut) - MinutesSince1970({b.year, b.month, b.day, 0, 0})) / 60.0;
-    c.ascendant.ayanamsaOffset = -m.ayanamsaDegrees;
-    c.ascendant.ascendant = m.longitudes[asc];
-    c.moon.state.moonLongitude = m.longitudes[moon];
-    c.moon.state.ayanamsaOffset = -m.ayanamsaDegrees;
-    c.moon.state.universalHours = c.ascendant.universalHours;
-    c.moon.state.localHours = c.ascendant.localHours;
-    c.planets.universal = ut;
-    c.planets.dayNumber = PreciseJulianDay(b) - 2451545.0;
-    c.planets.longitudes = m.longitudes;
-    for (int i = 0; i < kBodyCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        PositionTexts texts = FormatPositionTexts(m.longitudes[k]);
-        c.planets.tropical[k] =
-            i <= BodyIndex(Body::Rahu) ? std::fmod(m.longitudes[k] + m.ayanamsaDegrees, 360.0) : 0;
-        c.planets.longTexts[k] = std::move(texts.longText);
-        c.planets.positionTexts[k] = std::move(texts.shortText);
-        c.planets.signs[k] = texts.sign;
+    const PreciseMoment m = PreciseMomentOf(b, c.calculation);
+    c.method =
+        PreciseCalculation{m.source, m.ayanamsaDegrees, ut, m.moshierReason, m.timeCorrectionFile};
+    PlanetPositions& p = c.planets;
+    p.universal = ut;
+    p.dayNumber = PreciseJulianDay(b) - 2451545.0;
+    p.longitudes = m.longitudes;
+    for (const Body body : AllOf<Body>()) {
+        const auto k = static_cast<std::size_t>(body);
+        p.tropical[k] =
+            body <= Body::Rahu ? std::fmod(m.longitudes[k] + m.ayanamsaDegrees, 360.0) : 0;
     }
-    c.ascendant.ascendantText = c.planets.longTexts[asc];
-    c.moon.positionText = c.planets.longTexts[moon];
-
-    std::array<bool, kStationPlanets> retrograde{};
-    for (int k = 0; k < kStationPlanets; ++k)
-        retrograde[static_cast<std::size_t>(k)] =
-            m.speeds[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)] < 0;
+    FillPositionTexts(p);
+    EnumArray<Body, bool> retrograde{};
+    for (const Body planet : kStationBodies)
+        retrograde[planet] = m.speeds[static_cast<std::size_t>(planet)] < 0;
     c.retrogrades = RetrogradeMarksOf(retrograde);
-    c.ascendantSign = kSignAbbreviations[static_cast<std::size_t>(c.planets.signs[asc])];
-    c.chakra = BuildSudarshanChakra(b, c.planets.signs, c.retrogrades.labels);
-    return c;
 }
 
 }  // namespace
 
 Chart CalculateChart(const BirthData& b, const CalculationChoice& choice) {
-    // Each made in the caller's chart: a chart is some kilobytes of texts,
-    // and moving it out of one of two named charts cost a tenth of one.
-    return choice.precise() ? PreciseChart(b, choice) : ClassicChart(b, choice);
+    Chart c;
+    c.birth = b;
+    c.calculation = choice;
+    c.zoneTableHours = ZoneRowOf(b).hours;
+    c.zoneTableMinutes = ZoneRowOf(b).minutes;
+    if (choice.precise())
+        MakePrecise(c);
+    else
+        MakeClassic(c);
+    c.chakra = BuildSudarshanChakra(c.planets.signs, c.retrogrades);
+    return c;
 }
 
 }  // namespace vellamor

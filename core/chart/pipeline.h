@@ -3,8 +3,7 @@
 // fixed order: Ascendant, Moon, planets, retrograde marks, chakra.
 #pragma once
 
-#include <optional>
-#include <string>
+#include <variant>
 
 #include "core/astro/ascendant.h"
 #include "core/astro/birth_data.h"
@@ -18,30 +17,40 @@
 
 namespace vellamor {
 
+// The classic method's own steps, for tools that check the formulas: the
+// Ascendant's and the Moon's working values. A precise chart has none.
+struct ClassicDiagnostics {
+    PositionState ascendant;
+    MoonChart moon;
+};
+
 // What a precise chart was calculated with, to name it beside the chart.
 struct PreciseCalculation {
     EphemerisSource source = EphemerisSource::DataFiles;
     double ayanamsaDegrees = 0;  // at the birth
     CivilDateTime universal;     // the birth in universal time, to the minute
+    MoshierReason moshierReason = MoshierReason::FilesMissing;  // for Moshier
+    std::string timeCorrectionFile;  // the library's delta T file in use, if any
 };
 
+// The results every chart has, whichever method made them, and beside them
+// that method's own record.
 struct Chart {
-    Chart() = default;
-    // The whole calculation (CalculateChart): each part is made in its place,
-    // in member order, from the parts before it.
-    explicit Chart(const BirthData& birth);
-
     BirthData birth;
-    int zoneTableHours = 0;  // signed row values used by the planets
+    CalculationChoice calculation;  // classic unless asked otherwise
+    int zoneTableHours = 0;         // the zone row's signed values (west positive)
     int zoneTableMinutes = 0;
-    PositionState ascendant;
-    MoonChart moon;
-    PlanetPositions planets;
+    PlanetPositions planets;  // every body, the Moon and the Ascendant included
     RetrogradeMarks retrogrades;
-    std::string ascendantSign;  // last three characters of the Ascendant text
     ChakraModel chakra;
-    CalculationChoice calculation;              // classic unless asked otherwise
-    std::optional<PreciseCalculation> precise;  // set exactly when the choice is precise
+    std::variant<ClassicDiagnostics, PreciseCalculation> method;
+
+    // The record of the method that made the chart; null for the other one.
+    const ClassicDiagnostics* classic() const { return std::get_if<ClassicDiagnostics>(&method); }
+    const PreciseCalculation* precise() const { return std::get_if<PreciseCalculation>(&method); }
+    Sign ascendantSign() const {
+        return SignOfNumber(planets.signs[BodyIndex(Body::Ascendant)] + 1);
+    }
 };
 
 // birth.zoneIndex must name a row of the time-zone table (0..70); an

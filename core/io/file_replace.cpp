@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/io/file_replace.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <optional>
 #include <random>
 #include <utility>
 
@@ -25,8 +30,9 @@ struct Place {
     std::string name;
 };
 
+// Sticky or not: without the sticky bit anyone may plant a link there too.
 bool IsSharedFolder(const struct stat& folder) {
-    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return (folder.st_mode & S_IWOTH) != 0;
 }
 
 #ifdef O_PATH
@@ -40,7 +46,7 @@ constexpr int kMaxLinks = 40;
 
 // The text of the link `name` in `folder`, refused when it is a stranger's
 // link in a shared folder: one that belongs neither to the effective user
-// nor to the folder's owner, in a sticky world-writable folder.
+// nor to the folder's owner, in a world-writable folder.
 Expected<std::string, FileReplaceError> ReadLink(int folder, const std::string& name,
                                                  const struct stat& link, int& linksLeft) {
     if (linksLeft-- == 0)
@@ -282,6 +288,8 @@ int RestoreSetIdBits(int fd, const Target& target) {
 int Overwrite(int fd, std::string_view bytes, const FileReplaceHooks& hooks) {
     if (const int err = WriteAllAt(fd, bytes))
         return err;
+    if (hooks.beforeTruncate)
+        hooks.beforeTruncate();
     if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || SyncFile(fd, hooks) != 0)
         return errno;
     return 0;
@@ -290,17 +298,136 @@ int Overwrite(int fd, std::string_view bytes, const FileReplaceHooks& hooks) {
 Expected<void, FileReplaceError> ReplaceByRename(const Target& target, std::string_view bytes,
                                                  const FileReplaceHooks& hooks);
 
+// The side file that keeps a file's old content while it is rewritten in
+// place, named after the file itself (device and inode) so that opening it
+// by any name in that folder finds it.
+std::string KeepName(const struct stat& st) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%skeep-%llx-%llx", kTemporaryFilePrefix.data(),
+                  static_cast<unsigned long long>(st.st_dev),
+                  static_cast<unsigned long long>(st.st_ino));
+    return name;
+}
+
+// FNV-1a: tells the new content from anything else without keeping it.
+std::uint64_t Fingerprint(std::string_view bytes) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (const unsigned char c : bytes)
+        h = (h ^ c) * 1099511628211ull;
+    return h;
+}
+
+// The side file's first line says what the new content will be (its length
+// and fingerprint); the old content follows, whole.
+struct KeptContent {
+    std::size_t newLength = 0;
+    std::uint64_t newFingerprint = 0;
+    std::string old;
+};
+
+std::optional<KeptContent> ReadKept(int folder, const std::string& keepName) {
+    FileDescriptor keep(
+        ::openat(folder, keepName.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (keep.get() < 0 || ::fstat(keep.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    std::string all;
+    if (ReadAllAt(keep.get(), all, kMaxInPlaceBytes + 64) != 0)
+        return std::nullopt;
+    const std::size_t end = all.find('\n');
+    KeptContent kept;
+    unsigned long long length = 0, fingerprint = 0;
+    if (end == std::string::npos ||
+        std::sscanf(all.substr(0, end).c_str(), "vellamor-keep %llu %llx", &length, &fingerprint) !=
+            2)
+        return std::nullopt;
+    kept.newLength = static_cast<std::size_t>(length);
+    kept.newFingerprint = fingerprint;
+    kept.old = all.substr(end + 1);
+    return kept;
+}
+
+// Writes the side file whole and on the disk before the file changes: a
+// temporary file synced, then renamed to its name, then the folder synced.
+int WriteKept(int folder, const std::string& keepName, std::string_view newBytes,
+              std::string_view old) {
+    TemporaryFile temp(folder);
+    if (const int err = temp.create())
+        return err;
+    char header[80];
+    std::snprintf(header, sizeof header, "vellamor-keep %zu %llx\n", newBytes.size(),
+                  static_cast<unsigned long long>(Fingerprint(newBytes)));
+    if (const int err = WriteAll(temp.fd(), header))
+        return err;
+    if (const int err = WriteAll(temp.fd(), old))
+        return err;
+    if (::fsync(temp.fd()) != 0)
+        return errno;
+    if (const int err = temp.close())
+        return err;
+    if (::renameat(folder, temp.name().c_str(), folder, keepName.c_str()) != 0)
+        return errno;
+    temp.forget();
+    if (::fsync(folder) != 0 && errno != EINVAL)
+        return errno;
+    return 0;
+}
+
+void RemoveKept(int folder, const std::string& keepName) {
+    if (::unlinkat(folder, keepName.c_str(), 0) == 0)
+        (void)::fsync(folder);
+}
+
+// Brings a file whose rewrite was cut off (a side file beside it) to one
+// whole content: the new one where every new byte is in place and only
+// the old tail is left to cut, else the old one from the side file. The
+// side file goes once the file is whole on the disk.
+Expected<InterruptedRewrite, FileReplaceError> Recover(int folder, int fd, const struct stat& st) {
+    const std::string keepName = KeepName(st);
+    const auto kept = ReadKept(folder, keepName);
+    if (!kept) {
+        // None, or one cut off before it was renamed into place: the file
+        // itself was not touched yet.
+        return InterruptedRewrite::None;
+    }
+    std::string now;
+    if (const int err = ReadAllAt(fd, now, kMaxInPlaceBytes))
+        return Fail(SystemError(err));
+    InterruptedRewrite done = InterruptedRewrite::None;
+    if (now == kept->old) {
+        // Cut off before the first new byte.
+    } else if (now.size() >= kept->newLength && Fingerprint(std::string_view(now).substr(
+                                                    0, kept->newLength)) == kept->newFingerprint) {
+        if (now.size() > kept->newLength) {
+            if (::ftruncate(fd, static_cast<off_t>(kept->newLength)) != 0 || ::fsync(fd) != 0)
+                return Fail(SystemError(errno));
+            done = InterruptedRewrite::Finished;
+        }
+    } else {
+        if (const int err = Overwrite(fd, kept->old, {}))
+            return Fail(SystemError(err));
+        done = InterruptedRewrite::Undone;
+    }
+    RemoveKept(folder, keepName);
+    return done;
+}
+
 // A file with other names (hard links) keeps them: a new file renamed over
 // this name would leave the other names holding the old content. The new
 // content goes into the same file instead, as careful editors write such a
-// file, with the old content held in memory and put back if a write fails,
-// and the signals that end the process held off until the file is whole.
-// Should even putting it back fail, the old content is saved under this
-// name the usual way: the link is lost, the content never.
+// file. The old content is first kept whole in a synced side file beside
+// it, so that a kill or a power cut at any instant (between the new bytes
+// and the cut to the new length, say) leaves something the next open or
+// save puts right (RecoverInterruptedRewrite); a write that fails puts the
+// old content back at once, and the signals that end the process are held
+// off until the file is whole. Should even putting it back fail, the old
+// content is saved under this name the usual way: the link is lost, the
+// content never.
 Expected<void, FileReplaceError> RewriteInPlace(const Target& target, std::string_view bytes,
                                                 const FileReplaceHooks& hooks) {
-    FileDescriptor file(::openat(target.place.folder.get(), target.place.name.c_str(),
-                                 O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+    const int folder = target.place.folder.get();
+    FileDescriptor file(
+        ::openat(folder, target.place.name.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
     if (file.get() < 0)
         return Fail(SystemError(errno));
     struct stat st {};
@@ -308,6 +435,10 @@ Expected<void, FileReplaceError> RewriteInPlace(const Target& target, std::strin
         return Fail(SystemError(errno));
     if (!S_ISREG(st.st_mode))
         return Fail(FileReplaceError{FileReplaceError::Kind::NotRegularFile, 0});
+    // An earlier rewrite cut off is put right first, so that the content
+    // kept now is a whole one.
+    if (auto recovered = Recover(folder, file.get(), st); !recovered)
+        return Fail(recovered.error());
     std::string old;
     if (const int err = ReadAllAt(file.get(), old, kMaxInPlaceBytes))
         return Fail(err == EFBIG ? FileReplaceError{FileReplaceError::Kind::LinkedAndLarge, 0}
@@ -320,17 +451,23 @@ Expected<void, FileReplaceError> RewriteInPlace(const Target& target, std::strin
         errno != EOPNOTSUPP && errno != ENOSYS)
         return Fail(SystemError(errno));
 #endif
+    const std::string keepName = KeepName(st);
+    if (const int err = WriteKept(folder, keepName, bytes, old))
+        return Fail(SystemError(err));
     CleanupSignalsHeld held;
     if (hooks.beforeRename)
         hooks.beforeRename();
     const int err = Overwrite(file.get(), bytes, hooks);
     if (err == 0) {
+        RemoveKept(folder, keepName);
         if (const int modeErr = RestoreSetIdBits(file.get(), target))
             return Fail(SystemError(modeErr));
         return {};
     }
-    if (Overwrite(file.get(), old, {}) != 0)
-        (void)ReplaceByRename(target, old, {});
+    if (Overwrite(file.get(), old, {}) == 0)
+        RemoveKept(folder, keepName);
+    else if (ReplaceByRename(target, old, {}))
+        RemoveKept(folder, keepName);
     return Fail(SystemError(err));
 }
 
@@ -361,7 +498,59 @@ Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::strin
     return ReplaceByRename(target, bytes, hooks);
 }
 
+Expected<InterruptedRewrite, FileReplaceError> RecoverInterruptedRewrite(const std::string& path) {
+    auto resolved = ResolveTarget(path);
+    if (!resolved)
+        return Fail(resolved.error());
+    const Target& target = *resolved;
+    if (!target.exists || !S_ISREG(target.status.st_mode))
+        return InterruptedRewrite::None;
+    const int folder = target.place.folder.get();
+    struct stat keep {};
+    if (::fstatat(folder, KeepName(target.status).c_str(), &keep, AT_SYMLINK_NOFOLLOW) != 0)
+        return InterruptedRewrite::None;
+    FileDescriptor file(
+        ::openat(folder, target.place.name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (file.get() < 0 || ::fstat(file.get(), &st) != 0)
+        return Fail(SystemError(errno));
+    if (st.st_dev != target.status.st_dev || st.st_ino != target.status.st_ino)
+        return InterruptedRewrite::None;
+    CleanupSignalsHeld held;
+    return Recover(folder, file.get(), st);
+}
+
 namespace {
+
+// A temporary file this user's save left behind when a kill -9 or a power
+// cut ended it: one not touched for this long belongs to no save still
+// running, and the next save into the folder clears it.
+constexpr time_t kStaleTemporarySeconds = 15 * 60;
+
+void ClearStaleTemporaryFiles(int folder) {
+    const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    DIR* dir = ::fdopendir(fd);
+    if (dir == nullptr) {
+        ::close(fd);
+        return;
+    }
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() != kTemporaryFilePrefix.size() + 6 ||
+            !name.starts_with(kTemporaryFilePrefix))
+            continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_nlink != 1 ||
+            now - st.st_mtime < kStaleTemporarySeconds)
+            continue;
+        ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
 
 Expected<void, FileReplaceError> ReplaceByRename(const Target& target, std::string_view bytes,
                                                  const FileReplaceHooks& hooks) {
@@ -399,6 +588,7 @@ Expected<void, FileReplaceError> ReplaceByRename(const Target& target, std::stri
     // systems cannot sync a folder (EINVAL); the file is in place there.
     if (::fsync(folder) != 0 && errno != EINVAL)
         return Fail(SystemError(errno));
+    ClearStaleTemporaryFiles(folder);
     return {};
 }
 

@@ -8,8 +8,8 @@
 // removes it too, once the program has installed the handlers of
 // core/io/temporary_cleanup.h.
 //
-// Symbolic links follow one rule: a link anywhere in the path, in a sticky
-// world-writable folder (such as /tmp), owned neither by the effective user
+// Symbolic links follow one rule: a link anywhere in the path, in a
+// world-writable folder (such as /tmp, sticky or not), owned neither by the effective user
 // nor by the folder's owner, is refused whatever the kernel's own setting;
 // any other link is resolved fully and the file it leads to is replaced,
 // leaving the link as it was. Everything is looked up one component at a
@@ -18,7 +18,9 @@
 //
 // A file with other names (hard links) is not replaced but rewritten in
 // place, so that every name shows the new content; the old content is kept
-// in memory meanwhile and put back if a write fails.
+// meanwhile in a synced hidden side file beside it, put back if a write
+// fails, and used by RecoverInterruptedRewrite after a kill or a power cut
+// part way.
 //
 // POSIX only; no Qt.
 #pragma once
@@ -50,6 +52,8 @@ struct FileReplaceHooks {
     std::function<void()> beforeRename;
     // Stands in for fsync(2) on the new content, to feign a failing disk.
     std::function<int(int fd)> syncFile = {};
+    // Runs between writing a file in place and cutting it to its new length.
+    std::function<void()> beforeTruncate = {};
 };
 
 // Replaces (or creates) the file at `path` with `bytes`. A new file gets
@@ -58,6 +62,22 @@ struct FileReplaceHooks {
 // refused.
 Expected<void, FileReplaceError> ReplaceFile(const std::string& path, std::string_view bytes,
                                              const FileReplaceHooks& hooks = {});
+
+// What became of an in-place rewrite (of a file with several names) that a
+// kill or a power cut ended part way.
+enum class InterruptedRewrite {
+    None,      // there was none, or it had changed nothing yet
+    Finished,  // every new byte was in place: the old tail was cut off
+    Undone,    // the new content was not whole: the old content is back
+};
+
+// Puts right a file at `path` whose in-place rewrite was cut off, found by
+// the side file that rewrite left beside it; any later save does the same.
+// Opening a file calls this first, so that each of its names in that folder
+// shows either the old content or the new one, never a mixture. (A name in
+// another folder is put right once the file is opened or saved through a
+// name in the folder it was saved through.)
+Expected<InterruptedRewrite, FileReplaceError> RecoverInterruptedRewrite(const std::string& path);
 
 // The largest file with other names that is rewritten in place (its old
 // content is held in memory meanwhile).

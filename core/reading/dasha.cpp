@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/reading/dasha.h"
 
-#include <cstdio>
-
 #include "core/astro/time_zones.h"
 #include "core/chart/entry_form.h"
 
@@ -38,13 +36,6 @@ Expected<void, ReadingError> CheckReading(const BirthData& birth, const CivilDat
     if (r.year < kFirstYear || r.year > kLastYear)
         return Fail(ReadingError::OutOfRange);
     return {};
-}
-
-std::string ClockText(const CivilDateTime& t) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d", t.year, t.month, t.day, t.hour,
-                  t.minute);
-    return buf;
 }
 
 CivilDateTime BirthClockFromUniversal(const BirthData& birth, const CivilDateTime& universal) {
@@ -112,11 +103,9 @@ Expected<DashaProgression, ReadingError> ComputeProgression(const Chart& chart,
     period.from = AddMinutes(month.from, (period.number - 1) * periodMinutes);
     period.to = AddMinutes(period.from, periodMinutes);
 
-    for (int r = 0; r < kRingCount; ++r) {
-        for (int l = 0; l < kDashaLevelCount; ++l) {
-            p.houses[static_cast<std::size_t>(r)][static_cast<std::size_t>(l)] = chart.chakra.house(
-                static_cast<Ring>(r), p.spans[static_cast<std::size_t>(l)].house - 1);
-        }
+    for (const Ring r : AllOf<Ring>()) {
+        for (std::size_t l = 0; l < kDashaLevelCount; ++l)
+            p.houses[r][l] = chart.chakra.house(r, p.spans[l].house - 1);
     }
     return p;
 }

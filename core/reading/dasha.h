@@ -15,7 +15,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <string_view>
 
 #include "core/astro/civil_date.h"
@@ -30,9 +29,6 @@ enum class ReadingError { NotADate, BeforeBirth, OutOfRange };
 // A reading must be a calendar date and time, not before the birth and in a
 // year from 1901 to 2050.
 Expected<void, ReadingError> CheckReading(const BirthData& birth, const CivilDateTime& reading);
-
-// "YYYY-MM-DDTHH:MM".
-std::string ClockText(const CivilDateTime& t);
 
 // A universal date and time on the birth's clock.
 CivilDateTime BirthClockFromUniversal(const BirthData& birth, const CivilDateTime& universal);
@@ -54,11 +50,11 @@ struct DashaProgression {
     std::array<DashaSpan, kDashaLevelCount> spans;  // year, month, period
     // [ring][level]: the ruling house's sign in that ring; its birth
     // occupants are the chakra's for that sign.
-    std::array<std::array<House, kDashaLevelCount>, kRingCount> houses;
+    EnumArray<Ring, std::array<House, kDashaLevelCount>> houses;
 
     const DashaSpan& span(DashaLevel level) const { return spans[static_cast<std::size_t>(level)]; }
     const House& house(Ring ring, DashaLevel level) const {
-        return houses[static_cast<std::size_t>(ring)][static_cast<std::size_t>(level)];
+        return houses[ring][static_cast<std::size_t>(level)];
     }
 };
 

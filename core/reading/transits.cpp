@@ -47,12 +47,11 @@ Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const Civil
         t.longTexts[b] = std::move(planets.longTexts[b]);
         t.positionTexts[b] = std::move(planets.positionTexts[b]);
         t.labels[b] = marks.labels[b];
-        t.retrograde[b] = i >= BodyIndex(Body::Mercury) && i <= BodyIndex(Body::Pluto) &&
-                          marks.flags[static_cast<std::size_t>(i - BodyIndex(Body::Mercury))];
+        t.retrograde[b] = marks.retrograde[static_cast<Body>(i)];
         // The sign the short text shows, as the chakra places bodies by it.
         t.signs[b] = SignIndexOf(planets.longitudes[b]) + 1;
-        for (int r = 0; r < kRingCount; ++r) {
-            const int first = chart.chakra.referenceSigns[static_cast<std::size_t>(r)];
+        for (const Ring r : AllOf<Ring>()) {
+            const int first = SignNumber(chart.chakra.referenceSigns[r]);
             t.houses[static_cast<std::size_t>(r)][b] = (t.signs[b] - first + 12) % 12 + 1;
         }
     }
@@ -62,19 +61,13 @@ Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const Civil
     return t;
 }
 
-std::array<std::array<std::string, 12>, kRingCount> TransitOccupants(const Transits& t) {
-    std::array<std::array<std::string, 12>, kRingCount> out;
-    for (int r = 0; r < kRingCount; ++r) {
-        for (int i = 0; i < kTransitBodyCount; ++i) {
-            const int house = t.houses[static_cast<std::size_t>(r)][static_cast<std::size_t>(i)];
-            if (house < 1 || house > 12)
-                continue;
-            std::string& text =
-                out[static_cast<std::size_t>(r)][static_cast<std::size_t>(house - 1)];
-            if (!text.empty())
-                text += ' ';
-            text += t.labels[static_cast<std::size_t>(i)];
-        }
+EnumArray<Sign, Occupants> TransitOccupants(const Transits& t) {
+    static_assert(kTransitBodyCount == kBodyCount - 1, "every body but the Ascendant transits");
+    EnumArray<Sign, Occupants> out;
+    for (std::size_t b = 0; b < kTransitBodyCount; ++b) {
+        const int sign = t.signs[b];
+        if (sign >= 1 && sign <= 12)
+            out[SignOfNumber(sign)].push_back({static_cast<Body>(b), t.retrograde[b], true});
     }
     return out;
 }

@@ -38,9 +38,9 @@ struct Transits {
 Expected<Transits, ReadingError> ComputeTransits(const Chart& chart, const CivilDateTime& reading,
                                                  SignStayMemo* memo = nullptr);
 
-// The labels of the transiting bodies standing in each house of each ring, in
-// body order with single blanks between, as the chakra sets its occupants.
-std::array<std::array<std::string, 12>, kRingCount> TransitOccupants(const Transits& transits);
+// The transiting bodies standing in each sign, in body order, marked as
+// transits. A sign's house shows them in every ring.
+EnumArray<Sign, Occupants> TransitOccupants(const Transits& transits);
 
 // A chart read at one instant: the running dasha and the transits.
 struct ChartReading {

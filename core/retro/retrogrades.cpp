@@ -17,7 +17,7 @@ static_assert([] {
     for (int k = 0; k < kStationPlanets; ++k) {
         const std::string_view marked = kMarkedLabels[static_cast<std::size_t>(k)].view();
         const std::string_view base =
-            kBaseLabels[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)];
+            kBaseLabels[static_cast<std::size_t>(kStationBodies[static_cast<std::size_t>(k)])];
         if (marked.substr(0, base.size()) != base || marked.substr(base.size()) != kRetrogradeMark)
             return false;
     }
@@ -121,20 +121,20 @@ RetrogradeMarks ComputeRetrogrades(const BirthData& birth) {
     const unsigned planets = at >= 0 && at < static_cast<long>(days.planets.size())
                                  ? days.planets[static_cast<std::size_t>(at)]
                                  : 0u;
-    std::array<bool, kStationPlanets> flags{};
+    EnumArray<Body, bool> retrograde{};
     for (int k = 0; k < kStationPlanets; ++k)
-        flags[static_cast<std::size_t>(k)] = (planets >> k) & 1u;
-    return RetrogradeMarksOf(flags);
+        retrograde[kStationBodies[static_cast<std::size_t>(k)]] = (planets >> k) & 1u;
+    return RetrogradeMarksOf(retrograde);
 }
 
-RetrogradeMarks RetrogradeMarksOf(const std::array<bool, kStationPlanets>& flags) {
+RetrogradeMarks RetrogradeMarksOf(const EnumArray<Body, bool>& retrograde) {
     RetrogradeMarks marks;
-    marks.flags = flags;
     marks.labels = kUnmarkedLabels;
-    for (int k = 0; k < kStationPlanets; ++k) {
-        const auto b = static_cast<std::size_t>(BodyIndex(Body::Mercury) + k);
-        if (flags[static_cast<std::size_t>(k)])
-            marks.labels[b] = kMarkedLabels[static_cast<std::size_t>(k)];
+    for (std::size_t k = 0; k < kStationBodies.size(); ++k) {
+        const Body planet = kStationBodies[k];
+        marks.retrograde[planet] = retrograde[planet];
+        if (retrograde[planet])
+            marks.labels[static_cast<std::size_t>(planet)] = kMarkedLabels[k];
     }
     return marks;
 }

@@ -52,16 +52,17 @@ inline constexpr std::array<ChartLabel, kBodyCount> kUnmarkedLabels = []() const
 ();
 
 struct RetrogradeMarks {
-    // Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.
-    std::array<bool, kStationPlanets> flags{};
+    // Only the planets with station tables (kStationBodies) are ever marked.
+    EnumArray<Body, bool> retrograde{};
     // Chart label per body, " (R) " appended to a retrograde planet's label.
     std::array<ChartLabel, kBodyCount> labels;
 };
 
 RetrogradeMarks ComputeRetrogrades(const BirthData& birth);
 
-// The labels for marks decided elsewhere (Mercury..Pluto, flag order).
-RetrogradeMarks RetrogradeMarksOf(const std::array<bool, kStationPlanets>& flags);
+// The labels for marks decided elsewhere; a mark on a body without station
+// tables is not taken.
+RetrogradeMarks RetrogradeMarksOf(const EnumArray<Body, bool>& retrograde);
 
 // Always false for the Sun, Moon, Rahu, Ketu and Ascendant.
 bool IsRetrograde(Body body, const BirthData& birth);

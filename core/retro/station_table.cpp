@@ -22,10 +22,10 @@ void AppendStation(std::string& out, const Station& s) {
 }  // namespace
 
 const StationTable* FindStationTable(Body body) {
-    const int k = BodyIndex(body) - BodyIndex(Body::Mercury);
-    if (k < 0 || k >= kStationPlanets)
-        return nullptr;
-    return &StationTables()[static_cast<std::size_t>(k)];
+    for (const StationTable& table : StationTables())
+        if (table.planet == body)
+            return &table;
+    return nullptr;
 }
 
 const StationTable* FindStationTable(std::string_view planetName) {

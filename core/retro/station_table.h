@@ -22,6 +22,9 @@ namespace vellamor {
 
 // The eight planets that have tables, and can be marked retrograde.
 inline constexpr int kStationPlanets = 8;
+inline constexpr std::array<Body, kStationPlanets> kStationBodies{
+    Body::Mercury, Body::Venus,  Body::Mars,    Body::Jupiter,
+    Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
 
 // A station: four-digit year, month 1..12, day 1..31, hour 0..23, minute 0..59,
 // universal time.

@@ -4,54 +4,6 @@
 <context>
     <name>CoreText</name>
     <message>
-        <source>January</source>
-        <translation>जनवरी</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>फ़रवरी</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>मार्च</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>अप्रैल</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>मई</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>जून</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>जुलाई</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>अगस्त</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>सितंबर</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>अक्टूबर</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>नवंबर</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>दिसंबर</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <translation>सूर्य</translation>
     </message>
@@ -105,42 +57,6 @@
         <source>Asc</source>
         <translatorcomment>Asc (Ascendant) = लग्न.</translatorcomment>
         <translation>लग्न</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>नाम</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
-    </message>
-    <message>
-        <source>Time of Birth</source>
-        <translation>जन्म समय</translation>
-    </message>
-    <message>
-        <source>Time Zone</source>
-        <translation>समय क्षेत्र</translation>
-    </message>
-    <message>
-        <source>Latitude</source>
-        <translation>अक्षांश</translation>
-    </message>
-    <message>
-        <source>Longitude</source>
-        <translation>देशांतर</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>शहर</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>राज्य</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>देश</translation>
     </message>
     <message>
         <source>Alaska/Hawaii Daylight Time,AHDT,-9.0</source>
@@ -646,6 +562,18 @@
         <source>Moved from sign to sign against the classic calculation: %1.</source>
         <translation>पारंपरिक गणना की तुलना में राशि बदलने वाले ग्रह: %1।</translation>
     </message>
+    <message>
+        <source>%1, Moshier theory (data files damaged)</source>
+        <translation>%1, Moshier सिद्धांत (डेटा फ़ाइलें क्षतिग्रस्त)</translation>
+    </message>
+    <message>
+        <source>%1, Moshier theory (data folder holds files that are not regular)</source>
+        <translation>%1, Moshier सिद्धांत (डेटा फ़ोल्डर में ऐसी फ़ाइलें हैं जो साधारण फ़ाइलें नहीं हैं)</translation>
+    </message>
+    <message>
+        <source>%1, time corrections from %2</source>
+        <translation>%1, समय संशोधन %2 से</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::ChartSheet</name>
@@ -751,6 +679,28 @@ year %2, month %3, period %4</source>
         <source>To</source>
         <comment>a period&apos;s end</comment>
         <translation>तक</translation>
+    </message>
+    <message>
+        <source>Swiss Ephemeris %1</source>
+        <translation>Swiss Ephemeris %1</translation>
+    </message>
+    <message>
+        <source>Swiss Ephemeris %1 (Moshier)</source>
+        <translation>Swiss Ephemeris %1 (Moshier सिद्धांत)</translation>
+    </message>
+    <message>
+        <source>%1
+%2 %3°, %4 node
+%5 UT</source>
+        <comment>source; ayanamsa, its degrees, the lunar node; universal time</comment>
+        <translation>%1
+%2 अयनांश %3°, %4 राहु-केतु
+%5 UT</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3, %4:%5</source>
+        <comment>month name, day, year, hours, minutes</comment>
+        <translation>%2 %1 %3, %4:%5</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1361,43 @@ Do you want to replace it?</source>
         <translation>%1, पाद %2, स्वामी %3</translation>
     </message>
     <message>
+        <source>Name</source>
+        <comment>birth detail</comment>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
         <source>&amp;Exit</source>
         <translation>बाहर निकलें (&amp;E)</translation>
     </message>
@@ -1530,6 +1517,14 @@ Do you want to replace it?</source>
         <source> (and the daylight-saving hour)</source>
         <translation> (और दिवाप्रकाश बचत का एक घंटा)</translation>
     </message>
+    <message>
+        <source> The precise calculation takes the zone&apos;s own offset and the daylight-saving hour: it computed the chart for %1. Please check the time zone.</source>
+        <translation> सटीक गणना समय क्षेत्र का अपना अंतर और दिवाप्रकाश बचत का घंटा लेती है: इसने कुंडली की गणना %1 के लिए की। कृपया समय क्षेत्र जाँच लें।</translation>
+    </message>
+    <message>
+        <source> The precise calculation takes the zone&apos;s own offset: it computed the chart for %1. Please check the time zone.</source>
+        <translation> सटीक गणना समय क्षेत्र का अपना अंतर लेती है: इसने कुंडली की गणना %1 के लिए की। कृपया समय क्षेत्र जाँच लें।</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::UpdateReminder</name>
@@ -1538,6 +1533,10 @@ Do you want to replace it?</source>
 Do you want to check for an update?</source>
         <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है
 क्या आप अपडेट की जाँच करना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>The settings file could not be changed, so it was left as it is; the update reminder may come again at the next start.</source>
+        <translation>सेटिंग्स फ़ाइल बदली नहीं जा सकी, इसलिए उसे जैसी थी वैसी ही छोड़ दिया गया; अपडेट की याद अगली बार शुरू करने पर फिर आ सकती है।</translation>
     </message>
 </context>
 <context>
@@ -1718,6 +1717,66 @@ Do you want to check for an update?</source>
     <message>
         <source>the file has other names (hard links) and is too large to rewrite in place</source>
         <translation>फ़ाइल के अन्य नाम (हार्ड लिंक) हैं और वह अपनी जगह पर दोबारा लिखने के लिए बहुत बड़ी है</translation>
+    </message>
+    <message>
+        <source>An earlier save into this file was cut off after its last byte; it is now complete.</source>
+        <translation>इस फ़ाइल में पिछली बार सहेजना अंतिम बाइट के बाद रुक गया था; अब वह पूरा हो गया है।</translation>
+    </message>
+    <message>
+        <source>An earlier save into this file was cut off part way; the chart it held before that save is back.</source>
+        <translation>इस फ़ाइल में पिछली बार सहेजना बीच में रुक गया था; उस बार सहेजने से पहले वाली कुंडली वापस आ गई है।</translation>
+    </message>
+    <message>
+        <source>%1: not written: no installed font has &quot;%2&quot;, which the sheet needs; install its font (%3)</source>
+        <translation>%1: नहीं लिखा गया: किसी भी स्थापित फ़ॉन्ट में &quot;%2&quot; नहीं है, जो कुंडली पत्र के लिए ज़रूरी है; उसका फ़ॉन्ट स्थापित करें (%3)</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>जनवरी</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>फ़रवरी</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>मार्च</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>अप्रैल</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>मई</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>जून</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>जुलाई</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>अगस्त</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>सितंबर</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>अक्टूबर</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>नवंबर</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>दिसंबर</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 #include "cli/births_table.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,9 +12,12 @@
 #include <sstream>
 
 #include "cli/batch.h"
+#include "cli/checked_output.h"
+#include "cli/csv_reader.h"
 #include "cli/headless.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_opening.h"
+#include "core/io/temporary_cleanup.h"
 
 namespace vellamor {
 namespace {
@@ -87,13 +92,21 @@ TEST_F(BirthsTable, FailingRowsAreNamedByLineAndTheOthersGoOn) {
                               "\"Ann\nLee\",1980-03-05\n" +                      // row 2, lines 3-4
                               "Bad,1980-13-05,7:05,34,no,1:01N,1:01E,a,b,c\n" +  // row 3, line 5
                               ",1980-03-05,7:05,34,no,1:01N,1:01E,a,b,c\n" +     // row 4, line 6
-                              kPune;                                             // row 5, line 7
+                              kPune +                                            // row 5, line 7
+                              // Cells of 900 KB: quoted by their start, with their length.
+                              "Big," + std::string(900'000, '7') +
+                              ",7:05,34,no,1:01N,1:01E,a,b,c\n" + "Big,1980-03-05,7:05,34," +
+                              std::string(900'000, 'y') + ",1:01N,1:01E,a,b,c\n";
     const std::string path = Write(table);
     const Outcome r = Run({"--json", "--births", path});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, path + ":3: the row has 2 of the 10 columns\n" + path +
                          ":5: date: the month must be 1 to 12 (got 13)\n" + path +
-                         ":6: Please Enter Your Name\n");
+                         ":6: Please Enter Your Name\n" + path +
+                         ":8: date: expected YYYY-MM-DD, got \"" + std::string(32, '7') +
+                         "...\", 900000 bytes long\n" + path +
+                         ":9: dst: expected true or false, got \"" + std::string(32, 'y') +
+                         "...\", 900000 bytes long\n");
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_TRUE(lines[0].ends_with(", \"row\": 1}"));
@@ -203,6 +216,14 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
     const std::string path = Write(kHeader + "x,\"y\n" + rows);
     const std::string longLine =
         Write(kHeader + kPune + std::string(1 << 21, 'x') + "\n" + kPune, "long.csv");
+    std::string rest;
+    while (rest.size() <= kMaxCountedBytes)
+        rest += std::string(1 << 20, 'z') + "\n";
+    const std::string hugeRest =
+        Write(kHeader + kPune + std::string(1 << 21, 'x') + "\n" + rest, "huge.csv");
+    rest.clear();
+    const std::string longLineLast =
+        Write(kHeader + kPune + std::string(1 << 21, 'x') + "\n" + kPune + "Ravi", "last.csv");
     const std::string missing = (m_dir / "no\x1b.csv").string();
     struct Case {
         const char* what;
@@ -234,7 +255,20 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
          longLine + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, "
                     "2 lines from this line on, was not read\n",
          1},
-    };
+        {
+            "... unless counting it would take more than a moment",
+            hugeRest,
+            "",
+            false,
+            1,
+            hugeRest +
+                ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, "
+                "from this line on, was not read\n",
+            {"... counting a last line without its line end", longLineLast, "", false, 1,
+             longLineLast + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the "
+                            "table, 3 lines from this line on, was not read\n",
+             1},
+        };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FailingBuffer buffer(c.input, c.fails);
@@ -245,6 +279,62 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.err, c.err);
         EXPECT_EQ(Lines(r.out).size(), c.rows);
+    }
+}
+
+// A --births run into a pipe with a slow reader, ended by SIGINT or
+// SIGTERM part way: what reached the reader ends on a whole line, whether
+// the lines are short (--print) or longer than a pipe takes at once (a
+// chart's --json line, some 4.7 KB).
+TEST_F(BirthsTable, OutputEndedByASignalEndsOnAWholeLine) {
+    const struct {
+        int signal;
+        const char* mode;
+    } cases[] = {
+        {SIGINT, "--print"}, {SIGTERM, "--print"}, {SIGTERM, "--json"}, {SIGINT, "--json"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.mode) + " " + std::to_string(c.signal));
+        std::string table = kHeader;
+        for (int i = 0; i < 3000; ++i)
+            table += kPune;
+        const std::string path = Write(table);
+        int ends[2];
+        ASSERT_EQ(::pipe(ends), 0);
+        const pid_t run = ::fork();
+        if (run == 0) {
+            ::close(ends[0]);
+            RemoveTemporaryFileOnSignals();
+            CheckedOutput buffer(ends[1]);
+            std::ostream out(&buffer);
+            std::ostringstream err;
+            const int ran = RunHeadless({c.mode, "--births", path}, out, err, {});
+            out.flush();
+            ::_exit(ran);
+        }
+        ::close(ends[1]);
+        std::string got;
+        char block[1000];
+        for (ssize_t n; got.size() < 150'000 && (n = ::read(ends[0], block, sizeof block)) > 0;) {
+            got.append(block, static_cast<std::size_t>(n));
+            ::usleep(200);  // a slow reader: the pipe stays full
+        }
+        ::kill(run, c.signal);
+        for (ssize_t n; (n = ::read(ends[0], block, sizeof block)) > 0;)
+            got.append(block, static_cast<std::size_t>(n));
+        ::close(ends[0]);
+        int status = 0;
+        ::waitpid(run, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status))
+            << "the run ended before the signal: " << status << ", " << got.size() << " bytes";
+        EXPECT_EQ(WTERMSIG(status), c.signal);
+        ASSERT_FALSE(got.empty());
+        EXPECT_EQ(got.back(), '\n')
+            << "ends on: " << got.substr(got.size() - std::min<std::size_t>(got.size(), 80));
+        if (std::string(c.mode) == "--json") {
+            for (const std::string& line : Lines(got)) {
+                ASSERT_TRUE(line.starts_with("{") && line.ends_with("}")) << line.substr(0, 80);
+            }
+        }
     }
 }
 

@@ -126,6 +126,22 @@ TEST(CommandLine, OutputThatCannotBeWrittenFails) {
     EXPECT_EQ(status, 1);
     EXPECT_EQ(err.str(), "vellamor: standard output: Broken pipe\n");
     EXPECT_LT(in.tellg(), 400'000);  // the table was not read on
+
+    // A write that fails is said at once, even one too large for the
+    // buffer: no row after it is reached, the bad last row is not named.
+    std::string rows = "name,date,time,zone,lat,lon,city,state,country\n";
+    for (int i = 0; i < 300; ++i)
+        rows += "Asha,1980-03-05,07:05,34,18:31N,73:51E,Pune,Maharashtra,India\n";
+    std::istringstream tableThenBad(rows + "Bad,1980-13-05,07:05,34,18:31N,73:51E,a,b,c\n");
+    services.standardInput = &tableThenBad;
+    const FileDescriptor full(::open("/dev/full", O_WRONLY | O_CLOEXEC));
+    ASSERT_GE(full.get(), 0);
+    CheckedOutput fullBuffer(full.get());
+    std::ostream toFull(&fullBuffer);
+    std::ostringstream fullErr;
+    EXPECT_EQ(RunHeadless({"--json", "--births", "-", "--jobs", "1"}, toFull, fullErr, services),
+              1);
+    EXPECT_EQ(fullErr.str(), "vellamor: standard output: No space left on device\n");
 }
 
 TEST(CommandLine, PrintShowsDetailsPositionsAndRings) {
@@ -302,6 +318,7 @@ TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
         {{"--time", "7:5"}, "--time: expected HH:MM, got \"7:5\"", 2},
         {{"--lat", "18:3"}, "--lat: expected DD:MM followed by N or S, got \"18:3\"", 2},
         {{"--lon", "73:5E"}, "--lon: expected DD:MM followed by E or W, got \"73:5E\"", 2},
+        {{"--lat", "18:030N"}, "--lat: expected DD:MM followed by N or S, got \"18:030N\"", 2},
         {{"--save", "chartsud"}, "--save: the file name must end in .sud", 2},
         // A control character reaches no terminal raw.
         {{"--date", "\x1b[2J"}, "--date: expected YYYY-MM-DD, got \"\\u001B[2J\"", 2},
@@ -339,7 +356,7 @@ TEST(CommandLineTest, RefusesValuesNoListHoldsAndTextsTheFiltersRefuse) {
 TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
     struct Case {
         Args args;
-        const char* message;
+        std::string message;
     };
     const Case cases[] = {
         {{"--json", "--print", "a.sud"},
@@ -353,8 +370,14 @@ TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
         {{"--export", "out.png", "a.sud", "b.sud"}, "--export draws one chart"},
         {{"--export", "out.jpg", "a.sud"},
          "--export: the file name must end in .png, .svg or .pdf"},
+        {{"--export", ".png", "a.sud"}, "--export: the file name must end in .png, .svg or .pdf"},
         {{"--zones", "--name", "X"}, "--zones takes no chart"},
         {{"--version", "a.sud"}, "--version takes no chart"},
+        {{"--zones", "--precise"}, "--precise goes only with a chart, not --zones"},
+        {{"--precise", "--stations"}, "--precise goes only with a chart, not --stations"},
+        {{"--version", "--precise"}, "--precise goes only with a chart, not --version"},
+        {{"--json", "--date", std::string(60, '9')},
+         "--date: expected YYYY-MM-DD, got \"" + std::string(32, '9') + "...\", 60 bytes long"},
         {{"--json", "a.sud", "--ayanamsa", "raman"}, "--ayanamsa goes only with --precise"},
         {{"--json", "a.sud", "--node", "true"}, "--node goes only with --precise"},
         {{"--json", "a.sud", "--precise", "--node", "osculating"},
@@ -368,6 +391,21 @@ TEST(CommandLineTest, RefusesModesAndSourcesThatDoNotGoTogether) {
         ASSERT_FALSE(p) << Join(c.args);
         EXPECT_EQ(p.error().message, c.message) << Join(c.args);
         EXPECT_EQ(p.error().status, 2) << Join(c.args);
+    }
+    // Every ayanamsa the list names is taken, the last one too.
+    const std::pair<const char*, Ayanamsa> ayanamsas[] = {
+        {"lahiri", Ayanamsa::Lahiri},
+        {"raman", Ayanamsa::Raman},
+        {"krishnamurti", Ayanamsa::Krishnamurti},
+        {"yukteshwar", Ayanamsa::Yukteshwar},
+        {"fagan-bradley", Ayanamsa::FaganBradley},
+        {"true-chitra", Ayanamsa::TrueChitra},
+    };
+    for (const auto& [key, ayanamsa] : ayanamsas) {
+        const ParsedCommandLine p =
+            ParseCommandLine({"--json", "a.sud", "--precise", "--ayanamsa", key});
+        ASSERT_TRUE(p) << key << ": " << p.error().message;
+        EXPECT_EQ(p->calculation.ayanamsa, ayanamsa) << key;
     }
     // Help wins over everything else, even a bad option before it.
     EXPECT_EQ(ParseCommandLine({"--bogus", "--json", "-h"})->mode, HeadlessMode::Help);
@@ -481,7 +519,7 @@ TEST(CommandLineTest, ExportHandsTheChartToTheBuildsExporter) {
 
     services.exportSheet = [](const Chart&,
                               const std::string& path) -> Expected<void, SheetExportError> {
-        return Fail(SheetExportError{SheetExportError::Kind::NotDrawn, path, {}});
+        return Fail(SheetExportError{SheetExportError::Kind::NotDrawn, path, {}, {}, {}});
     };
     const Outcome failed = Headless(Concat({"--export", "x.png"}, kPune), services);
     EXPECT_EQ(failed.status, 1);

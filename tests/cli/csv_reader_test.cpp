@@ -65,6 +65,10 @@ TEST(CsvReader, ReadsRecordsAsTheFormatSays) {
          "a,b\r\"c\"\r\r\"d\re\"\rf",
          {{"a", "b"}, {"c"}, {"d\re"}, {"f"}},
          {1, 2, 4, 6}},
+        {"a record of the largest size, its line end included",
+         "a\n" + std::string(kMaxCsvRecordBytes - 1, '0') + "\nb\n",
+         {{"a"}, {std::string(kMaxCsvRecordBytes - 1, '0')}, {"b"}},
+         {1, 2, 3}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -88,6 +92,12 @@ TEST(CsvReader, ReportsABrokenRecordAndGoesOn) {
               "a quoted field is not closed: the rest of the table, 1 line from this one, was "
               "not read");
     EXPECT_EQ(open.lines[1], 2u);
+    // A last line without its line end is a line not read all the same.
+    const Read openToTheEnd = ReadAll("a,b\n\"never closed,c\nd");
+    ASSERT_EQ(openToTheEnd.records.size(), 2u);
+    EXPECT_EQ(openToTheEnd.errors[1],
+              "a quoted field is not closed: the rest of the table, 2 lines from this one, was "
+              "not read");
 }
 
 // A splitter stops, saying why, at a read that fails and at a record longer
@@ -109,6 +119,9 @@ TEST(CsvSplitter, StopsAtAFailedReadAndAtAnOverlongRecord) {
         {"a read fails mid-record", "a,b\n\nc,d\ne,", true, 2, CsvStop::Kind::ReadFailed, 4, false},
         {"a read fails after a line end", "a,b\r\n", true, 1, CsvStop::Kind::ReadFailed, 2, false},
         {"no line end", "a\n" + std::string(kMaxCsvRecordBytes + 1, '0'), false, 1,
+         CsvStop::Kind::RecordTooLong, 2, false},
+        {"a byte over the limit with its line end",
+         "a\n" + std::string(kMaxCsvRecordBytes, '0') + "\nb\n", false, 1,
          CsvStop::Kind::RecordTooLong, 2, false},
         {"a quote never closed", "a\n\"" + lines, false, 1, CsvStop::Kind::RecordTooLong, 2, true},
     };

@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "cli/chart_words.h"
 #include "cli/headless.h"
 #include "json.h"
 

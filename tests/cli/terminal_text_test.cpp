@@ -32,7 +32,7 @@ TEST(TerminalText, PrintoutEscapesEveryControlCharacter) {
     birth.day = 5, birth.month = 3, birth.year = 1980;
     Chart chart = CalculateChart(birth);
     chart.birth.name = "Mal\xC2\x9Bory";
-    chart.chakra.details[0] = "Mal\xC2\x9Bory\x1b";
+    chart.birth.city = "Mal\xC2\x9Bory\x1b";
     const std::string printout = ChartPrintout(chart);
     EXPECT_NE(printout.find("Sudarshan Chakra of Mal\\u009Bory\n"), std::string::npos);
     EXPECT_NE(printout.find("Mal\\u009Bory\\u001B\n"), std::string::npos);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -47,16 +48,20 @@ TEST(Wording, EveryKindHasItsOwnEnglish) {
              [](int i) {
                  return SheetExportText({static_cast<SheetExportError::Kind>(i),
                                          "a.png",
-                                         {FileReplaceError::Kind::System, ENOSPC}});
+                                         {FileReplaceError::Kind::System, ENOSPC},
+                                         "\u0930",
+                                         "DejaVu Sans"});
              });
+    // A failure names its file first and gives the system's own reason.
     EXPECT_EQ(SheetExportText({SheetExportError::Kind::NotReplaced,
                                "a.png",
-                               {FileReplaceError::Kind::System, ENOSPC}}),
-              "a.png: No space left on device");
-    EXPECT_EQ(SheetExportText({SheetExportError::Kind::UnknownFormat, "a.jpg", {}}),
-              "a.jpg: the name must end in .png, .svg or .pdf");
-    EXPECT_EQ(OpeningErrorText({FormCheck::Name, std::nullopt}), "Please Enter Your Name");
-    EXPECT_EQ(OpeningErrorText({std::nullopt, ChartFileError{}}), "Please Check The File.");
+                               {FileReplaceError::Kind::System, ENOSPC},
+                               {},
+                               {}}),
+              std::string("a.png: ") + std::strerror(ENOSPC));
+    // A chart that cannot be opened says its failed check, else the file's sentence.
+    EXPECT_EQ(OpeningErrorText({FormCheck::Name, std::nullopt}), FormCheckText(FormCheck::Name));
+    EXPECT_EQ(OpeningErrorText({std::nullopt, ChartFileError{}}), kCheckFileText);
 }
 
 }  // namespace

@@ -153,7 +153,8 @@ class DashaPanelTest : public QObject {
         const QString text = QStringLiteral("S Me (R)  V (R)  Ma J Sa M U (R)  N (R)  P");
         for (int r = 0; r < kRingCount; ++r) {
             for (int h = 0; h < 12; ++h) {
-                const OccupantLayout layout = LayoutOccupants(static_cast<Ring>(r), h, text);
+                const OccupantLayout layout =
+                    LayoutOccupants(static_cast<Ring>(r), h, OccupantsOf(text));
                 QVERIFY2(layout.fits, qPrintable(QStringLiteral("ring %1 house %2").arg(r).arg(h)));
                 QVERIFY(layout.fontHeight >= 66);
             }

@@ -3,10 +3,14 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "core/chart/chakra_model.h"
 #include "gui/gazetteer_access.h"
 #ifdef VELLAMOR_HAVE_ATLAS
 #include "built_in_places.h"
@@ -22,6 +26,24 @@ inline GazetteerAccess TestPlaces() {
 #else
     return {};
 #endif
+}
+
+// Occupants written as the chakra writes them, "S Me (R)  V Asc", for
+// tables of crowded houses.
+inline Occupants OccupantsOf(const QString& labels) {
+    std::vector<Occupant> read;
+    for (const QString& word : labels.split(u' ', Qt::SkipEmptyParts)) {
+        if (word == QStringLiteral("(R)")) {
+            read.back().retrograde = true;
+            continue;
+        }
+        const auto at = std::find(kBaseLabels.begin(), kBaseLabels.end(), word.toStdString());
+        read.push_back({static_cast<Body>(at - kBaseLabels.begin()), false, false});
+    }
+    Occupants out;
+    for (const Occupant& o : read)
+        out.push_back(o);
+    return out;
 }
 
 using GuiTestFactory = std::function<std::unique_ptr<QObject>()>;

@@ -257,6 +257,9 @@ class MainWindowTest : public QObject {
                                                 << "-";
         QTest::newRow("ctrl+b as a letter") << "txtState" << int(Qt::Key_B) << ctrl << "b"
                                             << "-";
+        QTest::newRow("altgr+q types @")
+            << "txtCity" << int(Qt::Key_At) << int(Qt::ControlModifier | Qt::AltModifier) << "@"
+            << letters;
         QTest::newRow("digit") << "txtLatDeg" << int(Qt::Key_5) << none << "5"
                                << "";
         QTest::newRow("minus in degrees")
@@ -687,6 +690,9 @@ class MainWindowTest : public QObject {
                  QKeySequence(QStringLiteral("Ctrl+Q")));
         window->setForm(GoodForm());
         find<QPushButton>("cmdCalculate")->click();
+        // Ctrl+Q ends the program from the result window too.
+        QCOMPARE(window->resultWindow()->findChild<QAction*>(QStringLiteral("mnuExit"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Q")));
         const Chart byButton = *window->lastChart();
         window->resultWindow()->onBack();
         QAction* menu = window->findChild<QAction*>(QStringLiteral("mnuCalculate"));
@@ -706,7 +712,7 @@ class MainWindowTest : public QObject {
         window->show();
         calculate();
         QPointer<ResultWindow> classic = window->resultWindow();
-        QVERIFY(!classic->chart().precise);
+        QVERIFY(!classic->chart().precise());
         QVERIFY(!classic->findChild<QLabel*>(QStringLiteral("lblCalculation")));
         classic->showPanel(4);
         DashaPanel::Choices chosen = classic->dashaPanel()->choices();
@@ -717,7 +723,7 @@ class MainWindowTest : public QObject {
         classic->findChild<QAction*>(QStringLiteral("mnuPrecise"))->trigger();
         QTRY_VERIFY(!classic);
         ResultWindow* precise = window->resultWindow();
-        QVERIFY(precise && precise->chart().precise);
+        QVERIFY(precise && precise->chart().precise());
         QCOMPARE(precise->currentPanel(), 4);
         const DashaPanel::Choices kept = precise->dashaPanel()->choices();
         QCOMPARE(kept.clock, chosen.clock);
@@ -733,9 +739,9 @@ class MainWindowTest : public QObject {
 
         precise->findChild<QAction*>(QStringLiteral("mnuAyanamsa_raman"))->trigger();
         QTRY_COMPARE(window->resultWindow()->chart().calculation.ayanamsa, Ayanamsa::Raman);
-        QVERIFY(window->resultWindow()->chart().precise);
+        QVERIFY(window->resultWindow()->chart().precise());
         window->resultWindow()->findChild<QAction*>(QStringLiteral("mnuClassic"))->trigger();
-        QTRY_VERIFY(!window->resultWindow()->chart().precise);
+        QTRY_VERIFY(!window->resultWindow()->chart().precise());
         const auto settings = OpenUserSettings();
         QCOMPARE(ReadCalculationChoice(*settings).ayanamsa, Ayanamsa::Raman);
         WriteCalculationChoice(*settings, CalculationChoice{});
@@ -983,8 +989,11 @@ class MainWindowTest : public QObject {
                             QFileInfo(paths[i - 1]).fileName().replace(u'&', "&&");
         QCOMPARE(entries(), expected);
 
-        // Opened again it moves to the top; a saved chart comes first.
+        // Opened again it moves to the top, listed once; a saved chart comes first.
         QVERIFY(window->openChartFile(paths[4]));
+        QCOMPARE(ReadRecentCharts(*OpenUserSettings()),
+                 (QStringList{paths[4], paths[8], paths[7], paths[6], paths[5], paths[3], paths[2],
+                              paths[1]}));
         const QString saved = dir.filePath(QStringLiteral("saved.sud"));
         dialogs->saveAnswers << saved;
         QVERIFY(window->resultWindow()->onSave());

@@ -167,6 +167,9 @@ class SingleInstanceTest : public QObject {
         QTest::newRow("runtime folder open to others") << "0755"
                                                        << "missing"
                                                        << "own";
+        QTest::newRow("runtime folder open to its group") << "0750"
+                                                          << "missing"
+                                                          << "own";
         QTest::newRow("no runtime folder") << "unset"
                                            << "missing"
                                            << "own";
@@ -330,12 +333,27 @@ class SingleInstanceTest : public QObject {
         QVERIFY(oddHanded.get());
         QCOMPARE(received[1][0].toString(), odd);
 
+        // A frame whose last bytes come later is waited for, not cut short.
+        const QByteArray late = QFileInfo(kChart07).absoluteFilePath().toUtf8();
+        QByteArray frame(4, '\0');
+        qToBigEndian<quint32>(quint32(late.size()), frame.data());
+        frame += late;
+        QLocalSocket peer;
+        peer.connectToServer(socketPath);
+        QVERIFY(peer.waitForConnected(1000));
+        peer.write(frame.left(frame.size() - 3));
+        QVERIFY(peer.waitForBytesWritten(1000));
+        QTest::qWait(100);
+        peer.write(frame.right(3));
+        QTRY_COMPARE(received.size(), 3);
+        QCOMPARE(received[2][0].toString(), QString::fromUtf8(late));
+
         QSignalSpy forward(&server, &ChartHandOverServer::comeForwardRequested);
         auto asked = std::async(std::launch::async,
                                 [&] { return AskRunningProgramToComeForward(socketPath); });
         QTRY_COMPARE(forward.size(), 1);
         QVERIFY(asked.get());
-        QCOMPARE(received.size(), 2);
+        QCOMPARE(received.size(), 3);
     }
 
     // A message that is no path (a length over the server's limit, announced
@@ -365,16 +383,32 @@ class SingleInstanceTest : public QObject {
         }
         QCOMPARE(received.size(), 0);
         std::vector<std::unique_ptr<QLocalSocket>> silent;
-        for (int i = 0; i < 3 * ChartHandOverServer::kMaxConnections; ++i) {
-            silent.push_back(std::make_unique<QLocalSocket>());
-            silent.back()->connectToServer(socketPath);
-        }
-        QTest::qWait(200);
         const auto connected = [&] {
             return std::count_if(silent.begin(), silent.end(), [](const auto& s) {
                 return s->state() == QLocalSocket::ConnectedState;
             });
         };
+        // Up to the limit, the last of them is served while the others wait.
+        for (int i = 1; i < ChartHandOverServer::kMaxConnections; ++i) {
+            silent.push_back(std::make_unique<QLocalSocket>());
+            silent.back()->connectToServer(socketPath);
+        }
+        QTest::qWait(200);
+        auto last = std::async(std::launch::async, [&] {
+            return HandChartToRunningProgram(socketPath, kChart07,
+                                             ChartHandOverServer::kConnectionTimeoutMs / 2);
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1,
+                                  ChartHandOverServer::kConnectionTimeoutMs / 2);
+        QVERIFY(last.get());
+        QCOMPARE(connected(), ChartHandOverServer::kMaxConnections - 1);
+        silent.clear();
+        received.clear();
+        for (int i = 0; i < 3 * ChartHandOverServer::kMaxConnections; ++i) {
+            silent.push_back(std::make_unique<QLocalSocket>());
+            silent.back()->connectToServer(socketPath);
+        }
+        QTest::qWait(200);
         QVERIFY(connected() <= ChartHandOverServer::kMaxConnections);
         auto handed = std::async(std::launch::async,
                                  [&] { return HandChartToRunningProgram(socketPath, kChart07); });

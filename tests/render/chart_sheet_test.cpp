@@ -24,6 +24,7 @@
 #include <functional>
 #include <memory>
 
+#include "cli/sheet_words.h"
 #include "core/chart/chakra_layout.h"
 #include "core/chart/chart_opening.h"
 #include "core/chart/pipeline.h"
@@ -33,6 +34,22 @@
 
 namespace vellamor {
 namespace {
+
+// The sheet as the command line draws and exports it, in English.
+QImage RenderChartSheet(const Chart& chart, int pixels = kSheetPixels,
+                        const ReadingOverlay& overlay = {}) {
+    return vellamor::RenderChartSheet(chart, pixels, overlay, EnglishSheetTexts(chart));
+}
+Expected<void, SheetExportError> ExportChartSheet(const Chart& chart, const QString& path) {
+    return vellamor::ExportChartSheet(chart, path, {}, EnglishSheetTexts(chart));
+}
+
+// The chart labels in a drawn text: its words, a retrograde mark "(R)"
+// counted with its planet.
+qsizetype LabelCount(const QString& text) {
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    return words.size() - words.count(QStringLiteral("(R)"));
+}
 
 const QString kChart = QStringLiteral(VELLAMOR_REFERENCE_CHARTS "/chart-07.sud");
 
@@ -134,8 +151,7 @@ class PageRecorder final : public QPaintDevice, QPaintEngine {
     QSizeF m_millimetres;
 };
 
-// Nine bodies in one sign: 5 February 1962, 7:20 (or the time given),
-// Indian Time, Delhi.
+// Nine bodies in one sign: 5 February 1962, 7:20, Indian Time, Delhi.
 Chart CrowdedChart(const std::string& name, int hour = 7, int minute = 20) {
     BirthData b;
     b.name = name;
@@ -226,7 +242,7 @@ TEST(ChartSheetTest, ReadingAppearsOnlyWithItsMarks) {
 // A greyscale print keeps the rings apart: by the lightness of their inks
 // and by the style of their circles.
 TEST(ChartSheetTest, PaperRingsDifferInGreyAndInLine) {
-    const auto& rings = PaperPalette().rings;
+    const auto& rings = PaperPalette().rings.values;
     for (std::size_t a = 0; a < rings.size(); ++a) {
         for (std::size_t b = a + 1; b < rings.size(); ++b) {
             EXPECT_GE(std::abs(qGray(rings[a].colour.rgb()) - qGray(rings[b].colour.rgb())), 30)
@@ -266,12 +282,14 @@ TEST(ChartSheetTest, ReadingSectionKeepsTheChakraTheSmallestTextAndTheGivenWords
         const char* paper;
         QSizeF millimetres;
         Chart chart;
+        CivilDateTime reading;
         std::vector<const char*> rows;  // texts in drawing order, blank-joined
     };
     const Case cases[] = {
         {"A4",
          {180, 267},
          ReferenceChart(),
+         {2026, 12, 7, 12, 0},
          // The year's house is the 3rd: Aquarius in the Sun's ring, Sagittarius
          // in the Moon's, Libra in the birth ring; the Moon's nakshatra
          // (Swati) gives Rahu's cycle, and Saturn's mahadasha runs in 2026.
@@ -284,15 +302,17 @@ TEST(ChartSheetTest, ReadingSectionKeepsTheChakraTheSmallestTextAndTheGivenWords
         {"Letter",
          {215.9 - 30, 279.4 - 30},
          CrowdedChart("Bhagyashree Venkataramanaswamy Raghunathan"),
+         {2026, 12, 7, 12, 0},
          // Ascendant, Sun and Moon all in Capricorn: every ring the same.
          {"Year 65 5 2 Tau 2 Tau 2 Tau February 5, 2026, 07:20 February 5, 2027, 07:20",
           "Antardasha Venus June 12, 2025, 18:35 April 12, 2028, 15:35", "Bhagyashree",
           "Venkataramanaswamy", "Raghunathan", "Grahon ki sthiti"}},
+        {"A4, 2020", {180, 267}, ReferenceChart(), {2020, 1, 1, 12, 0}, {"Pratyantardasha"}},
     };
     for (const Case& c : cases) {
-        const auto reading = ComputeReading(c.chart, {2026, 12, 7, 12, 0});
+        const auto reading = ComputeReading(c.chart, c.reading);
         ASSERT_TRUE(reading) << c.paper;
-        SheetTexts words = SheetTextsOf(c.chart);
+        SheetTexts words = EnglishSheetTexts(c.chart);
         words.positionsHeading = QStringLiteral("Grahon ki sthiti");
         auto paint = [&](const ReadingOverlay& overlay) {
             auto page = std::make_unique<PageRecorder>(c.millimetres);
@@ -310,10 +330,20 @@ TEST(ChartSheetTest, ReadingSectionKeepsTheChakraTheSmallestTextAndTheGivenWords
         QString all;
         for (const auto& t : page->texts) {
             EXPECT_GE(t.points, 6 - 1e-9) << c.paper << ": " << t.text.toStdString();
+            EXPECT_LE(t.box.bottom(), page->height() + 1e-6)
+                << c.paper << ": " << t.text.toStdString();
             all += t.text + u' ';
         }
         for (const char* row : c.rows)
             EXPECT_TRUE(all.contains(QString::fromUtf8(row))) << c.paper << ": " << row;
+        // The footer, drawn last, is on the page and nothing stands over it.
+        const QRectF footer = page->texts.back().box;
+        EXPECT_LE(footer.bottom(), page->height() + 1e-6) << c.paper;
+        for (std::size_t i = 0; i + 1 < page->texts.size(); ++i) {
+            const QRectF both = page->texts[i].box.intersected(footer);
+            EXPECT_TRUE(both.width() < 1 || both.height() < 1)
+                << c.paper << ": " << page->texts[i].text.toStdString();
+        }
         EXPECT_FALSE(all.contains(QChar(0x2026))) << c.paper;
         EXPECT_FALSE(all.contains(QStringLiteral("Planetary Positions"))) << c.paper;
     }
@@ -322,46 +352,91 @@ TEST(ChartSheetTest, ReadingSectionKeepsTheChakraTheSmallestTextAndTheGivenWords
 // A house too full for its labels hands them to a callout in empty space.
 // In the crowded chart, on paper and on screen, each label drawn keeps the
 // smallest size, stays inside the chakra's square, off every circle and
-// spoke, and clear of every other text; none is lost. A callout (in the hub
-// or beyond the Sun ring) keeps a few device units from every circle and
-// number, so that it does not seem to touch them.
+// spoke, and clear of every other text; none is lost.
 TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
     const Chart crowded = CrowdedChart("Crowded Sky");
     const Chart dawn = CrowdedChart("Crowded Dawn", 6, 0);
-    const auto reading = ComputeReading(crowded, {2026, 12, 7, 12, 0});
-    ASSERT_TRUE(reading);
     struct Case {
         const char* name;
-        const Chart& chart;
         double side;   // the chakra's square, in device units
         double floor;  // the smallest text, in device units
         const ChakraPalette& palette;
-        ReadingOverlay overlay;
+        std::optional<CivilDateTime> reading;  // none: the chakra without one
+        bool highlights;
+        bool atDawn = false;  // the birth at 6:00 instead of 7:20
     };
+    const CivilDateTime december{2026, 12, 7, 12, 0};
     const Case cases[] = {
-        {"sheet", crowded, 640, kSheetSmallestTextUnits, PaperPalette(), {&*reading, true, true}},
-        {"sheet, no reading", crowded, 640, kSheetSmallestTextUnits, PaperPalette(), {}},
-        {"window", crowded, 630, 8, ScreenPalette(), {&*reading, true, true}},
-        {"small window", crowded, 420, 8, ScreenPalette(), {&*reading, false, true}},
+        {"sheet", 640, kSheetSmallestTextUnits, PaperPalette(), december, true},
+        {"sheet, no reading", 640, kSheetSmallestTextUnits, PaperPalette(), {}, false},
+        {"window", 630, 8, ScreenPalette(), december, true},
+        {"small window", 420, 8, ScreenPalette(), december, false},
         // Every label at the normal size: a callout outside the Sun ring.
-        {"smallest window", crowded, 350, 8, ScreenPalette(), {&*reading, false, true}},
+        {"smallest window", 350, 8, ScreenPalette(), december, false},
+        // Callouts pressed against the Sun ring, and leaders that could cross.
+        {"sheet, 1990", 640, kSheetSmallestTextUnits, PaperPalette(), {{1990, 9, 5, 12, 0}}, true},
+        {"window, 1990", 630, 8, ScreenPalette(), {{1990, 9, 5, 12, 0}}, true},
+        {"smallest window, 2028", 350, 8, ScreenPalette(), {{2028, 9, 20, 12, 0}}, false},
         // A 640 x 480 screen: callouts in the hub.
-        {"640 x 480", dawn, 340, 8, ScreenPalette(), {}},
+        {"640 x 480", 340, 8, ScreenPalette(), {}, false, true},
     };
     const Rect bounds = ChakraBounds();
     const double circles[] = {kHubRadius, kBirthOuterRadius, kMoonOuterRadius, kSunOuterRadius};
-    const auto transits = TransitOccupants(reading->transits);
+    // A callout keeps this far from the circles and the sign numbers, so
+    // that it does not seem to touch them.
     constexpr double kCalloutClearance = 2;  // device units
     for (const Case& c : cases) {
-        const Chart& chart = c.chart;
+        SCOPED_TRACE(c.name);
+        const Chart& chart = c.atDawn ? dawn : crowded;
+        std::optional<ChartReading> reading;
+        if (c.reading) {
+            auto computed = ComputeReading(chart, *c.reading);
+            ASSERT_TRUE(computed);
+            reading = *std::move(computed);
+        }
+        const ReadingOverlay overlay =
+            reading ? ReadingOverlay{&*reading, c.highlights, true} : ReadingOverlay{};
+        EnumArray<Sign, Occupants> transits{};
+        if (reading)
+            transits = TransitOccupants(reading->transits);
         PageRecorder recorder;
         QPainter painter(&recorder);
         PaintChakra(painter, QRectF(0, 0, c.side, c.side), chart.chakra, c.floor, c.palette,
-                    c.overlay);
+                    overlay);
         painter.end();
 
         // Device units back to the chakra's twips.
         const double scale = c.side / bounds.width;
+
+        // Callouts keep the labels' margin from the Sun ring, and their
+        // leaders never cross.
+        const ChakraTexts laid =
+            LayoutChakraTexts(chart.chakra, overlay, SmallestLabelFont(scale, c.floor));
+        std::vector<QLineF> leaders;
+        for (const auto& ring : laid) {
+            for (const HouseText& text : ring) {
+                if (!text.callout)
+                    continue;
+                const QRectF& box = text.layout.box;
+                const QPointF nearest(std::clamp(kChakraCentre.x, box.left(), box.right()),
+                                      std::clamp(kChakraCentre.y, box.top(), box.bottom()));
+                const double far = std::max(
+                    {std::hypot(box.left() - kChakraCentre.x, box.top() - kChakraCentre.y),
+                     std::hypot(box.right() - kChakraCentre.x, box.top() - kChakraCentre.y),
+                     std::hypot(box.left() - kChakraCentre.x, box.bottom() - kChakraCentre.y),
+                     std::hypot(box.right() - kChakraCentre.x, box.bottom() - kChakraCentre.y)});
+                const double near =
+                    std::hypot(nearest.x() - kChakraCentre.x, nearest.y() - kChakraCentre.y);
+                EXPECT_TRUE(far <= kHubRadius - kOccupantMargin ||
+                            near >= kSunOuterRadius + kOccupantMargin)
+                    << text.layout.lines.join(u' ').toStdString() << " " << near;
+                leaders.emplace_back(text.leaderFrom, text.leaderTo);
+            }
+        }
+        for (std::size_t i = 0; i < leaders.size(); ++i)
+            for (std::size_t j = i + 1; j < leaders.size(); ++j)
+                EXPECT_NE(leaders[i].intersects(leaders[j]), QLineF::BoundedIntersection)
+                    << "leaders " << i << " and " << j;
         std::vector<QRectF> boxes;
         for (const auto& t : recorder.texts) {
             boxes.emplace_back(bounds.left + t.box.left() / scale, bounds.top + t.box.top() / scale,
@@ -375,7 +450,7 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
             text.toInt(&number);
             if (number)  // a sign number, in its own box
                 continue;
-            labels += OccupantTokens(text).size();
+            labels += LabelCount(text);
             const QRectF& box = boxes[i];
             EXPECT_GE(box.height() * scale, c.floor) << where;
             EXPECT_TRUE(QRectF(bounds.left, bounds.top, bounds.width, bounds.height).contains(box))
@@ -391,11 +466,9 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
                 EXPECT_TRUE(farthest < radius || from(nearest) > radius) << where << " " << radius;
             const bool callout = farthest < kHubRadius || from(nearest) > kSunOuterRadius;
             const double clear = callout ? kCalloutClearance / scale : 0;
-            if (callout) {
-                for (double radius : circles) {
-                    EXPECT_TRUE(farthest < radius - clear || from(nearest) > radius + clear)
-                        << where << " near the circle " << radius;
-                }
+            for (double radius : circles) {
+                EXPECT_TRUE(!callout || farthest < radius - clear || from(nearest) > radius + clear)
+                    << where << " near the circle " << radius;
             }
             for (int k = 0; k < 12; ++k) {
                 const Segment spoke = Spoke(k);
@@ -419,14 +492,12 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
             }
         }
         qsizetype expected = 0;
-        for (int r = 0; r < kRingCount; ++r) {
+        for (const Ring r : AllOf<Ring>()) {
             for (int h = 0; h < 12; ++h) {
-                expected +=
-                    OccupantTokens(QString::fromStdString(
-                                       chart.chakra.occupants(static_cast<Ring>(r), h).str()))
-                        .size();
-                if (c.overlay.transits)
-                    expected += OccupantTokens(QString::fromStdString(transits[r][h])).size();
+                const Sign sign = chart.chakra.house(r, h).sign;
+                expected += chart.chakra.occupants(sign).size();
+                if (overlay.transits)
+                    expected += transits[sign].size();
             }
         }
         EXPECT_EQ(labels, expected) << c.name;
@@ -446,9 +517,9 @@ TEST(ChartSheetTest, LongNameShrinksOrEndsInAnEllipsis) {
         {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", false},
     };
     for (const Case& c : cases) {
-        SheetTexts texts = SheetTextsOf(chart);
+        SheetTexts texts = EnglishSheetTexts(chart);
         texts.title = QStringLiteral("Sudarshan Chakra");
-        texts.details[0] = QString::fromUtf8(c.name);
+        texts.details[Detail::Name] = QString::fromUtf8(c.name);
         const auto svg = EncodeChartSheet(chart, SheetFormat::Svg, {}, texts);
         ASSERT_TRUE(svg) << c.name;
         const QString text = QString::fromUtf8(*svg);
@@ -570,15 +641,28 @@ TEST(ChartSheetTest, PrintsOnePage) {
     EXPECT_GT(bytes.size(), 5000);
 }
 
-// The real program, with no display of any kind in its environment.
+// The real program, with no display of any kind in its environment; and
+// with no font at all (a server, a container), where every format is
+// refused, naming the font, and nothing is written.
 TEST(ChartSheetTest, CommandLineExportNeedsNoDisplay) {
     QTemporaryDir dir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
+    QProcessEnvironment fontless = env;
+    const QString noFonts = dir.filePath("no-fonts.conf");
+    {
+        QFile conf(noFonts);
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+        conf.write("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" +
+                   QFile::encodeName(dir.filePath("cache")) + "</cachedir></fontconfig>\n");
+    }
+    fontless.insert(QStringLiteral("FONTCONFIG_FILE"), noFonts);
+    fontless.insert(QStringLiteral("QT_QPA_FONTDIR"), dir.filePath("none"));
     struct Case {
         QStringList args;
         QString output;
+        bool withFonts = true;
     };
     const QString fromFile = dir.filePath("from-file.png");
     const QString fromOptions = dir.filePath("from-options.png");
@@ -588,15 +672,27 @@ TEST(ChartSheetTest, CommandLineExportNeedsNoDisplay) {
           "07:05",    "--zone",    "34",      "--lat",       "18:31N",    "--lon",      "73:51E",
           "--city",   "Pune",      "--state", "Maharashtra", "--country", "India"},
          fromOptions},
+        {{"--export", dir.filePath("boxes.png"), kChart}, dir.filePath("boxes.png"), false},
+        {{"--export", dir.filePath("boxes.pdf"), kChart}, dir.filePath("boxes.pdf"), false},
+        {{"--export", dir.filePath("boxes.svg"), kChart}, dir.filePath("boxes.svg"), false},
     };
     for (const Case& c : cases) {
         QProcess program;
-        program.setProcessEnvironment(env);
+        program.setProcessEnvironment(c.withFonts ? env : fontless);
         program.start(QStringLiteral(VELLAMOR_PROGRAM), c.args);
         ASSERT_TRUE(program.waitForFinished(60000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
-        EXPECT_EQ(program.readAllStandardError(), QByteArray());
+        const QByteArray err = program.readAllStandardError();
+        if (!c.withFonts) {
+            EXPECT_EQ(program.exitCode(), 1) << c.output.toStdString();
+            EXPECT_TRUE(err.contains(": not written: no installed font has \"") &&
+                        err.contains("DejaVu Sans"))
+                << err.toStdString();
+            EXPECT_FALSE(QFile::exists(c.output)) << c.output.toStdString();
+            continue;
+        }
+        EXPECT_EQ(program.exitCode(), 0) << err.toStdString();
+        EXPECT_EQ(err, QByteArray());
         EXPECT_EQ(QImage(c.output).size(), QSize(2000, 2000)) << c.output.toStdString();
     }
 }

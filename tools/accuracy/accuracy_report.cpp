@@ -319,8 +319,8 @@ int main(int argc, char** argv) {
             swe_julday(b.year, b.month, b.day, b.hour + b.minute / 60.0, SE_GREG_CAL);
 
         // All three of the program's time bases must name this instant.
-        const double moonJd = chart.moon.state.centuries2000 * 36525.0 + 2451545.0;
-        const double ascJd = chart.ascendant.centuries1900 * 36525.0 + 2415020.0;
+        const double moonJd = chart.classic()->moon.state.centuries2000 * 36525.0 + 2451545.0;
+        const double ascJd = chart.classic()->ascendant.centuries1900 * 36525.0 + 2415020.0;
         const double planetsJd = chart.planets.dayNumber + 2451545.0;
         for (double jd : {moonJd, ascJd, planetsJd}) {
             if (std::fabs(jd - jdUt) > 1e-6) {
@@ -356,8 +356,8 @@ int main(int argc, char** argv) {
                     tropical += 180.0;
             }
             const double ayanamsaOffset = i == vellamor::BodyIndex(Body::Moon)
-                                              ? chart.moon.state.ayanamsaOffset
-                                              : chart.ascendant.ayanamsaOffset;
+                                              ? chart.classic()->moon.state.ayanamsaOffset
+                                              : chart.classic()->ascendant.ayanamsaOffset;
             const double reference = Normalized(tropical + ayanamsaOffset);
             const double program = chart.planets.longitudes[static_cast<std::size_t>(i)];
             const int programSign = vellamor::SignIndexOf(program);
@@ -395,7 +395,7 @@ int main(int argc, char** argv) {
         // Rahu against the true node.
         double node[6];
         swe_calc_ut(jdUt, SE_TRUE_NODE, SEFLG_SWIEPH, node, error);
-        const double trueRahu = Normalized(node[0] + chart.ascendant.ayanamsaOffset);
+        const double trueRahu = Normalized(node[0] + chart.classic()->ascendant.ayanamsaOffset);
         cautions.trueNodeMaxDegrees = std::max(
             cautions.trueNodeMaxDegrees,
             std::fabs(Difference(
@@ -412,7 +412,8 @@ int main(int argc, char** argv) {
         double cusps[13], ascmc[10];
         swe_houses_ex(jdUt - 1.0 / 24.0, SEFLG_SWIEPH, 40 + 25 / 60.0, -(3 + 42 / 60.0), 'E', cusps,
                       ascmc);
-        const double madridReference = Normalized(ascmc[0] + madridChart.ascendant.ayanamsaOffset);
+        const double madridReference =
+            Normalized(ascmc[0] + madridChart.classic()->ascendant.ayanamsaOffset);
         madrid.push_back(std::fabs(Difference(
             madridChart.planets
                 .longitudes[static_cast<std::size_t>(vellamor::BodyIndex(Body::Ascendant))],

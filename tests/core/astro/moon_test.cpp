@@ -9,14 +9,38 @@
 namespace vellamor {
 namespace {
 
+// Each instant against a published figure, within what the program's
+// shortened series can reach, and against the program's own output when the
+// series was last checked (to the last bit: a change to the formulas must
+// show here, and be checked against the published figure again).
 TEST(Moon, WorkedInstants) {
-    // 1 January 2000, 12:00 UT: T = 0.
+    struct Case {
+        const char* what;
+        double centuries2000;  // T, Julian centuries from 1 January 2000, 12:00 UT
+        double published;      // tropical longitude, degrees
+        double tolerance;
+        double program;
+    };
+    const Case cases[] = {
+        // The Moon at 1 January 2000, 12:00 UT, about 223.32 degrees in the
+        // almanacs for that day.
+        {"2000-01-01 12:00 UT", 0, 223.32, 0.05, 223.31610291602644},
+        // 12 April 1992, 00:00: the worked example of the lunar theory in
+        // Meeus, Astronomical Algorithms, 2nd ed., example 47.a, whose
+        // geometric longitude (before nutation) is 133.162655 degrees.
+        {"1992-04-12 00:00 UT", (JulianDayNumber(1992, 4, 12) - 0.5 - 2451545.0) / 36525.0,
+         133.162655, 0.005, 133.1580838534428},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_NEAR(TropicalMoonLongitude(c.centuries2000), c.published, c.tolerance);
+        EXPECT_DOUBLE_EQ(TropicalMoonLongitude(c.centuries2000), c.program);
+    }
+    // The program's own values at T = 0: the periodic terms' sum, and the
+    // Lahiri ayanamsa (23 degrees 51 minutes in 2000) as an offset.
     EXPECT_DOUBLE_EQ(LunarLongitudeTerms(0), 4.999643816026427);
-    EXPECT_DOUBLE_EQ(TropicalMoonLongitude(0), 223.31610291602644);
+    EXPECT_NEAR(LunarAyanamsaOffset(0), -(23 + 51 / 60.0), 1 / 60.0);
     EXPECT_DOUBLE_EQ(LunarAyanamsaOffset(0), -23.853725713528487);
-    // 12 April 1992, 00:00 UT.
-    const double t = (JulianDayNumber(1992, 4, 12) - 2451545.0 + 0.0 / 24 - 0.5) / 36525.0;
-    EXPECT_DOUBLE_EQ(TropicalMoonLongitude(t), 133.1580838534428);
 }
 
 TEST(Moon, ChartAtJ2000OnTheGreenwichMeridian) {
@@ -26,7 +50,8 @@ TEST(Moon, ChartAtJ2000OnTheGreenwichMeridian) {
     EXPECT_EQ(m.state.julianDay, 2451545.0);
     EXPECT_EQ(m.state.universalHours, 12.0);
     EXPECT_EQ(m.state.centuries2000, 0.0);
-    EXPECT_DOUBLE_EQ(m.state.moonLongitude, 199.46237720249795);
+    // The tropical longitude at T = 0 less the ayanamsa, as above.
+    EXPECT_DOUBLE_EQ(m.state.moonLongitude, 223.31610291602644 - 23.853725713528487);
     EXPECT_EQ(m.positionText, "19\u00b0 27' 44\" Lib");
 }
 

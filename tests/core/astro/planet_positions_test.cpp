@@ -72,7 +72,8 @@ TEST(PlanetPositions, UniversalTimeFromTheSignedZoneRow) {
     c = CalculateChart(b);
     EXPECT_EQ(c.planets.dayNumber, withoutDst);
     // ... while the Ascendant moves by the daylight-saving hour.
-    EXPECT_DOUBLE_EQ(c.ascendant.universalHours, 3 - 6.5);
+    ASSERT_TRUE(c.classic());
+    EXPECT_DOUBLE_EQ(c.classic()->ascendant.universalHours, 3 - 6.5);
 }
 
 TEST(PlanetPositions, KetuOpposesRahuAndAllStayWithinOneTurn) {

@@ -2,16 +2,30 @@
 // Precise charts against Swiss Ephemeris's own values, the universal time
 // they are computed for, and charts computed on two threads at once.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "cli/chart_json.h"
+#include "core/astro/swiss_ephemeris.h"
 #include "core/chart/pipeline.h"
+
+// The data folder Debian's swe-basic-data fills, unless the build found
+// another.
+#ifndef VELLAMOR_SWISSEPH_EPHE_DIR
+#define VELLAMOR_SWISSEPH_EPHE_DIR "/usr/share/libswe/ephe"
+#endif
 
 namespace vellamor {
 namespace {
@@ -92,8 +106,8 @@ TEST(PreciseChart, EqualsSwissEphemerisForTheSameInstantAndPlace) {
     for (const Reference& r : References()) {
         SCOPED_TRACE(r.what);
         const Chart c = CalculateChart(r.birth, r.choice);
-        ASSERT_TRUE(c.precise);
-        EXPECT_EQ(c.precise->source, EphemerisSource::DataFiles);
+        ASSERT_TRUE(c.precise());
+        EXPECT_EQ(c.precise()->source, EphemerisSource::DataFiles);
         const auto& l = c.planets.longitudes;
         for (int i = 0; i <= BodyIndex(Body::Rahu); ++i)
             EXPECT_NEAR(l[static_cast<std::size_t>(i)], r.longitudes[static_cast<std::size_t>(i)],
@@ -102,14 +116,15 @@ TEST(PreciseChart, EqualsSwissEphemerisForTheSameInstantAndPlace) {
         EXPECT_NEAR(l[BodyIndex(Body::Ketu)], std::fmod(r.longitudes[10] + 180.0, 360.0),
                     kTolerance);
         EXPECT_NEAR(l[BodyIndex(Body::Ascendant)], r.longitudes[11], kTolerance);
-        for (int k = 0; k < kStationPlanets; ++k)
-            EXPECT_EQ(c.retrogrades.flags[static_cast<std::size_t>(k)], r.retrograde[k] == 'R')
-                << kPlanetNames[static_cast<std::size_t>(BodyIndex(Body::Mercury) + k)];
+        for (std::size_t k = 0; k < kStationBodies.size(); ++k)
+            EXPECT_EQ(c.retrogrades.retrograde[kStationBodies[k]], r.retrograde[k] == 'R')
+                << kPlanetNames[static_cast<std::size_t>(kStationBodies[k])];
         // Everything after the positions is made as for a classic chart.
-        EXPECT_EQ(c.ascendantSign, kSignAbbreviations[static_cast<std::size_t>(
-                                       SignIndexOf(l[BodyIndex(Body::Ascendant)]))]);
+        EXPECT_EQ(SignNumber(c.ascendantSign()) - 1, SignIndexOf(l[BodyIndex(Body::Ascendant)]));
+        // A precise chart carries no classic working values.
+        EXPECT_FALSE(c.classic());
         // The classic default is the chart it always was.
-        EXPECT_FALSE(CalculateChart(r.birth, CalculationChoice{}).precise);
+        EXPECT_FALSE(CalculateChart(r.birth, CalculationChoice{}).precise());
         EXPECT_EQ(ChartJson(CalculateChart(r.birth, CalculationChoice{})),
                   ChartJson(CalculateChart(r.birth)));
     }
@@ -143,7 +158,7 @@ TEST(PreciseChart, UniversalTimeTakesTheZoneRowsOwnSignAndTheBox) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(SignedUniversalTime(c.birth), c.universal);
         const Chart chart = CalculateChart(c.birth, Precise(Ayanamsa::Lahiri, LunarNode::Mean));
-        EXPECT_EQ(chart.precise->universal, c.universal);
+        EXPECT_EQ(chart.precise()->universal, c.universal);
         EXPECT_EQ(chart.planets.universal, c.universal);
     }
 }
@@ -169,6 +184,83 @@ TEST(PreciseChart, ThreadsDoNotDisturbOneAnother) {
     for (const auto& thread : together)
         for (const auto& [i, json] : thread)
             EXPECT_EQ(json, alone[i]) << refs[i].what;
+}
+
+// The program run on a data folder arranged for each fault: what it names
+// as the ephemeris ("calculation" of --json, the line of --print), within a
+// bounded time (a FIFO among the files once hung it for ever).
+TEST(PreciseChart, TheDataFolderIsNamedAsTheLibraryUsedIt) {
+    namespace fs = std::filesystem;
+    const fs::path installed = VELLAMOR_SWISSEPH_EPHE_DIR;
+    if (!fs::exists(installed / "semo_18.se1"))
+        GTEST_SKIP() << "no Swiss Ephemeris data files in " << installed;
+    struct Case {
+        const char* what;
+        std::vector<const char*> copied;
+        std::function<void(const fs::path&)> arrange;
+        const char* named;  // what the ephemeris text ends with
+    };
+    const std::vector<Case> cases{
+        {"every file", {"sepl_18.se1", "semo_18.se1", "seas_18.se1"}, {}, "\""},
+        {"the planets' file only",
+         {"sepl_18.se1"},
+         {},
+         ", Moshier theory (data files not found)\""},
+        {"a damaged Moon file",
+         {"sepl_18.se1"},
+         [](const fs::path& d) { std::ofstream(d / "semo_18.se1") << std::string(4096, 'x'); },
+         ", Moshier theory (data files damaged)\""},
+        {"a time-correction file",
+         {"sepl_18.se1", "semo_18.se1"},
+         [](const fs::path& d) {
+             std::ofstream out(d / "sedeltat.txt");
+             for (int year = 1620; year <= 2030; ++year)
+                 out << year << " 86400\n";
+         },
+         ", time corrections from sedeltat.txt\""},
+        {"a FIFO for the Moon's file",
+         {"sepl_18.se1"},
+         [](const fs::path& d) { ::mkfifo((d / "semo_18.se1").c_str(), 0600); },
+         ", Moshier theory (data folder holds files that are not regular)\""},
+    };
+    for (const Case& c : cases) {
+        const fs::path folder =
+            fs::temp_directory_path() / ("vellamor-ephe-" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        for (const char* name : c.copied)
+            fs::copy_file(installed / name, folder / name);
+        if (c.arrange)
+            c.arrange(folder);
+        std::ofstream(folder / "births.csv")
+            << "name,date,time,zone,dst,lat,lon,city,state,country\n"
+               "Ravi Kumar,1980-03-05,7:05,34,false,18:31N,73:51E,Pune,Maharashtra,India\n";
+        for (const char* mode : {"--json", "--births"}) {
+            const std::string input = std::string(mode) == "--json"
+                                          ? std::string(VELLAMOR_REFERENCE_CHARTS "/chart-01.sud")
+                                          : "- < '" + (folder / "births.csv").string() + "'";
+            const std::string command =
+                "SE_EPHE_PATH='" + folder.string() +
+                "' timeout 20 '" VELLAMOR_PROGRAM "' --precise " +
+                (std::string(mode) == "--json" ? "--json " : "--print --births ") + input + " 2>&1";
+            FILE* pipe = ::popen(command.c_str(), "r");
+            ASSERT_NE(pipe, nullptr);
+            std::string out;
+            char buffer[4096];
+            while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+                out.append(buffer, n);
+            const int status = ::pclose(pipe);
+            EXPECT_EQ(WEXITSTATUS(status), 0) << c.what << " " << mode << "\n" << out;
+            const std::string expected =
+                "Swiss Ephemeris " + std::string(SwissEphemerisVersion()) + c.named;
+            if (std::string(mode) == "--json") {
+                EXPECT_NE(out.find("\"ephemeris\": \"" + expected), std::string::npos)
+                    << c.what << "\n"
+                    << out.substr(0, 600);
+            }
+        }
+        fs::remove_all(folder);
+    }
 }
 
 }  // namespace

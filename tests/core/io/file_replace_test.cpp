@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -17,7 +19,6 @@
 #include <thread>
 #include <vector>
 
-#include "cli/wording.h"
 #include "core/io/temporary_cleanup.h"
 #include "unprivileged.h"
 
@@ -47,6 +48,28 @@ std::string Leftovers(const fs::path& folder) {
     return left;
 }
 
+using Kind = FileReplaceError::Kind;
+
+// A refusal as its kind and, for the system's own, its errno; none for a
+// replacement that went through.
+struct Refusal {
+    Kind kind = Kind::System;
+    int systemError = 0;
+};
+std::string Describe(const std::optional<Refusal>& r) {
+    return r ? "kind " + std::to_string(static_cast<int>(r->kind)) + ", errno " +
+                   std::to_string(r->systemError)
+             : "replaced";
+}
+std::optional<Refusal> RefusalOf(const Expected<void, FileReplaceError>& r) {
+    if (r)
+        return std::nullopt;
+    return Refusal{r.error().kind, r.error().systemError};
+}
+bool operator==(const Refusal& a, const Refusal& b) {
+    return a.kind == b.kind && a.systemError == b.systemError;
+}
+
 mode_t ModeOf(const fs::path& p) {
     struct stat st {};
     ::lstat(p.c_str(), &st);
@@ -54,14 +77,14 @@ mode_t ModeOf(const fs::path& p) {
 }
 
 // Each failure, as an ordinary user and where it must hold for the
-// administrator too as the suite's own user: the reason is the system's own
-// words, the old file keeps every byte, and no temporary file stays.
+// administrator too as the suite's own user: the refusal names its kind
+// and the system's errno, the old file keeps every byte, and no temporary file stays.
 TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
     struct Case {
         const char* what;
         std::function<void(const fs::path& folder, const fs::path& target)> arrange;
         std::string newBytes;
-        std::string reason;
+        Refusal refusal;
         bool administratorToo = false;
         FileReplaceHooks hooks = {};
     };
@@ -77,7 +100,8 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
              const rlimit limit{4096, 4096};
              ::setrlimit(RLIMIT_FSIZE, &limit);
          },
-         big, "File too large"},
+         big,
+         {Kind::System, EFBIG}},
         {"a write cut short through one of two hard links",
          [](const fs::path& folder, const fs::path& target) {
              fs::create_hard_link(target, folder / "other.sud");
@@ -85,14 +109,17 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
              const rlimit limit{4096, 4096};
              ::setrlimit(RLIMIT_FSIZE, &limit);
          },
-         big, "File too large"},
+         big,
+         {Kind::System, EFBIG}},
         {"a read-only file",
          [](const fs::path&, const fs::path& target) { fs::permissions(target, fs::perms(0444)); },
-         "new", "the file is read-only", true},
+         "new",
+         {Kind::ReadOnly},
+         true},
         {"a disk that fails to flush",
          [](const fs::path&, const fs::path&) {},
          "new",
-         "Input/output error",
+         {Kind::System, EIO},
          true,
          {{}, failingDisk}},
         {"a disk that fails to flush through one of two hard links",
@@ -100,12 +127,13 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
              fs::create_hard_link(target, folder / "other.sud");
          },
          "new",
-         "Input/output error",
+         {Kind::System, EIO},
          true,
          {{}, failingDisk}},
         {"a folder that may not be written",
          [](const fs::path& folder, const fs::path&) { fs::permissions(folder, fs::perms(0555)); },
-         "new", "Permission denied"},
+         "new",
+         {Kind::System, EACCES}},
     };
     for (const Case& c : cases) {
         for (const bool unprivileged : {true, false}) {
@@ -120,10 +148,8 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
                     c.arrange(folder, target);
                     const auto r = ReplaceFile(target.string(), c.newBytes, c.hooks);
                     fs::permissions(folder, fs::perms::owner_all);
-                    if (r)
-                        return "replaced";
-                    if (FileReplaceText(r.error()) != c.reason)
-                        return "reason: " + FileReplaceText(r.error());
+                    if (RefusalOf(r) != c.refusal)
+                        return Describe(RefusalOf(r));
                     if (ReadBytes(target) != "old bytes\r\n")
                         return "the old file changed";
                     const std::string left = Leftovers(folder);
@@ -138,6 +164,20 @@ TEST(FileReplace, AFailureLeavesTheOldFileAndNothingElse) {
 // A failed rename, and a headless run stopped by a signal between writing
 // and renaming: the temporary file goes either way.
 TEST(FileReplace, NoTemporaryFileOutlivesARenameThatFailsOrASignal) {
+    // One that a kill -9 left long ago goes with the next save; one that a
+    // save running now is writing stays.
+    EXPECT_TRUE(RunUnprivileged([](const fs::path& scratch) -> std::string {
+        const std::string stale = std::string(kTemporaryFilePrefix) + "aaaaaa";
+        const std::string fresh = std::string(kTemporaryFilePrefix) + "bbbbbb";
+        WriteBytes(scratch / stale, "half");
+        WriteBytes(scratch / fresh, "half");
+        fs::last_write_time(scratch / stale,
+                            fs::last_write_time(scratch / stale) - std::chrono::hours(1));
+        if (!ReplaceFile((scratch / "sheet.svg").string(), "<svg/>"))
+            return "not saved";
+        const std::string left = Leftovers(scratch);
+        return left == fresh + " " ? "" : "left: " + left;
+    }));
     EXPECT_TRUE(RunUnprivileged([](const fs::path& scratch) -> std::string {
         const fs::path target = scratch / "sheet.svg";
         const auto r = ReplaceFile(target.string(), "<svg/>",
@@ -201,24 +241,33 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
     struct Case {
         const char* what;
         std::string link;  // what the link "out.svg" points to, relative to its folder
-        bool shared;       // the links lie in a sticky world-writable folder
+        bool shared;       // the links lie in a sticky world-writable folder, else a plain one
         enum Owner { User, Stranger, FolderOwner } owner;  // whose the links are
-        std::string reason;                   // empty: the file behind the link is replaced
+        std::optional<Refusal> refusal;       // none: the file behind the link is replaced
         std::string saved = "links/out.svg";  // the path saved to
     };
-    const std::string refused = "will not follow a symbolic link in a shared folder";
+    const Refusal refused{Kind::SharedFolderLink};
     const std::vector<Case> cases{
-        {"a link to a file", "../real/out.svg", false, Case::User, ""},
-        {"a chain of links", "hop.svg", false, Case::User, ""},
-        {"the user's own link in a shared folder", "../real/out.svg", true, Case::User, ""},
-        {"the folder owner's link in a shared folder", "hop.svg", true, Case::FolderOwner, ""},
+        {"a link to a file", "../real/out.svg", false, Case::User, {}},
+        {"a chain of links", "hop.svg", false, Case::User, {}},
+        {"the user's own link in a shared folder", "../real/out.svg", true, Case::User, {}},
+        {"the folder owner's link in a shared folder", "hop.svg", true, Case::FolderOwner, {}},
         {"a stranger's link in a shared folder", "../real/out.svg", true, Case::Stranger, refused},
-        {"a dangling link", "../real/nothing.svg", false, Case::User,
-         "the symbolic link leads to no file"},
+        {"a stranger's link in a world-writable folder, not sticky", "../real/out.svg", false,
+         Case::Stranger, refused},
+        {"a dangling link", "../real/nothing.svg", false, Case::User, Refusal{Kind::DanglingLink}},
         // A link to a folder ("dir" leads to "real"), anywhere in the path.
-        {"the user's own folder link in a shared folder", "", true, Case::User, "",
+        {"the user's own folder link in a shared folder",
+         "",
+         true,
+         Case::User,
+         {},
          "links/dir/out.svg"},
-        {"the folder owner's folder link in a shared folder", "", true, Case::FolderOwner, "",
+        {"the folder owner's folder link in a shared folder",
+         "",
+         true,
+         Case::FolderOwner,
+         {},
          "links/dir/../links/out.svg"},
         {"a stranger's folder link in a shared folder", "", true, Case::Stranger, refused,
          "links/dir/out.svg"},
@@ -259,10 +308,9 @@ TEST(FileReplace, SymbolicLinksAreFollowedOnlyWhereNoStrangerPlantedThem) {
         }
         EXPECT_TRUE(RunUnprivileged([&](const fs::path&) -> std::string {
             const auto r = ReplaceFile((root / c.saved).string(), "new");
-            const std::string got = r ? "" : FileReplaceText(r.error());
-            if (got != c.reason)
-                return "reason \"" + got + "\"";
-            if (ReadBytes(root / "real" / "out.svg") != (c.reason.empty() ? "new" : "old"))
+            if (RefusalOf(r) != c.refusal)
+                return Describe(RefusalOf(r));
+            if (ReadBytes(root / "real" / "out.svg") != (c.refusal ? "old" : "new"))
                 return "the file behind the link is wrong";
             if (!fs::is_symlink(root / "links" / "out.svg") ||
                 !fs::is_symlink(root / "links" / "dir"))
@@ -315,7 +363,7 @@ TEST(FileReplace, HardLinksStayOneFile) {
             fs::create_hard_link(target, other);
             const auto r = ReplaceFile(target.string(), content);
             if (!r)
-                return FileReplaceText(r.error());
+                return Describe(RefusalOf(r));
             if (ReadBytes(other) != content || ReadBytes(target) != content)
                 return "the names hold different content";
             if (fs::hard_link_count(target) != 2 || ModeOf(target) != 02750)
@@ -323,6 +371,103 @@ TEST(FileReplace, HardLinksStayOneFile) {
             return Leftovers(scratch);
         })) << content.size()
             << " bytes";
+    }
+}
+
+// A save onto a file with two names, killed at each instant of its rewrite:
+// the next open (or the next save) through either name finds the old chart
+// or the new one, never the new bytes followed by the old tail, and says
+// which; no side file stays once it is whole.
+TEST(FileReplace, AKillAtAnyInstantOfAnInPlaceRewriteLeavesOldOrNew) {
+    enum class KillAt { BeforeFirstByte, BeforeTruncate };
+    struct Case {
+        const char* what;
+        KillAt at;
+        std::string old, fresh;
+        // After the kill, before recovery (a write cut short, say).
+        std::function<void(const fs::path& target)> damage;
+        InterruptedRewrite said;
+        bool expectNew;
+        std::string savedAfter = {};  // a save instead of an open
+    };
+    const std::string longer(5000, 'o');
+    const std::vector<Case> cases{
+        {"before the first new byte",
+         KillAt::BeforeFirstByte,
+         longer,
+         "short",
+         {},
+         InterruptedRewrite::None,
+         false},
+        {"between the new bytes and the cut",
+         KillAt::BeforeTruncate,
+         longer,
+         "short",
+         {},
+         InterruptedRewrite::Finished,
+         true},
+        {"a longer content written, nothing to cut",
+         KillAt::BeforeTruncate,
+         "old",
+         longer + "new",
+         {},
+         InterruptedRewrite::None,
+         true},
+        {"part way through the new bytes", KillAt::BeforeFirstByte, longer, "short",
+         [](const fs::path& target) {
+             std::fstream f(target, std::ios::in | std::ios::out | std::ios::binary);
+             f.write("sh", 2);
+         },
+         InterruptedRewrite::Undone, false},
+        {"then saved again",
+         KillAt::BeforeTruncate,
+         longer,
+         "short",
+         {},
+         InterruptedRewrite::None,
+         true,
+         "third"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(RunUnprivileged([&c](const fs::path& scratch) -> std::string {
+            const fs::path target = scratch / "chart.sud", other = scratch / "twin.sud";
+            WriteBytes(target, c.old);
+            fs::create_hard_link(target, other);
+            const pid_t run = ::fork();
+            if (run == 0) {
+                const auto die = [] { ::raise(SIGKILL); };
+                FileReplaceHooks hooks;
+                (c.at == KillAt::BeforeFirstByte ? hooks.beforeRename : hooks.beforeTruncate) = die;
+                (void)ReplaceFile(target.string(), c.fresh, hooks);
+                ::_exit(0);
+            }
+            int status = 0;
+            ::waitpid(run, &status, 0);
+            if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL)
+                return "the run was not killed";
+            if (c.damage)
+                c.damage(target);
+            std::string expected = c.expectNew ? c.fresh : c.old;
+            if (!c.savedAfter.empty()) {
+                if (!ReplaceFile(other.string(), c.savedAfter))
+                    return "the next save failed";
+                expected = c.savedAfter;
+            } else {
+                const auto said = RecoverInterruptedRewrite(other.string());
+                if (!said)
+                    return "the recovery failed: kind " +
+                           std::to_string(static_cast<int>(said.error().kind));
+                if (*said != c.said)
+                    return "said " + std::to_string(static_cast<int>(*said));
+            }
+            for (const fs::path& name : {target, other})
+                if (ReadBytes(name) != expected)
+                    return name.filename().string() + " holds " +
+                           std::to_string(ReadBytes(name).size()) + " bytes";
+            if (fs::hard_link_count(target) != 2)
+                return "the link was lost";
+            return Leftovers(scratch);
+        })) << c.what;
     }
 }
 
@@ -352,7 +497,7 @@ TEST(FileReplace, ATargetNameOfTwoHundredFiftyFiveBytesSaves) {
         const fs::path target = scratch / (std::string(251, 'n') + ".sud");
         const auto r = ReplaceFile(target.string(), "new");
         if (!r)
-            return FileReplaceText(r.error());
+            return Describe(RefusalOf(r));
         return ReadBytes(target) == "new" ? "" : "wrong content";
     }));
 }

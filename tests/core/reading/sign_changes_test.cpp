@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/chart_words.h"
 #include "core/astro/position_text.h"
 #include "core/reading/dasha.h"
 #include "core/reading/transits.h"
@@ -37,6 +38,10 @@ TEST(SignStay, HoldsTheReadingAndEndsOnTheMinuteItChangesSign) {
         {"Saturn, precise", precise, Body::Saturn, {2026, 12, 7, 12, 0}, -1, +1},
         {"the true node, precise", precise, Body::Rahu, {2001, 3, 3, 3, 3}, +1, -1},
         {"Mercury, precise", precise, Body::Mercury, {2030, 1, 20, 6, 0}, -1, +1},
+        // The true node's own limits: it swings faster than the mean node.
+        {"the true node, a fast swing", precise, Body::Rahu, {1994, 6, 1, 12, 0}, +1, +1},
+        // The last day of the program's years is searched to its end.
+        {"the Moon on the last day", {}, Body::Moon, {2050, 12, 30, 12, 0}, -1, +1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -102,6 +107,13 @@ TEST(SignStay, BirthsOnOneClockShareTheTransitsOwnPositions) {
             EXPECT_TRUE(memo.Find(TransitClockOf(chart), reading) == transits->stays)
                 << c.zoneIndex << " " << ClockText(reading);
         }
+        // On the minute the Moon leaves, its stay is the next one.
+        const CivilDateTime exit =
+            *memo.Find(TransitClockOf(chart),
+                       {2031, 10, 5, 12, 0})[static_cast<std::size_t>(BodyIndex(Body::Moon))]
+                 .leaves;
+        EXPECT_TRUE(memo.Find(TransitClockOf(chart), exit) == ComputeTransits(chart, exit)->stays)
+            << c.zoneIndex << " " << ClockText(exit);
     }
 }
 

@@ -38,6 +38,12 @@ TEST(Vimshottari, MoonAQuarterIntoAshwiniLeavesFiveAndAQuarterYearsOfKetu) {
          {Body::Venus, {2005, 4, 1, 13, 30}, {2025, 4, 1, 13, 30}},
          {Body::Venus, {2005, 4, 1, 13, 30}, {2008, 8, 1, 1, 30}},
          {Body::Venus, {2005, 4, 1, 13, 30}, {2005, 10, 21, 11, 30}}},
+        // On the minute Venus-Venus ends: the later part, Venus-Sun, its
+        // first 6/120 (18 d 6:18).
+        {{2008, 8, 1, 1, 30},
+         {Body::Venus, {2005, 4, 1, 13, 30}, {2025, 4, 1, 13, 30}},
+         {Body::Sun, {2008, 8, 1, 1, 30}, {2009, 8, 1, 7, 30}},
+         {Body::Sun, {2008, 8, 1, 1, 30}, {2008, 8, 19, 7, 48}}},
         // After Venus-Venus and Venus-Sun (365.25 days), Venus-Moon (608.75
         // days), in it Moon 50 d 17:30, Mars 35 d 12:15, then Rahu 91 d 7:30.
         {{2010, 1, 1, 0, 0},
