@@ -20,6 +20,7 @@
 
 #include "core/version.h"
 #include "gui/desktop.h"
+#include "gui/dialogs.h"
 #include "gui/main_window.h"
 #include "gui/single_instance.h"
 #include "gui/update_reminder.h"
@@ -56,16 +57,17 @@ int main(int argc, char** argv) {
     places = [&gazetteer]() -> const vellamor::atlas::Gazetteer& { return gazetteer.Get(); };
 #endif
     std::unique_ptr<vellamor::InstanceLock> lock;
+    vellamor::QtDialogs dialogs;
     if (entry) {
         vellamor::ApplyDesktopLook(app);
         lock = std::make_unique<vellamor::InstanceLock>(runtime.filePath("vellamor.lock"));
-        if (!vellamor::CheckSingleInstance(*lock))
+        if (!vellamor::CheckSingleInstance(*lock, dialogs))
             return 1;
 #ifdef VELLAMOR_HAVE_ATLAS
         gazetteer.ReadInBackground();
 #endif
-        vellamor::CheckUpdateReminder();
-        window = std::make_unique<vellamor::MainWindow>(places);
+        vellamor::CheckUpdateReminder(dialogs);
+        window = std::make_unique<vellamor::MainWindow>(places, dialogs);
     } else if (argc > 1 && std::strcmp(argv[1], "label") == 0) {
         window = std::make_unique<QLabel>(QStringLiteral("Vellamor v") +
                                           QString::fromLatin1(vellamor::kVersion));

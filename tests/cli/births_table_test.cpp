@@ -255,20 +255,15 @@ TEST_F(BirthsTable, ATableNotReadToItsEndSaysWhy) {
          longLine + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, "
                     "2 lines from this line on, was not read\n",
          1},
-        {
-            "... unless counting it would take more than a moment",
-            hugeRest,
-            "",
-            false,
-            1,
-            hugeRest +
-                ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, "
-                "from this line on, was not read\n",
-            {"... counting a last line without its line end", longLineLast, "", false, 1,
-             longLineLast + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the "
-                            "table, 3 lines from this line on, was not read\n",
-             1},
-        };
+        {"... unless counting it would take more than a moment", hugeRest, "", false, 1,
+         hugeRest + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the table, "
+                    "from this line on, was not read\n",
+         1},
+        {"... counting a last line without its line end", longLineLast, "", false, 1,
+         longLineLast + ":3: the record is longer than 1 MiB (1048576 bytes); the rest of the "
+                        "table, 3 lines from this line on, was not read\n",
+         1},
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FailingBuffer buffer(c.input, c.fails);

@@ -20,9 +20,9 @@ ChakraModel Build(const std::array<std::string_view, kBodyCount>& signs, bool me
             std::find(kSignAbbreviations.begin(), kSignAbbreviations.end(), signs[i]) -
             kSignAbbreviations.begin());
     }
-    std::array<bool, kStationPlanets> flags{};
-    flags[0] = mercuryRetrograde;
-    return BuildSudarshanChakra(indices, RetrogradeMarksOf(flags));
+    EnumArray<Body, bool> retrograde{};
+    retrograde[Body::Mercury] = mercuryRetrograde;
+    return BuildSudarshanChakra(indices, RetrogradeMarksOf(retrograde));
 }
 
 std::vector<int> Signs(const ChakraModel& m, Ring r) {
