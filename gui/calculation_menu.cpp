@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSettings>
 #include <memory>
 
@@ -61,8 +62,11 @@ class MenuWords {
     }
 };
 
+// A menu text as a label: without its shortcut letter, also where a
+// translation whose words lack the letter gives it in brackets ("(&M)").
 QString WithoutAccelerator(QString text) {
-    return text.remove(QLatin1Char('&'));
+    static const QRegularExpression bracketed(QStringLiteral("\\s*\\(&[^&\\s]\\)"));
+    return text.remove(bracketed).remove(QLatin1Char('&'));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -96,6 +97,23 @@ QLabel* Wrapped(QWidget* parent, const QString& name) {
     return l;
 }
 
+// A click on a check box's words ticks the box.
+class CheckOnClick : public QObject {
+  public:
+    explicit CheckOnClick(QCheckBox* box) : QObject(box), m_box(box) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonRelease)
+            return false;
+        m_box->click();
+        return true;
+    }
+
+  private:
+    QCheckBox* m_box;
+};
+
 }  // namespace
 
 QString HouseToolTip(const ChakraModel& model, const ReadingOverlay& overlay, Ring ring,
@@ -138,8 +156,8 @@ DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m
     scroll->setObjectName(QStringLiteral("dashaScroll"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    // Sideways too: in a small window the date field and Now stay reachable.
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Downwards only: what is wider than a small window (640 x 480) wraps.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     outer->addWidget(scroll);
 
     auto* body = new QWidget(scroll);
@@ -180,8 +198,19 @@ DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m
     chkTransits = new QCheckBox(tr("Show the transiting bodies"), body);
     chkTransits->setObjectName(QStringLiteral("chkTransits"));
     for (QCheckBox* c : {chkHighlights, chkTransits}) {
-        c->setStyleSheet(QStringLiteral("QCheckBox { spacing: 4px; }"));
-        layout->addWidget(c);
+        // The box alone, its words beside it in a label that wraps in a
+        // narrow column; a click on the words ticks the box.
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        auto* words = new QLabel(c->text(), body);
+        words->setWordWrap(true);
+        words->setBuddy(c);
+        words->installEventFilter(new CheckOnClick(c));
+        c->setAccessibleName(c->text());
+        c->setText({});
+        row->addWidget(c, 0, Qt::AlignTop);
+        row->addWidget(words, 1);
+        layout->addLayout(row);
     }
 
     // The key of the reading's marks on the chakra.
@@ -218,6 +247,10 @@ DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m
     TakeWheelOnlyWhenFocused(cboHousesFrom);
     cboHousesFrom->addItems({tr("Count houses from each ring's first house"),
                              tr("Count houses from the year's house")});
+    // No wider than a narrow column asks; the open list shows the whole
+    // words.
+    cboHousesFrom->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboHousesFrom->setMinimumContentsLength(12);
     for (QLabel* l : {lblRunning, lblRings, lblCycle})
         layout->addWidget(l);
     layout->addWidget(cboHousesFrom);
@@ -238,6 +271,18 @@ DashaPanel::DashaPanel(const Chart& chart, QWidget* parent) : QWidget(parent), m
 ReadingOverlay DashaPanel::overlay() const {
     return {m_reading ? &*m_reading : nullptr, chkHighlights->isChecked(),
             chkTransits->isChecked()};
+}
+
+DashaPanel::Choices DashaPanel::choices() const {
+    return {dteReading->dateTime(), chkHighlights->isChecked(), chkTransits->isChecked(),
+            cboHousesFrom->currentIndex() == 1};
+}
+
+void DashaPanel::setChoices(const Choices& choices) {
+    chkHighlights->setChecked(choices.highlights);
+    chkTransits->setChecked(choices.transits);
+    cboHousesFrom->setCurrentIndex(choices.housesFromYear ? 1 : 0);
+    setReadingTime(choices.clock);
 }
 
 void DashaPanel::onNow() {

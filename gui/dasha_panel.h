@@ -47,6 +47,18 @@ class DashaPanel : public QWidget {
     // The present instant on the birth's clock.
     static QDateTime NowOnBirthClock(const BirthData& birth);
 
+    // What the user set here, carried over to the same chart recalculated
+    // (another ayanamsa or node): the reading, its two switches and the
+    // count of the transits' houses.
+    struct Choices {
+        QDateTime clock;
+        bool highlights = false;
+        bool transits = false;
+        bool housesFromYear = false;
+    };
+    Choices choices() const;
+    void setChoices(const Choices& choices);
+
   public slots:
     void setReadingTime(const QDateTime& clock);
     void onNow();

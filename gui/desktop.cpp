@@ -59,6 +59,16 @@ void ChartHandOverReceiver::openHandedChart(const QString& path) {
         m_step.start();
 }
 
+void ChartHandOverReceiver::bringWindowForward() {
+    if (!m_window)
+        return;
+    ResultWindow* result = m_window->resultWindow();
+    if (result && result->isVisible())
+        BringToFront(*result);
+    else if (m_window->isVisible())
+        BringToFront(*m_window);
+}
+
 void ChartHandOverReceiver::onStep() {
     if (!m_window || m_pending.isEmpty()) {
         m_step.stop();
@@ -138,6 +148,8 @@ int RunDesktop(QApplication& app, const DesktopPlaces& places) {
         handOver.emplace(paths->socket);
         QObject::connect(&*handOver, &ChartHandOverServer::chartReceived, &receiver,
                          &ChartHandOverReceiver::openHandedChart);
+        QObject::connect(&*handOver, &ChartHandOverServer::comeForwardRequested, &receiver,
+                         &ChartHandOverReceiver::bringWindowForward);
         handOver->listen();
     }
 

@@ -58,6 +58,9 @@ class ChartHandOverReceiver : public QObject {
 
   public slots:
     void openHandedChart(const QString& path);
+    // A refused start asked for the program: the window in use comes
+    // forward (the result window while a chart is shown).
+    void bringWindowForward();
 
   private:
     void onStep();

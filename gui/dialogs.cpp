@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -38,6 +40,18 @@ DialogAnswer QtDialogs::message(QWidget* parent, DialogIcon icon, const QString&
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(DialogButtonText(DialogAnswer::Ok));
+    }
+    // The window manager's title takes more room than the box allows for
+    // it (a short Hindi box showed "Vell…1.15"): the box is at least as wide
+    // as its title in a window manager's bolder, larger font and its
+    // buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont title = box.font();
+        title.setBold(true);
+        title.setPointSizeF(title.pointSizeF() * 1.25);
+        const int width = QFontMetrics(title).horizontalAdvance(kAppTitle) + 140;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     box.exec();
     if (box.clickedButton() == nullptr)

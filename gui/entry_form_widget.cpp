@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -113,12 +114,12 @@ EntryFormWidget::EntryFormWidget(GazetteerAccess gazetteer, Dialogs& dialogs, QW
     outer->setSpacing(0);
     outer->addWidget(new Banner(this));
 
-    auto* body = new QHBoxLayout;
-    body->setContentsMargins(16, 16, 16, 16);
-    body->setSpacing(14);
-    outer->addLayout(body, 1);
-    body->addWidget(buildWhoCard(), 1);
-    body->addWidget(buildWhereCard(), 1);
+    m_body = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_body->setContentsMargins(16, 16, 16, 16);
+    m_body->setSpacing(14);
+    outer->addLayout(m_body, 1);
+    m_body->addWidget(buildWhoCard(), 1);
+    m_body->addWidget(buildWhereCard(), 1);
 
     connectControls();
     attachAtlas(std::move(gazetteer));
@@ -368,8 +369,10 @@ void EntryFormWidget::setUpTabOrder() {
 void EntryFormWidget::fillLists() {
     for (int d = 1; d <= 31; ++d)
         m_day->addItem(QString::number(d));
+    // The English name as well, for typing into the list in any language.
+    const QLocale english(QLocale::English);
     for (int m = 1; m <= 12; ++m)
-        m_month->addItem(MonthWording(m));
+        m_month->addItem(MonthWording(m), english.monthName(m));
     for (int y = kFirstYear; y <= kLastYear; ++y)
         m_year->addItem(QString::number(y));
     for (int h = 0; h <= 23; ++h)
@@ -377,12 +380,15 @@ void EntryFormWidget::fillLists() {
     for (int m = 0; m <= 59; ++m)
         m_minute->addItem(QString::number(m));
     for (const TimeZoneRow& row : LoadTimeZoneTable())
-        m_zone->addItem(TranslatedCoreText(row.text));
+        m_zone->addItem(TranslatedCoreText(row.text),
+                        QString::fromUtf8(row.text.data(), qsizetype(row.text.size())));
     for (QComboBox* box : {m_day, m_month, m_year, m_hour, m_minute, m_zone}) {
         box->setCurrentIndex(0);
     }
     for (QComboBox* box : {m_day, m_year, m_hour, m_minute})
         new TypedNumberSearch(box);
+    for (QComboBox* box : {m_month, m_zone})
+        new TypedNameSearch(box);
     m_longitudeOptions[0]->setChecked(true);
     m_latitudeOptions[0]->setChecked(true);
 }
@@ -480,6 +486,15 @@ void EntryFormWidget::forgetPlace() {
     if (m_atlas)
         m_atlas->forget();
 #endif
+}
+
+void EntryFormWidget::fitWidth(int width) {
+    m_body->setDirection(QBoxLayout::LeftToRight);
+    if (sizeHint().width() > width) {
+        m_body->setDirection(QBoxLayout::TopToBottom);
+        m_body->setContentsMargins(8, 8, 8, 8);
+        m_body->setSpacing(8);
+    }
 }
 
 int EntryFormWidget::atlasNoteShortfall() const {

@@ -12,6 +12,7 @@
 #include "gui/form_problems.h"
 #include "gui/gazetteer_access.h"
 
+class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -55,6 +56,9 @@ class EntryFormWidget : public QWidget {
     // How many pixels the atlas's note lacks to be shown whole (0 when it
     // fits or there is no note).
     int atlasNoteShortfall() const;
+    // The two cards side by side where `width` pixels take them, else one
+    // above the other (a 640 x 480 screen).
+    void fitWidth(int width);
 
   signals:
     void calculateRequested();
@@ -79,6 +83,7 @@ class EntryFormWidget : public QWidget {
     QWidget* fieldWidget(FormField field) const;
 
     Dialogs& m_dialogs;
+    QBoxLayout* m_body = nullptr;  // the two cards
     FilteredLineEdit* m_name = nullptr;
     QComboBox* m_day = nullptr;
     QComboBox* m_month = nullptr;

@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
 
@@ -20,6 +21,7 @@
 #include "core/io/file_replace.h"
 #include "gui/calculation_menu.h"
 #include "gui/coordinates_search.h"
+#include "gui/dasha_panel.h"
 #include "gui/desktop.h"
 #include "gui/dialogs.h"
 #include "gui/entry_form_widget.h"
@@ -72,13 +74,22 @@ MainWindow::MainWindow(GazetteerAccess gazetteer, Dialogs& dialogs, QWidget* par
     buildMenus();
     m_entry->focusField(FormField::Name);
 
-    // As large as the form asks, if the screen has room.
+    // As large as the form asks, if the screen has room, and in the middle
+    // of it: a place of its own to come back to, even when a chart opened
+    // at start hides the window before it was ever shown.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // A narrow screen scrolls the form downwards only.
+        m_entry->fitWidth(screen->availableSize().width() - 16 -
+                          scroller->verticalScrollBar()->sizeHint().width());
+    }
     QSize size = m_entry->sizeHint();
     size.rheight() += menuBar()->sizeHint().height();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         // Room for the window manager's frame as well.
-        const QSize room = screen->availableSize() - QSize(16, 48);
-        size = size.boundedTo(room);
+        const QRect room = screen->availableGeometry();
+        size = size.boundedTo(room.size() - QSize(16, 48));
+        move(room.left() + std::max(0, (room.width() - size.width() - 16) / 2),
+             room.top() + std::max(0, (room.height() - size.height() - 48) / 2));
     }
     resize(size);
 }
@@ -148,10 +159,15 @@ void MainWindow::showChart() {
     // Each chart gets a window of its own; a previous one is discarded, its
     // place and tab kept when it is replaced by the same chart recalculated.
     std::optional<QRect> geometry;
+    Qt::WindowStates state;
     int panel = 0;
+    std::optional<DashaPanel::Choices> reading;
     if (m_result) {
-        if (m_result->isVisible())
-            geometry = m_result->geometry();
+        if (m_result->isVisible()) {
+            geometry = QRect(m_result->pos(), m_result->size());
+            state = m_result->windowState();
+            reading = m_result->dashaPanel()->choices();
+        }
         panel = m_result->currentPanel();
         delete m_result.data();
     }
@@ -162,9 +178,18 @@ void MainWindow::showChart() {
     connect(m_result, &ResultWindow::chartSaved, m_recent, &RecentChartsMenu::remember);
     connect(m_result, &ResultWindow::calculationChosen, this, &MainWindow::setCalculation);
     if (geometry) {
-        m_result->setGeometry(*geometry);
+        // The frame's place, as the window manager gave it to the old one.
+        m_result->setWindowState(state);
+        if (!(state & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+            m_result->resize(geometry->size());
+            m_result->move(geometry->topLeft());
+            if (QWindow* handle = m_result->windowHandle())
+                handle->setFramePosition(geometry->topLeft());
+        }
         m_result->showPanel(panel);
     }
+    if (reading)
+        m_result->dashaPanel()->setChoices(*reading);
     m_result->show();
 }
 
@@ -183,10 +208,12 @@ void MainWindow::setCalculation(const CalculationChoice& choice) {
 }
 
 void MainWindow::stepAside() {
-    // Only a place the window manager has given: a window that steps aside
-    // before it is on the screen (a chart opened at start) reads 0,0, where
-    // its title bar would come back above the screen's edge.
-    if (isVisible() && windowHandle() && windowHandle()->isExposed())
+    // Only a place the window manager has given, or the one the window was
+    // put at: a window that steps aside before it is on the screen (a chart
+    // opened at start) otherwise reads 0,0, where its title bar would come
+    // back above the screen's edge.
+    if (isVisible() &&
+        ((windowHandle() && windowHandle()->isExposed()) || testAttribute(Qt::WA_Moved)))
         m_placeBeforeHiding = pos();
     hide();
 }
@@ -208,8 +235,15 @@ void MainWindow::comeBack() {
             at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
         }
         move(at);
+        // Said to the window system too: a window mapped again without a
+        // position in its hints is placed afresh by the window manager.
+        if (QWindow* handle = windowHandle())
+            handle->setFramePosition(at);
     }
     show();
+    // The note may have changed while the window was away (the calculation
+    // method was switched in the result window); it is laid out now.
+    QTimer::singleShot(0, this, [this] { fitAtlasNote(); });
 }
 
 void MainWindow::onOpen() {

@@ -15,6 +15,7 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 #include "atlas/gazetteer.h"
 #include "gui/wording.h"
@@ -26,6 +27,15 @@ constexpr int kPlaceRole = Qt::UserRole + 1;
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// "9°47′N": whole degrees and minutes, and the hemisphere.
+QString Angle(double degrees, QChar positive, QChar negative) {
+    const int minutes = static_cast<int>(std::lround(std::abs(degrees) * 60));
+    return QStringLiteral("%1\u00b0%2\u2032%3")
+        .arg(minutes / 60)
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'))
+        .arg(degrees < 0 ? negative : positive);
 }
 
 }  // namespace
@@ -49,6 +59,15 @@ PlaceAssistant::PlaceAssistant(const EntryControls& controls, GazetteerAccess ga
     connect(m_typingPause, &QTimer::timeout, this, &PlaceAssistant::lookUpNow);
     connect(m_controls.city, &QLineEdit::textEdited, this, &PlaceAssistant::cityEdited);
     connect(m_controls.city, &QLineEdit::editingFinished, this, &PlaceAssistant::cityFinished);
+    for (QLineEdit* box : {m_controls.state, m_controls.country})
+        connect(box, &QLineEdit::textEdited, this, &PlaceAssistant::placeNameEdited);
+    if (m_controls.note) {
+        // Links by the mouse: the note stays out of the keyboard's walk,
+        // where the place list serves.
+        m_controls.note->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                                 Qt::LinksAccessibleByMouse);
+        connect(m_controls.note, &QLabel::linkActivated, this, &PlaceAssistant::noteLinkActivated);
+    }
     connect(m_completer, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &PlaceAssistant::placeActivated);
     for (QComboBox* list :
@@ -86,6 +105,9 @@ void PlaceAssistant::forget() {
     m_typingPause->stop();
     m_completer->popup()->hide();
     m_cityTyped = false;
+    m_pickedLabel.clear();
+    m_stalePick.clear();
+    m_staleMatch.reset();
     showNote({});
 }
 
@@ -94,10 +116,63 @@ void PlaceAssistant::cityEdited(const QString&) {
     // note about an unknown name is stale once the name changes.
     if (m_follower.place())
         m_follower.Forget();
-    if (m_controls.note && !m_controls.note->text().isEmpty())
-        showNote({});
     m_cityTyped = true;
     m_typingPause->start();
+    if (!m_pickedLabel.isEmpty())
+        showStalePick();
+    else if (m_controls.note && !m_controls.note->text().isEmpty())
+        showNote({});
+}
+
+void PlaceAssistant::placeNameEdited() {
+    // A state or country typed over leaves the coordinates as they were
+    // picked, as a city typed over does.
+    if (m_pickedLabel.isEmpty())
+        return;
+    m_follower.Forget();
+    showStalePick();
+}
+
+void PlaceAssistant::showStalePick() {
+    // The names now say one place and the coordinates and zone another: a
+    // chart calculated so would carry both without a word, so the note says
+    // it until the user picks again or keeps the coordinates.
+    m_stalePick = m_pickedLabel;
+    m_staleMatch.reset();
+    QString typed = m_controls.city->text().trimmed();
+    for (QLineEdit* box : {m_controls.state, m_controls.country}) {
+        if (!box->text().trimmed().isEmpty())
+            typed += QStringLiteral(", ") + box->text().trimmed();
+    }
+    if (!typed.isEmpty() && !m_gazetteer().fault()) {
+        m_staleMatch = SearchPlace(m_gazetteer(), typed.toStdString()).place;
+        if (m_staleMatch && Text(m_staleMatch->Label()) == m_pickedLabel)
+            m_staleMatch.reset();
+    }
+    QString note = tr("The coordinates and time zone are still those of %1.")
+                       .arg(m_pickedLabel.toHtmlEscaped());
+    if (m_staleMatch) {
+        note += u' ' + tr("The atlas has <a href=\"take\">%1</a>: pick it to use its "
+                          "coordinates and zone.")
+                           .arg(Text(m_staleMatch->Label()).toHtmlEscaped());
+    } else {
+        note += u' ' + tr("Pick the place from the list to use its coordinates and zone.");
+    }
+    note += u' ' + tr("<a href=\"keep\">Keep these coordinates and zone</a>.");
+    showNote(note);
+}
+
+void PlaceAssistant::noteLinkActivated(const QString& link) {
+    if (link == QLatin1String("take") && m_staleMatch) {
+        const Place place = *m_staleMatch;
+        pick(place);
+    } else if (link == QLatin1String("keep")) {
+        // The user vouches for the coordinates under the new names.
+        m_pickedLabel.clear();
+        m_stalePick.clear();
+        m_staleMatch.reset();
+        showNote({});
+    }
 }
 
 void PlaceAssistant::lookUpNow() {
@@ -111,10 +186,28 @@ void PlaceAssistant::lookUpNow() {
             showNote(GazetteerFaultWording(*fault));
             return;
         }
-        m_offered = FindPlaces(m_gazetteer(), typed.toStdString(), kMaxOffered);
+        // The atlas may hold one town twice (as a town and as the seat of
+        // its district): the list shows it once, the more populous first.
+        for (Place& p : FindPlaces(m_gazetteer(), typed.toStdString(), kMaxOffered + 4)) {
+            const bool shown = std::any_of(m_offered.begin(), m_offered.end(), [&](const Place& o) {
+                return o.Label() == p.Label() && std::abs(o.latitude - p.latitude) < 0.25 &&
+                       std::abs(o.longitude - p.longitude) < 0.25;
+            });
+            if (!shown && m_offered.size() < static_cast<std::size_t>(kMaxOffered))
+                m_offered.push_back(std::move(p));
+        }
     }
     for (std::size_t i = 0; i < m_offered.size(); ++i) {
-        auto* item = new QStandardItem(Text(m_offered[i].Label()));
+        // Two places of one name in one state are told apart by where they
+        // lie.
+        QString label = Text(m_offered[i].Label());
+        if (std::count_if(m_offered.begin(), m_offered.end(),
+                          [&](const Place& p) { return p.Label() == m_offered[i].Label(); }) > 1) {
+            label += QStringLiteral(" (%1, %2)")
+                         .arg(Angle(m_offered[i].latitude, u'N', u'S'),
+                              Angle(m_offered[i].longitude, u'E', u'W'));
+        }
+        auto* item = new QStandardItem(label);
         item->setData(static_cast<int>(i), kPlaceRole);
         item->setEditable(false);
         m_model->appendRow(item);
@@ -156,12 +249,18 @@ void PlaceAssistant::placeActivated(const QModelIndex& index) {
     const QVariant i = index.data(kPlaceRole);
     if (!i.isValid() || i.toInt() < 0 || static_cast<std::size_t>(i.toInt()) >= m_offered.size())
         return;
-    const Place place = m_offered[static_cast<std::size_t>(i.toInt())];
+    pick(m_offered[static_cast<std::size_t>(i.toInt())]);
+}
+
+void PlaceAssistant::pick(const Place& place) {
     EntryForm form = readControls();
     const ZoneDecision d = m_follower.Pick(form, place);
     writePlace(form);
     writeZone(form);
     m_cityTyped = false;
+    m_pickedLabel = Text(place.Label());
+    m_stalePick.clear();
+    m_staleMatch.reset();
     showNote(ZoneDecisionWording(d.note));
 }
 
@@ -172,6 +271,8 @@ void PlaceAssistant::cityFinished() {
     if (!m_cityTyped || m_follower.place() || typed.isEmpty())
         return;
     m_cityTyped = false;
+    if (!m_stalePick.isEmpty())
+        return showStalePick();
     // Only a name the atlas cannot place at all is worth a note: anything
     // else is in the list to pick from.
     if (const auto& fault = m_gazetteer().fault())

@@ -16,6 +16,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "atlas/place_follower.h"
@@ -82,6 +83,11 @@ class PlaceAssistant : public QObject {
     QCompleter* completer() const { return m_completer; }
     const PlaceFollower& follower() const { return m_follower; }
 
+    // The place the coordinates and zone were picked from, while City, State
+    // or Country has been typed over since (the note says so); empty once
+    // the user picks again or keeps the coordinates.
+    const QString& stalePick() const { return m_stalePick; }
+
   signals:
     // The note beside the zone list has a new text (empty: cleared).
     void noteShown(const QString& note);
@@ -91,6 +97,10 @@ class PlaceAssistant : public QObject {
 
   private:
     void cityEdited(const QString& text);
+    void placeNameEdited();
+    void showStalePick();
+    void noteLinkActivated(const QString& link);
+    void pick(const Place& place);
     void cityFinished();
     void placeActivated(const QModelIndex& index);
     void placeListAboveCity();
@@ -111,6 +121,9 @@ class PlaceAssistant : public QObject {
     QCompleter* m_completer = nullptr;
     QTimer* m_typingPause = nullptr;
     bool m_cityTyped = false;  // typed by the user since the last pick or check
+    QString m_pickedLabel;     // the last place picked, as the list showed it
+    QString m_stalePick;
+    std::optional<Place> m_staleMatch;  // the atlas's place for the names typed since
 };
 
 }  // namespace vellamor::atlas

@@ -111,16 +111,25 @@ ResultWindow::ResultWindow(const Chart& chart, QString chartFileName, Dialogs& d
     setCentralWidget(central);
     buildMenus();
 
-    // As large as the chart asks, if the screen has room.
+    // As large as the chart asks, if the screen has room, in the middle of
+    // it (a window manager's own placement may put the bottom of a tall
+    // window off the screen); a screen too small for it (640 x 480) is taken
+    // whole.
     QSize size = sizeHint();
+    bool whole = false;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize room = screen->availableSize() * 0.92;
-        if (size.height() > room.height() || size.width() > room.width()) {
-            const int excess = std::max(size.height() - room.height(), size.width() - room.width());
-            size -= QSize(excess, excess);
-        }
+        // Room for the window manager's frame as well.
+        const QRect area = screen->availableGeometry();
+        const QSize room = area.size() - QSize(16, 48);
+        whole = size.height() > room.height() || size.width() > room.width();
+        size = size.boundedTo(room);
+        move(area.left() + std::max(0, (room.width() - size.width()) / 2),
+             area.top() + std::max(0, (room.height() - size.height()) / 2));
     }
     resize(size);
+    // After the size: a size set later takes the state back.
+    if (whole)
+        setWindowState(Qt::WindowMaximized);
     showPanel(0);
 }
 
@@ -218,6 +227,13 @@ void ResultWindow::buildMenus() {
     printAction->setObjectName(QStringLiteral("mnuPrint"));
     printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(printAction, &QAction::triggered, this, &ResultWindow::onPrint);
+    // Closing this window ends the program; Ctrl+Q does here what it does in
+    // the entry window.
+    fileMenu->addSeparator();
+    QAction* exitAction = fileMenu->addAction(tr("&Exit"));
+    exitAction->setObjectName(QStringLiteral("mnuExit"));
+    exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
     AddCalculationMenu(this, m_chart.calculation,
                        [this](const CalculationChoice& c) { emit calculationChosen(c); });

@@ -107,8 +107,14 @@ bool CheckSingleInstance(InstanceLock& lock, Dialogs& dialogs) {
 
 bool CheckSingleInstance(InstanceLock& lock, const QString& chart, const QString& socketPath,
                          Dialogs& dialogs) {
-    if (chart.isEmpty() || lock.acquire())
+    if (lock.acquire())
+        return true;
+    if (chart.isEmpty()) {
+        // The user looks for the running program's window: it comes forward
+        // behind the message.
+        AskRunningProgramToComeForward(socketPath);
         return CheckSingleInstance(lock, dialogs);
+    }
     if (HandChartToRunningProgram(socketPath, chart))
         return false;
     dialogs.message(
@@ -172,7 +178,16 @@ void ChartHandOverServer::onNewConnection() {
             if (socket->bytesAvailable() < kLengthBytes)
                 return;
             const quint32 length = qFromBigEndian<quint32>(socket->peek(kLengthBytes).constData());
-            if (length == 0 || length > kMaxPathBytes) {
+            if (length == 0) {
+                // No path: a start that was refused asks for the window.
+                socket->skip(kLengthBytes);
+                socket->write(kAnswer);
+                socket->flush();
+                socket->disconnectFromServer();
+                emit comeForwardRequested();
+                return;
+            }
+            if (length > kMaxPathBytes) {
                 socket->abort();
                 socket->deleteLater();
                 return;
@@ -198,10 +213,11 @@ void ChartHandOverServer::onNewConnection() {
     }
 }
 
-bool HandChartToRunningProgram(const QString& socketPath, const QString& chart, int timeoutMs) {
-    const QByteArray path = QFileInfo(chart).absoluteFilePath().toUtf8();
-    if (path.isEmpty() || quint32(path.size()) > kMaxPathBytes)
-        return false;
+namespace {
+
+// One message to the running program, answered "ok": its length, then the
+// path (none for a request to come forward).
+bool SendToRunningProgram(const QString& socketPath, const QByteArray& path, int timeoutMs) {
     QByteArray message(kLengthBytes, '\0');
     qToBigEndian<quint32>(quint32(path.size()), message.data());
     message += path;
@@ -233,6 +249,19 @@ bool HandChartToRunningProgram(const QString& socketPath, const QString& chart, 
         QThread::msleep(100);
     }
     return false;
+}
+
+}  // namespace
+
+bool HandChartToRunningProgram(const QString& socketPath, const QString& chart, int timeoutMs) {
+    const QByteArray path = QFileInfo(chart).absoluteFilePath().toUtf8();
+    if (path.isEmpty() || quint32(path.size()) > kMaxPathBytes)
+        return false;
+    return SendToRunningProgram(socketPath, path, timeoutMs);
+}
+
+bool AskRunningProgramToComeForward(const QString& socketPath, int timeoutMs) {
+    return SendToRunningProgram(socketPath, {}, timeoutMs);
 }
 
 }  // namespace vellamor

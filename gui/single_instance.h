@@ -87,8 +87,8 @@ bool CheckSingleInstance(InstanceLock& lock, Dialogs& dialogs);
 // The same check for a start that names a chart: when another program holds
 // the lock, the chart is handed to it and false comes back without a word;
 // only when the hand-over fails is the user told as above, and which chart
-// could not be handed over. An empty chart behaves exactly as the check
-// without one.
+// could not be handed over. Without a chart the user is told as above, and
+// the running program is asked to bring its window forward.
 bool CheckSingleInstance(InstanceLock& lock, const QString& chart, const QString& socketPath,
                          Dialogs& dialogs);
 
@@ -99,7 +99,8 @@ void SayNoHandOver(Dialogs& dialogs);
 // The running program's end of the hand-over. Each connection carries one
 // chart path: its length in UTF-8 bytes (four bytes, most significant
 // first), then the absolute path itself, so that no character of the path
-// can cut it short; it is answered "ok". At most a few connections are
+// can cut it short; it is answered "ok". A length of zero and no path asks
+// for the program's window instead. At most a few connections are
 // served at once (the rest are closed at once), one that has not sent its
 // path within a few seconds is closed, and a server that stopped listening
 // (the system ran out of descriptors, the socket file was removed) listens
@@ -123,6 +124,9 @@ class ChartHandOverServer : public QObject {
 
   signals:
     void chartReceived(const QString& path);
+    // A start was refused without a chart (a message of no path): the
+    // window in use is to come forward.
+    void comeForwardRequested();
 
   private:
     void onNewConnection();
@@ -140,5 +144,9 @@ class ChartHandOverServer : public QObject {
 // True when the running program took the chart.
 bool HandChartToRunningProgram(const QString& socketPath, const QString& chart,
                                int timeoutMs = 5000);
+
+// A refused start without a chart asks the running program to bring its
+// window forward; true when it answered.
+bool AskRunningProgramToComeForward(const QString& socketPath, int timeoutMs = 1000);
 
 }  // namespace vellamor

@@ -53,4 +53,48 @@ bool TypedNumberSearch::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
+TypedNameSearch::TypedNameSearch(QComboBox* box) : QObject(box), m_box(box) {
+    box->installEventFilter(this);
+    box->view()->installEventFilter(this);
+}
+
+bool TypedNameSearch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    if (text.size() != 1 || !text.at(0).isPrint() ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    if (!m_sinceLast.isValid() || m_sinceLast.elapsed() > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_sinceLast.start();
+    // A space typed first is the list's own (it opens the popup).
+    if (m_typed.isEmpty() && text.at(0).isSpace())
+        return false;
+    m_typed += text;
+    const bool inPopup = watched == m_box->view();
+    const int current = inPopup ? m_box->view()->currentIndex().row() : m_box->currentIndex();
+    const int n = m_box->count();
+    // The first letter moves on from the current entry, as a list's own
+    // search does; more letters refine from it.
+    const int from = m_typed.size() == 1 ? current + 1 : std::max(current, 0);
+    for (int k = 0; k < n; ++k) {
+        const int i = (from + k) % n;
+        const bool shown = m_box->itemText(i).startsWith(m_typed, Qt::CaseInsensitive);
+        const bool english = m_box->itemData(i).toString().startsWith(m_typed, Qt::CaseInsensitive);
+        if (!shown && !english)
+            continue;
+        if (inPopup) {
+            m_box->view()->setCurrentIndex(m_box->model()->index(i, m_box->modelColumn()));
+        } else if (i != m_box->currentIndex()) {
+            m_box->setCurrentIndex(i);
+            emit m_box->activated(i);
+        }
+        return true;
+    }
+    m_typed.chop(1);
+    return false;
+}
+
 }  // namespace vellamor

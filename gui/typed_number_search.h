@@ -29,4 +29,22 @@ class TypedNumberSearch : public QObject {
     QElapsedTimer m_sinceLast;
 };
 
+// Letters typed into a list of names (months, zones) pick the next entry
+// whose shown name or English name (the item's data) begins with them, so
+// that a Hindi list can be typed into from a Latin keyboard too; what
+// matches neither is left to the list's own search.
+class TypedNameSearch : public QObject {
+  public:
+    // Watches `box`, which owns it.
+    explicit TypedNameSearch(QComboBox* box);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QComboBox* m_box;
+    QString m_typed;
+    QElapsedTimer m_sinceLast;
+};
+
 }  // namespace vellamor

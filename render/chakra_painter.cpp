@@ -253,6 +253,11 @@ std::optional<OccupantLayout> PlaceCallout(const Occupants& occupants, int fontH
             widths[i][j] = fm.horizontalAdvance(lineText(i, j));
     }
     const Rect bounds = ChakraBounds();
+    // Room kept round the block, growing with the text: drawn small, text
+    // is hinted wider than its size says, and a block that only just
+    // clears the hub's circle and the sign numbers beyond it seems to touch
+    // them.
+    const double pad = std::max(0.0, 0.5 * fontHeight - kOccupantMargin);
     std::optional<QRectF> best;
     int bestLines = 0;
     double bestDistance = 0;
@@ -270,7 +275,7 @@ std::optional<OccupantLayout> PlaceCallout(const Occupants& occupants, int fontH
                     std::hypot(box.center().x() - house.x(), box.center().y() - house.y());
                 if (best && distance >= bestDistance)
                     continue;
-                if (!FreeForCallout(box))
+                if (!FreeForCallout(box.adjusted(-pad, -pad, pad, pad)))
                     continue;
                 const QLineF leader(NearestPointOf(box, house), house);
                 if (std::any_of(taken.begin(), taken.end(),

@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QRawFont>
 #include <QSvgGenerator>
+#include <QTextLayout>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -122,8 +123,39 @@ void PaintTitle(QPainter& p, const Chart&, const ReadingOverlay& overlay, const 
     p.drawLine(QPointF(kMargin, kRuleY), QPointF(kSheetUnits - kMargin, kRuleY));
 }
 
+// `text` wrapped in `width`, in at most `lines` lines; when some is left
+// over, the last line ends in an ellipsis and `whole` is false.
+struct WrappedText {
+    QStringList lines;
+    bool whole = true;
+};
+
+WrappedText WrapWithin(const QString& text, const QFont& font, double width, int lines) {
+    WrappedText wrapped;
+    const QFontMetricsF metrics(font);
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (static_cast<int>(wrapped.lines.size()) == lines - 1) {
+            const QString rest = text.mid(line.textStart()).trimmed();
+            const QString shown = metrics.elidedText(rest, Qt::ElideRight, width);
+            wrapped.whole = shown == rest;
+            wrapped.lines << shown;
+            break;
+        }
+        const QString part = text.mid(line.textStart(), line.textLength()).trimmed();
+        wrapped.whole = wrapped.whole && metrics.horizontalAdvance(part) <= width;
+        wrapped.lines << metrics.elidedText(part, Qt::ElideRight, width);
+    }
+    layout.endLayout();
+    return wrapped;
+}
+
 // Caption above value, as on the birth-details panel; a long value (the time
-// zone) wraps onto a second line.
+// zone) wraps onto a second line, and a longer one (a name) is made smaller
+// until it fits, down to the sheet's smallest text, where what still does
+// not fit ends in an ellipsis.
 double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
     const QFont caption = SheetFont(14, true);
     const QFont value = SheetFont(17, false);
@@ -143,10 +175,32 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
         const QFontMetricsF metrics(font);
         const QRectF room(kColumnLeft, y, kColumnWidth, lines * metrics.height());
         const QRectF needed = metrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, text);
-        p.setFont(font);
         p.setPen(kInk);
-        p.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-        y += std::min(needed.height(), room.height()) + after;
+        // By its lines: the bounding box hides a word wider than the room,
+        // and counts the leading under the last line.
+        if (WrapWithin(text, font, room.width(), lines).whole) {
+            p.setFont(font);
+            p.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+            y += std::min(needed.height(), room.height()) + after;
+            return;
+        }
+        QFont smaller = font;
+        WrappedText wrapped;
+        for (double size = font.pixelSize() - 1.0; size >= kSheetSmallestTextUnits; size -= 1) {
+            smaller.setPixelSize(static_cast<int>(std::ceil(size - 1e-9)));
+            // As many lines of the smaller text as the room holds.
+            const int fit = static_cast<int>(room.height() / QFontMetricsF(smaller).height());
+            wrapped = WrapWithin(text, smaller, room.width(), fit);
+            if (wrapped.whole)
+                break;
+        }
+        p.setFont(smaller);
+        const double line = QFontMetricsF(smaller).height();
+        for (qsizetype i = 0; i < wrapped.lines.size(); ++i) {
+            p.drawText(QRectF(room.left(), y + static_cast<double>(i) * line, room.width(), line),
+                       Qt::AlignLeft | Qt::AlignTop, wrapped.lines[i]);
+        }
+        y += room.height() + after;
     };
     for (const Detail d : AllOf<Detail>())
         pair(texts.captions[d], texts.details[d], value, 2, gap);

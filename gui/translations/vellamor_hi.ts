@@ -1397,6 +1397,10 @@ Do you want to replace it?</source>
         <source>Country</source>
         <translation>देश</translation>
     </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>बाहर निकलें (&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::StabilityWording</name>
@@ -1781,6 +1785,25 @@ Do you want to check for an update?</source>
     <message>
         <source>December</source>
         <translation>दिसंबर</translation>
+    </message>
+</context>
+<context>
+    <name>vellamor::atlas::PlaceAssistant</name>
+    <message>
+        <source>The coordinates and time zone are still those of %1.</source>
+        <translation>निर्देशांक और समय क्षेत्र अब भी %1 के हैं।</translation>
+    </message>
+    <message>
+        <source>The atlas has &lt;a href=&quot;take&quot;&gt;%1&lt;/a&gt;: pick it to use its coordinates and zone.</source>
+        <translation>एटलस में &lt;a href=&quot;take&quot;&gt;%1&lt;/a&gt; है: उसके निर्देशांक और समय क्षेत्र लेने के लिए उसे चुनें।</translation>
+    </message>
+    <message>
+        <source>Pick the place from the list to use its coordinates and zone.</source>
+        <translation>स्थान के निर्देशांक और समय क्षेत्र लेने के लिए उसे सूची से चुनें।</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;keep&quot;&gt;Keep these coordinates and zone&lt;/a&gt;.</source>
+        <translation>&lt;a href=&quot;keep&quot;&gt;यही निर्देशांक और समय क्षेत्र रखें&lt;/a&gt;।</translation>
     </message>
 </context>
 <context>

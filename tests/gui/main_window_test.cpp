@@ -36,6 +36,7 @@
 #include "core/chart/chart_file.h"
 #include "fake_dialogs.h"
 #include "gui/calculation_menu.h"
+#include "gui/dasha_panel.h"
 #include "gui/filtered_line_edit.h"
 #include "gui/help_window.h"
 #include "gui/recent_charts.h"
@@ -689,6 +690,9 @@ class MainWindowTest : public QObject {
                  QKeySequence(QStringLiteral("Ctrl+Q")));
         window->setForm(GoodForm());
         find<QPushButton>("cmdCalculate")->click();
+        // Ctrl+Q ends the program from the result window too.
+        QCOMPARE(window->resultWindow()->findChild<QAction*>(QStringLiteral("mnuExit"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Q")));
         const Chart byButton = *window->lastChart();
         window->resultWindow()->onBack();
         QAction* menu = window->findChild<QAction*>(QStringLiteral("mnuCalculate"));
@@ -700,8 +704,9 @@ class MainWindowTest : public QObject {
     }
 
     // The menu's choice is kept in the settings and recalculates the open
-    // chart at once, in a window on the same tab; Birth Details names a
-    // precise calculation and the bodies it moved to another sign.
+    // chart at once, in a window on the same tab with the same reading;
+    // Birth Details names a precise calculation and the bodies it moved to
+    // another sign.
     void calculationMenuRecalculatesTheOpenChart() {
         window->setForm(GoodForm());
         window->show();
@@ -709,12 +714,21 @@ class MainWindowTest : public QObject {
         QPointer<ResultWindow> classic = window->resultWindow();
         QVERIFY(!classic->chart().precise());
         QVERIFY(!classic->findChild<QLabel*>(QStringLiteral("lblCalculation")));
-        classic->showPanel(2);
+        classic->showPanel(4);
+        DashaPanel::Choices chosen = classic->dashaPanel()->choices();
+        chosen.clock.setDate(QDate(2030, 12, 8));
+        chosen.highlights = true;
+        chosen.housesFromYear = true;
+        classic->dashaPanel()->setChoices(chosen);
         classic->findChild<QAction*>(QStringLiteral("mnuPrecise"))->trigger();
         QTRY_VERIFY(!classic);
         ResultWindow* precise = window->resultWindow();
         QVERIFY(precise && precise->chart().precise());
-        QCOMPARE(precise->currentPanel(), 2);
+        QCOMPARE(precise->currentPanel(), 4);
+        const DashaPanel::Choices kept = precise->dashaPanel()->choices();
+        QCOMPARE(kept.clock, chosen.clock);
+        QVERIFY(kept.highlights && !kept.transits && kept.housesFromYear);
+        QCOMPARE(precise->dashaPanel()->reading()->progression.reading.year, 2030);
         QCOMPARE(ReadCalculationChoice(*OpenUserSettings()).method, CalculationMethod::Precise);
         const QString note = precise->findChild<QLabel*>(QStringLiteral("lblCalculation"))->text();
         QVERIFY2(note.contains(QStringLiteral("Swiss Ephemeris")), qPrintable(note));

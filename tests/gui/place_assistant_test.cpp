@@ -4,12 +4,14 @@
 #include "gui/place_assistant.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScrollArea>
@@ -18,9 +20,12 @@
 
 #include "core/astro/time_zones.h"
 #include "fake_dialogs.h"
+#include "gui/calculation_menu.h"
 #include "gui/filtered_line_edit.h"
 #include "gui/main_window.h"
+#include "gui/result_window.h"
 #include "gui/translation.h"
+#include "gui/user_settings.h"
 #include "gui_tests.h"
 
 namespace vellamor::atlas {
@@ -210,6 +215,15 @@ class PlaceAssistantTest : public QObject {
         QVERIFY(!w.assistant->follower().place());
         Window::Choose(w.c.month, 0);
         QCOMPARE(w.c.zone->currentIndex(), 19);  // left where July put it
+        // The names and the coordinates now tell of two places: said until
+        // the user picks again or keeps the coordinates.
+        QVERIFY2(w.assistant->stalePick().startsWith(QStringLiteral("Paris")),
+                 qPrintable(w.assistant->stalePick()));
+        QVERIFY2(w.c.note->text().contains(w.assistant->stalePick()), qPrintable(w.c.note->text()));
+        emit w.c.note->linkActivated(QStringLiteral("keep"));
+        QVERIFY(w.c.note->text().isEmpty());
+        QTest::keyClick(w.c.city, Qt::Key_Backspace);
+        QVERIFY(w.c.note->text().isEmpty());
     }
 
     // The same on the entry window itself: its letter-only city box, its
@@ -352,6 +366,44 @@ class PlaceAssistantTest : public QObject {
         QTRY_VERIFY2(note->heightForWidth(area->viewport()->width()) <= area->viewport()->height(),
                      qPrintable(note->text()));
         QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    // A note rewritten while the entry window is away (the calculation
+    // method switched in the result window) is whole when it comes back.
+    void noteIsWholeAfterTheMethodChanges() {
+        FakeDialogs dialogs;
+        MainWindow window(TestPlaces(), dialogs);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        EntryForm f = window.form();
+        f.name = "Ananya";
+        f.yearIndex = 1980 - kFirstYear;
+        window.setForm(f);
+        auto* city = window.findChild<FilteredLineEdit*>(QStringLiteral("txtCity"));
+        auto* assistant = window.findChild<PlaceAssistant*>();
+        auto* note = window.findChild<QLabel*>(QStringLiteral("lblAtlasNote"));
+        auto* area = window.findChild<QScrollArea*>(QStringLiteral("noteArea"));
+        city->setFocus();
+        QTest::keyClicks(city, QStringLiteral("Pune"));
+        assistant->lookUpNow();
+        QAbstractItemView* popup = assistant->completer()->popup();
+        popup->setCurrentIndex(popup->model()->index(0, 0));
+        QTest::keyClick(popup, Qt::Key_Return);
+        const QString classic = note->text();
+
+        window.onCalculate();
+        QPointer<ResultWindow> result = window.resultWindow();
+        QVERIFY(result);
+        const auto classicAgain =
+            qScopeGuard([] { WriteCalculationChoice(*OpenUserSettings(), CalculationChoice{}); });
+        result->findChild<QAction*>(QStringLiteral("mnuPrecise"))->trigger();
+        QTRY_VERIFY(!result);
+        window.resultWindow()->onBack();
+        QVERIFY(window.isVisible());
+        QVERIFY(note->text() != classic);
+        QTRY_VERIFY2(note->heightForWidth(area->viewport()->width()) <= area->viewport()->height(),
+                     qPrintable(note->text()));
     }
 };
 

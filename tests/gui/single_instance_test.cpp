@@ -135,7 +135,8 @@ class SingleInstanceTest : public QObject {
         char ok = 0;
         QCOMPARE(::read(ready[0], &ok, 1), ssize_t(1));
         QCOMPARE(ok, '1');
-        // A start without a chart is turned away and hands nothing over.
+        // A start without a chart is turned away and hands no chart over;
+        // it asks for the running window (a message of no path).
         FakeDialogs dialogs;
         QLocalServer window;
         const QString socketPath = dir.filePath(QStringLiteral("c.socket"));
@@ -145,7 +146,10 @@ class SingleInstanceTest : public QObject {
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.lastText(), QStringLiteral("Application is already running"));
         QVERIFY(dialogs.messages[0].informativeText.isEmpty());
-        QVERIFY(!window.waitForNewConnection(100));
+        QVERIFY(window.waitForNewConnection(100));
+        QLocalSocket* asked = window.nextPendingConnection();
+        QTRY_VERIFY(asked->bytesAvailable() >= 4);
+        QCOMPARE(asked->readAll(), QByteArray(4, '\0'));
 
         kill();
         QVERIFY(blocked.acquire());
@@ -343,6 +347,13 @@ class SingleInstanceTest : public QObject {
         peer.write(frame.right(3));
         QTRY_COMPARE(received.size(), 3);
         QCOMPARE(received[2][0].toString(), QString::fromUtf8(late));
+
+        QSignalSpy forward(&server, &ChartHandOverServer::comeForwardRequested);
+        auto asked = std::async(std::launch::async,
+                                [&] { return AskRunningProgramToComeForward(socketPath); });
+        QTRY_COMPARE(forward.size(), 1);
+        QVERIFY(asked.get());
+        QCOMPARE(received.size(), 3);
     }
 
     // A message that is no path (a length over the server's limit, announced

@@ -152,14 +152,14 @@ class PageRecorder final : public QPaintDevice, QPaintEngine {
 };
 
 // Nine bodies in one sign: 5 February 1962, 7:20, Indian Time, Delhi.
-Chart CrowdedChart(const std::string& name) {
+Chart CrowdedChart(const std::string& name, int hour = 7, int minute = 20) {
     BirthData b;
     b.name = name;
     b.day = 5;
     b.month = 2;
     b.year = 1962;
-    b.hour = 7;
-    b.minute = 20;
+    b.hour = hour;
+    b.minute = minute;
     b.zoneIndex = 34;
     b.zoneHours = 5;
     b.zoneMinutes = 30;
@@ -354,7 +354,8 @@ TEST(ChartSheetTest, ReadingSectionKeepsTheChakraTheSmallestTextAndTheGivenWords
 // smallest size, stays inside the chakra's square, off every circle and
 // spoke, and clear of every other text; none is lost.
 TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
-    const Chart chart = CrowdedChart("Crowded Sky");
+    const Chart crowded = CrowdedChart("Crowded Sky");
+    const Chart dawn = CrowdedChart("Crowded Dawn", 6, 0);
     struct Case {
         const char* name;
         double side;   // the chakra's square, in device units
@@ -362,6 +363,7 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
         const ChakraPalette& palette;
         std::optional<CivilDateTime> reading;  // none: the chakra without one
         bool highlights;
+        bool atDawn = false;  // the birth at 6:00 instead of 7:20
     };
     const CivilDateTime december{2026, 12, 7, 12, 0};
     const Case cases[] = {
@@ -375,11 +377,17 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
         {"sheet, 1990", 640, kSheetSmallestTextUnits, PaperPalette(), {{1990, 9, 5, 12, 0}}, true},
         {"window, 1990", 630, 8, ScreenPalette(), {{1990, 9, 5, 12, 0}}, true},
         {"smallest window, 2028", 350, 8, ScreenPalette(), {{2028, 9, 20, 12, 0}}, false},
+        // A 640 x 480 screen: callouts in the hub.
+        {"640 x 480", 340, 8, ScreenPalette(), {}, false, true},
     };
     const Rect bounds = ChakraBounds();
     const double circles[] = {kHubRadius, kBirthOuterRadius, kMoonOuterRadius, kSunOuterRadius};
+    // A callout keeps this far from the circles and the sign numbers, so
+    // that it does not seem to touch them.
+    constexpr double kCalloutClearance = 2;  // device units
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        const Chart& chart = c.atDawn ? dawn : crowded;
         std::optional<ChartReading> reading;
         if (c.reading) {
             auto computed = ComputeReading(chart, *c.reading);
@@ -456,6 +464,12 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
                                               from(box.bottomLeft()), from(box.bottomRight())});
             for (double radius : circles)
                 EXPECT_TRUE(farthest < radius || from(nearest) > radius) << where << " " << radius;
+            const bool callout = farthest < kHubRadius || from(nearest) > kSunOuterRadius;
+            const double clear = callout ? kCalloutClearance / scale : 0;
+            for (double radius : circles) {
+                EXPECT_TRUE(!callout || farthest < radius - clear || from(nearest) > radius + clear)
+                    << where << " near the circle " << radius;
+            }
             for (int k = 0; k < 12; ++k) {
                 const Segment spoke = Spoke(k);
                 bool crossed = false;
@@ -466,7 +480,13 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
                 EXPECT_FALSE(crossed) << where << " spoke " << k;
             }
             for (std::size_t j = 0; j < boxes.size(); ++j) {
-                const QRectF both = box.intersected(boxes[j]);
+                // Kept clear of the sign numbers; a callout's own lines
+                // stand line under line.
+                bool other = false;
+                recorder.texts[j].text.toInt(&other);
+                const double apart = other ? clear : 0;
+                const QRectF both =
+                    box.adjusted(-apart, -apart, apart, apart).intersected(boxes[j]);
                 EXPECT_TRUE(j == i || both.width() < 1 || both.height() < 1)
                     << where << " over " << recorder.texts[j].text.toStdString();
             }
@@ -481,6 +501,34 @@ TEST(ChartSheetTest, CrowdedLabelsKeepTheirSizeAndTheirRoom) {
             }
         }
         EXPECT_EQ(labels, expected) << c.name;
+    }
+}
+
+// A name too long for its field is made smaller until it fits; one too long
+// even at the smallest size ends in an ellipsis. No text is dropped unmarked.
+TEST(ChartSheetTest, LongNameShrinksOrEndsInAnEllipsis) {
+    const Chart chart = ReferenceChart();
+    struct Case {
+        const char* name;
+        bool whole;
+    };
+    const Case cases[] = {
+        {"Shrimati Annapurna Venkataraghavan Iyengar", true},
+        {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", false},
+    };
+    for (const Case& c : cases) {
+        SheetTexts texts = EnglishSheetTexts(chart);
+        texts.title = QStringLiteral("Sudarshan Chakra");
+        texts.details[Detail::Name] = QString::fromUtf8(c.name);
+        const auto svg = EncodeChartSheet(chart, SheetFormat::Svg, {}, texts);
+        ASSERT_TRUE(svg) << c.name;
+        const QString text = QString::fromUtf8(*svg);
+        const bool ellipsis =
+            text.contains(QChar(0x2026)) || text.contains(QStringLiteral("&#x2026;"));
+        EXPECT_EQ(ellipsis, !c.whole) << c.name;
+        for (const QString& word : QString::fromUtf8(c.name).split(u' ')) {
+            EXPECT_TRUE(text.contains(c.whole ? word : word.left(12))) << c.name;
+        }
     }
 }
 
