@@ -56,6 +56,16 @@ SheetTexts WindowSheetTexts(const Chart& chart) {
     t.lordCaption = ChartSheet::tr("Lord", "the lord of a Vimshottari period");
     t.fromCaption = ChartSheet::tr("From", "a period's start");
     t.toCaption = ChartSheet::tr("To", "a period's end");
+    {
+        // The reading's conventions have no translation yet: they show in
+        // English rather than not at all.
+        const SheetTexts english = SheetTextsOf(chart);
+        t.balanceName = english.balanceName;
+        t.balance = english.balance;
+        t.conventions = english.conventions;
+        t.sudarshanYears = english.sudarshanYears;
+        t.dashaYears = english.dashaYears;
+    }
     if (chart.precise()) {
         t.calculationCaption = ChartSheet::tr("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);

@@ -43,7 +43,10 @@ constexpr double kReadingTop = 992;
 constexpr double kTableHeader = 34;  // room for a caption on two lines
 constexpr double kTableRow = 28;
 constexpr double kTableGap = 18;
-constexpr double kReadingBottom = kReadingTop + 2 * (kTableHeader + 3 * kTableRow) + kTableGap;
+// Three rows of spans in each table, the balance under the Vimshottari's,
+// and a line of conventions.
+constexpr double kReadingBottom =
+    kReadingTop + 2 * (kTableHeader + 3 * kTableRow) + kTableGap + 2 * kTableRow;
 constexpr double kFooterRoom = 30;
 
 const QColor kInk(0, 0, 0);
@@ -379,6 +382,16 @@ void PaintReadingSection(QPainter& p, const ReadingOverlay& overlay, const Sheet
         dateCells(y, s.from, s.to);
         y += kTableRow;
     }
+    const VimshottariBalance& b = v.balance;
+    cell(name, kInk, kMargin, houseLeft - kMargin, y, kTableRow, texts.balanceName);
+    cell(plain, kInk, houseLeft, fromLeft - houseLeft, y, kTableRow,
+         texts.planets[static_cast<std::size_t>(BodyIndex(b.lord))]);
+    cell(plain, kInk, fromLeft, right - fromLeft, y, kTableRow,
+         texts.balance.arg(b.years).arg(b.months).arg(b.days));
+    y += kTableRow;
+    cell(plain, kCaptionInk, kMargin, right - kMargin, y, kTableRow,
+         texts.conventions.arg(texts.sudarshanYears[static_cast<std::size_t>(d.yearStart)],
+                               texts.dashaYears[static_cast<std::size_t>(v.year)]));
 }
 
 void PaintFooter(QPainter& p, double height) {
@@ -415,8 +428,8 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path) {
     return std::nullopt;
 }
 
-// Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
-// "March 5, 1980, 01:35 UT"
+// Four lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
+// "March 5, 1980, 01:35 UT", "apparent positions"
 QString PreciseCalculationLines(const Chart& chart) {
     if (!chart.precise())
         return {};
@@ -431,7 +444,7 @@ QString PreciseCalculationLines(const Chart& chart) {
     }
     if (!c.timeCorrectionFile.empty())
         source += QStringLiteral(", ") + Utf8(c.timeCorrectionFile);
-    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5 UT")
+    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5 UT\n%6 positions")
         .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
         .arg(c.ayanamsaDegrees, 0, 'f', 4)
         .arg(Utf8(LunarNodeKey(chart.calculation.node)))
@@ -440,7 +453,8 @@ QString PreciseCalculationLines(const Chart& chart) {
                  .arg(c.universal.day)
                  .arg(c.universal.year)
                  .arg(c.universal.hour, 2, 10, QLatin1Char('0'))
-                 .arg(c.universal.minute, 2, 10, QLatin1Char('0')));
+                 .arg(c.universal.minute, 2, 10, QLatin1Char('0')))
+        .arg(Utf8(PositionsKey(chart.calculation.positions)));
 }
 
 SheetTexts SheetTextsOf(const Chart& chart) {
@@ -475,6 +489,13 @@ SheetTexts SheetTextsOf(const Chart& chart) {
     t.lordCaption = QStringLiteral("Lord");
     t.fromCaption = QStringLiteral("From");
     t.toCaption = QStringLiteral("To");
+    t.balanceName = QStringLiteral("Balance at birth");
+    t.balance = QStringLiteral("%1 y %2 m %3 d");
+    t.conventions = QStringLiteral("Sudarshan years start %1; Vimshottari years of %2");
+    t.sudarshanYears = {QStringLiteral("at each birthday"), QStringLiteral("at each solar return")};
+    t.dashaYears = {
+        QStringLiteral("365.25 days (Julian)"), QStringLiteral("365.256363 days (sidereal)"),
+        QStringLiteral("365.24219 days (tropical)"), QStringLiteral("360 days (savana)")};
     if (chart.precise()) {
         t.calculationCaption = QStringLiteral("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);

@@ -46,7 +46,8 @@ double PreciseLongitudeEast(const BirthData& b) {
 PreciseMoment PreciseMomentOf(const BirthData& b, const CalculationChoice& choice,
                               double extraHours) {
     return ComputePreciseMoment(PreciseJulianDay(b, extraHours), PreciseLatitudeNorth(b),
-                                PreciseLongitudeEast(b), choice.ayanamsa, choice.node);
+                                PreciseLongitudeEast(b), choice.ayanamsa, choice.node,
+                                choice.positions);
 }
 
 namespace {
@@ -68,8 +69,8 @@ void MakePrecise(Chart& c) {
     const BirthData& b = c.birth;
     const CivilDateTime ut = SignedUniversalTime(b);
     const PreciseMoment m = PreciseMomentOf(b, c.calculation);
-    c.method = PreciseCalculation{m.source, m.ayanamsaDegrees, ut, m.moshierReason,
-                                  m.timeCorrectionFile};
+    c.method =
+        PreciseCalculation{m.source, m.ayanamsaDegrees, ut, m.moshierReason, m.timeCorrectionFile};
     PlanetPositions& p = c.planets;
     p.universal = ut;
     p.dayNumber = PreciseJulianDay(b) - 2451545.0;
