@@ -97,7 +97,7 @@ std::string UsageText() {
         "Conventions, for a chart to match another program's (the chart file\n"
         "keeps none of them): --positions geometric (with --precise) takes where\n"
         "the bodies are, without light-time and aberration, instead of where they\n"
-        "are seen (apparent, the default): the Sun and planets move by 6\" to 50\",\n"
+        "are seen (apparent, the default): the Sun and planets move by up to 50\",\n"
         "the Moon by under 1\", the nodes not at all; \"calculation\" ends with\n"
         "\"positions\". With --reading, --dasha-year counts Vimshottari years of\n"
         "365.25 days (julian, the default), 365.256363 (sidereal), 365.24219\n"

@@ -243,7 +243,8 @@ TEST(Dasha, Delhi5March1980At0705ReadOn7December2026AtNoon) {
 // birth's 47th year from 6 March 2026, a day after the birthday, as
 // 46 sidereal years outrun the calendar's by some 15 hours.
 TEST(Dasha, SolarReturnYearsStartWhenTheSunIsBackAtItsBirthLongitude) {
-    for (const CalculationMethod method : {CalculationMethod::Classic, CalculationMethod::Precise}) {
+    for (const CalculationMethod method :
+         {CalculationMethod::Classic, CalculationMethod::Precise}) {
         SCOPED_TRACE(method == CalculationMethod::Classic ? "classic" : "precise");
         CalculationChoice choice{method};
         choice.sudarshanYear = SudarshanYear::SolarReturn;

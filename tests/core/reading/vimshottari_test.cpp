@@ -103,8 +103,10 @@ TEST(Vimshottari, TheYearsLengthMovesThePeriodsAndTheBalanceIsWhatIsLeft) {
         EXPECT_EQ(r.year, c.year);
     }
     // Whole months are not rounded up into a day short of the next one.
-    EXPECT_EQ(VimshottariBalanceOf(Body::Sun, 0.5, 365.25), (VimshottariBalance{Body::Sun, 3, 0, 0}));
-    EXPECT_EQ(VimshottariBalanceOf(Body::Venus, 0, 360), (VimshottariBalance{Body::Venus, 20, 0, 0}));
+    EXPECT_EQ(VimshottariBalanceOf(Body::Sun, 0.5, 365.25),
+              (VimshottariBalance{Body::Sun, 3, 0, 0}));
+    EXPECT_EQ(VimshottariBalanceOf(Body::Venus, 0, 360),
+              (VimshottariBalance{Body::Venus, 20, 0, 0}));
 }
 
 }  // namespace
