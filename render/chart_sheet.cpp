@@ -158,9 +158,10 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
              texts.details[static_cast<std::size_t>(i)], value, 2, gap);
     }
     // A precise chart names its calculation under the details, smaller than
-    // the details: three lines fit above the ring key.
+    // the details: its four lines (room for five, as the lines' leading
+    // outgrows the font's height) fit above the ring key.
     if (precise)
-        pair(texts.calculationCaption, texts.calculation, SheetFont(13, false), 4, 14);
+        pair(texts.calculationCaption, texts.calculation, SheetFont(13, false), 5, 14);
     return y;
 }
 
