@@ -111,7 +111,11 @@ CivilDateTime SolarReturn(const Chart& chart, int n) {
     long long reach = 3 * 1440;
     long long before = guess - reach;
     long long after = guess + reach;
+    // The true return lies within a day or two of the mean one; a bracket
+    // that still fails at a fortnight would only wrap round the circle.
     while (past(before) || !past(after)) {
+        if (reach > 14 * 1440)
+            return AddMinutes(birth, guess);
         reach *= 2;
         before = guess - reach;
         after = guess + reach;
