@@ -70,6 +70,7 @@ void WriteCalculation(JsonWriter& w, const Chart& c) {
     w.Number("ayanamsaDegrees", precise->ayanamsaDegrees);
     w.String("node", LunarNodeKey(c.calculation.node));
     w.String("universalTime", UniversalClockText(*precise));
+    w.String("positions", PositionsKey(c.calculation.positions));
     w.EndObject();
 }
 
@@ -185,6 +186,7 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
         w.EndObject();
     }
     w.EndObject();
+    w.String("yearStart", SudarshanYearKey(p.yearStart));
     w.EndObject();
 
     w.Key("transits");
@@ -242,6 +244,15 @@ void WriteReadingMembers(JsonWriter& w, const ChartReading& reading) {
         w.String("to", ClockText(s.to));
         w.EndObject();
     }
+    const VimshottariBalance& balance = reading.vimshottari.balance;
+    w.Key("balance");
+    w.BeginObject();
+    w.String("lord", NameOf(balance.lord));
+    w.Integer("years", balance.years);
+    w.Integer("months", balance.months);
+    w.Integer("days", balance.days);
+    w.EndObject();
+    w.String("year", DashaYearKey(reading.vimshottari.year));
     w.EndObject();
 }
 

@@ -100,6 +100,7 @@ std::string ReadingPrintout(const Chart& chart, const ChartReading& reading) {
     char line[160];
     std::string out = "Dasha and transits\n";
     out += "  Reading        " + ClockWords(p.reading) + " (the birth's clock)\n";
+    out += "  Years start    " + std::string(SudarshanYearWords(p.yearStart)) + "\n";
     for (int l = 0; l < kDashaLevelCount; ++l) {
         const DashaSpan& s = p.spans[static_cast<std::size_t>(l)];
         std::snprintf(line, sizeof line, "  %-13s %3d  House %2d  %s to %s\n",
@@ -120,7 +121,7 @@ std::string ReadingPrintout(const Chart& chart, const ChartReading& reading) {
             out += TrimRight(line + OccupantsText(chart.chakra.occupants(h.sign))) + "\n";
         }
     }
-    const auto cycle = DashaCycle(chart.birth, p.span(DashaLevel::Year).number);
+    const auto cycle = DashaCycle(chart, p.span(DashaLevel::Year).number);
     std::snprintf(line, sizeof line, "\n  Years %d to %d\n", cycle.front().number,
                   cycle.back().number);
     out += line;
@@ -148,7 +149,14 @@ std::string ReadingPrintout(const Chart& chart, const ChartReading& reading) {
                "   leaves " + (stay.leaves ? ClockWords(*stay.leaves) : std::string("after 2050")) +
                "\n";
     }
-    out += "\n  Vimshottari dasha from the Moon (years of 365.25 days)\n";
+    out +=
+        "\n  Vimshottari dasha from the Moon (" + DashaYearWords(reading.vimshottari.year) + ")\n";
+    const VimshottariBalance& balance = reading.vimshottari.balance;
+    std::snprintf(
+        line, sizeof line, "    %-16s %-8s %s\n", "Balance at birth",
+        std::string(kPlanetNames[static_cast<std::size_t>(BodyIndex(balance.lord))]).c_str(),
+        BalanceWords(balance).c_str());
+    out += line;
     constexpr std::array<std::string_view, kVimshottariLevelCount> kVimshottariNames{
         "Mahadasha", "Antardasha", "Pratyantardasha"};
     for (int l = 0; l < kVimshottariLevelCount; ++l) {

@@ -225,6 +225,22 @@ Error ApplyReading(std::string_view value, Invocation& inv) {
     return {};
 }
 
+// One of a convention's keys, noted among the options that need another.
+template <typename E, std::size_t N>
+Error Convention(std::string_view option, const std::array<std::string_view, N>& keys,
+                 std::string_view v, E& chosen, std::vector<std::string>& needsAnother) {
+    const auto found = FromKey<E>(keys, v);
+    if (!found) {
+        std::string list;
+        for (std::size_t i = 0; i < N; ++i)
+            list += std::string(i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(keys[i]);
+        return Usage(std::string(option) + ": expected " + list + ", got " + Quoted(v));
+    }
+    chosen = *found;
+    needsAnother.emplace_back(option);
+    return {};
+}
+
 const std::vector<CommandLineOption> kOptions{
     // Modes.
     {"--help", "-h", "", "show this text", false,
@@ -374,6 +390,24 @@ const std::vector<CommandLineOption> kOptions{
          inv.preciseOnly.emplace_back("--node");
          return Error();
      }},
+    // The schools' conventions, for a chart to match another program's.
+    {"--positions", "", "apparent|geometric", "with --precise: see below (default apparent)", false,
+     [](std::string_view v, Invocation& inv) {
+         return Convention("--positions", kPositionsKeys, v, inv.calculation.positions,
+                           inv.preciseOnly);
+     }},
+    {"--dasha-year", "", "julian|sidereal|tropical|savana",
+     "with --reading: see below (default julian)", false,
+     [](std::string_view v, Invocation& inv) {
+         return Convention("--dasha-year", kDashaYearKeys, v, inv.calculation.dashaYear,
+                           inv.readingOnly);
+     }},
+    {"--sudarshan-year", "", "birthday|solar-return",
+     "with --reading: see below (default birthday)", false,
+     [](std::string_view v, Invocation& inv) {
+         return Convention("--sudarshan-year", kSudarshanYearKeys, v, inv.calculation.sudarshanYear,
+                           inv.readingOnly);
+     }},
 };
 
 const CommandLineOption* FindOption(std::string_view name) {
@@ -413,6 +447,8 @@ Error CheckSources(const Invocation& inv) {
         return Usage("give either --offset or --lmt, not both");
     if (!inv.preciseOnly.empty() && !inv.calculation.precise())
         return Usage(inv.preciseOnly.front() + " goes only with --precise");
+    if (!inv.readingOnly.empty() && !inv.reading)
+        return Usage(inv.readingOnly.front() + " goes only with --reading");
     if (inv.reading && inv.mode != HeadlessMode::Json && inv.mode != HeadlessMode::Print &&
         inv.mode != HeadlessMode::Export && inv.mode != HeadlessMode::Help)
         return Usage("--reading goes only with --json, --print or --export" +

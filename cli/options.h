@@ -37,8 +37,9 @@ struct Invocation {
     std::optional<std::string> births;      // --births FILE.csv, or "-" for standard input
     int jobs = 0;                           // --jobs; 0: one per core
     std::optional<CivilDateTime> reading;   // --reading, on the birth's clock
-    CalculationChoice calculation;          // --precise, --ayanamsa, --node
-    std::vector<std::string> preciseOnly;   // --ayanamsa and --node as given, for the check
+    CalculationChoice calculation;          // --precise, --ayanamsa, --node and the conventions
+    std::vector<std::string> preciseOnly;   // --ayanamsa, --node, --positions as given
+    std::vector<std::string> readingOnly;   // --dasha-year and --sudarshan-year as given
     bool vargas = false;                    // --vargas: every body's sign in the sixteen vargas
     std::optional<Varga> varga;             // --varga: the rings from that varga's signs
     std::optional<ChartStyle> style;        // --style, for --export

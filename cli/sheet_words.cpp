@@ -22,8 +22,9 @@ QString ExactOffsetWords(const BirthData& birth) {
            Utf8(ExactOffsetText(ExactOffset::Fixed(*east)));
 }
 
-// Three lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
-// "March 5, 1980, 01:35 UT" (with ":SS" and the exact offset when there are).
+// Four lines: "Swiss Ephemeris 2.10.03", "lahiri 23.5778°, mean node",
+// "March 5, 1980, 01:35 UT" (with ":SS" and the exact offset when there are),
+// "apparent positions".
 QString PreciseCalculationLines(const Chart& chart) {
     const PreciseCalculation& c = *chart.precise();
     QString source = QStringLiteral("Swiss Ephemeris ") + Utf8(SwissEphemerisVersion());
@@ -47,11 +48,12 @@ QString PreciseCalculationLines(const Chart& chart) {
     universal += QStringLiteral(" UT");
     if (const QString offset = ExactOffsetWords(chart.birth); !offset.isEmpty())
         universal += QStringLiteral(", ") + offset;
-    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5")
+    return QStringLiteral("%1\n%2 %3\u00b0, %4 node\n%5\n%6 positions")
         .arg(source, Utf8(AyanamsaKey(chart.calculation.ayanamsa)))
         .arg(c.ayanamsaDegrees, 0, 'f', 4)
         .arg(Utf8(LunarNodeKey(chart.calculation.node)))
-        .arg(universal);
+        .arg(universal)
+        .arg(Utf8(PositionsKey(chart.calculation.positions)));
 }
 
 }  // namespace
@@ -89,6 +91,13 @@ SheetTexts EnglishSheetTexts(const Chart& chart) {
     t.lordCaption = QStringLiteral("Lord");
     t.fromCaption = QStringLiteral("From");
     t.toCaption = QStringLiteral("To");
+    t.balanceName = QStringLiteral("Balance at birth");
+    t.balance = QStringLiteral("%1 y %2 m %3 d");
+    t.conventions = QStringLiteral("Sudarshan years start %1; Vimshottari years of %2");
+    t.sudarshanYears = {QStringLiteral("at each birthday"), QStringLiteral("at each solar return")};
+    t.dashaYears = {
+        QStringLiteral("365.25 days (Julian)"), QStringLiteral("365.256363 days (sidereal)"),
+        QStringLiteral("365.24219 days (tropical)"), QStringLiteral("360 days (savana)")};
     if (chart.precise()) {
         t.calculationCaption = QStringLiteral("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);

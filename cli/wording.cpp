@@ -405,7 +405,8 @@ std::string CalculationLine(const Chart& chart) {
                                  TwoDigits(static_cast<int>(s % 60)) + "\"";
     return "Calculation: precise, " + EphemerisText(*chart.precise()) + ", " +
            std::string(AyanamsaWords(chart.calculation.ayanamsa)) + " ayanamsa " + ayanamsa + ", " +
-           std::string(LunarNodeKey(chart.calculation.node)) + " node, for " +
+           std::string(LunarNodeKey(chart.calculation.node)) + " node, " +
+           std::string(PositionsKey(chart.calculation.positions)) + " positions, for " +
            SecondsInserted(InstantText(chart.precise()->universal),
                            chart.precise()->universalSecond, 3);
 }
@@ -425,6 +426,44 @@ std::string ExactOffsetLine(const Chart& chart) {
 
 std::string UniversalClockText(const PreciseCalculation& precise) {
     return SecondsInserted(ClockText(precise.universal), precise.universalSecond, 0);
+}
+
+std::string DashaYearWords(DashaYear year) {
+    std::string_view kind;
+    switch (year) {
+        case DashaYear::Julian:
+            kind = "";  // the years everyone means
+            break;
+        case DashaYear::Sidereal:
+            kind = "sidereal ";
+            break;
+        case DashaYear::Tropical:
+            kind = "tropical ";
+            break;
+        case DashaYear::Savana:
+            kind = "savana ";
+            break;
+    }
+    char days[32];
+    std::snprintf(days, sizeof days, "%.10g", DashaYearDays(year));
+    return std::string(kind) + "years of " + days + " days";
+}
+
+std::string_view SudarshanYearWords(SudarshanYear start) {
+    switch (start) {
+        case SudarshanYear::Birthday:
+            return "at each birthday";
+        case SudarshanYear::SolarReturn:
+            return "at each solar return";
+    }
+    return {};
+}
+
+std::string BalanceWords(const VimshottariBalance& b) {
+    const auto count = [](int n, std::string_view unit) {
+        return std::to_string(n) + " " + std::string(unit) + (n == 1 ? "" : "s");
+    };
+    return count(b.years, "year") + ", " + count(b.months, "month") + ", " + count(b.days, "day");
 }
 
 std::string BoxAndHemispheresText(const BirthData& b) {

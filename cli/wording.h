@@ -17,6 +17,7 @@
 #include "core/chart/entry_form.h"
 #include "core/io/file_replace.h"
 #include "core/reading/dasha.h"
+#include "core/reading/vimshottari.h"
 #include "render/sheet_export_error.h"
 
 #ifdef VELLAMOR_HAVE_ATLAS
@@ -83,7 +84,8 @@ std::string EphemerisText(const PreciseCalculation& precise);
 std::string_view AyanamsaWords(Ayanamsa ayanamsa);
 // The printout's line under the details for a precise chart: "Calculation:
 // precise, Swiss Ephemeris 2.10.03, Lahiri ayanamsa 23°38'47", mean node,
-// for 5 March 1980, 01:35 UT". Empty for a classic chart.
+// apparent positions, for 5 March 1980, 01:35 UT". Empty for a classic
+// chart.
 std::string CalculationLine(const Chart& chart);
 // The printout's line for a birth with an exact offset, under the details:
 // which calculation takes it. Empty without one.
@@ -91,6 +93,13 @@ std::string ExactOffsetLine(const Chart& chart);
 // A precise chart's universal time as "calculation" writes it:
 // "1990-05-04T06:15", with ":SS" when an exact offset leaves seconds.
 std::string UniversalClockText(const PreciseCalculation& precise);
+
+// The conventions a reading was made with: "years of 365.25 days",
+// "sidereal years of 365.256363 days"; "at each birthday", "at each solar
+// return"; "12 years, 4 months, 17 days".
+std::string DashaYearWords(DashaYear year);
+std::string_view SudarshanYearWords(SudarshanYear start);
+std::string BalanceWords(const VimshottariBalance& balance);
 
 #ifdef VELLAMOR_HAVE_ATLAS
 // A duration as the zone notes give it: "1 h", "15 min", "8 min 50 s".

@@ -353,7 +353,7 @@ void DashaPanel::showReading() {
     }
     lblRings->setText(rings + QStringLiteral("</table>"));
 
-    const auto cycle = DashaCycle(m_chart.birth, p.span(DashaLevel::Year).number);
+    const auto cycle = DashaCycle(m_chart, p.span(DashaLevel::Year).number);
     QString years =
         QStringLiteral("<b>%1</b><table cellspacing='0' cellpadding='1'>")
             .arg(tr("Years %1 to %2").arg(cycle.front().number).arg(cycle.back().number));

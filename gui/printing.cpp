@@ -62,6 +62,9 @@ QString PreciseCalculationLines(const Chart& chart) {
                       : ChartSheet::tr("offset %1", "the birth's exact offset from UTC"))
                      .arg(offset);
     }
+    lines += QStringLiteral("\n") + (chart.calculation.positions == Positions::Geometric
+                                         ? ChartSheet::tr("geometric positions")
+                                         : ChartSheet::tr("apparent positions"));
     return lines;
 }
 
@@ -103,6 +106,14 @@ SheetTexts WindowSheetTexts(const Chart& chart) {
     t.lordCaption = ChartSheet::tr("Lord", "the lord of a Vimshottari period");
     t.fromCaption = ChartSheet::tr("From", "a period's start");
     t.toCaption = ChartSheet::tr("To", "a period's end");
+    t.balanceName = ChartSheet::tr("Balance at birth", "the Vimshottari period left at birth");
+    t.balance = ChartSheet::tr("%1 y %2 m %3 d", "years, months and days left of a period");
+    t.conventions = ChartSheet::tr("Sudarshan years start %1; Vimshottari years of %2",
+                                   "the reading's two conventions");
+    t.sudarshanYears = {ChartSheet::tr("at each birthday"), ChartSheet::tr("at each solar return")};
+    t.dashaYears = {
+        ChartSheet::tr("365.25 days (Julian)"), ChartSheet::tr("365.256363 days (sidereal)"),
+        ChartSheet::tr("365.24219 days (tropical)"), ChartSheet::tr("360 days (savana)")};
     if (chart.precise()) {
         t.calculationCaption = ChartSheet::tr("Precise Calculation");
         t.calculation = PreciseCalculationLines(chart);

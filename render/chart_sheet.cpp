@@ -45,7 +45,10 @@ constexpr double kReadingTop = 992;
 constexpr double kTableHeader = 34;  // room for a caption on two lines
 constexpr double kTableRow = 28;
 constexpr double kTableGap = 18;
-constexpr double kReadingBottom = kReadingTop + 2 * (kTableHeader + 3 * kTableRow) + kTableGap;
+// Three rows of spans in each table, the balance under the Vimshottari's,
+// and a line of conventions.
+constexpr double kReadingBottom =
+    kReadingTop + 2 * (kTableHeader + 3 * kTableRow) + kTableGap + 2 * kTableRow;
 constexpr double kFooterRoom = 30;
 
 const QColor kInk(0, 0, 0);
@@ -205,9 +208,10 @@ double PaintDetails(QPainter& p, const SheetTexts& texts, double top) {
     for (const Detail d : AllOf<Detail>())
         pair(texts.captions[d], texts.details[d], value, 2, gap);
     // A precise chart names its calculation under the details, smaller than
-    // the details: three lines fit above the ring key.
+    // the details: its four lines (room for five, as the lines' leading
+    // outgrows the font's height) fit above the ring key.
     if (precise)
-        pair(texts.calculationCaption, texts.calculation, SheetFont(13, false), 4, 14);
+        pair(texts.calculationCaption, texts.calculation, SheetFont(13, false), 5, 14);
     return y;
 }
 
@@ -426,6 +430,16 @@ void PaintReadingSection(QPainter& p, const ReadingOverlay& overlay, const Sheet
         dateCells(y, s.from, s.to);
         y += kTableRow;
     }
+    const VimshottariBalance& b = v.balance;
+    cell(name, kInk, kMargin, houseLeft - kMargin, y, kTableRow, texts.balanceName);
+    cell(plain, kInk, houseLeft, fromLeft - houseLeft, y, kTableRow,
+         texts.planets[static_cast<std::size_t>(BodyIndex(b.lord))]);
+    cell(plain, kInk, fromLeft, right - fromLeft, y, kTableRow,
+         texts.balance.arg(b.years).arg(b.months).arg(b.days));
+    y += kTableRow;
+    cell(plain, kCaptionInk, kMargin, right - kMargin, y, kTableRow,
+         texts.conventions.arg(texts.sudarshanYears[static_cast<std::size_t>(d.yearStart)],
+                               texts.dashaYears[static_cast<std::size_t>(v.year)]));
 }
 
 void PaintFooter(QPainter& p, double height) {

@@ -83,6 +83,14 @@ struct SheetTexts {
     QString lordCaption;
     QString fromCaption;
     QString toCaption;
+    // The Vimshottari's last row: its name ("Balance at birth") and what is
+    // left (%1 years, %2 months, %3 days); under both tables, the reading's
+    // conventions by key (%1 where the years start, %2 the year's length).
+    QString balanceName;
+    QString balance;
+    QString conventions;
+    std::array<QString, 2> sudarshanYears;  // by SudarshanYear
+    std::array<QString, 4> dashaYears;      // by DashaYear
     // Under the details of a precise chart (both empty for a classic one):
     // a caption and the lines that name the calculation.
     QString calculationCaption;

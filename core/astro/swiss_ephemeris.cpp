@@ -141,6 +141,10 @@ void PrepareThread(Ayanamsa ayanamsa) {
 
 constexpr int32 kSidereal = SEFLG_SIDEREAL | SEFLG_SPEED;
 
+int32 PositionsFlag(Positions positions) {
+    return positions == Positions::Geometric ? SEFLG_TRUEPOS : 0;
+}
+
 int32 NodeNumber(LunarNode node) {
     return node == LunarNode::Mean ? SE_MEAN_NODE : SE_TRUE_NODE;
 }
@@ -167,9 +171,11 @@ struct Fallback {
 // (the Moon without its file keeps the data-file flag): its error text,
 // read for every body, tells. A refused file (damaged) is retried with the
 // built-in theory here.
-void CalculateBody(double jd, int32 body, int32 ephemerisFlag, double out[6], Fallback& fallback) {
+void CalculateBody(double jd, int32 body, int32 ephemerisFlag, Positions positions, double out[6],
+                   Fallback& fallback) {
     char error[AS_MAXCH] = {};
-    int32 used = swe_calc_ut(jd, body, ephemerisFlag | kSidereal, out, error);
+    const int32 flags = kSidereal | PositionsFlag(positions);
+    int32 used = swe_calc_ut(jd, body, ephemerisFlag | flags, out, error);
     const bool damaged = std::strstr(error, "damaged") != nullptr;
     const MoshierReason why = ephemerisFlag == SEFLG_MOSEPH ? MoshierReason::FolderNotPlain
                               : damaged                     ? MoshierReason::FilesDamaged
@@ -177,7 +183,7 @@ void CalculateBody(double jd, int32 body, int32 ephemerisFlag, double out[6], Fa
     if (used < 0 && ephemerisFlag != SEFLG_MOSEPH) {
         fallback.note(why);
         error[0] = '\0';
-        used = swe_calc_ut(jd, body, SEFLG_MOSEPH | kSidereal, out, error);
+        used = swe_calc_ut(jd, body, SEFLG_MOSEPH | flags, out, error);
     } else if (used >= 0 && ((used & SEFLG_MOSEPH) || std::strstr(error, "Moshier") != nullptr)) {
         fallback.note(why);
     }
@@ -200,19 +206,19 @@ double AscendantWith(double jd, double latitudeNorth, double longitudeEast, int3
 }  // namespace
 
 PreciseMoment ComputePreciseMoment(double jd, double latitudeNorth, double longitudeEast,
-                                   Ayanamsa ayanamsa, LunarNode node) {
+                                   Ayanamsa ayanamsa, LunarNode node, Positions positions) {
     PrepareThread(ayanamsa);
     PreciseMoment m;
     const int32 dataFlag = DataFlag();
     Fallback fallback;
     double x[6];
     for (std::size_t i = 0; i < kPlanets.size(); ++i) {
-        CalculateBody(jd, kPlanets[i], dataFlag, x, fallback);
+        CalculateBody(jd, kPlanets[i], dataFlag, positions, x, fallback);
         m.longitudes[i] = x[0];
         m.speeds[i] = x[3];
     }
     const auto rahu = static_cast<std::size_t>(BodyIndex(Body::Rahu));
-    CalculateBody(jd, NodeNumber(node), dataFlag, x, fallback);
+    CalculateBody(jd, NodeNumber(node), dataFlag, positions, x, fallback);
     m.longitudes[rahu] = x[0];
     m.speeds[rahu] = x[3];
     m.longitudes[static_cast<std::size_t>(BodyIndex(Body::Ketu))] = KetuOf(x[0]);
@@ -236,22 +242,23 @@ double PreciseAscendant(double jd, double latitudeNorth, double longitudeEast, A
     return AscendantWith(jd, latitudeNorth, longitudeEast, DataFlag());
 }
 
-double PreciseMoonLongitude(double jd, Ayanamsa ayanamsa) {
+double PreciseMoonLongitude(double jd, Ayanamsa ayanamsa, Positions positions) {
     PrepareThread(ayanamsa);
     Fallback fallback;
     double x[6];
-    CalculateBody(jd, SE_MOON, DataFlag(), x, fallback);
+    CalculateBody(jd, SE_MOON, DataFlag(), positions, x, fallback);
     return x[0];
 }
 
-PreciseMotion PreciseBodyMotion(Body body, double jd, Ayanamsa ayanamsa, LunarNode node) {
+PreciseMotion PreciseBodyMotion(Body body, double jd, Ayanamsa ayanamsa, LunarNode node,
+                                Positions positions) {
     PrepareThread(ayanamsa);
     Fallback fallback;
     double x[6];
     const bool isNode = body == Body::Rahu || body == Body::Ketu;
     const int32 number =
         isNode ? NodeNumber(node) : kPlanets[static_cast<std::size_t>(BodyIndex(body))];
-    CalculateBody(jd, number, DataFlag(), x, fallback);
+    CalculateBody(jd, number, DataFlag(), positions, x, fallback);
     if (body == Body::Ketu)
         return {KetuOf(x[0]), x[3]};
     return {x[0], x[3]};

@@ -50,15 +50,18 @@ struct PreciseMoment {
     std::string timeCorrectionFile;
 };
 
-// All thirteen bodies at one instant and place.
+// All thirteen bodies at one instant and place. Geometric positions leave
+// out light-time and aberration (the Ascendant, a point of the sky and not a
+// body, and the mean node are the same either way).
 PreciseMoment ComputePreciseMoment(double julianDayUniversal, double latitudeNorth,
-                                   double longitudeEast, Ayanamsa ayanamsa, LunarNode node);
+                                   double longitudeEast, Ayanamsa ayanamsa, LunarNode node,
+                                   Positions positions);
 
 // The sidereal Ascendant alone, and the sidereal Moon alone, for searches
 // over the birth time.
 double PreciseAscendant(double julianDayUniversal, double latitudeNorth, double longitudeEast,
                         Ayanamsa ayanamsa);
-double PreciseMoonLongitude(double julianDayUniversal, Ayanamsa ayanamsa);
+double PreciseMoonLongitude(double julianDayUniversal, Ayanamsa ayanamsa, Positions positions);
 
 // One body, Sun to Ketu, for searches over time: its sidereal longitude and
 // its speed, exactly as ComputePreciseMoment finds them (Ketu opposite Rahu,
@@ -68,7 +71,7 @@ struct PreciseMotion {
     double speed = 0;      // degrees a day
 };
 PreciseMotion PreciseBodyMotion(Body body, double julianDayUniversal, Ayanamsa ayanamsa,
-                                LunarNode node);
+                                LunarNode node, Positions positions);
 
 // Julian day (universal time) of a Gregorian date and hour.
 double JulianDayUniversal(int year, int month, int day, double hours);

@@ -110,8 +110,9 @@ SignChangeWindow MoonSignWindow(const BirthData& birth, const CalculationChoice&
     if (!choice.precise())
         return MoonSignWindow(birth);
     const double jd = PreciseJulianDay(birth);
-    return MoonWindowOf(
-        [&](double hours) { return PreciseMoonLongitude(jd + hours / 24.0, choice.ayanamsa); });
+    return MoonWindowOf([&](double hours) {
+        return PreciseMoonLongitude(jd + hours / 24.0, choice.ayanamsa, choice.positions);
+    });
 }
 
 std::vector<Body> BodiesNearSignBoundary(const Chart& chart, double arcminutes) {

@@ -87,7 +87,8 @@ double PreciseLongitudeEast(const BirthData& b) {
 PreciseMoment PreciseMomentOf(const BirthData& b, const CalculationChoice& choice,
                               double extraHours) {
     return ComputePreciseMoment(PreciseJulianDay(b, extraHours), PreciseLatitudeNorth(b),
-                                PreciseLongitudeEast(b), choice.ayanamsa, choice.node);
+                                PreciseLongitudeEast(b), choice.ayanamsa, choice.node,
+                                choice.positions);
 }
 
 namespace {

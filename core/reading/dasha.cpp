@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/reading/dasha.h"
 
+#include <cmath>
+
 #include "core/astro/time_zones.h"
 #include "core/chart/entry_form.h"
+#include "core/reading/sign_changes.h"
 
 namespace vellamor {
 namespace {
@@ -16,13 +19,39 @@ CivilDateTime BirthInstant(const BirthData& b) {
     return {b.year, b.month, b.day, b.hour, b.minute};
 }
 
-// The year of life that holds a reading on or after the birth.
-int YearOfLifeAt(const BirthData& birth, const CivilDateTime& reading) {
+constexpr double kSiderealYearMinutes = 365.256363 * 24 * 60;
+
+// The year of life that holds a reading on or after the birth, from a guess
+// within a year or so of it.
+int YearOfLifeAt(const Chart& chart, const CivilDateTime& reading) {
+    const BirthData& birth = chart.birth;
     const long long at = MinutesSince1970(reading);
     int n = reading.year - birth.year + 1;
-    while (n > 1 && MinutesSince1970(YearOfLifeStart(birth, n)) > at)
+    if (chart.calculation.sudarshanYear == SudarshanYear::SolarReturn)
+        n = static_cast<int>(static_cast<double>(at - MinutesSince1970(BirthInstant(birth))) /
+                             kSiderealYearMinutes) +
+            1;
+    while (n > 1 && MinutesSince1970(YearStart(chart, n)) > at)
         --n;
+    while (MinutesSince1970(YearStart(chart, n + 1)) <= at)
+        ++n;
     return n;
+}
+
+// Degrees from a to b the short way round, in (-180, 180].
+double Turned(double a, double b) {
+    double d = std::fmod(b - a, 360.0);
+    if (d > 180.0)
+        d -= 360.0;
+    else if (d <= -180.0)
+        d += 360.0;
+    return d;
+}
+
+// The start of the k-th of the 144 periods of a year (k = 144: the year's
+// end), on the minute nearest its share.
+long long PeriodStart(long long yearMinutes, long long k) {
+    return (k * yearMinutes + 72) / 144;
 }
 
 }  // namespace
@@ -59,15 +88,52 @@ CivilDateTime YearOfLifeStart(const BirthData& birth, int yearOfLife) {
     return t;
 }
 
-std::array<DashaSpan, 12> DashaCycle(const BirthData& birth, int yearOfLife) {
+CivilDateTime SolarReturn(const Chart& chart, int n) {
+    const CivilDateTime birth = BirthInstant(chart.birth);
+    if (n <= 0)
+        return birth;
+    const double sun = chart.planets.longitudes[BodyIndex(Body::Sun)];
+    // Minutes from the birth; the Sun, which never turns back, is behind its
+    // birth longitude before the return and past it after, and it moves a
+    // degree a day, so a few days either side of the mean return bracket it.
+    const auto past = [&](long long minute) {
+        return Turned(sun, TransitLongitude(chart, Body::Sun, AddMinutes(birth, minute))) >= 0;
+    };
+    const auto guess = std::llround(n * kSiderealYearMinutes);
+    long long reach = 3 * 1440;
+    long long before = guess - reach;
+    long long after = guess + reach;
+    // The true return lies within a day or two of the mean one; a bracket
+    // that still fails at a fortnight would only wrap round the circle.
+    while (past(before) || !past(after)) {
+        if (reach > 14 * 1440)
+            return AddMinutes(birth, guess);
+        reach *= 2;
+        before = guess - reach;
+        after = guess + reach;
+    }
+    while (after - before > 1) {
+        const long long middle = before + (after - before) / 2;
+        (past(middle) ? after : before) = middle;
+    }
+    return AddMinutes(birth, after);
+}
+
+CivilDateTime YearStart(const Chart& chart, int yearOfLife) {
+    if (chart.calculation.sudarshanYear == SudarshanYear::SolarReturn)
+        return SolarReturn(chart, yearOfLife - 1);
+    return YearOfLifeStart(chart.birth, yearOfLife);
+}
+
+std::array<DashaSpan, 12> DashaCycle(const Chart& chart, int yearOfLife) {
     std::array<DashaSpan, 12> cycle;
     const int first = (yearOfLife - 1) / 12 * 12 + 1;
     for (int i = 0; i < 12; ++i) {
         DashaSpan& y = cycle[static_cast<std::size_t>(i)];
         y.number = first + i;
         y.house = i + 1;
-        y.from = YearOfLifeStart(birth, y.number);
-        y.to = YearOfLifeStart(birth, y.number + 1);
+        y.from = i == 0 ? YearStart(chart, y.number) : cycle[static_cast<std::size_t>(i - 1)].to;
+        y.to = YearStart(chart, y.number + 1);
     }
     return cycle;
 }
@@ -78,30 +144,38 @@ Expected<DashaProgression, ReadingError> ComputeProgression(const Chart& chart,
         return Fail(checked.error());
     DashaProgression p;
     p.reading = reading;
+    p.yearStart = chart.calculation.sudarshanYear;
 
     DashaSpan& year = p.spans[static_cast<std::size_t>(DashaLevel::Year)];
-    year.number = YearOfLifeAt(chart.birth, reading);
+    year.number = YearOfLifeAt(chart, reading);
     year.house = HouseAfter(1, year.number - 1);
-    year.from = YearOfLifeStart(chart.birth, year.number);
-    year.to = YearOfLifeStart(chart.birth, year.number + 1);
+    year.from = YearStart(chart, year.number);
+    year.to = YearStart(chart, year.number + 1);
 
-    // 525,600 and 527,040 minutes both divide by 144: no rounding anywhere.
+    // A birthday year of 525,600 or 527,040 minutes divides by 144, so its
+    // periods need no rounding; a solar return's takes the nearest minutes.
     const long long yearMinutes = MinutesSince1970(year.to) - MinutesSince1970(year.from);
-    const long long monthMinutes = yearMinutes / 12;
-    const long long periodMinutes = monthMinutes / 12;
     const long long into = MinutesSince1970(reading) - MinutesSince1970(year.from);
+    long long k = into * 144 / yearMinutes;  // the period of the year, 0..143
+    while (k > 0 && PeriodStart(yearMinutes, k) > into)
+        --k;
+    while (k < 143 && PeriodStart(yearMinutes, k + 1) <= into)
+        ++k;
+    const auto at = [&](long long period) {
+        return AddMinutes(year.from, PeriodStart(yearMinutes, period));
+    };
 
     DashaSpan& month = p.spans[static_cast<std::size_t>(DashaLevel::Month)];
-    month.number = static_cast<int>(into / monthMinutes) + 1;
+    month.number = static_cast<int>(k / 12) + 1;
     month.house = HouseAfter(year.house, month.number - 1);
-    month.from = AddMinutes(year.from, (month.number - 1) * monthMinutes);
-    month.to = AddMinutes(month.from, monthMinutes);
+    month.from = at(k / 12 * 12);
+    month.to = at(k / 12 * 12 + 12);
 
     DashaSpan& period = p.spans[static_cast<std::size_t>(DashaLevel::Period)];
-    period.number = static_cast<int>(into % monthMinutes / periodMinutes) + 1;
+    period.number = static_cast<int>(k % 12) + 1;
     period.house = HouseAfter(month.house, period.number - 1);
-    period.from = AddMinutes(month.from, (period.number - 1) * periodMinutes);
-    period.to = AddMinutes(period.from, periodMinutes);
+    period.from = at(k);
+    period.to = at(k + 1);
 
     for (const Ring r : AllOf<Ring>()) {
         for (std::size_t l = 0; l < kDashaLevelCount; ++l)

@@ -7,11 +7,16 @@
 //
 // All instants are on the birth's clock: the zone row's offset plus one hour
 // when the birth's daylight-saving box is ticked, fixed all year. Years begin
-// at the birthday anniversaries at the birth's clock time (a birthday of 29
-// February counts from 1 March in common years), so a year lasts 525,600 or
-// 527,040 minutes, both divisible by 144: every month and period starts on a
-// whole minute. Spans are half-open: an instant on a boundary belongs to the
-// later span.
+// as the chart's calculation chooses:
+// - at the birthday anniversaries at the birth's clock time (a birthday of
+//   29 February counts from 1 March in common years), so a year lasts
+//   525,600 or 527,040 minutes, both divisible by 144: every month and period
+//   starts on a whole minute;
+// - or at the solar returns, the first minute at which the Sun (the
+//   program's own, classic or precise as the chart) is back at its sidereal
+//   longitude at the birth; months and periods then start on the minute
+//   nearest their share of the year.
+// Spans are half-open: an instant on a boundary belongs to the later span.
 #pragma once
 
 #include <array>
@@ -51,6 +56,7 @@ struct DashaProgression {
     // [ring][level]: the ruling house's sign in that ring; its birth
     // occupants are the chakra's for that sign.
     EnumArray<Ring, std::array<House, kDashaLevelCount>> houses;
+    SudarshanYear yearStart = SudarshanYear::Birthday;  // where its years begin
 
     const DashaSpan& span(DashaLevel level) const { return spans[static_cast<std::size_t>(level)]; }
     const House& house(Ring ring, DashaLevel level) const {
@@ -61,11 +67,19 @@ struct DashaProgression {
 Expected<DashaProgression, ReadingError> ComputeProgression(const Chart& chart,
                                                             const CivilDateTime& reading);
 
-// The start of year of life n (1 = the birth itself) on the birth's clock.
+// The birthday anniversary that starts year of life n (1 = the birth
+// itself) on the birth's clock.
 CivilDateTime YearOfLifeStart(const BirthData& birth, int yearOfLife);
+
+// The n-th solar return after the birth (0 = the birth itself), to the
+// minute on the birth's clock.
+CivilDateTime SolarReturn(const Chart& chart, int n);
+
+// The start of year of life n as the chart's calculation chooses.
+CivilDateTime YearStart(const Chart& chart, int yearOfLife);
 
 // The twelve years of the cycle (years 1 to 12, 13 to 24, ...) that holds
 // yearOfLife.
-std::array<DashaSpan, 12> DashaCycle(const BirthData& birth, int yearOfLife);
+std::array<DashaSpan, 12> DashaCycle(const Chart& chart, int yearOfLife);
 
 }  // namespace vellamor

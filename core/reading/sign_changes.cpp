@@ -193,8 +193,8 @@ BirthData ClockBirth(const TransitClock& clock) {
 Motion TransitMotion(const TransitClock& clock, const BirthData& then, Body body) {
     const CalculationChoice& choice = clock.calculation;
     if (choice.precise()) {
-        const PreciseMotion m =
-            PreciseBodyMotion(body, PreciseJulianDay(then), choice.ayanamsa, choice.node);
+        const PreciseMotion m = PreciseBodyMotion(body, PreciseJulianDay(then), choice.ayanamsa,
+                                                  choice.node, choice.positions);
         return {m.longitude, m.speed};
     }
     if (body == Body::Moon)

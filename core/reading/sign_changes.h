@@ -46,9 +46,9 @@ struct TransitClock {
     bool eastOfGreenwich = false;
 
     auto key() const {
-        return std::tuple(calculation.method, calculation.ayanamsa, calculation.node, zoneIndex,
-                          zoneHours, zoneMinutes, zoneTableHours, zoneTableMinutes, daylightSaving,
-                          eastOfGreenwich);
+        return std::tuple(calculation.method, calculation.ayanamsa, calculation.node,
+                          calculation.positions, zoneIndex, zoneHours, zoneMinutes, zoneTableHours,
+                          zoneTableMinutes, daylightSaving, eastOfGreenwich);
     }
 };
 TransitClock TransitClockOf(const Chart& chart);

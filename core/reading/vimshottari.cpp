@@ -9,7 +9,10 @@ namespace vellamor {
 namespace {
 
 constexpr std::array<int, 9> kYears{7, 20, 6, 10, 7, 18, 16, 19, 17};  // in kNakshatraLords' order
-constexpr double kMinutesPerYear = kVimshottariYearDays * 24 * 60;
+
+double MinutesPerYear(const Chart& chart) {
+    return DashaYearDays(chart.calculation.dashaYear) * 24 * 60;
+}
 
 // A period in minutes from the birth, not yet rounded; its lord as an index
 // into kNakshatraLords.
@@ -32,14 +35,14 @@ VimshottariSpan SpanOf(const CivilDateTime& birth, const Period& p) {
 Period FirstMahadasha(const Chart& chart) {
     const Nakshatra n = NakshatraOf(chart.planets.longitudes[BodyIndex(Body::Moon)]);
     const int lord = (n.number - 1) % 9;
-    const double length = kYears[static_cast<std::size_t>(lord)] * kMinutesPerYear;
+    const double length = kYears[static_cast<std::size_t>(lord)] * MinutesPerYear(chart);
     const double start = -n.degreesIn / kNakshatraDegrees * length;
     return {lord, start, start + length};
 }
 
-Period NextMahadasha(const Period& p) {
+Period NextMahadasha(const Chart& chart, const Period& p) {
     const int lord = (p.lord + 1) % 9;
-    return {lord, p.end, p.end + kYears[static_cast<std::size_t>(lord)] * kMinutesPerYear};
+    return {lord, p.end, p.end + kYears[static_cast<std::size_t>(lord)] * MinutesPerYear(chart)};
 }
 
 // The nine parts of a period in proportion to the lords' years, its own lord
@@ -78,13 +81,35 @@ int VimshottariYears(Body lord) {
     return 0;
 }
 
+VimshottariBalance VimshottariBalanceOf(Body lord, double fractionTravelled, double yearDays) {
+    // Years and months are fractions of the lord's years, whatever the
+    // year's length; only the days count it. A hair under a whole month
+    // left by rounding is written as that month.
+    const double left = VimshottariYears(lord) * (1 - fractionTravelled);
+    const double totalMonths = left * 12;
+    auto months = static_cast<long long>(std::floor(totalMonths));
+    double days = (totalMonths - static_cast<double>(months)) * yearDays / 12;
+    if (days > yearDays / 12 - 1e-6) {
+        ++months;
+        days = 0;
+    }
+    return {lord, static_cast<int>(months / 12), static_cast<int>(months % 12),
+            static_cast<int>(std::floor(days + 1e-6))};
+}
+
+VimshottariBalance VimshottariBalanceAtBirth(const Chart& chart) {
+    const Nakshatra n = NakshatraOf(chart.planets.longitudes[BodyIndex(Body::Moon)]);
+    return VimshottariBalanceOf(n.lord(), n.degreesIn / kNakshatraDegrees,
+                                DashaYearDays(chart.calculation.dashaYear));
+}
+
 std::vector<VimshottariSpan> VimshottariMahadashas(const Chart& chart) {
     const CivilDateTime birth = BirthClock(chart.birth);
     std::vector<VimshottariSpan> spans;
     Period p = FirstMahadasha(chart);
     spans.push_back(SpanOf(birth, p));
-    while (p.end < kVimshottariCycleYears * kMinutesPerYear) {
-        p = NextMahadasha(p);
+    while (p.end < kVimshottariCycleYears * MinutesPerYear(chart)) {
+        p = NextMahadasha(chart, p);
         spans.push_back(SpanOf(birth, p));
     }
     return spans;
@@ -97,7 +122,7 @@ std::array<VimshottariSpan, 9> VimshottariAntardashas(const Chart& chart,
     const long long from = MinutesSince1970(mahadasha.from) - MinutesSince1970(birth);
     Period p = FirstMahadasha(chart);
     while (std::llround(p.end) <= from)
-        p = NextMahadasha(p);
+        p = NextMahadasha(chart, p);
     std::array<VimshottariSpan, 9> spans;
     const std::array<Period, 9> parts = Parts(p);
     for (std::size_t i = 0; i < parts.size(); ++i)
@@ -110,11 +135,13 @@ VimshottariReading ComputeVimshottari(const Chart& chart, const CivilDateTime& r
     const long long at = MinutesSince1970(reading) - MinutesSince1970(birth);
     Period maha = FirstMahadasha(chart);
     while (std::llround(maha.end) <= at)
-        maha = NextMahadasha(maha);
+        maha = NextMahadasha(chart, maha);
     const Period antar = PartAt(Parts(maha), at);
     const Period pratyantar = PartAt(Parts(antar), at);
     VimshottariReading r;
     r.spans = {SpanOf(birth, maha), SpanOf(birth, antar), SpanOf(birth, pratyantar)};
+    r.balance = VimshottariBalanceAtBirth(chart);
+    r.year = chart.calculation.dashaYear;
     return r;
 }
 

@@ -8,7 +8,8 @@
 // into nine pratyantardashas, in proportion to the lords' years and starting
 // with the lord of the period they divide.
 //
-// A year is 365.25 days (the Julian year). Instants are on the birth's clock,
+// A year is as many days as the chart's calculation chooses (365.25, the
+// Julian year, unless asked otherwise). Instants are on the birth's clock,
 // rounded to the nearest minute; spans are half-open, as the Sudarshan
 // dasha's are.
 #pragma once
@@ -22,7 +23,6 @@
 
 namespace vellamor {
 
-inline constexpr double kVimshottariYearDays = 365.25;
 inline constexpr int kVimshottariCycleYears = 120;
 
 // The lord's years in the cycle; 0 for a body that rules no period.
@@ -34,12 +34,30 @@ struct VimshottariSpan {
     CivilDateTime to;  // the next span's start
 };
 
+// What is left at the birth of the mahadasha running then, as astrologers
+// write it: whole years, whole months of a twelfth of the year, and the
+// whole days left of the rest (a part of a day is dropped, as they drop it).
+struct VimshottariBalance {
+    Body lord = Body::Ketu;
+    int years = 0;
+    int months = 0;  // 0..11
+    int days = 0;    // 0..30
+    bool operator==(const VimshottariBalance&) const = default;
+};
+VimshottariBalance VimshottariBalanceAtBirth(const Chart& chart);
+
+// The same from the lord's nakshatra and how far through it the Moon stands
+// (0 up to 1), for a year of yearDays days.
+VimshottariBalance VimshottariBalanceOf(Body lord, double fractionTravelled, double yearDays);
+
 enum class VimshottariLevel { Mahadasha, Antardasha, Pratyantardasha };
 inline constexpr int kVimshottariLevelCount = 3;
 
 struct VimshottariReading {
     // The mahadasha, antardasha and pratyantardasha that hold the reading.
     std::array<VimshottariSpan, kVimshottariLevelCount> spans;
+    VimshottariBalance balance;          // at the birth
+    DashaYear year = DashaYear::Julian;  // the year the periods were counted in
 
     const VimshottariSpan& span(VimshottariLevel level) const {
         return spans[static_cast<std::size_t>(level)];

@@ -47,7 +47,7 @@ TEST(ReadingOption, JsonAddsProgressionAndTransitsAfterEveryOtherKey) {
     EXPECT_EQ(testjson::Keys(p),
               (std::vector<std::string>{"reading", "yearOfLife", "month", "period", "yearFrom",
                                         "yearTo", "monthFrom", "monthTo", "periodFrom", "periodTo",
-                                        "houses", "signs"}));
+                                        "houses", "signs", "yearStart"}));
     EXPECT_EQ(p.at("reading").get<std::string>(), "2026-12-07T12:00");
     EXPECT_EQ(p.at("yearOfLife").get<double>(), 47);
     EXPECT_EQ(p.at("month").get<double>(), 10);
@@ -77,7 +77,8 @@ TEST(ReadingOption, JsonAddsProgressionAndTransitsAfterEveryOtherKey) {
     EXPECT_EQ(t.at("houses").at("sun").size(), 12u);
 
     EXPECT_EQ(testjson::Keys(v.at("vimshottari")),
-              (std::vector<std::string>{"mahadasha", "antardasha", "pratyantardasha"}));
+              (std::vector<std::string>{"mahadasha", "antardasha", "pratyantardasha", "balance",
+                                        "year"}));
     EXPECT_EQ(testjson::Keys(v.at("vimshottari").at("pratyantardasha")),
               (std::vector<std::string>{"lord", "from", "to"}));
 

@@ -286,6 +286,27 @@ void WriteReport(const SampleSets& samples, long count, const char* version,
         count, cautions.preciseMaxArcseconds,
         100.0 * static_cast<double>(cautions.preciseSignMoved) / static_cast<double>(count),
         cautions.preciseMadridMaxArcseconds);
+    std::fputs(
+        "\n## Other schools' conventions\n\nOther Vedic programs compute with other conventions, "
+        "and a chart can be made their way. Apparent positions (the default) are where a body is "
+        "seen: its light left it minutes or hours ago, and the Earth's motion shifts it by up to "
+        "20.5\" (aberration). Geometric positions (`--positions geometric` with `--precise`, Swis"
+        "s Ephemeris's SEFLG_TRUEPOS) are where the body is at the instant, as several Vedic prog"
+        "rams take them. The Sun and the planets then stand up to 50\" away from their apparent "
+        "places (an outer planet whose light-time and aberration nearly cancel, 1\" to 3\")"
+        ", so their sign changes come some 8 minutes (the Sun) to about 90 minutes (Saturn)"
+        " apart; the Moon moves by under 1\", the mean node and the Ascendant not at all.\n\nThe "
+        "Vimshottari year is 365.25 days (the Julian year) unless `--dasha-year` chooses the side"
+        "real year (365.256363 days), the tropical year (365.24219) or the savana year of 360 day"
+        "s. A period that starts 50 years after the birth starts 7.6 hours later in sidereal year"
+        "s than in Julian ones, 9.4 hours earlier in tropical ones and 262.5 days earlier in sava"
+        "na ones; for comparison, one arcsecond of the Moon moves every period by about three hou"
+        "rs.\n\nThe Sudarshan dasha's years start at the birthday on the birth's clock, or with `"
+        "--sudarshan-year solar-return` at the first minute the Sun is back at its sidereal longi"
+        "tude at the birth. The sidereal year outruns the calendar's by 20 minutes a year, and th"
+        "e calendar's leap days add a quarter of a day back and forth, so the two starts lie from"
+        " hours to a day or two apart, the solar return later as life goes on.\n",
+        stdout);
     std::printf(
         "\nThis page is the output of `scripts/accuracy-report.sh`, which builds the report "
         "tool (it needs Swiss Ephemeris and its data files) and rewrites it.\n");

@@ -131,6 +131,39 @@ TEST(PreciseChart, EqualsSwissEphemerisForTheSameInstantAndPlace) {
     }
 }
 
+// Geometric positions leave out light-time and aberration: the Sun and the
+// planets move by up to 50" (the Sun by its 20.5" of aberration, an outer
+// planet whose light-time and aberration nearly cancel by 1" to 3"), the
+// Moon, a light-second away, by under 1", the mean node and the Ascendant
+// not at all; the sidereal zodiac is the same.
+TEST(PreciseChart, GeometricPositionsDifferFromApparentOnesByLightTimeAndAberration) {
+    for (const Reference& r : References()) {
+        if (r.choice.node != LunarNode::Mean)
+            continue;
+        SCOPED_TRACE(r.what);
+        CalculationChoice geometric = r.choice;
+        geometric.positions = Positions::Geometric;
+        const Chart a = CalculateChart(r.birth, r.choice);
+        const Chart g = CalculateChart(r.birth, geometric);
+        const auto arcseconds = [&](Body body) {
+            const auto k = static_cast<std::size_t>(body);
+            return std::fabs(
+                       std::remainder(g.planets.longitudes[k] - a.planets.longitudes[k], 360.0)) *
+                   3600;
+        };
+        for (const Body body : {Body::Sun, Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter,
+                                Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto}) {
+            EXPECT_GT(arcseconds(body), 1.0) << kPlanetNames[static_cast<std::size_t>(body)];
+            EXPECT_LT(arcseconds(body), 60.0) << kPlanetNames[static_cast<std::size_t>(body)];
+        }
+        EXPECT_GT(arcseconds(Body::Moon), 0.1);
+        EXPECT_LT(arcseconds(Body::Moon), 1.0);
+        EXPECT_EQ(arcseconds(Body::Rahu), 0.0);
+        EXPECT_EQ(arcseconds(Body::Ascendant), 0.0);
+        EXPECT_EQ(g.precise()->ayanamsaDegrees, a.precise()->ayanamsaDegrees);
+    }
+}
+
 // The clock time minus the zone row's own offset (east of Greenwich
 // positive), minus an hour for the box, whatever the longitude's hemisphere.
 TEST(PreciseChart, UniversalTimeTakesTheZoneRowsOwnSignAndTheBox) {

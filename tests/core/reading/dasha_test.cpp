@@ -159,7 +159,7 @@ TEST(Dasha, YearMonthAndPeriodAtTheirEdges) {
             EXPECT_GT(MinutesSince1970(s.to), MinutesSince1970(c.reading));
         }
         // The cycle of twelve years shows the running year under its house.
-        const auto cycle = DashaCycle(c.birth, c.year);
+        const auto cycle = DashaCycle(CalculateChart(c.birth), c.year);
         const DashaSpan& listed = cycle[static_cast<std::size_t>(c.yearHouse - 1)];
         EXPECT_EQ(listed.number, c.year);
         EXPECT_EQ(listed.house, c.yearHouse);
@@ -232,12 +232,54 @@ TEST(Dasha, Delhi5March1980At0705ReadOn7December2026AtNoon) {
         }
     }
 
-    const auto cycle = DashaCycle(chart.birth, y.number);
+    const auto cycle = DashaCycle(chart, y.number);
     EXPECT_EQ(cycle.front().number, 37);
     EXPECT_EQ(Text(cycle.front().from), "2016-03-05T07:05");
     EXPECT_EQ(cycle[10].number, 47);
     EXPECT_EQ(cycle[10].house, 11);
     EXPECT_EQ(Text(cycle.back().to), "2028-03-05T07:05");
+}
+
+// From the solar return, each year starts on the first minute the Sun is
+// back at its birth longitude, classic or precise as the chart; the Delhi
+// birth's 47th year from 6 March 2026, a day after the birthday, as
+// 46 sidereal years outrun the calendar's by some 15 hours.
+TEST(Dasha, SolarReturnYearsStartWhenTheSunIsBackAtItsBirthLongitude) {
+    for (const CalculationMethod method :
+         {CalculationMethod::Classic, CalculationMethod::Precise}) {
+        SCOPED_TRACE(method == CalculationMethod::Classic ? "classic" : "precise");
+        CalculationChoice choice{method};
+        choice.sudarshanYear = SudarshanYear::SolarReturn;
+        const Chart chart = CalculateChart(Birth(1980, 3, 5, 7, 5), choice);
+        const double sun = chart.planets.longitudes[BodyIndex(Body::Sun)];
+        const auto past = [&](const CivilDateTime& t) {
+            return std::remainder(TransitLongitude(chart, Body::Sun, t) - sun, 360.0);
+        };
+        EXPECT_EQ(SolarReturn(chart, 0), (CivilDateTime{1980, 3, 5, 7, 5}));
+        for (const int n : {1, 20, 46, 70}) {
+            const CivilDateTime start = SolarReturn(chart, n);
+            EXPECT_GE(past(start), 0) << n;
+            EXPECT_LT(past(AddMinutes(start, -1)), 0) << n;
+        }
+        const auto p = ComputeProgression(chart, {2026, 12, 7, 12, 0});
+        ASSERT_TRUE(p);
+        EXPECT_EQ(p->yearStart, SudarshanYear::SolarReturn);
+        const DashaSpan& y = p->span(DashaLevel::Year);
+        EXPECT_EQ(y.number, 47);
+        EXPECT_EQ(y.from, SolarReturn(chart, 46));
+        EXPECT_EQ(y.to, SolarReturn(chart, 47));
+        EXPECT_EQ(Text(y.from).substr(0, 10), "2026-03-06");
+        // Twelve months of twelve periods share the year to the minute.
+        const long long year = MinutesSince1970(y.to) - MinutesSince1970(y.from);
+        const auto share = [&](DashaLevel level, long long parts) {
+            const DashaSpan& s = p->span(level);
+            const long long length = MinutesSince1970(s.to) - MinutesSince1970(s.from);
+            return std::llabs(length * parts - year) <= parts;
+        };
+        EXPECT_TRUE(share(DashaLevel::Month, 12));
+        EXPECT_TRUE(share(DashaLevel::Period, 144));
+        EXPECT_EQ(DashaCycle(chart, 47)[10].from, y.from);
+    }
 }
 
 // A transit read at an instant is the chart born then, body for body (its

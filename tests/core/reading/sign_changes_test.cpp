@@ -23,6 +23,8 @@ TEST(SignStay, HoldsTheReadingAndEndsOnTheMinuteItChangesSign) {
     birth.year = 1980, birth.month = 6, birth.day = 15, birth.hour = 10, birth.minute = 30;
     birth.zoneIndex = 0;
     const CalculationChoice precise{CalculationMethod::Precise, Ayanamsa::Lahiri, LunarNode::True};
+    CalculationChoice geometric = precise;
+    geometric.positions = Positions::Geometric;
     struct Case {
         const char* what;
         CalculationChoice choice;
@@ -42,6 +44,7 @@ TEST(SignStay, HoldsTheReadingAndEndsOnTheMinuteItChangesSign) {
         {"the true node, a fast swing", precise, Body::Rahu, {1994, 6, 1, 12, 0}, +1, +1},
         // The last day of the program's years is searched to its end.
         {"the Moon on the last day", {}, Body::Moon, {2050, 12, 30, 12, 0}, -1, +1},
+        {"Saturn, precise geometric", geometric, Body::Saturn, {2026, 12, 7, 12, 0}, -1, +1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -57,6 +60,35 @@ TEST(SignStay, HoldsTheReadingAndEndsOnTheMinuteItChangesSign) {
         for (CivilDateTime t = *stay.enters; MinutesSince1970(t) < MinutesSince1970(*stay.leaves);
              t = AddMinutes(t, 60))
             ASSERT_EQ(SignAt(chart, c.body, t), sign) << ClockText(t);
+    }
+}
+
+// Geometric bodies stand ahead of the apparent ones (the light comes from
+// where they were), so they change sign first: the Sun by its 20" of
+// aberration, some 8 minutes; Saturn by about an hour or more.
+TEST(SignStay, GeometricPositionsChangeSignBeforeApparentOnes) {
+    BirthData birth;
+    birth.year = 1980, birth.month = 6, birth.day = 15, birth.hour = 10, birth.minute = 30;
+    const CalculationChoice apparent{CalculationMethod::Precise};
+    CalculationChoice geometric = apparent;
+    geometric.positions = Positions::Geometric;
+    struct Case {
+        Body body;
+        CivilDateTime reading;
+        long long fewest, most;  // minutes earlier
+    };
+    const Case cases[] = {
+        {Body::Sun, {2026, 12, 7, 12, 0}, 6, 10},
+        {Body::Saturn, {2026, 12, 7, 12, 0}, 30, 120},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(kPlanetNames[static_cast<std::size_t>(c.body)]);
+        const SignStay a = FindSignStay(CalculateChart(birth, apparent), c.body, c.reading);
+        const SignStay g = FindSignStay(CalculateChart(birth, geometric), c.body, c.reading);
+        ASSERT_TRUE(a.leaves && g.leaves);
+        const long long earlier = MinutesSince1970(*a.leaves) - MinutesSince1970(*g.leaves);
+        EXPECT_GE(earlier, c.fewest);
+        EXPECT_LE(earlier, c.most);
     }
 }
 

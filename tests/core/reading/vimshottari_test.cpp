@@ -73,5 +73,47 @@ TEST(Vimshottari, MoonAQuarterIntoAshwiniLeavesFiveAndAQuarterYearsOfKetu) {
     EXPECT_EQ(VimshottariAntardashas(chart, life[1]).back().to, life[1].to);
 }
 
+// Two births at 2000-01-01 00:00: the Moon a quarter into Ashwini (5.25
+// years of Ketu left) and an eighth into Pushya at 5° Cancer (16.625 years
+// of Saturn left: 16 years, 7 months and half a month, 15.2 days of a
+// Julian year, 15 of a savana one). The next mahadasha starts that many
+// years of the chosen length after the birth.
+TEST(Vimshottari, TheYearsLengthMovesThePeriodsAndTheBalanceIsWhatIsLeft) {
+    struct Case {
+        double moon;
+        DashaYear year;
+        VimshottariBalance balance;
+        CivilDateTime next;
+    };
+    const Case cases[] = {
+        {10.0 / 3, DashaYear::Julian, {Body::Ketu, 5, 3, 0}, {2005, 4, 1, 13, 30}},
+        {10.0 / 3, DashaYear::Sidereal, {Body::Ketu, 5, 3, 0}, {2005, 4, 1, 14, 18}},
+        {10.0 / 3, DashaYear::Tropical, {Body::Ketu, 5, 3, 0}, {2005, 4, 1, 12, 31}},
+        {10.0 / 3, DashaYear::Savana, {Body::Ketu, 5, 3, 0}, {2005, 3, 5, 0, 0}},
+        {95, DashaYear::Julian, {Body::Saturn, 16, 7, 15}, {2016, 8, 16, 6, 45}},
+        {95, DashaYear::Sidereal, {Body::Saturn, 16, 7, 15}, {2016, 8, 16, 9, 17}},
+        {95, DashaYear::Savana, {Body::Saturn, 16, 7, 15}, {2016, 5, 21, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Moon " << c.moon << " " << DashaYearKey(c.year));
+        Chart chart;
+        chart.birth.year = 2000;
+        chart.birth.month = 1;
+        chart.birth.day = 1;
+        chart.planets.longitudes[BodyIndex(Body::Moon)] = c.moon;
+        chart.calculation.dashaYear = c.year;
+        EXPECT_EQ(VimshottariBalanceAtBirth(chart), c.balance);
+        const VimshottariReading r = ComputeVimshottari(chart, c.next);
+        EXPECT_EQ(r.span(VimshottariLevel::Mahadasha).from, c.next);
+        EXPECT_EQ(r.balance, c.balance);
+        EXPECT_EQ(r.year, c.year);
+    }
+    // Whole months are not rounded up into a day short of the next one.
+    EXPECT_EQ(VimshottariBalanceOf(Body::Sun, 0.5, 365.25),
+              (VimshottariBalance{Body::Sun, 3, 0, 0}));
+    EXPECT_EQ(VimshottariBalanceOf(Body::Venus, 0, 360),
+              (VimshottariBalance{Body::Venus, 20, 0, 0}));
+}
+
 }  // namespace
 }  // namespace vellamor
