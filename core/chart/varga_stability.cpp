@@ -113,7 +113,9 @@ VargaSensitivity AnalyzeVargaSensitivity(const BirthData& birth, const Calculati
         },
         AscendantStep, kAscendantSearchHours);
     s.moonWindows = Windows(
-        [&](double hours) { return PreciseMoonLongitude(jd + hours / 24.0, choice.ayanamsa); },
+        [&](double hours) {
+            return PreciseMoonLongitude(jd + hours / 24.0, choice.ayanamsa, choice.positions);
+        },
         MoonStep, kMoonSearchHours);
     return s;
 }
