@@ -132,9 +132,12 @@ TEST_F(UpdateReminderTest, StoringASettingKeepsTheUsersFile) {
          "; caf\xe9\n[Settings]\nLastUpdateReminder=2024-03-20\n\n[RecentCharts]\n"
          "File1=/a%20b.sud\nFile2=\nFile3=\nFile4=\nFile5=\nFile6=\nFile7=\nFile8=\n"},
     };
+    int rowNumber = 0;
     for (const auto& c : cases) {
         const std::string row = c.before.left(40).toStdString();
-        QFile::remove(path);
+        // A file of its own each row: QSettings keeps what it read of a path
+        // and may trust it when a rewrite leaves its size and time alike.
+        path = dir.filePath(QStringLiteral("row%1.conf").arg(++rowNumber));
         {
             QFile file(path);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
