@@ -702,6 +702,63 @@ year %2, month %3, period %4</source>
         <comment>month name, day, year, hours, minutes</comment>
         <translation>%2 %1 %3, %4:%5</translation>
     </message>
+    <message>
+        <source>LMT %1</source>
+        <comment>local mean time and its offset from UTC</comment>
+        <translation>स्थानीय माध्य समय %1</translation>
+    </message>
+    <message>
+        <source>offset %1</source>
+        <comment>the birth&apos;s exact offset from UTC</comment>
+        <translation>अंतर %1</translation>
+    </message>
+    <message>
+        <source>geometric positions</source>
+        <translation>ज्यामितीय स्थितियाँ</translation>
+    </message>
+    <message>
+        <source>apparent positions</source>
+        <translation>दृश्य स्थितियाँ</translation>
+    </message>
+    <message>
+        <source>Balance at birth</source>
+        <comment>the Vimshottari period left at birth</comment>
+        <translation>जन्म के समय शेष दशा</translation>
+    </message>
+    <message>
+        <source>%1 y %2 m %3 d</source>
+        <comment>years, months and days left of a period</comment>
+        <translation>%1 वर्ष %2 मास %3 दिन</translation>
+    </message>
+    <message>
+        <source>Sudarshan years start %1; Vimshottari years of %2</source>
+        <comment>the reading&apos;s two conventions</comment>
+        <translation>सुदर्शन वर्ष %1 आरंभ होते हैं; विंशोत्तरी वर्ष %2 के</translation>
+    </message>
+    <message>
+        <source>at each birthday</source>
+        <translation>हर जन्मदिन पर</translation>
+    </message>
+    <message>
+        <source>at each solar return</source>
+        <translation>हर सूर्य-वापसी पर</translation>
+    </message>
+    <message>
+        <source>365.25 days (Julian)</source>
+        <translation>365.25 दिन (जूलियन)</translation>
+    </message>
+    <message>
+        <source>365.256363 days (sidereal)</source>
+        <translation>365.256363 दिन (नाक्षत्र)</translation>
+    </message>
+    <message>
+        <source>365.24219 days (tropical)</source>
+        <translation>365.24219 दिन (सायन)</translation>
+    </message>
+    <message>
+        <source>360 days (savana)</source>
+        <translation>360 दिन (सावन)</translation>
+    </message>
 </context>
 <context>
     <name>vellamor::DashaPanel</name>
@@ -1812,18 +1869,6 @@ Do you want to check for an update?</source>
         <source>The atlas knows no place called &quot;%1&quot;: everything stays as typed</source>
         <translation>एटलस में &quot;%1&quot; नाम का कोई स्थान नहीं है: सब कुछ जैसा लिखा है, वैसा ही रहेगा</translation>
     </message>
-    <message>
-        <source>The atlas cannot offer places: its table %1 is missing. Reinstall the program, or type the coordinates and choose the zone yourself</source>
-        <translation>एटलस स्थान नहीं सुझा सकता: उसकी तालिका %1 नहीं मिली। प्रोग्राम फिर से इंस्टॉल करें, या निर्देशांक लिखें और क्षेत्र स्वयं चुनें</translation>
-    </message>
-    <message>
-        <source>The atlas cannot offer places: its table %1 cannot be read. Type the coordinates and choose the zone yourself</source>
-        <translation>एटलस स्थान नहीं सुझा सकता: उसकी तालिका %1 पढ़ी नहीं जा सकती। निर्देशांक लिखें और क्षेत्र स्वयं चुनें</translation>
-    </message>
-    <message>
-        <source>The atlas cannot offer places: its table %1 is damaged or of another version. Reinstall the program, or type the coordinates and choose the zone yourself</source>
-        <translation>एटलस स्थान नहीं सुझा सकता: उसकी तालिका %1 क्षतिग्रस्त है या किसी दूसरे संस्करण की है। प्रोग्राम फिर से इंस्टॉल करें, या निर्देशांक लिखें और क्षेत्र स्वयं चुनें</translation>
-    </message>
 </context>
 <context>
     <name>vellamor::atlas::ZoneNote</name>
@@ -1969,6 +2014,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>%1 kept local mean time then (the database&apos;s %2 is its reference city&apos;s): the precise chart takes that of the place&apos;s own longitude, %3, and is exact.</source>
+        <extracomment>%1 the place, %2 the database&apos;s offset (UTC+5:41:16), %3 the place&apos;s own (+05:41:20).</extracomment>
         <translation>%1 में तब स्थानीय माध्य समय चलता था (डेटाबेस का %2 उसके संदर्भ नगर का है): सटीक कुंडली स्थान के अपने देशांतर का समय, %3, लेती है और ठीक है।</translation>
     </message>
     <message>
