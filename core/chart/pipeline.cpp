@@ -97,8 +97,9 @@ namespace {
 // each step takes the ones before it.
 void MakeClassic(Chart& c) {
     const BirthData& b = c.birth;
-    ClassicDiagnostics& classic =
-        c.method.emplace<ClassicDiagnostics>(ComputeAscendant(b), ComputeMoonChart(b));
+    // Braces: clang does not yet build an aggregate from parentheses.
+    ClassicDiagnostics& classic = c.method.emplace<ClassicDiagnostics>(
+        ClassicDiagnostics{ComputeAscendant(b), ComputeMoonChart(b)});
     c.planets = ComputePlanetPositions(b, classic.ascendant, classic.moon, c.zoneTableHours,
                                        c.zoneTableMinutes);
     c.retrogrades = ComputeRetrogrades(b);
