@@ -38,16 +38,6 @@ int YearOfLifeAt(const Chart& chart, const CivilDateTime& reading) {
     return n;
 }
 
-// Degrees from a to b the short way round, in (-180, 180].
-double Turned(double a, double b) {
-    double d = std::fmod(b - a, 360.0);
-    if (d > 180.0)
-        d -= 360.0;
-    else if (d <= -180.0)
-        d += 360.0;
-    return d;
-}
-
 // The start of the k-th of the 144 periods of a year (k = 144: the year's
 // end), on the minute nearest its share.
 long long PeriodStart(long long yearMinutes, long long k) {

@@ -14,6 +14,17 @@
 #include "core/chart/entry_form.h"
 
 namespace vellamor {
+
+// Degrees from a to b the short way round, in (-180, 180].
+double Turned(double a, double b) {
+    double d = std::fmod(b - a, 360.0);
+    if (d > 180.0)
+        d -= 360.0;
+    else if (d <= -180.0)
+        d += 360.0;
+    return d;
+}
+
 namespace {
 
 constexpr double kMinutesPerDay = 1440.0;
@@ -28,16 +39,6 @@ void MoveTo(BirthData& birth, const CivilDateTime& when) {
 
 CivilDateTime MinuteAt(long long minute) {
     return AddMinutes({1970, 1, 1, 0, 0}, minute);
-}
-
-// Degrees from a to b the short way round, in (-180, 180].
-double Turned(double a, double b) {
-    double d = std::fmod(b - a, 360.0);
-    if (d > 180.0)
-        d -= 360.0;
-    else if (d <= -180.0)
-        d += 360.0;
-    return d;
 }
 
 // The longest time (days) in which a body at `distance` degrees from an edge,

@@ -91,4 +91,8 @@ struct MotionBound {
 };
 MotionBound MotionBoundOf(const CalculationChoice& calculation, Body body);
 
+// Degrees from a to b the short way round, in (-180, 180]: how far a body
+// moved, whichever way, across the turn of the zodiac.
+double Turned(double a, double b);
+
 }  // namespace vellamor
