@@ -20,15 +20,6 @@
 
 using namespace vellamor;
 
-namespace {
-
-double Turned(double a, double b) {
-    double d = std::fmod(b - a, 360.0);
-    return d > 180 ? d - 360 : d <= -180 ? d + 360 : d;
-}
-
-}  // namespace
-
 int main() {
     BirthData birth;
     birth.day = 1, birth.month = 1, birth.year = 1901;
