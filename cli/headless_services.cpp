@@ -97,6 +97,10 @@ HeadlessServices BuiltInHeadlessServices(const atlas::BuiltInGazetteer* gazettee
         SheetTexts texts = EnglishSheetTexts(chart);
         texts.chartStyle = choice.style;
         texts.chartCaption = QString::fromStdString(choice.caption);
+        // The north and south charts are the chart drawn as those
+        // schools draw it, not the Sudarshan Chakra.
+        if (choice.style != ChartStyle::Sudarshan)
+            texts.title = QStringLiteral("Chart of ") + QString::fromStdString(chart.birth.name);
         return ExportChartSheetHeadless(chart, texts, path);
     };
 #endif
